@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace tav::store
+{
+class Database;
+}
+
+namespace tav::app
+{
+
+// The data directory of a home: HOME/Daten.
+QString dataDirOf(const QString &home);
+
+// Where the delivered data sources are: $TAVRENNO_DATA, the build's source tree, or beside
+// the program (../share/tavrenno/data).
+QString deliveredDataDir();
+
+// Creates HOME/Daten with every table, the catalogues and the delivered reference data.
+// Refuses (throws std::runtime_error) when the directory already holds a cat table.
+void initDataDirectory(const QString &home, const QString &sourceDir = deliveredDataDir());
+
+// Reads a UTF-8 TSV file (header = field names, '#' lines are comments) into a table.
+// Returns the number of records added; a bad line throws std::runtime_error naming it.
+int loadTsv(tav::store::Database &db, const QString &tableName, const QString &path);
+
+// The five empty top-cat rows (white) of a new directory.
+void seedTopCats(tav::store::Database &db);
+
+// Fills SPRMEL.DB and SPRACHE.DB from catalogue/messages.tsv and catalogue/captions.tsv.
+void loadCatalogues(tav::store::Database &db, const QString &sourceDir);
+
+} // namespace tav::app

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "EngineError.h"
+#include "TableDef.h"
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <memory>
+
+struct sqlite3;
+
+namespace tav::store
+{
+
+class Table;
+class Statement;
+
+// The open file of one table, shared by every Table object of the database that uses it.
+struct TableFile {
+    QString fileName; // as found on disk
+    QString path;
+    sqlite3 *db = nullptr;
+    int users = 0;
+    bool exclusive = false;
+    TableDef layout;
+};
+
+// The data directory: one SQLite file per table, named like the table. Names resolve without
+// regard to case. Opening and locking of table files goes through here.
+class Database : public QObject
+{
+    Q_OBJECT
+  public:
+    explicit Database(const QString &dataDir = QString(), QObject *parent = nullptr);
+    ~Database() override;
+
+    void setDataDir(const QString &dir);
+    QString dataDir() const { return m_dataDir; }
+    QString databaseName() const { return QStringLiteral("VurEzorProg"); }
+
+    // path of an existing table file (case-insensitive), or empty
+    QString resolve(const QString &tableName) const;
+    bool tableExists(const QString &tableName) const;
+
+    // Creates the table file from a declaration; fails when it exists already.
+    void createTable(const TableDef &def);
+    // Creates a table from the program's own declaration of that name.
+    void createTable(const QString &tableName);
+    void dropTable(const QString &tableName);
+
+    // Index maintenance needs the table to be unused (the engine opens it exclusively).
+    void addIndex(const QString &tableName, const IndexDef &idx);
+    void dropIndex(const QString &tableName, const QString &indexName);
+    // Drops every index of the table and creates the declared ones again.
+    void rebuildIndexes(const QString &tableName, const TableDef &declared);
+    // Reads every record and runs SQLite's integrity check; throws on damage.
+    void checkTable(const QString &tableName);
+    TableDef storedLayout(const QString &tableName);
+    QStringList indexNames(const QString &tableName);
+    // The declared fields the stored table lacks (empty when none is declared or all are there).
+    QStringList missingFields(const QString &tableName);
+
+    // Closes every open table (the tables stay usable and may be opened again).
+    void disconnect();
+    bool isInUse(const QString &tableName) const;
+
+    // used by Table and Query
+    TableFile *acquire(const QString &tableName, bool exclusive);
+    void release(TableFile *file);
+    void registerTable(Table *t);
+    void unregisterTable(Table *t);
+    // Adds fields (the ALTER TABLE ... ADD of local SQL), all or none; keeps every record.
+    void addFields(const QString &tableName, const QVector<FieldDef> &fields);
+    // Computes every index key of the table again (after changes made by local SQL).
+    void refreshKeys(const QString &tableName);
+
+    void beginTransaction(const QString &tableName);
+    void commit(const QString &tableName);
+    void rollback(const QString &tableName);
+
+  Q_SIGNALS:
+    void disconnected();
+
+  private:
+    sqlite3 *openFile(const QString &path, bool create) const;
+    TableFile *maintenanceFile(const QString &tableName);
+    void fillIndexKeys(TableFile *file, const IndexDef &idx);
+
+    QString m_dataDir;
+    QHash<QString, TableFile *> m_files; // by lower-case file name
+    QList<Table *> m_tables;
+};
+
+// The program's standard connection to the data directory, set by the main window.
+Database *defaultDatabase();
+void setDefaultDatabase(Database *db);
+
+} // namespace tav::store

@@ -1,0 +1,225 @@
+#pragma once
+
+#include "Database.h"
+#include "EngineError.h"
+#include "TableDef.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QVariant>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace tav::store
+{
+
+class Statement;
+
+// Thrown by a before-hook to stop the operation quietly (the table stays as it was).
+class AbortOperation : public std::exception
+{
+  public:
+    const char *what() const noexcept override { return "operation aborted"; }
+};
+
+// A cursor over one table: the records in the order of the current index, narrowed by a key
+// range, a master link and a filter; one current record that can be edited and posted.
+class Table : public QObject
+{
+    Q_OBJECT
+  public:
+    enum class State { Inactive, Browse, Edit, Insert };
+    enum class PostErrorAction { Fail, Abort };
+
+    struct Bookmark {
+        qint64 rowid = 0;
+        bool isValid() const { return rowid != 0; }
+    };
+
+    explicit Table(Database *db = defaultDatabase(), const QString &tableName = QString(),
+                   QObject *parent = nullptr);
+    ~Table() override;
+
+    // set-up
+    void setDatabase(Database *db);
+    Database *database() const { return m_db; }
+    void setTableName(const QString &name);
+    QString tableName() const { return m_tableName; }
+    QString fileName() const; // as found on disk once open
+    void setReadOnly(bool on);
+    bool isReadOnly() const { return m_readOnly; }
+    void setExclusive(bool on);
+    bool isExclusive() const { return m_exclusive; }
+    // Opening fails with code::WrongLayout when the file lacks declared fields (default on).
+    void setCheckLayout(bool on) { m_checkLayout = on; }
+    void setIndexName(const QString &name); // "" = primary index
+    QString indexName() const { return m_indexName; }
+    void setIndexFieldNames(const QString &fields);
+    QString indexFieldNames() const;
+    // Shows only the records whose first index fields equal the master's `masterFields`.
+    void setMaster(Table *master, const QString &masterFields);
+    void clearMaster() { setMaster(nullptr, QString()); }
+    Table *master() const { return m_master; }
+    void setFilter(const QString &expression);
+    QString filter() const { return m_filterText; }
+    void setFiltered(bool on);
+    bool isFiltered() const { return m_filtered; }
+
+    void open();
+    void close();
+    bool isOpen() const { return m_state != State::Inactive; }
+    State state() const { return m_state; }
+    bool isEditing() const { return m_state == State::Edit || m_state == State::Insert; }
+    const TableDef &layout() const;
+
+    // navigation
+    void first();
+    void last();
+    void next();
+    void prior();
+    bool eof() const { return m_eof; }
+    bool bof() const { return m_bof; }
+    bool isEmpty();
+    int recordCount();
+    int recNo(); // 1-based position, 0 without a current record
+    bool moveTo(int recNo);
+    // Moves by `distance` records (negative: backwards); returns how many were moved.
+    int moveBy(int distance);
+    void refresh();
+    Bookmark bookmark() const;
+    bool bookmarkValid(const Bookmark &b);
+    void gotoBookmark(const Bookmark &b);
+    bool findKey(const QVariantList &key);
+    bool findNearest(const QVariantList &key);
+    bool locate(const QString &field, const QVariant &value); // first record in index order
+    void setRange(const QVariantList &start, const QVariantList &end);
+    void cancelRange();
+    bool hasRecord() const { return m_pos >= 0 && m_pos < m_rows.size(); }
+
+    // editing
+    void append();
+    void insert();
+    void edit();
+    void post();
+    void cancel();
+    void remove();
+    bool isModified() const { return m_modified; }
+
+    // fields
+    int fieldCount() const;
+    QStringList fieldNames() const; // stored fields, then calculated and lookup fields
+    bool hasField(const QString &name) const;
+    const FieldDef *fieldDef(const QString &name) const;
+    QVariant value(const QString &name) const;
+    QString text(const QString &name) const;
+    int intValue(const QString &name) const { return value(name).toInt(); }
+    void setValue(const QString &name, const QVariant &value);
+    void clearValue(const QString &name) { setValue(name, QVariant()); }
+    qint64 recordNumber() const; // the engine's number of the current record
+
+    // calculated and lookup fields
+    void addCalcField(const QString &name, FieldType type = FieldType::String, int size = 0);
+    void addLookupField(const QString &name, const QString &keyField, const QString &lookupTable,
+                        const QString &lookupKeyField, const QString &resultField);
+    void setCalcValue(const QString &name, const QVariant &value);
+    std::function<void(Table &)> onCalcFields;
+
+    // hooks; a before-hook may throw AbortOperation
+    std::function<void(Table &)> beforePost, beforeDelete, beforeScroll, beforeEdit, beforeInsert,
+        onNewRecord;
+    std::function<PostErrorAction(Table &, const EngineError &)> onPostError;
+
+  Q_SIGNALS:
+    void afterOpen();
+    void afterClose();
+    void afterScroll();
+    void afterPost();
+    void afterCancel();
+    void afterDelete();
+    void afterInsert();
+    void stateChanged();
+    void fieldChanged(const QString &name);
+
+  private:
+    struct Row {
+        qint64 rowid = 0;
+        QVariant key; // rowid or key bytes of the current index
+        QVector<QVariant> values;
+        QVector<QVariant> extra;
+        bool extraDone = false;
+    };
+    struct Extra {
+        QString name;
+        FieldType type;
+        int size;
+        bool lookup;
+        QString keyField; // our field holding the key
+        QString lookupTable, lookupKey, result;
+    };
+    enum class Dir { Forward, Backward };
+
+    void requireOpen() const;
+    void requireBrowse();
+    void checkBrowseMode();
+    void selectIndex();
+    QString orderBy(Dir d) const;
+    QString conditions(QVariantList &params) const;
+    Statement &statement(const QString &sql);
+    QVector<Row> fetch(Dir d, const QVariant *from, bool inclusive, int limit, int offset = 0);
+    Row readRow(Statement &st) const;
+    void positionAt(const QVariant &key, bool inclusive);
+    void setWindow(QVector<Row> rows, int pos, bool atStart, bool atEnd);
+    void scrolled();
+    void beginScroll();
+    QVariant keyOf(const QVector<QVariant> &values, qint64 rowid) const;
+    QVariant boundFor(const QVariantList &values, bool upper) const;
+    void masterChanged();
+    void computeExtra(Row &row) const;
+    int fieldIndex(const QString &name) const;
+    int extraIndex(const QString &name) const;
+    void setState(State s);
+    void invalidateCount() { m_count = -1; }
+    QVariant lookupValue(const Extra &e, const QVariant &key) const;
+    void writeRecord();
+
+    QPointer<Database> m_db;
+    QString m_tableName;
+    bool m_readOnly = false;
+    bool m_exclusive = false;
+    bool m_checkLayout = true;
+    QString m_indexName;
+    QString m_indexFields; // when chosen by field list
+    QPointer<Table> m_master;
+    QString m_masterFields;
+    QMetaObject::Connection m_masterConn[3];
+    QString m_filterText;
+    bool m_filtered = false;
+    QString m_filterSql;
+    QVariantList m_filterParams;
+    std::optional<QVariantList> m_rangeStart, m_rangeEnd;
+
+    TableFile *m_file = nullptr;
+    State m_state = State::Inactive;
+    IndexDef m_index;
+    bool m_rowidOrder = true;
+    QString m_keyExpr;
+    QVector<int> m_indexPos;
+    QHash<QString, Statement *> m_statements;
+
+    QVector<Row> m_rows;
+    int m_pos = -1;
+    bool m_atStart = true, m_atEnd = true;
+    bool m_bof = true, m_eof = true;
+    int m_count = -1;
+    int m_recNo = 0; // 0 = unknown
+
+    Row m_edit;
+    bool m_modified = false;
+    QVector<Extra> m_extras;
+    mutable QHash<QString, TableFile *> m_lookupFiles;
+    bool m_inScroll = false;
+};
+
+} // namespace tav::store

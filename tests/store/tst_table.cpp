@@ -1,0 +1,494 @@
+#include "store/Database.h"
+#include "store/Table.h"
+
+#include <QDate>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <sqlite3.h>
+
+using namespace tav::store;
+using namespace tav::store::def;
+
+namespace
+{
+TableDef catsDef()
+{
+    return TableDef{"KATZEN.DB",
+                    {autoInc("Nr"), string("Name", 10, Required), string("Zwinger", 20), integer("Mutter"),
+                     date("GebDatum"), string("Geschlecht", 1), integer("Status"), currency("Preis")},
+                    {primary("Nr"), index("NameIdx", "Name;GebDatum"), index("MutterIdx", "Mutter;GebDatum"),
+                     indexNoCase("ZwingerNC", "Zwinger"), descIndex("GebAb", "GebDatum")}};
+}
+
+TableDef detailDef()
+{
+    return TableDef{"BILD.DB",
+                    {autoInc("LaufendeNr"), integer("KatzeNr"), string("Pfad", 50)},
+                    {primary("LaufendeNr"), index("IndexKatzeNr", "KatzeNr;LaufendeNr")}};
+}
+
+int add(Table &t, const QString &name, const QDate &geb = QDate(), int mutter = 0,
+        const QString &zwinger = {})
+{
+    t.append();
+    t.setValue("Name", name);
+    t.setValue("GebDatum", geb);
+    t.setValue("Mutter", mutter);
+    t.setValue("Zwinger", zwinger);
+    t.post();
+    return t.value("Nr").toInt();
+}
+
+QStringList names(Table &t)
+{
+    QStringList out;
+    for (t.first(); !t.eof(); t.next())
+        out << t.value("Name").toString();
+    return out;
+}
+} // namespace
+
+class TstTable : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    std::unique_ptr<Database> m_db;
+
+  private Q_SLOTS:
+    void init()
+    {
+        m_db = std::make_unique<Database>(m_dir.path() + "/Daten" + QString::number(++m_run));
+        m_db->createTable(catsDef());
+        m_db->createTable(detailDef());
+    }
+    void cleanup() { m_db.reset(); }
+
+    void recordNumbersAreNeverReused()
+    {
+        {
+            Table t(m_db.get(), "katzen.db");
+            t.open();
+            QCOMPARE(add(t, "A"), 1);
+            QCOMPARE(add(t, "B"), 2);
+            QCOMPARE(add(t, "C"), 3);
+            t.last();
+            QCOMPARE(t.value("Name").toString(), QString("C"));
+            t.remove();
+        }
+        Table t(m_db.get(), "KATZEN.db");
+        t.open();
+        QCOMPARE(t.recordCount(), 2);
+        QCOMPARE(add(t, "D"), 4); // not 3, also after the highest was deleted and the table reopened
+    }
+
+    void namesResolveWithoutCaseAndIndexesWithoutCase()
+    {
+        Table t(m_db.get(), "Katzen");
+        t.open();
+        add(t, "Bea");
+        add(t, "Anna");
+        t.setIndexName("nameidx");
+        QCOMPARE(t.indexName(), QString("nameidx"));
+        QCOMPARE(names(t), QStringList({"Anna", "Bea"}));
+        t.setIndexName("NAMEIDX");
+        QCOMPARE(names(t), QStringList({"Anna", "Bea"}));
+        t.setIndexFieldNames("Mutter;GebDatum");
+        QCOMPARE(t.indexFieldNames(), QString("Mutter;GebDatum"));
+    }
+
+    void germanOrderAndCase()
+    {
+        Table t(m_db.get(), "katzen.db");
+        t.open();
+        for (const char *n :
+             {"Zora", "Ärger", "abel", "Arger", "Öhm", "Otto", "Ute", "Übel", "Max", "max", "Maß"})
+            add(t, QString::fromUtf8(n));
+        t.setIndexName("NameIdx");
+        QCOMPARE(names(t),
+                 QString::fromUtf8("abel,Arger,Ärger,Maß,Max,max,Öhm,Otto,Übel,Ute,Zora").split(','));
+        // find key on a case-sensitive index respects case, on a case-insensitive one it does not
+        QVERIFY(t.findKey({"max"}));
+        QCOMPARE(t.value("Name").toString(), QString("max"));
+        QVERIFY(!t.findKey({"MAX"}));
+        t.first();
+        t.edit();
+        t.setValue("Zwinger", "vom Hof");
+        t.post();
+        t.setIndexName("ZwingerNC");
+        QVERIFY(t.findKey({"VOM HOF"}));
+        QCOMPARE(t.value("Name").toString(), QString("abel"));
+    }
+
+    void findNearestAndRange()
+    {
+        Table t(m_db.get(), "katzen.db");
+        t.open();
+        for (const char *n : {"Abby", "Abel", "Bodo", "Cleo", "Dana"})
+            add(t, n, QDate(2020, 1, 1));
+        t.setIndexName("NameIdx");
+        QVERIFY(t.findNearest({"Ab"}));
+        QCOMPARE(t.value("Name").toString(), QString("Abby"));
+        QVERIFY(t.findNearest({"b"})); // a partial text, any case, in index order
+        QCOMPARE(t.value("Name").toString(), QString("Bodo"));
+        QVERIFY(t.findNearest({"Bx"}));
+        QCOMPARE(t.value("Name").toString(), QString("Cleo"));
+        QVERIFY(!t.findNearest({"Zz"}));
+        QVERIFY(t.eof());
+        QCOMPARE(t.value("Name").toString(), QString("Dana"));
+
+        t.setRange({"Abel"}, {"Cleo"});
+        QCOMPARE(names(t), QStringList({"Abel", "Bodo", "Cleo"}));
+        QCOMPARE(t.recordCount(), 3);
+        t.cancelRange();
+        QCOMPARE(t.recordCount(), 5);
+    }
+
+    void descendingIndex()
+    {
+        Table t(m_db.get(), "katzen.db");
+        t.open();
+        add(t, "Alt", QDate(2001, 1, 1));
+        add(t, "Jung", QDate(2021, 1, 1));
+        add(t, "Mittel", QDate(2011, 1, 1));
+        add(t, "Ohne");
+        t.setIndexName("GebAb");
+        QCOMPARE(names(t), QStringList({"Jung", "Mittel", "Alt", "Ohne"}));
+        QVERIFY(t.findNearest({QDate(2015, 1, 1)}));
+        QCOMPARE(t.value("Name").toString(), QString("Mittel"));
+    }
+
+    void rangeMasterAndFilterCombine()
+    {
+        Table cats(m_db.get(), "katzen.db");
+        cats.open();
+        const int mom = add(cats, "Mama");
+        add(cats, "Kind1", QDate(2020, 5, 1), mom);
+        add(cats, "Kind2", QDate(2021, 5, 1), mom);
+        add(cats, "Kind3", QDate(2022, 5, 1), mom);
+        add(cats, "Fremd", QDate(2021, 6, 1), 99);
+        cats.first();
+        cats.edit();
+        cats.setValue("Status", 1);
+        cats.post();
+
+        Table master(m_db.get(), "katzen.db");
+        master.open();
+        QVERIFY(master.locate("Nr", mom));
+        Table kids(m_db.get(), "katzen.db");
+        kids.setIndexName("MutterIdx");
+        kids.setMaster(&master, "Nr");
+        kids.open();
+        QCOMPARE(names(kids), QStringList({"Kind1", "Kind2", "Kind3"}));
+        kids.setRange({mom, QDate(2021, 1, 1)}, {mom, QDate(2023, 1, 1)});
+        QCOMPARE(names(kids), QStringList({"Kind2", "Kind3"}));
+        kids.setFilter("Name <> 'Kind3'");
+        kids.setFiltered(true);
+        QCOMPARE(names(kids), QStringList({"Kind2"}));
+        QCOMPARE(kids.recordCount(), 1);
+        // moving the master moves the detail
+        kids.cancelRange();
+        kids.setFiltered(false);
+        master.locate("Name", "Kind1");
+        QVERIFY(kids.isEmpty());
+        // a detail record appended under a master takes the master's key
+        master.locate("Nr", mom);
+        kids.append();
+        kids.setValue("Name", "Kind4");
+        kids.post();
+        QCOMPARE(kids.value("Mutter").toInt(), mom);
+        QCOMPARE(kids.recordCount(), 4);
+    }
+
+    void filters_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("equality") << "Status = 1" << QStringList{"Anna"};
+        QTest::newRow("or") << "Status = 1 or Status = '2'" << QStringList{"Anna", "Bert"};
+        QTest::newRow("and/paren") << "(Status = 1 or Status = 2) and Geschlecht = '2'"
+                                   << QStringList{"Anna"};
+        QTest::newRow("prefix") << "Name = 'B*'" << QStringList{"Bert", "Bine"};
+        QTest::newRow("suffix") << "Name = '*ne'" << QStringList{"Bine"};
+        QTest::newRow("not equal") << "Name <> 'Bert'" << QStringList{"Anna", "Bine", "O'Hara"};
+        QTest::newRow("null") << "Status = NULL" << QStringList{"Bine", "O'Hara"};
+        QTest::newRow("quote in value") << "Name = 'O''Hara'" << QStringList{"O'Hara"};
+        QTest::newRow("date") << "GebDatum = '24.12.2020'" << QStringList{"Bert"};
+        QTest::newRow("empty") << "" << QStringList{"Anna", "Bert", "Bine", "O'Hara"};
+    }
+    void filters()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QStringList, expected);
+        Table t(m_db.get(), "katzen.db");
+        t.open();
+        auto put = [&](const char *n, QVariant status, const char *sex, QDate geb = QDate()) {
+            t.append();
+            t.setValue("Name", n);
+            t.setValue("Status", status);
+            t.setValue("Geschlecht", sex);
+            t.setValue("GebDatum", geb);
+            t.post();
+        };
+        put("Anna", 1, "2");
+        put("Bert", 2, "1", QDate(2020, 12, 24));
+        put("Bine", QVariant(), "2");
+        put("O'Hara", QVariant(), "1");
+        t.setIndexName("NameIdx");
+        t.setFilter(filter);
+        t.setFiltered(true);
+        QCOMPARE(names(t), expected);
+    }
+
+    void malformedFiltersAreEngineErrors_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::newRow("open quote") << "Name = 'abc";
+        QTest::newRow("unknown field") << "Farbe = 'x'";
+        QTest::newRow("no value") << "Status =";
+        QTest::newRow("paren") << "(Status = 1";
+        QTest::newRow("number") << "Status = 'eins'";
+        QTest::newRow("injection") << "Name = 'x'; DROP TABLE data; --";
+    }
+    void malformedFiltersAreEngineErrors()
+    {
+        QFETCH(QString, filter);
+        Table t(m_db.get(), "katzen.db");
+        t.open();
+        try {
+            t.setFilter(filter);
+            QFAIL("no error");
+        } catch (const EngineError &e) {
+            QCOMPARE(e.code(), code::Filter);
+        }
+        QVERIFY(m_db->tableExists("katzen.db"));
+    }
+
+    void requiredFieldsAndStringCut()
+    {
+        Table t(m_db.get(), "katzen.db");
+        t.open();
+        t.append();
+        t.setValue("Zwinger", "vom Hof");
+        try {
+            t.post();
+            QFAIL("posted without a name");
+        } catch (const EngineError &e) {
+            QCOMPARE(e.code(), code::RequiredField);
+            QCOMPARE(e.category(), EngineError::Category::Integrity);
+        }
+        // the input stays, the record can still be completed
+        QVERIFY(t.state() == Table::State::Insert);
+        QCOMPARE(t.value("Zwinger").toString(), QString("vom Hof"));
+        t.setValue("Name", "Maximiliane von Hohenstein");
+        t.post();
+        QCOMPARE(t.value("Name").toString(), QString("Maximilian")); // cut to 10
+        QCOMPARE(t.recordCount(), 1);
+        // a failed post that the hook aborts keeps the record in edit state
+        t.edit();
+        t.setValue("Name", QString());
+        bool hookCalled = false;
+        t.onPostError = [&](Table &, const EngineError &) {
+            hookCalled = true;
+            return Table::PostErrorAction::Abort;
+        };
+        t.post();
+        QVERIFY(hookCalled);
+        QVERIFY(t.state() == Table::State::Edit);
+        t.cancel();
+        QCOMPARE(t.value("Name").toString(), QString("Maximilian"));
+    }
+
+    void emptyStringIsBlankAndMoneyExact()
+    {
+        Table t(m_db.get(), "katzen.db");
+        t.open();
+        t.append();
+        t.setValue("Name", "Geld");
+        t.setValue("Zwinger", "");
+        t.setValue("Preis", 0.1);
+        t.post();
+        double sum = 0;
+        for (int i = 0; i < 3; ++i) {
+            t.edit();
+            t.setValue("Preis", t.value("Preis").toDouble() + 0.1);
+            t.post();
+        }
+        sum = t.value("Preis").toDouble();
+        QCOMPARE(sum, 0.4);
+        QVERIFY(t.value("Zwinger").isNull());
+        t.setFilter("Zwinger = NULL");
+        t.setFiltered(true);
+        QCOMPARE(t.recordCount(), 1);
+    }
+
+    void exclusiveAndMissingTable()
+    {
+        Table a(m_db.get(), "katzen.db");
+        a.setExclusive(true);
+        a.open();
+        Table b(m_db.get(), "katzen.db");
+        try {
+            b.open();
+            QFAIL("opened beside an exclusive user");
+        } catch (const EngineError &e) {
+            QCOMPARE(e.code(), code::TableBusy);
+        }
+        a.close();
+        b.open();
+        Table c(m_db.get(), "katzen.db");
+        c.setExclusive(true);
+        QVERIFY_THROWS_EXCEPTION(EngineError, c.open());
+
+        Table missing(m_db.get(), "gibtsnicht.db");
+        try {
+            missing.open();
+            QFAIL("opened a missing table");
+        } catch (const EngineError &e) {
+            QCOMPARE(e.code(), code::TableNotFound);
+            QCOMPARE(e.category(), EngineError::Category::NotFound);
+        }
+        QVERIFY(!QFile::exists(m_db->dataDir() + "/gibtsnicht.db"));
+    }
+
+    void navigationAcrossWindowsAndBookmarks()
+    {
+        Table t(m_db.get(), "katzen.db");
+        t.open();
+        m_db->beginTransaction("katzen.db");
+        for (int i = 0; i < 300; ++i)
+            add(t, QString("K%1").arg(i, 3, 10, QChar('0')));
+        m_db->commit("katzen.db");
+        t.setIndexName("NameIdx");
+        int n = 0;
+        for (t.first(); !t.eof(); t.next())
+            ++n;
+        QCOMPARE(n, 300);
+        QCOMPARE(t.value("Name").toString(), QString("K299"));
+        n = 0;
+        for (t.last(); !t.bof(); t.prior())
+            ++n;
+        QCOMPARE(n, 300);
+        QVERIFY(t.moveTo(200));
+        QCOMPARE(t.value("Name").toString(), QString("K199"));
+        QCOMPARE(t.recNo(), 200);
+        const auto bm = t.bookmark();
+        t.first();
+        t.gotoBookmark(bm);
+        QCOMPARE(t.value("Name").toString(), QString("K199"));
+        for (int i = 0; i < 100; ++i)
+            t.prior();
+        QCOMPARE(t.value("Name").toString(), QString("K099"));
+        t.findKey({"K150"});
+        QCOMPARE(t.recNo(), 151);
+        const auto gone = t.bookmark();
+        t.remove();
+        QCOMPARE(t.value("Name").toString(), QString("K151"));
+        QVERIFY(!t.bookmarkValid(gone));
+        QVERIFY(t.bookmarkValid(bm));
+        QVERIFY_THROWS_EXCEPTION(EngineError, t.gotoBookmark({99999}));
+    }
+
+    void eventsAndCalculatedFields()
+    {
+        Table t(m_db.get(), "katzen.db");
+        Table bilder(m_db.get(), "bild.db");
+        t.addCalcField("Gross");
+        t.addLookupField("MutterName", "Mutter", "katzen.db", "Nr", "Name");
+        t.onCalcFields = [](Table &tb) { tb.setCalcValue("Gross", tb.value("Name").toString().toUpper()); };
+        int afterPosts = 0, scrolls = 0;
+        connect(&t, &Table::afterPost, [&] { ++afterPosts; });
+        connect(&t, &Table::afterScroll, [&] { ++scrolls; });
+        t.open();
+        const int mom = add(t, "Mia");
+        add(t, "Lou", QDate(), mom);
+        QCOMPARE(afterPosts, 2);
+        QCOMPARE(t.value("Gross").toString(), QString("LOU"));
+        QCOMPARE(t.value("MutterName").toString(), QString("Mia"));
+        t.first();
+        QCOMPARE(t.value("MutterName").toString(), QString()); // no mother: empty name
+        QVERIFY(scrolls > 0);
+        t.beforePost = [](Table &) { throw AbortOperation(); };
+        t.edit();
+        t.setValue("Name", "Xaver");
+        t.post();
+        QVERIFY(t.isEditing());
+        t.cancel();
+        QCOMPARE(t.value("Name").toString(), QString("Mia"));
+    }
+
+    void indexMaintenanceAndRebuild()
+    {
+        Table t(m_db.get(), "katzen.db");
+        t.open();
+        add(t, "B", QDate(2020, 1, 1));
+        add(t, "A", QDate(2021, 1, 1));
+        // adding an index needs the table to ourselves
+        QVERIFY_THROWS_EXCEPTION(EngineError, m_db->addIndex("katzen.db", index("GebName", "GebDatum;Name")));
+        t.close();
+        m_db->addIndex("katzen.db", index("GebName", "GebDatum;Name"));
+        QVERIFY(m_db->indexNames("katzen.db").contains("GebName"));
+        t.open();
+        t.setIndexName("gebname");
+        QCOMPARE(names(t), QStringList({"B", "A"}));
+        t.setIndexName("");
+        t.close();
+        m_db->dropIndex("katzen.db", "GEBNAME");
+        t.open();
+        try {
+            t.setIndexName("GebName");
+            QFAIL("selected a dropped index");
+        } catch (const EngineError &e) {
+            QCOMPARE(e.code(), code::NoSuchIndex);
+            QVERIFY(e.isIndexDamage());
+        }
+        t.close();
+        // a damaged key is found by the check and mended by the rebuild
+        sqlite3 *raw = nullptr;
+        sqlite3_open((m_db->dataDir() + "/KATZEN.DB").toUtf8(), &raw);
+        sqlite3_exec(raw, "UPDATE data SET __ix_nameidx = x'00' WHERE Name = 'A'", nullptr, nullptr, nullptr);
+        sqlite3_close(raw);
+        try {
+            m_db->checkTable("katzen.db");
+            QFAIL("damage not found");
+        } catch (const EngineError &e) {
+            QVERIFY(e.isIndexDamage());
+        }
+        m_db->rebuildIndexes("katzen.db", catsDef());
+        m_db->checkTable("katzen.db");
+        QCOMPARE(m_db->indexNames("katzen.db"), QStringList({"NameIdx", "MutterIdx", "ZwingerNC", "GebAb"}));
+        t.open();
+        t.setIndexName("NameIdx");
+        QCOMPARE(names(t), QStringList({"A", "B"}));
+    }
+
+    void editingNeedsEditState()
+    {
+        Table t(m_db.get(), "katzen.db");
+        t.setReadOnly(true);
+        t.open();
+        QVERIFY_THROWS_EXCEPTION(EngineError, t.append());
+        t.close();
+        t.setReadOnly(false);
+        t.open();
+        add(t, "Ida");
+        try {
+            t.setValue("Name", "x");
+            QFAIL("wrote in browse state");
+        } catch (const EngineError &e) {
+            QCOMPARE(e.code(), code::NotEditing);
+        }
+        // moving away posts pending input
+        t.edit();
+        t.setValue("Name", "Ina");
+        t.first();
+        QCOMPARE(t.value("Name").toString(), QString("Ina"));
+        QVERIFY(t.state() == Table::State::Browse);
+    }
+
+  private:
+    int m_run = 0;
+};
+
+QTEST_GUILESS_MAIN(TstTable)
+#include "tst_table.moc"

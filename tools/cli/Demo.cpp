@@ -1,0 +1,192 @@
+#include "Register.h"
+
+#include "app/DataHome.h"
+#include "store/Table.h"
+
+#include <QColor>
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+
+using tav::store::Database;
+using tav::store::Table;
+
+namespace
+{
+
+int breedCode(Database &db, const QString &kurz)
+{
+    Table t(&db, "RASSE.DB");
+    t.open();
+    return t.locate("RKurzname", kurz) ? t.value("RCode").toInt() : 0;
+}
+
+// A cat's portrait, drawn so the demo needs no picture files of its own.
+QString drawPicture(const QString &dir, int nr, const QColor &fur, const QColor &eyes)
+{
+    QImage img(360, 270, QImage::Format_RGB32);
+    img.fill(QColor(230, 236, 242));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 212, 222));
+    p.drawRect(0, 200, 360, 70);
+    p.setBrush(fur);
+    p.drawEllipse(QRectF(110, 130, 150, 120)); // body
+    p.drawEllipse(QRectF(130, 50, 110, 100));  // head
+    QPainterPath ears;
+    ears.moveTo(138, 80);
+    ears.lineTo(150, 30);
+    ears.lineTo(175, 62);
+    ears.moveTo(232, 80);
+    ears.lineTo(220, 30);
+    ears.lineTo(195, 62);
+    p.drawPath(ears);
+    QPainterPath tail;
+    tail.moveTo(250, 220);
+    tail.cubicTo(320, 230, 330, 150, 300, 120);
+    p.setPen(QPen(fur, 14, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(tail);
+    p.setPen(Qt::NoPen);
+    p.setBrush(eyes);
+    p.drawEllipse(QRectF(155, 88, 18, 14));
+    p.drawEllipse(QRectF(197, 88, 18, 14));
+    p.setBrush(Qt::black);
+    p.drawEllipse(QRectF(162, 89, 5, 12));
+    p.drawEllipse(QRectF(204, 89, 5, 12));
+    p.setBrush(QColor(220, 140, 150));
+    p.drawEllipse(QRectF(180, 108, 10, 7));
+    p.end();
+    const QString path = QDir(dir).filePath(QStringLiteral("katze%1.jpg").arg(nr));
+    img.save(path, "JPG", 85);
+    return path;
+}
+
+struct Colour {
+    const char *name;
+    QColor fur;
+};
+
+} // namespace
+
+void writeDemo(const QString &home)
+{
+    Database db(tav::app::dataDirOf(home));
+    QRandomGenerator rng(20261209);
+    const QString picDir = QDir(home).filePath("Bilder");
+    QDir().mkpath(picDir);
+
+    {
+        Table eigen(&db, "EIGEN.DB");
+        eigen.open();
+        eigen.append();
+        eigen.setValue("Name", "Berger");
+        eigen.setValue("Vorname", "Anna");
+        eigen.setValue("Zwinger", "vom Lindenhof");
+        eigen.setValue("Strasse", "Lindenallee 12");
+        eigen.setValue("Plz", "22301");
+        eigen.setValue("Ort", "Hamburg");
+        eigen.setValue("land", "Deutschland");
+        eigen.setValue("EMail", "anna.berger@example.org");
+        eigen.post();
+    }
+
+    RegisterWriter w(db);
+    w.begin();
+    const int me = w.addAddress("Berger", "Anna", "vom Lindenhof", "Hamburg", "Deutschland");
+    const int adr[] = {me, w.addAddress("Janssen", "Pieter", "van de Molen", "Utrecht", "Niederlande"),
+                       w.addAddress("Hofmann", "Karin", "of Silver Moon", "Bern", "Schweiz"),
+                       w.addAddress("Weber", "Lukas", "", "Köln", "Deutschland"),
+                       w.addAddress("Schulz", "Marie", "vom Elbufer", "Dresden", "Deutschland")};
+    const QString catteries[] = {"vom Lindenhof", "van de Molen", "of Silver Moon", "", "vom Elbufer"};
+    const int bri = breedCode(db, "BRI");
+    const int per = breedCode(db, "PER");
+    const Colour colours[] = {
+        {"blau", QColor(120, 130, 150)},       {"lilac", QColor(190, 175, 180)},
+        {"creme", QColor(235, 210, 170)},      {"schwarz", QColor(40, 40, 45)},
+        {"blau-creme", QColor(160, 150, 150)}, {"schwarz-silber-tabby-blotched", QColor(150, 150, 150)},
+        {"rot", QColor(210, 120, 60)}};
+
+    struct Made {
+        int nr;
+        bool male;
+        int gen;
+    };
+    QVector<Made> all;
+    auto makeCat = [&](int gen, bool male, int vater, int mutter, QDate born, int breeder, int breed) {
+        RegisterWriter::Cat c;
+        const int owner = breeder;
+        c.zwinger = catteries[breeder];
+        c.name = catName(rng) + (c.zwinger.isEmpty() ? QString() : QLatin1Char(' ') + c.zwinger);
+        c.rufname = c.name.section(' ', 0, 0);
+        c.sex = male ? "1" : "2";
+        if (gen >= 5 && rng.bounded(6) == 0) c.sex = male ? "3" : "4";
+        c.born = born;
+        if (gen <= 2 && rng.bounded(2)) c.died = born.addYears(13 + rng.bounded(5));
+        c.rasse = breed;
+        const Colour &col = colours[rng.bounded(7)];
+        c.farbe = QString::fromUtf8(col.name);
+        c.augen = QStringLiteral("kupfer");
+        c.vater = vater;
+        c.mutter = mutter;
+        c.zuechter = adr[breeder];
+        c.besitzer = adr[gen >= 6 && rng.bounded(3) == 0 ? 3 : breeder];
+        c.status = breeder == 0 && gen >= 4 ? 1 : 2;
+        if (gen <= 4 && rng.bounded(3) == 0) c.titelGer1 = QString::number(1 + rng.bounded(3));
+        c.zuchtbuch = QStringLiteral("DE-%1-%2").arg(born.year()).arg(1000 + all.size());
+        if (gen >= 5) c.chip = QStringLiteral("276098100%1").arg(100000 + all.size());
+        const int nr = w.addCat(c);
+        Q_UNUSED(owner);
+        all.append({nr, male, gen});
+        if (gen >= 4 && rng.bounded(3) == 0)
+            w.addPicture(nr, drawPicture(picDir, nr, col.fur, QColor(200, 120, 30)),
+                         QStringLiteral("Portrait"));
+        return nr;
+    };
+
+    // founders: two lines of British Shorthair and a Persian outcross
+    QVector<int> males, females;
+    for (int i = 0; i < 8; ++i) {
+        const bool male = i % 2 == 0;
+        const int nr =
+            makeCat(1, male, 0, 0, QDate(2008 + i / 4, 3 + i, 10 + i), 1 + i % 3, i == 7 ? per : bri);
+        (male ? males : females) << nr;
+        if (i == 0) w.addTrait(nr, 2); // the Foundation mark stops the pedigree here
+    }
+    // six bred generations; one popular sire per generation keeps the lines close
+    for (int gen = 2; gen <= 7; ++gen) {
+        QVector<int> nextMales, nextFemales;
+        const int popular = males[rng.bounded(int(males.size()))];
+        const int litters = gen == 7 ? 3 : 4;
+        for (int l = 0; l < litters; ++l) {
+            const int queen = females[(l + gen) % females.size()];
+            const int tom = l < 2 ? popular : males[rng.bounded(int(males.size()))];
+            const QDate mated(2008 + 2 * gen, 1 + 2 * l, 5 + gen);
+            const QDate born = mated.addDays(65);
+            const int breeder = gen >= 4 ? 0 : (l % 2 ? 4 : 0);
+            const int size = 2 + rng.bounded(2);
+            for (int k = 0; k < size; ++k) {
+                const bool male = k % 2 == 0;
+                const int nr = makeCat(gen, male, tom, queen, born, breeder, bri);
+                (male ? nextMales : nextFemales) << nr;
+                if (gen >= 5) w.addVaccination(nr, born.addDays(70), "RCP + Leukose", born.addDays(70 + 365));
+            }
+            w.addLitter(queen, tom, mated, born, size, QString(QChar('A' + (gen - 2) * 4 + l)));
+            w.addMating(tom, queen, mated, born);
+        }
+        // keep a few of the older generation in the breeding pool: back-crosses make inbreeding
+        for (int i = 0; i < 2 && i < males.size(); ++i)
+            nextMales << males[i];
+        for (int i = 0; i < 2 && i < females.size(); ++i)
+            nextFemales << females[i];
+        males = nextMales;
+        females = nextFemales;
+    }
+    // trait marks and free titles on a few cats
+    for (int i = 0; i < all.size(); i += 9)
+        w.addTitle(all[i].nr, 1 + (i / 9) % 3);
+    w.addTrait(all[all.size() - 2].nr, 1);
+    w.commit();
+}

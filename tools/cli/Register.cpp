@@ -1,0 +1,152 @@
+#include "Register.h"
+
+#include <QStringList>
+
+using tav::store::Table;
+
+namespace
+{
+const QStringList &tables()
+{
+    static const QStringList t = {"CATSTAMM.DB", "ADR_DAT.DB", "KATZEMERKMAL.DB", "TITELHUND.DB",
+                                  "IMPFUNG.DB",  "BILDER.DB",  "WURFBUCH.DB",     "DECKBUCH.DB"};
+    return t;
+}
+} // namespace
+
+RegisterWriter::RegisterWriter(tav::store::Database &db) : m_db(db)
+{
+    std::unique_ptr<Table> *members[] = {&m_cats, &m_adr,  &m_traits,  &m_titles,
+                                         &m_vacc, &m_pics, &m_litters, &m_matings};
+    for (int i = 0; i < tables().size(); ++i) {
+        *members[i] = std::make_unique<Table>(&db, tables()[i]);
+        (*members[i])->open();
+    }
+}
+
+void RegisterWriter::begin()
+{
+    for (const QString &t : tables())
+        m_db.beginTransaction(t);
+}
+
+void RegisterWriter::commit()
+{
+    for (const QString &t : tables())
+        m_db.commit(t);
+}
+
+int RegisterWriter::addCat(const Cat &c)
+{
+    Table &t = *m_cats;
+    t.append();
+    t.setValue("Name", c.name);
+    t.setValue("Zwinger", c.zwinger);
+    t.setValue("Rufname", c.rufname);
+    t.setValue("Geschlecht", c.sex);
+    t.setValue("GebDatum", c.born);
+    t.setValue("Toddatum", c.died);
+    t.setValue("Rasse", c.rasse ? QVariant(c.rasse) : QVariant());
+    t.setValue("FellFarbe", c.farbe);
+    t.setValue("Augenfarbe", c.augen);
+    t.setValue("Vater", c.vater);
+    t.setValue("Mutter", c.mutter);
+    t.setValue("Züchter", c.zuechter ? QVariant(c.zuechter) : QVariant());
+    t.setValue("Besitzer", c.besitzer ? QVariant(c.besitzer) : QVariant());
+    t.setValue("Status", c.status);
+    t.setValue("TitelGer1", c.titelGer1);
+    t.setValue("Zuchtbuchnummer1", c.zuchtbuch);
+    t.setValue("ChipNr", c.chip);
+    t.post();
+    return t.value("LaufendeNummer").toInt();
+}
+
+int RegisterWriter::addAddress(const QString &name, const QString &vorname, const QString &zwinger,
+                               const QString &ort, const QString &land)
+{
+    Table &t = *m_adr;
+    t.append();
+    t.setValue("Name", name);
+    t.setValue("Vorname", vorname);
+    t.setValue("Zwinger", zwinger);
+    t.setValue("Ort", ort);
+    t.setValue("Land", land);
+    t.post();
+    return t.value("LaufendeNr").toInt();
+}
+
+void RegisterWriter::addTrait(int cat, int trait)
+{
+    m_traits->append();
+    m_traits->setValue("Katze", cat);
+    m_traits->setValue("Merkmal", trait);
+    m_traits->post();
+}
+
+void RegisterWriter::addTitle(int cat, int title)
+{
+    m_titles->append();
+    m_titles->setValue("Hund", cat);
+    m_titles->setValue("Titel", title);
+    m_titles->post();
+}
+
+void RegisterWriter::addVaccination(int cat, const QDate &on, const QString &vaccine, const QDate &next)
+{
+    m_vacc->append();
+    m_vacc->setValue("Katze", cat);
+    m_vacc->setValue("Datum", on);
+    m_vacc->setValue("Impfung", vaccine);
+    m_vacc->setValue("NeuAm", next);
+    m_vacc->post();
+}
+
+void RegisterWriter::addPicture(int cat, const QString &path, const QString &memo)
+{
+    m_pics->append();
+    m_pics->setValue("KatzeNr", cat);
+    m_pics->setValue("Bildpfad", path);
+    m_pics->setValue("BildMemo1", memo);
+    m_pics->post();
+}
+
+void RegisterWriter::addLitter(int queen, int tom, const QDate &mated, const QDate &born, int size,
+                               const QString &bez)
+{
+    Table &t = *m_litters;
+    t.append();
+    t.setValue("Katze", queen);
+    t.setValue("Kater", tom);
+    t.setValue("BeginnRollig", mated.addDays(-2));
+    t.setValue("Decktermin", mated);
+    t.setValue("Wurftag", born);
+    t.setValue("Wurfbez", bez);
+    t.setValue("Wurfstaerke", QString::number(size));
+    t.setValue("Totgeboren", "0");
+    t.setValue("Verblieben", QString::number(size));
+    t.post();
+}
+
+void RegisterWriter::addMating(int tom, int queen, const QDate &mated, const QDate &born)
+{
+    Table &t = *m_matings;
+    t.append();
+    t.setValue("Kater", tom);
+    t.setValue("Katze", queen);
+    t.setValue("Decktermin", mated);
+    t.setValue("Erfolge", born.isValid() ? "Wurf" : "");
+    t.setValue("Wurftag", born);
+    t.post();
+}
+
+QString catName(QRandomGenerator &rng)
+{
+    static const char *first[] = {"A",  "Be", "Ca", "Da", "E",  "Fe", "Gi", "Ha",  "I",
+                                  "Jo", "Ka", "Li", "Ma", "Ni", "O",  "Pa", "Qui", "Ro",
+                                  "Sa", "Ti", "U",  "Va", "Wi", "Xa", "Yu", "Zo"};
+    static const char *mid[] = {"", "la", "ri", "mo", "ne", "so", "ta", "vi", "lo", "re", "mi", "no"};
+    static const char *last[] = {"na", "ra", "lo", "x", "n", "s", "ja", "ko", "ly", "ma", "to", "ris"};
+    QString s = QString::fromLatin1(first[rng.bounded(26)]) + QString::fromLatin1(mid[rng.bounded(12)]) +
+                QString::fromLatin1(last[rng.bounded(12)]);
+    return s;
+}
