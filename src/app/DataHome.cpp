@@ -17,11 +17,9 @@
 
 using namespace tav::store;
 
-namespace tav::app
-{
+namespace tav::app {
 
-namespace
-{
+namespace {
 
 struct TsvFile {
     QStringList header;
@@ -40,7 +38,8 @@ TsvFile readTsv(const QString &path)
     while (!in.atEnd()) {
         const QString line = in.readLine();
         ++lineNo;
-        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
         const QStringList cells = line.split(QLatin1Char('\t'));
         if (out.header.isEmpty())
             out.header = cells;
@@ -57,15 +56,14 @@ TsvFile readTsv(const QString &path)
 
 QVariant convert(const FieldDef &f, const QString &text, const QString &path, int line)
 {
-    if (text.isEmpty()) return QVariant();
+    if (text.isEmpty())
+        return QVariant();
     bool ok = true;
     QVariant v;
     switch (f.type) {
     case FieldType::AutoInc:
     case FieldType::Integer:
-    case FieldType::SmallInt:
-        v = text.toInt(&ok);
-        break;
+    case FieldType::SmallInt: v = text.toInt(&ok); break;
     case FieldType::Float:
     case FieldType::Currency:
         v = QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
@@ -80,10 +78,10 @@ QVariant convert(const FieldDef &f, const QString &text, const QString &path, in
         v = parseDateText(text);
         ok = v.isValid();
         break;
-    default:
-        v = text;
+    default: v = text;
     }
-    if (!ok) badLine(path, line, QStringLiteral("ungültiger Wert '%1' für %2").arg(text, f.name));
+    if (!ok)
+        badLine(path, line, QStringLiteral("ungültiger Wert '%1' für %2").arg(text, f.name));
     return v;
 }
 
@@ -97,9 +95,11 @@ QString dataDirOf(const QString &home)
 QString deliveredDataDir()
 {
     const QString env = qEnvironmentVariable("TAVRENNO_DATA");
-    if (!env.isEmpty()) return env;
+    if (!env.isEmpty())
+        return env;
     const QString built = QStringLiteral(TAV_DATA_DIR);
-    if (!built.isEmpty() && QFileInfo::exists(built)) return built;
+    if (!built.isEmpty() && QFileInfo::exists(built))
+        return built;
     const QString appDir =
         QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
     return QDir(appDir).filePath(QStringLiteral("../share/tavrenno/data"));
@@ -113,13 +113,15 @@ int loadTsv(Database &db, const QString &tableName, const QString &path)
     QVector<const FieldDef *> fields;
     for (const QString &h : tsv.header) {
         const FieldDef *f = t.fieldDef(h.trimmed());
-        if (!f) badLine(path, 1, QStringLiteral("unbekanntes Feld %1 in %2").arg(h, tableName));
+        if (!f)
+            badLine(path, 1, QStringLiteral("unbekanntes Feld %1 in %2").arg(h, tableName));
         fields << f;
     }
     // validate everything first, so a bad file adds nothing
     QVector<QVector<QVariant>> values;
     for (const auto &[line, cells] : tsv.rows) {
-        if (cells.size() > fields.size()) badLine(path, line, QStringLiteral("zu viele Spalten"));
+        if (cells.size() > fields.size())
+            badLine(path, line, QStringLiteral("zu viele Spalten"));
         QVector<QVariant> row;
         for (int i = 0; i < fields.size(); ++i)
             row << convert(*fields[i], i < cells.size() ? cells[i] : QString(), path, line);
@@ -163,7 +165,8 @@ void loadCatalogues(Database &db, const QString &sourceDir)
             for (const auto &[line, cells] : tsv.rows) {
                 bool ok = false;
                 const int nr = cells.value(0).toInt(&ok);
-                if (!ok || nr < 0) badLine(messages, line, QStringLiteral("ungültige Nummer"));
+                if (!ok || nr < 0)
+                    badLine(messages, line, QStringLiteral("ungültige Nummer"));
                 for (int lang = 0; lang < 3; ++lang) {
                     t.append();
                     t.setValue(QStringLiteral("Nummer"), nr + offsets[lang]);
@@ -187,7 +190,8 @@ void loadCatalogues(Database &db, const QString &sourceDir)
             for (const auto &[line, cells] : tsv.rows) {
                 bool ok = false;
                 const int nr = cells.value(0).toInt(&ok);
-                if (!ok || nr < 0) badLine(captions, line, QStringLiteral("ungültige Nummer"));
+                if (!ok || nr < 0)
+                    badLine(captions, line, QStringLiteral("ungültige Nummer"));
                 for (int lang = 0; lang < 3; ++lang) {
                     t.append();
                     t.setValue(QStringLiteral("Nummer"), nr + offsets[lang]);
@@ -253,7 +257,8 @@ void seedTopCats(Database &db)
 {
     Table t(&db, QStringLiteral("TOPKATZE.DB"));
     t.open();
-    if (!t.isEmpty()) return;
+    if (!t.isEmpty())
+        return;
     for (int i = 0; i < 5; ++i) {
         t.append();
         t.setValue(QStringLiteral("Farbe"), 16777215);

@@ -3,13 +3,11 @@
 #include <QString>
 #include <QStringList>
 
-namespace tav::store
-{
+namespace tav::store {
 class Database;
 }
 
-namespace tav::app
-{
+namespace tav::app {
 
 // The data directory of a home: HOME/Daten.
 QString dataDirOf(const QString &home);

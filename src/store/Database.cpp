@@ -9,11 +9,9 @@
 #include <QFileInfo>
 #include <sqlite3.h>
 
-namespace tav::store
-{
+namespace tav::store {
 
-namespace
-{
+namespace {
 Database *g_default = nullptr;
 
 EngineError notFound(const QString &name)
@@ -27,6 +25,23 @@ EngineError busy(const QString &name)
     return EngineError(EngineError::Category::Busy, code::TableBusy,
                        QStringLiteral("Die Tabelle %1 ist in Benutzung.").arg(name));
 }
+
+int schemaVersion(sqlite3 *db)
+{
+    sqlite3_stmt *st = nullptr;
+    int v = -2;
+    if (sqlite3_prepare_v2(db, "PRAGMA schema_version", -1, &st, nullptr) == SQLITE_OK &&
+        sqlite3_step(st) == SQLITE_ROW)
+        v = sqlite3_column_int(st, 0);
+    sqlite3_finalize(st);
+    return v;
+}
+
+void reloadLayout(TableFile *f)
+{
+    f->layout = schema::readLayout(f->db, f->fileName);
+    f->schemaVersion = schemaVersion(f->db);
+}
 } // namespace
 
 Database *defaultDatabase()
@@ -38,16 +53,20 @@ void setDefaultDatabase(Database *db)
     g_default = db;
 }
 
-Database::Database(const QString &dataDir, QObject *parent) : QObject(parent), m_dataDir(dataDir) {}
+Database::Database(const QString &dataDir, QObject *parent) : QObject(parent), m_dataDir(dataDir)
+{
+}
 
 Database::~Database()
 {
     disconnect();
     for (TableFile *f : std::as_const(m_files)) {
-        if (f->db) sqlite3_close_v2(f->db);
+        if (f->db)
+            sqlite3_close_v2(f->db);
         delete f;
     }
-    if (g_default == this) g_default = nullptr;
+    if (g_default == this)
+        g_default = nullptr;
 }
 
 void Database::setDataDir(const QString &dir)
@@ -59,12 +78,15 @@ void Database::setDataDir(const QString &dir)
 QString Database::resolve(const QString &tableName) const
 {
     QString name = QFileInfo(tableName).fileName();
-    if (!name.contains(QLatin1Char('.'))) name += QLatin1String(".db");
+    if (!name.contains(QLatin1Char('.')))
+        name += QLatin1String(".db");
     const QString direct = QDir(m_dataDir).filePath(name);
-    if (QFileInfo::exists(direct)) return direct;
+    if (QFileInfo::exists(direct))
+        return direct;
     const QStringList entries = QDir(m_dataDir).entryList(QDir::Files);
     for (const QString &e : entries) {
-        if (e.compare(name, Qt::CaseInsensitive) == 0) return QDir(m_dataDir).filePath(e);
+        if (e.compare(name, Qt::CaseInsensitive) == 0)
+            return QDir(m_dataDir).filePath(e);
     }
     return QString();
 }
@@ -81,7 +103,8 @@ sqlite3 *Database::openFile(const QString &path, bool create) const
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
         const QString msg = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
-        if (db) sqlite3_close_v2(db);
+        if (db)
+            sqlite3_close_v2(db);
         throw EngineError(EngineError::Category::Io, code::Io,
                           QStringLiteral("Die Datei %1 kann nicht geöffnet werden.").arg(path), rc)
             .push(code::Io, msg, rc);
@@ -123,17 +146,29 @@ void Database::createTable(const TableDef &def)
 void Database::createTable(const QString &tableName)
 {
     const TableDef *def = findTableDef(tableName);
-    if (!def) throw notFound(tableName);
+    if (!def)
+        throw notFound(tableName);
     createTable(*def);
+}
+
+bool Database::ensureTable(const QString &tableName)
+{
+    if (tableExists(tableName))
+        return false;
+    createTable(tableName);
+    return true;
 }
 
 void Database::dropTable(const QString &tableName)
 {
     const QString path = resolve(tableName);
-    if (path.isEmpty()) throw notFound(tableName);
-    if (isInUse(tableName)) throw busy(tableName);
+    if (path.isEmpty())
+        throw notFound(tableName);
+    if (isInUse(tableName))
+        throw busy(tableName);
     if (TableFile *f = m_files.take(QFileInfo(path).fileName().toLower())) {
-        if (f->db) sqlite3_close_v2(f->db);
+        if (f->db)
+            sqlite3_close_v2(f->db);
         delete f;
     }
     if (!QFile::remove(path))
@@ -144,20 +179,25 @@ void Database::dropTable(const QString &tableName)
 TableFile *Database::acquire(const QString &tableName, bool exclusive)
 {
     const QString path = resolve(tableName);
-    if (path.isEmpty()) throw notFound(tableName);
+    if (path.isEmpty())
+        throw notFound(tableName);
     const QString key = QFileInfo(path).fileName().toLower();
     TableFile *f = m_files.value(key);
-    if (f && f->users > 0 && (f->exclusive || exclusive)) throw busy(QFileInfo(path).fileName());
+    if (f && f->users > 0 && (f->exclusive || exclusive))
+        throw busy(QFileInfo(path).fileName());
     if (!f) {
         f = new TableFile;
         f->fileName = QFileInfo(path).fileName();
         f->path = path;
         m_files.insert(key, f);
     }
-    if (!f->db) {
+    if (f->db && f->users == 0 && schemaVersion(f->db) != f->schemaVersion)
+        f->schemaVersion = -1;
+    if (!f->db)
         f->db = openFile(path, false);
+    if (f->schemaVersion < 0) {
         try {
-            f->layout = schema::readLayout(f->db, f->fileName);
+            reloadLayout(f);
         } catch (...) {
             sqlite3_close_v2(f->db);
             f->db = nullptr;
@@ -171,13 +211,12 @@ TableFile *Database::acquire(const QString &tableName, bool exclusive)
 
 void Database::release(TableFile *file)
 {
-    if (!file) return;
+    if (!file)
+        return;
     if (--file->users <= 0) {
+        // the connection stays open for the next user; disconnect() closes it
         file->users = 0;
         file->exclusive = false;
-        // closing keeps the table one plain file between uses
-        sqlite3_close_v2(file->db);
-        file->db = nullptr;
     }
 }
 
@@ -190,7 +229,8 @@ bool Database::isInUse(const QString &tableName) const
 
 void Database::registerTable(Table *t)
 {
-    if (!m_tables.contains(t)) m_tables.append(t);
+    if (!m_tables.contains(t))
+        m_tables.append(t);
 }
 
 void Database::unregisterTable(Table *t)
@@ -203,6 +243,13 @@ void Database::disconnect()
     const QList<Table *> tables = m_tables;
     for (Table *t : tables)
         t->close();
+    for (TableFile *f : std::as_const(m_files)) {
+        if (f->db && f->users == 0) {
+            sqlite3_close_v2(f->db);
+            f->db = nullptr;
+            f->schemaVersion = -1;
+        }
+    }
     Q_EMIT disconnected();
 }
 
@@ -214,9 +261,11 @@ TableFile *Database::maintenanceFile(const QString &tableName)
 TableDef Database::storedLayout(const QString &tableName)
 {
     const QString path = resolve(tableName);
-    if (path.isEmpty()) throw notFound(tableName);
+    if (path.isEmpty())
+        throw notFound(tableName);
     const TableFile *open = m_files.value(QFileInfo(path).fileName().toLower());
-    if (open && open->db) return open->layout;
+    if (open && open->db)
+        return open->layout;
     sqlite3 *db = openFile(path, false);
     try {
         TableDef def = schema::readLayout(db, QFileInfo(path).fileName());
@@ -232,7 +281,8 @@ QStringList Database::indexNames(const QString &tableName)
 {
     QStringList out;
     for (const IndexDef &idx : storedLayout(tableName).indexes) {
-        if (!idx.primary) out << idx.name;
+        if (!idx.primary)
+            out << idx.name;
     }
     return out;
 }
@@ -241,10 +291,12 @@ QStringList Database::missingFields(const QString &tableName)
 {
     QStringList out;
     const TableDef *declared = findTableDef(QFileInfo(tableName).fileName());
-    if (!declared) return out;
+    if (!declared)
+        return out;
     const TableDef stored = storedLayout(tableName);
     for (const FieldDef &f : declared->fields) {
-        if (!stored.field(f.name)) out << f.name;
+        if (!stored.field(f.name))
+            out << f.name;
     }
     return out;
 }
@@ -274,7 +326,8 @@ void Database::addIndex(const QString &tableName, const IndexDef &idxIn)
     TableFile *f = maintenanceFile(tableName);
     try {
         IndexDef idx = idxIn;
-        if (idx.primary) idx.name.clear();
+        if (idx.primary)
+            idx.name.clear();
         if (idx.fieldList().isEmpty())
             throw EngineError(EngineError::Category::InvalidRequest, code::NoSuchIndex,
                               QStringLiteral("Index ohne Felder: %1").arg(idx.name));
@@ -318,7 +371,7 @@ void Database::addIndex(const QString &tableName, const IndexDef &idxIn)
             meta.bind(2, schema::indexFlags(idx));
             meta.exec();
         }
-        f->layout = schema::readLayout(f->db, f->fileName);
+        reloadLayout(f);
     } catch (...) {
         release(f);
         throw;
@@ -345,7 +398,7 @@ void Database::dropIndex(const QString &tableName, const QString &indexName)
         Statement meta(f->db, QStringLiteral("DELETE FROM __idx WHERE name = ? COLLATE NOCASE"));
         meta.bind(1, primary ? QString() : name);
         meta.exec();
-        f->layout = schema::readLayout(f->db, f->fileName);
+        reloadLayout(f);
     } catch (...) {
         release(f);
         throw;
@@ -383,7 +436,7 @@ void Database::rebuildIndexes(const QString &tableName, const TableDef &declared
                            "flags INTEGER NOT NULL)"));
         execSql(f->db, QStringLiteral("DELETE FROM __idx"));
         execSql(f->db, QStringLiteral("COMMIT"));
-        f->layout = schema::readLayout(f->db, f->fileName);
+        reloadLayout(f);
     } catch (...) {
         sqlite3_exec(f->db, "ROLLBACK", nullptr, nullptr, nullptr);
         release(f);
@@ -392,7 +445,8 @@ void Database::rebuildIndexes(const QString &tableName, const TableDef &declared
     release(f);
     for (const IndexDef &idx : declared.indexes) {
         // a primary index on the record number is the record number itself
-        if (idx.primary && (hasPrimary || schema::usesRecordNumber(f->layout, idx))) continue;
+        if (idx.primary && (hasPrimary || schema::usesRecordNumber(f->layout, idx)))
+            continue;
         addIndex(tableName, idx);
         hasPrimary = hasPrimary || idx.primary;
     }
@@ -409,7 +463,8 @@ void Database::checkTable(const QString &tableName)
         QStringList problems;
         while (check.step()) {
             const QString line = check.column(0).toString();
-            if (line != QLatin1String("ok")) problems << line;
+            if (line != QLatin1String("ok"))
+                problems << line;
         }
         if (!problems.isEmpty()) {
             EngineError e(EngineError::Category::IndexDamage, code::IndexCorrupt,
@@ -420,7 +475,8 @@ void Database::checkTable(const QString &tableName)
         }
         // our keys must match the records they were computed from
         for (const IndexDef &idx : f->layout.indexes) {
-            if (schema::usesRecordNumber(f->layout, idx)) continue;
+            if (schema::usesRecordNumber(f->layout, idx))
+                continue;
             QStringList colNames;
             for (const FieldDef &fd : f->layout.fields)
                 colNames << schema::quoted(fd.name);
@@ -470,7 +526,7 @@ void Database::addFields(const QString &tableName, const QVector<FieldDef> &fiel
             sqlite3_exec(f->db, "ROLLBACK", nullptr, nullptr, nullptr);
             throw;
         }
-        f->layout = schema::readLayout(f->db, f->fileName);
+        reloadLayout(f);
     } catch (...) {
         release(f);
         throw;
@@ -485,7 +541,8 @@ void Database::refreshKeys(const QString &tableName)
         execSql(f->db, QStringLiteral("BEGIN"));
         try {
             for (const IndexDef &idx : f->layout.indexes) {
-                if (!schema::usesRecordNumber(f->layout, idx)) fillIndexKeys(f, idx);
+                if (!schema::usesRecordNumber(f->layout, idx))
+                    fillIndexKeys(f, idx);
             }
             execSql(f->db, QStringLiteral("COMMIT"));
         } catch (...) {
@@ -502,21 +559,24 @@ void Database::refreshKeys(const QString &tableName)
 void Database::beginTransaction(const QString &tableName)
 {
     TableFile *f = m_files.value(QFileInfo(resolve(tableName)).fileName().toLower());
-    if (!f || !f->db) throw notFound(tableName);
+    if (!f || !f->db)
+        throw notFound(tableName);
     execSql(f->db, QStringLiteral("BEGIN"));
 }
 
 void Database::commit(const QString &tableName)
 {
     TableFile *f = m_files.value(QFileInfo(resolve(tableName)).fileName().toLower());
-    if (!f || !f->db) throw notFound(tableName);
+    if (!f || !f->db)
+        throw notFound(tableName);
     execSql(f->db, QStringLiteral("COMMIT"));
 }
 
 void Database::rollback(const QString &tableName)
 {
     TableFile *f = m_files.value(QFileInfo(resolve(tableName)).fileName().toLower());
-    if (f && f->db) sqlite3_exec(f->db, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (f && f->db)
+        sqlite3_exec(f->db, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 } // namespace tav::store

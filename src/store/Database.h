@@ -10,8 +10,7 @@
 
 struct sqlite3;
 
-namespace tav::store
-{
+namespace tav::store {
 
 class Table;
 class Statement;
@@ -23,6 +22,7 @@ struct TableFile {
     sqlite3 *db = nullptr;
     int users = 0;
     bool exclusive = false;
+    int schemaVersion = -1; // of `layout`; a change by another connection is read again
     TableDef layout;
 };
 
@@ -48,6 +48,9 @@ class Database : public QObject
     // Creates a table from the program's own declaration of that name.
     void createTable(const QString &tableName);
     void dropTable(const QString &tableName);
+    // Creates the declared table when its file is missing and says whether it did. A file that
+    // exists is never replaced, also when it cannot be opened: that is reported when it is used.
+    bool ensureTable(const QString &tableName);
 
     // Index maintenance needs the table to be unused (the engine opens it exclusively).
     void addIndex(const QString &tableName, const IndexDef &idx);

@@ -1,7 +1,6 @@
 #include "EngineError.h"
 
-namespace tav::store
-{
+namespace tav::store {
 
 EngineError::EngineError(Category category, int code, const QString &message, int nativeCode)
     : m_category(category)

@@ -4,13 +4,11 @@
 #include <QVector>
 #include <exception>
 
-namespace tav::store
-{
+namespace tav::store {
 
 // Error codes of the table engine. The three index codes are what the error dialog
 // treats as repairable by rebuilding the table's indexes.
-namespace code
-{
+namespace code {
 constexpr int IndexOutOfDate = 9729; // an index does not match its records
 constexpr int RequiredField = 9732;  // a required field is empty at post
 constexpr int KeyViolation = 9730;   // a unique index already holds the key

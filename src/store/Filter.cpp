@@ -6,11 +6,9 @@
 
 #include <QDate>
 
-namespace tav::store
-{
+namespace tav::store {
 
-namespace
-{
+namespace {
 
 struct Token {
     enum Kind { Ident, String, Number, Op, LParen, RParen, And, Or, Not, Null, End } kind = End;
@@ -60,12 +58,14 @@ QVector<Token> tokenize(const QString &s)
                 }
                 v += s[i++];
             }
-            if (!closed) fail(s, QStringLiteral("Anführungszeichen fehlt"));
+            if (!closed)
+                fail(s, QStringLiteral("Anführungszeichen fehlt"));
             t.kind = Token::String;
             t.text = v;
         } else if (c == QLatin1Char('[')) {
             const int end = int(s.indexOf(QLatin1Char(']'), i));
-            if (end < 0) fail(s, QStringLiteral("] fehlt"));
+            if (end < 0)
+                fail(s, QStringLiteral("] fehlt"));
             t.kind = Token::Ident;
             t.text = s.mid(i + 1, end - i - 1);
             i = end + 1;
@@ -122,9 +122,11 @@ class Parser
     FilterSql run()
     {
         FilterSql out;
-        if (m_tokens.size() == 1) return out; // empty filter: everything
+        if (m_tokens.size() == 1)
+            return out; // empty filter: everything
         out.where = orExpr();
-        if (peek().kind != Token::End) fail(m_expr, QStringLiteral("unerwartetes Ende"));
+        if (peek().kind != Token::End)
+            fail(m_expr, QStringLiteral("unerwartetes Ende"));
         out.params = m_params;
         return out;
     }
@@ -162,7 +164,8 @@ class Parser
         if (peek().kind == Token::LParen) {
             take();
             const QString inner = orExpr();
-            if (take().kind != Token::RParen) fail(m_expr, QStringLiteral(") fehlt"));
+            if (take().kind != Token::RParen)
+                fail(m_expr, QStringLiteral(") fehlt"));
             return inner;
         }
         return comparison();
@@ -171,16 +174,21 @@ class Parser
     QString comparison()
     {
         const Token field = take();
-        if (field.kind != Token::Ident) fail(m_expr, QStringLiteral("Feldname erwartet"));
+        if (field.kind != Token::Ident)
+            fail(m_expr, QStringLiteral("Feldname erwartet"));
         const FieldDef *f = m_layout.field(field.text);
-        if (!f) fail(m_expr, QStringLiteral("Feld nicht gefunden: %1").arg(field.text));
+        if (!f)
+            fail(m_expr, QStringLiteral("Feld nicht gefunden: %1").arg(field.text));
         const Token op = take();
-        if (op.kind != Token::Op) fail(m_expr, QStringLiteral("Vergleich erwartet nach %1").arg(field.text));
+        if (op.kind != Token::Op)
+            fail(m_expr, QStringLiteral("Vergleich erwartet nach %1").arg(field.text));
         const Token val = take();
         const QString col = schema::quoted(f->name);
         if (val.kind == Token::Null) {
-            if (op.text == QLatin1String("=")) return col + QLatin1String(" IS NULL");
-            if (op.text == QLatin1String("<>")) return col + QLatin1String(" IS NOT NULL");
+            if (op.text == QLatin1String("="))
+                return col + QLatin1String(" IS NULL");
+            if (op.text == QLatin1String("<>"))
+                return col + QLatin1String(" IS NOT NULL");
             fail(m_expr, QStringLiteral("NULL nur mit = oder <>"));
         }
         if (val.kind != Token::String && val.kind != Token::Number && val.kind != Token::Ident)
@@ -208,7 +216,8 @@ class Parser
         switch (f->type) {
         case FieldType::Date:
             v = parseDateText(text);
-            if (!v.isValid()) fail(m_expr, QStringLiteral("ungültiges Datum: %1").arg(text));
+            if (!v.isValid())
+                fail(m_expr, QStringLiteral("ungültiges Datum: %1").arg(text));
             break;
         case FieldType::Boolean: {
             const QString low = text.toLower();
@@ -226,28 +235,33 @@ class Parser
         case FieldType::SmallInt: {
             bool ok = false;
             v = text.trimmed().toLongLong(&ok);
-            if (!ok) fail(m_expr, QStringLiteral("keine Zahl: %1").arg(text));
+            if (!ok)
+                fail(m_expr, QStringLiteral("keine Zahl: %1").arg(text));
             break;
         }
         case FieldType::Float:
         case FieldType::Currency: {
             bool ok = false;
             v = QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-            if (!ok) fail(m_expr, QStringLiteral("keine Zahl: %1").arg(text));
+            if (!ok)
+                fail(m_expr, QStringLiteral("keine Zahl: %1").arg(text));
             break;
         }
-        default:
-            v = text;
+        default: v = text;
         }
         const QVariant stored = toStored(f->type, v);
         if (!stored.isValid()) { // comparing with an empty text means comparing with blank
-            if (op.text == QLatin1String("=")) return col + QLatin1String(" IS NULL");
-            if (op.text == QLatin1String("<>")) return col + QLatin1String(" IS NOT NULL");
+            if (op.text == QLatin1String("="))
+                return col + QLatin1String(" IS NULL");
+            if (op.text == QLatin1String("<>"))
+                return col + QLatin1String(" IS NOT NULL");
         }
         m_params.append(stored);
         const QString sqlOp = op.text == QLatin1String("<>") ? QStringLiteral("IS NOT") : op.text;
-        if (op.text == QLatin1String("=")) return col + QLatin1String(" = ?");
-        if (op.text == QLatin1String("<>")) return QStringLiteral("%1 %2 ?").arg(col, sqlOp);
+        if (op.text == QLatin1String("="))
+            return col + QLatin1String(" = ?");
+        if (op.text == QLatin1String("<>"))
+            return QStringLiteral("%1 %2 ?").arg(col, sqlOp);
         return QStringLiteral("%1 %2 ?").arg(col, op.text);
     }
 
@@ -263,12 +277,15 @@ class Parser
 QVariant parseDateText(const QString &textIn)
 {
     const QString text = textIn.trimmed();
-    if (text.isEmpty()) return QVariant();
+    if (text.isEmpty())
+        return QVariant();
     QDate d = QDate::fromString(text, Qt::ISODate);
-    if (!d.isValid()) d = QDate::fromString(text, QStringLiteral("d.M.yyyy"));
+    if (!d.isValid())
+        d = QDate::fromString(text, QStringLiteral("d.M.yyyy"));
     if (!d.isValid()) {
         d = QDate::fromString(text, QStringLiteral("d.M.yy"));
-        if (d.isValid() && d.year() < 1930) d = d.addYears(100);
+        if (d.isValid() && d.year() < 1930)
+            d = d.addYears(100);
     }
     return d.isValid() ? QVariant(d) : QVariant();
 }

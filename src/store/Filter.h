@@ -4,8 +4,7 @@
 
 #include <QVariantList>
 
-namespace tav::store
-{
+namespace tav::store {
 
 // A filter expression turned into a WHERE clause with bound values.
 //   Status = 1 or Status = '12'    Name = 'Ab*' (prefix)   Name = '*ine' (suffix)

@@ -5,11 +5,9 @@
 #include <QTime>
 #include <cstring>
 
-namespace tav::store::keycodec
-{
+namespace tav::store::keycodec {
 
-namespace
-{
+namespace {
 
 constexpr char Blank = 0x00;
 constexpr char Present = 0x01;
@@ -31,7 +29,8 @@ void appendI64(QByteArray &key, qint64 v)
 
 void appendDouble(QByteArray &key, double d)
 {
-    if (d == 0) d = 0; // -0 and +0 are one key
+    if (d == 0)
+        d = 0; // -0 and +0 are one key
     quint64 bits;
     std::memcpy(&bits, &d, 8);
     bits = (bits & (quint64(1) << 63)) ? ~bits : bits | (quint64(1) << 63);
@@ -59,32 +58,23 @@ QString fold(const QString &text)
             break;
         }
     }
-    if (plain) return text.toLower();
+    if (plain)
+        return text.toLower();
     const QString decomposed = text.normalized(QString::NormalizationForm_KD);
     for (QChar c : decomposed) {
         switch (c.unicode()) {
-        case 0x00DF:
-            out += QLatin1String("ss");
-            continue; // ß
-        case 0x1E9E:
-            out += QLatin1String("ss");
-            continue; // capital ß
+        case 0x00DF: out += QLatin1String("ss"); continue; // ß
+        case 0x1E9E: out += QLatin1String("ss"); continue; // capital ß
         case 0x00C6:
-        case 0x00E6:
-            out += QLatin1String("ae");
-            continue; // Æ æ
+        case 0x00E6: out += QLatin1String("ae"); continue; // Æ æ
         case 0x0152:
-        case 0x0153:
-            out += QLatin1String("oe");
-            continue; // Œ œ
+        case 0x0153: out += QLatin1String("oe"); continue; // Œ œ
         case 0x00D8:
-        case 0x00F8:
-            out += QLatin1Char('o');
-            continue; // Ø ø
-        default:
-            break;
+        case 0x00F8: out += QLatin1Char('o'); continue; // Ø ø
+        default: break;
         }
-        if (c.category() == QChar::Mark_NonSpacing) continue;
+        if (c.category() == QChar::Mark_NonSpacing)
+            continue;
         out += c.toLower();
     }
     return out;
@@ -151,7 +141,8 @@ void appendField(QByteArray &key, FieldType type, const QVariant &value, bool ca
 
 void appendTextPrefix(QByteArray &key, const QString &text)
 {
-    if (text.isEmpty()) return;
+    if (text.isEmpty())
+        return;
     key.append(Present);
     appendText(key, fold(text));
 }

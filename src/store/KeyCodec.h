@@ -5,14 +5,12 @@
 #include <QByteArray>
 #include <QVariant>
 
-namespace tav::store
-{
+namespace tav::store {
 
 // Index keys are kept as one byte string per index and record, so that byte order is index
 // order: blanks first, numbers by value, texts in German order (umlauts beside their base
 // letter, case only breaking ties unless the index ignores case).
-namespace keycodec
-{
+namespace keycodec {
 
 // Folds a text for comparison: accents dropped, ß as ss, lower case.
 QString fold(const QString &text);

@@ -8,18 +8,17 @@
 #include <QRegularExpression>
 #include <sqlite3.h>
 
-namespace tav::store
-{
+namespace tav::store {
 
-namespace
-{
+namespace {
 
 int germanCompare(void *, int la, const void *a, int lb, const void *b)
 {
     const QString sa = QString::fromUtf8(static_cast<const char *>(a), la);
     const QString sb = QString::fromUtf8(static_cast<const char *>(b), lb);
     const int c = keycodec::fold(sa).compare(keycodec::fold(sb));
-    if (c != 0) return c;
+    if (c != 0)
+        return c;
     return sa.compare(sb);
 }
 
@@ -47,7 +46,9 @@ void registerGermanCollation(sqlite3 *db)
     sqlite3_create_collation(db, "DE", SQLITE_UTF8, nullptr, germanCompare);
 }
 
-Query::Query(Database *db, const QString &sql) : m_db(db), m_sql(sql) {}
+Query::Query(Database *db, const QString &sql) : m_db(db), m_sql(sql)
+{
+}
 
 Query::~Query()
 {
@@ -86,12 +87,14 @@ QString Query::rewrite(const QString &sql, QStringList &attached)
         const auto m = it.next();
         QString name = m.captured(2);
         const bool quotedName = name.startsWith(QLatin1Char('"')) || name.startsWith(QLatin1Char('\''));
-        if (quotedName) name = name.mid(1, name.size() - 2);
+        if (quotedName)
+            name = name.mid(1, name.size() - 2);
         // after a comma only table names of the form x.db count (columns are not tables)
         if (m.captured(1).trimmed() == QLatin1String(",") &&
             !name.endsWith(QLatin1String(".db"), Qt::CaseInsensitive))
             continue;
-        if (!quotedName && keywords().contains(name.toLower())) continue;
+        if (!quotedName && keywords().contains(name.toLower()))
+            continue;
         const QString path = m_db->resolve(name);
         if (path.isEmpty()) {
             if (quotedName || name.endsWith(QLatin1String(".db"), Qt::CaseInsensitive))
@@ -101,7 +104,8 @@ QString Query::rewrite(const QString &sql, QStringList &attached)
         }
         int n = int(attached.indexOf(path));
         if (n < 0) {
-            if (attached.size() >= 10) throw sqlError(sql, QStringLiteral("mehr als zehn Tabellen"));
+            if (attached.size() >= 10)
+                throw sqlError(sql, QStringLiteral("mehr als zehn Tabellen"));
             attached << path;
             n = int(attached.size()) - 1;
         }
@@ -130,7 +134,8 @@ void Query::execAlter(const QString &sql)
         QStringLiteral("^\\s*ALTER\\s+TABLE\\s+(\"[^\"]+\"|'[^']+'|\\S+)\\s+(.*)$"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     const auto m = head.match(sql);
-    if (!m.hasMatch()) throw sqlError(sql, QStringLiteral("ALTER TABLE erwartet"));
+    if (!m.hasMatch())
+        throw sqlError(sql, QStringLiteral("ALTER TABLE erwartet"));
     QString table = m.captured(1);
     if (table.startsWith(QLatin1Char('"')) || table.startsWith(QLatin1Char('\'')))
         table = table.mid(1, table.size() - 2);
@@ -158,10 +163,12 @@ void Query::execAlter(const QString &sql)
     QVector<FieldDef> fields;
     for (const QString &c : clauses) {
         const auto am = add.match(c);
-        if (!am.hasMatch()) throw sqlError(sql, QStringLiteral("ADD erwartet: %1").arg(c.trimmed()));
+        if (!am.hasMatch())
+            throw sqlError(sql, QStringLiteral("ADD erwartet: %1").arg(c.trimmed()));
         FieldDef f;
         f.name = am.captured(1);
-        if (f.name.startsWith(QLatin1Char('"'))) f.name = f.name.mid(1, f.name.size() - 2);
+        if (f.name.startsWith(QLatin1Char('"')))
+            f.name = f.name.mid(1, f.name.size() - 2);
         if (!schema::parseSqlType(am.captured(2), f))
             throw sqlError(sql, QStringLiteral("unbekannter Typ: %1").arg(am.captured(2)));
         fields << f;
@@ -172,7 +179,8 @@ void Query::execAlter(const QString &sql)
 void Query::prepare()
 {
     close();
-    if (!m_db) throw sqlError(m_sql, QStringLiteral("keine Datenbank"));
+    if (!m_db)
+        throw sqlError(m_sql, QStringLiteral("keine Datenbank"));
     const QString trimmed = m_sql.trimmed();
     if (sqlite3_open_v2(":memory:", &m_conn, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
         SQLITE_OK)
@@ -214,7 +222,8 @@ void Query::bindAll()
                     found = true;
                 }
             }
-            if (!found) throw sqlError(m_sql, QStringLiteral("Wert fehlt für %1").arg(n));
+            if (!found)
+                throw sqlError(m_sql, QStringLiteral("Wert fehlt für %1").arg(n));
         } else {
             if (pos >= m_positional.size())
                 throw sqlError(m_sql, QStringLiteral("Wert fehlt für Platzhalter %1").arg(i));
@@ -260,8 +269,10 @@ void Query::next()
 
 QVariant Query::current(int col) const
 {
-    if (!m_stmt || m_eof || col < 0 || col >= m_types.size()) return QVariant();
-    if (m_types[col] == FieldType::Bytes) return m_stmt->column(col);
+    if (!m_stmt || m_eof || col < 0 || col >= m_types.size())
+        return QVariant();
+    if (m_types[col] == FieldType::Bytes)
+        return m_stmt->column(col);
     return m_stmt->stored(col, m_types[col]);
 }
 
@@ -273,7 +284,8 @@ QVariant Query::value(int column) const
 QVariant Query::value(const QString &column) const
 {
     for (int i = 0; i < m_columns.size(); ++i) {
-        if (m_columns[i].compare(column, Qt::CaseInsensitive) == 0) return current(i);
+        if (m_columns[i].compare(column, Qt::CaseInsensitive) == 0)
+            return current(i);
     }
     throw EngineError(EngineError::Category::InvalidRequest, code::FieldNotFound,
                       QStringLiteral("Feld nicht gefunden: %1").arg(column));

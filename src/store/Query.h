@@ -8,8 +8,7 @@
 
 struct sqlite3;
 
-namespace tav::store
-{
+namespace tav::store {
 
 class Statement;
 

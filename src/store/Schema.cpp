@@ -4,8 +4,7 @@
 
 #include <QRegularExpression>
 
-namespace tav::store::schema
-{
+namespace tav::store::schema {
 
 QString quoted(const QString &identifier)
 {
@@ -17,32 +16,20 @@ QString quoted(const QString &identifier)
 QString declaredType(const FieldDef &f)
 {
     switch (f.type) {
-    case FieldType::AutoInc:
-        return QStringLiteral("INTEGER");
-    case FieldType::Integer:
-        return QStringLiteral("INT");
-    case FieldType::SmallInt:
-        return QStringLiteral("SMALLINT");
-    case FieldType::String:
-        return QStringLiteral("CHAR(%1)").arg(f.size > 0 ? f.size : 255);
-    case FieldType::Date:
-        return QStringLiteral("DATE");
-    case FieldType::Timestamp:
-        return QStringLiteral("TIMESTAMP");
-    case FieldType::Time:
-        return QStringLiteral("TIME");
-    case FieldType::Boolean:
-        return QStringLiteral("BOOLEAN");
-    case FieldType::Float:
-        return QStringLiteral("FLOAT");
-    case FieldType::Currency:
-        return QStringLiteral("MONEY");
+    case FieldType::AutoInc: return QStringLiteral("INTEGER");
+    case FieldType::Integer: return QStringLiteral("INT");
+    case FieldType::SmallInt: return QStringLiteral("SMALLINT");
+    case FieldType::String: return QStringLiteral("CHAR(%1)").arg(f.size > 0 ? f.size : 255);
+    case FieldType::Date: return QStringLiteral("DATE");
+    case FieldType::Timestamp: return QStringLiteral("TIMESTAMP");
+    case FieldType::Time: return QStringLiteral("TIME");
+    case FieldType::Boolean: return QStringLiteral("BOOLEAN");
+    case FieldType::Float: return QStringLiteral("FLOAT");
+    case FieldType::Currency: return QStringLiteral("MONEY");
     case FieldType::Memo:
         return f.size > 0 ? QStringLiteral("TEXT MEMO(%1)").arg(f.size) : QStringLiteral("TEXT MEMO");
-    case FieldType::Graphic:
-        return QStringLiteral("GRAPHIC BLOB");
-    case FieldType::Bytes:
-        return QStringLiteral("BYTES BLOB");
+    case FieldType::Graphic: return QStringLiteral("GRAPHIC BLOB");
+    case FieldType::Bytes: return QStringLiteral("BYTES BLOB");
     }
     return QStringLiteral("TEXT");
 }
@@ -95,9 +82,11 @@ QString keyColumn(const QString &indexName)
 
 bool usesRecordNumber(const TableDef &layout, const IndexDef &idx)
 {
-    if (!idx.primary) return false;
+    if (!idx.primary)
+        return false;
     const QStringList fl = idx.fieldList();
-    if (fl.size() != 1) return false;
+    if (fl.size() != 1)
+        return false;
     const FieldDef *f = layout.field(fl.first());
     return f && f->type == FieldType::AutoInc;
 }
@@ -137,13 +126,13 @@ QStringList createStatements(const TableDef &def)
     out << QStringLiteral(
         "CREATE TABLE __idx (name TEXT PRIMARY KEY, fields TEXT NOT NULL, flags INTEGER NOT NULL)");
     for (const IndexDef &idx : def.indexes) {
-        if (!usesRecordNumber(def, idx)) out << createIndexStatement(def, idx);
+        if (!usesRecordNumber(def, idx))
+            out << createIndexStatement(def, idx);
     }
     return out;
 }
 
-namespace
-{
+namespace {
 QString text(sqlite3_stmt *st, int col)
 {
     const unsigned char *p = sqlite3_column_text(st, col);
@@ -162,7 +151,8 @@ TableDef readLayout(sqlite3 *db, const QString &fileName)
                           sqlite3_errcode(db));
     while (sqlite3_step(st) == SQLITE_ROW) {
         const QString name = text(st, 1);
-        if (name.startsWith(QLatin1String("__ix_"))) continue;
+        if (name.startsWith(QLatin1String("__ix_")))
+            continue;
         def.fields.append(fieldFromDeclared(name, text(st, 2), sqlite3_column_int(st, 3) != 0,
                                             sqlite3_column_int(st, 5) != 0));
     }
@@ -189,8 +179,10 @@ TableDef readLayout(sqlite3 *db, const QString &fileName)
             idx.unique = flags & 2;
             idx.descending = flags & 4;
             idx.caseInsensitive = flags & 8;
-            if (idx.primary) idx.name.clear();
-            if (idx.primary && usesRecordNumber(def, idx)) continue;
+            if (idx.primary)
+                idx.name.clear();
+            if (idx.primary && usesRecordNumber(def, idx))
+                continue;
             if (idx.primary)
                 def.indexes.prepend(idx);
             else
@@ -206,7 +198,8 @@ bool parseSqlType(const QString &text, FieldDef &into)
     static const QRegularExpression re(
         QStringLiteral("^\\s*([A-Za-z]+)\\s*(?:\\(\\s*(\\d+)\\s*(?:,\\s*(\\d+)\\s*)?\\))?\\s*$"));
     const auto m = re.match(text);
-    if (!m.hasMatch()) return false;
+    if (!m.hasMatch())
+        return false;
     const QString t = m.captured(1).toUpper();
     const int n = m.captured(2).toInt();
     const int sub = m.captured(3).toInt();
@@ -246,8 +239,7 @@ bool parseSqlType(const QString &text, FieldDef &into)
 
 } // namespace tav::store::schema
 
-namespace tav::store::schema
-{
+namespace tav::store::schema {
 QVector<int> indexFieldPositions(const TableDef &layout, const IndexDef &idx)
 {
     QVector<int> out;

@@ -4,8 +4,7 @@
 
 #include <sqlite3.h>
 
-namespace tav::store::schema
-{
+namespace tav::store::schema {
 
 // How a field is declared in its file: the declared type names carry the field type, so a
 // table file describes itself (and reads sensibly in any SQLite tool).
@@ -31,8 +30,7 @@ QString quoted(const QString &identifier);
 
 } // namespace tav::store::schema
 
-namespace tav::store::schema
-{
+namespace tav::store::schema {
 // The key of one record under an index; `value(i)` gives the value of layout field i.
 template <typename ValueOf>
 QByteArray computeKey(const TableDef &layout, const IndexDef &idx, ValueOf value, qint64 rowid);
@@ -53,6 +51,7 @@ QByteArray tav::store::schema::computeKey(const TableDef &layout, const IndexDef
         else
             keycodec::appendField(key, layout.fields[p].type, value(p), idx.caseInsensitive);
     }
-    if (!idx.unique && !idx.primary) keycodec::appendRecordNumber(key, rowid);
+    if (!idx.unique && !idx.primary)
+        keycodec::appendRecordNumber(key, rowid);
     return key;
 }

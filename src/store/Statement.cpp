@@ -7,8 +7,7 @@
 #include <QTime>
 #include <cmath>
 
-namespace tav::store
-{
+namespace tav::store {
 
 void throwSqlite(sqlite3 *db, int rc, const QString &context)
 {
@@ -20,7 +19,8 @@ void throwSqlite(sqlite3 *db, int rc, const QString &context)
     if (primary == SQLITE_CORRUPT) {
         cat = EngineError::Category::IndexDamage;
         c = (ext == SQLITE_CORRUPT_INDEX) ? code::IndexCorrupt : code::TableCorrupt;
-        if (msg.contains(QLatin1String("index"), Qt::CaseInsensitive)) c = code::IndexCorrupt;
+        if (msg.contains(QLatin1String("index"), Qt::CaseInsensitive))
+            c = code::IndexCorrupt;
     } else if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) {
         cat = EngineError::Category::Busy;
         c = code::TableBusy;
@@ -39,7 +39,8 @@ void throwSqlite(sqlite3 *db, int rc, const QString &context)
         c = code::Sql;
     }
     EngineError e(cat, c, context.isEmpty() ? msg : context, ext);
-    if (!context.isEmpty()) e.push(c, msg, ext);
+    if (!context.isEmpty())
+        e.push(c, msg, ext);
     throw e;
 }
 
@@ -47,8 +48,10 @@ void execSql(sqlite3 *db, const QString &sql)
 {
     char *err = nullptr;
     const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &err);
-    if (err) sqlite3_free(err);
-    if (rc != SQLITE_OK) throwSqlite(db, rc, QString());
+    if (err)
+        sqlite3_free(err);
+    if (rc != SQLITE_OK)
+        throwSqlite(db, rc, QString());
 }
 
 Statement::Statement(sqlite3 *db, const QString &sql) : m_db(db)
@@ -56,12 +59,14 @@ Statement::Statement(sqlite3 *db, const QString &sql) : m_db(db)
     const QByteArray utf8 = sql.toUtf8();
     const int rc = sqlite3_prepare_v3(db, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT,
                                       &m_stmt, nullptr);
-    if (rc != SQLITE_OK) throwSqlite(db, rc, QString());
+    if (rc != SQLITE_OK)
+        throwSqlite(db, rc, QString());
 }
 
 Statement::~Statement()
 {
-    if (m_stmt) sqlite3_finalize(m_stmt);
+    if (m_stmt)
+        sqlite3_finalize(m_stmt);
 }
 
 Statement::Statement(Statement &&other) noexcept : m_db(other.m_db), m_stmt(other.m_stmt)
@@ -72,7 +77,8 @@ Statement::Statement(Statement &&other) noexcept : m_db(other.m_db), m_stmt(othe
 Statement &Statement::operator=(Statement &&other) noexcept
 {
     if (this != &other) {
-        if (m_stmt) sqlite3_finalize(m_stmt);
+        if (m_stmt)
+            sqlite3_finalize(m_stmt);
         m_db = other.m_db;
         m_stmt = other.m_stmt;
         other.m_stmt = nullptr;
@@ -102,13 +108,9 @@ void Statement::bind(int index, const QVariant &v)
         case QMetaType::UShort:
         case QMetaType::Char:
         case QMetaType::UChar:
-        case QMetaType::Long:
-            rc = sqlite3_bind_int64(m_stmt, index, v.toLongLong());
-            break;
+        case QMetaType::Long: rc = sqlite3_bind_int64(m_stmt, index, v.toLongLong()); break;
         case QMetaType::Double:
-        case QMetaType::Float:
-            rc = sqlite3_bind_double(m_stmt, index, v.toDouble());
-            break;
+        case QMetaType::Float: rc = sqlite3_bind_double(m_stmt, index, v.toDouble()); break;
         case QMetaType::QByteArray: {
             const QByteArray b = v.toByteArray();
             rc =
@@ -122,7 +124,8 @@ void Statement::bind(int index, const QVariant &v)
         }
         }
     }
-    if (rc != SQLITE_OK) throwSqlite(m_db, rc, QString());
+    if (rc != SQLITE_OK)
+        throwSqlite(m_db, rc, QString());
 }
 
 void Statement::bindStored(int index, FieldType type, const QVariant &value)
@@ -133,8 +136,10 @@ void Statement::bindStored(int index, FieldType type, const QVariant &value)
 bool Statement::step()
 {
     const int rc = sqlite3_step(m_stmt);
-    if (rc == SQLITE_ROW) return true;
-    if (rc == SQLITE_DONE) return false;
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
     sqlite3_reset(m_stmt);
     throwSqlite(m_db, rc, QString());
 }
@@ -164,45 +169,37 @@ QByteArray Statement::columnBlob(int col) const
 QVariant Statement::column(int col) const
 {
     switch (sqlite3_column_type(m_stmt, col)) {
-    case SQLITE_INTEGER:
-        return QVariant(qlonglong(sqlite3_column_int64(m_stmt, col)));
-    case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(m_stmt, col));
+    case SQLITE_INTEGER: return QVariant(qlonglong(sqlite3_column_int64(m_stmt, col)));
+    case SQLITE_FLOAT: return QVariant(sqlite3_column_double(m_stmt, col));
     case SQLITE_TEXT:
         return QVariant(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, col)),
                                           sqlite3_column_bytes(m_stmt, col)));
-    case SQLITE_BLOB:
-        return QVariant(columnBlob(col));
-    default:
-        return QVariant();
+    case SQLITE_BLOB: return QVariant(columnBlob(col));
+    default: return QVariant();
     }
 }
 
 QVariant Statement::stored(int col, FieldType type) const
 {
-    if (sqlite3_column_type(m_stmt, col) == SQLITE_NULL) return QVariant();
+    if (sqlite3_column_type(m_stmt, col) == SQLITE_NULL)
+        return QVariant();
     switch (type) {
     case FieldType::AutoInc:
     case FieldType::Integer:
-    case FieldType::SmallInt:
-        return QVariant(int(sqlite3_column_int64(m_stmt, col)));
-    case FieldType::Float:
-        return QVariant(sqlite3_column_double(m_stmt, col));
-    case FieldType::Boolean:
-        return QVariant(sqlite3_column_int64(m_stmt, col) != 0);
-    case FieldType::Currency:
-        return QVariant(double(sqlite3_column_int64(m_stmt, col)) / 10000.0);
+    case FieldType::SmallInt: return QVariant(int(sqlite3_column_int64(m_stmt, col)));
+    case FieldType::Float: return QVariant(sqlite3_column_double(m_stmt, col));
+    case FieldType::Boolean: return QVariant(sqlite3_column_int64(m_stmt, col) != 0);
+    case FieldType::Currency: return QVariant(double(sqlite3_column_int64(m_stmt, col)) / 10000.0);
     case FieldType::Graphic:
-    case FieldType::Bytes:
-        return QVariant(columnBlob(col));
-    default:
-        return fromStored(type, column(col));
+    case FieldType::Bytes: return QVariant(columnBlob(col));
+    default: return fromStored(type, column(col));
     }
 }
 
 QVariant toStored(FieldType type, const QVariant &v)
 {
-    if (!v.isValid() || v.isNull()) return QVariant();
+    if (!v.isValid() || v.isNull())
+        return QVariant();
     switch (type) {
     case FieldType::String:
     case FieldType::Memo: {
@@ -212,15 +209,13 @@ QVariant toStored(FieldType type, const QVariant &v)
     case FieldType::AutoInc:
     case FieldType::Integer:
     case FieldType::SmallInt: {
-        if (v.typeId() == QMetaType::QString && v.toString().trimmed().isEmpty()) return QVariant();
+        if (v.typeId() == QMetaType::QString && v.toString().trimmed().isEmpty())
+            return QVariant();
         return QVariant(v.toLongLong());
     }
-    case FieldType::Boolean:
-        return QVariant(qlonglong(v.toBool() ? 1 : 0));
-    case FieldType::Float:
-        return QVariant(v.toDouble());
-    case FieldType::Currency:
-        return QVariant(qlonglong(std::llround(v.toDouble() * 10000.0)));
+    case FieldType::Boolean: return QVariant(qlonglong(v.toBool() ? 1 : 0));
+    case FieldType::Float: return QVariant(v.toDouble());
+    case FieldType::Currency: return QVariant(qlonglong(std::llround(v.toDouble() * 10000.0)));
     case FieldType::Date: {
         const QDate d = v.toDate();
         return d.isValid() ? QVariant(d.toString(Qt::ISODate)) : QVariant();
@@ -244,35 +239,31 @@ QVariant toStored(FieldType type, const QVariant &v)
 
 QVariant fromStored(FieldType type, const QVariant &s)
 {
-    if (!s.isValid() || s.isNull()) return QVariant();
+    if (!s.isValid() || s.isNull())
+        return QVariant();
     switch (type) {
-    case FieldType::Date:
-        return QVariant(QDate::fromString(s.toString().left(10), Qt::ISODate));
+    case FieldType::Date: return QVariant(QDate::fromString(s.toString().left(10), Qt::ISODate));
     case FieldType::Timestamp: {
         QDateTime dt = QDateTime::fromString(s.toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
-        if (!dt.isValid()) dt = QDateTime::fromString(s.toString(), Qt::ISODate);
+        if (!dt.isValid())
+            dt = QDateTime::fromString(s.toString(), Qt::ISODate);
         return QVariant(dt);
     }
     case FieldType::Time: {
         QTime t = QTime::fromString(s.toString(), QStringLiteral("HH:mm:ss.zzz"));
-        if (!t.isValid()) t = QTime::fromString(s.toString(), Qt::ISODate);
+        if (!t.isValid())
+            t = QTime::fromString(s.toString(), Qt::ISODate);
         return QVariant(t);
     }
     case FieldType::String:
-    case FieldType::Memo:
-        return QVariant(s.toString());
-    case FieldType::Currency:
-        return QVariant(s.toDouble() / 10000.0);
-    case FieldType::Boolean:
-        return QVariant(s.toLongLong() != 0);
-    case FieldType::Float:
-        return QVariant(s.toDouble());
+    case FieldType::Memo: return QVariant(s.toString());
+    case FieldType::Currency: return QVariant(s.toDouble() / 10000.0);
+    case FieldType::Boolean: return QVariant(s.toLongLong() != 0);
+    case FieldType::Float: return QVariant(s.toDouble());
     case FieldType::Integer:
     case FieldType::SmallInt:
-    case FieldType::AutoInc:
-        return QVariant(s.toInt());
-    default:
-        return s;
+    case FieldType::AutoInc: return QVariant(s.toInt());
+    default: return s;
     }
 }
 

@@ -5,8 +5,7 @@
 #include <QVariant>
 #include <sqlite3.h>
 
-namespace tav::store
-{
+namespace tav::store {
 
 // A prepared SQLite statement; values are always bound, never pasted into the text.
 class Statement

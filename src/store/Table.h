@@ -12,8 +12,7 @@
 #include <memory>
 #include <optional>
 
-namespace tav::store
-{
+namespace tav::store {
 
 class Statement;
 
@@ -205,6 +204,7 @@ class Table : public QObject
     IndexDef m_index;
     bool m_rowidOrder = true;
     QString m_keyExpr;
+    QString m_selectList; // "rowid, key, fields..."
     QVector<int> m_indexPos;
     QHash<QString, Statement *> m_statements;
 

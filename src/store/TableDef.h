@@ -4,8 +4,7 @@
 #include <QStringList>
 #include <QVector>
 
-namespace tav::store
-{
+namespace tav::store {
 
 enum class FieldType {
     AutoInc,   // record number handed out by the store, never reused
@@ -53,8 +52,7 @@ struct TableDef {
 };
 
 // --- helpers that keep the declarations one line per field -----------------
-namespace def
-{
+namespace def {
 inline FieldDef autoInc(const char *n, bool req = false)
 {
     return {n, FieldType::AutoInc, 0, req};

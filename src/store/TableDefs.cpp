@@ -3,8 +3,7 @@
 
 #include <QHash>
 
-namespace tav::store
-{
+namespace tav::store {
 
 QStringList IndexDef::fieldList() const
 {
@@ -12,7 +11,8 @@ QStringList IndexDef::fieldList() const
     const QStringList parts = fields.split(QLatin1Char(';'));
     for (const QString &part : parts) {
         const QString name = part.trimmed();
-        if (!name.isEmpty()) result.append(name);
+        if (!name.isEmpty())
+            result.append(name);
     }
     return result;
 }
@@ -20,16 +20,19 @@ QStringList IndexDef::fieldList() const
 const FieldDef *TableDef::field(const QString &name) const
 {
     for (const FieldDef &f : fields) {
-        if (f.name.compare(name, Qt::CaseInsensitive) == 0) return &f;
+        if (f.name.compare(name, Qt::CaseInsensitive) == 0)
+            return &f;
     }
     return nullptr;
 }
 
 const IndexDef *TableDef::index(const QString &name) const
 {
-    if (name.trimmed().isEmpty()) return primaryIndex();
+    if (name.trimmed().isEmpty())
+        return primaryIndex();
     for (const IndexDef &idx : indexes) {
-        if (!idx.primary && idx.name.compare(name, Qt::CaseInsensitive) == 0) return &idx;
+        if (!idx.primary && idx.name.compare(name, Qt::CaseInsensitive) == 0)
+            return &idx;
     }
     return nullptr;
 }
@@ -37,14 +40,17 @@ const IndexDef *TableDef::index(const QString &name) const
 const IndexDef *TableDef::indexForFields(const QString &fieldNames) const
 {
     const QStringList wanted = IndexDef{QString(), fieldNames}.fieldList();
-    if (wanted.isEmpty()) return nullptr;
+    if (wanted.isEmpty())
+        return nullptr;
     for (const IndexDef &idx : indexes) {
         const QStringList have = idx.fieldList();
-        if (have.size() != wanted.size()) continue;
+        if (have.size() != wanted.size())
+            continue;
         bool same = true;
         for (qsizetype i = 0; i < have.size() && same; ++i)
             same = have.at(i).compare(wanted.at(i), Qt::CaseInsensitive) == 0;
-        if (same) return &idx;
+        if (same)
+            return &idx;
     }
     return nullptr;
 }
@@ -52,7 +58,8 @@ const IndexDef *TableDef::indexForFields(const QString &fieldNames) const
 const IndexDef *TableDef::primaryIndex() const
 {
     for (const IndexDef &idx : indexes) {
-        if (idx.primary) return &idx;
+        if (idx.primary)
+            return &idx;
     }
     return nullptr;
 }
@@ -84,7 +91,8 @@ const TableDef *findTableDef(const QString &fileName)
     // The program also names tables without their extension ("TopKatze", "Laeufigkeit").
     if (it == byName.constEnd() && !key.isEmpty() && !key.contains(QLatin1Char('.')))
         it = byName.constFind(key + QLatin1String(".db"));
-    if (it == byName.constEnd()) return nullptr;
+    if (it == byName.constEnd())
+        return nullptr;
     return &allTableDefs().at(it.value());
 }
 

@@ -4,8 +4,7 @@
 
 #include "store/TableDef.h"
 
-namespace tav::store
-{
+namespace tav::store {
 
 QVector<TableDef> registerTables();  // CATSTAMM.DB and the tables of one cat
 QVector<TableDef> referenceTables(); // catalogues a cat points to or takes its texts from

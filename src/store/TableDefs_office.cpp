@@ -1,10 +1,8 @@
 #include "store/TableDefsParts.h"
 
-namespace tav::store
-{
+namespace tav::store {
 
-namespace
-{
+namespace {
 
 // The general and the private cattery register share their fields and indexes; the private pair is
 // created by the program, which gives the private register its own field order.

@@ -1,7 +1,6 @@
 #include "store/TableDefsParts.h"
 
-namespace tav::store
-{
+namespace tav::store {
 
 QVector<TableDef> registerTables()
 {

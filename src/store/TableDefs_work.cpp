@@ -1,10 +1,8 @@
 #include "store/TableDefsParts.h"
 
-namespace tav::store
-{
+namespace tav::store {
 
-namespace
-{
+namespace {
 
 IndexDef uniqueDescIndex(const char *name, const char *fields)
 {

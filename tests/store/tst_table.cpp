@@ -10,8 +10,7 @@
 using namespace tav::store;
 using namespace tav::store::def;
 
-namespace
-{
+namespace {
 TableDef catsDef()
 {
     return TableDef{"KATZEN.DB",

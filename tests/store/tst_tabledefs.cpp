@@ -27,7 +27,8 @@ class TstTableDefs : public QObject
                 const FieldDef &a = def.fields[i];
                 const FieldDef &b = stored.fields[i];
                 QVERIFY2(a.name == b.name && a.type == b.type, qPrintable(def.fileName + ": " + a.name));
-                if (a.type == FieldType::String) QCOMPARE(b.size, a.size);
+                if (a.type == FieldType::String)
+                    QCOMPARE(b.size, a.size);
             }
             QStringList declaredIdx, storedIdx;
             for (const IndexDef &i : def.indexes)
@@ -97,7 +98,8 @@ class TstTableDefs : public QObject
             old.indexes.erase(std::remove_if(old.indexes.begin(), old.indexes.end(),
                                              [&](const IndexDef &i) {
                                                  for (const QString &f : i.fieldList())
-                                                     if (added.contains(f, Qt::CaseInsensitive)) return true;
+                                                     if (added.contains(f, Qt::CaseInsensitive))
+                                                         return true;
                                                  return false;
                                              }),
                               old.indexes.end());

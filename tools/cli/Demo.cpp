@@ -12,8 +12,7 @@
 using tav::store::Database;
 using tav::store::Table;
 
-namespace
-{
+namespace {
 
 int breedCode(Database &db, const QString &kurz)
 {
@@ -122,9 +121,11 @@ void writeDemo(const QString &home)
         c.name = catName(rng) + (c.zwinger.isEmpty() ? QString() : QLatin1Char(' ') + c.zwinger);
         c.rufname = c.name.section(' ', 0, 0);
         c.sex = male ? "1" : "2";
-        if (gen >= 5 && rng.bounded(6) == 0) c.sex = male ? "3" : "4";
+        if (gen >= 5 && rng.bounded(6) == 0)
+            c.sex = male ? "3" : "4";
         c.born = born;
-        if (gen <= 2 && rng.bounded(2)) c.died = born.addYears(13 + rng.bounded(5));
+        if (gen <= 2 && rng.bounded(2))
+            c.died = born.addYears(13 + rng.bounded(5));
         c.rasse = breed;
         const Colour &col = colours[rng.bounded(7)];
         c.farbe = QString::fromUtf8(col.name);
@@ -134,9 +135,11 @@ void writeDemo(const QString &home)
         c.zuechter = adr[breeder];
         c.besitzer = adr[gen >= 6 && rng.bounded(3) == 0 ? 3 : breeder];
         c.status = breeder == 0 && gen >= 4 ? 1 : 2;
-        if (gen <= 4 && rng.bounded(3) == 0) c.titelGer1 = QString::number(1 + rng.bounded(3));
+        if (gen <= 4 && rng.bounded(3) == 0)
+            c.titelGer1 = QString::number(1 + rng.bounded(3));
         c.zuchtbuch = QStringLiteral("DE-%1-%2").arg(born.year()).arg(1000 + all.size());
-        if (gen >= 5) c.chip = QStringLiteral("276098100%1").arg(100000 + all.size());
+        if (gen >= 5)
+            c.chip = QStringLiteral("276098100%1").arg(100000 + all.size());
         const int nr = w.addCat(c);
         Q_UNUSED(owner);
         all.append({nr, male, gen});
@@ -153,7 +156,8 @@ void writeDemo(const QString &home)
         const int nr =
             makeCat(1, male, 0, 0, QDate(2008 + i / 4, 3 + i, 10 + i), 1 + i % 3, i == 7 ? per : bri);
         (male ? males : females) << nr;
-        if (i == 0) w.addTrait(nr, 2); // the Foundation mark stops the pedigree here
+        if (i == 0)
+            w.addTrait(nr, 2); // the Foundation mark stops the pedigree here
     }
     // six bred generations; one popular sire per generation keeps the lines close
     for (int gen = 2; gen <= 7; ++gen) {
@@ -171,7 +175,8 @@ void writeDemo(const QString &home)
                 const bool male = k % 2 == 0;
                 const int nr = makeCat(gen, male, tom, queen, born, breeder, bri);
                 (male ? nextMales : nextFemales) << nr;
-                if (gen >= 5) w.addVaccination(nr, born.addDays(70), "RCP + Leukose", born.addDays(70 + 365));
+                if (gen >= 5)
+                    w.addVaccination(nr, born.addDays(70), "RCP + Leukose", born.addDays(70 + 365));
             }
             w.addLitter(queen, tom, mated, born, size, QString(QChar('A' + (gen - 2) * 4 + l)));
             w.addMating(tom, queen, mated, born);

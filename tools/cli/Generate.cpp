@@ -56,15 +56,27 @@ void writeSynthetic(const QString &home, const GenerateOptions &opt, bool verbos
             }
             const int nr = w.addCat(c);
             (c.sex == QLatin1String("1") ? males[g] : females[g]) << nr;
+            // some satellite records, so that detail tables have something to follow
+            if (rng.bounded(5) == 0)
+                w.addVaccination(nr, c.born.addDays(70), QStringLiteral("RCP"), c.born.addDays(435));
+            if (rng.bounded(10) == 0)
+                w.addTrait(nr, 1 + int(rng.bounded(2)));
+            if (rng.bounded(30) == 0)
+                w.addTitle(nr, 1 + int(rng.bounded(5)));
+            if (rng.bounded(20) == 0)
+                w.addPicture(nr, QStringLiteral("/bilder/%1.jpg").arg(nr), QString());
             ++made;
             if (made % 5000 == 0) {
                 w.commit();
                 w.begin();
-                if (verbose) out << made << " Katzen (" << timer.elapsed() / 1000.0 << " s)\n" << Qt::flush;
+                if (verbose)
+                    out << made << " Katzen (" << timer.elapsed() / 1000.0 << " s)\n" << Qt::flush;
             }
         }
-        if (females[g].isEmpty() && g > 0) females[g] = females[g - 1];
-        if (males[g].isEmpty() && g > 0) males[g] = males[g - 1];
+        if (females[g].isEmpty() && g > 0)
+            females[g] = females[g - 1];
+        if (males[g].isEmpty() && g > 0)
+            males[g] = males[g - 1];
     }
     w.commit();
 }

@@ -4,8 +4,7 @@
 
 using tav::store::Table;
 
-namespace
-{
+namespace {
 const QStringList &tables()
 {
     static const QStringList t = {"CATSTAMM.DB", "ADR_DAT.DB", "KATZEMERKMAL.DB", "TITELHUND.DB",

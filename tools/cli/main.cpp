@@ -10,8 +10,7 @@
 #include <QTextStream>
 #include <stdexcept>
 
-namespace
-{
+namespace {
 int usage(QTextStream &err)
 {
     err << "Aufruf: tavrenno-cli --home DIR init | demo | generate --cats N --generations G --seed S\n";
@@ -22,7 +21,8 @@ int usage(QTextStream &err)
 int main(int argc, char *argv[])
 {
     // pictures are drawn without a screen
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QTextStream out(stdout), err(stderr);
     QStringList args = app.arguments().mid(1);
@@ -34,7 +34,8 @@ int main(int argc, char *argv[])
         else
             rest << args[i];
     }
-    if (home.isEmpty() || rest.isEmpty()) return usage(err);
+    if (home.isEmpty() || rest.isEmpty())
+        return usage(err);
     const QString command = rest.takeFirst();
     auto option = [&](const QString &name, const QString &def) {
         const int i = int(rest.indexOf(name));
@@ -45,7 +46,8 @@ int main(int argc, char *argv[])
             tav::app::initDataDirectory(home);
             out << "Datenverzeichnis angelegt: " << tav::app::dataDirOf(home) << "\n";
         } else if (command == "demo") {
-            if (!QFileInfo::exists(tav::app::dataDirOf(home))) tav::app::initDataDirectory(home);
+            if (!QFileInfo::exists(tav::app::dataDirOf(home)))
+                tav::app::initDataDirectory(home);
             writeDemo(home);
             out << "Demodaten geschrieben: " << tav::app::dataDirOf(home) << "\n";
         } else if (command == "generate") {
@@ -54,8 +56,10 @@ int main(int argc, char *argv[])
             o.cats = option("--cats", "1000").toInt(&ok1);
             o.generations = option("--generations", "10").toInt(&ok2);
             o.seed = option("--seed", "1").toUInt(&ok3);
-            if (!ok1 || !ok2 || !ok3 || o.cats < 1 || o.generations < 1) return usage(err);
-            if (!QFileInfo::exists(tav::app::dataDirOf(home))) tav::app::initDataDirectory(home);
+            if (!ok1 || !ok2 || !ok3 || o.cats < 1 || o.generations < 1)
+                return usage(err);
+            if (!QFileInfo::exists(tav::app::dataDirOf(home)))
+                tav::app::initDataDirectory(home);
             writeSynthetic(home, o, rest.contains("--verbose"));
             out << o.cats << " Katzen in " << o.generations << " Generationen geschrieben\n";
         } else {

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "GrosseZahl.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <array>
+#include <functional>
+
+namespace tav::breeding {
+
+// position, maximum; false cancels
+using Fortschritt = std::function<bool(quint64 position, quint64 maximum)>;
+
+// Contributing pairs of one common ancestor with the same s and d, and how many there are.
+struct PaarSumme {
+    int ahne = -1; // index in the ancestor graph
+    int s = 0;     // steps from the sire
+    int d = 0;     // steps from the dam
+    GrosseZahl anzahl;
+};
+
+enum class InfoArt { VaterFehlt, MutterFehlt, Foundation };
+
+struct InfoEintrag {
+    int generation = 0; // of the cat the line is about
+    int ahne = -1;
+    InfoArt art = InfoArt::VaterFehlt;
+    Anzahl anzahl = 1;
+};
+
+// What either path of the calculation hands to the result texts. Both paths must fill it
+// identically; only the per-occurrence lists are the tree's own.
+struct InzuchtRoh {
+    GrosseZahl summe;          // coefficient, exact, in units of 2^-GrosseZahl::Einheit
+    QVector<PaarSumme> paare;  // contributing pairs aggregated by (ancestor, s, d)
+    QVector<Anzahl> vorkommen; // occurrences per ancestor index
+    Anzahl vorhanden = 0;      // ancestor nodes (root not counted)
+    bool komplett = true;
+    QVector<InfoEintrag> info;        // aggregated
+    QVector<int> klonReihe;           // trait-1 ancestors in order of first occurrence
+    QString tierProzent;              // stored breed composition of the root
+    std::array<QStringList, 4> namen; // g1..g4 by position, empty strings for free positions
+    struct RassePosition {
+        bool belegt = false;
+        QString prozent;
+        qint32 rasse = 0;
+    };
+    std::array<QVector<RassePosition>, 4> rassen; // r1..r4
+
+    // per pair / per occurrence, only from the tree
+    bool einzeln = false;
+    QStringList inzuchtZeilen;
+    QVector<InfoEintrag> infoEinzeln;
+};
+
+} // namespace tav::breeding

@@ -1,0 +1,398 @@
+#include "InzuchtSchnell.h"
+
+#include "InzuchtFormat.h"
+
+#include <QHash>
+#include <QSet>
+#include <algorithm>
+#include <map>
+
+namespace tav::breeding {
+
+namespace {
+
+QVector<Pfadzaehlung::Ebene> zaehleSeite(const Ahnengraph &g, int start, int maxSchritte, bool &ueberlauf)
+{
+    QVector<Pfadzaehlung::Ebene> ebenen;
+    QVector<Anzahl> summe(g.anzahl(), 0);
+    QVector<int> beruehrt;
+    Pfadzaehlung::Ebene aktuell{{start, 1}};
+    for (int k = 0; k <= maxSchritte && !aktuell.isEmpty(); ++k) {
+        ebenen.append(aktuell);
+        if (k == maxSchritte)
+            break;
+        beruehrt.clear();
+        for (const auto &[i, n] : aktuell) {
+            const Ahne &a = g.ahne(i);
+            for (int e : {a.vater, a.mutter}) {
+                if (e < 0)
+                    continue;
+                if (summe[e] == 0)
+                    beruehrt.append(e);
+                if (!addiere(summe[e], n))
+                    ueberlauf = true;
+            }
+        }
+        Pfadzaehlung::Ebene naechste;
+        naechste.reserve(beruehrt.size());
+        for (int e : beruehrt) {
+            naechste.append({e, summe[e]});
+            summe[e] = 0;
+        }
+        aktuell = naechste;
+    }
+    return ebenen;
+}
+
+} // namespace
+
+Pfadzaehlung zaehlePfade(const Ahnengraph &graph, int generationen)
+{
+    Pfadzaehlung p;
+    const int maxSchritte = generationen - 2;
+    p.vater = zaehleSeite(graph, graph.vater(), maxSchritte, p.ueberlauf);
+    p.mutter = zaehleSeite(graph, graph.mutter(), maxSchritte, p.ueberlauf);
+    p.vorkommen = QVector<Anzahl>(graph.anzahl(), 0);
+    QVector<Anzahl> vaterSeite(graph.anzahl(), 0), mutterSeite(graph.anzahl(), 0);
+    for (const auto &ebene : p.vater)
+        for (const auto &[i, n] : ebene)
+            if (!addiere(vaterSeite[i], n))
+                p.ueberlauf = true;
+    for (const auto &ebene : p.mutter)
+        for (const auto &[i, n] : ebene)
+            if (!addiere(mutterSeite[i], n))
+                p.ueberlauf = true;
+    for (int i = 0; i < graph.anzahl(); ++i) {
+        if (!addiere(p.vorkommen[i], vaterSeite[i]) || !addiere(p.vorkommen[i], mutterSeite[i]) ||
+            !addiere(p.gesamt, p.vorkommen[i]))
+            p.ueberlauf = true;
+        if (vaterSeite[i] && mutterSeite[i]) {
+            const Anzahl grenze = ~Anzahl(0) / mutterSeite[i];
+            if (vaterSeite[i] > grenze || !addiere(p.paararbeit, vaterSeite[i] * mutterSeite[i]))
+                p.paararbeit = ~Anzahl(0);
+        }
+    }
+    return p;
+}
+
+namespace {
+
+class Schnellweg
+{
+  public:
+    Schnellweg(const SchnellAuftrag &a, InzuchtRoh &r) : m_a(a), m_g(*a.graph), m_p(*a.pfade), m_roh(r) {}
+    SchnellStatus rechne();
+
+  private:
+    // steps a line from `ahne` in generation g may still climb, capped where the cap changes nothing
+    int rest(int ahne, int g) const { return std::min(m_a.generationen - g, m_g.ahne(ahne).tiefe + 1); }
+    void infoUndKomplett();
+    void klonReihe();
+    void klonBesuch(int ahne, int g);
+    QString zusammensetzung(int ahne, int g);
+    void positionen();
+    bool koeffizient();
+
+    const SchnellAuftrag &m_a;
+    const Ahnengraph &m_g;
+    const Pfadzaehlung &m_p;
+    InzuchtRoh &m_roh;
+    QHash<quint64, QString> m_prozent;
+    QSet<quint64> m_besucht;
+    QVector<bool> m_klonGesehen;
+    int m_klonOffen = 0;
+};
+
+quint64 schluessel(int ahne, int rest)
+{
+    return (quint64(quint32(ahne)) << 16) | quint64(quint16(rest));
+}
+
+SchnellStatus Schnellweg::rechne()
+{
+    if (m_p.ueberlauf)
+        return SchnellStatus::Ueberlauf;
+    m_roh.einzeln = false;
+    if (m_a.fortschritt && !m_a.fortschritt(0, quint64(m_g.anzahl())))
+        return SchnellStatus::Abbruch;
+    m_roh.vorkommen = m_p.vorkommen;
+    m_roh.vorhanden = m_p.gesamt;
+    infoUndKomplett();
+    if (m_a.voll)
+        klonReihe();
+    if (!koeffizient())
+        return SchnellStatus::Abbruch;
+    positionen();
+    return SchnellStatus::Ok;
+}
+
+void Schnellweg::infoUndKomplett()
+{
+    QHash<quint64, int> pos;
+    auto melde = [&](int g, int ahne, InfoArt art, Anzahl n) {
+        const quint64 k = (quint64(g) << 40) | (quint64(ahne) << 8) | quint64(art);
+        auto it = pos.find(k);
+        if (it == pos.end())
+            pos.insert(k, int(m_roh.info.size())), m_roh.info.append({g, ahne, art, n});
+        else
+            m_roh.info[*it].anzahl += n;
+    };
+    for (const auto *seite : {&m_p.vater, &m_p.mutter}) {
+        for (int k = 0; k < seite->size(); ++k) {
+            const int g = k + 2;
+            for (const auto &[i, n] : seite->at(k)) {
+                const Ahne &a = m_g.ahne(i);
+                if (a.stop) {
+                    melde(g, i, InfoArt::Foundation, n);
+                    continue;
+                }
+                if (g >= m_a.generationen)
+                    continue;
+                if (a.vater < 0) {
+                    m_roh.komplett = false;
+                    melde(g, i, InfoArt::VaterFehlt, n);
+                }
+                if (a.mutter < 0) {
+                    m_roh.komplett = false;
+                    melde(g, i, InfoArt::MutterFehlt, n);
+                }
+            }
+        }
+    }
+}
+
+// trait-1 ancestors in order of first occurrence in the tree (depth first, sire first)
+void Schnellweg::klonReihe()
+{
+    m_klonGesehen = QVector<bool>(m_g.anzahl(), false);
+    for (int i = 0; i < m_g.anzahl(); ++i)
+        if (m_g.ahne(i).klon && m_roh.vorkommen[i] > 0)
+            ++m_klonOffen;
+    if (m_klonOffen == 0)
+        return;
+    klonBesuch(m_g.vater(), 2);
+    klonBesuch(m_g.mutter(), 2);
+}
+
+void Schnellweg::klonBesuch(int ahne, int g)
+{
+    if (ahne < 0 || m_klonOffen == 0)
+        return;
+    // a subtree seen once holds nothing new the second time
+    if (m_besucht.contains(schluessel(ahne, rest(ahne, g))))
+        return;
+    m_besucht.insert(schluessel(ahne, rest(ahne, g)));
+    const Ahne &a = m_g.ahne(ahne);
+    if (a.klon && !m_klonGesehen[ahne]) {
+        m_klonGesehen[ahne] = true;
+        m_roh.klonReihe.append(ahne);
+        --m_klonOffen;
+    }
+    if (a.stop || g >= m_a.generationen)
+        return;
+    klonBesuch(a.vater, g + 1);
+    klonBesuch(a.mutter, g + 1);
+}
+
+QString Schnellweg::zusammensetzung(int ahne, int g)
+{
+    const quint64 k = schluessel(ahne, rest(ahne, g));
+    auto it = m_prozent.constFind(k);
+    if (it != m_prozent.constEnd())
+        return *it;
+    const Ahne &a = m_g.ahne(ahne);
+    QString p;
+    if (a.rasse != 0) {
+        if (g >= m_a.generationen || a.stop || a.vater < 0 || a.mutter < 0 || m_g.ahne(a.vater).rasse == 0 ||
+            m_g.ahne(a.mutter).rasse == 0) {
+            p = ende();
+        } else {
+            const QString v = zusammensetzung(a.vater, g + 1);
+            const QString m = zusammensetzung(a.mutter, g + 1);
+            p = mischeProzent(v, m_g.ahne(a.vater).rasse, m, m_g.ahne(a.mutter).rasse, m_a.dezimal);
+        }
+    }
+    m_prozent.insert(k, p);
+    return p;
+}
+
+void Schnellweg::positionen()
+{
+    const int sv = m_g.vater(), sm = m_g.mutter();
+    if (m_g.tierRasse() != 0) {
+        if (m_g.ahne(sv).rasse == 0 || m_g.ahne(sm).rasse == 0)
+            m_roh.tierProzent = ende();
+        else
+            m_roh.tierProzent = mischeProzent(zusammensetzung(sv, 2), m_g.ahne(sv).rasse,
+                                              zusammensetzung(sm, 2), m_g.ahne(sm).rasse, m_a.dezimal);
+    }
+    for (int k = 0; k < 4; ++k) {
+        m_roh.namen[k] = QStringList(2 << k, QString());
+        m_roh.rassen[k] = QVector<InzuchtRoh::RassePosition>(2 << k);
+    }
+    struct Eintrag {
+        int ahne; // -1 for the root
+        int pos;
+    };
+    auto kinder = [&](const Eintrag &e, int g, int(&aus)[2]) {
+        if (e.ahne < 0) {
+            aus[0] = sv, aus[1] = sm;
+            return;
+        }
+        const Ahne &a = m_g.ahne(e.ahne);
+        const bool folgen = !a.stop && g < m_a.generationen;
+        aus[0] = folgen ? a.vater : -1;
+        aus[1] = folgen ? a.mutter : -1;
+    };
+    for (int teil = 0; teil < 2; ++teil) {
+        if (teil == 1 && m_roh.tierProzent == ende())
+            break;
+        QVector<Eintrag> ebene{{-1, 0}};
+        for (int k = 0; k < 4; ++k) {
+            const int g = k + 1; // generation of the nodes in `ebene`
+            QVector<Eintrag> naechste;
+            for (const Eintrag &e : ebene) {
+                int eltern[2];
+                kinder(e, g, eltern);
+                for (int j = 0; j < 2; ++j) {
+                    if (eltern[j] < 0)
+                        continue;
+                    const int pos = 2 * e.pos + j;
+                    if (teil == 0) {
+                        m_roh.namen[k][pos] = m_g.ahne(eltern[j]).name;
+                        naechste.append({eltern[j], pos});
+                    } else {
+                        const QString p = zusammensetzung(eltern[j], g + 1);
+                        m_roh.rassen[k][pos] = {true, p, m_g.ahne(eltern[j]).rasse};
+                        if (p != ende())
+                            naechste.append({eltern[j], pos});
+                    }
+                }
+            }
+            ebene = naechste;
+        }
+    }
+}
+
+// Pairs of lines (u with a steps left, v with b steps left) carry exact masses; the younger
+// animal is always expanded first, so two lines meet in every animal they share.
+struct Zustand {
+    int hoch; // the younger (larger index) of u and v: processing order
+    int u;
+    int v;
+    quint8 a;
+    quint8 b;
+    bool operator<(const Zustand &o) const
+    {
+        if (hoch != o.hoch)
+            return hoch > o.hoch;
+        if (u != o.u)
+            return u < o.u;
+        if (v != o.v)
+            return v < o.v;
+        if (a != o.a)
+            return a < o.a;
+        return b < o.b;
+    }
+};
+
+bool Schnellweg::koeffizient()
+{
+    const int n = m_g.anzahl();
+    const int budget = m_a.generationen - 2;
+    const bool paare = m_a.paareSammeln;
+
+    // shortest climb from each animal to an ancestor reached from both sides
+    constexpr int weit = 1 << 20;
+    QVector<int> abstand(n, weit);
+    {
+        QVector<bool> vs(n, false), ms(n, false);
+        for (const auto &e : m_p.vater)
+            for (const auto &[i, c] : e)
+                vs[i] = true;
+        for (const auto &e : m_p.mutter)
+            for (const auto &[i, c] : e)
+                ms[i] = true;
+        for (int i = 0; i < n; ++i) {
+            if (vs[i] && ms[i]) {
+                abstand[i] = 0;
+                continue;
+            }
+            const Ahne &a = m_g.ahne(i);
+            for (int e : {a.vater, a.mutter})
+                if (e >= 0)
+                    abstand[i] = std::min(abstand[i], abstand[e] + 1);
+        }
+    }
+
+    std::map<Zustand, GrosseZahl> offen;
+    auto lege = [&](int u, int a, int v, int b, const GrosseZahl &masse) {
+        if (u < 0 || v < 0 || abstand[u] > a || abstand[v] > b)
+            return;
+        if (!paare) {
+            a = std::min(a, m_g.ahne(u).tiefe);
+            b = std::min(b, m_g.ahne(v).tiefe);
+            if (u < v || (u == v && a < b))
+                std::swap(u, v), std::swap(a, b);
+        }
+        auto [it, neu] = offen.try_emplace(Zustand{std::max(u, v), u, v, quint8(a), quint8(b)}, masse);
+        if (!neu)
+            it->second.addiere(masse);
+    };
+    lege(m_g.vater(), budget, m_g.mutter(), budget, GrosseZahl::zweiHoch(GrosseZahl::Einheit));
+
+    QHash<quint64, int> paarIndex;
+    quint64 schritte = 0;
+    while (!offen.empty()) {
+        const auto it = offen.begin();
+        const Zustand z = it->first;
+        const GrosseZahl masse = it->second;
+        offen.erase(it);
+        if (m_a.fortschritt && (++schritte & 4095) == 0 &&
+            !m_a.fortschritt(schritte, schritte + quint64(offen.size())))
+            return false;
+
+        if (z.u == z.v) {
+            m_roh.summe.addiere(masse.rechtsGeschoben(1));
+            if (paare) {
+                const int s = budget - z.a, d = budget - z.b;
+                const quint64 k = (quint64(z.u) << 16) | (quint64(s) << 8) | quint64(d);
+                auto p = paarIndex.find(k);
+                if (p == paarIndex.end()) {
+                    p = paarIndex.insert(k, int(m_roh.paare.size()));
+                    m_roh.paare.append(PaarSumme{z.u, s, d, GrosseZahl()});
+                }
+                m_roh.paare[*p].anzahl.addiere(masse.rechtsGeschoben(GrosseZahl::Einheit - s - d));
+            }
+            const Ahne &x = m_g.ahne(z.u);
+            if (z.a >= 1 && z.b >= 1 && x.vater >= 0 && x.mutter >= 0) {
+                const GrosseZahl viertel = masse.rechtsGeschoben(2);
+                lege(x.vater, z.a - 1, x.mutter, z.b - 1, viertel);
+                lege(x.mutter, z.a - 1, x.vater, z.b - 1, viertel);
+            }
+        } else if (z.u > z.v) {
+            if (z.a >= 1) {
+                const Ahne &x = m_g.ahne(z.u);
+                const GrosseZahl halb = masse.rechtsGeschoben(1);
+                lege(x.vater, z.a - 1, z.v, z.b, halb);
+                lege(x.mutter, z.a - 1, z.v, z.b, halb);
+            }
+        } else if (z.b >= 1) {
+            const Ahne &y = m_g.ahne(z.v);
+            const GrosseZahl halb = masse.rechtsGeschoben(1);
+            lege(z.u, z.a, y.vater, z.b - 1, halb);
+            lege(z.u, z.a, y.mutter, z.b - 1, halb);
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+SchnellStatus berechneSchnell(const SchnellAuftrag &auftrag, InzuchtRoh &roh)
+{
+    Schnellweg weg(auftrag, roh);
+    return weg.rechne();
+}
+
+} // namespace tav::breeding

@@ -1,0 +1,171 @@
+#include "breeding/BaumInzucht.h"
+#include "breeding/BaumTemp.h"
+#include "breeding/GrosseZahl.h"
+#include "breeding/InzuchtFormat.h"
+#include "breeding/Kette.h"
+#include "breeding/ketteInzucht.h"
+
+#include <QtTest>
+
+using namespace tav::breeding;
+
+class TestAhnenstrukturen : public QObject
+{
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void binaerbaum();
+    void pfadstapel();
+    void generationsliste_data();
+    void generationsliste();
+    void ketteSchrittZurueck();
+    void grosseZahlRundetEinmal_data();
+    void grosseZahlRundetEinmal();
+    void grosseZahlText();
+    void prozentSpeicherform_data();
+    void prozentSpeicherform();
+};
+
+void TestAhnenstrukturen::binaerbaum()
+{
+    BaumInzucht::TBinaerbaum b;
+    QVERIFY(!b.Anlegen(1)); // no cursor yet
+    QVERIFY(b.Anlegen(0));
+    BaumInzucht::Satz *wurzel = b.ZeigerAktuell;
+    QVERIFY(b.Anlegen(2)); // dam only
+    BaumInzucht::Satz *mutter = b.ZeigerAktuell;
+    QVERIFY(b.Anlegen(1));
+    QCOMPARE(b.ZeigerAktuell->Generation, quint8(3));
+    QCOMPARE(b.Wechsel(BaumInzucht::richtung::zurueck, b.ZeigerAktuell), mutter);
+    QCOMPARE(b.Wechsel(BaumInzucht::richtung::rechts, wurzel), mutter);
+    QVERIFY(!b.Wechsel(BaumInzucht::richtung::links, wurzel));
+    QCOMPARE(b.Wechsel(BaumInzucht::richtung::root, mutter), wurzel);
+    QCOMPARE(b.zaehler, 3);
+    QCOMPARE(b.Generationen, quint8(3));
+    b.freigeben();
+    QCOMPARE(b.zaehler, 0);
+    QVERIFY(!b.Zeigeranfang);
+}
+
+void TestAhnenstrukturen::pfadstapel()
+{
+    BaumTemp::TBinaerbaumTemp s;
+    QVERIFY(s.Zeiger);
+    QCOMPARE(s.Zeiger->Gen, 0);
+    BaumTemp::Satz *erster = s.Zeiger;
+    QVERIFY(s.Anlegen(1));
+    QVERIFY(s.Anlegen(2));
+    QCOMPARE(s.Zeiger->Gen, 2);
+    s.entf_akt();
+    QCOMPARE(s.Zeiger->Gen, 1);
+    QVERIFY(!s.Zeiger->Mutter); // the released node is unlinked
+    s.entf_akt();
+    QCOMPARE(s.Zeiger, erster);
+    QVERIFY(!erster->Vater);
+    s.entf_akt();
+    QVERIFY(!s.Zeiger);
+}
+
+void TestAhnenstrukturen::generationsliste_data()
+{
+    QTest::addColumn<QList<int>>("eingabe");
+    QTest::addColumn<QList<int>>("gen");
+    QTest::addColumn<QList<int>>("anz");
+    QTest::newRow("1 3 2 3") << QList<int>{1, 3, 2, 3} << QList<int>{1, 2, 3} << QList<int>{1, 1, 2};
+    QTest::newRow("descending") << QList<int>{5, 4, 4, 1} << QList<int>{1, 4, 5} << QList<int>{1, 2, 1};
+}
+
+void TestAhnenstrukturen::generationsliste()
+{
+    QFETCH(QList<int>, eingabe);
+    QFETCH(QList<int>, gen);
+    QFETCH(QList<int>, anz);
+    PKette::tListe l;
+    l.Kette->Gen = eingabe.first();
+    for (int i = 1; i < eingabe.size(); ++i)
+        QVERIFY(l.zaehle(eingabe[i]));
+    l.geheAnfang();
+    QList<int> g, a;
+    for (PKette::tKette *k = l.Kette; k; k = k->Next)
+        g << k->Gen, a << k->anz;
+    QCOMPARE(g, gen);
+    QCOMPARE(a, anz);
+}
+
+void TestAhnenstrukturen::ketteSchrittZurueck()
+{
+    ketteInzucht::tListeInzucht l;
+    for (int i = 1; i <= 3; ++i) {
+        QVERIFY(l.anhaengen());
+        l.Kette->satz = i;
+    }
+    l.first();
+    QCOMPARE(l.Kette->satz, 2);
+    l.first();
+    l.first();
+    QCOMPARE(l.Kette->satz, 1);
+    l.geheEnde();
+    QCOMPARE(l.Kette->satz, 3);
+    l.freigeben();
+    QVERIFY(l.leer());
+}
+
+void TestAhnenstrukturen::grosseZahlRundetEinmal_data()
+{
+    QTest::addColumn<QList<int>>("exponenten"); // sum of 2^-e
+    QTest::addColumn<double>("wert");
+    QTest::newRow("exact") << QList<int>{1, 3} << 0.625;
+    // 1/2 + 2^-54: exactly half an ulp above 1/2, ties to even keeps 1/2
+    QTest::newRow("tie to even") << QList<int>{1, 55} << 0.5;
+    // one more tiny term breaks the tie upwards
+    QTest::newRow("tie broken") << QList<int>{1, 55, 300} << 0.5 + std::ldexp(1.0, -53);
+    QTest::newRow("deepest term") << QList<int>{507} << std::ldexp(1.0, -507);
+}
+
+void TestAhnenstrukturen::grosseZahlRundetEinmal()
+{
+    QFETCH(QList<int>, exponenten);
+    QFETCH(double, wert);
+    GrosseZahl z;
+    for (int e : exponenten)
+        QVERIFY(z.addiere(GrosseZahl::term(e)));
+    QCOMPARE(z.alsAnteil(), wert);
+}
+
+void TestAhnenstrukturen::grosseZahlText()
+{
+    GrosseZahl z;
+    for (int k = 1; k < 70; ++k)
+        z.addiere(GrosseZahl::zweiHoch(k));
+    QCOMPARE(z.text(), QStringLiteral("1180591620717411303422")); // 2^70 - 2
+    QCOMPARE(anzahlText(~Anzahl(0)), QStringLiteral("340282366920938463463374607431768211455"));
+    Anzahl a = ~Anzahl(0);
+    QVERIFY(!addiere(a, 1));
+    GrosseZahl voll = GrosseZahl::zweiHoch(GrosseZahl::Bits - 1);
+    QVERIFY(!voll.addiere(voll));
+}
+
+void TestAhnenstrukturen::prozentSpeicherform_data()
+{
+    QTest::addColumn<float>("wert");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("whole") << 50.0f << "50";
+    QTest::newRow("fraction") << 12.5f << "12,5";
+    QTest::newRow("small") << float(100.0 / 1048576.0) << "0,000095367431640625";
+    QTest::newRow("scientific") << float(100.0 / 16777216.0) << "5,96046447753906E-6";
+    QTest::newRow("float digits") << 100.0f / 3.0f << "33,3333320617676";
+}
+
+void TestAhnenstrukturen::prozentSpeicherform()
+{
+    QFETCH(float, wert);
+    QFETCH(QString, text);
+    QCOMPARE(prozentSpeicherText(wert, QLatin1Char(',')), text);
+    QCOMPARE(prozentLesen(text, QLatin1Char(',')), wert);
+    // the stored form read back and mixed again gives the same text
+    const QString a = QStringLiteral("3-") + text + QStringLiteral("/");
+    QCOMPARE(mischeProzent(a, 3, a, 3, QLatin1Char(',')), a);
+}
+
+QTEST_GUILESS_MAIN(TestAhnenstrukturen)
+#include "tst_ahnenstrukturen.moc"

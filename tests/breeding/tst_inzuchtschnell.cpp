@@ -1,0 +1,359 @@
+#include "breeding/InzuchtBerechnung.h"
+
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QtTest>
+#include <cstring>
+
+using namespace tav::breeding;
+using Weg = InzuchtBerechnung::Rechenweg;
+
+namespace {
+
+QString meldungStub(int n)
+{
+    return QStringLiteral("M%1").arg(n);
+}
+
+struct Katze {
+    qint32 nr, vater, mutter;
+    bool stop;
+};
+
+// A random register in layers: parents come mostly from the layer before, sometimes from any
+// earlier layer, sometimes they are missing or point outside the register.
+struct Zufallsregister {
+    MemoryPedigree p;
+    QVector<Katze> katzen;
+    QVector<int> ebeneStart;
+
+    explicit Zufallsregister(QRandomGenerator &z)
+    {
+        const int ebenen = 2 + int(z.bounded(6));
+        const bool eng = z.bounded(2) == 0; // heavy inbreeding: one or two cats per layer
+        for (int e = 0; e < ebenen; ++e) {
+            ebeneStart.append(katzen.size());
+            const int anzahl = eng ? 1 + int(z.bounded(2)) : 1 + int(z.bounded(4));
+            for (int i = 0; i < anzahl; ++i) {
+                const qint32 nr = katzen.size() + 1;
+                auto elter = [&]() -> qint32 {
+                    if (e == 0)
+                        return z.bounded(4) == 0 ? 999 : 0;
+                    const int w = int(z.bounded(20));
+                    if (w == 0)
+                        return 0;
+                    if (w == 1)
+                        return 999; // not in the register
+                    const int von = w < 15 ? ebeneStart[e - 1] : 0;
+                    return qint32(von + int(z.bounded(ebeneStart[e] - von)) + 1);
+                };
+                const qint32 v = elter();
+                const qint32 m = z.bounded(15) == 0 ? v : elter();
+                const bool stop = z.bounded(12) == 0;
+                katzen.append({nr, v, m, stop});
+                // few names, so that different cats share one
+                p.setzeKatze(nr, QStringLiteral("N%1").arg(z.bounded(6)), v, m, qint32(z.bounded(5)));
+                if (stop)
+                    p.setzeMerkmal(nr, MerkmalFoundation);
+                if (z.bounded(4) == 0)
+                    p.setzeMerkmal(nr, MerkmalKlon, z.bounded(2) ? std::optional<qint32>(7) : std::nullopt);
+                if (z.bounded(6) == 0)
+                    p.setzeMerkmal(nr, 5, qint32(z.bounded(1000)));
+            }
+        }
+        for (int r = 1; r < 5; ++r)
+            p.setzeRasse(r, QStringLiteral("R%1").arg(r));
+        for (int s = 1; s <= 5; ++s)
+            if (z.bounded(2))
+                p.setzeTopKatze(s, qint32(z.bounded(katzen.size() + 1)), qint32(z.bounded(100)));
+    }
+
+    // Kinship of a and b, exact in units of 2^-120, tabular over the register order
+    // (parents always have smaller numbers).
+    unsigned __int128 kinship(qint32 a, qint32 b) const
+    {
+        const int n = katzen.size();
+        using U = unsigned __int128;
+        QVector<QVector<U>> f(n + 1, QVector<U>(n + 1, 0));
+        const U eins = U(1) << 120;
+        auto elter = [&](int i, bool vater) -> int {
+            const Katze &k = katzen[i - 1];
+            if (k.stop)
+                return 0;
+            const qint32 e = vater ? k.vater : k.mutter;
+            return e >= 1 && e <= n ? e : 0;
+        };
+        for (int i = 1; i <= n; ++i) {
+            for (int j = 1; j < i; ++j) {
+                const int s = elter(i, true), d = elter(i, false);
+                f[i][j] = f[j][i] = ((s ? f[s][j] : 0) + (d ? f[d][j] : 0)) / 2;
+            }
+            const int s = elter(i, true), d = elter(i, false);
+            const unsigned __int128 fi = s && d ? f[s][d] : 0;
+            f[i][i] = (eins + fi) / 2;
+        }
+        return f[a][b];
+    }
+};
+
+QString unterschied(const InzuchtBerechnung &b, const InzuchtBerechnung &s)
+{
+#define VERGLEICH(feld)                                                                                      \
+    if (b.feld != s.feld)                                                                                    \
+        return QStringLiteral(#feld);
+    VERGLEICH(Inzuchtkoeffizient)
+    VERGLEICH(Inzuchtkoeffizientkurz)
+    VERGLEICH(Ahnenverlustkoeffizient)
+    VERGLEICH(Stammbaumkomplett)
+    VERGLEICH(Inzucht)
+    VERGLEICH(Ahnenverlust)
+    VERGLEICH(Info)
+    VERGLEICH(Clon)
+    VERGLEICH(RTier)
+    VERGLEICH(g1)
+    VERGLEICH(g2)
+    VERGLEICH(g3)
+    VERGLEICH(g4)
+    VERGLEICH(r1)
+    VERGLEICH(r2)
+    VERGLEICH(r3)
+    VERGLEICH(r4)
+    VERGLEICH(AnzahlVorhandenerVorf)
+    VERGLEICH(zaehlerdoppelt)
+    VERGLEICH(komplett)
+#undef VERGLEICH
+    if (std::memcmp(&b.koeffizient, &s.koeffizient, sizeof(double)) != 0)
+        return QStringLiteral("koeffizient");
+    if (std::memcmp(&b.ahnenverlust, &s.ahnenverlust, sizeof(double)) != 0)
+        return QStringLiteral("ahnenverlust");
+    for (int i = 0; i < 5; ++i)
+        if (b.AnzahlTopKatzen[i].katze != s.AnzahlTopKatzen[i].katze ||
+            b.AnzahlTopKatzen[i].anzahl != s.AnzahlTopKatzen[i].anzahl ||
+            b.topKatzeAnzahl(i + 1) != s.topKatzeAnzahl(i + 1))
+            return QStringLiteral("AnzahlTopKatzen");
+    if (b.Vorfahrenliste.size() != s.Vorfahrenliste.size())
+        return QStringLiteral("Vorfahrenliste");
+    for (int i = 0; i < b.Vorfahrenliste.size(); ++i) {
+        const auto &x = b.Vorfahrenliste[i], &y = s.Vorfahrenliste[i];
+        if (x.Nummer != y.Nummer || x.Name != y.Name || x.Anzahl != y.Anzahl || x.Farbe != y.Farbe)
+            return QStringLiteral("Vorfahrenliste");
+    }
+    if (b.paare.size() != s.paare.size())
+        return QStringLiteral("paare");
+    for (int i = 0; i < b.paare.size(); ++i)
+        if (b.paarKatze(b.paare[i]) != s.paarKatze(s.paare[i]) || b.paare[i].s != s.paare[i].s ||
+            b.paare[i].d != s.paare[i].d || !(b.paare[i].anzahl == s.paare[i].anzahl))
+            return QStringLiteral("paare");
+    return QString();
+}
+
+} // namespace
+
+class TestInzuchtSchnell : public QObject
+{
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void baumUndSchnellGleich();
+    void tiefesRegister();
+    void zusammengefassteListen();
+    void langeVollgeschwisterKette();
+};
+
+void TestInzuchtSchnell::baumUndSchnellGleich()
+{
+    QRandomGenerator z(20240611);
+    int mitBeitrag = 0, unbegrenzt = 0;
+    for (int lauf = 0; lauf < 10000; ++lauf) {
+        const Zufallsregister reg(z);
+        const int n = reg.katzen.size();
+        // an existing cat with its parents, or a planned mating of any two cats
+        qint32 tier = 0, vater, mutter;
+        if (z.bounded(2) && n > 1) {
+            const Katze &k = reg.katzen[int(z.bounded(n))];
+            tier = k.nr;
+            vater = k.vater;
+            mutter = k.mutter;
+        } else {
+            vater = qint32(z.bounded(n) + 1);
+            mutter = z.bounded(10) == 0 ? vater : qint32(z.bounded(n) + 1);
+        }
+        const int grenzen[] = {3, 4, 5, 6, 7, 255};
+        const int g = grenzen[z.bounded(6)];
+        const bool voll = z.bounded(4) != 0;
+
+        InzuchtBerechnung baum(reg.p, meldungStub), schnell(reg.p, meldungStub);
+        for (auto *e : {&baum, &schnell}) {
+            e->einstellungen.listenZusammenfassen = true;
+            e->einstellungen.merkmalVorTop = lauf % 3 == 0;
+        }
+        baum.einstellungen.weg = Weg::Baum;
+        schnell.einstellungen.weg = Weg::Schnell;
+        const bool ok = baum.Berechne(tier, vater, mutter, g, voll);
+        QCOMPARE(schnell.Berechne(tier, vater, mutter, g, voll), ok);
+        if (!ok) {
+            QCOMPARE(schnell.fehlerMeldung, baum.fehlerMeldung);
+            continue;
+        }
+        const QString diff = unterschied(baum, schnell);
+        if (!diff.isEmpty() && qEnvironmentVariableIsSet("INZUCHT_DETAIL")) {
+            for (const Katze &k : reg.katzen)
+                qDebug() << k.nr << k.vater << k.mutter << k.stop << reg.p.katze(k.nr)->rasse;
+            qDebug() << tier << vater << mutter << g << baum.r2 << schnell.r2 << baum.r1 << schnell.r1;
+        }
+        if (!diff.isEmpty())
+            QFAIL(qPrintable(QStringLiteral("run %1: %2 differs (%3 / %4)")
+                                 .arg(lauf)
+                                 .arg(diff, baum.Inzuchtkoeffizient, schnell.Inzuchtkoeffizient)));
+        if (baum.koeffizient > 0)
+            ++mitBeitrag;
+        if (g == 255) {
+            ++unbegrenzt;
+            const double erwartet = std::ldexp(double(reg.kinship(vater, mutter)), -120);
+            if (std::memcmp(&erwartet, &schnell.koeffizient, sizeof(double)) != 0)
+                QFAIL(qPrintable(QStringLiteral("run %1: kinship %2, engine %3")
+                                     .arg(lauf)
+                                     .arg(erwartet, 0, 'g', 17)
+                                     .arg(schnell.koeffizient, 0, 'g', 17)));
+        }
+    }
+    // the generator must produce inbred pedigrees and unlimited runs in numbers
+    QVERIFY(mitBeitrag > 2000);
+    QVERIFY(unbegrenzt > 1000);
+}
+
+// 100,000 cats in 100 closed lines of 30 generations: any limit answers at once, and where the tree
+// of occurrences is still small enough both ways agree.
+void TestInzuchtSchnell::tiefesRegister()
+{
+    MemoryPedigree p;
+    QRandomGenerator z(7);
+    const int linien = 100, generationen = 30, proGeneration = 33;
+    qint32 nr = 0;
+    QVector<qint32> letzte;
+    for (int l = 0; l < linien; ++l) {
+        QVector<qint32> vorher;
+        for (int g = 0; g < generationen; ++g) {
+            QVector<qint32> jetzt;
+            const int anzahl =
+                g == generationen - 1 ? 1000 - (generationen - 1) * proGeneration : proGeneration;
+            for (int i = 0; i < anzahl; ++i) {
+                ++nr;
+                qint32 v = 0, m = 0;
+                if (!vorher.isEmpty()) {
+                    v = vorher[int(z.bounded(vorher.size()))];
+                    m = vorher[int(z.bounded(vorher.size()))];
+                }
+                p.setzeKatze(nr, QStringLiteral("L%1-%2").arg(l).arg(nr), v, m, 1 + int(z.bounded(3)));
+                jetzt.append(nr);
+            }
+            vorher = jetzt;
+        }
+        letzte.append(vorher.first());
+    }
+    QCOMPARE(nr, 100000);
+    p.setzeRasse(1, QStringLiteral("A"));
+    p.setzeRasse(2, QStringLiteral("B"));
+    p.setzeRasse(3, QStringLiteral("C"));
+
+    const qint32 katze = letzte[3];
+    const auto k = p.katze(katze);
+    InzuchtBerechnung e(p, meldungStub);
+    QElapsedTimer uhr;
+    for (int g : {8, 16, 30, 64, 255}) {
+        uhr.start();
+        QVERIFY(e.Berechne(katze, k->vater, k->mutter, g, true));
+        qDebug("G=%d: %lld ms, F=%s, tree %s", g, qint64(uhr.elapsed()), qPrintable(e.Inzuchtkoeffizient),
+               e.Binaerbaum() ? "yes" : "no");
+        QVERIFY2(uhr.elapsed() < 5000, "the fast path must answer at once");
+    }
+    QVERIFY(!e.Binaerbaum());
+    QCOMPARE(e.Ahnenverlust.at(1).mid(4).size(), 77); // 2^255 - 2 has 77 digits
+
+    for (int g : {9, 11}) {
+        InzuchtBerechnung baum(p, meldungStub), schnell(p, meldungStub);
+        baum.einstellungen.weg = Weg::Baum;
+        schnell.einstellungen.weg = Weg::Schnell;
+        baum.einstellungen.listenZusammenfassen = true;
+        QVERIFY(baum.Berechne(katze, k->vater, k->mutter, g, true));
+        QVERIFY(schnell.Berechne(katze, k->vater, k->mutter, g, true));
+        QCOMPARE(unterschied(baum, schnell), QString());
+        QVERIFY(baum.koeffizient > 0);
+    }
+}
+
+void TestInzuchtSchnell::zusammengefassteListen()
+{
+    // full siblings mated for six generations: many pairs per ancestor and generation
+    MemoryPedigree p;
+    p.setzeKatze(1, QStringLiteral("A"));
+    p.setzeKatze(2, QStringLiteral("B"), 0, 0);
+    for (int i = 1; i <= 6; ++i) {
+        p.setzeKatze(2 * i + 1, QStringLiteral("S%1").arg(i), 2 * i - 1, 2 * i);
+        p.setzeKatze(2 * i + 2, QStringLiteral("D%1").arg(i), 2 * i - 1, 2 * i);
+    }
+    InzuchtBerechnung einzeln(p, meldungStub), zusammen(p, meldungStub);
+    einzeln.einstellungen.weg = Weg::Baum;
+    zusammen.einstellungen.weg = Weg::Automatisch;
+    zusammen.einstellungen.baumGrenze = 10; // too small for this tree
+    QVERIFY(einzeln.Berechne(0, 13, 14, 10, true));
+    QVERIFY(zusammen.Berechne(0, 13, 14, 10, true));
+    QVERIFY(einzeln.Binaerbaum());
+    QVERIFY(!zusammen.Binaerbaum());
+    QCOMPARE(zusammen.Inzuchtkoeffizient, einzeln.Inzuchtkoeffizient);
+
+    // each condensed line stands for as many single lines as it counts
+    QHash<QString, int> zaehlung;
+    for (const QString &z : einzeln.Inzucht)
+        ++zaehlung[z];
+    int gesamt = 0;
+    for (int i = 0; i + 1 < zusammen.Inzucht.size(); ++i) {
+        const QString &z = zusammen.Inzucht[i];
+        const int klammer = z.lastIndexOf(QStringLiteral(" ("));
+        const int anzahl = z.mid(klammer + 2).chopped(2).toInt();
+        QCOMPARE(zaehlung.value(z.left(klammer)), anzahl);
+        gesamt += anzahl;
+    }
+    QCOMPARE(gesamt, einzeln.Inzucht.size());
+    QCOMPARE(zusammen.Inzucht.last(), QStringLiteral("Liste zusammengefasst: %1 Paare in %2 Zeilen")
+                                          .arg(gesamt)
+                                          .arg(zusammen.Inzucht.size() - 1));
+    QVERIFY(zusammen.Inzucht.size() - 1 < gesamt);
+}
+
+// a century of full-sibling matings: F_t = (1 + 2 F_(t-1) + F_(t-2)) / 4, exact to the last bit
+void TestInzuchtSchnell::langeVollgeschwisterKette()
+{
+    using U = unsigned __int128;
+    MemoryPedigree p;
+    p.setzeKatze(1, QStringLiteral("A"));
+    p.setzeKatze(2, QStringLiteral("B"));
+    const int tiefe = 100;
+    for (int i = 1; i <= 130; ++i) {
+        p.setzeKatze(2 * i + 1, QStringLiteral("S%1").arg(i), 2 * i - 1, 2 * i);
+        p.setzeKatze(2 * i + 2, QStringLiteral("D%1").arg(i), 2 * i - 1, 2 * i);
+    }
+    const U eins = U(1) << 120;
+    U f2 = 0, f1 = 0; // F of generation t-2 and t-1 (founders and their offspring: 0)
+    for (int t = 1; t <= tiefe; ++t) {
+        const U f = (eins + 2 * f1 + f2) / 4;
+        f2 = f1;
+        f1 = f;
+    }
+    InzuchtBerechnung e(p, meldungStub);
+    QElapsedTimer uhr;
+    uhr.start();
+    QVERIFY(e.Berechne(0, 2 * tiefe + 1, 2 * tiefe + 2, 255, true));
+    QVERIFY(uhr.elapsed() < 5000);
+    QCOMPARE(e.koeffizient, std::ldexp(double(f1), -120));
+    QCOMPARE(e.Inzuchtkoeffizientkurz, QStringLiteral("100,00%"));
+    QCOMPARE(e.Ahnenverlust.at(2), QStringLiteral("M93 %1").arg(anzahlText((Anzahl(1) << 102) - 2)));
+
+    // 2^131 lines do not fit the counters: a clear failure, no results
+    QVERIFY(!e.Berechne(0, 261, 262, 255, true));
+    QVERIFY(!e.fehlerText.isEmpty());
+    QVERIFY(e.Inzuchtkoeffizient.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestInzuchtSchnell)
+#include "tst_inzuchtschnell.moc"
