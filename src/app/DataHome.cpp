@@ -147,11 +147,6 @@ int loadTsv(Database &db, const QString &tableName, const QString &path)
 void loadCatalogues(Database &db, const QString &sourceDir)
 {
     const QString dir = QDir(sourceDir).filePath(QStringLiteral("catalogue"));
-    struct Spec {
-        const char *file;
-        const char *table;
-        QStringList columns; // per language: the catalogue fields filled from the file's columns
-    };
     // messages.tsv: Nummer de en nl; captions.tsv: Nummer FeldName_de FeldHilfe_de ... _nl
     const QString messages = QDir(dir).filePath(QStringLiteral("messages.tsv"));
     const QString captions = QDir(dir).filePath(QStringLiteral("captions.tsv"));

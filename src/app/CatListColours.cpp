@@ -1,0 +1,79 @@
+#include "CatListColours.h"
+
+#include "MainRules.h"
+#include "store/EngineError.h"
+#include "store/Table.h"
+
+using namespace tav::store;
+
+namespace tav::app {
+
+CatListColours::CatListColours(Database *db) : m_db(db)
+{
+    reload();
+}
+
+CatListColours::~CatListColours() = default;
+
+void CatListColours::reload()
+{
+    m_top.clear();
+    m_traits.clear();
+    m_firstTrait.clear();
+    try {
+        Table top(m_db, QStringLiteral("TOPKATZE.DB"));
+        top.setReadOnly(true);
+        top.open();
+        for (top.first(); !top.eof(); top.next()) {
+            const int cat = top.value(QStringLiteral("Katze")).toInt();
+            if (cat && !m_top.contains(cat))
+                m_top.insert(cat, top.value(QStringLiteral("Farbe")).toInt());
+        }
+    } catch (const EngineError &) {
+        // no top cats: lists are painted without them
+    }
+    try {
+        Table traits(m_db, QStringLiteral("MERKMALE.DB"));
+        traits.setReadOnly(true);
+        traits.open();
+        for (traits.first(); !traits.eof(); traits.next())
+            m_traits.insert(traits.value(QStringLiteral("LaufendeNummer")).toInt(),
+                            traits.value(QStringLiteral("farbe")).toInt());
+        m_catTraits = std::make_unique<Table>(m_db, QStringLiteral("KATZEMERKMAL.DB"));
+        m_catTraits->setReadOnly(true);
+        m_catTraits->setIndexName(QStringLiteral("Katze"));
+        m_catTraits->open();
+    } catch (const EngineError &) {
+        m_catTraits.reset();
+    }
+}
+
+int CatListColours::topCatColour(int cat) const
+{
+    return m_top.value(cat, 0);
+}
+
+int CatListColours::traitColour(int cat)
+{
+    auto it = m_firstTrait.find(cat);
+    if (it != m_firstTrait.end())
+        return *it;
+    int colour = 0;
+    if (m_catTraits && cat > 0) {
+        try {
+            if (m_catTraits->findKey({cat}))
+                colour = m_traits.value(m_catTraits->value(QStringLiteral("Merkmal")).toInt(), 0);
+        } catch (const EngineError &) {
+            colour = 0;
+        }
+    }
+    m_firstTrait.insert(cat, colour);
+    return colour;
+}
+
+int CatListColours::rowColour(int cat, bool merkmalVorTop)
+{
+    return tav::app::rowColour(merkmalVorTop, topCatColour(cat), traitColour(cat));
+}
+
+} // namespace tav::app

@@ -1,0 +1,257 @@
+#include "MainRules.h"
+
+#include "IniFile.h"
+#include "store/Database.h"
+#include "store/EngineError.h"
+#include "store/Query.h"
+#include "store/Table.h"
+
+using namespace tav::store;
+
+namespace tav::app {
+
+QString statusFilter(const QString &statusSetting)
+{
+    if (statusSetting == QLatin1String("alle"))
+        return QString();
+    QStringList terms;
+    for (QChar c : statusSetting) {
+        if (c.isDigit())
+            terms << QStringLiteral("Status=") + c;
+    }
+    return terms.join(QLatin1String(" OR "));
+}
+
+int rowColour(bool merkmalVorTop, int topCatColour, int traitColour)
+{
+    if (merkmalVorTop)
+        return traitColour ? traitColour : topCatColour;
+    return topCatColour ? topCatColour : traitColour;
+}
+
+RecentCats::RecentCats()
+{
+    for (int i = 0; i < Size; ++i)
+        m_entries << QStringLiteral("{}");
+}
+
+RecentCats::RecentCats(const QStringList &entries) : RecentCats()
+{
+    for (int i = 0; i < Size && i < entries.size(); ++i)
+        m_entries[i] = entries[i].isEmpty() ? QStringLiteral("{}") : entries[i];
+}
+
+int RecentCats::numberOf(const QString &entry)
+{
+    const int open = int(entry.lastIndexOf(QLatin1Char('{')));
+    if (open < 0 || !entry.endsWith(QLatin1Char('}')))
+        return 0;
+    return entry.mid(open + 1, entry.size() - open - 2).toInt();
+}
+
+QString RecentCats::entryFor(const QString &displayName, int catNumber)
+{
+    return displayName + QStringLiteral(" {") + QString::number(catNumber) + QLatin1Char('}');
+}
+
+bool RecentCats::add(const QString &displayName, int catNumber)
+{
+    if (catNumber <= 0)
+        return false;
+    // by number, not by name: "Max" is not "Maxi", and two cats of one name are two cats
+    for (const QString &e : std::as_const(m_entries)) {
+        if (numberOf(e) == catNumber)
+            return false;
+    }
+    if (m_entries.first() != QLatin1String("{}")) {
+        for (int i = Size - 1; i > 0; --i)
+            m_entries[i] = m_entries[i - 1];
+    }
+    m_entries[0] = entryFor(displayName, catNumber);
+    return true;
+}
+
+QStringList RecentCats::shown() const
+{
+    QStringList out;
+    for (const QString &e : m_entries) {
+        if (e != QLatin1String("{}") && !e.isEmpty())
+            out << e;
+    }
+    return out;
+}
+
+void RecentCats::load(const QString &iniPath)
+{
+    IniFile ini(iniPath);
+    for (int i = 0; i < Size; ++i) {
+        const QString v = ini.readString(QStringLiteral("LASTCATS"), QStringLiteral("Cat%1").arg(i + 1),
+                                         QStringLiteral("{}"));
+        m_entries[i] = v.isEmpty() ? QStringLiteral("{}") : v;
+    }
+}
+
+void RecentCats::save(const QString &iniPath) const
+{
+    QList<IniFile::Entry> keys;
+    for (int i = 0; i < Size; ++i)
+        keys.append({QStringLiteral("LASTCATS"), QStringLiteral("Cat%1").arg(i + 1), m_entries[i]});
+    IniFile::write(iniPath, keys);
+}
+
+const QVector<ExclusiveWindow> &exclusiveWindows()
+{
+    static const QVector<ExclusiveWindow> w = {
+        {138, "adressenverwaltung"},        {5, "formkatzennamen"},         {3, "formvereine"},
+        {193, "formzwingerregisterprivat"}, {194, "formonlinedbinterface"}, {1, "formzwingerregister"},
+        {4, "formausstellungstermine"},     {2, "formbuchfuehrung"},        {118, "formstammbaum"},
+        {122, "formstatistikmerkmaledatei"}};
+    return w;
+}
+
+int exclusiveCode(const QStringList &openWindows, const QString &asker, bool programEnding)
+{
+    if (programEnding)
+        return 10;
+    int code = 0;
+    const QString me = asker.toLower();
+    for (const ExclusiveWindow &w : exclusiveWindows()) {
+        const QString name = QString::fromLatin1(w.name);
+        if (openWindows.contains(name) && name != me)
+            code = w.code; // a later open one overrides an earlier one
+    }
+    return code;
+}
+
+namespace {
+
+void report(OpenReport &r, const QString &file, const EngineError &e)
+{
+    r.errors.append({file, e.message()});
+}
+
+bool hasField(Database &db, const QString &table, const QString &field)
+{
+    return db.storedLayout(table).field(field) != nullptr;
+}
+
+// open; when the file lacks `field`, run the upgrade and open again; report what remains
+void openWithUpgrade(Database &db, OpenReport &r, const QString &table, const QString &field,
+                     const std::function<void()> &upgrade)
+{
+    try {
+        Table t(&db, table);
+        t.open();
+        return;
+    } catch (const EngineError &e) {
+        try {
+            if (db.tableExists(table) && !hasField(db, table, field)) {
+                upgrade();
+                Table t(&db, table);
+                t.open();
+                return;
+            }
+        } catch (const EngineError &again) {
+            report(r, table, again);
+            return;
+        }
+        report(r, table, e);
+    }
+}
+
+void ensureCatIndex(Database &db, OpenReport &r, const char *name, const char *fields)
+{
+    try {
+        const TableDef layout = db.storedLayout(QStringLiteral("CATSTAMM.DB"));
+        if (layout.indexes.isEmpty() || layout.indexForFields(QString::fromLatin1(fields)))
+            return;
+        db.addIndex(QStringLiteral("CATSTAMM.DB"), def::index(name, fields));
+    } catch (const EngineError &e) {
+        report(r, QStringLiteral("CATSTAMM.DB"), e);
+    }
+}
+
+} // namespace
+
+OpenReport dateienOeffnen(Database &db)
+{
+    OpenReport r;
+    for (const char *cat : {"SPRMEL.DB", "SPRACHE.DB"}) {
+        try {
+            Table t(&db, QString::fromLatin1(cat));
+            t.open();
+        } catch (const EngineError &e) {
+            report(r, QString::fromLatin1(cat), e);
+        }
+    }
+    try {
+        if (db.ensureTable(QStringLiteral("TOPKATZE.DB"))) {
+            Table t(&db, QStringLiteral("TOPKATZE.DB"));
+            t.open();
+            for (int i = 0; i < 5; ++i) {
+                t.append();
+                t.setValue(QStringLiteral("Farbe"), 16777215);
+                t.post();
+            }
+        } else {
+            Table t(&db, QStringLiteral("TOPKATZE.DB"));
+            t.open();
+        }
+    } catch (const EngineError &e) {
+        report(r, QStringLiteral("TOPKATZE.DB"), e);
+    }
+    try {
+        db.ensureTable(QStringLiteral("MERKMALE.DB"));
+        openWithUpgrade(db, r, QStringLiteral("MERKMALE.DB"), QStringLiteral("Kuerzel"), [&] {
+            Query(&db, QStringLiteral("ALTER TABLE \"Merkmale.db\" ADD Kuerzel CHAR(10)")).exec();
+            if (!db.storedLayout(QStringLiteral("MERKMALE.DB")).index(QStringLiteral("Bezeichnung")))
+                db.addIndex(QStringLiteral("MERKMALE.DB"), def::index("Bezeichnung", "Bezeichnung"));
+        });
+        Table t(&db, QStringLiteral("MERKMALE.DB"));
+        t.open();
+        if (t.isEmpty()) {
+            // the inbreeding calculation relies on these two numbers
+            const struct {
+                int nr;
+                const char *kuerzel, *bez;
+                int farbe;
+            } seed[] = {{1, "Klon", "Klon", 16711680}, {2, "Fd", "Foundation", 255}};
+            for (const auto &s : seed) {
+                t.append();
+                t.setValue(QStringLiteral("LaufendeNummer"), s.nr);
+                t.setValue(QStringLiteral("Kuerzel"), QString::fromLatin1(s.kuerzel));
+                t.setValue(QStringLiteral("Bezeichnung"), QString::fromLatin1(s.bez));
+                t.setValue(QStringLiteral("farbe"), s.farbe);
+                t.post();
+            }
+        }
+    } catch (const EngineError &e) {
+        report(r, QStringLiteral("MERKMALE.DB"), e);
+    }
+    try {
+        db.ensureTable(QStringLiteral("KATZEMERKMAL.DB"));
+        openWithUpgrade(db, r, QStringLiteral("KATZEMERKMAL.DB"), QStringLiteral("Kennzeichen"), [&] {
+            Query(&db, QStringLiteral("ALTER TABLE \"KatzeMerkmal.db\" ADD Kennzeichen BOOLEAN")).exec();
+        });
+    } catch (const EngineError &e) {
+        report(r, QStringLiteral("KATZEMERKMAL.DB"), e);
+    }
+    ensureCatIndex(db, r, "GebDatum", "GebDatum;Name");
+    ensureCatIndex(db, r, "Farbe", "FellFarbe;Name");
+    openWithUpgrade(db, r, QStringLiteral("CATSTAMM.DB"), QStringLiteral("zzlDatum"), [&] {
+        Query(&db, QStringLiteral("ALTER TABLE \"catstamm.db\" ADD zzlDatum DATE, ADD Groesse CHAR(10), ADD "
+                                  "Gewicht CHAR(10)"))
+            .exec();
+    });
+    try {
+        // created only when the file is missing: an existing file that fails is reported, not replaced
+        db.ensureTable(QStringLiteral("ZUSATZ.DB"));
+        Table t(&db, QStringLiteral("ZUSATZ.DB"));
+        t.open();
+    } catch (const EngineError &) {
+        r.zusatzFailed = true;
+    }
+    return r;
+}
+
+} // namespace tav::app

@@ -1,0 +1,165 @@
+#include "Sprache.h"
+
+#include "store/Database.h"
+#include "store/Table.h"
+
+namespace tav::app {
+
+using tav::store::Table;
+
+int languageOffset(int languageNumber)
+{
+    return languageNumber == 1 ? 10000 : languageNumber == 2 ? 20000 : 0;
+}
+
+int languageNumber(const QString &settingValue)
+{
+    if (settingValue == QStringLiteral("Englisch"))
+        return 1;
+    if (settingValue == QStringLiteral("Holländisch"))
+        return 2;
+    return 0;
+}
+
+QString removeAccelerator(const QString &text)
+{
+    QString s = text;
+    const int amp = s.indexOf(QLatin1Char('&'));
+    if (amp >= 0)
+        s.remove(amp, 1);
+    return s;
+}
+
+Sprache::Sprache() = default;
+Sprache::~Sprache() = default;
+
+namespace {
+std::unique_ptr<Table> openCatalogue(tav::store::Database *db, const char *name)
+{
+    auto t = std::make_unique<Table>(db, QString::fromLatin1(name));
+    t->setReadOnly(true);
+    try {
+        t->open();
+    } catch (const tav::store::EngineError &) {
+        return nullptr;
+    }
+    return t;
+}
+} // namespace
+
+bool Sprache::open(tav::store::Database *db)
+{
+    close();
+    m_messages = openCatalogue(db, "SPRMEL.DB");
+    m_captions = openCatalogue(db, "SPRACHE.DB");
+    return m_messages && m_captions;
+}
+
+void Sprache::close()
+{
+    m_messages.reset();
+    m_captions.reset();
+}
+
+void Sprache::setLanguageNumber(int number)
+{
+    m_language = (number == 1 || number == 2) ? number : 0;
+}
+
+bool Sprache::messagesOpen() const
+{
+    return m_messages && m_messages->isOpen();
+}
+
+bool Sprache::captionsOpen() const
+{
+    return m_captions && m_captions->isOpen();
+}
+
+// A damaged catalogue costs the texts, never the window that asks for them.
+QString Sprache::message(int number) const
+{
+    if (!messagesOpen())
+        return QString();
+    try {
+        if (!m_messages->findKey({number + offset()}))
+            return QString();
+        return m_messages->text(QStringLiteral("Meldung"));
+    } catch (const tav::store::EngineError &) {
+        return QString();
+    }
+}
+
+std::optional<Sprache::Caption> Sprache::record(int key) const
+{
+    if (!captionsOpen())
+        return std::nullopt;
+    try {
+        if (!m_captions->findKey({key}))
+            return std::nullopt;
+        return Caption{m_captions->text(QStringLiteral("FeldName")),
+                       m_captions->text(QStringLiteral("FeldHilfe"))};
+    } catch (const tav::store::EngineError &) {
+        return std::nullopt;
+    }
+}
+
+QString Sprache::caption(int number) const
+{
+    const auto r = record(number + offset());
+    return r ? r->FeldName : QString();
+}
+
+QString Sprache::captionFor(int number, const QString &languageName) const
+{
+    const QString l = languageName.toLower();
+    int off = 0;
+    if (l == QStringLiteral("englisch"))
+        off = 10000;
+    else if (l == QStringLiteral("hollaendisch") || l == QStringLiteral("holländisch"))
+        off = 20000;
+    const auto r = record(number + off);
+    return r ? r->FeldName : QString();
+}
+
+QStringList Sprache::items(int key, int count) const
+{
+    QStringList out;
+    if (!captionsOpen() || count <= 0)
+        return out;
+    try {
+        if (!m_captions->findKey({key}))
+            return out;
+        for (int i = 0; i < count; ++i) {
+            m_captions->next();
+            if (m_captions->eof())
+                break;
+            out << m_captions->text(QStringLiteral("FeldName"));
+        }
+    } catch (const tav::store::EngineError &) {
+    }
+    return out;
+}
+
+Sprache &sprache()
+{
+    static Sprache instance;
+    return instance;
+}
+
+QString messageText(int number)
+{
+    return sprache().message(number);
+}
+
+QString captionText(int number)
+{
+    return sprache().caption(number);
+}
+
+QString captionTextFor(int number, const QString &languageName)
+{
+    return sprache().captionFor(number, languageName);
+}
+
+} // namespace tav::app

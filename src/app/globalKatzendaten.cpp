@@ -1,0 +1,425 @@
+// The display texts of a cat: pedigree boxes, HTML pedigree cells and the matings list.
+#include "global.h"
+
+#include "Sprache.h"
+#include "Systemi.h"
+
+#include <QFileInfo>
+
+namespace tav::app {
+
+using tav::store::EngineError;
+using tav::store::Table;
+
+namespace {
+// the lines of a cat, by token of the pedigree orders
+enum Angabe {
+    Titel = 1,
+    Farbe,
+    Augenfarbe,
+    Zuchtbuch1,
+    Zuchtbuch2,
+    Zuchtbuch3,
+    Geburt,
+    Zuechter,
+    Besitzer,
+    Farbcode,
+    Rasse,
+    Rassecode,
+    Showerfolge,
+    RFCode,
+    Blutgruppe,
+    Tests,
+    Chip,
+    Gestorben,
+    Inzucht,
+    Merkmale,
+    Taeto,
+    Fellart,
+    // only in the matings order
+    Gekauft,
+    Verkauft,
+};
+
+QString f(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+// German labels serve German and Dutch
+QString label(bool englisch, const char *de, const char *en)
+{
+    return englisch ? f(en) : f(de);
+}
+
+bool leer(const QString &s)
+{
+    return s.isEmpty();
+}
+} // namespace
+
+bool TDatenGlobal::enthaelt(const int *tokens, int count, int token) const
+{
+    for (int i = 0; i < count && tokens[i] != 0; ++i) {
+        if (tokens[i] == token)
+            return true;
+    }
+    return false;
+}
+
+bool TDatenGlobal::katzeSuchen(int KatzeNr)
+{
+    if (KatzeNr <= 0 || !dbKatze->isOpen())
+        return false;
+    try {
+        return dbKatze->findKey({KatzeNr});
+    } catch (const EngineError &e) {
+        melden(e, dbKatze->tableName());
+        return false;
+    }
+}
+
+QString TDatenGlobal::titelText(const int *tokens, int count, bool &TitelVorh)
+{
+    QString titel;
+    if (enthaelt(tokens, count, Titel) && !dbKatze->text(QStringLiteral("Geschlecht")).isEmpty()) {
+        titel = GetTitel(dbKatze->intValue(QStringLiteral("LaufendeNummer")));
+        if (!titel.isEmpty())
+            titel += QLatin1Char(' ');
+    }
+    TitelVorh = !titel.isEmpty();
+    return titel;
+}
+
+QString TDatenGlobal::farbnummer(const QString &farbname, const QString *rasseinfo)
+{
+    if (farbname.isEmpty() || !dbFarbe->isOpen() || !dbFarbe->findKey({farbname}))
+        return QString();
+    if (rasseinfo) {
+        // the same colour name may stand in several breed lists
+        while (!dbFarbe->eof() && dbFarbe->text(QStringLiteral("Farbname")) == farbname) {
+            if (dbFarbe->text(QStringLiteral("Rasseinfo")) == *rasseinfo)
+                return dbFarbe->text(QStringLiteral("Farbnummer"));
+            dbFarbe->next();
+        }
+        return QString();
+    }
+    return dbFarbe->text(QStringLiteral("Farbnummer"));
+}
+
+QString TDatenGlobal::rfCode()
+{
+    if (!rasseOK)
+        return QString();
+    const QString kurz = dbRasse->text(QStringLiteral("RKurzname"));
+    if (kurz.isEmpty())
+        return QString();
+    const QString farbe = dbKatze->text(QStringLiteral("FellFarbe"));
+    QString nummer;
+    const qsizetype zu = farbe.indexOf(QLatin1Char(')'));
+    if (farbe.startsWith(QLatin1Char('(')) && zu > 0) {
+        const QString hinweis = farbe.mid(1, zu - 1);
+        nummer = farbnummer(farbe.mid(zu + 1).trimmed(), &hinweis);
+    } else {
+        nummer = farbnummer(farbe, nullptr);
+    }
+    return nummer.isEmpty() ? QString() : kurz + QLatin1Char(' ') + nummer;
+}
+
+QString TDatenGlobal::besitzer()
+{
+    if (dbKatze->intValue(QStringLiteral("Status")) == 1) {
+        if (!m_eigen) {
+            m_eigen = std::make_unique<Table>(m_db, QStringLiteral("EIGEN.DB"));
+            m_eigen->setReadOnly(true);
+        }
+        try {
+            m_eigen->open();
+            m_eigen->first();
+        } catch (const EngineError &e) {
+            melden(e, m_eigen->tableName());
+            return QString();
+        }
+        if (!m_eigen->hasRecord())
+            return QString();
+        const QString name = m_eigen->text(QStringLiteral("Name"));
+        const QString vorname = m_eigen->text(QStringLiteral("Vorname"));
+        return vorname.isEmpty() ? name : name + QStringLiteral(", ") + vorname;
+    }
+    const int nr = dbKatze->intValue(QStringLiteral("Besitzer"));
+    if (nr > 0 && dbAdrDat->isOpen() && dbAdrDat->findKey({nr}))
+        return dbAdrDat->text(QStringLiteral("Anzeige"));
+    return QString();
+}
+
+QString TDatenGlobal::merkmale()
+{
+    QStringList kuerzel;
+    for (dbKatzeMerkmal->first(); !dbKatzeMerkmal->eof(); dbKatzeMerkmal->next()) {
+        const QString k = dbKatzeMerkmal->text(QStringLiteral("Kuerzel"));
+        if (!k.isEmpty() && k != QLatin1String("Stb"))
+            kuerzel << k;
+    }
+    return kuerzel.join(QStringLiteral(" / "));
+}
+
+std::optional<QString> TDatenGlobal::wert(int angabe, bool ChangeSprache)
+{
+    auto feld = [this](const char *name) -> std::optional<QString> {
+        const QString v = dbKatze->text(QString::fromLatin1(name));
+        return leer(v) ? std::nullopt : std::optional<QString>(v);
+    };
+    auto datum = [this](const char *name) -> std::optional<QString> {
+        const QDate d = dbKatze->value(QString::fromLatin1(name)).toDate();
+        return d.isValid() ? std::optional<QString>(datumText(d)) : std::nullopt;
+    };
+    auto nichtLeer = [](const QString &v) { return leer(v) ? std::nullopt : std::optional<QString>(v); };
+
+    switch (angabe) {
+    case Farbe: return feld("FellFarbe");
+    case Augenfarbe: {
+        const QString auge = dbKatze->text(QStringLiteral("Augenfarbe"));
+        if (leer(auge))
+            return std::nullopt;
+        if (ChangeSprache && dbAugen->isOpen() && dbAugen->findKey({auge})) {
+            const QString englisch = dbAugen->text(QStringLiteral("AugenfarbeEng"));
+            if (!englisch.isEmpty())
+                return englisch;
+        }
+        return auge;
+    }
+    case Zuchtbuch1: return feld("Zuchtbuchnummer1");
+    case Zuchtbuch2: return feld("Zuchtbuchnummer2");
+    case Zuchtbuch3: return feld("Zuchtbuchnummer3");
+    case Geburt: return datum("GebDatum");
+    case Zuechter: {
+        const int nr = dbKatze->intValue(QStringLiteral("Züchter"));
+        if (nr > 0 && dbAdrDat->isOpen() && dbAdrDat->findKey({nr}))
+            return dbAdrDat->text(QStringLiteral("Anzeige"));
+        return std::nullopt;
+    }
+    case Besitzer: return nichtLeer(besitzer());
+    case Farbcode: return nichtLeer(farbnummer(dbKatze->text(QStringLiteral("FellFarbe")), nullptr));
+    case Rasse: {
+        if (!rasseOK)
+            return std::nullopt;
+        const QString englisch = dbRasse->text(QStringLiteral("RNameEng"));
+        return nichtLeer(ChangeSprache && !englisch.isEmpty() ? englisch
+                                                              : dbRasse->text(QStringLiteral("RName")));
+    }
+    case Rassecode: return rasseOK ? nichtLeer(dbRasse->text(QStringLiteral("RKurzname"))) : std::nullopt;
+    case Showerfolge: {
+        const int nr = dbKatze->intValue(QStringLiteral("LaufendeNummer"));
+        if (dbBewertung->isOpen() && dbBewertung->findKey({nr}))
+            return nichtLeer(dbBewertung->text(QStringLiteral("Bewertung")));
+        return std::nullopt;
+    }
+    case RFCode: return nichtLeer(rfCode());
+    case Blutgruppe: return feld("Blutgruppe");
+    case Tests: return feld("Tests");
+    case Chip: return feld("ChipNr");
+    case Gestorben: return datum("Toddatum");
+    case Merkmale:
+        // the line stands for the cat's traits, even when none of them has an abbreviation
+        if (!dbKatzeMerkmal->isOpen() || dbKatzeMerkmal->isEmpty())
+            return std::nullopt;
+        return merkmale();
+    case Taeto: return feld("TaetoNr");
+    case Fellart:
+        if (dbKatze->intValue(QStringLiteral("Fellart")) <= 0)
+            return std::nullopt;
+        return feld("FellartAnzeige");
+    case Gekauft: return datum("gekauft");
+    case Verkauft: return datum("verkauft");
+    default: return std::nullopt;
+    }
+}
+
+void TDatenGlobal::bildWaehlen()
+{
+    if (!DBBild->isOpen())
+        return;
+    const int druckBild = dbKatze->intValue(QStringLiteral("Feld2"));
+    int position = 0;
+    for (DBBild->first(); !DBBild->eof(); DBBild->next()) {
+        ++position;
+        const QString pfad = DBBild->text(QStringLiteral("Bildpfad"));
+        // a missing file is never offered, not even as the picture chosen for print
+        if (pfad.isEmpty() || !QFileInfo(pfad).isFile())
+            continue;
+        if (bild.isEmpty() || position == druckBild)
+            bild = pfad;
+    }
+}
+
+void TDatenGlobal::Katzendaten(int typ, int KatzeNr, int &TitelNr, bool ChangeSprache, int Generation,
+                               bool &TitelVorh, const QString &Zusatz)
+{
+    daten.clear();
+    bild.clear();
+    TitelNr = 0;
+    TitelVorh = false;
+    rasseOK = false;
+    if (!katzeSuchen(KatzeNr))
+        return;
+
+    const int rasseNr = dbKatze->intValue(QStringLiteral("Rasse"));
+    rasseOK = rasseNr > 0 && dbRasse->isOpen() && dbRasse->findKey({rasseNr});
+
+    const tsysteminfo &s = einstellungen();
+    const bool html = typ == 5;
+    const auto &order = html ? s.StammbaumDruckenArray : s.stammbaumAnzeigeArray;
+    const int *tokens = order.data();
+    const int count = int(order.size());
+    const QString titel = titelText(tokens, count, TitelVorh);
+    for (const char *feld : {"TitelGer1", "TitelUSA1", "TitelUSA3"}) {
+        const QString code = dbKatze->text(QString::fromLatin1(feld));
+        if (!code.isEmpty()) {
+            TitelNr = code.at(0).isDigit() ? code.at(0).digitValue() : 0;
+            break;
+        }
+    }
+
+    const bool en = sprache().languageNumber() == 1;
+    const QString name = dbKatze->text(QStringLiteral("Name"));
+    if (html) {
+        const QString ende = Generation == 1 ? QStringLiteral("</P>") : QStringLiteral("<BR>");
+        if (!titel.isEmpty()) {
+            const QString farbe = s.TitelRot ? QStringLiteral("#FF0000") : htmlFarbe(HTMLFarbeGenerationen);
+            daten << QStringLiteral("<font color=\"%1\"> <strong>%2%3</strong>%4")
+                         .arg(farbe, htmlText(titel), htmlText(name), ende);
+        } else {
+            daten << QStringLiteral("<font color=\"%1\"><strong>%2</strong>%3")
+                         .arg(htmlFarbe(HTMLFarbeGenerationen), htmlText(name), ende);
+        }
+    } else {
+        daten << titel + name + QStringLiteral(" {") + QString::number(KatzeNr) + QLatin1Char('}');
+    }
+
+    int zeilen = 1;
+    for (int i = 0; i < count && tokens[i] != 0; ++i) {
+        const int token = tokens[i];
+        if (html && Generation >= 4 && !(Generation == 4 && zeilen <= HTMLAnzahlGenerationen - 3))
+            continue;
+        const std::optional<QString> v = wert(token, ChangeSprache);
+        if (!v)
+            continue;
+        if (!html) {
+            QString zeile;
+            switch (token) {
+            case Augenfarbe: zeile = label(en, "Augen:", "Eye-Colour:") + *v; break;
+            case Geburt: zeile = label(en, "geb.: ", "Born:") + *v; break;
+            case Zuechter: zeile = label(en, "Züchter:", "Breeder:") + *v; break;
+            case Besitzer: zeile = label(en, "Besitzer:", "Owner:") + *v; break;
+            case Farbcode: zeile = label(en, "Farb-Code:", "Colour-Code:") + *v; break;
+            case Blutgruppe: zeile = label(en, "Blutgruppe:", "Blood group:") + *v; break;
+            case Chip: zeile = label(en, "Chip-Nr.:", "Chip-No.:") + *v; break;
+            case Gestorben: zeile = label(en, "gest.: ", "died: ") + *v; break;
+            case Taeto: zeile = QStringLiteral("Zbnr.: ") + *v; break;
+            case Fellart: zeile = label(en, "Haarart: ", "Type of coat: ") + *v; break;
+            default: zeile = *v; break;
+            }
+            daten << zeile;
+            continue;
+        }
+
+        const QString w = htmlText(*v);
+        const QString br = QStringLiteral("<BR>");
+        QString zeile;
+        switch (token) {
+        case Farbe:
+            if (Generation == 1) {
+                zeile = w + QStringLiteral("</P>");
+            } else if (Generation >= 3 && enthaelt(tokens, count, Rassecode) && rasseOK &&
+                       !dbRasse->text(QStringLiteral("RKurzname")).isEmpty()) {
+                zeile = w + QStringLiteral(" / ") + htmlText(dbRasse->text(QStringLiteral("RKurzname"))) + br;
+            } else {
+                zeile = w + br;
+            }
+            break;
+        case Augenfarbe: zeile = label(en, "Augen: ", "Eye-Colour: ") + w + br; break;
+        case Zuchtbuch1: zeile = w + (Generation == 1 ? QStringLiteral("</P>") : br); break;
+        case Geburt: zeile = label(en, "geb.: ", "Born: ") + w + br; break;
+        case Zuechter: zeile = label(en, "Züchter: ", "Breeder: ") + w + br; break;
+        case Besitzer: zeile = label(en, "Besitzer: ", "Owner: ") + w + br; break;
+        case Farbcode: zeile = label(en, "Farb-Code: ", "Colour-Code: ") + w + br; break;
+        case Rasse:
+            if (Generation <= 2)
+                zeile = label(en, "Rasse: ", "Breed: ") + w + br;
+            break;
+        case Rassecode: break;
+        case Showerfolge: {
+            QString text = *v;
+            text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+            zeile = htmlText(text) + br;
+            break;
+        }
+        case Blutgruppe: zeile = label(en, "Blutgruppe: ", "Blood group: ") + w + br; break;
+        case Chip: zeile = label(en, "Chip-Nr.: ", "Chip-No.: ") + w + br; break;
+        case Gestorben: zeile = label(en, "gest.: ", "died: ") + w + br; break;
+        case Taeto: zeile = QStringLiteral("Zbnr.: ") + w + br; break;
+        case Fellart: zeile = label(en, "Haarart: ", "Type of coat: ") + w + br; break;
+        default: zeile = w + br; break;
+        }
+        if (!zeile.isEmpty()) {
+            daten << zeile;
+            ++zeilen;
+        }
+    }
+
+    if (typ == 2) {
+        for (int i = 0; i < daten.size() && i < 8; ++i)
+            daten[i].prepend(Zusatz);
+    }
+    bildWaehlen();
+}
+
+void TDatenGlobal::KatzendatenVerp(int KatzeNr, [[maybe_unused]] const QString &Zusatz, bool &TitelVorh)
+{
+    daten.clear();
+    TitelVorh = false;
+    rasseOK = false;
+    if (!katzeSuchen(KatzeNr))
+        return;
+    const int rasseNr = dbKatze->intValue(QStringLiteral("Rasse"));
+    rasseOK = rasseNr > 0 && dbRasse->isOpen() && dbRasse->findKey({rasseNr});
+
+    const auto &order = einstellungen().verpaarungAnzeigeArray;
+    const int *tokens = order.data();
+    const int count = int(order.size());
+    daten << titelText(tokens, count, TitelVorh) + dbKatze->text(QStringLiteral("Name"));
+
+    const bool en = sprache().languageNumber() == 1;
+    const QString komma = QStringLiteral(",  ");
+    for (int i = 0; i < count && tokens[i] != 0; ++i) {
+        int angabe = tokens[i];
+        // the matings order has "Gekauft" and "Verkauft" where the pedigree orders have inbreeding
+        // and traits; tattoo number and coat type are not shown in the list
+        switch (angabe) {
+        case 19: angabe = Gekauft; break;
+        case 20: angabe = Verkauft; break;
+        case 21: angabe = Merkmale; break;
+        case 22:
+        case 23: continue;
+        default: break;
+        }
+        const std::optional<QString> v = wert(angabe, false);
+        if (!v)
+            continue;
+        QString eintrag;
+        switch (angabe) {
+        case Augenfarbe: eintrag = label(en, "A.:", "Eye:"); break;
+        case Geburt: eintrag = label(en, "geb.: ", "Born: "); break;
+        case Zuechter: eintrag = label(en, "Z.: ", "B.: "); break;
+        case Besitzer: eintrag = label(en, "B.: ", "O.: "); break;
+        case Farbcode: eintrag = label(en, "Farb-Code: ", "Colour-Code: "); break;
+        case Blutgruppe: eintrag = label(en, "Blutgruppe: ", "Blood group: "); break;
+        case Chip: eintrag = label(en, "Chip-Nr.: ", "Chip-No.: "); break;
+        case Gestorben: eintrag = label(en, "gest.: ", "died: "); break;
+        default: break;
+        }
+        daten << komma + eintrag + *v;
+    }
+}
+
+} // namespace tav::app

@@ -1,0 +1,237 @@
+#include "Translator.h"
+
+#include "app/Systemi.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemModel>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextEdit>
+
+namespace tav::app::ui {
+
+namespace {
+
+bool isDataAware(const QObject *o)
+{
+    return o->property("dataAware").toBool();
+}
+
+// The tab widget a page belongs to (a page sits in the tab widget's stacked widget).
+QTabWidget *tabWidgetOfPage(QWidget *w)
+{
+    auto *stack = qobject_cast<QStackedWidget *>(w->parentWidget());
+    return stack ? qobject_cast<QTabWidget *>(stack->parentWidget()) : nullptr;
+}
+
+bool isWindowOfItsOwn(const QWidget *w)
+{
+    if (qobject_cast<const QMenu *>(w))
+        return false;
+    return w->isWindow() || qobject_cast<QMdiSubWindow *>(w->parentWidget());
+}
+
+void setWindowTitle(QWidget *w, const QString &title)
+{
+    w->setWindowTitle(title);
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(w->parentWidget()))
+        sub->setWindowTitle(title);
+}
+
+void setRadioItems(QGroupBox *box, const QStringList &items)
+{
+    const QList<QRadioButton *> buttons = box->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly);
+    for (int i = 0; i < buttons.size() && i < items.size(); ++i)
+        buttons[i]->setText(items[i]);
+}
+
+void setComboItems(QComboBox *box, const QStringList &items)
+{
+    for (int i = 0; i < box->count() && i < items.size(); ++i)
+        box->setItemText(i, items[i]);
+}
+
+void translateHeaders(QAbstractItemView *view, int offset, const Sprache &catalogue)
+{
+    const QVariantList tags = view->property("columnTags").toList();
+    QAbstractItemModel *model = view->model();
+    if (tags.isEmpty() || !model)
+        return;
+    for (int col = 0; col < tags.size() && col < model->columnCount(); ++col) {
+        const int tag = tags[col].toInt();
+        if (tag == 0)
+            continue;
+        if (const auto r = catalogue.record(tag + offset))
+            model->setHeaderData(col, Qt::Horizontal, removeAccelerator(r->FeldName));
+    }
+}
+
+} // namespace
+
+int tagOf(const QObject *o)
+{
+    return o ? o->property("tag").toInt() : 0;
+}
+
+void translateComponent(QObject *o, int offset, const Sprache &catalogue)
+{
+    const int tag = tagOf(o);
+    if (tag == 0)
+        return;
+    if (auto *t = dynamic_cast<Translatable *>(o)) {
+        t->translate(catalogue, tag, offset);
+        return;
+    }
+    const int key = tag + offset;
+    const auto r = catalogue.record(key);
+    if (!r)
+        return;
+    auto items = [&](int count) { return catalogue.items(key, count); };
+
+    if (auto *a = qobject_cast<QAction *>(o)) {
+        a->setText(r->FeldName);
+        a->setToolTip(r->FeldHilfe);
+        a->setStatusTip(r->FeldHilfe);
+        return;
+    }
+    if (auto *m = qobject_cast<QMenu *>(o)) {
+        m->setTitle(r->FeldName);
+        m->menuAction()->setToolTip(r->FeldHilfe);
+        m->menuAction()->setStatusTip(r->FeldHilfe);
+        return;
+    }
+    if (auto *box = qobject_cast<QGroupBox *>(o); box && box->property("radioGroup").toBool()) {
+        box->setTitle(r->FeldName);
+        box->setToolTip(r->FeldHilfe);
+        if (isDataAware(box) && box->objectName() == QStringLiteral("DBStatus"))
+            return;
+        setRadioItems(box, items(int(box->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly).size())));
+        return;
+    }
+    if (auto *l = qobject_cast<QLabel *>(o)) {
+        l->setText(r->FeldName);
+        l->setToolTip(r->FeldHilfe);
+        return;
+    }
+    if (auto *b = qobject_cast<QAbstractButton *>(o)) {
+        b->setText(r->FeldName);
+        b->setToolTip(r->FeldHilfe);
+        return;
+    }
+    if (auto *g = qobject_cast<QGroupBox *>(o)) {
+        g->setTitle(r->FeldName);
+        g->setToolTip(r->FeldHilfe);
+        return;
+    }
+    auto *w = qobject_cast<QWidget *>(o);
+    if (!w)
+        return;
+    if (QTabWidget *tabs = tabWidgetOfPage(w)) {
+        const int i = tabs->indexOf(w);
+        tabs->setTabText(i, r->FeldName);
+        tabs->setTabToolTip(i, r->FeldHilfe);
+        return;
+    }
+    if (auto *tabs = qobject_cast<QTabWidget *>(w)) {
+        tabs->setToolTip(r->FeldHilfe);
+        const QStringList texts = items(tabs->count());
+        for (int i = 0; i < texts.size(); ++i)
+            tabs->setTabText(i, texts[i]);
+        return;
+    }
+    if (auto *bar = qobject_cast<QTabBar *>(w)) {
+        bar->setToolTip(r->FeldHilfe);
+        const QStringList texts = items(bar->count());
+        for (int i = 0; i < texts.size(); ++i)
+            bar->setTabText(i, texts[i]);
+        return;
+    }
+    if (auto *combo = qobject_cast<QComboBox *>(w)) {
+        const QString name = combo->objectName();
+        if (isDataAware(combo)) {
+            // their items are the colour names of the register itself
+            if (name == QStringLiteral("DBComboBoxFarbe") || name == QStringLiteral("DBComboBoxAugenfarbe"))
+                return;
+            combo->setToolTip(r->FeldHilfe);
+            setComboItems(combo, items(combo->count()));
+            return;
+        }
+        combo->setToolTip(r->FeldHilfe);
+        if (name == QStringLiteral("ComboBoxInzuchtFenster"))
+            setComboItems(combo, items(combo->count()));
+        return;
+    }
+    if (auto *view = qobject_cast<QAbstractItemView *>(w)) {
+        view->setToolTip(r->FeldHilfe);
+        translateHeaders(view, offset, catalogue);
+        return;
+    }
+    if (qobject_cast<QLineEdit *>(w) || qobject_cast<QTextEdit *>(w) || qobject_cast<QPlainTextEdit *>(w) ||
+        qobject_cast<QAbstractSpinBox *>(w)) {
+        w->setToolTip(r->FeldHilfe);
+        return;
+    }
+}
+
+void translateWindow(QWidget *window, int offset, const Sprache &catalogue)
+{
+    if (!window)
+        return;
+    // the window itself may not be a window yet (a form not yet placed in its MDI frame)
+    auto translate = [&](QObject *o, bool root) {
+        auto *w = qobject_cast<QWidget *>(o);
+        if (w && (root || isWindowOfItsOwn(w))) {
+            const int tag = tagOf(w);
+            if (tag == 0)
+                return;
+            if (auto *t = dynamic_cast<Translatable *>(w)) {
+                t->translate(catalogue, tag, offset);
+            } else if (const auto r = catalogue.record(tag + offset)) {
+                setWindowTitle(w, r->FeldHilfe);
+            }
+            return;
+        }
+        translateComponent(o, offset, catalogue);
+    };
+    translate(window, true);
+    const QList<QObject *> children = window->findChildren<QObject *>();
+    for (QObject *o : children)
+        translate(o, false);
+}
+
+void translateAllWindows(int offset, const Sprache &catalogue)
+{
+    // windows with a parent are reached through it
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *w : windows)
+        if (!w->parentWidget())
+            translateWindow(w, offset, catalogue);
+}
+
+void translateOnCreate(QWidget *window)
+{
+    translateWindow(window, sprache().offset());
+}
+
+void connectTranslator(tsysteminfo *settings)
+{
+    QObject::connect(settings, &tsysteminfo::applied, settings, [](bool languageChanged) {
+        if (languageChanged)
+            translateAllWindows(sprache().offset());
+    });
+}
+
+} // namespace tav::app::ui
