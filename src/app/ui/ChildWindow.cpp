@@ -1,0 +1,139 @@
+#include "ChildWindow.h"
+
+#include "DataSource.h"
+#include "Dialogs.h"
+#include "Help.h"
+#include "Translator.h"
+
+#include <QCloseEvent>
+#include <QMdiSubWindow>
+
+namespace tav::app::ui {
+
+namespace {
+ChildWindow::ActivationCheck &activationCheck()
+{
+    static ChildWindow::ActivationCheck check;
+    return check;
+}
+
+QList<QPointer<ChildWindow>> &registry()
+{
+    static QList<QPointer<ChildWindow>> list;
+    return list;
+}
+} // namespace
+
+ChildWindow::ChildWindow(const QString &name, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_DeleteOnClose);
+    registry().append(this);
+}
+
+ChildWindow::~ChildWindow()
+{
+    // the window's tables close after this: their signals must not reach half-destroyed controls
+    const QList<DataSource *> sources = findChildren<DataSource *>();
+    for (DataSource *s : sources)
+        s->detach();
+    registry().removeAll(QPointer<ChildWindow>(this));
+    registry().removeAll(QPointer<ChildWindow>());
+}
+
+void ChildWindow::finishCreate()
+{
+    translateOnCreate(this);
+}
+
+bool ChildWindow::showHelp()
+{
+    if (ui::showHelp(m_helpContext))
+        return true;
+    showMessage(179, MsgIcon::Error, MsgButtons::Ok, QString(),
+                QStringLiteral("\r") + helpPagePath(m_helpContext));
+    return false;
+}
+
+void ChildWindow::setActivationCheck(ActivationCheck check)
+{
+    activationCheck() = std::move(check);
+}
+
+bool ChildWindow::runActivationCheck()
+{
+    if (m_inCheck)
+        return true;
+    m_inCheck = true;
+    bool free = true;
+    if (m_checkOnActivation && activationCheck())
+        free = activationCheck()(QStringLiteral("bringtofront")) == 0;
+    m_inCheck = false;
+    if (free)
+        activated();
+    return free;
+}
+
+ChildWindow *ChildWindow::find(const QString &name)
+{
+    for (const QPointer<ChildWindow> &w : registry()) {
+        if (w && w->objectName().compare(name, Qt::CaseInsensitive) == 0)
+            return w;
+    }
+    return nullptr;
+}
+
+QList<ChildWindow *> ChildWindow::openWindows()
+{
+    QList<ChildWindow *> out;
+    for (const QPointer<ChildWindow> &w : registry()) {
+        if (w)
+            out << w;
+    }
+    return out;
+}
+
+void ChildWindow::watchFrame()
+{
+    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (frame == m_frame)
+        return;
+    if (m_frame)
+        m_frame->removeEventFilter(this);
+    m_frame = frame;
+    if (frame) {
+        frame->installEventFilter(this);
+        // closing the frame closes (and so frees) the window with it
+        frame->setAttribute(Qt::WA_DeleteOnClose);
+    }
+}
+
+bool ChildWindow::event(QEvent *e)
+{
+    switch (e->type()) {
+    case QEvent::ParentChange:
+    case QEvent::Show: watchFrame(); break;
+    case QEvent::WindowActivate:
+        if (!m_frame)
+            runActivationCheck();
+        break;
+    default: break;
+    }
+    return QWidget::event(e);
+}
+
+bool ChildWindow::eventFilter(QObject *watched, QEvent *e)
+{
+    if (watched == m_frame && e->type() == QEvent::WindowActivate)
+        runActivationCheck();
+    return QWidget::eventFilter(watched, e);
+}
+
+void ChildWindow::closeEvent(QCloseEvent *e)
+{
+    QWidget::closeEvent(e);
+    if (e->isAccepted())
+        Q_EMIT closed();
+}
+
+} // namespace tav::app::ui

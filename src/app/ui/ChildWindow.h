@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+namespace tav::app::ui {
+
+// Base of the on-demand child windows (the content of a QMdiSubWindow). A window translates itself
+// when it is created (call finishCreate() at the end of the constructor), runs the exclusive-window
+// check when it is activated, frees itself when it is closed and so clears every QPointer to it.
+class ChildWindow : public QWidget
+{
+    Q_OBJECT
+  public:
+    // `name` is the window name the exclusive-window check compares (e.g. "formvereine").
+    explicit ChildWindow(const QString &name, QWidget *parent = nullptr);
+    ~ChildWindow() override;
+
+    int helpContext() const { return m_helpContext; }
+    void setHelpContext(int context) { m_helpContext = context; }
+    // opens the window's help page; false (and message 179) when it is missing
+    bool showHelp();
+
+    // The main window's CheckFormOpen: called with "bringtofront" whenever a window that asks for
+    // it is activated; returns the code of an open exclusive window or 0.
+    using ActivationCheck = std::function<int(const QString &)>;
+    static void setActivationCheck(ActivationCheck check);
+    void setChecksOnActivation(bool on) { m_checkOnActivation = on; }
+    // What the window does when activated; true when no exclusive window stands in the way.
+    bool runActivationCheck();
+
+    // the open child window of that name, if any
+    static ChildWindow *find(const QString &name);
+    static QList<ChildWindow *> openWindows();
+
+  Q_SIGNALS:
+    void closed();
+
+  protected:
+    void finishCreate();
+    bool event(QEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    // the window's own work when activated and no exclusive window is open
+    virtual void activated() {}
+
+  private:
+    void watchFrame();
+
+    int m_helpContext = 0;
+    bool m_checkOnActivation = true;
+    bool m_inCheck = false;
+    QPointer<QWidget> m_frame;
+};
+
+} // namespace tav::app::ui

@@ -1,0 +1,405 @@
+#include "DBGrid.h"
+
+#include "DataControls.h"
+#include "store/Query.h"
+
+#include <QDateTime>
+#include <QHeaderView>
+#include <QLocale>
+#include <QSignalBlocker>
+#include <QTimer>
+
+using tav::store::Table;
+
+namespace tav::app::ui {
+
+namespace {
+constexpr int BlockBefore = 16;
+constexpr int BlockSize = 64;
+constexpr int MaxCachedRows = 4096;
+} // namespace
+
+TableModel::TableModel(DataSource *source, QObject *parent) : QAbstractTableModel(parent), m_source(source)
+{
+    if (!source)
+        return;
+    connect(source, &DataSource::recordChanged, this, &TableModel::scrolled);
+    connect(source, &DataSource::dataSetChanged, this, &TableModel::reload);
+    connect(source, &DataSource::stateChanged, this, [this] {
+        if (rowCount() != m_count)
+            reload();
+        else
+            scrolled();
+    });
+    connect(source, &DataSource::fieldChanged, this, [this] {
+        const int row = currentRow();
+        if (row >= 0)
+            Q_EMIT dataChanged(index(row, 0), index(row, columnCount() - 1));
+    });
+}
+
+void TableModel::addColumn(const QString &field, const QString &title, bool editable)
+{
+    Column c;
+    c.field = field;
+    c.title = title;
+    c.editable = editable;
+    m_columns << c;
+    reload();
+}
+
+void TableModel::addCalcColumn(const QString &title, std::function<QVariant(Table &)> calc)
+{
+    Column c;
+    c.title = title;
+    c.calc = std::move(calc);
+    m_columns << c;
+    reload();
+}
+
+void TableModel::addLookupColumn(const QString &title, const QString &keyField, const QString &lookupTable,
+                                 const QString &lookupKey, const QString &lookupResult)
+{
+    Column c;
+    c.field = keyField;
+    c.title = title;
+    c.lookupTable = lookupTable;
+    c.lookupKey = lookupKey;
+    c.lookupResult = lookupResult;
+    m_columns << c;
+    reload();
+}
+
+void TableModel::setColumns(const QVector<Column> &columns)
+{
+    m_columns = columns;
+    reload();
+}
+
+void TableModel::setRowColour(std::function<QColor(Table &)> colour)
+{
+    m_rowColour = std::move(colour);
+    reload();
+}
+
+int TableModel::rowCount(const QModelIndex &parent) const
+{
+    if (parent.isValid() || !m_source || !m_source->isOpen())
+        return 0;
+    Table *t = m_source->table();
+    try {
+        return t->recordCount() + (t->state() == Table::State::Insert ? 1 : 0);
+    } catch (const std::exception &) {
+        return 0;
+    }
+}
+
+int TableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_columns.size());
+}
+
+int TableModel::currentRow() const
+{
+    if (!m_source || !m_source->isOpen())
+        return -1;
+    Table *t = m_source->table();
+    if (t->state() == Table::State::Insert)
+        return t->recordCount(); // the new record is shown below the others until it is posted
+    if (!t->hasRecord())
+        return -1;
+    return t->recNo() - 1;
+}
+
+bool TableModel::setCurrentRow(int row)
+{
+    if (!m_source || row < 0)
+        return false;
+    if (row == currentRow())
+        return true;
+    return m_source->moveTo(row + 1);
+}
+
+void TableModel::reload()
+{
+    beginResetModel();
+    m_cache.clear();
+    m_lookupCache.clear();
+    endResetModel();
+    m_count = rowCount();
+    m_lastCurrent = currentRow();
+    Q_EMIT currentRowChanged(m_lastCurrent);
+}
+
+void TableModel::scrolled()
+{
+    if (!m_source)
+        return;
+    if (rowCount() != m_count) {
+        reload();
+        return;
+    }
+    Table *t = m_source->table();
+    const int cur = currentRow();
+    // another record where we remember this row: the records changed under us
+    if (cur >= 0 && t && !t->isEditing()) {
+        const auto it = m_cache.constFind(cur);
+        if (it != m_cache.constEnd() && it->rowid != t->recordNumber()) {
+            reload();
+            return;
+        }
+    }
+    if (cur != m_lastCurrent) {
+        const int old = m_lastCurrent;
+        m_lastCurrent = cur;
+        if (old >= 0 && old < m_count)
+            Q_EMIT dataChanged(index(old, 0), index(old, columnCount() - 1));
+    }
+    if (cur >= 0) {
+        m_cache.remove(cur); // the cursor's own record may have been changed
+        Q_EMIT dataChanged(index(cur, 0), index(cur, columnCount() - 1));
+    }
+    Q_EMIT currentRowChanged(cur);
+}
+
+QVariant TableModel::lookup(const Column &c, const QVariant &key) const
+{
+    if (!key.isValid() || key.isNull())
+        return QVariant();
+    const QString cacheKey =
+        c.lookupTable + QLatin1Char('\n') + c.lookupResult + QLatin1Char('\n') + key.toString();
+    const auto it = m_lookupCache.constFind(cacheKey);
+    if (it != m_lookupCache.constEnd())
+        return *it;
+    QVariant out;
+    try {
+        tav::store::Query q(m_source->table()->database(),
+                            QStringLiteral("SELECT \"%1\" FROM \"%2\" WHERE \"%3\" = ?")
+                                .arg(c.lookupResult, c.lookupTable, c.lookupKey));
+        q.addBindValue(key);
+        q.open();
+        if (!q.eof())
+            out = q.value(0);
+    } catch (const std::exception &) {
+    }
+    m_lookupCache.insert(cacheKey, out);
+    return out;
+}
+
+TableModel::CachedRow TableModel::readCurrent() const
+{
+    Table *t = m_source->table();
+    CachedRow r;
+    r.rowid = t->recordNumber();
+    r.values.reserve(m_columns.size());
+    for (const Column &c : m_columns) {
+        try {
+            if (c.calc)
+                r.values << c.calc(*t);
+            else if (!c.lookupTable.isEmpty())
+                r.values << lookup(c, t->value(c.field));
+            else
+                r.values << t->value(c.field);
+        } catch (const std::exception &) {
+            r.values << QVariant();
+        }
+    }
+    if (m_rowColour)
+        r.colour = m_rowColour(*t);
+    return r;
+}
+
+void TableModel::fetchAround(int row) const
+{
+    Table *t = m_source->table();
+    if (!t->isOpen() || t->isEditing())
+        return;
+    const int count = t->recordCount();
+    if (row < 0 || row >= count)
+        return;
+    if (m_cache.size() > MaxCachedRows)
+        m_cache.clear();
+    const int start = std::max(0, row - BlockBefore);
+    const int end = std::min(count, start + BlockSize);
+    const bool hadRecord = t->hasRecord();
+    const int cur = hadRecord ? t->recNo() : 0;
+    const bool wasBof = t->bof(), wasEof = t->eof();
+    // reading rows must not look like scrolling to the window: no hooks, no signals
+    const auto hook = t->beforeScroll;
+    t->beforeScroll = nullptr;
+    {
+        QSignalBlocker quiet(t);
+        try {
+            if (t->moveTo(start + 1)) {
+                for (int r = start; r < end; ++r) {
+                    if (!m_cache.contains(r))
+                        m_cache.insert(r, readCurrent());
+                    if (r + 1 < end) {
+                        t->next();
+                        if (t->eof())
+                            break;
+                    }
+                }
+            }
+            if (!hadRecord || (wasBof && cur <= 1))
+                t->first();
+            else if (wasEof && cur >= count)
+                t->last();
+            else
+                t->moveTo(cur);
+        } catch (const std::exception &) {
+        }
+    }
+    t->beforeScroll = hook;
+}
+
+QString TableModel::display(const QVariant &v) const
+{
+    switch (v.typeId()) {
+    case QMetaType::QDate: return germanDateText(v.toDate());
+    case QMetaType::QDateTime: return QLocale(QLocale::German).toString(v.toDateTime(), QLocale::ShortFormat);
+    case QMetaType::Double: return QLocale(QLocale::German).toString(v.toDouble());
+    case QMetaType::Bool: return v.toBool() ? QStringLiteral("X") : QString();
+    default: return v.toString();
+    }
+}
+
+QVariant TableModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || !m_source || !m_source->isOpen() || index.column() >= m_columns.size())
+        return QVariant();
+    if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::BackgroundRole)
+        return QVariant();
+    Table *t = m_source->table();
+    const int row = index.row();
+    CachedRow live;
+    const CachedRow *r = nullptr;
+    if (row == currentRow() && (t->isEditing() || t->hasRecord())) {
+        live = readCurrent();
+        r = &live;
+    } else {
+        auto it = m_cache.constFind(row);
+        if (it == m_cache.constEnd()) {
+            fetchAround(row);
+            it = m_cache.constFind(row);
+        }
+        if (it == m_cache.constEnd())
+            return QVariant();
+        r = &*it;
+    }
+    if (role == Qt::BackgroundRole)
+        return r->colour.isValid() ? QVariant(r->colour) : QVariant();
+    const QVariant v = r->values.value(index.column());
+    return role == Qt::EditRole ? v : QVariant(display(v));
+}
+
+bool TableModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    if (!setCurrentRow(index.row()))
+        return false;
+    QVariant v = value;
+    const auto *f = m_source->table()->fieldDef(m_columns[index.column()].field);
+    if (f && f->type == tav::store::FieldType::Date && value.typeId() == QMetaType::QString) {
+        bool ok = false;
+        v = parseGermanDate(value.toString(), &ok);
+        if (!ok)
+            return false;
+    }
+    if (!m_source->setFieldValue(m_columns[index.column()].field, v))
+        return false;
+    Q_EMIT dataChanged(index, index);
+    return true;
+}
+
+Qt::ItemFlags TableModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() < m_columns.size() && m_columns[index.column()].editable &&
+        m_source && m_source->isOpen() && !m_source->table()->isReadOnly())
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+QVariant TableModel::headerData(int section, Qt::Orientation o, int role) const
+{
+    if (o == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_columns.size())
+        return m_columns[section].title;
+    if (o == Qt::Vertical && role == Qt::DisplayRole)
+        return section == currentRow() ? QStringLiteral("▶") : QString();
+    return QVariant();
+}
+
+bool TableModel::setHeaderData(int section, Qt::Orientation o, const QVariant &value, int role)
+{
+    if (o != Qt::Horizontal || section < 0 || section >= m_columns.size() || role != Qt::EditRole)
+        return false;
+    m_columns[section].title = value.toString();
+    Q_EMIT headerDataChanged(o, section, section);
+    return true;
+}
+
+// --- DBGrid -------------------------------------------------------------------
+
+DBGrid::DBGrid(QWidget *parent) : QTableView(parent)
+{
+    setProperty("dataAware", true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    verticalHeader()->setFixedWidth(14);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
+}
+
+DBGrid::DBGrid(DataSource *source, QWidget *parent) : DBGrid(parent)
+{
+    setDataSource(source);
+}
+
+void DBGrid::setDataSource(DataSource *source)
+{
+    auto *old = m_model;
+    m_model = new TableModel(source, this);
+    setModel(m_model);
+    delete old;
+    connect(m_model, &TableModel::currentRowChanged, this, &DBGrid::followCursor);
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        QVariantList tags;
+        for (const auto &c : m_model->columns())
+            tags << c.tag;
+        setProperty("columnTags", tags);
+    });
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (m_following || !current.isValid())
+                    return;
+                if (!m_model->setCurrentRow(current.row())) {
+                    // the cursor stayed (pending input kept): show where it is
+                    QTimer::singleShot(0, this, [this] { followCursor(m_model->currentRow()); });
+                }
+            });
+    followCursor(m_model->currentRow());
+}
+
+void DBGrid::followCursor(int row)
+{
+    if (!m_model)
+        return;
+    m_following = true;
+    if (row < 0 || row >= m_model->rowCount()) {
+        selectionModel()->clearSelection();
+    } else {
+        const int col = std::max(0, currentIndex().column());
+        const QModelIndex idx = m_model->index(row, col);
+        selectionModel()->setCurrentIndex(idx,
+                                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        scrollTo(idx);
+    }
+    viewport()->update();
+    verticalHeader()->viewport()->update();
+    m_following = false;
+}
+
+} // namespace tav::app::ui

@@ -1,0 +1,167 @@
+#include "Dialogs.h"
+
+#include "app/Sprache.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QQueue>
+
+namespace tav::app::ui {
+
+namespace {
+struct Script {
+    bool on = false;
+    QQueue<Answer> answers;
+    QQueue<QString> files;
+    QQueue<std::function<int(QDialog &)>> dialogs;
+    QList<Scripted::Shown> shown;
+};
+
+Script &script()
+{
+    static Script s;
+    return s;
+}
+
+QMessageBox::Icon boxIcon(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::Error: return QMessageBox::Critical;
+    case MsgIcon::Warning: return QMessageBox::Warning;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Information: break;
+    }
+    return QMessageBox::Information;
+}
+
+QMessageBox::StandardButtons boxButtons(MsgButtons b)
+{
+    switch (b) {
+    case MsgButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MsgButtons::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+// the answer that leaves everything as it was
+Answer harmless(MsgButtons b)
+{
+    switch (b) {
+    case MsgButtons::OkCancel: return QMessageBox::Cancel;
+    case MsgButtons::YesNo: return QMessageBox::No;
+    case MsgButtons::YesNoCancel: return QMessageBox::Cancel;
+    case MsgButtons::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+QString scriptedFile(const QString &kind, const QString &caption)
+{
+    Script &s = script();
+    const QString path = s.files.isEmpty() ? QString() : s.files.dequeue();
+    s.shown.append({kind, caption, MsgIcon::Information, MsgButtons::Ok, QMessageBox::NoButton});
+    return path;
+}
+} // namespace
+
+Answer showMessage(int number, MsgIcon icon, MsgButtons buttons, const QString &before, const QString &after)
+{
+    return showText(before + messageText(number) + after, icon, buttons);
+}
+
+Answer showText(const QString &text, MsgIcon icon, MsgButtons buttons, const QString &title)
+{
+    Script &s = script();
+    if (s.on) {
+        Answer a = s.answers.isEmpty() ? harmless(buttons) : s.answers.dequeue();
+        s.shown.append({QStringLiteral("message"), text, icon, buttons, a});
+        return a;
+    }
+    QMessageBox box(boxIcon(icon), title.isEmpty() ? QStringLiteral("Tavrenno") : title, text,
+                    boxButtons(buttons), QApplication::activeWindow());
+    return Answer(box.exec());
+}
+
+QString openFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+{
+    if (script().on)
+        return scriptedFile(QStringLiteral("open"), caption);
+    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+}
+
+QString saveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+{
+    if (script().on)
+        return scriptedFile(QStringLiteral("save"), caption);
+    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+}
+
+QString existingDirectory(QWidget *parent, const QString &caption, const QString &dir)
+{
+    if (script().on)
+        return scriptedFile(QStringLiteral("directory"), caption);
+    return QFileDialog::getExistingDirectory(parent, caption, dir);
+}
+
+int execDialog(QDialog &dialog)
+{
+    Script &s = script();
+    if (s.on) {
+        s.shown.append({QStringLiteral("dialog"), dialog.windowTitle(), MsgIcon::Information, MsgButtons::Ok,
+                        QMessageBox::NoButton});
+        if (s.dialogs.isEmpty())
+            return QDialog::Rejected;
+        const auto handler = s.dialogs.dequeue();
+        return handler(dialog);
+    }
+    return dialog.exec();
+}
+
+void Scripted::enable(bool on)
+{
+    script().on = on;
+}
+
+bool Scripted::enabled()
+{
+    return script().on;
+}
+
+void Scripted::answer(Answer a)
+{
+    script().answers.enqueue(a);
+}
+
+void Scripted::file(const QString &path)
+{
+    script().files.enqueue(path);
+}
+
+void Scripted::dialog(std::function<int(QDialog &)> handler)
+{
+    script().dialogs.enqueue(std::move(handler));
+}
+
+const QList<Scripted::Shown> &Scripted::shown()
+{
+    return script().shown;
+}
+
+void Scripted::reset()
+{
+    Script &s = script();
+    s.answers.clear();
+    s.files.clear();
+    s.dialogs.clear();
+    s.shown.clear();
+}
+
+int Scripted::pendingAnswers()
+{
+    return int(script().answers.size() + script().dialogs.size() + script().files.size());
+}
+
+} // namespace tav::app::ui

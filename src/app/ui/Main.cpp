@@ -1,0 +1,313 @@
+#include "Main.h"
+
+#include "ChildWindow.h"
+#include "DBGrid.h"
+#include "DataSource.h"
+#include "Dialogs.h"
+#include "Translator.h"
+#include "app/CatListColours.h"
+#include "app/IniFile.h"
+#include "app/ProgramHome.h"
+#include "app/Sprache.h"
+#include "app/Systemi.h"
+#include "dbengine.h"
+#include "store/Database.h"
+#include "store/EngineError.h"
+#include "store/Table.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QProcess>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+using namespace tav::store;
+
+namespace tav::app::ui {
+
+namespace {
+QPointer<TMirravel> g_main;
+QHash<QString, TMirravel::WindowFactory> &factories()
+{
+    static QHash<QString, TMirravel::WindowFactory> f;
+    return f;
+}
+TMirravel::CatRecordHooks &hooks()
+{
+    static TMirravel::CatRecordHooks h;
+    return h;
+}
+} // namespace
+
+TMirravel *TMirravel::instance()
+{
+    return g_main;
+}
+
+void TMirravel::registerWindow(const QString &name, WindowFactory factory)
+{
+    factories().insert(name.toLower(), std::move(factory));
+    if (g_main)
+        g_main->updateCommandStates();
+}
+
+TMirravel::WindowFactory TMirravel::windowFactory(const QString &name)
+{
+    return factories().value(name.toLower());
+}
+
+bool TMirravel::hasWindow(const QString &name)
+{
+    return factories().contains(name.toLower());
+}
+
+void TMirravel::setCatRecordHooks(const CatRecordHooks &h)
+{
+    hooks() = h;
+    if (g_main)
+        g_main->updateCommandStates();
+}
+
+const TMirravel::CatRecordHooks &TMirravel::catRecordHooks()
+{
+    return hooks();
+}
+
+TMirravel::TMirravel(Database *db, QWidget *parent) : QMainWindow(parent), m_db(db)
+{
+    g_main = this;
+    setObjectName(QStringLiteral("Mirravel"));
+    setProperty("tag", 0);
+    setWindowTitle(QStringLiteral("Tavrenno"));
+    setMinimumSize(640, 480);
+    buildLayout();
+    buildMenus();
+    buildCatList();
+    ChildWindow::setActivationCheck(
+        [](const QString &name) { return g_main ? g_main->CheckFormOpen(name) : 0; });
+}
+
+TMirravel::~TMirravel()
+{
+    if (g_main == this)
+        g_main = nullptr;
+    if (m_listSource)
+        m_listSource->detach();
+}
+
+void TMirravel::buildLayout()
+{
+    m_speedBar = new QToolBar(this);
+    m_speedBar->setObjectName(QStringLiteral("SpeedBar"));
+    m_speedBar->setMovable(false);
+    m_speedBar->setFixedHeight(34);
+    m_speedBar->setIconSize(QSize(20, 20));
+    addToolBar(Qt::TopToolBarArea, m_speedBar);
+
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName(QStringLiteral("Splitter1"));
+    m_panel = new QWidget(m_splitter);
+    m_panel->setObjectName(QStringLiteral("pShowCats"));
+    auto *panelLayout = new QHBoxLayout(m_panel);
+    panelLayout->setContentsMargins(0, 0, 0, 0);
+    m_mdi = new QMdiArea(m_splitter);
+    m_mdi->setObjectName(QStringLiteral("MdiArea"));
+    m_mdi->setBackground(palette().brush(QPalette::Dark));
+    m_splitter->addWidget(m_panel);
+    m_splitter->addWidget(m_mdi);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({193, 800});
+    setCentralWidget(m_splitter);
+
+    auto *status = new QStatusBar(this);
+    status->setObjectName(QStringLiteral("StatusLine"));
+    status->setFixedHeight(21);
+    m_hint = new QLabel(status);
+    m_countLabel = new QLabel(QStringLiteral("Anzahl Katzen :"), status);
+    m_countLabel->setObjectName(QStringLiteral("LabelAnzahlKatzen"));
+    m_count = new QLabel(status);
+    m_count->setObjectName(QStringLiteral("LabelAnzahlderDatensaetze"));
+    status->addWidget(m_hint, 1);
+    status->addPermanentWidget(m_countLabel);
+    status->addPermanentWidget(m_count);
+    setStatusBar(status);
+}
+
+void TMirravel::buildMenus()
+{
+    for (const MenuItemDef &item : menuItems()) {
+        const QString name = QString::fromLatin1(item.name);
+        const QString parentName = QString::fromLatin1(item.menu);
+        QMenu *parentMenu = m_menus.value(parentName);
+        const bool isMenu = std::any_of(menuItems().begin(), menuItems().end(),
+                                        [&](const MenuItemDef &m) { return name == QLatin1String(m.menu); });
+        if (parentName.isEmpty() || isMenu) {
+            QMenu *menu = parentName.isEmpty() ? menuBar()->addMenu(QString::fromUtf8(item.caption))
+                                               : parentMenu->addMenu(QString::fromUtf8(item.caption));
+            menu->setObjectName(name);
+            menu->setProperty("tag", item.tag);
+            menu->menuAction()->setObjectName(name);
+            menu->menuAction()->setProperty("tag", item.tag);
+            m_menus.insert(name, menu);
+            if (name == QLatin1String("KatzenMenu"))
+                m_katzenMenu = menu;
+            continue;
+        }
+        if (!parentMenu)
+            continue;
+        if (item.flags & MenuItemDef::Separator) {
+            QAction *sep = parentMenu->addSeparator();
+            sep->setObjectName(name);
+            if (name == QLatin1String("N2"))
+                m_recentAnchor = sep; // the recent cats stand between the two separators
+            continue;
+        }
+        QAction *a = parentMenu->addAction(QString::fromUtf8(item.caption));
+        a->setObjectName(name);
+        a->setProperty("tag", item.tag);
+        a->setVisible(!(item.flags & (MenuItemDef::Hidden | MenuItemDef::HiddenByLanguage)));
+        connect(a, &QAction::triggered, this, [this, name] { runCommand(name); });
+        m_actions.insert(name, a);
+        if (item.toolButton) {
+            auto *b = new QToolButton(m_speedBar);
+            b->setObjectName(QString::fromLatin1(item.toolButton));
+            b->setProperty("tag", item.toolTag);
+            b->setText(item.toolHint ? QString::fromUtf8(item.toolHint).trimmed()
+                                     : QString::fromUtf8(item.caption).remove('&'));
+            b->setToolTip(item.toolHint ? QString::fromUtf8(item.toolHint) : QString());
+            b->setAutoRaise(true);
+            b->setVisible(a->isVisible());
+            connect(b, &QToolButton::clicked, this, [this, name] { runCommand(name); });
+            m_speedBar->addWidget(b);
+            m_toolButtons.insert(name, b);
+        }
+    }
+    updateCommandStates();
+}
+
+// A command is usable when what it opens exists in this program; the others stay visible but
+// disabled, so the menus show the whole program.
+void TMirravel::updateCommandStates()
+{
+    for (const MenuItemDef &item : menuItems()) {
+        QAction *a = m_actions.value(QString::fromLatin1(item.name));
+        if (!a)
+            continue;
+        const QString command = QString::fromLatin1(item.command);
+        bool enabled = true;
+        if (item.flags & (MenuItemDef::NoAction | MenuItemDef::Disabled))
+            enabled = !(item.flags & MenuItemDef::Disabled);
+        else if (command == QLatin1String("window") || command == QLatin1String("inzuchtgrad"))
+            enabled = hasWindow(QString::fromLatin1(item.window));
+        else if (command == QLatin1String("katzeNeu"))
+            enabled = bool(hooks().katzeNeu);
+        else if (command == QLatin1String("katzeKopieren"))
+            enabled = bool(hooks().katzeKopieren);
+        else if (command == QLatin1String("katzeSuchen"))
+            enabled = bool(hooks().katzeSuchen);
+        else if (command == QLatin1String("katzeSpeichern"))
+            enabled = bool(hooks().katzeSpeichern);
+        else if (command == QLatin1String("druckjob") || command == QLatin1String("drucken") ||
+                 command == QLatin1String("stammbaumdruck") || command == QLatin1String("stammbaumdruckEn") ||
+                 command == QLatin1String("titelLoeschen"))
+            enabled = hasWindow(QStringLiteral("druckdispatcher"));
+        a->setEnabled(enabled);
+        if (QToolButton *b = m_toolButtons.value(QString::fromLatin1(item.name)))
+            b->setEnabled(enabled);
+    }
+}
+
+QMdiSubWindow *TMirravel::addChild(QWidget *content)
+{
+    QMdiSubWindow *sub = m_mdi->addSubWindow(content);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    content->show();
+    return sub;
+}
+
+QStringList TMirravel::openChildNames() const
+{
+    QStringList names;
+    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+        if (QWidget *w = sub->widget())
+            names << w->objectName().toLower();
+    }
+    return names;
+}
+
+// Steps of the window's creation that can stop the start-up.
+bool TMirravel::FormCreate()
+{
+    ProgrammEnde = false;
+    InzuchtBerechne = false;
+    tsysteminfo *settings = tsysteminfo::instance();
+    // the update hook: programs of the update marker file, each to its end, no shell
+    for (const QString &cmd : updatePrograms(QDir(configDir()).filePath(QStringLiteral("TVRUPD.ini")))) {
+        QStringList args = QProcess::splitCommand(cmd);
+        if (args.isEmpty())
+            continue;
+        QProcess p;
+        p.start(args.takeFirst(), args);
+        if (p.waitForStarted(5000))
+            p.waitForFinished(-1);
+    }
+    m_recent.load(settingsPath());
+    AktualisiereLastCatsMenues();
+
+    const OpenReport report = dateienOeffnen(*m_db);
+    for (const auto &[file, message] : report.errors)
+        TDBError::HandleException(EngineError(EngineError::Category::Internal, code::Internal, message),
+                                  file);
+    if (report.zusatzFailed)
+        showMessage(9, MsgIcon::Error, MsgButtons::Ok);
+    sprache().open(m_db);
+    if (settings)
+        sprache().setLanguageNumber(languageNumber(settings->Sprache));
+
+    // the help pages: one folder of HTML pages beside the data
+    const QString help = QDir(programHome()).filePath(QStringLiteral("Help"));
+    if (!QFileInfo(help).isDir())
+        showMessage(179, MsgIcon::Error, MsgButtons::Ok, QString(), QStringLiteral("\r") + help);
+
+    try {
+        Table eigen(m_db, QStringLiteral("EIGEN.DB"));
+        eigen.setReadOnly(true);
+        eigen.open();
+        setWindowTitle(QStringLiteral("Tavrenno  <%1 %2>")
+                           .arg(eigen.value(QStringLiteral("Vorname")).toString(),
+                                eigen.value(QStringLiteral("Name")).toString()));
+    } catch (const EngineError &) {
+        showMessage(6, MsgIcon::Error, MsgButtons::Ok);
+        ProgrammEnde = true;
+        return false;
+    }
+    m_colours = std::make_unique<CatListColours>(m_db);
+    applyListSettings();
+    translateOnCreate(this);
+    if (settings) {
+        // the language switch hides these whenever it is applied
+        connect(settings, &tsysteminfo::applied, this, [this](bool) {
+            for (const MenuItemDef &m : menuItems()) {
+                if (!(m.flags & MenuItemDef::HiddenByLanguage))
+                    continue;
+                if (QAction *a = m_actions.value(QString::fromLatin1(m.name)))
+                    a->setVisible(false);
+                if (QToolButton *b = m_toolButtons.value(QString::fromLatin1(m.name)))
+                    b->setVisible(false);
+            }
+            applyListSettings();
+        });
+    }
+    return true;
+}
+
+} // namespace tav::app::ui

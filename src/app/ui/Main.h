@@ -1,0 +1,151 @@
+#pragma once
+
+#include "app/MainRules.h"
+#include "app/MenuDefs.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QSplitter;
+class QToolBar;
+class QToolButton;
+
+namespace tav::store {
+class Database;
+class Table;
+} // namespace tav::store
+
+namespace tav::app {
+class CatListColours;
+}
+
+namespace tav::app::ui {
+
+class DataSource;
+class DBGrid;
+
+// The main window: a multi-document frame with the menu bar and tool bar, the cat list on the
+// left, a status line with the number of cats, the recent-cats list, the exclusive-window rules
+// and the exit question.
+class TMirravel : public QMainWindow
+{
+    Q_OBJECT
+  public:
+    explicit TMirravel(tav::store::Database *db, QWidget *parent = nullptr);
+    ~TMirravel() override;
+
+    static TMirravel *instance();
+
+    // state of the running program
+    bool ProgrammEnde = false;
+    bool InzuchtBerechne = false;
+    int Druckentag = 0;
+    int tmpTiervorNeuaufnahme = 0;
+    QString suchName;
+
+    // the steps of the main window's creation after the constructor; false: start-up stops
+    bool FormCreate();
+
+    // window services
+    int CheckFormOpen(const QString &name = QString());
+    void FensterAnpassen(const QString &name = QString());
+    int TableTopKatzeLaden(int cat);
+    QMdiArea *mdiArea() const { return m_mdi; }
+    // puts a child window into the frame; its name is the one the exclusive check compares
+    QMdiSubWindow *addChild(QWidget *content);
+
+    // A window that a command opens: registered by the room that builds it. A command whose
+    // window is not registered is shown disabled.
+    using WindowFactory = std::function<QWidget *(TMirravel &)>;
+    static void registerWindow(const QString &name, WindowFactory factory);
+    static bool hasWindow(const QString &name);
+    static WindowFactory windowFactory(const QString &name);
+
+    // The cat record window's entry points (new cat, duplicate, show a cat, search); present
+    // once that window is registered.
+    struct CatRecordHooks {
+        std::function<void()> katzeNeu;
+        std::function<void()> katzeNewausStb;
+        std::function<void()> katzeKopieren;
+        std::function<void()> katzeSpeichern;
+        std::function<int()> katzeSuchen;    // the chosen cat, 0 when cancelled
+        std::function<void(int)> zeigeKatze; // show this cat
+        std::function<void()> refresh;
+    };
+    static void setCatRecordHooks(const CatRecordHooks &hooks);
+    static const CatRecordHooks &catRecordHooks();
+
+    // cat list
+    DBGrid *catList() const { return m_grid; }
+    tav::store::Table *catTable() const { return m_list.get(); }
+    void applyListSettings(); // index, filter, shown or hidden (part of setzen)
+    void positionListOn(int cat);
+    int currentListCat() const;
+    void updateCatCount();
+    void setListVisible(bool on);
+
+    // recent cats
+    RecentCats &recentCats() { return m_recent; }
+    void addRecentCat(const QString &name, int cat);
+    void AktualisiereLastCatsMenues();
+    void Load_LastCats(int cat);
+
+    // commands
+    void runCommand(const QString &itemName);
+    QAction *action(const QString &itemName) const { return m_actions.value(itemName); }
+    QToolButton *toolButton(const QString &name) const { return m_toolButtons.value(name); }
+    bool blockedInPedigreeEntry();
+    void KatzeLoeschen();
+    void KatzeSuchen();
+    void updateCommandStates();
+
+  Q_SIGNALS:
+    void catShown(int cat);
+
+  protected:
+    void closeEvent(QCloseEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *e) override;
+    void changeEvent(QEvent *e) override;
+
+  private:
+    void buildLayout();
+    void buildMenus();
+    void buildCatList();
+    void openWindow(const MenuItemDef &item);
+    void runItem(const MenuItemDef &item);
+    void incrementalSearch(const QString &typed);
+    void shutdownWindows();
+    QStringList openChildNames() const;
+
+    tav::store::Database *m_db;
+    QMdiArea *m_mdi = nullptr;
+    QToolBar *m_speedBar = nullptr;
+    QSplitter *m_splitter = nullptr;
+    QWidget *m_panel = nullptr;
+    DBGrid *m_grid = nullptr;
+    QLabel *m_hint = nullptr;
+    QLabel *m_countLabel = nullptr;
+    QLabel *m_count = nullptr;
+    QMenu *m_katzenMenu = nullptr;
+    QAction *m_recentAnchor = nullptr;
+    QList<QAction *> m_recentActions;
+    QHash<QString, QAction *> m_actions;
+    QHash<QString, QMenu *> m_menus;
+    QHash<QString, QToolButton *> m_toolButtons;
+    std::unique_ptr<tav::store::Table> m_list;
+    std::unique_ptr<DataSource> m_listSource;
+    std::unique_ptr<tav::app::CatListColours> m_colours;
+    RecentCats m_recent;
+    int m_hideListCount = 0;
+};
+
+} // namespace tav::app::ui

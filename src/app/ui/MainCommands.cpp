@@ -1,0 +1,336 @@
+#include "ChildWindow.h"
+#include "DBGrid.h"
+#include "DataSource.h"
+#include "Dialogs.h"
+#include "Help.h"
+#include "Main.h"
+#include "app/IniFile.h"
+#include "app/Sprache.h"
+#include "app/Systemi.h"
+#include "app/global.h"
+#include "dbengine.h"
+#include "store/EngineError.h"
+#include "store/Table.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProcess>
+
+using namespace tav::store;
+
+namespace tav::app::ui {
+
+namespace {
+bool german()
+{
+    return sprache().languageNumber() == 0;
+}
+
+// windows fitted to the free client area: both sides, or the height only
+const QStringList &fitBoth()
+{
+    static const QStringList w = {"rassen",
+                                  "farbeform",
+                                  "foptionen",
+                                  "formdatensicherung",
+                                  "formdatenruecksicherung",
+                                  "formapotheke",
+                                  "forminzuchtgrad",
+                                  "formverpaarung",
+                                  "formhtmlstammbaum",
+                                  "formlistenachkommen",
+                                  "formnachkommen",
+                                  "formstatistikmerkmalestammbaum"};
+    return w;
+}
+const QStringList &fitHeight()
+{
+    static const QStringList w = {"augenfarbeform", "titelhundform", "stbfarbeform", "formmerkmale"};
+    return w;
+}
+} // namespace
+
+bool TMirravel::blockedInPedigreeEntry()
+{
+    TDatenGlobal *g = TDatenGlobal::instance();
+    if (!g || !g->NeuausStb)
+        return false;
+    showText(messageText(223) + QLatin1Char(' ') + messageText(224), MsgIcon::Information, MsgButtons::Ok);
+    return true;
+}
+
+int TMirravel::CheckFormOpen(const QString &name)
+{
+    const int code = exclusiveCode(openChildNames(), name, ProgrammEnde);
+    if (code == 0 || code == 10)
+        return code;
+    QString windowName;
+    for (const ExclusiveWindow &w : exclusiveWindows()) {
+        if (w.code == code)
+            windowName = QString::fromLatin1(w.name);
+    }
+    if (name == QLatin1String("bringtofront") && m_mdi->activeSubWindow()) {
+        const QList<QMdiSubWindow *> subs = m_mdi->subWindowList();
+        for (int i = int(subs.size()) - 1; i >= 0; --i) {
+            if (subs[i]->widget() && subs[i]->widget()->objectName().toLower() == windowName) {
+                m_mdi->setActiveSubWindow(subs[i]);
+                subs[i]->raise();
+                break;
+            }
+        }
+    }
+    if (name != QLatin1String("ohneMeldung"))
+        showMessage(code, MsgIcon::Information, MsgButtons::Ok);
+    return code;
+}
+
+int TMirravel::TableTopKatzeLaden(int cat)
+{
+    try {
+        Table t(m_db, QStringLiteral("TOPKATZE.DB"));
+        t.setReadOnly(true);
+        t.setIndexName(QStringLiteral("Katze"));
+        t.open();
+        return t.findKey({cat}) ? t.value(QStringLiteral("Farbe")).toInt() : 0;
+    } catch (const EngineError &) {
+        return 0;
+    }
+}
+
+void TMirravel::runCommand(const QString &itemName)
+{
+    const MenuItemDef *item = findMenuItem(itemName);
+    if (!item || ProgrammEnde)
+        return;
+    if (QAction *a = m_actions.value(itemName); a && !a->isEnabled())
+        return;
+    const bool blocked = (item->flags & MenuItemDef::Blocked) || (item->flags & MenuItemDef::SearchBlocked);
+    if (blocked && blockedInPedigreeEntry())
+        return;
+    runItem(*item);
+}
+
+void TMirravel::runItem(const MenuItemDef &item)
+{
+    const QString command = QString::fromLatin1(item.command);
+    if (command == QLatin1String("window")) {
+        openWindow(item);
+    } else if (command == QLatin1String("inzuchtgrad")) {
+        if (!InzuchtBerechne)
+            openWindow(item);
+    } else if (command == QLatin1String("beenden")) {
+        close();
+    } else if (command == QLatin1String("katzeNeu")) {
+        if (CheckFormOpen() == 0 && catRecordHooks().katzeNeu)
+            catRecordHooks().katzeNeu();
+    } else if (command == QLatin1String("katzeKopieren")) {
+        if (CheckFormOpen() == 0 && catRecordHooks().katzeKopieren)
+            catRecordHooks().katzeKopieren();
+    } else if (command == QLatin1String("katzeSpeichern")) {
+        if (catRecordHooks().katzeSpeichern)
+            catRecordHooks().katzeSpeichern();
+    } else if (command == QLatin1String("katzeSuchen")) {
+        KatzeSuchen();
+    } else if (command == QLatin1String("katzeLoeschen")) {
+        KatzeLoeschen();
+    } else if (command == QLatin1String("textverarbeitung")) {
+        const tsysteminfo *s = tsysteminfo::instance();
+        QStringList args = QProcess::splitCommand(s ? s->Textverarbeitung : QString());
+        if (!args.isEmpty()) {
+            const QString program = args.takeFirst();
+            QProcess::startDetached(program, args);
+        }
+    } else if (command == QLatin1String("uebereinander")) {
+        if (CheckFormOpen(QStringLiteral("ohneMeldung")) == 0) {
+            for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+                if (sub->widget() && sub->widget()->objectName().toLower() != QLatin1String("catstamm"))
+                    sub->raise();
+            }
+            m_mdi->cascadeSubWindows();
+            FensterAnpassen();
+        }
+    } else if (command == QLatin1String("symboleanordnen")) {
+        m_mdi->tileSubWindows();
+    } else if (command == QLatin1String("hilfe")) {
+        showHelp(item.helpContext ? item.helpContext : 10);
+    }
+}
+
+void TMirravel::openWindow(const MenuItemDef &item)
+{
+    const QString name = QString::fromLatin1(item.window);
+    if (item.flags & MenuItemDef::Exclusive) {
+        if (CheckFormOpen(name) != 0)
+            return;
+    } else if (CheckFormOpen() != 0) {
+        return;
+    }
+    if (ChildWindow *open = ChildWindow::find(name)) {
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(open->parentWidget()))
+            m_mdi->setActiveSubWindow(sub);
+        return;
+    }
+    const auto factory = windowFactory(name);
+    if (!factory)
+        return;
+    QWidget *w = factory(*this);
+    if (!w)
+        return;
+    if (!w->parentWidget())
+        addChild(w);
+    if (item.flags & MenuItemDef::HidesList) {
+        const tsysteminfo *s = tsysteminfo::instance();
+        if (!s || s->Anzeigen) {
+            ++m_hideListCount;
+            setListVisible(false);
+            connect(w, &QObject::destroyed, this, [this] {
+                if (--m_hideListCount <= 0) {
+                    m_hideListCount = 0;
+                    const tsysteminfo *s = tsysteminfo::instance();
+                    setListVisible(!s || s->Anzeigen);
+                }
+            });
+        }
+    }
+    if (item.flags & MenuItemDef::Exclusive) {
+        // exclusive windows fill the client area and cannot be moved
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(w->parentWidget())) {
+            sub->setWindowFlags(sub->windowFlags() & ~Qt::WindowMinMaxButtonsHint);
+            sub->setGeometry(0, 0, m_mdi->viewport()->width() - 7, m_mdi->viewport()->height() - 59 + 59);
+        }
+    }
+    FensterAnpassen();
+}
+
+void TMirravel::FensterAnpassen(const QString &name)
+{
+    if (ProgrammEnde)
+        return;
+    if (!name.isEmpty()) {
+        const auto factory = windowFactory(name);
+        if (factory && !ChildWindow::find(name)) {
+            QWidget *w = factory(*this);
+            if (w && !w->parentWidget())
+                addChild(w);
+        }
+    }
+    const tsysteminfo *s = tsysteminfo::instance();
+    if (!s || !s->Fenstergroesse)
+        return;
+    const int clientH = m_mdi->viewport()->height();
+    const int clientW = m_mdi->viewport()->width();
+    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+        const QString n = sub->widget() ? sub->widget()->objectName().toLower() : QString();
+        if (fitBoth().contains(n))
+            sub->resize(clientW - sub->x(), clientH - sub->y());
+        else if (fitHeight().contains(n))
+            sub->resize(sub->width(), clientH - sub->y());
+    }
+}
+
+void TMirravel::resizeEvent(QResizeEvent *e)
+{
+    QMainWindow::resizeEvent(e);
+    if (!m_mdi)
+        return;
+    if (exclusiveCode(openChildNames(), QString(), false) == 0)
+        FensterAnpassen();
+    // exclusive windows follow the frame
+    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+        const QString n = sub->widget() ? sub->widget()->objectName().toLower() : QString();
+        for (const ExclusiveWindow &w : exclusiveWindows()) {
+            if (n == QLatin1String(w.name))
+                sub->setGeometry(0, 0, m_mdi->viewport()->width() - 7 + 7, m_mdi->viewport()->height());
+        }
+    }
+}
+
+void TMirravel::KatzeSuchen()
+{
+    if (CheckFormOpen() != 0 || !catRecordHooks().katzeSuchen)
+        return;
+    const int cat = catRecordHooks().katzeSuchen();
+    if (cat <= 0)
+        return;
+    if (catRecordHooks().zeigeKatze)
+        catRecordHooks().zeigeKatze(cat);
+    positionListOn(cat);
+}
+
+void TMirravel::KatzeLoeschen()
+{
+    if (CheckFormOpen() != 0)
+        return;
+    const int cat = currentListCat();
+    if (cat <= 0)
+        return;
+    try {
+        Table t(m_db, QStringLiteral("CATSTAMM.DB"));
+        t.open();
+        if (!t.findKey({cat}))
+            return;
+        const QString name = t.value(QStringLiteral("Name")).toString();
+        const Answer a = showText(QStringLiteral("<<") + name + QStringLiteral(">>\r") + messageText(15),
+                                  MsgIcon::Warning, MsgButtons::YesNo);
+        if (a != QMessageBox::Yes)
+            return;
+        t.remove();
+    } catch (const EngineError &e) {
+        TDBError::HandleException(e, QStringLiteral("CATSTAMM.DB"));
+        return;
+    }
+    m_listSource->table()->refresh();
+    m_grid->tableModel()->reload();
+    updateCatCount();
+    if (catRecordHooks().refresh)
+        catRecordHooks().refresh();
+}
+
+void TMirravel::shutdownWindows()
+{
+    // the on-demand windows close first, the cat record window last
+    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+        if (sub->widget() && sub->widget()->objectName().toLower() != QLatin1String("catstamm"))
+            sub->close();
+    }
+    m_mdi->closeAllSubWindows();
+    if (m_listSource)
+        m_listSource->detach();
+    if (m_list)
+        m_list->close();
+}
+
+void TMirravel::closeEvent(QCloseEvent *e)
+{
+    ProgrammEnde = true;
+    if (TDBError::indexrekonstruktion()) {
+        showText(german() ? QStringLiteral("Programm wird beendet! Bitte neu starten!")
+                          : QStringLiteral("Program is closed! Please restart!"),
+                 MsgIcon::Information, MsgButtons::Ok);
+        shutdownWindows();
+        e->accept();
+        return;
+    }
+    if (showText(QStringLiteral("Tavrenno wirklich beenden?"), MsgIcon::Warning, MsgButtons::YesNo) !=
+        QMessageBox::Yes) {
+        ProgrammEnde = false;
+        e->ignore();
+        return;
+    }
+    if (tsysteminfo *s = tsysteminfo::instance(); s && s->Aufloesung.contains(QLatin1String("Angepasst")))
+        s->AufloesungSpeichern(size());
+    shutdownWindows();
+    e->accept();
+}
+
+void TMirravel::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::ActivationChange && !isActiveWindow())
+        suchName.clear();
+    QMainWindow::changeEvent(e);
+}
+
+} // namespace tav::app::ui

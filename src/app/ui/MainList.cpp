@@ -1,0 +1,228 @@
+#include "DBGrid.h"
+#include "DataSource.h"
+#include "Dialogs.h"
+#include "Main.h"
+#include "app/CatListColours.h"
+#include "app/IniFile.h"
+#include "app/Sprache.h"
+#include "app/Systemi.h"
+#include "dbengine.h"
+#include "store/EngineError.h"
+#include "store/Table.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QWheelEvent>
+
+using namespace tav::store;
+
+namespace tav::app::ui {
+
+namespace {
+QColor toColor(int stored)
+{
+    return stored ? QColor(stored & 0xff, (stored >> 8) & 0xff, (stored >> 16) & 0xff) : QColor();
+}
+} // namespace
+
+void TMirravel::buildCatList()
+{
+    m_list = std::make_unique<Table>(m_db, QStringLiteral("CATSTAMM.DB"));
+    m_list->setObjectName(QStringLiteral("TableAnzeige"));
+    m_list->setReadOnly(true);
+    m_listSource = std::make_unique<DataSource>(m_list.get());
+    m_grid = new DBGrid(m_panel);
+    m_grid->setObjectName(QStringLiteral("DBGrid1"));
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->verticalHeader()->hide();
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->installEventFilter(this);
+    m_grid->viewport()->installEventFilter(this);
+    m_panel->layout()->addWidget(m_grid);
+    m_panel->setMinimumWidth(120);
+    connect(m_grid, &QAbstractItemView::doubleClicked, this, [this] {
+        if (blockedInPedigreeEntry())
+            return;
+        const int cat = currentListCat();
+        if (cat > 0 && catRecordHooks().zeigeKatze)
+            catRecordHooks().zeigeKatze(cat);
+        Q_EMIT catShown(cat);
+    });
+}
+
+void TMirravel::applyListSettings()
+{
+    const tsysteminfo *s = tsysteminfo::instance();
+    const bool show = !s || s->Anzeigen;
+    setListVisible(show && m_hideListCount == 0);
+    if (!show)
+        return;
+    const int current = currentListCat();
+    m_listSource->detach();
+    m_list->close();
+    const QString index = s ? s->index : QStringLiteral("Nameidx");
+    try {
+        m_list->setIndexName(index);
+        m_list->setFilter(statusFilter(s ? s->Status : QStringLiteral("alle")));
+        m_list->setFiltered(true);
+        m_listSource->setTable(m_list.get());
+        m_listSource->open();
+    } catch (const std::exception &e) {
+        TDBError::HandleException(e, QStringLiteral("CATSTAMM.DB"));
+        return;
+    }
+    const bool callNames = index.compare(QLatin1String("RufnaIdx"), Qt::CaseInsensitive) == 0;
+    QVector<TableModel::Column> cols;
+    TableModel::Column name;
+    name.field = callNames ? QStringLiteral("Rufname") : QStringLiteral("Name");
+    name.title = callNames ? QStringLiteral("Rufname") : QStringLiteral("Name");
+    TableModel::Column status;
+    status.field = QStringLiteral("Status");
+    status.title = QStringLiteral("Status");
+    cols << name << status;
+    m_grid->setDataSource(m_listSource.get());
+    m_grid->tableModel()->setColumns(cols);
+    const bool traitFirst = !s || s->MerkmalvorTop;
+    m_grid->tableModel()->setRowColour([this, traitFirst](Table &t) {
+        return m_colours ? toColor(m_colours->rowColour(t.value(QStringLiteral("LaufendeNummer")).toInt(),
+                                                        traitFirst))
+                         : QColor();
+    });
+    m_grid->setColumnWidth(0, 140);
+    if (current > 0)
+        positionListOn(current);
+    updateCatCount();
+}
+
+void TMirravel::setListVisible(bool on)
+{
+    if (m_panel)
+        m_panel->setVisible(on);
+}
+
+void TMirravel::positionListOn(int cat)
+{
+    if (!m_list->isOpen() || cat <= 0)
+        return;
+    try {
+        if (m_list->locate(QStringLiteral("LaufendeNummer"), cat)) {
+            const int row = m_list->recNo() - 1;
+            m_grid->tableModel()->reload();
+            m_grid->selectRow(row);
+            m_grid->scrollTo(m_grid->model()->index(row, 0));
+        }
+    } catch (const EngineError &e) {
+        TDBError::HandleException(e, QStringLiteral("CATSTAMM.DB"));
+    }
+}
+
+int TMirravel::currentListCat() const
+{
+    if (!m_list || !m_list->isOpen() || !m_list->hasRecord())
+        return 0;
+    return m_list->value(QStringLiteral("LaufendeNummer")).toInt();
+}
+
+void TMirravel::updateCatCount()
+{
+    try {
+        Table all(m_db, QStringLiteral("CATSTAMM.DB"));
+        all.setReadOnly(true);
+        all.open();
+        m_count->setText(QString::number(all.recordCount()));
+    } catch (const EngineError &) {
+        m_count->clear();
+    }
+}
+
+void TMirravel::incrementalSearch(const QString &typed)
+{
+    if (blockedInPedigreeEntry())
+        return;
+    suchName += typed;
+    bool found = false;
+    try {
+        found = m_list->findNearest({suchName});
+    } catch (const EngineError &) {
+        found = false;
+    }
+    if (!found) {
+        QStringList lines;
+        for (int n = 19; n <= 23; ++n)
+            lines << messageText(n);
+        showText(lines.join(QLatin1Char('\r')), MsgIcon::Information, MsgButtons::Ok);
+        return;
+    }
+    const int row = m_list->recNo() - 1;
+    m_grid->selectRow(row);
+    m_grid->scrollTo(m_grid->model()->index(row, 0));
+}
+
+bool TMirravel::eventFilter(QObject *watched, QEvent *e)
+{
+    if (watched == m_grid && e->type() == QEvent::KeyPress) {
+        auto *k = static_cast<QKeyEvent *>(e);
+        if (k->key() == Qt::Key_Escape) {
+            suchName.clear();
+            return true;
+        }
+        const QString text = k->text();
+        if (!text.isEmpty() && text.at(0).isPrint() &&
+            !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            incrementalSearch(text);
+            return true;
+        }
+    }
+    if (watched == m_grid->viewport() && e->type() == QEvent::Wheel) {
+        // the wheel moves the list one record at a time
+        auto *w = static_cast<QWheelEvent *>(e);
+        const int row = m_grid->currentIndex().row();
+        const int next = w->angleDelta().y() <= 0 ? row + 1 : row - 1;
+        if (next >= 0 && next < m_grid->model()->rowCount())
+            m_grid->selectRow(next);
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void TMirravel::addRecentCat(const QString &name, int cat)
+{
+    if (!m_recent.add(name, cat))
+        return;
+    AktualisiereLastCatsMenues();
+    m_recent.save(settingsPath());
+}
+
+void TMirravel::AktualisiereLastCatsMenues()
+{
+    qDeleteAll(m_recentActions);
+    m_recentActions.clear();
+    if (!m_katzenMenu || !m_recentAnchor)
+        return;
+    for (const QString &entry : m_recent.shown()) {
+        auto *a = new QAction(entry, m_katzenMenu);
+        const int cat = RecentCats::numberOf(entry);
+        connect(a, &QAction::triggered, this, [this, cat] {
+            if (!blockedInPedigreeEntry())
+                Load_LastCats(cat);
+        });
+        m_katzenMenu->insertAction(m_recentAnchor, a);
+        m_recentActions << a;
+    }
+}
+
+void TMirravel::Load_LastCats(int cat)
+{
+    if (cat <= 0)
+        return;
+    if (catRecordHooks().zeigeKatze)
+        catRecordHooks().zeigeKatze(cat);
+    positionListOn(cat);
+    Q_EMIT catShown(cat);
+}
+
+} // namespace tav::app::ui

@@ -1,0 +1,143 @@
+#include "Indexerstellung.h"
+
+#include "store/Database.h"
+#include "store/EngineError.h"
+#include "store/TableDef.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tav::maintenance {
+
+using tav::store::Database;
+
+namespace {
+QString describe(const std::exception &e)
+{
+    if (const auto *ee = dynamic_cast<const tav::store::EngineError *>(&e)) {
+        QStringList lines;
+        for (const auto &entry : ee->entries())
+            lines << entry.message;
+        return lines.join(QLatin1Char('\n'));
+    }
+    return QString::fromLocal8Bit(e.what());
+}
+} // namespace
+
+TDataModuleIndex::TDataModuleIndex(const QString &home, Database *db, QObject *parent)
+    : QObject(parent), m_db(db ? db : tav::store::defaultDatabase())
+{
+    m_dataPath = QDir::cleanPath(home + QStringLiteral("/Daten")) + QLatin1Char('/');
+}
+
+bool TDataModuleIndex::pruefeDatenverzeichnis()
+{
+    const QStringList found = QDir(m_dataPath).entryList({QStringLiteral("catstamm.db")}, QDir::Files);
+    ProgEnde = found.isEmpty();
+    return !ProgEnde;
+}
+
+QString TDataModuleIndex::fehlendeTierdatenbankText(const QString &programPath)
+{
+    return QStringLiteral("Die Programmversion, welche Sie aus dem Verzeichnis ") + programPath +
+           QStringLiteral(" starten, ist nicht lauffähig, da keine Tierdatenbank vorhanden ist.") +
+           QStringLiteral(
+               " Erscheint diese Meldung nach einer Updateinstallation, so wurde das Update in ein "
+               "falsches Verzeichnis eingespielt.") +
+           QStringLiteral(" Bitte Updateinstallation wiederholen, in korrektes Programmverzeichnis!") +
+           QStringLiteral("\r\r") +
+           QStringLiteral("The programm version, which you start from the directory ") + programPath +
+           QStringLiteral(" , is not executable, because the animal database does not exists. ") +
+           QStringLiteral(
+               " If this message appears after the installation of a program update, the update was "
+               "installed in a false directory.") +
+           QStringLiteral(" Please, repeat the update installation in the correct directory!");
+}
+
+bool TDataModuleIndex::rebuild(const QString &tableFile)
+{
+    m_lastError.clear();
+    const tav::store::TableDef *declared = tav::store::findTableDef(tableFile);
+    if (!declared) {
+        m_lastError = QStringLiteral("Keine Beschreibung der Tabelle %1.").arg(tableFile);
+        return false;
+    }
+    return rebuild(tableFile, *declared);
+}
+
+bool TDataModuleIndex::rebuild(const QString &tableFile, const tav::store::TableDef &declared)
+{
+    m_lastError.clear();
+    if (!m_db || !m_db->tableExists(tableFile)) {
+        m_lastError = QStringLiteral("Die Tabelle %1 wurde nicht gefunden.").arg(tableFile);
+        return false;
+    }
+    try {
+        m_db->rebuildIndexes(tableFile, declared);
+    } catch (const std::exception &e) {
+        // an index that cannot be added leaves the table without it: that is no repair
+        m_lastError = describe(e);
+        return false;
+    }
+    try {
+        m_db->checkTable(tableFile);
+    } catch (const std::exception &e) {
+        m_lastError = describe(e);
+        return false;
+    }
+    return true;
+}
+
+bool TDataModuleIndex::rebuildByName(const QString &dateiname)
+{
+    const QString n = dateiname.toLower();
+    if (n == QLatin1String("bilder"))
+        return BilderIndex();
+    if (n == QLatin1String("impfung"))
+        return ImpfungIndex();
+    if (n == QLatin1String("wurmkur"))
+        return WurmkurIndex();
+    if (n == QLatin1String("catstamm"))
+        return CatstammIndex();
+    if (n == QLatin1String("wurfbuch"))
+        return WurfbuchIndex();
+    if (n == QLatin1String("sprache"))
+        return SpracheIndex();
+    if (n == QLatin1String("sprmel"))
+        return MeldungIndex();
+    if (n == QLatin1String("adr_dat"))
+        return AdressenIndex();
+    if (n == QLatin1String("merkmale"))
+        return MerkmaleIndex();
+    if (n == QLatin1String("katzemerkmal"))
+        return KatzemerkmalIndex();
+    if (n == QLatin1String("titelhund"))
+        return TitelhundIndex();
+    if (n == QLatin1String("zuchtwert"))
+        return ZuchtwertIndex();
+    m_lastError = QStringLiteral("Für %1 gibt es keine Reparatur.").arg(dateiname);
+    return false;
+}
+
+const QStringList &TDataModuleIndex::repairableTables()
+{
+    static const QStringList names{
+        QStringLiteral("impfung"),      QStringLiteral("wurmkur"),   QStringLiteral("bilder"),
+        QStringLiteral("titelhund"),    QStringLiteral("adr_dat"),   QStringLiteral("catstamm"),
+        QStringLiteral("wurfbuch"),     QStringLiteral("zuchtwert"), QStringLiteral("merkmale"),
+        QStringLiteral("katzemerkmal"), QStringLiteral("sprache"),   QStringLiteral("sprmel")};
+    return names;
+}
+
+bool TDataModuleIndex::isRepairableCode(int errorNr)
+{
+    return errorNr == tav::store::code::IndexOutOfDate || errorNr == tav::store::code::NoSuchIndex ||
+           errorNr == tav::store::code::IndexCorrupt;
+}
+
+bool TDataModuleIndex::isRepairable(const QString &dateiname, int errorNr)
+{
+    return isRepairableCode(errorNr) && repairableTables().contains(dateiname);
+}
+
+} // namespace tav::maintenance

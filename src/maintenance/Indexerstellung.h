@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+namespace tav::store {
+class Database;
+struct TableDef;
+} // namespace tav::store
+
+namespace tav::maintenance {
+
+// The start-up test of the data directory and the index rebuild routines of the central tables.
+// A rebuild drops every index of the table and creates the declared ones again, then reads the
+// whole table and runs the integrity check. It needs the table unused (the engine opens it
+// exclusively), so callers disconnect the database first.
+class TDataModuleIndex : public QObject
+{
+    Q_OBJECT
+  public:
+    // `db` defaults to the program's standard connection.
+    explicit TDataModuleIndex(const QString &home, tav::store::Database *db = nullptr,
+                              QObject *parent = nullptr);
+
+    QString Datenpfad() const { return m_dataPath; } // home + "/Daten/"
+    tav::store::Database *database() const { return m_db; }
+
+    // True when the data directory holds the cat table; otherwise ProgEnde is set.
+    bool pruefeDatenverzeichnis();
+    bool ProgEnde = false;
+    // The German and English paragraphs of the refusal, naming the directory the program used.
+    static QString fehlendeTierdatenbankText(const QString &programPath);
+
+    // Each returns true when the table's indexes were rebuilt and the table passed its check.
+    bool BilderIndex() { return rebuild(QStringLiteral("Bilder.db")); }
+    bool ImpfungIndex() { return rebuild(QStringLiteral("Impfung.db")); }
+    bool WurmkurIndex() { return rebuild(QStringLiteral("Wurmkur.db")); }
+    bool AdressenIndex() { return rebuild(QStringLiteral("ADR_DAT.DB")); }
+    bool CatstammIndex() { return rebuild(QStringLiteral("CATSTAMM.DB")); }
+    bool WurfbuchIndex() { return rebuild(QStringLiteral("Wurfbuch.db")); }
+    bool SpracheIndex() { return rebuild(QStringLiteral("SPRACHE.DB")); }
+    bool MeldungIndex() { return rebuild(QStringLiteral("SPRMEL.DB")); }
+    bool MerkmaleIndex() { return rebuild(QStringLiteral("MERKMALE.DB")); }
+    bool KatzemerkmalIndex() { return rebuild(QStringLiteral("KatzeMerkmal.db")); }
+    bool TitelhundIndex() { return rebuild(QStringLiteral("Titelhund.db")); }
+    bool ZuchtwertIndex() { return rebuild(QStringLiteral("Zuchtwert.db")); }
+
+    // Rebuilds any declared table. False (with lastError()) when the table is missing, in use,
+    // not declared, an index cannot be added or the check finds damage.
+    bool rebuild(const QString &tableFile);
+    bool rebuild(const QString &tableFile, const tav::store::TableDef &declared);
+    // The routine for a repairable name ("catstamm", "bilder", ...); false for any other name.
+    bool rebuildByName(const QString &dateiname);
+    QString lastError() const { return m_lastError; }
+
+    // The names for which the error dialog offers repair, and its repairable error numbers.
+    static const QStringList &repairableTables();
+    static bool isRepairableCode(int errorNr);
+    static bool isRepairable(const QString &dateiname, int errorNr);
+
+  private:
+    tav::store::Database *m_db;
+    QString m_dataPath;
+    QString m_lastError;
+};
+
+} // namespace tav::maintenance

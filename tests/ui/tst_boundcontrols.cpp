@@ -1,0 +1,351 @@
+#include "UiFixture.h"
+#include "app/ui/dbengine.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace fixture;
+
+class TstBoundControls : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TempData> data;
+    TestWindow *w = nullptr;
+
+    void openWindow()
+    {
+        w = new TestWindow(data->db.get());
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+    }
+
+  private Q_SLOTS:
+    void initTestCase() { Scripted::enable(true); }
+
+    void init()
+    {
+        data = std::make_unique<TempData>();
+        data->addCats(3);
+        Scripted::reset();
+        DataSource::setDefaultSaveWithoutAsking(true);
+        openWindow();
+    }
+
+    void cleanup()
+    {
+        delete w;
+        w = nullptr;
+        data.reset();
+    }
+
+    void typingEntersEditStateAndEnablesSaveAndUndo()
+    {
+        QVERIFY(!w->save->isEnabled());
+        QVERIFY(!w->undo->isEnabled());
+        QCOMPARE(w->name->text(), QString("Katze 0001"));
+        w->name->setFocus();
+        w->name->end(false);
+        QTest::keyClicks(w->name, "x");
+        QCOMPARE(w->table->state(), Table::State::Edit);
+        QVERIFY(w->save->isEnabled());
+        QVERIFY(w->undo->isEnabled());
+        QTest::mouseClick(w->save, Qt::LeftButton);
+        QCOMPARE(w->table->state(), Table::State::Browse);
+        QVERIFY(!w->save->isEnabled());
+        QCOMPARE(data->stored(1, "Name").toString(), QString("Katze 0001x"));
+        QVERIFY(Scripted::shown().isEmpty()); // saving without asking
+    }
+
+    void saveRuleAsksMessage29WhenSpeichernIsOff_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("No abandons the input") << int(QMessageBox::No) << "Katze 0001";
+        QTest::newRow("Yes saves") << int(QMessageBox::Yes) << "Katze 0001 neu";
+    }
+    void saveRuleAsksMessage29WhenSpeichernIsOff()
+    {
+        QFETCH(int, answer);
+        QFETCH(QString, stored);
+        DataSource::setDefaultSaveWithoutAsking(false);
+        w->name->end(false);
+        QTest::keyClicks(w->name, " neu");
+        Scripted::answer(QMessageBox::StandardButton(answer));
+        QTest::mouseClick(w->save, Qt::LeftButton);
+        QCOMPARE(Scripted::shown().size(), 1);
+        const auto asked = Scripted::shown().first();
+        QCOMPARE(asked.text, tav::app::messageText(29));
+        QVERIFY(!asked.text.isEmpty());
+        QCOMPARE(asked.icon, MsgIcon::Warning);
+        QCOMPARE(asked.buttons, MsgButtons::YesNo);
+        // either way the record leaves edit state quietly and the control shows what is stored
+        QCOMPARE(w->table->state(), Table::State::Browse);
+        QCOMPARE(data->stored(1, "Name").toString(), stored);
+        QCOMPARE(w->name->text(), stored);
+        QVERIFY(!w->save->isEnabled());
+    }
+
+    void movingAwayFromPendingInputAlsoFollowsTheSaveRule()
+    {
+        DataSource::setDefaultSaveWithoutAsking(false);
+        w->name->end(false);
+        QTest::keyClicks(w->name, "!");
+        Scripted::answer(QMessageBox::No);
+        QTest::mouseClick(w->nav->button(TNavigateBtn::nbNext), Qt::LeftButton);
+        QCOMPARE(shownTexts(), QStringList{tav::app::messageText(29)});
+        QCOMPARE(w->table->recNo(), 2);
+        QCOMPARE(data->stored(1, "Name").toString(), QString("Katze 0001"));
+    }
+
+    void twoDataSourcesOverOneTableAskOnce()
+    {
+        DataSource second(w->table);
+        DBEdit other(&second, "Name");
+        QCOMPARE(other.text(), QString("Katze 0001"));
+        DataSource::setDefaultSaveWithoutAsking(false);
+        w->name->end(false);
+        QTest::keyClicks(w->name, "+");
+        QCOMPARE(other.text(), QString("Katze 0001+")); // every control of the field follows
+        Scripted::answer(QMessageBox::Yes);
+        QVERIFY(second.save());
+        QCOMPARE(Scripted::shown().size(), 1);
+        QCOMPARE(data->stored(1, "Name").toString(), QString("Katze 0001+"));
+    }
+
+    void undoRestoresTheField()
+    {
+        w->name->selectAll();
+        QTest::keyClicks(w->name, "Anders");
+        w->memo->setFocus();
+        QTest::keyClicks(w->memo, "Notiz");
+        QCOMPARE(w->table->value("Name").toString(), QString("Anders"));
+        QTest::mouseClick(w->undo, Qt::LeftButton);
+        QCOMPARE(w->table->state(), Table::State::Browse);
+        QCOMPARE(w->name->text(), QString("Katze 0001"));
+        QCOMPARE(w->memo->toPlainText(), QString());
+        QVERIFY(!w->undo->isEnabled());
+        QCOMPARE(data->stored(1, "Name").toString(), QString("Katze 0001"));
+    }
+
+    void requiredFieldLeftEmptyShowsErrorDialogAndKeepsTheInput()
+    {
+        QVERIFY(w->source->append());
+        QCOMPARE(w->table->state(), Table::State::Insert);
+        QVERIFY(w->save->isEnabled());
+        w->memo->setFocus();
+        QTest::keyClicks(w->memo, "ohne Namen");
+        w->combo->setCurrentIndex(2);
+        Q_EMIT w->combo->activated(2);
+        QStringList lines;
+        QString caption;
+        Scripted::dialog([&](QDialog &d) {
+            auto &e = static_cast<TDBError &>(d);
+            caption = e.windowTitle();
+            for (QLabel *l : e.Error)
+                if (!l->isHidden())
+                    lines << l->text();
+            lines << e.LDateiname->text();
+            return int(QDialog::Accepted);
+        });
+        QTest::mouseClick(w->save, Qt::LeftButton);
+        QCOMPARE(caption, QString("EDBEngine-Fehler entdeckt"));
+        QVERIFY(!lines.isEmpty());
+        QVERIFY2(lines.first().startsWith("Eintrag: 0, Fehlernummer: 9732,  "), qPrintable(lines.first()));
+        QCOMPARE(lines.last(), QString("Datei: testkatz"));
+        // nothing was retried or lost: still a new record with the user's input
+        QCOMPARE(w->table->state(), Table::State::Insert);
+        QCOMPARE(w->memo->toPlainText(), QString("ohne Namen"));
+        QCOMPARE(w->table->value("Farbe").toString(), QString("rot"));
+        QCOMPARE(data->storedCount(), 3);
+        // completing the input saves it
+        w->name->setFocus();
+        QTest::keyClicks(w->name, "Nachtrag");
+        QTest::mouseClick(w->save, Qt::LeftButton);
+        QCOMPARE(w->table->state(), Table::State::Browse);
+        QCOMPARE(data->storedCount(), 4);
+        QCOMPARE(w->table->value("Bemerkung").toString(), QString("ohne Namen"));
+    }
+
+    void deleteAsksMessage28()
+    {
+        Scripted::answer(QMessageBox::No);
+        QVERIFY(!w->source->remove());
+        QCOMPARE(data->storedCount(), 3);
+        Scripted::answer(QMessageBox::Yes);
+        QVERIFY(w->source->remove());
+        QCOMPARE(data->storedCount(), 2);
+        QCOMPARE(Scripted::shown().size(), 2);
+        for (const auto &s : Scripted::shown()) {
+            QCOMPARE(s.text, tav::app::messageText(28));
+            QCOMPARE(s.icon, MsgIcon::Warning);
+            QCOMPARE(s.buttons, MsgButtons::YesNo);
+        }
+        QVERIFY(!data->stored(1, "Name").isValid());
+        QCOMPARE(w->name->text(), QString("Katze 0002"));
+    }
+
+    void invalidDateIsRefusedAndTheRestStays()
+    {
+        w->name->selectAll();
+        QTest::keyClicks(w->name, "Mimi");
+        w->date->setFocus();
+        QTest::keyClicks(w->date, "31.02.2020");
+        QVERIFY(!w->date->hasValidDate());
+        QTest::mouseClick(w->save, Qt::LeftButton);
+        QCOMPARE(shownTexts().size(), 1);
+        QCOMPARE(shownTexts().first(), QString("'31.02.2020': ") + tav::app::messageText(902));
+        QCOMPARE(w->table->state(), Table::State::Edit);
+        QCOMPARE(w->date->text(), QString("31.02.2020"));
+        QCOMPARE(w->name->text(), QString("Mimi"));
+        QCOMPARE(data->stored(1, "Name").toString(), QString("Katze 0001"));
+        w->date->selectAll();
+        QTest::keyClicks(w->date, "1.3.21");
+        QTest::mouseClick(w->save, Qt::LeftButton);
+        QCOMPARE(w->table->state(), Table::State::Browse);
+        QCOMPARE(data->stored(1, "GebDatum").toDate(), QDate(2021, 3, 1));
+        QCOMPARE(data->stored(1, "Name").toString(), QString("Mimi"));
+        QCOMPARE(w->date->text(), QString("01.03.2021"));
+    }
+
+    void germanDates_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("full") << "29.02.2024" << true << QDate(2024, 2, 29);
+        QTest::newRow("short year 20xx") << "5.6.07" << true << QDate(2007, 6, 5);
+        QTest::newRow("short year 19xx") << "05.06.87" << true << QDate(1987, 6, 5);
+        QTest::newRow("empty") << "  " << true << QDate();
+        QTest::newRow("no leap day") << "29.02.2023" << false << QDate();
+        QTest::newRow("iso") << "2020-01-01" << false << QDate();
+        QTest::newRow("month 13") << "01.13.2020" << false << QDate();
+    }
+    void germanDates()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, ok);
+        QFETCH(QDate, date);
+        bool parsed = !ok;
+        QCOMPARE(parseGermanDate(text, &parsed), date);
+        QCOMPARE(parsed, ok);
+    }
+
+    void everyControlWritesItsField()
+    {
+        QTest::mouseClick(w->check, Qt::LeftButton, {}, QPoint(6, w->check->height() / 2));
+        QCOMPARE(w->table->state(), Table::State::Edit);
+        auto *queen = w->radio->findChildren<QRadioButton *>().at(1);
+        QTest::mouseClick(queen, Qt::LeftButton, {}, QPoint(6, queen->height() / 2));
+        w->combo->setCurrentIndex(1);
+        Q_EMIT w->combo->activated(1);
+        w->lookup->setCurrentIndex(1);
+        Q_EMIT w->lookup->activated(1);
+        QCOMPARE(w->lookup->currentText(), QString("Siam")); // in the list's index order
+        QTemporaryDir pics;
+        QImage img(20, 10, QImage::Format_RGB32);
+        img.fill(Qt::red);
+        const QString path = pics.path() + "/kater.png";
+        QVERIFY(img.save(path));
+        QVERIFY(!w->picture->hasPicture());
+        w->source->setFieldValue("Bild", path);
+        QVERIFY(w->picture->hasPicture());
+        QTest::mouseClick(w->save, Qt::LeftButton);
+        QCOMPARE(data->stored(1, "Kastriert").toBool(), true);
+        QCOMPARE(data->stored(1, "Geschlecht").toString(), QString("2"));
+        QCOMPARE(data->stored(1, "Farbe").toString(), QString("weiß"));
+        QCOMPARE(data->stored(1, "Rasse").toInt(), 2);
+        // moving shows the next record's values in every control
+        QVERIFY(w->source->next());
+        QVERIFY(!w->check->isChecked());
+        QCOMPARE(w->radio->itemIndex(), 1); // Katze 0002 is a queen
+        QCOMPARE(w->combo->currentIndex(), -1);
+        QCOMPARE(w->lookup->currentIndex(), -1);
+        QVERIFY(!w->picture->hasPicture());
+        QVERIFY(w->source->prior());
+        QVERIFY(w->check->isChecked());
+        QCOMPARE(w->lookup->currentText(), QString("Siam"));
+        QVERIFY(w->picture->hasPicture());
+    }
+
+    void firstKeystrokeInAnEmptyTableStartsANewRecord()
+    {
+        delete w;
+        data = std::make_unique<TempData>();
+        openWindow();
+        QCOMPARE(w->table->state(), Table::State::Browse);
+        w->name->setFocus();
+        QTest::keyClicks(w->name, "Erste");
+        QCOMPARE(w->table->state(), Table::State::Insert);
+        QCOMPARE(w->name->text(), QString("Erste"));
+        QTest::mouseClick(w->save, Qt::LeftButton);
+        QCOMPARE(data->storedCount(), 1);
+        QCOMPARE(data->stored(1, "Name").toString(), QString("Erste"));
+    }
+
+    void gridFollowsTheCursorAndReadsRowsOnDemand()
+    {
+        delete w;
+        data = std::make_unique<TempData>();
+        data->addCats(3000);
+        openWindow();
+        TableModel *m = w->grid->tableModel();
+        QCOMPARE(m->rowCount(), 3000);
+        QCoreApplication::processEvents();
+        QVERIFY2(m->cachedRows() > 0 && m->cachedRows() <= 200, qPrintable(QString::number(m->cachedRows())));
+        QCOMPARE(m->currentRow(), 0);
+        QCOMPARE(m->data(m->index(1, 0)).toString(), QString("Katze 0002"));
+        QCOMPARE(m->data(m->index(1, 2)).toString(), QString()); // no breed
+        QCOMPARE(m->data(m->index(1, 3)).toInt(), 10);
+        QCOMPARE(m->data(m->index(1, 0), Qt::BackgroundRole).value<QColor>(), QColor(255, 220, 220));
+        QVERIFY(!m->data(m->index(0, 0), Qt::BackgroundRole).isValid());
+        // reading far rows does not move the cursor
+        QCOMPARE(m->data(m->index(2500, 0)).toString(), QString("Katze 2501"));
+        QCOMPARE(w->table->recNo(), 1);
+        QCOMPARE(w->name->text(), QString("Katze 0001"));
+        // the cursor moves: the grid's current row follows
+        QVERIFY(w->source->moveTo(42));
+        QCOMPARE(w->grid->currentIndex().row(), 41);
+        // a click on a row moves the cursor
+        w->grid->scrollToTop();
+        QCoreApplication::processEvents();
+        const QRect cell = w->grid->visualRect(m->index(3, 0));
+        QTest::mouseClick(w->grid->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(w->table->recNo(), 4);
+        QCOMPARE(w->name->text(), QString("Katze 0004"));
+        // an editable column writes the field
+        QVERIFY(m->setData(m->index(3, 0), QString("Geändert")));
+        QCOMPARE(w->table->state(), Table::State::Edit);
+        QCOMPARE(w->name->text(), QString("Geändert"));
+        QVERIFY(!(m->flags(m->index(3, 1)) & Qt::ItemIsEditable));
+    }
+
+    void gridShowsLookupAndNewRecords()
+    {
+        w->source->setFieldValue("Rasse", 2);
+        QVERIFY(w->source->save());
+        TableModel *m = w->grid->tableModel();
+        QCOMPARE(m->data(m->index(0, 2)).toString(), QString("Siam"));
+        QVERIFY(w->source->append());
+        QCOMPARE(m->rowCount(), 4);
+        QCOMPARE(m->currentRow(), 3);
+        QTest::keyClicks(w->name, "Neu");
+        QCOMPARE(m->data(m->index(3, 0)).toString(), QString("Neu"));
+        w->source->undo();
+        QCOMPARE(m->rowCount(), 3);
+    }
+
+    void screenshot()
+    {
+        w->source->setFieldValue("Bemerkung", QString("Sieger 2023"));
+        w->source->save();
+        w->nav->setFocus();
+        QCoreApplication::processEvents();
+        QVERIFY(w->grab().save("/tmp/tav_testwindow.png"));
+    }
+};
+
+QTEST_MAIN(TstBoundControls)
+#include "tst_boundcontrols.moc"
