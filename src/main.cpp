@@ -1,12 +1,6 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "app/ui/Startup.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("Tavrenno"));
-    w.resize(1024, 700);
-    w.show();
-    return app.exec();
+    return tav::app::ui::runProgram(argc, argv);
 }

@@ -246,6 +246,19 @@ void initDataDirectory(const QString &home, const QString &sourceDir)
             throw std::runtime_error(QStringLiteral("%1 kann nicht angelegt werden").arg(f).toStdString());
     }
     QDir(work).removeRecursively();
+    installHelpPages(home, sourceDir);
+}
+
+void installHelpPages(const QString &home, const QString &sourceDir)
+{
+    // the help pages go beside the data; pages already there are kept
+    const QDir from(QDir(sourceDir).filePath(QStringLiteral("help")));
+    const QString to = QDir(home).filePath(QStringLiteral("Help"));
+    QDir().mkpath(to);
+    for (const QString &f : from.entryList(QDir::Files)) {
+        if (!QFileInfo::exists(QDir(to).filePath(f)))
+            QFile::copy(from.filePath(f), QDir(to).filePath(f));
+    }
 }
 
 void seedTopCats(Database &db)

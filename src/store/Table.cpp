@@ -346,11 +346,10 @@ void Table::open()
                         .push(code::WrongLayout, missing.join(QLatin1String(", ")));
             }
         }
-        if (!m_filterText.isEmpty()) {
-            const FilterSql f = parseFilter(m_filterText, m_file->layout);
-            m_filterSql = f.where;
-            m_filterParams = f.params;
-        }
+        // a filter set while closed is read now; an empty one clears the last
+        const FilterSql f = parseFilter(m_filterText, m_file->layout);
+        m_filterSql = f.where;
+        m_filterParams = f.params;
         for (Extra &e : m_extras) {
             if (!e.lookup)
                 continue;

@@ -313,10 +313,21 @@ void Table::refresh()
     checkBrowseMode();
     invalidateCount();
     const qint64 current = hasRecord() ? m_rows[m_pos].rowid : 0;
-    if (current)
-        gotoBookmark({current});
-    else
+    if (!current) {
         first();
+        return;
+    }
+    if (bookmarkValid({current})) {
+        gotoBookmark({current});
+        return;
+    }
+    // the record was deleted elsewhere: the one after it takes its place
+    const QVariant key = m_rows[m_pos].key;
+    beginScroll();
+    m_inScroll = true;
+    positionAt(key, false);
+    m_inScroll = false;
+    scrolled();
 }
 
 Table::Bookmark Table::bookmark() const

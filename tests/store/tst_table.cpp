@@ -215,6 +215,29 @@ class TstTable : public QObject
         QTest::newRow("date") << "GebDatum = '24.12.2020'" << QStringList{"Bert"};
         QTest::newRow("empty") << "" << QStringList{"Anna", "Bert", "Bine", "O'Hara"};
     }
+
+    // a filter changed while the table is closed takes effect at the next open, also when emptied
+    void filterSetWhileClosed()
+    {
+        Table t(m_db.get(), "katzen.db");
+        t.open();
+        add(t, "Anna");
+        t.edit();
+        t.setValue("Status", 1);
+        t.post();
+        add(t, "Bert");
+        t.setFilter("Status = 1");
+        t.setFiltered(true);
+        QCOMPARE(t.recordCount(), 1);
+        t.close();
+        t.setFilter("");
+        t.open();
+        QCOMPARE(t.recordCount(), 2);
+        t.close();
+        t.setFilter("Status = 1");
+        t.open();
+        QCOMPARE(t.recordCount(), 1);
+    }
     void filters()
     {
         QFETCH(QString, filter);
@@ -386,6 +409,14 @@ class TstTable : public QObject
         QVERIFY(!t.bookmarkValid(gone));
         QVERIFY(t.bookmarkValid(bm));
         QVERIFY_THROWS_EXCEPTION(EngineError, t.gotoBookmark({99999}));
+        // a record deleted through another cursor: refresh moves on to the next one
+        Table other(m_db.get(), "katzen.db");
+        other.open();
+        QVERIFY(other.locate("Name", "K151"));
+        other.remove();
+        t.refresh();
+        QCOMPARE(t.value("Name").toString(), QString("K152"));
+        QCOMPARE(t.recordCount(), 298);
     }
 
     void eventsAndCalculatedFields()

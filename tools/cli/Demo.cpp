@@ -194,4 +194,41 @@ void writeDemo(const QString &home)
         w.addTitle(all[i].nr, 1 + (i / 9) % 3);
     w.addTrait(all[all.size() - 2].nr, 1);
     w.commit();
+
+    // a few traits of the breeder's own, with their list colours (red in the low byte)
+    const struct {
+        const char *name, *kuerzel;
+        int farbe;
+    } traits[] = {{"HCM-Schall o.B.", "HCM", 0xC8F0C8},
+                  {"PKD negativ", "PKD", 0xFFDCC8},
+                  {"Zuchtkater", "ZK", 0xA0FFFF}};
+    Table merkmale(&db, "MERKMALE.DB");
+    merkmale.open();
+    QVector<int> traitNrs;
+    for (const auto &t : traits) {
+        merkmale.append();
+        merkmale.setValue("Bezeichnung", QString::fromUtf8(t.name));
+        merkmale.setValue("Kuerzel", QString::fromUtf8(t.kuerzel));
+        merkmale.setValue("farbe", t.farbe);
+        merkmale.post();
+        traitNrs << merkmale.value("LaufendeNummer").toInt();
+    }
+    w.begin();
+    for (const Made &m : all) {
+        if (m.gen >= 4 && rng.bounded(3) == 0)
+            w.addTrait(m.nr, traitNrs[rng.bounded(2)]);
+        else if (m.male && m.gen >= 3 && rng.bounded(4) == 0)
+            w.addTrait(m.nr, traitNrs[2]);
+    }
+    w.commit();
+    // two top cats with their colours
+    Table top(&db, "TOPKATZE.DB");
+    top.open();
+    const int topColours[] = {0xD0D0FF, 0xFFC8FF};
+    for (int i = 0; i < 2 && !top.eof(); ++i, top.next()) {
+        top.edit();
+        top.setValue("Katze", all[3 + 10 * i].nr);
+        top.setValue("Farbe", topColours[i]);
+        top.post();
+    }
 }

@@ -10,10 +10,17 @@
 #include <QTextStream>
 #include <stdexcept>
 
+// Inzucht.cpp
+int importPedigree(const QString &home, const QString &pfad, QTextStream &out, QTextStream &err);
+int coi(const QString &home, const QStringList &args, QTextStream &out, QTextStream &err);
+
 namespace {
 int usage(QTextStream &err)
 {
-    err << "Aufruf: tavrenno-cli --home DIR init | demo | generate --cats N --generations G --seed S\n";
+    err << "Aufruf: tavrenno-cli --home DIR init | demo | generate --cats N --generations G --seed S\n"
+           "       | import-pedigree DATEI\n"
+           "       | coi (--cat N | --cat-name NAME | --sire N --dam M | --sire-name A --dam-name B)"
+           " [--generations G] [--details] [--json]\n";
     return 2;
 }
 } // namespace
@@ -62,6 +69,12 @@ int main(int argc, char *argv[])
                 tav::app::initDataDirectory(home);
             writeSynthetic(home, o, rest.contains("--verbose"));
             out << o.cats << " Katzen in " << o.generations << " Generationen geschrieben\n";
+        } else if (command == "import-pedigree") {
+            if (rest.size() != 1)
+                return usage(err);
+            return importPedigree(home, rest.first(), out, err);
+        } else if (command == "coi") {
+            return coi(home, rest, out, err);
         } else {
             return usage(err);
         }

@@ -230,6 +230,8 @@ QMdiSubWindow *TMirravel::addChild(QWidget *content)
 {
     QMdiSubWindow *sub = m_mdi->addSubWindow(content);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // a window that closes itself takes its frame along
+    connect(content, &QObject::destroyed, sub, [sub] { sub->close(); });
     content->show();
     return sub;
 }

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
+#include <QSplitter>
 #include <QWheelEvent>
 
 using namespace tav::store;
@@ -39,7 +40,7 @@ void TMirravel::buildCatList()
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->verticalHeader()->hide();
-    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->horizontalHeader()->setStretchLastSection(false);
     m_grid->installEventFilter(this);
     m_grid->viewport()->installEventFilter(this);
     m_panel->layout()->addWidget(m_grid);
@@ -92,7 +93,9 @@ void TMirravel::applyListSettings()
                                                         traitFirst))
                          : QColor();
     });
-    m_grid->setColumnWidth(0, 140);
+    m_grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (current > 0)
         positionListOn(current);
     updateCatCount();
@@ -100,8 +103,11 @@ void TMirravel::applyListSettings()
 
 void TMirravel::setListVisible(bool on)
 {
-    if (m_panel)
-        m_panel->setVisible(on);
+    if (!m_panel || m_panel->isVisible() == on)
+        return;
+    m_panel->setVisible(on);
+    if (on)
+        m_splitter->setSizes({193, std::max(200, m_splitter->width() - 193)});
 }
 
 void TMirravel::positionListOn(int cat)

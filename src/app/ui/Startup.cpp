@@ -1,0 +1,126 @@
+#include "Startup.h"
+
+#include "DataSource.h"
+#include "Dialogs.h"
+#include "Fenstergroesse.h"
+#include "Main.h"
+#include "Splascr.h"
+#include "Translator.h"
+#include "app/ProgramHome.h"
+#include "app/Sprache.h"
+#include "app/Systemi.h"
+#include "app/global.h"
+#include "dbengine.h"
+#include "maintenance/Indexerstellung.h"
+#include "store/Database.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace tav::app::ui {
+
+namespace {
+QList<std::function<void()>> &registrations()
+{
+    static QList<std::function<void()>> r;
+    return r;
+}
+} // namespace
+
+void addWindowRegistration(std::function<void()> registration)
+{
+    registrations().append(std::move(registration));
+}
+
+QString homeFromArguments(const QStringList &args)
+{
+    const int i = int(args.indexOf(QStringLiteral("--home")));
+    if (i >= 0 && i + 1 < args.size())
+        return QDir(args[i + 1]).absolutePath();
+    const QString env = qEnvironmentVariable("TAVRENNO_HOME");
+    if (!env.isEmpty())
+        return QDir(env).absolutePath();
+    return QCoreApplication::applicationDirPath();
+}
+
+int runProgram(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tavrenno"));
+    const QString home = homeFromArguments(app.arguments());
+    setProgramHome(home);
+
+    // one running program per user: a lock in the settings directory
+    QDir().mkpath(configDir());
+    QLockFile lock(QDir(configDir()).filePath(QStringLiteral("tavrenno.lock")));
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(100)) {
+        QMessageBox::information(nullptr, QString(), QStringLiteral("Mirravel wird bereits ausgeführt!"));
+        return 0;
+    }
+
+    TIntro intro(home);
+    intro.show();
+    intro.setGauge(5);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+
+    tav::store::Database db(QDir(home).filePath(QStringLiteral("Daten")));
+    tav::store::setDefaultDatabase(&db);
+    tav::maintenance::TDataModuleIndex dataModule(home, &db);
+    if (!dataModule.pruefeDatenverzeichnis()) {
+        QApplication::restoreOverrideCursor();
+        intro.hide();
+        showText(tav::maintenance::TDataModuleIndex::fehlendeTierdatenbankText(home), MsgIcon::Error, MsgButtons::Ok);
+        return 1;
+    }
+
+    intro.setGauge(10);
+    sprache().open(&db);
+    installWorkAreaProvider();
+    QRect area;
+    tsysteminfo::GetFormMaxRect(area);
+    if (ensureSettingsFile(settingsPath(), area) == SettingsFileStatus::Failed ||
+        !tsysteminfo::load(settingsPath(), area)) {
+        QApplication::restoreOverrideCursor();
+        intro.hide();
+        showMessage(25, MsgIcon::Error, MsgButtons::Ok, QString(), QLatin1Char(' ') + settingsPath());
+        return 1;
+    }
+    tsysteminfo *settings = tsysteminfo::instance();
+    sprache().setLanguageNumber(languageNumber(settings->Sprache));
+    DataSource::setDefaultSaveWithoutAsking(settings->speichern);
+    settings->addHook([](tsysteminfo &s, bool) { DataSource::setDefaultSaveWithoutAsking(s.speichern); });
+    connectTranslator(settings);
+
+    TMirravel main(&db);
+    if (!main.FormCreate()) {
+        QApplication::restoreOverrideCursor();
+        return 1;
+    }
+    intro.setGauge(15);
+    TDatenGlobal global(&db);
+    global.onFehler = [](const tav::store::EngineError &e, const QString &table) {
+        TDBError::HandleException(e, table);
+    };
+    global.Dateienoeffnen();
+    intro.setGauge(55);
+    for (const auto &r : registrations())
+        r();
+    main.updateCommandStates();
+    intro.setGauge(90);
+    settings->setzen();
+    intro.setGauge(100);
+    applyAufloesung(&main, settings->Aufloesung);
+    main.show();
+    intro.close();
+    QApplication::restoreOverrideCursor();
+    QObject::connect(&TDBError::instance(), &TDBError::restartRequested, &main, [&main] { main.close(); });
+    const int rc = QApplication::exec();
+    tav::store::setDefaultDatabase(nullptr);
+    return rc;
+}
+
+} // namespace tav::app::ui
