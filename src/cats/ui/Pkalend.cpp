@@ -1,0 +1,163 @@
+#include "Pkalend.h"
+
+#include "app/Sprache.h"
+#include "app/ui/Dialogs.h"
+#include "app/ui/Help.h"
+#include "app/ui/Translator.h"
+#include "cats/CatSearch.h"
+
+#include <QCalendarWidget>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tav::cats::ui {
+
+using namespace tav::app::ui;
+
+namespace {
+constexpr int HilfeKontext = 1;
+constexpr int TagDatumPraefix = 2346;
+
+QPushButton *schrittKnopf(const QString &text, int tag, QWidget *parent)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setProperty("tag", tag);
+    b->setAutoDefault(false);
+    b->setFixedWidth(32);
+    return b;
+}
+} // namespace
+
+TKalenderDlg::TKalenderDlg(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("KalenderDlg"));
+    setProperty("tag", 2340);
+    setWindowTitle(QStringLiteral("Kalender"));
+
+    Calendar1 = new QCalendarWidget(this);
+    Calendar1->setObjectName(QStringLiteral("Calendar1"));
+    Calendar1->setNavigationBarVisible(false);
+    Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    Calendar1->setSelectedDate(QDate::currentDate());
+    static const QLocale::Language sprachen[] = {QLocale::German, QLocale::English, QLocale::Dutch};
+    Calendar1->setLocale(QLocale(sprachen[std::clamp(tav::app::sprache().languageNumber(), 0, 2)]));
+    // after the locale, which brings its own first day
+    Calendar1->setFirstDayOfWeek(Qt::Monday);
+
+    LMonat = new QLabel(QStringLiteral("&Monat"), this);
+    LMonat->setProperty("tag", 2341);
+    LJahr = new QLabel(QStringLiteral("&Jahr"), this);
+    LJahr->setProperty("tag", 2342);
+    BMonatZurueck = schrittKnopf(QStringLiteral("<"), 2347, this);
+    BMonatVor = schrittKnopf(QStringLiteral(">"), 2348, this);
+    BJahrZurueck = schrittKnopf(QStringLiteral("<<"), 2349, this);
+    BJahrVor = schrittKnopf(QStringLiteral(">>"), 2350, this);
+    LMonat->setBuddy(BMonatVor);
+    LJahr->setBuddy(BJahrVor);
+    // the calendar's own navigation bar is replaced by the steps, so the page is named here
+    LMonatJahr = new QLabel(this);
+    LMonatJahr->setAlignment(Qt::AlignCenter);
+    LMonatJahr->setMinimumWidth(
+        LMonatJahr->fontMetrics().horizontalAdvance(QStringLiteral("September 0000")));
+    LDatum = new QLabel(this);
+    LDatum->setObjectName(QStringLiteral("LDatum"));
+
+    BOK = new QPushButton(QStringLiteral("&OK"), this);
+    BOK->setProperty("tag", 2343);
+    BOK->setDefault(true);
+    BHilfe = new QPushButton(QStringLiteral("&Hilfe"), this);
+    BHilfe->setProperty("tag", 2344);
+    BHilfe->setAutoDefault(false);
+    BAbbruch = new QPushButton(QStringLiteral("&Abbruch"), this);
+    BAbbruch->setProperty("tag", 2345);
+    BAbbruch->setAutoDefault(false);
+
+    auto *schritte = new QHBoxLayout;
+    schritte->addWidget(BMonatZurueck);
+    schritte->addWidget(LMonat);
+    schritte->addWidget(BMonatVor);
+    schritte->addStretch();
+    schritte->addWidget(LMonatJahr);
+    schritte->addStretch();
+    schritte->addWidget(BJahrZurueck);
+    schritte->addWidget(LJahr);
+    schritte->addWidget(BJahrVor);
+    auto *knoepfe = new QHBoxLayout;
+    knoepfe->addStretch();
+    knoepfe->addWidget(BOK);
+    knoepfe->addWidget(BHilfe);
+    knoepfe->addWidget(BAbbruch);
+    auto *v = new QVBoxLayout(this);
+    v->addLayout(schritte);
+    v->addWidget(Calendar1);
+    v->addWidget(LDatum);
+    v->addLayout(knoepfe);
+
+    connect(Calendar1, &QCalendarWidget::selectionChanged, this, &TKalenderDlg::datumAnzeigen);
+    // a click on a day of the neighbouring month turns the page; keep it on the chosen date
+    connect(Calendar1, &QCalendarWidget::clicked, this, [this](const QDate &d) { setDate(d); });
+    connect(Calendar1, &QCalendarWidget::activated, this, &QDialog::accept);
+    connect(Calendar1, &QCalendarWidget::currentPageChanged, this, &TKalenderDlg::datumAnzeigen);
+    connect(BMonatZurueck, &QPushButton::clicked, this, [this] { monatSchritt(-1); });
+    connect(BMonatVor, &QPushButton::clicked, this, [this] { monatSchritt(1); });
+    connect(BJahrZurueck, &QPushButton::clicked, this, [this] { monatSchritt(-12); });
+    connect(BJahrVor, &QPushButton::clicked, this, [this] { monatSchritt(12); });
+    connect(BOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(BAbbruch, &QPushButton::clicked, this, &QDialog::reject);
+    connect(BHilfe, &QPushButton::clicked, this, [] {
+        if (!showHelp(HilfeKontext))
+            showMessage(179, MsgIcon::Error, MsgButtons::Ok, QString(),
+                        QStringLiteral("\r") + helpPagePath(HilfeKontext));
+    });
+
+    translateOnCreate(this);
+    setDate(Calendar1->selectedDate());
+}
+
+QDate TKalenderDlg::date() const
+{
+    return Calendar1->selectedDate();
+}
+
+void TKalenderDlg::setDate(const QDate &d)
+{
+    const QDate ziel = d.isValid() ? d : QDate::currentDate();
+    Calendar1->setSelectedDate(ziel);
+    Calendar1->setCurrentPage(ziel.year(), ziel.month());
+    datumAnzeigen();
+}
+
+void TKalenderDlg::showEvent(QShowEvent *e)
+{
+    datumAnzeigen();
+    QDialog::showEvent(e);
+}
+
+void TKalenderDlg::datumAnzeigen()
+{
+    QString praefix = tav::app::captionText(TagDatumPraefix);
+    if (praefix.isEmpty())
+        praefix = QStringLiteral("Datum  :  ");
+    LDatum->setText(praefix + datumText(date()));
+    LMonatJahr->setText(Calendar1->locale().standaloneMonthName(Calendar1->monthShown()) + QLatin1Char(' ') +
+                        QString::number(Calendar1->yearShown()));
+}
+
+void TKalenderDlg::monatSchritt(int monate)
+{
+    // addMonths keeps the day where it can and takes the month's last day otherwise (31 Jan -> 28 Feb)
+    setDate(date().addMonths(monate));
+}
+
+std::optional<QDate> runCalendar(QWidget *parent, const QDate &start)
+{
+    TKalenderDlg dlg(parent);
+    dlg.setDate(start);
+    if (execDialog(dlg) != QDialog::Accepted)
+        return std::nullopt;
+    return dlg.date();
+}
+
+} // namespace tav::cats::ui
