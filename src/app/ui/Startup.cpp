@@ -10,6 +10,8 @@
 #include "app/Sprache.h"
 #include "app/Systemi.h"
 #include "app/global.h"
+#include "cats/ui/Pcatstam.h"
+#include "cats/ui/Psuchdlg.h"
 #include "dbengine.h"
 #include "maintenance/Indexerstellung.h"
 #include "store/Database.h"
@@ -107,8 +109,15 @@ int runProgram(int argc, char *argv[])
     };
     global.Dateienoeffnen();
     intro.setGauge(55);
+    // the cat record window and the search live for the whole run
+    TMirravel::CatRecordHooks hooks = TMirravel::catRecordHooks();
+    hooks.katzeSuchen = [&main] { return tav::cats::ui::runCatSearch(&main, 0); };
+    TMirravel::setCatRecordHooks(hooks);
+    tav::cats::ui::registerCatStamm();
     for (const auto &r : registrations())
         r();
+    if (const auto open = TMirravel::windowFactory(QStringLiteral("catstamm")))
+        open(main);
     main.updateCommandStates();
     intro.setGauge(90);
     settings->setzen();

@@ -1,0 +1,119 @@
+#include "Stammdaten.h"
+
+namespace tav::cats {
+
+QStringList adressBlock(const Adresse &a, const QString &anzeige)
+{
+    QStringList lines;
+    if (!anzeige.isEmpty())
+        lines << anzeige;
+    else
+        lines << (a.vorname.isEmpty() ? a.name : a.name + QStringLiteral(", ") + a.vorname);
+    if (!a.strasse.isEmpty())
+        lines << a.strasse;
+    QString ort = a.plz.isEmpty() ? a.ort : a.plz + QLatin1Char(' ') + a.ort;
+    const QString land = a.land.trimmed();
+    if (!land.isEmpty() && land.size() <= 3)
+        ort = land + QLatin1Char('-') + ort;
+    if (!ort.trimmed().isEmpty())
+        lines << ort;
+    if (!a.telefon.isEmpty())
+        lines << a.telefon;
+    if (land.size() > 3)
+        lines << land;
+    return lines;
+}
+
+QDate alterEnde(const QDate &tod, int status, const QDate &heute)
+{
+    if (!tod.isValid() && status != 4)
+        return heute;
+    return tod;
+}
+
+AlterAnzeige alterAnzeige(const QDate &geb, const QDate &tod, int status, int jahre, const QString &alterText)
+{
+    AlterAnzeige out;
+    if (!geb.isValid())
+        return out;
+    out.mitGeburt = true;
+    if (!tod.isValid() && status != 4 && jahre <= 25) {
+        out.alterAkt = alterText;
+        return out;
+    }
+    out.tot = true;
+    if (tod.isValid())
+        out.alter = alterText;
+    return out;
+}
+
+QString bemerkungVorschau(const QString &bemerkung)
+{
+    QString rest = bemerkung;
+    QString out;
+    for (int i = 0; i < 6; ++i) {
+        const int blank = rest.indexOf(QLatin1Char(' '));
+        if (blank < 0)
+            break;
+        out += rest.left(blank + 1);
+        rest = rest.mid(blank + 1);
+    }
+    if (!rest.contains(QLatin1Char(' ')))
+        out += rest.left(20);
+    if (out.size() < bemerkung.size())
+        out += QStringLiteral(" ...");
+    return out;
+}
+
+QRect bildEinpassen(const QSize &bild, const QSize &panel, int rand, bool anpassen)
+{
+    if (bild.isEmpty())
+        return QRect();
+    int w = bild.width();
+    int h = bild.height();
+    const int innenB = panel.width() - 2 * rand;
+    const int innenH = panel.height() - 2 * rand;
+    if (anpassen && innenB > 0 && innenH > 0) {
+        double f = double(innenB) / bild.width();
+        if (bild.height() * f > innenH)
+            f = double(innenH) / bild.height();
+        w = qMax(1, int(bild.width() * f));
+        h = qMax(1, int(bild.height() * f));
+    }
+    const int left = innenB / 2 + rand - w / 2;
+    const int top = innenH / 2 + rand - h / 2;
+    return QRect(left, top, w, h);
+}
+
+int druckBildNachLoeschen(int feld2, int geloescht)
+{
+    if (feld2 == geloescht)
+        return 0;
+    if (feld2 > geloescht)
+        return feld2 - 1;
+    return feld2;
+}
+
+bool druckBildGueltig(int feld2, int anzahl)
+{
+    return feld2 >= 1 && feld2 <= anzahl;
+}
+
+QString bildZaehler(int akt, int anzahl, int sprache)
+{
+    if (sprache == 1)
+        return QStringLiteral("Picture %1 of %2").arg(akt).arg(anzahl);
+    return QStringLiteral("Bild %1 von %2").arg(akt).arg(anzahl);
+}
+
+QString katzeUeberschrift(const QString &name, const QString &gebText, const QString &farbe)
+{
+    QString out = name;
+    if (!gebText.trimmed().isEmpty())
+        out += QStringLiteral(", ") + gebText;
+    if (!farbe.trimmed().isEmpty())
+        out += QStringLiteral(", ") + farbe;
+    return out;
+}
+
+} // namespace tav::cats

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QDate>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+namespace tav::cats {
+
+// --- address blocks of the breeder and the owner ------------------------------
+
+struct Adresse {
+    QString name, vorname, strasse, plz, ort, land, telefon;
+};
+
+// At most five lines: "Name, Vorname" (or `anzeige` when given), street, place with a country
+// code of 1 to 3 characters in front ("D-12345 Ort"), telephone, a longer country name last.
+QStringList adressBlock(const Adresse &a, const QString &anzeige = QString());
+
+// --- age shown beside the birth date -------------------------------------------
+
+struct AlterAnzeige {
+    bool mitGeburt = false; // a birth date is set: the wide age panel
+    bool tot = false;       // the cross and "erreichtes Alter" are shown, the death date beside the birth
+    QString alterAkt;       // current age of a living cat
+    QString alter;          // age reached, for a cat with a death date
+};
+// `status` 4 counts as dead; a cat older than 25 years without a death date is shown as dead, with
+// an empty age. `alterText` is the age text for birth to end date (today or the death date).
+AlterAnzeige alterAnzeige(const QDate &geb, const QDate &tod, int status, int jahre,
+                          const QString &alterText);
+// the end date of the age: the death date once set or when the status says dead, else today
+QDate alterEnde(const QDate &tod, int status, const QDate &heute);
+
+// --- remark preview ------------------------------------------------------------
+
+// Up to six blank-separated pieces of the remark, then the rest cut to 20 characters; " ..." when
+// the preview is shorter than the remark.
+QString bemerkungVorschau(const QString &bemerkung);
+
+// --- pictures --------------------------------------------------------------------
+
+// Where a picture of `bild` pixels goes in a panel: scaled to the panel less its margins when
+// `anpassen` (never distorted), centred either way.
+QRect bildEinpassen(const QSize &bild, const QSize &panel, int rand, bool anpassen);
+
+// The picture chosen for print (Feld2) after picture `geloescht` (1-based) was deleted.
+int druckBildNachLoeschen(int feld2, int geloescht);
+// Whether a typed print picture number names one of `anzahl` pictures.
+bool druckBildGueltig(int feld2, int anzahl);
+
+// "Bild n von m" ("Picture n of m" with the English interface; Dutch keeps the German words).
+QString bildZaehler(int akt, int anzahl, int sprache);
+
+// --- window caption ---------------------------------------------------------------
+
+// The name, then ", " and the birth date text and ", " and the colour when they are not empty.
+QString katzeUeberschrift(const QString &name, const QString &gebText, const QString &farbe);
+
+} // namespace tav::cats

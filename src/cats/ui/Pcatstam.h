@@ -1,0 +1,253 @@
+#pragma once
+
+#include "app/ui/ChildWindow.h"
+#include "store/Table.h"
+
+#include <QPointer>
+#include <QVector>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QTabBar;
+class QTabWidget;
+class QToolButton;
+
+namespace tav::app::ui {
+class DataSource;
+class DBComboBox;
+class DBDateEdit;
+class DBEdit;
+class DBGrid;
+class DBLookupComboBox;
+class DBMemo;
+class DBRadioGroup;
+class TDBNavigatorSpec;
+class TMirravel;
+} // namespace tav::app::ui
+
+namespace tav::cats::ui {
+
+class PostCheck;
+
+// The cat record window: a notebook over the current record of CATSTAMM.DB; every other table of
+// the window follows that record through a master link on its number.
+class TCatStamm : public tav::app::ui::ChildWindow
+{
+    Q_OBJECT
+  public:
+    // who asks for a refresh: only the settings and the pedigree leave the recent-cats list alone
+    enum class Anlass { Navigation, Hauptfenster, Einstellungen, Stammbaum };
+    enum Seite {
+        SeiteStammdaten,
+        SeiteStammbaum,
+        SeiteBild,
+        SeiteZusatzinfo,
+        SeiteWurfdaten,
+        SeiteMedDaten,
+        SeiteZuchtbuch,
+        SeiteAusstellung,
+        SeiteDokumente,
+        SeiteZuchtwert
+    };
+
+    explicit TCatStamm(tav::store::Database *db, QWidget *parent = nullptr);
+    ~TCatStamm() override;
+    static TCatStamm *instance();
+
+    // operations the rest of the program calls
+    void TitelKatzeNeu(Anlass anlass = Anlass::Navigation);
+    void TabbedNotebook1Click();
+    void FensterTierAendern();
+    void FensterAnpassen();
+    void DBFarbeAfterOpen();
+    void DBAugenfarbeAfterOpen();
+    void TitelLaden();
+
+    // main window commands
+    void KatzeNeu();
+    void KatzeKopieren();
+    bool Speichern(); // "Speichern": the cat, then pending title rows
+    void Rueckgaengig();
+    bool KatzeLoeschen();
+    bool zeigeKatze(int nr);
+    int aktuelleKatze() const;
+
+    // what print-outs read
+    QString BildFuerDruck;
+    QString adresseBesitzerText() const;
+
+    // window state
+    bool TitelEingabe = false;
+    bool HundGespeichert = false;
+    int zaehlerTitel = 0;
+    bool RasseFarbeLaden = false;
+    int tagTmpNeueKatze = 0;
+    bool NeuerIndex = false;
+    bool WurfzahlSpeichern = false;
+    bool Geneingabe = false;
+    bool neuesTier = false;
+    QString sucheFarbe;
+    int ZaehlerBilder = 0;
+    int aktBild = 0;
+    bool IsLargeFont = false;
+
+    // for the owner of the window and tests
+    tav::store::Table *DBCatStamm() const { return m_katze; }
+    tav::app::ui::DataSource *DataSourceCatStamm() const { return m_src; }
+    QTabWidget *notebook() const { return m_notebook; }
+    QWidget *page(Seite s) const { return m_pages.value(int(s)); }
+    void showPage(Seite s);
+    tav::app::ui::TDBNavigatorSpec *navigator() const { return m_nav; }
+    QStringList titelKuerzelAngehakt() const;
+    // the tables that could not be opened at creation, by file name
+    QStringList nichtGeoeffnet() const { return m_fehlend; }
+
+  protected:
+    void closeEvent(QCloseEvent *e) override;
+    void activated() override;
+    bool eventFilter(QObject *watched, QEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+
+  private:
+    friend class PostCheck;
+    struct Detail {
+        tav::store::Table *table = nullptr;
+        tav::app::ui::DataSource *source = nullptr;
+    };
+
+    // creation (Pcatstam.cpp)
+    void tabellenOeffnen();
+    bool oeffnen(tav::store::Table *t);
+    tav::store::Table *neueTabelle(const QString &file, const QString &index, bool readOnly = false);
+    Detail neuesDetail(const QString &file, const QString &index, const QString &masterFields);
+    void reparieren();
+    void editionLayout();
+    void seitenBauen();
+
+    // life cycle (Pcatstam.cpp)
+    bool pruefenVorPost(); // messages 217, 148 and 169; false keeps the record from posting
+    void nachPost();
+    void nachScroll();
+    void vorScroll();
+    bool posten();
+    void hauptlisteAktualisieren(int nr);
+
+    // page 0 (PcatstamStammdaten.cpp)
+    QWidget *seiteStammdatenBauen();
+    void DBNameNeu();
+    bool duplikatPruefen(const QString &name);
+    void zwingerAbleiten();
+    void DBzwingerExit();
+    void SetRFCodeAnz();
+    void rfCodeEingabe(const QString &text);
+    void TitelEintragen();
+    bool Titelspeichern();
+    void titelBoxGeklickt();
+    void adressenAnzeigen();
+    void alterAnzeigen();
+    void bemerkungVorschau();
+    void elternAnzeigen();
+    void merkmaleAnzeigen();
+    void zuchtbuchnummerPruefen();
+    void elternSuchen(bool vater);
+    void gencodeWaehlen();
+
+    // pictures and the other pages (PcatstamSeiten.cpp)
+    QWidget *seiteBildBauen();
+    QWidget *seiteZusatzinfoBauen();
+    QWidget *seiteAusstellungBauen();
+    QWidget *seiteDokumenteBauen();
+    QWidget *seiteZuchtwertBauen();
+    QWidget *leereSeite(int helpContext);
+    void bilderLaden();
+    void bildWaehlen(int n);
+    void BildanGroesseAnpassen(QLabel *ziel, const QString &pfad, QWidget *panel, int rand, bool anpassen);
+    void bildHinzufuegen();
+    void bildLoeschen();
+    void druckBildSetzen(int n);
+    void druckBildFeldVerlassen();
+    void dokumentLaden();
+    void dokumentAnsehen();
+    void merkmalHinzufuegen();
+    QPushButton *hilfeKnopf(int context, QWidget *parent);
+
+    tav::store::Database *m_db;
+    // data sets
+    tav::store::Table *m_katze = nullptr;     // DBCatStamm
+    tav::store::Table *m_stammbaum = nullptr; // DBStammbaum, second cursor
+    tav::store::Table *m_rasse = nullptr, *m_status = nullptr, *m_adr = nullptr, *m_farbe = nullptr,
+                      *m_augen = nullptr, *m_fellart = nullptr, *m_merkmale = nullptr, *m_farbeGen = nullptr;
+    tav::app::ui::DataSource *m_src = nullptr;
+    PostCheck *m_check = nullptr;
+    Detail m_bilder, m_dokumente, m_verkauft, m_katzeMerkmal, m_eigeneInfo, m_ausstellung, m_tica, m_cfa,
+        m_bewertung, m_zuchtwert;
+    QStringList m_fehlend;
+    QVector<tav::store::Table *> m_alle;
+
+    // controls
+    QTabWidget *m_notebook = nullptr;
+    QVector<QWidget *> m_pages;
+    tav::app::ui::TDBNavigatorSpec *m_nav = nullptr;
+    QPushButton *m_speichern = nullptr, *m_rueckgaengig = nullptr;
+    tav::app::ui::DBEdit *m_name = nullptr, *m_zwinger = nullptr, *m_zbnr1 = nullptr, *m_taeto = nullptr;
+    QLabel *m_labelZbnr1 = nullptr, *m_labelTaeto = nullptr;
+    tav::app::ui::DBDateEdit *m_geb = nullptr;
+    tav::app::ui::DBLookupComboBox *m_rasseCombo = nullptr, *m_statusCombo = nullptr,
+                                   *m_fellartCombo = nullptr, *m_genoTyp = nullptr;
+    tav::app::ui::DBComboBox *m_farbeCombo = nullptr, *m_augenCombo = nullptr;
+    tav::app::ui::DBRadioGroup *m_geschlecht = nullptr;
+    QLineEdit *m_rfCode = nullptr, *m_vater = nullptr, *m_mutter = nullptr, *m_alterAkt = nullptr;
+    QLabel *m_labelRfCode = nullptr, *m_kreuz = nullptr, *m_erreicht = nullptr;
+    QWidget *m_alterPanel = nullptr;
+    QGroupBox *m_genetik = nullptr, *m_titelGruppe = nullptr;
+    QTabWidget *m_registerTitel = nullptr;
+    QWidget *m_titelFlaeche = nullptr;
+    QVector<QCheckBox *> m_titelBoxen;
+    QVector<int> m_titelNummern;
+    QLineEdit *m_ik = nullptr, *m_avk = nullptr;
+    QPlainTextEdit *m_rasseProzent = nullptr, *m_merkmaleMemo = nullptr, *m_zuechterMemo = nullptr,
+                   *m_besitzerMemo = nullptr, *m_infoVorschau = nullptr;
+    QLabel *m_bildSeite0 = nullptr;
+    QFrame *m_bildPanel0 = nullptr;
+    QLabel *m_keinBild = nullptr;
+    QPushButton *m_vaterSuchen = nullptr, *m_mutterSuchen = nullptr;
+    QWidget *m_zuchtsperre = nullptr;
+
+    // pictures
+    QScrollArea *m_streifenScroll = nullptr;
+    QWidget *m_streifen = nullptr;
+    QVector<QFrame *> m_rahmen;
+    QVector<QFrame *> m_balken;
+    QVector<QString> m_bildPfade;
+    QFrame *m_grossPanel = nullptr;
+    QLabel *m_grossBild = nullptr;
+    QLabel *m_zaehler = nullptr;
+    tav::app::ui::DBEdit *m_druckVon = nullptr;
+    tav::app::ui::DBMemo *m_bildMemo1 = nullptr, *m_bildMemo2 = nullptr;
+
+    // other pages
+    QTabBar *m_ausstellungTabs = nullptr;
+    QVector<tav::app::ui::DBGrid *> m_ausstellungGrids;
+    tav::app::ui::DBGrid *m_merkmalGrid = nullptr, *m_dokumentGrid = nullptr;
+    QLabel *m_zuchtwertSumme = nullptr;
+
+    void setTitel(const QString &text);
+    Anlass m_anlass = Anlass::Navigation;
+    bool m_inRefresh = false;
+    bool m_alterBreit = false;
+    int m_vorherigeKatze = 0;
+};
+
+// Registers the window with the main window and fills the cat record entry points (new cat,
+// duplicate, save, show a cat, refresh). Called once by the program entry.
+void registerCatStamm();
+
+} // namespace tav::cats::ui
