@@ -88,6 +88,17 @@ class Table : public QObject
     int moveBy(int distance);
     void refresh();
     Bookmark bookmark() const;
+    // The cursor's place with its known position, to come back to without counting again
+    // (a grid that reads rows around the visible ones puts the cursor back with it).
+    struct Position {
+        qint64 rowid = 0;
+        QVariant key;
+        int recNo = 0;
+        bool bof = true, eof = true;
+    };
+    Position position() const;
+    // Quiet: no hooks, no signals. A record that is gone leaves the cursor on the next one.
+    void restorePosition(const Position &p);
     bool bookmarkValid(const Bookmark &b);
     void gotoBookmark(const Bookmark &b);
     bool findKey(const QVariantList &key);

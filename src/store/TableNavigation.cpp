@@ -283,7 +283,8 @@ bool Table::moveTo(int target)
     requireOpen();
     if (target < 1)
         return false;
-    const int current = recNo();
+    // within the fetched window when the position is known; counting it first costs a scan
+    const int current = hasRecord() && m_recNo > 0 ? m_recNo : 0;
     if (current > 0 && target - current + m_pos >= 0 && target - current + m_pos < m_rows.size()) {
         beginScroll();
         m_pos += target - current;
@@ -293,12 +294,40 @@ bool Table::moveTo(int target)
         return true;
     }
     beginScroll();
-    // start the window a little before the target so that scrolling back stays cheap
+    // start the window a little before the target so that scrolling back stays cheap; the
+    // start is found in the index alone, which skips records far faster than reading them,
+    // and from the current record when that is nearer than the first
     const int lead = std::min(target - 1, WindowSize / 4);
-    QVector<Row> rows = fetch(Dir::Forward, nullptr, false, WindowSize, target - 1 - lead);
-    if (rows.size() <= lead) {
+    const int startNo = target - lead;
+    QVariantList params;
+    QString where = conditions(params);
+    int offset = startNo - 1;
+    Dir dir = Dir::Forward;
+    if (current > 0 && std::abs(startNo - current) < startNo - 1) {
+        const bool up = startNo > current;
+        dir = up ? Dir::Forward : Dir::Backward;
+        const bool ascending = up != m_index.descending;
+        where = (where.isEmpty() ? QString() : where + QLatin1String(" AND ")) + m_keyExpr +
+                (ascending ? QLatin1String(" > ?") : QLatin1String(" < ?"));
+        params << m_rows[m_pos].key;
+        offset = std::abs(startNo - current) - 1;
+    }
+    Statement &st = statement(QStringLiteral("SELECT %1 FROM data%2%3 LIMIT 1 OFFSET ?")
+                                  .arg(m_keyExpr, where.isEmpty() ? QString() : QLatin1String(" WHERE ") + where,
+                                       orderBy(dir)));
+    int i = 1;
+    for (const QVariant &p : params)
+        st.bind(i++, p);
+    st.bind(i, offset);
+    if (!st.step()) {
+        st.reset();
         return false;
     }
+    const QVariant startKey = m_rowidOrder ? QVariant(st.columnInt64(0)) : QVariant(st.columnBlob(0));
+    st.reset();
+    QVector<Row> rows = fetch(Dir::Forward, &startKey, true, WindowSize);
+    if (rows.size() <= lead)
+        return false;
     const bool end = rows.size() < WindowSize;
     setWindow(std::move(rows), lead, target - 1 - lead == 0, end);
     m_bof = m_eof = false;
@@ -328,6 +357,41 @@ void Table::refresh()
     positionAt(key, false);
     m_inScroll = false;
     scrolled();
+}
+
+Table::Position Table::position() const
+{
+    Position p;
+    if (hasRecord()) {
+        p.rowid = m_rows[m_pos].rowid;
+        p.key = m_rows[m_pos].key;
+        p.recNo = m_recNo > 0 ? m_recNo : 0;
+    }
+    p.bof = m_bof;
+    p.eof = m_eof;
+    return p;
+}
+
+void Table::restorePosition(const Position &p)
+{
+    requireOpen();
+    const bool wasInScroll = m_inScroll;
+    m_inScroll = true;
+    if (!p.rowid) {
+        first();
+    } else {
+        QVector<Row> rows = fetch(Dir::Forward, &p.key, true, 1);
+        if (!rows.isEmpty() && rows.first().rowid == p.rowid) {
+            setWindow(std::move(rows), 0, false, false);
+            m_recNo = p.recNo;
+            m_bof = p.bof;
+            m_eof = p.eof;
+            computeExtra(m_rows[m_pos]);
+        } else {
+            positionAt(p.key, true);
+        }
+    }
+    m_inScroll = wasInScroll;
 }
 
 Table::Bookmark Table::bookmark() const

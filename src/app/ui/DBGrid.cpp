@@ -221,9 +221,7 @@ void TableModel::fetchAround(int row) const
         m_cache.clear();
     const int start = std::max(0, row - BlockBefore);
     const int end = std::min(count, start + BlockSize);
-    const bool hadRecord = t->hasRecord();
-    const int cur = hadRecord ? t->recNo() : 0;
-    const bool wasBof = t->bof(), wasEof = t->eof();
+    const Table::Position before = t->position();
     // reading rows must not look like scrolling to the window: no hooks, no signals
     const auto hook = t->beforeScroll;
     t->beforeScroll = nullptr;
@@ -241,12 +239,7 @@ void TableModel::fetchAround(int row) const
                     }
                 }
             }
-            if (!hadRecord || (wasBof && cur <= 1))
-                t->first();
-            else if (wasEof && cur >= count)
-                t->last();
-            else
-                t->moveTo(cur);
+            t->restorePosition(before);
         } catch (const std::exception &) {
         }
     }

@@ -94,7 +94,9 @@ void TMirravel::applyListSettings()
                          : QColor();
     });
     m_grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    // sizing by contents would read a thousand rows; the status is one digit
+    m_grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
+    m_grid->setColumnWidth(1, m_grid->fontMetrics().horizontalAdvance(QStringLiteral("Status")) + 16);
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (current > 0)
         positionListOn(current);
@@ -135,6 +137,12 @@ int TMirravel::currentListCat() const
 
 void TMirravel::updateCatCount()
 {
+    const tsysteminfo *s = tsysteminfo::instance();
+    if (m_list->isOpen() && (!s || s->Status == QLatin1String("alle"))) {
+        // the unfiltered list counts every cat already
+        m_count->setText(QString::number(m_list->recordCount()));
+        return;
+    }
     try {
         Table all(m_db, QStringLiteral("CATSTAMM.DB"));
         all.setReadOnly(true);
