@@ -1,0 +1,93 @@
+#include "InzuchtFortschritt.h"
+
+#include "app/Sprache.h"
+#include "app/ui/Main.h"
+#include "app/ui/Translator.h"
+#include "breeding/InzuchtBerechnung.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tav::breeding::ui {
+
+TFormInzuchtFortschritt::TFormInzuchtFortschritt(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FormInzuchtFortschritt"));
+    setWindowTitle(QStringLiteral("Bitte warten!"));
+    setProperty("tag", 948);
+    setModal(true);
+    auto *layout = new QVBoxLayout(this);
+    auto *title = new QLabel(QStringLiteral("Inzuchtgradberechnung läuft!"), this);
+    title->setProperty("tag", 949);
+    LabelFortschritt = new QLabel(QStringLiteral("- Erstelle Stammbaum"), this);
+    LabelFortschritt->setObjectName(QStringLiteral("LabelFortschritt"));
+    LabelFortschritt->setProperty("tag", 950);
+    Gauge = new QProgressBar(this);
+    Gauge->setStyleSheet(QStringLiteral("QProgressBar::chunk { background: navy; }"));
+    Gauge->setTextVisible(false);
+    BitBtnAbbruch = new QPushButton(QStringLiteral("Abbruch"), this);
+    BitBtnAbbruch->setObjectName(QStringLiteral("BitBtnAbbruch"));
+    BitBtnAbbruch->setProperty("tag", 571);
+    layout->addWidget(title);
+    layout->addWidget(LabelFortschritt);
+    layout->addWidget(Gauge);
+    layout->addWidget(BitBtnAbbruch, 0, Qt::AlignHCenter);
+    connect(BitBtnAbbruch, &QPushButton::clicked, this, [this] { abbruch = true; });
+    tav::app::ui::translateOnCreate(this);
+    resize(320, 140);
+    m_clock.start();
+}
+
+Fortschritt TFormInzuchtFortschritt::callback()
+{
+    return [this](quint64 position, quint64 maximum) {
+        // the gauge shows thousandths; painting more often than every 30 ms only costs time
+        if (m_clock.elapsed() - m_lastPaint >= 30 || position >= maximum) {
+            m_lastPaint = m_clock.elapsed();
+            Gauge->setMaximum(1000);
+            Gauge->setValue(maximum ? int(position * 1000 / maximum) : 0);
+            QApplication::processEvents();
+        }
+        return !abbruch;
+    };
+}
+
+bool berechneMitFortschritt(InzuchtBerechnung &engine, qint32 tier, qint32 vater, qint32 mutter,
+                            int generationen, bool inzucht, QWidget *parent)
+{
+    auto *main = tav::app::ui::TMirravel::instance();
+    if (main && main->InzuchtBerechne)
+        return false; // one calculation at a time
+    struct Running {
+        tav::app::ui::TMirravel *main;
+        explicit Running(tav::app::ui::TMirravel *m) : main(m)
+        {
+            if (main)
+                main->InzuchtBerechne = true;
+        }
+        ~Running()
+        {
+            if (main)
+                main->InzuchtBerechne = false;
+        }
+    } running(main);
+    if (!inzucht) {
+        engine.fortschritt = {};
+        return engine.Berechne(tier, vater, mutter, generationen, false);
+    }
+    TFormInzuchtFortschritt dialog(parent);
+    dialog.LabelFortschritt->setText(tav::app::messageText(134));
+    dialog.show();
+    QApplication::processEvents();
+    engine.fortschritt = dialog.callback();
+    const bool ok = engine.Berechne(tier, vater, mutter, generationen, true);
+    engine.fortschritt = {};
+    dialog.hide();
+    return ok && !dialog.abbruch;
+}
+
+} // namespace tav::breeding::ui
