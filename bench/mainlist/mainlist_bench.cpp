@@ -87,6 +87,9 @@ int main(int argc, char *argv[])
             t.setIndexName("Nameidx");
             t.open();
             sink += t.recordCount(); // a list with a scroll bar needs the number of its records
+            // the list opens on the cat shown before, in its page
+            if (t.locate("LaufendeNummer", main.currentListCat()))
+                t.moveTo(std::max(1, t.recNo() - Page / 2));
             sink += readPage(t, colours, Page);
         }));
 
