@@ -10,6 +10,7 @@
 #include "app/ui/Translator.h"
 #include "cats/Titel.h"
 #include "cats/ui/Pcatstam.h"
+#include "cats/ui/Psuchdlg.h"
 #include "store/Database.h"
 #include "store/Query.h"
 #include "store/Table.h"
@@ -27,6 +28,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -102,6 +104,97 @@ class TstCatStamm : public QObject
         leaveName();
     }
     void save() { m_main->action("FileSaveAsItem")->trigger(); }
+
+    struct Eintrag {
+        int nr;
+        QString name, geschlecht;
+    };
+    QVector<Eintrag> register_()
+    {
+        QVector<Eintrag> out;
+        Query q(m_db.get(), "SELECT LaufendeNummer, Name, Geschlecht FROM catstamm");
+        q.open();
+        for (; !q.eof(); q.next())
+            out.append({q.value(0).toInt(), q.value(1).toString(), q.value(2).toString()});
+        return out;
+    }
+    static bool kater(const QString &g) { return g == "1" || g == "3"; }
+    static bool kaetzin(const QString &g) { return g == "2" || g == "4"; }
+    // a first letter of at least two cats of the wanted sex and of one of the other sex, so that
+    // a search by it alone would offer both
+    QString gemischterAnfang(bool vater)
+    {
+        QHash<QString, QPair<int, int>> zahl; // letter -> (toms, queens)
+        for (const Eintrag &e : register_()) {
+            const QString p = e.name.left(1).toUpper();
+            if (kater(e.geschlecht))
+                ++zahl[p].first;
+            else if (kaetzin(e.geschlecht))
+                ++zahl[p].second;
+        }
+        QStringList passend;
+        for (auto it = zahl.cbegin(); it != zahl.cend(); ++it) {
+            const int gewollt = vater ? it.value().first : it.value().second;
+            const int andere = vater ? it.value().second : it.value().first;
+            if (gewollt >= 2 && andere >= 1)
+                passend << it.key();
+        }
+        passend.sort();
+        return passend.value(0);
+    }
+    QSet<int> registerMit(const QString &prefix, bool vater)
+    {
+        QSet<int> out;
+        for (const Eintrag &e : register_()) {
+            if (e.name.startsWith(prefix, Qt::CaseInsensitive) &&
+                (vater ? kater(e.geschlecht) : kaetzin(e.geschlecht)))
+                out.insert(e.nr);
+        }
+        return out;
+    }
+    struct Elternsuche {
+        QSet<int> angeboten;
+        QStringList geschlechter;
+        int formular = -1;
+        int gewaehlt = 0;
+        QString gewaehlterName;
+    };
+    // clicks the window's parent button and drives the real search dialog: types the prefix,
+    // searches, takes the last hit from the result grid with Enter, OK
+    Elternsuche elternWaehlen(const QString &knopf, const QString &prefix)
+    {
+        Elternsuche r;
+        Scripted::dialog([&](QDialog &dlg) {
+            auto *d = qobject_cast<tav::cats::ui::TSuchenDlg *>(&dlg);
+            if (!d)
+                return int(QDialog::Rejected);
+            d->show();
+            r.formular = int(d->aufrufer.formular);
+            QTest::keyClicks(d->EName, prefix);
+            QTest::mouseClick(d->BSuchen, Qt::LeftButton);
+            for (const tav::cats::KatzeTreffer &t : d->treffer()) {
+                r.angeboten.insert(t.LaufendeNummer);
+                r.geschlechter << t.Geschlecht;
+            }
+            if (d->treffer().size() < 2 || !d->ergebnisSichtbar())
+                return int(QDialog::Rejected);
+            const int zeile = int(d->treffer().size()) - 1;
+            r.gewaehlt = d->treffer()[zeile].LaufendeNummer;
+            r.gewaehlterName = d->treffer()[zeile].Name;
+            d->DBGrid1->setFocus();
+            d->DBGrid1->setCurrentIndex(d->DBGrid1->model()->index(zeile, 0));
+            QTest::keyClick(d->DBGrid1, Qt::Key_Return);
+            QTest::mouseClick(d->BOK, Qt::LeftButton);
+            return d->result();
+        });
+        QPushButton *b = nullptr;
+        for (QPushButton *p : w()->findChildren<QPushButton *>())
+            if (p->text() == knopf)
+                b = p;
+        if (b)
+            QTest::mouseClick(b, Qt::LeftButton);
+        return r;
+    }
     void settle()
     {
         QCoreApplication::processEvents();
@@ -201,6 +294,93 @@ class TstCatStamm : public QObject
         QCOMPARE(m_main->currentListCat(), nr);
         QVERIFY(m_main->recentCats().entries().first().endsWith(QString("{%1}").arg(nr)));
         QCOMPARE(statusCount(), QString::number(before + 1));
+    }
+
+    // the typical event: a new cat from the menu, its parents chosen through the search dialog
+    void newCatWithParentsChosenThroughTheSearch()
+    {
+        const int before = catCount();
+        QCOMPARE(statusCount(), QString::number(before));
+        const QString vaterAnfang = gemischterAnfang(true);
+        const QString mutterAnfang = gemischterAnfang(false);
+        QVERIFY(!vaterAnfang.isEmpty());
+        QVERIFY(!mutterAnfang.isEmpty());
+
+        m_main->runCommand("KatzeNeuItem");
+        QCOMPARE(w()->DBCatStamm()->state(), Table::State::Insert);
+        QTest::keyClicks(nameEdit(), "Nala vom Sonnenhang");
+        leaveName();
+        QCOMPARE(w()->DBCatStamm()->text("Zwinger"), QString("Sonnenhang"));
+        clickSex(1);
+
+        // the father: only toms are offered, though the prefix also starts queens' names
+        const Elternsuche vater = elternWaehlen("Vater suchen", vaterAnfang);
+        QCOMPARE(vater.formular, 3);
+        QVERIFY(!vater.geschlechter.isEmpty());
+        for (const QString &g : vater.geschlechter)
+            QVERIFY2(kater(g), qPrintable("sex " + g + " offered as father"));
+        QCOMPARE(vater.angeboten, registerMit(vaterAnfang, true));
+        QVERIFY(vater.gewaehlt > 0);
+        QCOMPARE(w()->DBCatStamm()->state(), Table::State::Insert);
+        QCOMPARE(w()->DBCatStamm()->intValue("Vater"), vater.gewaehlt);
+        QVERIFY(w()->findChild<QLineEdit *>("DBVater")->text().startsWith(vater.gewaehlterName));
+
+        // the mother: only queens
+        const Elternsuche mutter = elternWaehlen("Mutter suchen", mutterAnfang);
+        QCOMPARE(mutter.formular, 3);
+        QVERIFY(!mutter.geschlechter.isEmpty());
+        for (const QString &g : mutter.geschlechter)
+            QVERIFY2(kaetzin(g), qPrintable("sex " + g + " offered as mother"));
+        QCOMPARE(mutter.angeboten, registerMit(mutterAnfang, false));
+        QVERIFY(mutter.gewaehlt > 0);
+        QCOMPARE(w()->DBCatStamm()->intValue("Mutter"), mutter.gewaehlt);
+        QCOMPARE(w()->DBCatStamm()->intValue("Vater"), vater.gewaehlt);
+        QVERIFY(w()->findChild<QLineEdit *>("DBMutter")->text().startsWith(mutter.gewaehlterName));
+        // the dialogs only: no message on the way
+        for (const auto &shown : Scripted::shown())
+            QCOMPARE(shown.kind, QString("dialog"));
+
+        // saving with the save question on
+        QVERIFY(!tsysteminfo::instance()->speichern);
+        Scripted::answer(QMessageBox::Yes);
+        save();
+        QVERIFY(shownTexts().contains(messageText(29)));
+        QCOMPARE(w()->DBCatStamm()->state(), Table::State::Browse);
+        const int nr = catNamed("Nala vom Sonnenhang");
+        QVERIFY(nr > 0);
+        QCOMPARE(catCount(), before + 1);
+        QCOMPARE(scalar(*m_db, "SELECT Vater FROM catstamm WHERE LaufendeNummer = ?", {nr}).toInt(),
+                 vater.gewaehlt);
+        QCOMPARE(scalar(*m_db, "SELECT Mutter FROM catstamm WHERE LaufendeNummer = ?", {nr}).toInt(),
+                 mutter.gewaehlt);
+        QCOMPARE(scalar(*m_db, "SELECT Zwinger FROM catstamm WHERE LaufendeNummer = ?", {nr}).toString(),
+                 QString("Sonnenhang"));
+        QCOMPARE(scalar(*m_db, "SELECT Geschlecht FROM catstamm WHERE LaufendeNummer = ?", {nr}).toString(),
+                 QString("2"));
+        QCOMPARE(w()->aktuelleKatze(), nr);
+        QCOMPARE(m_main->currentListCat(), nr);
+        QVERIFY(m_main->recentCats().entries().first().endsWith(QString("{%1}").arg(nr)));
+        QCOMPARE(statusCount(), QString::number(before + 1));
+    }
+
+    void cancelledParentSearchChangesNothing()
+    {
+        const int nr = catNamed("Nala vom Sonnenhang");
+        QVERIFY(w()->zeigeKatze(nr));
+        const int vaterVorher = w()->DBCatStamm()->intValue("Vater");
+        Scripted::dialog([](QDialog &dlg) {
+            auto &d = static_cast<tav::cats::ui::TSuchenDlg &>(dlg);
+            d.show();
+            QTest::mouseClick(d.BSuchen, Qt::LeftButton);
+            QTest::mouseClick(d.BAbbruch, Qt::LeftButton);
+            return d.result();
+        });
+        for (QPushButton *p : w()->findChildren<QPushButton *>())
+            if (p->text() == "Vater suchen")
+                QTest::mouseClick(p, Qt::LeftButton);
+        QCOMPARE(Scripted::shown().size(), 1);
+        QCOMPARE(w()->DBCatStamm()->state(), Table::State::Browse);
+        QCOMPARE(w()->DBCatStamm()->intValue("Vater"), vaterVorher);
     }
 
     void noAtTheSaveQuestionStoresNothing()

@@ -132,7 +132,7 @@ class TCatStamm : public tav::app::ui::ChildWindow
     void editionLayout();
     void seitenBauen();
 
-    // life cycle (Pcatstam.cpp)
+    // life cycle (PcatstamDatensatz.cpp)
     bool pruefenVorPost(); // messages 217, 148 and 169; false keeps the record from posting
     void nachPost();
     void nachScroll();
@@ -140,7 +140,8 @@ class TCatStamm : public tav::app::ui::ChildWindow
     bool posten();
     void hauptlisteAktualisieren(int nr);
 
-    // page 0 (PcatstamStammdaten.cpp)
+    // page 0: building it (PcatstamStammdaten.cpp), its inputs (PcatstamEingaben.cpp), what it shows of
+    // related records and the parent search (PcatstamEltern.cpp)
     QWidget *seiteStammdatenBauen();
     void DBNameNeu();
     bool duplikatPruefen(const QString &name);

@@ -1,0 +1,450 @@
+// The record life cycle of the cat record window: checks before the post, the main window's
+// commands (new, duplicate, save, undo, delete, show), window events and the refresh.
+#include "Pcatstam.h"
+
+#include "PcatstamIntern.h"
+#include "app/Sprache.h"
+#include "app/Systemi.h"
+#include "app/global.h"
+#include "app/ui/DBGrid.h"
+#include "app/ui/DataControls.h"
+#include "app/ui/DataSource.h"
+#include "app/ui/Dialogs.h"
+#include "app/ui/Main.h"
+#include "app/ui/Nav2.h"
+#include "app/ui/Translator.h"
+#include "cats/CatNames.h"
+#include "cats/Stammdaten.h"
+#include "store/Database.h"
+#include "store/EngineError.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+using namespace tav::store;
+using namespace tav::app;
+using namespace tav::app::ui;
+
+namespace tav::cats::ui {
+
+// --- record life cycle ----------------------------------------------------
+
+int TCatStamm::aktuelleKatze() const
+{
+    if (!m_katze || !m_katze->isOpen() || m_katze->state() == Table::State::Insert || !m_katze->hasRecord())
+        return 0;
+    return m_katze->intValue(QStringLiteral("LaufendeNummer"));
+}
+
+bool TCatStamm::pruefenVorPost()
+{
+    Table &t = *m_katze;
+    const TDatenGlobal *g = TDatenGlobal::instance();
+    if (t.state() == Table::State::Insert && normalizedName(t.text(QStringLiteral("Name"))).isEmpty()) {
+        if (g && g->NeuausStb) {
+            showMessage(217, MsgIcon::Information, MsgButtons::Ok);
+            showPage(SeiteStammdaten);
+            return false;
+        }
+        if (showMessage(148, MsgIcon::Warning, MsgButtons::YesNo) == QMessageBox::Yes) {
+            t.cancel();
+            tagTmpNeueKatze = 0;
+        } else {
+            showPage(SeiteStammdaten);
+            m_name->setFocus();
+        }
+        return false;
+    }
+    if (t.text(QStringLiteral("Geschlecht")).trimmed().isEmpty()) {
+        if (showMessage(169, MsgIcon::Warning, MsgButtons::YesNo) == QMessageBox::Yes) {
+            t.cancel();
+            tagTmpNeueKatze = 0;
+        }
+        return false;
+    }
+    return true;
+}
+
+bool TCatStamm::posten()
+{
+    if (!m_src->isEditing())
+        return true;
+    return m_src->save();
+}
+
+void TCatStamm::nachPost()
+{
+    tagTmpNeueKatze = 0;
+    const int nr = aktuelleKatze();
+    const bool neuerIndex = NeuerIndex;
+    NeuerIndex = false;
+    if (TMirravel *mw = TMirravel::instance()) {
+        if (neuerIndex)
+            hauptlisteAktualisieren(nr);
+        mw->updateCatCount();
+    }
+}
+
+void TCatStamm::hauptlisteAktualisieren(int nr)
+{
+    TMirravel *mw = TMirravel::instance();
+    if (!mw || !mw->catTable() || !mw->catTable()->isOpen())
+        return;
+    try {
+        mw->catTable()->refresh();
+    } catch (const EngineError &e) {
+        reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
+        return;
+    }
+    if (mw->catList() && mw->catList()->tableModel())
+        mw->catList()->tableModel()->reload();
+    mw->positionListOn(nr);
+}
+
+void TCatStamm::vorScroll()
+{
+    Geneingabe = false;
+    // a new cat is not stored by moving away from it
+    if (m_katze->state() == Table::State::Insert) {
+        m_katze->cancel();
+        tagTmpNeueKatze = 0;
+    }
+    if (m_vater)
+        m_vater->clear();
+    if (m_mutter)
+        m_mutter->clear();
+}
+
+void TCatStamm::nachScroll()
+{
+    if (!m_notebook)
+        return;
+    neuesTier = true;
+    Geneingabe = true;
+    const Anlass anlass = m_anlass;
+    m_anlass = Anlass::Navigation;
+    bilderLaden();
+    TitelKatzeNeu(anlass);
+    bemerkungVorschau();
+}
+
+void TCatStamm::KatzeNeu()
+{
+    TDatenGlobal *g = TDatenGlobal::instance();
+    if (g && g->NeuausStb) {
+        showText(messageText(223) + QLatin1Char(' ') + messageText(224), MsgIcon::Information,
+                 MsgButtons::Ok);
+        return;
+    }
+    if (!m_katze->isOpen())
+        return;
+    if (m_src->isEditing() && !posten())
+        return;
+    showPage(SeiteStammdaten);
+    const int vorher = aktuelleKatze();
+    if (TMirravel *mw = TMirravel::instance())
+        mw->tmpTiervorNeuaufnahme = vorher;
+    m_vorherigeKatze = vorher;
+    if (!m_src->append())
+        return;
+    setTitel(messageText(14));
+    const tsysteminfo &s = einstellungen();
+    m_inRefresh = true;
+    m_src->setFieldValue(QStringLiteral("AndereRegistrierung"), false);
+    if (!s.FarbeStandardeinstellung.isEmpty())
+        m_src->setFieldValue(QStringLiteral("FellFarbe"), s.FarbeStandardeinstellung);
+    if (s.RasseStandardeinstellung > 0)
+        m_src->setFieldValue(QStringLiteral("Rasse"), s.RasseStandardeinstellung);
+    if (s.HaarartStandardeinstellung > 0)
+        m_src->setFieldValue(QStringLiteral("Fellart"), s.HaarartStandardeinstellung);
+    m_src->setFieldValue(QStringLiteral("Status"), 2);
+    m_inRefresh = false;
+    RasseFarbeLaden = false;
+    SetRFCodeAnz();
+    for (QPlainTextEdit *m : {m_zuechterMemo, m_besitzerMemo, m_merkmaleMemo, m_rasseProzent})
+        m->clear();
+    for (QLineEdit *e : {m_ik, m_avk, m_vater, m_mutter})
+        e->clear();
+    for (QCheckBox *b : std::as_const(m_titelBoxen))
+        b->setChecked(false);
+    m_name->setStyleSheet(QString());
+    bilderLaden();
+    alterAnzeigen();
+    tagTmpNeueKatze = 1;
+    NeuerIndex = true;
+    m_rueckgaengig->setEnabled(true);
+    m_speichern->setEnabled(true);
+    m_name->setFocus();
+}
+
+void TCatStamm::KatzeKopieren()
+{
+    if (!m_katze->isOpen() || !m_katze->hasRecord())
+        return;
+    if (m_src->isEditing() && !posten())
+        return;
+    showPage(SeiteStammdaten);
+    if (!m_katze->text(QStringLiteral("IDCode")).trimmed().isEmpty()) {
+        showMessage(142, MsgIcon::Information, MsgButtons::Ok);
+        return;
+    }
+    static const char *const felder[] = {"Geschlecht", "GebDatum", "FellFarbe", "Augenfarbe", "Vater",
+                                         "Mutter",     "Züchter",  "Besitzer",  "Name",       "Zwinger",
+                                         "Rasse",      "Status",   "Wurfzahl",  "TaetoNr",    "Fellart"};
+    QVariantMap kopie;
+    for (const char *f : felder)
+        kopie.insert(QString::fromUtf8(f), m_katze->value(QString::fromUtf8(f)));
+    const int vorher = aktuelleKatze();
+    if (TMirravel *mw = TMirravel::instance())
+        mw->tmpTiervorNeuaufnahme = vorher;
+    m_vorherigeKatze = vorher;
+    if (!m_src->append())
+        return;
+    m_inRefresh = true;
+    for (auto it = kopie.cbegin(); it != kopie.cend(); ++it) {
+        if (it.value().isNull())
+            continue;
+        QVariant v = it.value();
+        if (it.key() == QLatin1String("Name"))
+            v = v.toString() + (sprachNummer() == 1 ? QStringLiteral(" Copy") : QStringLiteral(" Kopie"));
+        m_src->setFieldValue(it.key(), v);
+    }
+    m_src->setFieldValue(QStringLiteral("AndereRegistrierung"), false);
+    m_inRefresh = false;
+    elternAnzeigen();
+    setTitel(messageText(14));
+    tagTmpNeueKatze = 1;
+    NeuerIndex = true;
+    m_speichern->setEnabled(true);
+    m_rueckgaengig->setEnabled(true);
+    m_name->setFocus();
+}
+
+bool TCatStamm::Speichern()
+{
+    // the refresh after the post ticks the stored titles: the pending ticks are kept over it
+    const bool titel = TitelEingabe;
+    QVector<bool> haken;
+    for (QCheckBox *b : std::as_const(m_titelBoxen))
+        haken << b->isChecked();
+    bool ok = true;
+    if (m_src->isEditing())
+        ok = posten();
+    if (ok && titel) {
+        for (int i = 0; i < m_titelBoxen.size() && i < haken.size(); ++i)
+            m_titelBoxen[i]->setChecked(haken[i]);
+        TitelEingabe = true;
+        ok = Titelspeichern();
+        TitelEintragen();
+    }
+    m_speichern->setEnabled(m_src->isEditing());
+    m_rueckgaengig->setEnabled(m_src->isEditing() || tagTmpNeueKatze == 1);
+    return ok;
+}
+
+void TCatStamm::Rueckgaengig()
+{
+    const bool neu = tagTmpNeueKatze == 1;
+    tagTmpNeueKatze = 0;
+    m_src->undo();
+    TitelEintragen();
+    TitelEingabe = false;
+    m_speichern->setEnabled(false);
+    m_rueckgaengig->setEnabled(false);
+    if (TDatenGlobal *g = TDatenGlobal::instance())
+        g->NeuausStb = false;
+    if (neu) {
+        TMirravel *mw = TMirravel::instance();
+        const int zurueck = mw ? mw->tmpTiervorNeuaufnahme : m_vorherigeKatze;
+        if (zurueck <= 0 || !zeigeKatze(zurueck))
+            TitelKatzeNeu(Anlass::Navigation);
+    } else {
+        TitelKatzeNeu(Anlass::Einstellungen);
+    }
+}
+
+bool TCatStamm::zeigeKatze(int nr)
+{
+    if (nr <= 0 || !m_katze->isOpen())
+        return false;
+    if (m_katze->state() == Table::State::Insert) {
+        m_katze->cancel();
+        tagTmpNeueKatze = 0;
+    }
+    if (m_src->isEditing() && !posten())
+        return false;
+    vorScroll();
+    bool found = false;
+    try {
+        m_anlass = Anlass::Hauptfenster;
+        found = m_katze->locate(QStringLiteral("LaufendeNummer"), nr);
+    } catch (const EngineError &e) {
+        reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
+    }
+    m_anlass = Anlass::Navigation;
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()); sub && sub->mdiArea())
+        sub->mdiArea()->setActiveSubWindow(sub);
+    return found;
+}
+
+bool TCatStamm::KatzeLoeschen()
+{
+    TDatenGlobal *g = TDatenGlobal::instance();
+    if (g && g->NeuausStb) {
+        showText(messageText(223) + QLatin1Char(' ') + messageText(224), MsgIcon::Information,
+                 MsgButtons::Ok);
+        return false;
+    }
+    if (m_katze->state() == Table::State::Insert) {
+        Rueckgaengig();
+        return false;
+    }
+    if (!m_katze->hasRecord())
+        return false;
+    const QString name = m_katze->text(QStringLiteral("Name"));
+    if (showText(QStringLiteral("<<") + name + QStringLiteral(">>\r") + messageText(15), MsgIcon::Warning,
+                 MsgButtons::YesNo) != QMessageBox::Yes)
+        return false;
+    m_src->undo();
+    try {
+        m_katze->remove();
+    } catch (const EngineError &e) {
+        reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
+        return false;
+    }
+    hauptlisteAktualisieren(aktuelleKatze());
+    if (TMirravel *mw = TMirravel::instance())
+        mw->updateCatCount();
+    TitelKatzeNeu(Anlass::Navigation);
+    return true;
+}
+
+void TCatStamm::TabbedNotebook1Click()
+{
+    QWidget *shown = m_notebook->currentWidget();
+    if (shown != m_pages[SeiteStammdaten]) {
+        if ((m_src->isEditing() || TitelEingabe) && !Speichern() && m_src->isEditing()) {
+            // the input stays; page 0 shows it
+            QTimer::singleShot(0, this, [this] { showPage(SeiteStammdaten); });
+            return;
+        }
+    }
+    if (shown == m_pages[SeiteBild] && ZaehlerBilder > 0)
+        bildWaehlen(qMax(1, aktBild));
+}
+
+void TCatStamm::activated()
+{
+    TabbedNotebook1Click();
+}
+
+void TCatStamm::closeEvent(QCloseEvent *e)
+{
+    if ((m_src->isEditing() || TitelEingabe) && !Speichern() && m_src->isEditing()) {
+        e->ignore();
+        return;
+    }
+    for (const Detail &d : {m_dokumente, m_ausstellung, m_bewertung, m_verkauft, m_bilder, m_katzeMerkmal,
+                            m_eigeneInfo, m_tica, m_cfa, m_zuchtwert}) {
+        if (d.source->isEditing() && !d.source->save()) {
+            e->ignore();
+            return;
+        }
+    }
+    Geneingabe = false;
+    ChildWindow::closeEvent(e);
+}
+
+bool TCatStamm::eventFilter(QObject *watched, QEvent *e)
+{
+    // the navigator moves away from a new cat without storing it
+    if ((e->type() == QEvent::MouseButtonPress || e->type() == QEvent::KeyPress) && m_nav &&
+        (watched == m_nav || qobject_cast<TNavButton *>(watched))) {
+        if (m_katze->state() == Table::State::Insert)
+            vorScroll();
+        else
+            Geneingabe = false;
+    }
+    if (watched == m_name && e->type() == QEvent::FocusOut)
+        DBNameNeu();
+    if (e->type() == QEvent::KeyPress) {
+        auto *k = static_cast<QKeyEvent *>(e);
+        if (watched == m_fellartCombo && k->key() == Qt::Key_Delete) {
+            m_src->setFieldValue(QStringLiteral("Fellart"), QVariant());
+            return true;
+        }
+        if (watched == m_genoTyp && k->key() == Qt::Key_Delete && (k->modifiers() & Qt::ControlModifier)) {
+            for (const char *f : {"GenoTyp", "Gencode", "Agouti", "Verduennung"})
+                m_src->setFieldValue(QString::fromLatin1(f), QVariant());
+            return true;
+        }
+    }
+    return ChildWindow::eventFilter(watched, e);
+}
+
+void TCatStamm::setTitel(const QString &text)
+{
+    setWindowTitle(text);
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->setWindowTitle(text);
+}
+
+// --- refresh ----------------------------------------------------------------
+
+void TCatStamm::TitelKatzeNeu(Anlass anlass)
+{
+    if (!m_notebook || !m_katze->isOpen())
+        return;
+    m_inRefresh = true;
+    elternAnzeigen();
+    merkmaleAnzeigen();
+    TitelEintragen();
+    const bool hatKatze = m_katze->hasRecord() || m_katze->state() == Table::State::Insert;
+    if (m_katze->state() != Table::State::Insert) {
+        setTitel(hatKatze ? katzeUeberschrift(m_name->text(), m_geb->text(), m_farbeCombo->currentText())
+                          : QString());
+    }
+    adressenAnzeigen();
+    RasseFarbeLaden = false;
+    SetRFCodeAnz();
+    alterAnzeigen();
+    if (!m_src->isEditing()) {
+        m_speichern->setEnabled(false);
+        m_rueckgaengig->setEnabled(false);
+    }
+    // the coefficients come from the inbreeding calculation; without it the breed stands alone
+    for (QLineEdit *e : {m_ik, m_avk})
+        e->clear();
+    m_rasseProzent->clear();
+    const int rasse = hatKatze ? m_katze->intValue(QStringLiteral("Rasse")) : 0;
+    if (rasse > 0 && m_rasse->isOpen()) {
+        try {
+            if (m_rasse->locate(QStringLiteral("RCode"), rasse)) {
+                const QString kurz = m_rasse->text(QStringLiteral("RKurzname"));
+                if (!kurz.isEmpty())
+                    m_rasseProzent->setPlainText(QStringLiteral("100% ") + kurz);
+            }
+        } catch (const EngineError &) {
+        }
+    }
+    m_inRefresh = false;
+    const int nr = aktuelleKatze();
+    TMirravel *mw = TMirravel::instance();
+    if (mw && nr > 0) {
+        if (anlass == Anlass::Navigation || anlass == Anlass::Hauptfenster)
+            mw->addRecentCat(m_katze->text(QStringLiteral("Name")), nr);
+        if ((anlass == Anlass::Navigation || anlass == Anlass::Hauptfenster) && mw->currentListCat() != nr)
+            mw->positionListOn(nr);
+    }
+}
+
+} // namespace tav::cats::ui
