@@ -30,8 +30,10 @@ class InzuchtBerechnung
         int sprache = 0; // 0 German, 1 English, 2 Dutch
         Rechenweg weg = Rechenweg::Automatisch;
         bool listenZusammenfassen = false; // condensed pair and info lines even for a small tree
-        quint64 baumGrenze = 1u << 16;     // largest tree of occurrences built (nodes)
-        quint64 paarGrenze = 1u << 20;     // largest number of pair comparisons on the tree
+        // largest tree of occurrences built (nodes) and its pair comparisons; beyond a few
+        // thousand the pass over pairs of lines is faster, and single lines are unreadable
+        quint64 baumGrenze = 1u << 12;
+        quint64 paarGrenze = 1u << 12;
     };
 
     struct VorfahrenZeile {

@@ -1,11 +1,11 @@
 #include "InzuchtSchnell.h"
 
 #include "InzuchtFormat.h"
+#include "Linienpaare.h"
 
 #include <QHash>
 #include <QSet>
 #include <algorithm>
-#include <map>
 
 namespace tav::breeding {
 
@@ -110,7 +110,7 @@ quint64 schluessel(int ahne, int rest)
 
 SchnellStatus Schnellweg::rechne()
 {
-    if (m_p.ueberlauf)
+    if (m_p.ueberlauf || m_g.anzahl() >= (1 << 24))
         return SchnellStatus::Ueberlauf;
     m_roh.einzeln = false;
     if (m_a.fortschritt && !m_a.fortschritt(0, quint64(m_g.anzahl())))
@@ -274,116 +274,18 @@ void Schnellweg::positionen()
     }
 }
 
-// Pairs of lines (u with a steps left, v with b steps left) carry exact masses; the younger
-// animal is always expanded first, so two lines meet in every animal they share.
-struct Zustand {
-    int hoch; // the younger (larger index) of u and v: processing order
-    int u;
-    int v;
-    quint8 a;
-    quint8 b;
-    bool operator<(const Zustand &o) const
-    {
-        if (hoch != o.hoch)
-            return hoch > o.hoch;
-        if (u != o.u)
-            return u < o.u;
-        if (v != o.v)
-            return v < o.v;
-        if (a != o.a)
-            return a < o.a;
-        return b < o.b;
-    }
-};
-
 bool Schnellweg::koeffizient()
 {
-    const int n = m_g.anzahl();
-    const int budget = m_a.generationen - 2;
-    const bool paare = m_a.paareSammeln;
-
-    // shortest climb from each animal to an ancestor reached from both sides
-    constexpr int weit = 1 << 20;
-    QVector<int> abstand(n, weit);
-    {
-        QVector<bool> vs(n, false), ms(n, false);
-        for (const auto &e : m_p.vater)
-            for (const auto &[i, c] : e)
-                vs[i] = true;
-        for (const auto &e : m_p.mutter)
-            for (const auto &[i, c] : e)
-                ms[i] = true;
-        for (int i = 0; i < n; ++i) {
-            if (vs[i] && ms[i]) {
-                abstand[i] = 0;
-                continue;
-            }
-            const Ahne &a = m_g.ahne(i);
-            for (int e : {a.vater, a.mutter})
-                if (e >= 0)
-                    abstand[i] = std::min(abstand[i], abstand[e] + 1);
-        }
-    }
-
-    std::map<Zustand, GrosseZahl> offen;
-    auto lege = [&](int u, int a, int v, int b, const GrosseZahl &masse) {
-        if (u < 0 || v < 0 || abstand[u] > a || abstand[v] > b)
-            return;
-        if (!paare) {
-            a = std::min(a, m_g.ahne(u).tiefe);
-            b = std::min(b, m_g.ahne(v).tiefe);
-            if (u < v || (u == v && a < b))
-                std::swap(u, v), std::swap(a, b);
-        }
-        auto [it, neu] = offen.try_emplace(Zustand{std::max(u, v), u, v, quint8(a), quint8(b)}, masse);
-        if (!neu)
-            it->second.addiere(masse);
-    };
-    lege(m_g.vater(), budget, m_g.mutter(), budget, GrosseZahl::zweiHoch(GrosseZahl::Einheit));
-
-    QHash<quint64, int> paarIndex;
-    quint64 schritte = 0;
-    while (!offen.empty()) {
-        const auto it = offen.begin();
-        const Zustand z = it->first;
-        const GrosseZahl masse = it->second;
-        offen.erase(it);
-        if (m_a.fortschritt && (++schritte & 4095) == 0 &&
-            !m_a.fortschritt(schritte, schritte + quint64(offen.size())))
-            return false;
-
-        if (z.u == z.v) {
-            m_roh.summe.addiere(masse.rechtsGeschoben(1));
-            if (paare) {
-                const int s = budget - z.a, d = budget - z.b;
-                const quint64 k = (quint64(z.u) << 16) | (quint64(s) << 8) | quint64(d);
-                auto p = paarIndex.find(k);
-                if (p == paarIndex.end()) {
-                    p = paarIndex.insert(k, int(m_roh.paare.size()));
-                    m_roh.paare.append(PaarSumme{z.u, s, d, GrosseZahl()});
-                }
-                m_roh.paare[*p].anzahl.addiere(masse.rechtsGeschoben(GrosseZahl::Einheit - s - d));
-            }
-            const Ahne &x = m_g.ahne(z.u);
-            if (z.a >= 1 && z.b >= 1 && x.vater >= 0 && x.mutter >= 0) {
-                const GrosseZahl viertel = masse.rechtsGeschoben(2);
-                lege(x.vater, z.a - 1, x.mutter, z.b - 1, viertel);
-                lege(x.mutter, z.a - 1, x.vater, z.b - 1, viertel);
-            }
-        } else if (z.u > z.v) {
-            if (z.a >= 1) {
-                const Ahne &x = m_g.ahne(z.u);
-                const GrosseZahl halb = masse.rechtsGeschoben(1);
-                lege(x.vater, z.a - 1, z.v, z.b, halb);
-                lege(x.mutter, z.a - 1, z.v, z.b, halb);
-            }
-        } else if (z.b >= 1) {
-            const Ahne &y = m_g.ahne(z.v);
-            const GrosseZahl halb = masse.rechtsGeschoben(1);
-            lege(z.u, z.a, y.vater, z.b - 1, halb);
-            lege(z.u, z.a, y.mutter, z.b - 1, halb);
-        }
-    }
+    LinienpaarAuftrag a;
+    a.graph = &m_g;
+    a.budget = m_a.generationen - 2;
+    a.paareSammeln = m_a.paareSammeln;
+    a.fortschritt = m_a.fortschritt;
+    LinienpaarErgebnis e;
+    if (!rechneLinienpaare(a, e))
+        return false;
+    m_roh.summe = e.summe;
+    m_roh.paare = e.paare;
     return true;
 }
 
