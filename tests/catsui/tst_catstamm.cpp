@@ -8,6 +8,8 @@
 #include "app/ui/Main.h"
 #include "app/ui/Nav2.h"
 #include "app/ui/Translator.h"
+#include "breeding/InzuchtBerechnung.h"
+#include "breeding/StorePedigree.h"
 #include "cats/Titel.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Psuchdlg.h"
@@ -659,6 +661,32 @@ class TstCatStamm : public QObject
         m_main->Load_LastCats(nr);
         QCOMPARE(w()->aktuelleKatze(), nr);
         QCOMPARE(m_main->currentListCat(), nr);
+    }
+
+    // the record shows the cat's inbreeding and ancestor loss as the calculation gives them
+    void coefficientsOfTheCatShown()
+    {
+        const int nr = scalar(*m_db, "SELECT LaufendeNummer FROM catstamm WHERE Vater > 0 AND Mutter > 0 "
+                                     "ORDER BY LaufendeNummer DESC LIMIT 1")
+                           .toInt();
+        m_main->Load_LastCats(nr);
+        QCOMPARE(w()->aktuelleKatze(), nr);
+        tav::breeding::StorePedigree quelle(*m_db);
+        tav::breeding::InzuchtBerechnung engine(quelle);
+        const int vater = scalar(*m_db, "SELECT Vater FROM catstamm WHERE LaufendeNummer = ?", {nr}).toInt();
+        const int mutter =
+            scalar(*m_db, "SELECT Mutter FROM catstamm WHERE LaufendeNummer = ?", {nr}).toInt();
+        QVERIFY(engine.Berechne(nr, vater, mutter, tsysteminfo::instance()->InzuchtStdgenerationen, false));
+        QVERIFY(engine.koeffizient > 0); // the demo's last generation is inbred
+        QCOMPARE(w()->findChild<QLineEdit *>("DBInzuchtAnz")->text(), engine.Inzuchtkoeffizientkurz);
+        QVERIFY(!w()->findChild<QLineEdit *>("DBInzuchtAnz")->text().isEmpty());
+        // a cat without parents shows its breed alone
+        const int founder =
+            scalar(*m_db, "SELECT LaufendeNummer FROM catstamm WHERE Vater IS NULL OR Vater = 0 "
+                          "ORDER BY LaufendeNummer LIMIT 1")
+                .toInt();
+        m_main->Load_LastCats(founder);
+        QVERIFY(w()->findChild<QLineEdit *>("DBInzuchtAnz")->text().isEmpty());
     }
 
     void screenshots()

@@ -1,6 +1,8 @@
 #include "Pcatstam.h"
 
 #include "PcatstamIntern.h"
+#include "breeding/InzuchtBerechnung.h"
+#include "breeding/StorePedigree.h"
 #include "app/ProgramHome.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"

@@ -33,6 +33,11 @@ class TDBNavigatorSpec;
 class TMirravel;
 } // namespace tav::app::ui
 
+namespace tav::breeding {
+class InzuchtBerechnung;
+class StorePedigree;
+} // namespace tav::breeding
+
 namespace tav::cats::ui {
 
 class PostCheck;
@@ -117,6 +122,11 @@ class TCatStamm : public tav::app::ui::ChildWindow
     void resizeEvent(QResizeEvent *e) override;
 
   private:
+    // the coefficients of the cat shown, by the inbreeding calculation in quick mode
+    bool inzuchtAnzeigen(int katze, int vater, int mutter);
+    std::unique_ptr<tav::breeding::StorePedigree> m_stammbaumQuelle;
+    std::unique_ptr<tav::breeding::InzuchtBerechnung> m_inzucht;
+
     friend class PostCheck;
     struct Detail {
         tav::store::Table *table = nullptr;

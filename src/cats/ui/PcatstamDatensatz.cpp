@@ -1,6 +1,8 @@
 // The record life cycle of the cat record window: checks before the post, the main window's
 // commands (new, duplicate, save, undo, delete, show), window events and the refresh.
 #include "Pcatstam.h"
+#include "breeding/InzuchtBerechnung.h"
+#include "breeding/StorePedigree.h"
 
 #include "PcatstamIntern.h"
 #include "app/Sprache.h"
@@ -421,12 +423,16 @@ void TCatStamm::TitelKatzeNeu(Anlass anlass)
         m_speichern->setEnabled(false);
         m_rueckgaengig->setEnabled(false);
     }
-    // the coefficients come from the inbreeding calculation; without it the breed stands alone
+    // the coefficients come from the inbreeding calculation; without both parents the breed stands alone
     for (QLineEdit *e : {m_ik, m_avk})
         e->clear();
     m_rasseProzent->clear();
     const int rasse = hatKatze ? m_katze->intValue(QStringLiteral("Rasse")) : 0;
-    if (rasse > 0 && m_rasse->isOpen()) {
+    const int katzeNr = m_katze->state() == Table::State::Insert ? 0 : aktuelleKatze();
+    const bool berechnet = hatKatze && katzeNr > 0 &&
+                           inzuchtAnzeigen(katzeNr, m_katze->intValue(QStringLiteral("Vater")),
+                                           m_katze->intValue(QStringLiteral("Mutter")));
+    if (!berechnet && rasse > 0 && m_rasse->isOpen()) {
         try {
             if (m_rasse->locate(QStringLiteral("RCode"), rasse)) {
                 const QString kurz = m_rasse->text(QStringLiteral("RKurzname"));
@@ -445,6 +451,32 @@ void TCatStamm::TitelKatzeNeu(Anlass anlass)
         if ((anlass == Anlass::Navigation || anlass == Anlass::Hauptfenster) && mw->currentListCat() != nr)
             mw->positionListOn(nr);
     }
+}
+
+bool TCatStamm::inzuchtAnzeigen(int katze, int vater, int mutter)
+{
+    if (vater <= 0 || mutter <= 0)
+        return false;
+    try {
+        if (!m_inzucht) {
+            m_stammbaumQuelle = std::make_unique<tav::breeding::StorePedigree>(*defaultDatabase());
+            m_inzucht = std::make_unique<tav::breeding::InzuchtBerechnung>(
+                *m_stammbaumQuelle, [](int nr) { return tav::app::messageText(nr); });
+        }
+        if (m_inzucht->laeuft())
+            return false;
+        m_stammbaumQuelle->neuLaden(); // the register may have changed since the last cat
+        const tav::app::tsysteminfo *s = tav::app::tsysteminfo::instance();
+        const int generationen = s ? s->InzuchtStdgenerationen : 5;
+        if (!m_inzucht->Berechne(katze, vater, mutter, generationen, false))
+            return false;
+    } catch (const std::exception &) {
+        return false; // a parent missing from the register: the breed stands alone
+    }
+    m_ik->setText(m_inzucht->Inzuchtkoeffizientkurz);
+    m_avk->setText(m_inzucht->Ahnenverlustkoeffizient);
+    m_rasseProzent->setPlainText(m_inzucht->RTier);
+    return true;
 }
 
 } // namespace tav::cats::ui
