@@ -202,6 +202,13 @@ class TstMainWindow : public QObject
         m_main->runCommand("Adresenverwaltung1");
         QVERIFY(ChildWindow::find("adressenverwaltung"));
         QVERIFY(!m_main->findChild<QWidget *>("pShowCats")->isVisible()); // the list is hidden meanwhile
+        // an exclusive window fills the client area and follows the frame's size
+        auto *sub = qobject_cast<QMdiSubWindow *>(ChildWindow::find("adressenverwaltung")->parentWidget());
+        QVERIFY(sub);
+        QTRY_COMPARE(sub->size(), m_main->mdiArea()->viewport()->size());
+        m_main->resize(1000, 650);
+        QTRY_COMPARE(sub->size(), m_main->mdiArea()->viewport()->size());
+        m_main->resize(1100, 700);
         Scripted::reset();
         m_main->runCommand("Vereine1");
         QVERIFY(!ChildWindow::find("formvereine"));

@@ -125,6 +125,7 @@ class TMirravel : public QMainWindow
     void incrementalSearch(const QString &typed);
     void shutdownWindows();
     QStringList openChildNames() const;
+    QRect exclusiveGeometry() const;
 
     tav::store::Database *m_db;
     QMdiArea *m_mdi = nullptr;

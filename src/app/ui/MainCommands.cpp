@@ -53,6 +53,13 @@ const QStringList &fitHeight()
 }
 } // namespace
 
+// An exclusive window fills the free client area. The frame's client area less 7 and 59 pixels is
+// what remains of it beside the tool bar, status line and borders; here that is the MDI viewport.
+QRect TMirravel::exclusiveGeometry() const
+{
+    return QRect(QPoint(0, 0), m_mdi->viewport()->size());
+}
+
 bool TMirravel::blockedInPedigreeEntry()
 {
     TDatenGlobal *g = TDatenGlobal::instance();
@@ -199,7 +206,7 @@ void TMirravel::openWindow(const MenuItemDef &item)
         // exclusive windows fill the client area and cannot be moved
         if (auto *sub = qobject_cast<QMdiSubWindow *>(w->parentWidget())) {
             sub->setWindowFlags(sub->windowFlags() & ~Qt::WindowMinMaxButtonsHint);
-            sub->setGeometry(0, 0, m_mdi->viewport()->width() - 7, m_mdi->viewport()->height() - 59 + 59);
+            sub->setGeometry(exclusiveGeometry());
         }
     }
     FensterAnpassen();
@@ -243,7 +250,7 @@ void TMirravel::resizeEvent(QResizeEvent *e)
         const QString n = sub->widget() ? sub->widget()->objectName().toLower() : QString();
         for (const ExclusiveWindow &w : exclusiveWindows()) {
             if (n == QLatin1String(w.name))
-                sub->setGeometry(0, 0, m_mdi->viewport()->width() - 7 + 7, m_mdi->viewport()->height());
+                sub->setGeometry(exclusiveGeometry());
         }
     }
 }
