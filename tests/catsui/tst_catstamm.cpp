@@ -1,3 +1,4 @@
+#include "../common/ProgramFixture.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
 #include "app/global.h"
@@ -40,14 +41,6 @@ using namespace tav::store;
 using tav::cats::ui::TCatStamm;
 
 namespace {
-QVariant scalar(Database &db, const QString &sql, const QVariantList &args = {})
-{
-    Query q(&db, sql);
-    for (const QVariant &a : args)
-        q.addBindValue(a);
-    q.open();
-    return q.isOpen() && !q.eof() ? q.value(0) : QVariant();
-}
 
 QStringList shownTexts()
 {
@@ -70,18 +63,15 @@ template <class W> W *byTag(QWidget *root, int tag)
 class TstCatStamm : public QObject
 {
     Q_OBJECT
-    QTemporaryDir m_home, m_config;
-    std::unique_ptr<Database> m_db;
-    std::unique_ptr<TMirravel> m_main;
-    std::unique_ptr<TDatenGlobal> m_global;
+    ProgramFixture f;
 
     TCatStamm *w() const { return TCatStamm::instance(); }
-    int catCount() { return scalar(*m_db, "SELECT count(*) FROM catstamm").toInt(); }
+    int catCount() { return scalar(*f.db, "SELECT count(*) FROM catstamm").toInt(); }
     int catNamed(const QString &name)
     {
-        return scalar(*m_db, "SELECT LaufendeNummer FROM catstamm WHERE Name = ?", {name}).toInt();
+        return scalar(*f.db, "SELECT LaufendeNummer FROM catstamm WHERE Name = ?", {name}).toInt();
     }
-    QString statusCount() { return m_main->findChild<QLabel *>("LabelAnzahlderDatensaetze")->text(); }
+    QString statusCount() { return f.main->findChild<QLabel *>("LabelAnzahlderDatensaetze")->text(); }
     DBEdit *nameEdit() { return w()->findChild<DBEdit *>("DBName"); }
 
     void leaveName()
@@ -100,12 +90,12 @@ class TstCatStamm : public QObject
     static void tick(QCheckBox *b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2)); }
     void newCat(const QString &name)
     {
-        m_main->action("KatzeNeuItem")->trigger();
+        f.main->action("KatzeNeuItem")->trigger();
         QCOMPARE(w()->DBCatStamm()->state(), Table::State::Insert);
         QTest::keyClicks(nameEdit(), name);
         leaveName();
     }
-    void save() { m_main->action("FileSaveAsItem")->trigger(); }
+    void save() { f.main->action("FileSaveAsItem")->trigger(); }
 
     struct Eintrag {
         int nr;
@@ -114,7 +104,7 @@ class TstCatStamm : public QObject
     QVector<Eintrag> register_()
     {
         QVector<Eintrag> out;
-        Query q(m_db.get(), "SELECT LaufendeNummer, Name, Geschlecht FROM catstamm");
+        Query q(f.db.get(), "SELECT LaufendeNummer, Name, Geschlecht FROM catstamm");
         q.open();
         for (; !q.eof(); q.next())
             out.append({q.value(0).toInt(), q.value(1).toString(), q.value(2).toString()});
@@ -206,29 +196,11 @@ class TstCatStamm : public QObject
   private Q_SLOTS:
     void initTestCase()
     {
-        qputenv("TAVRENNO_CONFIG", m_config.path().toUtf8());
-        QProcess cli;
-        cli.start(TAV_CLI, {"--home", m_home.path(), "demo"});
-        QVERIFY(cli.waitForFinished(120000));
-        QCOMPARE(cli.exitCode(), 0);
-        Scripted::enable(true);
-        m_db = std::make_unique<Database>(m_home.path() + "/Daten");
-        setDefaultDatabase(m_db.get());
-        QVERIFY(ensureSettingsFile(settingsPath()) != SettingsFileStatus::Failed);
-        QVERIFY(tsysteminfo::load(settingsPath()));
-        tsysteminfo::instance()->speichern = false;
-        DataSource::setDefaultSaveWithoutAsking(false);
-        sprache().open(m_db.get());
-        sprache().setLanguageNumber(0);
-        m_main = std::make_unique<TMirravel>(m_db.get());
-        QVERIFY(m_main->FormCreate());
-        m_global = std::make_unique<TDatenGlobal>(m_db.get());
-        m_global->Dateienoeffnen();
-        m_main->resize(1280, 860);
-        m_main->show();
+        const QString failed = f.start(QSize(1280, 860), false);
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
         tav::cats::ui::registerCatStamm();
-        QVERIFY(m_main->action("KatzeNeuItem")->isEnabled());
-        QVERIFY(TMirravel::windowFactory("catstamm")(*m_main));
+        QVERIFY(f.main->action("KatzeNeuItem")->isEnabled());
+        QVERIFY(TMirravel::windowFactory("catstamm")(*f.main));
         QVERIFY(w());
         QVERIFY(w()->nichtGeoeffnet().isEmpty());
         if (auto *sub = qobject_cast<QMdiSubWindow *>(w()->parentWidget()))
@@ -236,16 +208,7 @@ class TstCatStamm : public QObject
         QVERIFY(w()->DBCatStamm()->hasRecord());
     }
 
-    void cleanupTestCase()
-    {
-        Scripted::reset();
-        Scripted::answer(QMessageBox::Yes);
-        m_main->close();
-        m_main.reset();
-        m_global.reset();
-        sprache().close();
-        setDefaultDatabase(nullptr);
-    }
+    void cleanupTestCase() { f.stop(); }
 
     void init() { Scripted::reset(); }
 
@@ -271,7 +234,7 @@ class TstCatStamm : public QObject
         const int before = catCount();
         const int shownBefore = w()->aktuelleKatze();
         newCat("Amira  vom Lindenhof ");
-        QCOMPARE(m_main->tmpTiervorNeuaufnahme, shownBefore);
+        QCOMPARE(f.main->tmpTiervorNeuaufnahme, shownBefore);
         // the name is normalised and its cattery split off when the field is left
         QCOMPARE(w()->DBCatStamm()->text("Name"), QString("Amira vom Lindenhof"));
         QCOMPARE(w()->DBCatStamm()->text("Zwinger"), QString("Lindenhof"));
@@ -286,15 +249,15 @@ class TstCatStamm : public QObject
         const int nr = catNamed("Amira vom Lindenhof");
         QVERIFY(nr > 0);
         QCOMPARE(catCount(), before + 1);
-        QCOMPARE(scalar(*m_db, "SELECT Zwinger FROM catstamm WHERE LaufendeNummer = ?", {nr}).toString(),
+        QCOMPARE(scalar(*f.db, "SELECT Zwinger FROM catstamm WHERE LaufendeNummer = ?", {nr}).toString(),
                  QString("Lindenhof"));
-        QCOMPARE(scalar(*m_db, "SELECT Geschlecht FROM catstamm WHERE LaufendeNummer = ?", {nr}).toString(),
+        QCOMPARE(scalar(*f.db, "SELECT Geschlecht FROM catstamm WHERE LaufendeNummer = ?", {nr}).toString(),
                  QString("2"));
         QCOMPARE(w()->aktuelleKatze(), nr);
         QVERIFY(w()->windowTitle().startsWith("Amira vom Lindenhof"));
         // main list, recent cats and status line follow
-        QCOMPARE(m_main->currentListCat(), nr);
-        QVERIFY(m_main->recentCats().entries().first().endsWith(QString("{%1}").arg(nr)));
+        QCOMPARE(f.main->currentListCat(), nr);
+        QVERIFY(f.main->recentCats().entries().first().endsWith(QString("{%1}").arg(nr)));
         QCOMPARE(statusCount(), QString::number(before + 1));
     }
 
@@ -308,7 +271,7 @@ class TstCatStamm : public QObject
         QVERIFY(!vaterAnfang.isEmpty());
         QVERIFY(!mutterAnfang.isEmpty());
 
-        m_main->runCommand("KatzeNeuItem");
+        f.main->runCommand("KatzeNeuItem");
         QCOMPARE(w()->DBCatStamm()->state(), Table::State::Insert);
         QTest::keyClicks(nameEdit(), "Nala vom Sonnenhang");
         leaveName();
@@ -351,17 +314,17 @@ class TstCatStamm : public QObject
         const int nr = catNamed("Nala vom Sonnenhang");
         QVERIFY(nr > 0);
         QCOMPARE(catCount(), before + 1);
-        QCOMPARE(scalar(*m_db, "SELECT Vater FROM catstamm WHERE LaufendeNummer = ?", {nr}).toInt(),
+        QCOMPARE(scalar(*f.db, "SELECT Vater FROM catstamm WHERE LaufendeNummer = ?", {nr}).toInt(),
                  vater.gewaehlt);
-        QCOMPARE(scalar(*m_db, "SELECT Mutter FROM catstamm WHERE LaufendeNummer = ?", {nr}).toInt(),
+        QCOMPARE(scalar(*f.db, "SELECT Mutter FROM catstamm WHERE LaufendeNummer = ?", {nr}).toInt(),
                  mutter.gewaehlt);
-        QCOMPARE(scalar(*m_db, "SELECT Zwinger FROM catstamm WHERE LaufendeNummer = ?", {nr}).toString(),
+        QCOMPARE(scalar(*f.db, "SELECT Zwinger FROM catstamm WHERE LaufendeNummer = ?", {nr}).toString(),
                  QString("Sonnenhang"));
-        QCOMPARE(scalar(*m_db, "SELECT Geschlecht FROM catstamm WHERE LaufendeNummer = ?", {nr}).toString(),
+        QCOMPARE(scalar(*f.db, "SELECT Geschlecht FROM catstamm WHERE LaufendeNummer = ?", {nr}).toString(),
                  QString("2"));
         QCOMPARE(w()->aktuelleKatze(), nr);
-        QCOMPARE(m_main->currentListCat(), nr);
-        QVERIFY(m_main->recentCats().entries().first().endsWith(QString("{%1}").arg(nr)));
+        QCOMPARE(f.main->currentListCat(), nr);
+        QVERIFY(f.main->recentCats().entries().first().endsWith(QString("{%1}").arg(nr)));
         QCOMPARE(statusCount(), QString::number(before + 1));
     }
 
@@ -419,7 +382,7 @@ class TstCatStamm : public QObject
         QCOMPARE(catCount(), before);
 
         // no name: message 148, No keeps the new record on page 0
-        m_main->action("KatzeNeuItem")->trigger();
+        f.main->action("KatzeNeuItem")->trigger();
         clickSex(0);
         Scripted::reset();
         Scripted::answer(QMessageBox::No);
@@ -459,7 +422,7 @@ class TstCatStamm : public QObject
         save();
         const int nr = catNamed("Dora vom Bach");
         QVERIFY(nr > 0);
-        QCOMPARE(scalar(*m_db, "SELECT GebDatum FROM catstamm WHERE LaufendeNummer = ?", {nr}).toDate(),
+        QCOMPARE(scalar(*f.db, "SELECT GebDatum FROM catstamm WHERE LaufendeNummer = ?", {nr}).toDate(),
                  QDate(2020, 2, 1));
         QVERIFY(!w()->findChild<QLineEdit *>("DBAlterAkt")->text().isEmpty());
     }
@@ -483,8 +446,8 @@ class TstCatStamm : public QObject
         QCOMPARE(w()->DBCatStamm()->recNo(), 2);
         const int second = w()->aktuelleKatze();
         QVERIFY(second != first);
-        QCOMPARE(m_main->currentListCat(), second);
-        QVERIFY(m_main->recentCats().entries().first().endsWith(QString("{%1}").arg(second)));
+        QCOMPARE(f.main->currentListCat(), second);
+        QVERIFY(f.main->recentCats().entries().first().endsWith(QString("{%1}").arg(second)));
         QVERIFY(w()->windowTitle().startsWith(w()->DBCatStamm()->text("Name")));
 
         // an edit is posted (after the question) when the navigator moves on
@@ -498,7 +461,7 @@ class TstCatStamm : public QObject
         Scripted::answer(QMessageBox::Yes);
         QTest::mouseClick(nav->button(TNavigateBtn::nbPrior), Qt::LeftButton);
         QCOMPARE(w()->aktuelleKatze(), first);
-        QCOMPARE(scalar(*m_db, "SELECT Rufname FROM catstamm WHERE LaufendeNummer = ?", {second}).toString(),
+        QCOMPARE(scalar(*f.db, "SELECT Rufname FROM catstamm WHERE LaufendeNummer = ?", {second}).toString(),
                  QString("Mietz"));
 
         // a new cat is not stored by moving away from it
@@ -523,14 +486,14 @@ class TstCatStamm : public QObject
         QVERIFY(w()->findChild<QPushButton *>("BitBtnSpeichern")->isEnabled());
         Scripted::answer(QMessageBox::No);
         w()->Speichern();
-        QVERIFY(tav::cats::titelKuerzelDerKatze(*m_db, nr).isEmpty());
+        QVERIFY(tav::cats::titelKuerzelDerKatze(*f.db, nr).isEmpty());
 
         tick(boxes[0]);
         tick(boxes[1]);
         Scripted::answer(QMessageBox::Yes);
         w()->Speichern();
-        QCOMPARE(tav::cats::titelKuerzelDerKatze(*m_db, nr).size(), 2);
-        QCOMPARE(m_global->GetTitel(nr), tav::cats::titelKuerzelDerKatze(*m_db, nr).join("/"));
+        QCOMPARE(tav::cats::titelKuerzelDerKatze(*f.db, nr).size(), 2);
+        QCOMPARE(f.global->GetTitel(nr), tav::cats::titelKuerzelDerKatze(*f.db, nr).join("/"));
         QVERIFY(!w()->TitelEingabe);
         // another cat and back: the ticks show the stored rows
         w()->zeigeKatze(catNamed("Dora vom Bach"));
@@ -563,7 +526,7 @@ class TstCatStamm : public QObject
             Scripted::answer(QMessageBox::Yes);
             QTest::mouseClick(load, Qt::LeftButton);
         }
-        QCOMPARE(scalar(*m_db, "SELECT count(*) FROM bilder WHERE KatzeNr = ?", {nr}).toInt(), 3);
+        QCOMPARE(scalar(*f.db, "SELECT count(*) FROM bilder WHERE KatzeNr = ?", {nr}).toInt(), 3);
         QCOMPARE(w()->ZaehlerBilder, 3);
         QCOMPARE(w()->aktBild, 3);
         QCOMPARE(w()->BildFuerDruck, paths[0]);
@@ -576,7 +539,7 @@ class TstCatStamm : public QObject
         QCOMPARE(Scripted::shown().last().kind, QString("message"));
         QVERIFY(Scripted::shown().last().text.contains("fehlt.jpg"));
         QVERIFY(Scripted::shown().last().text.startsWith(messageText(24)));
-        QCOMPARE(scalar(*m_db, "SELECT count(*) FROM bilder WHERE KatzeNr = ?", {nr}).toInt(), 3);
+        QCOMPARE(scalar(*f.db, "SELECT count(*) FROM bilder WHERE KatzeNr = ?", {nr}).toInt(), 3);
 
         // the picture for print: a number beyond the pictures is refused and stored as 0
         auto *feld2 = page->findChild<DBEdit *>("DBEditFeld2");
@@ -595,7 +558,7 @@ class TstCatStamm : public QObject
         Q_EMIT feld2->editingFinished();
         Scripted::answer(QMessageBox::Yes);
         w()->Speichern();
-        QCOMPARE(scalar(*m_db, "SELECT Feld2 FROM catstamm WHERE LaufendeNummer = ?", {nr}).toInt(), 3);
+        QCOMPARE(scalar(*f.db, "SELECT Feld2 FROM catstamm WHERE LaufendeNummer = ?", {nr}).toInt(), 3);
 
         // deleting a picture in front of it keeps the choice on the same picture
         w()->findChild<QFrame *>("Rahmen1")->setFocus();
@@ -610,7 +573,7 @@ class TstCatStamm : public QObject
         QTest::mouseClick(remove, Qt::LeftButton);
         w()->Speichern();
         QCOMPARE(w()->ZaehlerBilder, 2);
-        QCOMPARE(scalar(*m_db, "SELECT Feld2 FROM catstamm WHERE LaufendeNummer = ?", {nr}).toInt(), 2);
+        QCOMPARE(scalar(*f.db, "SELECT Feld2 FROM catstamm WHERE LaufendeNummer = ?", {nr}).toInt(), 2);
         QCOMPARE(w()->BildFuerDruck, paths[2]);
         w()->showPage(TCatStamm::SeiteStammdaten);
     }
@@ -628,64 +591,64 @@ class TstCatStamm : public QObject
         src->setFieldValue("BOD", 7);
         QVERIFY(src->save());
         QCOMPARE(src->table()->intValue("Summe"), 12);
-        QCOMPARE(scalar(*m_db, "SELECT Katze FROM cfatica WHERE BOC = 5").toInt(), nr);
+        QCOMPARE(scalar(*f.db, "SELECT Katze FROM cfatica WHERE BOC = 5").toInt(), nr);
     }
 
     void deleteAsksAndKeepsTheDetailRows()
     {
         const int nr = catNamed("Amira vom Lindenhof");
         QVERIFY(w()->zeigeKatze(nr));
-        QCOMPARE(m_main->currentListCat(), nr);
+        QCOMPARE(f.main->currentListCat(), nr);
         const int before = catCount();
         Scripted::answer(QMessageBox::No);
-        m_main->action("loeschen")->trigger();
+        f.main->action("loeschen")->trigger();
         QCOMPARE(Scripted::shown().size(), 1);
         QVERIFY(Scripted::shown().first().text.startsWith("<<Amira vom Lindenhof>>"));
         QCOMPARE(catCount(), before);
         Scripted::reset();
         Scripted::answer(QMessageBox::Yes);
-        m_main->action("loeschen")->trigger();
+        f.main->action("loeschen")->trigger();
         QCOMPARE(catCount(), before - 1);
         QCOMPARE(catNamed("Amira vom Lindenhof"), 0);
         QCOMPARE(statusCount(), QString::number(before - 1));
         QVERIFY(w()->aktuelleKatze() != nr);
         QVERIFY(w()->aktuelleKatze() > 0);
         // pictures and titles stay where they are
-        QCOMPARE(scalar(*m_db, "SELECT count(*) FROM bilder WHERE KatzeNr = ?", {nr}).toInt(), 2);
-        QCOMPARE(scalar(*m_db, "SELECT count(*) FROM titelhund WHERE Hund = ?", {nr}).toInt(), 2);
+        QCOMPARE(scalar(*f.db, "SELECT count(*) FROM bilder WHERE KatzeNr = ?", {nr}).toInt(), 2);
+        QCOMPARE(scalar(*f.db, "SELECT count(*) FROM titelhund WHERE Hund = ?", {nr}).toInt(), 2);
     }
 
     void recentCatsEntryShowsTheCat()
     {
         const int nr = catNamed("Dora vom Bach");
-        m_main->Load_LastCats(nr);
+        f.main->Load_LastCats(nr);
         QCOMPARE(w()->aktuelleKatze(), nr);
-        QCOMPARE(m_main->currentListCat(), nr);
+        QCOMPARE(f.main->currentListCat(), nr);
     }
 
     // the record shows the cat's inbreeding and ancestor loss as the calculation gives them
     void coefficientsOfTheCatShown()
     {
-        const int nr = scalar(*m_db, "SELECT LaufendeNummer FROM catstamm WHERE Vater > 0 AND Mutter > 0 "
+        const int nr = scalar(*f.db, "SELECT LaufendeNummer FROM catstamm WHERE Vater > 0 AND Mutter > 0 "
                                      "ORDER BY LaufendeNummer DESC LIMIT 1")
                            .toInt();
-        m_main->Load_LastCats(nr);
+        f.main->Load_LastCats(nr);
         QCOMPARE(w()->aktuelleKatze(), nr);
-        tav::breeding::StorePedigree quelle(*m_db);
+        tav::breeding::StorePedigree quelle(*f.db);
         tav::breeding::InzuchtBerechnung engine(quelle);
-        const int vater = scalar(*m_db, "SELECT Vater FROM catstamm WHERE LaufendeNummer = ?", {nr}).toInt();
+        const int vater = scalar(*f.db, "SELECT Vater FROM catstamm WHERE LaufendeNummer = ?", {nr}).toInt();
         const int mutter =
-            scalar(*m_db, "SELECT Mutter FROM catstamm WHERE LaufendeNummer = ?", {nr}).toInt();
+            scalar(*f.db, "SELECT Mutter FROM catstamm WHERE LaufendeNummer = ?", {nr}).toInt();
         QVERIFY(engine.Berechne(nr, vater, mutter, tsysteminfo::instance()->InzuchtStdgenerationen, false));
         QVERIFY(engine.koeffizient > 0); // the demo's last generation is inbred
         QCOMPARE(w()->findChild<QLineEdit *>("DBInzuchtAnz")->text(), engine.Inzuchtkoeffizientkurz);
         QVERIFY(!w()->findChild<QLineEdit *>("DBInzuchtAnz")->text().isEmpty());
         // a cat without parents shows its breed alone
         const int founder =
-            scalar(*m_db, "SELECT LaufendeNummer FROM catstamm WHERE Vater IS NULL OR Vater = 0 "
+            scalar(*f.db, "SELECT LaufendeNummer FROM catstamm WHERE Vater IS NULL OR Vater = 0 "
                           "ORDER BY LaufendeNummer LIMIT 1")
                 .toInt();
-        m_main->Load_LastCats(founder);
+        f.main->Load_LastCats(founder);
         QVERIFY(w()->findChild<QLineEdit *>("DBInzuchtAnz")->text().isEmpty());
     }
 
@@ -694,7 +657,7 @@ class TstCatStamm : public QObject
         const QString out = QStringLiteral(TAV_DATA_DIR "/../docs/screenshots");
         QDir().mkpath(out);
         // a demo cat with parents, breed and breeder
-        const int nr = scalar(*m_db, "SELECT LaufendeNummer FROM catstamm WHERE Rasse > 0 AND Vater > 0 AND "
+        const int nr = scalar(*f.db, "SELECT LaufendeNummer FROM catstamm WHERE Rasse > 0 AND Vater > 0 AND "
                                      "Mutter > 0 AND \"Züchter\" > 0 ORDER BY LaufendeNummer LIMIT 1")
                            .toInt();
         QVERIFY(w()->zeigeKatze(nr));

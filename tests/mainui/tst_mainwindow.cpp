@@ -1,3 +1,4 @@
+#include "../common/ProgramFixture.h"
 #include "app/MenuDefs.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
@@ -34,64 +35,35 @@ class FakeWindow : public ChildWindow
 
 int count(Database &db, const QString &sql)
 {
-    Query q(&db, sql);
-    q.open();
-    return q.value(0).toInt();
+    return scalar(db, sql).toInt();
 }
 } // namespace
 
 class TstMainWindow : public QObject
 {
     Q_OBJECT
-    QTemporaryDir m_home, m_config;
-    std::unique_ptr<Database> m_db;
-    std::unique_ptr<TMirravel> m_main;
-    std::unique_ptr<TDatenGlobal> m_global;
+    ProgramFixture f;
 
     void setStatus(const QString &status, const QString &index = "Nameidx")
     {
         tsysteminfo::instance()->Status = status;
         tsysteminfo::instance()->index = index;
-        m_main->applyListSettings();
+        f.main->applyListSettings();
     }
 
   private Q_SLOTS:
     void initTestCase()
     {
-        qputenv("TAVRENNO_CONFIG", m_config.path().toUtf8());
-        QProcess cli;
-        cli.start(TAV_CLI, {"--home", m_home.path(), "demo"});
-        QVERIFY(cli.waitForFinished(60000));
-        QCOMPARE(cli.exitCode(), 0);
-        Scripted::enable(true);
-        m_db = std::make_unique<Database>(m_home.path() + "/Daten");
-        setDefaultDatabase(m_db.get());
-        QVERIFY(ensureSettingsFile(settingsPath()) != SettingsFileStatus::Failed);
-        QVERIFY(tsysteminfo::load(settingsPath()));
-        sprache().open(m_db.get());
-        m_main = std::make_unique<TMirravel>(m_db.get());
-        QVERIFY(m_main->FormCreate());
-        m_global = std::make_unique<TDatenGlobal>(m_db.get());
-        m_global->Dateienoeffnen();
-        m_main->resize(1100, 700);
-        m_main->show();
+        const QString failed = f.start(QSize(1100, 700));
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
     }
 
-    void cleanupTestCase()
-    {
-        Scripted::reset();
-        Scripted::answer(QMessageBox::Yes);
-        m_main->close();
-        m_main.reset();
-        m_global.reset();
-        sprache().close();
-        setDefaultDatabase(nullptr);
-    }
+    void cleanupTestCase() { f.stop(); }
 
     void refusesHomeWithoutCats()
     {
         QTemporaryDir empty;
-        tav::maintenance::TDataModuleIndex check(empty.path(), m_db.get());
+        tav::maintenance::TDataModuleIndex check(empty.path(), f.db.get());
         QVERIFY(!check.pruefeDatenverzeichnis());
         QVERIFY(check.ProgEnde);
         const QString text = tav::maintenance::TDataModuleIndex::fehlendeTierdatenbankText(empty.path());
@@ -101,25 +73,25 @@ class TstMainWindow : public QObject
 
     void captionAndCount()
     {
-        QCOMPARE(m_main->windowTitle(), QString("Tavrenno  <Anna Berger>"));
-        const int all = count(*m_db, "SELECT count(*) FROM catstamm");
-        QCOMPARE(m_main->findChild<QLabel *>("LabelAnzahlderDatensaetze")->text(), QString::number(all));
+        QCOMPARE(f.main->windowTitle(), QString("Tavrenno  <Anna Berger>"));
+        const int all = count(*f.db, "SELECT count(*) FROM catstamm");
+        QCOMPARE(f.main->findChild<QLabel *>("LabelAnzahlderDatensaetze")->text(), QString::number(all));
     }
 
     void statusFilterAndCallNames()
     {
         setStatus("alle");
-        QCOMPARE(m_main->catList()->model()->rowCount(), count(*m_db, "SELECT count(*) FROM catstamm"));
+        QCOMPARE(f.main->catList()->model()->rowCount(), count(*f.db, "SELECT count(*) FROM catstamm"));
         setStatus("12");
-        QCOMPARE(m_main->catList()->model()->rowCount(),
-                 count(*m_db, "SELECT count(*) FROM catstamm WHERE Status IN (1, 2)"));
+        QCOMPARE(f.main->catList()->model()->rowCount(),
+                 count(*f.db, "SELECT count(*) FROM catstamm WHERE Status IN (1, 2)"));
         setStatus("1");
-        QCOMPARE(m_main->catList()->model()->rowCount(),
-                 count(*m_db, "SELECT count(*) FROM catstamm WHERE Status = 1"));
+        QCOMPARE(f.main->catList()->model()->rowCount(),
+                 count(*f.db, "SELECT count(*) FROM catstamm WHERE Status = 1"));
         setStatus("alle", "RufnaIdx");
-        QAbstractItemModel *m = m_main->catList()->model();
+        QAbstractItemModel *m = f.main->catList()->model();
         QCOMPARE(m->headerData(0, Qt::Horizontal).toString(), QString("Rufname"));
-        Query first(m_db.get(),
+        Query first(f.db.get(),
                     "SELECT Rufname FROM catstamm ORDER BY Rufname COLLATE DE, Zwinger COLLATE DE LIMIT 1");
         first.open();
         QCOMPARE(m->data(m->index(0, 0)).toString(), first.value(0).toString());
@@ -128,25 +100,25 @@ class TstMainWindow : public QObject
 
     void incrementalSearch()
     {
-        m_main->catList()->setFocus();
-        Table expected(m_db.get(), "CATSTAMM.DB");
+        f.main->catList()->setFocus();
+        Table expected(f.db.get(), "CATSTAMM.DB");
         expected.setIndexName("Nameidx");
         expected.open();
         expected.findNearest({"Ro"});
-        QTest::keyClicks(m_main->catList(), "Ro");
-        QCOMPARE(m_main->currentListCat(), expected.value("LaufendeNummer").toInt());
-        QCOMPARE(m_main->suchName, QString("Ro"));
-        QTest::keyClick(m_main->catList(), Qt::Key_Escape);
-        QVERIFY(m_main->suchName.isEmpty());
+        QTest::keyClicks(f.main->catList(), "Ro");
+        QCOMPARE(f.main->currentListCat(), expected.value("LaufendeNummer").toInt());
+        QCOMPARE(f.main->suchName, QString("Ro"));
+        QTest::keyClick(f.main->catList(), Qt::Key_Escape);
+        QVERIFY(f.main->suchName.isEmpty());
         expected.findNearest({"I"});
-        QTest::keyClicks(m_main->catList(), "I");
-        QCOMPARE(m_main->currentListCat(), expected.value("LaufendeNummer").toInt());
-        QTest::keyClick(m_main->catList(), Qt::Key_Escape);
+        QTest::keyClicks(f.main->catList(), "I");
+        QCOMPARE(f.main->currentListCat(), expected.value("LaufendeNummer").toInt());
+        QTest::keyClick(f.main->catList(), Qt::Key_Escape);
     }
 
     void recentCatsMenu()
     {
-        QMenu *menu = m_main->findChild<QMenu *>("KatzenMenu");
+        QMenu *menu = f.main->findChild<QMenu *>("KatzenMenu");
         QVERIFY(menu);
         auto recentEntries = [&] {
             QStringList out;
@@ -157,7 +129,7 @@ class TstMainWindow : public QObject
             return out;
         };
         for (int nr : {1, 2, 3, 2, 4, 5, 6, 1})
-            m_main->addRecentCat(QString("Katze %1").arg(nr), nr);
+            f.main->addRecentCat(QString("Katze %1").arg(nr), nr);
         const QStringList entries = recentEntries();
         QCOMPARE(entries.size(), 5);
         QCOMPARE(QSet<QString>(entries.begin(), entries.end()).size(), 5);
@@ -171,7 +143,7 @@ class TstMainWindow : public QObject
             if (a->text() == QLatin1String("Katze 4 {4}"))
                 a->trigger();
         }
-        QCOMPARE(m_main->currentListCat(), 4);
+        QCOMPARE(f.main->currentListCat(), 4);
     }
 
     void menusCarryTagsAndUnbuiltWindowsAreDisabled()
@@ -184,13 +156,13 @@ class TstMainWindow : public QObject
                             [&](const MenuItemDef &m) { return QLatin1String(item.name) == m.menu; });
             if (isMenu)
                 continue;
-            QAction *a = m_main->action(item.name);
+            QAction *a = f.main->action(item.name);
             QVERIFY2(a, item.name);
             QCOMPARE(a->property("tag").toInt(), item.tag);
         }
-        QVERIFY(!m_main->action("Vereine1")->isEnabled());
-        QVERIFY(m_main->action("FileExitItem")->isEnabled());
-        QVERIFY(m_main->action("loeschen")->isEnabled());
+        QVERIFY(!f.main->action("Vereine1")->isEnabled());
+        QVERIFY(f.main->action("FileExitItem")->isEnabled());
+        QVERIFY(f.main->action("loeschen")->isEnabled());
     }
 
     void exclusiveWindowBlocksOtherCommands()
@@ -198,69 +170,69 @@ class TstMainWindow : public QObject
         TMirravel::registerWindow("adressenverwaltung",
                                   [](TMirravel &) { return new FakeWindow("adressenverwaltung"); });
         TMirravel::registerWindow("formvereine", [](TMirravel &) { return new FakeWindow("formvereine"); });
-        QVERIFY(m_main->action("Vereine1")->isEnabled());
-        m_main->runCommand("Adresenverwaltung1");
+        QVERIFY(f.main->action("Vereine1")->isEnabled());
+        f.main->runCommand("Adresenverwaltung1");
         QVERIFY(ChildWindow::find("adressenverwaltung"));
-        QVERIFY(!m_main->findChild<QWidget *>("pShowCats")->isVisible()); // the list is hidden meanwhile
+        QVERIFY(!f.main->findChild<QWidget *>("pShowCats")->isVisible()); // the list is hidden meanwhile
         // an exclusive window fills the client area and follows the frame's size
         auto *sub = qobject_cast<QMdiSubWindow *>(ChildWindow::find("adressenverwaltung")->parentWidget());
         QVERIFY(sub);
-        QTRY_COMPARE(sub->size(), m_main->mdiArea()->viewport()->size());
-        m_main->resize(1000, 650);
-        QTRY_COMPARE(sub->size(), m_main->mdiArea()->viewport()->size());
-        m_main->resize(1100, 700);
+        QTRY_COMPARE(sub->size(), f.main->mdiArea()->viewport()->size());
+        f.main->resize(1000, 650);
+        QTRY_COMPARE(sub->size(), f.main->mdiArea()->viewport()->size());
+        f.main->resize(1100, 700);
         Scripted::reset();
-        m_main->runCommand("Vereine1");
+        f.main->runCommand("Vereine1");
         QVERIFY(!ChildWindow::find("formvereine"));
         QCOMPARE(Scripted::shown().size(), 1);
         QCOMPARE(Scripted::shown().first().text, messageText(138));
         ChildWindow::find("adressenverwaltung")->close();
         QTRY_VERIFY(!ChildWindow::find("adressenverwaltung"));
-        QTRY_VERIFY(m_main->findChild<QWidget *>("pShowCats")->isVisible());
-        m_main->runCommand("Vereine1");
+        QTRY_VERIFY(f.main->findChild<QWidget *>("pShowCats")->isVisible());
+        f.main->runCommand("Vereine1");
         QVERIFY(ChildWindow::find("formvereine"));
         ChildWindow::find("formvereine")->close();
-        QTRY_COMPARE(m_main->mdiArea()->subWindowList().size(), 0); // no empty frame stays behind
+        QTRY_COMPARE(f.main->mdiArea()->subWindowList().size(), 0); // no empty frame stays behind
     }
 
     void blockedInPedigreeEntry()
     {
-        m_global->NeuausStb = true;
+        f.global->NeuausStb = true;
         Scripted::reset();
-        m_main->runCommand("loeschen");
+        f.main->runCommand("loeschen");
         QCOMPARE(Scripted::shown().size(), 1);
         QCOMPARE(Scripted::shown().first().text, messageText(223) + " " + messageText(224));
-        m_global->NeuausStb = false;
+        f.global->NeuausStb = false;
     }
 
     void deleteAsksFirst()
     {
-        const int before = count(*m_db, "SELECT count(*) FROM catstamm");
-        m_main->positionListOn(5);
+        const int before = count(*f.db, "SELECT count(*) FROM catstamm");
+        f.main->positionListOn(5);
         Scripted::reset();
         Scripted::answer(QMessageBox::No);
-        m_main->runCommand("loeschen");
-        QCOMPARE(count(*m_db, "SELECT count(*) FROM catstamm"), before);
+        f.main->runCommand("loeschen");
+        QCOMPARE(count(*f.db, "SELECT count(*) FROM catstamm"), before);
         QVERIFY(Scripted::shown().first().text.startsWith("<<"));
         QVERIFY(Scripted::shown().first().text.contains(messageText(15)));
         Scripted::answer(QMessageBox::Yes);
-        m_main->runCommand("loeschen");
-        QCOMPARE(count(*m_db, "SELECT count(*) FROM catstamm"), before - 1);
-        QCOMPARE(count(*m_db, "SELECT count(*) FROM catstamm WHERE LaufendeNummer = 5"), 0);
+        f.main->runCommand("loeschen");
+        QCOMPARE(count(*f.db, "SELECT count(*) FROM catstamm"), before - 1);
+        QCOMPARE(count(*f.db, "SELECT count(*) FROM catstamm WHERE LaufendeNummer = 5"), 0);
     }
 
     void noAtTheExitQuestionKeepsRunning()
     {
         Scripted::reset();
         Scripted::answer(QMessageBox::No);
-        QVERIFY(!m_main->close());
-        QVERIFY(m_main->isVisible());
-        QVERIFY(!m_main->ProgrammEnde);
+        QVERIFY(!f.main->close());
+        QVERIFY(f.main->isVisible());
+        QVERIFY(!f.main->ProgrammEnde);
         QCOMPARE(Scripted::shown().first().text, QString("Tavrenno wirklich beenden?"));
         const QString shots = qEnvironmentVariable("TAV_SCREENSHOTS");
         if (!shots.isEmpty()) {
             QDir().mkpath(shots);
-            m_main->grab().save(shots + "/main-window.png");
+            f.main->grab().save(shots + "/main-window.png");
         }
     }
 };

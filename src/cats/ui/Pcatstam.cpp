@@ -1,8 +1,6 @@
 #include "Pcatstam.h"
 
 #include "PcatstamIntern.h"
-#include "breeding/InzuchtBerechnung.h"
-#include "breeding/StorePedigree.h"
 #include "app/ProgramHome.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
@@ -14,6 +12,8 @@
 #include "app/ui/Main.h"
 #include "app/ui/Nav2.h"
 #include "app/ui/Translator.h"
+#include "breeding/InzuchtBerechnung.h"
+#include "breeding/StorePedigree.h"
 #include "cats/CatNames.h"
 #include "cats/Stammdaten.h"
 #include "store/Database.h"
@@ -423,6 +423,8 @@ void TCatStamm::FensterTierAendern()
     const bool kompakt = mw && mw->height() < 700;
     if (m_infoVorschau)
         m_infoVorschau->setVisible(!kompakt && !m_infoVorschau->toPlainText().isEmpty());
+    if (kompakt)
+        zusatzInfoZeigen(false);
 }
 
 void TCatStamm::FensterAnpassen()

@@ -170,6 +170,8 @@ class TCatStamm : public tav::app::ui::ChildWindow
     void zuchtbuchnummerPruefen();
     void elternSuchen(bool vater);
     void gencodeWaehlen();
+    void farbeSuchen(bool augen, const QString &text);
+    void zusatzInfoZeigen(bool zeigen);
 
     // pictures and the other pages (PcatstamSeiten.cpp)
     QWidget *seiteBildBauen();
@@ -231,6 +233,12 @@ class TCatStamm : public tav::app::ui::ChildWindow
     QLabel *m_keinBild = nullptr;
     QPushButton *m_vaterSuchen = nullptr, *m_mutterSuchen = nullptr;
     QWidget *m_zuchtsperre = nullptr;
+    QFrame *m_zusatzPanel = nullptr;
+    QPlainTextEdit *m_infoZusatz = nullptr;
+    tav::app::ui::DBEdit *m_gencode = nullptr;
+    QLabel *m_traegt = nullptr;
+    QPushButton *m_aendern = nullptr;
+    int m_farbeTreffer = -1, m_augenTreffer = -1; // list rows of the nearest colour found by typing
 
     // pictures
     QScrollArea *m_streifenScroll = nullptr;

@@ -20,10 +20,15 @@
 #include "store/Database.h"
 #include "store/EngineError.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QCursor>
+#include <QFrame>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -31,6 +36,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolTip>
 
 using namespace tav::store;
 using namespace tav::app;
@@ -94,6 +100,7 @@ void TCatStamm::nachPost()
             hauptlisteAktualisieren(nr);
         mw->updateCatCount();
     }
+    bemerkungVorschau();
 }
 
 void TCatStamm::hauptlisteAktualisieren(int nr)
@@ -134,6 +141,11 @@ void TCatStamm::nachScroll()
     Geneingabe = true;
     const Anlass anlass = m_anlass;
     m_anlass = Anlass::Navigation;
+    sucheFarbe.clear();
+    m_farbeTreffer = m_augenTreffer = -1;
+    zusatzInfoZeigen(false);
+    if (m_gencode)
+        m_gencode->setReadOnly(true);
     bilderLaden();
     TitelKatzeNeu(anlass);
     bemerkungVorschau();
@@ -378,6 +390,37 @@ bool TCatStamm::eventFilter(QObject *watched, QEvent *e)
     }
     if (watched == m_name && e->type() == QEvent::FocusOut)
         DBNameNeu();
+    // the owner block follows the status also when the status combo gets the focus
+    if (watched == m_statusCombo && e->type() == QEvent::FocusIn)
+        adressenAnzeigen();
+    // the typed gene code is closed again once it is left
+    if (watched == m_gencode && e->type() == QEvent::FocusOut)
+        m_gencode->setReadOnly(true);
+    // the remark: the preview opens the full text, a click on it or the mouse on its panel closes it
+    if (e->type() == QEvent::MouseButtonPress && m_infoVorschau && watched == m_infoVorschau->viewport()) {
+        zusatzInfoZeigen(true);
+        return true;
+    }
+    if (m_zusatzPanel && ((e->type() == QEvent::MouseButtonPress && watched == m_infoZusatz->viewport()) ||
+                          (e->type() == QEvent::MouseMove && watched == m_zusatzPanel))) {
+        zusatzInfoZeigen(false);
+        return true;
+    }
+    // the drop-down of a colour combo opens on the colour found by typing
+    if (e->type() == QEvent::Show) {
+        for (auto [combo, treffer] : {std::pair<QComboBox *, int>{m_farbeCombo, m_farbeTreffer},
+                                      std::pair<QComboBox *, int>{m_augenCombo, m_augenTreffer}}) {
+            if (combo && watched == combo->view() && treffer >= 0)
+                combo->view()->setCurrentIndex(combo->model()->index(treffer, 0));
+        }
+    }
+    // "trägt" explains itself even when the hints are switched off
+    if (watched == m_traegt && e->type() == QEvent::Enter && !einstellungen().hilfe)
+        QToolTip::showText(QCursor::pos(), m_traegt->toolTip(), m_traegt);
+    if (watched == m_traegt && e->type() == QEvent::ToolTip) {
+        QToolTip::showText(static_cast<QHelpEvent *>(e)->globalPos(), m_traegt->toolTip(), m_traegt);
+        return true;
+    }
     if (e->type() == QEvent::KeyPress) {
         auto *k = static_cast<QKeyEvent *>(e);
         if (watched == m_fellartCombo && k->key() == Qt::Key_Delete) {

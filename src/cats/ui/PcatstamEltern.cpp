@@ -180,6 +180,7 @@ void TCatStamm::alterAnzeigen()
     const AlterTeile teile = alterTeile(0, QDate(), ende, geb);
     const AlterAnzeige a =
         alterAnzeige(geb, tod, status, teile.jahre, TDatenGlobal::alterBerechnen(0, QDate(), ende, geb));
+    m_alterPanel->setFixedWidth(!a.mitGeburt ? 120 : IsLargeFont ? 192 : 167);
     m_kreuz->setVisible(a.tot);
     m_erreicht->setVisible(a.tot);
     m_alterAkt->setVisible(a.mitGeburt);

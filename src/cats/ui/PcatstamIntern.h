@@ -98,7 +98,9 @@ enum CatStammTag {
     TagWeiteres,
     TagSumme,
     TagPunkte,
-    TagBildMemo
+    TagBildMemo,
+    TagAgouti = 3198,
+    TagVerduennung
 };
 
 // A small button beside a date field that fills it from the calendar dialog.

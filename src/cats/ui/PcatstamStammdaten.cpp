@@ -17,6 +17,7 @@
 #include "cats/ui/Pkalend.h"
 #include "store/EngineError.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -29,6 +30,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTextCursor>
 #include <QToolButton>
 
 using namespace tav::store;
@@ -122,14 +124,20 @@ QWidget *TCatStamm::seiteStammdatenBauen()
     auto *chip = new DBEdit(m_src, QStringLiteral("ChipNr"), page);
     feld(TagChipNr, QStringLiteral("Chip-Nr."), chip, r++, 2);
 
-    // birth date with the age beside it
+    // birth date with the age beside it; the age panel has a fixed width (see alterAnzeigen)
     m_geb = new DBDateEdit(m_src, QStringLiteral("GebDatum"), page);
     m_geb->setObjectName(QStringLiteral("DBGebDatum"));
-    m_alterPanel = new QWidget(page);
+    auto *gebZeile = new QWidget(page);
+    auto *gebLayout = new QHBoxLayout(gebZeile);
+    gebLayout->setContentsMargins(0, 0, 0, 0);
+    gebLayout->setSpacing(4);
+    gebLayout->addWidget(mitKalender(m_geb, m_src, QStringLiteral("GebDatum"), gebZeile), 1);
+    m_alterPanel = new QWidget(gebZeile);
+    m_alterPanel->setObjectName(QStringLiteral("PanelAlter"));
+    m_alterPanel->setFixedWidth(120);
     auto *alterZeile = new QHBoxLayout(m_alterPanel);
     alterZeile->setContentsMargins(0, 0, 0, 0);
     alterZeile->setSpacing(4);
-    alterZeile->addWidget(mitKalender(m_geb, m_src, QStringLiteral("GebDatum"), m_alterPanel), 2);
     m_kreuz = new QLabel(QStringLiteral("\u271D"), m_alterPanel);
     m_kreuz->setObjectName(QStringLiteral("LabelKreuz"));
     alterZeile->addWidget(m_kreuz);
@@ -137,8 +145,9 @@ QWidget *TCatStamm::seiteStammdatenBauen()
     m_alterAkt->setObjectName(QStringLiteral("DBAlterAkt"));
     m_alterAkt->setReadOnly(true);
     m_alterAkt->setFocusPolicy(Qt::NoFocus);
-    alterZeile->addWidget(m_alterAkt, 3);
-    feld(TagGeb, QStringLiteral("G&eb."), m_alterPanel, r, 0);
+    alterZeile->addWidget(m_alterAkt, 1);
+    gebLayout->addWidget(m_alterPanel);
+    feld(TagGeb, QStringLiteral("G&eb."), gebZeile, r, 0);
     m_zuchtsperre = new DBDateEdit(m_src, QStringLiteral("zzlDatum"), page);
     feld(TagZuchtsperre, QStringLiteral("Zuchtsperre"),
          mitKalender(m_zuchtsperre, m_src, QStringLiteral("zzlDatum"), page), r++, 2);
@@ -161,12 +170,20 @@ QWidget *TCatStamm::seiteStammdatenBauen()
     m_farbeCombo->setEditable(true);
     m_farbeCombo->setInsertPolicy(QComboBox::NoInsert);
     m_farbeCombo->bind(m_src, QStringLiteral("FellFarbe"));
+    m_farbeCombo->setCompleter(nullptr);
+    connect(m_farbeCombo->lineEdit(), &QLineEdit::textEdited, this,
+            [this](const QString &t) { farbeSuchen(false, t); });
+    m_farbeCombo->view()->installEventFilter(this);
     feld(TagFarbe, QStringLiteral("&Farbe"), m_farbeCombo, r, 0);
     m_augenCombo = new DBComboBox(page);
     m_augenCombo->setObjectName(QStringLiteral("DBComboBoxAugenfarbe"));
     m_augenCombo->setEditable(true);
     m_augenCombo->setInsertPolicy(QComboBox::NoInsert);
     m_augenCombo->bind(m_src, QStringLiteral("Augenfarbe"));
+    m_augenCombo->setCompleter(nullptr);
+    connect(m_augenCombo->lineEdit(), &QLineEdit::textEdited, this,
+            [this](const QString &t) { farbeSuchen(true, t); });
+    m_augenCombo->view()->installEventFilter(this);
     feld(TagAugenfarbe, QStringLiteral("Au&genf."), m_augenCombo, r++, 2);
     DBFarbeAfterOpen();
     DBAugenfarbeAfterOpen();
@@ -237,9 +254,41 @@ QWidget *TCatStamm::seiteStammdatenBauen()
         connect(m_genoTyp, &QComboBox::activated, this, [this] { gencodeWaehlen(); });
         g->addWidget(beschriftung(TagGenotyp, QStringLiteral("Genotyp"), m_genoTyp, m_genetik), 0, 0);
         g->addWidget(m_genoTyp, 0, 1);
-        auto *gencode = new DBEdit(m_src, QStringLiteral("Gencode"), m_genetik);
-        g->addWidget(beschriftung(TagGencode, QStringLiteral("Gencode"), gencode, m_genetik), 1, 0);
-        g->addWidget(gencode, 1, 1);
+        // the gene code follows the gene type; "Ändern" opens it for typing
+        m_gencode = new DBEdit(m_src, QStringLiteral("Gencode"), m_genetik);
+        m_gencode->setObjectName(QStringLiteral("DBGencode"));
+        m_gencode->setReadOnly(true);
+        m_gencode->installEventFilter(this);
+        g->addWidget(beschriftung(TagGencode, QStringLiteral("Gencode"), m_gencode, m_genetik), 1, 0);
+        g->addWidget(m_gencode, 1, 1);
+        m_aendern = new QPushButton(QStringLiteral("Ändern"), m_genetik);
+        m_aendern->setObjectName(QStringLiteral("BitBtnGencodeAendern"));
+        m_aendern->setProperty("tag", TagAendern);
+        m_aendern->setToolTip(QStringLiteral("Gencode ändern"));
+        connect(m_aendern, &QPushButton::clicked, this, [this] {
+            m_gencode->setReadOnly(false);
+            m_gencode->setFocus();
+            m_gencode->selectAll();
+        });
+        g->addWidget(m_aendern, 1, 2);
+        // the factors the cat carries
+        m_traegt = beschriftung(TagTraegt, QStringLiteral("trägt"), nullptr, m_genetik);
+        m_traegt->setObjectName(QStringLiteral("LabelTraegt"));
+        m_traegt->setToolTip(QStringLiteral("trägt"));
+        m_traegt->installEventFilter(this);
+        g->addWidget(m_traegt, 2, 0);
+        auto *faktoren = new QHBoxLayout;
+        auto *agouti = new DBCheckBox(QStringLiteral("Agouti"), m_src, QStringLiteral("Agouti"), m_genetik);
+        agouti->setObjectName(QStringLiteral("DBAgouti"));
+        agouti->setProperty("tag", TagAgouti);
+        auto *verd =
+            new DBCheckBox(QStringLiteral("Verdünnung"), m_src, QStringLiteral("Verduennung"), m_genetik);
+        verd->setObjectName(QStringLiteral("DBVerduennung"));
+        verd->setProperty("tag", TagVerduennung);
+        faktoren->addWidget(agouti);
+        faktoren->addWidget(verd);
+        faktoren->addStretch();
+        g->addLayout(faktoren, 2, 1, 1, 2);
     }
     oben->addWidget(m_genetik, r++, 0, 1, 4);
     oben->setColumnStretch(1, 1);
@@ -368,7 +417,25 @@ QWidget *TCatStamm::seiteStammdatenBauen()
     m_infoVorschau->setFixedHeight(26);
     m_infoVorschau->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_infoVorschau->hide();
+    m_infoVorschau->viewport()->installEventFilter(this);
+    m_infoVorschau->viewport()->setCursor(Qt::PointingHandCursor);
     haupt->addWidget(m_infoVorschau, 2, 0, 1, 2);
+    // the full remark, laid over the lower area when the preview is clicked
+    m_zusatzPanel = new QFrame(page);
+    m_zusatzPanel->setObjectName(QStringLiteral("PanelZusatzInfo"));
+    m_zusatzPanel->setFrameShape(QFrame::Panel);
+    m_zusatzPanel->setFrameShadow(QFrame::Raised);
+    m_zusatzPanel->setAutoFillBackground(true);
+    m_zusatzPanel->setMouseTracking(true);
+    m_zusatzPanel->installEventFilter(this);
+    auto *zusatzLayout = new QVBoxLayout(m_zusatzPanel);
+    zusatzLayout->setContentsMargins(10, 10, 10, 10);
+    m_infoZusatz = new QPlainTextEdit(m_zusatzPanel);
+    m_infoZusatz->setObjectName(QStringLiteral("DBInfoZusatz"));
+    m_infoZusatz->setReadOnly(true);
+    m_infoZusatz->viewport()->installEventFilter(this);
+    zusatzLayout->addWidget(m_infoZusatz);
+    m_zusatzPanel->hide();
 
     // bottom row
     auto *leiste = new QHBoxLayout;
@@ -389,6 +456,7 @@ QWidget *TCatStamm::seiteStammdatenBauen()
     m_statusCombo->bind(m_src, QStringLiteral("Status"));
     m_statusCombo->setList(m_status, QStringLiteral("Nummer"), QStringLiteral("Status"));
     m_statusCombo->setMinimumWidth(110);
+    m_statusCombo->installEventFilter(this);
     connect(m_statusCombo, &QComboBox::activated, this, [this] { adressenAnzeigen(); });
     leiste->addSpacing(12);
     leiste->addWidget(beschriftung(TagStatus, QStringLiteral("&Status"), m_statusCombo, page));
@@ -453,6 +521,52 @@ void TCatStamm::DBAugenfarbeAfterOpen()
     m_augenCombo->clear();
     m_augenCombo->addItems(eintraege);
     m_augenCombo->readField();
+}
+
+// Typing into the colour or eye-colour combo: the text typed so far moves the list table to the
+// nearest entry, which the drop-down then offers as its current row.
+void TCatStamm::farbeSuchen(bool augen, const QString &text)
+{
+    sucheFarbe = text;
+    Table *t = augen ? m_augen : m_farbe;
+    QComboBox *combo = augen ? static_cast<QComboBox *>(m_augenCombo) : m_farbeCombo;
+    int &treffer = augen ? m_augenTreffer : m_farbeTreffer;
+    treffer = -1;
+    if (!t || !t->isOpen() || text.isEmpty())
+        return;
+    try {
+        if (!t->findNearest({text}))
+            return;
+        const QString eintrag = augen ? t->text(QStringLiteral("Augenfarbe"))
+                                      : farbEintragText(t->text(QStringLiteral("Rasseinfo")),
+                                                        t->text(QStringLiteral("Farbname")));
+        treffer = combo->findText(eintrag);
+    } catch (const EngineError &e) {
+        reportDatabaseError(e, augen ? QStringLiteral("AUGEN.DB") : QStringLiteral("FARBE.DB"));
+        return;
+    }
+    if (treffer >= 0 && combo->view()->isVisible())
+        combo->view()->setCurrentIndex(combo->model()->index(treffer, 0));
+}
+
+// The full remark over the lower area of page 0, or the preview line again.
+void TCatStamm::zusatzInfoZeigen(bool zeigen)
+{
+    if (!m_zusatzPanel)
+        return;
+    if (!zeigen) {
+        m_zusatzPanel->hide();
+        return;
+    }
+    const bool hatKatze = m_katze->hasRecord() || m_katze->isEditing();
+    m_infoZusatz->setPlainText(hatKatze ? m_katze->text(QStringLiteral("Bemerkung")) : QString());
+    m_infoZusatz->moveCursor(QTextCursor::Start);
+    const QWidget *seite = m_zusatzPanel->parentWidget();
+    const int hoehe = qMin(180, qMax(60, m_infoVorschau->y() + m_infoVorschau->height() - 6));
+    m_zusatzPanel->setGeometry(m_infoVorschau->x(), m_infoVorschau->y() + m_infoVorschau->height() - hoehe,
+                               qMin(m_infoVorschau->width(), seite->width()), hoehe);
+    m_zusatzPanel->show();
+    m_zusatzPanel->raise();
 }
 
 } // namespace tav::cats::ui
