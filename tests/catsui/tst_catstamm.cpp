@@ -1,3 +1,4 @@
+#define TAV_WITH_CATSTAMM
 #include "../common/ProgramFixture.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
@@ -196,16 +197,12 @@ class TstCatStamm : public QObject
   private Q_SLOTS:
     void initTestCase()
     {
-        const QString failed = f.start(QSize(1280, 860), false);
+        QString failed = f.start(QSize(1280, 860), false);
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
-        tav::cats::ui::registerCatStamm();
+        failed = f.openCatStamm();
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
         QVERIFY(f.main->action("KatzeNeuItem")->isEnabled());
-        QVERIFY(TMirravel::windowFactory("catstamm")(*f.main));
-        QVERIFY(w());
         QVERIFY(w()->nichtGeoeffnet().isEmpty());
-        if (auto *sub = qobject_cast<QMdiSubWindow *>(w()->parentWidget()))
-            sub->setGeometry(0, 0, 1040, 800);
-        QVERIFY(w()->DBCatStamm()->hasRecord());
     }
 
     void cleanupTestCase() { f.stop(); }

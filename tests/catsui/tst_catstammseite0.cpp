@@ -1,5 +1,6 @@
 // Page "&Stammdaten" of the cat record window: the colour search, the remark, the status and age
 // panel, and the gene group.
+#define TAV_WITH_CATSTAMM
 #include "../common/ProgramFixture.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
@@ -76,14 +77,10 @@ class TstCatStammSeite0 : public QObject
   private Q_SLOTS:
     void initTestCase()
     {
-        const QString failed = f.start(QSize(1280, 860), false);
+        QString failed = f.start(QSize(1280, 860), false);
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
-        tav::cats::ui::registerCatStamm();
-        QVERIFY(TMirravel::windowFactory("catstamm")(*f.main));
-        QVERIFY(w());
-        if (auto *sub = qobject_cast<QMdiSubWindow *>(w()->parentWidget()))
-            sub->setGeometry(0, 0, 1040, 800);
-        QVERIFY(w()->DBCatStamm()->hasRecord());
+        failed = f.openCatStamm();
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
     }
 
     void cleanupTestCase() { f.stop(); }

@@ -53,6 +53,9 @@ struct ProgramFixture {
         return QString();
     }
 
+    // The cat record window, registered and opened as the program does at start-up.
+    QString openCatStamm();
+
     void stop()
     {
         using namespace tav::app;
@@ -76,3 +79,20 @@ inline QVariant scalar(tav::store::Database &db, const QString &sql, const QVari
     q.open();
     return q.isOpen() && !q.eof() ? q.value(0) : QVariant();
 }
+
+#ifdef TAV_WITH_CATSTAMM
+#include "cats/ui/Pcatstam.h"
+
+#include <QMdiSubWindow>
+
+inline QString ProgramFixture::openCatStamm()
+{
+    tav::cats::ui::registerCatStamm();
+    if (!tav::app::ui::TMirravel::windowFactory("catstamm")(*main) || !tav::cats::ui::TCatStamm::instance())
+        return QStringLiteral("the cat record window did not open");
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(tav::cats::ui::TCatStamm::instance()->parentWidget()))
+        sub->setGeometry(0, 0, 1040, 800);
+    return tav::cats::ui::TCatStamm::instance()->DBCatStamm()->hasRecord() ? QString()
+                                                                           : QStringLiteral("no cat shown");
+}
+#endif
