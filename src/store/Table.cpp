@@ -332,6 +332,7 @@ void Table::open()
     if (!m_db)
         throw invalid(code::Internal, QStringLiteral("Keine Datenbank für %1.").arg(m_tableName));
     m_file = m_db->acquire(m_tableName, m_exclusive);
+    m_fieldIndex.clear();
     try {
         if (m_checkLayout) {
             if (const TableDef *declared = findTableDef(m_file->fileName)) {

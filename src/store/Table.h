@@ -229,6 +229,7 @@ class Table : public QObject
     Row m_edit;
     bool m_modified = false;
     QVector<Extra> m_extras;
+    mutable QHash<QString, int> m_fieldIndex; // names as asked for -> field position (-1: none)
     mutable QHash<QString, TableFile *> m_lookupFiles;
     bool m_inScroll = false;
 };

@@ -22,12 +22,20 @@ int Table::fieldIndex(const QString &name) const
 {
     if (!m_file)
         return -1;
+    // fields are asked for by name for every row shown: remember the answer per spelling
+    const auto cached = m_fieldIndex.constFind(name);
+    if (cached != m_fieldIndex.constEnd())
+        return *cached;
+    int found = -1;
     const auto &fields = m_file->layout.fields;
     for (int i = 0; i < fields.size(); ++i) {
-        if (fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
-            return i;
+        if (fields[i].name.compare(name, Qt::CaseInsensitive) == 0) {
+            found = i;
+            break;
+        }
     }
-    return -1;
+    m_fieldIndex.insert(name, found);
+    return found;
 }
 
 int Table::extraIndex(const QString &name) const

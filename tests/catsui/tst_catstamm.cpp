@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -203,6 +204,11 @@ class TstCatStamm : public QObject
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
         QVERIFY(f.main->action("KatzeNeuItem")->isEnabled());
         QVERIFY(w()->nichtGeoeffnet().isEmpty());
+        // four entries of the window menu are gone: restore, size and the two after them
+        auto *sub = qobject_cast<QMdiSubWindow *>(w()->parentWidget());
+        QVERIFY(sub && sub->systemMenu());
+        QMdiSubWindow plain;
+        QCOMPARE(sub->systemMenu()->actions().size(), plain.systemMenu()->actions().size() - 4);
     }
 
     void cleanupTestCase() { f.stop(); }

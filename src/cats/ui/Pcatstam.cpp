@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -453,7 +454,15 @@ void registerCatStamm()
         if (TCatStamm *w = TCatStamm::instance())
             return w;
         auto *w = new TCatStamm(defaultDatabase());
-        mw.addChild(w);
+        QMdiSubWindow *sub = mw.addChild(w);
+        // the window stays a window of the frame: four entries of its window menu go, by position
+        if (QMenu *menu = sub ? sub->systemMenu() : nullptr) {
+            for (int pos : {0, 2, 3, 3}) {
+                const QList<QAction *> entries = menu->actions();
+                if (pos < entries.size())
+                    menu->removeAction(entries[pos]);
+            }
+        }
         w->FensterAnpassen();
         return w;
     });
