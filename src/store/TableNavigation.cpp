@@ -377,7 +377,20 @@ void Table::restorePosition(const Position &p)
     requireOpen();
     const bool wasInScroll = m_inScroll;
     m_inScroll = true;
-    if (!p.rowid) {
+    int inWindow = -1;
+    for (int i = 0; p.rowid && i < m_rows.size() && inWindow < 0; ++i) {
+        if (m_rows[i].rowid == p.rowid && m_rows[i].key == p.key)
+            inWindow = i;
+    }
+    if (inWindow >= 0) {
+        // still among the fetched records: keep them, the next move may need them
+        m_pos = inWindow;
+        m_recNo = p.recNo;
+        m_bof = p.bof;
+        m_eof = p.eof;
+        if (!m_rows[m_pos].extraDone)
+            computeExtra(m_rows[m_pos]);
+    } else if (!p.rowid) {
         first();
     } else {
         QVector<Row> rows = fetch(Dir::Forward, &p.key, true, 1);
