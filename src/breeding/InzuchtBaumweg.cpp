@@ -70,6 +70,8 @@ BaumStatus Baumweg::rechne()
         return BaumStatus::Abbruch;
     weiter(m_a.moeglich, m_a.moeglich);
 
+    if (m_a.voll && m_a.phase)
+        m_a.phase(132);
     analyse();
     if (m_abbruch)
         return BaumStatus::Abbruch;

@@ -16,6 +16,7 @@ struct BaumAuftrag {
     bool voll = false; // full analysis: clone order, progress
     QChar dezimal = QLatin1Char(',');
     Fortschritt fortschritt; // may be empty
+    Phase phase;             // may be empty
     quint64 moeglich = 0;    // gauge maximum of the build
 };
 

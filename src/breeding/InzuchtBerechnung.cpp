@@ -114,6 +114,8 @@ bool InzuchtBerechnung::Berechne(qint32 Tier, qint32 Vater, qint32 Mutter, int G
     }
 
     InzuchtRoh roh;
+    if (voll && phase)
+        phase(134);
     if (baum) {
         BaumAuftrag a;
         a.graph = &m_graph;
@@ -124,6 +126,7 @@ bool InzuchtBerechnung::Berechne(qint32 Tier, qint32 Vater, qint32 Mutter, int G
         a.voll = voll;
         a.dezimal = einstellungen.dezimal;
         a.fortschritt = fortschritt;
+        a.phase = phase;
         a.moeglich = saettige(AnzahlMoeglicherVorf);
         const BaumStatus st = berechneUeberBaum(a, m_baum, m_kette, roh);
         if (st != BaumStatus::Ok) {
@@ -144,6 +147,7 @@ bool InzuchtBerechnung::Berechne(qint32 Tier, qint32 Vater, qint32 Mutter, int G
         a.paareSammeln = voll && einstellungen.inzuchtMitVorfahren;
         a.dezimal = einstellungen.dezimal;
         a.fortschritt = voll ? fortschritt : Fortschritt();
+        a.phase = voll ? phase : Phase();
         const SchnellStatus st = berechneSchnell(a, roh);
         if (st != SchnellStatus::Ok) {
             zuruecksetzen();

@@ -62,6 +62,7 @@ class InzuchtBerechnung
 
     Einstellungen einstellungen;
     Fortschritt fortschritt; // full analysis only
+    Phase phase;             // full analysis only: 134 while building, 132 while analysing
 
     // --- results of the last successful Berechne
     QString Inzuchtkoeffizient;

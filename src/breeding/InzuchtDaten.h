@@ -12,6 +12,9 @@ namespace tav::breeding {
 
 // position, maximum; false cancels
 using Fortschritt = std::function<bool(quint64 position, quint64 maximum)>;
+// The stage a full analysis enters, as the number of the message that names it (134 building the
+// pedigree, 132 analysing it).
+using Phase = std::function<void(int meldung)>;
 
 // Contributing pairs of one common ancestor with the same s and d, and how many there are.
 struct PaarSumme {

@@ -120,6 +120,8 @@ SchnellStatus Schnellweg::rechne()
     infoUndKomplett();
     if (m_a.voll)
         klonReihe();
+    if (m_a.voll && m_a.phase)
+        m_a.phase(132);
     if (!koeffizient())
         return SchnellStatus::Abbruch;
     positionen();

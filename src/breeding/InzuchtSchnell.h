@@ -29,6 +29,7 @@ struct SchnellAuftrag {
     bool paareSammeln = false; // contributing pairs by (ancestor, s, d)
     QChar dezimal = QLatin1Char(',');
     Fortschritt fortschritt; // may be empty
+    Phase phase;             // may be empty
 };
 
 enum class SchnellStatus { Ok, Abbruch, Ueberlauf };

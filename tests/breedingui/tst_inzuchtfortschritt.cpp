@@ -43,6 +43,29 @@ class TstInzuchtFortschritt : public QObject
         QVERIFY(berechneMitFortschritt(engine, 0, 3, 4, 6, true, nullptr));
         QCOMPARE(engine.koeffizient, 0.25);
         QVERIFY(!engine.fortschritt); // the dialog's callback does not outlive it
+        QVERIFY(!engine.phase);
+    }
+
+    // both ways of calculating name their stages in order: building, then analysing
+    void stagesInOrder_data()
+    {
+        QTest::addColumn<int>("weg");
+        QTest::newRow("tree") << int(InzuchtBerechnung::Rechenweg::Baum);
+        QTest::newRow("fast") << int(InzuchtBerechnung::Rechenweg::Schnell);
+    }
+    void stagesInOrder()
+    {
+        QFETCH(int, weg);
+        const MemoryPedigree p = sibChain(3);
+        InzuchtBerechnung engine(p);
+        engine.einstellungen.weg = InzuchtBerechnung::Rechenweg(weg);
+        QList<int> stages;
+        engine.phase = [&](int m) { stages << m; };
+        QVERIFY(engine.Berechne(0, 3, 4, 6, true));
+        QCOMPARE(stages, QList<int>({134, 132}));
+        stages.clear();
+        QVERIFY(engine.Berechne(0, 3, 4, 6, false)); // quick mode shows no stages
+        QVERIFY(stages.isEmpty());
     }
 
     // "Abbruch" stops the calculation: no result, and the main window may start the next one

@@ -80,12 +80,16 @@ bool berechneMitFortschritt(InzuchtBerechnung &engine, qint32 tier, qint32 vater
         return engine.Berechne(tier, vater, mutter, generationen, false);
     }
     TFormInzuchtFortschritt dialog(parent);
-    dialog.LabelFortschritt->setText(tav::app::messageText(134));
     dialog.show();
     QApplication::processEvents();
     engine.fortschritt = dialog.callback();
+    engine.phase = [&dialog](int meldung) {
+        dialog.LabelFortschritt->setText(tav::app::messageText(meldung));
+        QApplication::processEvents();
+    };
     const bool ok = engine.Berechne(tier, vater, mutter, generationen, true);
     engine.fortschritt = {};
+    engine.phase = {};
     dialog.hide();
     return ok && !dialog.abbruch;
 }
