@@ -247,14 +247,10 @@ void Baumweg::analyse()
     }
 }
 
-// names and breed compositions by pedigree position (sire odd, dam even)
-void Baumweg::positionen()
+// Visits the nodes of generations 2 to 5 level by level with their position in the generation
+// (sire even, dam odd); `besuche` says whether to go on above the node.
+template <typename Besuch> void ersteGenerationen(const Satz *wurzel, Besuch besuche)
 {
-    for (int k = 0; k < 4; ++k) {
-        m_roh.namen[k] = QStringList(2 << k, QString());
-        m_roh.rassen[k] = QVector<InzuchtRoh::RassePosition>(2 << k);
-    }
-    const Satz *wurzel = m_baum.Zeigeranfang;
     struct Eintrag {
         const Satz *n;
         int pos; // 0-based position within its generation
@@ -265,34 +261,32 @@ void Baumweg::positionen()
         for (const Eintrag &e : ebene) {
             const Satz *kinder[2] = {e.n->Links, e.n->Rechts};
             for (int j = 0; j < 2; ++j) {
-                if (!kinder[j])
-                    continue;
-                const int pos = 2 * e.pos + j;
-                m_roh.namen[k][pos] = m_g.ahne(kinder[j]->ahne).name;
-                naechste.append({kinder[j], pos});
+                if (kinder[j] && besuche(k, 2 * e.pos + j, *kinder[j]))
+                    naechste.append({kinder[j], 2 * e.pos + j});
             }
         }
         ebene = naechste;
     }
+}
 
+// names and breed compositions by pedigree position
+void Baumweg::positionen()
+{
+    for (int k = 0; k < 4; ++k) {
+        m_roh.namen[k] = QStringList(2 << k, QString());
+        m_roh.rassen[k] = QVector<InzuchtRoh::RassePosition>(2 << k);
+    }
+    const Satz *wurzel = m_baum.Zeigeranfang;
+    ersteGenerationen(wurzel, [&](int k, int pos, const Satz &n) {
+        m_roh.namen[k][pos] = m_g.ahne(n.ahne).name;
+        return true;
+    });
     if (wurzel->Prozent == ende())
         return;
-    ebene = {{wurzel, 0}};
-    for (int k = 0; k < 4; ++k) {
-        QVector<Eintrag> naechste;
-        for (const Eintrag &e : ebene) {
-            const Satz *kinder[2] = {e.n->Links, e.n->Rechts};
-            for (int j = 0; j < 2; ++j) {
-                if (!kinder[j])
-                    continue;
-                const int pos = 2 * e.pos + j;
-                m_roh.rassen[k][pos] = {true, kinder[j]->Prozent, kinder[j]->Rasse};
-                if (kinder[j]->Prozent != ende())
-                    naechste.append({kinder[j], pos});
-            }
-        }
-        ebene = naechste;
-    }
+    ersteGenerationen(wurzel, [&](int k, int pos, const Satz &n) {
+        m_roh.rassen[k][pos] = {true, n.Prozent, n.Rasse};
+        return n.Prozent != ende();
+    });
 }
 
 } // namespace

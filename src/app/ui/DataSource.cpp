@@ -343,26 +343,22 @@ bool DataSource::gotoBookmark(const Table::Bookmark &b)
     return isOpen() && leaveEdit() && guarded([&] { m_table->gotoBookmark(b); });
 }
 
+// Beginning or end of the records: without a record both, a new record neither.
 bool DataSource::atBeginning() const
 {
-    if (!isOpen())
-        return true;
-    if (m_table->state() == Table::State::Insert)
-        return false;
-    if (!m_table->hasRecord())
-        return true;
-    return m_table->recNo() <= 1;
+    return atEdge([this] { return m_table->recNo() <= 1; });
 }
 
 bool DataSource::atEnd() const
 {
-    if (!isOpen())
+    return atEdge([this] { return m_table->recNo() >= m_table->recordCount(); });
+}
+
+bool DataSource::atEdge(const std::function<bool()> &edge) const
+{
+    if (!isOpen() || (m_table->state() != tav::store::Table::State::Insert && !m_table->hasRecord()))
         return true;
-    if (m_table->state() == Table::State::Insert)
-        return false;
-    if (!m_table->hasRecord())
-        return true;
-    return m_table->recNo() >= m_table->recordCount();
+    return m_table->state() != tav::store::Table::State::Insert && edge();
 }
 
 bool DataSource::setFieldValue(const QString &field, const QVariant &value)

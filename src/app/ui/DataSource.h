@@ -100,6 +100,7 @@ class DataSource : public QObject
     void errorReported();
 
   private:
+    bool atEdge(const std::function<bool()> &edge) const;
     void hook();
     void unhook();
     void readControls();
