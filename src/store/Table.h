@@ -83,7 +83,9 @@ class Table : public QObject
     bool isEmpty();
     int recordCount();
     int recNo(); // 1-based position, 0 without a current record
-    bool moveTo(int recNo);
+    // `ahead`: how many records after the target the caller is going to read; records near the
+    // fetched ones are read by key from the nearer edge, and only as many as needed
+    bool moveTo(int recNo, int ahead = -1);
     // Moves by `distance` records (negative: backwards); returns how many were moved.
     int moveBy(int distance);
     void refresh();
@@ -181,6 +183,11 @@ class Table : public QObject
     Row readRow(Statement &st) const;
     void positionAt(const QVariant &key, bool inclusive);
     void setWindow(QVector<Row> rows, int pos, bool atStart, bool atEnd);
+    // adds fetched records after the last / before the first of the window, which keeps at most
+    // MaxWindow records by letting go of the far end
+    void appendToWindow(QVector<Row> rows, bool atEnd);
+    void prependToWindow(QVector<Row> rows, bool atStart);
+    bool extendWindowTo(int target, int ahead);
     void scrolled();
     void beginScroll();
     QVariant keyOf(const QVector<QVariant> &values, qint64 rowid) const;

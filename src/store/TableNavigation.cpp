@@ -11,6 +11,7 @@ namespace tav::store {
 
 namespace {
 constexpr int WindowSize = 64;
+constexpr int MaxWindow = 4 * WindowSize;
 
 EngineError invalid(int c, const QString &msg)
 {
@@ -87,6 +88,61 @@ void Table::setWindow(QVector<Row> rows, int pos, bool atStart, bool atEnd)
     m_atEnd = atEnd;
 }
 
+void Table::appendToWindow(QVector<Row> rows, bool atEnd)
+{
+    m_rows += std::move(rows);
+    m_atEnd = atEnd;
+    const int excess = int(m_rows.size()) - MaxWindow;
+    if (excess > 0 && m_pos >= excess) {
+        m_rows.remove(0, excess);
+        m_pos -= excess;
+        m_atStart = false;
+    }
+}
+
+void Table::prependToWindow(QVector<Row> rows, bool atStart)
+{
+    std::reverse(rows.begin(), rows.end());
+    const int added = int(rows.size());
+    rows += std::move(m_rows);
+    m_rows = std::move(rows);
+    m_pos += added;
+    m_atStart = atStart;
+    const int excess = int(m_rows.size()) - MaxWindow;
+    if (excess > 0 && m_pos < int(m_rows.size()) - excess) {
+        m_rows.resize(m_rows.size() - excess);
+        m_atEnd = false;
+    }
+}
+
+bool Table::extendWindowTo(int target, int ahead)
+{
+    // only from a window whose record numbers are known
+    if (!hasRecord() || m_recNo <= 0 || m_rows.isEmpty())
+        return false;
+    const int firstNo = m_recNo - m_pos;
+    const int lastNo = firstNo + int(m_rows.size()) - 1;
+    if (target > lastNo && !m_atEnd && target - lastNo <= WindowSize) {
+        const int want = target - lastNo + std::max(0, ahead);
+        QVector<Row> rows = fetch(Dir::Forward, &m_rows.last().key, false, want);
+        if (rows.size() < target - lastNo)
+            return false; // fewer records than counted: let the caller seek
+        const bool end = rows.size() < want;
+        appendToWindow(std::move(rows), end);
+    } else if (target < firstNo && !m_atStart && firstNo - target <= WindowSize) {
+        const int want = firstNo - target;
+        QVector<Row> rows = fetch(Dir::Backward, &m_rows.first().key, false, want);
+        if (rows.size() < want)
+            return false;
+        prependToWindow(std::move(rows), target == 1);
+    } else {
+        return false;
+    }
+    m_pos += target - m_recNo;
+    m_recNo = target;
+    return m_pos >= 0 && m_pos < m_rows.size();
+}
+
 void Table::beginScroll()
 {
     checkBrowseMode();
@@ -152,8 +208,8 @@ void Table::next()
             return;
         }
         const bool end = rows.size() < WindowSize;
-        rows.prepend(m_rows[m_pos]);
-        setWindow(std::move(rows), 1, false, end);
+        appendToWindow(std::move(rows), end);
+        ++m_pos;
     }
     m_eof = false;
     if (m_recNo > 0)
@@ -185,10 +241,8 @@ void Table::prior()
             return;
         }
         const bool start = rows.size() < WindowSize;
-        std::reverse(rows.begin(), rows.end());
-        rows.append(m_rows[m_pos]);
-        const int n = int(rows.size());
-        setWindow(std::move(rows), n - 2, start, false);
+        prependToWindow(std::move(rows), start);
+        --m_pos;
     }
     m_bof = false;
     m_recNo = m_recNo > 1 ? m_recNo - 1 : 0;
@@ -278,7 +332,7 @@ int Table::recNo()
     return m_recNo;
 }
 
-bool Table::moveTo(int target)
+bool Table::moveTo(int target, int ahead)
 {
     requireOpen();
     if (target < 1)
@@ -290,10 +344,22 @@ bool Table::moveTo(int target)
         m_pos += target - current;
         m_recNo = target;
         m_bof = m_eof = false;
+        // the records the caller is going to read are fetched now, as many as are missing
+        const int missing = m_pos + ahead - (int(m_rows.size()) - 1);
+        if (ahead > 0 && missing > 0 && !m_atEnd) {
+            QVector<Row> rows = fetch(Dir::Forward, &m_rows.last().key, false, missing);
+            const bool end = rows.size() < missing;
+            appendToWindow(std::move(rows), end);
+        }
         scrolled();
         return true;
     }
     beginScroll();
+    if (extendWindowTo(target, ahead < 0 ? WindowSize / 4 : ahead)) {
+        m_bof = m_eof = false;
+        scrolled();
+        return true;
+    }
     // start the window a little before the target so that scrolling back stays cheap; the
     // start is found in the index alone, which skips records far faster than reading them,
     // and from the current record when that is nearer than the first
@@ -312,9 +378,9 @@ bool Table::moveTo(int target)
         params << m_rows[m_pos].key;
         offset = std::abs(startNo - current) - 1;
     }
-    Statement &st = statement(QStringLiteral("SELECT %1 FROM data%2%3 LIMIT 1 OFFSET ?")
-                                  .arg(m_keyExpr, where.isEmpty() ? QString() : QLatin1String(" WHERE ") + where,
-                                       orderBy(dir)));
+    Statement &st = statement(
+        QStringLiteral("SELECT %1 FROM data%2%3 LIMIT 1 OFFSET ?")
+            .arg(m_keyExpr, where.isEmpty() ? QString() : QLatin1String(" WHERE ") + where, orderBy(dir)));
     int i = 1;
     for (const QVariant &p : params)
         st.bind(i++, p);
@@ -325,10 +391,11 @@ bool Table::moveTo(int target)
     }
     const QVariant startKey = m_rowidOrder ? QVariant(st.columnInt64(0)) : QVariant(st.columnBlob(0));
     st.reset();
-    QVector<Row> rows = fetch(Dir::Forward, &startKey, true, WindowSize);
+    const int want = std::max(WindowSize, lead + 1 + ahead);
+    QVector<Row> rows = fetch(Dir::Forward, &startKey, true, want);
     if (rows.size() <= lead)
         return false;
-    const bool end = rows.size() < WindowSize;
+    const bool end = rows.size() < want;
     setWindow(std::move(rows), lead, target - 1 - lead == 0, end);
     m_bof = m_eof = false;
     m_recNo = target;

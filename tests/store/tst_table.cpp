@@ -419,6 +419,74 @@ class TstTable : public QObject
         QCOMPARE(t.recordCount(), 298);
     }
 
+    // The cursor keeps the records it fetched around it, reads near ones by key from the nearer
+    // edge and lets go of the far end: every walk must still land on the right record.
+    void windowWalkAgainstTheOrder()
+    {
+        Table t(m_db.get(), "katzen.db");
+        t.open();
+        m_db->beginTransaction("katzen.db");
+        const int total = 900;
+        for (int i = 0; i < total; ++i)
+            add(t, QString("W%1").arg((i * 389) % total, 3, 10, QChar('0'))); // stored out of order
+        m_db->commit("katzen.db");
+        t.setIndexName("NameIdx");
+        auto expected = [](int recNo) { return QString("W%1").arg(recNo - 1, 3, 10, QChar('0')); };
+        QRandomGenerator rng(11);
+        int at = 1;
+        t.first();
+        for (int step = 0; step < 3000; ++step) {
+            const int kind = int(rng.bounded(6));
+            if (kind == 0) { // anywhere
+                at = 1 + int(rng.bounded(total));
+                QVERIFY(t.moveTo(at));
+            } else if (kind == 1) { // near, either way, with records to read after it
+                at = std::clamp(at + int(rng.bounded(161)) - 80, 1, total);
+                QVERIFY(t.moveTo(at, int(rng.bounded(50))));
+            } else if (kind == 2) {
+                const int by = int(rng.bounded(141)) - 70;
+                const int moved = t.moveBy(by);
+                const int want = std::clamp(at + by, 1, total);
+                QCOMPARE(moved, std::abs(want - at));
+                at = want;
+            } else if (kind == 3) {
+                const bool last = at == total;
+                t.next();
+                QCOMPARE(t.eof(), last);
+                if (!last)
+                    ++at;
+            } else if (kind == 4) {
+                t.prior();
+                if (at > 1)
+                    --at;
+            } else { // a long run in one direction grows the kept records past their limit
+                const bool up = rng.bounded(2);
+                for (int i = 0; i < 300; ++i) {
+                    if (up && at < total) {
+                        t.next();
+                        ++at;
+                    } else if (!up && at > 1) {
+                        t.prior();
+                        --at;
+                    }
+                }
+            }
+            QCOMPARE(t.value("Name").toString(), expected(at));
+            QCOMPARE(t.recNo(), at);
+        }
+        // reading ahead stops at the last record
+        QVERIFY(t.moveTo(total - 3, 40));
+        int n = 0;
+        for (; !t.eof(); t.next())
+            ++n;
+        QCOMPARE(n, 4);
+        QVERIFY(!t.moveTo(total + 1));
+        QVERIFY(t.moveTo(1, 10));
+        t.prior();
+        QVERIFY(t.bof());
+        QCOMPARE(t.value("Name").toString(), expected(1));
+    }
+
     void eventsAndCalculatedFields()
     {
         Table t(m_db.get(), "katzen.db");
