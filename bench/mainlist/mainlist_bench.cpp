@@ -49,7 +49,8 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString home = argc > 1 ? QString::fromLocal8Bit(argv[1]) : qEnvironmentVariable("TAVRENNO_BENCH_HOME");
+    const QString home =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : qEnvironmentVariable("TAVRENNO_BENCH_HOME");
     if (home.isEmpty()) {
         QTextStream(stderr) << "mainlist_bench HOME (a register made by tavrenno-cli generate)\n";
         return 2;
@@ -76,7 +77,8 @@ int main(int argc, char *argv[])
     std::vector<BenchRow> rows;
     int sink = 0;
 
-    rows.push_back(compare("show the list (open, first page painted)", 15,
+    rows.push_back(compare(
+        "show the list (open, first page painted)", 31,
         [&] {
             main.applyListSettings();
             paint(main.catList()->viewport());
@@ -99,7 +101,8 @@ int main(int argc, char *argv[])
     engine.open();
     main.catList()->setFocus();
     int pageStart = 1;
-    rows.push_back(compare("a page of scrolling (Page Down)", 40,
+    rows.push_back(compare(
+        "a page of scrolling (Page Down)", 81,
         [&] {
             QTest::keyClick(main.catList(), Qt::Key_PageDown);
             paint(main.catList()->viewport());
@@ -112,7 +115,8 @@ int main(int argc, char *argv[])
 
     const QString letters = QStringLiteral("BDFHKMPRSTVZ");
     int k = 0, j = 0;
-    rows.push_back(compare("incremental search keystroke", 40,
+    rows.push_back(compare(
+        "incremental search keystroke", 40,
         [&] {
             QTest::keyClick(main.catList(), Qt::Key_Escape);
             QTest::keyClick(main.catList(), letters[k++ % letters.size()].toLatin1());
@@ -125,9 +129,12 @@ int main(int argc, char *argv[])
             sink += readPage(engine, colours, Page);
         }));
 
-    printRows(QString("Main window cat list vs table engine alone (%1 cats)").arg(main.catTable()->recordCount()), rows);
-    QTextStream(stdout) << QString("start-up of the main window to a painted list: %1 ms\n").arg(startupMs, 0, 'f', 1)
-                        << "(checksum " << sink << ")\n";
+    printRows(
+        QString("Main window cat list vs table engine alone (%1 cats)").arg(main.catTable()->recordCount()),
+        rows);
+    QTextStream(stdout)
+        << QString("start-up of the main window to a painted list: %1 ms\n").arg(startupMs, 0, 'f', 1)
+        << "(checksum " << sink << ")\n";
     Scripted::answer(QMessageBox::Yes);
     main.close();
     setDefaultDatabase(nullptr);

@@ -1,4 +1,5 @@
 #include "UiFixture.h"
+#include "app/ui/GridDelegate.h"
 #include "app/ui/dbengine.h"
 
 #include <QImage>
@@ -320,6 +321,78 @@ class TstBoundControls : public QObject
         QCOMPARE(w->table->state(), Table::State::Edit);
         QCOMPARE(w->name->text(), QString("Geändert"));
         QVERIFY(!(m->flags(m->index(3, 1)) & Qt::ItemIsEditable));
+    }
+
+    // Paging reads the rows a page shows and no more; a change that keeps the number of rows
+    // repaints them without making the view lay out every row again.
+    void gridPagesReadWhatTheyShowAndReloadsWithoutReset()
+    {
+        delete w;
+        data = std::make_unique<TempData>();
+        data->addCats(3000);
+        openWindow();
+        TableModel *m = w->grid->tableModel();
+        QWidget *view = w->grid->viewport();
+        (void)view->grab();
+        const int page = w->grid->rowAt(view->height() - 1) - w->grid->rowAt(0) + 1;
+        QVERIFY(page > 3);
+        const int first = m->cachedRows();
+        QVERIFY2(first >= page && first <= page + 3, qPrintable(QString("%1 / %2").arg(first).arg(page)));
+        w->grid->setFocus();
+        for (int i = 0; i < 6; ++i) {
+            QTest::keyClick(w->grid, Qt::Key_PageDown);
+            (void)view->grab();
+        }
+        const int top = w->grid->rowAt(0);
+        QVERIFY(top >= 4 * page);
+        QVERIFY2(m->cachedRows() <= 8 * (page + 2), qPrintable(QString::number(m->cachedRows())));
+        for (int r = top; r < top + page; ++r)
+            QCOMPARE(m->data(m->index(r, 0)).toString(), QString("Katze %1").arg(r + 1, 4, 10, QChar('0')));
+        QCOMPARE(w->table->recNo(), w->grid->currentIndex().row() + 1);
+        QCOMPARE(w->name->text(), QString("Katze %1").arg(w->table->recNo(), 4, 10, QChar('0')));
+        // and back up again, over rows read before and rows not read yet
+        w->grid->scrollTo(m->index(1500, 0), QAbstractItemView::PositionAtTop);
+        (void)view->grab();
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(w->grid, Qt::Key_PageUp);
+            (void)view->grab();
+        }
+        for (int r = w->grid->rowAt(0); r < w->grid->rowAt(0) + page; ++r)
+            QCOMPARE(m->data(m->index(r, 0)).toString(), QString("Katze %1").arg(r + 1, 4, 10, QChar('0')));
+
+        QSignalSpy resets(m, &QAbstractItemModel::modelReset);
+        QSignalSpy changed(m, &QAbstractItemModel::dataChanged);
+        const int row = w->grid->currentIndex().row();
+        w->source->setFieldValue("Name", QStringLiteral("Katze %1a").arg(row + 1, 4, 10, QChar('0')));
+        QVERIFY(w->source->save());
+        QCOMPARE(resets.count(), 0);
+        QVERIFY(changed.count() > 0);
+        QCOMPARE(m->data(m->index(row, 0)).toString(), QString("Katze %1a").arg(row + 1, 4, 10, QChar('0')));
+        QVERIFY(w->source->append());
+        w->source->setFieldValue("Name", QStringLiteral("Katze 9999"));
+        QVERIFY(w->source->save());
+        QCOMPARE(m->rowCount(), 3001);
+        QVERIFY(resets.count() > 0);
+        QCOMPARE(m->data(m->index(3000, 0)).toString(), QString("Katze 9999"));
+    }
+
+    void gridCellsCutTheirTextToTheWidth()
+    {
+        const QFont font = w->grid->font();
+        const QFontMetricsF fm(font);
+        const QString name = QStringLiteral("Quisoja vom Elbufer");
+        QCOMPARE(GridDelegate::fitted(fm, name, fm.horizontalAdvance(name) + 1), name);
+        QCOMPARE(GridDelegate::fitted(fm, QString(), 5), QString());
+        const qreal narrow = fm.horizontalAdvance(name) / 2;
+        const QString cut = GridDelegate::fitted(fm, name, narrow);
+        QVERIFY(cut.endsWith(QChar(0x2026)));
+        QVERIFY(name.startsWith(cut.chopped(1)));
+        QVERIFY(fm.horizontalAdvance(cut) <= narrow);
+        // letters that combine are measured as a whole, never by their parts
+        const QString combined = QStringLiteral("Ame\u0301lie de la For\u0302t");
+        const QString fitted = GridDelegate::fitted(fm, combined, fm.horizontalAdvance(combined) - 2);
+        QVERIFY(fitted != combined);
+        QVERIFY(fm.horizontalAdvance(fitted) <= fm.horizontalAdvance(combined) - 2);
     }
 
     void gridShowsLookupAndNewRecords()

@@ -1,6 +1,7 @@
 #include "DBGrid.h"
 
 #include "DataControls.h"
+#include "GridDelegate.h"
 #include "store/Query.h"
 
 #include <QDateTime>
@@ -14,7 +15,6 @@ using tav::store::Table;
 namespace tav::app::ui {
 
 namespace {
-constexpr int BlockBefore = 16;
 constexpr int BlockSize = 64;
 constexpr int MaxCachedRows = 4096;
 } // namespace
@@ -45,7 +45,7 @@ void TableModel::addColumn(const QString &field, const QString &title, bool edit
     c.title = title;
     c.editable = editable;
     m_columns << c;
-    reload();
+    reset();
 }
 
 void TableModel::addCalcColumn(const QString &title, std::function<QVariant(Table &)> calc)
@@ -54,7 +54,7 @@ void TableModel::addCalcColumn(const QString &title, std::function<QVariant(Tabl
     c.title = title;
     c.calc = std::move(calc);
     m_columns << c;
-    reload();
+    reset();
 }
 
 void TableModel::addLookupColumn(const QString &title, const QString &keyField, const QString &lookupTable,
@@ -67,19 +67,37 @@ void TableModel::addLookupColumn(const QString &title, const QString &keyField, 
     c.lookupKey = lookupKey;
     c.lookupResult = lookupResult;
     m_columns << c;
-    reload();
+    reset();
 }
+
+namespace {
+bool sameColumns(const QVector<TableModel::Column> &a, const QVector<TableModel::Column> &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int i = 0; i < a.size(); ++i) {
+        const auto &x = a[i], &y = b[i];
+        if (x.calc || y.calc || x.field != y.field || x.title != y.title || x.tag != y.tag ||
+            x.editable != y.editable || x.lookupTable != y.lookupTable || x.lookupKey != y.lookupKey ||
+            x.lookupResult != y.lookupResult)
+            return false;
+    }
+    return true;
+}
+} // namespace
 
 void TableModel::setColumns(const QVector<Column> &columns)
 {
+    if (sameColumns(columns, m_columns))
+        return;
     m_columns = columns;
-    reload();
+    reset();
 }
 
 void TableModel::setRowColour(std::function<QColor(Table &)> colour)
 {
     m_rowColour = std::move(colour);
-    reload();
+    forgetRows();
 }
 
 int TableModel::rowCount(const QModelIndex &parent) const
@@ -122,11 +140,31 @@ bool TableModel::setCurrentRow(int row)
 
 void TableModel::reload()
 {
+    // with as many rows as before the view keeps its rows and only repaints them: a reset makes
+    // it lay out every row of the table again
+    if (m_count >= 0 && rowCount() == m_count)
+        forgetRows();
+    else
+        reset();
+}
+
+void TableModel::reset()
+{
     beginResetModel();
     m_cache.clear();
     m_lookupCache.clear();
     endResetModel();
     m_count = rowCount();
+    m_lastCurrent = currentRow();
+    Q_EMIT currentRowChanged(m_lastCurrent);
+}
+
+void TableModel::forgetRows()
+{
+    m_cache.clear();
+    m_lookupCache.clear();
+    if (m_count > 0 && !m_columns.isEmpty())
+        Q_EMIT dataChanged(index(0, 0), index(m_count - 1, int(m_columns.size()) - 1));
     m_lastCurrent = currentRow();
     Q_EMIT currentRowChanged(m_lastCurrent);
 }
@@ -219,8 +257,10 @@ void TableModel::fetchAround(int row) const
         return;
     if (m_cache.size() > MaxCachedRows)
         m_cache.clear();
-    const int start = std::max(0, row - BlockBefore);
-    const int end = std::min(count, start + BlockSize);
+    // the view asks from the top down: read from this row on, up to a row read before or a page
+    int end = row + 1;
+    while (end < count && end - row < m_pageRows && !m_cache.contains(end))
+        ++end;
     const Table::Position before = t->position();
     // reading rows must not look like scrolling to the window: no hooks, no signals
     const auto hook = t->beforeScroll;
@@ -228,10 +268,9 @@ void TableModel::fetchAround(int row) const
     {
         QSignalBlocker quiet(t);
         try {
-            if (t->moveTo(start + 1)) {
-                for (int r = start; r < end; ++r) {
-                    if (!m_cache.contains(r))
-                        m_cache.insert(r, readCurrent());
+            if (t->moveTo(row + 1, end - row - 1)) {
+                for (int r = row; r < end; ++r) {
+                    m_cache.insert(r, readCurrent());
                     if (r + 1 < end) {
                         t->next();
                         if (t->eof())
@@ -244,6 +283,11 @@ void TableModel::fetchAround(int row) const
         }
     }
     t->beforeScroll = hook;
+}
+
+void TableModel::setPageRows(int rows)
+{
+    m_pageRows = std::clamp(rows, 8, BlockSize);
 }
 
 QString TableModel::display(const QVariant &v) const
@@ -342,6 +386,14 @@ DBGrid::DBGrid(QWidget *parent) : QTableView(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     verticalHeader()->setFixedWidth(14);
+    // Latin names need no typographic shaping; scripts that do still get it
+    QFont f = font();
+    f.setStyleStrategy(QFont::PreferNoShaping);
+    setFont(f);
+    auto *delegate = new GridDelegate(this);
+    delegate->setGridLines(true);
+    setShowGrid(false);
+    setItemDelegate(delegate);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
 }
@@ -353,6 +405,8 @@ DBGrid::DBGrid(DataSource *source, QWidget *parent) : DBGrid(parent)
 
 void DBGrid::setDataSource(DataSource *source)
 {
+    if (m_model && m_model->dataSource() == source)
+        return;
     auto *old = m_model;
     m_model = new TableModel(source, this);
     setModel(m_model);
@@ -373,7 +427,20 @@ void DBGrid::setDataSource(DataSource *source)
                     QTimer::singleShot(0, this, [this] { followCursor(m_model->currentRow()); });
                 }
             });
+    pageRowsChanged();
     followCursor(m_model->currentRow());
+}
+
+void DBGrid::resizeEvent(QResizeEvent *e)
+{
+    QTableView::resizeEvent(e);
+    pageRowsChanged();
+}
+
+void DBGrid::pageRowsChanged()
+{
+    if (m_model)
+        m_model->setPageRows(viewport()->height() / std::max(1, verticalHeader()->defaultSectionSize()) + 2);
 }
 
 void DBGrid::followCursor(int row)

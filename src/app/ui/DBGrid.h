@@ -54,6 +54,9 @@ class TableModel : public QAbstractTableModel
     bool setHeaderData(int section, Qt::Orientation o, const QVariant &value,
                        int role = Qt::EditRole) override;
 
+    // how many rows the view shows: rows are read a page at a time
+    void setPageRows(int rows);
+
     // rows read from the table so far (for tests of the on-demand reading)
     int cachedRows() const { return int(m_cache.size()); }
 
@@ -66,6 +69,8 @@ class TableModel : public QAbstractTableModel
         QVector<QVariant> values;
         QColor colour;
     };
+    void reset();
+    void forgetRows();
     CachedRow readCurrent() const;
     void fetchAround(int row) const;
     QVariant lookup(const Column &c, const QVariant &key) const;
@@ -79,6 +84,7 @@ class TableModel : public QAbstractTableModel
     mutable QHash<QString, QVariant> m_lookupCache;
     mutable int m_count = -1;
     int m_lastCurrent = -1;
+    int m_pageRows = 64;
 };
 
 // A grid over a data source: the current row follows the cursor and moving in the grid moves it.
@@ -91,8 +97,12 @@ class DBGrid : public QTableView
     void setDataSource(DataSource *source);
     TableModel *tableModel() const { return m_model; }
 
+  protected:
+    void resizeEvent(QResizeEvent *e) override;
+
   private:
     void followCursor(int row);
+    void pageRowsChanged();
     TableModel *m_model = nullptr;
     bool m_following = false;
 };

@@ -63,19 +63,10 @@ void TMirravel::applyListSettings()
     if (!show)
         return;
     const int current = currentListCat();
+    // the grid sees the list again only when it is open on the right cat: one reset, one count
     m_listSource->detach();
     m_list->close();
     const QString index = s ? s->index : QStringLiteral("Nameidx");
-    try {
-        m_list->setIndexName(index);
-        m_list->setFilter(statusFilter(s ? s->Status : QStringLiteral("alle")));
-        m_list->setFiltered(true);
-        m_listSource->setTable(m_list.get());
-        m_listSource->open();
-    } catch (const std::exception &e) {
-        TDBError::HandleException(e, QStringLiteral("CATSTAMM.DB"));
-        return;
-    }
     const bool callNames = index.compare(QLatin1String("RufnaIdx"), Qt::CaseInsensitive) == 0;
     QVector<TableModel::Column> cols;
     TableModel::Column name;
@@ -93,13 +84,24 @@ void TMirravel::applyListSettings()
                                                         traitFirst))
                          : QColor();
     });
+    try {
+        m_list->setIndexName(index);
+        m_list->setFilter(statusFilter(s ? s->Status : QStringLiteral("alle")));
+        m_list->setFiltered(true);
+        m_list->open();
+        if (current > 0)
+            m_list->locate(QStringLiteral("LaufendeNummer"), current);
+    } catch (const std::exception &e) {
+        TDBError::HandleException(e, QStringLiteral("CATSTAMM.DB"));
+        if (!m_list->isOpen())
+            return;
+    }
+    m_listSource->setTable(m_list.get());
     m_grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     // sizing by contents would read a thousand rows; the status is one digit
     m_grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
     m_grid->setColumnWidth(1, m_grid->fontMetrics().horizontalAdvance(QStringLiteral("Status")) + 16);
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    if (current > 0)
-        positionListOn(current);
     updateCatCount();
 }
 

@@ -1,0 +1,88 @@
+#include "GridDelegate.h"
+
+#include <QApplication>
+#include <QPainter>
+
+namespace tav::app::ui {
+
+namespace {
+// Whether the text fits without measuring it as a whole: the sum of the letters' own advances
+// leaves out kerning, so only a clear margin counts. Letters beyond the Latin ranges may combine
+// or be shaped and are always measured properly.
+bool clearlyFits(const QFontMetricsF &fm, const QString &text, qreal width)
+{
+    qreal sum = 0;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x0250)
+            return false;
+        sum += fm.horizontalAdvance(c);
+    }
+    return sum <= width * 0.9;
+}
+} // namespace
+
+QString GridDelegate::fitted(const QFontMetricsF &fm, const QString &text, qreal width)
+{
+    if (text.isEmpty() || clearlyFits(fm, text, width) || fm.horizontalAdvance(text) <= width)
+        return text;
+    return fm.elidedText(text, Qt::ElideRight, width);
+}
+
+void GridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                         const QModelIndex &index) const
+{
+    const QWidget *widget = option.widget;
+    const QStyle *style = widget ? widget->style() : QApplication::style();
+    const bool selected = option.state & QStyle::State_Selected;
+    const bool enabled = option.state & QStyle::State_Enabled;
+    const QPalette::ColorGroup group =
+        !enabled ? QPalette::Disabled
+                 : ((option.state & QStyle::State_Active) ? QPalette::Normal : QPalette::Inactive);
+    QRect r = option.rect;
+    if (m_gridLines) {
+        // the grid lines of the cell's right and bottom edge, as the table view would draw them
+        if (option.palette.cacheKey() != m_paletteKey) {
+            m_paletteKey = option.palette.cacheKey();
+            m_gridColour =
+                QColor::fromRgba(QRgb(style->styleHint(QStyle::SH_Table_GridLineColor, &option, widget)));
+        }
+        painter->fillRect(QRect(r.right(), r.top(), 1, r.height()), m_gridColour);
+        painter->fillRect(QRect(r.left(), r.bottom(), r.width() - 1, 1), m_gridColour);
+        r.adjust(0, 0, -1, -1);
+    }
+
+    if (selected) {
+        painter->fillRect(r, option.palette.brush(group, QPalette::Highlight));
+    } else {
+        const QVariant background = index.data(Qt::BackgroundRole);
+        if (background.canConvert<QBrush>()) {
+            const QBrush brush = qvariant_cast<QBrush>(background);
+            if (brush.style() != Qt::NoBrush)
+                painter->fillRect(r, brush);
+        }
+    }
+
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (text.isEmpty())
+        return;
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    const QRectF box = QRectF(r).adjusted(margin, 0, -margin, 0);
+    if (box.width() <= 0)
+        return;
+    const QFontMetricsF fm(option.font);
+    const QString shown = fitted(fm, text, box.width());
+    // the text is cut to the cell's width, so nothing needs clipping; only pen and font change
+    const QPen pen = painter->pen();
+    const QFont font = painter->font();
+    if (font != option.font)
+        painter->setFont(option.font);
+    painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    // one line, vertically centred as the style centres it
+    const qreal baseline = box.top() + (box.height() - fm.height()) / 2 + fm.ascent();
+    painter->drawText(QPointF(box.left(), baseline), shown);
+    painter->setPen(pen);
+    if (font != option.font)
+        painter->setFont(font);
+}
+
+} // namespace tav::app::ui

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+namespace tav::app::ui {
+
+// Paints the cells of the data grids: background (the row's colour or the selection), one line of
+// text cut off with "..." where it is too wide. The style's general item painting lays every cell
+// out as a paragraph; a grid cell is one line, which is several times cheaper to draw. Editing is
+// left to the styled delegate.
+class GridDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
+
+    // the text as it is drawn into `width` pixels
+    static QString fitted(const QFontMetricsF &fm, const QString &text, qreal width);
+
+    // draws the grid lines itself (the view's own are off): filling a line of pixels is far
+    // cheaper than the view's line drawing
+    void setGridLines(bool on) { m_gridLines = on; }
+
+  private:
+    bool m_gridLines = false;
+    mutable qint64 m_paletteKey = -1;
+    mutable QColor m_gridColour;
+};
+
+} // namespace tav::app::ui
