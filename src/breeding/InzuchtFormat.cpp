@@ -186,6 +186,24 @@ QString RasseAnteile::speicherText(QChar dezimal) const
     return s;
 }
 
+RasseAnteile ganzeRasse(qint32 rasse)
+{
+    RasseAnteile a;
+    a.r_array[0] = rasse;
+    a.p_array[0] = 100.0f;
+    return a;
+}
+
+RasseAnteile mischeAnteile(const RasseAnteile &vater, const RasseAnteile &mutter)
+{
+    RasseAnteile a = vater;
+    for (float &p : a.p_array)
+        p /= 2.0f;
+    for (int i = 0; i < 10 && mutter.r_array[i] != 0; ++i)
+        a.hinzufuegen(mutter.r_array[i], mutter.p_array[i] / 2.0f);
+    return a;
+}
+
 QString mischeProzent(const QString &vater, qint32 rasseVater, const QString &mutter, qint32 rasseMutter,
                       QChar dezimal)
 {

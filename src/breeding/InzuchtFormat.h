@@ -37,6 +37,13 @@ struct RasseAnteile {
     QString speicherText(QChar dezimal) const;
 };
 
+// The composition a cat passes on when its own is stored as "ende": all of its breed.
+RasseAnteile ganzeRasse(qint32 rasse);
+// The same mixture as mischeProzent, on compositions held as values: a stored composition is
+// 15 significant digits of each float, which read back give the same float, so the text between
+// the generations changes nothing and the values can be mixed directly.
+RasseAnteile mischeAnteile(const RasseAnteile &vater, const RasseAnteile &mutter);
+
 // Stored composition of a cat with breed code from the stored compositions of both parents
 // (both present and with a breed code).
 QString mischeProzent(const QString &vater, qint32 rasseVater, const QString &mutter, qint32 rasseMutter,

@@ -89,7 +89,10 @@ class Schnellweg
     void infoUndKomplett();
     void klonReihe();
     void klonBesuch(int ahne, int g);
-    QString zusammensetzung(int ahne, int g);
+    // composition of the ancestor as the tree would store it for generation g: its index in
+    // m_anteile, -1 without a breed code
+    int zusammensetzung(int ahne, int g);
+    QString zusammensetzungText(int ahne, int g);
     void positionen();
     bool koeffizient();
 
@@ -97,7 +100,12 @@ class Schnellweg
     const Ahnengraph &m_g;
     const Pfadzaehlung &m_p;
     InzuchtRoh &m_roh;
-    QHash<quint64, QString> m_prozent;
+    struct Anteil {
+        RasseAnteile werte;
+        bool ende; // stored as "ende": the whole of its breed
+    };
+    QHash<quint64, int> m_prozent;
+    std::vector<Anteil> m_anteile;
     QSet<quint64> m_besucht;
     QVector<bool> m_klonGesehen;
     int m_klonOffen = 0;
@@ -196,26 +204,38 @@ void Schnellweg::klonBesuch(int ahne, int g)
     klonBesuch(a.mutter, g + 1);
 }
 
-QString Schnellweg::zusammensetzung(int ahne, int g)
+int Schnellweg::zusammensetzung(int ahne, int g)
 {
     const quint64 k = schluessel(ahne, rest(ahne, g));
     auto it = m_prozent.constFind(k);
     if (it != m_prozent.constEnd())
         return *it;
     const Ahne &a = m_g.ahne(ahne);
-    QString p;
+    int nr = -1;
     if (a.rasse != 0) {
+        Anteil p;
         if (g >= m_a.generationen || a.stop || a.vater < 0 || a.mutter < 0 || m_g.ahne(a.vater).rasse == 0 ||
             m_g.ahne(a.mutter).rasse == 0) {
-            p = ende();
+            p = {ganzeRasse(a.rasse), true};
         } else {
-            const QString v = zusammensetzung(a.vater, g + 1);
-            const QString m = zusammensetzung(a.mutter, g + 1);
-            p = mischeProzent(v, m_g.ahne(a.vater).rasse, m, m_g.ahne(a.mutter).rasse, m_a.dezimal);
+            const int v = zusammensetzung(a.vater, g + 1);
+            const int m = zusammensetzung(a.mutter, g + 1);
+            p = {mischeAnteile(m_anteile[size_t(v)].werte, m_anteile[size_t(m)].werte), false};
         }
+        nr = int(m_anteile.size());
+        m_anteile.push_back(p);
     }
-    m_prozent.insert(k, p);
-    return p;
+    m_prozent.insert(k, nr);
+    return nr;
+}
+
+QString Schnellweg::zusammensetzungText(int ahne, int g)
+{
+    const int nr = zusammensetzung(ahne, g);
+    if (nr < 0)
+        return QString();
+    const Anteil &p = m_anteile[size_t(nr)];
+    return p.ende ? ende() : p.werte.speicherText(m_a.dezimal);
 }
 
 void Schnellweg::positionen()
@@ -224,9 +244,12 @@ void Schnellweg::positionen()
     if (m_g.tierRasse() != 0) {
         if (m_g.ahne(sv).rasse == 0 || m_g.ahne(sm).rasse == 0)
             m_roh.tierProzent = ende();
-        else
-            m_roh.tierProzent = mischeProzent(zusammensetzung(sv, 2), m_g.ahne(sv).rasse,
-                                              zusammensetzung(sm, 2), m_g.ahne(sm).rasse, m_a.dezimal);
+        else {
+            // both first: each may add to m_anteile
+            const int v = zusammensetzung(sv, 2), m = zusammensetzung(sm, 2);
+            m_roh.tierProzent = mischeAnteile(m_anteile[size_t(v)].werte, m_anteile[size_t(m)].werte)
+                                    .speicherText(m_a.dezimal);
+        }
     }
     for (int k = 0; k < 4; ++k) {
         m_roh.namen[k] = QStringList(2 << k, QString());
@@ -264,7 +287,7 @@ void Schnellweg::positionen()
                         m_roh.namen[k][pos] = m_g.ahne(eltern[j]).name;
                         naechste.append({eltern[j], pos});
                     } else {
-                        const QString p = zusammensetzung(eltern[j], g + 1);
+                        const QString p = zusammensetzungText(eltern[j], g + 1);
                         m_roh.rassen[k][pos] = {true, p, m_g.ahne(eltern[j]).rasse};
                         if (p != ende())
                             naechste.append({eltern[j], pos});

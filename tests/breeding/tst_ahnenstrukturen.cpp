@@ -24,6 +24,7 @@ class TestAhnenstrukturen : public QObject
     void grosseZahlText();
     void prozentSpeicherform_data();
     void prozentSpeicherform();
+    void mischungOhneTextGleichMitText();
 };
 
 void TestAhnenstrukturen::binaerbaum()
@@ -165,6 +166,47 @@ void TestAhnenstrukturen::prozentSpeicherform()
     // the stored form read back and mixed again gives the same text
     const QString a = QStringLiteral("3-") + text + QStringLiteral("/");
     QCOMPARE(mischeProzent(a, 3, a, 3, QLatin1Char(',')), a);
+}
+
+// Random pedigrees of breeds, many generations deep (tiny and subnormal shares), mixed through
+// the stored text at every generation and as values: the texts must be identical.
+void TestAhnenstrukturen::mischungOhneTextGleichMitText()
+{
+    QRandomGenerator rng(5);
+    for (QChar dezimal : {QLatin1Char(','), QLatin1Char('.')}) {
+        for (int runde = 0; runde < 60; ++runde) {
+            struct Tier {
+                qint32 rasse;
+                QString text;
+                RasseAnteile werte;
+            };
+            QVector<Tier> tiere;
+            for (int i = 0; i < 14; ++i) { // founders of up to 14 breeds: more than ten slots
+                const qint32 r = 1 + qint32(rng.bounded(14));
+                tiere.append({r, ende(), ganzeRasse(r)});
+            }
+            for (int i = 0; i < 200; ++i) {
+                // parents mostly recent, sometimes far back: shares of 100 / 2^k for large k
+                const int n = int(tiere.size());
+                const Tier &v = tiere[n - 1 - int(rng.bounded(std::min(n, rng.bounded(4) ? 6 : n)))];
+                const Tier &m = tiere[n - 1 - int(rng.bounded(std::min(n, 6)))];
+                const qint32 r = rng.bounded(3) ? v.rasse : m.rasse;
+                Tier kind{r, mischeProzent(v.text, v.rasse, m.text, m.rasse, dezimal),
+                          mischeAnteile(v.werte, m.werte)};
+                QCOMPARE(kind.werte.speicherText(dezimal), kind.text);
+                tiere.append(kind);
+            }
+        }
+    }
+    // deep enough for shares below the smallest normal float
+    QString text = ende();
+    RasseAnteile werte = ganzeRasse(7);
+    const RasseAnteile andere = ganzeRasse(9);
+    for (int i = 0; i < 160; ++i) {
+        text = mischeProzent(text, 7, ende(), 9, QLatin1Char(','));
+        werte = mischeAnteile(werte, andere);
+        QCOMPARE(werte.speicherText(QLatin1Char(',')), text);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestAhnenstrukturen)
