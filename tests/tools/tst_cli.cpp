@@ -46,7 +46,7 @@ class TstCli : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void initMakesEveryTableAndRefusesAgain()
     {
         QTemporaryDir home;
@@ -159,7 +159,8 @@ private Q_SLOTS:
                 ++inbred;
         }
         QVERIFY(inbred >= 5);
-        for (const char *t : {"WURFBUCH.DB", "TITELHUND.DB", "IMPFUNG.DB", "ADR_DAT.DB", "BILDER.DB", "EIGEN.DB"}) {
+        for (const char *t :
+             {"WURFBUCH.DB", "TITELHUND.DB", "IMPFUNG.DB", "ADR_DAT.DB", "BILDER.DB", "EIGEN.DB"}) {
             Table tb(&db, t);
             tb.open();
             QVERIFY2(!tb.isEmpty(), t);
@@ -193,6 +194,31 @@ private Q_SLOTS:
         }
         QString err;
         QCOMPARE(runCli({"--home", a.path(), "generate", "--cats", "x"}, &err), 2);
+        QCOMPARE(runCli({"--home", a.path(), "generate", "--breeders", "-1"}, &err), 2);
+    }
+
+    // a breeding pool: every generation's kittens come from the few cats chosen in the two
+    // generations before, a third of them toms
+    void generateWithABreedingPool()
+    {
+        QTemporaryDir a;
+        QCOMPARE(runCli({"--home", a.path(), "generate", "--cats", "3000", "--generations", "10", "--seed",
+                         "4", "--breeders", "12"}),
+                 0);
+        Database db(a.path() + "/Daten");
+        Query q(&db, "SELECT LaufendeNummer, Vater, Mutter FROM catstamm ORDER BY LaufendeNummer");
+        q.open();
+        QSet<int> sires, dams;
+        for (const auto &r : q.rows()) {
+            if (r[1].toInt())
+                sires.insert(r[1].toInt());
+            if (r[2].toInt())
+                dams.insert(r[2].toInt());
+        }
+        // nine generations of parents, four toms and eight queens each
+        QVERIFY2(sires.size() <= 9 * 4, qPrintable(QString::number(sires.size())));
+        QVERIFY2(dams.size() <= 9 * 8, qPrintable(QString::number(dams.size())));
+        QVERIFY(sires.size() >= 9 && dams.size() >= 9);
     }
 };
 

@@ -21,6 +21,16 @@ void writeSynthetic(const QString &home, const GenerateOptions &opt, bool verbos
     static const char *colours[] = {"blau", "lilac", "creme",      "schwarz",
                                     "rot",  "weiß",  "blau-creme", "chocolate"};
     QVector<QVector<int>> males(gens), females(gens);
+    // with a breeding pool, only these are parents of later generations
+    auto pool = [&](const QVector<int> &all, int wanted) {
+        if (opt.breeders <= 0 || all.size() <= wanted)
+            return all;
+        QVector<int> chosen = all;
+        for (int i = 0; i < wanted; ++i)
+            std::swap(chosen[i], chosen[i + int(rng.bounded(int(chosen.size()) - i))]);
+        chosen.resize(wanted);
+        return chosen;
+    };
     QTextStream out(stdout);
     QElapsedTimer timer;
     timer.start();
@@ -33,7 +43,7 @@ void writeSynthetic(const QString &home, const GenerateOptions &opt, bool verbos
         if (g > 0) {
             for (int back = 1; back <= 2 && g - back >= 0; ++back) {
                 const auto &m = males[g - back];
-                const int popular = std::max(2, int(m.size()) / 25);
+                const int popular = opt.breeders > 0 ? int(m.size()) : std::max(2, int(m.size()) / 25);
                 for (int i = 0; i < popular && !m.isEmpty(); ++i)
                     sirePool << m[rng.bounded(int(m.size()))];
                 damPool += females[g - back];
@@ -77,6 +87,10 @@ void writeSynthetic(const QString &home, const GenerateOptions &opt, bool verbos
             females[g] = females[g - 1];
         if (males[g].isEmpty() && g > 0)
             males[g] = males[g - 1];
+        if (opt.breeders > 0) {
+            males[g] = pool(males[g], std::max(1, opt.breeders / 3));
+            females[g] = pool(females[g], std::max(1, opt.breeders - opt.breeders / 3));
+        }
     }
     w.commit();
 }

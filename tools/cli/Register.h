@@ -64,5 +64,8 @@ struct GenerateOptions {
     int cats = 1000;
     int generations = 10;
     quint32 seed = 1;
+    // cats of each generation that are bred from (a third of them toms); 0: every queen and the
+    // popular toms
+    int breeders = 0;
 };
 void writeSynthetic(const QString &home, const GenerateOptions &opt, bool verbose);

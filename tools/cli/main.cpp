@@ -17,7 +17,8 @@ int coi(const QString &home, const QStringList &args, QTextStream &out, QTextStr
 namespace {
 int usage(QTextStream &err)
 {
-    err << "Aufruf: tavrenno-cli --home DIR init | demo | generate --cats N --generations G --seed S\n"
+    err << "Aufruf: tavrenno-cli --home DIR init | demo | generate --cats N --generations G --seed S "
+           "[--breeders B]\n"
            "       | import-pedigree DATEI\n"
            "       | coi (--cat N | --cat-name NAME | --sire N --dam M | --sire-name A --dam-name B)"
            " [--generations G] [--details] [--json]\n";
@@ -59,11 +60,12 @@ int main(int argc, char *argv[])
             out << "Demodaten geschrieben: " << tav::app::dataDirOf(home) << "\n";
         } else if (command == "generate") {
             GenerateOptions o;
-            bool ok1, ok2, ok3;
+            bool ok1, ok2, ok3, ok4;
             o.cats = option("--cats", "1000").toInt(&ok1);
             o.generations = option("--generations", "10").toInt(&ok2);
             o.seed = option("--seed", "1").toUInt(&ok3);
-            if (!ok1 || !ok2 || !ok3 || o.cats < 1 || o.generations < 1)
+            o.breeders = option("--breeders", "0").toInt(&ok4);
+            if (!ok1 || !ok2 || !ok3 || !ok4 || o.cats < 1 || o.generations < 1 || o.breeders < 0)
                 return usage(err);
             if (!QFileInfo::exists(tav::app::dataDirOf(home)))
                 tav::app::initDataDirectory(home);
