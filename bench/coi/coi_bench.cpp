@@ -136,7 +136,8 @@ int main(int argc, char *argv[])
     }
     if (katzen.isEmpty()) {
         // the most inbred cats among the last 300 (coefficient at G=12, then depth of the pedigree)
-        // whose tree at G=20 fits the budget
+        // whose tree at G=20 fits the budget; a cat whose tree takes less than a second has too
+        // short a pedigree to say anything about deep ones
         struct Kandidat {
             double f, arbeit;
             qint32 nr;
@@ -147,7 +148,7 @@ int main(int argc, char *argv[])
             if (!k || !k->vater || !k->mutter)
                 continue;
             const double arbeit = baumArbeit(quelle, nr, 20);
-            if (modell.ms(arbeit) > budgetMs)
+            if (modell.ms(arbeit) > budgetMs || modell.ms(arbeit) < 1000)
                 continue;
             const Lauf l = rechne(quelle, nr, 12, Weg::Schnell);
             if (l.ok)

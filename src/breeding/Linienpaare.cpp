@@ -98,6 +98,7 @@ template <class M> class Lauf
         if (a.kuerzen) {
             baueAbstand();
             baueNaehe();
+            m_treffen.resize(size_t(2 * n));
         }
     }
 
@@ -255,25 +256,52 @@ template <class M> class Lauf
         }
     }
 
-    // false when no animal lies within a steps of x and within b steps of y
-    bool treffenMoeglich(int x, int a, int y, int b) const
+    // false when no animal lies within a steps of x and within b steps of y. The states of one
+    // bucket share their later animal, and the same pair comes back with many step counts: the
+    // answer for every a, b up to NaheSchritte is worked out once per pair and bucket.
+    bool treffenMoeglich(int x, int a, int y, int b)
     {
         if (a > NaheSchritte || b > NaheSchritte)
             return true;
+        const bool xSpaeter = x >= y;
+        const int andere = xSpaeter ? y : x;
+        const int h = xSpaeter ? x : y;
+        Treffen &t = m_treffen[size_t(2 * andere + (xSpaeter ? 0 : 1))];
+        if (t.eimer != h) {
+            t.eimer = h;
+            t.tafel = treffTafel(x, y);
+        }
+        return t.tafel >> (a * (NaheSchritte + 1) + b) & 1u;
+    }
+
+    // bit a * (NaheSchritte + 1) + b: some animal within a steps of x and b steps of y
+    quint32 treffTafel(int x, int y) const
+    {
+        constexpr int N = NaheSchritte + 1;
+        constexpr quint32 zeile = (1u << N) - 1;
+        quint32 tafel = 0;
         const Nah *p = m_nahe.data() + m_naheStart[x], *pe = m_nahe.data() + m_naheStart[x + 1];
         const Nah *q = m_nahe.data() + m_naheStart[y], *qe = m_nahe.data() + m_naheStart[y + 1];
         while (p != pe && q != qe) {
-            if (p->ahne < q->ahne)
+            if (p->ahne < q->ahne) {
                 ++p;
-            else if (q->ahne < p->ahne)
+            } else if (q->ahne < p->ahne) {
                 ++q;
-            else {
-                if (p->schritte <= a && q->schritte <= b)
-                    return true;
+            } else {
+                tafel |= 1u << (p->schritte * N + q->schritte);
                 ++p, ++q;
             }
         }
-        return false;
+        // met within a and b steps: so within any more
+        quint32 vorige = 0, aus = 0;
+        for (int a = 0; a < N; ++a) {
+            quint32 r = (tafel >> (a * N)) & zeile;
+            for (int s = 1; s < N; s *= 2)
+                r |= (r << s) & zeile;
+            vorige |= r;
+            aus |= vorige << (a * N);
+        }
+        return aus;
     }
 
     void erweitere(const Eintrag &z, M &summe)
@@ -337,6 +365,11 @@ template <class M> class Lauf
     };
     std::vector<Nah> m_nahe;
     std::vector<int> m_naheStart;
+    struct Treffen {
+        int eimer = -1; // bucket the table was worked out in
+        quint32 tafel = 0;
+    };
+    std::vector<Treffen> m_treffen; // by the earlier animal of the pair and which side is later
 };
 
 } // namespace
