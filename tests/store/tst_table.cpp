@@ -421,17 +421,44 @@ class TstTable : public QObject
 
     // The cursor keeps the records it fetched around it, reads near ones by key from the nearer
     // edge and lets go of the far end: every walk must still land on the right record.
+    void windowWalkAgainstTheOrder_data()
+    {
+        QTest::addColumn<bool>("descendingAndFiltered");
+        QTest::newRow("ascending") << false;
+        QTest::newRow("descending, filtered") << true;
+    }
+
     void windowWalkAgainstTheOrder()
     {
+        QFETCH(bool, descendingAndFiltered);
         Table t(m_db.get(), "katzen.db");
         t.open();
         m_db->beginTransaction("katzen.db");
-        const int total = 900;
-        for (int i = 0; i < total; ++i)
-            add(t, QString("W%1").arg((i * 389) % total, 3, 10, QChar('0'))); // stored out of order
+        const int stored = 1200;
+        for (int i = 0; i < stored; ++i) {
+            const int k = (i * 389) % stored; // stored out of order
+            t.append();
+            t.setValue("Name", QString("W%1").arg(k, 4, 10, QChar('0')));
+            t.setValue("GebDatum", QDate(2000, 1, 1).addDays(k));
+            t.setValue("Status", k % 4 == 3 ? 2 : 1);
+            t.post();
+        }
         m_db->commit("katzen.db");
-        t.setIndexName("NameIdx");
-        auto expected = [](int recNo) { return QString("W%1").arg(recNo - 1, 3, 10, QChar('0')); };
+        // the records in the order of the walk: every one by name, or those of status 1 newest first
+        QVector<int> order;
+        for (int k = 0; k < stored; ++k)
+            if (!descendingAndFiltered || k % 4 != 3)
+                order << k;
+        if (descendingAndFiltered) {
+            std::reverse(order.begin(), order.end());
+            t.setIndexName("GebAb");
+            t.setFilter("Status = 1");
+            t.setFiltered(true);
+        } else {
+            t.setIndexName("NameIdx");
+        }
+        const int total = int(order.size());
+        auto expected = [&](int recNo) { return QString("W%1").arg(order[recNo - 1], 4, 10, QChar('0')); };
         QRandomGenerator rng(11);
         int at = 1;
         t.first();
