@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace tav::app::ui {
 
@@ -62,9 +63,26 @@ void GridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
         }
     }
 
-    const QString text = index.data(Qt::DisplayRole).toString();
+    if (option.state & QStyle::State_HasFocus) {
+        // the current cell, framed as the style frames it (after keyboard moves)
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(option);
+        focus.rect = r;
+        focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
+        focus.backgroundColor =
+            option.palette.color(group, selected ? QPalette::Highlight : QPalette::Window);
+        style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
+    }
+
+    QString text = index.data(Qt::DisplayRole).toString();
     if (text.isEmpty())
         return;
+    // a cell is one line: the lines of a memo follow each other
+    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
+        text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+        text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    }
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
     const QRectF box = QRectF(r).adjusted(margin, 0, -margin, 0);
     if (box.width() <= 0)
