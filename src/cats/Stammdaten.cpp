@@ -2,6 +2,19 @@
 
 namespace tav::cats {
 
+QList<QPair<QString, QVariant>> neueKatzeWerte(const NeueKatzeVorgaben &vorgaben)
+{
+    QList<QPair<QString, QVariant>> werte{{QStringLiteral("AndereRegistrierung"), false}};
+    if (!vorgaben.farbe.isEmpty())
+        werte.append({QStringLiteral("FellFarbe"), vorgaben.farbe});
+    if (vorgaben.rasse > 0)
+        werte.append({QStringLiteral("Rasse"), vorgaben.rasse});
+    if (vorgaben.fellart > 0)
+        werte.append({QStringLiteral("Fellart"), vorgaben.fellart});
+    werte.append({QStringLiteral("Status"), StatusNeueKatze});
+    return werte;
+}
+
 QStringList adressBlock(const Adresse &a, const QString &anzeige)
 {
     QStringList lines;

@@ -5,8 +5,24 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 namespace tav::cats {
+
+// --- a new cat -------------------------------------------------------------------
+
+// The status every new cat gets (STATUS.DB "Fremdkatze"); 1 would make it one of the breeder's own.
+constexpr int StatusNeueKatze = 2;
+
+// The defaults of the settings for a new record; empty or 0: none.
+struct NeueKatzeVorgaben {
+    QString farbe;
+    int rasse = 0;
+    int fellart = 0;
+};
+// The fields a new cat starts with before anything is typed, in the order they are set: no other
+// registration, colour, breed and coat type of the defaults when given, and the status.
+QList<QPair<QString, QVariant>> neueKatzeWerte(const NeueKatzeVorgaben &vorgaben = {});
 
 // --- address blocks of the breeder and the owner ------------------------------
 

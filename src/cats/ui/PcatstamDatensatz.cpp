@@ -173,14 +173,9 @@ void TCatStamm::KatzeNeu()
     setTitel(messageText(14));
     const tsysteminfo &s = einstellungen();
     m_inRefresh = true;
-    m_src->setFieldValue(QStringLiteral("AndereRegistrierung"), false);
-    if (!s.FarbeStandardeinstellung.isEmpty())
-        m_src->setFieldValue(QStringLiteral("FellFarbe"), s.FarbeStandardeinstellung);
-    if (s.RasseStandardeinstellung > 0)
-        m_src->setFieldValue(QStringLiteral("Rasse"), s.RasseStandardeinstellung);
-    if (s.HaarartStandardeinstellung > 0)
-        m_src->setFieldValue(QStringLiteral("Fellart"), s.HaarartStandardeinstellung);
-    m_src->setFieldValue(QStringLiteral("Status"), 2);
+    for (const auto &[feld, wert] : neueKatzeWerte(
+             {s.FarbeStandardeinstellung, s.RasseStandardeinstellung, s.HaarartStandardeinstellung}))
+        m_src->setFieldValue(feld, wert);
     m_inRefresh = false;
     RasseFarbeLaden = false;
     SetRFCodeAnz();
