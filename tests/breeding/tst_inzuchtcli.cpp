@@ -155,7 +155,8 @@ class TestInzuchtCli : public QObject
         QTest::newRow("sex 5") << QByteArray("Kain;5;Adam;Eva;;\n") << 4 << "Geschlecht";
         QTest::newRow("sex missing") << QByteArray("Kain;;Adam;Eva;;\n") << 4 << "Geschlecht";
         QTest::newRow("unknown breed") << QByteArray("Kain;1;Adam;Eva;;9999\n") << 4 << "9999";
-        QTest::newRow("breed by name") << QByteArray("Kain;1;Adam;Eva;;Perser\n") << 4 << "Perser";
+        QTest::newRow("breed name not in the table")
+            << QByteArray("Kain;1;Adam;Eva;;Perserkatze\n") << 4 << "Perserkatze";
         QTest::newRow("empty name") << QByteArray(" ;1;Adam;Eva;;\n") << 4 << "Name fehlt";
         QTest::newRow("name too long") << QByteArray(QByteArray(71, 'x') + ";1;;;;\n") << 4 << "70 Zeichen";
         QTest::newRow("queen as sire") << QByteArray("Kain;1;Eva;Eva;;\n") << 4 << "kein Kater";

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -13,6 +14,28 @@
 using namespace tav::store;
 
 namespace {
+struct Run {
+    int code = -1;
+    QString out, err;
+};
+
+// Without a home from the environment; settings from `config` (an empty folder: the defaults).
+Run cli(const QStringList &args, const QString &config)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("TAVRENNO_HOME"));
+    env.insert(QStringLiteral("TAVRENNO_CONFIG"), config);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(TAV_CLI), args);
+    p.waitForFinished(120000);
+    Run r;
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
 int runCli(const QStringList &args, QString *errText = nullptr)
 {
     QProcess p;
@@ -22,6 +45,16 @@ int runCli(const QStringList &args, QString *errText = nullptr)
         *errText = QString::fromUtf8(p.readAllStandardError());
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
+
+QString writeFile(const QString &path, const QByteArray &content)
+{
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(content);
+    return path;
+}
+
+const QByteArray Kopf = "Name;Geschlecht;Vater;Mutter;GebDatum;Rasse\n";
 
 QByteArray fileBytes(const QString &path)
 {
@@ -122,6 +155,172 @@ class TstCli : public QObject
         Table t(&db, "STATUS.DB");
         t.open();
         QVERIFY(t.isEmpty());
+    }
+
+    // help goes to standard output and succeeds; every bad call goes to standard error, fails with
+    // status 2 and writes nothing
+    void helpAndBadUsage_data()
+    {
+        QTest::addColumn<QStringList>("args"); // "HOME" stands for a fresh home folder
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("--help") << QStringList{"--help"} << 0
+                                << "Name;Geschlecht;Vater;Mutter;GebDatum;Rasse";
+        QTest::newRow("-h after a command") << QStringList{"--home", "HOME", "import-pedigree", "-h"} << 0
+                                            << "Kurzname oder Name der Rassentabelle";
+        QTest::newRow("nothing") << QStringList{} << 2 << "Aufruf: tavrenno-cli";
+        QTest::newRow("unknown command")
+            << QStringList{"--home", "HOME", "frob"} << 2 << "Unbekannter Befehl: frob";
+        QTest::newRow("no home") << QStringList{"init"} << 2 << "Kein Datenverzeichnis";
+        QTest::newRow("--home last") << QStringList{"init", "--home"} << 2 << "--home braucht einen Wert";
+        QTest::newRow("value missing at the end")
+            << QStringList{"--home", "HOME", "generate", "--cats"} << 2 << "--cats braucht einen Wert";
+        QTest::newRow("another option instead of the value")
+            << QStringList{"--home", "HOME", "generate", "--cats", "--generations", "3"} << 2
+            << "--cats braucht einen Wert";
+        QTest::newRow("coi name missing") << QStringList{"--home", "HOME", "coi", "--json", "--cat-name"} << 2
+                                          << "--cat-name braucht einen Wert";
+        QTest::newRow("misspelt option") << QStringList{"--home", "HOME", "generate", "--cat", "5"} << 2
+                                         << "Unbekannte oder doppelte Angabe: --cat";
+        QTest::newRow("no file") << QStringList{"--home", "HOME", "import-pedigree"} << 2
+                                 << "import-pedigree braucht eine DATEI";
+        QTest::newRow("two files") << QStringList{"--home", "HOME", "import-pedigree", "a.csv", "b.csv"} << 2
+                                   << "Unbekannte Angabe: b.csv";
+    }
+    void helpAndBadUsage()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QString, text);
+        QTemporaryDir home;
+        args.replaceInStrings(QRegularExpression("^HOME$"), home.path());
+        const Run r = cli(args, home.filePath("config"));
+        QCOMPARE(r.code, code);
+        QVERIFY2((code == 0 ? r.out : r.err).contains(text), qPrintable(r.out + r.err));
+        if (code == 0)
+            QVERIFY2(!r.err.contains(text) && !r.err.contains("Aufruf"), qPrintable(r.err));
+        else
+            QVERIFY2(r.out.isEmpty(), qPrintable(r.out));
+        QVERIFY(QDir(home.path()).isEmpty());
+    }
+
+    // a breed by number, then short name, then name, without regard to case
+    void importBreed_data()
+    {
+        QTest::addColumn<QString>("rasse");
+        QTest::addColumn<int>("code"); // 0: refused
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("number") << "39" << 39 << "";
+        QTest::newRow("short name") << "PER" << 39 << "";
+        QTest::newRow("short name, lower case") << "per" << 39 << "";
+        QTest::newRow("name") << "Perser" << 39 << "";
+        QTest::newRow("name, other case, umlaut") << "ägyptische MAU" << 29 << "";
+        QTest::newRow("number before a short name") << "40" << 40 << "";
+        QTest::newRow("short name before a name") << "aby" << 1 << "";
+        QTest::newRow("short name of two breeds")
+            << "duo" << 0 << "„duo“ ist nicht eindeutig (Nr. 64, Nr. 65)";
+        QTest::newRow("no such number") << "9999" << 0 << "„9999“ ist nicht in der Rassentabelle";
+        QTest::newRow("no such name") << "Perserkatze" << 0 << "„Perserkatze“ ist nicht in der Rassentabelle";
+    }
+    void importBreed()
+    {
+        QFETCH(QString, rasse);
+        QFETCH(int, code);
+        QFETCH(QString, meldung);
+        static QTemporaryDir home;
+        static const bool bereit = [] {
+            if (runCli({"--home", home.path(), "init"}) != 0)
+                return false;
+            Database db(home.path() + "/Daten");
+            Table t(&db, "RASSE.DB");
+            t.open();
+            // 63: a name that is another breed's short name, a short name that is another's number
+            for (const auto &[name, kurz] :
+                 {std::pair{"ABY", "40"}, {"Duo eins", "DUO"}, {"Duo zwei", "DUO"}}) {
+                t.append();
+                t.setValue("RName", name);
+                t.setValue("RKurzname", kurz);
+                t.post();
+            }
+            return t.value("RCode").toInt() == 65;
+        }();
+        QVERIFY(bereit);
+        const QString datei =
+            writeFile(home.filePath("rasse.csv"),
+                      Kopf + "Felix " + QTest::currentDataTag() + ";1;;;;" + rasse.toUtf8() + "\n");
+        const Run r = cli({"--home", home.path(), "import-pedigree", datei}, home.filePath("config"));
+        Database db(home.path() + "/Daten");
+        Query q(&db, "SELECT Rasse FROM catstamm WHERE Name = ?");
+        q.addBindValue(QString("Felix ") + QTest::currentDataTag());
+        q.open();
+        if (code) {
+            QVERIFY2(r.code == 0, qPrintable(r.err));
+            QCOMPARE(r.out, QString("1 Katze importiert\n"));
+            QCOMPARE(q.value(0).toInt(), code);
+        } else {
+            QCOMPARE(r.code, 1);
+            QVERIFY2(r.err.contains("Zeile 2: Rasse " + meldung), qPrintable(r.err));
+            QVERIFY(q.eof());
+        }
+    }
+
+    // status, cattery and breeder as the cat record window gives them to a new cat; names in the
+    // form the window stores
+    void importGivesWhatTheWindowGives_data()
+    {
+        QTest::addColumn<bool>("zusatzBeiZwinger");
+        QTest::addColumn<QString>("zwinger");
+        QTest::addColumn<bool>("zuechter");
+        QTest::newRow("cattery without the particle") << false << "Katzenhaus" << true;
+        QTest::newRow("cattery with the particle") << true << "vom Katzenhaus" << false;
+    }
+    void importGivesWhatTheWindowGives()
+    {
+        QFETCH(bool, zusatzBeiZwinger);
+        QFETCH(QString, zwinger);
+        QFETCH(bool, zuechter);
+        QTemporaryDir home;
+        QCOMPARE(runCli({"--home", home.path(), "init"}), 0);
+        QDir().mkpath(home.filePath("config"));
+        writeFile(home.filePath("config/Tavrenno.ini"),
+                  QByteArray("[Stammdaten]\nZusatzBeiZwinger=") + (zusatzBeiZwinger ? "1" : "0") + "\n");
+        int adresse = 0;
+        {
+            Database db(home.path() + "/Daten");
+            Table adr(&db, "ADR_DAT.DB");
+            adr.open();
+            adr.append();
+            adr.setValue("Name", "Berger");
+            adr.setValue("Zwinger", "KATZENHAUS");
+            adr.post();
+            adresse = adr.value("LaufendeNr").toInt();
+        }
+        const QString datei =
+            writeFile(home.filePath("f.csv"), Kopf + "Felix  vom Katzenhaus;1;;;;\n"
+                                                     "Mimi;2;;;;\n"
+                                                     "Tom vom   Berg;1;Felix vom  Katzenhaus;Mimi;;\n");
+        const Run r = cli({"--home", home.path(), "import-pedigree", datei}, home.filePath("config"));
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QCOMPARE(r.out, QString("3 Katzen importiert\n"));
+        Database db(home.path() + "/Daten");
+        Query q(&db, "SELECT Name, Zwinger, \"Züchter\", Status, AndereRegistrierung, Vater, Mutter "
+                     "FROM catstamm ORDER BY LaufendeNummer");
+        q.open();
+        const auto rows = q.rows();
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows[0][0].toString(), QString("Felix vom Katzenhaus"));
+        QCOMPARE(rows[0][1].toString(), zwinger);
+        QCOMPARE(rows[0][2].toInt(), zuechter ? adresse : 0);
+        QCOMPARE(rows[1][1].toString(), QString()); // a one-word name implies no cattery
+        QCOMPARE(rows[2][0].toString(), QString("Tom vom Berg"));
+        QCOMPARE(rows[2][1].toString(), zusatzBeiZwinger ? QString("vom Berg") : QString("Berg"));
+        QCOMPARE(rows[2][2].toInt(), 0);
+        QCOMPARE(rows[2][5].toInt(), 1);
+        QCOMPARE(rows[2][6].toInt(), 2);
+        for (const auto &row : rows) {
+            QCOMPARE(row[3].toInt(), 2);
+            QCOMPARE(row[4], QVariant(false));
+        }
     }
 
     void demoRegister()

@@ -1,29 +1,93 @@
 // tavrenno-cli: sets up data directories and works on them without the windows.
+#include "Cli.h"
 #include "Register.h"
 
 #include "app/DataHome.h"
 #include "store/EngineError.h"
 
-#include <QCommandLineParser>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <stdexcept>
 
-// Inzucht.cpp
-int importPedigree(const QString &home, const QString &pfad, QTextStream &out, QTextStream &err);
-int coi(const QString &home, const QStringList &args, QTextStream &out, QTextStream &err);
-
 namespace {
-int usage(QTextStream &err)
+
+const char *const Aufruf =
+    "Aufruf: tavrenno-cli --home DIR init | demo | generate --cats N --generations G --seed S "
+    "[--breeders B] [--verbose]\n"
+    "       | import-pedigree DATEI\n"
+    "       | coi (--cat N | --cat-name NAME | --sire N --dam M | --sire-name A --dam-name B)"
+    " [--generations G] [--details] [--json]\n"
+    "       tavrenno-cli --help\n";
+
+int hilfe(QTextStream &out)
 {
-    err << "Aufruf: tavrenno-cli --home DIR init | demo | generate --cats N --generations G --seed S "
-           "[--breeders B]\n"
-           "       | import-pedigree DATEI\n"
-           "       | coi (--cat N | --cat-name NAME | --sire N --dam M | --sire-name A --dam-name B)"
-           " [--generations G] [--details] [--json]\n";
+    out << Aufruf
+        << "\n"
+           "DIR hält die Tabellen im Unterordner Daten; ohne --home gilt $TAVRENNO_HOME.\n"
+           "\n"
+           "Befehle:\n"
+           "  init             legt DIR/Daten mit allen Tabellen, den Katalogen und Referenzlisten an;\n"
+           "                   ein Verzeichnis mit einer Katzentabelle bleibt unverändert\n"
+           "  demo             schreibt ein Demoregister (etwa 70 Katzen über 7 Generationen)\n"
+           "  generate         schreibt ein künstliches Register: N Katzen (Vorgabe 1000) über G\n"
+           "                   Generationen (Vorgabe 10) aus der Saat S (Vorgabe 1); B Zuchttiere je\n"
+           "                   Generation (Vorgabe 0: jede Katze und die beliebten Kater)\n"
+           "  import-pedigree  übernimmt die Katzen einer Stammbaumdatei (unten)\n"
+           "  coi              Inzucht- und Ahnenverlustkoeffizient einer Katze oder einer geplanten\n"
+           "                   Verpaarung über G Generationen (3 bis 255, Vorgabe 5); --details mit\n"
+           "                   den Zeilen je Vorfahr, --json als JSON\n"
+           "\n"
+           "Die Stammbaumdatei: Text in UTF-8, Felder durch \";\" getrennt, die erste Zeile lautet\n"
+           "  Name;Geschlecht;Vater;Mutter;GebDatum;Rasse\n"
+           "  Name        Name der Katze, höchstens 70 Zeichen (Pflicht)\n"
+           "  Geschlecht  1 Kater, 2 Katze, 3 kastrierter Kater, 4 kastrierte Katze (Pflicht)\n"
+           "  Vater       Name eines Katers (1 oder 3) weiter oben in der Datei oder im Register, oder leer\n"
+           "  Mutter      Name einer Katze (2 oder 4) weiter oben in der Datei oder im Register, oder leer\n"
+           "  GebDatum    Geburtsdatum JJJJ-MM-TT oder TT.MM.JJJJ, oder leer\n"
+           "  Rasse       Nummer, Kurzname oder Name der Rassentabelle (z. B. 39, PER oder Perser),\n"
+           "              oder leer\n"
+           "Jede Zeile wird vorher geprüft; ist eine fehlerhaft, wird nichts importiert. Neue Katzen\n"
+           "erhalten wie im Katzenfenster den Status 2, den Zwinger, der sich aus dem Namen ergibt, und\n"
+           "den Züchter mit diesem Zwinger in seiner Adresse.\n"
+           "\n"
+           "Rückgabewert: 0 erledigt, 1 Fehler bei der Arbeit, 2 falscher Aufruf.\n";
+    return 0;
+}
+
+int falscherAufruf(QTextStream &err, const QString &fehler)
+{
+    if (!fehler.isEmpty())
+        err << fehler << "\n";
+    err << Aufruf;
     return 2;
 }
+
+struct Befehl {
+    QString name;
+    QStringList mitWert, schalter;
+    int dateien = 0; // arguments that are no option
+};
+
+const QList<Befehl> &befehle()
+{
+    static const QList<Befehl> b = {
+        {"init", {}, {}},
+        {"demo", {}, {}},
+        {"generate", {"--cats", "--generations", "--seed", "--breeders"}, {"--verbose"}},
+        {"import-pedigree", {}, {}, 1},
+        {"coi",
+         {"--cat", "--cat-name", "--sire", "--dam", "--sire-name", "--dam-name", "--generations"},
+         {"--details", "--json"}},
+    };
+    return b;
+}
+
+bool istHilfe(const QString &arg)
+{
+    return arg == QLatin1String("--help") || arg == QLatin1String("-h");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -33,22 +97,42 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QTextStream out(stdout), err(stderr);
-    QStringList args = app.arguments().mid(1);
+    const QStringList args = app.arguments().mid(1);
+    // --home may stand before or after the command
     QString home = qEnvironmentVariable("TAVRENNO_HOME");
+    QString fehler;
     QStringList rest;
     for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == "--home" && i + 1 < args.size())
-            home = args[++i];
-        else
+        if (args[i] != QLatin1String("--home"))
             rest << args[i];
+        else if (i + 1 < args.size() && !args[i + 1].startsWith(QLatin1String("--")))
+            home = args[++i];
+        else if (fehler.isEmpty())
+            fehler = QStringLiteral("--home braucht einen Wert");
     }
-    if (home.isEmpty() || rest.isEmpty())
-        return usage(err);
-    const QString command = rest.takeFirst();
-    auto option = [&](const QString &name, const QString &def) {
-        const int i = int(rest.indexOf(name));
-        return i >= 0 && i + 1 < rest.size() ? rest[i + 1] : def;
-    };
+    const QString command = rest.isEmpty() ? QString() : rest.takeFirst();
+    const Befehl *befehl = nullptr;
+    for (const Befehl &b : befehle())
+        if (b.name == command)
+            befehl = &b;
+    if (istHilfe(command) || (!befehl && std::any_of(rest.cbegin(), rest.cend(), istHilfe)))
+        return hilfe(out);
+    if (!befehl)
+        return falscherAufruf(err,
+                              command.isEmpty() ? fehler : QStringLiteral("Unbekannter Befehl: ") + command);
+    const Angaben a = leseAngaben(rest, befehl->mitWert, befehl->schalter);
+    if (a.hilfe)
+        return hilfe(out);
+    if (fehler.isEmpty())
+        fehler = a.fehler;
+    if (fehler.isEmpty() && a.rest.size() > befehl->dateien)
+        fehler = QStringLiteral("Unbekannte Angabe: ") + a.rest.value(befehl->dateien);
+    if (fehler.isEmpty() && a.rest.size() < befehl->dateien)
+        fehler = command + QStringLiteral(" braucht eine DATEI");
+    if (fehler.isEmpty() && home.isEmpty())
+        fehler = QStringLiteral("Kein Datenverzeichnis: --home DIR oder $TAVRENNO_HOME angeben");
+    if (!fehler.isEmpty())
+        return falscherAufruf(err, fehler);
     try {
         if (command == "init") {
             tav::app::initDataDirectory(home);
@@ -61,24 +145,21 @@ int main(int argc, char *argv[])
         } else if (command == "generate") {
             GenerateOptions o;
             bool ok1, ok2, ok3, ok4;
-            o.cats = option("--cats", "1000").toInt(&ok1);
-            o.generations = option("--generations", "10").toInt(&ok2);
-            o.seed = option("--seed", "1").toUInt(&ok3);
-            o.breeders = option("--breeders", "0").toInt(&ok4);
+            o.cats = a.wert("--cats", "1000").toInt(&ok1);
+            o.generations = a.wert("--generations", "10").toInt(&ok2);
+            o.seed = a.wert("--seed", "1").toUInt(&ok3);
+            o.breeders = a.wert("--breeders", "0").toInt(&ok4);
             if (!ok1 || !ok2 || !ok3 || !ok4 || o.cats < 1 || o.generations < 1 || o.breeders < 0)
-                return usage(err);
+                return falscherAufruf(err,
+                                      QStringLiteral("generate: N und G ab 1, B ab 0, S eine Zahl ab 0"));
             if (!QFileInfo::exists(tav::app::dataDirOf(home)))
                 tav::app::initDataDirectory(home);
-            writeSynthetic(home, o, rest.contains("--verbose"));
+            writeSynthetic(home, o, a.hat("--verbose"));
             out << o.cats << " Katzen in " << o.generations << " Generationen geschrieben\n";
         } else if (command == "import-pedigree") {
-            if (rest.size() != 1)
-                return usage(err);
-            return importPedigree(home, rest.first(), out, err);
+            return importPedigree(home, a.rest.first(), out, err);
         } else if (command == "coi") {
-            return coi(home, rest, out, err);
-        } else {
-            return usage(err);
+            return coi(home, a, out, err);
         }
     } catch (const tav::store::EngineError &e) {
         for (const auto &entry : e.entries())

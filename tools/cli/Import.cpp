@@ -1,0 +1,319 @@
+// import-pedigree: cats and their parents from a semicolon file.
+//
+// The pedigree file: UTF-8 (a leading byte-order mark is skipped), first line
+// "Name;Geschlecht;Vater;Mutter;GebDatum;Rasse". Fields are split at every ';' and trimmed; quotes
+// are part of the text. Blank lines are skipped. A parent is the name of a cat further up in the
+// file or in the register; it must be of the parent's sex (sire 1 or 3, dam 2 or 4), and among the
+// cats of that sex the name must pick out exactly one, else the line is refused: a sire of the wrong
+// sex is nearly always a mix-up of names and would distort every later calculation. Every line is
+// checked before anything is written; one bad line and nothing is imported. A new cat gets what the
+// cat record window gives it: the status of a new cat, and the cattery and breeder its name implies.
+#include "Cli.h"
+
+#include "app/DataHome.h"
+#include "app/IniFile.h"
+#include "app/Systemi.h"
+#include "cats/CatNames.h"
+#include "cats/Stammdaten.h"
+#include "store/Database.h"
+#include "store/Query.h"
+#include "store/Table.h"
+
+#include <QDate>
+#include <QFile>
+#include <QHash>
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+using namespace tav;
+using store::Database;
+using store::Query;
+
+namespace {
+
+const QString Katzen = QStringLiteral("CATSTAMM.DB");
+
+struct Kandidat {
+    qint32 nummer = 0; // in the register, or 0
+    int zeile = 0;     // line of the file, or 0
+    QString geschlecht;
+
+    QString text() const
+    {
+        return nummer ? QStringLiteral("Nr. %1").arg(nummer) : QStringLiteral("Zeile %1").arg(zeile);
+    }
+};
+
+struct NeueKatze {
+    int zeile = 0;
+    QString name;
+    QString geschlecht;
+    QDate geboren;
+    qint32 rasse = 0;
+    QString zwinger;
+    int zuechter = 0;
+    // a parent is either a cat of the register (nummer) or one of the new cats (index), or absent
+    qint32 vaterNr = 0, mutterNr = 0;
+    int vaterNeu = -1, mutterNeu = -1;
+};
+
+std::optional<QDate> leseDatum(const QString &s)
+{
+    static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
+    static const QRegularExpression deutsch(QStringLiteral("^(\\d{2})\\.(\\d{2})\\.(\\d{4})$"));
+    if (s.isEmpty())
+        return QDate();
+    QDate d;
+    if (const auto m = iso.match(s); m.hasMatch())
+        d = QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    else if (const auto m = deutsch.match(s); m.hasMatch())
+        d = QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
+    if (!d.isValid())
+        return std::nullopt;
+    return d;
+}
+
+struct Rasse {
+    qint32 code = 0;
+    QString kurzname, name;
+};
+
+// A breed as the user names it: its number first, then its short name, then its name, each
+// without regard to case. 0 and `fehler` when nothing or more than one breed fits.
+qint32 rasseFinden(const QVector<Rasse> &rassen, const QString &text, QString &fehler)
+{
+    bool zahl = false;
+    const qint32 nummer = text.toInt(&zahl);
+    for (const Rasse &r : rassen)
+        if (zahl && r.code == nummer)
+            return r.code;
+    for (QString Rasse::*feld : {&Rasse::kurzname, &Rasse::name}) {
+        QStringList treffer;
+        qint32 code = 0;
+        for (const Rasse &r : rassen) {
+            if ((r.*feld).compare(text, Qt::CaseInsensitive) == 0) {
+                treffer << QStringLiteral("Nr. %1").arg(r.code);
+                code = r.code;
+            }
+        }
+        if (treffer.size() == 1)
+            return code;
+        if (treffer.size() > 1) {
+            fehler = QStringLiteral("Rasse „%1“ ist nicht eindeutig (%2)").arg(text, treffer.join(", "));
+            return 0;
+        }
+    }
+    fehler = QStringLiteral("Rasse „%1“ ist nicht in der Rassentabelle").arg(text);
+    return 0;
+}
+
+// The cattery form of the settings (with or without the particle), as the cat record window reads it.
+bool zusatzBeiZwinger()
+{
+    app::IniFile ini;
+    ini.load(app::settingsPath());
+    app::tsysteminfo s;
+    s.read(ini);
+    return s.ZusatzBeiZwinger;
+}
+
+} // namespace
+
+int importPedigree(const QString &home, const QString &pfad, QTextStream &out, QTextStream &err)
+{
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        err << "Datei kann nicht gelesen werden: " << pfad << "\n";
+        return 1;
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString inhalt = utf8.decode(datei.readAll());
+    if (utf8.hasError()) {
+        err << "Die Datei ist nicht in UTF-8 geschrieben: " << pfad << "\nNichts importiert.\n";
+        return 1;
+    }
+    QStringList zeilen = inhalt.split(QLatin1Char('\n'));
+    for (QString &z : zeilen)
+        if (z.endsWith(QLatin1Char('\r')))
+            z.chop(1);
+
+    Database db(app::dataDirOf(home));
+    if (!db.tableExists(Katzen)) {
+        err << "Kein Katzenregister in " << db.dataDir() << " (zuerst: init)\n";
+        return 1;
+    }
+
+    const QStringList kopf = {QStringLiteral("Name"),     QStringLiteral("Geschlecht"),
+                              QStringLiteral("Vater"),    QStringLiteral("Mutter"),
+                              QStringLiteral("GebDatum"), QStringLiteral("Rasse")};
+    QStringList fehler;
+    auto fehlerIn = [&](int zeile, const QString &text) {
+        fehler << QStringLiteral("Zeile %1: %2").arg(zeile).arg(text);
+    };
+    QStringList kopfZeile = zeilen.value(0).split(QLatin1Char(';'));
+    for (QString &f : kopfZeile)
+        f = f.trimmed();
+    if (kopfZeile != kopf) {
+        fehlerIn(1, QStringLiteral("Kopfzeile muss „%1“ lauten").arg(kopf.join(QLatin1Char(';'))));
+        err << fehler.first() << "\nNichts importiert.\n";
+        return 1;
+    }
+
+    // names are compared in the form the cat record window stores them
+    QHash<QString, QVector<Kandidat>> namen;
+    {
+        Query q(&db, QStringLiteral("SELECT LaufendeNummer, Name, Geschlecht FROM \"catstamm.db\""));
+        for (q.open(); !q.eof(); q.next())
+            namen[cats::normalizedName(q.value(1).toString())].append(
+                Kandidat{q.value(0).toInt(), 0, q.value(2).toString()});
+    }
+    QVector<Rasse> rassen;
+    if (db.tableExists(QStringLiteral("RASSE.DB"))) {
+        Query q(&db, QStringLiteral("SELECT RCode, RKurzname, RName FROM \"rasse.db\" ORDER BY RCode"));
+        for (q.open(); !q.eof(); q.next())
+            rassen.append(
+                {q.value(0).toInt(), q.value(1).toString().trimmed(), q.value(2).toString().trimmed()});
+    }
+    const bool zusatz = zusatzBeiZwinger();
+    const bool mitAdressen = db.tableExists(QStringLiteral("ADR_DAT.DB"));
+    QHash<QString, int> zuechterVon; // cattery -> address, 0 for none
+    const int nameLaenge = store::findTableDef(Katzen)->field(QStringLiteral("Name"))->size;
+
+    QVector<NeueKatze> neu;
+    QHash<int, int> neuNachZeile; // line -> index in neu
+    for (int i = 1; i < zeilen.size(); ++i) {
+        const int nr = i + 1;
+        if (zeilen[i].trimmed().isEmpty())
+            continue;
+        QStringList f = zeilen[i].split(QLatin1Char(';'));
+        if (f.size() != kopf.size()) {
+            fehlerIn(nr, QStringLiteral("%1 Spalten statt %2").arg(f.size()).arg(kopf.size()));
+            continue;
+        }
+        for (QString &s : f)
+            s = s.trimmed();
+        for (const int spalte : {0, 2, 3})
+            f[spalte] = cats::normalizedName(f[spalte]);
+        NeueKatze k;
+        k.zeile = nr;
+        k.name = f[0];
+        k.geschlecht = f[1];
+        bool gut = true;
+        if (k.name.isEmpty()) {
+            fehlerIn(nr, QStringLiteral("Name fehlt"));
+            gut = false;
+        } else if (k.name.size() > nameLaenge) {
+            fehlerIn(nr, QStringLiteral("Name länger als %1 Zeichen").arg(nameLaenge));
+            gut = false;
+        }
+        if (!istKater(k.geschlecht) && !istKatze(k.geschlecht)) {
+            fehlerIn(nr, QStringLiteral("Geschlecht „%1“ ist nicht 1, 2, 3 oder 4").arg(k.geschlecht));
+            gut = false;
+        }
+        if (const auto d = leseDatum(f[4]))
+            k.geboren = *d;
+        else {
+            fehlerIn(
+                nr,
+                QStringLiteral("Geburtsdatum „%1“ ist kein Datum (JJJJ-MM-TT oder TT.MM.JJJJ)").arg(f[4]));
+            gut = false;
+        }
+        if (!f[5].isEmpty()) {
+            QString text;
+            k.rasse = rasseFinden(rassen, f[5], text);
+            if (!k.rasse) {
+                fehlerIn(nr, text);
+                gut = false;
+            }
+        }
+        // a parent must name exactly one cat of the right sex above this line or in the register
+        auto elter = [&](const QString &name, bool vater, qint32 &nummer, int &index) {
+            if (name.isEmpty())
+                return true;
+            const QString rolle = vater ? QStringLiteral("Vater") : QStringLiteral("Mutter");
+            const QVector<Kandidat> alle = namen.value(name);
+            QVector<Kandidat> passend;
+            for (const Kandidat &c : alle)
+                if (vater ? istKater(c.geschlecht) : istKatze(c.geschlecht))
+                    passend << c;
+            if (alle.isEmpty()) {
+                fehlerIn(nr,
+                         QStringLiteral("%1 „%2“ steht weder weiter oben in der Datei noch im Katzenregister")
+                             .arg(rolle, name));
+                return false;
+            }
+            if (passend.isEmpty()) {
+                fehlerIn(nr, QStringLiteral("%1 „%2“ ist %3")
+                                 .arg(rolle, name,
+                                      vater ? QStringLiteral("kein Kater") : QStringLiteral("keine Katze")));
+                return false;
+            }
+            if (passend.size() > 1) {
+                QStringList wer;
+                for (const Kandidat &c : passend)
+                    wer << c.text();
+                fehlerIn(nr,
+                         QStringLiteral("%1 „%2“ ist nicht eindeutig (%3)").arg(rolle, name, wer.join(", ")));
+                return false;
+            }
+            nummer = passend.first().nummer;
+            index = passend.first().nummer ? -1 : neuNachZeile.value(passend.first().zeile, -1);
+            return true;
+        };
+        gut = elter(f[2], true, k.vaterNr, k.vaterNeu) && gut;
+        gut = elter(f[3], false, k.mutterNr, k.mutterNeu) && gut;
+        if (!k.name.isEmpty())
+            namen[k.name].append(Kandidat{0, nr, k.geschlecht});
+        if (gut) {
+            if (const auto ableitung = cats::zwingerAusName(k.name, zusatz)) {
+                k.zwinger = ableitung->zwinger;
+                const QString schluessel = k.zwinger.toCaseFolded();
+                if (!zuechterVon.contains(schluessel))
+                    zuechterVon.insert(schluessel,
+                                       mitAdressen ? cats::zuechterZumZwinger(db, k.zwinger).value_or(0) : 0);
+                k.zuechter = zuechterVon.value(schluessel);
+            }
+            neuNachZeile.insert(nr, int(neu.size()));
+            neu << k;
+        }
+    }
+    if (!fehler.isEmpty()) {
+        for (const QString &f : fehler)
+            err << f << "\n";
+        err << "Nichts importiert.\n";
+        return 1;
+    }
+
+    store::Table t(&db, Katzen);
+    t.open();
+    QVector<qint32> nummern(neu.size(), 0);
+    db.beginTransaction(Katzen);
+    try {
+        for (int i = 0; i < neu.size(); ++i) {
+            const NeueKatze &k = neu[i];
+            const qint32 vater = k.vaterNeu >= 0 ? nummern[k.vaterNeu] : k.vaterNr;
+            const qint32 mutter = k.mutterNeu >= 0 ? nummern[k.mutterNeu] : k.mutterNr;
+            t.append();
+            for (const auto &[feld, wert] : cats::neueKatzeWerte())
+                t.setValue(feld, wert);
+            t.setValue(QStringLiteral("Name"), k.name);
+            t.setValue(QStringLiteral("Zwinger"), k.zwinger);
+            t.setValue(QStringLiteral("Züchter"), k.zuechter ? QVariant(k.zuechter) : QVariant());
+            t.setValue(QStringLiteral("Geschlecht"), k.geschlecht);
+            t.setValue(QStringLiteral("GebDatum"), k.geboren);
+            t.setValue(QStringLiteral("Rasse"), k.rasse ? QVariant(k.rasse) : QVariant());
+            t.setValue(QStringLiteral("Vater"), vater ? QVariant(vater) : QVariant());
+            t.setValue(QStringLiteral("Mutter"), mutter ? QVariant(mutter) : QVariant());
+            t.post();
+            nummern[i] = t.value(QStringLiteral("LaufendeNummer")).toInt();
+        }
+        db.commit(Katzen);
+    } catch (...) {
+        if (t.isEditing())
+            t.cancel();
+        db.rollback(Katzen);
+        throw;
+    }
+    out << neu.size() << (neu.size() == 1 ? " Katze importiert\n" : " Katzen importiert\n");
+    return 0;
+}
