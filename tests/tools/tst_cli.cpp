@@ -246,29 +246,21 @@ class TstCli : public QObject
         QCOMPARE(q.eof() ? 0 : q.value(0).toInt(), code);
     }
 
-    // status, cattery and breeder as the cat record window gives them to a new cat, names in the
-    // form the window stores
-    void importGivesWhatTheWindowGives_data()
-    {
-        QTest::addColumn<bool>("zusatzBeiZwinger");
-        QTest::newRow("cattery without the particle") << false;
-        QTest::newRow("cattery with the particle") << true;
-    }
+    // status, cattery (in the form of the settings) and breeder as the cat record window gives them
+    // to a new cat, names in the form the window stores
     void importGivesWhatTheWindowGives()
     {
-        QFETCH(bool, zusatzBeiZwinger);
         QTemporaryDir home;
         QCOMPARE(runCli({"--home", home.path(), "init"}), 0);
         QDir().mkpath(home.filePath("config"));
-        writeFile(home.filePath("config/Tavrenno.ini"),
-                  QByteArray("[Stammdaten]\nZusatzBeiZwinger=") + (zusatzBeiZwinger ? "1" : "0") + "\n");
+        writeFile(home.filePath("config/Tavrenno.ini"), "[Stammdaten]\nZusatzBeiZwinger=1\n");
         {
             Database db(home.path() + "/Daten");
             Table adr(&db, "ADR_DAT.DB");
             adr.open();
             adr.append();
             adr.setValue("Name", "Berger");
-            adr.setValue("Zwinger", "KATZENHAUS");
+            adr.setValue("Zwinger", "VOM KATZENHAUS");
             adr.post(); // address 1
         }
         const Run r =
@@ -281,14 +273,11 @@ class TstCli : public QObject
         Query q(&db, "SELECT Name, Zwinger, \"Züchter\", Vater, Mutter, Status, AndereRegistrierung "
                      "FROM catstamm ORDER BY LaufendeNummer");
         q.open();
-        const QString vom = zusatzBeiZwinger ? "vom " : "";
-        // the breeder's cattery is found without regard to case, not with the particle kept
-        const QVariant keiner; // no breeder, no parent
+        const QVariant keiner; // no cattery, breeder or parent
         const QList<QVariantList> erwartet = {
-            {"Felix vom Katzenhaus", vom + "Katzenhaus", zusatzBeiZwinger ? keiner : 1, keiner, keiner, 2,
-             false},
-            {"Mimi", keiner, keiner, keiner, keiner, 2, false}, // a one-word name implies no cattery
-            {"Tom vom Berg", vom + "Berg", keiner, 1, 2, 2, false}};
+            {"Felix vom Katzenhaus", "vom Katzenhaus", 1, keiner, keiner, 2, false},
+            {"Mimi", keiner, keiner, keiner, keiner, 2, false},
+            {"Tom vom Berg", "vom Berg", keiner, 1, 2, 2, false}};
         const auto rows = q.rows();
         QCOMPARE(rows.size(), erwartet.size());
         for (int i = 0; i < rows.size(); ++i)
