@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -251,13 +252,22 @@ void initDataDirectory(const QString &home, const QString &sourceDir)
 
 void installHelpPages(const QString &home, const QString &sourceDir)
 {
-    // the help pages go beside the data; pages already there are kept
+    // the help pages go beside the data, one folder per language; a delivered page replaces an
+    // older copy (a page edited here later than the delivery is kept)
     const QDir from(QDir(sourceDir).filePath(QStringLiteral("help")));
-    const QString to = QDir(home).filePath(QStringLiteral("Help"));
-    QDir().mkpath(to);
-    for (const QString &f : from.entryList(QDir::Files)) {
-        if (!QFileInfo::exists(QDir(to).filePath(f)))
-            QFile::copy(from.filePath(f), QDir(to).filePath(f));
+    if (!from.exists())
+        return;
+    const QDir to(QDir(home).filePath(QStringLiteral("Help")));
+    QDirIterator it(from.path(), {QStringLiteral("*.html")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo source(it.next());
+        const QString target = to.filePath(from.relativeFilePath(source.filePath()));
+        const QFileInfo present(target);
+        if (present.exists() && present.lastModified() >= source.lastModified())
+            continue;
+        QDir().mkpath(present.path());
+        QFile::remove(target);
+        QFile::copy(source.filePath(), target);
     }
 }
 

@@ -24,7 +24,8 @@ void initDataDirectory(const QString &home, const QString &sourceDir = delivered
 // Returns the number of records added; a bad line throws std::runtime_error naming it.
 int loadTsv(tav::store::Database &db, const QString &tableName, const QString &path);
 
-// Copies the delivered help pages to HOME/Help (pages already there are kept).
+// Copies the delivered help pages to HOME/Help/<language>/ (a page edited there after the
+// delivery is kept).
 void installHelpPages(const QString &home, const QString &sourceDir = deliveredDataDir());
 
 // The five empty top-cat rows (white) of a new directory.

@@ -6,6 +6,7 @@
 #include "app/ui/ChildWindow.h"
 #include "app/ui/DBGrid.h"
 #include "app/ui/Dialogs.h"
+#include "app/ui/Help.h"
 #include "app/ui/Main.h"
 #include "maintenance/Indexerstellung.h"
 #include "store/Database.h"
@@ -163,6 +164,16 @@ class TstMainWindow : public QObject
         QVERIFY(!f.main->action("Vereine1")->isEnabled());
         QVERIFY(f.main->action("FileExitItem")->isEnabled());
         QVERIFY(f.main->action("loeschen")->isEnabled());
+    }
+
+    void helpContentsOpenInTheViewer()
+    {
+        f.main->action("HelpContentsItem")->trigger();
+        THilfeFenster *v = THilfeFenster::current();
+        QVERIFY(v);
+        QCOMPARE(v->context(), THilfeFenster::InhaltKontext);
+        QCOMPARE(v->window()->parentWidget(), static_cast<QWidget *>(f.main.get()));
+        delete v;
     }
 
     void exclusiveWindowBlocksOtherCommands()

@@ -1,6 +1,4 @@
 #include "UiFixture.h"
-#include "app/ProgramHome.h"
-#include "app/ui/Help.h"
 #include "app/ui/dbengine.h"
 
 #include <QFile>
@@ -20,7 +18,6 @@ class Vereine : public ChildWindow
         setProperty("tag", 96); // "Katze" menu record: its hint becomes the title
         label = new QLabel(QStringLiteral("Entwurf"), this);
         label->setProperty("tag", 97);
-        setHelpContext(4711);
         finishCreate();
     }
     QLabel *label;
@@ -67,32 +64,6 @@ class TstChildWindow : public QObject
         showMessage(28, MsgIcon::Warning, MsgButtons::YesNo);
         QCOMPARE(Scripted::shown().last().text, QString("Do you really want to delete this record?"));
         tav::app::sprache().setLanguageNumber(0);
-    }
-
-    void helpOpensThePageOfAContextNumber()
-    {
-        QTemporaryDir home;
-        tav::app::setProgramHome(home.path());
-        QUrl opened;
-        setHelpOpener([&](const QUrl &u) {
-            opened = u;
-            return true;
-        });
-        QVERIFY(!showHelp(12));
-        QVERIFY(opened.isEmpty());
-        QDir().mkpath(home.path() + "/Help");
-        QFile page(home.path() + "/Help/12.html");
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.write("<html></html>");
-        page.close();
-        QVERIFY(showHelp(12));
-        QCOMPARE(opened, QUrl::fromLocalFile(home.path() + "/Help/12.html"));
-        // a window without its page tells the user (message 179 and the path)
-        Vereine w;
-        QVERIFY(!w.showHelp());
-        QVERIFY(Scripted::shown().last().text.endsWith(home.path() + "/Help/4711.html"));
-        setHelpOpener(nullptr);
-        tav::app::setProgramHome(QString());
     }
 
     void windowTranslatesItselfAndFreesItselfOnClose()

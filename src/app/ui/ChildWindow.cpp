@@ -48,11 +48,7 @@ void ChildWindow::finishCreate()
 
 bool ChildWindow::showHelp()
 {
-    if (ui::showHelp(m_helpContext))
-        return true;
-    showMessage(179, MsgIcon::Error, MsgButtons::Ok, QString(),
-                QStringLiteral("\r") + helpPagePath(m_helpContext));
-    return false;
+    return ui::showHelp(m_helpContext, this);
 }
 
 void ChildWindow::setActivationCheck(ActivationCheck check)

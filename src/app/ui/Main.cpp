@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "Translator.h"
 #include "app/CatListColours.h"
+#include "app/DataHome.h"
 #include "app/IniFile.h"
 #include "app/ProgramHome.h"
 #include "app/Sprache.h"
@@ -275,7 +276,8 @@ bool TMirravel::FormCreate()
     if (settings)
         sprache().setLanguageNumber(languageNumber(settings->Sprache));
 
-    // the help pages: one folder of HTML pages beside the data
+    // the help pages: one folder of HTML pages beside the data, brought up to the delivered ones
+    installHelpPages(programHome());
     const QString help = QDir(programHome()).filePath(QStringLiteral("Help"));
     if (!QFileInfo(help).isDir())
         showMessage(179, MsgIcon::Error, MsgButtons::Ok, QString(), QStringLiteral("\r") + help);

@@ -24,6 +24,8 @@ using namespace tav::store;
 namespace tav::app::ui {
 
 namespace {
+constexpr int HilfeKontextHauptfenster = 10;
+
 bool german()
 {
     return sprache().languageNumber() == 0;
@@ -162,7 +164,7 @@ void TMirravel::runItem(const MenuItemDef &item)
     } else if (command == QLatin1String("symboleanordnen")) {
         m_mdi->tileSubWindows();
     } else if (command == QLatin1String("hilfe")) {
-        showHelp(item.helpContext ? item.helpContext : 10);
+        showHelp(item.helpContext ? item.helpContext : HilfeKontextHauptfenster, this);
     }
 }
 

@@ -17,7 +17,7 @@ namespace tav::cats::ui {
 using namespace tav::app::ui;
 
 namespace {
-constexpr int HilfeKontext = 1;
+constexpr int HilfeKontext = 9240;
 constexpr int TagDatumPraefix = 2346;
 
 QPushButton *schrittKnopf(const QString &text, int tag, QWidget *parent)
@@ -106,11 +106,7 @@ TKalenderDlg::TKalenderDlg(QWidget *parent) : QDialog(parent)
     connect(BJahrVor, &QPushButton::clicked, this, [this] { monatSchritt(12); });
     connect(BOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(BAbbruch, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BHilfe, &QPushButton::clicked, this, [] {
-        if (!showHelp(HilfeKontext))
-            showMessage(179, MsgIcon::Error, MsgButtons::Ok, QString(),
-                        QStringLiteral("\r") + helpPagePath(HilfeKontext));
-    });
+    connect(BHilfe, &QPushButton::clicked, this, [this] { showHelp(HilfeKontext, this); });
 
     translateOnCreate(this);
     setDate(Calendar1->selectedDate());

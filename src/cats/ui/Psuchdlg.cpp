@@ -236,11 +236,7 @@ TSuchenDlg::TSuchenDlg(tav::store::Database *db, QWidget *parent)
     connect(BSuchen, &QPushButton::clicked, this, &TSuchenDlg::Suchen);
     connect(BOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(BAbbruch, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BHilfe, &QPushButton::clicked, this, [] {
-        if (!showHelp(HilfeKontext))
-            showMessage(179, MsgIcon::Error, MsgButtons::Ok, QString(),
-                        QStringLiteral("\r") + helpPagePath(HilfeKontext));
-    });
+    connect(BHilfe, &QPushButton::clicked, this, [this] { showHelp(HilfeKontext, this); });
     connect(BKalender, &QToolButton::clicked, this, &TSuchenDlg::kalender);
     connect(DBGrid1, &QTableView::doubleClicked, this,
             [this](const QModelIndex &i) { trefferUebernehmen(i.row()); });
