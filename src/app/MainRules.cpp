@@ -6,6 +6,8 @@
 #include "store/Query.h"
 #include "store/Table.h"
 
+#include <cmath>
+
 using namespace tav::store;
 
 namespace tav::app {
@@ -27,6 +29,18 @@ int rowColour(bool merkmalVorTop, int topCatColour, int traitColour)
     if (merkmalVorTop)
         return traitColour ? traitColour : topCatColour;
     return topCatColour ? topCatColour : traitColour;
+}
+
+bool needsLightText(int colour)
+{
+    auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const double luminance = 0.2126 * linear(colour & 0xff) + 0.7152 * linear((colour >> 8) & 0xff) +
+                             0.0722 * linear((colour >> 16) & 0xff);
+    // contrast with white (1.05 / (L + 0.05)) above contrast with black ((L + 0.05) / 0.05)
+    return 1.05 / (luminance + 0.05) > (luminance + 0.05) / 0.05;
 }
 
 RecentCats::RecentCats()
@@ -69,6 +83,20 @@ bool RecentCats::add(const QString &displayName, int catNumber)
     }
     m_entries[0] = entryFor(displayName, catNumber);
     return true;
+}
+
+bool RecentCats::remove(int catNumber)
+{
+    if (catNumber <= 0)
+        return false;
+    for (int i = 0; i < Size; ++i) {
+        if (numberOf(m_entries[i]) != catNumber)
+            continue;
+        m_entries.removeAt(i);
+        m_entries << QStringLiteral("{}");
+        return true;
+    }
+    return false;
 }
 
 QStringList RecentCats::shown() const

@@ -20,6 +20,11 @@ QString statusFilter(const QString &statusSetting);
 // normal colour.
 int rowColour(bool merkmalVorTop, int topCatColour, int traitColour);
 
+// Whether text on a stored colour (red in the low byte) reads better in white than in black: the
+// contrast of both against the colour's relative luminance decides, so pure blue gets white text
+// and yellow or a pale trait colour black.
+bool needsLightText(int colour);
+
 // The five entries Cat1..Cat5 of the section LASTCATS: "{}" or "Name {Nummer}".
 class RecentCats
 {
@@ -30,6 +35,8 @@ class RecentCats
 
     // Puts a cat first unless it is in the list already (compared by its number).
     bool add(const QString &displayName, int catNumber);
+    // Drops the cat's entry, the later ones moving up; false when it had none.
+    bool remove(int catNumber);
     // The number between "{" and the last character of an entry, 0 when none.
     static int numberOf(const QString &entry);
     static QString entryFor(const QString &displayName, int catNumber);

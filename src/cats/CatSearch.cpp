@@ -209,7 +209,7 @@ SuchAbfrage suchAbfrage(const SuchKriterien &k, const Aufrufer &a, Sortierung s)
         if (!gefuellt(eingabe))
             return;
         bed << QStringLiteral("c.%1 GLOB %2").arg(feld, param);
-        q.werte.append({param, globPrefixNoCase(eingabe.trimmed())});
+        q.werte.append({param, likePrefixNoCase(eingabe.trimmed())});
     };
     auto adresse = [&](const QString &feld, const QString &param, const QString &eingabe) {
         if (!gefuellt(eingabe))

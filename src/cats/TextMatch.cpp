@@ -23,11 +23,21 @@ QString globLiteral(const QString &text)
     return out;
 }
 
-QString globNoCase(const QString &text)
+namespace {
+
+QString noCasePattern(const QString &text, bool likeWildcards)
 {
     QString out;
     out.reserve(text.size() * 4);
     for (QChar c : text) {
+        if (likeWildcards && c == QLatin1Char('%')) {
+            out += QLatin1Char('*');
+            continue;
+        }
+        if (likeWildcards && c == QLatin1Char('_')) {
+            out += QLatin1Char('?');
+            continue;
+        }
         const QChar lo = c.toLower();
         const QChar up = c.toUpper();
         if (lo != up) {
@@ -44,9 +54,21 @@ QString globNoCase(const QString &text)
     return out;
 }
 
+} // namespace
+
+QString globNoCase(const QString &text)
+{
+    return noCasePattern(text, false);
+}
+
 QString globPrefixNoCase(const QString &text)
 {
     return globNoCase(text) + QLatin1Char('*');
+}
+
+QString likePrefixNoCase(const QString &text)
+{
+    return noCasePattern(text, true) + QLatin1Char('*');
 }
 
 QString upperSameLength(const QString &text)

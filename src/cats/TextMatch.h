@@ -11,6 +11,9 @@ namespace tav::cats {
 QString globNoCase(const QString &text);
 // the same, matching every text that starts with `text`
 QString globPrefixNoCase(const QString &text);
+// The search dialog's "entry%": the user's "%" (any text) and "_" (one character) keep their
+// meaning, everything else is compared as in globPrefixNoCase.
+QString likePrefixNoCase(const QString &text);
 // case-sensitive, only the GLOB wildcards escaped
 QString globLiteral(const QString &text);
 

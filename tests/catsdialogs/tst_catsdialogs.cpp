@@ -140,6 +140,10 @@ class TstCatsDialogs : public QObject
         t.setValue("Name", QStringLiteral("O'Malley \"Tiger\" vom Deich"));
         t.setValue("Geschlecht", QStringLiteral("1"));
         t.post();
+        t.append();
+        t.setValue("Name", QStringLiteral("Nala vom Sonnenhang"));
+        t.setValue("Geschlecht", QStringLiteral("2"));
+        t.post();
 
         tav::store::Query q(
             m_db.get(), QStringLiteral("SELECT LaufendeNummer, Name, Geschlecht, Status FROM catstamm.db"));
@@ -286,6 +290,40 @@ class TstCatsDialogs : public QObject
         QCOMPARE(nameFeld, name);
         QVERIFY(kompakt);
         QVERIFY(shownTexts().size() == 1); // only the dialog itself
+    }
+
+    // "%" and "_" typed into the dialog are wildcards of the search "entry%", quotes are letters
+    void typedWildcardsKeepTheirMeaning_data()
+    {
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<QString>("muster"); // what the names must match, as a regular expression
+        QTest::newRow("percent in front") << "%sonnen"
+                                          << "sonnen";
+        QTest::newRow("percent inside") << "n%vom s"
+                                        << "^n.*vom s";
+        QTest::newRow("underscore") << "_ala"
+                                    << "^.ala";
+        QTest::newRow("two underscores") << "o__alley"
+                                         << "^o..alley";
+        QTest::newRow("quotes with a wildcard") << "%\"tiger\""
+                                                << "\"tiger\"";
+        QTest::newRow("lone quote") << "%'"
+                                    << "'";
+    }
+    void typedWildcardsKeepTheirMeaning()
+    {
+        QFETCH(QString, eingabe);
+        QFETCH(QString, muster);
+        const QRegularExpression re(muster, QRegularExpression::CaseInsensitiveOption);
+        const QSet<int> erwartet = katzenMit([&](const Katze &k) { return re.match(k.name).hasMatch(); });
+        QVERIFY(!erwartet.isEmpty());
+        TSuchenDlg d;
+        d.show();
+        suchen(d, d.EName, eingabe);
+        QCOMPARE(nummern(d.treffer()), erwartet);
+        QVERIFY(shownTexts().isEmpty());
+        if (erwartet.size() == 1) // one hit fills the criteria with it
+            QCOMPARE(d.EName->text(), d.treffer().first().Name);
     }
 
     void sexRestrictionFollowsTheCallersButton_data()
@@ -531,7 +569,7 @@ class TstCatsDialogs : public QObject
             return int(QDialog::Rejected);
         });
         runCatSearch(nullptr, 0, a, prefix + "%");
-        QCOMPARE(nameFeld, prefix);
+        QCOMPARE(nameFeld, prefix + "%");
         QCOMPARE(gefunden, namensAnfang(prefix) & katzenMit([](const Katze &k) {
                                return k.geschlecht == "2" || k.geschlecht == "4";
                            }));

@@ -13,6 +13,7 @@
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/StorePedigree.h"
 #include "cats/Titel.h"
+#include "cats/ui/KatzeGefunden.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Psuchdlg.h"
 #include "store/Database.h"
@@ -50,6 +51,40 @@ QStringList shownTexts()
     for (const auto &s : Scripted::shown())
         out << s.text;
     return out;
+}
+
+// The pixels of a rectangle of a picture that are not its background: light ones (text readable on a
+// dark colour) and dark ones.
+struct Schrift {
+    int hell = 0, dunkel = 0, hintergrund = 0;
+};
+Schrift schriftAuf(const QImage &bild, const QRect &r, const QColor &farbe)
+{
+    Schrift s;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QColor c = bild.pixelColor(x, y);
+            if (c.rgb() == farbe.rgb())
+                ++s.hintergrund;
+            else if (c.lightness() > 180)
+                ++s.hell;
+            else if (c.lightness() < 90)
+                ++s.dunkel;
+        }
+    }
+    return s;
+}
+
+// press, release, press and double click as the window system sends them (QTest's double click
+// releases the button in between, and an item view forgets where it was pressed)
+void doppelklick(QWidget *w, const QPoint &p)
+{
+    QTest::mouseClick(w, Qt::LeftButton, {}, p);
+    QTest::mousePress(w, Qt::LeftButton, {}, p);
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, p, w->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+    QApplication::sendEvent(w, &dbl);
+    QTest::mouseRelease(w, Qt::LeftButton, {}, p);
 }
 
 template <class W> W *byTag(QWidget *root, int tag)
@@ -467,14 +502,150 @@ class TstCatStamm : public QObject
         QCOMPARE(scalar(*f.db, "SELECT Rufname FROM catstamm WHERE LaufendeNummer = ?", {second}).toString(),
                  QString("Mietz"));
 
-        // a new cat is not stored by moving away from it
+        // a new cat is not stored by moving away from it (after asking, as it holds input)
         const int before = catCount();
         newCat("Fiona");
         clickSex(1);
+        Scripted::reset();
+        Scripted::answer(QMessageBox::No);
         QTest::mouseClick(nav->button(TNavigateBtn::nbLast), Qt::LeftButton);
+        QCOMPARE(shownTexts(), QStringList{messageText(9150)});
         QCOMPARE(w()->DBCatStamm()->state(), Table::State::Browse);
         QCOMPARE(catCount(), before);
         QCOMPARE(w()->DBCatStamm()->recNo(), w()->DBCatStamm()->recordCount());
+    }
+
+    // "Abbrechen" in the found-cat dialog drops the new record and shows the cat of that name, not
+    // the cat shown before
+    void foundCatDialogShowsTheFoundCat()
+    {
+        QTest::mouseClick(w()->navigator()->button(TNavigateBtn::nbFirst), Qt::LeftButton);
+        const int vorher = w()->aktuelleKatze();
+        const int before = catCount();
+        const int gefunden = scalar(*f.db,
+                                    "SELECT min(LaufendeNummer) FROM catstamm WHERE LaufendeNummer <> ? "
+                                    "AND Name IN (SELECT Name FROM catstamm GROUP BY upper(Name) "
+                                    "HAVING count(*) = 1)",
+                                    {vorher})
+                                 .toInt();
+        QVERIFY(gefunden > 0);
+        const QString name =
+            scalar(*f.db, "SELECT Name FROM catstamm WHERE LaufendeNummer = ?", {gefunden}).toString();
+        Scripted::dialog([](QDialog &dlg) {
+            auto &d = static_cast<tav::cats::ui::TFormKatzegefunden &>(dlg);
+            d.show();
+            QTest::mouseClick(d.BAbbrechen, Qt::LeftButton);
+            return d.result();
+        });
+        newCat(name.toLower());
+        QCOMPARE(Scripted::shown().size(), 1);
+        settle();
+        QCOMPARE(w()->DBCatStamm()->state(), Table::State::Browse);
+        QCOMPARE(w()->aktuelleKatze(), gefunden);
+        QCOMPARE(nameEdit()->text(), name);
+        QVERIFY(w()->windowTitle().startsWith(name));
+        QCOMPARE(f.main->currentListCat(), gefunden);
+        QVERIFY(f.main->recentCats().entries().first().endsWith(QString("{%1}").arg(gefunden)));
+        QCOMPARE(catCount(), before);
+    }
+
+    // moving away from a new cat that holds typed input asks: Yes saves (without asking again), No
+    // drops it, Cancel stays on it; through the navigator, recent cats, main list, search and closing
+    void typedInputOfANewCatIsNeverDroppedSilently()
+    {
+        TDBNavigatorSpec *nav = w()->navigator();
+        const int before = catCount();
+        const int ziel = catNamed("Dora vom Bach");
+        QVERIFY(ziel > 0);
+        auto gefragt = [] { return shownTexts() == QStringList{messageText(9150)}; };
+        // the program entry's search, as the main window gets it at start-up
+        TMirravel::CatRecordHooks hooks = TMirravel::catRecordHooks();
+        hooks.katzeSuchen = [this] { return tav::cats::ui::runCatSearch(f.main.get(), 0); };
+        TMirravel::setCatRecordHooks(hooks);
+        auto bleibt = [&](const QString &name) {
+            return w()->DBCatStamm()->state() == Table::State::Insert && nameEdit()->text() == name;
+        };
+
+        // the navigator: Cancel stays, the button does nothing
+        newCat("Gina");
+        Scripted::reset();
+        Scripted::answer(QMessageBox::Cancel);
+        QTest::mouseClick(nav->button(TNavigateBtn::nbFirst), Qt::LeftButton);
+        QVERIFY(gefragt());
+        QVERIFY(bleibt("Gina"));
+        // the main list: a double click on another cat
+        Scripted::reset();
+        Scripted::answer(QMessageBox::Cancel);
+        f.main->positionListOn(ziel);
+        DBGrid *liste = f.main->catList();
+        const QRect zeile = liste->visualRect(liste->currentIndex());
+        doppelklick(liste->viewport(), zeile.center());
+        QVERIFY(gefragt());
+        QVERIFY(bleibt("Gina"));
+        // the search: the chosen cat is not shown
+        Scripted::reset();
+        Scripted::dialog([&](QDialog &dlg) {
+            auto &d = static_cast<tav::cats::ui::TSuchenDlg &>(dlg);
+            d.show();
+            QTest::keyClicks(d.EName, "Dora vom Bach");
+            QTest::mouseClick(d.BSuchen, Qt::LeftButton);
+            QTest::mouseClick(d.BOK, Qt::LeftButton);
+            return d.result();
+        });
+        Scripted::answer(QMessageBox::Cancel);
+        f.main->runCommand("FileSaveItem");
+        QCOMPARE(Scripted::shown().size(), 2);
+        QCOMPARE(Scripted::shown().last().text, messageText(9150));
+        QVERIFY(bleibt("Gina"));
+        // closing the program: Yes to the exit question, Cancel to the new cat keeps both running
+        Scripted::reset();
+        Scripted::answer(QMessageBox::Yes);
+        Scripted::answer(QMessageBox::Cancel);
+        QVERIFY(!f.main->close());
+        QCOMPARE(Scripted::shown().last().text, messageText(9150));
+        QVERIFY(!f.main->ProgrammEnde);
+        QVERIFY(w() && bleibt("Gina"));
+        // a recent cat: No drops the new cat and shows that one
+        Scripted::reset();
+        Scripted::answer(QMessageBox::No);
+        f.main->Load_LastCats(ziel);
+        QVERIFY(gefragt());
+        settle();
+        QCOMPARE(w()->aktuelleKatze(), ziel);
+        QCOMPARE(f.main->currentListCat(), ziel);
+        QCOMPARE(catCount(), before);
+        QCOMPARE(catNamed("Gina"), 0);
+
+        // Yes stores it, with its checks but without the save question a second time
+        newCat("Hanna vom Hof");
+        clickSex(1);
+        Scripted::reset();
+        Scripted::answer(QMessageBox::Yes);
+        QTest::mouseClick(nav->button(TNavigateBtn::nbFirst), Qt::LeftButton);
+        QVERIFY(gefragt());
+        const int hanna = catNamed("Hanna vom Hof");
+        QVERIFY(hanna > 0);
+        QCOMPARE(catCount(), before + 1);
+        QCOMPARE(w()->DBCatStamm()->recNo(), 1);
+        // a check that keeps the input keeps the window on the new cat: no sex, No to message 169
+        newCat("Ilka");
+        Scripted::reset();
+        Scripted::answer(QMessageBox::Yes);
+        Scripted::answer(QMessageBox::No);
+        QTest::mouseClick(nav->button(TNavigateBtn::nbFirst), Qt::LeftButton);
+        QCOMPARE(shownTexts(), (QStringList{messageText(9150), messageText(169)}));
+        QVERIFY(bleibt("Ilka"));
+        Scripted::reset();
+        QTest::mouseClick(w()->findChild<QPushButton *>("BitBtnRueckgaengig"), Qt::LeftButton);
+        settle();
+
+        // a new cat without input goes without a question
+        f.main->action("KatzeNeuItem")->trigger();
+        Scripted::reset();
+        QTest::mouseClick(nav->button(TNavigateBtn::nbLast), Qt::LeftButton);
+        QVERIFY(Scripted::shown().isEmpty());
+        QCOMPARE(w()->DBCatStamm()->state(), Table::State::Browse);
+        QCOMPARE(catCount(), before + 1);
     }
 
     void freeTitlesAreSavedAfterTheQuestion()
@@ -581,6 +752,78 @@ class TstCatStamm : public QObject
         w()->showPage(TCatStamm::SeiteStammdaten);
     }
 
+    // a cat with the trait "Klon" (pure blue): its name field and its row of the main list show
+    // light text; a copy of it shows only what the copy itself has, before and after it is stored
+    void colouredTextStaysReadableAndACopyShowsItsOwnState()
+    {
+        const int nr = catNamed("Amira vom Lindenhof");
+        const int klon = scalar(*f.db, "SELECT LaufendeNummer FROM merkmale WHERE Kuerzel = 'Klon'").toInt();
+        QVERIFY(nr > 0 && klon > 0);
+        QTemporaryDir dir;
+        QImage img(60, 40, QImage::Format_RGB32);
+        img.fill(Qt::darkCyan);
+        QVERIFY(img.save(dir.filePath("amira.jpg")));
+        {
+            Table links(f.db.get(), "KATZEMERKMAL.DB");
+            links.open();
+            links.append();
+            links.setValue("Katze", nr);
+            links.setValue("Merkmal", klon);
+            links.post();
+            Table bilder(f.db.get(), "BILDER.DB");
+            bilder.open();
+            bilder.append();
+            bilder.setValue("KatzeNr", nr);
+            bilder.setValue("Bildpfad", dir.filePath("amira.jpg"));
+            bilder.post();
+        }
+        f.main->refreshListColours();
+        QVERIFY(w()->zeigeKatze(nr));
+        settle();
+        const QColor blau(0, 0, 255);
+        const Schrift feld =
+            schriftAuf(nameEdit()->grab().toImage(), nameEdit()->rect().adjusted(4, 4, -4, -4), blau);
+        QVERIFY2(feld.hintergrund > 0 && feld.hell > 0 && feld.dunkel == 0,
+                 qPrintable(QString("%1 %2 %3").arg(feld.hintergrund).arg(feld.hell).arg(feld.dunkel)));
+        DBGrid *liste = f.main->catList();
+        f.main->positionListOn(nr);
+        const int zeile = liste->currentIndex().row();
+        liste->selectRow(zeile > 0 ? zeile - 1 : zeile + 1); // a selected row shows the selection
+        settle();
+        const QRect zelle = liste->visualRect(liste->model()->index(zeile, 0)).adjusted(2, 2, -3, -3);
+        const Schrift reihe = schriftAuf(liste->viewport()->grab().toImage(), zelle, blau);
+        QVERIFY2(reihe.hintergrund > 0 && reihe.hell > 0 && reihe.dunkel == 0,
+                 qPrintable(QString("%1 %2 %3").arg(reihe.hintergrund).arg(reihe.hell).arg(reihe.dunkel)));
+
+        // the copy: no picture, no titles, no traits, no name colour of the original
+        auto *merkmale = w()->findChild<QPlainTextEdit *>("MemoMerkmale");
+        QVERIFY(w()->ZaehlerBilder > 0 && !w()->BildFuerDruck.isEmpty());
+        QVERIFY(!w()->titelKuerzelAngehakt().isEmpty());
+        QCOMPARE(merkmale->toPlainText(), QString("Klon"));
+        auto eigenerStand = [&] {
+            QCOMPARE(nameEdit()->text(), QString("Amira vom Lindenhof Kopie"));
+            QCOMPARE(w()->ZaehlerBilder, 0);
+            QVERIFY(w()->BildFuerDruck.isEmpty());
+            QVERIFY(w()->titelKuerzelAngehakt().isEmpty());
+            QVERIFY(merkmale->toPlainText().isEmpty());
+            const QImage bild = nameEdit()->grab().toImage();
+            QVERIFY(schriftAuf(bild, nameEdit()->rect().adjusted(4, 4, -4, -4), blau).hintergrund == 0);
+        };
+        f.main->runCommand("Katzekopieren1");
+        QCOMPARE(w()->DBCatStamm()->state(), Table::State::Insert);
+        eigenerStand();
+        Scripted::answer(QMessageBox::Yes);
+        save();
+        const int kopie = catNamed("Amira vom Lindenhof Kopie");
+        QVERIFY(kopie > 0 && kopie != nr);
+        QCOMPARE(w()->aktuelleKatze(), kopie);
+        eigenerStand();
+        Table bilder(f.db.get(), "BILDER.DB"); // the picture goes with its file
+        bilder.open();
+        QVERIFY(bilder.locate("Bildpfad", dir.filePath("amira.jpg")));
+        bilder.remove();
+    }
+
     void showResultsAndBreedingValueSums()
     {
         const int nr = catNamed("Dora vom Bach");
@@ -616,6 +859,8 @@ class TstCatStamm : public QObject
         QCOMPARE(statusCount(), QString::number(before - 1));
         QVERIFY(w()->aktuelleKatze() != nr);
         QVERIFY(w()->aktuelleKatze() > 0);
+        // nor is it a recent cat any more
+        QVERIFY(!f.main->recentCats().entries().join(' ').contains(QString("{%1}").arg(nr)));
         // pictures and titles stay where they are
         QCOMPARE(scalar(*f.db, "SELECT count(*) FROM bilder WHERE KatzeNr = ?", {nr}).toInt(), 2);
         QCOMPARE(scalar(*f.db, "SELECT count(*) FROM titelhund WHERE Hund = ?", {nr}).toInt(), 2);
@@ -627,6 +872,22 @@ class TstCatStamm : public QObject
         f.main->Load_LastCats(nr);
         QCOMPARE(w()->aktuelleKatze(), nr);
         QCOMPARE(f.main->currentListCat(), nr);
+
+        // an entry whose cat is gone (deleted elsewhere) goes with a message; the window stays
+        const int weg = scalar(*f.db, "SELECT max(LaufendeNummer) + 100 FROM catstamm").toInt();
+        f.main->addRecentCat("Verschwunden", weg);
+        QAction *eintrag = nullptr;
+        for (QAction *a : f.main->findChild<QMenu *>("KatzenMenu")->actions())
+            if (a->text() == QString("Verschwunden {%1}").arg(weg))
+                eintrag = a;
+        QVERIFY(eintrag);
+        Scripted::reset();
+        eintrag->trigger();
+        QCOMPARE(shownTexts(), QStringList{messageText(9151)});
+        QCOMPARE(w()->aktuelleKatze(), nr);
+        QVERIFY(!f.main->recentCats().entries().join(' ').contains("Verschwunden"));
+        for (QAction *a : f.main->findChild<QMenu *>("KatzenMenu")->actions())
+            QVERIFY(!a->text().startsWith("Verschwunden"));
     }
 
     // the record shows the cat's inbreeding and ancestor loss as the calculation gives them

@@ -62,10 +62,33 @@ class TstMainRules : public QObject
     void rowColours()
     {
         const int red = 0x0000ff, blue = 0xff0000;
-        QCOMPARE(rowColour(true, red, blue), blue);  // trait over top cat
-        QCOMPARE(rowColour(false, red, blue), red);  // top cat over trait
+        QCOMPARE(rowColour(true, red, blue), blue); // trait over top cat
+        QCOMPARE(rowColour(false, red, blue), red); // top cat over trait
         QCOMPARE(rowColour(false, 0, blue), blue);
         QCOMPARE(rowColour(true, 0, 0), 0);
+    }
+
+    // stored colours have red in the low byte: 0xff0000 is the blue of the trait "Klon"
+    void readableTextOnColours_data()
+    {
+        QTest::addColumn<int>("colour");
+        QTest::addColumn<bool>("light");
+        QTest::newRow("pure blue") << 0xff0000 << true;
+        QTest::newRow("pure red") << 0x0000ff << false;
+        QTest::newRow("navy") << 0x800000 << true;
+        QTest::newRow("dark green") << 0x006400 << true;
+        QTest::newRow("black") << 0x000000 << true;
+        QTest::newRow("white") << 0xffffff << false;
+        QTest::newRow("yellow") << 0x00ffff << false;
+        QTest::newRow("pale green of a trait") << 0xc8f0c8 << false;
+        QTest::newRow("middle grey") << 0x808080 << false;
+        QTest::newRow("dark grey") << 0x404040 << true;
+    }
+    void readableTextOnColours()
+    {
+        QFETCH(int, colour);
+        QFETCH(bool, light);
+        QCOMPARE(needsLightText(colour), light);
     }
 
     void recentCatsByNumber()
@@ -83,6 +106,14 @@ class TstMainRules : public QObject
         QCOMPARE(r.shown().first(), QString("K19 {19}"));
         QCOMPARE(RecentCats::numberOf("Name mit {Klammer} {42}"), 42);
         QCOMPARE(RecentCats::numberOf("{}"), 0);
+        // a deleted cat leaves the list, the later ones move up and the next one comes first
+        QVERIFY(r.remove(17));
+        QVERIFY(!r.remove(17));
+        QCOMPARE(r.shown(), QStringList({"K19 {19}", "K18 {18}", "K16 {16}", "K15 {15}"}));
+        QCOMPARE(r.entries().last(), QString("{}"));
+        QVERIFY(r.add("Neu", 30));
+        QCOMPARE(r.shown().first(), QString("Neu {30}"));
+        QCOMPARE(r.shown().size(), 5);
 
         QTemporaryDir dir;
         const QString ini = dir.filePath("Tavrenno.ini");

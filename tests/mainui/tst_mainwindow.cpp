@@ -8,6 +8,7 @@
 #include "app/ui/Dialogs.h"
 #include "app/ui/Help.h"
 #include "app/ui/Main.h"
+#include "app/ui/Translator.h"
 #include "maintenance/Indexerstellung.h"
 #include "store/Database.h"
 #include "store/Query.h"
@@ -21,6 +22,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace tav::app;
@@ -204,6 +206,53 @@ class TstMainWindow : public QObject
         QVERIFY(ChildWindow::find("formvereine"));
         ChildWindow::find("formvereine")->close();
         QTRY_COMPARE(f.main->mdiArea()->subWindowList().size(), 0); // no empty frame stays behind
+    }
+
+    // "Textverarbeitung" says when its program cannot be started and, once the options window
+    // exists, offers it; no tool button shows without a glyph and a text, in any language
+    void wordProcessorAndToolButtons()
+    {
+        tsysteminfo *s = tsysteminfo::instance();
+        const QString vorher = s->Textverarbeitung;
+        s->Textverarbeitung = "/kein/solches/programm --neu";
+        Scripted::reset();
+        f.main->runCommand("Textverarbeitung1");
+        QCOMPARE(Scripted::shown().size(), 1);
+        QCOMPARE(Scripted::shown().first().text, messageText(9152) + "\r/kein/solches/programm --neu");
+        QCOMPARE(Scripted::shown().first().icon, MsgIcon::Error);
+        TMirravel::registerWindow("foptionen", [](TMirravel &) { return new FakeWindow("foptionen"); });
+        Scripted::reset();
+        Scripted::answer(QMessageBox::Ok);
+        Scripted::answer(QMessageBox::Yes);
+        f.main->runCommand("Textverarbeitung1");
+        QCOMPARE(Scripted::shown().size(), 2);
+        QCOMPARE(Scripted::shown().last().text, messageText(9153));
+        QVERIFY(ChildWindow::find("foptionen"));
+        ChildWindow::find("foptionen")->close();
+        QTRY_VERIFY(!ChildWindow::find("foptionen"));
+        s->Textverarbeitung = "true";
+        Scripted::reset();
+        f.main->runCommand("Textverarbeitung1");
+        QVERIFY(Scripted::shown().isEmpty());
+        s->Textverarbeitung = vorher;
+
+        for (int offset : {10000, 20000, 0}) {
+            translateWindow(f.main.get(), offset);
+            int gezeigt = 0;
+            for (const MenuItemDef &item : menuItems()) {
+                QToolButton *b = item.toolButton ? f.main->toolButton(item.name) : nullptr;
+                if (!b)
+                    continue;
+                QVERIFY2(!b->isVisible() || !b->text().isEmpty() || !b->icon().isNull(), item.toolButton);
+                QVERIFY2(b->isVisible() || !f.main->action(item.name)->isVisible() || b->text().isEmpty(),
+                         item.toolButton);
+                gezeigt += b->isVisible();
+            }
+            QVERIFY(gezeigt > 0);
+        }
+        // its command goes on in the menu
+        QVERIFY(!f.main->toolButton("Textverarbeitung1")->isVisible());
+        QVERIFY(f.main->action("Textverarbeitung1")->isVisible());
     }
 
     void blockedInPedigreeEntry()

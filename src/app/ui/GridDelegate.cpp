@@ -1,4 +1,5 @@
 #include "GridDelegate.h"
+#include "StoredColour.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -52,14 +53,18 @@ void GridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
         r.adjust(0, 0, -1, -1);
     }
 
+    QColor textColour = option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text);
     if (selected) {
         painter->fillRect(r, option.palette.brush(group, QPalette::Highlight));
     } else {
         const QVariant background = index.data(Qt::BackgroundRole);
         if (background.canConvert<QBrush>()) {
             const QBrush brush = qvariant_cast<QBrush>(background);
-            if (brush.style() != Qt::NoBrush)
+            if (brush.style() != Qt::NoBrush) {
                 painter->fillRect(r, brush);
+                // a row's own colour (a trait, a top cat) can be dark: the text follows it
+                textColour = textColourOn(brush.color());
+            }
         }
     }
 
@@ -94,7 +99,7 @@ void GridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
     const QFont font = painter->font();
     if (font != option.font)
         painter->setFont(option.font);
-    painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->setPen(textColour);
     // one line, vertically centred as the style centres it
     const qreal baseline = box.top() + (box.height() - fm.height()) / 2 + fm.ascent();
     painter->drawText(QPointF(box.left(), baseline), shown);

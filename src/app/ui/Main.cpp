@@ -47,6 +47,44 @@ TMirravel::CatRecordHooks &hooks()
     static TMirravel::CatRecordHooks h;
     return h;
 }
+
+// A tool button of a menu command. It shows while its command does, unless it has neither a glyph
+// nor a text (a caption left empty for a glyph that is not there): an empty button is no button.
+class SpeedButton : public QToolButton, public Translatable
+{
+  public:
+    SpeedButton(QAction *command, QWidget *parent) : QToolButton(parent), m_command(command)
+    {
+        connect(command, &QAction::changed, this, [this] { follow(); });
+    }
+    void translate(const Sprache &catalogue, int tag, int offset) override
+    {
+        if (const auto r = catalogue.record(tag + offset)) {
+            setText(r->FeldName.trimmed());
+            setToolTip(r->FeldHilfe);
+        }
+        follow();
+    }
+    // the tool bar shows and hides its widgets through their actions
+    void setBarAction(QAction *a)
+    {
+        m_bar = a;
+        follow();
+    }
+    void follow()
+    {
+        const bool shown = m_command->isVisible() && (!icon().isNull() || !text().isEmpty());
+        if (m_bar)
+            m_bar->setVisible(shown);
+        else
+            setVisible(shown);
+        setEnabled(m_command->isEnabled());
+    }
+
+  private:
+    QAction *m_command;
+    QPointer<QAction> m_bar;
+};
 } // namespace
 
 TMirravel *TMirravel::instance()
@@ -179,16 +217,15 @@ void TMirravel::buildMenus()
         connect(a, &QAction::triggered, this, [this, name] { runCommand(name); });
         m_actions.insert(name, a);
         if (item.toolButton) {
-            auto *b = new QToolButton(m_speedBar);
+            auto *b = new SpeedButton(a, m_speedBar);
             b->setObjectName(QString::fromLatin1(item.toolButton));
             b->setProperty("tag", item.toolTag);
             b->setText(item.toolHint ? QString::fromUtf8(item.toolHint).trimmed()
                                      : QString::fromUtf8(item.caption).remove('&'));
             b->setToolTip(item.toolHint ? QString::fromUtf8(item.toolHint) : QString());
             b->setAutoRaise(true);
-            b->setVisible(a->isVisible());
             connect(b, &QToolButton::clicked, this, [this, name] { runCommand(name); });
-            m_speedBar->addWidget(b);
+            b->setBarAction(m_speedBar->addWidget(b));
             m_toolButtons.insert(name, b);
         }
     }
@@ -303,10 +340,9 @@ bool TMirravel::FormCreate()
             for (const MenuItemDef &m : menuItems()) {
                 if (!(m.flags & MenuItemDef::HiddenByLanguage))
                     continue;
+                // their tool buttons follow them
                 if (QAction *a = m_actions.value(QString::fromLatin1(m.name)))
                     a->setVisible(false);
-                if (QToolButton *b = m_toolButtons.value(QString::fromLatin1(m.name)))
-                    b->setVisible(false);
             }
             applyListSettings();
         });

@@ -77,7 +77,7 @@ class TMirravel : public QMainWindow
         std::function<void()> katzeKopieren;
         std::function<void()> katzeSpeichern;
         std::function<int()> katzeSuchen;    // the chosen cat, 0 when cancelled
-        std::function<void(int)> zeigeKatze; // show this cat
+        std::function<bool(int)> zeigeKatze; // show this cat; false when the window stays where it is
         std::function<void()> refresh;
     };
     static void setCatRecordHooks(const CatRecordHooks &hooks);
@@ -91,10 +91,13 @@ class TMirravel : public QMainWindow
     int currentListCat() const;
     void updateCatCount();
     void setListVisible(bool on);
+    // the rows' colours again, after a cat's traits or the top cats changed
+    void refreshListColours();
 
     // recent cats
     RecentCats &recentCats() { return m_recent; }
     void addRecentCat(const QString &name, int cat);
+    void removeRecentCat(int cat);
     void AktualisiereLastCatsMenues();
     void Load_LastCats(int cat);
 
@@ -105,6 +108,8 @@ class TMirravel : public QMainWindow
     bool blockedInPedigreeEntry();
     void KatzeLoeschen();
     void KatzeSuchen();
+    // "&Textverarbeitung": starts the word processor of the settings, or says why it cannot
+    void Textverarbeitung();
     void updateCommandStates();
 
   Q_SIGNALS:
@@ -123,7 +128,8 @@ class TMirravel : public QMainWindow
     void openWindow(const MenuItemDef &item);
     void runItem(const MenuItemDef &item);
     void incrementalSearch(const QString &typed);
-    void shutdownWindows();
+    // false when a child window refused to close (the user kept its input)
+    bool shutdownWindows();
     QStringList openChildNames() const;
     QRect exclusiveGeometry() const;
 

@@ -146,12 +146,7 @@ void TMirravel::runItem(const MenuItemDef &item)
     } else if (command == QLatin1String("katzeLoeschen")) {
         KatzeLoeschen();
     } else if (command == QLatin1String("textverarbeitung")) {
-        const tsysteminfo *s = tsysteminfo::instance();
-        QStringList args = QProcess::splitCommand(s ? s->Textverarbeitung : QString());
-        if (!args.isEmpty()) {
-            const QString program = args.takeFirst();
-            QProcess::startDetached(program, args);
-        }
+        Textverarbeitung();
     } else if (command == QLatin1String("uebereinander")) {
         if (CheckFormOpen(QStringLiteral("ohneMeldung")) == 0) {
             for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
@@ -264,9 +259,27 @@ void TMirravel::KatzeSuchen()
     const int cat = catRecordHooks().katzeSuchen();
     if (cat <= 0)
         return;
-    if (catRecordHooks().zeigeKatze)
-        catRecordHooks().zeigeKatze(cat);
+    if (catRecordHooks().zeigeKatze && !catRecordHooks().zeigeKatze(cat))
+        return;
     positionListOn(cat);
+}
+
+void TMirravel::Textverarbeitung()
+{
+    const tsysteminfo *s = tsysteminfo::instance();
+    const QString commandLine = s ? s->Textverarbeitung.trimmed() : QString();
+    QStringList args = QProcess::splitCommand(commandLine);
+    if (!args.isEmpty()) {
+        const QString program = args.takeFirst();
+        if (QProcess::startDetached(program, args))
+            return;
+    }
+    showMessage(9152, MsgIcon::Error, MsgButtons::Ok, QString(), QStringLiteral("\r") + commandLine);
+    // the program is chosen on the options page: offered once that window exists
+    const MenuItemDef *options = findMenuItem(QStringLiteral("Systemparameter2"));
+    if (options && hasWindow(QString::fromLatin1(options->window)) &&
+        showMessage(9153, MsgIcon::Question, MsgButtons::YesNo) == QMessageBox::Yes)
+        runCommand(QString::fromLatin1(options->name));
 }
 
 void TMirravel::KatzeLoeschen()
@@ -291,6 +304,7 @@ void TMirravel::KatzeLoeschen()
         TDBError::HandleException(e, QStringLiteral("CATSTAMM.DB"));
         return;
     }
+    removeRecentCat(cat);
     m_listSource->table()->refresh();
     m_grid->tableModel()->reload();
     updateCatCount();
@@ -298,7 +312,7 @@ void TMirravel::KatzeLoeschen()
         catRecordHooks().refresh();
 }
 
-void TMirravel::shutdownWindows()
+bool TMirravel::shutdownWindows()
 {
     // the on-demand windows close first, the cat record window last
     for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
@@ -306,10 +320,15 @@ void TMirravel::shutdownWindows()
             sub->close();
     }
     m_mdi->closeAllSubWindows();
+    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+        if (sub->isVisible())
+            return false;
+    }
     if (m_listSource)
         m_listSource->detach();
     if (m_list)
         m_list->close();
+    return true;
 }
 
 void TMirravel::closeEvent(QCloseEvent *e)
@@ -331,7 +350,12 @@ void TMirravel::closeEvent(QCloseEvent *e)
     }
     if (tsysteminfo *s = tsysteminfo::instance(); s && s->Aufloesung.contains(QLatin1String("Angepasst")))
         s->AufloesungSpeichern(size());
-    shutdownWindows();
+    if (!shutdownWindows()) {
+        // a window kept its input (the user chose to stay): the program goes on
+        ProgrammEnde = false;
+        e->ignore();
+        return;
+    }
     e->accept();
 }
 

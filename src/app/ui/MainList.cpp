@@ -2,6 +2,7 @@
 #include "DataSource.h"
 #include "Dialogs.h"
 #include "Main.h"
+#include "StoredColour.h"
 #include "app/CatListColours.h"
 #include "app/IniFile.h"
 #include "app/Sprache.h"
@@ -23,13 +24,6 @@ using namespace tav::store;
 
 namespace tav::app::ui {
 
-namespace {
-QColor toColor(int stored)
-{
-    return stored ? QColor(stored & 0xff, (stored >> 8) & 0xff, (stored >> 16) & 0xff) : QColor();
-}
-} // namespace
-
 void TMirravel::buildCatList()
 {
     m_list = std::make_unique<Table>(m_db, QStringLiteral("CATSTAMM.DB"));
@@ -49,9 +43,8 @@ void TMirravel::buildCatList()
         if (blockedInPedigreeEntry())
             return;
         const int cat = currentListCat();
-        if (cat > 0 && catRecordHooks().zeigeKatze)
-            catRecordHooks().zeigeKatze(cat);
-        Q_EMIT catShown(cat);
+        if (cat > 0 && catRecordHooks().zeigeKatze && catRecordHooks().zeigeKatze(cat))
+            Q_EMIT catShown(cat);
     });
 }
 
@@ -80,8 +73,8 @@ void TMirravel::applyListSettings()
     m_grid->tableModel()->setColumns(cols);
     const bool traitFirst = !s || s->MerkmalvorTop;
     m_grid->tableModel()->setRowColour([this, traitFirst](Table &t) {
-        return m_colours ? toColor(m_colours->rowColour(t.value(QStringLiteral("LaufendeNummer")).toInt(),
-                                                        traitFirst))
+        return m_colours ? storedColour(m_colours->rowColour(
+                               t.value(QStringLiteral("LaufendeNummer")).toInt(), traitFirst))
                          : QColor();
     });
     try {
@@ -103,6 +96,14 @@ void TMirravel::applyListSettings()
     m_grid->setColumnWidth(1, m_grid->fontMetrics().horizontalAdvance(QStringLiteral("Status")) + 16);
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     updateCatCount();
+}
+
+void TMirravel::refreshListColours()
+{
+    if (m_colours)
+        m_colours->reload();
+    if (m_grid && m_grid->tableModel())
+        m_grid->tableModel()->reload();
 }
 
 void TMirravel::setListVisible(bool on)
@@ -213,9 +214,22 @@ void TMirravel::addRecentCat(const QString &name, int cat)
     m_recent.save(settingsPath());
 }
 
+void TMirravel::removeRecentCat(int cat)
+{
+    if (!m_recent.remove(cat))
+        return;
+    AktualisiereLastCatsMenues();
+    m_recent.save(settingsPath());
+}
+
 void TMirravel::AktualisiereLastCatsMenues()
 {
-    qDeleteAll(m_recentActions);
+    // an entry may be rebuilt from its own action (a cat that is gone): deleted later
+    for (QAction *a : std::as_const(m_recentActions)) {
+        if (m_katzenMenu)
+            m_katzenMenu->removeAction(a);
+        a->deleteLater();
+    }
     m_recentActions.clear();
     if (!m_katzenMenu || !m_recentAnchor)
         return;
@@ -235,8 +249,24 @@ void TMirravel::Load_LastCats(int cat)
 {
     if (cat <= 0)
         return;
-    if (catRecordHooks().zeigeKatze)
-        catRecordHooks().zeigeKatze(cat);
+    bool exists = false;
+    try {
+        Table t(m_db, QStringLiteral("CATSTAMM.DB"));
+        t.setReadOnly(true);
+        t.open();
+        exists = t.findKey({cat});
+    } catch (const EngineError &e) {
+        TDBError::HandleException(e, QStringLiteral("CATSTAMM.DB"));
+        return;
+    }
+    if (!exists) {
+        // deleted since it was shown (or by another program): the entry goes
+        removeRecentCat(cat);
+        showMessage(9151, MsgIcon::Information, MsgButtons::Ok);
+        return;
+    }
+    if (catRecordHooks().zeigeKatze && !catRecordHooks().zeigeKatze(cat))
+        return;
     positionListOn(cat);
     Q_EMIT catShown(cat);
 }

@@ -295,7 +295,10 @@ void TCatStamm::tabellenOeffnen()
         // a new cat given up (No to a question, undo): back to the cat shown before
         if (tagTmpNeueKatze == 1 && !m_katze->isEditing()) {
             tagTmpNeueKatze = 0;
-            QTimer::singleShot(0, this, [this] {
+            // unless the window goes to another cat meanwhile (a found cat, the list, the navigator)
+            QTimer::singleShot(0, this, [this, spruenge = m_spruenge] {
+                if (spruenge != m_spruenge)
+                    return;
                 TMirravel *mw = TMirravel::instance();
                 const int zurueck = mw ? mw->tmpTiervorNeuaufnahme : m_vorherigeKatze;
                 if (m_katze->isEditing() || zurueck <= 0 || !zeigeKatze(zurueck))
@@ -306,6 +309,8 @@ void TCatStamm::tabellenOeffnen()
     connect(m_katze, &Table::fieldChanged, this, [this](const QString &f) {
         if (m_inRefresh)
             return;
+        if (m_katze->state() == Table::State::Insert)
+            m_neueEingabe = true;
         if (f.compare(QLatin1String("Name"), Qt::CaseInsensitive) == 0)
             NeuerIndex = true;
         else if (f.compare(QLatin1String("Rasse"), Qt::CaseInsensitive) == 0 ||
@@ -366,9 +371,7 @@ void TCatStamm::editionLayout()
              {"Zwingerregister1", "Genetik1", "Ausstellungsanmeldung1", "Wurfmeldung1", "Ausstellungen1",
               "Gentabelle1", "FarbGencodes1", "AusstellungsanmeldungCFA"}) {
             if (QAction *a = mw->action(QString::fromLatin1(name)))
-                a->setVisible(false);
-            if (QToolButton *b = mw->toolButton(QString::fromLatin1(name)))
-                b->setVisible(false);
+                a->setVisible(false); // and with it its tool button
         }
         if (QAction *a = mw->action(QStringLiteral("Decknachweis1")))
             a->setVisible(true);
@@ -503,8 +506,8 @@ void registerCatStamm()
             w->Speichern();
     };
     h.zeigeKatze = [fenster](int nr) {
-        if (TCatStamm *w = fenster())
-            w->zeigeKatze(nr);
+        TCatStamm *w = fenster();
+        return w && w->zeigeKatze(nr);
     };
     h.refresh = [fenster] {
         TCatStamm *w = fenster();

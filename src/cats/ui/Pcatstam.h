@@ -149,6 +149,11 @@ class TCatStamm : public tav::app::ui::ChildWindow
     void vorScroll();
     bool posten();
     void hauptlisteAktualisieren(int nr);
+    // Before the window leaves a new cat: typed input is saved, dropped or kept as the user
+    // answers (message 9150); a new cat without input is dropped. True when the window may go on.
+    bool neueKatzeVerlassen();
+    // what a new or duplicated cat shows of itself before it is stored
+    void neueKatzeAnzeigen();
 
     // page 0: building it (PcatstamStammdaten.cpp), its inputs (PcatstamEingaben.cpp), what it shows of
     // related records and the parent search (PcatstamEltern.cpp)
@@ -263,6 +268,8 @@ class TCatStamm : public tav::app::ui::ChildWindow
     bool m_inRefresh = false;
     bool m_alterBreit = false;
     int m_vorherigeKatze = 0;
+    bool m_neueEingabe = false; // the user changed a field of the new cat
+    int m_spruenge = 0;         // moves to another cat; a return planned before one is dropped
 };
 
 // Registers the window with the main window and fills the cat record entry points (new cat,

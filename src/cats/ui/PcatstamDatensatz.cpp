@@ -32,6 +32,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -43,6 +44,23 @@ using namespace tav::app;
 using namespace tav::app::ui;
 
 namespace tav::cats::ui {
+
+namespace {
+// a button of the navigator about to be pressed: by the mouse, or by Space on the navigator, which
+// presses its focused button
+bool navigatorGedrueckt(TDBNavigatorSpec *nav, QObject *watched, QEvent *e)
+{
+    if (!nav)
+        return false;
+    if (e->type() == QEvent::MouseButtonPress) {
+        auto *knopf = qobject_cast<TNavButton *>(watched);
+        return knopf && knopf->isEnabled() && static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton;
+    }
+    return watched == nav && e->type() == QEvent::KeyPress &&
+           static_cast<QKeyEvent *>(e)->key() == Qt::Key_Space &&
+           nav->button(nav->focusedButton())->isEnabled();
+}
+} // namespace
 
 // --- record life cycle ----------------------------------------------------
 
@@ -131,6 +149,7 @@ void TCatStamm::vorScroll()
         m_vater->clear();
     if (m_mutter)
         m_mutter->clear();
+    ++m_spruenge;
 }
 
 void TCatStamm::nachScroll()
@@ -149,93 +168,6 @@ void TCatStamm::nachScroll()
     bilderLaden();
     TitelKatzeNeu(anlass);
     bemerkungVorschau();
-}
-
-void TCatStamm::KatzeNeu()
-{
-    TDatenGlobal *g = TDatenGlobal::instance();
-    if (g && g->NeuausStb) {
-        showText(messageText(223) + QLatin1Char(' ') + messageText(224), MsgIcon::Information,
-                 MsgButtons::Ok);
-        return;
-    }
-    if (!m_katze->isOpen())
-        return;
-    if (m_src->isEditing() && !posten())
-        return;
-    showPage(SeiteStammdaten);
-    const int vorher = aktuelleKatze();
-    if (TMirravel *mw = TMirravel::instance())
-        mw->tmpTiervorNeuaufnahme = vorher;
-    m_vorherigeKatze = vorher;
-    if (!m_src->append())
-        return;
-    setTitel(messageText(14));
-    const tsysteminfo &s = einstellungen();
-    m_inRefresh = true;
-    for (const auto &[feld, wert] : neueKatzeWerte(
-             {s.FarbeStandardeinstellung, s.RasseStandardeinstellung, s.HaarartStandardeinstellung}))
-        m_src->setFieldValue(feld, wert);
-    m_inRefresh = false;
-    RasseFarbeLaden = false;
-    SetRFCodeAnz();
-    for (QPlainTextEdit *m : {m_zuechterMemo, m_besitzerMemo, m_merkmaleMemo, m_rasseProzent})
-        m->clear();
-    for (QLineEdit *e : {m_ik, m_avk, m_vater, m_mutter})
-        e->clear();
-    for (QCheckBox *b : std::as_const(m_titelBoxen))
-        b->setChecked(false);
-    m_name->setStyleSheet(QString());
-    bilderLaden();
-    alterAnzeigen();
-    tagTmpNeueKatze = 1;
-    NeuerIndex = true;
-    m_rueckgaengig->setEnabled(true);
-    m_speichern->setEnabled(true);
-    m_name->setFocus();
-}
-
-void TCatStamm::KatzeKopieren()
-{
-    if (!m_katze->isOpen() || !m_katze->hasRecord())
-        return;
-    if (m_src->isEditing() && !posten())
-        return;
-    showPage(SeiteStammdaten);
-    if (!m_katze->text(QStringLiteral("IDCode")).trimmed().isEmpty()) {
-        showMessage(142, MsgIcon::Information, MsgButtons::Ok);
-        return;
-    }
-    static const char *const felder[] = {"Geschlecht", "GebDatum", "FellFarbe", "Augenfarbe", "Vater",
-                                         "Mutter",     "Züchter",  "Besitzer",  "Name",       "Zwinger",
-                                         "Rasse",      "Status",   "Wurfzahl",  "TaetoNr",    "Fellart"};
-    QVariantMap kopie;
-    for (const char *f : felder)
-        kopie.insert(QString::fromUtf8(f), m_katze->value(QString::fromUtf8(f)));
-    const int vorher = aktuelleKatze();
-    if (TMirravel *mw = TMirravel::instance())
-        mw->tmpTiervorNeuaufnahme = vorher;
-    m_vorherigeKatze = vorher;
-    if (!m_src->append())
-        return;
-    m_inRefresh = true;
-    for (auto it = kopie.cbegin(); it != kopie.cend(); ++it) {
-        if (it.value().isNull())
-            continue;
-        QVariant v = it.value();
-        if (it.key() == QLatin1String("Name"))
-            v = v.toString() + (sprachNummer() == 1 ? QStringLiteral(" Copy") : QStringLiteral(" Kopie"));
-        m_src->setFieldValue(it.key(), v);
-    }
-    m_src->setFieldValue(QStringLiteral("AndereRegistrierung"), false);
-    m_inRefresh = false;
-    elternAnzeigen();
-    setTitel(messageText(14));
-    tagTmpNeueKatze = 1;
-    NeuerIndex = true;
-    m_speichern->setEnabled(true);
-    m_rueckgaengig->setEnabled(true);
-    m_name->setFocus();
 }
 
 bool TCatStamm::Speichern()
@@ -283,12 +215,8 @@ void TCatStamm::Rueckgaengig()
 
 bool TCatStamm::zeigeKatze(int nr)
 {
-    if (nr <= 0 || !m_katze->isOpen())
+    if (nr <= 0 || !m_katze->isOpen() || !neueKatzeVerlassen())
         return false;
-    if (m_katze->state() == Table::State::Insert) {
-        m_katze->cancel();
-        tagTmpNeueKatze = 0;
-    }
     if (m_src->isEditing() && !posten())
         return false;
     vorScroll();
@@ -323,6 +251,7 @@ bool TCatStamm::KatzeLoeschen()
     if (showText(QStringLiteral("<<") + name + QStringLiteral(">>\r") + messageText(15), MsgIcon::Warning,
                  MsgButtons::YesNo) != QMessageBox::Yes)
         return false;
+    const int nr = aktuelleKatze();
     m_src->undo();
     try {
         m_katze->remove();
@@ -331,8 +260,10 @@ bool TCatStamm::KatzeLoeschen()
         return false;
     }
     hauptlisteAktualisieren(aktuelleKatze());
-    if (TMirravel *mw = TMirravel::instance())
+    if (TMirravel *mw = TMirravel::instance()) {
+        mw->removeRecentCat(nr);
         mw->updateCatCount();
+    }
     TitelKatzeNeu(Anlass::Navigation);
     return true;
 }
@@ -358,6 +289,10 @@ void TCatStamm::activated()
 
 void TCatStamm::closeEvent(QCloseEvent *e)
 {
+    if (!neueKatzeVerlassen()) {
+        e->ignore();
+        return;
+    }
     if ((m_src->isEditing() || TitelEingabe) && !Speichern() && m_src->isEditing()) {
         e->ignore();
         return;
@@ -375,13 +310,15 @@ void TCatStamm::closeEvent(QCloseEvent *e)
 
 bool TCatStamm::eventFilter(QObject *watched, QEvent *e)
 {
-    // the navigator moves away from a new cat without storing it
-    if ((e->type() == QEvent::MouseButtonPress || e->type() == QEvent::KeyPress) && m_nav &&
-        (watched == m_nav || qobject_cast<TNavButton *>(watched))) {
-        if (m_katze->state() == Table::State::Insert)
+    // the navigator moves away from a new cat without storing it, after asking when it holds input
+    if (navigatorGedrueckt(m_nav, watched, e)) {
+        if (m_katze->state() == Table::State::Insert) {
+            if (!neueKatzeVerlassen())
+                return true; // the cat stays, the button is not pressed
             vorScroll();
-        else
+        } else {
             Geneingabe = false;
+        }
     }
     if (watched == m_name && e->type() == QEvent::FocusOut)
         DBNameNeu();

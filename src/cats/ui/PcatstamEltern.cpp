@@ -9,6 +9,7 @@
 #include "app/ui/DataSource.h"
 #include "app/ui/Dialogs.h"
 #include "app/ui/Main.h"
+#include "app/ui/StoredColour.h"
 #include "cats/CatNames.h"
 #include "cats/Stammdaten.h"
 #include "cats/ui/Psuchdlg.h"
@@ -28,11 +29,6 @@ using namespace tav::app::ui;
 namespace tav::cats::ui {
 
 namespace {
-QColor gespeicherteFarbe(int stored)
-{
-    return QColor(stored & 0xff, (stored >> 8) & 0xff, (stored >> 16) & 0xff);
-}
-
 struct MerkmalInfo {
     QStringList kuerzel;
     int farbe = 0;
@@ -63,11 +59,6 @@ MerkmalInfo merkmaleVon(Database *db, int katze)
     } catch (const EngineError &) {
     }
     return out;
-}
-
-void hintergrund(QWidget *w, const QColor &c)
-{
-    w->setStyleSheet(c.isValid() ? QStringLiteral("background-color: %1;").arg(c.name()) : QString());
 }
 
 } // namespace
@@ -143,11 +134,11 @@ void TCatStamm::elternAnzeigen()
             if (!m.kuerzel.isEmpty())
                 text += QStringLiteral(" -- ") + m.kuerzel.join(QStringLiteral(" / "));
             if (m.farbe != 0)
-                farbe = gespeicherteFarbe(m.farbe);
+                farbe = storedColour(m.farbe);
         }
         feld->setText(text);
         feld->setCursorPosition(0);
-        hintergrund(feld, farbe.isValid() ? farbe : palette().color(QPalette::Button));
+        colourField(feld, farbe.isValid() ? farbe : palette().color(QPalette::Button));
     }
 }
 
@@ -159,15 +150,15 @@ void TCatStamm::merkmaleAnzeigen()
     m_merkmaleMemo->moveCursor(QTextCursor::Start);
     QColor farbe;
     if (m.farbe != 0)
-        farbe = gespeicherteFarbe(m.farbe);
+        farbe = storedColour(m.farbe);
     if (nr > 0 && !(!m.kuerzel.isEmpty() && einstellungen().MerkmalvorTop)) {
         if (TMirravel *mw = TMirravel::instance()) {
             const int top = mw->TableTopKatzeLaden(nr);
             if (top != 0)
-                farbe = gespeicherteFarbe(top);
+                farbe = storedColour(top);
         }
     }
-    hintergrund(m_name, farbe);
+    colourField(m_name, farbe);
 }
 
 void TCatStamm::alterAnzeigen()

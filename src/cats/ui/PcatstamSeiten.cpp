@@ -7,6 +7,7 @@
 #include "app/ui/DataSource.h"
 #include "app/ui/Dialogs.h"
 #include "app/ui/Main.h"
+#include "app/ui/StoredColour.h"
 #include "cats/Stammdaten.h"
 #include "store/EngineError.h"
 
@@ -353,7 +354,7 @@ QWidget *TCatStamm::seiteZusatzinfoBauen()
             k.open();
             if (k.findKey({t.intValue(QStringLiteral("Merkmal"))})) {
                 const int f = k.intValue(QStringLiteral("farbe"));
-                return f ? QColor(f & 0xff, (f >> 8) & 0xff, (f >> 16) & 0xff) : QColor(Qt::white);
+                return f ? storedColour(f) : QColor(Qt::white);
             }
         } catch (const EngineError &) {
         }
@@ -374,8 +375,11 @@ QWidget *TCatStamm::seiteZusatzinfoBauen()
     auto *zurueck = knopf(TagRueckgaengig, QStringLiteral("R&ückgängig"), merkmale);
     connect(hinzu, &QPushButton::clicked, this, [this] { merkmalHinzufuegen(); });
     connect(weg, &QPushButton::clicked, this, [this] {
-        if (m_katzeMerkmal.source->remove())
+        if (m_katzeMerkmal.source->remove()) {
             merkmaleAnzeigen();
+            if (TMirravel *mw = TMirravel::instance())
+                mw->refreshListColours();
+        }
     });
     m_katzeMerkmal.source->attachButtons(nullptr, zurueck);
     merkmalKnoepfe->addWidget(merkmalWahl, 1);
@@ -394,8 +398,8 @@ QWidget *TCatStamm::seiteZusatzinfoBauen()
     };
     connect(m_katzeMerkmal.table, &Table::afterPost, this, [this] {
         merkmaleAnzeigen();
-        if (TMirravel *mw = TMirravel::instance(); mw && mw->catList())
-            mw->catList()->viewport()->update();
+        if (TMirravel *mw = TMirravel::instance())
+            mw->refreshListColours();
     });
     l->addWidget(merkmale, 0, 0, 4, 1);
 

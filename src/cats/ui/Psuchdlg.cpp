@@ -102,13 +102,6 @@ QLineEdit *feld(const QString &name, int laenge, QWidget *parent)
     return e;
 }
 
-// the part of an ancestor's name in front of a "%": what the user wants to find
-QString vorDemPlatzhalter(const QString &name)
-{
-    const qsizetype p = name.indexOf(QLatin1Char('%'));
-    return p < 0 ? name : name.left(p);
-}
-
 } // namespace
 
 TSuchenDlg::TSuchenDlg(tav::store::Database *db, QWidget *parent)
@@ -501,7 +494,7 @@ void TSuchenDlg::showEvent(QShowEvent *e)
     EName->setFocus();
 
     if (aufrufer.ahnenEingabe && aufrufer.fokus == Fokus::Andere && !ahnenName.trimmed().isEmpty()) {
-        EName->setText(vorDemPlatzhalter(ahnenName));
+        EName->setText(ahnenName); // its "%" is a wildcard of the search
         Suchen();
     }
 }

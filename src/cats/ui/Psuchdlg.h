@@ -95,7 +95,7 @@ class TSuchenDlg : public QDialog
 // caller's code (0 main window and lists, 1 inbreeding window, 2 litter and mating book, 3 the cat
 // window's parent buttons); `kontext` tells which of the caller's buttons holds the focus and
 // whether an ancestor is being entered from the pedigree page (then `ahnenName`, the name typed
-// for it, is searched at once; the part in front of a "%" counts). `gewaehlt` receives the whole
+// for it, is searched at once, its "%" and "_" as wildcards). `gewaehlt` receives the whole
 // chosen row. The cat record window puts
 //   [this] { return runCatSearch(this, 0); }
 // into TMirravel::CatRecordHooks::katzeSuchen.

@@ -1,0 +1,151 @@
+// A new cat in the cat record window: started empty or as a copy of the cat shown, what it shows
+// of itself before it is stored, and the question before the window leaves it.
+#include "Pcatstam.h"
+#include "PcatstamIntern.h"
+
+#include "app/Sprache.h"
+#include "app/Systemi.h"
+#include "app/global.h"
+#include "app/ui/DataControls.h"
+#include "app/ui/DataSource.h"
+#include "app/ui/Dialogs.h"
+#include "app/ui/Main.h"
+#include "app/ui/StoredColour.h"
+#include "cats/Stammdaten.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace tav::store;
+using namespace tav::app;
+using namespace tav::app::ui;
+
+namespace tav::cats::ui {
+
+void TCatStamm::KatzeNeu()
+{
+    TDatenGlobal *g = TDatenGlobal::instance();
+    if (g && g->NeuausStb) {
+        showText(messageText(223) + QLatin1Char(' ') + messageText(224), MsgIcon::Information,
+                 MsgButtons::Ok);
+        return;
+    }
+    if (!m_katze->isOpen())
+        return;
+    if (m_src->isEditing() && !posten())
+        return;
+    showPage(SeiteStammdaten);
+    const int vorher = aktuelleKatze();
+    if (TMirravel *mw = TMirravel::instance())
+        mw->tmpTiervorNeuaufnahme = vorher;
+    m_vorherigeKatze = vorher;
+    if (!m_src->append())
+        return;
+    setTitel(messageText(14));
+    const tsysteminfo &s = einstellungen();
+    m_inRefresh = true;
+    for (const auto &[feld, wert] : neueKatzeWerte(
+             {s.FarbeStandardeinstellung, s.RasseStandardeinstellung, s.HaarartStandardeinstellung}))
+        m_src->setFieldValue(feld, wert);
+    m_inRefresh = false;
+    neueKatzeAnzeigen();
+    tagTmpNeueKatze = 1;
+    NeuerIndex = true;
+    m_rueckgaengig->setEnabled(true);
+    m_speichern->setEnabled(true);
+    m_name->setFocus();
+}
+
+void TCatStamm::KatzeKopieren()
+{
+    if (!m_katze->isOpen() || !m_katze->hasRecord())
+        return;
+    if (m_src->isEditing() && !posten())
+        return;
+    showPage(SeiteStammdaten);
+    if (!m_katze->text(QStringLiteral("IDCode")).trimmed().isEmpty()) {
+        showMessage(142, MsgIcon::Information, MsgButtons::Ok);
+        return;
+    }
+    static const char *const felder[] = {"Geschlecht", "GebDatum", "FellFarbe", "Augenfarbe", "Vater",
+                                         "Mutter",     "Züchter",  "Besitzer",  "Name",       "Zwinger",
+                                         "Rasse",      "Status",   "Wurfzahl",  "TaetoNr",    "Fellart"};
+    QVariantMap kopie;
+    for (const char *f : felder)
+        kopie.insert(QString::fromUtf8(f), m_katze->value(QString::fromUtf8(f)));
+    const int vorher = aktuelleKatze();
+    if (TMirravel *mw = TMirravel::instance())
+        mw->tmpTiervorNeuaufnahme = vorher;
+    m_vorherigeKatze = vorher;
+    if (!m_src->append())
+        return;
+    m_inRefresh = true;
+    for (auto it = kopie.cbegin(); it != kopie.cend(); ++it) {
+        if (it.value().isNull())
+            continue;
+        QVariant v = it.value();
+        if (it.key() == QLatin1String("Name"))
+            v = v.toString() + (sprachNummer() == 1 ? QStringLiteral(" Copy") : QStringLiteral(" Kopie"));
+        m_src->setFieldValue(it.key(), v);
+    }
+    m_src->setFieldValue(QStringLiteral("AndereRegistrierung"), false);
+    m_inRefresh = false;
+    neueKatzeAnzeigen();
+    setTitel(messageText(14));
+    tagTmpNeueKatze = 1;
+    NeuerIndex = true;
+    m_speichern->setEnabled(true);
+    m_rueckgaengig->setEnabled(true);
+    m_name->setFocus();
+}
+
+void TCatStamm::neueKatzeAnzeigen()
+{
+    // only what the new record itself holds: no traits, titles, pictures, name colour or
+    // coefficients of the cat shown before
+    for (QPlainTextEdit *m : {m_merkmaleMemo, m_rasseProzent})
+        m->clear();
+    for (QLineEdit *e : {m_ik, m_avk})
+        e->clear();
+    for (QCheckBox *b : std::as_const(m_titelBoxen))
+        b->setChecked(false);
+    TitelEingabe = false;
+    colourField(m_name, QColor());
+    RasseFarbeLaden = false;
+    SetRFCodeAnz();
+    bilderLaden();
+    elternAnzeigen();
+    adressenAnzeigen();
+    alterAnzeigen();
+    bemerkungVorschau();
+    m_neueEingabe = false;
+}
+
+bool TCatStamm::neueKatzeVerlassen()
+{
+    if (m_katze->state() != Table::State::Insert)
+        return true;
+    const TDatenGlobal *g = TDatenGlobal::instance();
+    // an ancestor entered from the pedigree is left through the search by design
+    if ((m_neueEingabe || TitelEingabe) && !(g && g->NeuausStb)) {
+        const Answer a = showMessage(9150, MsgIcon::Warning, MsgButtons::YesNoCancel);
+        if (a == QMessageBox::Yes) {
+            // that was the save question: the post does not ask again
+            m_src->setSaveWithoutAsking(true);
+            Speichern();
+            m_src->setSaveWithoutAsking(std::nullopt);
+            // the checks before the post either kept the input (stay) or dropped the cat
+            return m_katze->state() != Table::State::Insert;
+        }
+        if (a != QMessageBox::No)
+            return false;
+    }
+    tagTmpNeueKatze = 0;
+    TitelEingabe = false;
+    m_katze->cancel();
+    return true;
+}
+
+} // namespace tav::cats::ui
