@@ -1,5 +1,6 @@
 #include "store/Database.h"
 #include "store/Table.h"
+#include "store/Transaction.h"
 
 #include <QDate>
 #include <QFile>
@@ -377,10 +378,10 @@ class TstTable : public QObject
     {
         Table t(m_db.get(), "katzen.db");
         t.open();
-        m_db->beginTransaction("katzen.db");
+        Transaction txn(*m_db, "katzen.db");
         for (int i = 0; i < 300; ++i)
             add(t, QString("K%1").arg(i, 3, 10, QChar('0')));
-        m_db->commit("katzen.db");
+        txn.commit();
         t.setIndexName("NameIdx");
         int n = 0;
         for (t.first(); !t.eof(); t.next())
@@ -433,7 +434,7 @@ class TstTable : public QObject
         QFETCH(bool, descendingAndFiltered);
         Table t(m_db.get(), "katzen.db");
         t.open();
-        m_db->beginTransaction("katzen.db");
+        Transaction txn(*m_db, "katzen.db");
         const int stored = 1200;
         for (int i = 0; i < stored; ++i) {
             const int k = (i * 389) % stored; // stored out of order
@@ -443,7 +444,7 @@ class TstTable : public QObject
             t.setValue("Status", k % 4 == 3 ? 2 : 1);
             t.post();
         }
-        m_db->commit("katzen.db");
+        txn.commit();
         // the records in the order of the walk: every one by name, or those of status 1 newest first
         QVector<int> order;
         for (int k = 0; k < stored; ++k)
