@@ -453,9 +453,7 @@ void Table::remove()
     st.bind(1, gone.rowid);
     st.exec();
     invalidateCount();
-    m_inScroll = true;
-    positionAt(gone.key, false); // the record after it, or the last one
-    m_inScroll = false;
+    inScroll([&] { positionAt(gone.key, false); }); // the record after it, or the last one
     if (hasRecord())
         computeExtra(m_rows[m_pos]);
     Q_EMIT afterDelete();
