@@ -338,7 +338,21 @@ class TstTable : public QObject
             t.post();
         }
         sum = t.value("Preis").toDouble();
-        QCOMPARE(sum, 0.4);
+        QVERIFY(sum == 0.4);
+        // stored as a whole number of 1/10000 units, not as a binary fraction
+        sqlite3 *raw = nullptr;
+        QCOMPARE(
+            sqlite3_open_v2((m_db->dataDir() + "/KATZEN.DB").toUtf8(), &raw, SQLITE_OPEN_READONLY, nullptr),
+            SQLITE_OK);
+        sqlite3_stmt *st = nullptr;
+        sqlite3_prepare_v2(raw, "SELECT typeof(Preis), Preis FROM data", -1, &st, nullptr);
+        QCOMPARE(sqlite3_step(st), SQLITE_ROW);
+        const QByteArray type(reinterpret_cast<const char *>(sqlite3_column_text(st, 0)));
+        const qint64 units = sqlite3_column_int64(st, 1);
+        sqlite3_finalize(st);
+        sqlite3_close(raw);
+        QCOMPARE(type, QByteArray("integer"));
+        QCOMPARE(units, qint64(4000));
         QVERIFY(t.value("Zwinger").isNull());
         t.setFilter("Zwinger = NULL");
         t.setFiltered(true);
