@@ -119,6 +119,13 @@ void Transaction::commit()
     if (!m_active)
         throw EngineError(EngineError::Category::InvalidRequest, code::Internal,
                           QStringLiteral("Es ist keine Transaktion offen."));
+    for (const Part &p : std::as_const(m_parts)) {
+        if (p.file && !m_db) {
+            m_active = false;
+            throw EngineError(EngineError::Category::Internal, code::Internal,
+                              QStringLiteral("Die Datenbank wurde vor dem Abschluss geschlossen."));
+        }
+    }
     for (int i = 0; i < m_parts.size(); ++i) {
         try {
             execSql(m_parts[i].conn, QStringLiteral("RELEASE ") + QString::fromLatin1(m_savepoint));
