@@ -3,6 +3,7 @@
 #include "store/Database.h"
 #include "store/Filter.h"
 #include "store/Table.h"
+#include "store/Transaction.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -128,7 +129,7 @@ int loadTsv(Database &db, const QString &tableName, const QString &path)
             row << convert(*fields[i], i < cells.size() ? cells[i] : QString(), path, line);
         values << row;
     }
-    db.beginTransaction(tableName);
+    Transaction txn(db, tableName);
     try {
         for (const auto &row : values) {
             t.append();
@@ -136,10 +137,9 @@ int loadTsv(Database &db, const QString &tableName, const QString &path)
                 t.setValue(fields[i]->name, row[i]);
             t.post();
         }
-        db.commit(tableName);
+        txn.commit();
     } catch (...) {
         t.cancel();
-        db.rollback(tableName);
         throw;
     }
     return int(values.size());
@@ -156,7 +156,7 @@ void loadCatalogues(Database &db, const QString &sourceDir)
         const TsvFile tsv = readTsv(messages);
         Table t(&db, QStringLiteral("SPRMEL.DB"));
         t.open();
-        db.beginTransaction(QStringLiteral("SPRMEL.DB"));
+        Transaction txn(db, QStringLiteral("SPRMEL.DB"));
         try {
             for (const auto &[line, cells] : tsv.rows) {
                 bool ok = false;
@@ -170,18 +170,17 @@ void loadCatalogues(Database &db, const QString &sourceDir)
                     t.post();
                 }
             }
+            txn.commit();
         } catch (...) {
             t.cancel();
-            db.rollback(QStringLiteral("SPRMEL.DB"));
             throw;
         }
-        db.commit(QStringLiteral("SPRMEL.DB"));
     }
     if (QFileInfo::exists(captions)) {
         const TsvFile tsv = readTsv(captions);
         Table t(&db, QStringLiteral("SPRACHE.DB"));
         t.open();
-        db.beginTransaction(QStringLiteral("SPRACHE.DB"));
+        Transaction txn(db, QStringLiteral("SPRACHE.DB"));
         try {
             for (const auto &[line, cells] : tsv.rows) {
                 bool ok = false;
@@ -196,12 +195,11 @@ void loadCatalogues(Database &db, const QString &sourceDir)
                     t.post();
                 }
             }
+            txn.commit();
         } catch (...) {
             t.cancel();
-            db.rollback(QStringLiteral("SPRACHE.DB"));
             throw;
         }
-        db.commit(QStringLiteral("SPRACHE.DB"));
     }
 }
 

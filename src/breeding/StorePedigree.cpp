@@ -4,6 +4,7 @@
 #include "store/Query.h"
 #include "store/Statement.h"
 #include "store/Table.h"
+#include "store/Transaction.h"
 
 #include <limits>
 
@@ -187,7 +188,7 @@ void schreibeVorfahrenliste(Database &db, const QVector<InzuchtBerechnung::Vorfa
     const QString name = QStringLiteral("Vorfahrenliste.db");
     store::Table t(&db, name);
     t.open();
-    db.beginTransaction(name);
+    store::Transaction txn(db, name);
     try {
         constexpr Anzahl groesste = Anzahl(std::numeric_limits<qint32>::max());
         for (const auto &z : zeilen) {
@@ -198,11 +199,10 @@ void schreibeVorfahrenliste(Database &db, const QVector<InzuchtBerechnung::Vorfa
             t.setValue(QStringLiteral("Farbe"), z.Farbe ? QVariant(*z.Farbe) : QVariant());
             t.post();
         }
-        db.commit(name);
+        txn.commit();
     } catch (...) {
         if (t.isEditing())
             t.cancel();
-        db.rollback(name);
         throw;
     }
 }

@@ -3,6 +3,7 @@
 #include "store/Database.h"
 #include "store/Query.h"
 #include "store/Table.h"
+#include "store/Transaction.h"
 
 namespace tav::cats {
 
@@ -113,7 +114,7 @@ TitelAenderung titelSpeichern(tav::store::Database &db, int katze, const QSet<in
     store::Table links(&db, QStringLiteral("TITELHUND.DB"));
     links.setIndexName(QStringLiteral("HundTitel"));
     links.open();
-    db.beginTransaction(QStringLiteral("TITELHUND.DB"));
+    store::Transaction txn(db, QStringLiteral("TITELHUND.DB"));
     try {
         links.setRange({katze}, {katze});
         QSet<int> vorhanden;
@@ -139,11 +140,10 @@ TitelAenderung titelSpeichern(tav::store::Database &db, int katze, const QSet<in
             links.post();
             ++a.hinzugefuegt;
         }
-        db.commit(QStringLiteral("TITELHUND.DB"));
+        txn.commit();
     } catch (...) {
         if (links.isEditing())
             links.cancel();
-        db.rollback(QStringLiteral("TITELHUND.DB"));
         throw;
     }
     a.gespeichert = true;

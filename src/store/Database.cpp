@@ -3,6 +3,7 @@
 #include "Schema.h"
 #include "Statement.h"
 #include "Table.h"
+#include "Transaction.h"
 
 #include <QDir>
 #include <QFile>
@@ -125,7 +126,7 @@ void Database::createTable(const TableDef &def)
     const QString path = QDir(m_dataDir).filePath(def.fileName);
     sqlite3 *db = openFile(path, true);
     try {
-        execSql(db, QStringLiteral("BEGIN"));
+        Transaction txn(db);
         for (const QString &sql : schema::createStatements(def))
             execSql(db, sql);
         Statement meta(db, QStringLiteral("INSERT INTO __idx(name, fields, flags) VALUES (?, ?, ?)"));
@@ -136,7 +137,7 @@ void Database::createTable(const TableDef &def)
             meta.bind(3, schema::indexFlags(idx));
             meta.exec();
         }
-        execSql(db, QStringLiteral("COMMIT"));
+        txn.commit();
     } catch (...) {
         sqlite3_close_v2(db);
         QFile::remove(path);
@@ -220,6 +221,22 @@ void Database::release(TableFile *file)
         file->users = 0;
         file->exclusive = false;
     }
+}
+
+TableFile *Database::lease(const QString &tableName)
+{
+    const QString path = resolve(tableName);
+    TableFile *f = m_files.value(QFileInfo(path).fileName().toLower());
+    if (f && f->db && f->users > 0) {
+        lease(f);
+        return f;
+    }
+    return acquire(tableName, false);
+}
+
+void Database::lease(TableFile *file)
+{
+    file->users++;
 }
 
 bool Database::isInUse(const QString &tableName) const
@@ -342,30 +359,23 @@ void Database::addIndex(const QString &tableName, const IndexDef &idxIn)
             throw EngineError(EngineError::Category::InvalidRequest, code::KeyViolation,
                               QStringLiteral("Der Index %1 besteht bereits.").arg(idx.name));
         if (!schema::usesRecordNumber(f->layout, idx)) {
-            execSql(f->db, QStringLiteral("BEGIN"));
-            try {
-                const QString col = schema::keyColumn(idx.primary ? QString() : idx.name);
-                // a column left over from a dropped index is reused
-                Statement probe(f->db,
-                                QStringLiteral("SELECT 1 FROM pragma_table_info('data') WHERE name = ?"));
-                probe.bind(1, col);
-                if (!probe.step())
-                    execSql(f->db,
-                            QStringLiteral("ALTER TABLE data ADD COLUMN %1 BLOB").arg(schema::quoted(col)));
-                fillIndexKeys(f, idx);
-                execSql(f->db, schema::createIndexStatement(f->layout, idx));
-                Statement meta(
-                    f->db,
-                    QStringLiteral("INSERT OR REPLACE INTO __idx(name, fields, flags) VALUES (?, ?, ?)"));
-                meta.bind(1, idx.primary ? QString() : idx.name);
-                meta.bind(2, idx.fields);
-                meta.bind(3, schema::indexFlags(idx));
-                meta.exec();
-                execSql(f->db, QStringLiteral("COMMIT"));
-            } catch (...) {
-                sqlite3_exec(f->db, "ROLLBACK", nullptr, nullptr, nullptr);
-                throw;
-            }
+            Transaction txn(*this, f);
+            const QString col = schema::keyColumn(idx.primary ? QString() : idx.name);
+            // a column left over from a dropped index is reused
+            Statement probe(f->db, QStringLiteral("SELECT 1 FROM pragma_table_info('data') WHERE name = ?"));
+            probe.bind(1, col);
+            if (!probe.step())
+                execSql(f->db,
+                        QStringLiteral("ALTER TABLE data ADD COLUMN %1 BLOB").arg(schema::quoted(col)));
+            fillIndexKeys(f, idx);
+            execSql(f->db, schema::createIndexStatement(f->layout, idx));
+            Statement meta(
+                f->db, QStringLiteral("INSERT OR REPLACE INTO __idx(name, fields, flags) VALUES (?, ?, ?)"));
+            meta.bind(1, idx.primary ? QString() : idx.name);
+            meta.bind(2, idx.fields);
+            meta.bind(3, schema::indexFlags(idx));
+            meta.exec();
+            txn.commit();
         } else {
             Statement meta(
                 f->db, QStringLiteral("INSERT OR REPLACE INTO __idx(name, fields, flags) VALUES ('', ?, ?)"));
@@ -421,7 +431,7 @@ void Database::rebuildIndexes(const QString &tableName, const TableDef &declared
         QStringList sqliteIndexes;
         while (list.step())
             sqliteIndexes << list.column(0).toString();
-        execSql(f->db, QStringLiteral("BEGIN"));
+        Transaction txn(*this, f);
         for (const QString &n : sqliteIndexes)
             execSql(f->db, QStringLiteral("DROP INDEX %1").arg(schema::quoted(n)));
         Statement cols(
@@ -437,10 +447,9 @@ void Database::rebuildIndexes(const QString &tableName, const TableDef &declared
                            "CREATE TABLE IF NOT EXISTS __idx (name TEXT PRIMARY KEY, fields TEXT NOT NULL, "
                            "flags INTEGER NOT NULL)"));
         execSql(f->db, QStringLiteral("DELETE FROM __idx"));
-        execSql(f->db, QStringLiteral("COMMIT"));
+        txn.commit();
         reloadLayout(f);
     } catch (...) {
-        sqlite3_exec(f->db, "ROLLBACK", nullptr, nullptr, nullptr);
         release(f);
         throw;
     }
@@ -511,23 +520,18 @@ void Database::addFields(const QString &tableName, const QVector<FieldDef> &fiel
 {
     TableFile *f = maintenanceFile(tableName);
     try {
-        execSql(f->db, QStringLiteral("BEGIN"));
-        try {
-            TableDef layout = f->layout;
-            for (const FieldDef &field : fields) {
-                if (layout.field(field.name))
-                    throw EngineError(EngineError::Category::InvalidRequest, code::Sql,
-                                      QStringLiteral("Das Feld %1 besteht bereits.").arg(field.name));
-                // an added field starts empty in every record, so it cannot be required
-                execSql(f->db, QStringLiteral("ALTER TABLE data ADD COLUMN %1 %2")
-                                   .arg(schema::quoted(field.name), schema::declaredType(field)));
-                layout.fields.append(field);
-            }
-            execSql(f->db, QStringLiteral("COMMIT"));
-        } catch (...) {
-            sqlite3_exec(f->db, "ROLLBACK", nullptr, nullptr, nullptr);
-            throw;
+        Transaction txn(*this, f);
+        TableDef layout = f->layout;
+        for (const FieldDef &field : fields) {
+            if (layout.field(field.name))
+                throw EngineError(EngineError::Category::InvalidRequest, code::Sql,
+                                  QStringLiteral("Das Feld %1 besteht bereits.").arg(field.name));
+            // an added field starts empty in every record, so it cannot be required
+            execSql(f->db, QStringLiteral("ALTER TABLE data ADD COLUMN %1 %2")
+                               .arg(schema::quoted(field.name), schema::declaredType(field)));
+            layout.fields.append(field);
         }
+        txn.commit();
         reloadLayout(f);
     } catch (...) {
         release(f);
@@ -540,45 +544,17 @@ void Database::refreshKeys(const QString &tableName)
 {
     TableFile *f = acquire(tableName, false);
     try {
-        execSql(f->db, QStringLiteral("BEGIN"));
-        try {
-            for (const IndexDef &idx : f->layout.indexes) {
-                if (!schema::usesRecordNumber(f->layout, idx))
-                    fillIndexKeys(f, idx);
-            }
-            execSql(f->db, QStringLiteral("COMMIT"));
-        } catch (...) {
-            sqlite3_exec(f->db, "ROLLBACK", nullptr, nullptr, nullptr);
-            throw;
+        Transaction txn(*this, f);
+        for (const IndexDef &idx : f->layout.indexes) {
+            if (!schema::usesRecordNumber(f->layout, idx))
+                fillIndexKeys(f, idx);
         }
+        txn.commit();
     } catch (...) {
         release(f);
         throw;
     }
     release(f);
-}
-
-void Database::beginTransaction(const QString &tableName)
-{
-    TableFile *f = m_files.value(QFileInfo(resolve(tableName)).fileName().toLower());
-    if (!f || !f->db)
-        throw notFound(tableName);
-    execSql(f->db, QStringLiteral("BEGIN"));
-}
-
-void Database::commit(const QString &tableName)
-{
-    TableFile *f = m_files.value(QFileInfo(resolve(tableName)).fileName().toLower());
-    if (!f || !f->db)
-        throw notFound(tableName);
-    execSql(f->db, QStringLiteral("COMMIT"));
-}
-
-void Database::rollback(const QString &tableName)
-{
-    TableFile *f = m_files.value(QFileInfo(resolve(tableName)).fileName().toLower());
-    if (f && f->db)
-        sqlite3_exec(f->db, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 } // namespace tav::store

@@ -71,16 +71,16 @@ class Database : public QObject
     // used by Table and Query
     TableFile *acquire(const QString &tableName, bool exclusive);
     void release(TableFile *file);
+    // A transaction's hold on a table file: keeps it open until released. It joins a holder that
+    // has the file exclusively, since the transaction only brackets that holder's changes.
+    TableFile *lease(const QString &tableName);
+    void lease(TableFile *file);
     void registerTable(Table *t);
     void unregisterTable(Table *t);
     // Adds fields (the ALTER TABLE ... ADD of local SQL), all or none; keeps every record.
     void addFields(const QString &tableName, const QVector<FieldDef> &fields);
     // Computes every index key of the table again (after changes made by local SQL).
     void refreshKeys(const QString &tableName);
-
-    void beginTransaction(const QString &tableName);
-    void commit(const QString &tableName);
-    void rollback(const QString &tableName);
 
   Q_SIGNALS:
     void disconnected();

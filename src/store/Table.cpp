@@ -369,9 +369,7 @@ void Table::open()
         throw;
     }
     m_db->registerTable(this);
-    m_inScroll = true;
-    first();
-    m_inScroll = false;
+    inScroll([&] { first(); });
     Q_EMIT afterOpen();
     Q_EMIT stateChanged();
     Q_EMIT afterScroll();

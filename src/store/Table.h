@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QObject>
 #include <QPointer>
+#include <QScopeGuard>
+#include <QSignalBlocker>
 #include <QVariant>
 #include <functional>
 #include <memory>
@@ -143,6 +145,9 @@ class Table : public QObject
         onNewRecord;
     std::function<PostErrorAction(Table &, const EngineError &)> onPostError;
 
+    // For tests: runs before every read of records and may throw, standing in for a failing engine.
+    static void setReadProbe(std::function<void(const Table &)> probe);
+
   Q_SIGNALS:
     void afterOpen();
     void afterClose();
@@ -200,6 +205,14 @@ class Table : public QObject
     void invalidateCount() { m_count = -1; }
     QVariant lookupValue(const Extra &e, const QVariant &key) const;
     void writeRecord();
+    // runs `f` with hooks and signals of scrolling held back, also when it throws
+    template <class F> void inScroll(F &&f)
+    {
+        const bool was = m_inScroll;
+        m_inScroll = true;
+        const auto back = qScopeGuard([&] { m_inScroll = was; });
+        f();
+    }
 
     QPointer<Database> m_db;
     QString m_tableName;
@@ -239,6 +252,28 @@ class Table : public QObject
     mutable QHash<QString, int> m_fieldIndex; // names as asked for -> field position (-1: none)
     mutable QHash<QString, TableFile *> m_lookupFiles;
     bool m_inScroll = false;
+};
+
+// Reads records of a table without it looking like scrolling to the windows that show it: while
+// it lives the before-scroll hook is off and the table's signals are blocked; when it ends, the
+// cursor is back on the record it stood on, also after a read that failed half-way.
+class QuietCursor
+{
+  public:
+    explicit QuietCursor(Table &table);
+    ~QuietCursor();
+    QuietCursor(const QuietCursor &) = delete;
+    QuietCursor &operator=(const QuietCursor &) = delete;
+
+    // Puts the cursor back now, where a failure to do so can still be reported.
+    void restore();
+
+  private:
+    Table &m_table;
+    Table::Position m_before;
+    std::function<void(Table &)> m_hook;
+    QSignalBlocker m_quiet;
+    bool m_restored = false;
 };
 
 } // namespace tav::store

@@ -6,6 +6,7 @@
 #include "Statement.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tav::store {
 
@@ -17,7 +18,18 @@ EngineError invalid(int c, const QString &msg)
 {
     return EngineError(EngineError::Category::InvalidRequest, c, msg);
 }
+
+std::function<void(const Table &)> &readProbe()
+{
+    static std::function<void(const Table &)> probe;
+    return probe;
+}
 } // namespace
+
+void Table::setReadProbe(std::function<void(const Table &)> probe)
+{
+    readProbe() = std::move(probe);
+}
 
 // --- fetching -----------------------------------------------------------------
 
@@ -54,6 +66,8 @@ Table::Row Table::readRow(Statement &st) const
 
 QVector<Table::Row> Table::fetch(Dir d, const QVariant *from, bool inclusive, int limit, int offset)
 {
+    if (readProbe())
+        readProbe()(*this);
     QVariantList params;
     QString where = conditions(params);
     if (from) {
@@ -272,9 +286,7 @@ void Table::positionAt(const QVariant &key, bool inclusive)
     // one record is enough to be positioned; scrolling fetches its neighbours
     QVector<Row> rows = fetch(Dir::Forward, &key, inclusive, 1);
     if (rows.isEmpty()) {
-        m_inScroll = true;
-        last();
-        m_inScroll = false;
+        inScroll([&] { last(); });
         m_eof = true;
         return;
     }
@@ -420,9 +432,7 @@ void Table::refresh()
     // the record was deleted elsewhere: the one after it takes its place
     const QVariant key = m_rows[m_pos].key;
     beginScroll();
-    m_inScroll = true;
-    positionAt(key, false);
-    m_inScroll = false;
+    inScroll([&] { positionAt(key, false); });
     scrolled();
 }
 
@@ -444,6 +454,7 @@ void Table::restorePosition(const Position &p)
     requireOpen();
     const bool wasInScroll = m_inScroll;
     m_inScroll = true;
+    const auto back = qScopeGuard([&] { m_inScroll = wasInScroll; });
     int inWindow = -1;
     for (int i = 0; p.rowid && i < m_rows.size() && inWindow < 0; ++i) {
         if (m_rows[i].rowid == p.rowid && m_rows[i].key == p.key)
@@ -471,7 +482,30 @@ void Table::restorePosition(const Position &p)
             positionAt(p.key, true);
         }
     }
-    m_inScroll = wasInScroll;
+}
+
+QuietCursor::QuietCursor(Table &table)
+    : m_table(table), m_before(table.position()), m_hook(std::exchange(table.beforeScroll, nullptr)),
+      m_quiet(&table)
+{
+}
+
+QuietCursor::~QuietCursor()
+{
+    if (!m_restored && m_table.isOpen()) {
+        try {
+            restore();
+        } catch (...) {
+            // only after a failed read, which the caller reports; this failure has the same cause
+        }
+    }
+    m_table.beforeScroll = std::move(m_hook);
+}
+
+void QuietCursor::restore()
+{
+    m_table.restorePosition(m_before);
+    m_restored = true;
 }
 
 Table::Bookmark Table::bookmark() const
@@ -504,9 +538,7 @@ void Table::gotoBookmark(const Bookmark &b)
     const Row r = readRow(st);
     st.reset();
     beginScroll();
-    m_inScroll = true;
-    positionAt(r.key, true);
-    m_inScroll = false;
+    inScroll([&] { positionAt(r.key, true); });
     scrolled();
 }
 
@@ -534,9 +566,7 @@ bool Table::findKey(const QVariantList &key)
     if (!inside)
         return false;
     beginScroll();
-    m_inScroll = true;
-    positionAt(k, true);
-    m_inScroll = false;
+    inScroll([&] { positionAt(k, true); });
     scrolled();
     return true;
 }
@@ -564,9 +594,7 @@ bool Table::findNearest(const QVariantList &key)
         bound = m_index.descending ? QVariant(keycodec::upperBound(prefix)) : QVariant(prefix);
     }
     beginScroll();
-    m_inScroll = true;
-    positionAt(bound, !m_index.descending);
-    m_inScroll = false;
+    inScroll([&] { positionAt(bound, !m_index.descending); });
     scrolled();
     return !m_eof;
 }

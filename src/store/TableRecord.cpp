@@ -4,6 +4,7 @@
 #include "KeyCodec.h"
 #include "Schema.h"
 #include "Statement.h"
+#include "Transaction.h"
 
 #include <sqlite3.h>
 
@@ -349,10 +350,9 @@ void Table::writeRecord()
         return p;
     };
     qint64 rowid = m_edit.rowid;
-    const bool ownTransaction = sqlite3_get_autocommit(m_file->db) != 0;
-    if (ownTransaction)
-        execSql(m_file->db, QStringLiteral("SAVEPOINT post"));
     try {
+        // the record and its keys are written together, also inside a caller's transaction
+        Transaction txn(*m_db, m_file);
         if (inserting) {
             Statement &st = statement(
                 cols.isEmpty() ? QStringLiteral("INSERT INTO data DEFAULT VALUES")
@@ -386,13 +386,8 @@ void Table::writeRecord()
             st.bind(p, rowid);
             st.exec();
         }
-        if (ownTransaction)
-            execSql(m_file->db, QStringLiteral("RELEASE post"));
+        txn.commit();
     } catch (...) {
-        if (ownTransaction) {
-            sqlite3_exec(m_file->db, "ROLLBACK TO post", nullptr, nullptr, nullptr);
-            sqlite3_exec(m_file->db, "RELEASE post", nullptr, nullptr, nullptr);
-        }
         if (inserting)
             m_edit.rowid = 0;
         throw;
@@ -458,9 +453,7 @@ void Table::remove()
     st.bind(1, gone.rowid);
     st.exec();
     invalidateCount();
-    m_inScroll = true;
-    positionAt(gone.key, false); // the record after it, or the last one
-    m_inScroll = false;
+    inScroll([&] { positionAt(gone.key, false); }); // the record after it, or the last one
     if (hasRecord())
         computeExtra(m_rows[m_pos]);
     Q_EMIT afterDelete();

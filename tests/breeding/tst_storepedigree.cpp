@@ -2,6 +2,7 @@
 #include "breeding/StorePedigree.h"
 #include "store/Database.h"
 #include "store/Table.h"
+#include "store/Transaction.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -256,7 +257,7 @@ class TestStorePedigree : public QObject
     void automatischLiestGrossesRegisterGanz()
     {
         Register r;
-        r.db.beginTransaction("CATSTAMM.DB");
+        tav::store::Transaction txn(r.db, "CATSTAMM.DB");
         qint32 vater = 0, mutter = 0;
         const int n = StorePedigree::AutomatischGrenze + 50;
         for (int i = 0; i < n; i += 2) {
@@ -265,7 +266,7 @@ class TestStorePedigree : public QObject
             vater = v;
             mutter = m;
         }
-        r.db.commit("CATSTAMM.DB");
+        txn.commit();
         StorePedigree lazy(r.db, Laden::Einzeln), auto_(r.db, Laden::Automatisch);
         InzuchtBerechnung a(lazy, meldung), b(auto_, meldung);
         QVERIFY(a.Berechne(0, vater, mutter, 100, false));

@@ -1,5 +1,6 @@
 #include "store/Database.h"
 #include "store/Table.h"
+#include "store/Transaction.h"
 
 #include <QDate>
 #include <QFile>
@@ -337,7 +338,21 @@ class TstTable : public QObject
             t.post();
         }
         sum = t.value("Preis").toDouble();
-        QCOMPARE(sum, 0.4);
+        QVERIFY(sum == 0.4);
+        // stored as a whole number of 1/10000 units, not as a binary fraction
+        sqlite3 *raw = nullptr;
+        QCOMPARE(
+            sqlite3_open_v2((m_db->dataDir() + "/KATZEN.DB").toUtf8(), &raw, SQLITE_OPEN_READONLY, nullptr),
+            SQLITE_OK);
+        sqlite3_stmt *st = nullptr;
+        sqlite3_prepare_v2(raw, "SELECT typeof(Preis), Preis FROM data", -1, &st, nullptr);
+        QCOMPARE(sqlite3_step(st), SQLITE_ROW);
+        const QByteArray type(reinterpret_cast<const char *>(sqlite3_column_text(st, 0)));
+        const qint64 units = sqlite3_column_int64(st, 1);
+        sqlite3_finalize(st);
+        sqlite3_close(raw);
+        QCOMPARE(type, QByteArray("integer"));
+        QCOMPARE(units, qint64(4000));
         QVERIFY(t.value("Zwinger").isNull());
         t.setFilter("Zwinger = NULL");
         t.setFiltered(true);
@@ -377,10 +392,10 @@ class TstTable : public QObject
     {
         Table t(m_db.get(), "katzen.db");
         t.open();
-        m_db->beginTransaction("katzen.db");
+        Transaction txn(*m_db, "katzen.db");
         for (int i = 0; i < 300; ++i)
             add(t, QString("K%1").arg(i, 3, 10, QChar('0')));
-        m_db->commit("katzen.db");
+        txn.commit();
         t.setIndexName("NameIdx");
         int n = 0;
         for (t.first(); !t.eof(); t.next())
@@ -433,7 +448,7 @@ class TstTable : public QObject
         QFETCH(bool, descendingAndFiltered);
         Table t(m_db.get(), "katzen.db");
         t.open();
-        m_db->beginTransaction("katzen.db");
+        Transaction txn(*m_db, "katzen.db");
         const int stored = 1200;
         for (int i = 0; i < stored; ++i) {
             const int k = (i * 389) % stored; // stored out of order
@@ -443,7 +458,7 @@ class TstTable : public QObject
             t.setValue("Status", k % 4 == 3 ? 2 : 1);
             t.post();
         }
-        m_db->commit("katzen.db");
+        txn.commit();
         // the records in the order of the walk: every one by name, or those of status 1 newest first
         QVector<int> order;
         for (int k = 0; k < stored; ++k)

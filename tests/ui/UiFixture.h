@@ -10,6 +10,7 @@
 #include "app/ui/Nav2.h"
 #include "store/Database.h"
 #include "store/Table.h"
+#include "store/Transaction.h"
 
 #include <QDir>
 #include <QGridLayout>
@@ -67,14 +68,14 @@ struct TempData {
     {
         Table t(db.get(), QStringLiteral("TESTKATZ.DB"));
         t.open();
-        db->beginTransaction(QStringLiteral("TESTKATZ.DB"));
+        Transaction txn(*db, QStringLiteral("TESTKATZ.DB"));
         for (int i = 0; i < n; ++i) {
             t.append();
             t.setValue("Name", QStringLiteral("%1 %2").arg(prefix).arg(i + 1, 4, 10, QLatin1Char('0')));
             t.setValue("Geschlecht", QString::number(1 + i % 2));
             t.post();
         }
-        db->commit(QStringLiteral("TESTKATZ.DB"));
+        txn.commit();
     }
     // the stored record, read through a table of its own
     QVariant stored(int nr, const QString &field)

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace fixture;
@@ -374,6 +376,81 @@ class TstBoundControls : public QObject
         QCOMPARE(m->rowCount(), 3001);
         QVERIFY(resets.count() > 0);
         QCOMPARE(m->data(m->index(3000, 0)).toString(), QString("Katze 9999"));
+    }
+
+    // An engine error half-way through reading rows for the grid or the entries of a lookup
+    // list: the cursor is back on its record, hooks and signals work again, the error was shown.
+    void readErrorsPutTheCursorBackAndAreReported_data()
+    {
+        QTest::addColumn<bool>("grid");
+        QTest::newRow("grid rows") << true;
+        QTest::newRow("lookup list") << false;
+    }
+
+    void readErrorsPutTheCursorBackAndAreReported()
+    {
+        QFETCH(bool, grid);
+        delete w;
+        data = std::make_unique<TempData>();
+        data->addCats(300);
+        {
+            Table breeds(data->db.get(), QStringLiteral("RASSELIST.DB"));
+            breeds.open();
+            Transaction txn(*data->db, QStringLiteral("RASSELIST.DB"));
+            for (int i = 4; i < 150; ++i) {
+                breeds.append();
+                breeds.setValue("RCode", i);
+                breeds.setValue("RName", QStringLiteral("Rasse %1").arg(i, 3, 10, QChar('0')));
+                breeds.post();
+            }
+            txn.commit();
+        }
+        openWindow();
+        Table *t = grid ? w->table : w->list;
+        QVERIFY(t->moveTo(10));
+        const qint64 before = t->recordNumber();
+        int hooks = 0;
+        t->beforeScroll = [&](Table &) { ++hooks; };
+        QSignalSpy scrolls(t, &Table::afterScroll);
+        bool thrown = false;
+        // the first read after the cursor has left its record fails
+        Table::setReadProbe([&](const Table &read) {
+            if (&read == t && !thrown && read.recordNumber() != before) {
+                thrown = true;
+                throw EngineError(EngineError::Category::Io, code::Io, QStringLiteral("Lesefehler"));
+            }
+        });
+        const auto noProbe = qScopeGuard([] { Table::setReadProbe(nullptr); });
+        QStringList lines;
+        Scripted::dialog([&](QDialog &d) {
+            for (QLabel *l : static_cast<TDBError &>(d).Error)
+                if (!l->isHidden())
+                    lines << l->text();
+            return int(QDialog::Accepted);
+        });
+        TableModel *m = w->grid->tableModel();
+        if (grid)
+            (void)m->data(m->index(60, 0));
+        else
+            w->lookup->reloadList();
+        QVERIFY(thrown);
+        QTRY_VERIFY(!lines.isEmpty());
+        QVERIFY2(lines.first().contains("Fehlernummer: 8450"), qPrintable(lines.first()));
+        QCOMPARE(t->recordNumber(), before);
+        QCOMPARE(hooks, 0);
+        QCOMPARE(scrolls.count(), 0);
+        t->next();
+        QCOMPARE(hooks, 1);
+        QCOMPARE(scrolls.count(), 1);
+        QCOMPARE(t->recNo(), 11);
+        if (grid) {
+            QCOMPARE(w->name->text(), QString("Katze 0011"));
+            QCOMPARE(m->data(m->index(60, 0)).toString(), QString("Katze 0061"));
+        } else {
+            w->lookup->reloadList();
+            QCOMPARE(w->lookup->count(), 149);
+        }
+        QCOMPARE(Scripted::shown().size(), 1);
     }
 
     void gridCellsCutTheirTextToTheWidth()

@@ -18,6 +18,7 @@
 #include "store/Database.h"
 #include "store/Query.h"
 #include "store/Table.h"
+#include "store/Transaction.h"
 
 #include <QDate>
 #include <QFile>
@@ -287,7 +288,7 @@ int importPedigree(const QString &home, const QString &pfad, QTextStream &out, Q
     store::Table t(&db, Katzen);
     t.open();
     QVector<qint32> nummern(neu.size(), 0);
-    db.beginTransaction(Katzen);
+    store::Transaction txn(db, Katzen);
     try {
         for (int i = 0; i < neu.size(); ++i) {
             const NeueKatze &k = neu[i];
@@ -307,11 +308,10 @@ int importPedigree(const QString &home, const QString &pfad, QTextStream &out, Q
             t.post();
             nummern[i] = t.value(QStringLiteral("LaufendeNummer")).toInt();
         }
-        db.commit(Katzen);
+        txn.commit();
     } catch (...) {
         if (t.isEditing())
             t.cancel();
-        db.rollback(Katzen);
         throw;
     }
     out << neu.size() << (neu.size() == 1 ? " Katze importiert\n" : " Katzen importiert\n");

@@ -25,14 +25,13 @@ RegisterWriter::RegisterWriter(tav::store::Database &db) : m_db(db)
 
 void RegisterWriter::begin()
 {
-    for (const QString &t : tables())
-        m_db.beginTransaction(t);
+    m_txn = std::make_unique<tav::store::Transaction>(m_db, tables());
 }
 
 void RegisterWriter::commit()
 {
-    for (const QString &t : tables())
-        m_db.commit(t);
+    m_txn->commit();
+    m_txn.reset();
 }
 
 int RegisterWriter::addCat(const Cat &c)

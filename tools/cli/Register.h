@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 #include "store/Table.h"
+#include "store/Transaction.h"
 
 #include <QDate>
 #include <QRandomGenerator>
@@ -43,6 +44,7 @@ class RegisterWriter
     void addLitter(int queen, int tom, const QDate &mated, const QDate &born, int size, const QString &bez);
     void addMating(int tom, int queen, const QDate &mated, const QDate &born);
 
+    // the records written between begin() and commit() are kept together or not at all
     void begin();
     void commit();
     tav::store::Table &cats() { return *m_cats; }
@@ -51,6 +53,7 @@ class RegisterWriter
     tav::store::Database &m_db;
     std::unique_ptr<tav::store::Table> m_cats, m_adr, m_traits, m_titles, m_vacc, m_pics, m_litters,
         m_matings;
+    std::unique_ptr<tav::store::Transaction> m_txn;
 };
 
 // Syllable names: reproducible from the random generator.

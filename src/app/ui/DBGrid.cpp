@@ -2,12 +2,12 @@
 
 #include "DataControls.h"
 #include "GridDelegate.h"
+#include "dbengine.h"
 #include "store/Query.h"
 
 #include <QDateTime>
 #include <QHeaderView>
 #include <QLocale>
-#include <QSignalBlocker>
 #include <QTimer>
 
 using tav::store::Table;
@@ -151,6 +151,7 @@ void TableModel::reload()
 void TableModel::reset()
 {
     beginResetModel();
+    m_readFailed = false;
     m_cache.clear();
     m_lookupCache.clear();
     endResetModel();
@@ -161,6 +162,7 @@ void TableModel::reset()
 
 void TableModel::forgetRows()
 {
+    m_readFailed = false;
     m_cache.clear();
     m_lookupCache.clear();
     if (m_count > 0 && !m_columns.isEmpty())
@@ -173,6 +175,7 @@ void TableModel::scrolled()
 {
     if (!m_source)
         return;
+    m_readFailed = false; // a move of the cursor tries the rows again
     if (rowCount() != m_count) {
         reload();
         return;
@@ -250,39 +253,36 @@ TableModel::CachedRow TableModel::readCurrent() const
 void TableModel::fetchAround(int row) const
 {
     Table *t = m_source->table();
-    if (!t->isOpen() || t->isEditing())
+    if (!t->isOpen() || t->isEditing() || m_readFailed)
         return;
-    const int count = t->recordCount();
-    if (row < 0 || row >= count)
-        return;
-    if (m_cache.size() > MaxCachedRows)
-        m_cache.clear();
-    // the view asks from the top down: read from this row on, up to a row read before or a page
-    int end = row + 1;
-    while (end < count && end - row < m_pageRows && !m_cache.contains(end))
-        ++end;
-    const Table::Position before = t->position();
-    // reading rows must not look like scrolling to the window: no hooks, no signals
-    const auto hook = t->beforeScroll;
-    t->beforeScroll = nullptr;
-    {
-        QSignalBlocker quiet(t);
-        try {
-            if (t->moveTo(row + 1, end - row - 1)) {
-                for (int r = row; r < end; ++r) {
-                    m_cache.insert(r, readCurrent());
-                    if (r + 1 < end) {
-                        t->next();
-                        if (t->eof())
-                            break;
-                    }
+    try {
+        const int count = t->recordCount();
+        if (row < 0 || row >= count)
+            return;
+        if (m_cache.size() > MaxCachedRows)
+            m_cache.clear();
+        // the view asks from the top down: read from this row on, up to a row read before or a page
+        int end = row + 1;
+        while (end < count && end - row < m_pageRows && !m_cache.contains(end))
+            ++end;
+        // reading rows must not look like scrolling to the window
+        tav::store::QuietCursor quiet(*t);
+        if (t->moveTo(row + 1, end - row - 1)) {
+            for (int r = row; r < end; ++r) {
+                m_cache.insert(r, readCurrent());
+                if (r + 1 < end) {
+                    t->next();
+                    if (t->eof())
+                        break;
                 }
             }
-            t->restorePosition(before);
-        } catch (const std::exception &) {
         }
+        quiet.restore();
+    } catch (const std::exception &e) {
+        // the view asks again with every paint: one report until the rows are read anew
+        m_readFailed = true;
+        TDBError::HandleExceptionLater(e, t->fileName());
     }
-    t->beforeScroll = hook;
 }
 
 void TableModel::setPageRows(int rows)

@@ -83,6 +83,7 @@ class TableModel : public QAbstractTableModel
     mutable QHash<int, CachedRow> m_cache;
     mutable QHash<QString, QVariant> m_lookupCache;
     mutable int m_count = -1;
+    mutable bool m_readFailed = false;
     int m_lastCurrent = -1;
     int m_pageRows = 64;
 };

@@ -1,6 +1,7 @@
 #include "DataControls.h"
 
 #include "Dialogs.h"
+#include "dbengine.h"
 
 #include <QButtonGroup>
 #include <QDir>
@@ -350,18 +351,14 @@ void DBLookupComboBox::reloadList()
     clear();
     if (m_list && m_list->isOpen() && !m_list->isEditing()) {
         // a list table is a short reference list; its cursor is put back where it was
-        QSignalBlocker quiet(m_list.data());
-        const auto keep = m_list->bookmark();
-        const auto hook = m_list->beforeScroll;
-        m_list->beforeScroll = nullptr;
         try {
+            tav::store::QuietCursor quiet(*m_list);
             for (m_list->first(); !m_list->eof(); m_list->next())
                 addItem(m_list->text(m_displayField), m_list->value(m_keyField));
-            if (keep.isValid())
-                m_list->gotoBookmark(keep);
-        } catch (const std::exception &) {
+            quiet.restore();
+        } catch (const std::exception &e) {
+            TDBError::HandleException(e, m_list->fileName());
         }
-        m_list->beforeScroll = hook;
     }
     readField();
 }

@@ -13,6 +13,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
+#include <functional>
 
 namespace tav::app::ui {
 
@@ -129,6 +131,18 @@ void TDBError::HandleException(const std::exception &e, const QString &Datei)
     } catch (...) {
         // nothing may escape the error dialog itself
     }
+}
+
+void TDBError::HandleExceptionLater(const std::exception &e, const QString &Datei)
+{
+    std::function<void()> show;
+    if (const auto *ee = dynamic_cast<const EngineError *>(&e))
+        show = [err = *ee, Datei] { HandleException(err, Datei); };
+    else if (const auto *fe = dynamic_cast<const DatabaseError *>(&e))
+        show = [err = *fe, Datei] { HandleException(err, Datei); };
+    else
+        show = [text = std::string(e.what()), Datei] { HandleException(std::runtime_error(text), Datei); };
+    QTimer::singleShot(0, QCoreApplication::instance(), std::move(show));
 }
 
 QString TDBError::fileLine() const

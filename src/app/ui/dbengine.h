@@ -35,6 +35,9 @@ class TDBError : public QDialog
     // Engine errors get the engine form, DatabaseError the framework form, anything else the
     // standard error box. `Datei` is the table's file or table name.
     static void HandleException(const std::exception &e, const QString &Datei);
+    // The same from where no dialog may open (a view asking for data while it paints): the error
+    // is shown once control is back in the event loop.
+    static void HandleExceptionLater(const std::exception &e, const QString &Datei);
 
     // Fill the dialog without showing it.
     void prepareEngineError(const tav::store::EngineError &e, const QString &Datei);
