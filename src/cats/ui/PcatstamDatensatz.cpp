@@ -170,6 +170,7 @@ void TCatStamm::KatzeNeu()
     m_vorherigeKatze = vorher;
     if (!m_src->append())
         return;
+    setProperty("dataTitle", false);
     setTitel(messageText(14));
     const tsysteminfo &s = einstellungen();
     m_inRefresh = true;
@@ -235,6 +236,7 @@ void TCatStamm::KatzeKopieren()
     m_src->setFieldValue(QStringLiteral("AndereRegistrierung"), false);
     m_inRefresh = false;
     elternAnzeigen();
+    setProperty("dataTitle", false);
     setTitel(messageText(14));
     tagTmpNeueKatze = 1;
     NeuerIndex = true;
@@ -455,6 +457,8 @@ void TCatStamm::TitelKatzeNeu(Anlass anlass)
     TitelEintragen();
     const bool hatKatze = m_katze->hasRecord() || m_katze->state() == Table::State::Insert;
     if (m_katze->state() != Table::State::Insert) {
+        // the caption shows the cat itself
+        setProperty("dataTitle", hatKatze);
         setTitel(hatKatze ? katzeUeberschrift(m_name->text(), m_geb->text(), m_farbeCombo->currentText())
                           : QString());
     }
