@@ -93,6 +93,19 @@ bool hasMnemonic(const QString &text)
     return false;
 }
 
+// What a label without a buddy must show: "&x" becomes "x", "&&" one "&".
+QString withoutMnemonic(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        out += text.at(i);
+    }
+    return out;
+}
+
 QWidget *focusableIn(QLayoutItem *item)
 {
     if (!item)
@@ -137,7 +150,7 @@ void settleMnemonic(QLabel *label)
     if (QWidget *control = parent && parent->layout() ? controlAfter(parent->layout(), label) : nullptr)
         label->setBuddy(control);
     else
-        label->setText(removeAccelerator(label->text()));
+        label->setText(withoutMnemonic(label->text()));
 }
 
 } // namespace
