@@ -273,6 +273,8 @@ void translateWindow(QWidget *window, int offset, const Sprache &catalogue)
                 return;
             if (auto *t = dynamic_cast<Translatable *>(w)) {
                 t->translate(catalogue, tag, offset);
+            } else if (w->property("dataTitle").toBool()) {
+                // the caption shows data (the cat shown), not a text of the catalogue
             } else if (const auto r = catalogue.record(tag + offset)) {
                 setWindowTitle(w, r->FeldHilfe);
             }
