@@ -29,7 +29,7 @@ const QVector<MenuItemDef> &menuItems()
         {"KatzenMenu",           "N2",                        "-",                             0,    "",                   S},
         {"KatzenMenu",           "FileExitItem",              "&Beenden",                      102,  "beenden",            B,         "SpeedButton6",    "ENDE",                  102},
 
-        {"",                     "Infobox1",                  "&Infobox",                      0,    "",                   0,         nullptr, nullptr, 0, 0, 29},
+        {"",                     "Infobox1",                  "&Infobox",                      9101,    "",                   0,         nullptr, nullptr, 0, 0, 29},
         {"Infobox1",             "Zwingerregister1",          "&Zwingerregister",              106,  "window",             X | L | HL, "SpeedButton12",  nullptr, 178, 0, 20, "formzwingerregister"},
         {"Infobox1",             "Zwingerregisterprivat1",    "Z&wingerregister Privat",       107,  "window",             X | L,     "SpeedButton10",   nullptr, 177, 0, 0, "formzwingerregisterprivat"},
         {"Infobox1",             "Katzennamen1",              "&Katzennamen",                  108,  "window",             X | L,     nullptr,           nullptr, 0, 0, 30, "formkatzennamen"},
@@ -98,7 +98,7 @@ const QVector<MenuItemDef> &menuItems()
         {"Drucken1",             "Deckbuch",                  "Deckbuch",                      1639, "druckjob",           B,         nullptr, nullptr, 0, 15},
         {"Drucken1",             "Deckschein",                "Deckschein",                    1640, "druckjob",           B,         nullptr, nullptr, 0, 16},
 
-        {"",                     "Internet",                  "Inte&rnet",                     0,    "",                   0,         nullptr, nullptr, 0, 0, 199},
+        {"",                     "Internet",                  "Inte&rnet",                     9102,    "",                   0,         nullptr, nullptr, 0, 0, 199},
         {"Internet",             "HTMLStb",                   "HTML-Stammbaum erstellen",      142,  "window",             B,         nullptr, nullptr, 0, 0, 0, "formhtmlstammbaum"},
         {"Internet",             "UploadKatzendaten1",        "Online - Datenbank",            1309, "window",             B | X | L, nullptr, nullptr, 0, 0, 0, "formonlinedbinterface"},
 

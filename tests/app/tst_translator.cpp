@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -283,6 +284,35 @@ class TstTranslator : public QObject
         // the list runs to the end of the catalogue: the third item keeps its text
         QCOMPARE(radioTexts(w.radio), (QStringList{"mannelijk", "vrouwelijk", "neutered"}));
         QCOMPARE(w.window.windowTitle(), QString("Test window"));
+    }
+
+    // A label's mnemonic goes to the control after it in its grid row or box; without one the
+    // label shows its text without the marker ("&&" becomes the one ampersand it stands for).
+    void mnemonicLabelsGetTheirControl()
+    {
+        QWidget window;
+        auto *grid = new QGridLayout(&window);
+        auto *price = new QLabel("&Preis", &window);
+        auto *priceEdit = new QLineEdit(&window);
+        grid->addWidget(price, 0, 0);
+        grid->addWidget(priceEdit, 0, 1);
+        auto *row = new QHBoxLayout;
+        auto *bought = new QLabel("&gekauft am", &window);
+        auto *boughtEdit = new QLineEdit(&window);
+        row->addWidget(bought);
+        row->addWidget(boughtEdit);
+        grid->addLayout(row, 1, 0, 1, 2);
+        auto *alone = new QLabel("Registrierung &2", &window);
+        grid->addWidget(alone, 2, 0);
+        auto *both = new QLabel("Hund && &Katze", &window);
+        grid->addWidget(both, 3, 1);
+        translateWindow(&window, 0, m_cat);
+        QCOMPARE(price->buddy(), priceEdit);
+        QCOMPARE(bought->buddy(), boughtEdit);
+        QCOMPARE(price->text(), QString("&Preis"));
+        QVERIFY(!alone->buddy());
+        QCOMPARE(alone->text(), QString("Registrierung 2"));
+        QCOMPARE(both->text(), QString("Hund & Katze"));
     }
 
     void closedCatalogueKeepsDesignTexts()

@@ -72,7 +72,8 @@ class TstChildWindow : public QObject
         tav::app::sprache().setLanguageNumber(1);
         QPointer<Vereine> ref = new Vereine;
         QCOMPARE(ref->windowTitle(), QString("Add, find and edit cats"));
-        QCOMPARE(ref->label->text(), QString("&New cat"));
+        // "&New cat": the label has no control for its mnemonic, so the marker goes
+        QCOMPARE(ref->label->text(), QString("New cat"));
         tav::app::sprache().setLanguageNumber(0);
         QCOMPARE(ChildWindow::find("FormVereine"), ref.data());
         QMdiArea area;

@@ -2,6 +2,7 @@
 
 #include "DataSource.h"
 #include "Dialogs.h"
+#include "Fenstergroesse.h"
 #include "Help.h"
 #include "Translator.h"
 
@@ -68,6 +69,16 @@ bool ChildWindow::runActivationCheck()
     if (free)
         activated();
     return free;
+}
+
+void ChildWindow::fitTo(const QSize &client)
+{
+    if (m_fit == Fit::None)
+        return;
+    auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (!sub || sub->isMaximized() || sub->isMinimized())
+        return;
+    fitFrame(sub, client, m_fit == Fit::Both, true);
 }
 
 ChildWindow *ChildWindow::find(const QString &name)

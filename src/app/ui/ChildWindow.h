@@ -30,6 +30,13 @@ class ChildWindow : public QWidget
     // What the window does when activated; true when no exclusive window stands in the way.
     bool runActivationCheck();
 
+    // How window fitting sizes the window: not at all, to the free client area, or in height only.
+    enum class Fit { None, Both, Height };
+    Fit fit() const { return m_fit; }
+    void setFit(Fit fit) { m_fit = fit; }
+    // Fits the window's frame to a client area of that size (never below its layout's minimum).
+    void fitTo(const QSize &client);
+
     // the open child window of that name, if any
     static ChildWindow *find(const QString &name);
     static QList<ChildWindow *> openWindows();
@@ -51,6 +58,7 @@ class ChildWindow : public QWidget
     int m_helpContext = 0;
     bool m_checkOnActivation = true;
     bool m_inCheck = false;
+    Fit m_fit = Fit::None;
     QPointer<QWidget> m_frame;
 };
 

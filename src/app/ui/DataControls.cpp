@@ -1,5 +1,7 @@
 #include "DataControls.h"
 
+#include "app/Sprache.h"
+
 #include "Dialogs.h"
 #include "dbengine.h"
 
@@ -390,10 +392,17 @@ void DBLookupComboBox::readField()
 
 // --- DBDateEdit ---------------------------------------------------------------
 
+void DBDateEdit::changeEvent(QEvent *e)
+{
+    QLineEdit::changeEvent(e);
+    if (e->type() == QEvent::LanguageChange)
+        setPlaceholderText(tav::app::captionText(9109));
+}
+
 DBDateEdit::DBDateEdit(QWidget *parent) : QLineEdit(parent)
 {
     markDataAware(this);
-    setPlaceholderText(QStringLiteral("TT.MM.JJJJ"));
+    setPlaceholderText(tav::app::captionText(9109));
     setMaxLength(10);
     connect(this, &QLineEdit::textEdited, this, &DBDateEdit::edited);
 }

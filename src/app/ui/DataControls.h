@@ -137,6 +137,7 @@ class DBDateEdit : public QLineEdit, public DataControl
 
   protected:
     QWidget *widget() override { return this; }
+    void changeEvent(QEvent *e) override;
 
   private:
     void edited(const QString &text);

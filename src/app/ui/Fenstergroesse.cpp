@@ -33,4 +33,14 @@ bool applyAufloesung(QWidget *mainWindow, const QString &aufloesung)
     return true;
 }
 
+void fitFrame(QWidget *frame, const QSize &client, bool width, bool height)
+{
+    if (!frame)
+        return;
+    const QSize least = frame->minimumSizeHint().expandedTo(frame->minimumSize());
+    const int w = width ? client.width() - frame->x() : frame->width();
+    const int h = height ? client.height() - frame->y() : frame->height();
+    frame->resize(qMax(w, least.width()), qMax(h, least.height()));
+}
+
 } // namespace tav::app::ui

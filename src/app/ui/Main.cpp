@@ -148,7 +148,6 @@ void TMirravel::buildLayout()
     m_speedBar = new QToolBar(this);
     m_speedBar->setObjectName(QStringLiteral("SpeedBar"));
     m_speedBar->setMovable(false);
-    m_speedBar->setFixedHeight(34);
     m_speedBar->setIconSize(QSize(20, 20));
     addToolBar(Qt::TopToolBarArea, m_speedBar);
 
@@ -161,6 +160,10 @@ void TMirravel::buildLayout()
     m_mdi = new QMdiArea(m_splitter);
     m_mdi->setObjectName(QStringLiteral("MdiArea"));
     m_mdi->setBackground(palette().brush(QPalette::Dark));
+    // a window larger than the free area stays reachable
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->viewport()->installEventFilter(this);
     m_splitter->addWidget(m_panel);
     m_splitter->addWidget(m_mdi);
     m_splitter->setStretchFactor(1, 1);
@@ -173,6 +176,7 @@ void TMirravel::buildLayout()
     m_hint = new QLabel(status);
     m_countLabel = new QLabel(QStringLiteral("Anzahl Katzen :"), status);
     m_countLabel->setObjectName(QStringLiteral("LabelAnzahlKatzen"));
+    m_countLabel->setProperty("tag", 9100);
     m_count = new QLabel(status);
     m_count->setObjectName(QStringLiteral("LabelAnzahlderDatensaetze"));
     status->addWidget(m_hint, 1);

@@ -118,6 +118,8 @@ class TMirravel : public QMainWindow
   protected:
     void closeEvent(QCloseEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
+    // the free client area changed (frame resized, list shown or hidden): refit the children
+    void clientResized();
     bool eventFilter(QObject *watched, QEvent *e) override;
     void changeEvent(QEvent *e) override;
 

@@ -2,6 +2,7 @@
 #include "DBGrid.h"
 #include "DataSource.h"
 #include "Dialogs.h"
+#include "Fenstergroesse.h"
 #include "Help.h"
 #include "Main.h"
 #include "app/IniFile.h"
@@ -224,20 +225,27 @@ void TMirravel::FensterAnpassen(const QString &name)
     const tsysteminfo *s = tsysteminfo::instance();
     if (!s || !s->Fenstergroesse)
         return;
-    const int clientH = m_mdi->viewport()->height();
-    const int clientW = m_mdi->viewport()->width();
+    const QSize client = m_mdi->viewport()->size();
     for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+        if (auto *child = qobject_cast<ChildWindow *>(sub->widget());
+            child && child->fit() != ChildWindow::Fit::None) {
+            child->fitTo(client);
+            continue;
+        }
         const QString n = sub->widget() ? sub->widget()->objectName().toLower() : QString();
-        if (fitBoth().contains(n))
-            sub->resize(clientW - sub->x(), clientH - sub->y());
-        else if (fitHeight().contains(n))
-            sub->resize(sub->width(), clientH - sub->y());
+        if (fitBoth().contains(n) || fitHeight().contains(n))
+            fitFrame(sub, client, fitBoth().contains(n), true);
     }
 }
 
 void TMirravel::resizeEvent(QResizeEvent *e)
 {
     QMainWindow::resizeEvent(e);
+    clientResized();
+}
+
+void TMirravel::clientResized()
+{
     if (!m_mdi)
         return;
     if (exclusiveCode(openChildNames(), QString(), false) == 0)

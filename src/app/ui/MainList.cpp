@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QMdiArea>
 #include <QMenu>
 #include <QSplitter>
 #include <QWheelEvent>
@@ -64,7 +65,7 @@ void TMirravel::applyListSettings()
     QVector<TableModel::Column> cols;
     TableModel::Column name;
     name.field = callNames ? QStringLiteral("Rufname") : QStringLiteral("Name");
-    name.title = callNames ? QStringLiteral("Rufname") : QStringLiteral("Name");
+    name.title = captionText(callNames ? 9108 : 9107);
     TableModel::Column status;
     status.field = QStringLiteral("Status");
     status.title = QStringLiteral("Status");
@@ -181,6 +182,8 @@ void TMirravel::incrementalSearch(const QString &typed)
 
 bool TMirravel::eventFilter(QObject *watched, QEvent *e)
 {
+    if (m_mdi && watched == m_mdi->viewport() && e->type() == QEvent::Resize)
+        clientResized();
     if (watched == m_grid && e->type() == QEvent::KeyPress) {
         auto *k = static_cast<QKeyEvent *>(e);
         if (k->key() == Qt::Key_Escape) {
@@ -194,7 +197,7 @@ bool TMirravel::eventFilter(QObject *watched, QEvent *e)
             return true;
         }
     }
-    if (watched == m_grid->viewport() && e->type() == QEvent::Wheel) {
+    if (m_grid && watched == m_grid->viewport() && e->type() == QEvent::Wheel) {
         // the wheel moves the list one record at a time
         auto *w = static_cast<QWheelEvent *>(e);
         const int row = m_grid->currentIndex().row();

@@ -75,7 +75,8 @@ int runProgram(int argc, char *argv[])
     if (!dataModule.pruefeDatenverzeichnis()) {
         QApplication::restoreOverrideCursor();
         intro.hide();
-        showText(tav::maintenance::TDataModuleIndex::fehlendeTierdatenbankText(home), MsgIcon::Error, MsgButtons::Ok);
+        showText(tav::maintenance::TDataModuleIndex::fehlendeTierdatenbankText(home), MsgIcon::Error,
+                 MsgButtons::Ok);
         return 1;
     }
 
@@ -127,6 +128,15 @@ int runProgram(int argc, char *argv[])
     intro.close();
     QApplication::restoreOverrideCursor();
     QObject::connect(&TDBError::instance(), &TDBError::restartRequested, &main, [&main] { main.close(); });
+    // --grab FILE: a picture of the first screen (for the documentation), then the program ends
+    if (const int g = int(app.arguments().indexOf(QStringLiteral("--grab")));
+        g > 0 && g + 1 < app.arguments().size()) {
+        const QString file = app.arguments().at(g + 1);
+        QTimer::singleShot(1500, &main, [&main, file] {
+            main.grab().save(file);
+            QCoreApplication::exit(0);
+        });
+    }
     const int rc = QApplication::exec();
     tav::store::setDefaultDatabase(nullptr);
     return rc;

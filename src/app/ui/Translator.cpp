@@ -8,9 +8,12 @@
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
+#include <QBoxLayout>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -20,6 +23,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QTranslator>
 
 namespace tav::app::ui {
 
@@ -77,6 +81,76 @@ void translateHeaders(QAbstractItemView *view, int offset, const Sprache &catalo
         if (const auto r = catalogue.record(tag + offset))
             model->setHeaderData(col, Qt::Horizontal, removeAccelerator(r->FeldName));
     }
+}
+
+bool hasMnemonic(const QString &text)
+{
+    for (qsizetype i = text.indexOf(QLatin1Char('&')); i >= 0 && i + 1 < text.size();
+         i = text.indexOf(QLatin1Char('&'), i + 2)) {
+        if (text.at(i + 1) != QLatin1Char('&'))
+            return true;
+    }
+    return false;
+}
+
+// What a label without a buddy must show: "&x" becomes "x", "&&" one "&".
+QString withoutMnemonic(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        out += text.at(i);
+    }
+    return out;
+}
+
+QWidget *focusableIn(QLayoutItem *item)
+{
+    if (!item)
+        return nullptr;
+    if (QWidget *w = item->widget())
+        return !qobject_cast<QLabel *>(w) && w->focusPolicy() != Qt::NoFocus ? w : nullptr;
+    if (QLayout *l = item->layout()) {
+        for (int i = 0; i < l->count(); ++i)
+            if (QWidget *w = focusableIn(l->itemAt(i)))
+                return w;
+    }
+    return nullptr;
+}
+
+// The control a label stands before: the next item in its row of a grid or in its box.
+QWidget *controlAfter(QLayout *layout, const QWidget *label)
+{
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem *item = layout->itemAt(i);
+        if (item->widget() == label) {
+            if (auto *grid = qobject_cast<QGridLayout *>(layout)) {
+                int row, col, rowSpan, colSpan;
+                grid->getItemPosition(i, &row, &col, &rowSpan, &colSpan);
+                const int next = col + colSpan;
+                return next < grid->columnCount() ? focusableIn(grid->itemAtPosition(row, next)) : nullptr;
+            }
+            return i + 1 < layout->count() ? focusableIn(layout->itemAt(i + 1)) : nullptr;
+        }
+        if (QLayout *inner = item->layout())
+            if (QWidget *w = controlAfter(inner, label))
+                return w;
+    }
+    return nullptr;
+}
+
+// A mnemonic needs a control to go to; a label without one shows its text without the marker.
+void settleMnemonic(QLabel *label)
+{
+    if (label->buddy() || label->textFormat() == Qt::RichText || !hasMnemonic(label->text()))
+        return;
+    QWidget *parent = label->parentWidget();
+    if (QWidget *control = parent && parent->layout() ? controlAfter(parent->layout(), label) : nullptr)
+        label->setBuddy(control);
+    else
+        label->setText(withoutMnemonic(label->text()));
 }
 
 } // namespace
@@ -199,6 +273,8 @@ void translateWindow(QWidget *window, int offset, const Sprache &catalogue)
                 return;
             if (auto *t = dynamic_cast<Translatable *>(w)) {
                 t->translate(catalogue, tag, offset);
+            } else if (w->property("dataTitle").toBool()) {
+                // the caption shows data (the cat shown), not a text of the catalogue
             } else if (const auto r = catalogue.record(tag + offset)) {
                 setWindowTitle(w, r->FeldHilfe);
             }
@@ -210,6 +286,13 @@ void translateWindow(QWidget *window, int offset, const Sprache &catalogue)
     const QList<QObject *> children = window->findChildren<QObject *>();
     for (QObject *o : children)
         translate(o, false);
+    for (QObject *o : children) {
+        if (auto *label = qobject_cast<QLabel *>(o))
+            settleMnemonic(label);
+        // a grid's column titles follow the language even when the grid has no tag of its own
+        if (auto *view = qobject_cast<QAbstractItemView *>(o); view && tagOf(view) == 0)
+            translateHeaders(view, offset, catalogue);
+    }
 }
 
 void translateAllWindows(int offset, const Sprache &catalogue)
@@ -226,11 +309,35 @@ void translateOnCreate(QWidget *window)
     translateWindow(window, sprache().offset());
 }
 
+void installQtTranslation(int languageNumber)
+{
+    static QTranslator *installed = nullptr;
+    if (installed) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
+        installed = nullptr;
+    }
+    const char *code = languageNumber == 0 ? "de" : languageNumber == 2 ? "nl" : nullptr;
+    if (!code)
+        return;
+    auto *t = new QTranslator;
+    if (t->load(QStringLiteral("qtbase_") + QLatin1String(code),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(t)) {
+        installed = t;
+    } else {
+        delete t;
+    }
+}
+
 void connectTranslator(tsysteminfo *settings)
 {
+    installQtTranslation(sprache().languageNumber());
     QObject::connect(settings, &tsysteminfo::applied, settings, [](bool languageChanged) {
-        if (languageChanged)
-            translateAllWindows(sprache().offset());
+        if (!languageChanged)
+            return;
+        installQtTranslation(sprache().languageNumber());
+        translateAllWindows(sprache().offset());
     });
 }
 

@@ -49,7 +49,10 @@ void translateAllWindows(int offset, const Sprache &catalogue = sprache());
 // What every window calls when it is created: translateWindow with the current language.
 void translateOnCreate(QWidget *window);
 
-// Makes tsysteminfo::setzen() switch every window when the language changed.
+// Loads Qt's own translation (standard buttons and dialogs) for a language number; English needs none.
+void installQtTranslation(int languageNumber);
+
+// Makes tsysteminfo::setzen() switch every window, and Qt's own texts, when the language changed.
 void connectTranslator(tsysteminfo *settings);
 
 } // namespace tav::app::ui

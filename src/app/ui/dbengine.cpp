@@ -1,6 +1,7 @@
 #include "dbengine.h"
 
 #include "Dialogs.h"
+#include "Translator.h"
 #include "app/ProgramHome.h"
 #include "maintenance/Indexerstellung.h"
 #include "store/Database.h"
@@ -87,6 +88,10 @@ TDBError::TDBError(QWidget *parent) : QDialog(parent)
     RepBtn->resize(62, ButtonHeight);
     DoneBtn->resize(62, ButtonHeight);
     RepBtn->hide();
+    NatBtn->setProperty("tag", 9104);
+    RepBtn->setProperty("tag", 9105);
+    DoneBtn->setProperty("tag", 9106);
+    translateOnCreate(this);
 
     connect(NatBtn, &QPushButton::clicked, this, &TDBError::NatBtnClick);
     connect(RepBtn, &QPushButton::clicked, this, &TDBError::RepBtnClick);
@@ -237,8 +242,14 @@ void TDBError::SizeErrorDialog(int MaxStringSize, int Errors)
     const int width = panelWidth + 14;
     const int height = panelHeight + 65;
     LDateiname->setGeometry(8, 6, MaxStringSize, LineHeight);
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         Error[i]->setGeometry(8, 6 + LineHeight * (i + 1) + 2, MaxStringSize, LineHeight);
+        Error[i]->setVisible(i < lines);
+    }
+    // buttons as wide as their text needs in the language shown
+    for (QPushButton *b : {RepBtn, DoneBtn})
+        b->resize(std::max(62, b->sizeHint().width()), ButtonHeight);
+    NatBtn->resize(NatBtn->sizeHint().width(), ButtonHeight);
     m_buttonsTop = height - 56;
     NatBtn->move(NatBtn->x(), m_buttonsTop);
     RepBtn->move(6, m_buttonsTop);

@@ -43,6 +43,7 @@ void TCatStamm::KatzeNeu()
     m_vorherigeKatze = vorher;
     if (!m_src->append())
         return;
+    setProperty("dataTitle", false);
     setTitel(messageText(14));
     const tsysteminfo &s = einstellungen();
     m_inRefresh = true;
@@ -93,6 +94,7 @@ void TCatStamm::KatzeKopieren()
     m_src->setFieldValue(QStringLiteral("AndereRegistrierung"), false);
     m_inRefresh = false;
     neueKatzeAnzeigen();
+    setProperty("dataTitle", false);
     setTitel(messageText(14));
     tagTmpNeueKatze = 1;
     NeuerIndex = true;

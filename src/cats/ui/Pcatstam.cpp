@@ -104,6 +104,7 @@ TCatStamm::TCatStamm(Database *db, QWidget *parent)
     // 9.
     FensterTierAendern();
     resize(980, 700);
+    setFit(Fit::Both);
     TitelKatzeNeu(Anlass::Einstellungen);
     m_anlass = Anlass::Navigation;
 }
@@ -435,11 +436,8 @@ void TCatStamm::FensterAnpassen()
 {
     const tsysteminfo &s = einstellungen();
     TMirravel *mw = TMirravel::instance();
-    auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
-    if (!s.Fenstergroesse || !mw || !sub)
-        return;
-    const QWidget *client = mw->mdiArea()->viewport();
-    sub->resize(qMax(400, client->width() - sub->x()), qMax(300, client->height() - sub->y()));
+    if (s.Fenstergroesse && mw)
+        fitTo(mw->mdiArea()->viewport()->size());
 }
 
 void TCatStamm::resizeEvent(QResizeEvent *e)

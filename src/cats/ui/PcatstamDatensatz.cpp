@@ -387,6 +387,8 @@ void TCatStamm::TitelKatzeNeu(Anlass anlass)
     TitelEintragen();
     const bool hatKatze = m_katze->hasRecord() || m_katze->state() == Table::State::Insert;
     if (m_katze->state() != Table::State::Insert) {
+        // the caption shows the cat itself
+        setProperty("dataTitle", hatKatze);
         setTitel(hatKatze ? katzeUeberschrift(m_name->text(), m_geb->text(), m_farbeCombo->currentText())
                           : QString());
     }

@@ -21,6 +21,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 using namespace tav::store;
 using namespace tav::app;
@@ -244,15 +246,23 @@ void TCatStamm::TitelLaden()
         auto *box = new QCheckBox(t.Kuerzel, m_titelFlaeche);
         box->setObjectName(QStringLiteral("Titel_%1").arg(++zaehlerTitel));
         box->setToolTip(t.Titel);
-        const QPoint p = titelBoxPosition(int(m_titelBoxen.size()), aufloesung);
-        box->setGeometry(p.x(), p.y(), TitelBoxBreite, box->sizeHint().height());
+        // rows as far apart as the font needs, never closer than the classic spacing
+        const int i = int(m_titelBoxen.size());
+        const QPoint p = titelBoxPosition(i, aufloesung);
+        const int zeile = qMax(titelBoxPosition(2, aufloesung).y(), box->sizeHint().height());
+        box->setGeometry(p.x(), (i / 2) * zeile, TitelBoxBreite, box->sizeHint().height());
+        box->setProperty("dataText", true);
         box->show();
-        hoehe = qMax(hoehe, p.y() + box->sizeHint().height());
+        hoehe = qMax(hoehe, box->geometry().bottom() + 1);
         connect(box, &QCheckBox::clicked, this, [this] { titelBoxGeklickt(); });
         m_titelBoxen << box;
         m_titelNummern << t.LaufendeNummer;
     }
     m_titelFlaeche->setMinimumSize(2 * TitelBoxBreite + 10, hoehe + 2);
+    if (auto *scroll = qobject_cast<QScrollArea *>(
+            m_titelFlaeche->parentWidget() ? m_titelFlaeche->parentWidget()->parentWidget() : nullptr))
+        scroll->setMinimumWidth(m_titelFlaeche->minimumWidth() +
+                                scroll->verticalScrollBar()->sizeHint().width());
     TitelEintragen();
 }
 

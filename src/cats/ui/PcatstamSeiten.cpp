@@ -109,6 +109,7 @@ QWidget *TCatStamm::seiteBildBauen()
 
     auto *rechts = new QVBoxLayout;
     m_zaehler = new QLabel(page);
+    m_zaehler->setProperty("dataText", true);
     m_zaehler->setObjectName(QStringLiteral("LabelBildZaehler"));
     rechts->addWidget(m_zaehler);
     auto *laden = knopf(TagBildLaden, QStringLiteral("Bi&ld laden"), page);

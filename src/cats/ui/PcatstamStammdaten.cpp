@@ -29,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QToolButton>
@@ -306,7 +307,8 @@ QWidget *TCatStamm::seiteStammdatenBauen()
     m_bildSeite0 = new QLabel(m_bildPanel0);
     m_bildSeite0->setObjectName(QStringLiteral("ImageBild"));
     m_bildSeite0->setScaledContents(true);
-    m_keinBild = new QLabel(QStringLiteral("kein Bild -      no picture"), m_bildPanel0);
+    m_keinBild = new QLabel(QStringLiteral("kein Bild"), m_bildPanel0);
+    m_keinBild->setProperty("tag", 9103);
     m_keinBild->setAlignment(Qt::AlignCenter);
     m_keinBild->setGeometry(0, 0, 240, 180);
     rechts->addWidget(m_bildPanel0, 0, Qt::AlignHCenter);
@@ -336,9 +338,17 @@ QWidget *TCatStamm::seiteStammdatenBauen()
     m_titelGruppe->setProperty("tag", TagTitel);
     auto *titelLayout = new QVBoxLayout(m_titelGruppe);
     titelLayout->setContentsMargins(2, 2, 2, 2);
-    m_titelFlaeche = new QWidget(m_titelGruppe);
-    titelLayout->addWidget(m_titelFlaeche);
-    rechts->addWidget(m_titelGruppe);
+    // the list of titles scrolls: a long catalogue must not make the window taller
+    auto *titelScroll = new QScrollArea(m_titelGruppe);
+    titelScroll->setObjectName(QStringLiteral("ScrollBoxTitel"));
+    titelScroll->setFrameShape(QFrame::NoFrame);
+    titelScroll->setWidgetResizable(true);
+    titelScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    titelScroll->setMinimumHeight(80);
+    m_titelFlaeche = new QWidget;
+    titelScroll->setWidget(m_titelFlaeche);
+    titelLayout->addWidget(titelScroll);
+    rechts->addWidget(m_titelGruppe, 1);
     TitelLaden();
 
     auto *koeff = new QGridLayout;
@@ -366,7 +376,6 @@ QWidget *TCatStamm::seiteStammdatenBauen()
     koeff->addWidget(beschriftung(TagMerkmale, QStringLiteral("Merkmale"), m_merkmaleMemo, page), 3, 0, 1, 4);
     koeff->addWidget(m_merkmaleMemo, 4, 0, 1, 4);
     rechts->addLayout(koeff);
-    rechts->addStretch();
     haupt->addLayout(rechts, 0, 1);
 
     // lower area: parents, breeder and owner

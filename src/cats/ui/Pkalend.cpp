@@ -58,10 +58,12 @@ TKalenderDlg::TKalenderDlg(QWidget *parent) : QDialog(parent)
     LJahr->setBuddy(BJahrVor);
     // the calendar's own navigation bar is replaced by the steps, so the page is named here
     LMonatJahr = new QLabel(this);
+    LMonatJahr->setProperty("dataText", true);
     LMonatJahr->setAlignment(Qt::AlignCenter);
     LMonatJahr->setMinimumWidth(
         LMonatJahr->fontMetrics().horizontalAdvance(QStringLiteral("September 0000")));
     LDatum = new QLabel(this);
+    LDatum->setProperty("dataText", true);
     LDatum->setObjectName(QStringLiteral("LDatum"));
 
     BOK = new QPushButton(QStringLiteral("&OK"), this);

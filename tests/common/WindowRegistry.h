@@ -1,0 +1,70 @@
+#pragma once
+
+// Every window and dialog of the program, as the window tests open them on a started program.
+// A new window joins the geometry and language checks with one line here.
+
+#define TAV_WITH_CATSTAMM
+#include "ProgramFixture.h"
+#include "app/ui/Splascr.h"
+#include "app/ui/dbengine.h"
+#include "breeding/ui/InzuchtFortschritt.h"
+#include "cats/ui/KatzeGefunden.h"
+#include "cats/ui/Pcatstam.h"
+#include "cats/ui/Pkalend.h"
+#include "cats/ui/Psuchdlg.h"
+
+#include <QMdiSubWindow>
+#include <functional>
+
+struct RegisteredWindow {
+    const char *name;
+    // opens the window as the program does and returns what the user sees
+    std::function<QWidget *(ProgramFixture &)> open;
+    // windows that live for the whole run stay open; dialogs are closed and freed after the check
+    bool ownedByTest = true;
+};
+
+template <class Dialog> QWidget *openDialog(QWidget *parent)
+{
+    auto *d = new Dialog(parent);
+    d->show();
+    return d;
+}
+
+inline QWidget *openCatRecordWindow(ProgramFixture &f)
+{
+    using namespace tav::cats::ui;
+    if (!TCatStamm::instance()) {
+        registerCatStamm();
+        tav::app::ui::TMirravel::windowFactory("catstamm")(*f.main);
+    }
+    return TCatStamm::instance() ? TCatStamm::instance()->parentWidget() : nullptr;
+}
+
+inline const QList<RegisteredWindow> &registeredWindows()
+{
+    using namespace tav;
+    static const QList<RegisteredWindow> list = {
+        {"main window", [](ProgramFixture &f) -> QWidget * { return f.main.get(); }, false},
+        {"cat record window", openCatRecordWindow, false},
+        {"cat search",
+         [](ProgramFixture &f) -> QWidget * {
+             auto *d = new cats::ui::TSuchenDlg(f.db.get(), f.main.get());
+             d->show();
+             return d;
+         }},
+        {"calendar", [](ProgramFixture &f) { return openDialog<cats::ui::TKalenderDlg>(f.main.get()); }},
+        {"found cat",
+         [](ProgramFixture &f) { return openDialog<cats::ui::TFormKatzegefunden>(f.main.get()); }},
+        {"database error", [](ProgramFixture &f) { return openDialog<app::ui::TDBError>(f.main.get()); }},
+        {"inbreeding progress",
+         [](ProgramFixture &f) { return openDialog<breeding::ui::TFormInzuchtFortschritt>(f.main.get()); }},
+        {"splash",
+         [](ProgramFixture &f) -> QWidget * {
+             auto *w = new app::ui::TIntro(f.home.path());
+             w->show();
+             return w;
+         }},
+    };
+    return list;
+}
