@@ -571,8 +571,8 @@ class TstCatStamm : public QObject
     void typedInputOfANewCatIsNeverDroppedSilently()
     {
         TDBNavigatorSpec *nav = w()->navigator();
+        const int ziel = katzeSpeichern("Wanda vom Bach");
         const int before = catCount();
-        const int ziel = catNamed("Dora vom Bach");
         QVERIFY(ziel > 0);
         auto gefragt = [] { return shownTexts() == QStringList{messageText(9150)}; };
         // the program entry's search, as the main window gets it at start-up
@@ -604,7 +604,7 @@ class TstCatStamm : public QObject
         Scripted::dialog([&](QDialog &dlg) {
             auto &d = static_cast<tav::cats::ui::TSuchenDlg &>(dlg);
             d.show();
-            QTest::keyClicks(d.EName, "Dora vom Bach");
+            QTest::keyClicks(d.EName, "Wanda vom Bach");
             QTest::mouseClick(d.BSuchen, Qt::LeftButton);
             QTest::mouseClick(d.BOK, Qt::LeftButton);
             return d.result();
@@ -775,9 +775,10 @@ class TstCatStamm : public QObject
     // light text; a copy of it shows only what the copy itself has, before and after it is stored
     void colouredTextStaysReadableAndACopyShowsItsOwnState()
     {
-        const int nr = catNamed("Amira vom Lindenhof");
+        const int nr = katzeSpeichern("Alma vom Lindenhof");
         const int klon = scalar(*f.db, "SELECT LaufendeNummer FROM merkmale WHERE Kuerzel = 'Klon'").toInt();
-        QVERIFY(nr > 0 && klon > 0);
+        const int titel = scalar(*f.db, "SELECT MIN(LaufendeNummer) FROM titelbez").toInt();
+        QVERIFY(nr > 0 && klon > 0 && titel > 0);
         QTemporaryDir dir;
         QImage img(60, 40, QImage::Format_RGB32);
         img.fill(Qt::darkCyan);
@@ -795,6 +796,12 @@ class TstCatStamm : public QObject
             bilder.setValue("KatzeNr", nr);
             bilder.setValue("Bildpfad", dir.filePath("amira.jpg"));
             bilder.post();
+            Table titelHund(f.db.get(), "TITELHUND.DB");
+            titelHund.open();
+            titelHund.append();
+            titelHund.setValue("Hund", nr);
+            titelHund.setValue("Titel", titel);
+            titelHund.post();
         }
         f.main->refreshListColours();
         QVERIFY(w()->zeigeKatze(nr));
@@ -820,7 +827,7 @@ class TstCatStamm : public QObject
         QVERIFY(!w()->titelKuerzelAngehakt().isEmpty());
         QCOMPARE(merkmale->toPlainText(), QString("Klon"));
         auto eigenerStand = [&] {
-            QCOMPARE(nameEdit()->text(), QString("Amira vom Lindenhof Kopie"));
+            QCOMPARE(nameEdit()->text(), QString("Alma vom Lindenhof Kopie"));
             QCOMPARE(w()->ZaehlerBilder, 0);
             QVERIFY(w()->BildFuerDruck.isEmpty());
             QVERIFY(w()->titelKuerzelAngehakt().isEmpty());
@@ -833,7 +840,7 @@ class TstCatStamm : public QObject
         eigenerStand();
         Scripted::answer(QMessageBox::Yes);
         save();
-        const int kopie = catNamed("Amira vom Lindenhof Kopie");
+        const int kopie = catNamed("Alma vom Lindenhof Kopie");
         QVERIFY(kopie > 0 && kopie != nr);
         QCOMPARE(w()->aktuelleKatze(), kopie);
         eigenerStand();

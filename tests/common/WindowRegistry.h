@@ -5,6 +5,7 @@
 
 #define TAV_WITH_CATSTAMM
 #include "ProgramFixture.h"
+#include "app/ui/Help.h"
 #include "app/ui/Splascr.h"
 #include "app/ui/dbengine.h"
 #include "breeding/ui/InzuchtFortschritt.h"
@@ -59,6 +60,11 @@ inline const QList<RegisteredWindow> &registeredWindows()
         {"database error", [](ProgramFixture &f) { return openDialog<app::ui::TDBError>(f.main.get()); }},
         {"inbreeding progress",
          [](ProgramFixture &f) { return openDialog<breeding::ui::TFormInzuchtFortschritt>(f.main.get()); }},
+        {"help viewer",
+         [](ProgramFixture &f) -> QWidget * {
+             app::ui::showHelp(app::ui::THilfeFenster::InhaltKontext, f.main.get());
+             return app::ui::THilfeFenster::current();
+         }},
         {"splash",
          [](ProgramFixture &f) -> QWidget * {
              auto *w = new app::ui::TIntro(f.home.path());
