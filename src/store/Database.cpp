@@ -1,5 +1,6 @@
 #include "Database.h"
 
+#include "KeyCodec.h"
 #include "Schema.h"
 #include "Statement.h"
 #include "Table.h"
@@ -137,6 +138,7 @@ void Database::createTable(const TableDef &def)
             meta.bind(3, schema::indexFlags(idx));
             meta.exec();
         }
+        execSql(db, QStringLiteral("PRAGMA user_version = %1").arg(keycodec::formatVersion()));
         txn.commit();
     } catch (...) {
         sqlite3_close_v2(db);
@@ -196,11 +198,14 @@ TableFile *Database::acquire(const QString &tableName, bool exclusive)
     }
     if (f->db && f->users == 0 && schemaVersion(f->db) != f->schemaVersion)
         f->schemaVersion = -1;
-    if (!f->db)
+    const bool opened = !f->db;
+    if (opened)
         f->db = openFile(path, false);
-    if (f->schemaVersion < 0) {
+    if (f->schemaVersion < 0 || opened) {
         try {
             reloadLayout(f);
+            if (opened)
+                updateKeyFormat(f);
         } catch (...) {
             sqlite3_close_v2(f->db);
             f->db = nullptr;
@@ -338,6 +343,27 @@ void Database::fillIndexKeys(TableFile *file, const IndexDef &idx)
         upd.bind(2, rowid);
         upd.exec();
     }
+}
+
+void Database::updateKeyFormat(TableFile *file)
+{
+    const int wanted = keycodec::formatVersion();
+    Statement version(file->db, QStringLiteral("PRAGMA user_version"));
+    const int stored = version.step() ? version.column(0).toInt() : 0;
+    version.reset();
+    if (stored == wanted)
+        return;
+    Transaction txn(*this, file);
+    for (const IndexDef &idx : file->layout.indexes) {
+        if (schema::usesRecordNumber(file->layout, idx))
+            continue;
+        // cleared first, so that a new key never meets an old one in a unique index
+        execSql(file->db, QStringLiteral("UPDATE data SET %1 = NULL")
+                              .arg(schema::quoted(schema::keyColumn(idx.primary ? QString() : idx.name))));
+        fillIndexKeys(file, idx);
+    }
+    execSql(file->db, QStringLiteral("PRAGMA user_version = %1").arg(wanted));
+    txn.commit();
 }
 
 void Database::addIndex(const QString &tableName, const IndexDef &idxIn)

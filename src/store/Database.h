@@ -89,6 +89,9 @@ class Database : public QObject
     sqlite3 *openFile(const QString &path, bool create) const;
     TableFile *maintenanceFile(const QString &tableName);
     void fillIndexKeys(TableFile *file, const IndexDef &idx);
+    // Computes every key again when the file's keys were made by another key format
+    // (PRAGMA user_version holds the format).
+    void updateKeyFormat(TableFile *file);
 
     QString m_dataDir;
     QHash<QString, TableFile *> m_files; // by lower-case file name

@@ -1,9 +1,12 @@
 #include "KeyCodec.h"
 
+#include "EngineError.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
 #include <cstring>
+#include <unicode/ucol.h>
 
 namespace tav::store::keycodec {
 
@@ -11,6 +14,63 @@ namespace {
 
 constexpr char Blank = 0x00;
 constexpr char Present = 0x01;
+constexpr int CodecVersion = 1; // 0: texts folded by hand, as UTF-8
+
+// One set per thread: a collator must not be used by two threads at once.
+class Collators
+{
+  public:
+    Collators()
+    {
+        const UColAttributeValue strengths[] = {UCOL_PRIMARY, UCOL_SECONDARY, UCOL_TERTIARY};
+        for (int i = 0; i < 3; ++i) {
+            UErrorCode err = U_ZERO_ERROR;
+            m_col[i] = ucol_open("de", &err);
+            // upper case first keeps "Max" before "max", as the program always sorted them
+            ucol_setAttribute(m_col[i], UCOL_CASE_FIRST, UCOL_UPPER_FIRST, &err);
+            ucol_setAttribute(m_col[i], UCOL_STRENGTH, strengths[i], &err);
+            if (U_FAILURE(err))
+                throw EngineError(EngineError::Category::Io, code::Internal,
+                                  QStringLiteral("Die Sortierfolge kann nicht geladen werden (%1).")
+                                      .arg(QString::fromLatin1(u_errorName(err))));
+        }
+    }
+    ~Collators()
+    {
+        for (UCollator *c : m_col)
+            ucol_close(c);
+    }
+    Collators(const Collators &) = delete;
+    Collators &operator=(const Collators &) = delete;
+
+    UCollator *primary() const { return m_col[0]; }
+    UCollator *secondary() const { return m_col[1]; }
+    UCollator *tertiary() const { return m_col[2]; }
+
+  private:
+    UCollator *m_col[3] = {};
+};
+
+const Collators &collators()
+{
+    thread_local Collators c;
+    return c;
+}
+
+// Appends the collation key of `s` without ICU's closing 0x00; the key holds no other 0x00.
+void appendSortKey(QByteArray &key, const UCollator *col, const QString &s)
+{
+    const UChar *text = reinterpret_cast<const UChar *>(s.utf16());
+    uint8_t buf[256];
+    int32_t len = ucol_getSortKey(col, text, int32_t(s.size()), buf, int32_t(sizeof buf));
+    if (len <= int32_t(sizeof buf)) {
+        key.append(reinterpret_cast<const char *>(buf), len - 1);
+        return;
+    }
+    QByteArray big(len, Qt::Uninitialized);
+    len = ucol_getSortKey(col, text, int32_t(s.size()), reinterpret_cast<uint8_t *>(big.data()), len);
+    key.append(big.constData(), len - 1);
+}
 
 void appendU64(QByteArray &key, quint64 v)
 {
@@ -37,7 +97,7 @@ void appendDouble(QByteArray &key, double d)
     appendU64(key, bits);
 }
 
-// UTF-8 never holds 0x00 or 0xff, so 0x00 ends a text and a prefix stays a prefix.
+// The exact text, after the collation key, as UTF-8 without 0x00 (which ends it).
 void appendText(QByteArray &key, const QString &s)
 {
     QByteArray utf8 = s.toUtf8();
@@ -47,37 +107,21 @@ void appendText(QByteArray &key, const QString &s)
 
 } // namespace
 
-QString fold(const QString &text)
+int formatVersion()
 {
-    QString out;
-    out.reserve(text.size());
-    bool plain = true;
-    for (QChar c : text) {
-        if (c.unicode() >= 0x80) {
-            plain = false;
-            break;
-        }
-    }
-    if (plain)
-        return text.toLower();
-    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
-    for (QChar c : decomposed) {
-        switch (c.unicode()) {
-        case 0x00DF: out += QLatin1String("ss"); continue; // ß
-        case 0x1E9E: out += QLatin1String("ss"); continue; // capital ß
-        case 0x00C6:
-        case 0x00E6: out += QLatin1String("ae"); continue; // Æ æ
-        case 0x0152:
-        case 0x0153: out += QLatin1String("oe"); continue; // Œ œ
-        case 0x00D8:
-        case 0x00F8: out += QLatin1Char('o'); continue; // Ø ø
-        default: break;
-        }
-        if (c.category() == QChar::Mark_NonSpacing)
-            continue;
-        out += c.toLower();
-    }
-    return out;
+    UVersionInfo v;
+    ucol_getVersion(collators().tertiary(), v);
+    return (CodecVersion << 24) | (v[0] << 16) | (v[1] << 8) | v[2];
+}
+
+int compareText(const QString &a, const QString &b)
+{
+    const UCollationResult r =
+        ucol_strcoll(collators().tertiary(), reinterpret_cast<const UChar *>(a.utf16()), int32_t(a.size()),
+                     reinterpret_cast<const UChar *>(b.utf16()), int32_t(b.size()));
+    if (r != UCOL_EQUAL)
+        return r == UCOL_LESS ? -1 : 1;
+    return a.compare(b);
 }
 
 void appendField(QByteArray &key, FieldType type, const QVariant &value, bool caseInsensitive)
@@ -95,12 +139,15 @@ void appendField(QByteArray &key, FieldType type, const QVariant &value, bool ca
             return;
         }
         key.append(Present);
-        appendText(key, fold(s));
-        key.append(Blank);
-        if (!caseInsensitive) {
-            appendText(key, s); // exact text breaks ties: "Arger" < "Ärger", "Max" < "max"
+        if (caseInsensitive) {
+            appendSortKey(key, collators().secondary(), s);
             key.append(Blank);
+            return;
         }
+        appendSortKey(key, collators().tertiary(), s);
+        key.append(Blank);
+        appendText(key, s); // texts the collation holds equal stay distinct
+        key.append(Blank);
         return;
     }
     case FieldType::Date:
@@ -144,7 +191,7 @@ void appendTextPrefix(QByteArray &key, const QString &text)
     if (text.isEmpty())
         return;
     key.append(Present);
-    appendText(key, fold(text));
+    appendSortKey(key, collators().primary(), text);
 }
 
 void appendRecordNumber(QByteArray &key, qint64 rowid)
@@ -154,7 +201,14 @@ void appendRecordNumber(QByteArray &key, qint64 rowid)
 
 QByteArray upperBound(const QByteArray &prefix)
 {
-    return prefix + char(0xff);
+    // collation keys may hold 0xff, so appending it would not bound them
+    QByteArray out = prefix;
+    while (!out.isEmpty() && quint8(out.back()) == 0xff)
+        out.chop(1);
+    if (out.isEmpty())
+        return QByteArray(1, char(0xff)); // every key starts with 0x00 or 0x01
+    out.back() = char(quint8(out.back()) + 1);
+    return out;
 }
 
 } // namespace tav::store::keycodec

@@ -16,10 +16,7 @@ int germanCompare(void *, int la, const void *a, int lb, const void *b)
 {
     const QString sa = QString::fromUtf8(static_cast<const char *>(a), la);
     const QString sb = QString::fromUtf8(static_cast<const char *>(b), lb);
-    const int c = keycodec::fold(sa).compare(keycodec::fold(sb));
-    if (c != 0)
-        return c;
-    return sa.compare(sb);
+    return keycodec::compareText(sa, sb);
 }
 
 EngineError sqlError(const QString &sql, const QString &why)

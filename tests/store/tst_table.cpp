@@ -158,6 +158,90 @@ class TstTable : public QObject
         QCOMPARE(t.value("Name").toString(), QString("Mittel"));
     }
 
+    // Letters of other alphabets sort with their base letter, as a German reader looks them up;
+    // partly typed names find them whatever accent or case is typed.
+    void lettersOfOtherAlphabetsSortWithTheirBaseLetter()
+    {
+        const QStringList expected =
+            QString::fromUtf8("Æbelø,Ärger,Åse,Čapek,Çelik,Gülşen,İlker,Işık,Łucja,Lukas,Maß,Ømer,Otto,Řehoř,"
+                              "Şahin,Ścibor,Štěpán,Übel,Żaneta,Zora")
+                .split(',');
+        Table t(m_db.get(), "katzen.db");
+        t.open();
+        for (int i = expected.size() - 1; i >= 0; --i)
+            add(t, expected[(i * 7) % expected.size()], {}, 0, expected[i].toUpper());
+        t.setIndexName("NameIdx");
+        QCOMPARE(names(t), expected);
+        t.setIndexName("ZwingerNC");
+        QCOMPARE(names(t).size(), expected.size());
+        QVERIFY(t.findKey({QString::fromUtf8("łucja")}));
+        QCOMPARE(t.value("Zwinger").toString(), QString::fromUtf8("ŁUCJA"));
+
+        t.setIndexName("NameIdx");
+        const QList<std::pair<const char *, const char *>> nearest = {
+            {"Łu", "Łucja"}, {"lu", "Łucja"},  {"luk", "Lukas"}, {"ste", "Štěpán"}, {"ŠTĚ", "Štěpán"},
+            {"Ø", "Ømer"},   {"ca", "Čapek"},  {"ÇE", "Çelik"},  {"ae", "Æbelø"},   {"ar", "Ärger"},
+            {"mas", "Maß"},  {"Maß", "Maß"},   {"iş", "Işık"},   {"Z", "Żaneta"},   {"Zo", "Zora"},
+            {"r", "Řehoř"},  {"Scz", "Štěpán"}};
+        for (const auto &[typed, found] : nearest) {
+            QVERIFY2(t.findNearest({QString::fromUtf8(typed)}), typed);
+            QCOMPARE(t.value("Name").toString(), QString::fromUtf8(found));
+        }
+        QVERIFY(!t.findNearest({"zzz"})); // beyond every name, not on a letter outside a-z
+        QVERIFY(t.eof());
+        QCOMPARE(t.value("Name").toString(), QString("Zora"));
+
+        t.setRange({QString::fromUtf8("Çelik")}, {QString::fromUtf8("Işık")});
+        QCOMPARE(names(t), QString::fromUtf8("Çelik,Gülşen,İlker,Işık").split(','));
+    }
+
+    // A file whose keys were made by an older key format gets them computed again when it is
+    // opened, once, and then passes the check.
+    void olderKeyFormatIsRekeyedOnOpen()
+    {
+        {
+            Table t(m_db.get(), "katzen.db");
+            t.open();
+            for (const char *n : {"Zora", "Łucja", "Lukas", "Ärger"})
+                add(t, QString::fromUtf8(n), {}, 0, "Hof");
+        }
+        m_db->disconnect();
+        const QString path = m_db->dataDir() + "/KATZEN.DB";
+        sqlite3 *raw = nullptr;
+        sqlite3_open(path.toUtf8(), &raw);
+        // keys as the hand-folded format made them: lower-case UTF-8, "Ł" after "z"
+        QCOMPARE(sqlite3_exec(raw,
+                              "UPDATE data SET __ix_nameidx = x'01' || CAST(lower(Name) AS BLOB) || x'00' "
+                              "|| CAST(Name AS BLOB) || x'00' || CAST(printf('%08d', Nr) AS BLOB), "
+                              "__ix_zwingernc = x'01' || CAST(lower(Zwinger) AS BLOB) || x'00'; "
+                              "PRAGMA user_version = 0",
+                              nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        sqlite3_close(raw);
+
+        Table t(m_db.get(), "katzen.db");
+        t.open();
+        t.setIndexName("NameIdx");
+        QCOMPARE(names(t), QString::fromUtf8("Ärger,Łucja,Lukas,Zora").split(','));
+        t.setIndexName("ZwingerNC");
+        QVERIFY(t.findKey({"HOF"}));
+        t.close();
+        m_db->checkTable("katzen.db");
+        m_db->disconnect();
+
+        QCOMPARE(sqlite3_open_v2(path.toUtf8(), &raw, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+        sqlite3_stmt *st = nullptr;
+        sqlite3_prepare_v2(raw,
+                           "SELECT (SELECT user_version FROM pragma_user_version), "
+                           "(SELECT integrity_check FROM pragma_integrity_check)",
+                           -1, &st, nullptr);
+        QCOMPARE(sqlite3_step(st), SQLITE_ROW);
+        QVERIFY(sqlite3_column_int(st, 0) != 0);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(sqlite3_column_text(st, 1))), QByteArray("ok"));
+        sqlite3_finalize(st);
+        sqlite3_close(raw);
+    }
+
     void rangeMasterAndFilterCombine()
     {
         Table cats(m_db.get(), "katzen.db");
