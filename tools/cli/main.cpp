@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <new>
 #include <stdexcept>
 
 // Inzucht.cpp
@@ -21,7 +22,7 @@ int usage(QTextStream &err)
            "[--breeders B]\n"
            "       | import-pedigree DATEI\n"
            "       | coi (--cat N | --cat-name NAME | --sire N --dam M | --sire-name A --dam-name B)"
-           " [--generations G] [--details] [--json]\n";
+           " [--generations G] [--details [--max-lines N]] [--json]\n";
     return 2;
 }
 } // namespace
@@ -83,6 +84,9 @@ int main(int argc, char *argv[])
     } catch (const tav::store::EngineError &e) {
         for (const auto &entry : e.entries())
             err << entry.message << " (" << entry.code << ")\n";
+        return 1;
+    } catch (const std::bad_alloc &) {
+        err << "Zu wenig Arbeitsspeicher für " << command << ".\n";
         return 1;
     } catch (const std::exception &e) {
         err << QString::fromUtf8(e.what()) << "\n";
