@@ -64,8 +64,8 @@ class TstMainRules : public QObject
     void rowColours()
     {
         const int red = 0x0000ff, blue = 0xff0000;
-        QCOMPARE(rowColour(true, red, blue), blue); // trait over top cat
-        QCOMPARE(rowColour(false, red, blue), red); // top cat over trait
+        QCOMPARE(rowColour(true, red, blue), blue);  // trait over top cat
+        QCOMPARE(rowColour(false, red, blue), red);  // top cat over trait
         QCOMPARE(rowColour(false, 0, blue), blue);
         QCOMPARE(rowColour(true, 0, 0), 0);
     }

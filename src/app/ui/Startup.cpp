@@ -76,8 +76,7 @@ int runProgram(int argc, char *argv[])
     if (!dataModule.pruefeDatenverzeichnis()) {
         QApplication::restoreOverrideCursor();
         intro.hide();
-        showText(tav::maintenance::TDataModuleIndex::fehlendeTierdatenbankText(home), MsgIcon::Error,
-                 MsgButtons::Ok);
+        showText(tav::maintenance::TDataModuleIndex::fehlendeTierdatenbankText(home), MsgIcon::Error, MsgButtons::Ok);
         return 1;
     }
 
