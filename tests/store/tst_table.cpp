@@ -298,6 +298,32 @@ class TstTable : public QObject
         QVERIFY(m_db->tableExists("katzen.db"));
     }
 
+    // only a declared index that is missing in its file is damage a rebuild can repair; a name no
+    // declaration knows (a mistyped sort setting) is the caller's mistake
+    void unknownIndexIsNotDamage_data()
+    {
+        QTest::addColumn<QString>("index");
+        QTest::addColumn<int>("code");
+        QTest::newRow("not declared") << "GibtEsNicht" << code::UnknownIndex;
+        QTest::newRow("declared, missing") << "GebDatum" << code::NoSuchIndex;
+    }
+    void unknownIndexIsNotDamage()
+    {
+        QFETCH(QString, index);
+        QFETCH(int, code);
+        m_db->createTable("CATSTAMM.DB");
+        m_db->dropIndex("CATSTAMM.DB", "GebDatum");
+        Table t(m_db.get(), "CATSTAMM.DB");
+        t.setIndexName(index);
+        try {
+            t.open();
+            QFAIL("opened");
+        } catch (const EngineError &e) {
+            QCOMPARE(e.code(), code);
+            QCOMPARE(e.isIndexDamage(), code == code::NoSuchIndex);
+        }
+    }
+
     void requiredFieldsAndStringCut()
     {
         Table t(m_db.get(), "katzen.db");
