@@ -16,10 +16,12 @@ QString statusFilter(const QString &statusSetting)
 {
     if (statusSetting == QLatin1String("alle"))
         return QString();
+    // a set of digits: "1123" lists what "123" lists, with at most ten terms however long it is
     QStringList terms;
     for (QChar c : statusSetting) {
-        if (c.isDigit())
-            terms << QStringLiteral("Status=") + c;
+        const QString term = QStringLiteral("Status=") + c;
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9') && !terms.contains(term))
+            terms << term;
     }
     return terms.join(QLatin1String(" OR "));
 }

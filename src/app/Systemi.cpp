@@ -1,5 +1,6 @@
 #include "Systemi.h"
 
+#include "SettingsCheck.h"
 #include "Sprache.h"
 
 #include <QDir>
@@ -82,7 +83,7 @@ SettingsFileStatus ensureSettingsFile(const QString &path, const QRect &workArea
 {
     if (QFileInfo::exists(path)) {
         QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? SettingsFileStatus::Present : SettingsFileStatus::Failed;
+        return f.open(QIODevice::ReadOnly) ? SettingsFileStatus::Present : SettingsFileStatus::Unreadable;
     }
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return SettingsFileStatus::Failed;
@@ -331,6 +332,7 @@ void tsysteminfo::read(const IniFile &ini, const QRect &workArea)
     for (int n = 0; n < 5; ++n)
         LastCats[n] = ini.readString(LASTCATS, QStringLiteral("Cat%1").arg(n + 1), d.LastCats[n]);
 
+    ungueltig = pruefeEinstellungen(*this);
     StammbaumSortierungAnzeige();
     StammbaumSortierungDrucken();
     VerpaarungSortierungAnzeige();

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <array>
 #include <functional>
 #include <vector>
@@ -18,9 +19,10 @@ QString configDir();
 // configDir() + "/Tavrenno.ini"
 QString settingsPath();
 
-enum class SettingsFileStatus { Present, Created, Failed };
-// Creates Tavrenno.ini with the defaults when it is missing (first start). Failed: the file cannot
-// be created or read; the window layer then shows message 25 and ends the program.
+enum class SettingsFileStatus { Present, Created, Failed, Unreadable };
+// Creates Tavrenno.ini with the defaults when it is missing (first start). Failed: the file is
+// missing and cannot be created (message 25); Unreadable: it is there but cannot be read (message
+// 9401). The window layer then ends the program.
 SettingsFileStatus ensureSettingsFile(const QString &path = settingsPath(), const QRect &workArea = QRect());
 
 // Token arrays of the order strings: the token numbers in the order of their words' first
@@ -48,6 +50,11 @@ QString defaultAufloesung(const QRect &workArea);
 // The update hook of start-up: the program command lines of TVRUPD.ini to run, in order
 // (Programme/Update1..3), when Version/Nummer (first 5 characters) is set and not "7.0".
 QStringList updatePrograms(const QString &tvrupdPath);
+
+// A setting whose value could not be used and was replaced by its default (SettingsCheck.h).
+struct UngueltigeEinstellung {
+    QString abschnitt, schluessel, wert, standard;
+};
 
 // All settings of Tavrenno.ini, read once at start-up and applied by setzen().
 class tsysteminfo : public QObject
@@ -166,6 +173,9 @@ class tsysteminfo : public QObject
     // LASTCATS Cat1..Cat5
     std::array<QString, 5> LastCats{QStringLiteral("{}"), QStringLiteral("{}"), QStringLiteral("{}"),
                                     QStringLiteral("{}"), QStringLiteral("{}")};
+
+    // set by read(): the settings that fell back to their default, for one message at start
+    QVector<UngueltigeEinstellung> ungueltig;
 
     // built by setzen() and the three Sortierung operations
     StammbaumArray stammbaumAnzeigeArray{};

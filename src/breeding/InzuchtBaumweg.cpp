@@ -233,9 +233,12 @@ void Baumweg::analyse()
             auto it = termText.find(s + d);
             if (it == termText.end())
                 it = termText.insert(s + d, festkomma(term, 3, 5, m_a.dezimal));
-            m_roh.inzuchtZeilen.append(m_g.ahne(x->ahne).name + QStringLiteral(" : ") + QString::number(s) +
-                                       QStringLiteral(" : ") + QString::number(d) + QStringLiteral(" = ") +
-                                       *it);
+            if (m_roh.inzuchtZeilen.size() < m_a.zeilenGrenze)
+                m_roh.inzuchtZeilen.append(m_g.ahne(x->ahne).name + QStringLiteral(" : ") +
+                                           QString::number(s) + QStringLiteral(" : ") + QString::number(d) +
+                                           QStringLiteral(" = ") + *it);
+            else
+                ++m_roh.inzuchtZeilenWeitere;
             const quint64 schluessel = (quint64(x->ahne) << 16) | (quint64(s) << 8) | quint64(d);
             auto a = aggregat.find(schluessel);
             if (a == aggregat.end()) {

@@ -18,6 +18,7 @@ struct BaumAuftrag {
     Fortschritt fortschritt; // may be empty
     Phase phase;             // may be empty
     quint64 moeglich = 0;    // gauge maximum of the build
+    int zeilenGrenze = 1000; // pair lines kept; the rest are only counted
 };
 
 enum class BaumStatus { Ok, Abbruch, KeinSpeicher };

@@ -25,6 +25,38 @@ quint64 saettige(const GrosseZahl &z)
 
 } // namespace
 
+void PaarAuswahl::add(PaarSumme p)
+{
+    const auto spaeter = [this](const PaarSumme &a, const PaarSumme &b) { return vor(a, b); };
+    if (m_heap.size() < m_grenze) {
+        m_heap.append(std::move(p));
+        std::push_heap(m_heap.begin(), m_heap.end(), spaeter);
+        return;
+    }
+    if (m_grenze > 0 && vor(p, m_heap.front())) {
+        std::pop_heap(m_heap.begin(), m_heap.end(), spaeter);
+        std::swap(m_heap.last(), p);
+        std::push_heap(m_heap.begin(), m_heap.end(), spaeter);
+    }
+    ++m_weitere;
+    m_weitereAnzahl.addiere(p.anzahl);
+}
+
+void PaarAuswahl::abschliessen(QVector<PaarSumme> &paare, quint64 &weitere, GrosseZahl &weitereAnzahl)
+{
+    std::sort_heap(m_heap.begin(), m_heap.end(),
+                   [this](const PaarSumme &a, const PaarSumme &b) { return vor(a, b); });
+    paare = std::move(m_heap);
+    m_heap.clear();
+    weitere += m_weitere;
+    weitereAnzahl.addiere(m_weitereAnzahl);
+}
+
+QString ausgelasseneZeilenText(quint64 anzahl, const InzuchtBerechnung::Meldungstext &meldung)
+{
+    return (meldung ? meldung(9402) : QString()) + QLatin1Char(' ') + QString::number(anzahl);
+}
+
 InzuchtBerechnung::InzuchtBerechnung(const PedigreeSource &quelle, Meldungstext meldung)
     : m_quelle(quelle), m_meldung(std::move(meldung))
 {
@@ -61,6 +93,7 @@ void InzuchtBerechnung::zuruecksetzen()
     fehlerMeldung = 0;
     fehlerText.clear();
     zyklus.clear();
+    zyklusText.clear();
 }
 
 bool InzuchtBerechnung::Berechne(qint32 Tier, qint32 Vater, qint32 Mutter, int Generationen, bool Inzucht)
@@ -69,6 +102,19 @@ bool InzuchtBerechnung::Berechne(qint32 Tier, qint32 Vater, qint32 Mutter, int G
         return false; // a progress callback let another request in
     LaufMarke marke(m_laeuft);
     zuruecksetzen();
+    // a pedigree too large for memory is a message, wherever in the analysis it runs out
+    try {
+        return berechne(Tier, Vater, Mutter, Generationen, Inzucht);
+    } catch (const std::bad_alloc &) {
+        zuruecksetzen();
+        fehlerMeldung = 126;
+        fehlerText = meldung(126) + QLatin1Char('\r') + meldung(127);
+        return false;
+    }
+}
+
+bool InzuchtBerechnung::berechne(qint32 Tier, qint32 Vater, qint32 Mutter, int Generationen, bool Inzucht)
+{
     generationen = std::clamp(Generationen, 3, 255);
     const bool voll = Inzucht;
 
@@ -85,9 +131,10 @@ bool InzuchtBerechnung::Berechne(qint32 Tier, qint32 Vater, qint32 Mutter, int G
             katzen << (k ? k->name + QStringLiteral(" (") + QString::number(nr) + QLatin1Char(')')
                          : QString::number(nr));
         }
+        zyklusText = katzen.join(QStringLiteral(" - "));
         fehlerText = text("Fehler im Katzenregister: Katze ist ihr eigener Vorfahr: ",
                           "Error in the cat register: a cat is its own ancestor: ") +
-                     katzen.join(QStringLiteral(" - "));
+                     zyklusText;
         return false;
     }
     case Ahnengraph::Status::Ok: break;
@@ -128,6 +175,7 @@ bool InzuchtBerechnung::Berechne(qint32 Tier, qint32 Vater, qint32 Mutter, int G
         a.fortschritt = fortschritt;
         a.phase = phase;
         a.moeglich = saettige(AnzahlMoeglicherVorf);
+        a.zeilenGrenze = einstellungen.zeilenGrenze;
         const BaumStatus st = berechneUeberBaum(a, m_baum, m_kette, roh);
         if (st != BaumStatus::Ok) {
             zuruecksetzen();
@@ -145,6 +193,7 @@ bool InzuchtBerechnung::Berechne(qint32 Tier, qint32 Vater, qint32 Mutter, int G
         a.generationen = generationen;
         a.voll = voll;
         a.paareSammeln = voll && einstellungen.inzuchtMitVorfahren;
+        a.zeilenGrenze = einstellungen.zeilenGrenze;
         a.dezimal = einstellungen.dezimal;
         a.fortschritt = voll ? fortschritt : Fortschritt();
         a.phase = voll ? phase : Phase();
@@ -206,15 +255,15 @@ void InzuchtBerechnung::auswerten(const InzuchtRoh &roh, bool voll)
                  << meldung(47) + QLatin1Char(' ') + festkomma(ahnenverlust, 3, 2, dez);
 
     // coefficient
-    if (listen)
-        paare = roh.paare;
-    std::sort(paare.begin(), paare.end(), [this](const PaarSumme &a, const PaarSumme &b) {
-        if (a.s + a.d != b.s + b.d)
-            return a.s + a.d < b.s + b.d;
-        if (a.s != b.s)
-            return a.s < b.s;
-        return m_graph.ahne(a.ahne).nummer < m_graph.ahne(b.ahne).nummer;
-    });
+    const int grenze = std::max(einstellungen.zeilenGrenze, 0);
+    quint64 paareWeitere = roh.paareWeitere;
+    GrosseZahl paareWeitereAnzahl = roh.paareWeitereAnzahl;
+    if (listen) {
+        PaarAuswahl auswahl(grenze, [this](int ahne) { return m_graph.ahne(ahne).nummer; });
+        for (const PaarSumme &p : roh.paare)
+            auswahl.add(p);
+        auswahl.abschliessen(paare, paareWeitere, paareWeitereAnzahl);
+    }
     koeffizient = roh.summe.alsAnteil();
     if (roh.summe.istNull()) {
         Inzucht << meldung(48);
@@ -225,8 +274,10 @@ void InzuchtBerechnung::auswerten(const InzuchtRoh &roh, bool voll)
         Inzuchtkoeffizientkurz = festkomma(koeffizient * 100.0, 4, 2, dez) + QLatin1Char('%');
         if (listen && !zusammen) {
             Inzucht = roh.inzuchtZeilen;
+            if (roh.inzuchtZeilenWeitere > 0)
+                Inzucht << ausgelasseneZeilenText(roh.inzuchtZeilenWeitere, m_meldung);
         } else if (listen) {
-            GrosseZahl gesamt;
+            GrosseZahl gesamt = paareWeitereAnzahl;
             for (const PaarSumme &p : paare) {
                 double term = 0.5;
                 for (int j = 0; j < p.s + p.d; ++j)
@@ -240,15 +291,19 @@ void InzuchtBerechnung::auswerten(const InzuchtRoh &roh, bool voll)
             Inzucht << text("Liste zusammengefasst: %1 Paare in %2 Zeilen",
                             "List condensed: %1 pairs in %2 lines")
                            .arg(gesamt.text())
-                           .arg(paare.size());
+                           .arg(quint64(paare.size()) + paareWeitere);
+            if (paareWeitere > 0)
+                Inzucht << ausgelasseneZeilenText(paareWeitere, m_meldung);
         }
     }
 
     // missing parents and stops
     if (listen) {
         if (!zusammen) {
-            for (const InfoEintrag &e : roh.infoEinzeln)
-                Info << infoZeile(e);
+            for (qsizetype i = 0; i < roh.infoEinzeln.size() && i < grenze; ++i)
+                Info << infoZeile(roh.infoEinzeln[i]);
+            if (roh.infoEinzeln.size() > grenze)
+                Info << ausgelasseneZeilenText(quint64(roh.infoEinzeln.size() - grenze), m_meldung);
         } else {
             QVector<InfoEintrag> info = roh.info;
             if (roh.einzeln) {
@@ -271,8 +326,10 @@ void InzuchtBerechnung::auswerten(const InzuchtRoh &roh, bool voll)
                 return int(a.art) < int(b.art);
             });
             Anzahl gesamt = 0;
-            for (const InfoEintrag &e : info) {
-                Info << infoZeile(e) + QStringLiteral(" (") + anzahlText(e.anzahl) + QStringLiteral("x)");
+            for (qsizetype i = 0; i < info.size(); ++i) {
+                const InfoEintrag &e = info[i];
+                if (i < grenze)
+                    Info << infoZeile(e) + QStringLiteral(" (") + anzahlText(e.anzahl) + QStringLiteral("x)");
                 gesamt += e.anzahl;
             }
             if (!info.isEmpty())
@@ -280,24 +337,31 @@ void InzuchtBerechnung::auswerten(const InzuchtRoh &roh, bool voll)
                              "List condensed: %1 entries in %2 lines")
                             .arg(anzahlText(gesamt))
                             .arg(info.size());
+            if (info.size() > grenze)
+                Info << ausgelasseneZeilenText(quint64(info.size() - grenze), m_meldung);
         }
     }
 
     // clones: one entry per name, in order of first occurrence
     if (voll) {
         QVector<QPair<QString, Anzahl>> klone;
+        QHash<QString, qsizetype> nachName;
         for (int i : roh.klonReihe) {
             const QString &name = m_graph.ahne(i).name;
-            auto it =
-                std::find_if(klone.begin(), klone.end(), [&](const auto &k) { return k.first == name; });
-            if (it == klone.end())
+            const auto it = nachName.constFind(name);
+            if (it == nachName.constEnd()) {
+                nachName.insert(name, klone.size());
                 klone.append({name, roh.vorkommen[i]});
-            else
-                it->second += roh.vorkommen[i];
+            } else {
+                klone[*it].second += roh.vorkommen[i];
+            }
         }
-        for (const auto &[name, n] : klone)
+        for (qsizetype i = 0; i < klone.size() && i < grenze; ++i)
             Clon << (m_moeglich == 0.0 ? QStringLiteral("0 %")
-                                       : prozentVonMoeglich(n, 4, 2) + QStringLiteral(" %/") + name);
+                                       : prozentVonMoeglich(klone[i].second, 4, 2) + QStringLiteral(" %/") +
+                                             klone[i].first);
+        if (klone.size() > grenze)
+            Clon << ausgelasseneZeilenText(quint64(klone.size() - grenze), m_meldung);
     }
     if (Clon.isEmpty())
         Clon << QStringLiteral("0 %");

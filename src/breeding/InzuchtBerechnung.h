@@ -34,6 +34,8 @@ class InzuchtBerechnung
         // thousand the pass over pairs of lines is faster, and single lines are unreadable
         quint64 baumGrenze = 1u << 12;
         quint64 paarGrenze = 1u << 12;
+        // lines of each list (pairs, info, clones); the rest is counted in a closing line
+        int zeilenGrenze = 1000;
     };
 
     struct VorfahrenZeile {
@@ -56,7 +58,8 @@ class InzuchtBerechnung
 
     // Tier 0 = planned offspring of Vater and Mutter; Inzucht selects the full analysis.
     // False: a parent is not in the register (fehlerMeldung 83), a cycle in the register,
-    // too little memory, a running calculation, or cancelled through the progress callback.
+    // too little memory anywhere in the analysis (126), a running calculation, or cancelled
+    // through the progress callback.
     bool Berechne(qint32 Tier, qint32 Vater, qint32 Mutter, int Generationen, bool Inzucht);
     bool laeuft() const { return m_laeuft; }
 
@@ -99,8 +102,10 @@ class InzuchtBerechnung
     int fehlerMeldung = 0; // message number for the caller to show
     QString fehlerText;
     QVector<qint32> zyklus; // cats of a cycle in the register
+    QString zyklusText;     // the same as "Name (Nummer) - ..."
 
   private:
+    bool berechne(qint32 Tier, qint32 Vater, qint32 Mutter, int Generationen, bool Inzucht);
     void zuruecksetzen();
     void auswerten(const InzuchtRoh &roh, bool voll);
     QString meldung(int nr) const { return m_meldung ? m_meldung(nr) : QString(); }
@@ -117,5 +122,9 @@ class InzuchtBerechnung
     bool m_laeuft = false;
     double m_moeglich = 0.0;
 };
+
+// The closing line of a list cut at its line limit, in the window, the print-out and the CLI:
+// message 9402 and the number of lines left out.
+QString ausgelasseneZeilenText(quint64 anzahl, const InzuchtBerechnung::Meldungstext &meldung);
 
 } // namespace tav::breeding

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <algorithm>
 #include <array>
 #include <functional>
 
@@ -52,10 +53,44 @@ struct InzuchtRoh {
     };
     std::array<QVector<RassePosition>, 4> rassen; // r1..r4
 
-    // per pair / per occurrence, only from the tree
+    // pairs beyond those kept in `paare` when the list was cut while it was collected: how many
+    // (ancestor, s, d) lines and how many pairs they hold
+    quint64 paareWeitere = 0;
+    GrosseZahl paareWeitereAnzahl;
+
+    // per pair / per occurrence, only from the tree; the pair lines end at the line limit
     bool einzeln = false;
     QStringList inzuchtZeilen;
+    quint64 inzuchtZeilenWeitere = 0;
     QVector<InfoEintrag> infoEinzeln;
+};
+
+// Keeps the `grenze` first of a stream of pairs in the order the list shows them (fewest steps,
+// fewer from the sire, lower cat number) and counts the rest: a list that may hold millions of
+// lines is never held whole.
+class PaarAuswahl
+{
+  public:
+    using Nummer = std::function<qint32(int ahne)>;
+    PaarAuswahl(int grenze, Nummer nummer) : m_grenze(std::max(grenze, 0)), m_nummer(std::move(nummer)) {}
+    bool vor(const PaarSumme &a, const PaarSumme &b) const
+    {
+        if (a.s + a.d != b.s + b.d)
+            return a.s + a.d < b.s + b.d;
+        if (a.s != b.s)
+            return a.s < b.s;
+        return m_nummer(a.ahne) < m_nummer(b.ahne);
+    }
+    void add(PaarSumme p);
+    // the kept pairs in order to `paare`; the count and the pairs of those left out are added
+    void abschliessen(QVector<PaarSumme> &paare, quint64 &weitere, GrosseZahl &weitereAnzahl);
+
+  private:
+    int m_grenze;
+    Nummer m_nummer;
+    QVector<PaarSumme> m_heap; // the last of the kept ones on top
+    quint64 m_weitere = 0;
+    GrosseZahl m_weitereAnzahl;
 };
 
 } // namespace tav::breeding

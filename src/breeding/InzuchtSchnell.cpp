@@ -306,11 +306,14 @@ bool Schnellweg::koeffizient()
     a.budget = m_a.generationen - 2;
     a.paareSammeln = m_a.paareSammeln;
     a.fortschritt = m_a.fortschritt;
+    PaarAuswahl auswahl(m_a.zeilenGrenze, [this](int ahne) { return m_g.ahne(ahne).nummer; });
+    if (a.paareSammeln)
+        a.paarAusgabe = [&auswahl](PaarSumme &&p) { auswahl.add(std::move(p)); };
     LinienpaarErgebnis e;
     if (!rechneLinienpaare(a, e))
         return false;
     m_roh.summe = e.summe;
-    m_roh.paare = e.paare;
+    auswahl.abschliessen(m_roh.paare, m_roh.paareWeitere, m_roh.paareWeitereAnzahl);
     return true;
 }
 

@@ -27,6 +27,7 @@ struct SchnellAuftrag {
     int generationen = 3;
     bool voll = false;         // clone order
     bool paareSammeln = false; // contributing pairs by (ancestor, s, d)
+    int zeilenGrenze = 1000;   // of them the first in the list's order are kept
     QChar dezimal = QLatin1Char(',');
     Fortschritt fortschritt; // may be empty
     Phase phase;             // may be empty

@@ -349,6 +349,11 @@ template <class M> class Lauf
 
     void sammle(int ahne, int s, int d, const M &masse)
     {
+        // a state of one animal is expanded once, with all of its mass: its sum is complete
+        if (m_a.paarAusgabe) {
+            m_a.paarAusgabe(PaarSumme{ahne, s, d, gross(halbiert(masse, m_einheit - s - d))});
+            return;
+        }
         const quint64 k = (quint64(ahne) << 16) | (quint64(s) << 8) | quint64(d);
         auto p = m_paarIndex.find(k);
         if (p == m_paarIndex.end()) {

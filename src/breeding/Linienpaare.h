@@ -17,6 +17,9 @@ struct LinienpaarAuftrag {
     int breite = 0;              // bits of the masses; 0: the narrowest that stays exact
     quint32 verdichtenAb = 4096; // pending states of one animal at which equal ones are added up
     Fortschritt fortschritt;     // may be empty
+    // with paareSammeln: each pair sum goes here, once, as soon as it is complete, instead of
+    // into the result
+    std::function<void(PaarSumme &&)> paarAusgabe;
 };
 
 struct LinienpaarErgebnis {

@@ -12,7 +12,8 @@ namespace code {
 constexpr int IndexOutOfDate = 9729; // an index does not match its records
 constexpr int RequiredField = 9732;  // a required field is empty at post
 constexpr int KeyViolation = 9730;   // a unique index already holds the key
-constexpr int NoSuchIndex = 9997;    // the index asked for does not exist
+constexpr int NoSuchIndex = 9997;    // the index asked for is declared but missing in the file
+constexpr int UnknownIndex = 10060;  // no declaration of the table knows the index: not damage
 constexpr int TableNotFound = 10024;
 constexpr int FieldNotFound = 10038;
 constexpr int TableBusy = 10243; // opened exclusively elsewhere, or in use when exclusive was asked

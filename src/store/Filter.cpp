@@ -15,10 +15,17 @@ struct Token {
     QString text;
 };
 
+// Filters come from the program and the settings file, never from a long text: beyond these a
+// filter is refused before SQLite's own expression limits are reached.
+constexpr int MaxTokens = 4096;
+constexpr int MaxComparisons = 256;
+constexpr int MaxNesting = 24;
+
 [[noreturn]] void fail(const QString &expr, const QString &why)
 {
+    const QString shown = expr.size() > 80 ? expr.left(80) + QStringLiteral("…") : expr;
     throw EngineError(EngineError::Category::Syntax, code::Filter,
-                      QStringLiteral("Ungültiger Filter: %1").arg(expr))
+                      QStringLiteral("Ungültiger Filter: %1").arg(shown))
         .push(code::Filter, why);
 }
 
@@ -105,6 +112,8 @@ QVector<Token> tokenize(const QString &s)
         } else {
             fail(s, QStringLiteral("unerwartetes Zeichen '%1'").arg(c));
         }
+        if (out.size() >= MaxTokens)
+            fail(s, QStringLiteral("zu lang (mehr als %1 Teile)").arg(MaxTokens));
         out.append(t);
     }
     out.append(Token{});
@@ -133,46 +142,52 @@ class Parser
 
   private:
     const Token &peek() const { return m_tokens[m_pos]; }
-    Token take() { return m_tokens[m_pos++]; }
-
-    QString orExpr()
+    Token take()
     {
-        QString left = andExpr();
-        while (peek().kind == Token::Or) {
-            take();
-            left = QStringLiteral("(%1 OR %2)").arg(left, andExpr());
-        }
-        return left;
+        const Token t = m_tokens[m_pos];
+        if (m_pos + 1 < m_tokens.size()) // the end token stays the last
+            ++m_pos;
+        return t;
     }
 
-    QString andExpr()
+    // a chain of one operator becomes one flat list, joined once: linear in the filter's length
+    QString chain(Token::Kind op, const char *sqlOp, QString (Parser::*operand)())
     {
-        QString left = unary();
-        while (peek().kind == Token::And) {
+        QStringList parts{(this->*operand)()};
+        while (peek().kind == op) {
             take();
-            left = QStringLiteral("(%1 AND %2)").arg(left, unary());
+            parts << (this->*operand)();
         }
-        return left;
+        if (parts.size() == 1)
+            return parts.first();
+        return QLatin1Char('(') + parts.join(QLatin1String(sqlOp)) + QLatin1Char(')');
     }
+
+    QString orExpr() { return chain(Token::Or, " OR ", &Parser::andExpr); }
+    QString andExpr() { return chain(Token::And, " AND ", &Parser::unary); }
 
     QString unary()
     {
-        if (peek().kind == Token::Not) {
-            take();
-            return QStringLiteral("(NOT %1)").arg(unary());
-        }
-        if (peek().kind == Token::LParen) {
-            take();
-            const QString inner = orExpr();
+        if (peek().kind != Token::Not && peek().kind != Token::LParen)
+            return comparison();
+        if (++m_depth > MaxNesting)
+            fail(m_expr, QStringLiteral("zu tief geschachtelt (mehr als %1 Ebenen)").arg(MaxNesting));
+        QString out;
+        if (take().kind == Token::Not) {
+            out = QStringLiteral("(NOT ") + unary() + QLatin1Char(')');
+        } else {
+            out = orExpr();
             if (take().kind != Token::RParen)
                 fail(m_expr, QStringLiteral(") fehlt"));
-            return inner;
         }
-        return comparison();
+        --m_depth;
+        return out;
     }
 
     QString comparison()
     {
+        if (++m_comparisons > MaxComparisons)
+            fail(m_expr, QStringLiteral("zu viele Vergleiche (mehr als %1)").arg(MaxComparisons));
         const Token field = take();
         if (field.kind != Token::Ident)
             fail(m_expr, QStringLiteral("Feldname erwartet"));
@@ -269,6 +284,8 @@ class Parser
     const TableDef &m_layout;
     QVector<Token> m_tokens;
     int m_pos = 0;
+    int m_depth = 0;
+    int m_comparisons = 0;
     QVariantList m_params;
 };
 

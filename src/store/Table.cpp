@@ -186,9 +186,16 @@ void Table::selectIndex()
             invalidateCount();
             return;
         }
-        if (!idx)
+        if (!idx) {
+            // only an index the program declares can be rebuilt; any other name is the caller's
+            const TableDef *declared = findTableDef(fileName());
+            if (declared && !declared->index(m_indexName))
+                throw EngineError(
+                    EngineError::Category::InvalidRequest, code::UnknownIndex,
+                    QStringLiteral("Unbekannter Index %1 für %2.").arg(m_indexName, fileName()));
             throw EngineError(EngineError::Category::IndexDamage, code::NoSuchIndex,
                               QStringLiteral("Index %1 nicht gefunden in %2.").arg(m_indexName, fileName()));
+        }
     }
     m_index = *idx;
     m_rowidOrder = schema::usesRecordNumber(lay, m_index);

@@ -1,3 +1,4 @@
+#include "app/SettingsCheck.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
 
@@ -34,6 +35,50 @@ class TstSystemi : public QObject
     QTemporaryDir m_dir;
 
   private Q_SLOTS:
+    // a value that would become a filter or an index name is checked when read: the default
+    // stands in and the setting is named for the message at start
+    void unusableSettingsFallBack_data()
+    {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("used");
+        auto row = [](const char *name, const char *section, const char *key, const QString &value,
+                      const QString &used) { QTest::newRow(name) << section << key << value << used; };
+        row("status digits", "Auswahlfenster", "Status", "125", "125");
+        row("status empty", "Auswahlfenster", "Status", "", "");
+        row("status text", "Auswahlfenster", "Status", "1 oder 2", "alle");
+        row("status 1,000,000", "Auswahlfenster", "Status", QString("1a").repeated(500000), "alle");
+        row("status long digits", "Auswahlfenster", "Status", QString("3").repeated(10000),
+            QString("3").repeated(10000));
+        row("list index", "Auswahlfenster", "Sortierung", "RufnaIdx", "RufnaIdx");
+        row("list unknown", "Auswahlfenster", "Sortierung", "GibtEsNicht", "Nameidx");
+        row("record unknown", "Stammdaten", "Sortierung", "GibtEsNicht", "Nameidx");
+        row("record index", "Stammdaten", "Sortierung", "zwinname", "zwinname");
+    }
+    void unusableSettingsFallBack()
+    {
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QString, used);
+        const QString p = m_dir.filePath("pruefen.ini");
+        writeRaw(p, QString("[%1]\n%2=%3\n").arg(section, key, value).toUtf8());
+        QVERIFY(tsysteminfo::load(p));
+        const tsysteminfo &s = *tsysteminfo::instance();
+        const QString &field = section == "Stammdaten" ? s.indexStammdaten
+                               : key == "Status"       ? s.Status
+                                                       : s.index;
+        QCOMPARE(field, used);
+        QCOMPARE(s.ungueltig.size(), used == value ? 0 : 1);
+        if (used != value) {
+            const QString text = ungueltigeEinstellungenText(s.ungueltig);
+            QVERIFY(text.startsWith(QString("[%1] %2 = „").arg(section, key)));
+            QVERIFY(text.endsWith("“ → " + used));
+            QVERIFY(text.size() < 100);
+        }
+    }
+
     void defaultsWhenFileIsEmpty()
     {
         tsysteminfo s;
@@ -66,7 +111,7 @@ class TstSystemi : public QObject
         const QString p = m_dir.filePath("alle.ini");
         writeRaw(p,
                  "[AUSWAHLFENSTER]\nanzeigen=0\nsortierung=RufnaIdx\nstatus=12\n"
-                 "[stammdaten]\nSortierung=GebIdx\nRasse=4\nFarbe=blau\nHaarart=2\nZusatzBeiZwinger=1\n"
+                 "[stammdaten]\nSortierung=ZwinName\nRasse=4\nFarbe=blau\nHaarart=2\nZusatzBeiZwinger=1\n"
                  "SuchebeiNeuaufnahme=0\nBildAnpassen=0\nTitel=0\nBerechnungGebtermin=63\n"
                  "[Wurfbuch]\nBerechnungRolligkeit=150\nBerechnungPlusMinus=300\nBerechnungAbgabetermin=84\n"
                  "[Stammbaum]\nMitName=1\nAnzeige=Rasse\nDruck=Farbe,Titel\nGeneration=5\nBesitzer=0\n"
@@ -88,7 +133,7 @@ class TstSystemi : public QObject
         QVERIFY(!s.Anzeigen);
         QCOMPARE(s.index, QString("RufnaIdx"));
         QCOMPARE(s.Status, QString("12"));
-        QCOMPARE(s.indexStammdaten, QString("GebIdx"));
+        QCOMPARE(s.indexStammdaten, QString("ZwinName"));
         QCOMPARE(s.RasseStandardeinstellung, 4);
         QCOMPARE(s.FarbeStandardeinstellung, QString("blau"));
         QCOMPARE(s.HaarartStandardeinstellung, 2);
@@ -308,10 +353,15 @@ class TstSystemi : public QObject
         QCOMPARE(ini.readString("Inzucht", "Generationen"), QString("5"));
         QCOMPARE(ini.readString("Stammbaum", "Anzeige"), QString("Titel,Farbe"));
         QCOMPARE(ini.readString("Druck", "ObereRand"), QString("7"));
-        // a file in its place that is a directory cannot be read: message 25
+        // a file that is there but cannot be read is not reported as missing
         const QString d = m_dir.filePath("verzeichnis.ini");
         QDir().mkpath(d);
-        QCOMPARE(ensureSettingsFile(d), SettingsFileStatus::Failed);
+        QCOMPARE(ensureSettingsFile(d), SettingsFileStatus::Unreadable);
+        const QString gesperrt = m_dir.filePath("gesperrt.ini");
+        writeRaw(gesperrt, "[System]\n");
+        QFile::setPermissions(gesperrt, QFile::WriteOwner);
+        if (!QFile(gesperrt).open(QIODevice::ReadOnly)) // root reads it anyway
+            QCOMPARE(ensureSettingsFile(gesperrt), SettingsFileStatus::Unreadable);
         writeRaw(m_dir.filePath("datei"), "x");
         QCOMPARE(ensureSettingsFile(m_dir.filePath("datei/Tavrenno.ini")), SettingsFileStatus::Failed);
     }

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/resource.h>
 
 using namespace tav::store;
 
@@ -18,9 +19,15 @@ struct Lauf {
     QString aus, fehler;
 };
 
-Lauf cli(const QStringList &args)
+// adressraum: the child's address space limit in bytes, 0 for none
+Lauf cli(const QStringList &args, qint64 adressraum = 0)
 {
     QProcess p;
+    if (adressraum > 0)
+        p.setChildProcessModifier([adressraum] {
+            const rlimit r{rlim_t(adressraum), rlim_t(adressraum)};
+            setrlimit(RLIMIT_AS, &r);
+        });
     p.start(QStringLiteral(TAV_CLI), args);
     p.waitForFinished(120000);
     Lauf l;
@@ -282,6 +289,47 @@ class TestInzuchtCli : public QObject
         QCOMPARE(tief.value("coefficient").toDouble(), 0.25);
     }
 
+    // --details on a deep register: each list ends after --max-lines lines with a line that
+    // counts the rest, and a run that runs out of memory says so instead of aborting
+    void detailsBegrenzt()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(
+            cli({"--home", dir.path(), "generate", "--cats", "12000", "--generations", "40", "--seed", "7"})
+                .code,
+            0);
+        const QStringList coi = {"--home", dir.path(), "coi", "--cat", "12000", "--generations"};
+        // the least address space the tool calculates in without the lists
+        qint64 grenze = 0;
+        for (qint64 mb : {80, 100, 130, 170, 220, 300, 400})
+            if (cli(coi + QStringList{"255"}, mb << 20).code == 0) {
+                grenze = mb << 20;
+                break;
+            }
+        QVERIFY(grenze > 0);
+
+        const Lauf knapp = cli(coi + QStringList{"12", "--details", "--max-lines", "3"}, grenze + (64 << 20));
+        QCOMPARE(knapp.code, 0);
+        const QStringList zeilen = knapp.aus.split('\n');
+        const int anfang = int(zeilen.indexOf("Inzucht:"));
+        QVERIFY(anfang > 0);
+        QVERIFY(zeilen[anfang + 4].startsWith("  Liste zusammengefasst: "));
+        const qint64 alle = zeilen[anfang + 4].section(' ', -2, -2).toLongLong();
+        QVERIFY(alle > 3);
+        QCOMPARE(zeilen[anfang + 5], QString("  Weitere Zeilen, nicht aufgeführt: %1").arg(alle - 3));
+        QCOMPARE(zeilen[anfang + 6], QString());
+        // the kept lines are the first of the whole list
+        const Lauf ganz = cli(coi + QStringList{"12", "--details", "--max-lines", "100000"});
+        QCOMPARE(ganz.aus.split('\n').mid(anfang + 1, 3), zeilen.mid(anfang + 1, 3));
+        QVERIFY(ganz.aus.contains(zeilen[anfang + 4]));
+
+        const Lauf tief = cli(coi + QStringList{"255", "--details", "--max-lines", "3"}, grenze);
+        QCOMPARE(tief.code, 1);
+        QVERIFY2(tief.fehler.contains("Zu wenig Arbeitsspeicher") && !tief.fehler.contains("bad_alloc"),
+                 qPrintable(tief.fehler));
+        QVERIFY(tief.aus.isEmpty());
+    }
+
     void fehler_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -307,6 +355,12 @@ class TestInzuchtCli : public QObject
             << QStringList{"--cat", "7", "--sire", "4", "--dam", "5"} << 2 << QStringList{"Aufruf"};
         QTest::newRow("sire alone") << QStringList{"--sire", "4"} << 2 << QStringList{"Aufruf"};
         QTest::newRow("nothing") << QStringList{} << 2 << QStringList{"Aufruf"};
+        QTest::newRow("cat not a number")
+            << QStringList{"--cat", "abc"} << 2 << QStringList{"--cat", "keine Zahl"};
+        QTest::newRow("dam not a number")
+            << QStringList{"--sire", "4", "--dam", "5x"} << 2 << QStringList{"--dam", "„5x“ ist keine Zahl"};
+        QTest::newRow("negative line limit")
+            << QStringList{"--cat", "7", "--details", "--max-lines", "-1"} << 2 << QStringList{"--max-lines"};
     }
     void fehler()
     {

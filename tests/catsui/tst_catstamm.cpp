@@ -957,6 +957,25 @@ class TstCatStamm : public QObject
                 .toInt();
         f.main->Load_LastCats(founder);
         QVERIFY(w()->findChild<QLineEdit *>("DBInzuchtAnz")->text().isEmpty());
+
+        // a cat whose sire descends from it: the record says so and names the chain, once
+        auto setzeVater = [&](int katze, const QVariant &v) {
+            Query q(f.db.get(), "UPDATE catstamm SET Vater = ? WHERE LaufendeNummer = ?");
+            q.addBindValue(v);
+            q.addBindValue(katze);
+            q.exec();
+        };
+        const QVariant vorher = scalar(*f.db, "SELECT Vater FROM catstamm WHERE LaufendeNummer = ?", {vater});
+        setzeVater(vater, nr);
+        Scripted::reset();
+        f.main->Load_LastCats(founder);
+        f.main->Load_LastCats(nr);
+        f.main->Load_LastCats(founder);
+        f.main->Load_LastCats(nr);
+        QTRY_COMPARE(shownTexts().filter(messageText(9403)).size(), 1);
+        QVERIFY(shownTexts().filter(messageText(9403)).first().contains(QString("(%1)").arg(nr)));
+        QVERIFY(w()->findChild<QLineEdit *>("DBInzuchtAnz")->text().isEmpty());
+        setzeVater(vater, vorher);
     }
 
     void screenshots()

@@ -29,6 +29,8 @@ class TstMainRules : public QObject
                              << "Status=1 OR Status=2 OR Status=3";
         QTest::newRow("one") << "5"
                              << "Status=5";
+        QTest::newRow("a million repeated digits")
+            << QString("21").repeated(500000) << "Status=2 OR Status=1";
     }
     void statusFilters()
     {

@@ -299,6 +299,12 @@ class TstTable : public QObject
         QTest::newRow("quote in value") << "Name = 'O''Hara'" << QStringList{"O'Hara"};
         QTest::newRow("date") << "GebDatum = '24.12.2020'" << QStringList{"Bert"};
         QTest::newRow("empty") << "" << QStringList{"Anna", "Bert", "Bine", "O'Hara"};
+        // the largest filters the parser accepts must also be within SQLite's own limits
+        QTest::newRow("longest chain")
+            << QString("Status = 3 or ").repeated(255) + "Status = 1" << QStringList{"Anna"};
+        QTest::newRow("deepest nesting")
+            << QString("not (").repeated(12) + "Status = 1 or Status = 3" + QString(")").repeated(12)
+            << QStringList{"Anna"};
     }
 
     // a filter changed while the table is closed takes effect at the next open, also when emptied
@@ -356,6 +362,12 @@ class TstTable : public QObject
         QTest::newRow("paren") << "(Status = 1";
         QTest::newRow("number") << "Status = 'eins'";
         QTest::newRow("injection") << "Name = 'x'; DROP TABLE data; --";
+        // refused by the parser, quickly, before SQLite or our recursion runs out of stack
+        QTest::newRow("1,000,000 characters") << QString("Status=1 OR ").repeated(83334).left(1000000);
+        QTest::newRow("too many comparisons") << QString("Status = 3 or ").repeated(256) + "Status = 1";
+        QTest::newRow("too deep") << QString("(").repeated(25) + "Status = 1" + QString(")").repeated(25);
+        QTest::newRow("deep not") << QString("not ").repeated(100000) + "Status = 1";
+        QTest::newRow("unclosed deep") << QString("(").repeated(500000);
     }
     void malformedFiltersAreEngineErrors()
     {
@@ -369,6 +381,32 @@ class TstTable : public QObject
             QCOMPARE(e.code(), code::Filter);
         }
         QVERIFY(m_db->tableExists("katzen.db"));
+    }
+
+    // only a declared index that is missing in its file is damage a rebuild can repair; a name no
+    // declaration knows (a mistyped sort setting) is the caller's mistake
+    void unknownIndexIsNotDamage_data()
+    {
+        QTest::addColumn<QString>("index");
+        QTest::addColumn<int>("code");
+        QTest::newRow("not declared") << "GibtEsNicht" << code::UnknownIndex;
+        QTest::newRow("declared, missing") << "GebDatum" << code::NoSuchIndex;
+    }
+    void unknownIndexIsNotDamage()
+    {
+        QFETCH(QString, index);
+        QFETCH(int, code);
+        m_db->createTable("CATSTAMM.DB");
+        m_db->dropIndex("CATSTAMM.DB", "GebDatum");
+        Table t(m_db.get(), "CATSTAMM.DB");
+        t.setIndexName(index);
+        try {
+            t.open();
+            QFAIL("opened");
+        } catch (const EngineError &e) {
+            QCOMPARE(e.code(), code);
+            QCOMPARE(e.isIndexDamage(), code == code::NoSuchIndex);
+        }
     }
 
     void requiredFieldsAndStringCut()

@@ -381,6 +381,29 @@ class TstCli : public QObject
         QVERIFY2(dams.size() <= 9 * 8, qPrintable(QString::number(dams.size())));
         QVERIFY(sires.size() >= 9 && dams.size() >= 9);
     }
+
+    // generate writes its register in one transaction: a run killed half way leaves the cats of
+    // the register as they were, and the files whole
+    void killedGenerateLeavesThePreviousState()
+    {
+        QTemporaryDir a;
+        QCOMPARE(runCli({"--home", a.path(), "generate", "--cats", "300", "--seed", "5"}), 0);
+        QProcess p;
+        p.start(QStringLiteral(TAV_CLI),
+                {"--home", a.path(), "generate", "--cats", "20000", "--seed", "6", "--verbose"});
+        // progress is printed every 5000 cats, so that many are written when the line comes
+        QString aus;
+        while (!aus.contains("5000 Katzen") && p.waitForReadyRead(60000))
+            aus += QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(aus.contains("5000 Katzen"), qPrintable(aus));
+        p.kill();
+        p.waitForFinished();
+        Database db(a.path() + "/Daten");
+        Query q(&db, "SELECT count(*) FROM catstamm");
+        q.open();
+        QCOMPARE(q.value(0).toInt(), 300);
+        db.checkTable("CATSTAMM.DB");
+    }
 };
 
 QTEST_GUILESS_MAIN(TstCli)

@@ -35,6 +35,7 @@ void writeSynthetic(const QString &home, const GenerateOptions &opt, bool verbos
     QElapsedTimer timer;
     timer.start();
     int made = 0;
+    // one transaction for the whole register: a run that is stopped leaves the files as they were
     w.begin();
     for (int g = 0; g < gens; ++g) {
         const int count = g == gens - 1 ? opt.cats - made : std::min(perGen, opt.cats - made);
@@ -76,12 +77,8 @@ void writeSynthetic(const QString &home, const GenerateOptions &opt, bool verbos
             if (rng.bounded(20) == 0)
                 w.addPicture(nr, QStringLiteral("/bilder/%1.jpg").arg(nr), QString());
             ++made;
-            if (made % 5000 == 0) {
-                w.commit();
-                w.begin();
-                if (verbose)
-                    out << made << " Katzen (" << timer.elapsed() / 1000.0 << " s)\n" << Qt::flush;
-            }
+            if (verbose && made % 5000 == 0)
+                out << made << " Katzen (" << timer.elapsed() / 1000.0 << " s)\n" << Qt::flush;
         }
         if (females[g].isEmpty() && g > 0)
             females[g] = females[g - 1];

@@ -104,7 +104,7 @@ int coi(const QString &home, const Angaben &a, QTextStream &out, QTextStream &er
         katzeGegeben == (vaterGegeben || mutterGegeben) ||
         (!katzeGegeben && !(vaterGegeben && mutterGegeben))) {
         err << "Aufruf: coi (--cat N | --cat-name NAME | --sire N --dam M | --sire-name A --dam-name B)"
-               " [--generations G] [--details] [--json]\n";
+               " [--generations G] [--details [--max-lines N]] [--json]\n";
         return 2;
     }
     // the default of the inbreeding setting Generationen
@@ -114,6 +114,24 @@ int coi(const QString &home, const Angaben &a, QTextStream &out, QTextStream &er
         generationen = opt.value("--generations").toInt(&ok);
         if (!ok || generationen < 3 || generationen > 255) {
             err << "--generations: eine Zahl von 3 bis 255\n";
+            return 2;
+        }
+    }
+
+    // each list of --details ends after this many lines with a line that counts the rest
+    int zeilenGrenze = breeding::InzuchtBerechnung::Einstellungen().zeilenGrenze;
+    if (opt.contains("--max-lines")) {
+        bool ok = false;
+        zeilenGrenze = opt.value("--max-lines").toInt(&ok);
+        if (!ok || zeilenGrenze < 0) {
+            err << "--max-lines: eine Zahl ab 0\n";
+            return 2;
+        }
+    }
+    for (const char *zahl : {"--cat", "--sire", "--dam"}) {
+        bool ok = false;
+        if (opt.contains(zahl) && (opt.value(zahl).toInt(&ok), !ok)) {
+            err << zahl << ": „" << opt.value(zahl) << "“ ist keine Zahl\n";
             return 2;
         }
     }
@@ -173,9 +191,13 @@ int coi(const QString &home, const Angaben &a, QTextStream &out, QTextStream &er
         stamm, [&](int nr) { return meldungen.value(nr, QStringLiteral("Meldung %1").arg(nr)); });
     // the pair list keeps every line's step counts apart, which costs much more at depth
     e.einstellungen.inzuchtMitVorfahren = details;
+    e.einstellungen.zeilenGrenze = zeilenGrenze;
     if (!e.Berechne(tier, vater, mutter, generationen, true)) {
-        err << (e.fehlerText.isEmpty() ? QStringLiteral("Die Berechnung ist fehlgeschlagen.") : e.fehlerText)
-            << "\n";
+        QString text =
+            e.fehlerText.isEmpty() ? QStringLiteral("Die Berechnung ist fehlgeschlagen.") : e.fehlerText;
+        err << text.replace(QLatin1Char('\r'), QLatin1Char('\n')) << "\n";
+        if (e.fehlerMeldung == 126)
+            err << "Weniger Generationen angeben" << (details ? " oder ohne --details rechnen" : "") << ".\n";
         return 1;
     }
 

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <new>
 #include <stdexcept>
 
 namespace {
@@ -17,7 +18,7 @@ const char *const Aufruf =
     "[--breeders B] [--verbose]\n"
     "       | import-pedigree DATEI\n"
     "       | coi (--cat N | --cat-name NAME | --sire N --dam M | --sire-name A --dam-name B)"
-    " [--generations G] [--details] [--json]\n"
+    " [--generations G] [--details [--max-lines N]] [--json]\n"
     "       tavrenno-cli --help\n";
 
 int hilfe(QTextStream &out)
@@ -36,7 +37,8 @@ int hilfe(QTextStream &out)
            "  import-pedigree  übernimmt die Katzen einer Stammbaumdatei (unten)\n"
            "  coi              Inzucht- und Ahnenverlustkoeffizient einer Katze oder einer geplanten\n"
            "                   Verpaarung über G Generationen (3 bis 255, Vorgabe 5); --details mit\n"
-           "                   den Zeilen je Vorfahr, --json als JSON\n"
+           "                   den Zeilen je Vorfahr (höchstens N je Liste, --max-lines, Vorgabe 1000),\n"
+           "                   --json als JSON\n"
            "\n"
            "Die Stammbaumdatei: Text in UTF-8, Felder durch \";\" getrennt, die erste Zeile lautet\n"
            "  Name;Geschlecht;Vater;Mutter;GebDatum;Rasse\n"
@@ -77,7 +79,8 @@ const QList<Befehl> &befehle()
         {"generate", {"--cats", "--generations", "--seed", "--breeders"}, {"--verbose"}},
         {"import-pedigree", {}, {}, 1},
         {"coi",
-         {"--cat", "--cat-name", "--sire", "--dam", "--sire-name", "--dam-name", "--generations"},
+         {"--cat", "--cat-name", "--sire", "--dam", "--sire-name", "--dam-name", "--generations",
+          "--max-lines"},
          {"--details", "--json"}},
     };
     return b;
@@ -164,6 +167,9 @@ int main(int argc, char *argv[])
     } catch (const tav::store::EngineError &e) {
         for (const auto &entry : e.entries())
             err << entry.message << " (" << entry.code << ")\n";
+        return 1;
+    } catch (const std::bad_alloc &) {
+        err << "Zu wenig Arbeitsspeicher für " << command << ".\n";
         return 1;
     } catch (const std::exception &e) {
         err << QString::fromUtf8(e.what()) << "\n";

@@ -7,6 +7,7 @@
 #include "Splascr.h"
 #include "Translator.h"
 #include "app/ProgramHome.h"
+#include "app/SettingsCheck.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
 #include "app/global.h"
@@ -85,11 +86,15 @@ int runProgram(int argc, char *argv[])
     installWorkAreaProvider();
     QRect area;
     tsysteminfo::GetFormMaxRect(area);
-    if (ensureSettingsFile(settingsPath(), area) == SettingsFileStatus::Failed ||
+    const SettingsFileStatus settingsFile = ensureSettingsFile(settingsPath(), area);
+    if (settingsFile == SettingsFileStatus::Failed || settingsFile == SettingsFileStatus::Unreadable ||
         !tsysteminfo::load(settingsPath(), area)) {
         QApplication::restoreOverrideCursor();
         intro.hide();
-        showMessage(25, MsgIcon::Error, MsgButtons::Ok, QString(), QLatin1Char(' ') + settingsPath());
+        // a file that load() could not read is there, so it is unreadable rather than missing
+        const bool missing = settingsFile == SettingsFileStatus::Failed;
+        showMessage(missing ? 25 : 9401, MsgIcon::Error, MsgButtons::Ok, QString(),
+                    QLatin1Char(' ') + settingsPath());
         return 1;
     }
     tsysteminfo *settings = tsysteminfo::instance();
@@ -127,6 +132,9 @@ int runProgram(int argc, char *argv[])
     main.show();
     intro.close();
     QApplication::restoreOverrideCursor();
+    if (!settings->ungueltig.isEmpty())
+        showMessage(9400, MsgIcon::Warning, MsgButtons::Ok, QString(),
+                    QLatin1Char('\r') + ungueltigeEinstellungenText(settings->ungueltig));
     QObject::connect(&TDBError::instance(), &TDBError::restartRequested, &main, [&main] { main.close(); });
     // --grab FILE: a picture of the first screen (for the documentation), then the program ends
     if (const int g = int(app.arguments().indexOf(QStringLiteral("--grab")));

@@ -445,8 +445,17 @@ bool TCatStamm::inzuchtAnzeigen(int katze, int vater, int mutter)
         m_stammbaumQuelle->neuLaden(); // the register may have changed since the last cat
         const tav::app::tsysteminfo *s = tav::app::tsysteminfo::instance();
         const int generationen = s ? s->InzuchtStdgenerationen : 5;
-        if (!m_inzucht->Berechne(katze, vater, mutter, generationen, false))
+        if (!m_inzucht->Berechne(katze, vater, mutter, generationen, false)) {
+            // a cycle in the register is said, once per cat, after the refresh has ended
+            static int gemeldet = 0;
+            if (!m_inzucht->zyklus.isEmpty() && gemeldet != katze) {
+                gemeldet = katze;
+                const QString kette = QLatin1Char('\r') + m_inzucht->zyklusText;
+                QTimer::singleShot(
+                    0, this, [kette] { showMessage(9403, MsgIcon::Warning, MsgButtons::Ok, {}, kette); });
+            }
             return false;
+        }
     } catch (const std::exception &) {
         return false; // a parent missing from the register: the breed stands alone
     }
