@@ -62,8 +62,8 @@ class TstMainRules : public QObject
     void rowColours()
     {
         const int red = 0x0000ff, blue = 0xff0000;
-        QCOMPARE(rowColour(true, red, blue), blue);  // trait over top cat
-        QCOMPARE(rowColour(false, red, blue), red);  // top cat over trait
+        QCOMPARE(rowColour(true, red, blue), blue); // trait over top cat
+        QCOMPARE(rowColour(false, red, blue), red); // top cat over trait
         QCOMPARE(rowColour(false, 0, blue), blue);
         QCOMPARE(rowColour(true, 0, 0), 0);
     }
@@ -134,7 +134,7 @@ class TstMainRules : public QObject
         db.createTable("SPRACHE.DB");
         db.createTable("MERKMALE.DB");
         OpenReport r = dateienOeffnen(db);
-        QVERIFY2(r.errors.isEmpty(), qPrintable(r.errors.value(0).second));
+        QVERIFY2(r.errors.isEmpty(), qPrintable(r.errors.value(0).second.message()));
         QVERIFY(!r.zusatzFailed);
         QVERIFY(db.missingFields("catstamm.db").isEmpty());
         QVERIFY(db.indexNames("catstamm.db").contains("GebDatum"));
