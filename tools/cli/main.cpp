@@ -3,11 +3,16 @@
 #include "Register.h"
 
 #include "app/DataHome.h"
+#include "app/EngineErrorText.h"
+#include "app/RegisterLock.h"
+#include "store/Database.h"
 #include "store/EngineError.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -133,12 +138,30 @@ int main(int argc, char *argv[])
         fehler = QStringLiteral("Kein Datenverzeichnis: --home DIR oder $TAVRENNO_HOME angeben");
     if (!fehler.isEmpty())
         return falscherAufruf(err, fehler);
+    // a writing command takes the register's lock, the one the program holds while it runs; a
+    // command that creates the data folder makes it first
+    const bool importiert = command == QLatin1String("import-pedigree");
+    std::unique_ptr<tav::app::RegisterLock> sperre;
+    if (command != QLatin1String("coi")) {
+        const QString daten = tav::app::dataDirOf(home);
+        if (!importiert)
+            QDir().mkpath(daten);
+        if (QFileInfo::exists(daten)) {
+            sperre = std::make_unique<tav::app::RegisterLock>(daten);
+            if (const auto r = sperre->tryLock(); r != tav::app::RegisterLock::Result::Locked) {
+                err << sperre->refusal(r).replace(QLatin1Char('\r'), QLatin1Char('\n')) << "\n";
+                if (importiert)
+                    err << "Nichts importiert.\n";
+                return 1;
+            }
+        }
+    }
     try {
         if (command == "init") {
             tav::app::initDataDirectory(home);
             out << "Datenverzeichnis angelegt: " << tav::app::dataDirOf(home) << "\n";
         } else if (command == "demo") {
-            if (!QFileInfo::exists(tav::app::dataDirOf(home)))
+            if (!tav::store::Database(tav::app::dataDirOf(home)).tableExists(QStringLiteral("CATSTAMM.DB")))
                 tav::app::initDataDirectory(home);
             writeDemo(home);
             out << "Demodaten geschrieben: " << tav::app::dataDirOf(home) << "\n";
@@ -152,7 +175,7 @@ int main(int argc, char *argv[])
             if (!ok1 || !ok2 || !ok3 || !ok4 || o.cats < 1 || o.generations < 1 || o.breeders < 0)
                 return falscherAufruf(err,
                                       QStringLiteral("generate: N und G ab 1, B ab 0, S eine Zahl ab 0"));
-            if (!QFileInfo::exists(tav::app::dataDirOf(home)))
+            if (!tav::store::Database(tav::app::dataDirOf(home)).tableExists(QStringLiteral("CATSTAMM.DB")))
                 tav::app::initDataDirectory(home);
             writeSynthetic(home, o, a.hat("--verbose"));
             out << o.cats << " Katzen in " << o.generations << " Generationen geschrieben\n";
@@ -162,11 +185,16 @@ int main(int argc, char *argv[])
             return coi(home, a, out, err);
         }
     } catch (const tav::store::EngineError &e) {
-        for (const auto &entry : e.entries())
-            err << entry.message << " (" << entry.code << ")\n";
+        // in the words of the program's error dialog
+        for (const QString &line : tav::app::errorText(e, e.file()))
+            err << line << "\n";
+        if (importiert)
+            err << "Nichts importiert.\n";
         return 1;
     } catch (const std::exception &e) {
         err << QString::fromUtf8(e.what()) << "\n";
+        if (importiert)
+            err << "Nichts importiert.\n";
         return 1;
     }
     return 0;
