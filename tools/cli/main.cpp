@@ -56,6 +56,10 @@ int hilfe(QTextStream &out)
            "erhalten wie im Katzenfenster den Status 2, den Zwinger, der sich aus dem Namen ergibt, und\n"
            "den Züchter mit diesem Zwinger in seiner Adresse.\n"
            "\n"
+           "init, demo, generate und import-pedigree arbeiten nicht, solange das Programm oder ein\n"
+           "anderer schreibender Befehl das Register benutzt (Sperre DIR/Daten/tavrenno.lock); coi geht\n"
+           "nebenher.\n"
+           "\n"
            "Rückgabewert: 0 erledigt, 1 Fehler bei der Arbeit, 2 falscher Aufruf.\n";
     return 0;
 }
