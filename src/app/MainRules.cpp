@@ -157,7 +157,7 @@ namespace {
 
 void report(OpenReport &r, const QString &file, const EngineError &e)
 {
-    r.errors.append({file, e.message()});
+    r.errors.append({file, e});
 }
 
 bool hasField(Database &db, const QString &table, const QString &field)

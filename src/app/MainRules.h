@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/EngineError.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -64,8 +66,8 @@ int exclusiveCode(const QStringList &openWindows, const QString &asker, bool pro
 // Opens, creates, seeds and upgrades the main window's tables in their order. An error that is to
 // be reported goes to `report` with the table's file name; the steps go on after it.
 struct OpenReport {
-    QVector<QPair<QString, QString>> errors; // file name, message
-    bool zusatzFailed = false;               // message 9
+    QVector<QPair<QString, tav::store::EngineError>> errors; // file name, what went wrong
+    bool zusatzFailed = false;                               // message 9
 };
 OpenReport dateienOeffnen(tav::store::Database &db);
 

@@ -32,7 +32,10 @@ TDataModuleIndex::TDataModuleIndex(const QString &home, Database *db, QObject *p
 
 bool TDataModuleIndex::pruefeDatenverzeichnis()
 {
-    const QStringList found = QDir(m_dataPath).entryList({QStringLiteral("catstamm.db")}, QDir::Files);
+    // a folder in the table's place is reported as such when the table is opened
+    const QStringList found =
+        QDir(m_dataPath)
+            .entryList({QStringLiteral("catstamm.db")}, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
     ProgEnde = found.isEmpty();
     return !ProgEnde;
 }

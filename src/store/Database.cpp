@@ -1,5 +1,6 @@
 #include "Database.h"
 
+#include "FileCheck.h"
 #include "KeyCodec.h"
 #include "Schema.h"
 #include "Statement.h"
@@ -85,7 +86,8 @@ QString Database::resolve(const QString &tableName) const
     const QString direct = QDir(m_dataDir).filePath(name);
     if (QFileInfo::exists(direct))
         return direct;
-    const QStringList entries = QDir(m_dataDir).entryList(QDir::Files);
+    // a folder in a table's place is found too, and reported when the table is opened
+    const QStringList entries = QDir(m_dataDir).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString &e : entries) {
         if (e.compare(name, Qt::CaseInsensitive) == 0)
             return QDir(m_dataDir).filePath(e);
@@ -111,7 +113,7 @@ sqlite3 *Database::openFile(const QString &path, bool create) const
                           QStringLiteral("Die Datei %1 kann nicht geöffnet werden.").arg(path), rc)
             .push(code::Io, msg, rc);
     }
-    sqlite3_busy_timeout(db, 2000);
+    sqlite3_busy_timeout(db, busyTimeoutMs);
     sqlite3_exec(db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
     // reading through a memory map and a larger cache keeps long lists from going to the disk
     sqlite3_exec(db, "PRAGMA mmap_size=268435456; PRAGMA cache_size=-16384", nullptr, nullptr, nullptr);
@@ -198,19 +200,27 @@ TableFile *Database::acquire(const QString &tableName, bool exclusive)
     }
     if (f->db && f->users == 0 && schemaVersion(f->db) != f->schemaVersion)
         f->schemaVersion = -1;
-    const bool opened = !f->db;
-    if (opened)
-        f->db = openFile(path, false);
-    if (f->schemaVersion < 0 || opened) {
-        try {
-            reloadLayout(f);
-            if (opened)
-                updateKeyFormat(f);
-        } catch (...) {
-            sqlite3_close_v2(f->db);
-            f->db = nullptr;
-            throw;
+    try {
+        const bool opened = !f->db;
+        if (opened) {
+            checkTableFile(path);
+            f->db = openFile(path, false);
         }
+        if (f->schemaVersion < 0 || opened) {
+            try {
+                reloadLayout(f);
+                if (opened)
+                    updateKeyFormat(f);
+            } catch (...) {
+                sqlite3_close_v2(f->db);
+                f->db = nullptr;
+                throw;
+            }
+        }
+    } catch (EngineError &e) {
+        if (e.file().isEmpty())
+            e.setFile(f->fileName);
+        throw;
     }
     f->users++;
     f->exclusive = exclusive;
@@ -290,6 +300,7 @@ TableDef Database::storedLayout(const QString &tableName)
     const TableFile *open = m_files.value(QFileInfo(path).fileName().toLower());
     if (open && open->db)
         return open->layout;
+    checkTableFile(path);
     sqlite3 *db = openFile(path, false);
     try {
         TableDef def = schema::readLayout(db, QFileInfo(path).fileName());

@@ -12,6 +12,9 @@ struct sqlite3;
 
 namespace tav::store {
 
+// How long a reader waits for a writer of the same file (another process) before it gives up.
+constexpr int busyTimeoutMs = 20000;
+
 class Table;
 class Statement;
 

@@ -51,6 +51,7 @@ class EngineError : public std::exception
     };
 
     EngineError(Category category, int code, const QString &message, int nativeCode = 0);
+    EngineError() : m_category(Category::Internal) {}
 
     Category category() const { return m_category; }
     int code() const { return m_entries.isEmpty() ? 0 : m_entries.first().code; }
@@ -60,6 +61,13 @@ class EngineError : public std::exception
     // adds a further error below the first (the table's name, the statement, ...)
     EngineError &push(int code, const QString &message, int nativeCode = 0);
     bool isIndexDamage() const;
+    // the table file the error is about, where the engine knows it
+    const QString &file() const { return m_file; }
+    EngineError &setFile(const QString &fileName)
+    {
+        m_file = fileName;
+        return *this;
+    }
 
     const char *what() const noexcept override { return m_what.constData(); }
 
@@ -67,6 +75,7 @@ class EngineError : public std::exception
     Category m_category;
     QVector<Entry> m_entries;
     QByteArray m_what;
+    QString m_file;
 };
 
 } // namespace tav::store

@@ -1,5 +1,7 @@
 #include "Query.h"
 
+#include "Database.h"
+#include "FileCheck.h"
 #include "KeyCodec.h"
 #include "Schema.h"
 #include "Statement.h"
@@ -183,10 +185,11 @@ void Query::prepare()
         SQLITE_OK)
         throw sqlError(m_sql, QStringLiteral("keine Verbindung"));
     registerGermanCollation(m_conn);
-    sqlite3_busy_timeout(m_conn, 2000);
+    sqlite3_busy_timeout(m_conn, busyTimeoutMs);
     m_attached.clear();
     const QString rewritten = rewrite(trimmed, m_attached);
     for (int i = 0; i < m_attached.size(); ++i) {
+        checkTableFile(m_attached[i]);
         Statement att(m_conn, QStringLiteral("ATTACH DATABASE ? AS t%1").arg(i));
         att.bind(1, m_attached[i]);
         att.exec();

@@ -5,6 +5,7 @@
 #include "Schema.h"
 #include "Statement.h"
 #include "Transaction.h"
+#include "TextRules.h"
 
 #include <sqlite3.h>
 
@@ -127,8 +128,8 @@ void Table::setValue(const QString &name, const QVariant &v)
     QVariant val = v;
     if (f.type == FieldType::String && val.isValid() && !val.isNull()) {
         QString s = val.toString();
-        if (f.size > 0 && s.size() > f.size)
-            s.truncate(f.size); // strings are cut to their field size
+        if (f.size > 0)
+            s = cutToLength(s, f.size); // strings are cut to their field size, in characters
         val = s;
     }
     val = fromStored(f.type, toStored(f.type, val)); // normalise (empty text == blank)

@@ -167,7 +167,7 @@ class TstMainRules : public QObject
         db.createTable("SPRACHE.DB");
         db.createTable("MERKMALE.DB");
         OpenReport r = dateienOeffnen(db);
-        QVERIFY2(r.errors.isEmpty(), qPrintable(r.errors.value(0).second));
+        QVERIFY2(r.errors.isEmpty(), qPrintable(r.errors.value(0).second.message()));
         QVERIFY(!r.zusatzFailed);
         QVERIFY(db.missingFields("catstamm.db").isEmpty());
         QVERIFY(db.indexNames("catstamm.db").contains("GebDatum"));

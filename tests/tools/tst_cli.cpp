@@ -246,6 +246,59 @@ class TstCli : public QObject
         QCOMPARE(q.eof() ? 0 : q.value(0).toInt(), code);
     }
 
+    // what is stored is text: control characters, names over 70 characters (emoji count one each),
+    // impossible birth dates and a file in another encoding are refused with their line, nothing
+    // imported
+    void importRefusesWhatIsNoText_data()
+    {
+        QTest::addColumn<QByteArray>("lines"); // after the header
+        QTest::addColumn<QString>("meldung");  // empty: imported
+        const QByteArray cat = QString::fromUcs4(U"\U0001F431").toUtf8();
+        QTest::newRow("70 emoji") << cat.repeated(70) + ";2;;;;\n"
+                                  << "";
+        QTest::newRow("71 emoji") << "Mimi;2;;;;\n" + cat.repeated(71) + ";2;;;;\n"
+                                  << "Zeile 3: Name länger als 70 Zeichen";
+        QTest::newRow("tab at the end of a name")
+            << QByteArray("Mimi\t;2;;;;\n") << "Zeile 2: Steuerzeichen U+0009 in Name";
+        QTest::newRow("escape in a parent")
+            << QByteArray("Mimi;2;;\x1b[1m;;\n") << "Zeile 2: Steuerzeichen U+001b in Mutter";
+        QTest::newRow("NUL in a breed")
+            << QByteArray("Mimi;2;;;;P\0ER\n", 16) << "Zeile 2: Steuerzeichen U+0000 in Rasse";
+        QTest::newRow("born tomorrow")
+            << "Mimi;2;;;" + QDate::currentDate().addDays(1).toString(Qt::ISODate).toLatin1() + ";\n"
+            << "liegt in der Zukunft";
+        QTest::newRow("born before 1900")
+            << QByteArray("Mimi;2;;;31.12.1899;\n") << "Zeile 2: Geburtsdatum „31.12.1899“ liegt vor 1900";
+        QTest::newRow("Latin-1") << QByteArray("Mimi;2;;;;\nJ\xfcrgen;1;;;;\nM\xe4x;1;;;;\n")
+                                 << "Zeile 3: nicht in UTF-8 geschrieben";
+    }
+    void importRefusesWhatIsNoText()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(QString, meldung);
+        static QTemporaryDir home;
+        static const bool bereit = runCli({"--home", home.path(), "init"}) == 0;
+        QVERIFY(bereit);
+        const Run r =
+            cli({"--home", home.path(), "import-pedigree", writeFile(home.filePath("f.csv"), Kopf + lines)});
+        Database db(home.path() + "/Daten");
+        Query q(&db, "SELECT Name FROM catstamm");
+        q.open();
+        const auto rows = q.rows();
+        if (meldung.isEmpty()) {
+            QCOMPARE(r.code, 0);
+            QCOMPARE(rows.size(), 1);
+            QCOMPARE(rows[0][0].toString().toUtf8() + ";2;;;;\n", lines);
+            QVERIFY(db.tableExists("catstamm.db"));
+            Query del(&db, "DELETE FROM catstamm");
+            del.exec();
+        } else {
+            QCOMPARE(r.code, 1);
+            QVERIFY2(r.err.contains(meldung) && r.err.endsWith("Nichts importiert.\n"), qPrintable(r.err));
+            QCOMPARE(rows.size(), 0);
+        }
+    }
+
     // status, cattery (in the form of the settings) and breeder as the cat record window gives them
     // to a new cat, names in the form the window stores
     void importGivesWhatTheWindowGives()

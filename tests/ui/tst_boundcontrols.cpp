@@ -190,6 +190,34 @@ class TstBoundControls : public QObject
         QCOMPARE(w->name->text(), QString("Katze 0002"));
     }
 
+    // a name holds as many emoji as letters; a control character in a one-line field or a memo
+    // (where line breaks are fine) keeps the record in edit state with message 9452
+    void storedTextIsText()
+    {
+        const QString cat = QString::fromUcs4(U"\U0001F431");
+        w->name->selectAll();
+        w->name->insert(cat.repeated(35)); // the field holds 30 characters
+        QCOMPARE(w->name->text(), cat.repeated(30));
+        QTest::mouseClick(w->save, Qt::LeftButton);
+        QCOMPARE(data->stored(1, "Name").toString(), cat.repeated(30));
+        QVERIFY(Scripted::shown().isEmpty());
+
+        for (const auto &[field, text] :
+             {std::pair{"Name", "Mi\tmi"}, {"Name", "Mi\x1b[31m"}, {"Bemerkung", "eine\x7fZeile"}}) {
+            Scripted::reset();
+            QVERIFY(w->source->setFieldValue(field, QString::fromUtf8(text)));
+            QVERIFY(!w->source->save());
+            QCOMPARE(shownTexts(), QStringList{tav::app::messageText(9452) + " " + field});
+            QCOMPARE(w->table->state(), Table::State::Edit);
+            w->source->undo();
+        }
+        Scripted::reset();
+        QVERIFY(w->source->setFieldValue("Bemerkung", "zwei\r\nZeilen\n"));
+        QVERIFY(w->source->save());
+        QCOMPARE(data->stored(1, "Bemerkung").toString(), QString("zwei\r\nZeilen\n"));
+        QVERIFY(Scripted::shown().isEmpty());
+    }
+
     void invalidDateIsRefusedAndTheRestStays()
     {
         w->name->selectAll();

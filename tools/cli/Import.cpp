@@ -5,9 +5,11 @@
 // are part of the text. Blank lines are skipped. A parent is the name of a cat further up in the
 // file or in the register; it must be of the parent's sex (sire 1 or 3, dam 2 or 4), and among the
 // cats of that sex the name must pick out exactly one, else the line is refused: a sire of the wrong
-// sex is nearly always a mix-up of names and would distort every later calculation. Every line is
-// checked before anything is written; one bad line and nothing is imported. A new cat gets what the
-// cat record window gives it: the status of a new cat, and the cattery and breeder its name implies.
+// sex is nearly always a mix-up of names and would distort every later calculation. Control
+// characters, names longer than 70 characters (not UTF-16 units) and birth dates after today or
+// before 1900 are refused too. Every line is checked before anything is written; one bad line and
+// nothing is imported. A new cat gets what the cat record window gives it: the status of a new
+// cat, and the cattery and breeder its name implies.
 #include "Cli.h"
 
 #include "app/DataHome.h"
@@ -19,6 +21,7 @@
 #include "store/Query.h"
 #include "store/Table.h"
 #include "store/Transaction.h"
+#include "store/TextRules.h"
 
 #include <QDate>
 #include <QFile>
@@ -124,23 +127,27 @@ int importPedigree(const QString &home, const QString &pfad, QTextStream &out, Q
 {
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
-        err << "Datei kann nicht gelesen werden: " << pfad << "\n";
+        err << "Datei kann nicht gelesen werden: " << pfad << "\nNichts importiert.\n";
         return 1;
     }
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString inhalt = utf8.decode(datei.readAll());
-    if (utf8.hasError()) {
-        err << "Die Datei ist nicht in UTF-8 geschrieben: " << pfad << "\nNichts importiert.\n";
-        return 1;
-    }
-    QStringList zeilen = inhalt.split(QLatin1Char('\n'));
-    for (QString &z : zeilen)
+    // line by line, so that a file in another encoding is refused with the first line that is not UTF-8
+    QStringList zeilen;
+    for (const QByteArray &roh : datei.readAll().split('\n')) {
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        QString z = utf8.decode(roh);
+        if (utf8.hasError()) {
+            err << "Zeile " << zeilen.size() + 1 << ": nicht in UTF-8 geschrieben (" << pfad
+                << ")\nNichts importiert.\n";
+            return 1;
+        }
         if (z.endsWith(QLatin1Char('\r')))
             z.chop(1);
+        zeilen << z;
+    }
 
     Database db(app::dataDirOf(home));
     if (!db.tableExists(Katzen)) {
-        err << "Kein Katzenregister in " << db.dataDir() << " (zuerst: init)\n";
+        err << "Kein Katzenregister in " << db.dataDir() << " (zuerst: init)\nNichts importiert.\n";
         return 1;
     }
 
@@ -191,6 +198,18 @@ int importPedigree(const QString &home, const QString &pfad, QTextStream &out, Q
             fehlerIn(nr, QStringLiteral("%1 Spalten statt %2").arg(f.size()).arg(kopf.size()));
             continue;
         }
+        // checked before trimming, which would take a tab or a line feed at either end away
+        bool steuerzeichen = false;
+        for (int spalte = 0; spalte < f.size() && !steuerzeichen; ++spalte) {
+            if (const qsizetype at = store::controlCharacterAt(f[spalte]); at >= 0) {
+                fehlerIn(nr, QStringLiteral("Steuerzeichen U+%1 in %2")
+                                 .arg(f[spalte][at].unicode(), 4, 16, QLatin1Char('0'))
+                                 .arg(kopf[spalte]));
+                steuerzeichen = true;
+            }
+        }
+        if (steuerzeichen)
+            continue;
         for (QString &s : f)
             s = s.trimmed();
         for (const int spalte : {0, 2, 3})
@@ -203,7 +222,7 @@ int importPedigree(const QString &home, const QString &pfad, QTextStream &out, Q
         if (k.name.isEmpty()) {
             fehlerIn(nr, QStringLiteral("Name fehlt"));
             gut = false;
-        } else if (k.name.size() > nameLaenge) {
+        } else if (store::textLength(k.name) > nameLaenge) {
             fehlerIn(nr, QStringLiteral("Name länger als %1 Zeichen").arg(nameLaenge));
             gut = false;
         }
@@ -211,9 +230,15 @@ int importPedigree(const QString &home, const QString &pfad, QTextStream &out, Q
             fehlerIn(nr, QStringLiteral("Geschlecht „%1“ ist nicht 1, 2, 3 oder 4").arg(k.geschlecht));
             gut = false;
         }
-        if (const auto d = leseDatum(f[4]))
+        if (const auto d = leseDatum(f[4])) {
             k.geboren = *d;
-        else {
+            if (d->isValid() && (*d > QDate::currentDate() || d->year() < 1900)) {
+                fehlerIn(nr, QStringLiteral("Geburtsdatum „%1“ liegt %2")
+                                 .arg(f[4], *d > QDate::currentDate() ? QStringLiteral("in der Zukunft")
+                                                                      : QStringLiteral("vor 1900")));
+                gut = false;
+            }
+        } else {
             fehlerIn(
                 nr,
                 QStringLiteral("Geburtsdatum „%1“ ist kein Datum (JJJJ-MM-TT oder TT.MM.JJJJ)").arg(f[4]));

@@ -3,12 +3,17 @@
 #include "Register.h"
 
 #include "app/DataHome.h"
+#include "app/EngineErrorText.h"
+#include "app/RegisterLock.h"
+#include "store/Database.h"
 #include "store/EngineError.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <new>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -52,6 +57,10 @@ int hilfe(QTextStream &out)
            "Jede Zeile wird vorher geprüft; ist eine fehlerhaft, wird nichts importiert. Neue Katzen\n"
            "erhalten wie im Katzenfenster den Status 2, den Zwinger, der sich aus dem Namen ergibt, und\n"
            "den Züchter mit diesem Zwinger in seiner Adresse.\n"
+           "\n"
+           "init, demo, generate und import-pedigree arbeiten nicht, solange das Programm oder ein\n"
+           "anderer schreibender Befehl das Register benutzt (Sperre DIR/Daten/tavrenno.lock); coi geht\n"
+           "nebenher.\n"
            "\n"
            "Rückgabewert: 0 erledigt, 1 Fehler bei der Arbeit, 2 falscher Aufruf.\n";
     return 0;
@@ -136,12 +145,30 @@ int main(int argc, char *argv[])
         fehler = QStringLiteral("Kein Datenverzeichnis: --home DIR oder $TAVRENNO_HOME angeben");
     if (!fehler.isEmpty())
         return falscherAufruf(err, fehler);
+    // a writing command takes the register's lock, the one the program holds while it runs; a
+    // command that creates the data folder makes it first
+    const bool importiert = command == QLatin1String("import-pedigree");
+    std::unique_ptr<tav::app::RegisterLock> sperre;
+    if (command != QLatin1String("coi")) {
+        const QString daten = tav::app::dataDirOf(home);
+        if (!importiert)
+            QDir().mkpath(daten);
+        if (QFileInfo::exists(daten)) {
+            sperre = std::make_unique<tav::app::RegisterLock>(daten);
+            if (const auto r = sperre->tryLock(); r != tav::app::RegisterLock::Result::Locked) {
+                err << sperre->refusal(r).replace(QLatin1Char('\r'), QLatin1Char('\n')) << "\n";
+                if (importiert)
+                    err << "Nichts importiert.\n";
+                return 1;
+            }
+        }
+    }
     try {
         if (command == "init") {
             tav::app::initDataDirectory(home);
             out << "Datenverzeichnis angelegt: " << tav::app::dataDirOf(home) << "\n";
         } else if (command == "demo") {
-            if (!QFileInfo::exists(tav::app::dataDirOf(home)))
+            if (!tav::store::Database(tav::app::dataDirOf(home)).tableExists(QStringLiteral("CATSTAMM.DB")))
                 tav::app::initDataDirectory(home);
             writeDemo(home);
             out << "Demodaten geschrieben: " << tav::app::dataDirOf(home) << "\n";
@@ -155,7 +182,7 @@ int main(int argc, char *argv[])
             if (!ok1 || !ok2 || !ok3 || !ok4 || o.cats < 1 || o.generations < 1 || o.breeders < 0)
                 return falscherAufruf(err,
                                       QStringLiteral("generate: N und G ab 1, B ab 0, S eine Zahl ab 0"));
-            if (!QFileInfo::exists(tav::app::dataDirOf(home)))
+            if (!tav::store::Database(tav::app::dataDirOf(home)).tableExists(QStringLiteral("CATSTAMM.DB")))
                 tav::app::initDataDirectory(home);
             writeSynthetic(home, o, a.hat("--verbose"));
             out << o.cats << " Katzen in " << o.generations << " Generationen geschrieben\n";
@@ -165,14 +192,21 @@ int main(int argc, char *argv[])
             return coi(home, a, out, err);
         }
     } catch (const tav::store::EngineError &e) {
-        for (const auto &entry : e.entries())
-            err << entry.message << " (" << entry.code << ")\n";
+        // in the words of the program's error dialog
+        for (const QString &line : tav::app::errorText(e, e.file()))
+            err << line << "\n";
+        if (importiert)
+            err << "Nichts importiert.\n";
         return 1;
     } catch (const std::bad_alloc &) {
         err << "Zu wenig Arbeitsspeicher für " << command << ".\n";
+        if (importiert)
+            err << "Nichts importiert.\n";
         return 1;
     } catch (const std::exception &e) {
         err << QString::fromUtf8(e.what()) << "\n";
+        if (importiert)
+            err << "Nichts importiert.\n";
         return 1;
     }
     return 0;

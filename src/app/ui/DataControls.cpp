@@ -4,6 +4,7 @@
 
 #include "Dialogs.h"
 #include "dbengine.h"
+#include "store/TextRules.h"
 
 #include <QButtonGroup>
 #include <QDir>
@@ -95,8 +96,9 @@ void DBEdit::applyField()
 {
     const FieldDef *f = fieldDefOf(dataSource(), field());
     setReadOnly(isReadOnlyField(dataSource(), field()));
+    // the field's size counts characters, the edit's UTF-16 units: edited() cuts to characters
     if (f && f->type == FieldType::String && f->size > 0)
-        setMaxLength(f->size);
+        setMaxLength(2 * f->size);
     else
         setMaxLength(32767);
 }
@@ -118,10 +120,17 @@ void DBEdit::readField()
     setCursorPosition(0);
 }
 
-void DBEdit::edited(const QString &text)
+void DBEdit::edited(const QString &typed)
 {
     const FieldDef *f = fieldDefOf(dataSource(), field());
     m_invalidNumber = false;
+    QString text = typed;
+    if (f && f->type == FieldType::String && f->size > 0 && tav::store::textLength(text) > f->size) {
+        text = tav::store::cutToLength(text, f->size);
+        const int pos = std::min(cursorPosition(), int(text.size()));
+        setText(text);
+        setCursorPosition(pos);
+    }
     if (!f || !isNumber(f->type) || text.trimmed().isEmpty()) {
         userChanged(text.trimmed().isEmpty() && f && f->type != FieldType::String ? QVariant()
                                                                                   : QVariant(text));

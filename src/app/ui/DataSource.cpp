@@ -1,7 +1,9 @@
 #include "DataSource.h"
 
 #include "Dialogs.h"
+#include "app/Sprache.h"
 #include "dbengine.h"
+#include "store/TextRules.h"
 
 #include <QAbstractButton>
 
@@ -163,6 +165,16 @@ void DataSource::postHook(Table &t)
     for (DataControl *c : std::as_const(m_controls)) {
         if (!c->commit())
             throw AbortOperation();
+    }
+    // stored text is text: no control characters, except line breaks in memos
+    for (const tav::store::FieldDef &f : t.layout().fields) {
+        if (f.type != tav::store::FieldType::String && f.type != tav::store::FieldType::Memo)
+            continue;
+        if (tav::store::controlCharacterAt(t.value(f.name).toString(),
+                                           f.type == tav::store::FieldType::Memo) >= 0) {
+            showText(messageText(9452) + QLatin1Char(' ') + f.name, MsgIcon::Error, MsgButtons::Ok);
+            throw AbortOperation();
+        }
     }
     if (!saveWithoutAsking() && showMessage(29, MsgIcon::Warning, MsgButtons::YesNo) != QMessageBox::Yes) {
         t.cancel();

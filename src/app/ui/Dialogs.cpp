@@ -6,12 +6,14 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QQueue>
+#include <cstdio>
 
 namespace tav::app::ui {
 
 namespace {
 struct Script {
     bool on = false;
+    bool echo = false;
     QQueue<Answer> answers;
     QQueue<QString> files;
     QQueue<std::function<int(QDialog &)>> dialogs;
@@ -58,6 +60,19 @@ Answer harmless(MsgButtons b)
     return QMessageBox::Ok;
 }
 
+// Errors shown as dialogs also go to standard error, so that a start without a screen (or without
+// anyone before it) still says why it failed.
+void echo(const QString &text, MsgIcon icon)
+{
+    const Script &s = script();
+    if (s.on ? !s.echo : icon != MsgIcon::Error)
+        return;
+    QString line = text;
+    line.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
 QString scriptedFile(const QString &kind, const QString &caption)
 {
     Script &s = script();
@@ -74,6 +89,7 @@ Answer showMessage(int number, MsgIcon icon, MsgButtons buttons, const QString &
 
 Answer showText(const QString &text, MsgIcon icon, MsgButtons buttons, const QString &title)
 {
+    echo(text, icon);
     Script &s = script();
     if (s.on) {
         Answer a = s.answers.isEmpty() ? harmless(buttons) : s.answers.dequeue();
@@ -106,8 +122,10 @@ QString existingDirectory(QWidget *parent, const QString &caption, const QString
     return QFileDialog::getExistingDirectory(parent, caption, dir);
 }
 
-int execDialog(QDialog &dialog)
+int execDialog(QDialog &dialog, const QString &errorText)
 {
+    if (!errorText.isEmpty())
+        echo(errorText, MsgIcon::Error);
     Script &s = script();
     if (s.on) {
         s.shown.append({QStringLiteral("dialog"), dialog.windowTitle(), MsgIcon::Information, MsgButtons::Ok,
@@ -123,6 +141,11 @@ int execDialog(QDialog &dialog)
 void Scripted::enable(bool on)
 {
     script().on = on;
+}
+
+void Scripted::setEcho(bool on)
+{
+    script().echo = on;
 }
 
 bool Scripted::enabled()

@@ -25,13 +25,14 @@ QString openFileName(QWidget *parent, const QString &caption, const QString &dir
 QString saveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
 QString existingDirectory(QWidget *parent, const QString &caption, const QString &dir);
 
-// Shows a dialog modally and returns its result.
-int execDialog(QDialog &dialog);
+// Shows a dialog modally and returns its result. An error dialog passes its text, which goes to
+// standard error as well.
+int execDialog(QDialog &dialog, const QString &errorText = QString());
 
 // Test mode: nothing modal is shown. Message boxes take the next queued answer (or, with none
 // queued, the answer that changes nothing: No, Cancel or OK); file dialogs the next queued path
 // (or none); modal dialogs run the next queued handler (or are rejected). Everything shown is
-// recorded.
+// recorded. Outside test mode, error messages are also written to standard error.
 class Scripted
 {
   public:
@@ -44,6 +45,8 @@ class Scripted
     };
 
     static void enable(bool on);
+    // in test mode too, errors and every message go to standard error
+    static void setEcho(bool on);
     static bool enabled();
     static void answer(Answer a);
     static void file(const QString &path);

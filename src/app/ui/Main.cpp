@@ -308,9 +308,8 @@ bool TMirravel::FormCreate()
     AktualisiereLastCatsMenues();
 
     const OpenReport report = dateienOeffnen(*m_db);
-    for (const auto &[file, message] : report.errors)
-        TDBError::HandleException(EngineError(EngineError::Category::Internal, code::Internal, message),
-                                  file);
+    for (const auto &[file, error] : report.errors)
+        TDBError::HandleException(error, file);
     if (report.zusatzFailed)
         showMessage(9, MsgIcon::Error, MsgButtons::Ok);
     sprache().open(m_db);

@@ -8,6 +8,7 @@
 #include "Translator.h"
 #include "app/ProgramHome.h"
 #include "app/SettingsCheck.h"
+#include "app/RegisterLock.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
 #include "app/global.h"
@@ -16,10 +17,10 @@
 #include "dbengine.h"
 #include "maintenance/Indexerstellung.h"
 #include "store/Database.h"
+#include "store/FileCheck.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLockFile>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -56,13 +57,12 @@ int runProgram(int argc, char *argv[])
     const QString home = homeFromArguments(app.arguments());
     setProgramHome(home);
 
-    // one running program per user: a lock in the settings directory
-    QDir().mkpath(configDir());
-    QLockFile lock(QDir(configDir()).filePath(QStringLiteral("tavrenno.lock")));
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(100)) {
-        QMessageBox::information(nullptr, QString(), QStringLiteral("Mirravel wird bereits ausgeführt!"));
-        return 0;
+    // a test run: nothing waits for a person, messages go to standard error, the program ends after
+    // its first turn of the message loop
+    const bool quitAfterStart = !qEnvironmentVariableIsEmpty("TAVRENNO_QUIT_AFTER_START");
+    if (quitAfterStart) {
+        Scripted::enable(true);
+        Scripted::setEcho(true);
     }
 
     TIntro intro(home);
@@ -99,6 +99,35 @@ int runProgram(int argc, char *argv[])
     }
     tsysteminfo *settings = tsysteminfo::instance();
     sprache().setLanguageNumber(languageNumber(settings->Sprache));
+
+    // one program or writing command per register; nothing in it is touched before
+    RegisterLock lock(db.dataDir());
+    if (const RegisterLock::Result r = lock.tryLock(); r != RegisterLock::Result::Locked) {
+        QApplication::restoreOverrideCursor();
+        intro.hide();
+        if (r == RegisterLock::Result::HeldByProgram) {
+            showText(QStringLiteral("Mirravel wird bereits ausgeführt!"), MsgIcon::Information,
+                     MsgButtons::Ok);
+            return 0;
+        }
+        const bool cli = r == RegisterLock::Result::HeldByCli;
+        // a register made before these messages has them not in its catalogue
+        const QString text = messageText(cli ? 9450 : 9451);
+        showText(text.isEmpty() ? lock.refusal(r)
+                                : text + (cli ? QString()
+                                              : QStringLiteral("\r") + QDir::toNativeSeparators(lock.path())),
+                 MsgIcon::Error, MsgButtons::Ok);
+        return 1;
+    }
+    // the cat table must be a table: what is wrong with it is said once, before any window
+    try {
+        tav::store::checkTableFile(db.resolve(QStringLiteral("CATSTAMM.DB")));
+    } catch (const tav::store::EngineError &e) {
+        QApplication::restoreOverrideCursor();
+        intro.hide();
+        TDBError::HandleException(e, QStringLiteral("CATSTAMM.DB"));
+        return 1;
+    }
     DataSource::setDefaultSaveWithoutAsking(settings->speichern);
     settings->addHook([](tsysteminfo &s, bool) { DataSource::setDefaultSaveWithoutAsking(s.speichern); });
     connectTranslator(settings);
@@ -145,6 +174,8 @@ int runProgram(int argc, char *argv[])
             QCoreApplication::exit(0);
         });
     }
+    if (quitAfterStart)
+        QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     const int rc = QApplication::exec();
     tav::store::setDefaultDatabase(nullptr);
     return rc;

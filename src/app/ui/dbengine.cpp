@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "Translator.h"
+#include "app/EngineErrorText.h"
 #include "app/ProgramHome.h"
 #include "maintenance/Indexerstellung.h"
 #include "store/Database.h"
@@ -23,9 +24,6 @@ using tav::maintenance::TDataModuleIndex;
 using tav::store::EngineError;
 
 namespace {
-const QString Eintrag = QStringLiteral("Eintrag");
-const QString Fehlernummer = QStringLiteral("Fehlernummer");
-const QString Datei = QStringLiteral("Datei");
 constexpr int LineHeight = 13;
 constexpr int ButtonHeight = 25;
 constexpr int PanelHeights[4] = {40, 57, 73, 90};
@@ -123,7 +121,7 @@ void TDBError::HandleException(const std::exception &e, const QString &Datei)
     TDBError *d = nullptr;
     if (const auto *ee = dynamic_cast<const EngineError *>(&e)) {
         d = &instance();
-        d->prepareEngineError(*ee, Datei);
+        d->prepareEngineError(*ee, Datei.isEmpty() ? ee->file() : Datei);
     } else if (const auto *fe = dynamic_cast<const DatabaseError *>(&e)) {
         d = &instance();
         d->prepareFrameworkError(QString::fromUtf8(fe->what()), Datei);
@@ -132,7 +130,11 @@ void TDBError::HandleException(const std::exception &e, const QString &Datei)
         return;
     }
     try {
-        execDialog(*d);
+        QStringList text{d->windowTitle(), d->LDateiname->text()};
+        for (QLabel *l : d->Error)
+            text << l->text();
+        text.removeAll(QString());
+        execDialog(*d, text.join(QLatin1Char('\n')));
     } catch (...) {
         // nothing may escape the error dialog itself
     }
@@ -152,14 +154,13 @@ void TDBError::HandleExceptionLater(const std::exception &e, const QString &Date
 
 QString TDBError::fileLine() const
 {
-    return Dateiname.isEmpty() ? QString() : Datei + QStringLiteral(": ") + Dateiname;
+    return errorFileLine(Dateiname);
 }
 
 void TDBError::prepare(const QString &caption, const QString &Datei)
 {
     setWindowTitle(caption);
-    const QString base = QFileInfo(Datei).fileName();
-    Dateiname = base.section(QLatin1Char('.'), 0, 0).toLower();
+    Dateiname = errorTableName(Datei);
     LDateiname->setText(fileLine());
     for (QLabel *l : Error) {
         l->hide();
@@ -182,11 +183,10 @@ void TDBError::prepareEngineError(const EngineError &e, const QString &Datei)
     QString native = Nativecode->text();
     const QFontMetrics fm(font());
     int widest = fm.horizontalAdvance(LDateiname->text());
+    const QStringList texts = errorEntryLines(e);
     for (int i = 0; i < lines; ++i) {
         const auto &entry = entries[i];
-        const QString text = Eintrag + (i == 0 ? QStringLiteral(": 0, ") : QStringLiteral(": %1,  ").arg(i)) +
-                             Fehlernummer +
-                             QStringLiteral(": %1,  %2").arg(QString::number(entry.code), entry.message);
+        const QString &text = texts[i];
         Error[i]->setText(text);
         widest = std::max(widest, fm.horizontalAdvance(text));
         if (entry.nativeCode != 0) {

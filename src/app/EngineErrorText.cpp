@@ -1,0 +1,39 @@
+#include "EngineErrorText.h"
+
+#include "store/EngineError.h"
+
+#include <QFileInfo>
+
+namespace tav::app {
+
+QString errorTableName(const QString &datei)
+{
+    return QFileInfo(datei).fileName().section(QLatin1Char('.'), 0, 0).toLower();
+}
+
+QString errorFileLine(const QString &datei)
+{
+    const QString name = errorTableName(datei);
+    return name.isEmpty() ? QString() : QStringLiteral("Datei: ") + name;
+}
+
+QStringList errorEntryLines(const tav::store::EngineError &e)
+{
+    QStringList out;
+    for (int i = 0; i < e.entries().size(); ++i) {
+        const auto &entry = e.entries()[i];
+        out << (i == 0 ? QStringLiteral("Eintrag: 0, ") : QStringLiteral("Eintrag: %1,  ").arg(i)) +
+                   QStringLiteral("Fehlernummer: %1,  %2").arg(QString::number(entry.code), entry.message);
+    }
+    return out;
+}
+
+QStringList errorText(const tav::store::EngineError &e, const QString &datei)
+{
+    QStringList out;
+    if (const QString line = errorFileLine(datei); !line.isEmpty())
+        out << line;
+    return out + errorEntryLines(e);
+}
+
+} // namespace tav::app
