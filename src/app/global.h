@@ -39,6 +39,15 @@ QString htmlText(const QString &text);
 // Dates of the display texts.
 QString datumText(const QDate &date);
 
+// The display texts of one cat: its lines, the picture for print (an existing file), the number of
+// its first title code and whether a title leads its name.
+struct KatzenTexte {
+    QStringList daten;
+    QString bild;
+    int titelNr = 0;
+    bool titelVorhanden = false;
+};
+
 // The shared views of the cat table and the tables that describe a cat, and the display texts
 // of a cat built from them. One instance lives for the whole run.
 class TDatenGlobal : public QObject
@@ -62,19 +71,16 @@ class TDatenGlobal : public QObject
     void Dateienoeffnen();
     void Dateienschliessen();
 
-    void Katzendaten(int typ, int KatzeNr, int &TitelNr, bool ChangeSprache, int Generation, bool &TitelVorh,
-                     const QString &Zusatz = QString());
-    void KatzendatenVerp(int KatzeNr, const QString &Zusatz, bool &TitelVorh);
+    // Empty texts for a cat that is not found.
+    KatzenTexte Katzendaten(int typ, int KatzeNr, bool ChangeSprache, int Generation,
+                            const QString &Zusatz = QString());
+    KatzenTexte KatzendatenVerp(int KatzeNr);
     // The cat's free titles joined by "/"; empty for a cat without titles or a missing cat.
     QString GetTitel(int tier);
     static QString alterBerechnen(int art, const QDate &tod, const QDate &bis, const QDate &von);
     // Fills Haarart, Haarlos and Faltohr of every breed from RasseErgaenzen.db, else from the
     // breed name. Throws EngineError when the breed table cannot be written.
     void HaarartErgaenzen();
-
-    // results of Katzendaten / KatzendatenVerp, read right after the call
-    QStringList daten;
-    QString bild;
 
     // pedigree-entry mode: a parent is being entered from the pedigree page
     bool NeuausStb = false;
@@ -116,14 +122,15 @@ class TDatenGlobal : public QObject
     void indexSicherstellen(tav::store::Table *view, const QString &name, const QString &fields);
 
     // helpers of the display texts (globalKatzendaten.cpp)
+    // puts the views on the cat and its breed (rasseOK); false when the cat is not found
     bool katzeSuchen(int KatzeNr);
     std::optional<QString> wert(int angabe, bool ChangeSprache);
     QString farbnummer(const QString &farbname, const QString *rasseinfo);
     QString rfCode();
     QString besitzer();
     QString merkmale();
-    QString titelText(const int *tokens, int count, bool &TitelVorh);
-    void bildWaehlen();
+    QString titelText(const int *tokens, int count);
+    QString bildWaehlen();
     bool enthaelt(const int *tokens, int count, int token) const;
 };
 

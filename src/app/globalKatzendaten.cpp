@@ -69,17 +69,26 @@ bool TDatenGlobal::enthaelt(const int *tokens, int count, int token) const
 
 bool TDatenGlobal::katzeSuchen(int KatzeNr)
 {
+    rasseOK = false;
     if (KatzeNr <= 0 || !dbKatze->isOpen())
         return false;
     try {
-        return dbKatze->findKey({KatzeNr});
+        if (!dbKatze->findKey({KatzeNr}))
+            return false;
     } catch (const EngineError &e) {
         melden(e, dbKatze->tableName());
         return false;
     }
+    const int rasseNr = dbKatze->intValue(QStringLiteral("Rasse"));
+    try {
+        rasseOK = rasseNr > 0 && dbRasse->isOpen() && dbRasse->findKey({rasseNr});
+    } catch (const EngineError &e) {
+        melden(e, dbRasse->tableName()); // the texts go on without the breed
+    }
+    return true;
 }
 
-QString TDatenGlobal::titelText(const int *tokens, int count, bool &TitelVorh)
+QString TDatenGlobal::titelText(const int *tokens, int count)
 {
     QString titel;
     if (enthaelt(tokens, count, Titel) && !dbKatze->text(QStringLiteral("Geschlecht")).isEmpty()) {
@@ -87,7 +96,6 @@ QString TDatenGlobal::titelText(const int *tokens, int count, bool &TitelVorh)
         if (!titel.isEmpty())
             titel += QLatin1Char(' ');
     }
-    TitelVorh = !titel.isEmpty();
     return titel;
 }
 
@@ -235,10 +243,11 @@ std::optional<QString> TDatenGlobal::wert(int angabe, bool ChangeSprache)
     }
 }
 
-void TDatenGlobal::bildWaehlen()
+QString TDatenGlobal::bildWaehlen()
 {
+    QString bild;
     if (!DBBild->isOpen())
-        return;
+        return bild;
     const int druckBild = dbKatze->intValue(QStringLiteral("Feld2"));
     int position = 0;
     for (DBBild->first(); !DBBild->eof(); DBBild->next()) {
@@ -250,32 +259,28 @@ void TDatenGlobal::bildWaehlen()
         if (bild.isEmpty() || position == druckBild)
             bild = pfad;
     }
+    return bild;
 }
 
-void TDatenGlobal::Katzendaten(int typ, int KatzeNr, int &TitelNr, bool ChangeSprache, int Generation,
-                               bool &TitelVorh, const QString &Zusatz)
+KatzenTexte TDatenGlobal::Katzendaten(int typ, int KatzeNr, bool ChangeSprache, int Generation,
+                                      const QString &Zusatz)
 {
-    daten.clear();
-    bild.clear();
-    TitelNr = 0;
-    TitelVorh = false;
-    rasseOK = false;
+    KatzenTexte out;
+    QStringList &daten = out.daten;
     if (!katzeSuchen(KatzeNr))
-        return;
-
-    const int rasseNr = dbKatze->intValue(QStringLiteral("Rasse"));
-    rasseOK = rasseNr > 0 && dbRasse->isOpen() && dbRasse->findKey({rasseNr});
+        return out;
 
     const tsysteminfo &s = einstellungen();
     const bool html = typ == 5;
     const auto &order = html ? s.StammbaumDruckenArray : s.stammbaumAnzeigeArray;
     const int *tokens = order.data();
     const int count = int(order.size());
-    const QString titel = titelText(tokens, count, TitelVorh);
+    const QString titel = titelText(tokens, count);
+    out.titelVorhanden = !titel.isEmpty();
     for (const char *feld : {"TitelGer1", "TitelUSA1", "TitelUSA3"}) {
         const QString code = dbKatze->text(QString::fromLatin1(feld));
         if (!code.isEmpty()) {
-            TitelNr = code.at(0).isDigit() ? code.at(0).digitValue() : 0;
+            out.titelNr = code.at(0).isDigit() ? code.at(0).digitValue() : 0;
             break;
         }
     }
@@ -371,23 +376,23 @@ void TDatenGlobal::Katzendaten(int typ, int KatzeNr, int &TitelNr, bool ChangeSp
         for (int i = 0; i < daten.size() && i < 8; ++i)
             daten[i].prepend(Zusatz);
     }
-    bildWaehlen();
+    out.bild = bildWaehlen();
+    return out;
 }
 
-void TDatenGlobal::KatzendatenVerp(int KatzeNr, [[maybe_unused]] const QString &Zusatz, bool &TitelVorh)
+KatzenTexte TDatenGlobal::KatzendatenVerp(int KatzeNr)
 {
-    daten.clear();
-    TitelVorh = false;
-    rasseOK = false;
+    KatzenTexte out;
+    QStringList &daten = out.daten;
     if (!katzeSuchen(KatzeNr))
-        return;
-    const int rasseNr = dbKatze->intValue(QStringLiteral("Rasse"));
-    rasseOK = rasseNr > 0 && dbRasse->isOpen() && dbRasse->findKey({rasseNr});
+        return out;
 
     const auto &order = einstellungen().verpaarungAnzeigeArray;
     const int *tokens = order.data();
     const int count = int(order.size());
-    daten << titelText(tokens, count, TitelVorh) + dbKatze->text(QStringLiteral("Name"));
+    const QString titel = titelText(tokens, count);
+    out.titelVorhanden = !titel.isEmpty();
+    daten << titel + dbKatze->text(QStringLiteral("Name"));
 
     const bool en = sprache().languageNumber() == 1;
     const QString komma = QStringLiteral(",  ");
@@ -420,6 +425,7 @@ void TDatenGlobal::KatzendatenVerp(int KatzeNr, [[maybe_unused]] const QString &
         }
         daten << komma + eintrag + *v;
     }
+    return out;
 }
 
 } // namespace tav::app

@@ -175,10 +175,7 @@ class TstGlobal : public QObject
     QStringList katzendaten(int typ, const QString &katze, int generation = 1, bool changeSprache = false,
                             const QString &zusatz = QString())
     {
-        int titelNr = -1;
-        bool titelVorh = true;
-        m_g->Katzendaten(typ, m_nr.value(katze), titelNr, changeSprache, generation, titelVorh, zusatz);
-        return m_g->daten;
+        return m_g->Katzendaten(typ, m_nr.value(katze), changeSprache, generation, zusatz).daten;
     }
 
   private Q_SLOTS:
@@ -435,9 +432,7 @@ class TstGlobal : public QObject
         m_s.verpaarungAnzeigeArray = tokens<23>({7});
         QCOMPARE(katzendaten(3, "anton").value(1), QString("(BRI) blue"));
         QCOMPARE(katzendaten(5, "anton", 2).value(1), QString("Augen: blau<BR>"));
-        bool titelVorh;
-        m_g->KatzendatenVerp(m_nr["anton"], QString(), titelVorh);
-        QCOMPARE(m_g->daten.value(1), QString(",  geb.: 10.03.2020"));
+        QCOMPARE(m_g->KatzendatenVerp(m_nr["anton"]).daten.value(1), QString(",  geb.: 10.03.2020"));
     }
 
     void zusatzVorDenErstenAchtZeilen()
@@ -481,27 +476,26 @@ class TstGlobal : public QObject
         QFETCH(bool, titelVorh);
         QFETCH(int, titelNr);
         m_s.stammbaumAnzeigeArray = tokens<22>(angaben);
-        int nr = -1;
-        bool vorh = !titelVorh;
-        m_g->Katzendaten(3, m_nr["anton"], nr, false, 1, vorh); // leaves the views on another cat
-        m_g->Katzendaten(3, m_nr[katze], nr, false, 1, vorh);
-        QCOMPARE(vorh, titelVorh);
-        QCOMPARE(nr, titelNr);
+        m_g->Katzendaten(3, m_nr["anton"], false, 1); // leaves the views on another cat
+        const tav::app::KatzenTexte t = m_g->Katzendaten(3, m_nr[katze], false, 1);
+        QCOMPARE(t.titelVorhanden, titelVorh);
+        QCOMPARE(t.titelNr, titelNr);
     }
 
     void unbekannteKatzeErgibtNichts()
     {
         m_s.stammbaumAnzeigeArray = tokens<22>(alleAngaben);
         m_s.verpaarungAnzeigeArray = tokens<23>({1, 2});
-        QVERIFY(katzendaten(3, "anton").size() > 1);
-        QCOMPARE(m_g->bild, m_bildB);
-        QCOMPARE(katzendaten(3, "unbekannt"), QStringList());
-        QCOMPARE(m_g->bild, QString());
+        const tav::app::KatzenTexte anton = m_g->Katzendaten(3, m_nr["anton"], false, 1);
+        QVERIFY(anton.daten.size() > 1);
+        QCOMPARE(anton.bild, m_bildB);
+        const tav::app::KatzenTexte keine = m_g->Katzendaten(3, m_nr["unbekannt"], false, 1);
+        QCOMPARE(keine.daten, QStringList());
+        QCOMPARE(keine.bild, QString());
         QCOMPARE(katzendaten(3, "anton", 1, false).size() > 1, true);
-        bool vorh = true;
-        m_g->KatzendatenVerp(m_nr["unbekannt"], QString(), vorh);
-        QCOMPARE(m_g->daten, QStringList());
-        QVERIFY(!vorh);
+        const tav::app::KatzenTexte verp = m_g->KatzendatenVerp(m_nr["unbekannt"]);
+        QCOMPARE(verp.daten, QStringList());
+        QVERIFY(!verp.titelVorhanden);
     }
 
     void bild_data()
@@ -517,8 +511,7 @@ class TstGlobal : public QObject
         QFETCH(QString, katze);
         QFETCH(QString, erwartet);
         katzendaten(3, "anton");
-        katzendaten(3, katze);
-        QCOMPARE(m_g->bild, erwartet);
+        QCOMPARE(m_g->Katzendaten(3, m_nr[katze], false, 1).bild, erwartet);
     }
 
     void katzendatenVerp_data()
@@ -569,10 +562,9 @@ class TstGlobal : public QObject
         QFETCH(QStringList, erwartet);
         m_s.verpaarungAnzeigeArray = tokens<23>(angaben);
         tav::app::sprache().setLanguageNumber(sprache);
-        bool vorh = false;
-        m_g->KatzendatenVerp(m_nr[katze], QString(), vorh);
-        QCOMPARE(m_g->daten, erwartet);
-        QCOMPARE(vorh, angaben.contains(1) && katze == "anton");
+        const tav::app::KatzenTexte t = m_g->KatzendatenVerp(m_nr[katze]);
+        QCOMPARE(t.daten, erwartet);
+        QCOMPARE(t.titelVorhanden, angaben.contains(1) && katze == "anton");
     }
 
     void bewertungAngelegtNurWennDateiFehlt()
@@ -619,11 +611,8 @@ class TstGlobal : public QObject
         QCOMPARE(dateiInhalt(d + "/" + datei), vorher);
         QVERIFY(g->dbKatze->isOpen());
         m_s.stammbaumAnzeigeArray = tokens<22>(angaben);
-        int nr;
-        bool vorh;
-        g->Katzendaten(3, m_nr["anton"], nr, false, 1, vorh);
         zeilen.prepend(QString("Anton vom Test {%1}").arg(m_nr["anton"]));
-        QCOMPARE(g->daten, zeilen);
+        QCOMPARE(g->Katzendaten(3, m_nr["anton"], false, 1).daten, zeilen);
     }
 
     void fehlendeDateiWirdGemeldet()
@@ -637,10 +626,7 @@ class TstGlobal : public QObject
         QCOMPARE(fehler, QStringList{"AUGEN.DB"});
         QVERIFY(!db.tableExists("AUGEN.DB"));
         m_s.stammbaumAnzeigeArray = tokens<22>({3});
-        int nr;
-        bool vorh;
-        g->Katzendaten(3, m_nr["anton"], nr, true, 1, vorh);
-        QCOMPARE(g->daten.value(1), QString("Augen:blau"));
+        QCOMPARE(g->Katzendaten(3, m_nr["anton"], true, 1).daten.value(1), QString("Augen:blau"));
     }
 
     void fehlendeIndexeWerdenAngelegt()
