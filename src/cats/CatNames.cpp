@@ -1,5 +1,6 @@
 #include "CatNames.h"
 
+#include "CatRules.h"
 #include "TextMatch.h"
 #include "store/Query.h"
 
@@ -126,9 +127,8 @@ QVector<GefundeneKatze> katzenMitNamen(tav::store::Database &db, const QString &
 
 int ahnenlueckePruefen(const GefundeneKatze &gefunden, QChar vmZeiger, int catNr)
 {
-    const QString &g = gefunden.Geschlecht;
-    const bool maennlich = g == QLatin1String("1") || g == QLatin1String("3");
-    const bool weiblich = g == QLatin1String("2") || g == QLatin1String("4");
+    const bool maennlich = istKater(gefunden.Geschlecht);
+    const bool weiblich = istKatze(gefunden.Geschlecht);
     if ((vmZeiger == QLatin1Char('M') && !weiblich) || (vmZeiger == QLatin1Char('V') && !maennlich))
         return meldung::FalschesGeschlecht;
     if (catNr > 0 && gefunden.LaufendeNummer == catNr)

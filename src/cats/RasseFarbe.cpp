@@ -1,5 +1,6 @@
 #include "RasseFarbe.h"
 
+#include "CatRules.h"
 #include "TextMatch.h"
 #include "store/Query.h"
 
@@ -168,12 +169,12 @@ std::optional<QString> gencodeFuer(int genoTyp, const QString &geschlecht, const
 {
     if (genoTyp <= 0)
         return QString();
-    if (geschlecht == QLatin1String("1") || geschlecht == QLatin1String("3")) {
+    if (istKater(geschlecht)) {
         if (typ.genkater.trimmed() == QLatin1String("-"))
             return std::nullopt;
         return orangeEinfuegen(typ.gencode, orangeteilKater(typ.genkater));
     }
-    if (geschlecht == QLatin1String("2") || geschlecht == QLatin1String("4"))
+    if (istKatze(geschlecht))
         return orangeEinfuegen(typ.gencode, orangeteilKatze(typ.genkatze));
     return std::nullopt;
 }

@@ -13,6 +13,7 @@
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/StorePedigree.h"
 #include "cats/Titel.h"
+#include "cats/ui/CatRecordPicturePage.h"
 #include "cats/ui/KatzeGefunden.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Psuchdlg.h"
@@ -675,7 +676,7 @@ class TstCatStamm : public QObject
         QVERIFY(boxes.size() >= 2);
         tick(boxes[0]);
         tick(boxes[1]);
-        QVERIFY(w()->TitelEingabe);
+        QVERIFY(w()->titelEingabe());
         QVERIFY(w()->findChild<QPushButton *>("BitBtnSpeichern")->isEnabled());
         Scripted::answer(QMessageBox::No);
         w()->Speichern();
@@ -687,7 +688,7 @@ class TstCatStamm : public QObject
         w()->Speichern();
         QCOMPARE(tav::cats::titelKuerzelDerKatze(*f.db, nr).size(), 2);
         QCOMPARE(f.global->GetTitel(nr), tav::cats::titelKuerzelDerKatze(*f.db, nr).join("/"));
-        QVERIFY(!w()->TitelEingabe);
+        QVERIFY(!w()->titelEingabe());
         // another cat and back: the ticks show the stored rows
         w()->zeigeKatze(ohneTitel);
         QVERIFY(w()->titelKuerzelAngehakt().isEmpty());
@@ -720,9 +721,9 @@ class TstCatStamm : public QObject
             QTest::mouseClick(load, Qt::LeftButton);
         }
         QCOMPARE(scalar(*f.db, "SELECT count(*) FROM bilder WHERE KatzeNr = ?", {nr}).toInt(), 3);
-        QCOMPARE(w()->ZaehlerBilder, 3);
-        QCOMPARE(w()->aktBild, 3);
-        QCOMPARE(w()->BildFuerDruck, paths[0]);
+        QCOMPARE(w()->bildSeite()->anzahl(), 3);
+        QCOMPARE(w()->bildSeite()->aktuelles(), 3);
+        QCOMPARE(w()->bildFuerDruck(), paths[0]);
         QCOMPARE(page->findChild<QLabel *>("LabelBildZaehler")->text(), QString("Bild 3 von 3"));
 
         // a missing file is reported with its name and not stored
@@ -739,7 +740,7 @@ class TstCatStamm : public QObject
         feld2->clear();
         QTest::keyClicks(feld2, "3");
         Q_EMIT feld2->editingFinished();
-        QCOMPARE(w()->BildFuerDruck, paths[2]);
+        QCOMPARE(w()->bildFuerDruck(), paths[2]);
         Scripted::reset();
         feld2->clear();
         QTest::keyClicks(feld2, "9");
@@ -756,7 +757,7 @@ class TstCatStamm : public QObject
         // deleting a picture in front of it keeps the choice on the same picture
         w()->findChild<QFrame *>("Rahmen1")->setFocus();
         QTest::mouseClick(w()->findChild<QFrame *>("Rahmen1"), Qt::LeftButton);
-        QCOMPARE(w()->aktBild, 1);
+        QCOMPARE(w()->bildSeite()->aktuelles(), 1);
         QPushButton *remove = nullptr;
         for (QPushButton *b : page->findChildren<QPushButton *>())
             if (b->text().contains("löschen"))
@@ -765,9 +766,9 @@ class TstCatStamm : public QObject
         Scripted::answer(QMessageBox::Yes); // message 29 for Feld2
         QTest::mouseClick(remove, Qt::LeftButton);
         w()->Speichern();
-        QCOMPARE(w()->ZaehlerBilder, 2);
+        QCOMPARE(w()->bildSeite()->anzahl(), 2);
         QCOMPARE(scalar(*f.db, "SELECT Feld2 FROM catstamm WHERE LaufendeNummer = ?", {nr}).toInt(), 2);
-        QCOMPARE(w()->BildFuerDruck, paths[2]);
+        QCOMPARE(w()->bildFuerDruck(), paths[2]);
         w()->showPage(TCatStamm::SeiteStammdaten);
     }
 
@@ -823,13 +824,13 @@ class TstCatStamm : public QObject
 
         // the copy: no picture, no titles, no traits, no name colour of the original
         auto *merkmale = w()->findChild<QPlainTextEdit *>("MemoMerkmale");
-        QVERIFY(w()->ZaehlerBilder > 0 && !w()->BildFuerDruck.isEmpty());
+        QVERIFY(w()->bildSeite()->anzahl() > 0 && !w()->bildFuerDruck().isEmpty());
         QVERIFY(!w()->titelKuerzelAngehakt().isEmpty());
         QCOMPARE(merkmale->toPlainText(), QString("Klon"));
         auto eigenerStand = [&] {
             QCOMPARE(nameEdit()->text(), QString("Alma vom Lindenhof Kopie"));
-            QCOMPARE(w()->ZaehlerBilder, 0);
-            QVERIFY(w()->BildFuerDruck.isEmpty());
+            QCOMPARE(w()->bildSeite()->anzahl(), 0);
+            QVERIFY(w()->bildFuerDruck().isEmpty());
             QVERIFY(w()->titelKuerzelAngehakt().isEmpty());
             QVERIFY(merkmale->toPlainText().isEmpty());
             const QImage bild = nameEdit()->grab().toImage();

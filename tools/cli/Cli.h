@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "cats/CatRules.h"
+
 // The arguments after a command: options with a value (--cats N), switches (--json) and the rest.
 struct Angaben {
     QHash<QString, QString> werte;
@@ -24,15 +26,8 @@ struct Angaben {
 // itself an option ("--..."), which gives "--cats braucht einen Wert".
 Angaben leseAngaben(const QStringList &args, const QStringList &mitWert, const QStringList &schalter = {});
 
-inline bool istKater(const QString &g)
-{
-    return g == QLatin1String("1") || g == QLatin1String("3");
-}
-
-inline bool istKatze(const QString &g)
-{
-    return g == QLatin1String("2") || g == QLatin1String("4");
-}
+using tav::cats::istKater;
+using tav::cats::istKatze;
 
 // Import.cpp
 int importPedigree(const QString &home, const QString &pfad, QTextStream &out, QTextStream &err);

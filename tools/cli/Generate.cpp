@@ -1,6 +1,7 @@
 #include "Register.h"
 
 #include "app/DataHome.h"
+#include "cats/CatRules.h"
 
 #include <QElapsedTimer>
 #include <QTextStream>
@@ -66,7 +67,7 @@ void writeSynthetic(const QString &home, const GenerateOptions &opt, bool verbos
                 c.mutter = damPool[rng.bounded(int(damPool.size()))];
             }
             const int nr = w.addCat(c);
-            (c.sex == QLatin1String("1") ? males[g] : females[g]) << nr;
+            (tav::cats::istKater(c.sex) ? males[g] : females[g]) << nr;
             // some satellite records, so that detail tables have something to follow
             if (rng.bounded(5) == 0)
                 w.addVaccination(nr, c.born.addDays(70), QStringLiteral("RCP"), c.born.addDays(435));

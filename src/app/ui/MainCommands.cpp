@@ -9,6 +9,7 @@
 #include "app/Sprache.h"
 #include "app/Systemi.h"
 #include "app/global.h"
+#include "cats/CatRules.h"
 #include "dbengine.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
@@ -68,7 +69,7 @@ bool TMirravel::blockedInPedigreeEntry()
     TDatenGlobal *g = TDatenGlobal::instance();
     if (!g || !g->NeuausStb)
         return false;
-    showText(messageText(223) + QLatin1Char(' ') + messageText(224), MsgIcon::Information, MsgButtons::Ok);
+    showText(tav::cats::meldungen({223, 224}), MsgIcon::Information, MsgButtons::Ok);
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include "app/ui/Dialogs.h"
 #include "app/ui/Main.h"
 #include "app/ui/StoredColour.h"
+#include "cats/CatRules.h"
 #include "cats/Stammdaten.h"
 
 #include <QCheckBox>
@@ -28,8 +29,7 @@ void TCatStamm::KatzeNeu()
 {
     TDatenGlobal *g = TDatenGlobal::instance();
     if (g && g->NeuausStb) {
-        showText(messageText(223) + QLatin1Char(' ') + messageText(224), MsgIcon::Information,
-                 MsgButtons::Ok);
+        showText(meldungen({223, 224}), MsgIcon::Information, MsgButtons::Ok);
         return;
     }
     if (!m_katze->isOpen())
@@ -37,26 +37,9 @@ void TCatStamm::KatzeNeu()
     if (m_src->isEditing() && !posten())
         return;
     showPage(SeiteStammdaten);
-    const int vorher = aktuelleKatze();
-    if (TMirravel *mw = TMirravel::instance())
-        mw->tmpTiervorNeuaufnahme = vorher;
-    m_vorherigeKatze = vorher;
-    if (!m_src->append())
-        return;
-    setProperty("dataTitle", false);
-    setTitel(messageText(14));
     const tsysteminfo &s = einstellungen();
-    m_inRefresh = true;
-    for (const auto &[feld, wert] : neueKatzeWerte(
-             {s.FarbeStandardeinstellung, s.RasseStandardeinstellung, s.HaarartStandardeinstellung}))
-        m_src->setFieldValue(feld, wert);
-    m_inRefresh = false;
-    neueKatzeAnzeigen();
-    tagTmpNeueKatze = 1;
-    NeuerIndex = true;
-    m_rueckgaengig->setEnabled(true);
-    m_speichern->setEnabled(true);
-    m_name->setFocus();
+    neueKatzeBeginnen(neueKatzeWerte(
+        {s.FarbeStandardeinstellung, s.RasseStandardeinstellung, s.HaarartStandardeinstellung}));
 }
 
 void TCatStamm::KatzeKopieren()
@@ -70,36 +53,41 @@ void TCatStamm::KatzeKopieren()
         showMessage(142, MsgIcon::Information, MsgButtons::Ok);
         return;
     }
-    static const char *const felder[] = {"Geschlecht", "GebDatum", "FellFarbe", "Augenfarbe", "Vater",
-                                         "Mutter",     "Züchter",  "Besitzer",  "Name",       "Zwinger",
-                                         "Rasse",      "Status",   "Wurfzahl",  "TaetoNr",    "Fellart"};
+    // in the order of the field names, as the copy was always made
     QVariantMap kopie;
-    for (const char *f : felder)
-        kopie.insert(QString::fromUtf8(f), m_katze->value(QString::fromUtf8(f)));
+    for (const QString &f : kopierteFelder())
+        kopie.insert(f, m_katze->value(f));
+    QList<QPair<QString, QVariant>> werte;
+    for (auto it = kopie.cbegin(); it != kopie.cend(); ++it) {
+        if (it.value().isNull())
+            continue;
+        const bool name = it.key() == QLatin1String("Name");
+        werte.append(
+            {it.key(), name ? QVariant(kopieName(it.value().toString(), sprachNummer())) : it.value()});
+    }
+    werte.append({QStringLiteral("AndereRegistrierung"), false});
+    neueKatzeBeginnen(werte);
+}
+
+void TCatStamm::neueKatzeBeginnen(const QList<QPair<QString, QVariant>> &werte)
+{
     const int vorher = aktuelleKatze();
     if (TMirravel *mw = TMirravel::instance())
         mw->tmpTiervorNeuaufnahme = vorher;
     m_vorherigeKatze = vorher;
     if (!m_src->append())
         return;
-    m_inRefresh = true;
-    for (auto it = kopie.cbegin(); it != kopie.cend(); ++it) {
-        if (it.value().isNull())
-            continue;
-        QVariant v = it.value();
-        if (it.key() == QLatin1String("Name"))
-            v = v.toString() + (sprachNummer() == 1 ? QStringLiteral(" Copy") : QStringLiteral(" Kopie"));
-        m_src->setFieldValue(it.key(), v);
-    }
-    m_src->setFieldValue(QStringLiteral("AndereRegistrierung"), false);
-    m_inRefresh = false;
-    neueKatzeAnzeigen();
     setProperty("dataTitle", false);
     setTitel(messageText(14));
-    tagTmpNeueKatze = 1;
-    NeuerIndex = true;
-    m_speichern->setEnabled(true);
+    m_inRefresh = true;
+    for (const auto &[feld, wert] : werte)
+        m_src->setFieldValue(feld, wert);
+    m_inRefresh = false;
+    neueKatzeAnzeigen();
+    m_tagTmpNeueKatze = 1;
+    m_neuerIndex = true;
     m_rueckgaengig->setEnabled(true);
+    m_speichern->setEnabled(true);
     m_name->setFocus();
 }
 
@@ -113,9 +101,9 @@ void TCatStamm::neueKatzeAnzeigen()
         e->clear();
     for (QCheckBox *b : std::as_const(m_titelBoxen))
         b->setChecked(false);
-    TitelEingabe = false;
+    m_titelEingabe = false;
     colourField(m_name, QColor());
-    RasseFarbeLaden = false;
+    m_rasseFarbeLaden = false;
     SetRFCodeAnz();
     bilderLaden();
     elternAnzeigen();
@@ -131,7 +119,7 @@ bool TCatStamm::neueKatzeVerlassen()
         return true;
     const TDatenGlobal *g = TDatenGlobal::instance();
     // an ancestor entered from the pedigree is left through the search by design
-    if ((m_neueEingabe || TitelEingabe) && !(g && g->NeuausStb)) {
+    if ((m_neueEingabe || m_titelEingabe) && !(g && g->NeuausStb)) {
         const Answer a = showMessage(9150, MsgIcon::Warning, MsgButtons::YesNoCancel);
         if (a == QMessageBox::Yes) {
             // that was the save question: the post does not ask again
@@ -144,8 +132,8 @@ bool TCatStamm::neueKatzeVerlassen()
         if (a != QMessageBox::No)
             return false;
     }
-    tagTmpNeueKatze = 0;
-    TitelEingabe = false;
+    m_tagTmpNeueKatze = 0;
+    m_titelEingabe = false;
     m_katze->cancel();
     return true;
 }

@@ -1,5 +1,6 @@
 #include "Pcatstam.h"
 
+#include "CatRecordPicturePage.h"
 #include "PcatstamIntern.h"
 #include "app/ProgramHome.h"
 #include "app/Sprache.h"
@@ -70,10 +71,9 @@ TCatStamm::TCatStamm(Database *db, QWidget *parent)
     setHelpContext(11);
     setProperty("tag", TagFenster);
     // 1.
-    IsLargeFont = logicalDpiX() > 96;
-    WurfzahlSpeichern = false;
-    tagTmpNeueKatze = 0;
-    RasseFarbeLaden = false;
+    m_grosseSchrift = logicalDpiX() > 96;
+    m_tagTmpNeueKatze = 0;
+    m_rasseFarbeLaden = false;
     // 2. without the settings file the program cannot go on
     if (!QFileInfo::exists(settingsPath())) {
         showMessage(25, MsgIcon::Error, MsgButtons::Ok);
@@ -288,14 +288,13 @@ void TCatStamm::tabellenOeffnen()
     for (const Detail &d : {m_dokumente, m_ausstellung, m_bewertung, m_verkauft, m_bilder, m_katzeMerkmal,
                             m_eigeneInfo, m_tica, m_cfa, m_zuchtwert})
         oeffnen(d.table);
-    Geneingabe = false;
 
     connect(m_katze, &Table::afterScroll, this, [this] { nachScroll(); });
     connect(m_katze, &Table::afterPost, this, [this] { nachPost(); });
     connect(m_katze, &Table::afterCancel, this, [this] {
         // a new cat given up (No to a question, undo): back to the cat shown before
-        if (tagTmpNeueKatze == 1 && !m_katze->isEditing()) {
-            tagTmpNeueKatze = 0;
+        if (m_tagTmpNeueKatze == 1 && !m_katze->isEditing()) {
+            m_tagTmpNeueKatze = 0;
             // unless the window goes to another cat meanwhile (a found cat, the list, the navigator)
             QTimer::singleShot(0, this, [this, spruenge = m_spruenge] {
                 if (spruenge != m_spruenge)
@@ -313,10 +312,10 @@ void TCatStamm::tabellenOeffnen()
         if (m_katze->state() == Table::State::Insert)
             m_neueEingabe = true;
         if (f.compare(QLatin1String("Name"), Qt::CaseInsensitive) == 0)
-            NeuerIndex = true;
+            m_neuerIndex = true;
         else if (f.compare(QLatin1String("Rasse"), Qt::CaseInsensitive) == 0 ||
                  f.compare(QLatin1String("FellFarbe"), Qt::CaseInsensitive) == 0) {
-            RasseFarbeLaden = false;
+            m_rasseFarbeLaden = false;
             SetRFCodeAnz();
         } else if (f.compare(QLatin1String("Zuchtbuchnummer1"), Qt::CaseInsensitive) == 0) {
             QTimer::singleShot(0, this, [this] { zuchtbuchnummerPruefen(); });
@@ -328,7 +327,7 @@ void TCatStamm::tabellenOeffnen()
     });
     connect(m_katze, &Table::stateChanged, this, [this] {
         // the undo button stays usable while a new cat is entered or titles are pending
-        if (m_rueckgaengig && (TitelEingabe || tagTmpNeueKatze == 1))
+        if (m_rueckgaengig && (m_titelEingabe || m_tagTmpNeueKatze == 1))
             m_rueckgaengig->setEnabled(true);
     });
 }
@@ -346,7 +345,11 @@ void TCatStamm::seitenBauen()
     m_pages.resize(10);
     m_pages[SeiteStammdaten] = seiteStammdatenBauen();
     m_pages[SeiteStammbaum] = leereSeite(12);
-    m_pages[SeiteBild] = seiteBildBauen();
+    m_bildSeite = new CatRecordPicturePage(
+        m_src, m_bilder.source, [this] { return aktuelleKatze(); }, hilfeKnopf(13, nullptr));
+    connect(m_bildSeite, &CatRecordPicturePage::druckBildGeaendert, this,
+            [this](const QString &pfad) { druckBildZeigen(pfad); });
+    m_pages[SeiteBild] = m_bildSeite;
     m_pages[SeiteZusatzinfo] = seiteZusatzinfoBauen();
     m_pages[SeiteWurfdaten] = leereSeite(21);
     m_pages[SeiteMedDaten] = leereSeite(15);
@@ -443,88 +446,32 @@ void TCatStamm::FensterAnpassen()
 void TCatStamm::resizeEvent(QResizeEvent *e)
 {
     ChildWindow::resizeEvent(e);
-    if (m_bildSeite0 && !BildFuerDruck.isEmpty())
-        BildanGroesseAnpassen(m_bildSeite0, BildFuerDruck, m_bildPanel0, 0, true);
+    if (m_bildSeite0 && m_bildSeite && !m_bildSeite->bildFuerDruck().isEmpty())
+        BildanGroesseAnpassen(m_bildSeite0, m_bildSeite->bildFuerDruck(), m_bildPanel0, 0, true);
 }
 
-// --- registration ------------------------------------------------------------
-
-void registerCatStamm()
+QString TCatStamm::bildFuerDruck() const
 {
-    TMirravel::registerWindow(QStringLiteral("catstamm"), [](TMirravel &mw) -> QWidget * {
-        if (TCatStamm *w = TCatStamm::instance())
-            return w;
-        auto *w = new TCatStamm(defaultDatabase());
-        QMdiSubWindow *sub = mw.addChild(w);
-        // the window stays a window of the frame: four entries of its window menu go, by position
-        if (QMenu *menu = sub ? sub->systemMenu() : nullptr) {
-            for (int pos : {0, 2, 3, 3}) {
-                const QList<QAction *> entries = menu->actions();
-                if (pos < entries.size())
-                    menu->removeAction(entries[pos]);
-            }
-        }
-        w->FensterAnpassen();
-        return w;
-    });
-    auto fenster = []() -> TCatStamm * {
-        if (TCatStamm *w = TCatStamm::instance())
-            return w;
-        TMirravel *mw = TMirravel::instance();
-        if (!mw)
-            return nullptr;
-        return qobject_cast<TCatStamm *>(TMirravel::windowFactory(QStringLiteral("catstamm"))(*mw));
-    };
-    // the search belongs to the search dialog: an entry set there stays
-    TMirravel::CatRecordHooks h = TMirravel::catRecordHooks();
-    h.katzeNeu = [fenster] {
-        if (TCatStamm *w = fenster())
-            w->KatzeNeu();
-    };
-    h.katzeNewausStb = [fenster] {
-        TCatStamm *w = fenster();
-        TDatenGlobal *g = TDatenGlobal::instance();
-        if (!w)
-            return;
-        w->KatzeNeu();
-        if (g && w->DBCatStamm()->state() == Table::State::Insert) {
-            g->NeuausStb = true;
-            if (g->VMZeiger == QLatin1Char('M'))
-                w->DataSourceCatStamm()->setFieldValue(QStringLiteral("Geschlecht"), QStringLiteral("2"));
-            else if (g->VMZeiger == QLatin1Char('V'))
-                w->DataSourceCatStamm()->setFieldValue(QStringLiteral("Geschlecht"), QStringLiteral("1"));
-        }
-    };
-    h.katzeKopieren = [fenster] {
-        if (TCatStamm *w = fenster())
-            w->KatzeKopieren();
-    };
-    h.katzeSpeichern = [fenster] {
-        if (TCatStamm *w = fenster())
-            w->Speichern();
-    };
-    h.zeigeKatze = [fenster](int nr) {
-        TCatStamm *w = fenster();
-        return w && w->zeigeKatze(nr);
-    };
-    h.refresh = [fenster] {
-        TCatStamm *w = fenster();
-        TMirravel *mw = TMirravel::instance();
-        if (!w || !mw)
-            return;
-        w->DataSourceCatStamm()->undo();
-        try {
-            w->DBCatStamm()->refresh();
-        } catch (const EngineError &e) {
-            reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
-        }
-        const int nr = mw->currentListCat();
-        if (nr > 0)
-            w->zeigeKatze(nr);
-        else
-            w->TitelKatzeNeu();
-    };
-    TMirravel::setCatRecordHooks(h);
+    return m_bildSeite ? m_bildSeite->bildFuerDruck() : QString();
+}
+
+void TCatStamm::bilderLaden()
+{
+    if (m_bildSeite)
+        m_bildSeite->laden();
+}
+
+void TCatStamm::druckBildZeigen(const QString &pfad)
+{
+    if (!m_bildSeite0)
+        return;
+    if (pfad.isEmpty()) {
+        m_bildSeite0->hide();
+        m_keinBild->show();
+    } else {
+        m_keinBild->hide();
+        BildanGroesseAnpassen(m_bildSeite0, pfad, m_bildPanel0, 0, true);
+    }
 }
 
 } // namespace tav::cats::ui

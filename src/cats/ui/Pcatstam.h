@@ -40,6 +40,7 @@ class StorePedigree;
 
 namespace tav::cats::ui {
 
+class CatRecordPicturePage;
 class PostCheck;
 
 // The cat record window: a notebook over the current record of CATSTAMM.DB; every other table of
@@ -85,24 +86,9 @@ class TCatStamm : public tav::app::ui::ChildWindow
     bool zeigeKatze(int nr);
     int aktuelleKatze() const;
 
-    // what print-outs read
-    QString BildFuerDruck;
+    // what print-outs read: the picture chosen for print
+    QString bildFuerDruck() const;
     QString adresseBesitzerText() const;
-
-    // window state
-    bool TitelEingabe = false;
-    bool HundGespeichert = false;
-    int zaehlerTitel = 0;
-    bool RasseFarbeLaden = false;
-    int tagTmpNeueKatze = 0;
-    bool NeuerIndex = false;
-    bool WurfzahlSpeichern = false;
-    bool Geneingabe = false;
-    bool neuesTier = false;
-    QString sucheFarbe;
-    int ZaehlerBilder = 0;
-    int aktBild = 0;
-    bool IsLargeFont = false;
 
     // for the owner of the window and tests
     tav::store::Table *DBCatStamm() const { return m_katze; }
@@ -114,6 +100,12 @@ class TCatStamm : public tav::app::ui::ChildWindow
     QStringList titelKuerzelAngehakt() const;
     // the tables that could not be opened at creation, by file name
     QStringList nichtGeoeffnet() const { return m_fehlend; }
+    // titles ticked and not yet stored
+    bool titelEingabe() const { return m_titelEingabe; }
+    CatRecordPicturePage *bildSeite() const { return m_bildSeite; }
+    // what was typed into the colour list to find a colour
+    QString farbSuche() const { return m_sucheFarbe; }
+    bool grosseSchrift() const { return m_grosseSchrift; }
 
   protected:
     void closeEvent(QCloseEvent *e) override;
@@ -152,6 +144,8 @@ class TCatStamm : public tav::app::ui::ChildWindow
     // Before the window leaves a new cat: typed input is saved, dropped or kept as the user
     // answers (message 9150); a new cat without input is dropped. True when the window may go on.
     bool neueKatzeVerlassen();
+    // appends the new cat with `werte` set, as the user had not typed them
+    void neueKatzeBeginnen(const QList<QPair<QString, QVariant>> &werte);
     // what a new or duplicated cat shows of itself before it is stored
     void neueKatzeAnzeigen();
 
@@ -178,24 +172,29 @@ class TCatStamm : public tav::app::ui::ChildWindow
     void farbeSuchen(bool augen, const QString &text);
     void zusatzInfoZeigen(bool zeigen);
 
-    // pictures and the other pages (PcatstamSeiten.cpp)
-    QWidget *seiteBildBauen();
+    // the other pages (PcatstamSeiten.cpp)
     QWidget *seiteZusatzinfoBauen();
     QWidget *seiteAusstellungBauen();
     QWidget *seiteDokumenteBauen();
     QWidget *seiteZuchtwertBauen();
     QWidget *leereSeite(int helpContext);
     void bilderLaden();
-    void bildWaehlen(int n);
-    void BildanGroesseAnpassen(QLabel *ziel, const QString &pfad, QWidget *panel, int rand, bool anpassen);
-    void bildHinzufuegen();
-    void bildLoeschen();
-    void druckBildSetzen(int n);
-    void druckBildFeldVerlassen();
+    // page 0 shows the picture that represents the cat
+    void druckBildZeigen(const QString &pfad);
     void dokumentLaden();
     void dokumentAnsehen();
     void merkmalHinzufuegen();
     QPushButton *hilfeKnopf(int context, QWidget *parent);
+
+    // window state
+    bool m_titelEingabe = false;
+    bool m_hundGespeichert = false;
+    int m_zaehlerTitel = 0;
+    bool m_rasseFarbeLaden = false;
+    int m_tagTmpNeueKatze = 0; // 1 while a new cat is being entered
+    bool m_neuerIndex = false;
+    QString m_sucheFarbe;
+    bool m_grosseSchrift = false;
 
     tav::store::Database *m_db;
     // data sets
@@ -245,17 +244,7 @@ class TCatStamm : public tav::app::ui::ChildWindow
     QPushButton *m_aendern = nullptr;
     int m_farbeTreffer = -1, m_augenTreffer = -1; // list rows of the nearest colour found by typing
 
-    // pictures
-    QScrollArea *m_streifenScroll = nullptr;
-    QWidget *m_streifen = nullptr;
-    QVector<QFrame *> m_rahmen;
-    QVector<QFrame *> m_balken;
-    QVector<QString> m_bildPfade;
-    QFrame *m_grossPanel = nullptr;
-    QLabel *m_grossBild = nullptr;
-    QLabel *m_zaehler = nullptr;
-    tav::app::ui::DBEdit *m_druckVon = nullptr;
-    tav::app::ui::DBMemo *m_bildMemo1 = nullptr, *m_bildMemo2 = nullptr;
+    CatRecordPicturePage *m_bildSeite = nullptr;
 
     // other pages
     QTabBar *m_ausstellungTabs = nullptr;

@@ -4,6 +4,7 @@
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/StorePedigree.h"
 
+#include "CatRecordPicturePage.h"
 #include "PcatstamIntern.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
@@ -16,6 +17,7 @@
 #include "app/ui/Nav2.h"
 #include "app/ui/Translator.h"
 #include "cats/CatNames.h"
+#include "cats/CatRules.h"
 #include "cats/Stammdaten.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
@@ -75,7 +77,10 @@ bool TCatStamm::pruefenVorPost()
 {
     Table &t = *m_katze;
     const TDatenGlobal *g = TDatenGlobal::instance();
-    if (t.state() == Table::State::Insert && normalizedName(t.text(QStringLiteral("Name"))).isEmpty()) {
+    const PostHindernis hindernis =
+        postHindernis(t.state() == Table::State::Insert, t.text(QStringLiteral("Name")),
+                      t.text(QStringLiteral("Geschlecht")));
+    if (hindernis == PostHindernis::NameFehlt) {
         if (g && g->NeuausStb) {
             showMessage(217, MsgIcon::Information, MsgButtons::Ok);
             showPage(SeiteStammdaten);
@@ -83,17 +88,17 @@ bool TCatStamm::pruefenVorPost()
         }
         if (showMessage(148, MsgIcon::Warning, MsgButtons::YesNo) == QMessageBox::Yes) {
             t.cancel();
-            tagTmpNeueKatze = 0;
+            m_tagTmpNeueKatze = 0;
         } else {
             showPage(SeiteStammdaten);
             m_name->setFocus();
         }
         return false;
     }
-    if (t.text(QStringLiteral("Geschlecht")).trimmed().isEmpty()) {
+    if (hindernis == PostHindernis::GeschlechtFehlt) {
         if (showMessage(169, MsgIcon::Warning, MsgButtons::YesNo) == QMessageBox::Yes) {
             t.cancel();
-            tagTmpNeueKatze = 0;
+            m_tagTmpNeueKatze = 0;
         }
         return false;
     }
@@ -109,10 +114,10 @@ bool TCatStamm::posten()
 
 void TCatStamm::nachPost()
 {
-    tagTmpNeueKatze = 0;
+    m_tagTmpNeueKatze = 0;
     const int nr = aktuelleKatze();
-    const bool neuerIndex = NeuerIndex;
-    NeuerIndex = false;
+    const bool neuerIndex = m_neuerIndex;
+    m_neuerIndex = false;
     if (TMirravel *mw = TMirravel::instance()) {
         if (neuerIndex)
             hauptlisteAktualisieren(nr);
@@ -139,11 +144,10 @@ void TCatStamm::hauptlisteAktualisieren(int nr)
 
 void TCatStamm::vorScroll()
 {
-    Geneingabe = false;
     // a new cat is not stored by moving away from it
     if (m_katze->state() == Table::State::Insert) {
         m_katze->cancel();
-        tagTmpNeueKatze = 0;
+        m_tagTmpNeueKatze = 0;
     }
     if (m_vater)
         m_vater->clear();
@@ -156,11 +160,9 @@ void TCatStamm::nachScroll()
 {
     if (!m_notebook)
         return;
-    neuesTier = true;
-    Geneingabe = true;
     const Anlass anlass = m_anlass;
     m_anlass = Anlass::Navigation;
-    sucheFarbe.clear();
+    m_sucheFarbe.clear();
     m_farbeTreffer = m_augenTreffer = -1;
     zusatzInfoZeigen(false);
     if (m_gencode)
@@ -173,7 +175,7 @@ void TCatStamm::nachScroll()
 bool TCatStamm::Speichern()
 {
     // the refresh after the post ticks the stored titles: the pending ticks are kept over it
-    const bool titel = TitelEingabe;
+    const bool titel = m_titelEingabe;
     QVector<bool> haken;
     for (QCheckBox *b : std::as_const(m_titelBoxen))
         haken << b->isChecked();
@@ -183,22 +185,22 @@ bool TCatStamm::Speichern()
     if (ok && titel) {
         for (int i = 0; i < m_titelBoxen.size() && i < haken.size(); ++i)
             m_titelBoxen[i]->setChecked(haken[i]);
-        TitelEingabe = true;
+        m_titelEingabe = true;
         ok = Titelspeichern();
         TitelEintragen();
     }
     m_speichern->setEnabled(m_src->isEditing());
-    m_rueckgaengig->setEnabled(m_src->isEditing() || tagTmpNeueKatze == 1);
+    m_rueckgaengig->setEnabled(m_src->isEditing() || m_tagTmpNeueKatze == 1);
     return ok;
 }
 
 void TCatStamm::Rueckgaengig()
 {
-    const bool neu = tagTmpNeueKatze == 1;
-    tagTmpNeueKatze = 0;
+    const bool neu = m_tagTmpNeueKatze == 1;
+    m_tagTmpNeueKatze = 0;
     m_src->undo();
     TitelEintragen();
-    TitelEingabe = false;
+    m_titelEingabe = false;
     m_speichern->setEnabled(false);
     m_rueckgaengig->setEnabled(false);
     if (TDatenGlobal *g = TDatenGlobal::instance())
@@ -237,8 +239,7 @@ bool TCatStamm::KatzeLoeschen()
 {
     TDatenGlobal *g = TDatenGlobal::instance();
     if (g && g->NeuausStb) {
-        showText(messageText(223) + QLatin1Char(' ') + messageText(224), MsgIcon::Information,
-                 MsgButtons::Ok);
+        showText(meldungen({223, 224}), MsgIcon::Information, MsgButtons::Ok);
         return false;
     }
     if (m_katze->state() == Table::State::Insert) {
@@ -272,14 +273,14 @@ void TCatStamm::TabbedNotebook1Click()
 {
     QWidget *shown = m_notebook->currentWidget();
     if (shown != m_pages[SeiteStammdaten]) {
-        if ((m_src->isEditing() || TitelEingabe) && !Speichern() && m_src->isEditing()) {
+        if ((m_src->isEditing() || m_titelEingabe) && !Speichern() && m_src->isEditing()) {
             // the input stays; page 0 shows it
             QTimer::singleShot(0, this, [this] { showPage(SeiteStammdaten); });
             return;
         }
     }
-    if (shown == m_pages[SeiteBild] && ZaehlerBilder > 0)
-        bildWaehlen(qMax(1, aktBild));
+    if (shown == m_bildSeite)
+        m_bildSeite->gezeigt();
 }
 
 void TCatStamm::activated()
@@ -293,7 +294,7 @@ void TCatStamm::closeEvent(QCloseEvent *e)
         e->ignore();
         return;
     }
-    if ((m_src->isEditing() || TitelEingabe) && !Speichern() && m_src->isEditing()) {
+    if ((m_src->isEditing() || m_titelEingabe) && !Speichern() && m_src->isEditing()) {
         e->ignore();
         return;
     }
@@ -304,21 +305,16 @@ void TCatStamm::closeEvent(QCloseEvent *e)
             return;
         }
     }
-    Geneingabe = false;
     ChildWindow::closeEvent(e);
 }
 
 bool TCatStamm::eventFilter(QObject *watched, QEvent *e)
 {
     // the navigator moves away from a new cat without storing it, after asking when it holds input
-    if (navigatorGedrueckt(m_nav, watched, e)) {
-        if (m_katze->state() == Table::State::Insert) {
-            if (!neueKatzeVerlassen())
-                return true; // the cat stays, the button is not pressed
-            vorScroll();
-        } else {
-            Geneingabe = false;
-        }
+    if (navigatorGedrueckt(m_nav, watched, e) && m_katze->state() == Table::State::Insert) {
+        if (!neueKatzeVerlassen())
+            return true; // the cat stays, the button is not pressed
+        vorScroll();
     }
     if (watched == m_name && e->type() == QEvent::FocusOut)
         DBNameNeu();
@@ -393,7 +389,7 @@ void TCatStamm::TitelKatzeNeu(Anlass anlass)
                           : QString());
     }
     adressenAnzeigen();
-    RasseFarbeLaden = false;
+    m_rasseFarbeLaden = false;
     SetRFCodeAnz();
     alterAnzeigen();
     if (!m_src->isEditing()) {
@@ -416,7 +412,8 @@ void TCatStamm::TitelKatzeNeu(Anlass anlass)
                 if (!kurz.isEmpty())
                     m_rasseProzent->setPlainText(QStringLiteral("100% ") + kurz);
             }
-        } catch (const EngineError &) {
+        } catch (const EngineError &e) {
+            reportDatabaseError(e, QStringLiteral("RASSE.DB"));
         }
     }
     m_inRefresh = false;
@@ -456,8 +453,10 @@ bool TCatStamm::inzuchtAnzeigen(int katze, int vater, int mutter)
             }
             return false;
         }
-    } catch (const std::exception &) {
-        return false; // a parent missing from the register: the breed stands alone
+    } catch (const std::exception &e) {
+        // a parent missing from the register does not throw; this is the engine failing
+        reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
+        return false;
     }
     m_ik->setText(m_inzucht->Inzuchtkoeffizientkurz);
     m_avk->setText(m_inzucht->Ahnenverlustkoeffizient);

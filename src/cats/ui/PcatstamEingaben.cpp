@@ -11,15 +11,20 @@
 #include "app/ui/Dialogs.h"
 #include "app/ui/Main.h"
 #include "cats/CatNames.h"
+#include "cats/CatRules.h"
 #include "cats/RasseFarbe.h"
 #include "cats/Stammdaten.h"
 #include "cats/Titel.h"
 #include "cats/ui/KatzeGefunden.h"
 #include "store/EngineError.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -77,9 +82,8 @@ bool TCatStamm::duplikatPruefen(const QString &name)
         const int meldung = ahnenlueckePruefen(katze, g->VMZeiger, g->CatNr);
         if (meldung != 0) {
             if (meldung == meldung::EigenerVorfahr)
-                showText(messageText(meldung::EigenerVorfahr) + QLatin1Char(' ') +
-                             messageText(meldung::AndereKatzeWaehlen),
-                         MsgIcon::Error, MsgButtons::Ok);
+                showText(meldungen({meldung::EigenerVorfahr, meldung::AndereKatzeWaehlen}), MsgIcon::Error,
+                         MsgButtons::Ok);
             else
                 showMessage(meldung, MsgIcon::Information, MsgButtons::Ok);
             m_src->setFieldValue(QStringLiteral("Name"), QStringLiteral(" "));
@@ -88,7 +92,7 @@ bool TCatStamm::duplikatPruefen(const QString &name)
         }
     }
     m_katze->cancel();
-    tagTmpNeueKatze = 0;
+    m_tagTmpNeueKatze = 0;
     zeigeKatze(katze.LaufendeNummer);
     if (g && g->NeuausStb) {
         m_speichern->setEnabled(true);
@@ -134,23 +138,11 @@ void TCatStamm::zuchtbuchnummerPruefen()
 {
     if (!m_src->isEditing() || !m_stammbaum->isOpen())
         return;
-    const QString nummer = m_katze->text(QStringLiteral("Zuchtbuchnummer1")).trimmed();
-    if (nummer.isEmpty())
-        return;
     const int eigene = m_katze->state() == Table::State::Insert ? 0 : aktuelleKatze();
     int andere = 0;
     try {
-        m_stammbaum->setIndexName(QStringLiteral("Zuchtbuchnummer1"));
-        m_stammbaum->setRange({nummer}, {nummer});
-        for (m_stammbaum->first(); !m_stammbaum->eof(); m_stammbaum->next()) {
-            const int nr = m_stammbaum->intValue(QStringLiteral("LaufendeNummer"));
-            if (nr != eigene) {
-                andere = nr;
-                break;
-            }
-        }
-        m_stammbaum->cancelRange();
-        m_stammbaum->setIndexName(QString());
+        andere = andereKatzeMitZuchtbuchnummer(*m_stammbaum,
+                                               m_katze->text(QStringLiteral("Zuchtbuchnummer1")), eigene);
     } catch (const EngineError &e) {
         reportDatabaseError(e, QStringLiteral("catstamm.db"));
         return;
@@ -159,9 +151,9 @@ void TCatStamm::zuchtbuchnummerPruefen()
         return;
     if (showMessage(143, MsgIcon::Information, MsgButtons::YesNo) == QMessageBox::Yes) {
         TitelEintragen();
-        TitelEingabe = false;
+        m_titelEingabe = false;
         m_src->undo();
-        tagTmpNeueKatze = 0;
+        m_tagTmpNeueKatze = 0;
         zeigeKatze(andere);
     } else {
         m_src->setFieldValue(QStringLiteral("Zuchtbuchnummer1"), QVariant());
@@ -172,7 +164,7 @@ void TCatStamm::zuchtbuchnummerPruefen()
 
 void TCatStamm::SetRFCodeAnz()
 {
-    if (RasseFarbeLaden || !m_rfCode)
+    if (m_rasseFarbeLaden || !m_rfCode)
         return;
     const bool hatKatze = m_katze->hasRecord() || m_katze->isEditing();
     QString code;
@@ -180,16 +172,17 @@ void TCatStamm::SetRFCodeAnz()
         try {
             code = rfCodeAnzeige(*m_db, m_katze->intValue(QStringLiteral("Rasse")),
                                  m_katze->text(QStringLiteral("FellFarbe")));
-        } catch (const EngineError &) {
+        } catch (const EngineError &e) {
+            reportDatabaseError(e, QStringLiteral("FARBE.DB"));
         }
     }
     m_rfCode->setText(code);
-    RasseFarbeLaden = true;
+    m_rasseFarbeLaden = true;
 }
 
 void TCatStamm::rfCodeEingabe(const QString &text)
 {
-    if (!RasseFarbeLaden || text.trimmed().isEmpty())
+    if (!m_rasseFarbeLaden || text.trimmed().isEmpty())
         return;
     RFCodeTreffer treffer;
     try {
@@ -233,7 +226,7 @@ void TCatStamm::TitelLaden()
     qDeleteAll(m_titelBoxen);
     m_titelBoxen.clear();
     m_titelNummern.clear();
-    zaehlerTitel = 0;
+    m_zaehlerTitel = 0;
     QVector<TitelBez> katalog;
     try {
         katalog = titelKatalog(*m_db);
@@ -244,7 +237,7 @@ void TCatStamm::TitelLaden()
     int hoehe = 0;
     for (const TitelBez &t : std::as_const(katalog)) {
         auto *box = new QCheckBox(t.Kuerzel, m_titelFlaeche);
-        box->setObjectName(QStringLiteral("Titel_%1").arg(++zaehlerTitel));
+        box->setObjectName(QStringLiteral("Titel_%1").arg(++m_zaehlerTitel));
         box->setToolTip(t.Titel);
         // rows as far apart as the font needs, never closer than the classic spacing
         const int i = int(m_titelBoxen.size());
@@ -268,7 +261,7 @@ void TCatStamm::TitelLaden()
 
 void TCatStamm::TitelEintragen()
 {
-    TitelEingabe = false;
+    m_titelEingabe = false;
     QSet<int> halten;
     const int nr = aktuelleKatze();
     if (nr > 0) {
@@ -284,7 +277,7 @@ void TCatStamm::TitelEintragen()
 
 void TCatStamm::titelBoxGeklickt()
 {
-    TitelEingabe = true;
+    m_titelEingabe = true;
     m_speichern->setEnabled(true);
     m_rueckgaengig->setEnabled(true);
 }
@@ -303,9 +296,9 @@ bool TCatStamm::Titelspeichern()
 {
     const int nr = aktuelleKatze();
     if (!m_src->saveWithoutAsking())
-        HundGespeichert = showMessage(29, MsgIcon::Warning, MsgButtons::YesNo) == QMessageBox::Yes;
+        m_hundGespeichert = showMessage(29, MsgIcon::Warning, MsgButtons::YesNo) == QMessageBox::Yes;
     bool ok = true;
-    if ((m_src->saveWithoutAsking() || HundGespeichert) && nr > 0) {
+    if ((m_src->saveWithoutAsking() || m_hundGespeichert) && nr > 0) {
         QSet<int> angehakt;
         for (int i = 0; i < m_titelBoxen.size(); ++i) {
             if (m_titelBoxen[i]->isChecked())
@@ -320,9 +313,93 @@ bool TCatStamm::Titelspeichern()
     }
     m_speichern->setEnabled(m_src->isEditing());
     m_rueckgaengig->setEnabled(m_src->isEditing());
-    TitelEingabe = false;
-    HundGespeichert = false;
+    m_titelEingabe = false;
+    m_hundGespeichert = false;
     return ok;
+}
+
+// --- colour lists and the extra information panel ----------------------------------
+
+void TCatStamm::DBFarbeAfterOpen()
+{
+    if (!m_farbeCombo || !m_farbe || !m_farbe->isOpen())
+        return;
+    QStringList eintraege;
+    try {
+        for (m_farbe->first(); !m_farbe->eof(); m_farbe->next())
+            eintraege << farbEintragText(m_farbe->text(QStringLiteral("Rasseinfo")),
+                                         m_farbe->text(QStringLiteral("Farbname")));
+    } catch (const EngineError &e) {
+        reportDatabaseError(e, QStringLiteral("FARBE.DB"));
+    }
+    eintraege.sort(Qt::CaseInsensitive);
+    QSignalBlocker block(m_farbeCombo);
+    m_farbeCombo->clear();
+    m_farbeCombo->addItems(eintraege);
+    m_farbeCombo->readField();
+}
+
+void TCatStamm::DBAugenfarbeAfterOpen()
+{
+    if (!m_augenCombo || !m_augen || !m_augen->isOpen())
+        return;
+    QStringList eintraege;
+    try {
+        for (m_augen->first(); !m_augen->eof(); m_augen->next())
+            eintraege << m_augen->text(QStringLiteral("Augenfarbe"));
+    } catch (const EngineError &e) {
+        reportDatabaseError(e, QStringLiteral("AUGEN.DB"));
+    }
+    QSignalBlocker block(m_augenCombo);
+    m_augenCombo->clear();
+    m_augenCombo->addItems(eintraege);
+    m_augenCombo->readField();
+}
+
+// Typing into the colour or eye-colour combo: the text typed so far moves the list table to the
+// nearest entry, which the drop-down then offers as its current row.
+void TCatStamm::farbeSuchen(bool augen, const QString &text)
+{
+    m_sucheFarbe = text;
+    Table *t = augen ? m_augen : m_farbe;
+    QComboBox *combo = augen ? static_cast<QComboBox *>(m_augenCombo) : m_farbeCombo;
+    int &treffer = augen ? m_augenTreffer : m_farbeTreffer;
+    treffer = -1;
+    if (!t || !t->isOpen() || text.isEmpty())
+        return;
+    try {
+        if (!t->findNearest({text}))
+            return;
+        const QString eintrag = augen ? t->text(QStringLiteral("Augenfarbe"))
+                                      : farbEintragText(t->text(QStringLiteral("Rasseinfo")),
+                                                        t->text(QStringLiteral("Farbname")));
+        treffer = combo->findText(eintrag);
+    } catch (const EngineError &e) {
+        reportDatabaseError(e, augen ? QStringLiteral("AUGEN.DB") : QStringLiteral("FARBE.DB"));
+        return;
+    }
+    if (treffer >= 0 && combo->view()->isVisible())
+        combo->view()->setCurrentIndex(combo->model()->index(treffer, 0));
+}
+
+// The full remark over the lower area of page 0, or the preview line again.
+void TCatStamm::zusatzInfoZeigen(bool zeigen)
+{
+    if (!m_zusatzPanel)
+        return;
+    if (!zeigen) {
+        m_zusatzPanel->hide();
+        return;
+    }
+    const bool hatKatze = m_katze->hasRecord() || m_katze->isEditing();
+    m_infoZusatz->setPlainText(hatKatze ? m_katze->text(QStringLiteral("Bemerkung")) : QString());
+    m_infoZusatz->moveCursor(QTextCursor::Start);
+    const QWidget *seite = m_zusatzPanel->parentWidget();
+    const int hoehe = qMin(180, qMax(60, m_infoVorschau->y() + m_infoVorschau->height() - 6));
+    m_zusatzPanel->setGeometry(m_infoVorschau->x(), m_infoVorschau->y() + m_infoVorschau->height() - hoehe,
+                               qMin(m_infoVorschau->width(), seite->width()), hoehe);
+    m_zusatzPanel->show();
+    m_zusatzPanel->raise();
 }
 
 } // namespace tav::cats::ui

@@ -11,6 +11,7 @@
 #include "app/ui/Main.h"
 #include "app/ui/StoredColour.h"
 #include "cats/CatNames.h"
+#include "cats/CatRules.h"
 #include "cats/Stammdaten.h"
 #include "cats/ui/Psuchdlg.h"
 #include "store/Database.h"
@@ -56,7 +57,8 @@ MerkmalInfo merkmaleVon(Database *db, int katze)
                 out.farbe = katalog.intValue(QStringLiteral("farbe"));
             out.kuerzel << katalog.text(QStringLiteral("Kuerzel"));
         }
-    } catch (const EngineError &) {
+    } catch (const EngineError &e) {
+        reportDatabaseError(e, QStringLiteral("KATZEMERKMAL.DB"));
     }
     return out;
 }
@@ -73,7 +75,8 @@ void TCatStamm::adressenAnzeigen()
         try {
             if (!m_adr->findKey({nr}))
                 return QString();
-        } catch (const EngineError &) {
+        } catch (const EngineError &e) {
+            reportDatabaseError(e, QStringLiteral("ADR_DAT.DB"));
             return QString();
         }
         Adresse a{m_adr->text(QStringLiteral("Name")),    m_adr->text(QStringLiteral("Vorname")),
@@ -98,7 +101,8 @@ void TCatStamm::adressenAnzeigen()
                           eigen.text(QStringLiteral("Telefon"))};
                 besitzer = adressBlock(a).join(QLatin1Char('\n'));
             }
-        } catch (const EngineError &) {
+        } catch (const EngineError &e) {
+            reportDatabaseError(e, QStringLiteral("EIGEN.DB"));
         }
     } else if (hatKatze) {
         besitzer = block(m_katze->intValue(QStringLiteral("Besitzer")));
@@ -128,7 +132,8 @@ void TCatStamm::elternAnzeigen()
             try {
                 if (m_stammbaum->findKey({nr}))
                     text = m_stammbaum->text(QStringLiteral("Name"));
-            } catch (const EngineError &) {
+            } catch (const EngineError &e) {
+                reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
             }
             const MerkmalInfo m = merkmaleVon(m_db, nr);
             if (!m.kuerzel.isEmpty())
@@ -171,7 +176,7 @@ void TCatStamm::alterAnzeigen()
     const AlterTeile teile = alterTeile(0, QDate(), ende, geb);
     const AlterAnzeige a =
         alterAnzeige(geb, tod, status, teile.jahre, TDatenGlobal::alterBerechnen(0, QDate(), ende, geb));
-    m_alterPanel->setFixedWidth(!a.mitGeburt ? 120 : IsLargeFont ? 192 : 167);
+    m_alterPanel->setFixedWidth(!a.mitGeburt ? 120 : m_grosseSchrift ? 192 : 167);
     m_kreuz->setVisible(a.tot);
     m_erreicht->setVisible(a.tot);
     m_alterAkt->setVisible(a.mitGeburt);
@@ -207,11 +212,7 @@ void TCatStamm::elternSuchen(bool vater)
     if (nr <= 0 || nr == aktuelleKatze())
         return;
     // the search offers the right sex only; a hit of the other sex is still refused
-    const bool maennlich =
-        gewaehlt.Geschlecht == QLatin1String("1") || gewaehlt.Geschlecht == QLatin1String("3");
-    const bool weiblich =
-        gewaehlt.Geschlecht == QLatin1String("2") || gewaehlt.Geschlecht == QLatin1String("4");
-    if (vater ? !maennlich : !weiblich) {
+    if (vater ? !istKater(gewaehlt.Geschlecht) : !istKatze(gewaehlt.Geschlecht)) {
         showMessage(meldung::FalschesGeschlecht, MsgIcon::Information, MsgButtons::Ok);
         return;
     }

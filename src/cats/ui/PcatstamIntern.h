@@ -4,6 +4,9 @@
 
 #include <QWidget>
 
+class QLabel;
+class QPushButton;
+
 namespace tav::app {
 class tsysteminfo;
 }
@@ -102,6 +105,14 @@ enum CatStammTag {
     TagAgouti = 3198,
     TagVerduennung
 };
+
+// A button and a label with the caption tag their text comes from.
+QPushButton *knopfMitTag(int tag, const QString &text, QWidget *parent);
+QLabel *textMitTag(int tag, const QString &text, QWidget *parent);
+
+// Shows the picture at `pfad` in `ziel` within `panel` less `rand` (scaled to fit when `anpassen` or
+// the settings say so); hides `ziel` when the file is no picture.
+void BildanGroesseAnpassen(QLabel *ziel, const QString &pfad, QWidget *panel, int rand, bool anpassen);
 
 // A small button beside a date field that fills it from the calendar dialog.
 QWidget *mitKalender(QWidget *feld, tav::app::ui::DataSource *source, const QString &field, QWidget *parent);

@@ -229,15 +229,15 @@ QWidget *TCatStamm::seiteStammdatenBauen()
     oben->addWidget(m_rfCode, r++, 1);
     connect(m_rfCode, &QLineEdit::textEdited, this, [this](const QString &t) { rfCodeEingabe(t); });
     connect(m_rfCode, &QLineEdit::editingFinished, this, [this] {
-        RasseFarbeLaden = false;
+        m_rasseFarbeLaden = false;
         SetRFCodeAnz();
     });
     connect(m_rasseCombo, &QComboBox::activated, this, [this] {
-        RasseFarbeLaden = false;
+        m_rasseFarbeLaden = false;
         SetRFCodeAnz();
     });
     connect(m_farbeCombo, &QComboBox::activated, this, [this] {
-        RasseFarbeLaden = false;
+        m_rasseFarbeLaden = false;
         SetRFCodeAnz();
     });
 
@@ -481,8 +481,8 @@ QWidget *TCatStamm::seiteStammdatenBauen()
     connect(m_rueckgaengig, &QPushButton::clicked, this, [this] { Rueckgaengig(); });
     connect(m_src, &DataSource::stateChanged, this, [this] {
         const bool editing = m_src->isEditing();
-        m_speichern->setEnabled(editing || TitelEingabe);
-        m_rueckgaengig->setEnabled(editing || TitelEingabe || tagTmpNeueKatze == 1);
+        m_speichern->setEnabled(editing || m_titelEingabe);
+        m_rueckgaengig->setEnabled(editing || m_titelEingabe || m_tagTmpNeueKatze == 1);
     });
     m_speichern->setEnabled(false);
     m_rueckgaengig->setEnabled(false);
@@ -495,87 +495,5 @@ QWidget *TCatStamm::seiteStammdatenBauen()
 }
 
 // --- colour lists -------------------------------------------------------------
-
-void TCatStamm::DBFarbeAfterOpen()
-{
-    if (!m_farbeCombo || !m_farbe || !m_farbe->isOpen())
-        return;
-    QStringList eintraege;
-    try {
-        for (m_farbe->first(); !m_farbe->eof(); m_farbe->next())
-            eintraege << farbEintragText(m_farbe->text(QStringLiteral("Rasseinfo")),
-                                         m_farbe->text(QStringLiteral("Farbname")));
-    } catch (const EngineError &e) {
-        reportDatabaseError(e, QStringLiteral("FARBE.DB"));
-    }
-    eintraege.sort(Qt::CaseInsensitive);
-    QSignalBlocker block(m_farbeCombo);
-    m_farbeCombo->clear();
-    m_farbeCombo->addItems(eintraege);
-    m_farbeCombo->readField();
-}
-
-void TCatStamm::DBAugenfarbeAfterOpen()
-{
-    if (!m_augenCombo || !m_augen || !m_augen->isOpen())
-        return;
-    QStringList eintraege;
-    try {
-        for (m_augen->first(); !m_augen->eof(); m_augen->next())
-            eintraege << m_augen->text(QStringLiteral("Augenfarbe"));
-    } catch (const EngineError &e) {
-        reportDatabaseError(e, QStringLiteral("AUGEN.DB"));
-    }
-    QSignalBlocker block(m_augenCombo);
-    m_augenCombo->clear();
-    m_augenCombo->addItems(eintraege);
-    m_augenCombo->readField();
-}
-
-// Typing into the colour or eye-colour combo: the text typed so far moves the list table to the
-// nearest entry, which the drop-down then offers as its current row.
-void TCatStamm::farbeSuchen(bool augen, const QString &text)
-{
-    sucheFarbe = text;
-    Table *t = augen ? m_augen : m_farbe;
-    QComboBox *combo = augen ? static_cast<QComboBox *>(m_augenCombo) : m_farbeCombo;
-    int &treffer = augen ? m_augenTreffer : m_farbeTreffer;
-    treffer = -1;
-    if (!t || !t->isOpen() || text.isEmpty())
-        return;
-    try {
-        if (!t->findNearest({text}))
-            return;
-        const QString eintrag = augen ? t->text(QStringLiteral("Augenfarbe"))
-                                      : farbEintragText(t->text(QStringLiteral("Rasseinfo")),
-                                                        t->text(QStringLiteral("Farbname")));
-        treffer = combo->findText(eintrag);
-    } catch (const EngineError &e) {
-        reportDatabaseError(e, augen ? QStringLiteral("AUGEN.DB") : QStringLiteral("FARBE.DB"));
-        return;
-    }
-    if (treffer >= 0 && combo->view()->isVisible())
-        combo->view()->setCurrentIndex(combo->model()->index(treffer, 0));
-}
-
-// The full remark over the lower area of page 0, or the preview line again.
-void TCatStamm::zusatzInfoZeigen(bool zeigen)
-{
-    if (!m_zusatzPanel)
-        return;
-    if (!zeigen) {
-        m_zusatzPanel->hide();
-        return;
-    }
-    const bool hatKatze = m_katze->hasRecord() || m_katze->isEditing();
-    m_infoZusatz->setPlainText(hatKatze ? m_katze->text(QStringLiteral("Bemerkung")) : QString());
-    m_infoZusatz->moveCursor(QTextCursor::Start);
-    const QWidget *seite = m_zusatzPanel->parentWidget();
-    const int hoehe = qMin(180, qMax(60, m_infoVorschau->y() + m_infoVorschau->height() - 6));
-    m_zusatzPanel->setGeometry(m_infoVorschau->x(), m_infoVorschau->y() + m_infoVorschau->height() - hoehe,
-                               qMin(m_infoVorschau->width(), seite->width()), hoehe);
-    m_zusatzPanel->show();
-    m_zusatzPanel->raise();
-}
 
 } // namespace tav::cats::ui

@@ -1,0 +1,84 @@
+#include "CatRules.h"
+
+#include "app/Sprache.h"
+#include "cats/CatNames.h"
+#include "store/Table.h"
+
+#include <QScopeGuard>
+
+namespace tav::cats {
+
+bool istKater(const QString &geschlecht)
+{
+    return geschlecht == QLatin1String("1") || geschlecht == QLatin1String("3");
+}
+
+bool istKatze(const QString &geschlecht)
+{
+    return geschlecht == QLatin1String("2") || geschlecht == QLatin1String("4");
+}
+
+const QStringList &kopierteFelder()
+{
+    static const QStringList felder = {
+        QStringLiteral("Geschlecht"), QStringLiteral("GebDatum"), QStringLiteral("FellFarbe"),
+        QStringLiteral("Augenfarbe"), QStringLiteral("Vater"),    QStringLiteral("Mutter"),
+        QStringLiteral("Züchter"),    QStringLiteral("Besitzer"), QStringLiteral("Name"),
+        QStringLiteral("Zwinger"),    QStringLiteral("Rasse"),    QStringLiteral("Status"),
+        QStringLiteral("Wurfzahl"),   QStringLiteral("TaetoNr"),  QStringLiteral("Fellart")};
+    return felder;
+}
+
+QString kopieName(const QString &name, int sprache)
+{
+    return name + (sprache == 1 ? QStringLiteral(" Copy") : QStringLiteral(" Kopie"));
+}
+
+PostHindernis postHindernis(bool neu, const QString &name, const QString &geschlecht)
+{
+    if (neu && normalizedName(name).isEmpty())
+        return PostHindernis::NameFehlt;
+    if (geschlecht.trimmed().isEmpty())
+        return PostHindernis::GeschlechtFehlt;
+    return PostHindernis::Keines;
+}
+
+int andereKatzeMitZuchtbuchnummer(tav::store::Table &katzen, const QString &nummer, int eigene)
+{
+    const QString n = nummer.trimmed();
+    if (n.isEmpty())
+        return 0;
+    const QString index = katzen.indexName();
+    auto zurueck = [&] {
+        katzen.cancelRange();
+        katzen.setIndexName(index);
+    };
+    auto beiFehler = qScopeGuard([&] {
+        try {
+            zurueck();
+        } catch (...) {
+            // a second engine error while the first is on its way: the first is the one reported
+        }
+    });
+    katzen.setIndexName(QStringLiteral("Zuchtbuchnummer1"));
+    katzen.setRange({n}, {n});
+    int andere = 0;
+    for (katzen.first(); !katzen.eof() && andere == 0; katzen.next()) {
+        const int nr = katzen.intValue(QStringLiteral("LaufendeNummer"));
+        if (nr != eigene)
+            andere = nr;
+    }
+    beiFehler.dismiss();
+    zurueck();
+    return andere;
+}
+
+QString meldungen(std::initializer_list<int> nummern)
+{
+    QStringList teile;
+    for (int n : nummern)
+        teile << tav::app::messageText(n);
+    return teile.join(QLatin1Char(' '));
+}
+
+} // namespace tav::cats

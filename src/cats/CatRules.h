@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <initializer_list>
+
+namespace tav::store {
+class Table;
+}
+
+namespace tav::cats {
+
+// --- sex -------------------------------------------------------------------------
+
+// The stored sex of a cat: "1" tom, "2" queen, "3" neutered tom, "4" spayed queen.
+bool istKater(const QString &geschlecht);
+bool istKatze(const QString &geschlecht);
+
+// --- a copy of a cat ---------------------------------------------------------------
+
+// The fields a duplicated cat takes over from the cat shown; everything else starts empty.
+const QStringList &kopierteFelder();
+// The name of the copy: the name with " Copy" (English interface, `sprache` 1) or " Kopie".
+QString kopieName(const QString &name, int sprache);
+
+// --- before a cat is posted -------------------------------------------------------
+
+enum class PostHindernis { Keines, NameFehlt, GeschlechtFehlt };
+// What keeps a cat from posting: a new cat without a name (blanks only count as none), or any cat
+// without a sex.
+PostHindernis postHindernis(bool neu, const QString &name, const QString &geschlecht);
+
+// --- stud-book number -------------------------------------------------------------
+
+// Another cat than `eigene` (0: a new cat) that has `nummer` as first stud-book number, or 0. Runs
+// over the index of that field on the cursor `katzen`, which is left without a range and on its
+// former index, also when the engine throws (the EngineError is passed on).
+int andereKatzeMitZuchtbuchnummer(tav::store::Table &katzen, const QString &nummer, int eigene);
+
+// --- messages ---------------------------------------------------------------------
+
+// Message texts of the catalogue joined by a space, for a message built of several numbers.
+QString meldungen(std::initializer_list<int> nummern);
+
+} // namespace tav::cats

@@ -1,0 +1,103 @@
+// The cat record window's entry points in the main window: opening it, and the commands of the
+// main window that act on the cat shown.
+#include "Pcatstam.h"
+
+#include "app/global.h"
+#include "app/ui/DataSource.h"
+#include "app/ui/Main.h"
+#include "store/Database.h"
+#include "store/EngineError.h"
+#include "store/Table.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+
+using namespace tav::store;
+using namespace tav::app;
+using namespace tav::app::ui;
+
+namespace tav::cats::ui {
+
+// --- registration ------------------------------------------------------------
+
+void registerCatStamm()
+{
+    TMirravel::registerWindow(QStringLiteral("catstamm"), [](TMirravel &mw) -> QWidget * {
+        if (TCatStamm *w = TCatStamm::instance())
+            return w;
+        auto *w = new TCatStamm(defaultDatabase());
+        QMdiSubWindow *sub = mw.addChild(w);
+        // the window stays a window of the frame: four entries of its window menu go, by position
+        if (QMenu *menu = sub ? sub->systemMenu() : nullptr) {
+            for (int pos : {0, 2, 3, 3}) {
+                const QList<QAction *> entries = menu->actions();
+                if (pos < entries.size())
+                    menu->removeAction(entries[pos]);
+            }
+        }
+        w->FensterAnpassen();
+        return w;
+    });
+    auto fenster = []() -> TCatStamm * {
+        if (TCatStamm *w = TCatStamm::instance())
+            return w;
+        TMirravel *mw = TMirravel::instance();
+        if (!mw)
+            return nullptr;
+        return qobject_cast<TCatStamm *>(TMirravel::windowFactory(QStringLiteral("catstamm"))(*mw));
+    };
+    // the search belongs to the search dialog: an entry set there stays
+    TMirravel::CatRecordHooks h = TMirravel::catRecordHooks();
+    h.katzeNeu = [fenster] {
+        if (TCatStamm *w = fenster())
+            w->KatzeNeu();
+    };
+    h.katzeNewausStb = [fenster] {
+        TCatStamm *w = fenster();
+        TDatenGlobal *g = TDatenGlobal::instance();
+        if (!w)
+            return;
+        w->KatzeNeu();
+        if (g && w->DBCatStamm()->state() == Table::State::Insert) {
+            g->NeuausStb = true;
+            if (g->VMZeiger == QLatin1Char('M'))
+                w->DataSourceCatStamm()->setFieldValue(QStringLiteral("Geschlecht"), QStringLiteral("2"));
+            else if (g->VMZeiger == QLatin1Char('V'))
+                w->DataSourceCatStamm()->setFieldValue(QStringLiteral("Geschlecht"), QStringLiteral("1"));
+        }
+    };
+    h.katzeKopieren = [fenster] {
+        if (TCatStamm *w = fenster())
+            w->KatzeKopieren();
+    };
+    h.katzeSpeichern = [fenster] {
+        if (TCatStamm *w = fenster())
+            w->Speichern();
+    };
+    h.zeigeKatze = [fenster](int nr) {
+        TCatStamm *w = fenster();
+        return w && w->zeigeKatze(nr);
+    };
+    h.refresh = [fenster] {
+        TCatStamm *w = fenster();
+        TMirravel *mw = TMirravel::instance();
+        if (!w || !mw)
+            return;
+        w->DataSourceCatStamm()->undo();
+        try {
+            w->DBCatStamm()->refresh();
+        } catch (const EngineError &e) {
+            reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
+        }
+        const int nr = mw->currentListCat();
+        if (nr > 0)
+            w->zeigeKatze(nr);
+        else
+            w->TitelKatzeNeu();
+    };
+    TMirravel::setCatRecordHooks(h);
+}
+
+} // namespace tav::cats::ui
