@@ -696,6 +696,28 @@ class TstCatStamm : public QObject
         QCOMPARE(w()->titelKuerzelAngehakt().size(), 2);
     }
 
+    void documentThatCannotBeOpenedIsSaid()
+    {
+        const int nr = katzeSpeichern("Doro vom Lindenhof");
+        {
+            Table d(f.db.get(), "DOKUMENTE.DB");
+            d.open();
+            d.append();
+            d.setValue("KatzeNr", nr);
+            d.setValue("DokPfad", "/nicht/mehr/da.pdf");
+            d.post();
+        }
+        QVERIFY(w()->zeigeKatze(nr));
+        w()->showPage(TCatStamm::SeiteDokumente);
+        QPushButton *ansehen = nullptr;
+        for (QPushButton *b : w()->page(TCatStamm::SeiteDokumente)->findChildren<QPushButton *>())
+            if (b->text().contains("ansehen"))
+                ansehen = b;
+        QVERIFY(ansehen);
+        QTest::mouseClick(ansehen, Qt::LeftButton);
+        QCOMPARE(shownTexts(), QStringList{messageText(9500) + " /nicht/mehr/da.pdf"});
+    }
+
     void picturesAndThePictureForPrint()
     {
         QTemporaryDir dir;

@@ -1,5 +1,6 @@
 #include "Pcatstam.h"
 
+#include "CatRecordDocumentsPage.h"
 #include "CatRecordPicturePage.h"
 #include "PcatstamIntern.h"
 #include "app/ProgramHome.h"
@@ -355,7 +356,8 @@ void TCatStamm::seitenBauen()
     m_pages[SeiteMedDaten] = leereSeite(15);
     m_pages[SeiteZuchtbuch] = leereSeite(16);
     m_pages[SeiteAusstellung] = seiteAusstellungBauen();
-    m_pages[SeiteDokumente] = seiteDokumenteBauen();
+    m_pages[SeiteDokumente] = new CatRecordDocumentsPage(
+        m_dokumente.source, [this] { return aktuelleKatze(); }, hilfeKnopf(1100, nullptr));
     m_pages[SeiteZuchtwert] = seiteZuchtwertBauen();
     static const char *const titles[] = {"&Stammdaten",         "Stamm&baum", "B&ild",      "&Zusatzinfo",
                                          "&Wurfdaten/Gewichte", "&Med.Daten", "Z&uchtbuch", "&Ausstellung",

@@ -175,14 +175,11 @@ class TCatStamm : public tav::app::ui::ChildWindow
     // the other pages (PcatstamSeiten.cpp)
     QWidget *seiteZusatzinfoBauen();
     QWidget *seiteAusstellungBauen();
-    QWidget *seiteDokumenteBauen();
     QWidget *seiteZuchtwertBauen();
     QWidget *leereSeite(int helpContext);
     void bilderLaden();
     // page 0 shows the picture that represents the cat
     void druckBildZeigen(const QString &pfad);
-    void dokumentLaden();
-    void dokumentAnsehen();
     void merkmalHinzufuegen();
     QPushButton *hilfeKnopf(int context, QWidget *parent);
 
@@ -249,7 +246,7 @@ class TCatStamm : public tav::app::ui::ChildWindow
     // other pages
     QTabBar *m_ausstellungTabs = nullptr;
     QVector<tav::app::ui::DBGrid *> m_ausstellungGrids;
-    tav::app::ui::DBGrid *m_merkmalGrid = nullptr, *m_dokumentGrid = nullptr;
+    tav::app::ui::DBGrid *m_merkmalGrid = nullptr;
     QLabel *m_zuchtwertSumme = nullptr;
 
     void setTitel(const QString &text);

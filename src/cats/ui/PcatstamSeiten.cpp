@@ -12,8 +12,6 @@
 #include "store/EngineError.h"
 
 #include <QAction>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -22,7 +20,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
-#include <QUrl>
 #include <QVBoxLayout>
 
 using namespace tav::store;
@@ -280,68 +277,6 @@ QWidget *TCatStamm::seiteAusstellungBauen()
     unten->addWidget(hilfeKnopf(22, page));
     l->addLayout(unten);
     return page;
-}
-
-// --- page 8: documents --------------------------------------------------------------
-
-QWidget *TCatStamm::seiteDokumenteBauen()
-{
-    auto *page = new QWidget;
-    auto *l = new QVBoxLayout(page);
-    m_dokumentGrid = new DBGrid(m_dokumente.source, page);
-    m_dokumentGrid->setObjectName(QStringLiteral("DBGridDokumente"));
-    m_dokumentGrid->tableModel()->addColumn(QStringLiteral("DokDatum"), QStringLiteral("Datum"), true);
-    m_dokumentGrid->tableModel()->addColumn(QStringLiteral("DokTxt"), QStringLiteral("Text"), true);
-    m_dokumentGrid->tableModel()->addColumn(QStringLiteral("DokPfad"), QStringLiteral("Pfad"), false);
-    spaltenTags(m_dokumentGrid, {TagDatum, TagText, TagPfad});
-    m_dokumentGrid->horizontalHeader()->setStretchLastSection(true);
-    m_dokumentGrid->setColumnWidth(1, 260);
-    l->addWidget(m_dokumentGrid, 1);
-    auto *knoepfe = new QHBoxLayout;
-    auto *laden = knopfMitTag(TagDokumentLaden, QStringLiteral("Dokument laden"), page);
-    auto *ansehen = knopfMitTag(TagDokumentAnsehen, QStringLiteral("Dokument ansehen"), page);
-    auto *weg = knopfMitTag(TagLoeschen, QStringLiteral("Löschen"), page);
-    connect(laden, &QPushButton::clicked, this, [this] { dokumentLaden(); });
-    connect(ansehen, &QPushButton::clicked, this, [this] { dokumentAnsehen(); });
-    connect(weg, &QPushButton::clicked, this, [this] { m_dokumente.source->remove(); });
-    auto *speichern = knopfMitTag(TagSpeichern, QStringLiteral("Speichern"), page);
-    auto *zurueck = knopfMitTag(TagRueckgaengig, QStringLiteral("R&ückgängig"), page);
-    m_dokumente.source->attachButtons(speichern, zurueck);
-    for (QPushButton *b : {laden, ansehen, weg, speichern, zurueck})
-        knoepfe->addWidget(b);
-    knoepfe->addStretch();
-    knoepfe->addWidget(hilfeKnopf(1100, page));
-    l->addLayout(knoepfe);
-    return page;
-}
-
-void TCatStamm::dokumentLaden()
-{
-    if (aktuelleKatze() <= 0)
-        return;
-    const QString pfad = openFileName(
-        this, QString(), QString(),
-        QStringLiteral("JPEG (*.jpg);;Bitmap (*.bmp);;GIF (*.gif);;PDF (*.pdf);;Word (*.doc *.docx);;"
-                       "Excel (*.xls *.xlsx);;Text (*.txt);;HTML (*.htm *.html);;Alle (*)"));
-    if (pfad.isEmpty() || !QFileInfo::exists(pfad))
-        return;
-    DataSource *s = m_dokumente.source;
-    Table *t = m_dokumente.table;
-    const bool neu = t->isEmpty() && !t->isEditing();
-    if (neu ? !s->append() : !s->edit())
-        return;
-    if (s->setFieldValue(QStringLiteral("DokPfad"), pfad))
-        s->save();
-}
-
-void TCatStamm::dokumentAnsehen()
-{
-    Table *t = m_dokumente.table;
-    if (!t->isOpen() || !t->hasRecord())
-        return;
-    const QString pfad = t->text(QStringLiteral("DokPfad"));
-    if (!pfad.isEmpty())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
 }
 
 // --- page 9: breeding value ------------------------------------------------------------
