@@ -1,7 +1,9 @@
 #include "Pcatstam.h"
 
+#include "CatRecordBreedingValuePage.h"
 #include "CatRecordDocumentsPage.h"
 #include "CatRecordPicturePage.h"
+#include "CatRecordShowsPage.h"
 #include "PcatstamIntern.h"
 #include "app/ProgramHome.h"
 #include "app/Sprache.h"
@@ -355,10 +357,13 @@ void TCatStamm::seitenBauen()
     m_pages[SeiteWurfdaten] = leereSeite(21);
     m_pages[SeiteMedDaten] = leereSeite(15);
     m_pages[SeiteZuchtbuch] = leereSeite(16);
-    m_pages[SeiteAusstellung] = seiteAusstellungBauen();
+    m_ausstellungSeite = new CatRecordShowsPage(
+        m_ausstellung.source, m_tica.source, m_cfa.source, m_bewertung.source,
+        [this] { return aktuelleKatze(); }, hilfeKnopf(22, nullptr));
+    m_pages[SeiteAusstellung] = m_ausstellungSeite;
     m_pages[SeiteDokumente] = new CatRecordDocumentsPage(
         m_dokumente.source, [this] { return aktuelleKatze(); }, hilfeKnopf(1100, nullptr));
-    m_pages[SeiteZuchtwert] = seiteZuchtwertBauen();
+    m_pages[SeiteZuchtwert] = new CatRecordBreedingValuePage(m_zuchtwert.source, hilfeKnopf(23, nullptr));
     static const char *const titles[] = {"&Stammdaten",         "Stamm&baum", "B&ild",      "&Zusatzinfo",
                                          "&Wurfdaten/Gewichte", "&Med.Daten", "Z&uchtbuch", "&Ausstellung",
                                          "Dokumente",           "Zuchtwert"};
@@ -383,10 +388,8 @@ void TCatStamm::editionLayout()
             a->setVisible(true);
     }
     // 3. traditional judging only
-    if (m_ausstellungTabs) {
-        m_ausstellungTabs->setCurrentIndex(0);
-        m_ausstellungTabs->hide();
-    }
+    if (m_ausstellungSeite)
+        m_ausstellungSeite->nurTraditionell();
     // 4. and 5. are part of page 0's design: the gene group, the code field and the registry
     // titles hidden, the free titles, tattoo number, coat type and breeding ban shown
     m_genetik->hide();

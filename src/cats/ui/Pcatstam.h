@@ -41,6 +41,7 @@ class StorePedigree;
 namespace tav::cats::ui {
 
 class CatRecordPicturePage;
+class CatRecordShowsPage;
 class PostCheck;
 
 // The cat record window: a notebook over the current record of CATSTAMM.DB; every other table of
@@ -174,8 +175,6 @@ class TCatStamm : public tav::app::ui::ChildWindow
 
     // the other pages (PcatstamSeiten.cpp)
     QWidget *seiteZusatzinfoBauen();
-    QWidget *seiteAusstellungBauen();
-    QWidget *seiteZuchtwertBauen();
     QWidget *leereSeite(int helpContext);
     void bilderLaden();
     // page 0 shows the picture that represents the cat
@@ -244,8 +243,7 @@ class TCatStamm : public tav::app::ui::ChildWindow
     CatRecordPicturePage *m_bildSeite = nullptr;
 
     // other pages
-    QTabBar *m_ausstellungTabs = nullptr;
-    QVector<tav::app::ui::DBGrid *> m_ausstellungGrids;
+    CatRecordShowsPage *m_ausstellungSeite = nullptr;
     tav::app::ui::DBGrid *m_merkmalGrid = nullptr;
     QLabel *m_zuchtwertSumme = nullptr;
 

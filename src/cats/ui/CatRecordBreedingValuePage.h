@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+
+namespace tav::app::ui {
+class DataSource;
+}
+
+namespace tav::cats::ui {
+
+// The breeding value page of the cat record window: four judged groups with their texts and points,
+// and the sum of the points.
+class CatRecordBreedingValuePage : public QWidget
+{
+    Q_OBJECT
+  public:
+    CatRecordBreedingValuePage(tav::app::ui::DataSource *zuchtwert, QPushButton *hilfe,
+                               QWidget *parent = nullptr);
+};
+
+} // namespace tav::cats::ui

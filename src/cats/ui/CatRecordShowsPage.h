@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QVector>
+#include <QWidget>
+#include <functional>
+
+class QPushButton;
+class QTabBar;
+
+namespace tav::app::ui {
+class DataSource;
+class DBGrid;
+} // namespace tav::app::ui
+
+namespace tav::cats::ui {
+
+// The shows page of the cat record window: the results of traditional judging, TICA and CFA, one
+// grid each under a tab, and the judging text printed on the pedigree.
+class CatRecordShowsPage : public QWidget
+{
+    Q_OBJECT
+  public:
+    CatRecordShowsPage(tav::app::ui::DataSource *traditionell, tav::app::ui::DataSource *tica,
+                       tav::app::ui::DataSource *cfa, tav::app::ui::DataSource *bewertung,
+                       std::function<int()> aktuelleKatze, QPushButton *hilfe, QWidget *parent = nullptr);
+
+    // the edition without the other judging systems: traditional judging only, without the tabs
+    void nurTraditionell();
+
+  private:
+    std::function<int()> m_aktuelleKatze;
+    QTabBar *m_tabs = nullptr;
+    QVector<tav::app::ui::DBGrid *> m_grids;
+};
+
+} // namespace tav::cats::ui
