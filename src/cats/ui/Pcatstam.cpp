@@ -2,6 +2,7 @@
 
 #include "CatRecordBreedingValuePage.h"
 #include "CatRecordDocumentsPage.h"
+#include "CatRecordExtraInfoPage.h"
 #include "CatRecordPicturePage.h"
 #include "CatRecordShowsPage.h"
 #include "PcatstamIntern.h"
@@ -353,7 +354,15 @@ void TCatStamm::seitenBauen()
     connect(m_bildSeite, &CatRecordPicturePage::druckBildGeaendert, this,
             [this](const QString &pfad) { druckBildZeigen(pfad); });
     m_pages[SeiteBild] = m_bildSeite;
-    m_pages[SeiteZusatzinfo] = seiteZusatzinfoBauen();
+    auto *zusatz = new CatRecordExtraInfoPage(
+        {m_db, m_src, m_katzeMerkmal.source, m_verkauft.source, m_eigeneInfo.source, m_merkmale},
+        [this] { return aktuelleKatze(); }, hilfeKnopf(14, nullptr));
+    connect(zusatz, &CatRecordExtraInfoPage::merkmaleGeaendert, this, [this] {
+        merkmaleAnzeigen();
+        if (TMirravel *mw = TMirravel::instance())
+            mw->refreshListColours();
+    });
+    m_pages[SeiteZusatzinfo] = zusatz;
     m_pages[SeiteWurfdaten] = leereSeite(21);
     m_pages[SeiteMedDaten] = leereSeite(15);
     m_pages[SeiteZuchtbuch] = leereSeite(16);

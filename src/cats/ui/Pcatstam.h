@@ -173,13 +173,11 @@ class TCatStamm : public tav::app::ui::ChildWindow
     void farbeSuchen(bool augen, const QString &text);
     void zusatzInfoZeigen(bool zeigen);
 
-    // the other pages (PcatstamSeiten.cpp)
-    QWidget *seiteZusatzinfoBauen();
+    // the other pages: each a class of its own (CatRecord*Page), made and wired in Pcatstam.cpp
     QWidget *leereSeite(int helpContext);
     void bilderLaden();
     // page 0 shows the picture that represents the cat
     void druckBildZeigen(const QString &pfad);
-    void merkmalHinzufuegen();
     QPushButton *hilfeKnopf(int context, QWidget *parent);
 
     // window state
@@ -244,8 +242,6 @@ class TCatStamm : public tav::app::ui::ChildWindow
 
     // other pages
     CatRecordShowsPage *m_ausstellungSeite = nullptr;
-    tav::app::ui::DBGrid *m_merkmalGrid = nullptr;
-    QLabel *m_zuchtwertSumme = nullptr;
 
     void setTitel(const QString &text);
     Anlass m_anlass = Anlass::Navigation;
