@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QVector>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -171,6 +172,9 @@ class TCatStamm : public tav::app::ui::ChildWindow
     void elternSuchen(bool vater);
     void gencodeWaehlen();
     void farbeSuchen(bool augen, const QString &text);
+    // fills a colour list from its table, with the entry text `eintrag` makes of a row
+    void farbListeFuellen(tav::app::ui::DBComboBox *liste, tav::store::Table *tabelle, bool sortiert,
+                          const std::function<QString(const tav::store::Table &)> &eintrag);
     void zusatzInfoZeigen(bool zeigen);
 
     // the other pages: each a class of its own (CatRecord*Page), made and wired in Pcatstam.cpp

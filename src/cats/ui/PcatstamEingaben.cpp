@@ -322,38 +322,35 @@ bool TCatStamm::Titelspeichern()
 
 void TCatStamm::DBFarbeAfterOpen()
 {
-    if (!m_farbeCombo || !m_farbe || !m_farbe->isOpen())
-        return;
-    QStringList eintraege;
-    try {
-        for (m_farbe->first(); !m_farbe->eof(); m_farbe->next())
-            eintraege << farbEintragText(m_farbe->text(QStringLiteral("Rasseinfo")),
-                                         m_farbe->text(QStringLiteral("Farbname")));
-    } catch (const EngineError &e) {
-        reportDatabaseError(e, QStringLiteral("FARBE.DB"));
-    }
-    eintraege.sort(Qt::CaseInsensitive);
-    QSignalBlocker block(m_farbeCombo);
-    m_farbeCombo->clear();
-    m_farbeCombo->addItems(eintraege);
-    m_farbeCombo->readField();
+    farbListeFuellen(m_farbeCombo, m_farbe, true, [](const Table &t) {
+        return farbEintragText(t.text(QStringLiteral("Rasseinfo")), t.text(QStringLiteral("Farbname")));
+    });
 }
 
 void TCatStamm::DBAugenfarbeAfterOpen()
 {
-    if (!m_augenCombo || !m_augen || !m_augen->isOpen())
+    farbListeFuellen(m_augenCombo, m_augen, false,
+                     [](const Table &t) { return t.text(QStringLiteral("Augenfarbe")); });
+}
+
+void TCatStamm::farbListeFuellen(DBComboBox *liste, Table *tabelle, bool sortiert,
+                                 const std::function<QString(const Table &)> &eintrag)
+{
+    if (!liste || !tabelle || !tabelle->isOpen())
         return;
     QStringList eintraege;
     try {
-        for (m_augen->first(); !m_augen->eof(); m_augen->next())
-            eintraege << m_augen->text(QStringLiteral("Augenfarbe"));
+        for (tabelle->first(); !tabelle->eof(); tabelle->next())
+            eintraege << eintrag(*tabelle);
     } catch (const EngineError &e) {
-        reportDatabaseError(e, QStringLiteral("AUGEN.DB"));
+        reportDatabaseError(e, tabelle->tableName());
     }
-    QSignalBlocker block(m_augenCombo);
-    m_augenCombo->clear();
-    m_augenCombo->addItems(eintraege);
-    m_augenCombo->readField();
+    if (sortiert)
+        eintraege.sort(Qt::CaseInsensitive);
+    QSignalBlocker block(liste);
+    liste->clear();
+    liste->addItems(eintraege);
+    liste->readField();
 }
 
 // Typing into the colour or eye-colour combo: the text typed so far moves the list table to the
