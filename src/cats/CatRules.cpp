@@ -63,10 +63,12 @@ int andereKatzeMitZuchtbuchnummer(tav::store::Table &katzen, const QString &numm
     katzen.setIndexName(QStringLiteral("Zuchtbuchnummer1"));
     katzen.setRange({n}, {n});
     int andere = 0;
-    for (katzen.first(); !katzen.eof() && andere == 0; katzen.next()) {
+    for (katzen.first(); !katzen.eof(); katzen.next()) {
         const int nr = katzen.intValue(QStringLiteral("LaufendeNummer"));
-        if (nr != eigene)
+        if (nr != eigene) {
             andere = nr;
+            break;
+        }
     }
     beiFehler.dismiss();
     zurueck();
