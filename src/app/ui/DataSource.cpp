@@ -440,7 +440,9 @@ QVariant DataControl::fieldValue() const
         return QVariant();
     try {
         return t->value(m_field);
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        // controls read their field while they are being refreshed, perhaps from a paint
+        TDBError::HandleExceptionLater(e, t->fileName());
         return QVariant();
     }
 }

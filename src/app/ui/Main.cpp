@@ -317,7 +317,9 @@ bool TMirravel::FormCreate()
         sprache().setLanguageNumber(languageNumber(settings->Sprache));
 
     // the help pages: one folder of HTML pages beside the data, brought up to the delivered ones
-    installHelpPages(programHome());
+    if (const QStringList failed = installHelpPages(programHome()); !failed.isEmpty())
+        showMessage(9550, MsgIcon::Error, MsgButtons::Ok, QString(),
+                    QStringLiteral("\r") + QDir::toNativeSeparators(failed.first()));
     const QString help = QDir(programHome()).filePath(QStringLiteral("Help"));
     if (!QFileInfo(help).isDir())
         showMessage(179, MsgIcon::Error, MsgButtons::Ok, QString(), QStringLiteral("\r") + help);
@@ -335,6 +337,11 @@ bool TMirravel::FormCreate()
         return false;
     }
     m_colours = std::make_unique<CatListColours>(m_db);
+    try {
+        m_colours->reload();
+    } catch (const EngineError &e) {
+        TDBError::HandleException(e, e.file());
+    }
     applyListSettings();
     translateOnCreate(this);
     if (settings) {

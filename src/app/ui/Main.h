@@ -98,6 +98,7 @@ class TMirravel : public QMainWindow
     RecentCats &recentCats() { return m_recent; }
     void addRecentCat(const QString &name, int cat);
     void removeRecentCat(int cat);
+    void saveRecentCats();
     void AktualisiereLastCatsMenues();
     void Load_LastCats(int cat);
 

@@ -105,8 +105,9 @@ int TMirravel::TableTopKatzeLaden(int cat)
         t.setIndexName(QStringLiteral("Katze"));
         t.open();
         return t.findKey({cat}) ? t.value(QStringLiteral("Farbe")).toInt() : 0;
-    } catch (const EngineError &) {
-        return 0;
+    } catch (const EngineError &e) {
+        TDBError::HandleException(e, QStringLiteral("TOPKATZE.DB"));
+        return 0; // shown without a top-cat colour
     }
 }
 
@@ -357,7 +358,9 @@ void TMirravel::closeEvent(QCloseEvent *e)
         return;
     }
     if (tsysteminfo *s = tsysteminfo::instance(); s && s->Aufloesung.contains(QLatin1String("Angepasst")))
-        s->AufloesungSpeichern(size());
+        if (!s->AufloesungSpeichern(size()))
+            showMessage(9551, MsgIcon::Error, MsgButtons::Ok, QString(),
+                        QStringLiteral("\r") + settingsPath());
     if (!shutdownWindows()) {
         // a window kept its input (the user chose to stay): the program goes on
         ProgrammEnde = false;

@@ -2,6 +2,7 @@
 
 #include "DataSource.h"
 #include "Dialogs.h"
+#include "dbengine.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -284,7 +285,9 @@ void TDBNavigatorSpec::updateButtons()
         atBeginning = m_source->atBeginning();
         atEnd = m_source->atEnd();
         empty = t->state() != Table::State::Insert && t->isEmpty();
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        // buttons follow state changes, which may come while a view paints
+        TDBError::HandleExceptionLater(e, t->fileName());
     }
     const bool editing = t->isEditing();
     const bool modifiable = !t->isReadOnly();
@@ -338,7 +341,9 @@ void TDBNavigatorSpec::doAction(TNavigateBtn kind)
         bool exists = false;
         try {
             exists = t->bookmarkValid(m_mark);
-        } catch (const std::exception &) {
+        } catch (const std::exception &e) {
+            TDBError::HandleException(e, t->fileName());
+            break;
         }
         if (!exists) {
             // the marked record was deleted meanwhile: say so and forget the mark

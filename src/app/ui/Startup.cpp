@@ -7,8 +7,8 @@
 #include "Splascr.h"
 #include "Translator.h"
 #include "app/ProgramHome.h"
-#include "app/SettingsCheck.h"
 #include "app/RegisterLock.h"
+#include "app/SettingsCheck.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
 #include "app/global.h"
@@ -99,6 +99,12 @@ int runProgram(int argc, char *argv[])
     }
     tsysteminfo *settings = tsysteminfo::instance();
     sprache().setLanguageNumber(languageNumber(settings->Sprache));
+    if (const auto failures = sprache().openFailures(); !failures.isEmpty()) {
+        // the start goes on: the program works without its texts, and its own tools can rebuild them
+        QApplication::restoreOverrideCursor();
+        showText(catalogueFailureText(failures, sprache().languageNumber()), MsgIcon::Error, MsgButtons::Ok);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
 
     // one program or writing command per register; nothing in it is touched before
     RegisterLock lock(db.dataDir());
