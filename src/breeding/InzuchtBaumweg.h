@@ -3,7 +3,7 @@
 #include "Ahnengraph.h"
 #include "BaumInzucht.h"
 #include "InzuchtDaten.h"
-#include "ketteInzucht.h"
+#include "KetteInzucht.h"
 
 namespace tav::breeding {
 

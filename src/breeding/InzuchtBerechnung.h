@@ -4,8 +4,8 @@
 #include "BaumInzucht.h"
 #include "GrosseZahl.h"
 #include "InzuchtDaten.h"
+#include "KetteInzucht.h"
 #include "PedigreeSource.h"
-#include "ketteInzucht.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "UiFixture.h"
+#include "app/ui/DbEngine.h"
 #include "app/ui/GridDelegate.h"
-#include "app/ui/dbengine.h"
 
 #include <QImage>
 #include <QLabel>

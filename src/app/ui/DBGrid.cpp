@@ -1,8 +1,8 @@
 #include "DBGrid.h"
 
 #include "DataControls.h"
+#include "DbEngine.h"
 #include "GridDelegate.h"
-#include "dbengine.h"
 #include "store/Query.h"
 
 #include <QDateTime>

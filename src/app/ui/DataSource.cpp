@@ -1,8 +1,8 @@
 #include "DataSource.h"
 
+#include "DbEngine.h"
 #include "Dialogs.h"
 #include "app/Sprache.h"
-#include "dbengine.h"
 #include "store/TextRules.h"
 
 #include <QAbstractButton>

@@ -1,5 +1,6 @@
 #include "DBGrid.h"
 #include "DataSource.h"
+#include "DbEngine.h"
 #include "Dialogs.h"
 #include "Main.h"
 #include "StoredColour.h"
@@ -7,7 +8,6 @@
 #include "app/IniFile.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "dbengine.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
 

@@ -1,8 +1,8 @@
 #include "Nav2.h"
 
 #include "DataSource.h"
+#include "DbEngine.h"
 #include "Dialogs.h"
-#include "dbengine.h"
 
 #include <QKeyEvent>
 #include <QPainter>

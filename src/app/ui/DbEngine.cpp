@@ -1,4 +1,4 @@
-#include "dbengine.h"
+#include "DbEngine.h"
 
 #include "Dialogs.h"
 #include "Translator.h"

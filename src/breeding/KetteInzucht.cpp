@@ -1,4 +1,4 @@
-#include "ketteInzucht.h"
+#include "KetteInzucht.h"
 
 #include <new>
 
