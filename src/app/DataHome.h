@@ -1,3 +1,4 @@
+// DataHome: setting up a data directory: tables, catalogues, help pages.
 #pragma once
 
 #include <QString>

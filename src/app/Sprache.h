@@ -1,3 +1,4 @@
+// Sprache: the language catalogues: messages (SPRMEL.DB) and captions (SPRACHE.DB) by number.
 #pragma once
 
 #include <QString>

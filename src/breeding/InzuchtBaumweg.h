@@ -1,3 +1,4 @@
+// InzuchtBaumweg: the inbreeding calculation over the tree of occurrences.
 #pragma once
 
 #include "Ahnengraph.h"

@@ -1,3 +1,4 @@
+// DbEngine: the database error dialog (TDBError) with its index repair.
 #include "DbEngine.h"
 
 #include "Dialogs.h"

@@ -1,3 +1,4 @@
+// Main: the main window (TMirravel): frame, menus and tool bar.
 #include "Main.h"
 
 #include "ChildWindow.h"

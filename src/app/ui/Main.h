@@ -1,3 +1,4 @@
+// Main: the main window (TMirravel): frame, menus and tool bar.
 #pragma once
 
 #include "app/MainRules.h"

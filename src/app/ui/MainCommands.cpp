@@ -1,3 +1,4 @@
+// MainCommands: the main window's menu commands and closing.
 #include "ChildWindow.h"
 #include "DBGrid.h"
 #include "DataSource.h"

@@ -1,3 +1,4 @@
+// MainList: the main window's cat list and recent cats.
 #include "DBGrid.h"
 #include "DataSource.h"
 #include "DbEngine.h"

@@ -1,3 +1,4 @@
+// Startup: the program's start: splash, checks, lock, main window.
 #include "Startup.h"
 
 #include "DataSource.h"
