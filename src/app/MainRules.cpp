@@ -279,7 +279,7 @@ OpenReport dateienOeffnen(Database &db)
         Table t(&db, QStringLiteral("ZUSATZ.DB"));
         t.open();
     } catch (const EngineError &) {
-        r.zusatzFailed = true;
+        r.zusatzFailed = true; // the main window shows message 9 for it
     }
     return r;
 }

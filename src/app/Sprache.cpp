@@ -92,7 +92,7 @@ QString Sprache::message(int number) const
             return QString();
         return m_messages->text(QStringLiteral("Meldung"));
     } catch (const tav::store::EngineError &) {
-        return QString();
+        return QString(); // a damaged catalogue: as if the text were missing
     }
 }
 
@@ -106,7 +106,7 @@ std::optional<Sprache::Caption> Sprache::record(int key) const
         return Caption{m_captions->text(QStringLiteral("FeldName")),
                        m_captions->text(QStringLiteral("FeldHilfe"))};
     } catch (const tav::store::EngineError &) {
-        return std::nullopt;
+        return std::nullopt; // a damaged catalogue: as if the record were missing
     }
 }
 

@@ -236,7 +236,7 @@ bool DataSource::guarded(const std::function<void()> &f)
         f();
         return true;
     } catch (const AbortOperation &) {
-        return false;
+        return false; // a hook stopped it quietly
     } catch (const std::exception &e) {
         reportError(e);
         Q_EMIT errorReported();
