@@ -10,7 +10,6 @@ namespace tav::app {
 
 CatListColours::CatListColours(Database *db) : m_db(db)
 {
-    reload();
 }
 
 CatListColours::~CatListColours() = default;
@@ -30,7 +29,9 @@ void CatListColours::reload()
                 m_top.insert(cat, top.value(QStringLiteral("Farbe")).toInt());
         }
     } catch (const EngineError &) {
-        // no top cats: lists are painted without them
+        // lists are painted without colours; the caller reports why
+        m_top.clear();
+        throw;
     }
     try {
         Table traits(m_db, QStringLiteral("MERKMALE.DB"));
@@ -44,7 +45,9 @@ void CatListColours::reload()
         m_catTraits->setIndexName(QStringLiteral("Katze"));
         m_catTraits->open();
     } catch (const EngineError &) {
+        m_traits.clear();
         m_catTraits.reset();
+        throw;
     }
 }
 
@@ -64,7 +67,8 @@ int CatListColours::traitColour(int cat)
             if (m_catTraits->findKey({cat}))
                 colour = m_traits.value(m_catTraits->value(QStringLiteral("Merkmal")).toInt(), 0);
         } catch (const EngineError &) {
-            colour = 0;
+            m_catTraits.reset(); // asked no more until the next reload; the caller reports
+            throw;
         }
     }
     m_firstTrait.insert(cat, colour);

@@ -12,7 +12,8 @@ namespace tav::app {
 
 // The colours of a cat in lists: its top-cat colour and the colour of its first trait (24-bit
 // values with red in the low byte, 0 = none). The top cats and trait colours are few and read
-// once; a cat's first trait is looked up when asked.
+// once (reload(), which throws what it cannot read and leaves the lists without colours); a
+// cat's first trait is looked up when asked.
 class CatListColours
 {
   public:

@@ -1,3 +1,4 @@
+// DataHome: setting up a data directory: tables, catalogues, help pages.
 #include "DataHome.h"
 
 #include "store/Database.h"
@@ -245,16 +246,19 @@ void initDataDirectory(const QString &home, const QString &sourceDir)
             throw std::runtime_error(QStringLiteral("%1 kann nicht angelegt werden").arg(f).toStdString());
     }
     QDir(work).removeRecursively();
-    installHelpPages(home, sourceDir);
+    if (const QStringList failed = installHelpPages(home, sourceDir); !failed.isEmpty())
+        throw std::runtime_error(
+            QStringLiteral("%1 kann nicht angelegt werden").arg(failed.first()).toStdString());
 }
 
-void installHelpPages(const QString &home, const QString &sourceDir)
+QStringList installHelpPages(const QString &home, const QString &sourceDir)
 {
+    QStringList failed;
     // the help pages go beside the data, one folder per language; a delivered page replaces an
     // older copy (a page edited here later than the delivery is kept)
     const QDir from(QDir(sourceDir).filePath(QStringLiteral("help")));
     if (!from.exists())
-        return;
+        return failed;
     const QDir to(QDir(home).filePath(QStringLiteral("Help")));
     QDirIterator it(from.path(), {QStringLiteral("*.html")}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -263,10 +267,11 @@ void installHelpPages(const QString &home, const QString &sourceDir)
         const QFileInfo present(target);
         if (present.exists() && present.lastModified() >= source.lastModified())
             continue;
-        QDir().mkpath(present.path());
         QFile::remove(target);
-        QFile::copy(source.filePath(), target);
+        if (!QDir().mkpath(present.path()) || !QFile::copy(source.filePath(), target))
+            failed << target;
     }
+    return failed;
 }
 
 void seedTopCats(Database &db)

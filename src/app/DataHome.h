@@ -1,3 +1,4 @@
+// DataHome: setting up a data directory: tables, catalogues, help pages.
 #pragma once
 
 #include <QString>
@@ -25,8 +26,9 @@ void initDataDirectory(const QString &home, const QString &sourceDir = delivered
 int loadTsv(tav::store::Database &db, const QString &tableName, const QString &path);
 
 // Copies the delivered help pages to HOME/Help/<language>/ (a page edited there after the
-// delivery is kept).
-void installHelpPages(const QString &home, const QString &sourceDir = deliveredDataDir());
+// delivery is kept). Returns the pages that could not be copied (empty when all are in place).
+[[nodiscard]] QStringList installHelpPages(const QString &home,
+                                           const QString &sourceDir = deliveredDataDir());
 
 // The five empty top-cat rows (white) of a new directory.
 void seedTopCats(tav::store::Database &db);

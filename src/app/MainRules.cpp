@@ -121,12 +121,12 @@ void RecentCats::load(const QString &iniPath)
     }
 }
 
-void RecentCats::save(const QString &iniPath) const
+bool RecentCats::save(const QString &iniPath) const
 {
     QList<IniFile::Entry> keys;
     for (int i = 0; i < Size; ++i)
         keys.append({QStringLiteral("LASTCATS"), QStringLiteral("Cat%1").arg(i + 1), m_entries[i]});
-    IniFile::write(iniPath, keys);
+    return IniFile::write(iniPath, keys);
 }
 
 const QVector<ExclusiveWindow> &exclusiveWindows()
@@ -279,7 +279,7 @@ OpenReport dateienOeffnen(Database &db)
         Table t(&db, QStringLiteral("ZUSATZ.DB"));
         t.open();
     } catch (const EngineError &) {
-        r.zusatzFailed = true;
+        r.zusatzFailed = true; // the main window shows message 9 for it
     }
     return r;
 }

@@ -46,7 +46,8 @@ class RecentCats
     QStringList shown() const;                        // the non-empty ones, in order
 
     void load(const QString &iniPath);
-    void save(const QString &iniPath) const;
+    // False when the settings file could not be written.
+    [[nodiscard]] bool save(const QString &iniPath) const;
 
   private:
     QStringList m_entries;

@@ -1,4 +1,7 @@
+// Sprache: the language catalogues: messages (SPRMEL.DB) and captions (SPRACHE.DB) by number.
 #include "Sprache.h"
+
+#include "EngineErrorText.h"
 
 #include "store/Database.h"
 #include "store/Table.h"
@@ -34,13 +37,15 @@ Sprache::Sprache() = default;
 Sprache::~Sprache() = default;
 
 namespace {
-std::unique_ptr<Table> openCatalogue(tav::store::Database *db, const char *name)
+std::unique_ptr<Table> openCatalogue(tav::store::Database *db, const char *name, QList<QStringList> &failures)
 {
-    auto t = std::make_unique<Table>(db, QString::fromLatin1(name));
+    const QString file = QString::fromLatin1(name);
+    auto t = std::make_unique<Table>(db, file);
     t->setReadOnly(true);
     try {
         t->open();
-    } catch (const tav::store::EngineError &) {
+    } catch (const tav::store::EngineError &e) {
+        failures << (QStringList{file} + errorEntryLines(e));
         return nullptr;
     }
     return t;
@@ -50,8 +55,9 @@ std::unique_ptr<Table> openCatalogue(tav::store::Database *db, const char *name)
 bool Sprache::open(tav::store::Database *db)
 {
     close();
-    m_messages = openCatalogue(db, "SPRMEL.DB");
-    m_captions = openCatalogue(db, "SPRACHE.DB");
+    m_openFailures.clear();
+    m_messages = openCatalogue(db, "SPRMEL.DB", m_openFailures);
+    m_captions = openCatalogue(db, "SPRACHE.DB", m_openFailures);
     return m_messages && m_captions;
 }
 
@@ -86,7 +92,7 @@ QString Sprache::message(int number) const
             return QString();
         return m_messages->text(QStringLiteral("Meldung"));
     } catch (const tav::store::EngineError &) {
-        return QString();
+        return QString(); // a damaged catalogue: as if the text were missing
     }
 }
 
@@ -100,7 +106,7 @@ std::optional<Sprache::Caption> Sprache::record(int key) const
         return Caption{m_captions->text(QStringLiteral("FeldName")),
                        m_captions->text(QStringLiteral("FeldHilfe"))};
     } catch (const tav::store::EngineError &) {
-        return std::nullopt;
+        return std::nullopt; // a damaged catalogue: as if the record were missing
     }
 }
 
@@ -137,8 +143,28 @@ QStringList Sprache::items(int key, int count) const
             out << m_captions->text(QStringLiteral("FeldName"));
         }
     } catch (const tav::store::EngineError &) {
+        // a damaged catalogue: the items read so far; that it cannot open is reported at start
     }
     return out;
+}
+
+QString catalogueFailureText(const QList<QStringList> &failures, int languageNumber)
+{
+    if (failures.isEmpty())
+        return QString();
+    const bool german = languageNumber == 0;
+    QStringList lines;
+    for (const QStringList &f : failures) {
+        lines << (german ? QStringLiteral("Der Sprachkatalog %1 kann nicht geöffnet werden.")
+                         : QStringLiteral("The language catalogue %1 cannot be opened."))
+                     .arg(f.value(0));
+        lines << f.mid(1);
+    }
+    lines << (german ? QStringLiteral("Meldungen und Beschriftungen bleiben leer, bis der Katalog "
+                                      "wieder lesbar ist.")
+                     : QStringLiteral("Messages and captions stay empty until the catalogue can be "
+                                      "read again."));
+    return lines.join(QLatin1Char('\r'));
 }
 
 Sprache &sprache()

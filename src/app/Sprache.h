@@ -1,3 +1,4 @@
+// Sprache: the language catalogues: messages (SPRMEL.DB) and captions (SPRACHE.DB) by number.
 #pragma once
 
 #include <QString>
@@ -38,9 +39,11 @@ class Sprache
     Sprache(const Sprache &) = delete;
     Sprache &operator=(const Sprache &) = delete;
 
-    // Opens both catalogues read-only; a catalogue that fails to open stays closed. True when
-    // both are open.
+    // Opens both catalogues read-only; a catalogue that fails to open stays closed and its file
+    // and the engine's words are kept in openFailures(). True when both are open.
     bool open(tav::store::Database *db);
+    // One entry per catalogue that failed to open: its file, then the error dialog's lines.
+    QList<QStringList> openFailures() const { return m_openFailures; }
     void close();
     // A catalogue closed by Database::disconnect() counts as closed until open() runs again.
     bool messagesOpen() const;
@@ -67,8 +70,13 @@ class Sprache
   private:
     std::unique_ptr<tav::store::Table> m_messages;
     std::unique_ptr<tav::store::Table> m_captions;
+    QList<QStringList> m_openFailures;
     int m_language = 0;
 };
+
+// What the start shows when catalogues failed to open (Sprache::openFailures()): the catalogue
+// cannot give this text, so it is built in, German for language 0, English for the others.
+QString catalogueFailureText(const QList<QStringList> &failures, int languageNumber);
 
 // The program's catalogues, opened by the main window at start-up.
 Sprache &sprache();

@@ -1,3 +1,4 @@
+// Systemi: the program settings (tsysteminfo over Tavrenno.ini).
 #include "Systemi.h"
 
 #include "SettingsCheck.h"

@@ -1,3 +1,4 @@
+// Systemi: the program settings (tsysteminfo over Tavrenno.ini).
 #pragma once
 
 #include "IniFile.h"

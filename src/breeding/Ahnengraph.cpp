@@ -1,3 +1,4 @@
+// Ahnengraph: the ancestor graph of a cat or pair, read once for the fast inbreeding path.
 #include "Ahnengraph.h"
 
 #include <QQueue>

@@ -1,3 +1,4 @@
+// BaumInzucht: the tree of ancestor occurrences (TBinaerbaum) of the inbreeding calculation.
 #include "BaumInzucht.h"
 
 namespace tav::breeding::BaumInzucht {

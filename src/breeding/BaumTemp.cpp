@@ -1,3 +1,4 @@
+// BaumTemp: the path stack (TBinaerbaumTemp) walked while the ancestor tree is built.
 #include "BaumTemp.h"
 
 #include <new>

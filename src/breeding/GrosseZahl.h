@@ -1,3 +1,4 @@
+// GrosseZahl: fixed-width big integers for exact occurrence counts and sums.
 #pragma once
 
 #include <QString>

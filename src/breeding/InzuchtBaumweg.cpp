@@ -1,3 +1,4 @@
+// InzuchtBaumweg: the inbreeding calculation over the tree of occurrences.
 #include "InzuchtBaumweg.h"
 
 #include "InzuchtFormat.h"

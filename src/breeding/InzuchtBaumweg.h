@@ -1,9 +1,10 @@
+// InzuchtBaumweg: the inbreeding calculation over the tree of occurrences.
 #pragma once
 
 #include "Ahnengraph.h"
 #include "BaumInzucht.h"
 #include "InzuchtDaten.h"
-#include "ketteInzucht.h"
+#include "KetteInzucht.h"
 
 namespace tav::breeding {
 

@@ -1,3 +1,4 @@
+// InzuchtBerechnung: the inbreeding analysis of a cat or mating and its result texts.
 #include "InzuchtBerechnung.h"
 
 #include "InzuchtBaumweg.h"

@@ -1,11 +1,12 @@
+// InzuchtBerechnung: the inbreeding analysis of a cat or mating and its result texts.
 #pragma once
 
 #include "Ahnengraph.h"
 #include "BaumInzucht.h"
 #include "GrosseZahl.h"
 #include "InzuchtDaten.h"
+#include "KetteInzucht.h"
 #include "PedigreeSource.h"
-#include "ketteInzucht.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,3 +1,4 @@
+// InzuchtDaten: data shared by both inbreeding paths: raw results, progress callbacks.
 #pragma once
 
 #include "GrosseZahl.h"

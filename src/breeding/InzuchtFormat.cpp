@@ -1,3 +1,4 @@
+// InzuchtFormat: number formats of the inbreeding results.
 #include "InzuchtFormat.h"
 
 #include <QStringList>

@@ -1,3 +1,4 @@
+// InzuchtFormat: number formats of the inbreeding results.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// InzuchtSchnell: the fast inbreeding path over path counts.
 #pragma once
 
 #include "Ahnengraph.h"

@@ -1,3 +1,4 @@
+// Kette: counts per generation (tListe) of the ancestor statistics.
 #pragma once
 
 #include <QtGlobal>

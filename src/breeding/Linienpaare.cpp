@@ -1,3 +1,4 @@
+// Linienpaare: the forward pass over line pairs behind the fast path's coefficient.
 #include "Linienpaare.h"
 
 #include <QHash>

@@ -1,3 +1,4 @@
+// StorePedigree: the pedigree source over a data directory's tables.
 #include "StorePedigree.h"
 
 #include "store/Database.h"

@@ -1,3 +1,4 @@
+// RasseFarbe: breed and colour rules: colour entries, breed/colour codes.
 #include "RasseFarbe.h"
 
 #include "CatRules.h"

@@ -1,3 +1,4 @@
+// RasseFarbe: breed and colour rules: colour entries, breed/colour codes.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// Stammdaten: rules of a cat's master record: new-cat values, addresses, age, pictures, caption.
 #include "Stammdaten.h"
 
 namespace tav::cats {

@@ -1,3 +1,4 @@
+// Titel: a cat's titles: registry titles and free titles.
 #include "Titel.h"
 
 #include "store/Database.h"

@@ -1,3 +1,4 @@
+// Indexerstellung: the start-up check of the data directory and the index rebuilds.
 #pragma once
 
 #include <QObject>

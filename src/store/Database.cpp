@@ -122,7 +122,9 @@ sqlite3 *Database::openFile(const QString &path, bool create) const
 
 void Database::createTable(const TableDef &def)
 {
-    QDir().mkpath(m_dataDir);
+    if (!QDir().mkpath(m_dataDir))
+        throw EngineError(EngineError::Category::Io, code::Io,
+                          QStringLiteral("Der Datenordner %1 kann nicht angelegt werden.").arg(m_dataDir));
     if (tableExists(def.fileName))
         throw EngineError(EngineError::Category::InvalidRequest, code::TableBusy,
                           QStringLiteral("Die Tabelle %1 besteht bereits.").arg(def.fileName));

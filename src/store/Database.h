@@ -40,7 +40,6 @@ class Database : public QObject
 
     void setDataDir(const QString &dir);
     QString dataDir() const { return m_dataDir; }
-    QString databaseName() const { return QStringLiteral("VurEzorProg"); }
 
     // path of an existing table file (case-insensitive), or empty
     QString resolve(const QString &tableName) const;

@@ -36,7 +36,12 @@ Table::~Table()
         // a pending change is not silently lost on destruction, but an error must not escape
         try {
             close();
+        } catch (const std::exception &e) {
+            // nobody is left to tell but the log: the owner that wanted the change closes first
+            qWarning("%s: closing on destruction failed: %s", qPrintable(m_tableName), e.what());
+            m_state = State::Inactive;
         } catch (...) {
+            qWarning("%s: closing on destruction failed", qPrintable(m_tableName));
             m_state = State::Inactive;
         }
     }

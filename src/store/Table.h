@@ -130,7 +130,6 @@ class Table : public QObject
     QString text(const QString &name) const;
     int intValue(const QString &name) const { return value(name).toInt(); }
     void setValue(const QString &name, const QVariant &value);
-    void clearValue(const QString &name) { setValue(name, QVariant()); }
     qint64 recordNumber() const; // the engine's number of the current record
 
     // calculated and lookup fields

@@ -4,8 +4,8 @@
 #include "KeyCodec.h"
 #include "Schema.h"
 #include "Statement.h"
-#include "Transaction.h"
 #include "TextRules.h"
+#include "Transaction.h"
 
 #include <sqlite3.h>
 
@@ -405,7 +405,7 @@ void Table::post()
         if (beforePost)
             beforePost(*this);
     } catch (const AbortOperation &) {
-        return;
+        return; // the before-hook stopped it: the record stays as it was
     }
     try {
         writeRecord();
@@ -447,7 +447,7 @@ void Table::remove()
         if (beforeDelete)
             beforeDelete(*this);
     } catch (const AbortOperation &) {
-        return;
+        return; // the before-hook stopped it: the record stays as it was
     }
     const Row gone = m_rows[m_pos];
     Statement &st = statement(QStringLiteral("DELETE FROM data WHERE rowid = ?"));

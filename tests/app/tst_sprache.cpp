@@ -153,9 +153,20 @@ class TstSprache : public QObject
         tav::store::Database none(empty.path());
         QVERIFY(!c.open(&none));
         QCOMPARE(c.captionFor(96, "englisch"), QString());
+        // the start reports this in words of its own: the catalogue cannot give them
+        const auto failures = c.openFailures();
+        QCOMPARE(failures.size(), 2);
+        QCOMPARE(failures.at(1).value(0), QString("SPRACHE.DB"));
+        const QString english = catalogueFailureText(failures, 2);
+        QVERIFY2(english.startsWith("The language catalogue SPRMEL.DB cannot be opened.\r"),
+                 qPrintable(english));
+        QVERIFY(english.contains("\rThe language catalogue SPRACHE.DB cannot be opened.\r"));
+        QVERIFY(catalogueFailureText(failures, 0).contains("Der Sprachkatalog SPRACHE.DB kann nicht"));
 
         tav::store::Database db(m_dir.path());
         QVERIFY(c.open(&db));
+        QVERIFY(c.openFailures().isEmpty());
+        QCOMPARE(catalogueFailureText({}, 0), QString());
         QCOMPARE(c.caption(96), QString("&Katze"));
         db.disconnect(); // as backup and restore do
         QVERIFY(!c.captionsOpen());

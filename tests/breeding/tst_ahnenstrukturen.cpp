@@ -3,7 +3,7 @@
 #include "breeding/GrosseZahl.h"
 #include "breeding/InzuchtFormat.h"
 #include "breeding/Kette.h"
-#include "breeding/ketteInzucht.h"
+#include "breeding/KetteInzucht.h"
 
 #include <QtTest>
 

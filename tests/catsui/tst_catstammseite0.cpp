@@ -2,9 +2,9 @@
 // panel, and the gene group.
 #define TAV_WITH_CATSTAMM
 #include "../common/ProgramFixture.h"
+#include "app/Global.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/global.h"
 #include "app/ui/DataControls.h"
 #include "app/ui/DataSource.h"
 #include "app/ui/Dialogs.h"

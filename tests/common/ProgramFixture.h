@@ -3,9 +3,9 @@
 // The program on a demo home for window tests: settings in a temporary config directory, the
 // catalogues, the main window and the global data module; message boxes answered by the test.
 
+#include "app/Global.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/global.h"
 #include "app/ui/DataSource.h"
 #include "app/ui/Dialogs.h"
 #include "app/ui/Main.h"

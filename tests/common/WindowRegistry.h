@@ -5,9 +5,9 @@
 
 #define TAV_WITH_CATSTAMM
 #include "ProgramFixture.h"
+#include "app/ui/DbEngine.h"
 #include "app/ui/Help.h"
 #include "app/ui/Splascr.h"
-#include "app/ui/dbengine.h"
 #include "breeding/ui/InzuchtFortschritt.h"
 #include "cats/ui/KatzeGefunden.h"
 #include "cats/ui/Pcatstam.h"

@@ -1,6 +1,6 @@
+#include "app/Global.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/global.h"
 #include "store/Database.h"
 #include "store/Table.h"
 

@@ -232,6 +232,22 @@ class TstRegisterLock : public QObject
         QVERIFY(refusals > 0);
     }
 
+    // a catalogue that cannot open is reported at start in built-in words; the program goes on
+    void catalogueThatCannotOpen()
+    {
+        QTemporaryDir dir;
+        const QString home = freshHome(dir);
+        QVERIFY(QFile::remove(home + "/Daten/SPRMEL.DB"));
+        writeFile(home + "/Daten/SPRACHE.DB", QByteArray(4096, 'x'));
+        const Run p = program(home, config.path());
+        QCOMPARE(p.code, 0);
+        QVERIFY2(p.err.contains("Der Sprachkatalog SPRMEL.DB kann nicht geöffnet werden."),
+                 qPrintable(p.err));
+        QVERIFY2(p.err.contains("Der Sprachkatalog SPRACHE.DB kann nicht geöffnet werden."),
+                 qPrintable(p.err));
+        QVERIFY2(p.err.contains("Meldungen und Beschriftungen bleiben leer"), qPrintable(p.err));
+    }
+
     // the command-line tool names a damaged file as the program does, with the same number
     void damagedFilesNamedAlike_data()
     {

@@ -1,6 +1,6 @@
 #include "UiFixture.h"
+#include "app/ui/DbEngine.h"
 #include "app/ui/GridDelegate.h"
-#include "app/ui/dbengine.h"
 
 #include <QImage>
 #include <QLabel>
@@ -513,6 +513,14 @@ class TstBoundControls : public QObject
         QCOMPARE(m->data(m->index(3, 0)).toString(), QString("Neu"));
         w->source->undo();
         QCOMPARE(m->rowCount(), 3);
+
+        // a lookup that fails leaves its cells empty and is reported once, not with every paint
+        m->addLookupColumn("Fehlt", "Rasse", "FEHLT.DB", "RCode", "RName");
+        const int col = m->columnCount() - 1;
+        QCOMPARE(m->data(m->index(0, col)).toString(), QString());
+        QCOMPARE(m->data(m->index(1, col)).toString(), QString());
+        QTRY_COMPARE(Scripted::shown().size(), 1);
+        QCOMPARE(m->data(m->index(0, 0)).toString(), w->table->value("Name").toString());
     }
 
     void screenshot()

@@ -1,6 +1,6 @@
 #include "UiFixture.h"
 #include "app/ProgramHome.h"
-#include "app/ui/dbengine.h"
+#include "app/ui/DbEngine.h"
 #include "maintenance/Indexerstellung.h"
 
 #include <QFile>

@@ -82,7 +82,7 @@ class TstHelp : public QObject
         Scripted::reset();
         m_data = std::make_unique<TempData>();
         tav::app::setProgramHome(m_data->home.path());
-        tav::app::installHelpPages(m_data->home.path(), QStringLiteral(TAV_DATA_DIR));
+        QVERIFY(tav::app::installHelpPages(m_data->home.path(), QStringLiteral(TAV_DATA_DIR)).isEmpty());
     }
     void cleanup()
     {
@@ -251,7 +251,7 @@ class TstHelp : public QObject
         write(source.path() + "/help/de/2.html", "neu", now.addDays(-2));
         write(page("de", 1), "alt", now.addDays(-1));
         write(page("de", 2), "eigene", now.addDays(-1));
-        tav::app::installHelpPages(m_data->home.path(), source.path());
+        QVERIFY(tav::app::installHelpPages(m_data->home.path(), source.path()).isEmpty());
         const auto text = [](const QString &path) {
             QFile f(path);
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -259,6 +259,17 @@ class TstHelp : public QObject
         QCOMPARE(text(page("de", 1)), QByteArray("neu"));
         QCOMPARE(text(page("de", 2)), QByteArray("eigene"));
         QVERIFY(QFileInfo::exists(page("en", 11))); // the earlier installation stays
+
+        // a language folder that cannot be made: its pages are named, none is claimed copied
+        QVERIFY(QDir().mkpath(source.path() + "/help/nl"));
+        write(source.path() + "/help/nl/3.html", "nieuw", now);
+        QTemporaryDir blocked;
+        QFile file(blocked.path() + "/Help");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const QStringList failed = tav::app::installHelpPages(blocked.path(), source.path());
+        QCOMPARE(failed.size(), 3);
+        QVERIFY(failed.contains(blocked.path() + "/Help/nl/3.html"));
     }
 };
 

@@ -1,3 +1,4 @@
+// Angaben: tavrenno-cli's reading of command options.
 #include "Cli.h"
 
 Angaben leseAngaben(const QStringList &args, const QStringList &mitWert, const QStringList &schalter)

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <stdexcept>
 
 using tav::store::Database;
 using tav::store::Table;
@@ -75,7 +76,8 @@ void writeDemo(const QString &home)
     Database db(tav::app::dataDirOf(home));
     QRandomGenerator rng(20261209);
     const QString picDir = QDir(home).filePath("Bilder");
-    QDir().mkpath(picDir);
+    if (!QDir().mkpath(picDir))
+        throw std::runtime_error(QStringLiteral("%1 kann nicht angelegt werden").arg(picDir).toStdString());
 
     {
         Table eigen(&db, "EIGEN.DB");

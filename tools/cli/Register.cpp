@@ -1,3 +1,4 @@
+// Register: writing cats into a register for the demo and generate commands.
 #include "Register.h"
 
 #include <QStringList>

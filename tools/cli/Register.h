@@ -1,3 +1,4 @@
+// Register: writing cats into a register for the demo and generate commands.
 #pragma once
 
 #include "store/Database.h"

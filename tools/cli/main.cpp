@@ -12,8 +12,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
-#include <new>
 #include <memory>
+#include <new>
 #include <stdexcept>
 
 namespace {
@@ -151,9 +151,9 @@ int main(int argc, char *argv[])
     std::unique_ptr<tav::app::RegisterLock> sperre;
     if (command != QLatin1String("coi")) {
         const QString daten = tav::app::dataDirOf(home);
-        if (!importiert)
-            QDir().mkpath(daten);
-        if (QFileInfo::exists(daten)) {
+        // a folder that cannot be made is refused by the lock, in the catalogue's words
+        const bool made = !importiert && QDir().mkpath(daten);
+        if (QFileInfo::exists(daten) || (!importiert && !made)) {
             sperre = std::make_unique<tav::app::RegisterLock>(daten);
             if (const auto r = sperre->tryLock(); r != tav::app::RegisterLock::Result::Locked) {
                 err << sperre->refusal(r).replace(QLatin1Char('\r'), QLatin1Char('\n')) << "\n";

@@ -1,8 +1,8 @@
 #include "DBGrid.h"
 
 #include "DataControls.h"
+#include "DbEngine.h"
 #include "GridDelegate.h"
-#include "dbengine.h"
 #include "store/Query.h"
 
 #include <QDateTime>
@@ -107,7 +107,8 @@ int TableModel::rowCount(const QModelIndex &parent) const
     Table *t = m_source->table();
     try {
         return t->recordCount() + (t->state() == Table::State::Insert ? 1 : 0);
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        reportReadError(e, t->fileName());
         return 0;
     }
 }
@@ -221,7 +222,8 @@ QVariant TableModel::lookup(const Column &c, const QVariant &key) const
         q.open();
         if (!q.eof())
             out = q.value(0);
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        reportReadError(e, c.lookupTable); // the cell stays empty
     }
     m_lookupCache.insert(cacheKey, out);
     return out;
@@ -234,16 +236,12 @@ TableModel::CachedRow TableModel::readCurrent() const
     r.rowid = t->recordNumber();
     r.values.reserve(m_columns.size());
     for (const Column &c : m_columns) {
-        try {
-            if (c.calc)
-                r.values << c.calc(*t);
-            else if (!c.lookupTable.isEmpty())
-                r.values << lookup(c, t->value(c.field));
-            else
-                r.values << t->value(c.field);
-        } catch (const std::exception &) {
-            r.values << QVariant();
-        }
+        if (c.calc)
+            r.values << c.calc(*t);
+        else if (!c.lookupTable.isEmpty())
+            r.values << lookup(c, t->value(c.field));
+        else
+            r.values << t->value(c.field);
     }
     if (m_rowColour)
         r.colour = m_rowColour(*t);
@@ -279,10 +277,17 @@ void TableModel::fetchAround(int row) const
         }
         quiet.restore();
     } catch (const std::exception &e) {
-        // the view asks again with every paint: one report until the rows are read anew
-        m_readFailed = true;
-        TDBError::HandleExceptionLater(e, t->fileName());
+        reportReadError(e, t->fileName());
     }
+}
+
+void TableModel::reportReadError(const std::exception &e, const QString &file) const
+{
+    // the view asks again with every paint: one report until the rows are read anew
+    if (m_readFailed)
+        return;
+    m_readFailed = true;
+    TDBError::HandleExceptionLater(e, file);
 }
 
 void TableModel::setPageRows(int rows)
@@ -312,7 +317,12 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
     CachedRow live;
     const CachedRow *r = nullptr;
     if (row == currentRow() && (t->isEditing() || t->hasRecord())) {
-        live = readCurrent();
+        try {
+            live = readCurrent();
+        } catch (const std::exception &e) {
+            reportReadError(e, t->fileName());
+            return QVariant();
+        }
         r = &live;
     } else {
         auto it = m_cache.constFind(row);

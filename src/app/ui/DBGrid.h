@@ -72,6 +72,7 @@ class TableModel : public QAbstractTableModel
     void reset();
     void forgetRows();
     CachedRow readCurrent() const;
+    void reportReadError(const std::exception &e, const QString &file) const;
     void fetchAround(int row) const;
     QVariant lookup(const Column &c, const QVariant &key) const;
     void scrolled();

@@ -2,8 +2,8 @@
 
 #include "app/Sprache.h"
 
+#include "DbEngine.h"
 #include "Dialogs.h"
-#include "dbengine.h"
 #include "store/TextRules.h"
 
 #include <QButtonGroup>

@@ -1,8 +1,8 @@
 #include "DataSource.h"
 
+#include "DbEngine.h"
 #include "Dialogs.h"
 #include "app/Sprache.h"
-#include "dbengine.h"
 #include "store/TextRules.h"
 
 #include <QAbstractButton>
@@ -236,7 +236,7 @@ bool DataSource::guarded(const std::function<void()> &f)
         f();
         return true;
     } catch (const AbortOperation &) {
-        return false;
+        return false; // a hook stopped it quietly
     } catch (const std::exception &e) {
         reportError(e);
         Q_EMIT errorReported();
@@ -440,7 +440,9 @@ QVariant DataControl::fieldValue() const
         return QVariant();
     try {
         return t->value(m_field);
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        // controls read their field while they are being refreshed, perhaps from a paint
+        TDBError::HandleExceptionLater(e, t->fileName());
         return QVariant();
     }
 }

@@ -122,7 +122,7 @@ class DataSource : public QObject
         m_oldPostError;
 };
 
-// Reports an error of a table to the error dialog (TDBError). Installed by dbengine.cpp; tests
+// Reports an error of a table to the error dialog (TDBError). Installed by DbEngine.cpp; tests
 // may replace it.
 using ErrorReporter = std::function<void(const std::exception &, const QString &fileName)>;
 void setErrorReporter(ErrorReporter reporter);

@@ -1,3 +1,4 @@
+// Fenstergroesse: window sizes: the main window's size setting and fitting child windows.
 #pragma once
 
 class QWidget;

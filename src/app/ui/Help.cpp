@@ -154,7 +154,10 @@ bool THilfeFenster::laden(const QUrl &url)
 void THilfeFenster::linkAngeklickt(const QUrl &url)
 {
     if (!url.isRelative() && !url.isLocalFile()) {
-        QDesktopServices::openUrl(url); // web and mail links go to the desktop
+        // web and mail links go to the desktop
+        if (!QDesktopServices::openUrl(url))
+            showMessage(9552, MsgIcon::Error, MsgButtons::Ok, QString(),
+                        QStringLiteral("\r") + url.toString());
         return;
     }
     laden(Browser->source().resolved(url));

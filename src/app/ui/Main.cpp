@@ -1,8 +1,10 @@
+// Main: the main window (TMirravel): frame, menus and tool bar.
 #include "Main.h"
 
 #include "ChildWindow.h"
 #include "DBGrid.h"
 #include "DataSource.h"
+#include "DbEngine.h"
 #include "Dialogs.h"
 #include "Translator.h"
 #include "app/CatListColours.h"
@@ -11,7 +13,6 @@
 #include "app/ProgramHome.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "dbengine.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
@@ -317,7 +318,9 @@ bool TMirravel::FormCreate()
         sprache().setLanguageNumber(languageNumber(settings->Sprache));
 
     // the help pages: one folder of HTML pages beside the data, brought up to the delivered ones
-    installHelpPages(programHome());
+    if (const QStringList failed = installHelpPages(programHome()); !failed.isEmpty())
+        showMessage(9550, MsgIcon::Error, MsgButtons::Ok, QString(),
+                    QStringLiteral("\r") + QDir::toNativeSeparators(failed.first()));
     const QString help = QDir(programHome()).filePath(QStringLiteral("Help"));
     if (!QFileInfo(help).isDir())
         showMessage(179, MsgIcon::Error, MsgButtons::Ok, QString(), QStringLiteral("\r") + help);
@@ -335,6 +338,11 @@ bool TMirravel::FormCreate()
         return false;
     }
     m_colours = std::make_unique<CatListColours>(m_db);
+    try {
+        m_colours->reload();
+    } catch (const EngineError &e) {
+        TDBError::HandleException(e, e.file());
+    }
     applyListSettings();
     translateOnCreate(this);
     if (settings) {

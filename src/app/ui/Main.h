@@ -1,3 +1,4 @@
+// Main: the main window (TMirravel): frame, menus and tool bar.
 #pragma once
 
 #include "app/MainRules.h"
@@ -98,6 +99,7 @@ class TMirravel : public QMainWindow
     RecentCats &recentCats() { return m_recent; }
     void addRecentCat(const QString &name, int cat);
     void removeRecentCat(int cat);
+    void saveRecentCats();
     void AktualisiereLastCatsMenues();
     void Load_LastCats(int cat);
 

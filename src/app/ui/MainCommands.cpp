@@ -1,16 +1,17 @@
+// MainCommands: the main window's menu commands and closing.
 #include "ChildWindow.h"
 #include "DBGrid.h"
 #include "DataSource.h"
+#include "DbEngine.h"
 #include "Dialogs.h"
 #include "Fenstergroesse.h"
 #include "Help.h"
 #include "Main.h"
+#include "app/Global.h"
 #include "app/IniFile.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/global.h"
 #include "cats/CatRules.h"
-#include "dbengine.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
 
@@ -106,8 +107,9 @@ int TMirravel::TableTopKatzeLaden(int cat)
         t.setIndexName(QStringLiteral("Katze"));
         t.open();
         return t.findKey({cat}) ? t.value(QStringLiteral("Farbe")).toInt() : 0;
-    } catch (const EngineError &) {
-        return 0;
+    } catch (const EngineError &e) {
+        TDBError::HandleException(e, QStringLiteral("TOPKATZE.DB"));
+        return 0; // shown without a top-cat colour
     }
 }
 
@@ -358,7 +360,9 @@ void TMirravel::closeEvent(QCloseEvent *e)
         return;
     }
     if (tsysteminfo *s = tsysteminfo::instance(); s && s->Aufloesung.contains(QLatin1String("Angepasst")))
-        s->AufloesungSpeichern(size());
+        if (!s->AufloesungSpeichern(size()))
+            showMessage(9551, MsgIcon::Error, MsgButtons::Ok, QString(),
+                        QStringLiteral("\r") + settingsPath());
     if (!shutdownWindows()) {
         // a window kept its input (the user chose to stay): the program goes on
         ProgrammEnde = false;

@@ -1,5 +1,7 @@
+// MainList: the main window's cat list and recent cats.
 #include "DBGrid.h"
 #include "DataSource.h"
+#include "DbEngine.h"
 #include "Dialogs.h"
 #include "Main.h"
 #include "StoredColour.h"
@@ -7,7 +9,6 @@
 #include "app/IniFile.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "dbengine.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
 
@@ -101,8 +102,12 @@ void TMirravel::applyListSettings()
 
 void TMirravel::refreshListColours()
 {
-    if (m_colours)
-        m_colours->reload();
+    try {
+        if (m_colours)
+            m_colours->reload();
+    } catch (const EngineError &e) {
+        TDBError::HandleException(e, e.file());
+    }
     if (m_grid && m_grid->tableModel())
         m_grid->tableModel()->reload();
 }
@@ -152,8 +157,9 @@ void TMirravel::updateCatCount()
         all.setReadOnly(true);
         all.open();
         m_count->setText(QString::number(all.recordCount()));
-    } catch (const EngineError &) {
+    } catch (const EngineError &e) {
         m_count->clear();
+        TDBError::HandleException(e, QStringLiteral("CATSTAMM.DB"));
     }
 }
 
@@ -165,8 +171,9 @@ void TMirravel::incrementalSearch(const QString &typed)
     bool found = false;
     try {
         found = m_list->findNearest({suchName});
-    } catch (const EngineError &) {
-        found = false;
+    } catch (const EngineError &e) {
+        TDBError::HandleException(e, QStringLiteral("CATSTAMM.DB"));
+        return;
     }
     if (!found) {
         QStringList lines;
@@ -214,7 +221,13 @@ void TMirravel::addRecentCat(const QString &name, int cat)
     if (!m_recent.add(name, cat))
         return;
     AktualisiereLastCatsMenues();
-    m_recent.save(settingsPath());
+    saveRecentCats();
+}
+
+void TMirravel::saveRecentCats()
+{
+    if (!m_recent.save(settingsPath()))
+        showMessage(9551, MsgIcon::Error, MsgButtons::Ok, QString(), QStringLiteral("\r") + settingsPath());
 }
 
 void TMirravel::removeRecentCat(int cat)
@@ -222,7 +235,7 @@ void TMirravel::removeRecentCat(int cat)
     if (!m_recent.remove(cat))
         return;
     AktualisiereLastCatsMenues();
-    m_recent.save(settingsPath());
+    saveRecentCats();
 }
 
 void TMirravel::AktualisiereLastCatsMenues()

@@ -1,6 +1,8 @@
+// Nav2: the record navigator (TDBNavigatorSpec), a button row over a data source.
 #include "Nav2.h"
 
 #include "DataSource.h"
+#include "DbEngine.h"
 #include "Dialogs.h"
 
 #include <QKeyEvent>
@@ -284,7 +286,9 @@ void TDBNavigatorSpec::updateButtons()
         atBeginning = m_source->atBeginning();
         atEnd = m_source->atEnd();
         empty = t->state() != Table::State::Insert && t->isEmpty();
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        // buttons follow state changes, which may come while a view paints
+        TDBError::HandleExceptionLater(e, t->fileName());
     }
     const bool editing = t->isEditing();
     const bool modifiable = !t->isReadOnly();
@@ -338,7 +342,9 @@ void TDBNavigatorSpec::doAction(TNavigateBtn kind)
         bool exists = false;
         try {
             exists = t->bookmarkValid(m_mark);
-        } catch (const std::exception &) {
+        } catch (const std::exception &e) {
+            TDBError::HandleException(e, t->fileName());
+            break;
         }
         if (!exists) {
             // the marked record was deleted meanwhile: say so and forget the mark

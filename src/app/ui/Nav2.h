@@ -1,3 +1,4 @@
+// Nav2: the record navigator (TDBNavigatorSpec), a button row over a data source.
 #pragma once
 
 #include "Translator.h"

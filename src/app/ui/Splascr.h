@@ -1,3 +1,4 @@
+// Splascr: the splash screen shown while the program starts.
 #pragma once
 
 #include <QWidget>

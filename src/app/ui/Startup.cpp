@@ -1,20 +1,21 @@
+// Startup: the program's start: splash, checks, lock, main window.
 #include "Startup.h"
 
 #include "DataSource.h"
+#include "DbEngine.h"
 #include "Dialogs.h"
 #include "Fenstergroesse.h"
 #include "Main.h"
 #include "Splascr.h"
 #include "Translator.h"
+#include "app/Global.h"
 #include "app/ProgramHome.h"
-#include "app/SettingsCheck.h"
 #include "app/RegisterLock.h"
+#include "app/SettingsCheck.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/global.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Psuchdlg.h"
-#include "dbengine.h"
 #include "maintenance/Indexerstellung.h"
 #include "store/Database.h"
 #include "store/FileCheck.h"
@@ -99,6 +100,12 @@ int runProgram(int argc, char *argv[])
     }
     tsysteminfo *settings = tsysteminfo::instance();
     sprache().setLanguageNumber(languageNumber(settings->Sprache));
+    if (const auto failures = sprache().openFailures(); !failures.isEmpty()) {
+        // the start goes on: the program works without its texts, and its own tools can rebuild them
+        QApplication::restoreOverrideCursor();
+        showText(catalogueFailureText(failures, sprache().languageNumber()), MsgIcon::Error, MsgButtons::Ok);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
 
     // one program or writing command per register; nothing in it is touched before
     RegisterLock lock(db.dataDir());

@@ -1,3 +1,4 @@
+// Startup: the program's start: splash, checks, lock, main window.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// InzuchtFortschritt: the progress dialog of a full inbreeding analysis.
 #include "InzuchtFortschritt.h"
 
 #include "app/Sprache.h"

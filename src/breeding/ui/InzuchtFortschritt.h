@@ -1,3 +1,4 @@
+// InzuchtFortschritt: the progress dialog of a full inbreeding analysis.
 #pragma once
 
 #include "breeding/InzuchtDaten.h"

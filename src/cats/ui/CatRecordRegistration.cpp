@@ -2,7 +2,7 @@
 // main window that act on the cat shown.
 #include "Pcatstam.h"
 
-#include "app/global.h"
+#include "app/Global.h"
 #include "app/ui/DataSource.h"
 #include "app/ui/Main.h"
 #include "store/Database.h"

@@ -8,7 +8,7 @@
 #include "PcatstamIntern.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/global.h"
+#include "app/Global.h"
 #include "app/ui/DBGrid.h"
 #include "app/ui/DataControls.h"
 #include "app/ui/DataSource.h"

@@ -5,7 +5,7 @@
 
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/global.h"
+#include "app/Global.h"
 #include "app/ui/DataControls.h"
 #include "app/ui/DataSource.h"
 #include "app/ui/Dialogs.h"

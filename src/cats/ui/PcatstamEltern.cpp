@@ -4,7 +4,7 @@
 #include "PcatstamIntern.h"
 
 #include "app/Systemi.h"
-#include "app/global.h"
+#include "app/Global.h"
 #include "app/ui/DataControls.h"
 #include "app/ui/DataSource.h"
 #include "app/ui/Dialogs.h"

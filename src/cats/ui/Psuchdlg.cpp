@@ -5,7 +5,7 @@
 #include "app/ui/Dialogs.h"
 #include "app/ui/Help.h"
 #include "app/ui/Translator.h"
-#include "app/ui/dbengine.h"
+#include "app/ui/DbEngine.h"
 #include "store/Database.h"
 #include "store/Query.h"
 

@@ -1,5 +1,5 @@
 // The display texts of a cat: pedigree boxes, HTML pedigree cells and the matings list.
-#include "global.h"
+#include "Global.h"
 
 #include "Sprache.h"
 #include "Systemi.h"

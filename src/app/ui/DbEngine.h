@@ -1,3 +1,4 @@
+// DbEngine: the database error dialog (TDBError) with its index repair.
 #pragma once
 
 #include <QDialog>

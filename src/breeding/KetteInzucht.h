@@ -1,3 +1,4 @@
+// KetteInzucht: the list of contributing ancestor pairs (tListeInzucht).
 #pragma once
 
 #include <QtGlobal>

@@ -1,4 +1,5 @@
-#include "dbengine.h"
+// DbEngine: the database error dialog (TDBError) with its index repair.
+#include "DbEngine.h"
 
 #include "Dialogs.h"
 #include "Translator.h"

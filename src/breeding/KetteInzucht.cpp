@@ -1,4 +1,5 @@
-#include "ketteInzucht.h"
+// KetteInzucht: the list of contributing ancestor pairs (tListeInzucht).
+#include "KetteInzucht.h"
 
 #include <new>
 

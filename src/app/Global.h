@@ -121,7 +121,7 @@ class TDatenGlobal : public QObject
     void rasseUpgrade();
     void indexSicherstellen(tav::store::Table *view, const QString &name, const QString &fields);
 
-    // helpers of the display texts (globalKatzendaten.cpp)
+    // helpers of the display texts (GlobalKatzendaten.cpp)
     // puts the views on the cat and its breed (rasseOK); false when the cat is not found
     bool katzeSuchen(int KatzeNr);
     std::optional<QString> wert(int angabe, bool ChangeSprache);
