@@ -20,8 +20,8 @@
 #include "store/Database.h"
 #include "store/Query.h"
 #include "store/Table.h"
-#include "store/Transaction.h"
 #include "store/TextRules.h"
+#include "store/Transaction.h"
 
 #include <QDate>
 #include <QFile>

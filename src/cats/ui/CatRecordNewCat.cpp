@@ -3,9 +3,9 @@
 #include "Pcatstam.h"
 #include "PcatstamIntern.h"
 
+#include "app/Global.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/Global.h"
 #include "app/ui/DataControls.h"
 #include "app/ui/DataSource.h"
 #include "app/ui/Dialogs.h"

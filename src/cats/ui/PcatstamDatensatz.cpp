@@ -6,9 +6,9 @@
 
 #include "CatRecordPicturePage.h"
 #include "PcatstamIntern.h"
+#include "app/Global.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/Global.h"
 #include "app/ui/DBGrid.h"
 #include "app/ui/DataControls.h"
 #include "app/ui/DataSource.h"

@@ -3,8 +3,8 @@
 #include "Pcatstam.h"
 #include "PcatstamIntern.h"
 
-#include "app/Systemi.h"
 #include "app/Global.h"
+#include "app/Systemi.h"
 #include "app/ui/DataControls.h"
 #include "app/ui/DataSource.h"
 #include "app/ui/Dialogs.h"

@@ -2,10 +2,10 @@
 
 #include "Pkalend.h"
 #include "app/Sprache.h"
+#include "app/ui/DbEngine.h"
 #include "app/ui/Dialogs.h"
 #include "app/ui/Help.h"
 #include "app/ui/Translator.h"
-#include "app/ui/DbEngine.h"
 #include "store/Database.h"
 #include "store/Query.h"
 
