@@ -806,26 +806,17 @@ class TstCatStamm : public QObject
         QImage img(60, 40, QImage::Format_RGB32);
         img.fill(Qt::darkCyan);
         QVERIFY(img.save(dir.filePath("amira.jpg")));
-        {
-            Table links(f.db.get(), "KATZEMERKMAL.DB");
-            links.open();
-            links.append();
-            links.setValue("Katze", nr);
-            links.setValue("Merkmal", klon);
-            links.post();
-            Table bilder(f.db.get(), "BILDER.DB");
-            bilder.open();
-            bilder.append();
-            bilder.setValue("KatzeNr", nr);
-            bilder.setValue("Bildpfad", dir.filePath("amira.jpg"));
-            bilder.post();
-            Table titelHund(f.db.get(), "TITELHUND.DB");
-            titelHund.open();
-            titelHund.append();
-            titelHund.setValue("Hund", nr);
-            titelHund.setValue("Titel", titel);
-            titelHund.post();
-        }
+        auto neueZeile = [&](const char *tabelle, const QVariantMap &werte) {
+            Table t(f.db.get(), tabelle);
+            t.open();
+            t.append();
+            for (auto it = werte.cbegin(); it != werte.cend(); ++it)
+                t.setValue(it.key(), it.value());
+            t.post();
+        };
+        neueZeile("KATZEMERKMAL.DB", {{"Katze", nr}, {"Merkmal", klon}});
+        neueZeile("BILDER.DB", {{"KatzeNr", nr}, {"Bildpfad", dir.filePath("amira.jpg")}});
+        neueZeile("TITELHUND.DB", {{"Hund", nr}, {"Titel", titel}});
         f.main->refreshListColours();
         QVERIFY(w()->zeigeKatze(nr));
         settle();
