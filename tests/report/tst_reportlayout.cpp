@@ -1,0 +1,209 @@
+// The layout of reports into pages, asserted on the drawing operations.
+#include "report/ReportJob.h"
+
+#include <QTest>
+
+using namespace tav::report;
+
+namespace {
+
+Font font10;
+
+// title, column header, one detail line per row, summary and a footer with the page number
+Report listReport()
+{
+    Report r;
+    r.add(Band::Kind::Title, 20).elements << label(QRectF(0, 0, 100, 8), QStringLiteral("Liste"), {}, 7001);
+    Band &header = r.add(Band::Kind::ColumnHeader, 8);
+    header.elements << label(QRectF(0, 0, 60, 6), QStringLiteral("Name"), {}, 7002);
+    r.add(Band::Kind::Detail, 5).elements << field(QRectF(0, 0, 60, 5), QStringLiteral("Name"))
+                                          << field(QRectF(60, 0, 30, 5), QStringLiteral("Geboren"));
+    r.add(Band::Kind::Summary, 10).elements << label(QRectF(0, 0, 60, 6), QStringLiteral("Ende"));
+    addFooter(r, true, 7003);
+    return r;
+}
+
+std::shared_ptr<ListRows> rows(int n)
+{
+    auto l = std::make_shared<ListRows>(QStringList{QStringLiteral("Name"), QStringLiteral("Geboren")});
+    for (int i = 0; i < n; ++i)
+        l->append({QStringLiteral("Katze %1").arg(i), QDate(2020, 1, 1).addDays(i)});
+    return l;
+}
+
+QVector<DrawOp> opsOf(const Page &p, Band::Kind kind)
+{
+    QVector<DrawOp> out;
+    for (const DrawOp &op : p.ops)
+        if (op.band == kind)
+            out << op;
+    return out;
+}
+
+} // namespace
+
+class TstReportLayout : public QObject
+{
+    Q_OBJECT
+  private Q_SLOTS:
+    void detailRowsBreakIntoPagesWithHeaderAndFooter()
+    {
+        const Report r = listReport();
+        const FixedMeasure m;
+        const Pages pages = layout(r, rows(200).get(), m, QDate(2026, 12, 9));
+        QVERIFY(pages.pages.size() > 3);
+        const double footerTop = 297 - r.page.bottom - 6;
+        QStringList names;
+        for (int p = 0; p < pages.pages.size(); ++p) {
+            const Page &page = pages.pages[p];
+            // the header stands above every page's first row
+            const auto header = opsOf(page, Band::Kind::ColumnHeader);
+            const auto detail = opsOf(page, Band::Kind::Detail);
+            QCOMPARE(header.size(), 1);
+            QVERIFY(!detail.isEmpty() || p == pages.pages.size() - 1);
+            for (const DrawOp &op : detail) {
+                QVERIFY(op.rect.top() >= header.first().rect.bottom());
+                QVERIFY2(op.rect.bottom() <= footerTop + 1e-6, qPrintable(op.text));
+                if (op.rect.left() == r.page.left)
+                    names << op.text;
+            }
+            QVERIFY(page.texts().contains(QStringLiteral("Seite %1").arg(p + 1)));
+            QVERIFY(page.texts().contains(QStringLiteral("printed by ") + productWebAddress()));
+            for (const DrawOp &op : opsOf(page, Band::Kind::PageFooter))
+                QVERIFY(op.rect.top() >= footerTop - 1e-6);
+        }
+        // every row once, in order, dates in the report's format
+        QCOMPARE(names.size(), 200);
+        QCOMPARE(names.first(), QStringLiteral("Katze 0"));
+        QCOMPARE(names.last(), QStringLiteral("Katze 199"));
+        QVERIFY(pages.pages.first().texts().contains(QStringLiteral("01.01.2020")));
+        QCOMPARE(opsOf(pages.pages.first(), Band::Kind::Title).size(), 1);
+        QCOMPARE(opsOf(pages.pages[1], Band::Kind::Title).size(), 0);
+        QCOMPARE(opsOf(pages.pages.last(), Band::Kind::Summary).size(), 1);
+    }
+
+    void memoLongerThanAPageSplits()
+    {
+        Report r;
+        r.add(Band::Kind::Title, 10).elements << label(QRectF(0, 0, 100, 8), QStringLiteral("Kopf"));
+        QStringList lines;
+        for (int i = 0; i < 150; ++i)
+            lines << QStringLiteral("Zeile %1").arg(i);
+        // one long line wraps into several
+        lines << QString(QStringLiteral("wort ")).repeated(60).trimmed();
+        r.add(Band::Kind::Child, 12).elements << label(QRectF(0, 0, 100, 6), QStringLiteral("Memo"))
+                                              << memo(QRectF(0, 7, 100, 5), lines, font10);
+        r.add(Band::Kind::Summary, 6).elements << label(QRectF(0, 0, 50, 6), QStringLiteral("danach"));
+        addFooter(r, true);
+        const Pages pages = layout(r, nullptr, FixedMeasure());
+        QCOMPARE(pages.pages.size(), 3);
+        const double limit = 297 - r.page.bottom - 6;
+        QStringList seen;
+        double lastBottom = 0;
+        int lastPage = 0;
+        for (int p = 0; p < pages.pages.size(); ++p)
+            for (const DrawOp &op : opsOf(pages.pages[p], Band::Kind::Child)) {
+                QVERIFY(op.rect.bottom() <= limit + 1e-6);
+                // lines follow each other without overlap within a page
+                if (p == lastPage)
+                    QVERIFY(op.rect.top() >= lastBottom - 1e-6);
+                lastBottom = op.rect.bottom();
+                lastPage = p;
+                seen << op.text;
+            }
+        QCOMPARE(seen.mid(1, 150), lines.mid(0, 150));
+        const QStringList wrapped = seen.mid(151);
+        QVERIFY(wrapped.size() > 1);
+        QCOMPARE(wrapped.join(QLatin1Char(' ')), lines.last());
+        // the continuation starts at the top margin of the next page
+        QCOMPARE(pages.pages[1].ops.first().rect.top(), r.page.top);
+        QVERIFY(pages.pages.last().texts().contains(QStringLiteral("danach")));
+    }
+
+    void bandThatDoesNotFitStartsTheNextPage()
+    {
+        Report r;
+        for (int i = 0; i < 3; ++i)
+            r.add(Band::Kind::Child, 120).elements << label(QRectF(0, 0, 50, 5), QString::number(i));
+        const Pages pages = layout(r, nullptr, FixedMeasure());
+        QCOMPARE(pages.pages.size(), 2);
+        QCOMPARE(pages.pages[1].texts(), QStringList{QStringLiteral("2")});
+        // switched off, a band takes no room
+        r.bands[2].enabled = false;
+        QCOMPARE(layout(r, nullptr, FixedMeasure()).pages.size(), 1);
+    }
+
+    void captionsAndMarginsFollowTheJobSettings()
+    {
+        ReportJob job(listReport(), rows(3));
+        const QHash<int, QString> de = {{7001, "Liste"}, {7002, "Name"}, {7003, "Seite"}};
+        const QHash<int, QString> en = {{7001, "List"}, {7002, "Name"}, {7003, "Page"}, {7000, "Cat list"}};
+        job.parts().first().report.tag = 7000;
+        JobSettings s;
+        s.left = 25;
+        s.top = 15;
+        s.caption = [&](int tag) { return en.value(tag); };
+        s.hint = [&](int tag) { return en.value(tag); };
+        job.prepare(s);
+        Pages pages = job.layout(FixedMeasure());
+        QCOMPARE(pages.title, QStringLiteral("Cat list"));
+        QVERIFY(pages.pages[0].texts().contains(QStringLiteral("List")));
+        QVERIFY(pages.pages[0].texts().contains(QStringLiteral("Page 1")));
+        double left = 1000, top = 1000;
+        for (const DrawOp &op : pages.pages[0].ops) {
+            left = std::min(left, op.rect.left());
+            top = std::min(top, op.rect.top());
+        }
+        QCOMPARE(left, 25.0);
+        QCOMPARE(top, 15.0);
+        // again in German: the captions come back, a tag missing from the catalogue keeps its text
+        s.caption = [&](int tag) { return de.value(tag); };
+        s.left = 10;
+        job.prepare(s);
+        pages = job.layout(FixedMeasure());
+        QVERIFY(pages.pages[0].texts().contains(QStringLiteral("Liste")));
+        QVERIFY(pages.pages[0].texts().contains(QStringLiteral("Seite 1")));
+        QCOMPARE(pages.pages[0].ops.first().rect.left(), 10.0);
+    }
+
+    void compositeJobNumbersEachReport()
+    {
+        ReportJob job(listReport(), rows(100));
+        Report second = listReport();
+        second.page.landscape = true;
+        job.add(second, rows(1));
+        const Pages pages = job.layout(FixedMeasure());
+        QVERIFY(pages.pages.size() >= 3);
+        QVERIFY(!pages.pages.first().landscape);
+        QVERIFY(pages.pages.last().landscape);
+        QVERIFY(pages.pages.last().texts().contains(QStringLiteral("Seite 1")));
+        QVERIFY(pages.pages.last().texts().contains(QStringLiteral("Katze 0")));
+    }
+
+    void labelsComposedOfCaptionsAndImagesKeepingProportions()
+    {
+        Report r;
+        QImage wide(200, 100, QImage::Format_RGB32);
+        r.add(Band::Kind::Title, 30).elements
+            << label(QRectF(0, 0, 100, 6), QVector<TextPiece>{{7010, "Inzucht von :"}, {0, " Mira"}})
+            << image(QRectF(0, 10, 40, 40), wide);
+        r.translate([](int tag) { return tag == 7010 ? QStringLiteral("Inbreeding of :") : QString(); }, {});
+        const Page page = layout(r, nullptr, FixedMeasure()).pages.first();
+        QCOMPARE(page.texts(), QStringList{QStringLiteral("Inbreeding of : Mira")});
+        const DrawOp &img = page.ops.last();
+        QCOMPARE(img.kind, DrawOp::Kind::Image);
+        QCOMPARE(img.rect.size(), QSizeF(40, 20));
+        QCOMPARE(img.rect.top(), r.page.top + 20);
+    }
+
+    void wrapBreaksAtBlanksAndInsideLongWords()
+    {
+        const FixedMeasure m; // 10 pt: 1.764 mm a letter
+        QCOMPARE(wrap(QStringLiteral("ab cd ef"), 9, font10, m), (QStringList{"ab cd", "ef"}));
+        QCOMPARE(wrap(QStringLiteral("abcdefghij"), 9, font10, m), (QStringList{"abcde", "fghij"}));
+        QCOMPARE(wrap(QString(), 9, font10, m), QStringList{QString()});
+    }
+};
+
+QTEST_GUILESS_MAIN(TstReportLayout)
+#include "tst_reportlayout.moc"
