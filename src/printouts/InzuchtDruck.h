@@ -32,7 +32,8 @@ struct InzuchtDruck {
 
     struct Vorfahr {
         QString name;
-        qint64 anzahl = 0; // occurrences in the pedigree
+        qint64 anzahl = 0;  // occurrences in the pedigree
+        QString anzahlText; // the count as shown when it does not fit `anzahl`; else empty
     };
     QVector<Vorfahr> vorfahren; // in the order the ancestor list shows them
 

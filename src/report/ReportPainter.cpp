@@ -53,7 +53,8 @@ WriteResult checkWritable(const QString &path)
     // a read-only file would otherwise be replaced by the save file's rename
     // a file without any write permission counts as read-only even for a user the system lets write it
     if (file.exists() &&
-        (!file.isWritable() || !(file.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther))))
+        (!file.isWritable() ||
+         !(file.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther))))
         return {MsgReadOnlyFile, QDir::toNativeSeparators(file.absoluteFilePath())};
     const QFileInfo folder(file.absolutePath());
     if (path.isEmpty() || !folder.isDir() || !folder.isWritable())

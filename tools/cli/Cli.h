@@ -33,3 +33,29 @@ using tav::cats::istKatze;
 int importPedigree(const QString &home, const QString &pfad, QTextStream &out, QTextStream &err);
 // Inzucht.cpp
 int coi(const QString &home, const Angaben &a, QTextStream &out, QTextStream &err);
+
+namespace tav::store {
+class Database;
+}
+namespace tav::breeding {
+class StorePedigree;
+class InzuchtBerechnung;
+} // namespace tav::breeding
+
+// The cat (or 0) and the parents of --cat/--cat-name or --sire/--sire-name with --dam/--dam-name.
+struct Tiere {
+    qint32 tier = 0, vater = 0, mutter = 0;
+};
+// Checks the cat options and --generations (3..255, default 5): 0, or 2 with the usage `aufruf`.
+int pruefeTierAngaben(const Angaben &a, const QString &aufruf, int &generationen, QTextStream &err);
+// Finds the cats in the register; false with the reason on `err`.
+bool findeTiere(tav::store::Database &db, const tav::breeding::StorePedigree &stamm, const Angaben &a,
+                Tiere &t, QTextStream &err);
+// Why a calculation failed, in lines for the terminal.
+QString berechnungsFehler(const tav::breeding::InzuchtBerechnung &e, bool mitDetails);
+
+// Print.cpp: print <name>; the options every print-out takes are read by main with these.
+QStringList druckOptionenMitWert();
+QStringList druckSchalter();
+QString druckAufruf();
+int drucke(const QString &home, const Angaben &a, QTextStream &out, QTextStream &err);

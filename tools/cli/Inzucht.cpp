@@ -91,10 +91,9 @@ QJsonValue zahlWert(const QString &dezimal)
 
 } // namespace
 
-int coi(const QString &home, const Angaben &a, QTextStream &out, QTextStream &err)
+int pruefeTierAngaben(const Angaben &a, const QString &aufruf, int &generationen, QTextStream &err)
 {
     const QHash<QString, QString> &opt = a.werte;
-    const bool json = a.hat(QStringLiteral("--json")), details = a.hat(QStringLiteral("--details"));
     const bool katzeGegeben = opt.contains("--cat") || opt.contains("--cat-name");
     const bool vaterGegeben = opt.contains("--sire") || opt.contains("--sire-name");
     const bool mutterGegeben = opt.contains("--dam") || opt.contains("--dam-name");
@@ -103,28 +102,16 @@ int coi(const QString &home, const Angaben &a, QTextStream &out, QTextStream &er
         (opt.contains("--dam") && opt.contains("--dam-name")) ||
         katzeGegeben == (vaterGegeben || mutterGegeben) ||
         (!katzeGegeben && !(vaterGegeben && mutterGegeben))) {
-        err << "Aufruf: coi (--cat N | --cat-name NAME | --sire N --dam M | --sire-name A --dam-name B)"
-               " [--generations G] [--details [--max-lines N]] [--json]\n";
+        err << "Aufruf: " << aufruf << "\n";
         return 2;
     }
     // the default of the inbreeding setting Generationen
-    int generationen = 5;
+    generationen = 5;
     if (opt.contains("--generations")) {
         bool ok = false;
         generationen = opt.value("--generations").toInt(&ok);
         if (!ok || generationen < 3 || generationen > 255) {
             err << "--generations: eine Zahl von 3 bis 255\n";
-            return 2;
-        }
-    }
-
-    // each list of --details ends after this many lines with a line that counts the rest
-    int zeilenGrenze = breeding::InzuchtBerechnung::Einstellungen().zeilenGrenze;
-    if (opt.contains("--max-lines")) {
-        bool ok = false;
-        zeilenGrenze = opt.value("--max-lines").toInt(&ok);
-        if (!ok || zeilenGrenze < 0) {
-            err << "--max-lines: eine Zahl ab 0\n";
             return 2;
         }
     }
@@ -135,14 +122,13 @@ int coi(const QString &home, const Angaben &a, QTextStream &out, QTextStream &er
             return 2;
         }
     }
+    return 0;
+}
 
-    Database db(app::dataDirOf(home));
-    if (!db.tableExists(Katzen)) {
-        err << "Kein Katzenregister in " << db.dataDir() << "\n";
-        return 1;
-    }
-    breeding::StorePedigree stamm(db);
-
+bool findeTiere(Database &db, const breeding::StorePedigree &stamm, const Angaben &a, Tiere &t,
+                QTextStream &err)
+{
+    const QHash<QString, QString> &opt = a.werte;
     auto nummer = [&](const QString &zahlOpt, const QString &nameOpt, int geschlecht, const QString &rolle,
                       qint32 &ziel) -> bool {
         if (opt.contains(nameOpt)) {
@@ -168,18 +154,63 @@ int coi(const QString &home, const Angaben &a, QTextStream &out, QTextStream &er
         }
         return true;
     };
+    t.tier = t.vater = t.mutter = 0;
+    if (opt.contains("--cat") || opt.contains("--cat-name")) {
+        if (!nummer("--cat", "--cat-name", 0, QStringLiteral("Katze"), t.tier))
+            return false;
+        const auto k = stamm.katze(t.tier);
+        t.vater = k->vater;
+        t.mutter = k->mutter;
+        return true;
+    }
+    return nummer("--sire", "--sire-name", 1, QStringLiteral("Vater"), t.vater) &&
+           nummer("--dam", "--dam-name", 2, QStringLiteral("Mutter"), t.mutter);
+}
 
-    qint32 tier = 0, vater = 0, mutter = 0;
-    if (katzeGegeben) {
-        if (!nummer("--cat", "--cat-name", 0, QStringLiteral("Katze"), tier))
-            return 1;
-        const auto k = stamm.katze(tier);
-        vater = k->vater;
-        mutter = k->mutter;
-    } else if (!nummer("--sire", "--sire-name", 1, QStringLiteral("Vater"), vater) ||
-               !nummer("--dam", "--dam-name", 2, QStringLiteral("Mutter"), mutter)) {
+QString berechnungsFehler(const breeding::InzuchtBerechnung &e, bool mitDetails)
+{
+    QString text =
+        e.fehlerText.isEmpty() ? QStringLiteral("Die Berechnung ist fehlgeschlagen.") : e.fehlerText;
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (e.fehlerMeldung == 126)
+        text += QStringLiteral("\nWeniger Generationen angeben") +
+                (mitDetails ? QStringLiteral(" oder ohne --details rechnen") : QString()) + QLatin1Char('.');
+    return text;
+}
+
+int coi(const QString &home, const Angaben &a, QTextStream &out, QTextStream &err)
+{
+    const QHash<QString, QString> &opt = a.werte;
+    const bool json = a.hat(QStringLiteral("--json")), details = a.hat(QStringLiteral("--details"));
+    int generationen = 5;
+    if (const int rc = pruefeTierAngaben(
+            a,
+            QStringLiteral("coi (--cat N | --cat-name NAME | --sire N --dam M | --sire-name A --dam-name B)"
+                           " [--generations G] [--details [--max-lines N]] [--json]"),
+            generationen, err))
+        return rc;
+
+    // each list of --details ends after this many lines with a line that counts the rest
+    int zeilenGrenze = breeding::InzuchtBerechnung::Einstellungen().zeilenGrenze;
+    if (opt.contains("--max-lines")) {
+        bool ok = false;
+        zeilenGrenze = opt.value("--max-lines").toInt(&ok);
+        if (!ok || zeilenGrenze < 0) {
+            err << "--max-lines: eine Zahl ab 0\n";
+            return 2;
+        }
+    }
+
+    Database db(app::dataDirOf(home));
+    if (!db.tableExists(Katzen)) {
+        err << "Kein Katzenregister in " << db.dataDir() << "\n";
         return 1;
     }
+    breeding::StorePedigree stamm(db);
+    Tiere t;
+    if (!findeTiere(db, stamm, a, t, err))
+        return 1;
+    const qint32 tier = t.tier, vater = t.vater, mutter = t.mutter;
 
     QHash<int, QString> meldungen;
     if (db.tableExists(QStringLiteral("SPRMEL.DB"))) {
@@ -193,11 +224,7 @@ int coi(const QString &home, const Angaben &a, QTextStream &out, QTextStream &er
     e.einstellungen.inzuchtMitVorfahren = details;
     e.einstellungen.zeilenGrenze = zeilenGrenze;
     if (!e.Berechne(tier, vater, mutter, generationen, true)) {
-        QString text =
-            e.fehlerText.isEmpty() ? QStringLiteral("Die Berechnung ist fehlgeschlagen.") : e.fehlerText;
-        err << text.replace(QLatin1Char('\r'), QLatin1Char('\n')) << "\n";
-        if (e.fehlerMeldung == 126)
-            err << "Weniger Generationen angeben" << (details ? " oder ohne --details rechnen" : "") << ".\n";
+        err << berechnungsFehler(e, details) << "\n";
         return 1;
     }
 

@@ -18,17 +18,23 @@
 
 namespace {
 
-const char *const Aufruf =
+const char *const AufrufVorlage =
     "Aufruf: tavrenno-cli --home DIR init | demo | generate --cats N --generations G --seed S "
     "[--breeders B] [--verbose]\n"
     "       | import-pedigree DATEI\n"
     "       | coi (--cat N | --cat-name NAME | --sire N --dam M | --sire-name A --dam-name B)"
     " [--generations G] [--details [--max-lines N]] [--json]\n"
+    "       | %1\n"
     "       tavrenno-cli --help\n";
+
+QString aufruf()
+{
+    return QString::fromUtf8(AufrufVorlage).arg(druckAufruf());
+}
 
 int hilfe(QTextStream &out)
 {
-    out << Aufruf
+    out << aufruf()
         << "\n"
            "DIR hält die Tabellen im Unterordner Daten; ohne --home gilt $TAVRENNO_HOME.\n"
            "\n"
@@ -44,6 +50,12 @@ int hilfe(QTextStream &out)
            "                   Verpaarung über G Generationen (3 bis 255, Vorgabe 5); --details mit\n"
            "                   den Zeilen je Vorfahr (höchstens N je Liste, --max-lines, Vorgabe 1000),\n"
            "                   --json als JSON\n"
+           "  print            schreibt eine Druckausgabe als PDF-Datei (--pdf) oder HTML-Seite (--html)\n"
+           "                   mit den Beschriftungen in der Sprache von --lang (Vorgabe: die Sprache\n"
+           "                   der Einstellungen, sonst Deutsch) und den Rändern der Einstellungen;\n"
+           "    inbreeding     Inzucht einer Katze oder geplanten Verpaarung wie im Inzuchtfenster;\n"
+           "                   --with-pairs mit der Liste der Katzen mit Inzucht, --with-ancestors mit der\n"
+           "                   Vorfahrenliste, --with-clones mit Top Katzen und Klonanalyse\n"
            "\n"
            "Die Stammbaumdatei: Text in UTF-8, Felder durch \";\" getrennt, die erste Zeile lautet\n"
            "  Name;Geschlecht;Vater;Mutter;GebDatum;Rasse\n"
@@ -59,8 +71,8 @@ int hilfe(QTextStream &out)
            "den Züchter mit diesem Zwinger in seiner Adresse.\n"
            "\n"
            "init, demo, generate und import-pedigree arbeiten nicht, solange das Programm oder ein\n"
-           "anderer schreibender Befehl das Register benutzt (Sperre DIR/Daten/tavrenno.lock); coi geht\n"
-           "nebenher.\n"
+           "anderer schreibender Befehl das Register benutzt (Sperre DIR/Daten/tavrenno.lock); coi und\n"
+           "print gehen nebenher.\n"
            "\n"
            "Rückgabewert: 0 erledigt, 1 Fehler bei der Arbeit, 2 falscher Aufruf.\n";
     return 0;
@@ -70,7 +82,7 @@ int falscherAufruf(QTextStream &err, const QString &fehler)
 {
     if (!fehler.isEmpty())
         err << fehler << "\n";
-    err << Aufruf;
+    err << aufruf();
     return 2;
 }
 
@@ -91,6 +103,7 @@ const QList<Befehl> &befehle()
          {"--cat", "--cat-name", "--sire", "--dam", "--sire-name", "--dam-name", "--generations",
           "--max-lines"},
          {"--details", "--json"}},
+        {"print", druckOptionenMitWert(), druckSchalter(), 1},
     };
     return b;
 }
@@ -140,7 +153,9 @@ int main(int argc, char *argv[])
     if (fehler.isEmpty() && a.rest.size() > befehl->dateien)
         fehler = QStringLiteral("Unbekannte Angabe: ") + a.rest.value(befehl->dateien);
     if (fehler.isEmpty() && a.rest.size() < befehl->dateien)
-        fehler = command + QStringLiteral(" braucht eine DATEI");
+        fehler = command == QLatin1String("print")
+                     ? QStringLiteral("print braucht den Namen einer Druckausgabe")
+                     : command + QStringLiteral(" braucht eine DATEI");
     if (fehler.isEmpty() && home.isEmpty())
         fehler = QStringLiteral("Kein Datenverzeichnis: --home DIR oder $TAVRENNO_HOME angeben");
     if (!fehler.isEmpty())
@@ -149,7 +164,7 @@ int main(int argc, char *argv[])
     // command that creates the data folder makes it first
     const bool importiert = command == QLatin1String("import-pedigree");
     std::unique_ptr<tav::app::RegisterLock> sperre;
-    if (command != QLatin1String("coi")) {
+    if (command != QLatin1String("coi") && command != QLatin1String("print")) {
         const QString daten = tav::app::dataDirOf(home);
         // a folder that cannot be made is refused by the lock, in the catalogue's words
         const bool made = !importiert && QDir().mkpath(daten);
@@ -190,6 +205,8 @@ int main(int argc, char *argv[])
             return importPedigree(home, a.rest.first(), out, err);
         } else if (command == "coi") {
             return coi(home, a, out, err);
+        } else if (command == "print") {
+            return drucke(home, a, out, err);
         }
     } catch (const tav::store::EngineError &e) {
         // in the words of the program's error dialog

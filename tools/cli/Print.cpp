@@ -1,0 +1,206 @@
+// print: the program's print-outs written as a PDF file or an HTML page, without the windows.
+#include "Cli.h"
+
+#include "app/DataHome.h"
+#include "app/IniFile.h"
+#include "app/Sprache.h"
+#include "app/Systemi.h"
+#include "breeding/InzuchtBerechnung.h"
+#include "breeding/StorePedigree.h"
+#include "printouts/ReportInzucht.h"
+#include "report/ReportHtml.h"
+#include "report/ReportJob.h"
+#include "store/Database.h"
+
+#include <QFileInfo>
+#include <optional>
+
+using namespace tav;
+
+namespace {
+
+struct Kontext {
+    const Angaben &a;
+    store::Database &db;
+    const app::Sprache &katalog;
+    QTextStream &err;
+    int rc = 0; // the exit code when the builder gives no job
+};
+
+// A print-out of the command: its name, its own options and the builder of its job, which says
+// on `err` why there is none.
+struct Druckausgabe {
+    QString name;
+    QString aufruf;
+    QStringList mitWert, schalter;
+    std::function<std::optional<report::ReportJob>(Kontext &)> bauen;
+};
+
+const QStringList Gemeinsam = {QStringLiteral("--pdf"), QStringLiteral("--html"), QStringLiteral("--lang")};
+
+std::optional<report::ReportJob> inzucht(Kontext &k)
+{
+    int generationen = 5;
+    k.rc = pruefeTierAngaben(k.a, druckAufruf(), generationen, k.err);
+    if (k.rc)
+        return std::nullopt;
+    k.rc = 1;
+    if (!k.db.tableExists(QStringLiteral("CATSTAMM.DB"))) {
+        k.err << "Kein Katzenregister in " << k.db.dataDir() << "\n";
+        return std::nullopt;
+    }
+    breeding::StorePedigree stamm(k.db);
+    Tiere t;
+    if (!findeTiere(k.db, stamm, k.a, t, k.err))
+        return std::nullopt;
+    breeding::InzuchtBerechnung e(stamm, [&](int nr) {
+        const QString text = k.katalog.message(nr);
+        return text.isEmpty() ? QStringLiteral("Meldung %1").arg(nr) : text;
+    });
+    e.einstellungen.sprache = k.katalog.languageNumber();
+    e.einstellungen.inzuchtMitVorfahren = true;
+    if (!e.Berechne(t.tier, t.vater, t.mutter, generationen, true)) {
+        k.err << berechnungsFehler(e, false) << "\n";
+        return std::nullopt;
+    }
+    const auto name = [&](qint32 nr) {
+        const auto c = stamm.katze(nr);
+        return c ? c->name : QString();
+    };
+    printouts::InzuchtDruck d =
+        printouts::inzuchtDruck(e, t.tier ? name(t.tier) : QString(), t.vater, t.mutter, name);
+    d.mitInzuchtliste = k.a.hat(QStringLiteral("--with-pairs"));
+    d.mitVorfahrenliste = k.a.hat(QStringLiteral("--with-ancestors"));
+    d.mitKlonliste = k.a.hat(QStringLiteral("--with-clones"));
+    return printouts::reportInzucht(d);
+}
+
+const QList<Druckausgabe> &druckausgaben()
+{
+    static const QList<Druckausgabe> d = {
+        {QStringLiteral("inbreeding"),
+         QStringLiteral("(--cat N | --cat-name NAME | --sire N --dam M | --sire-name A --dam-name B)"
+                        " [--generations G] [--with-pairs] [--with-ancestors] [--with-clones]"),
+         {"--cat", "--cat-name", "--sire", "--dam", "--sire-name", "--dam-name", "--generations"},
+         {"--with-pairs", "--with-ancestors", "--with-clones"},
+         inzucht},
+    };
+    return d;
+}
+
+// the language of the settings file, else German
+int vorgabeSprache(double &links, double &oben)
+{
+    app::tsysteminfo s;
+    if (QFileInfo::exists(app::settingsPath())) {
+        app::IniFile ini;
+        if (ini.load(app::settingsPath()))
+            s.read(ini, QRect(0, 0, 1024, 768));
+    }
+    links = s.Drucklinks;
+    oben = s.Druckoben;
+    return app::languageNumber(s.Sprache);
+}
+
+QString meldung(const app::Sprache &katalog, int nummer)
+{
+    const QString text = katalog.message(nummer);
+    return text.isEmpty() ? QStringLiteral("Die Datei kann nicht geschrieben werden:") : text;
+}
+
+} // namespace
+
+QStringList druckOptionenMitWert()
+{
+    QStringList alle = Gemeinsam;
+    for (const Druckausgabe &d : druckausgaben())
+        alle += d.mitWert;
+    alle.removeDuplicates();
+    return alle;
+}
+
+QStringList druckSchalter()
+{
+    QStringList alle;
+    for (const Druckausgabe &d : druckausgaben())
+        alle += d.schalter;
+    alle.removeDuplicates();
+    return alle;
+}
+
+QString druckAufruf()
+{
+    QStringList zeilen;
+    for (const Druckausgabe &d : druckausgaben())
+        zeilen << QStringLiteral("print ") + d.name + QLatin1Char(' ') + d.aufruf +
+                      QStringLiteral(" (--pdf DATEI | --html DATEI) [--lang de|en|nl]");
+    return zeilen.join(QStringLiteral("\n       | "));
+}
+
+int drucke(const QString &home, const Angaben &a, QTextStream &out, QTextStream &err)
+{
+    const QString name = a.rest.value(0);
+    const Druckausgabe *d = nullptr;
+    for (const Druckausgabe &x : druckausgaben())
+        if (x.name == name)
+            d = &x;
+    QStringList namen;
+    for (const Druckausgabe &x : druckausgaben())
+        namen << x.name;
+    if (!d) {
+        err << "Unbekannte Druckausgabe: " << name << " (bekannt: " << namen.join(QStringLiteral(", "))
+            << ")\n";
+        return 2;
+    }
+    for (auto it = a.werte.cbegin(); it != a.werte.cend(); ++it)
+        if (!Gemeinsam.contains(it.key()) && !d->mitWert.contains(it.key())) {
+            err << "print " << name << " kennt " << it.key() << " nicht\n";
+            return 2;
+        }
+    for (const QString &s : a.schalter)
+        if (!d->schalter.contains(s)) {
+            err << "print " << name << " kennt " << s << " nicht\n";
+            return 2;
+        }
+    if (!a.hat(QStringLiteral("--pdf")) && !a.hat(QStringLiteral("--html"))) {
+        err << "print " << name << " braucht --pdf DATEI oder --html DATEI\n";
+        return 2;
+    }
+    double links = 10, oben = 7;
+    int sprache = vorgabeSprache(links, oben);
+    if (a.hat(QStringLiteral("--lang"))) {
+        const QStringList sprachen = {QStringLiteral("de"), QStringLiteral("en"), QStringLiteral("nl")};
+        sprache = int(sprachen.indexOf(a.wert(QStringLiteral("--lang"))));
+        if (sprache < 0) {
+            err << "--lang: de, en oder nl\n";
+            return 2;
+        }
+    }
+
+    store::Database db(app::dataDirOf(home));
+    app::Sprache katalog;
+    // without catalogues the print-out keeps its German captions
+    katalog.open(&db);
+    katalog.setLanguageNumber(sprache);
+    Kontext k{a, db, katalog, err};
+    std::optional<report::ReportJob> job = d->bauen(k);
+    if (!job)
+        return k.rc;
+    job->prepare(report::catalogueJobSettings(katalog, links, oben));
+    const report::Pages seiten = job->layout(report::FontMeasure());
+    const auto schreibe = [&](const char *option, auto schreiber, const char *art) {
+        if (!a.hat(QLatin1String(option)))
+            return true;
+        const QString pfad = a.wert(QLatin1String(option));
+        const report::WriteResult r = schreiber(seiten, pfad);
+        if (!r.ok()) {
+            err << meldung(katalog, r.message) << " " << r.detail << "\n";
+            return false;
+        }
+        out << art << " geschrieben: " << pfad << " (" << seiten.pages.size() << " Seiten)\n";
+        return true;
+    };
+    const bool pdf = schreibe("--pdf", report::writePdf, "PDF");
+    const bool htmlOk = pdf && schreibe("--html", report::writeHtml, "HTML-Seite");
+    return pdf && htmlOk ? 0 : 1;
+}
