@@ -13,10 +13,14 @@ namespace tav::report {
 
 void paintPage(QPainter &painter, const Page &page)
 {
+    paintPage(painter, page, painter.device()->logicalDpiX() / 25.4);
+}
+
+void paintPage(QPainter &painter, const Page &page, double dotsPerMm)
+{
     painter.save();
     // one painter unit is a hundredth of a millimetre
-    const double dpiX = painter.device()->logicalDpiX(), dpiY = painter.device()->logicalDpiY();
-    painter.scale(dpiX / 25.4 / UnitsPerMm, dpiY / 25.4 / UnitsPerMm);
+    painter.scale(dotsPerMm / UnitsPerMm, dotsPerMm / UnitsPerMm);
     painter.setRenderHint(QPainter::Antialiasing);
     auto units = [](const QRectF &mm) {
         return QRectF(mm.left() * UnitsPerMm, mm.top() * UnitsPerMm, mm.width() * UnitsPerMm,

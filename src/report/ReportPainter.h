@@ -9,6 +9,8 @@ namespace tav::report {
 
 // Paints one page; the painter's device is taken as the page, at its own resolution.
 void paintPage(QPainter &painter, const Page &page);
+// Paints one page at `dotsPerMm` device units a millimetre (a preview's zoom).
+void paintPage(QPainter &painter, const Page &page, double dotsPerMm);
 
 // The outcome of writing a file: 0, or the number of the message that says why it failed, with
 // the system's words where it gave some.

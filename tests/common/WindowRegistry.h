@@ -13,6 +13,8 @@
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Pkalend.h"
 #include "cats/ui/Psuchdlg.h"
+#include "printouts/ReportInzucht.h"
+#include "report/ui/Vorschau.h"
 
 #include <QMdiSubWindow>
 #include <functional>
@@ -64,6 +66,14 @@ inline const QList<RegisteredWindow> &registeredWindows()
          [](ProgramFixture &f) -> QWidget * {
              app::ui::showHelp(app::ui::THilfeFenster::InhaltKontext, f.main.get());
              return app::ui::THilfeFenster::current();
+         }},
+        {"print preview",
+         [](ProgramFixture &f) -> QWidget * {
+             report::ReportJob job = printouts::reportInzucht({});
+             job.prepare(report::programJobSettings());
+             auto *w = new report::ui::TVorschau(job.layout(report::FontMeasure()), f.main.get());
+             w->show();
+             return w;
          }},
         {"splash",
          [](ProgramFixture &f) -> QWidget * {
