@@ -1,6 +1,10 @@
 // The layout of reports into pages, asserted on the drawing operations.
 #include "report/ReportJob.h"
+#include "store/Database.h"
+#include "store/Query.h"
+#include "store/Table.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tav::report;
@@ -194,6 +198,46 @@ class TstReportLayout : public QObject
         QCOMPARE(img.kind, DrawOp::Kind::Image);
         QCOMPARE(img.rect.size(), QSizeF(40, 20));
         QCOMPARE(img.rect.top(), r.page.top + 20);
+    }
+
+    // rows of a table in the order of its index and filter, the cursor left where it stood
+    void tableAndQueryRows()
+    {
+        using namespace tav::store;
+        using namespace tav::store::def;
+        QTemporaryDir dir;
+        Database db(dir.path());
+        db.createTable(TableDef{"Katze.db",
+                                {autoInc("Nr"), string("Name", 30), integer("Anzahl")},
+                                {primary("Nr"), index("NameIdx", "Name")}});
+        Table t(&db, "katze.db");
+        t.open();
+        for (const char *n : {"Zora", "Anton", "Mia", "Ömer"}) {
+            t.append();
+            t.setValue("Name", QString::fromUtf8(n));
+            t.setValue("Anzahl", int(qstrlen(n)));
+            t.post();
+        }
+        t.setIndexName("NameIdx");
+        t.setFilter("Anzahl > 3");
+        t.setFiltered(true);
+        t.first();
+        t.next();
+        const QVariant standing = t.value("Name");
+        const TableRows rows(t, {"Name", "Anzahl"});
+        QCOMPARE(t.value("Name"), standing);
+        QCOMPARE(rows.rowCount(), 3);
+        QCOMPARE(rows.value(0, "name").toString(), QStringLiteral("Anton"));
+        QCOMPARE(rows.value(2, "Name").toString(), QStringLiteral("Zora"));
+        QCOMPARE(rows.value(1, "Name").toString(), QStringLiteral("Ömer"));
+        QCOMPARE(rows.value(1, "Anzahl").toInt(), 5); // bytes of the name
+        QVERIFY(!rows.value(0, "Farbe").isValid());
+        QVERIFY(!rows.value(3, "Name").isValid());
+        Query q(&db, "SELECT Name FROM \"katze.db\" ORDER BY Nr DESC");
+        q.open();
+        const QueryRows fromQuery(q);
+        QCOMPARE(fromQuery.rowCount(), 4);
+        QCOMPARE(fromQuery.value(0, "Name").toString(), QStringLiteral("Ömer"));
     }
 
     void wrapBreaksAtBlanksAndInsideLongWords()
