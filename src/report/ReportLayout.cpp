@@ -82,14 +82,24 @@ class Layouter
         out.setup = m_report.page;
         out.title = m_report.title;
         newPage();
-        for (const Band &b : m_report.bands) {
+        for (qsizetype i = 0; i < m_report.bands.size(); ++i) {
+            const Band &b = m_report.bands[i];
             if (!b.enabled || b.kind == Band::Kind::PageFooter)
                 continue;
             switch (b.kind) {
-            case Band::Kind::ColumnHeader:
-                place(resolve(b, -1));
+            case Band::Kind::ColumnHeader: {
+                // a header stays with the first row under it
+                const Resolved header = resolve(b, -1);
+                const Band *next = nextShown(i);
+                const double first = next && next->kind == Band::Kind::Detail && m_rows && m_rows->rowCount()
+                                         ? resolve(*next, 0).height
+                                         : 0;
+                if (m_y > m_pageStart + 1e-9 && m_y + header.height + first > m_limit + 1e-9)
+                    newPage();
+                place(header);
                 m_header = &b;
                 break;
+            }
             case Band::Kind::Detail:
                 for (int row = 0; m_rows && row < m_rows->rowCount(); ++row)
                     place(resolve(b, row));
@@ -114,6 +124,14 @@ class Layouter
     }
 
   private:
+    const Band *nextShown(qsizetype i) const
+    {
+        for (++i; i < m_report.bands.size(); ++i)
+            if (m_report.bands[i].enabled && m_report.bands[i].kind != Band::Kind::PageFooter)
+                return &m_report.bands[i];
+        return nullptr;
+    }
+
     DrawOp moved(DrawOp op, double dy) const
     {
         op.rect.translate(m_report.page.left, dy);
@@ -199,7 +217,7 @@ class Layouter
     void place(const Resolved &r)
     {
         if (m_y + r.height <= m_limit + 1e-9) {
-            put(r.pieces, 0, m_y);
+            put(r.pieces, m_y);
             m_y += r.height;
             return;
         }
@@ -208,7 +226,7 @@ class Layouter
         if (firstMemo == r.pieces.cend()) {
             if (m_y > m_pageStart + 1e-9)
                 newPage();
-            put(r.pieces, 0, m_y);
+            put(r.pieces, m_y);
             m_y += r.height;
             return;
         }
@@ -228,10 +246,10 @@ class Layouter
         m_y = base + r.height - shift;
     }
 
-    void put(const QVector<Piece> &pieces, double shift, double base)
+    void put(const QVector<Piece> &pieces, double base)
     {
         for (const Piece &p : pieces)
-            m_pages.last().ops << moved(p.op, base - shift);
+            m_pages.last().ops << moved(p.op, base);
     }
 
     const Report &m_report;

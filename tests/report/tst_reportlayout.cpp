@@ -135,6 +135,14 @@ class TstReportLayout : public QObject
         // switched off, a band takes no room
         r.bands[2].enabled = false;
         QCOMPARE(layout(r, nullptr, FixedMeasure()).pages.size(), 1);
+
+        // a column header with room for itself but not for a row goes over with the row
+        Report list = listReport();
+        list.bands[0].height = 262;
+        const Pages pages2 = layout(list, rows(1).get(), FixedMeasure());
+        QCOMPARE(pages2.pages.size(), 2);
+        QCOMPARE(opsOf(pages2.pages[0], Band::Kind::ColumnHeader).size(), 0);
+        QCOMPARE(opsOf(pages2.pages[1], Band::Kind::ColumnHeader).size(), 1);
     }
 
     void captionsAndMarginsFollowTheJobSettings()
