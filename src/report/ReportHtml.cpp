@@ -25,11 +25,16 @@ QString box(const QRectF &r)
         .arg(mm(r.left()), mm(r.top()), mm(r.width()), mm(r.height()));
 }
 
-QString opHtml(const DrawOp &op)
+QString opHtml(const DrawOp &op, double pageWidth)
 {
     switch (op.kind) {
     case DrawOp::Kind::Text: {
-        QString style = box(op.rect) + QStringLiteral(";font-size:%1pt").arg(op.font.size);
+        // right-aligned text grows to the left when the browser's font is wider
+        QString style = op.align & Qt::AlignRight ? QStringLiteral("right:%1;top:%2;height:%3")
+                                                        .arg(mm(pageWidth - op.rect.right()),
+                                                             mm(op.rect.top()), mm(op.rect.height()))
+                                                  : box(op.rect);
+        style += QStringLiteral(";font-size:%1pt").arg(op.font.size);
         if (op.font.bold)
             style += QStringLiteral(";font-weight:bold");
         if (op.font.italic)
@@ -93,7 +98,7 @@ QByteArray html(const Pages &pages)
         out += QStringLiteral("<div class=\"page\" style=\"width:%1;height:%2\">\n")
                    .arg(mm(landscape ? 297 : 210), mm(landscape ? 210 : 297));
         for (const DrawOp &op : page.ops)
-            if (const QString h = opHtml(op); !h.isEmpty())
+            if (const QString h = opHtml(op, landscape ? 297 : 210); !h.isEmpty())
                 out += h + QLatin1Char('\n');
         out += QStringLiteral("</div>\n");
     }
