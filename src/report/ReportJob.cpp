@@ -3,6 +3,8 @@
 #include "app/Sprache.h"
 #include "app/Systemi.h"
 
+#include <algorithm>
+
 namespace tav::report {
 
 namespace {
@@ -69,8 +71,9 @@ void ReportJob::prepare(const JobSettings &settings)
 {
     for (Part &p : m_parts) {
         p.report.translate(settings.caption, settings.hint);
-        p.report.page.left = settings.left;
-        p.report.page.top = settings.top;
+        // a margin from a hand-edited settings file never puts text off the paper or leaves no room
+        p.report.page.left = std::clamp(settings.left, 0.0, p.report.page.width() / 3);
+        p.report.page.top = std::clamp(settings.top, 0.0, p.report.page.height() / 3);
     }
 }
 

@@ -176,6 +176,12 @@ class TstReportLayout : public QObject
         QVERIFY(pages.pages[0].texts().contains(QStringLiteral("Liste")));
         QVERIFY(pages.pages[0].texts().contains(QStringLiteral("Seite 1")));
         QCOMPARE(pages.pages[0].ops.first().rect.left(), 10.0);
+        // margins off the paper or over most of it are held to it
+        s.left = -5;
+        s.top = 400;
+        job.prepare(s);
+        QCOMPARE(job.parts().first().report.page.left, 0.0);
+        QCOMPARE(job.parts().first().report.page.top, 99.0);
     }
 
     void compositeJobNumbersEachReport()
