@@ -31,6 +31,24 @@ QLabel *beschriftung(int tag, const QString &text, QWidget *buddy, QWidget *pare
     return l;
 }
 
+DBLookupComboBox *nachschlageListe(const QString &name, DataSource *src, const QString &feld, Table *liste,
+                                   const QString &schluessel, const QString &anzeige, QWidget *parent)
+{
+    auto *c = new DBLookupComboBox(parent);
+    c->setObjectName(name);
+    c->bind(src, feld);
+    c->setList(liste, schluessel, anzeige);
+    return c;
+}
+
+QLineEdit *anzeigeFeld(const QString &name, QWidget *parent)
+{
+    auto *e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setReadOnly(true);
+    return e;
+}
+
 QPlainTextEdit *anzeigeMemo(const QString &name, int hoehe, QWidget *parent)
 {
     auto *m = new QPlainTextEdit(parent);
@@ -109,9 +127,7 @@ QLayout *CatRecordBaseDataPage::identitaetBauen()
     m_kreuz = new QLabel(QStringLiteral("\u271D"), m_alterPanel);
     m_kreuz->setObjectName(QStringLiteral("LabelKreuz"));
     alterZeile->addWidget(m_kreuz);
-    m_alterAkt = new QLineEdit(m_alterPanel);
-    m_alterAkt->setObjectName(QStringLiteral("DBAlterAkt"));
-    m_alterAkt->setReadOnly(true);
+    m_alterAkt = anzeigeFeld(QStringLiteral("DBAlterAkt"), m_alterPanel);
     m_alterAkt->setFocusPolicy(Qt::NoFocus);
     alterZeile->addWidget(m_alterAkt, 1);
     gebLayout->addWidget(m_alterPanel);
@@ -122,15 +138,12 @@ QLayout *CatRecordBaseDataPage::identitaetBauen()
     m_erreicht = beschriftung(TagErreichtesAlter, QStringLiteral("erreichtes Alter"), nullptr, this);
     oben->addWidget(m_erreicht, r++, 1);
 
-    m_rasseCombo = new DBLookupComboBox(this);
-    m_rasseCombo->setObjectName(QStringLiteral("DBRasse"));
-    m_rasseCombo->bind(m_src, QStringLiteral("Rasse"));
-    m_rasseCombo->setList(m_q.rasse, QStringLiteral("RCode"), QStringLiteral("RName"));
+    m_rasseCombo = nachschlageListe(QStringLiteral("DBRasse"), m_src, QStringLiteral("Rasse"), m_q.rasse,
+                                    QStringLiteral("RCode"), QStringLiteral("RName"), this);
     feld(TagRasse, QStringLiteral("R&asse"), m_rasseCombo, r, 0);
-    m_fellartCombo = new DBLookupComboBox(this);
-    m_fellartCombo->setObjectName(QStringLiteral("DBFellart"));
-    m_fellartCombo->bind(m_src, QStringLiteral("Fellart"));
-    m_fellartCombo->setList(m_q.fellart, QStringLiteral("LaufendeNummer"), QStringLiteral("Bezeichnung"));
+    m_fellartCombo =
+        nachschlageListe(QStringLiteral("DBFellart"), m_src, QStringLiteral("Fellart"), m_q.fellart,
+                         QStringLiteral("LaufendeNummer"), QStringLiteral("Bezeichnung"), this);
     m_fellartCombo->installEventFilter(this);
     feld(TagFellart, QStringLiteral("Fellart"), m_fellartCombo, r++, 2);
     // the colour lists find an entry by what is typed (farbeSuchen)
@@ -204,10 +217,8 @@ QWidget *CatRecordBaseDataPage::genetikBauen()
     m_genetik = new QGroupBox(QStringLiteral("Genetik"), this);
     m_genetik->setProperty("tag", TagGenetik);
     auto *g = new QGridLayout(m_genetik);
-    m_genoTyp = new DBLookupComboBox(m_genetik);
-    m_genoTyp->setObjectName(QStringLiteral("DBGenoTyp"));
-    m_genoTyp->bind(m_src, QStringLiteral("GenoTyp"));
-    m_genoTyp->setList(m_q.farbeGen, QStringLiteral("LaufendeNummer"), QStringLiteral("Farbname"));
+    m_genoTyp = nachschlageListe(QStringLiteral("DBGenoTyp"), m_src, QStringLiteral("GenoTyp"), m_q.farbeGen,
+                                 QStringLiteral("LaufendeNummer"), QStringLiteral("Farbname"), m_genetik);
     m_genoTyp->setMaxVisibleItems(15);
     m_genoTyp->installEventFilter(this);
     connect(m_genoTyp, &QComboBox::activated, this, [this] { gencodeWaehlen(); });
@@ -270,12 +281,8 @@ QLayout *CatRecordBaseDataPage::rechtsBauen()
     titelBauen(rechts);
 
     auto *koeff = new QGridLayout;
-    m_ik = new QLineEdit(this);
-    m_ik->setObjectName(QStringLiteral("DBInzuchtAnz"));
-    m_ik->setReadOnly(true);
-    m_avk = new QLineEdit(this);
-    m_avk->setObjectName(QStringLiteral("DBAhnenverlustAnz"));
-    m_avk->setReadOnly(true);
+    m_ik = anzeigeFeld(QStringLiteral("DBInzuchtAnz"), this);
+    m_avk = anzeigeFeld(QStringLiteral("DBAhnenverlustAnz"), this);
     koeff->addWidget(beschriftung(TagIK, QStringLiteral("IK"), m_ik, this), 0, 0);
     koeff->addWidget(m_ik, 0, 1);
     koeff->addWidget(beschriftung(TagAVK, QStringLiteral("AVK"), m_avk, this), 0, 2);
@@ -295,12 +302,8 @@ QLayout *CatRecordBaseDataPage::rechtsBauen()
 QLayout *CatRecordBaseDataPage::untenBauen()
 {
     auto *unten = new QGridLayout;
-    m_vater = new QLineEdit(this);
-    m_vater->setObjectName(QStringLiteral("DBVater"));
-    m_vater->setReadOnly(true);
-    m_mutter = new QLineEdit(this);
-    m_mutter->setObjectName(QStringLiteral("DBMutter"));
-    m_mutter->setReadOnly(true);
+    m_vater = anzeigeFeld(QStringLiteral("DBVater"), this);
+    m_mutter = anzeigeFeld(QStringLiteral("DBMutter"), this);
     auto *vaterSuchen = knopfMitTag(TagVaterSuchen, QStringLiteral("Vater suchen"), this);
     auto *mutterSuchen = knopfMitTag(TagMutterSuchen, QStringLiteral("Mutter suchen"), this);
     connect(vaterSuchen, &QPushButton::clicked, this, [this] { elternSuchen(true); });
@@ -369,11 +372,9 @@ QLayout *CatRecordBaseDataPage::leisteBauen(QPushButton *hilfe)
                               TNavigateBtn::nbLast, TNavigateBtn::nbMark, TNavigateBtn::nbGoto});
     m_nav->setHints(TDBNavigatorSpec::germanHints());
     leiste->addWidget(m_nav);
-    m_statusCombo = new DBLookupComboBox(this);
-    m_statusCombo->setObjectName(QStringLiteral("DBStatus"));
+    m_statusCombo = nachschlageListe(QStringLiteral("DBStatus"), m_src, QStringLiteral("Status"), m_q.status,
+                                     QStringLiteral("Nummer"), QStringLiteral("Status"), this);
     m_statusCombo->setToolTip(QStringLiteral("Status der Katze"));
-    m_statusCombo->bind(m_src, QStringLiteral("Status"));
-    m_statusCombo->setList(m_q.status, QStringLiteral("Nummer"), QStringLiteral("Status"));
     m_statusCombo->setMinimumWidth(110);
     m_statusCombo->installEventFilter(this);
     connect(m_statusCombo, &QComboBox::activated, this, [this] { adressenAnzeigen(); });
