@@ -15,10 +15,6 @@
 #include "cats/CatRules.h"
 #include "cats/Stammdaten.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 
 using namespace tav::store;
 using namespace tav::app;

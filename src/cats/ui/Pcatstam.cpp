@@ -27,9 +27,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -39,7 +37,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 using namespace tav::store;
