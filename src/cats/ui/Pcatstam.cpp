@@ -330,29 +330,7 @@ void TCatStamm::seitenBauen()
     m_notebook->setProperty("tag", TagNotebook);
     layout->addWidget(m_notebook);
     m_pages.resize(10);
-    // the checks before the post come ahead of every control bound to the cat
-    m_check = new PostCheck(this);
-    m_check->bind(m_src, QString());
-    m_basis = new CatRecordBaseDataPage(
-        {m_db, m_src, m_stammbaum, m_rasse, m_status, m_adr, m_farbe, m_augen, m_fellart, m_farbeGen},
-        {[this] { return aktuelleKatze(); },
-         [this](const QString &feld, const QVariant &wert) { feldStillSetzen(feld, wert); }},
-        hilfeKnopf(11, nullptr));
-    connect(m_basis, &CatRecordBaseDataPage::speichernGewuenscht, this, [this] { Speichern(); });
-    connect(m_basis, &CatRecordBaseDataPage::rueckgaengigGewuenscht, this, [this] { Rueckgaengig(); });
-    connect(m_basis, &CatRecordBaseDataPage::katzeZeigen, this, [this](int nr) {
-        m_tagTmpNeueKatze = 0;
-        zeigeKatze(nr);
-    });
-    connect(m_src, &DataSource::stateChanged, this, [this] {
-        const bool eingabe = m_src->isEditing() || m_basis->titelEingabe();
-        m_basis->knoepfeFreigeben(eingabe, eingabe || m_tagTmpNeueKatze == 1);
-    });
-    // the navigator moves away from a new cat only after the question (eventFilter)
-    navigator()->installEventFilter(this);
-    for (int i = 0; i < NavButtonCount; ++i)
-        navigator()->button(TNavigateBtn(i))->installEventFilter(this);
-    m_pages[SeiteStammdaten] = m_basis;
+    m_pages[SeiteStammdaten] = basisSeiteBauen();
     m_pages[SeiteStammbaum] = leereSeite(12);
     m_bildSeite = new CatRecordPicturePage(
         m_src, m_bilder.source, [this] { return aktuelleKatze(); }, hilfeKnopf(13, nullptr));
@@ -384,6 +362,33 @@ void TCatStamm::seitenBauen()
     for (int i = 0; i < 10; ++i)
         m_notebook->addTab(m_pages[i], QString::fromUtf8(titles[i]));
     connect(m_notebook, &QTabWidget::currentChanged, this, [this] { TabbedNotebook1Click(); });
+}
+
+QWidget *TCatStamm::basisSeiteBauen()
+{
+    // the checks before the post come ahead of every control bound to the cat
+    m_check = new PostCheck(this);
+    m_check->bind(m_src, QString());
+    m_basis = new CatRecordBaseDataPage(
+        {m_db, m_src, m_stammbaum, m_rasse, m_status, m_adr, m_farbe, m_augen, m_fellart, m_farbeGen},
+        {[this] { return aktuelleKatze(); },
+         [this](const QString &feld, const QVariant &wert) { feldStillSetzen(feld, wert); }},
+        hilfeKnopf(11, nullptr));
+    connect(m_basis, &CatRecordBaseDataPage::speichernGewuenscht, this, [this] { Speichern(); });
+    connect(m_basis, &CatRecordBaseDataPage::rueckgaengigGewuenscht, this, [this] { Rueckgaengig(); });
+    connect(m_basis, &CatRecordBaseDataPage::katzeZeigen, this, [this](int nr) {
+        m_tagTmpNeueKatze = 0;
+        zeigeKatze(nr);
+    });
+    connect(m_src, &DataSource::stateChanged, this, [this] {
+        const bool eingabe = m_src->isEditing() || m_basis->titelEingabe();
+        m_basis->knoepfeFreigeben(eingabe, eingabe || m_tagTmpNeueKatze == 1);
+    });
+    // the navigator moves away from a new cat only after the question (eventFilter)
+    navigator()->installEventFilter(this);
+    for (int i = 0; i < NavButtonCount; ++i)
+        navigator()->button(TNavigateBtn(i))->installEventFilter(this);
+    return m_basis;
 }
 
 void TCatStamm::editionLayout()

@@ -107,6 +107,7 @@ class TCatStamm : public tav::app::ui::ChildWindow
     void reparieren();
     void editionLayout();
     void seitenBauen();
+    QWidget *basisSeiteBauen();
 
     // life cycle (PcatstamDatensatz.cpp)
     bool pruefenVorPost(); // messages 217, 148 and 169; false keeps the record from posting
