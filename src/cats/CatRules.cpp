@@ -2,6 +2,7 @@
 
 #include "app/Sprache.h"
 #include "cats/CatNames.h"
+#include "store/Database.h"
 #include "store/Table.h"
 
 #include <QScopeGuard>
@@ -81,6 +82,35 @@ QString meldungen(std::initializer_list<int> nummern)
     for (int n : nummern)
         teile << tav::app::messageText(n);
     return teile.join(QLatin1Char(' '));
+}
+
+KatzeMerkmale merkmaleDerKatze(tav::store::Database &db, int katze)
+{
+    using tav::store::Table;
+    KatzeMerkmale out;
+    if (katze <= 0)
+        return out;
+    Table links(&db, QStringLiteral("KATZEMERKMAL.DB"));
+    links.setReadOnly(true);
+    links.setIndexName(QStringLiteral("Katze"));
+    links.open();
+    links.setRange({katze}, {katze});
+    Table katalog(&db, QStringLiteral("MERKMALE.DB"));
+    katalog.setReadOnly(true);
+    katalog.open();
+    for (links.first(); !links.eof(); links.next()) {
+        if (!katalog.findKey({links.intValue(QStringLiteral("Merkmal"))}))
+            continue;
+        if (out.kuerzel.isEmpty())
+            out.farbe = katalog.intValue(QStringLiteral("farbe"));
+        out.kuerzel << katalog.text(QStringLiteral("Kuerzel"));
+    }
+    return out;
+}
+
+QString elternText(const QString &name, const QStringList &kuerzel)
+{
+    return kuerzel.isEmpty() ? name : name + QStringLiteral(" -- ") + kuerzel.join(QStringLiteral(" / "));
 }
 
 } // namespace tav::cats

@@ -6,8 +6,9 @@
 #include <initializer_list>
 
 namespace tav::store {
+class Database;
 class Table;
-}
+} // namespace tav::store
 
 namespace tav::cats {
 
@@ -37,6 +38,18 @@ PostHindernis postHindernis(bool neu, const QString &name, const QString &geschl
 // over the index of that field on the cursor `katzen`, which is left without a range and on its
 // former index, also when the engine throws (the EngineError is passed on).
 int andereKatzeMitZuchtbuchnummer(tav::store::Table &katzen, const QString &nummer, int eigene);
+
+// --- traits ------------------------------------------------------------------------
+
+struct KatzeMerkmale {
+    QStringList kuerzel; // the codes in the order of the cat's links
+    int farbe = 0;       // the colour of the first trait, 0 for none
+};
+// The traits of cat `katze` (KATZEMERKMAL.DB over the catalogue MERKMALE.DB); a link to a trait the
+// catalogue no longer holds is passed over. Throws EngineError.
+KatzeMerkmale merkmaleDerKatze(tav::store::Database &db, int katze);
+// A parent as the cat's record shows it: the name, then " -- " and its trait codes joined by " / ".
+QString elternText(const QString &name, const QStringList &kuerzel);
 
 // --- messages ---------------------------------------------------------------------
 

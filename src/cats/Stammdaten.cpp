@@ -1,6 +1,10 @@
 // Stammdaten: rules of a cat's master record: new-cat values, addresses, age, pictures, caption.
 #include "Stammdaten.h"
 
+#include "app/Global.h"
+#include "store/Database.h"
+#include "store/Table.h"
+
 namespace tav::cats {
 
 QList<QPair<QString, QVariant>> neueKatzeWerte(const NeueKatzeVorgaben &vorgaben)
@@ -38,11 +42,47 @@ QStringList adressBlock(const Adresse &a, const QString &anzeige)
     return lines;
 }
 
+namespace {
+Adresse adresseDerZeile(const tav::store::Table &t)
+{
+    return {t.text(QStringLiteral("Name")),    t.text(QStringLiteral("Vorname")),
+            t.text(QStringLiteral("Strasse")), t.text(QStringLiteral("Plz")),
+            t.text(QStringLiteral("Ort")),     t.text(QStringLiteral("Land")),
+            t.text(QStringLiteral("Telefon"))};
+}
+} // namespace
+
+QString adressText(tav::store::Table &adressen, int nr)
+{
+    if (nr <= 0 || !adressen.findKey({nr}))
+        return QString();
+    return adressBlock(adresseDerZeile(adressen)).join(QLatin1Char('\n'));
+}
+
+QString eigeneAdresseText(tav::store::Database &db)
+{
+    tav::store::Table eigen(&db, QStringLiteral("EIGEN.DB"));
+    eigen.setReadOnly(true);
+    eigen.open();
+    if (eigen.isEmpty())
+        return QString();
+    eigen.first();
+    return adressBlock(adresseDerZeile(eigen)).join(QLatin1Char('\n'));
+}
+
 QDate alterEnde(const QDate &tod, int status, const QDate &heute)
 {
     if (!tod.isValid() && status != 4)
         return heute;
     return tod;
+}
+
+AlterAnzeige alterAnzeigeAm(const QDate &geb, const QDate &tod, int status, const QDate &heute)
+{
+    const QDate ende = alterEnde(tod, status, heute);
+    const tav::app::AlterTeile teile = tav::app::alterTeile(0, QDate(), ende, geb);
+    return alterAnzeige(geb, tod, status, teile.jahre,
+                        tav::app::TDatenGlobal::alterBerechnen(0, QDate(), ende, geb));
 }
 
 AlterAnzeige alterAnzeige(const QDate &geb, const QDate &tod, int status, int jahre, const QString &alterText)

@@ -8,6 +8,11 @@
 #include <QStringList>
 #include <QVariant>
 
+namespace tav::store {
+class Database;
+class Table;
+} // namespace tav::store
+
 namespace tav::cats {
 
 // --- a new cat -------------------------------------------------------------------
@@ -34,6 +39,12 @@ struct Adresse {
 // At most five lines: "Name, Vorname" (or `anzeige` when given), street, place with a country
 // code of 1 to 3 characters in front ("D-12345 Ort"), telephone, a longer country name last.
 QStringList adressBlock(const Adresse &a, const QString &anzeige = QString());
+// The block of address `nr` on the cursor `adressen` over ADR_DAT.DB, its lines joined by line
+// breaks; empty for no or an unknown number. Throws EngineError.
+QString adressText(tav::store::Table &adressen, int nr);
+// The block of the breeder's own address (the first row of EIGEN.DB), the owner of the breeder's own
+// cats; empty when none is entered. Throws EngineError.
+QString eigeneAdresseText(tav::store::Database &db);
 
 // --- age shown beside the birth date -------------------------------------------
 
@@ -49,6 +60,8 @@ AlterAnzeige alterAnzeige(const QDate &geb, const QDate &tod, int status, int ja
                           const QString &alterText);
 // the end date of the age: the death date once set or when the status says dead, else today
 QDate alterEnde(const QDate &tod, int status, const QDate &heute);
+// The age of a cat as it is shown on `heute`, with the age texts in the words of the language.
+AlterAnzeige alterAnzeigeAm(const QDate &geb, const QDate &tod, int status, const QDate &heute);
 
 // --- remark preview ------------------------------------------------------------
 

@@ -1,5 +1,6 @@
 #include "CatsFixture.h"
 #include "cats/CatRules.h"
+#include "cats/Stammdaten.h"
 #include "store/EngineError.h"
 
 #include <QtTest>
@@ -107,6 +108,55 @@ class TstCatRules : public QObject
         QCOMPARE(t.indexName(), index);
         QCOMPARE(t.recordCount(), 1);
         QVERIFY(t.hasRecord());
+    }
+
+    void traitsOfCat()
+    {
+        CatsFixture f;
+        for (const char *t : {"KATZEMERKMAL.DB", "MERKMALE.DB"})
+            f.db().createTable(QString::fromLatin1(t));
+        auto merkmal = [&](const char *kuerzel, int farbe) {
+            return f.add(QStringLiteral("MERKMALE.DB"),
+                         {{QStringLiteral("Bezeichnung"), QString::fromLatin1(kuerzel)},
+                          {QStringLiteral("Kuerzel"), QString::fromLatin1(kuerzel)},
+                          {QStringLiteral("farbe"), farbe}});
+        };
+        const int hcm = merkmal("HCM", 0xff), pkd = merkmal("PKD", 0xff00);
+        const int katze = f.cat(QStringLiteral("Anton"), QStringLiteral("1"));
+        for (int m : {pkd, 999, hcm}) // 999: a trait the catalogue no longer holds
+            f.add(QStringLiteral("KATZEMERKMAL.DB"),
+                  {{QStringLiteral("Katze"), katze}, {QStringLiteral("Merkmal"), m}});
+        f.add(QStringLiteral("KATZEMERKMAL.DB"),
+              {{QStringLiteral("Katze"), katze + 1}, {QStringLiteral("Merkmal"), hcm}});
+
+        const KatzeMerkmale m = merkmaleDerKatze(f.db(), katze);
+        QCOMPARE(m.kuerzel, (QStringList{"PKD", "HCM"}));
+        QCOMPARE(m.farbe, 0xff00); // the first trait's colour, not the last one's
+        QVERIFY(merkmaleDerKatze(f.db(), 0).kuerzel.isEmpty());
+        QVERIFY(merkmaleDerKatze(f.db(), katze + 2).kuerzel.isEmpty());
+
+        QCOMPARE(elternText(QStringLiteral("Anton"), m.kuerzel), QStringLiteral("Anton -- PKD / HCM"));
+        QCOMPARE(elternText(QStringLiteral("Anton"), {}), QStringLiteral("Anton"));
+    }
+
+    void addressesOfCat()
+    {
+        CatsFixture f;
+        QCOMPARE(eigeneAdresseText(f.db()), QString());
+        const int nr =
+            f.add(QStringLiteral("ADR_DAT.DB"), {{QStringLiteral("Name"), QStringLiteral("Berger")},
+                                                 {QStringLiteral("Vorname"), QStringLiteral("Anna")},
+                                                 {QStringLiteral("Ort"), QStringLiteral("Ort")},
+                                                 {QStringLiteral("Land"), QStringLiteral("D")}});
+        f.add(QStringLiteral("EIGEN.DB"), {{QStringLiteral("Name"), QStringLiteral("Zwinger")},
+                                           {QStringLiteral("Ort"), QStringLiteral("Leeds")},
+                                           {QStringLiteral("land"), QStringLiteral("England")}});
+        Table adr(&f.db(), QStringLiteral("ADR_DAT.DB"));
+        adr.open();
+        QCOMPARE(adressText(adr, nr), QStringLiteral("Berger, Anna\nD-Ort"));
+        QCOMPARE(adressText(adr, nr + 1), QString());
+        QCOMPARE(adressText(adr, 0), QString());
+        QCOMPARE(eigeneAdresseText(f.db()), QStringLiteral("Zwinger\nLeeds\nEngland"));
     }
 };
 

@@ -13,6 +13,7 @@
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/StorePedigree.h"
 #include "cats/Titel.h"
+#include "cats/ui/CatRecordBaseDataPage.h"
 #include "cats/ui/CatRecordPicturePage.h"
 #include "cats/ui/KatzeGefunden.h"
 #include "cats/ui/Pcatstam.h"
@@ -676,7 +677,7 @@ class TstCatStamm : public QObject
         QVERIFY(boxes.size() >= 2);
         tick(boxes[0]);
         tick(boxes[1]);
-        QVERIFY(w()->titelEingabe());
+        QVERIFY(w()->basisSeite()->titelEingabe());
         QVERIFY(w()->findChild<QPushButton *>("BitBtnSpeichern")->isEnabled());
         Scripted::answer(QMessageBox::No);
         w()->Speichern();
@@ -688,12 +689,12 @@ class TstCatStamm : public QObject
         w()->Speichern();
         QCOMPARE(tav::cats::titelKuerzelDerKatze(*f.db, nr).size(), 2);
         QCOMPARE(f.global->GetTitel(nr), tav::cats::titelKuerzelDerKatze(*f.db, nr).join("/"));
-        QVERIFY(!w()->titelEingabe());
+        QVERIFY(!w()->basisSeite()->titelEingabe());
         // another cat and back: the ticks show the stored rows
         w()->zeigeKatze(ohneTitel);
-        QVERIFY(w()->titelKuerzelAngehakt().isEmpty());
+        QVERIFY(w()->basisSeite()->titelKuerzelAngehakt().isEmpty());
         w()->zeigeKatze(nr);
-        QCOMPARE(w()->titelKuerzelAngehakt().size(), 2);
+        QCOMPARE(w()->basisSeite()->titelKuerzelAngehakt().size(), 2);
     }
 
     void documentThatCannotBeOpenedIsSaid()
@@ -838,13 +839,13 @@ class TstCatStamm : public QObject
         // the copy: no picture, no titles, no traits, no name colour of the original
         auto *merkmale = w()->findChild<QPlainTextEdit *>("MemoMerkmale");
         QVERIFY(w()->bildSeite()->anzahl() > 0 && !w()->bildFuerDruck().isEmpty());
-        QVERIFY(!w()->titelKuerzelAngehakt().isEmpty());
+        QVERIFY(!w()->basisSeite()->titelKuerzelAngehakt().isEmpty());
         QCOMPARE(merkmale->toPlainText(), QString("Klon"));
         auto eigenerStand = [&] {
             QCOMPARE(nameEdit()->text(), QString("Alma vom Lindenhof Kopie"));
             QCOMPARE(w()->bildSeite()->anzahl(), 0);
             QVERIFY(w()->bildFuerDruck().isEmpty());
-            QVERIFY(w()->titelKuerzelAngehakt().isEmpty());
+            QVERIFY(w()->basisSeite()->titelKuerzelAngehakt().isEmpty());
             QVERIFY(merkmale->toPlainText().isEmpty());
             const QImage bild = nameEdit()->grab().toImage();
             QVERIFY(schriftAuf(bild, nameEdit()->rect().adjusted(4, 4, -4, -4), blau).hintergrund == 0);

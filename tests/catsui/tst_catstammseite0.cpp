@@ -11,6 +11,7 @@
 #include "app/ui/Main.h"
 #include "app/ui/Nav2.h"
 #include "cats/Stammdaten.h"
+#include "cats/ui/CatRecordBaseDataPage.h"
 #include "cats/ui/Pcatstam.h"
 #include "store/Database.h"
 #include "store/Query.h"
@@ -121,7 +122,7 @@ class TstCatStammSeite0 : public QObject
             combo->setFocus();
             combo->lineEdit()->selectAll();
             QTest::keyClicks(combo, prefix);
-            QCOMPARE(w()->farbSuche(), prefix);
+            QCOMPARE(w()->basisSeite()->farbSuche(), prefix);
             QCOMPARE(combo->currentText(), prefix);
             QCOMPARE(w()->DBCatStamm()->text(fall.feld), prefix);
             // the list opens on the nearest entry
@@ -131,7 +132,7 @@ class TstCatStammSeite0 : public QObject
             combo->hidePopup();
             // one more letter narrows the search from the text shown
             QTest::keyClicks(combo, name.mid(3, 1));
-            QCOMPARE(w()->farbSuche(), name.left(4));
+            QCOMPARE(w()->basisSeite()->farbSuche(), name.left(4));
             combo->showPopup();
             settle();
             const QString expected4 = scalar(*f.db,
@@ -146,7 +147,7 @@ class TstCatStammSeite0 : public QObject
         }
         // a move to another cat starts a new search
         QTest::mouseClick(w()->navigator()->button(TNavigateBtn::nbNext), Qt::LeftButton);
-        QVERIFY(w()->farbSuche().isEmpty());
+        QVERIFY(w()->basisSeite()->farbSuche().isEmpty());
     }
 
     // the preview line of the remark opens the full remark; a click on it or the mouse on its panel
@@ -232,13 +233,13 @@ class TstCatStammSeite0 : public QObject
 
         auto *alter = w()->findChild<QWidget *>("PanelAlter");
         QVERIFY(alter);
-        QCOMPARE(alter->width(), w()->grosseSchrift() ? 192 : 167);
+        QCOMPARE(alter->width(), w()->basisSeite()->grosseSchrift() ? 192 : 167);
         QCOMPARE(alter->minimumWidth(), alter->maximumWidth());
         newCat("Ohnedatum");
         w()->TitelKatzeNeu(TCatStamm::Anlass::Einstellungen);
         QCOMPARE(alter->width(), 120);
         QTest::mouseClick(w()->findChild<QPushButton *>("BitBtnRueckgaengig"), Qt::LeftButton);
-        QTRY_COMPARE(alter->width(), w()->grosseSchrift() ? 192 : 167);
+        QTRY_COMPARE(alter->width(), w()->basisSeite()->grosseSchrift() ? 192 : 167);
     }
 
     // the gene group: "Ändern" opens the gene code for typing until it is left, "trägt" holds the

@@ -59,6 +59,16 @@ class TstStammdaten : public QObject
         QCOMPARE(alterEnde(QDate(), 2, heute), heute);
         QCOMPARE(alterEnde(QDate(2020, 5, 5), 2, heute), QDate(2020, 5, 5));
         QVERIFY(!alterEnde(QDate(), 4, heute).isValid());
+
+        // from the dates alone: the years up to the end date decide the 25-year rule
+        a = alterAnzeigeAm(QDate(1990, 1, 1), QDate(), 2, heute);
+        QVERIFY(a.tot && a.alter.isEmpty());
+        a = alterAnzeigeAm(QDate(2000, 1, 1), QDate(2010, 1, 1), 2, heute);
+        QVERIFY(a.tot && a.alter.startsWith(QLatin1String("10")) && a.alterAkt.isEmpty());
+        a = alterAnzeigeAm(QDate(2020, 1, 1), QDate(), 2, heute);
+        QVERIFY(!a.tot && a.alterAkt.startsWith(QLatin1String("4")));
+        a = alterAnzeigeAm(QDate(2020, 1, 1), QDate(), 4, heute); // dead without a date: no age
+        QVERIFY(a.tot && a.alter.isEmpty() && a.alterAkt.isEmpty());
     }
 
     void remarkPreview_data()

@@ -1,5 +1,6 @@
 // A new cat in the cat record window: started empty or as a copy of the cat shown, what it shows
 // of itself before it is stored, and the question before the window leaves it.
+#include "CatRecordBaseDataPage.h"
 #include "Pcatstam.h"
 #include "PcatstamIntern.h"
 
@@ -14,10 +15,6 @@
 #include "cats/CatRules.h"
 #include "cats/Stammdaten.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 
 using namespace tav::store;
 using namespace tav::app;
@@ -86,30 +83,15 @@ void TCatStamm::neueKatzeBeginnen(const QList<QPair<QString, QVariant>> &werte)
     neueKatzeAnzeigen();
     m_tagTmpNeueKatze = 1;
     m_neuerIndex = true;
-    m_rueckgaengig->setEnabled(true);
-    m_speichern->setEnabled(true);
-    m_name->setFocus();
+    m_basis->knoepfeFreigeben(true, true);
+    m_basis->nameFokussieren();
 }
 
 void TCatStamm::neueKatzeAnzeigen()
 {
-    // only what the new record itself holds: no traits, titles, pictures, name colour or
-    // coefficients of the cat shown before
-    for (QPlainTextEdit *m : {m_merkmaleMemo, m_rasseProzent})
-        m->clear();
-    for (QLineEdit *e : {m_ik, m_avk})
-        e->clear();
-    for (QCheckBox *b : std::as_const(m_titelBoxen))
-        b->setChecked(false);
-    m_titelEingabe = false;
-    colourField(m_name, QColor());
-    m_rasseFarbeLaden = false;
-    SetRFCodeAnz();
+    // only what the new record itself holds: no pictures of the cat shown before
+    m_basis->neueKatzeAnzeigen();
     bilderLaden();
-    elternAnzeigen();
-    adressenAnzeigen();
-    alterAnzeigen();
-    bemerkungVorschau();
     m_neueEingabe = false;
 }
 
@@ -119,7 +101,7 @@ bool TCatStamm::neueKatzeVerlassen()
         return true;
     const TDatenGlobal *g = TDatenGlobal::instance();
     // an ancestor entered from the pedigree is left through the search by design
-    if ((m_neueEingabe || m_titelEingabe) && !(g && g->NeuausStb)) {
+    if ((m_neueEingabe || m_basis->titelEingabe()) && !(g && g->NeuausStb)) {
         const Answer a = showMessage(9150, MsgIcon::Warning, MsgButtons::YesNoCancel);
         if (a == QMessageBox::Yes) {
             // that was the save question: the post does not ask again
@@ -133,7 +115,7 @@ bool TCatStamm::neueKatzeVerlassen()
             return false;
     }
     m_tagTmpNeueKatze = 0;
-    m_titelEingabe = false;
+    m_basis->titelEingabeVergessen();
     m_katze->cancel();
     return true;
 }

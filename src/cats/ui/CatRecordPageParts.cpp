@@ -1,8 +1,15 @@
-// Small builders the pages of the cat record window share: buttons and labels with a caption tag.
+// Small builders the pages of the cat record window share: buttons and labels with a caption tag,
+// date fields with the calendar.
 #include "PcatstamIntern.h"
 
+#include "app/ui/DataSource.h"
+#include "cats/ui/Pkalend.h"
+#include "store/Table.h"
+
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace tav::cats::ui {
 
@@ -18,6 +25,26 @@ QLabel *textMitTag(int tag, const QString &t, QWidget *parent)
     auto *l = new QLabel(t, parent);
     l->setProperty("tag", tag);
     return l;
+}
+
+QWidget *mitKalender(QWidget *feld, tav::app::ui::DataSource *source, const QString &field, QWidget *parent)
+{
+    auto *w = new QWidget(parent);
+    auto *l = new QHBoxLayout(w);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(2);
+    l->addWidget(feld, 1);
+    auto *b = new QToolButton(w);
+    b->setText(QStringLiteral("..."));
+    b->setObjectName(QStringLiteral("Kalender") + field);
+    QObject::connect(b, &QToolButton::clicked, w, [source, field, w] {
+        tav::store::Table *t = source->table();
+        const QDate start = t && (t->hasRecord() || t->isEditing()) ? t->value(field).toDate() : QDate();
+        if (const auto d = runCalendar(w->window(), start.isValid() ? start : QDate::currentDate()))
+            source->setFieldValue(field, *d);
+    });
+    l->addWidget(b);
+    return w;
 }
 
 } // namespace tav::cats::ui

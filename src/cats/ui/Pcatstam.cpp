@@ -1,5 +1,6 @@
 #include "Pcatstam.h"
 
+#include "CatRecordBaseDataPage.h"
 #include "CatRecordBreedingValuePage.h"
 #include "CatRecordDocumentsPage.h"
 #include "CatRecordExtraInfoPage.h"
@@ -26,19 +27,16 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 using namespace tav::store;
@@ -75,9 +73,7 @@ TCatStamm::TCatStamm(Database *db, QWidget *parent)
     setHelpContext(11);
     setProperty("tag", TagFenster);
     // 1.
-    m_grosseSchrift = logicalDpiX() > 96;
     m_tagTmpNeueKatze = 0;
-    m_rasseFarbeLaden = false;
     // 2. without the settings file the program cannot go on
     if (!QFileInfo::exists(settingsPath())) {
         showMessage(25, MsgIcon::Error, MsgButtons::Ok);
@@ -222,13 +218,9 @@ void TCatStamm::tabellenOeffnen()
     m_katze->addCalcField(QStringLiteral("AlterAkt"), FieldType::String, 10);
     m_katze->addCalcField(QStringLiteral("Alter"), FieldType::String, 10);
     m_katze->onCalcFields = [](Table &t) {
-        const QDate geb = t.value(QStringLiteral("GebDatum")).toDate();
-        const QDate tod = t.value(QStringLiteral("Toddatum")).toDate();
-        const int status = t.intValue(QStringLiteral("Status"));
-        const QDate ende = alterEnde(tod, status, QDate::currentDate());
-        const AlterTeile teile = alterTeile(0, QDate(), ende, geb);
-        const AlterAnzeige a =
-            alterAnzeige(geb, tod, status, teile.jahre, TDatenGlobal::alterBerechnen(0, QDate(), ende, geb));
+        const AlterAnzeige a = alterAnzeigeAm(t.value(QStringLiteral("GebDatum")).toDate(),
+                                              t.value(QStringLiteral("Toddatum")).toDate(),
+                                              t.intValue(QStringLiteral("Status")), QDate::currentDate());
         t.setCalcValue(QStringLiteral("AlterAkt"), a.alterAkt);
         t.setCalcValue(QStringLiteral("Alter"), a.alter);
     };
@@ -317,22 +309,13 @@ void TCatStamm::tabellenOeffnen()
             m_neueEingabe = true;
         if (f.compare(QLatin1String("Name"), Qt::CaseInsensitive) == 0)
             m_neuerIndex = true;
-        else if (f.compare(QLatin1String("Rasse"), Qt::CaseInsensitive) == 0 ||
-                 f.compare(QLatin1String("FellFarbe"), Qt::CaseInsensitive) == 0) {
-            m_rasseFarbeLaden = false;
-            SetRFCodeAnz();
-        } else if (f.compare(QLatin1String("Zuchtbuchnummer1"), Qt::CaseInsensitive) == 0) {
-            QTimer::singleShot(0, this, [this] { zuchtbuchnummerPruefen(); });
-        } else if (f.compare(QLatin1String("GebDatum"), Qt::CaseInsensitive) == 0 ||
-                   f.compare(QLatin1String("Toddatum"), Qt::CaseInsensitive) == 0 ||
-                   f.compare(QLatin1String("Status"), Qt::CaseInsensitive) == 0) {
-            alterAnzeigen();
-        }
+        else if (m_basis)
+            m_basis->feldGeaendert(f);
     });
     connect(m_katze, &Table::stateChanged, this, [this] {
         // the undo button stays usable while a new cat is entered or titles are pending
-        if (m_rueckgaengig && (m_titelEingabe || m_tagTmpNeueKatze == 1))
-            m_rueckgaengig->setEnabled(true);
+        if (m_basis && (m_basis->titelEingabe() || m_tagTmpNeueKatze == 1))
+            m_basis->rueckgaengigFreigeben();
     });
 }
 
@@ -347,18 +330,18 @@ void TCatStamm::seitenBauen()
     m_notebook->setProperty("tag", TagNotebook);
     layout->addWidget(m_notebook);
     m_pages.resize(10);
-    m_pages[SeiteStammdaten] = seiteStammdatenBauen();
+    m_pages[SeiteStammdaten] = basisSeiteBauen();
     m_pages[SeiteStammbaum] = leereSeite(12);
     m_bildSeite = new CatRecordPicturePage(
         m_src, m_bilder.source, [this] { return aktuelleKatze(); }, hilfeKnopf(13, nullptr));
     connect(m_bildSeite, &CatRecordPicturePage::druckBildGeaendert, this,
-            [this](const QString &pfad) { druckBildZeigen(pfad); });
+            [this](const QString &pfad) { m_basis->druckBildZeigen(pfad); });
     m_pages[SeiteBild] = m_bildSeite;
     auto *zusatz = new CatRecordExtraInfoPage(
         {m_db, m_src, m_katzeMerkmal.source, m_verkauft.source, m_eigeneInfo.source, m_merkmale},
         [this] { return aktuelleKatze(); }, hilfeKnopf(14, nullptr));
     connect(zusatz, &CatRecordExtraInfoPage::merkmaleGeaendert, this, [this] {
-        merkmaleAnzeigen();
+        m_basis->merkmaleAnzeigen();
         if (TMirravel *mw = TMirravel::instance())
             mw->refreshListColours();
     });
@@ -381,6 +364,33 @@ void TCatStamm::seitenBauen()
     connect(m_notebook, &QTabWidget::currentChanged, this, [this] { TabbedNotebook1Click(); });
 }
 
+QWidget *TCatStamm::basisSeiteBauen()
+{
+    // the checks before the post come ahead of every control bound to the cat
+    m_check = new PostCheck(this);
+    m_check->bind(m_src, QString());
+    m_basis = new CatRecordBaseDataPage(
+        {m_db, m_src, m_stammbaum, m_rasse, m_status, m_adr, m_farbe, m_augen, m_fellart, m_farbeGen},
+        {[this] { return aktuelleKatze(); },
+         [this](const QString &feld, const QVariant &wert) { feldStillSetzen(feld, wert); }},
+        hilfeKnopf(11, nullptr));
+    connect(m_basis, &CatRecordBaseDataPage::speichernGewuenscht, this, [this] { Speichern(); });
+    connect(m_basis, &CatRecordBaseDataPage::rueckgaengigGewuenscht, this, [this] { Rueckgaengig(); });
+    connect(m_basis, &CatRecordBaseDataPage::katzeZeigen, this, [this](int nr) {
+        m_tagTmpNeueKatze = 0;
+        zeigeKatze(nr);
+    });
+    connect(m_src, &DataSource::stateChanged, this, [this] {
+        const bool eingabe = m_src->isEditing() || m_basis->titelEingabe();
+        m_basis->knoepfeFreigeben(eingabe, eingabe || m_tagTmpNeueKatze == 1);
+    });
+    // the navigator moves away from a new cat only after the question (eventFilter)
+    navigator()->installEventFilter(this);
+    for (int i = 0; i < NavButtonCount; ++i)
+        navigator()->button(TNavigateBtn(i))->installEventFilter(this);
+    return m_basis;
+}
+
 void TCatStamm::editionLayout()
 {
     // 1. nine pages
@@ -401,11 +411,7 @@ void TCatStamm::editionLayout()
         m_ausstellungSeite->nurTraditionell();
     // 4. and 5. are part of page 0's design: the gene group, the code field and the registry
     // titles hidden, the free titles, tattoo number, coat type and breeding ban shown
-    m_genetik->hide();
-    m_labelRfCode->hide();
-    m_rfCode->hide();
-    m_registerTitel->hide();
-    m_titelGruppe->show();
+    m_basis->editionEinrichten();
 }
 
 QWidget *TCatStamm::leereSeite(int helpContext)
@@ -442,11 +448,7 @@ void TCatStamm::FensterTierAendern()
 {
     // below 700 pixels of main window height the remark preview gives way
     const TMirravel *mw = TMirravel::instance();
-    const bool kompakt = mw && mw->height() < 700;
-    if (m_infoVorschau)
-        m_infoVorschau->setVisible(!kompakt && !m_infoVorschau->toPlainText().isEmpty());
-    if (kompakt)
-        zusatzInfoZeigen(false);
+    m_basis->kompaktZeigen(mw && mw->height() < 700);
 }
 
 void TCatStamm::FensterAnpassen()
@@ -460,8 +462,8 @@ void TCatStamm::FensterAnpassen()
 void TCatStamm::resizeEvent(QResizeEvent *e)
 {
     ChildWindow::resizeEvent(e);
-    if (m_bildSeite0 && m_bildSeite && !m_bildSeite->bildFuerDruck().isEmpty())
-        BildanGroesseAnpassen(m_bildSeite0, m_bildSeite->bildFuerDruck(), m_bildPanel0, 0, true);
+    if (m_basis && m_bildSeite && !m_bildSeite->bildFuerDruck().isEmpty())
+        m_basis->druckBildAnpassen(m_bildSeite->bildFuerDruck());
 }
 
 QString TCatStamm::bildFuerDruck() const
@@ -475,17 +477,17 @@ void TCatStamm::bilderLaden()
         m_bildSeite->laden();
 }
 
-void TCatStamm::druckBildZeigen(const QString &pfad)
+TDBNavigatorSpec *TCatStamm::navigator() const
 {
-    if (!m_bildSeite0)
-        return;
-    if (pfad.isEmpty()) {
-        m_bildSeite0->hide();
-        m_keinBild->show();
-    } else {
-        m_keinBild->hide();
-        BildanGroesseAnpassen(m_bildSeite0, pfad, m_bildPanel0, 0, true);
-    }
+    return m_basis ? m_basis->navigator() : nullptr;
+}
+
+void TCatStamm::feldStillSetzen(const QString &feld, const QVariant &wert)
+{
+    const bool ruhig = m_inRefresh;
+    m_inRefresh = true;
+    m_src->setFieldValue(feld, wert);
+    m_inRefresh = ruhig;
 }
 
 } // namespace tav::cats::ui

@@ -3,35 +3,15 @@
 #include "app/ui/ChildWindow.h"
 #include "store/Table.h"
 
-#include <QPointer>
 #include <QVector>
-#include <functional>
 #include <memory>
 
-class QCheckBox;
-class QComboBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
-class QScrollArea;
-class QTabBar;
 class QTabWidget;
-class QToolButton;
 
 namespace tav::app::ui {
 class DataSource;
-class DBComboBox;
-class DBDateEdit;
-class DBEdit;
-class DBGrid;
-class DBLookupComboBox;
-class DBMemo;
-class DBRadioGroup;
 class TDBNavigatorSpec;
-class TMirravel;
 } // namespace tav::app::ui
 
 namespace tav::breeding {
@@ -41,6 +21,7 @@ class StorePedigree;
 
 namespace tav::cats::ui {
 
+class CatRecordBaseDataPage;
 class CatRecordPicturePage;
 class CatRecordShowsPage;
 class PostCheck;
@@ -75,9 +56,6 @@ class TCatStamm : public tav::app::ui::ChildWindow
     void TabbedNotebook1Click();
     void FensterTierAendern();
     void FensterAnpassen();
-    void DBFarbeAfterOpen();
-    void DBAugenfarbeAfterOpen();
-    void TitelLaden();
 
     // main window commands
     void KatzeNeu();
@@ -90,7 +68,6 @@ class TCatStamm : public tav::app::ui::ChildWindow
 
     // what print-outs read: the picture chosen for print
     QString bildFuerDruck() const;
-    QString adresseBesitzerText() const;
 
     // for the owner of the window and tests
     tav::store::Table *DBCatStamm() const { return m_katze; }
@@ -98,16 +75,11 @@ class TCatStamm : public tav::app::ui::ChildWindow
     QTabWidget *notebook() const { return m_notebook; }
     QWidget *page(Seite s) const { return m_pages.value(int(s)); }
     void showPage(Seite s);
-    tav::app::ui::TDBNavigatorSpec *navigator() const { return m_nav; }
-    QStringList titelKuerzelAngehakt() const;
+    tav::app::ui::TDBNavigatorSpec *navigator() const;
     // the tables that could not be opened at creation, by file name
     QStringList nichtGeoeffnet() const { return m_fehlend; }
-    // titles ticked and not yet stored
-    bool titelEingabe() const { return m_titelEingabe; }
+    CatRecordBaseDataPage *basisSeite() const { return m_basis; }
     CatRecordPicturePage *bildSeite() const { return m_bildSeite; }
-    // what was typed into the colour list to find a colour
-    QString farbSuche() const { return m_sucheFarbe; }
-    bool grosseSchrift() const { return m_grosseSchrift; }
 
   protected:
     void closeEvent(QCloseEvent *e) override;
@@ -135,6 +107,7 @@ class TCatStamm : public tav::app::ui::ChildWindow
     void reparieren();
     void editionLayout();
     void seitenBauen();
+    QWidget *basisSeiteBauen();
 
     // life cycle (PcatstamDatensatz.cpp)
     bool pruefenVorPost(); // messages 217, 148 and 169; false keeps the record from posting
@@ -151,48 +124,17 @@ class TCatStamm : public tav::app::ui::ChildWindow
     // what a new or duplicated cat shows of itself before it is stored
     void neueKatzeAnzeigen();
 
-    // page 0: building it (PcatstamStammdaten.cpp), its inputs (PcatstamEingaben.cpp), what it shows of
-    // related records and the parent search (PcatstamEltern.cpp)
-    QWidget *seiteStammdatenBauen();
-    void DBNameNeu();
-    bool duplikatPruefen(const QString &name);
-    void zwingerAbleiten();
-    void DBzwingerExit();
-    void SetRFCodeAnz();
-    void rfCodeEingabe(const QString &text);
-    void TitelEintragen();
-    bool Titelspeichern();
-    void titelBoxGeklickt();
-    void adressenAnzeigen();
-    void alterAnzeigen();
-    void bemerkungVorschau();
-    void elternAnzeigen();
-    void merkmaleAnzeigen();
-    void zuchtbuchnummerPruefen();
-    void elternSuchen(bool vater);
-    void gencodeWaehlen();
-    void farbeSuchen(bool augen, const QString &text);
-    // fills a colour list from its table, with the entry text `eintrag` makes of a row
-    void farbListeFuellen(tav::app::ui::DBComboBox *liste, tav::store::Table *tabelle, bool sortiert,
-                          const std::function<QString(const tav::store::Table &)> &eintrag);
-    void zusatzInfoZeigen(bool zeigen);
+    // page 0 is a class of its own; the window sets fields for it without counting them as input
+    void feldStillSetzen(const QString &feld, const QVariant &wert);
 
-    // the other pages: each a class of its own (CatRecord*Page), made and wired in Pcatstam.cpp
+    // the pages: each a class of its own (CatRecord*Page), made and wired in Pcatstam.cpp
     QWidget *leereSeite(int helpContext);
     void bilderLaden();
-    // page 0 shows the picture that represents the cat
-    void druckBildZeigen(const QString &pfad);
     QPushButton *hilfeKnopf(int context, QWidget *parent);
 
     // window state
-    bool m_titelEingabe = false;
-    bool m_hundGespeichert = false;
-    int m_zaehlerTitel = 0;
-    bool m_rasseFarbeLaden = false;
     int m_tagTmpNeueKatze = 0; // 1 while a new cat is being entered
     bool m_neuerIndex = false;
-    QString m_sucheFarbe;
-    bool m_grosseSchrift = false;
 
     tav::store::Database *m_db;
     // data sets
@@ -210,47 +152,13 @@ class TCatStamm : public tav::app::ui::ChildWindow
     // controls
     QTabWidget *m_notebook = nullptr;
     QVector<QWidget *> m_pages;
-    tav::app::ui::TDBNavigatorSpec *m_nav = nullptr;
-    QPushButton *m_speichern = nullptr, *m_rueckgaengig = nullptr;
-    tav::app::ui::DBEdit *m_name = nullptr, *m_zwinger = nullptr, *m_zbnr1 = nullptr, *m_taeto = nullptr;
-    QLabel *m_labelZbnr1 = nullptr, *m_labelTaeto = nullptr;
-    tav::app::ui::DBDateEdit *m_geb = nullptr;
-    tav::app::ui::DBLookupComboBox *m_rasseCombo = nullptr, *m_statusCombo = nullptr,
-                                   *m_fellartCombo = nullptr, *m_genoTyp = nullptr;
-    tav::app::ui::DBComboBox *m_farbeCombo = nullptr, *m_augenCombo = nullptr;
-    tav::app::ui::DBRadioGroup *m_geschlecht = nullptr;
-    QLineEdit *m_rfCode = nullptr, *m_vater = nullptr, *m_mutter = nullptr, *m_alterAkt = nullptr;
-    QLabel *m_labelRfCode = nullptr, *m_kreuz = nullptr, *m_erreicht = nullptr;
-    QWidget *m_alterPanel = nullptr;
-    QGroupBox *m_genetik = nullptr, *m_titelGruppe = nullptr;
-    QTabWidget *m_registerTitel = nullptr;
-    QWidget *m_titelFlaeche = nullptr;
-    QVector<QCheckBox *> m_titelBoxen;
-    QVector<int> m_titelNummern;
-    QLineEdit *m_ik = nullptr, *m_avk = nullptr;
-    QPlainTextEdit *m_rasseProzent = nullptr, *m_merkmaleMemo = nullptr, *m_zuechterMemo = nullptr,
-                   *m_besitzerMemo = nullptr, *m_infoVorschau = nullptr;
-    QLabel *m_bildSeite0 = nullptr;
-    QFrame *m_bildPanel0 = nullptr;
-    QLabel *m_keinBild = nullptr;
-    QPushButton *m_vaterSuchen = nullptr, *m_mutterSuchen = nullptr;
-    QWidget *m_zuchtsperre = nullptr;
-    QFrame *m_zusatzPanel = nullptr;
-    QPlainTextEdit *m_infoZusatz = nullptr;
-    tav::app::ui::DBEdit *m_gencode = nullptr;
-    QLabel *m_traegt = nullptr;
-    QPushButton *m_aendern = nullptr;
-    int m_farbeTreffer = -1, m_augenTreffer = -1; // list rows of the nearest colour found by typing
-
+    CatRecordBaseDataPage *m_basis = nullptr;
     CatRecordPicturePage *m_bildSeite = nullptr;
-
-    // other pages
     CatRecordShowsPage *m_ausstellungSeite = nullptr;
 
     void setTitel(const QString &text);
     Anlass m_anlass = Anlass::Navigation;
     bool m_inRefresh = false;
-    bool m_alterBreit = false;
     int m_vorherigeKatze = 0;
     bool m_neueEingabe = false; // the user changed a field of the new cat
     int m_spruenge = 0;         // moves to another cat; a return planned before one is dropped

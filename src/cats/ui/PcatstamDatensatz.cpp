@@ -4,6 +4,7 @@
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/StorePedigree.h"
 
+#include "CatRecordBaseDataPage.h"
 #include "CatRecordPicturePage.h"
 #include "PcatstamIntern.h"
 #include "app/Global.h"
@@ -22,24 +23,14 @@
 #include "store/Database.h"
 #include "store/EngineError.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QCursor>
-#include <QFrame>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
-#include <QToolTip>
 
 using namespace tav::store;
 using namespace tav::app;
@@ -66,6 +57,16 @@ bool navigatorGedrueckt(TDBNavigatorSpec *nav, QObject *watched, QEvent *e)
 
 // --- record life cycle ----------------------------------------------------
 
+PostCheck::PostCheck(TCatStamm *window) : QWidget(window), m_window(window)
+{
+    hide();
+}
+
+bool PostCheck::commit()
+{
+    return m_window->pruefenVorPost();
+}
+
 int TCatStamm::aktuelleKatze() const
 {
     if (!m_katze || !m_katze->isOpen() || m_katze->state() == Table::State::Insert || !m_katze->hasRecord())
@@ -91,7 +92,7 @@ bool TCatStamm::pruefenVorPost()
             m_tagTmpNeueKatze = 0;
         } else {
             showPage(SeiteStammdaten);
-            m_name->setFocus();
+            m_basis->nameFokussieren();
         }
         return false;
     }
@@ -123,7 +124,7 @@ void TCatStamm::nachPost()
             hauptlisteAktualisieren(nr);
         mw->updateCatCount();
     }
-    bemerkungVorschau();
+    m_basis->bemerkungVorschau();
 }
 
 void TCatStamm::hauptlisteAktualisieren(int nr)
@@ -149,10 +150,8 @@ void TCatStamm::vorScroll()
         m_katze->cancel();
         m_tagTmpNeueKatze = 0;
     }
-    if (m_vater)
-        m_vater->clear();
-    if (m_mutter)
-        m_mutter->clear();
+    if (m_basis)
+        m_basis->elternLeeren();
     ++m_spruenge;
 }
 
@@ -162,35 +161,23 @@ void TCatStamm::nachScroll()
         return;
     const Anlass anlass = m_anlass;
     m_anlass = Anlass::Navigation;
-    m_sucheFarbe.clear();
-    m_farbeTreffer = m_augenTreffer = -1;
-    zusatzInfoZeigen(false);
-    if (m_gencode)
-        m_gencode->setReadOnly(true);
+    m_basis->eingabeZuruecksetzen();
     bilderLaden();
     TitelKatzeNeu(anlass);
-    bemerkungVorschau();
+    m_basis->bemerkungVorschau();
 }
 
 bool TCatStamm::Speichern()
 {
     // the refresh after the post ticks the stored titles: the pending ticks are kept over it
-    const bool titel = m_titelEingabe;
-    QVector<bool> haken;
-    for (QCheckBox *b : std::as_const(m_titelBoxen))
-        haken << b->isChecked();
+    const bool titel = m_basis->titelEingabe();
+    const QVector<bool> haken = m_basis->titelHaken();
     bool ok = true;
     if (m_src->isEditing())
         ok = posten();
-    if (ok && titel) {
-        for (int i = 0; i < m_titelBoxen.size() && i < haken.size(); ++i)
-            m_titelBoxen[i]->setChecked(haken[i]);
-        m_titelEingabe = true;
-        ok = Titelspeichern();
-        TitelEintragen();
-    }
-    m_speichern->setEnabled(m_src->isEditing());
-    m_rueckgaengig->setEnabled(m_src->isEditing() || m_tagTmpNeueKatze == 1);
+    if (ok && titel)
+        ok = m_basis->titelSpeichern(haken);
+    m_basis->knoepfeFreigeben(m_src->isEditing(), m_src->isEditing() || m_tagTmpNeueKatze == 1);
     return ok;
 }
 
@@ -199,10 +186,8 @@ void TCatStamm::Rueckgaengig()
     const bool neu = m_tagTmpNeueKatze == 1;
     m_tagTmpNeueKatze = 0;
     m_src->undo();
-    TitelEintragen();
-    m_titelEingabe = false;
-    m_speichern->setEnabled(false);
-    m_rueckgaengig->setEnabled(false);
+    m_basis->titelEintragen();
+    m_basis->knoepfeFreigeben(false, false);
     if (TDatenGlobal *g = TDatenGlobal::instance())
         g->NeuausStb = false;
     if (neu) {
@@ -273,7 +258,7 @@ void TCatStamm::TabbedNotebook1Click()
 {
     QWidget *shown = m_notebook->currentWidget();
     if (shown != m_pages[SeiteStammdaten]) {
-        if ((m_src->isEditing() || m_titelEingabe) && !Speichern() && m_src->isEditing()) {
+        if ((m_src->isEditing() || m_basis->titelEingabe()) && !Speichern() && m_src->isEditing()) {
             // the input stays; page 0 shows it
             QTimer::singleShot(0, this, [this] { showPage(SeiteStammdaten); });
             return;
@@ -294,7 +279,7 @@ void TCatStamm::closeEvent(QCloseEvent *e)
         e->ignore();
         return;
     }
-    if ((m_src->isEditing() || m_titelEingabe) && !Speichern() && m_src->isEditing()) {
+    if ((m_src->isEditing() || m_basis->titelEingabe()) && !Speichern() && m_src->isEditing()) {
         e->ignore();
         return;
     }
@@ -311,55 +296,10 @@ void TCatStamm::closeEvent(QCloseEvent *e)
 bool TCatStamm::eventFilter(QObject *watched, QEvent *e)
 {
     // the navigator moves away from a new cat without storing it, after asking when it holds input
-    if (navigatorGedrueckt(m_nav, watched, e) && m_katze->state() == Table::State::Insert) {
+    if (navigatorGedrueckt(navigator(), watched, e) && m_katze->state() == Table::State::Insert) {
         if (!neueKatzeVerlassen())
             return true; // the cat stays, the button is not pressed
         vorScroll();
-    }
-    if (watched == m_name && e->type() == QEvent::FocusOut)
-        DBNameNeu();
-    // the owner block follows the status also when the status combo gets the focus
-    if (watched == m_statusCombo && e->type() == QEvent::FocusIn)
-        adressenAnzeigen();
-    // the typed gene code is closed again once it is left
-    if (watched == m_gencode && e->type() == QEvent::FocusOut)
-        m_gencode->setReadOnly(true);
-    // the remark: the preview opens the full text, a click on it or the mouse on its panel closes it
-    if (e->type() == QEvent::MouseButtonPress && m_infoVorschau && watched == m_infoVorschau->viewport()) {
-        zusatzInfoZeigen(true);
-        return true;
-    }
-    if (m_zusatzPanel && ((e->type() == QEvent::MouseButtonPress && watched == m_infoZusatz->viewport()) ||
-                          (e->type() == QEvent::MouseMove && watched == m_zusatzPanel))) {
-        zusatzInfoZeigen(false);
-        return true;
-    }
-    // the drop-down of a colour combo opens on the colour found by typing
-    if (e->type() == QEvent::Show) {
-        for (auto [combo, treffer] : {std::pair<QComboBox *, int>{m_farbeCombo, m_farbeTreffer},
-                                      std::pair<QComboBox *, int>{m_augenCombo, m_augenTreffer}}) {
-            if (combo && watched == combo->view() && treffer >= 0)
-                combo->view()->setCurrentIndex(combo->model()->index(treffer, 0));
-        }
-    }
-    // "trägt" explains itself even when the hints are switched off
-    if (watched == m_traegt && e->type() == QEvent::Enter && !einstellungen().hilfe)
-        QToolTip::showText(QCursor::pos(), m_traegt->toolTip(), m_traegt);
-    if (watched == m_traegt && e->type() == QEvent::ToolTip) {
-        QToolTip::showText(static_cast<QHelpEvent *>(e)->globalPos(), m_traegt->toolTip(), m_traegt);
-        return true;
-    }
-    if (e->type() == QEvent::KeyPress) {
-        auto *k = static_cast<QKeyEvent *>(e);
-        if (watched == m_fellartCombo && k->key() == Qt::Key_Delete) {
-            m_src->setFieldValue(QStringLiteral("Fellart"), QVariant());
-            return true;
-        }
-        if (watched == m_genoTyp && k->key() == Qt::Key_Delete && (k->modifiers() & Qt::ControlModifier)) {
-            for (const char *f : {"GenoTyp", "Gencode", "Agouti", "Verduennung"})
-                m_src->setFieldValue(QString::fromLatin1(f), QVariant());
-            return true;
-        }
     }
     return ChildWindow::eventFilter(watched, e);
 }
@@ -378,28 +318,17 @@ void TCatStamm::TitelKatzeNeu(Anlass anlass)
     if (!m_notebook || !m_katze->isOpen())
         return;
     m_inRefresh = true;
-    elternAnzeigen();
-    merkmaleAnzeigen();
-    TitelEintragen();
+    m_basis->katzeAnzeigen();
     const bool hatKatze = m_katze->hasRecord() || m_katze->state() == Table::State::Insert;
     if (m_katze->state() != Table::State::Insert) {
         // the caption shows the cat itself
         setProperty("dataTitle", hatKatze);
-        setTitel(hatKatze ? katzeUeberschrift(m_name->text(), m_geb->text(), m_farbeCombo->currentText())
-                          : QString());
+        setTitel(hatKatze ? m_basis->ueberschrift() : QString());
     }
-    adressenAnzeigen();
-    m_rasseFarbeLaden = false;
-    SetRFCodeAnz();
-    alterAnzeigen();
-    if (!m_src->isEditing()) {
-        m_speichern->setEnabled(false);
-        m_rueckgaengig->setEnabled(false);
-    }
+    if (!m_src->isEditing())
+        m_basis->knoepfeFreigeben(false, false);
     // the coefficients come from the inbreeding calculation; without both parents the breed stands alone
-    for (QLineEdit *e : {m_ik, m_avk})
-        e->clear();
-    m_rasseProzent->clear();
+    m_basis->koeffizientenZeigen(QString(), QString(), QString());
     const int rasse = hatKatze ? m_katze->intValue(QStringLiteral("Rasse")) : 0;
     const int katzeNr = m_katze->state() == Table::State::Insert ? 0 : aktuelleKatze();
     const bool berechnet = hatKatze && katzeNr > 0 &&
@@ -410,7 +339,7 @@ void TCatStamm::TitelKatzeNeu(Anlass anlass)
             if (m_rasse->locate(QStringLiteral("RCode"), rasse)) {
                 const QString kurz = m_rasse->text(QStringLiteral("RKurzname"));
                 if (!kurz.isEmpty())
-                    m_rasseProzent->setPlainText(QStringLiteral("100% ") + kurz);
+                    m_basis->koeffizientenZeigen(QString(), QString(), QStringLiteral("100% ") + kurz);
             }
         } catch (const EngineError &e) {
             reportDatabaseError(e, QStringLiteral("RASSE.DB"));
@@ -458,9 +387,8 @@ bool TCatStamm::inzuchtAnzeigen(int katze, int vater, int mutter)
         reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
         return false;
     }
-    m_ik->setText(m_inzucht->Inzuchtkoeffizientkurz);
-    m_avk->setText(m_inzucht->Ahnenverlustkoeffizient);
-    m_rasseProzent->setPlainText(m_inzucht->RTier);
+    m_basis->koeffizientenZeigen(m_inzucht->Inzuchtkoeffizientkurz, m_inzucht->Ahnenverlustkoeffizient,
+                                 m_inzucht->RTier);
     return true;
 }
 

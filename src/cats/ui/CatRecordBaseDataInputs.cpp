@@ -1,10 +1,9 @@
-// The input checks of page "&Stammdaten": name, cattery and breeder, stud-book number, breed/colour
-// code, gene code and the free titles.
-#include "Pcatstam.h"
+// The inputs of the base-data page: name, cattery and breeder, stud-book number, breed/colour code,
+// gene code, the free titles and the colour lists.
+#include "CatRecordBaseDataPage.h"
 #include "PcatstamIntern.h"
 
 #include "app/Global.h"
-#include "app/Sprache.h"
 #include "app/Systemi.h"
 #include "app/ui/DataControls.h"
 #include "app/ui/DataSource.h"
@@ -13,21 +12,19 @@
 #include "cats/CatNames.h"
 #include "cats/CatRules.h"
 #include "cats/RasseFarbe.h"
-#include "cats/Stammdaten.h"
-#include "cats/Titel.h"
 #include "cats/ui/KatzeGefunden.h"
 #include "store/EngineError.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFrame>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
+#include <QTimer>
+#include <QToolTip>
 
 using namespace tav::store;
 using namespace tav::app;
@@ -35,9 +32,31 @@ using namespace tav::app::ui;
 
 namespace tav::cats::ui {
 
+void CatRecordBaseDataPage::feldGeaendert(const QString &f)
+{
+    if (f.compare(QLatin1String("Rasse"), Qt::CaseInsensitive) == 0 ||
+        f.compare(QLatin1String("FellFarbe"), Qt::CaseInsensitive) == 0) {
+        rasseFarbeNeu();
+    } else if (f.compare(QLatin1String("Zuchtbuchnummer1"), Qt::CaseInsensitive) == 0) {
+        QTimer::singleShot(0, this, [this] { zuchtbuchnummerPruefen(); });
+    } else if (f.compare(QLatin1String("GebDatum"), Qt::CaseInsensitive) == 0 ||
+               f.compare(QLatin1String("Toddatum"), Qt::CaseInsensitive) == 0 ||
+               f.compare(QLatin1String("Status"), Qt::CaseInsensitive) == 0) {
+        alterAnzeigen();
+    }
+}
+
+void CatRecordBaseDataPage::eingabeZuruecksetzen()
+{
+    m_sucheFarbe.clear();
+    m_farbeTreffer = m_augenTreffer = -1;
+    zusatzInfoZeigen(false);
+    m_gencode->setReadOnly(true);
+}
+
 // --- name, cattery and breeder -------------------------------------------------
 
-void TCatStamm::DBNameNeu()
+void CatRecordBaseDataPage::DBNameNeu()
 {
     if (QApplication::focusWidget() == m_rueckgaengig || !m_src->isEditing())
         return;
@@ -61,7 +80,7 @@ void TCatStamm::DBNameNeu()
 }
 
 // True when an existing cat was loaded instead of the new one.
-bool TCatStamm::duplikatPruefen(const QString &name)
+bool CatRecordBaseDataPage::duplikatPruefen(const QString &name)
 {
     if (name.isEmpty())
         return false;
@@ -92,16 +111,13 @@ bool TCatStamm::duplikatPruefen(const QString &name)
         }
     }
     m_katze->cancel();
-    m_tagTmpNeueKatze = 0;
-    zeigeKatze(katze.LaufendeNummer);
-    if (g && g->NeuausStb) {
-        m_speichern->setEnabled(true);
-        m_rueckgaengig->setEnabled(true);
-    }
+    Q_EMIT katzeZeigen(katze.LaufendeNummer);
+    if (g && g->NeuausStb)
+        knoepfeFreigeben(true, true);
     return true;
 }
 
-void TCatStamm::zwingerAbleiten()
+void CatRecordBaseDataPage::zwingerAbleiten()
 {
     if (!m_katze->text(QStringLiteral("Zwinger")).isEmpty())
         return;
@@ -113,7 +129,7 @@ void TCatStamm::zwingerAbleiten()
     DBzwingerExit();
 }
 
-void TCatStamm::DBzwingerExit()
+void CatRecordBaseDataPage::DBzwingerExit()
 {
     if (!m_katze->isOpen() || m_katze->intValue(QStringLiteral("Züchter")) >= 1)
         return;
@@ -123,25 +139,21 @@ void TCatStamm::DBzwingerExit()
     } catch (const EngineError &e) {
         reportDatabaseError(e, QStringLiteral("ADR_DAT.DB"));
     }
-    if (adresse) {
-        const bool ruhig = m_inRefresh;
-        m_inRefresh = true;
-        m_src->setFieldValue(QStringLiteral("Züchter"), *adresse);
-        m_inRefresh = ruhig;
-    }
+    if (adresse)
+        m_fenster.stillSetzen(QStringLiteral("Züchter"), *adresse);
     adressenAnzeigen();
 }
 
 // --- stud-book number ---------------------------------------------------------------
 
-void TCatStamm::zuchtbuchnummerPruefen()
+void CatRecordBaseDataPage::zuchtbuchnummerPruefen()
 {
-    if (!m_src->isEditing() || !m_stammbaum->isOpen())
+    if (!m_src->isEditing() || !m_q.stammbaum->isOpen())
         return;
-    const int eigene = m_katze->state() == Table::State::Insert ? 0 : aktuelleKatze();
+    const int eigene = m_katze->state() == Table::State::Insert ? 0 : m_fenster.aktuelleKatze();
     int andere = 0;
     try {
-        andere = andereKatzeMitZuchtbuchnummer(*m_stammbaum,
+        andere = andereKatzeMitZuchtbuchnummer(*m_q.stammbaum,
                                                m_katze->text(QStringLiteral("Zuchtbuchnummer1")), eigene);
     } catch (const EngineError &e) {
         reportDatabaseError(e, QStringLiteral("catstamm.db"));
@@ -150,11 +162,9 @@ void TCatStamm::zuchtbuchnummerPruefen()
     if (andere == 0)
         return;
     if (showMessage(143, MsgIcon::Information, MsgButtons::YesNo) == QMessageBox::Yes) {
-        TitelEintragen();
-        m_titelEingabe = false;
+        titelEintragen();
         m_src->undo();
-        m_tagTmpNeueKatze = 0;
-        zeigeKatze(andere);
+        Q_EMIT katzeZeigen(andere);
     } else {
         m_src->setFieldValue(QStringLiteral("Zuchtbuchnummer1"), QVariant());
     }
@@ -162,13 +172,18 @@ void TCatStamm::zuchtbuchnummerPruefen()
 
 // --- breed/colour code and gene code ---------------------------------------------------
 
-void TCatStamm::SetRFCodeAnz()
+void CatRecordBaseDataPage::rasseFarbeNeu()
 {
-    if (m_rasseFarbeLaden || !m_rfCode)
+    m_rasseFarbeLaden = false;
+    SetRFCodeAnz();
+}
+
+void CatRecordBaseDataPage::SetRFCodeAnz()
+{
+    if (m_rasseFarbeLaden)
         return;
-    const bool hatKatze = m_katze->hasRecord() || m_katze->isEditing();
     QString code;
-    if (hatKatze) {
+    if (hatKatze()) {
         try {
             code = rfCodeAnzeige(*m_db, m_katze->intValue(QStringLiteral("Rasse")),
                                  m_katze->text(QStringLiteral("FellFarbe")));
@@ -180,7 +195,7 @@ void TCatStamm::SetRFCodeAnz()
     m_rasseFarbeLaden = true;
 }
 
-void TCatStamm::rfCodeEingabe(const QString &text)
+void CatRecordBaseDataPage::rfCodeEingabe(const QString &text)
 {
     if (!m_rasseFarbeLaden || text.trimmed().isEmpty())
         return;
@@ -191,16 +206,14 @@ void TCatStamm::rfCodeEingabe(const QString &text)
         reportDatabaseError(e, QStringLiteral("FARBE.DB"));
         return;
     }
-    const bool ruhig = m_inRefresh;
-    m_inRefresh = true; // the typed code stays while the fields follow it
+    // the typed code stays while the fields follow it
     if (treffer.rasse)
-        m_src->setFieldValue(QStringLiteral("Rasse"), *treffer.rasse);
+        m_fenster.stillSetzen(QStringLiteral("Rasse"), *treffer.rasse);
     if (treffer.fellFarbe)
-        m_src->setFieldValue(QStringLiteral("FellFarbe"), *treffer.fellFarbe);
-    m_inRefresh = ruhig;
+        m_fenster.stillSetzen(QStringLiteral("FellFarbe"), *treffer.fellFarbe);
 }
 
-void TCatStamm::gencodeWaehlen()
+void CatRecordBaseDataPage::gencodeWaehlen()
 {
     const int typ = m_katze->intValue(QStringLiteral("GenoTyp"));
     std::optional<GenTyp> zeile;
@@ -219,124 +232,21 @@ void TCatStamm::gencodeWaehlen()
         m_src->setFieldValue(QStringLiteral("Gencode"), code->isEmpty() ? QVariant() : QVariant(*code));
 }
 
-// --- free titles --------------------------------------------------------------------
+// --- colour lists ----------------------------------------------------------------------
 
-void TCatStamm::TitelLaden()
+void CatRecordBaseDataPage::farbListenLaden()
 {
-    qDeleteAll(m_titelBoxen);
-    m_titelBoxen.clear();
-    m_titelNummern.clear();
-    m_zaehlerTitel = 0;
-    QVector<TitelBez> katalog;
-    try {
-        katalog = titelKatalog(*m_db);
-    } catch (const EngineError &e) {
-        reportDatabaseError(e, QStringLiteral("TITELBEZ.DB"));
-    }
-    const QString aufloesung = einstellungen().Aufloesung;
-    int hoehe = 0;
-    for (const TitelBez &t : std::as_const(katalog)) {
-        auto *box = new QCheckBox(t.Kuerzel, m_titelFlaeche);
-        box->setObjectName(QStringLiteral("Titel_%1").arg(++m_zaehlerTitel));
-        box->setToolTip(t.Titel);
-        // rows as far apart as the font needs, never closer than the classic spacing
-        const int i = int(m_titelBoxen.size());
-        const QPoint p = titelBoxPosition(i, aufloesung);
-        const int zeile = qMax(titelBoxPosition(2, aufloesung).y(), box->sizeHint().height());
-        box->setGeometry(p.x(), (i / 2) * zeile, TitelBoxBreite, box->sizeHint().height());
-        box->setProperty("dataText", true);
-        box->show();
-        hoehe = qMax(hoehe, box->geometry().bottom() + 1);
-        connect(box, &QCheckBox::clicked, this, [this] { titelBoxGeklickt(); });
-        m_titelBoxen << box;
-        m_titelNummern << t.LaufendeNummer;
-    }
-    m_titelFlaeche->setMinimumSize(2 * TitelBoxBreite + 10, hoehe + 2);
-    if (auto *scroll = qobject_cast<QScrollArea *>(
-            m_titelFlaeche->parentWidget() ? m_titelFlaeche->parentWidget()->parentWidget() : nullptr))
-        scroll->setMinimumWidth(m_titelFlaeche->minimumWidth() +
-                                scroll->verticalScrollBar()->sizeHint().width());
-    TitelEintragen();
-}
-
-void TCatStamm::TitelEintragen()
-{
-    m_titelEingabe = false;
-    QSet<int> halten;
-    const int nr = aktuelleKatze();
-    if (nr > 0) {
-        try {
-            halten = titelDerKatze(*m_db, nr);
-        } catch (const EngineError &e) {
-            reportDatabaseError(e, QStringLiteral("TITELHUND.DB"));
-        }
-    }
-    for (int i = 0; i < m_titelBoxen.size(); ++i)
-        m_titelBoxen[i]->setChecked(halten.contains(m_titelNummern[i]));
-}
-
-void TCatStamm::titelBoxGeklickt()
-{
-    m_titelEingabe = true;
-    m_speichern->setEnabled(true);
-    m_rueckgaengig->setEnabled(true);
-}
-
-QStringList TCatStamm::titelKuerzelAngehakt() const
-{
-    QStringList out;
-    for (QCheckBox *b : m_titelBoxen) {
-        if (b->isChecked())
-            out << b->text();
-    }
-    return out;
-}
-
-bool TCatStamm::Titelspeichern()
-{
-    const int nr = aktuelleKatze();
-    if (!m_src->saveWithoutAsking())
-        m_hundGespeichert = showMessage(29, MsgIcon::Warning, MsgButtons::YesNo) == QMessageBox::Yes;
-    bool ok = true;
-    if ((m_src->saveWithoutAsking() || m_hundGespeichert) && nr > 0) {
-        QSet<int> angehakt;
-        for (int i = 0; i < m_titelBoxen.size(); ++i) {
-            if (m_titelBoxen[i]->isChecked())
-                angehakt.insert(m_titelNummern[i]);
-        }
-        try {
-            titelSpeichern(*m_db, nr, angehakt);
-        } catch (const EngineError &e) {
-            reportDatabaseError(e, QStringLiteral("TITELHUND.DB"));
-            ok = false;
-        }
-    }
-    m_speichern->setEnabled(m_src->isEditing());
-    m_rueckgaengig->setEnabled(m_src->isEditing());
-    m_titelEingabe = false;
-    m_hundGespeichert = false;
-    return ok;
-}
-
-// --- colour lists and the extra information panel ----------------------------------
-
-void TCatStamm::DBFarbeAfterOpen()
-{
-    farbListeFuellen(m_farbeCombo, m_farbe, true, [](const Table &t) {
+    farbListeFuellen(m_farbeCombo, m_q.farbe, true, [](const Table &t) {
         return farbEintragText(t.text(QStringLiteral("Rasseinfo")), t.text(QStringLiteral("Farbname")));
     });
-}
-
-void TCatStamm::DBAugenfarbeAfterOpen()
-{
-    farbListeFuellen(m_augenCombo, m_augen, false,
+    farbListeFuellen(m_augenCombo, m_q.augen, false,
                      [](const Table &t) { return t.text(QStringLiteral("Augenfarbe")); });
 }
 
-void TCatStamm::farbListeFuellen(DBComboBox *liste, Table *tabelle, bool sortiert,
-                                 const std::function<QString(const Table &)> &eintrag)
+void CatRecordBaseDataPage::farbListeFuellen(DBComboBox *liste, Table *tabelle, bool sortiert,
+                                             const std::function<QString(const Table &)> &eintrag)
 {
-    if (!liste || !tabelle || !tabelle->isOpen())
+    if (!tabelle || !tabelle->isOpen())
         return;
     QStringList eintraege;
     try {
@@ -355,10 +265,10 @@ void TCatStamm::farbListeFuellen(DBComboBox *liste, Table *tabelle, bool sortier
 
 // Typing into the colour or eye-colour combo: the text typed so far moves the list table to the
 // nearest entry, which the drop-down then offers as its current row.
-void TCatStamm::farbeSuchen(bool augen, const QString &text)
+void CatRecordBaseDataPage::farbeSuchen(bool augen, const QString &text)
 {
     m_sucheFarbe = text;
-    Table *t = augen ? m_augen : m_farbe;
+    Table *t = augen ? m_q.augen : m_q.farbe;
     QComboBox *combo = augen ? static_cast<QComboBox *>(m_augenCombo) : m_farbeCombo;
     int &treffer = augen ? m_augenTreffer : m_farbeTreffer;
     treffer = -1;
@@ -379,24 +289,56 @@ void TCatStamm::farbeSuchen(bool augen, const QString &text)
         combo->view()->setCurrentIndex(combo->model()->index(treffer, 0));
 }
 
-// The full remark over the lower area of page 0, or the preview line again.
-void TCatStamm::zusatzInfoZeigen(bool zeigen)
+// --- events of the page's controls ------------------------------------------------------
+
+bool CatRecordBaseDataPage::eventFilter(QObject *watched, QEvent *e)
 {
-    if (!m_zusatzPanel)
-        return;
-    if (!zeigen) {
-        m_zusatzPanel->hide();
-        return;
+    if (watched == m_name && e->type() == QEvent::FocusOut)
+        DBNameNeu();
+    // the owner block follows the status also when the status combo gets the focus
+    if (watched == m_statusCombo && e->type() == QEvent::FocusIn)
+        adressenAnzeigen();
+    // the typed gene code is closed again once it is left
+    if (watched == m_gencode && e->type() == QEvent::FocusOut)
+        m_gencode->setReadOnly(true);
+    // the remark: the preview opens the full text, a click on it or the mouse on its panel closes it
+    if (e->type() == QEvent::MouseButtonPress && watched == m_infoVorschau->viewport()) {
+        zusatzInfoZeigen(true);
+        return true;
     }
-    const bool hatKatze = m_katze->hasRecord() || m_katze->isEditing();
-    m_infoZusatz->setPlainText(hatKatze ? m_katze->text(QStringLiteral("Bemerkung")) : QString());
-    m_infoZusatz->moveCursor(QTextCursor::Start);
-    const QWidget *seite = m_zusatzPanel->parentWidget();
-    const int hoehe = qMin(180, qMax(60, m_infoVorschau->y() + m_infoVorschau->height() - 6));
-    m_zusatzPanel->setGeometry(m_infoVorschau->x(), m_infoVorschau->y() + m_infoVorschau->height() - hoehe,
-                               qMin(m_infoVorschau->width(), seite->width()), hoehe);
-    m_zusatzPanel->show();
-    m_zusatzPanel->raise();
+    if ((e->type() == QEvent::MouseButtonPress && watched == m_infoZusatz->viewport()) ||
+        (e->type() == QEvent::MouseMove && watched == m_zusatzPanel)) {
+        zusatzInfoZeigen(false);
+        return true;
+    }
+    // the drop-down of a colour combo opens on the colour found by typing
+    if (e->type() == QEvent::Show) {
+        for (auto [combo, treffer] : {std::pair<QComboBox *, int>{m_farbeCombo, m_farbeTreffer},
+                                      std::pair<QComboBox *, int>{m_augenCombo, m_augenTreffer}}) {
+            if (combo && watched == combo->view() && treffer >= 0)
+                combo->view()->setCurrentIndex(combo->model()->index(treffer, 0));
+        }
+    }
+    // "trägt" explains itself even when the hints are switched off
+    if (watched == m_traegt && e->type() == QEvent::Enter && !einstellungen().hilfe)
+        QToolTip::showText(QCursor::pos(), m_traegt->toolTip(), m_traegt);
+    if (watched == m_traegt && e->type() == QEvent::ToolTip) {
+        QToolTip::showText(static_cast<QHelpEvent *>(e)->globalPos(), m_traegt->toolTip(), m_traegt);
+        return true;
+    }
+    if (e->type() == QEvent::KeyPress) {
+        auto *k = static_cast<QKeyEvent *>(e);
+        if (watched == m_fellartCombo && k->key() == Qt::Key_Delete) {
+            m_src->setFieldValue(QStringLiteral("Fellart"), QVariant());
+            return true;
+        }
+        if (watched == m_genoTyp && k->key() == Qt::Key_Delete && (k->modifiers() & Qt::ControlModifier)) {
+            for (const char *f : {"GenoTyp", "Gencode", "Agouti", "Verduennung"})
+                m_src->setFieldValue(QString::fromLatin1(f), QVariant());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, e);
 }
 
 } // namespace tav::cats::ui
