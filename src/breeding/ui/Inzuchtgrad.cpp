@@ -131,7 +131,6 @@ QWidget *TFormInzuchtgrad::eingaben()
           QStringLiteral("Vater suchen"), 9757);
     zeile(2, QStringLiteral("Mutter"), 9758, EditMutter, SucheMutter, QStringLiteral("SucheMutter"),
           QStringLiteral("Mutter suchen"), 9759);
-    EditKatze->setReadOnly(false);
     EditKatze->setObjectName(QStringLiteral("EditKatze"));
     connect(EditKatze, &QLineEdit::textChanged, this, [this] { katzeGeaendert(); });
     connect(sucheKatze, &QPushButton::clicked, this, [this] { suchen(0); });
