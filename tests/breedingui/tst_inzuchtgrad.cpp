@@ -115,6 +115,13 @@ class TstInzuchtgrad : public QObject
         QTest::mouseClick(w->SucheMutter, Qt::LeftButton);
         QCOMPARE(w->EditVater->text(), name(vater));
         QCOMPARE(w->EditMutter->text(), name(mutter));
+        // the generation edit when left: text becomes 3
+        w->EditGenerationen->clear();
+        QTest::keyClicks(w->EditGenerationen, "abc");
+        QTest::keyClick(w->EditGenerationen, Qt::Key_Return);
+        QCOMPARE(w->EditGenerationen->text(), QString("3"));
+        w->EditGenerationen->clear();
+        QTest::keyClicks(w->EditGenerationen, "6");
         QTest::mouseClick(w->BitBtnBerechnung, Qt::LeftButton);
         settle();
         const QString koeffizient = w->Edit1->text();
@@ -169,6 +176,23 @@ class TstInzuchtgrad : public QObject
             QVERIFY(d.vorfahren[i - 1].anzahl >= d.vorfahren[i].anzahl);
         QVERIFY(d.mitKlonliste && !d.mitInzuchtliste && !d.mitVorfahrenliste);
         QVERIFY(!w->PanelDruck->isVisible());
+
+        // two founders without recorded parents: no inbreeding
+        const int kater =
+            scalar(*f.db, "SELECT min(LaufendeNummer) FROM catstamm WHERE coalesce(Vater, 0) = 0 AND "
+                          "Geschlecht = '1' AND LaufendeNummer > 1")
+                .toInt();
+        const int kaetzin =
+            scalar(
+                *f.db,
+                "SELECT min(LaufendeNummer) FROM catstamm WHERE coalesce(Vater, 0) = 0 AND Geschlecht = '2'")
+                .toInt();
+        QVERIFY(kater > 0 && kaetzin > 0);
+        w->setzeVater(kater);
+        w->setzeMutter(kaetzin);
+        QVERIFY(w->berechnen());
+        QCOMPARE(w->Edit1->text(), QString(" 0%"));
+        QCOMPARE(w->Memo3->toPlainText(), messageText(48));
 
         // a demo cat of its own, as the screenshot shows it
         QTest::mouseClick(w->RadioKatze, Qt::LeftButton);
