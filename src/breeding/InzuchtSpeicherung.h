@@ -74,6 +74,10 @@ struct GespeicherterEintrag {
     int generation = 0;
 };
 
+// The declared size of a saved calculation's name: a typed name stops there rather than being cut
+// on the way in, where it could no longer be found.
+constexpr int SpeicherNameLaenge = 1000;
+
 // Creates whichever of the four tables is missing.
 void speichertabellenAnlegen(store::Database &db);
 // The calculation saved under this name and generation count, if any.

@@ -55,6 +55,7 @@ QWidget *TFormInzuchtgrad::panels()
     auto *sl = new QHBoxLayout(PanelSpeichern);
     EditSpeichername = new QLineEdit(PanelSpeichern);
     EditSpeichername->setObjectName(QStringLiteral("EditSpeichername"));
+    EditSpeichername->setMaxLength(SpeicherNameLaenge);
     BitBtnSpeichernOK = panelKnopf(QStringLiteral("&OK"), 9780, PanelSpeichern);
     auto *speichernAbbruch = panelKnopf(QStringLiteral("Abbruch"), 9781, PanelSpeichern);
     sl->addWidget(EditSpeichername, 1);
