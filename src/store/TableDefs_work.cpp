@@ -32,16 +32,17 @@ QVector<TableDef> workTables()
                 uniqueDescIndex("IndexAnzahl", "Anzahl;Name;Nummer"),
             }},
 
-        // Saved inbreeding calculations and their three detail lists.
+        // Saved inbreeding calculations and their three detail lists. A name is never cut: the
+        // saved name is the cat with its breed composition, and a cut one would not be found again.
         TableDef{"Inzuchtgrad.db",
             {
                 autoInc("LaufendeNummer", Required),
                 integer("Art"),
-                string("Name", 70),
+                string("Name", 1000),
                 integer("Nummer"),
-                string("Vater", 50),
+                string("Vater", 1000),
                 integer("VaterNr"),
-                string("Mutter", 50),
+                string("Mutter", 1000),
                 integer("MutterNr"),
                 integer("Generation"),
                 memo("Inzucht"),
@@ -60,7 +61,7 @@ QVector<TableDef> workTables()
                 autoInc("LaufendeNummer", Required),
                 integer("Nummer"),
                 integer("Katze"),
-                string("Name", 50),
+                string("Name", 70),
                 integer("Anzahl"),
                 integer("Farbe"),
             },
@@ -74,7 +75,7 @@ QVector<TableDef> workTables()
                 autoInc("LaufendeNummer", Required),
                 integer("Katze"),
                 floating("Prozent"),
-                string("Name", 50),
+                string("Name", 70),
             },
             {
                 primary("LaufendeNummer"),
@@ -86,7 +87,7 @@ QVector<TableDef> workTables()
                 autoInc("LaufendeNummer", Required),
                 integer("Katze"),
                 integer("Nummern"),
-                string("Name", 50),
+                string("Name", 70),
                 string("Anzahl", 20),
             },
             {

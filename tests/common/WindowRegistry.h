@@ -9,6 +9,8 @@
 #include "app/ui/Help.h"
 #include "app/ui/Splascr.h"
 #include "breeding/ui/InzuchtFortschritt.h"
+#include "breeding/ui/Inzuchtgrad.h"
+#include "breeding/ui/TopKatzen.h"
 #include "cats/ui/KatzeGefunden.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Pkalend.h"
@@ -62,6 +64,18 @@ inline const QList<RegisteredWindow> &registeredWindows()
         {"database error", [](ProgramFixture &f) { return openDialog<app::ui::TDBError>(f.main.get()); }},
         {"inbreeding progress",
          [](ProgramFixture &f) { return openDialog<breeding::ui::TFormInzuchtFortschritt>(f.main.get()); }},
+        {"inbreeding window",
+         [](ProgramFixture &f) -> QWidget * {
+             breeding::ui::registerInzuchtgrad();
+             QWidget *w = app::ui::TMirravel::windowFactory("forminzuchtgrad")(*f.main);
+             return w ? w->parentWidget() : nullptr;
+         }},
+        {"top cats",
+         [](ProgramFixture &f) -> QWidget * {
+             breeding::ui::registerInzuchtgrad();
+             QWidget *w = app::ui::TMirravel::windowFactory("formtopkatzen")(*f.main);
+             return w ? w->parentWidget() : nullptr;
+         }},
         {"help viewer",
          [](ProgramFixture &f) -> QWidget * {
              app::ui::showHelp(app::ui::THilfeFenster::InhaltKontext, f.main.get());
