@@ -5,6 +5,7 @@
 #include "breeding/ui/Inzuchtgrad.h"
 #include "breeding/ui/TopKatzen.h"
 #include "cats/ui/Psuchdlg.h"
+#include "report/ui/Vorschau.h"
 #include "store/Table.h"
 
 #include <QAction>
@@ -19,6 +20,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace tav::app;
@@ -162,7 +164,28 @@ class TstInzuchtgrad : public QObject
         QTest::mouseClick(w->CheckBoxKlonliste, Qt::LeftButton);
         w->DBGrid1->horizontalHeader()->sectionClicked(0); // by count, most first
         QSignalSpy druck(w, &TFormInzuchtgrad::druckAngefordert);
+        // the preview opens on the print-out and saves it as PDF
+        QTemporaryDir aus;
+        const QString pdf = aus.filePath("inzucht.pdf");
+        bool vorschau = false;
+        Scripted::dialog([&](QDialog &d) {
+            auto *v = qobject_cast<tav::report::ui::TVorschau *>(&d);
+            if (!v)
+                return int(QDialog::Rejected);
+            vorschau = true;
+            Scripted::file(pdf);
+            v->BPdf->click();
+            return int(QDialog::Accepted);
+        });
         QTest::mouseClick(w->BitBtnDruckenOK, Qt::LeftButton);
+        QVERIFY(vorschau && QFileInfo(pdf).size() > 0);
+        if (!QStandardPaths::findExecutable("pdftotext").isEmpty()) {
+            QProcess p;
+            p.start("pdftotext", {"-enc", "UTF-8", pdf, "-"});
+            QVERIFY(p.waitForFinished());
+            const QString text = QString::fromUtf8(p.readAllStandardOutput());
+            QVERIFY2(text.contains("Inzucht von") && text.contains(koeffizient.trimmed()), qPrintable(text));
+        }
         QCOMPARE(druck.size(), 1);
         const auto d = druck[0][0].value<tav::printouts::InzuchtDruck>();
         QCOMPARE(d.koeffizient, koeffizient);

@@ -9,6 +9,8 @@
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/InzuchtSpeicherung.h"
 #include "breeding/StorePedigree.h"
+#include "printouts/ReportInzucht.h"
+#include "report/ui/Vorschau.h"
 #include "store/Table.h"
 
 #include <QCheckBox>
@@ -131,6 +133,7 @@ QWidget *TFormInzuchtgrad::panels()
         const printouts::InzuchtDruck daten = druckDaten();
         PanelDruck->hide();
         Q_EMIT druckAngefordert(daten);
+        report::ui::zeigeVorschau(printouts::reportInzucht(daten), this);
     });
     connect(druckAbbruch, &QPushButton::clicked, PanelDruck, &QWidget::hide);
 
