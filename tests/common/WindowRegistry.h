@@ -9,6 +9,7 @@
 #include "app/ui/Help.h"
 #include "app/ui/Splascr.h"
 #include "breeding/ui/InzuchtFortschritt.h"
+#include "breeding/ui/Stammbaumfenster.h"
 #include "cats/ui/KatzeGefunden.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Pkalend.h"
@@ -42,6 +43,14 @@ inline QWidget *openCatRecordWindow(ProgramFixture &f)
     return TCatStamm::instance() ? TCatStamm::instance()->parentWidget() : nullptr;
 }
 
+inline QWidget *openPedigreeWindow(ProgramFixture &f)
+{
+    using tav::breeding::ui::TFormStammbaum;
+    tav::breeding::ui::registerStammbaum();
+    f.main->runCommand("Stammbaumlang1");
+    return TFormStammbaum::instance() ? TFormStammbaum::instance()->parentWidget() : nullptr;
+}
+
 inline const QList<RegisteredWindow> &registeredWindows()
 {
     using namespace tav;
@@ -60,6 +69,7 @@ inline const QList<RegisteredWindow> &registeredWindows()
         {"database error", [](ProgramFixture &f) { return openDialog<app::ui::TDBError>(f.main.get()); }},
         {"inbreeding progress",
          [](ProgramFixture &f) { return openDialog<breeding::ui::TFormInzuchtFortschritt>(f.main.get()); }},
+        {"pedigree window", openPedigreeWindow},
         {"help viewer",
          [](ProgramFixture &f) -> QWidget * {
              app::ui::showHelp(app::ui::THilfeFenster::InhaltKontext, f.main.get());

@@ -14,6 +14,7 @@
 #include "app/SettingsCheck.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
+#include "breeding/ui/Stammbaumfenster.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Psuchdlg.h"
 #include "maintenance/Indexerstellung.h"
@@ -156,6 +157,7 @@ int runProgram(int argc, char *argv[])
     hooks.katzeSuchen = [&main] { return tav::cats::ui::runCatSearch(&main, 0); };
     TMirravel::setCatRecordHooks(hooks);
     tav::cats::ui::registerCatStamm();
+    tav::breeding::ui::registerStammbaum();
     for (const auto &r : registrations())
         r();
     if (const auto open = TMirravel::windowFactory(QStringLiteral("catstamm")))
