@@ -6,6 +6,7 @@
 #include "store/Query.h"
 
 #include <QFileInfo>
+#include <QSet>
 
 namespace tav::breeding {
 
@@ -124,8 +125,26 @@ QString Stammbaum8::text(int g, int i) const
     return a.nummer == 0 ? QString() : stammbaumBoxText(a.titel, a.name, a.nummer);
 }
 
-Stammbaum8 leseStammbaum8(const PedigreeSource &quelle, qint32 wurzel,
-                          const std::function<QString(qint32)> &titel)
+QVector<qint32> Stammbaum8::katzen() const
+{
+    QVector<qint32> out;
+    QSet<qint32> gesehen;
+    for (const Ahn &a : ahnen) {
+        if (a.nummer && !gesehen.contains(a.nummer)) {
+            gesehen.insert(a.nummer);
+            out.append(a.nummer);
+        }
+    }
+    return out;
+}
+
+void Stammbaum8::setzeTitel(const QHash<qint32, QString> &titel)
+{
+    for (Ahn &a : ahnen)
+        a.titel = a.nummer ? titel.value(a.nummer) : QString();
+}
+
+Stammbaum8 leseStammbaum8(const PedigreeSource &quelle, qint32 wurzel)
 {
     using namespace stammbaum8;
     Stammbaum8 s;
@@ -138,7 +157,7 @@ Stammbaum8 leseStammbaum8(const PedigreeSource &quelle, qint32 wurzel,
     s.ahnen[1].name = k->name;
     vater[1] = k->vater;
     mutter[1] = k->mutter;
-    // a cat that occurs several times is read and titled once
+    // a cat that occurs several times is read once
     QHash<qint32, int> gelesen;
     gelesen.insert(wurzel, 1);
     for (int index = 2; index <= Boxen + 1; ++index) {
@@ -160,16 +179,12 @@ Stammbaum8 leseStammbaum8(const PedigreeSource &quelle, qint32 wurzel,
             continue;
         a.nummer = nr;
         a.name = d->name;
-        if (titel)
-            a.titel = titel(nr);
         gelesen.insert(nr, index);
         if (index <= Boxen / 2) {
             vater[index] = d->vater;
             mutter[index] = d->mutter;
         }
     }
-    if (titel)
-        s.ahnen[1].titel = titel(wurzel);
     return s;
 }
 

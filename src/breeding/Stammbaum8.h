@@ -8,7 +8,6 @@
 #include <QString>
 #include <QVector>
 #include <array>
-#include <functional>
 #include <optional>
 
 namespace tav::store {
@@ -97,13 +96,16 @@ struct Stammbaum8 {
 
     const Ahn &ahn(int g, int i) const { return ahnen[stammbaum8::index(g, i)]; }
     QString text(int g, int i) const; // the box text; empty without an ancestor
+    // every cat of the tree once, the root first
+    QVector<qint32> katzen() const;
+    // gives each cat its title text (cats not in `titel` have none)
+    void setzeTitel(const QHash<qint32, QString> &titel);
 };
 
 // Reads the cat's ancestors in one pass, generation by generation. A parent that is not in the
 // register leaves its box empty and its own ancestors are not looked for. Every cat is read once,
-// however often it occurs. `titel` gives a cat's title text (empty when none).
-Stammbaum8 leseStammbaum8(const PedigreeSource &quelle, qint32 wurzel,
-                          const std::function<QString(qint32)> &titel = {});
+// however often it occurs.
+Stammbaum8 leseStammbaum8(const PedigreeSource &quelle, qint32 wurzel);
 
 // The picture shown for each of the cats, by the rule of the display texts: the picture chosen for
 // print (Feld2, 1 = first) if its file exists, else the first one whose file exists. Cats without

@@ -10,6 +10,7 @@
 #include "app/ui/Dialogs.h"
 #include "breeding/StorePedigree.h"
 #include "cats/Stammdaten.h"
+#include "cats/Titel.h"
 #include "cats/ui/Psuchdlg.h"
 #include "store/EngineError.h"
 
@@ -94,11 +95,8 @@ void TFormStammbaum::fuelleBaum()
     }
     // the register may have changed since the last pedigree
     m_quelle->neuLaden();
-    TDatenGlobal *g = TDatenGlobal::instance();
-    std::function<QString(qint32)> titel;
-    if (g)
-        titel = [g](qint32 nr) { return g->GetTitel(nr); };
-    m_stammbaum = leseStammbaum8(*m_quelle, m_wurzel, titel);
+    m_stammbaum = leseStammbaum8(*m_quelle, m_wurzel);
+    m_stammbaum.setzeTitel(tav::cats::titelTexte(*m_db, m_stammbaum.katzen()));
 
     QVector<qint32> mitRahmen;
     for (int k = 2; k <= Boxen + 1; ++k) {
