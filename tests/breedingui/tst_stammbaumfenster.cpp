@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -179,6 +180,27 @@ class TstStammbaumfenster : public QObject
         pruefeBoxen(grossvater, {{1, 1}, {2, 3}});
         menue(w()->Stb(1, 1), w()->Ruecksprung, false);
         QCOMPARE(w()->wurzel(), grossvater);
+    }
+
+    // a table that cannot be read is reported as what it is, and the window stays usable
+    void tabellenfehlerBeimFuellen()
+    {
+        QStringList gemeldet;
+        tav::app::ui::setErrorReporter([&](const std::exception &e, const QString &datei) {
+            gemeldet << datei + QLatin1Char(' ') + QString::fromUtf8(e.what());
+        });
+        tav::app::ui::Scripted::reset();
+        const QString titel = QDir(f.home.path()).filePath("Daten/TITELHUND.DB");
+        QVERIFY(QFile::rename(titel, titel + ".weg"));
+        QVERIFY(QDir().mkdir(titel));
+        w()->zeigeKatze(m_jung);
+        QVERIFY(QDir().rmdir(titel));
+        QVERIFY(QFile::rename(titel + ".weg", titel));
+        tav::app::ui::setErrorReporter({});
+        QCOMPARE(gemeldet.size(), 1);
+        QVERIFY(tav::app::ui::Scripted::shown().isEmpty()); // no "not enough memory"
+        w()->zeigeKatze(m_enkel);
+        pruefeBoxen(m_enkel, {{1, 1}, {2, 1}, {8, 1}});
     }
 
     void bildschirmfoto()

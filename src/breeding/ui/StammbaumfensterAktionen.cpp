@@ -64,7 +64,7 @@ void TFormStammbaum::zeigeKatze(qint32 nummer)
         zeigeWurzel();
         fuelleBaum();
     } catch (const tav::store::EngineError &e) {
-        tav::app::ui::reportDatabaseError(e, Katzentabelle);
+        tav::app::ui::reportDatabaseError(e, e.file().isEmpty() ? Katzentabelle : e.file());
     } catch (const std::bad_alloc &) {
         tav::app::ui::showMessage(126, tav::app::ui::MsgIcon::Error, tav::app::ui::MsgButtons::Ok);
     }
@@ -153,7 +153,7 @@ void TFormStammbaum::BoxClick(QLabel *box)
                 MemoStammbaumInfo->setPlainText(
                     g->Katzendaten(2, *nr, false, 0, vorsatz).daten.join(QLatin1Char('\n')));
         } catch (const tav::store::EngineError &e) {
-            tav::app::ui::reportDatabaseError(e, Katzentabelle);
+            tav::app::ui::reportDatabaseError(e, e.file().isEmpty() ? Katzentabelle : e.file());
         }
         MemoStammbaumInfo->verticalScrollBar()->setValue(0);
     }
