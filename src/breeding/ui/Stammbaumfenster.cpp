@@ -166,6 +166,7 @@ void TFormStammbaum::bauen()
             // a long name is cut at the box's edge; the text is data, not a caption
             b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
             b->setProperty("dataText", true);
+            b->setProperty(BoxEigenschaft, k);
             b->installEventFilter(this);
             m_boxen[k] = b;
         }
@@ -236,7 +237,7 @@ bool TFormStammbaum::eventFilter(QObject *watched, QEvent *e)
     } else if (watched == MemoStammbaumInfo->viewport()) {
         if (e->type() == QEvent::MouseMove || e->type() == QEvent::MouseButtonPress)
             PanelStammbaumInfoVerbergen();
-    } else if (auto *box = qobject_cast<QLabel *>(watched); box && m_boxen.contains(box)) {
+    } else if (auto *box = qobject_cast<QLabel *>(watched); box && box->property(BoxEigenschaft).isValid()) {
         // handled here, so that the area below does not take the press for one beside the boxes
         if (e->type() == QEvent::MouseButtonPress) {
             BoxMouseDown(box);

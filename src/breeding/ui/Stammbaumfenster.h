@@ -28,6 +28,9 @@ namespace tav::breeding::ui {
 
 class StammbaumFlaeche;
 
+// the property that holds a box's place in the tree (stammbaum8::index)
+inline constexpr char BoxEigenschaft[] = "stammbaumIndex";
+
 class TFormStammbaum : public tav::app::ui::ChildWindow
 {
     Q_OBJECT

@@ -132,7 +132,7 @@ void TFormStammbaum::ScrollBoxMouseDown()
 
 void TFormStammbaum::BoxClick(QLabel *box)
 {
-    const int k = int(m_boxen.indexOf(box));
+    const int k = box->property(BoxEigenschaft).toInt();
     if (k < 2)
         return;
     const int gen = generationVon(k);
