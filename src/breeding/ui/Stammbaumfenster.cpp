@@ -3,7 +3,6 @@
 
 #include "StammbaumFlaeche.h"
 #include "app/ui/Main.h"
-#include "breeding/StorePedigree.h"
 #include "store/Database.h"
 
 #include <QAction>
@@ -75,7 +74,6 @@ TFormStammbaum::TFormStammbaum(tav::store::Database *db, QWidget *parent)
     finishCreate();
     resize(1000, 700);
 
-    m_quelle = std::make_unique<StorePedigree>(*m_db, StorePedigree::Laden::Einzeln);
     SaveBookmark.reset();
     qint32 start = 0;
     if (auto *mw = tav::app::ui::TMirravel::instance())

@@ -5,7 +5,6 @@
 #include "breeding/Stammbaum8.h"
 
 #include <QVector>
-#include <memory>
 #include <optional>
 
 class QAction;
@@ -18,10 +17,6 @@ class QScrollArea;
 
 namespace tav::store {
 class Database;
-}
-
-namespace tav::breeding {
-class StorePedigree;
 }
 
 namespace tav::breeding::ui {
@@ -86,7 +81,6 @@ class TFormStammbaum : public tav::app::ui::ChildWindow
     bool mitBildern() const;
 
     tav::store::Database *m_db;
-    std::unique_ptr<tav::breeding::StorePedigree> m_quelle;
     Stammbaum8 m_stammbaum;
     qint32 m_wurzel = 0;
     // the window's state: the previous root, the text of the box last pressed, whether a box

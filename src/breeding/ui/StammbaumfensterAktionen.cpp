@@ -93,9 +93,12 @@ void TFormStammbaum::fuelleBaum()
         if (r)
             r->hide();
     }
-    // the register may have changed since the last pedigree
-    m_quelle->neuLaden();
-    m_stammbaum = leseStammbaum8(*m_quelle, m_wurzel);
+    // read afresh each time (the register may have changed), and the cat table is let go of as
+    // soon as the tree is read
+    {
+        const StorePedigree quelle(*m_db, StorePedigree::Laden::Einzeln);
+        m_stammbaum = leseStammbaum8(quelle, m_wurzel);
+    }
     m_stammbaum.setzeTitel(tav::cats::titelTexte(*m_db, m_stammbaum.katzen()));
 
     QVector<qint32> mitRahmen;
