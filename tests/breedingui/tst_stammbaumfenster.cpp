@@ -5,6 +5,7 @@
 #include "breeding/Stammbaum8.h"
 #include "breeding/StorePedigree.h"
 #include "breeding/ui/Stammbaumfenster.h"
+#include "cats/ui/Psuchdlg.h"
 #include "store/Table.h"
 
 #include <QAction>
@@ -12,11 +13,14 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTableView>
 #include <QtTest>
 
 using namespace tav::breeding;
@@ -205,6 +209,33 @@ class TstStammbaumfenster : public QObject
         pruefeBoxen(grossvater, {{1, 1}, {2, 3}});
         menue(w()->Stb(1, 1), w()->Ruecksprung, false);
         QCOMPARE(w()->wurzel(), grossvater);
+    }
+
+    // "Katze laden" makes the cat chosen in the real search dialog the root
+    void katzeLadenUeberDieSuche()
+    {
+        using tav::app::ui::Scripted;
+        w()->zeigeKatze(m_jung);
+        int angeboten = -1;
+        Scripted::dialog([&](QDialog &dlg) {
+            auto *d = qobject_cast<tav::cats::ui::TSuchenDlg *>(&dlg);
+            if (!d)
+                return int(QDialog::Rejected);
+            d->show();
+            QTest::keyClicks(d->EName, "Enkel");
+            QTest::mouseClick(d->BSuchen, Qt::LeftButton);
+            angeboten = int(d->treffer().size());
+            if (angeboten != 1)
+                return int(QDialog::Rejected);
+            d->DBGrid1->setFocus();
+            d->DBGrid1->setCurrentIndex(d->DBGrid1->model()->index(0, 0));
+            QTest::mouseClick(d->BOK, Qt::LeftButton);
+            return d->result();
+        });
+        QTest::mouseClick(w()->BitBtn1, Qt::LeftButton);
+        QCOMPARE(angeboten, 1);
+        QCOMPARE(w()->wurzel(), m_enkel);
+        pruefeBoxen(m_enkel, {{1, 1}, {2, 1}});
     }
 
     // a table that cannot be read is reported as what it is, and the window stays usable
