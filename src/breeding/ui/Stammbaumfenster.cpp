@@ -79,7 +79,6 @@ TFormStammbaum::TFormStammbaum(tav::store::Database *db, QWidget *parent)
     if (auto *mw = tav::app::ui::TMirravel::instance())
         start = mw->currentListCat();
     zeigeKatze(start);
-    katzeladen = false;
 }
 
 void TFormStammbaum::showEvent(QShowEvent *e)

@@ -87,7 +87,6 @@ class TFormStammbaum : public tav::app::ui::ChildWindow
     // was pressed since the last press on the empty area
     std::optional<qint32> SaveBookmark;
     QString MemoNr;
-    bool katzeladen = false;
     bool m_boxGedrueckt = false;
     bool m_gezeigt = false;
 

@@ -209,7 +209,6 @@ void TFormStammbaum::BitBtn1Click()
     const int nr = tav::cats::ui::runCatSearch(this, 0);
     if (nr <= 0)
         return;
-    katzeladen = true;
     zeigeKatze(nr);
 }
 
