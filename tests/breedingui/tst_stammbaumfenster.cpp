@@ -188,7 +188,8 @@ class TstStammbaumfenster : public QObject
         const qint32 grossvater = ahnImRegister(m_enkel, 2, 1);
         QCOMPARE(grossvater, m_jung);
         // nothing pressed yet: nothing to load, nothing to go back to
-        QContextMenuEvent leer(QContextMenuEvent::Mouse, QPoint(5, 5));
+        QContextMenuEvent leer(QContextMenuEvent::Mouse, QPoint(5, 5),
+                               w()->ScrollBox->widget()->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(w()->ScrollBox->widget(), &leer);
         QTRY_VERIFY(w()->PopupMenu->isVisible());
         QVERIFY(!w()->StammbaumLaden->isEnabled());
