@@ -54,13 +54,22 @@ void StorePedigree::neuLaden()
     m_merkmale.clear();
     m_rassen.clear();
     m_top = {};
+    m_nebenGeladen = false;
 
     if (m_art == Laden::Alles)
         ladeKatzen();
     else if (!m_db.tableExists(Katzen))
         throw store::EngineError(store::EngineError::Category::NotFound, store::code::TableNotFound,
                                  QStringLiteral("Tabelle nicht gefunden: %1").arg(Katzen));
+}
 
+void StorePedigree::ladeNebentabellen() const
+{
+    if (m_nebenGeladen)
+        return;
+    m_merkmale.clear();
+    m_rassen.clear();
+    m_top = {};
     // in the order of the trait index (Katze, then record number); the colour is a lookup
     if (m_db.tableExists(QStringLiteral("KatzeMerkmal.db"))) {
         const bool mitFarbe = m_db.tableExists(QStringLiteral("Merkmale.db"));
@@ -93,6 +102,7 @@ void StorePedigree::neuLaden()
             m_top[i] = TopKatzeSlot{zahl(q.value(0)), farbe.isNull() ? TopKatzeSlot().farbe : farbe.toInt()};
         }
     }
+    m_nebenGeladen = true;
 }
 
 void StorePedigree::ladeKatzen() const
@@ -164,11 +174,19 @@ std::optional<KatzeDaten> StorePedigree::katze(qint32 nummer) const
 
 QVector<KatzeMerkmalDaten> StorePedigree::merkmale(qint32 nummer) const
 {
+    ladeNebentabellen();
     return m_merkmale.value(nummer);
+}
+
+std::array<TopKatzeSlot, 5> StorePedigree::topKatzen() const
+{
+    ladeNebentabellen();
+    return m_top;
 }
 
 std::optional<QString> StorePedigree::rasseKurzname(qint32 rcode) const
 {
+    ladeNebentabellen();
     const auto it = m_rassen.constFind(rcode);
     if (it == m_rassen.constEnd())
         return std::nullopt;

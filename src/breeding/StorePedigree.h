@@ -23,7 +23,8 @@ namespace tav::breeding {
 // Alles reads every cat with one statement (about 0.15 s for 100,000 cats) and then answers from
 // memory; Einzeln fetches cats by number on demand, which pays for pedigrees of up to about ten
 // thousand ancestors; Automatisch starts by number and reads the whole table at once when the
-// pedigree turns out to be larger. Traits, breeds and top cats are small and always read whole.
+// pedigree turns out to be larger. Traits, breeds and top cats are small and read whole when first
+// asked for (a reader of names and parents alone never pays for them).
 // What was read is kept: call neuLaden before a calculation when the register may have changed
 // meanwhile. Reading by number keeps the cat table open (shared) until then.
 class StorePedigree : public PedigreeSource
@@ -42,7 +43,7 @@ class StorePedigree : public PedigreeSource
     std::optional<KatzeDaten> katze(qint32 nummer) const override;
     QVector<KatzeMerkmalDaten> merkmale(qint32 nummer) const override;
     std::optional<QString> rasseKurzname(qint32 rcode) const override;
-    std::array<TopKatzeSlot, 5> topKatzen() const override { return m_top; }
+    std::array<TopKatzeSlot, 5> topKatzen() const override;
 
     // how many cats were fetched one by one, and whether the whole table is in memory
     int einzelAbrufe() const { return m_einzelAbrufe; }
@@ -56,6 +57,7 @@ class StorePedigree : public PedigreeSource
     void ladeKatzen() const;
     std::optional<KatzeDaten> holeEinzeln(qint32 nummer) const;
     void schliesseEinzeln() const;
+    void ladeNebentabellen() const;
 
     store::Database &m_db;
     Laden m_art;
@@ -65,9 +67,10 @@ class StorePedigree : public PedigreeSource
     mutable int m_einzelAbrufe = 0;
     mutable store::TableFile *m_datei = nullptr;
     mutable std::unique_ptr<store::Statement> m_abfrage;
-    QHash<qint32, QVector<KatzeMerkmalDaten>> m_merkmale;
-    QHash<qint32, QString> m_rassen;
-    std::array<TopKatzeSlot, 5> m_top{};
+    mutable bool m_nebenGeladen = false;
+    mutable QHash<qint32, QVector<KatzeMerkmalDaten>> m_merkmale;
+    mutable QHash<qint32, QString> m_rassen;
+    mutable std::array<TopKatzeSlot, 5> m_top{};
 };
 
 // Recreates Vorfahrenliste.db empty with its declared indexes (Vorfahrenlisteopen).

@@ -161,4 +161,32 @@ QString titelText(const QStringList &kuerzel)
     return teile.join(QLatin1Char('/'));
 }
 
+QHash<int, QString> titelTexte(tav::store::Database &db, const QVector<int> &katzen)
+{
+    QHash<int, QString> out;
+    if (katzen.isEmpty() || !db.tableExists(QStringLiteral("TITELHUND.DB")) ||
+        !db.tableExists(QStringLiteral("TITELBEZ.DB")))
+        return out;
+    QString fragen;
+    for (int n = 0; n < katzen.size(); ++n)
+        fragen += n ? QStringLiteral(",?") : QStringLiteral("?");
+    // in the order of titelKuerzelDerKatze
+    store::Query q(
+        &db, QStringLiteral("SELECT h.Hund, b.Kuerzel FROM \"TITELHUND.DB\" h LEFT JOIN \"TITELBEZ.DB\" b "
+                            "ON b.LaufendeNummer = h.Titel WHERE h.Hund IN (%1) "
+                            "ORDER BY h.Hund, h.Titel, h.LaufendeNummer")
+                 .arg(fragen));
+    for (int k : katzen)
+        q.addBindValue(k);
+    QHash<int, QStringList> kuerzel;
+    for (q.open(); !q.eof(); q.next())
+        kuerzel[q.value(0).toInt()] << q.value(1).toString();
+    for (auto it = kuerzel.cbegin(); it != kuerzel.cend(); ++it) {
+        const QString text = titelText(*it);
+        if (!text.isEmpty())
+            out.insert(it.key(), text);
+    }
+    return out;
+}
+
 } // namespace tav::cats

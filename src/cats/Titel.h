@@ -1,6 +1,7 @@
 // Titel: a cat's titles: registry titles and free titles.
 #pragma once
 
+#include <QHash>
 #include <QPoint>
 #include <QSet>
 #include <QString>
@@ -63,5 +64,9 @@ TitelAenderung titelSpeichern(tav::store::Database &db, int katze, const QSet<in
 
 // The composed title text (GetTitel): the non-empty abbreviations joined with "/".
 QString titelText(const QStringList &kuerzel);
+
+// The composed title texts of many cats with one statement (for pedigrees); cats without titles
+// are left out.
+QHash<int, QString> titelTexte(tav::store::Database &db, const QVector<int> &katzen);
 
 } // namespace tav::cats

@@ -124,6 +124,8 @@ class TstTitel : public QObject
         QCOMPARE(titelText(titelKuerzelDerKatze(t.f.db(), 5)), QString("Ch/IC"));
         QCOMPARE(titelText(titelKuerzelDerKatze(t.f.db(), 6)), QString("GIC"));
         QCOMPARE(titelText(titelKuerzelDerKatze(t.f.db(), 7)), QString());
+        // the same texts for many cats at once
+        QCOMPARE(titelTexte(t.f.db(), {5, 6, 7}), (QHash<int, QString>{{5, "Ch/IC"}, {6, "GIC"}}));
     }
 
     void saveAddsRemovesAndKeeps()

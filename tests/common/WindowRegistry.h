@@ -11,6 +11,7 @@
 #include "breeding/ui/InzuchtFortschritt.h"
 #include "breeding/ui/Inzuchtgrad.h"
 #include "breeding/ui/TopKatzen.h"
+#include "breeding/ui/Stammbaumfenster.h"
 #include "cats/ui/KatzeGefunden.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Pkalend.h"
@@ -46,6 +47,14 @@ inline QWidget *openCatRecordWindow(ProgramFixture &f)
     return TCatStamm::instance() ? TCatStamm::instance()->parentWidget() : nullptr;
 }
 
+inline QWidget *openPedigreeWindow(ProgramFixture &f)
+{
+    using tav::breeding::ui::TFormStammbaum;
+    tav::breeding::ui::registerStammbaum();
+    f.main->runCommand("Stammbaumlang1");
+    return TFormStammbaum::instance() ? TFormStammbaum::instance()->parentWidget() : nullptr;
+}
+
 inline const QList<RegisteredWindow> &registeredWindows()
 {
     using namespace tav;
@@ -76,6 +85,7 @@ inline const QList<RegisteredWindow> &registeredWindows()
              QWidget *w = app::ui::TMirravel::windowFactory("formtopkatzen")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
+        {"pedigree window", openPedigreeWindow},
         {"help viewer",
          [](ProgramFixture &f) -> QWidget * {
              app::ui::showHelp(app::ui::THilfeFenster::InhaltKontext, f.main.get());

@@ -15,6 +15,7 @@
 #include "app/Sprache.h"
 #include "app/Systemi.h"
 #include "breeding/ui/Inzuchtgrad.h"
+#include "breeding/ui/Stammbaumfenster.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Psuchdlg.h"
 #include "maintenance/Indexerstellung.h"
@@ -158,6 +159,7 @@ int runProgram(int argc, char *argv[])
     TMirravel::setCatRecordHooks(hooks);
     tav::cats::ui::registerCatStamm();
     tav::breeding::ui::registerInzuchtgrad();
+    tav::breeding::ui::registerStammbaum();
     for (const auto &r : registrations())
         r();
     if (const auto open = TMirravel::windowFactory(QStringLiteral("catstamm")))
