@@ -1,0 +1,175 @@
+#include "Wurfdaten.h"
+
+#include "store/Table.h"
+#include "store/Transaction.h"
+
+namespace tav::cats {
+
+using namespace tav::store;
+
+QDate wurftermin(const QDate &decktermin, int tage)
+{
+    return decktermin.isValid() ? decktermin.addDays(tage) : QDate();
+}
+
+std::optional<int> traechtigkeitsdauer(const QDate &decktermin, const QDate &decktermin2,
+                                       const QDate &wurftag)
+{
+    if (!decktermin.isValid() || !wurftag.isValid())
+        return std::nullopt;
+    const QDate von = decktermin2.isValid() ? decktermin2 : decktermin;
+    return int(von.daysTo(wurftag));
+}
+
+GeschwisterAuswahl geschwisterAuswahl(Geschwisterart art, const Abstammung &k)
+{
+    GeschwisterAuswahl a;
+    const QString ohneSich = QStringLiteral("LaufendeNummer <> %1").arg(qMax(k.nr, 0));
+    switch (art) {
+    case Geschwisterart::Wurf:
+        // same mother, same birth date and the same father: a half sibling born the same day is none
+        a.gueltig = k.vater > 0 && k.mutter > 0 && k.geb.isValid();
+        a.index = QStringLiteral("IDXMutterGebDatum");
+        a.schluessel = {k.mutter, k.geb};
+        a.filter = QStringLiteral("(%1) and (Vater = %2)").arg(ohneSich).arg(k.vater);
+        break;
+    case Geschwisterart::Vaeterlich:
+        a.gueltig = k.vater > 0;
+        a.index = QStringLiteral("IdxVater");
+        a.schluessel = {k.vater};
+        a.filter = ohneSich;
+        break;
+    case Geschwisterart::Muetterlich:
+        a.gueltig = k.mutter > 0;
+        a.index = QStringLiteral("IdxMutter");
+        a.schluessel = {k.mutter};
+        a.filter = ohneSich;
+        break;
+    }
+    return a;
+}
+
+namespace {
+void auswahlSetzen(Table &t, const GeschwisterAuswahl &a)
+{
+    t.setIndexName(a.index);
+    t.setFilter(a.filter);
+    t.setFiltered(true);
+    t.open();
+    t.setRange(a.schluessel, a.schluessel);
+}
+} // namespace
+
+QVector<int> geschwister(Database &db, Geschwisterart art, const Abstammung &katze)
+{
+    QVector<int> out;
+    const GeschwisterAuswahl a = geschwisterAuswahl(art, katze);
+    if (!a.gueltig)
+        return out;
+    Table t(&db, QStringLiteral("CATSTAMM.DB"));
+    t.setReadOnly(true);
+    auswahlSetzen(t, a);
+    for (t.first(); !t.eof(); t.next())
+        out << t.intValue(QStringLiteral("LaufendeNummer"));
+    return out;
+}
+
+int wurfzahlUebernehmen(Database &db, const Abstammung &katze, const QString &wurfzahl,
+                        const std::function<void(int)> &vorSchreiben)
+{
+    const QVector<int> nummern = geschwister(db, Geschwisterart::Wurf, katze);
+    Transaction txn(db, QStringLiteral("CATSTAMM.DB"));
+    Table t(&db, QStringLiteral("CATSTAMM.DB"));
+    t.open();
+    auto schreiben = [&](int nr) {
+        if (!t.findKey({nr}))
+            throw EngineError(EngineError::Category::NotFound, code::NoCurrentRecord,
+                              QStringLiteral("cat %1 is gone").arg(nr));
+        t.edit();
+        t.setValue(QStringLiteral("Wurfzahl"), wurfzahl);
+        t.post();
+    };
+    if (katze.nr > 0)
+        schreiben(katze.nr);
+    for (int nr : nummern) {
+        if (vorSchreiben)
+            vorSchreiben(nr);
+        schreiben(nr);
+    }
+    txn.commit();
+    return int(nummern.size());
+}
+
+QString anzeigeFuerDruck(const QString &farbe, const QStringList &kuerzel, const QString &bemerkung,
+                         const TextBreite &messen, int grenze)
+{
+    auto zeile = [](QStringList teile) {
+        teile.removeAll(QString());
+        return teile.join(QStringLiteral(", "));
+    };
+    QStringList teile{farbe};
+    for (const QString &k : kuerzel) {
+        QStringList probe = teile;
+        probe << k;
+        if (messen.breite(zeile(probe)) > grenze)
+            break;
+        teile = probe;
+    }
+    QStringList zeilen = bemerkung.split(QLatin1Char('\n'));
+    for (QString &z : zeilen)
+        z = z.trimmed();
+    zeilen.removeAll(QString());
+    if (!zeilen.isEmpty()) {
+        QStringList probe = teile;
+        probe << zeilen.join(QLatin1Char(' '));
+        if (messen.breite(zeile(probe)) <= grenze)
+            teile = probe;
+    }
+    return zeile(teile);
+}
+
+const QStringList &kieferfehlerTexte()
+{
+    static const QStringList t = {QStringLiteral("Hasenscharte"), QStringLiteral("Wolfsrachen"),
+                                  QStringLiteral("HS mit WR"),    QStringLiteral("Vorbiss"),
+                                  QStringLiteral("Rückbiss"),     QStringLiteral("Zangengebiss"),
+                                  QStringLiteral("Kreuzbiss")};
+    return t;
+}
+
+const QStringList &bruchTexte()
+{
+    static const QStringList t = {
+        QStringLiteral("Nabelbruch Verdacht"),   QStringLiteral("Nabelbruch leicht"),
+        QStringLiteral("Nabelbruch mittel"),     QStringLiteral("Nabelbruch schwer"),
+        QStringLiteral("Leistenbruch Verdacht"), QStringLiteral("Leistenbruch leicht"),
+        QStringLiteral("Leistenbruch mittel"),   QStringLiteral("Leistenbruch schwer")};
+    return t;
+}
+
+const QStringList &hodenTexte()
+{
+    static const QStringList t = {QStringLiteral("nur ein Hoden im Skrotum"),
+                                  QStringLiteral("kein Hoden im Skrotum")};
+    return t;
+}
+
+QString kieferCode(const QString &text)
+{
+    const int i = kieferfehlerTexte().indexOf(text);
+    return i >= 3 ? QString::number(i - 2) : QString();
+}
+
+QString bruchCode(const QString &text)
+{
+    const int i = bruchTexte().indexOf(text);
+    return i < 0 ? QString() : QStringLiteral("%1%2").arg(i < 4 ? 'N' : 'L').arg(i % 4 + 1);
+}
+
+QString hodenCode(const QString &text)
+{
+    const int i = hodenTexte().indexOf(text);
+    return i < 0 ? QString() : QString::number(i + 1);
+}
+
+} // namespace tav::cats
