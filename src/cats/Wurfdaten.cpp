@@ -3,6 +3,8 @@
 #include "store/Table.h"
 #include "store/Transaction.h"
 
+#include <QFileInfo>
+
 namespace tav::cats {
 
 using namespace tav::store;
@@ -126,6 +128,47 @@ QString anzeigeFuerDruck(const QString &farbe, const QStringList &kuerzel, const
             teile = probe;
     }
     return zeile(teile);
+}
+
+QStringList merkmalKuerzel(Database &db, int katze)
+{
+    QStringList out;
+    if (katze <= 0)
+        return out;
+    Table links(&db, QStringLiteral("KATZEMERKMAL.DB"));
+    links.setReadOnly(true);
+    links.setIndexName(QStringLiteral("Katze"));
+    links.open();
+    links.setRange({katze}, {katze});
+    Table katalog(&db, QStringLiteral("MERKMALE.DB"));
+    katalog.setReadOnly(true);
+    katalog.open();
+    for (links.first(); !links.eof(); links.next()) {
+        if (katalog.findKey({links.intValue(QStringLiteral("Merkmal"))}))
+            out << katalog.text(QStringLiteral("Kuerzel"));
+    }
+    return out;
+}
+
+QString bildDerKatze(Database &db, int katze, int feld2)
+{
+    if (katze <= 0)
+        return QString();
+    Table t(&db, QStringLiteral("BILDER.DB"));
+    t.setReadOnly(true);
+    t.setIndexName(QStringLiteral("IndexKatzeNr"));
+    t.open();
+    t.setRange({katze}, {katze});
+    QStringList pfade;
+    for (t.first(); !t.eof(); t.next())
+        pfade << t.text(QStringLiteral("Bildpfad"));
+    if (feld2 > 0 && feld2 <= pfade.size() && QFileInfo::exists(pfade[feld2 - 1]))
+        return pfade[feld2 - 1];
+    for (const QString &p : std::as_const(pfade)) {
+        if (!p.isEmpty() && QFileInfo::exists(p))
+            return p;
+    }
+    return QString();
 }
 
 const QStringList &kieferfehlerTexte()

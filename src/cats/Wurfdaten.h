@@ -66,6 +66,13 @@ class TextBreite
 QString anzeigeFuerDruck(const QString &farbe, const QStringList &kuerzel, const QString &bemerkung,
                          const TextBreite &messen, int grenze = 260);
 
+// The trait codes of a cat in the order of its links.
+QStringList merkmalKuerzel(tav::store::Database &db, int katze);
+
+// The picture that shows a sibling or kitten: the one at position `feld2` (1-based) when its file
+// exists, else the first whose file exists; empty when none does.
+QString bildDerKatze(tav::store::Database &db, int katze, int feld2);
+
 // The choices of the kitten extras and their short codes.
 const QStringList &kieferfehlerTexte();
 const QStringList &bruchTexte();

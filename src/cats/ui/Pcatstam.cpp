@@ -3,6 +3,7 @@
 #include "CatRecordBreedingValuePage.h"
 #include "CatRecordDocumentsPage.h"
 #include "CatRecordExtraInfoPage.h"
+#include "CatRecordLitterPage.h"
 #include "CatRecordPicturePage.h"
 #include "CatRecordShowsPage.h"
 #include "PcatstamIntern.h"
@@ -363,9 +364,7 @@ void TCatStamm::seitenBauen()
             mw->refreshListColours();
     });
     m_pages[SeiteZusatzinfo] = zusatz;
-    m_pages[SeiteWurfdaten] = leereSeite(21);
-    m_pages[SeiteMedDaten] = leereSeite(15);
-    m_pages[SeiteZuchtbuch] = leereSeite(16);
+    zuchtSeitenBauen();
     m_ausstellungSeite = new CatRecordShowsPage(
         m_ausstellung.source, m_tica.source, m_cfa.source, m_bewertung.source,
         [this] { return aktuelleKatze(); }, hilfeKnopf(22, nullptr));
@@ -399,6 +398,8 @@ void TCatStamm::editionLayout()
     // 3. traditional judging only
     if (m_ausstellungSeite)
         m_ausstellungSeite->nurTraditionell();
+    // 6. no litter size nor litter siblings
+    m_wurfSeite->ohneWurfstaerke();
     // 4. and 5. are part of page 0's design: the gene group, the code field and the registry
     // titles hidden, the free titles, tattoo number, coat type and breeding ban shown
     m_genetik->hide();

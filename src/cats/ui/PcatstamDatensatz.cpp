@@ -4,7 +4,9 @@
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/StorePedigree.h"
 
+#include "CatRecordLitterPage.h"
 #include "CatRecordPicturePage.h"
+#include "CatRecordStudBookPage.h"
 #include "PcatstamIntern.h"
 #include "app/Global.h"
 #include "app/Sprache.h"
@@ -281,6 +283,10 @@ void TCatStamm::TabbedNotebook1Click()
     }
     if (shown == m_bildSeite)
         m_bildSeite->gezeigt();
+    else if (shown == m_wurfSeite)
+        m_wurfSeite->gezeigt();
+    else if (shown == m_zuchtbuchSeite)
+        m_zuchtbuchSeite->jungtierBildLaden();
 }
 
 void TCatStamm::activated()
@@ -298,8 +304,9 @@ void TCatStamm::closeEvent(QCloseEvent *e)
         e->ignore();
         return;
     }
-    for (const Detail &d : {m_dokumente, m_ausstellung, m_bewertung, m_verkauft, m_bilder, m_katzeMerkmal,
-                            m_eigeneInfo, m_tica, m_cfa, m_zuchtwert}) {
+    for (const Detail &d :
+         {m_dokumente, m_ausstellung, m_bewertung, m_verkauft, m_bilder, m_katzeMerkmal, m_eigeneInfo, m_tica,
+          m_cfa, m_zuchtwert, m_wurfbuch, m_deckbuch, m_schwanger, m_eigenerZusatz, m_wurfFehler}) {
         if (d.source->isEditing() && !d.source->save()) {
             e->ignore();
             return;
