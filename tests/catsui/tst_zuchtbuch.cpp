@@ -151,6 +151,54 @@ class TstZuchtbuch : public QObject
         w()->grab().save("/tmp/tavrenno-grabs/stud-book-page.png");
     }
 
+    // the litter data page lists a cat's siblings by its parents' numbers, paternal first
+    void litterPageListsSiblings()
+    {
+        const int katze =
+            zahl("SELECT c.LaufendeNummer FROM catstamm c WHERE c.Vater > 0 AND c.Mutter > 0 AND "
+                 "(SELECT count(*) FROM catstamm s WHERE s.Vater = c.Vater) > 2 AND "
+                 "(SELECT count(*) FROM catstamm s WHERE s.Mutter = c.Mutter) > 1 LIMIT 1");
+        QVERIFY(katze > 0);
+        QVERIFY(w()->zeigeKatze(katze));
+        w()->showPage(TCatStamm::SeiteWurfdaten);
+        auto *seite = w()->wurfSeite();
+        const auto gelistet = [&] {
+            QSet<int> out;
+            Table *t = seite->geschwisterTabelle();
+            if (!t->isOpen())
+                return out;
+            for (t->first(); !t->eof(); t->next())
+                out.insert(t->intValue("LaufendeNummer"));
+            return out;
+        };
+        const auto erwartet = [&](const char *feld) {
+            QSet<int> out;
+            Query q(f.db.get(),
+                    QString("SELECT LaufendeNummer FROM catstamm WHERE %1 = "
+                            "(SELECT %1 FROM catstamm WHERE LaufendeNummer = ?) AND LaufendeNummer <> ?")
+                        .arg(feld));
+            q.addBindValue(katze);
+            q.addBindValue(katze);
+            q.open();
+            for (; !q.eof(); q.next())
+                out.insert(q.value(0).toInt());
+            return out;
+        };
+        QCOMPARE(gelistet(), erwartet("Vater"));
+        QTest::mouseClick(child<QPushButton>("BitBtnGeschwister2"), Qt::LeftButton);
+        QCOMPARE(gelistet(), erwartet("Mutter"));
+        // this edition has no litter-sibling list
+        QVERIFY(!child<QPushButton>("BitBtnGeschwister0")->isVisible());
+        // another cat starts on its paternal list again
+        const int andere = zahl("SELECT LaufendeNummer FROM catstamm WHERE coalesce(Vater, 0) = 0 LIMIT 1");
+        QVERIFY(w()->zeigeKatze(andere));
+        QVERIFY(gelistet().isEmpty());
+        QVERIFY(w()->zeigeKatze(katze));
+        QCOMPARE(gelistet(), erwartet("Vater"));
+        QDir().mkpath("/tmp/tavrenno-grabs");
+        w()->grab().save("/tmp/tavrenno-grabs/litter-page.png");
+    }
+
     // a tom shows his mating book; a cat not yet stored gets no rows
     void tomShowsMatingBook()
     {

@@ -15,6 +15,8 @@
 #include "cats/Wurfdaten.h"
 #include "store/Table.h"
 
+#include <QCoreApplication>
+#include <QFontMetrics>
 #include <QTabWidget>
 
 using namespace tav::store;
@@ -25,6 +27,16 @@ namespace tav::cats::ui {
 
 namespace {
 constexpr int MeldungGewichtOhneWurftag = 30;
+
+// widths in the font of the print-outs, as a label of the report shows the text
+class DruckSchriftBreite : public TextBreite
+{
+  public:
+    int breite(const QString &text) const override { return m_metrics.horizontalAdvance(text); }
+
+  private:
+    QFontMetrics m_metrics{QFont(QStringLiteral("Arial"), 10)};
+};
 
 QVariant datumOderNichts(const QDate &d)
 {
@@ -85,6 +97,22 @@ ZuchtQuellen TCatStamm::zuchtTabellenOeffnen()
     jungtiere.table = neueTabelle(QStringLiteral("CATSTAMM.DB"), QStringLiteral("IDXMutterGebDatum"), true);
     jungtiere.table->setMaster(wb, QStringLiteral("Katze;Wurftag"));
     jungtiere.source = new DataSource(jungtiere.table, this);
+    jungtiere.table->addCalcField(QStringLiteral("AnzeigefuerDruck"), FieldType::String, 100);
+    jungtiere.table->onCalcFields = [db = m_db](Table &t) {
+        if (QCoreApplication::closingDown())
+            return;
+        static const DruckSchriftBreite messen;
+        const int nr = t.intValue(QStringLiteral("LaufendeNummer"));
+        QStringList kuerzel;
+        try {
+            kuerzel = merkmalKuerzel(*db, nr);
+        } catch (const std::exception &) {
+            // the line goes without traits; the trait table's own window reports its failure
+        }
+        t.setCalcValue(QStringLiteral("AnzeigefuerDruck"),
+                       anzeigeFuerDruck(t.text(QStringLiteral("FellFarbe")), kuerzel,
+                                        t.text(QStringLiteral("Bemerkung")), messen));
+    };
     Detail jungtierZusatz;
     jungtierZusatz.table = neueTabelle(QStringLiteral("STAMMZUSATZ.DB"), QStringLiteral("TierIdx"));
     jungtierZusatz.table->setMaster(jungtiere.table, nr);
