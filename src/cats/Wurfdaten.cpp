@@ -171,6 +171,94 @@ QString bildDerKatze(Database &db, int katze, int feld2)
     return QString();
 }
 
+namespace {
+QString adresse(Table &adr, int nr)
+{
+    if (nr <= 0 || !adr.findKey({nr}))
+        return QString();
+    const QString name = adr.text(QStringLiteral("Name")), vorname = adr.text(QStringLiteral("Vorname"));
+    return vorname.isEmpty() ? name : name + QStringLiteral(", ") + vorname;
+}
+} // namespace
+
+ElternDaten elternDatenLesen(Database &db, int nr)
+{
+    ElternDaten d;
+    Table k(&db, QStringLiteral("CATSTAMM.DB"));
+    k.setReadOnly(true);
+    k.open();
+    if (nr <= 0 || !k.findKey({nr}))
+        return d;
+    d.name = k.text(QStringLiteral("Name"));
+    d.geschlecht = k.text(QStringLiteral("Geschlecht"));
+    d.farbe = k.text(QStringLiteral("FellFarbe"));
+    d.augen = k.text(QStringLiteral("Augenfarbe"));
+    const QDate geb = k.value(QStringLiteral("GebDatum")).toDate();
+    d.gebText = geb.isValid() ? geb.toString(QStringLiteral("dd.MM.yyyy")) : QString();
+    for (const char *f : {"Zuchtbuchnummer1", "Zuchtbuchnummer2", "Zuchtbuchnummer3"})
+        d.zuchtbuchnummern << k.text(QString::fromLatin1(f));
+    d.gencode = k.text(QStringLiteral("Gencode"));
+    d.blutgruppe = k.text(QStringLiteral("Blutgruppe"));
+    d.tests = k.text(QStringLiteral("Tests"));
+    d.chip = k.text(QStringLiteral("ChipNr"));
+    Table rasse(&db, QStringLiteral("RASSE.DB"));
+    rasse.setReadOnly(true);
+    rasse.open();
+    if (const int r = k.intValue(QStringLiteral("Rasse")); r > 0 && rasse.findKey({r})) {
+        d.rasse = rasse.text(QStringLiteral("RName"));
+        d.rasseKurz = rasse.text(QStringLiteral("RKurzname"));
+    }
+    if (!d.farbe.isEmpty()) {
+        Table farbe(&db, QStringLiteral("FARBE.DB"));
+        farbe.setReadOnly(true);
+        farbe.setIndexName(QStringLiteral("FarbnameIndex"));
+        farbe.open();
+        farbe.setRange({d.farbe}, {d.farbe});
+        farbe.first();
+        if (!farbe.eof())
+            d.farbnummer = farbe.text(QStringLiteral("Farbnummer"));
+    }
+    Table adr(&db, QStringLiteral("ADR_DAT.DB"));
+    adr.setReadOnly(true);
+    adr.open();
+    d.zuechter = adresse(adr, k.intValue(QStringLiteral("Züchter")));
+    d.besitzer = adresse(adr, k.intValue(QStringLiteral("Besitzer")));
+    return d;
+}
+
+QStringList elternZeilen(const ElternDaten &d, int sprache)
+{
+    const bool en = sprache == 1;
+    QStringList z;
+    auto add = [&z](const QString &s) {
+        if (!s.trimmed().isEmpty())
+            z << s;
+    };
+    add(!d.geschlecht.isEmpty() && !d.titel.isEmpty() ? d.titel + QLatin1Char(' ') + d.name : d.name);
+    if (!d.rasse.isEmpty() || !d.rasseKurz.isEmpty())
+        add(d.rasse + QStringLiteral("     ") + d.rasseKurz);
+    add(d.farbnummer.isEmpty() || d.farbe.isEmpty() ? d.farbe
+                                                    : d.farbe + QStringLiteral("     ") + d.farbnummer);
+    if (!d.rasseKurz.isEmpty() && !d.farbnummer.isEmpty())
+        add(d.rasseKurz + QLatin1Char(' ') + d.farbnummer);
+    if (!d.gebText.isEmpty() || !d.augen.isEmpty())
+        add((en ? QStringLiteral("BORN: ") : QStringLiteral("GEB.: ")) + d.gebText +
+            (en ? QStringLiteral("      Eye-Color: ") : QStringLiteral("      Augen: ")) + d.augen);
+    for (const QString &n : d.zuchtbuchnummern)
+        add(n);
+    if (!d.zuechter.isEmpty())
+        add((en ? QStringLiteral("Breeder: ") : QStringLiteral("Züchter: ")) + d.zuechter);
+    if (!d.besitzer.isEmpty())
+        add((en ? QStringLiteral("Owner: ") : QStringLiteral("Besitzer: ")) + d.besitzer);
+    add(d.gencode);
+    if (!d.blutgruppe.isEmpty())
+        add((en ? QStringLiteral("Blood group: ") : QStringLiteral("Blutgruppe: ")) + d.blutgruppe);
+    add(d.tests);
+    if (!d.chip.isEmpty())
+        add((en ? QStringLiteral("Chip-No.: ") : QStringLiteral("Chip-Nr.: ")) + d.chip);
+    return z;
+}
+
 const QStringList &kieferfehlerTexte()
 {
     static const QStringList t = {QStringLiteral("Hasenscharte"), QStringLiteral("Wolfsrachen"),

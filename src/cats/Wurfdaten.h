@@ -73,6 +73,17 @@ QStringList merkmalKuerzel(tav::store::Database &db, int katze);
 // exists, else the first whose file exists; empty when none does.
 QString bildDerKatze(tav::store::Database &db, int katze, int feld2);
 
+// What the summary of a parent shows, read from the register.
+struct ElternDaten {
+    QString titel, name, geschlecht, rasse, rasseKurz, farbe, farbnummer, augen, gebText;
+    QStringList zuchtbuchnummern;
+    QString zuechter, besitzer; // "Name, Vorname"
+    QString gencode, blutgruppe, tests, chip;
+};
+ElternDaten elternDatenLesen(tav::store::Database &db, int nr);
+// The lines of the summary, each only when its source is set; English words when `sprache` is 1.
+QStringList elternZeilen(const ElternDaten &d, int sprache);
+
 // The choices of the kitten extras and their short codes.
 const QStringList &kieferfehlerTexte();
 const QStringList &bruchTexte();

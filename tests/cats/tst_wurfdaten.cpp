@@ -179,6 +179,33 @@ class TstWurfdaten : public QObject
         QCOMPARE(anzeigeFuerDruck(farbe, kuerzel, bemerkung, Zeichenbreite(), grenze), zeile);
     }
 
+    // a parent's summary: each line only when its source is set, English words for English
+    void parentSummary()
+    {
+        const int perser = m_f->add("RASSE.DB", {{"RName", "Perser"}, {"RKurzname", "PER"}});
+        m_f->add("FARBE.DB", {{"Farbname", "schwarz"}, {"Farbnummer", "n"}});
+        const int mueller = m_f->add("ADR_DAT.DB", {{"Name", "Müller"}, {"Vorname", "Hans"}});
+        const int meier = m_f->add("ADR_DAT.DB", {{"Name", "Meier"}});
+        const int voll = m_f->cat("Bruno", "1",
+                                  {{"Rasse", perser},
+                                   {"FellFarbe", "schwarz"},
+                                   {"GebDatum", QDate(2020, 3, 1)},
+                                   {"Zuchtbuchnummer2", "DE 7"},
+                                   {"Züchter", mueller},
+                                   {"Besitzer", meier},
+                                   {"ChipNr", "276"}});
+        ElternDaten d = elternDatenLesen(m_f->db(), voll);
+        d.titel = "CH";
+        QCOMPARE(elternZeilen(d, 1), QStringList({"CH Bruno", "Perser     PER", "schwarz     n", "PER n",
+                                                  "BORN: 01.03.2020      Eye-Color: ", "DE 7",
+                                                  "Breeder: Müller, Hans", "Owner: Meier", "Chip-No.: 276"}));
+        // a colour unknown to the catalogue has no number; no title without one
+        const int karg = m_f->cat("Kira", "2", {{"FellFarbe", "lila"}});
+        d = elternDatenLesen(m_f->db(), karg);
+        QCOMPARE(elternZeilen(d, 0), QStringList({"Kira", "lila"}));
+        QVERIFY(elternZeilen(elternDatenLesen(m_f->db(), 0), 0).isEmpty());
+    }
+
     void defectCodes()
     {
         QCOMPARE(kieferCode("Hasenscharte"), QString());

@@ -5,12 +5,15 @@
 #include "app/ui/Main.h"
 #include "cats/CatRules.h"
 #include "cats/ui/CatRecordLitterPage.h"
+#include "cats/ui/CatRecordParentSummary.h"
 #include "cats/ui/CatRecordStudBookPage.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Psuchdlg.h"
 #include "store/Table.h"
 
 #include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -197,6 +200,24 @@ class TstZuchtbuch : public QObject
         QCOMPARE(gelistet(), erwartet("Vater"));
         QDir().mkpath("/tmp/tavrenno-grabs");
         w()->grab().save("/tmp/tavrenno-grabs/litter-page.png");
+    }
+
+    // a click on the father's field shows his summary, a click on it hides it
+    void parentSummaryOnClick()
+    {
+        const int katze = zahl("SELECT LaufendeNummer FROM catstamm WHERE Vater > 0 LIMIT 1");
+        QVERIFY(w()->zeigeKatze(katze));
+        w()->showPage(TCatStamm::SeiteStammdaten);
+        const int vater = zahl("SELECT Vater FROM catstamm WHERE LaufendeNummer = ?", {katze});
+        const QString name =
+            scalar(*f.db, "SELECT Name FROM catstamm WHERE LaufendeNummer = ?", {vater}).toString();
+        auto *panel = child<tav::cats::ui::CatRecordParentSummary>("PanelElternInfo");
+        QTest::mouseClick(child<QLineEdit>("DBVater"), Qt::LeftButton);
+        QVERIFY(panel->isVisible());
+        QVERIFY2(panel->text().section('\n', 0, 0).endsWith(name), qPrintable(panel->text()));
+        w()->grab().save("/tmp/tavrenno-grabs/parent-summary.png");
+        QTest::mouseClick(child<QPlainTextEdit>("MemoElternInfo")->viewport(), Qt::LeftButton);
+        QVERIFY(!panel->isVisible());
     }
 
     // a tom shows his mating book; a cat not yet stored gets no rows

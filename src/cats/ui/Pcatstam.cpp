@@ -4,6 +4,7 @@
 #include "CatRecordDocumentsPage.h"
 #include "CatRecordExtraInfoPage.h"
 #include "CatRecordLitterPage.h"
+#include "CatRecordParentSummary.h"
 #include "CatRecordPicturePage.h"
 #include "CatRecordShowsPage.h"
 #include "PcatstamIntern.h"
@@ -89,6 +90,7 @@ TCatStamm::TCatStamm(Database *db, QWidget *parent)
     // 5.
     tabellenOeffnen();
     seitenBauen();
+    new CatRecordParentSummary(m_vater, m_mutter, m_src, m_db, this);
     // 6. positioned on the main list's cat without touching the recent-cats list
     int start = 0;
     if (TMirravel *mw = TMirravel::instance())
