@@ -23,6 +23,44 @@ std::optional<int> traechtigkeitsdauer(const QDate &decktermin, const QDate &dec
     return int(von.daysTo(wurftag));
 }
 
+int tageSeitVorheriger(const QDate &vorher, const QDate &datum)
+{
+    return vorher.isValid() && datum.isValid() ? int(qAbs(vorher.daysTo(datum))) : 0;
+}
+
+RolligkeitsPrognose prognoseAbDecktermin(const QDate &decktermin, const PrognoseTage &tage)
+{
+    RolligkeitsPrognose p;
+    if (!decktermin.isValid())
+        return p;
+    p.decktermin = decktermin;
+    p.wurftermin = decktermin.addDays(tage.traechtigkeit);
+    p.abgabetermin = p.wurftermin.addDays(tage.bisAbgabe);
+    return p;
+}
+
+RolligkeitsPrognose rolligkeitsPrognose(const QVector<QDate> &rolligkeiten, const QDate &heute,
+                                        const PrognoseTage &tage)
+{
+    QVector<QDate> daten;
+    for (const QDate &d : rolligkeiten) {
+        if (d.isValid())
+            daten << d;
+    }
+    int durchschnitt = tage.naechsteRolligkeit;
+    if (daten.size() >= 2) {
+        qint64 summe = 0;
+        for (int i = 1; i < daten.size(); ++i)
+            summe += tageSeitVorheriger(daten[i - 1], daten[i]);
+        durchschnitt = int(summe / (daten.size() - 1));
+    }
+    const QDate naechste = daten.isEmpty() ? QDate() : daten.last().addDays(durchschnitt);
+    RolligkeitsPrognose p = prognoseAbDecktermin(daten.isEmpty() ? heute : naechste, tage);
+    p.durchschnitt = durchschnitt;
+    p.naechste = naechste;
+    return p;
+}
+
 GeschwisterAuswahl geschwisterAuswahl(Geschwisterart art, const Abstammung &k)
 {
     GeschwisterAuswahl a;

@@ -24,6 +24,26 @@ QDate wurftermin(const QDate &decktermin, int tage);
 std::optional<int> traechtigkeitsdauer(const QDate &decktermin, const QDate &decktermin2,
                                        const QDate &wurftag);
 
+// The heat forecast of a queen from her recorded heats (in table order).
+struct RolligkeitsPrognose {
+    int durchschnitt = 0; // days between heats
+    QDate naechste;       // the next heat; none without recorded heats
+    QDate decktermin;     // the next heat, or today without recorded heats
+    QDate wurftermin;     // decktermin + gestation days
+    QDate abgabetermin;   // wurftermin + days to the handover of the kittens
+};
+struct PrognoseTage {
+    int naechsteRolligkeit = 165; // assumed interval with fewer than two heats
+    int traechtigkeit = 65;
+    int bisAbgabe = 60;
+};
+RolligkeitsPrognose rolligkeitsPrognose(const QVector<QDate> &rolligkeiten, const QDate &heute,
+                                        const PrognoseTage &tage);
+// A typed mating date: its litter and handover dates; none for no date.
+RolligkeitsPrognose prognoseAbDecktermin(const QDate &decktermin, const PrognoseTage &tage);
+// the whole days from the heat before (always positive), 0 for the first
+int tageSeitVorheriger(const QDate &vorher, const QDate &datum);
+
 enum class Geschwisterart { Wurf, Vaeterlich, Muetterlich };
 
 // What the sibling lists compare: the cat's own number (0 while new) and its parents' numbers.

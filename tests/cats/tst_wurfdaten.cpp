@@ -98,6 +98,37 @@ class TstWurfdaten : public QObject
         QCOMPARE(traechtigkeitsdauer(d1, d2, QDate()), std::nullopt);
     }
 
+    void heatForecast_data()
+    {
+        QTest::addColumn<QVector<QDate>>("rolligkeiten");
+        QTest::addColumn<int>("durchschnitt");
+        QTest::addColumn<QDate>("decktermin");
+        const QDate heute(2023, 6, 1);
+        QTest::newRow("none: mating today") << QVector<QDate>{} << 165 << heute;
+        QTest::newRow("one: the interval of the settings")
+            << QVector<QDate>{QDate(2023, 1, 10)} << 165 << QDate(2023, 6, 24);
+        QTest::newRow("three: the average, rounded down")
+            << QVector<QDate>{QDate(2023, 1, 1), QDate(2023, 1, 22), QDate(2023, 3, 12)} << 35
+            << QDate(2023, 4, 16);
+        // entered out of date order: 70 and 21 days, both counted positive
+        QTest::newRow("out of order: positive days")
+            << QVector<QDate>{QDate(2023, 3, 12), QDate(2023, 1, 1), QDate(2023, 1, 22)} << 45
+            << QDate(2023, 3, 8);
+    }
+    void heatForecast()
+    {
+        QFETCH(QVector<QDate>, rolligkeiten);
+        QFETCH(int, durchschnitt);
+        QFETCH(QDate, decktermin);
+        const RolligkeitsPrognose p =
+            rolligkeitsPrognose(rolligkeiten, QDate(2023, 6, 1), PrognoseTage{165, 65, 60});
+        QCOMPARE(p.durchschnitt, durchschnitt);
+        QCOMPARE(p.decktermin, decktermin);
+        QCOMPARE(p.naechste, rolligkeiten.isEmpty() ? QDate() : decktermin);
+        QCOMPARE(p.wurftermin, decktermin.addDays(65));
+        QCOMPARE(p.abgabetermin, decktermin.addDays(125));
+    }
+
     void siblingLists_data()
     {
         QTest::addColumn<QString>("katze");
