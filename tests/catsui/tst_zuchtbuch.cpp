@@ -1,6 +1,8 @@
 #define TAV_WITH_CATSTAMM
 #include "../common/ProgramFixture.h"
+#include "app/ui/DBGrid.h"
 #include "app/ui/DataControls.h"
+#include "app/ui/DataSource.h"
 #include "app/ui/Dialogs.h"
 #include "app/ui/Main.h"
 #include "cats/CatRules.h"
@@ -12,6 +14,7 @@
 #include "store/Table.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -218,6 +221,45 @@ class TstZuchtbuch : public QObject
         w()->grab().save("/tmp/tavrenno-grabs/parent-summary.png");
         QTest::mouseClick(child<QPlainTextEdit>("MemoElternInfo")->viewport(), Qt::LeftButton);
         QVERIFY(!panel->isVisible());
+    }
+
+    // a queen's heats give the forecast; a heat without date is dropped without a word
+    void queenHeatForecast()
+    {
+        const int queen =
+            zahl("SELECT LaufendeNummer FROM catstamm WHERE Geschlecht = '2' ORDER BY LaufendeNummer "
+                 "DESC LIMIT 1");
+        QVERIFY(w()->zeigeKatze(queen));
+        w()->showPage(TCatStamm::SeiteZuchtbuch);
+        child<QTabWidget>("Zuchtkatze")->setCurrentIndex(1);
+        auto *grid = child<QTableView>("DBGridRolligkeiten");
+        DataSource *s = qobject_cast<DBGrid *>(grid)->tableModel()->dataSource();
+        const int vorher = zahl("SELECT count(*) FROM laeufigkeit");
+        QTest::mouseClick(child<QPushButton>("LAEUFIGKEIT.DBHinzufuegen"), Qt::LeftButton);
+        QVERIFY(s->isEditing());
+        Scripted::answer(QMessageBox::Yes);
+        QVERIFY(!s->save());
+        QTRY_VERIFY(!s->isEditing());
+        QCOMPARE(zahl("SELECT count(*) FROM laeufigkeit"), vorher);
+        Scripted::reset();
+        for (const QDate &d : {QDate(2023, 1, 1), QDate(2023, 1, 22)}) {
+            QTest::mouseClick(child<QPushButton>("LAEUFIGKEIT.DBHinzufuegen"), Qt::LeftButton);
+            s->setFieldValue("Datum", d.startOfDay());
+            Scripted::answer(QMessageBox::Yes);
+            QVERIFY(s->save());
+        }
+        QCOMPARE(zahl("SELECT count(*) FROM laeufigkeit WHERE Katze = ?", {queen}), 2);
+        QCOMPARE(child<QLabel>("Durchschnitt")->text(), QString("21"));
+        QCOMPARE(child<QLabel>("naechste")->text(), QString("12.02.2023"));
+        QCOMPARE(child<QLabel>("Wurftermin")->text(), QString("18.04.2023"));
+        QCOMPARE(child<QLabel>("Abgabetermin")->text(), QString("17.06.2023"));
+        auto *deck = child<QLineEdit>("EditDecktermin");
+        deck->clear();
+        QTest::keyClicks(deck, "01.03.2024");
+        QVERIFY(child<QLabel>("Wurftermin")->text().isEmpty());
+        QMetaObject::invokeMethod(deck, "editingFinished");
+        QCOMPARE(child<QLabel>("Wurftermin")->text(), QString("05.05.2024"));
+        w()->grab().save("/tmp/tavrenno-grabs/heat-tab.png");
     }
 
     // a tom shows his mating book; a cat not yet stored gets no rows

@@ -72,22 +72,31 @@ enum ZuchtTag {
     TagMedTabs = 4260, // items follow: 4261
     TagSchwangerSeit = 4262,
     TagKomplikationen,
-    TagKrankheiten
+    TagKrankheiten,
+    TagKaetzinTabs = 4265, // items follow: 4266, 4267
+    TagRolligkeiten = 4268,
+    TagNaechsteRolligkeit,
+    TagPlusMinus,
+    TagDurchschnitt,
+    TagAbgabetermin,
+    TagGewichtstabelle
 };
 
 // The breeding records of the cat record window, each following the cat (or the current litter)
 // through a master link: what the litter data page and the stud-book page show.
 struct ZuchtQuellen {
     tav::store::Database *db = nullptr;
-    tav::app::ui::DataSource *katze = nullptr;          // CATSTAMM.DB, the current cat
-    tav::app::ui::DataSource *wurfbuch = nullptr;       // WURFBUCH.DB, the queen's litters
-    tav::app::ui::DataSource *gewichte = nullptr;       // JUNGTIER.DB, weighings of the current litter
-    tav::app::ui::DataSource *jungtiere = nullptr;      // CATSTAMM.DB, kittens of the current litter
-    tav::app::ui::DataSource *jungtierZusatz = nullptr; // STAMMZUSATZ.DB, the selected kitten
-    tav::app::ui::DataSource *deckbuch = nullptr;       // DECKBUCH.DB, the stud's matings
-    tav::app::ui::DataSource *schwanger = nullptr;      // SCHWANG.DB, the pregnancy log
-    tav::app::ui::DataSource *eigenerZusatz = nullptr;  // STAMMZUSATZ.DB, the cat's own birth data
-    tav::app::ui::DataSource *wurfFehler = nullptr;     // STAMMZUSATZ1.DB, defect counts of its litter
+    tav::app::ui::DataSource *katze = nullptr;           // CATSTAMM.DB, the current cat
+    tav::app::ui::DataSource *wurfbuch = nullptr;        // WURFBUCH.DB, the queen's litters
+    tav::app::ui::DataSource *gewichte = nullptr;        // JUNGTIER.DB, weighings of the current litter
+    tav::app::ui::DataSource *jungtiere = nullptr;       // CATSTAMM.DB, kittens of the current litter
+    tav::app::ui::DataSource *jungtierZusatz = nullptr;  // STAMMZUSATZ.DB, the selected kitten
+    tav::app::ui::DataSource *deckbuch = nullptr;        // DECKBUCH.DB, the stud's matings
+    tav::app::ui::DataSource *schwanger = nullptr;       // SCHWANG.DB, the pregnancy log
+    tav::app::ui::DataSource *eigenerZusatz = nullptr;   // STAMMZUSATZ.DB, the cat's own birth data
+    tav::app::ui::DataSource *wurfFehler = nullptr;      // STAMMZUSATZ1.DB, defect counts of its litter
+    tav::app::ui::DataSource *rolligkeiten = nullptr;    // LAEUFIGKEIT.DB, a queen's heats
+    tav::app::ui::DataSource *gewichtstabelle = nullptr; // GEWICHT.DB, the cat's weights and sizes
 };
 
 } // namespace tav::cats::ui

@@ -18,6 +18,7 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QTabWidget>
+#include <QTimer>
 
 using namespace tav::store;
 using namespace tav::app;
@@ -134,23 +135,41 @@ ZuchtQuellen TCatStamm::zuchtTabellenOeffnen()
     m_schwanger = neuesDetail(QStringLiteral("SCHWANG.DB"), QStringLiteral("KatzeDatum"), nr);
     m_eigenerZusatz = neuesDetail(QStringLiteral("STAMMZUSATZ.DB"), QStringLiteral("TierIdx"), nr);
     m_wurfFehler = neuesDetail(QStringLiteral("STAMMZUSATZ1.DB"), QStringLiteral("Hund"), nr);
+    m_rolligkeiten = neuesDetail(QStringLiteral("LAEUFIGKEIT.DB"), QStringLiteral("Katze"), nr);
+    m_gewichtstabelle = neuesDetail(QStringLiteral("GEWICHT.DB"), QStringLiteral("KatzeDatum"), nr);
+    // weights are typed in the grid without a question
+    m_gewichtstabelle.source->setSaveWithoutAsking(true);
+    m_gewichtstabelle.table->addCalcField(QStringLiteral("Alter"), FieldType::String, 15);
+    m_gewichtstabelle.table->onCalcFields = [k = m_katze](Table &t) {
+        const QDate datum = t.value(QStringLiteral("Datum")).toDate();
+        const QDate geb = k->hasRecord() ? k->value(QStringLiteral("GebDatum")).toDate() : QDate();
+        t.setCalcValue(QStringLiteral("Alter"), datum.isValid() && geb.isValid()
+                                                    ? TDatenGlobal::alterBerechnen(4, QDate(), datum, geb)
+                                                    : QString());
+    };
 
     // rows of these books belong to the cat shown, and never to one not yet stored
-    const QVector<QPair<Detail, QString>> besitzer = {{m_wurfbuch, QStringLiteral("Katze")},
-                                                      {m_deckbuch, QStringLiteral("Kater")},
-                                                      {m_schwanger, QStringLiteral("Katze")},
-                                                      {m_eigenerZusatz, QStringLiteral("Tier")},
-                                                      {m_wurfFehler, QStringLiteral("Hund")}};
+    const QVector<QPair<Detail, QString>> besitzer = {
+        {m_wurfbuch, QStringLiteral("Katze")},       {m_deckbuch, QStringLiteral("Kater")},
+        {m_schwanger, QStringLiteral("Katze")},      {m_eigenerZusatz, QStringLiteral("Tier")},
+        {m_wurfFehler, QStringLiteral("Hund")},      {m_rolligkeiten, QStringLiteral("Katze")},
+        {m_gewichtstabelle, QStringLiteral("Katze")}};
     for (const auto &[d, feld] : besitzer) {
-        d.source->beforePost = [this, feld = feld](Table &t) {
+        DataSource *s = d.source;
+        const bool ohneDatumWeg = d.table == m_rolligkeiten.table;
+        s->beforePost = [this, s, ohneDatumWeg, feld = feld](Table &t) {
             const int cat = aktuelleKatze();
-            if (cat <= 0)
+            // a heat without date is dropped without a word
+            if (ohneDatumWeg && !t.value(QStringLiteral("Datum")).isValid())
+                QTimer::singleShot(0, s, [s] { s->undo(); });
+            if (cat <= 0 || (ohneDatumWeg && !t.value(QStringLiteral("Datum")).isValid()))
                 throw AbortOperation();
             t.setValue(feld, cat);
         };
     }
     for (Table *t : {m_wurfbuch.table, gewichte.table, jungtiere.table, jungtierZusatz.table,
-                     m_deckbuch.table, m_schwanger.table, m_eigenerZusatz.table, m_wurfFehler.table})
+                     m_deckbuch.table, m_schwanger.table, m_eigenerZusatz.table, m_wurfFehler.table,
+                     m_rolligkeiten.table, m_gewichtstabelle.table})
         oeffnen(t);
 
     ZuchtQuellen q;
@@ -164,6 +183,8 @@ ZuchtQuellen TCatStamm::zuchtTabellenOeffnen()
     q.schwanger = m_schwanger.source;
     q.eigenerZusatz = m_eigenerZusatz.source;
     q.wurfFehler = m_wurfFehler.source;
+    q.rolligkeiten = m_rolligkeiten.source;
+    q.gewichtstabelle = m_gewichtstabelle.source;
     return q;
 }
 

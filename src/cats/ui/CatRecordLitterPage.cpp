@@ -115,6 +115,7 @@ CatRecordLitterPage::CatRecordLitterPage(const ZuchtQuellen &q, std::function<in
 
     auto *unten = new QHBoxLayout;
     unten->addWidget(eigeneDatenBauen());
+    unten->addWidget(gewichtstabelleBauen(), 1);
     unten->addWidget(m_wurfstaerke = wurfstaerkeBauen());
     unten->addStretch();
     auto *hilfeBox = new QVBoxLayout;
@@ -163,6 +164,33 @@ QWidget *CatRecordLitterPage::eigeneDatenBauen()
     k->addWidget(zurueck);
     g->addLayout(k, 5, 0, 1, 4);
     return box;
+}
+
+QWidget *CatRecordLitterPage::gewichtstabelleBauen()
+{
+    auto *w = new QWidget(this);
+    auto *l = new QVBoxLayout(w);
+    l->setContentsMargins(0, 0, 0, 0);
+    m_gewichtstabelleTitel = textMitTag(TagGewichtstabelle, QStringLiteral("Gewichtstabelle"), w);
+    l->addWidget(m_gewichtstabelleTitel);
+    auto *grid = new DBGrid(m_q.gewichtstabelle, w);
+    grid->setObjectName(QStringLiteral("DBGridGewichtstabelle"));
+    TableModel *m = grid->tableModel();
+    m->addColumn(QStringLiteral("Datum"), QStringLiteral("Datum"), true);
+    m->addColumn(QStringLiteral("Alter"), QStringLiteral("Alter"), false);
+    m->addColumn(QStringLiteral("Gewicht"), QStringLiteral("Gewicht"), true);
+    m->addColumn(QString::fromUtf8("Grösse"), QString::fromUtf8("Grösse"), true);
+    grid->setProperty("columnTags", QVariantList{TagWiegedatum, TagAlter, TagGewicht, TagGroesse});
+    grid->horizontalHeader()->setStretchLastSection(true);
+    l->addWidget(grid, 1);
+    auto *neu = knopfMitTag(TagHinzufuegen, QStringLiteral("Hinzufügen"), w);
+    neu->setObjectName(QStringLiteral("GEWICHT.DBHinzufuegen"));
+    connect(neu, &QPushButton::clicked, this, [this] {
+        if (m_aktuelleKatze() > 0)
+            m_q.gewichtstabelle->append();
+    });
+    l->addWidget(neu, 0, Qt::AlignLeft);
+    return w;
 }
 
 QWidget *CatRecordLitterPage::wurfstaerkeBauen()
@@ -254,6 +282,11 @@ void CatRecordLitterPage::katzeGewechselt()
         return;
     m_letzteKatze = nr;
     geschwisterWaehlen(Geschwisterart::Vaeterlich);
+    m_gewichtstabelleTitel->setText(beschriftung(TagGewichtstabelle, QStringLiteral("Gewichtstabelle")) +
+                                    QLatin1Char(' ') +
+                                    (nr > 0 ? k->text(QStringLiteral("Name")) : QString()));
+    if (m_q.gewichtstabelle->isOpen() && !m_q.gewichtstabelle->isEditing())
+        m_q.gewichtstabelle->last();
 }
 
 void CatRecordLitterPage::gezeigt()

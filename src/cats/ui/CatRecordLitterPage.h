@@ -43,6 +43,7 @@ class CatRecordLitterPage : public QWidget
   private:
     QWidget *eigeneDatenBauen();
     QWidget *wurfstaerkeBauen();
+    QWidget *gewichtstabelleBauen();
     void bildLaden();
 
     ZuchtQuellen m_q;
@@ -53,7 +54,7 @@ class CatRecordLitterPage : public QWidget
     QVector<QPushButton *> m_knoepfe;
     QPushButton *m_uebernahme = nullptr;
     QWidget *m_wurfstaerke = nullptr;
-    QLabel *m_bild = nullptr, *m_bildName = nullptr;
+    QLabel *m_bild = nullptr, *m_bildName = nullptr, *m_gewichtstabelleTitel = nullptr;
     Geschwisterart m_art = Geschwisterart::Vaeterlich;
     bool m_aktiv = false;
     bool m_wurfzahlSpeichern = false;

@@ -1,4 +1,5 @@
 #include "CatRecordStudBookPage.h"
+#include "CatRecordHeatTab.h"
 #include "PcatstamIntern.h"
 
 #include "app/Global.h"
@@ -101,8 +102,19 @@ CatRecordStudBookPage::CatRecordStudBookPage(const ZuchtQuellen &q, std::functio
 
 QWidget *CatRecordStudBookPage::kaetzinBauen(QPushButton *hilfe)
 {
+    auto *tabs = new QTabWidget;
+    tabs->setObjectName(QStringLiteral("Zuchtkatze"));
+    tabs->setProperty("tag", TagKaetzinTabs);
+    tabs->addTab(wuerfeBauen(hilfe), QStringLiteral("Wuerfe"));
+    m_rolligkeit = new CatRecordHeatTab(m_q.rolligkeiten, m_aktuelleKatze, tabs);
+    tabs->addTab(m_rolligkeit, QStringLiteral("Laeufigkeit"));
+    return tabs;
+}
+
+QWidget *CatRecordStudBookPage::wuerfeBauen(QPushButton *hilfe)
+{
     auto *w = new QWidget;
-    w->setObjectName(QStringLiteral("Zuchtkatze"));
+    w->setObjectName(QStringLiteral("Wuerfe"));
     auto *l = new QVBoxLayout(w);
     DataSource *s = m_q.wurfbuch;
     auto *nav = navigator(s, w);
@@ -252,6 +264,10 @@ void CatRecordStudBookPage::katzeGewechselt()
     if (nr == m_letzteKatze)
         return;
     m_letzteKatze = nr;
+    m_rolligkeit->leeren();
+    if (m_q.rolligkeiten->isOpen() && !m_q.rolligkeiten->isEditing())
+        m_q.rolligkeiten->last();
+    m_rolligkeit->neuBerechnen();
     for (DataSource *s : {m_q.wurfbuch, m_q.deckbuch}) {
         if (s->isOpen() && !s->isEditing())
             s->last();

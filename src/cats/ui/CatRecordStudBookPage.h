@@ -10,6 +10,10 @@ class QPushButton;
 class QStackedWidget;
 class QTabWidget;
 
+namespace tav::cats::ui {
+class CatRecordHeatTab;
+}
+
 namespace tav::app::ui {
 class DBGrid;
 class DBMemo;
@@ -35,6 +39,7 @@ class CatRecordStudBookPage : public QWidget
 
   private:
     QWidget *kaetzinBauen(QPushButton *hilfe);
+    QWidget *wuerfeBauen(QPushButton *hilfe);
     QWidget *katerBauen(QPushButton *hilfe);
     QWidget *wurfdatenTab();
     QWidget *gewichteTab();
@@ -52,6 +57,7 @@ class CatRecordStudBookPage : public QWidget
     QWidget *m_jungtierPanel = nullptr;
     QList<QWidget *> m_jungtierFelder;
     QLabel *m_jungtierBild = nullptr;
+    CatRecordHeatTab *m_rolligkeit = nullptr;
     int m_letzteKatze = -1;
 };
 

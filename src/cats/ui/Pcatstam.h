@@ -212,7 +212,8 @@ class TCatStamm : public tav::app::ui::ChildWindow
     tav::app::ui::DataSource *m_src = nullptr;
     PostCheck *m_check = nullptr;
     Detail m_bilder, m_dokumente, m_verkauft, m_katzeMerkmal, m_eigeneInfo, m_ausstellung, m_tica, m_cfa,
-        m_bewertung, m_zuchtwert, m_wurfbuch, m_deckbuch, m_schwanger, m_eigenerZusatz, m_wurfFehler;
+        m_bewertung, m_zuchtwert, m_wurfbuch, m_deckbuch, m_schwanger, m_eigenerZusatz, m_wurfFehler,
+        m_rolligkeiten, m_gewichtstabelle;
     QStringList m_fehlend;
     QVector<tav::store::Table *> m_alle;
 

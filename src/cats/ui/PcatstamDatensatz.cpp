@@ -304,9 +304,9 @@ void TCatStamm::closeEvent(QCloseEvent *e)
         e->ignore();
         return;
     }
-    for (const Detail &d :
-         {m_dokumente, m_ausstellung, m_bewertung, m_verkauft, m_bilder, m_katzeMerkmal, m_eigeneInfo, m_tica,
-          m_cfa, m_zuchtwert, m_wurfbuch, m_deckbuch, m_schwanger, m_eigenerZusatz, m_wurfFehler}) {
+    for (const Detail &d : {m_dokumente, m_ausstellung, m_bewertung, m_verkauft, m_bilder, m_katzeMerkmal,
+                            m_eigeneInfo, m_tica, m_cfa, m_zuchtwert, m_wurfbuch, m_deckbuch, m_schwanger,
+                            m_eigenerZusatz, m_wurfFehler, m_rolligkeiten, m_gewichtstabelle}) {
         if (d.source->isEditing() && !d.source->save()) {
             e->ignore();
             return;
