@@ -19,6 +19,7 @@
 #include <QFontMetrics>
 #include <QTabWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 
 using namespace tav::store;
 using namespace tav::app;
@@ -194,12 +195,17 @@ void TCatStamm::zuchtSeitenBauen()
     const auto katze = [this] { return aktuelleKatze(); };
     m_wurfSeite = new CatRecordLitterPage(zucht, katze, hilfeKnopf(21, nullptr));
     m_pages[SeiteWurfdaten] = m_wurfSeite;
-    auto *med = new QTabWidget;
+    // the page holds the tabs of the medical logs; a tab widget as the page itself would take the
+    // page's caption for its own
+    auto *medSeite = new QWidget;
+    auto *med = new QTabWidget(medSeite);
+    (new QVBoxLayout(medSeite))->addWidget(med);
     med->setObjectName(QStringLiteral("RegisterMedDaten"));
     med->setProperty("tag", TagMedTabs);
+    med->setUsesScrollButtons(false);
     med->addTab(new CatRecordPregnancyLog(zucht.schwanger, katze, hilfeKnopf(15, nullptr)),
                 QStringLiteral("Sch&wangerschaft"));
-    m_pages[SeiteMedDaten] = med;
+    m_pages[SeiteMedDaten] = medSeite;
     m_zuchtbuchSeite =
         new CatRecordStudBookPage(zucht, katze, hilfeKnopf(16, nullptr), hilfeKnopf(16, nullptr));
     m_pages[SeiteZuchtbuch] = m_zuchtbuchSeite;

@@ -44,7 +44,7 @@ CatRecordHeatTab::CatRecordHeatTab(DataSource *s, std::function<int()> aktuelleK
     m_grid->tableModel()->addCalcColumn(QStringLiteral("Tage"),
                                         [this](Table &t) { return m_tage.value(t.recordNumber()); });
     m_grid->tableModel()->addColumn(QStringLiteral("Datum"), QStringLiteral("am"), true);
-    m_grid->setProperty("columnTags", QVariantList{TagTage, TagAm});
+    spaltenTags(m_grid, {TagTage, TagAm});
     m_grid->setMaximumWidth(260);
     links->addWidget(m_grid, 1);
     auto *knoepfe = new QHBoxLayout;

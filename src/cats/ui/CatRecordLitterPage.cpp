@@ -89,9 +89,8 @@ CatRecordLitterPage::CatRecordLitterPage(const ZuchtQuellen &q, std::function<in
     });
     m->addLookupColumn(QStringLiteral("Rasse"), QStringLiteral("Rasse"), QStringLiteral("RASSE.DB"),
                        QStringLiteral("RCode"), QStringLiteral("RName"));
-    m_grid->setProperty("columnTags", QVariantList{TagSpalteName, TagSpalteTitel, TagSpalteGeb,
-                                                   TagSpalteVater, TagSpalteMutter, TagGeschl, TagSpalteFarbe,
-                                                   TagSpalteMerkmale, TagSpalteRasse});
+    spaltenTags(m_grid, {TagSpalteName, TagSpalteTitel, TagSpalteGeb, TagSpalteVater, TagSpalteMutter,
+                         TagGeschl, TagSpalteFarbe, TagSpalteMerkmale, TagSpalteRasse});
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->setColumnWidth(SpName, 200);
     l->addWidget(m_grid, 1, 0);
@@ -99,6 +98,7 @@ CatRecordLitterPage::CatRecordLitterPage(const ZuchtQuellen &q, std::function<in
     auto *bildBox = new QVBoxLayout;
     m_bildName = new QLabel(this);
     m_bildName->setObjectName(QStringLiteral("LabelGeschwisterName"));
+    m_bildName->setProperty("dataText", true);
     m_bild = new QLabel(this);
     m_bild->setObjectName(QStringLiteral("BildGeschwister"));
     m_bild->setFixedSize(220, 200);
@@ -172,6 +172,7 @@ QWidget *CatRecordLitterPage::gewichtstabelleBauen()
     auto *l = new QVBoxLayout(w);
     l->setContentsMargins(0, 0, 0, 0);
     m_gewichtstabelleTitel = textMitTag(TagGewichtstabelle, QStringLiteral("Gewichtstabelle"), w);
+    m_gewichtstabelleTitel->setProperty("dataText", true); // it carries the cat's name
     l->addWidget(m_gewichtstabelleTitel);
     auto *grid = new DBGrid(m_q.gewichtstabelle, w);
     grid->setObjectName(QStringLiteral("DBGridGewichtstabelle"));
@@ -180,7 +181,7 @@ QWidget *CatRecordLitterPage::gewichtstabelleBauen()
     m->addColumn(QStringLiteral("Alter"), QStringLiteral("Alter"), false);
     m->addColumn(QStringLiteral("Gewicht"), QStringLiteral("Gewicht"), true);
     m->addColumn(QString::fromUtf8("Grösse"), QString::fromUtf8("Grösse"), true);
-    grid->setProperty("columnTags", QVariantList{TagWiegedatum, TagAlter, TagGewicht, TagGroesse});
+    spaltenTags(grid, {TagWiegedatum, TagAlter, TagGewicht, TagGroesse});
     grid->horizontalHeader()->setStretchLastSection(true);
     l->addWidget(grid, 1);
     auto *neu = knopfMitTag(TagHinzufuegen, QStringLiteral("Hinzufügen"), w);
@@ -239,8 +240,6 @@ void CatRecordLitterPage::geschwisterWaehlen(Geschwisterart art)
         f.setBold(i == int(art));
         m_knoepfe[i]->setFont(f);
     }
-    m_grid->model()->setHeaderData(SpName, Qt::Horizontal,
-                                   m_knoepfe[int(art)]->text().remove(QLatin1Char('&')));
     m_grid->setColumnHidden(SpGeb, art == Geschwisterart::Wurf);
     m_grid->setColumnHidden(SpVater, art != Geschwisterart::Muetterlich);
     m_grid->setColumnHidden(SpMutter, art != Geschwisterart::Vaeterlich);
@@ -270,6 +269,9 @@ void CatRecordLitterPage::geschwisterWaehlen(Geschwisterart art)
         reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
     }
     m_grid->tableModel()->reload();
+    // the name column is headed by the list's button
+    m_grid->model()->setHeaderData(SpName, Qt::Horizontal,
+                                   m_knoepfe[int(art)]->text().remove(QLatin1Char('&')));
     if (isVisible() || !m_aktiv)
         bildLaden();
 }

@@ -1,6 +1,8 @@
 // Small builders the pages of the cat record window share: buttons and labels with a caption tag.
 #include "PcatstamIntern.h"
 
+#include "app/ui/DBGrid.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -18,6 +20,19 @@ QLabel *textMitTag(int tag, const QString &t, QWidget *parent)
     auto *l = new QLabel(t, parent);
     l->setProperty("tag", tag);
     return l;
+}
+
+void spaltenTags(tav::app::ui::DBGrid *grid, const QList<int> &tags)
+{
+    // the columns carry their tags, so that a reset of the grid keeps them
+    auto spalten = grid->tableModel()->columns();
+    for (int i = 0; i < spalten.size(); ++i)
+        spalten[i].tag = tags.value(i);
+    grid->tableModel()->setColumns(spalten);
+    QVariantList liste;
+    for (int t : tags)
+        liste << t;
+    grid->setProperty("columnTags", liste);
 }
 
 } // namespace tav::cats::ui

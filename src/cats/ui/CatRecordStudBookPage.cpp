@@ -105,6 +105,7 @@ QWidget *CatRecordStudBookPage::kaetzinBauen(QPushButton *hilfe)
     auto *tabs = new QTabWidget;
     tabs->setObjectName(QStringLiteral("Zuchtkatze"));
     tabs->setProperty("tag", TagKaetzinTabs);
+    tabs->setUsesScrollButtons(false); // two or three short tabs: room enough in every language
     tabs->addTab(wuerfeBauen(hilfe), QStringLiteral("Wuerfe"));
     m_rolligkeit = new CatRecordHeatTab(m_q.rolligkeiten, m_aktuelleKatze, tabs);
     tabs->addTab(m_rolligkeit, QStringLiteral("Laeufigkeit"));
@@ -167,6 +168,7 @@ QWidget *CatRecordStudBookPage::wuerfeBauen(QPushButton *hilfe)
     m_wurfTabs = new QTabWidget(w);
     m_wurfTabs->setObjectName(QStringLiteral("TabsWurf"));
     m_wurfTabs->setProperty("tag", TagWurfTabs);
+    m_wurfTabs->setUsesScrollButtons(false);
     m_wurfTabs->addTab(wurfdatenTab(), QStringLiteral("Wurfdaten"));
     m_wurfTabs->addTab(gewichteTab(), QStringLiteral("Gewichte"));
     m_wurfTabs->addTab(jungtiereTab(), QStringLiteral("Jungtiere"));
@@ -328,12 +330,9 @@ QWidget *CatRecordStudBookPage::gewichteTab()
     TableModel *m = grid->tableModel();
     m->addColumn(QStringLiteral("Wiegedatum"), QStringLiteral("Datum"), true);
     m->addColumn(QStringLiteral("Alter"), QStringLiteral("Alter"), false);
-    QVariantList tags{TagWiegedatum, TagAlter};
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= 10; ++i)
         m->addColumn(QStringLiteral("Katze%1").arg(i), QStringLiteral("Katze %1").arg(i), true);
-        tags << 0;
-    }
-    grid->setProperty("columnTags", tags);
+    spaltenTags(grid, {TagWiegedatum, TagAlter});
     l->addWidget(grid, 1);
     l->addLayout(buchKnoepfe(m_q.gewichte, m_aktuelleKatze, w));
     return w;
@@ -359,8 +358,7 @@ QWidget *CatRecordStudBookPage::jungtiereTab()
     });
     m->addColumn(QStringLiteral("ChipNr"), QStringLiteral("Chip-Nr."));
     m->addColumn(QStringLiteral("FellFarbe"), QStringLiteral("Farbe"));
-    m_jungtierGrid->setProperty("columnTags",
-                                QVariantList{TagSpalteName, TagZbNr, TagGeschl, TagChip, TagSpalteFarbe});
+    spaltenTags(m_jungtierGrid, {TagSpalteName, TagZbNr, TagGeschl, TagChip, TagSpalteFarbe});
     m_jungtierGrid->setColumnWidth(0, 220);
     l->addWidget(m_jungtierGrid, 1);
 
