@@ -18,7 +18,6 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QTabWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace tav::store;
@@ -156,14 +155,9 @@ ZuchtQuellen TCatStamm::zuchtTabellenOeffnen()
         {m_wurfFehler, QStringLiteral("Hund")},      {m_rolligkeiten, QStringLiteral("Katze")},
         {m_gewichtstabelle, QStringLiteral("Katze")}};
     for (const auto &[d, feld] : besitzer) {
-        DataSource *s = d.source;
-        const bool ohneDatumWeg = d.table == m_rolligkeiten.table;
-        s->beforePost = [this, s, ohneDatumWeg, feld = feld](Table &t) {
+        d.source->beforePost = [this, feld = feld](Table &t) {
             const int cat = aktuelleKatze();
-            // a heat without date is dropped without a word
-            if (ohneDatumWeg && !t.value(QStringLiteral("Datum")).isValid())
-                QTimer::singleShot(0, s, [s] { s->undo(); });
-            if (cat <= 0 || (ohneDatumWeg && !t.value(QStringLiteral("Datum")).isValid()))
+            if (cat <= 0)
                 throw AbortOperation();
             t.setValue(feld, cat);
         };

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 using namespace tav::store;
 using namespace tav::app::ui;
@@ -26,6 +27,29 @@ PrognoseTage prognoseTage()
     const auto &s = einstellungen();
     return {s.TageNaechsteRolligkeit, s.TageTraechtigkeit, s.TagebisAbgabetermin};
 }
+
+// A heat without date is dropped without a word, before the save question.
+class OhneDatumVerwerfen : public QWidget, public DataControl
+{
+  public:
+    OhneDatumVerwerfen(DataSource *s, QWidget *parent) : QWidget(parent)
+    {
+        hide();
+        bind(s, QString());
+    }
+    void readField() override {}
+    bool commit() override
+    {
+        DataSource *s = dataSource();
+        if (s->table()->value(QStringLiteral("Datum")).isValid())
+            return true;
+        QTimer::singleShot(0, s, [s] { s->undo(); });
+        return false;
+    }
+
+  protected:
+    QWidget *widget() override { return this; }
+};
 
 QString kurz(const QDate &d)
 {
@@ -97,6 +121,7 @@ CatRecordHeatTab::CatRecordHeatTab(DataSource *s, std::function<int()> aktuelleK
         m_abgabetermin->clear();
     });
     connect(m_decktermin, &QLineEdit::editingFinished, this, [this] { deckterminGeaendert(); });
+    new OhneDatumVerwerfen(s, this);
     connect(s, &DataSource::dataSetChanged, this, [this] { neuBerechnen(); });
 }
 

@@ -279,10 +279,24 @@ void CatRecordLitterPage::geschwisterWaehlen(Geschwisterart art)
 void CatRecordLitterPage::katzeGewechselt()
 {
     Table *k = m_q.katze->table();
-    const int nr = k->isOpen() && k->hasRecord() ? k->intValue(QStringLiteral("LaufendeNummer")) : 0;
-    if (nr == m_letzteKatze && m_geschwister->isOpen() == m_aktiv)
+    const bool da = k->isOpen() && k->hasRecord() && !k->isEditing();
+    const int nr = da ? k->intValue(QStringLiteral("LaufendeNummer")) : 0;
+    // the same cat stored with other parents or birth date: its lists are read again
+    const QString abstammung =
+        da ? QStringLiteral("%1/%2/%3")
+                 .arg(k->intValue(QStringLiteral("Vater")))
+                 .arg(k->intValue(QStringLiteral("Mutter")))
+                 .arg(k->value(QStringLiteral("GebDatum")).toDate().toString(Qt::ISODate))
+           : QString();
+    if (nr == m_letzteKatze) {
+        if (abstammung != m_abstammung) {
+            m_abstammung = abstammung;
+            geschwisterWaehlen(m_art);
+        }
         return;
+    }
     m_letzteKatze = nr;
+    m_abstammung = abstammung;
     geschwisterWaehlen(Geschwisterart::Vaeterlich);
     m_gewichtstabelleTitel->setText(beschriftung(TagGewichtstabelle, QStringLiteral("Gewichtstabelle")) +
                                     QLatin1Char(' ') +

@@ -59,6 +59,7 @@ class CatRecordLitterPage : public QWidget
     bool m_aktiv = false;
     bool m_wurfzahlSpeichern = false;
     int m_letzteKatze = -1;
+    QString m_abstammung;
 };
 
 } // namespace tav::cats::ui
