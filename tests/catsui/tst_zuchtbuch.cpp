@@ -81,6 +81,7 @@ class TstZuchtbuch : public QObject
         QVERIFY(w()->zeigeKatze(queen));
         w()->showPage(TCatStamm::SeiteZuchtbuch);
         QVERIFY(w()->zuchtbuchSeite()->zeigtKaetzin());
+        QVERIFY(child<QTabWidget>("RegisterMedDaten")->isTabVisible(0));
 
         QTest::mouseClick(child<QPushButton>("WURFBUCH.DBHinzufuegen"), Qt::LeftButton);
         Table *wb = w()->findChild<DBEdit *>("DBWurfbuchKater")->dataSource()->table();
@@ -269,6 +270,8 @@ class TstZuchtbuch : public QObject
         QVERIFY(w()->zeigeKatze(tom));
         w()->showPage(TCatStamm::SeiteZuchtbuch);
         QVERIFY(!w()->zuchtbuchSeite()->zeigtKaetzin());
+        // the pregnancy log is a queen's only
+        QVERIFY(!child<QTabWidget>("RegisterMedDaten")->isTabVisible(0));
         QVERIFY(!child<DBEdit>("DBDeckbuchKatze")->text().isEmpty());
 
         const int vorher = zahl("SELECT count(*) FROM deckbuch");
