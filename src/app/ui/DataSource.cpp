@@ -121,8 +121,10 @@ void DataSource::hook()
     });
     m_conns << connect(t, &Table::fieldChanged, this, [this](const QString &name) {
         ++m_reading;
+        // calculated and looked-up fields may follow from the one that changed: they are read again too
         for (DataControl *c : std::as_const(m_controls)) {
-            if (c != m_writer && c->field().compare(name, Qt::CaseInsensitive) == 0)
+            if (c != m_writer && (c->field().compare(name, Qt::CaseInsensitive) == 0 ||
+                                  (m_table && !m_table->fieldDef(c->field()))))
                 c->readField();
         }
         --m_reading;

@@ -56,6 +56,9 @@ class CatRecordBaseDataPage : public QWidget
     CatRecordBaseDataPage(const Quellen &q, Fenster fenster, QPushButton *hilfe, QWidget *parent = nullptr);
 
     tav::app::ui::TDBNavigatorSpec *navigator() const { return m_nav; }
+    // the parent fields, where a click shows the parent's summary
+    QLineEdit *vaterFeld() const { return m_vater; }
+    QLineEdit *mutterFeld() const { return m_mutter; }
     void knoepfeFreigeben(bool speichern, bool rueckgaengig);
     void rueckgaengigFreigeben();
     void nameFokussieren();

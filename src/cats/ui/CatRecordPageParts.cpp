@@ -2,6 +2,7 @@
 // date fields with the calendar.
 #include "PcatstamIntern.h"
 
+#include "app/ui/DBGrid.h"
 #include "app/ui/DataSource.h"
 #include "cats/ui/Pkalend.h"
 #include "store/Table.h"
@@ -45,6 +46,19 @@ QWidget *mitKalender(QWidget *feld, tav::app::ui::DataSource *source, const QStr
     });
     l->addWidget(b);
     return w;
+}
+
+void spaltenTags(tav::app::ui::DBGrid *grid, const QList<int> &tags)
+{
+    // the columns carry their tags, so that a reset of the grid keeps them
+    auto spalten = grid->tableModel()->columns();
+    for (int i = 0; i < spalten.size(); ++i)
+        spalten[i].tag = tags.value(i);
+    grid->tableModel()->setColumns(spalten);
+    QVariantList liste;
+    for (int t : tags)
+        liste << t;
+    grid->setProperty("columnTags", liste);
 }
 
 } // namespace tav::cats::ui

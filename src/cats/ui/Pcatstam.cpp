@@ -4,6 +4,8 @@
 #include "CatRecordBreedingValuePage.h"
 #include "CatRecordDocumentsPage.h"
 #include "CatRecordExtraInfoPage.h"
+#include "CatRecordLitterPage.h"
+#include "CatRecordParentSummary.h"
 #include "CatRecordPicturePage.h"
 #include "CatRecordShowsPage.h"
 #include "PcatstamIntern.h"
@@ -84,6 +86,7 @@ TCatStamm::TCatStamm(Database *db, QWidget *parent)
     // 5.
     tabellenOeffnen();
     seitenBauen();
+    new CatRecordParentSummary(m_basis->vaterFeld(), m_basis->mutterFeld(), m_src, m_db, this);
     // 6. positioned on the main list's cat without touching the recent-cats list
     int start = 0;
     if (TMirravel *mw = TMirravel::instance())
@@ -346,9 +349,7 @@ void TCatStamm::seitenBauen()
             mw->refreshListColours();
     });
     m_pages[SeiteZusatzinfo] = zusatz;
-    m_pages[SeiteWurfdaten] = leereSeite(21);
-    m_pages[SeiteMedDaten] = leereSeite(15);
-    m_pages[SeiteZuchtbuch] = leereSeite(16);
+    zuchtSeitenBauen();
     m_ausstellungSeite = new CatRecordShowsPage(
         m_ausstellung.source, m_tica.source, m_cfa.source, m_bewertung.source,
         [this] { return aktuelleKatze(); }, hilfeKnopf(22, nullptr));
@@ -409,6 +410,8 @@ void TCatStamm::editionLayout()
     // 3. traditional judging only
     if (m_ausstellungSeite)
         m_ausstellungSeite->nurTraditionell();
+    // 6. no litter size nor litter siblings
+    m_wurfSeite->ohneWurfstaerke();
     // 4. and 5. are part of page 0's design: the gene group, the code field and the registry
     // titles hidden, the free titles, tattoo number, coat type and breeding ban shown
     m_basis->editionEinrichten();

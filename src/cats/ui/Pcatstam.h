@@ -22,8 +22,11 @@ class StorePedigree;
 namespace tav::cats::ui {
 
 class CatRecordBaseDataPage;
+class CatRecordLitterPage;
 class CatRecordPicturePage;
 class CatRecordShowsPage;
+class CatRecordStudBookPage;
+struct ZuchtQuellen;
 class PostCheck;
 
 // The cat record window: a notebook over the current record of CATSTAMM.DB; every other table of
@@ -80,6 +83,8 @@ class TCatStamm : public tav::app::ui::ChildWindow
     QStringList nichtGeoeffnet() const { return m_fehlend; }
     CatRecordBaseDataPage *basisSeite() const { return m_basis; }
     CatRecordPicturePage *bildSeite() const { return m_bildSeite; }
+    CatRecordLitterPage *wurfSeite() const { return m_wurfSeite; }
+    CatRecordStudBookPage *zuchtbuchSeite() const { return m_zuchtbuchSeite; }
 
   protected:
     void closeEvent(QCloseEvent *e) override;
@@ -104,6 +109,10 @@ class TCatStamm : public tav::app::ui::ChildWindow
     bool oeffnen(tav::store::Table *t);
     tav::store::Table *neueTabelle(const QString &file, const QString &index, bool readOnly = false);
     Detail neuesDetail(const QString &file, const QString &index, const QString &masterFields);
+    // the litter book, matings, pregnancies and birth data (CatRecordBreedingTables.cpp)
+    ZuchtQuellen zuchtTabellenOeffnen();
+    // the litter data, medical and stud-book pages over them
+    void zuchtSeitenBauen();
     void reparieren();
     void editionLayout();
     void seitenBauen();
@@ -145,7 +154,8 @@ class TCatStamm : public tav::app::ui::ChildWindow
     tav::app::ui::DataSource *m_src = nullptr;
     PostCheck *m_check = nullptr;
     Detail m_bilder, m_dokumente, m_verkauft, m_katzeMerkmal, m_eigeneInfo, m_ausstellung, m_tica, m_cfa,
-        m_bewertung, m_zuchtwert;
+        m_bewertung, m_zuchtwert, m_wurfbuch, m_deckbuch, m_schwanger, m_eigenerZusatz, m_wurfFehler,
+        m_rolligkeiten, m_gewichtstabelle;
     QStringList m_fehlend;
     QVector<tav::store::Table *> m_alle;
 
@@ -155,6 +165,8 @@ class TCatStamm : public tav::app::ui::ChildWindow
     CatRecordBaseDataPage *m_basis = nullptr;
     CatRecordPicturePage *m_bildSeite = nullptr;
     CatRecordShowsPage *m_ausstellungSeite = nullptr;
+    CatRecordLitterPage *m_wurfSeite = nullptr;
+    CatRecordStudBookPage *m_zuchtbuchSeite = nullptr;
 
     void setTitel(const QString &text);
     Anlass m_anlass = Anlass::Navigation;

@@ -5,7 +5,9 @@
 #include "breeding/StorePedigree.h"
 
 #include "CatRecordBaseDataPage.h"
+#include "CatRecordLitterPage.h"
 #include "CatRecordPicturePage.h"
+#include "CatRecordStudBookPage.h"
 #include "PcatstamIntern.h"
 #include "app/Global.h"
 #include "app/Sprache.h"
@@ -266,6 +268,10 @@ void TCatStamm::TabbedNotebook1Click()
     }
     if (shown == m_bildSeite)
         m_bildSeite->gezeigt();
+    else if (shown == m_wurfSeite)
+        m_wurfSeite->gezeigt();
+    else if (shown == m_zuchtbuchSeite)
+        m_zuchtbuchSeite->jungtierBildLaden();
 }
 
 void TCatStamm::activated()
@@ -284,7 +290,8 @@ void TCatStamm::closeEvent(QCloseEvent *e)
         return;
     }
     for (const Detail &d : {m_dokumente, m_ausstellung, m_bewertung, m_verkauft, m_bilder, m_katzeMerkmal,
-                            m_eigeneInfo, m_tica, m_cfa, m_zuchtwert}) {
+                            m_eigeneInfo, m_tica, m_cfa, m_zuchtwert, m_wurfbuch, m_deckbuch, m_schwanger,
+                            m_eigenerZusatz, m_wurfFehler, m_rolligkeiten, m_gewichtstabelle}) {
         if (d.source->isEditing() && !d.source->save()) {
             e->ignore();
             return;

@@ -10,6 +10,9 @@ class QPushButton;
 namespace tav::app {
 class tsysteminfo;
 }
+namespace tav::app::ui {
+class DBGrid;
+}
 
 namespace tav::cats::ui {
 
@@ -109,6 +112,8 @@ enum CatStammTag {
 // A button and a label with the caption tag their text comes from.
 QPushButton *knopfMitTag(int tag, const QString &text, QWidget *parent);
 QLabel *textMitTag(int tag, const QString &text, QWidget *parent);
+// The caption tags of a grid's column titles, one per column (0: none).
+void spaltenTags(tav::app::ui::DBGrid *grid, const QList<int> &tags);
 
 // Shows the picture at `pfad` in `ziel` within `panel` less `rand` (scaled to fit when `anpassen` or
 // the settings say so); hides `ziel` when the file is no picture.

@@ -1,0 +1,170 @@
+#include "CatRecordHeatTab.h"
+#include "CatRecordBreedingData.h"
+#include "PcatstamIntern.h"
+
+#include "app/Systemi.h"
+#include "app/ui/DBGrid.h"
+#include "app/ui/DataSource.h"
+#include "cats/Wurfdaten.h"
+#include "store/Filter.h"
+#include "store/Table.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace tav::store;
+using namespace tav::app::ui;
+
+namespace tav::cats::ui {
+
+namespace {
+PrognoseTage prognoseTage()
+{
+    const auto &s = einstellungen();
+    return {s.TageNaechsteRolligkeit, s.TageTraechtigkeit, s.TagebisAbgabetermin};
+}
+
+// A heat without date is dropped without a word, before the save question.
+class OhneDatumVerwerfen : public QWidget, public DataControl
+{
+  public:
+    OhneDatumVerwerfen(DataSource *s, QWidget *parent) : QWidget(parent)
+    {
+        hide();
+        bind(s, QString());
+    }
+    void readField() override {}
+    bool commit() override
+    {
+        DataSource *s = dataSource();
+        if (s->table()->value(QStringLiteral("Datum")).isValid())
+            return true;
+        QTimer::singleShot(0, s, [s] { s->undo(); });
+        return false;
+    }
+
+  protected:
+    QWidget *widget() override { return this; }
+};
+
+QString kurz(const QDate &d)
+{
+    return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : QString();
+}
+} // namespace
+
+CatRecordHeatTab::CatRecordHeatTab(DataSource *s, std::function<int()> aktuelleKatze, QWidget *parent)
+    : QWidget(parent), m_rolligkeiten(s)
+{
+    auto *l = new QHBoxLayout(this);
+    auto *links = new QVBoxLayout;
+    links->addWidget(textMitTag(TagRolligkeiten, QStringLiteral("Rolligkeiten"), this));
+    m_grid = new DBGrid(s, this);
+    m_grid->setObjectName(QStringLiteral("DBGridRolligkeiten"));
+    m_grid->tableModel()->addCalcColumn(QStringLiteral("Tage"),
+                                        [this](Table &t) { return m_tage.value(t.recordNumber()); });
+    m_grid->tableModel()->addColumn(QStringLiteral("Datum"), QStringLiteral("am"), true);
+    spaltenTags(m_grid, {TagTage, TagAm});
+    m_grid->setMaximumWidth(260);
+    links->addWidget(m_grid, 1);
+    auto *knoepfe = new QHBoxLayout;
+    auto *neu = knopfMitTag(TagHinzufuegen, QStringLiteral("Hinzufügen"), this);
+    neu->setObjectName(QStringLiteral("LAEUFIGKEIT.DBHinzufuegen"));
+    auto *weg = knopfMitTag(TagLoeschen, QStringLiteral("Löschen"), this);
+    connect(neu, &QPushButton::clicked, this, [s, aktuelleKatze] {
+        if (aktuelleKatze() > 0)
+            s->append();
+    });
+    connect(weg, &QPushButton::clicked, this, [s] {
+        if (s->table()->hasRecord() || s->isEditing())
+            s->remove();
+    });
+    knoepfe->addWidget(neu);
+    knoepfe->addWidget(weg);
+    knoepfe->addStretch();
+    links->addLayout(knoepfe);
+    l->addLayout(links);
+
+    auto *g = new QGridLayout;
+    auto wert = [this, g](int r, int tag, const char *text, const char *name) {
+        g->addWidget(textMitTag(tag, QString::fromUtf8(text), this), r, 0);
+        auto *label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setMinimumWidth(90);
+        g->addWidget(label, r, 1);
+        return label;
+    };
+    m_naechste = wert(0, TagNaechsteRolligkeit, "Nächste Rolligkeit", "naechste");
+    g->addWidget(textMitTag(TagPlusMinus, QStringLiteral("+/-"), this), 0, 2);
+    m_plusMinus = new QLabel(this);
+    m_plusMinus->setObjectName(QStringLiteral("plusMinus"));
+    g->addWidget(m_plusMinus, 0, 3);
+    m_durchschnitt = wert(1, TagDurchschnitt, "Durchschnitt", "Durchschnitt");
+    g->addWidget(textMitTag(TagDecktermin, QStringLiteral("Decktermin"), this), 2, 0);
+    m_decktermin = new QLineEdit(this);
+    m_decktermin->setObjectName(QStringLiteral("EditDecktermin"));
+    m_decktermin->setMaximumWidth(110);
+    g->addWidget(m_decktermin, 2, 1);
+    m_wurftermin = wert(3, TagWurftermin, "Wurftermin", "Wurftermin");
+    m_abgabetermin = wert(4, TagAbgabetermin, "Abgabetermin", "Abgabetermin");
+    g->setRowStretch(5, 1);
+    g->setColumnStretch(4, 1);
+    l->addLayout(g, 1);
+
+    // a typed mating date: its litter and handover dates once the field is left
+    connect(m_decktermin, &QLineEdit::textEdited, this, [this] {
+        m_wurftermin->clear();
+        m_abgabetermin->clear();
+    });
+    connect(m_decktermin, &QLineEdit::editingFinished, this, [this] { deckterminGeaendert(); });
+    new OhneDatumVerwerfen(s, this);
+    connect(s, &DataSource::dataSetChanged, this, [this] { neuBerechnen(); });
+}
+
+void CatRecordHeatTab::leeren()
+{
+    for (QLabel *l : {m_naechste, m_plusMinus, m_durchschnitt, m_wurftermin, m_abgabetermin})
+        l->clear();
+    m_decktermin->clear();
+}
+
+void CatRecordHeatTab::neuBerechnen()
+{
+    m_tage.clear();
+    QVector<QDate> daten;
+    Table *t = m_rolligkeiten->table();
+    if (t->isOpen() && !t->isEditing()) {
+        const Table::Position zurueck = t->position();
+        QDate vorher;
+        for (t->first(); !t->eof(); t->next()) {
+            const QDate d = t->value(QStringLiteral("Datum")).toDate();
+            m_tage.insert(t->recordNumber(), tageSeitVorheriger(vorher, d));
+            daten << d;
+            if (d.isValid())
+                vorher = d;
+        }
+        t->restorePosition(zurueck);
+    }
+    const RolligkeitsPrognose p = rolligkeitsPrognose(daten, QDate::currentDate(), prognoseTage());
+    m_plusMinus->setText(QString::number(einstellungen().TageNRplusMinus));
+    m_durchschnitt->setText(QString::number(p.durchschnitt));
+    m_naechste->setText(kurz(p.naechste));
+    m_decktermin->setText(kurz(p.decktermin));
+    m_wurftermin->setText(kurz(p.wurftermin));
+    m_abgabetermin->setText(kurz(p.abgabetermin));
+    m_grid->tableModel()->reload();
+}
+
+void CatRecordHeatTab::deckterminGeaendert()
+{
+    const QVariant d = tav::store::parseDateText(m_decktermin->text());
+    const RolligkeitsPrognose p = prognoseAbDecktermin(d.toDate(), prognoseTage());
+    m_wurftermin->setText(kurz(p.wurftermin));
+    m_abgabetermin->setText(kurz(p.abgabetermin));
+}
+
+} // namespace tav::cats::ui

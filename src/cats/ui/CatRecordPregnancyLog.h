@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+class QPushButton;
+
+namespace tav::app::ui {
+class DataSource;
+}
+
+namespace tav::cats::ui {
+
+// The pregnancy log of a queen on the medical page of the cat record window: one row at a time
+// with its navigator, the date she is pregnant since and two notes.
+class CatRecordPregnancyLog : public QWidget
+{
+    Q_OBJECT
+  public:
+    CatRecordPregnancyLog(tav::app::ui::DataSource *schwanger, std::function<int()> aktuelleKatze,
+                          QPushButton *hilfe, QWidget *parent = nullptr);
+};
+
+} // namespace tav::cats::ui
