@@ -71,6 +71,8 @@ void ReportJob::prepare(const JobSettings &settings)
 {
     for (Part &p : m_parts) {
         p.report.translate(settings.caption, settings.hint);
+        if (p.report.ownMargins)
+            continue;
         // a margin from a hand-edited settings file never puts text off the paper or leaves no room
         p.report.page.left = std::clamp(settings.left, 0.0, p.report.page.width() / 3);
         p.report.page.top = std::clamp(settings.top, 0.0, p.report.page.height() / 3);
