@@ -42,6 +42,7 @@ Element kurzLabel(const QRectF &r, const QString &text, const Font &f, int tag =
 
 struct Baum {
     const StammbaumDruck &d;
+    const TextMeasure &mass;
     QVector<QRectF> boxen;
     QVector<Element> &el;
 
@@ -63,19 +64,39 @@ struct Baum {
                             QStringLiteral("unbekannt"), schrift(name, false, Grau, true), TagUnbekannt);
             return;
         }
+        const double klein = std::max(4.0, std::min(name - 1.5, basis[gen] - 1.5));
+        const Font nameSchrift = schrift(name, true, tier.titel && d.titelRot ? Rot : Tinte);
+        QStringList namen = {tier.namenszeile};
+        // a long name takes a second line where the box has room, rather than being cut
+        if (r.height() - 2 * rand >= 2 * zeilenHoehe(name) + 2 * zeilenHoehe(klein)) {
+            const QStringList teile = wrap(tier.namenszeile, breite, nameSchrift, mass);
+            if (teile.size() > 1)
+                namen = {teile.first(), tier.namenszeile.mid(teile.first().size()).trimmed()};
+        }
+        int zeigen = int(tier.zeilen.size());
+        // the picture stands under the lines when they leave room for it, at their right in a
+        // wide box, and is left out of a box too small for it
         if (gen <= 2 && !tier.bild.isNull()) {
-            const double w = std::min(d.genBildMm.width(), r.width() * 0.38);
-            const double h = std::min(d.genBildMm.height(), r.height() - 2 * rand);
-            el << image(QRectF(r.right() - rand - w, r.top() + rand, w, h), tier.bild);
-            breite -= w + 1;
+            const double frei =
+                r.height() - 2 * rand - namen.size() * zeilenHoehe(name) - zeigen * zeilenHoehe(klein) - 1;
+            if (frei >= 10) {
+                const double h = std::min(d.genBildMm.height(), frei);
+                el << image(QRectF(r.left() + rand, r.bottom() - rand - h, breite, h), tier.bild);
+            } else if (r.width() >= 50) {
+                const double w = std::min(d.genBildMm.width(), r.width() * 0.3);
+                el << image(QRectF(r.right() - rand - w, r.top() + rand, w,
+                                   std::min(d.genBildMm.height(), r.height() - 2 * rand)),
+                            tier.bild);
+                breite -= w + 1;
+            }
         }
         double y = r.top() + rand;
-        el << kurzLabel(QRectF(r.left() + rand, y, breite, zeilenHoehe(name)), tier.namenszeile,
-                        schrift(name, true, tier.titel && d.titelRot ? Rot : Tinte));
-        y += zeilenHoehe(name);
-        const double klein = std::max(4.0, std::min(name - 1.5, basis[gen] - 1.5));
+        for (const QString &n : namen) {
+            el << kurzLabel(QRectF(r.left() + rand, y, breite, zeilenHoehe(name)), n, nameSchrift);
+            y += zeilenHoehe(name);
+        }
         const int platz = int(std::floor((r.bottom() - rand - y) / zeilenHoehe(klein) + 1e-9));
-        const int zeigen = std::min(platz, int(tier.zeilen.size()));
+        zeigen = std::min(platz, zeigen);
         for (int i = 0; i < zeigen; ++i) {
             QString text = tier.zeilen[i];
             // more lines than room: the last one shown says so
@@ -106,7 +127,7 @@ struct Baum {
 
 } // namespace
 
-ReportJob reportStammbaum(const StammbaumDruck &d)
+ReportJob reportStammbaum(const StammbaumDruck &d, const TextMeasure &mass)
 {
     Report r;
     r.tag = TagStammbaum;
@@ -208,7 +229,7 @@ ReportJob reportStammbaum(const StammbaumDruck &d)
                                    {TagGenerationen, QStringLiteral("Generationen")}},
                 schrift(6.5, false, Grau, true));
 
-    Baum b{d, boxen, el};
+    Baum b{d, mass, boxen, el};
     b.linien(0, anzahlBoxen(generationen));
     for (int n = 1; n <= anzahlBoxen(generationen); ++n)
         b.ahn(n);

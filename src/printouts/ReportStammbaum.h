@@ -29,6 +29,7 @@ enum StammbaumTag {
     TagMaennlich = 9071, // 9071..9074: the sex words of codes "1".."4"
 };
 
-report::ReportJob reportStammbaum(const StammbaumDruck &druck);
+// `mass` measures the names that may take a second line (the measure the job is laid out with).
+report::ReportJob reportStammbaum(const StammbaumDruck &druck, const report::TextMeasure &mass);
 
 } // namespace tav::printouts

@@ -40,7 +40,7 @@ QVector<QRectF> stammbaumBoxen(int generationen, const QRectF &baum, double katz
         const double platz = baum.height() / anzahl;
         const double luft = std::min(1.5, platz * 0.15);
         // a box of the near generations need not fill its half of the page
-        const double hoechstens = gen == 1 ? 60 : gen == 2 ? 42 : gen == 3 ? 26 : platz;
+        const double hoechstens = gen == 1 ? 44 : gen == 2 ? 32 : gen == 3 ? 22 : platz;
         const double hoehe = std::min(platz - luft, hoechstens);
         for (int k = 0; k < anzahl; ++k)
             boxen[anzahl - 1 + k] = QRectF(x, baum.top() + k * platz + (platz - hoehe) / 2, breite, hoehe);

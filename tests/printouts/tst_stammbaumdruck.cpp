@@ -90,7 +90,7 @@ class TstStammbaumDruck : public QObject
         for (int n = 1; n < 127; ++n)
             d.ahnen[n] = n == 5 ? StammbaumDruck::Tier()
                                 : StammbaumDruck::Tier{n + 1, name, true, QStringList(22, name), img};
-        const Pages pages = reportStammbaum(d).layout(FixedMeasure());
+        const Pages pages = reportStammbaum(d, FixedMeasure()).layout(FixedMeasure());
         QCOMPARE(pages.pages.size(), 1);
         const Page &p = pages.pages.first();
         QVERIFY(p.landscape);
