@@ -34,6 +34,22 @@ JobSettings programJobSettings()
     return s;
 }
 
+JobSettings programJobSettings(int languageNumber)
+{
+    JobSettings s = programJobSettings();
+    const int offset = tav::app::languageOffset(languageNumber);
+    const tav::app::Sprache &catalogue = tav::app::sprache();
+    s.caption = [&catalogue, offset](int tag) {
+        const auto r = catalogue.record(tag + offset);
+        return r ? r->FeldName : QString();
+    };
+    s.hint = [&catalogue, offset](int tag) {
+        const auto r = catalogue.record(tag + offset);
+        return r ? r->FeldHilfe : QString();
+    };
+    return s;
+}
+
 QString productWebAddress()
 {
     return QStringLiteral("www.tavrenno.org");
