@@ -214,7 +214,7 @@ ReportJob reportStammbaum(const StammbaumDruck &d, const TextMeasure &mass)
         y += zeilenHoehe(8.5) + 0.6;
     }
     el << line({spalte.left(), fuss}, {spalte.right() - 4, fuss}, 0.25);
-    const double mitte = spalte.left() + spalte.width() * 0.55;
+    const double mitte = spalte.left() + spalte.width() * 0.66;
     y = fuss + 1;
     el << kurzLabel(QRectF(spalte.left(), y, mitte - spalte.left(), 4), QStringLiteral("Inzuchtkoeffizient"),
                     schrift(7, true, Grau), TagInzucht);
