@@ -75,6 +75,9 @@ class TDatenGlobal : public QObject
     KatzenTexte Katzendaten(int typ, int KatzeNr, bool ChangeSprache, int Generation,
                             const QString &Zusatz = QString());
     KatzenTexte KatzendatenVerp(int KatzeNr);
+    // The lines of a printed pedigree box: the pedigree print order, the name line without the
+    // cat's number, the labels of `languageNumber` (the print's own, whatever the program shows).
+    KatzenTexte KatzendatenDruck(int KatzeNr, int languageNumber);
     // The cat's free titles joined by "/"; empty for a cat without titles or a missing cat.
     QString GetTitel(int tier);
     static QString alterBerechnen(int art, const QDate &tod, const QDate &bis, const QDate &von);
@@ -114,6 +117,7 @@ class TDatenGlobal : public QObject
     const tsysteminfo *m_settings = nullptr;
     std::unique_ptr<tav::store::Table> m_eigen;
     bool rasseOK = false;
+    int m_druckSprache = -1; // the language of a print in progress, else the program's
 
     const tsysteminfo &einstellungen() const;
     void melden(const tav::store::EngineError &e, const QString &tableName);

@@ -272,7 +272,8 @@ KatzenTexte TDatenGlobal::Katzendaten(int typ, int KatzeNr, bool ChangeSprache, 
 
     const tsysteminfo &s = einstellungen();
     const bool html = typ == 5;
-    const auto &order = html ? s.StammbaumDruckenArray : s.stammbaumAnzeigeArray;
+    const bool druck = typ == 4;
+    const auto &order = html || druck ? s.StammbaumDruckenArray : s.stammbaumAnzeigeArray;
     const int *tokens = order.data();
     const int count = int(order.size());
     const QString titel = titelText(tokens, count);
@@ -285,7 +286,7 @@ KatzenTexte TDatenGlobal::Katzendaten(int typ, int KatzeNr, bool ChangeSprache, 
         }
     }
 
-    const bool en = sprache().languageNumber() == 1;
+    const bool en = (m_druckSprache >= 0 ? m_druckSprache : sprache().languageNumber()) == 1;
     const QString name = dbKatze->text(QStringLiteral("Name"));
     if (html) {
         const QString ende = Generation == 1 ? QStringLiteral("</P>") : QStringLiteral("<BR>");
@@ -297,6 +298,8 @@ KatzenTexte TDatenGlobal::Katzendaten(int typ, int KatzeNr, bool ChangeSprache, 
             daten << QStringLiteral("<font color=\"%1\"><strong>%2</strong>%3")
                          .arg(htmlFarbe(HTMLFarbeGenerationen), htmlText(name), ende);
         }
+    } else if (druck) {
+        daten << titel + name;
     } else {
         daten << titel + name + QStringLiteral(" {") + QString::number(KatzeNr) + QLatin1Char('}');
     }
@@ -377,6 +380,14 @@ KatzenTexte TDatenGlobal::Katzendaten(int typ, int KatzeNr, bool ChangeSprache, 
             daten[i].prepend(Zusatz);
     }
     out.bild = bildWaehlen();
+    return out;
+}
+
+KatzenTexte TDatenGlobal::KatzendatenDruck(int KatzeNr, int languageNumber)
+{
+    m_druckSprache = languageNumber;
+    KatzenTexte out = Katzendaten(4, KatzeNr, languageNumber == 1, 2);
+    m_druckSprache = -1;
     return out;
 }
 

@@ -64,6 +64,7 @@ struct Element {
     Qt::Alignment align = Qt::AlignLeft;
     QColor fill = Qt::transparent;
     double penWidth = 0.2; // mm
+    bool elide = false;    // Label, Field: a text wider than its rectangle ends in "…"
 };
 
 struct Band {
@@ -89,7 +90,9 @@ class Report
     int tag = 0;   // the catalogue entry whose hint is the document title
     QString title; // document title when there is no tag
     QString dateFormat = QStringLiteral("dd.MM.yyyy");
-    QVector<Band> bands; // in printing order; column header and footer repeat
+    QVector<Band> bands;     // in printing order; column header and footer repeat
+    QImage background;       // under everything on every page, fitted into the margins
+    bool ownMargins = false; // the margins set here stay; the job's Drucklinks/Druckoben do not apply
 
     Band &add(Band::Kind kind, double height, const QString &name = QString());
     Band *band(const QString &name);

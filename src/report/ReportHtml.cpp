@@ -30,10 +30,11 @@ QString opHtml(const DrawOp &op, double pageWidth)
     switch (op.kind) {
     case DrawOp::Kind::Text: {
         // right-aligned text grows to the left when the browser's font is wider
-        QString style = op.align & Qt::AlignRight ? QStringLiteral("right:%1;top:%2;height:%3")
-                                                        .arg(mm(pageWidth - op.rect.right()),
-                                                             mm(op.rect.top()), mm(op.rect.height()))
-                                                  : box(op.rect);
+        const bool kurz = !op.fullText.isEmpty();
+        QString style = op.align & Qt::AlignRight && !kurz ? QStringLiteral("right:%1;top:%2;height:%3")
+                                                                 .arg(mm(pageWidth - op.rect.right()),
+                                                                      mm(op.rect.top()), mm(op.rect.height()))
+                                                           : box(op.rect);
         style += QStringLiteral(";font-size:%1pt").arg(op.font.size);
         if (op.font.bold)
             style += QStringLiteral(";font-weight:bold");
@@ -45,6 +46,11 @@ QString opHtml(const DrawOp &op, double pageWidth)
             style += QStringLiteral(";text-align:right");
         else if (op.align & Qt::AlignHCenter)
             style += QStringLiteral(";text-align:center");
+        // a text shortened for the paper stays whole here; the browser cuts it at its box
+        if (kurz) {
+            style += QStringLiteral(";overflow:hidden;text-overflow:ellipsis");
+            return QStringLiteral("<div style=\"%1\">%2</div>").arg(style, op.fullText.toHtmlEscaped());
+        }
         return QStringLiteral("<div style=\"%1\">%2</div>").arg(style, op.text.toHtmlEscaped());
     }
     case DrawOp::Kind::Line: {

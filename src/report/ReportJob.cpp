@@ -34,6 +34,22 @@ JobSettings programJobSettings()
     return s;
 }
 
+JobSettings programJobSettings(int languageNumber)
+{
+    JobSettings s = programJobSettings();
+    const int offset = tav::app::languageOffset(languageNumber);
+    const tav::app::Sprache &catalogue = tav::app::sprache();
+    s.caption = [&catalogue, offset](int tag) {
+        const auto r = catalogue.record(tag + offset);
+        return r ? r->FeldName : QString();
+    };
+    s.hint = [&catalogue, offset](int tag) {
+        const auto r = catalogue.record(tag + offset);
+        return r ? r->FeldHilfe : QString();
+    };
+    return s;
+}
+
 QString productWebAddress()
 {
     return QStringLiteral("www.tavrenno.org");
@@ -71,6 +87,8 @@ void ReportJob::prepare(const JobSettings &settings)
 {
     for (Part &p : m_parts) {
         p.report.translate(settings.caption, settings.hint);
+        if (p.report.ownMargins)
+            continue;
         // a margin from a hand-edited settings file never puts text off the paper or leaves no room
         p.report.page.left = std::clamp(settings.left, 0.0, p.report.page.width() / 3);
         p.report.page.top = std::clamp(settings.top, 0.0, p.report.page.height() / 3);

@@ -20,6 +20,9 @@ struct JobSettings {
 };
 // The settings of the running program (its catalogues and Drucklinks/Druckoben).
 JobSettings programJobSettings();
+// The same with the captions of another language (a print in a language of its own); the
+// program's language stays as it is.
+JobSettings programJobSettings(int languageNumber);
 // The captions of a catalogue opened elsewhere (the command line's), with the given margins.
 JobSettings catalogueJobSettings(const tav::app::Sprache &catalogue, double left = 10, double top = 7);
 

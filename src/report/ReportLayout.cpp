@@ -42,6 +42,22 @@ QStringList wrap(const QString &text, double width, const Font &font, const Text
     return out;
 }
 
+QString elided(const QString &text, double width, const Font &font, const TextMeasure &measure)
+{
+    if (measure.width(text, font) <= width + 1e-9)
+        return text;
+    const QString dots = QStringLiteral("…");
+    qsizetype lo = 0, hi = text.size(); // the longest fitting beginning lies in [lo, hi)
+    while (lo + 1 < hi) {
+        const qsizetype mid = (lo + hi) / 2;
+        if (measure.width(text.left(mid).trimmed() + dots, font) <= width + 1e-9)
+            lo = mid;
+        else
+            hi = mid;
+    }
+    return text.left(lo).trimmed() + dots;
+}
+
 namespace {
 
 struct Piece {
@@ -142,6 +158,16 @@ class Layouter
     {
         m_pages.append(Page());
         m_pages.last().landscape = m_report.page.landscape;
+        if (!m_report.background.isNull()) {
+            const PageSetup &p = m_report.page;
+            const QRectF area(p.left, p.top, p.width() - p.left - p.right, p.height() - p.top - p.bottom);
+            const QSizeF s = QSizeF(m_report.background.size()).scaled(area.size(), Qt::KeepAspectRatio);
+            DrawOp bild;
+            bild.kind = DrawOp::Kind::Image;
+            bild.image = m_report.background;
+            bild.rect = QRectF(area.center() - QPointF(s.width() / 2, s.height() / 2), s);
+            m_pages.last().ops << bild;
+        }
         m_y = m_pageStart = m_top;
         if (m_header)
             place(resolve(*m_header, -1));
@@ -206,6 +232,13 @@ class Layouter
                 r.height = std::max(r.height, std::max(y, e.rect.bottom()));
                 continue;
             }
+            }
+            if (e.elide && op.kind == DrawOp::Kind::Text) {
+                const QString kurz = elided(op.text, e.rect.width(), e.font, m_measure);
+                if (kurz != op.text) {
+                    op.fullText = op.text;
+                    op.text = kurz;
+                }
             }
             r.pieces.append({op, false});
         }

@@ -14,6 +14,7 @@ struct DrawOp {
     Kind kind = Kind::Text;
     QRectF rect; // mm on the page; a line runs from topLeft to bottomRight
     QString text;
+    QString fullText; // the whole text of a shortened one (the HTML page shows it)
     Font font;
     Qt::Alignment align = Qt::AlignLeft;
     QColor fill = Qt::transparent; // Rect: its filling; no outline when penWidth is 0
@@ -44,5 +45,7 @@ Pages layout(const Report &report, const RowSource *rows, const TextMeasure &mea
 
 // Lines of text no wider than `width`, broken at blanks, a word too long for a line at letters.
 QStringList wrap(const QString &text, double width, const Font &font, const TextMeasure &measure);
+// The text as it fits `width`: whole, or its longest beginning followed by "…".
+QString elided(const QString &text, double width, const Font &font, const TextMeasure &measure);
 
 } // namespace tav::report

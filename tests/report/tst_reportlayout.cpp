@@ -1,4 +1,5 @@
 // The layout of reports into pages, asserted on the drawing operations.
+#include "report/ReportHtml.h"
 #include "report/ReportJob.h"
 #include "store/Database.h"
 #include "store/Query.h"
@@ -212,6 +213,46 @@ class TstReportLayout : public QObject
         QCOMPARE(img.kind, DrawOp::Kind::Image);
         QCOMPARE(img.rect.size(), QSizeF(40, 20));
         QCOMPARE(img.rect.top(), r.page.top + 20);
+    }
+
+    // a shortened label ends in "…" and fits its box, the HTML page keeps the whole text; a
+    // background lies under every page inside the margins; a report's own margins survive the job
+    void shorteningBackgroundAndOwnMargins()
+    {
+        const QString lang = QStringLiteral("GIC Anastasia Čestmíra vom Lindenhof zu Hamburg");
+        Report r;
+        r.ownMargins = true;
+        r.page.left = 3;
+        r.page.top = 4;
+        r.background = QImage(100, 50, QImage::Format_RGB32);
+        Element kurz = label(QRectF(0, 0, 30, 5), lang);
+        kurz.elide = true;
+        Element passt = label(QRectF(0, 6, 200, 5), lang);
+        passt.elide = true;
+        r.add(Band::Kind::Title, 200).elements << kurz << passt;
+        ReportJob job(r);
+        JobSettings s;
+        s.left = 25;
+        s.top = 15;
+        job.prepare(s);
+        const Pages pages = job.layout(FixedMeasure());
+        const QVector<DrawOp> &ops = pages.pages.first().ops;
+        QCOMPARE(ops.first().kind, DrawOp::Kind::Image);
+        const QRectF innen(3, 4, 210 - 3 - 10, 297 - 4 - 10);
+        QCOMPARE(ops.first().rect.width(), 210 - 3 - 10.0);
+        QVERIFY(innen.contains(ops.first().rect));
+        const DrawOp &a = ops[1], &b = ops[2];
+        QCOMPARE(a.rect.left(), 3.0);
+        QVERIFY(a.text.endsWith(QStringLiteral("…")));
+        QVERIFY(lang.startsWith(a.text.chopped(1)));
+        QVERIFY(FixedMeasure().width(a.text, a.font) <= 30);
+        QVERIFY(FixedMeasure().width(a.text + QStringLiteral("x"), a.font) > 30);
+        QCOMPARE(a.fullText, lang);
+        QCOMPARE(b.text, lang);
+        QVERIFY(b.fullText.isEmpty());
+        const QString page = QString::fromUtf8(html(pages));
+        QVERIFY(page.contains(QStringLiteral(">") + lang + QStringLiteral("</div>")));
+        QVERIFY(!page.contains(QStringLiteral("…")));
     }
 
     // rows of a table in the order of its index and filter, the cursor left where it stood

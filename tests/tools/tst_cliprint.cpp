@@ -1,11 +1,14 @@
-// tavrenno-cli print: print-outs of a register as PDF and HTML, and the failures it reports.
+// tavrenno-cli print: print-outs of a register as PDF and HTML (the inbreeding print-out, the
+// printed pedigree with every ancestor in its generation's column), and the failures it reports.
 #include "store/Database.h"
 #include "store/Query.h"
 
 #include <QFile>
+#include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -58,9 +61,32 @@ class TstCliPrint : public QObject
         return run(QStringLiteral(TAV_CLI), QStringList{"--home", m_home.path()} + args, m_config.path());
     }
 
-    QString pdfText(const QString &path)
+    QString pdfText(const QString &path, const QStringList &extra = {})
     {
-        return run(QStringLiteral("pdftotext"), {"-enc", "UTF-8", path, "-"}).out;
+        return run(QStringLiteral("pdftotext"), QStringList{"-enc", "UTF-8"} + extra + QStringList{path, "-"})
+            .out;
+    }
+    // the last demo cat: six generations of ancestors
+    QString katze()
+    {
+        tav::store::Database db(m_home.filePath("Daten"));
+        tav::store::Query q(&db,
+                            "SELECT max(LaufendeNummer) FROM catstamm WHERE Zuchtbuchnummer1 LIKE 'DE-%'");
+        q.open();
+        return q.value(0).toString();
+    }
+    void einstellungen(const QString &zeilen)
+    {
+        QFile f(m_config.filePath("Tavrenno.ini"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(zeilen.toUtf8());
+    }
+    int bilder(const QString &pdf)
+    {
+        return int(run(QStringLiteral("pdfimages"), {"-list", pdf})
+                       .out.split('\n', Qt::SkipEmptyParts)
+                       .size()) -
+               2;
     }
 
   private Q_SLOTS:
@@ -152,6 +178,124 @@ class TstCliPrint : public QObject
             QVERIFY2(dom.out.contains(t.toHtmlEscaped()), qPrintable(t));
     }
 
+    // each generation's column (between the heads over the columns) holds its ancestors' names
+    void jederAhnInSeinerGeneration()
+    {
+        if (!installed("pdftotext") || !installed("pdfimages"))
+            QSKIP("pdftotext and pdfimages are not installed");
+        QImage logo(200, 200, QImage::Format_RGB32);
+        logo.fill(Qt::darkRed);
+        QVERIFY(logo.save(m_out.filePath("logo.png")));
+        QHash<int, std::tuple<QString, int, int>> reg; // name, sire, dam
+        tav::store::Database db(m_home.filePath("Daten"));
+        tav::store::Query q(&db, "SELECT LaufendeNummer, Name, Vater, Mutter FROM catstamm");
+        q.open();
+        for (; !q.eof(); q.next())
+            reg.insert(q.value(0).toInt(), {q.value(1).toString(), q.value(2).toInt(), q.value(3).toInt()});
+        einstellungen("[Stammbaum]\nLogo=" + m_out.filePath("logo.png") + "\n");
+        const QString pdf = m_out.filePath("fuenf.pdf");
+        const Run r = cli({"print", "pedigree", "--cat", katze(), "--generations", "5", "--pdf", pdf});
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QVERIFY(r.out.contains("1 Seiten"));
+        QVERIFY(bilder(pdf) >= 1);
+        const QString box = pdfText(pdf, {"-bbox"});
+        const QStringList koepfe = {"Eltern", "Großeltern", "Urgroßeltern", "Ururgroßeltern", "5."};
+        QVector<double> mitte;
+        double oben = 0;
+        for (const QString &k : koepfe) {
+            const QRegularExpression wort(
+                "xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"[0-9.]+\">" +
+                QRegularExpression::escape(k) + "</word>");
+            const auto m = wort.match(box);
+            QVERIFY2(m.hasMatch(), qPrintable(k));
+            double rechts = m.captured(3).toDouble();
+            // "5. Generation" is two words
+            const auto zweites = QRegularExpression("xMax=\"([0-9.]+)\" yMax=\"[0-9.]+\">Generation</word>")
+                                     .match(box, m.capturedEnd());
+            if (k == "5." && zweites.hasMatch())
+                rechts = zweites.captured(1).toDouble();
+            mitte << (m.captured(1).toDouble() + rechts) / 2;
+            oben = m.captured(2).toDouble() + 8;
+        }
+        QVector<int> ebene = {katze().toInt()};
+        for (int g = 1; g <= 5; ++g) {
+            const double halb = (g < 5 ? mitte[g] - mitte[g - 1] : mitte[g - 1] - mitte[g - 2]) / 2;
+            const int x = int(mitte[g - 1] - halb), breite = int(2 * halb);
+            const QString spalte = pdfText(pdf, {"-x", QString::number(x), "-y", QString::number(int(oben)),
+                                                 "-W", QString::number(breite), "-H", "600"})
+                                       .simplified();
+            QVector<int> naechste;
+            for (int k : ebene) {
+                const auto [name, vater, mutter] = reg.value(k);
+                for (int eltern : {vater, mutter}) {
+                    naechste << eltern;
+                    if (eltern)
+                        QVERIFY2(spalte.contains(std::get<0>(reg.value(eltern))),
+                                 qPrintable(QStringLiteral("%1 in %2: %3")
+                                                .arg(std::get<0>(reg.value(eltern)))
+                                                .arg(g)
+                                                .arg(spalte)));
+                }
+            }
+            ebene = naechste;
+        }
+    }
+
+    void englischOhneBilderUndOhneEltern_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QStringList>("absent");
+        QTest::newRow("english")
+            << QStringList{"--lang", "en"}
+            << QStringList{"PEDIGREE", "Parents", "Great-grandparents",    "Date of birth",
+                           "Born:",    "male",    "Inbreeding coefficient"}
+            << QStringList{"STAMMBAUM", "Eltern", "geb.:", "männlich", "Inzuchtkoeffizient"};
+        QTest::newRow("german") << QStringList{"--generations", "3"}
+                                << QStringList{"STAMMBAUM", "Urgroßeltern", "Geburtsdatum",
+                                               "geb.:",     "Ahnenverlust", "printed by"}
+                                << QStringList{"Ururgroßeltern", "PEDIGREE", "Born:"};
+    }
+    void englischOhneBilderUndOhneEltern()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, present);
+        QFETCH(QStringList, absent);
+        if (!installed("pdftotext") || !installed("pdfimages"))
+            QSKIP("pdftotext and pdfimages are not installed");
+        einstellungen("[Stammbaum]\nDruck=Titel,Farbe,Geburtsdatum\nBild=0\nGenBild=0\n");
+        const QString pdf = m_out.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".pdf");
+        const Run r = cli(QStringList{"print", "pedigree", "--cat", katze(), "--pdf", pdf} + args);
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QCOMPARE(bilder(pdf), 0);
+        const QString t = pdfText(pdf);
+        for (const QString &s : present)
+            QVERIFY2(t.contains(s), qPrintable(s + " missing in:\n" + t));
+        for (const QString &s : absent)
+            QVERIFY2(!t.contains(s), qPrintable(s));
+    }
+
+    void katzeOhneElternUndFehler()
+    {
+        if (!installed("pdftotext"))
+            QSKIP("pdftotext is not installed");
+        einstellungen("[Stammbaum]\nGeneration=3\n");
+        const QString pdf = m_out.filePath("ohne.pdf"), html = m_out.filePath("ohne.html");
+        Run r = cli({"print", "pedigree", "--cat-name", "Čestmír Groß", "--pdf", pdf, "--html", html});
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QVERIFY(r.out.contains("1 Seiten"));
+        QCOMPARE(pdfText(pdf).count("unbekannt"), 14);
+        QFile f(html);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(f.readAll()).contains("Čestmír Groß"));
+        r = cli({"print", "pedigree", "--cat", "1", "--generations", "7", "--pdf", pdf});
+        QCOMPARE(r.code, 2);
+        QVERIFY(r.err.contains("--generations"));
+        r = cli({"print", "pedigree", "--pdf", pdf});
+        QCOMPARE(r.code, 2);
+        r = cli({"print", "pedigree", "--cat-name", "Niemand", "--pdf", pdf});
+        QCOMPARE(r.code, 1);
+    }
     void failuresAreSaidAndWriteNothing_data()
     {
         QTest::addColumn<QStringList>("args");

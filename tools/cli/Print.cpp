@@ -2,12 +2,15 @@
 #include "Cli.h"
 
 #include "app/DataHome.h"
+#include "app/Global.h"
 #include "app/IniFile.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/StorePedigree.h"
 #include "printouts/ReportInzucht.h"
+#include "printouts/ReportStammbaum.h"
+#include "printouts/StammbaumDaten.h"
 #include "report/ReportHtml.h"
 #include "report/ReportJob.h"
 #include "store/Database.h"
@@ -23,6 +26,7 @@ struct Kontext {
     const Angaben &a;
     store::Database &db;
     const app::Sprache &katalog;
+    const app::tsysteminfo &einstellungen;
     QTextStream &err;
     int rc = 0; // the exit code when the builder gives no job
 };
@@ -75,6 +79,47 @@ std::optional<report::ReportJob> inzucht(Kontext &k)
     return printouts::reportInzucht(d);
 }
 
+std::optional<report::ReportJob> stammbaum(Kontext &k)
+{
+    k.rc = 2;
+    if (k.a.hat(QStringLiteral("--cat")) == k.a.hat(QStringLiteral("--cat-name"))) {
+        k.err << "print pedigree braucht --cat N oder --cat-name NAME\n";
+        return std::nullopt;
+    }
+    int generationen = 0;
+    if (k.a.hat(QStringLiteral("--generations"))) {
+        bool ok = false;
+        generationen = k.a.wert(QStringLiteral("--generations")).toInt(&ok);
+        if (!ok || generationen < 3 || generationen > 6) {
+            k.err << "--generations: 3 bis 6\n";
+            return std::nullopt;
+        }
+    }
+    k.rc = 1;
+    if (!k.db.tableExists(QStringLiteral("CATSTAMM.DB"))) {
+        k.err << "Kein Katzenregister in " << k.db.dataDir() << "\n";
+        return std::nullopt;
+    }
+    breeding::StorePedigree stamm(k.db);
+    Tiere t;
+    if (!findeTiere(k.db, stamm, k.a, t, k.err))
+        return std::nullopt;
+    app::TDatenGlobal global(&k.db);
+    global.setEinstellungen(&k.einstellungen);
+    global.onFehler = [&](const store::EngineError &, const QString &tabelle) {
+        k.err << "Tabelle " << tabelle << " kann nicht gelesen werden\n";
+    };
+    global.Dateienoeffnen();
+    const auto meldung = [&](int nr) {
+        const QString text = k.katalog.message(nr);
+        return text.isEmpty() ? QStringLiteral("Meldung %1").arg(nr) : text;
+    };
+    return printouts::reportStammbaum(printouts::stammbaumDruck(k.db, global, k.einstellungen, t.tier,
+                                                                k.katalog.languageNumber(), meldung,
+                                                                generationen),
+                                      report::FontMeasure());
+}
+
 const QList<Druckausgabe> &druckausgaben()
 {
     static const QList<Druckausgabe> d = {
@@ -84,22 +129,23 @@ const QList<Druckausgabe> &druckausgaben()
          {"--cat", "--cat-name", "--sire", "--dam", "--sire-name", "--dam-name", "--generations"},
          {"--with-pairs", "--with-ancestors", "--with-clones"},
          inzucht},
+        {QStringLiteral("pedigree"),
+         QStringLiteral("(--cat N | --cat-name NAME) [--generations 3..6]"),
+         {"--cat", "--cat-name", "--generations"},
+         {},
+         stammbaum},
     };
     return d;
 }
 
-// the language of the settings file, else German
-int vorgabeSprache(double &links, double &oben)
+// the settings file, else the defaults
+void einstellungenLesen(app::tsysteminfo &s)
 {
-    app::tsysteminfo s;
     if (QFileInfo::exists(app::settingsPath())) {
         app::IniFile ini;
         if (ini.load(app::settingsPath()))
             s.read(ini, QRect(0, 0, 1024, 768));
     }
-    links = s.Drucklinks;
-    oben = s.Druckoben;
-    return app::languageNumber(s.Sprache);
 }
 
 QString meldung(const app::Sprache &katalog, int nummer)
@@ -166,8 +212,10 @@ int drucke(const QString &home, const Angaben &a, QTextStream &out, QTextStream 
         err << "print " << name << " braucht --pdf DATEI oder --html DATEI\n";
         return 2;
     }
-    double links = 10, oben = 7;
-    int sprache = vorgabeSprache(links, oben);
+    app::tsysteminfo s;
+    einstellungenLesen(s);
+    const double links = s.Drucklinks, oben = s.Druckoben;
+    int sprache = app::languageNumber(s.Sprache);
     if (a.hat(QStringLiteral("--lang"))) {
         const QStringList sprachen = {QStringLiteral("de"), QStringLiteral("en"), QStringLiteral("nl")};
         sprache = int(sprachen.indexOf(a.wert(QStringLiteral("--lang"))));
@@ -182,7 +230,7 @@ int drucke(const QString &home, const Angaben &a, QTextStream &out, QTextStream 
     // without catalogues the print-out keeps its German captions
     katalog.open(&db);
     katalog.setLanguageNumber(sprache);
-    Kontext k{a, db, katalog, err};
+    Kontext k{a, db, katalog, s, err};
     std::optional<report::ReportJob> job = d->bauen(k);
     if (!job)
         return k.rc;

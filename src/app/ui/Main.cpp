@@ -260,7 +260,6 @@ void TMirravel::updateCommandStates()
         else if (command == QLatin1String("katzeSpeichern"))
             enabled = bool(hooks().katzeSpeichern);
         else if (command == QLatin1String("druckjob") || command == QLatin1String("drucken") ||
-                 command == QLatin1String("stammbaumdruck") || command == QLatin1String("stammbaumdruckEn") ||
                  command == QLatin1String("titelLoeschen"))
             enabled = hasWindow(QStringLiteral("druckdispatcher"));
         a->setEnabled(enabled);

@@ -80,6 +80,8 @@ class TMirravel : public QMainWindow
         std::function<int()> katzeSuchen;    // the chosen cat, 0 when cancelled
         std::function<bool(int)> zeigeKatze; // show this cat; false when the window stays where it is
         std::function<void()> refresh;
+        // posts pending edits of the record and gives the cat shown (0: none, or the post failed)
+        std::function<int()> druckKatze;
     };
     static void setCatRecordHooks(const CatRecordHooks &hooks);
     static const CatRecordHooks &catRecordHooks();
@@ -112,6 +114,8 @@ class TMirravel : public QMainWindow
     void KatzeSuchen();
     // "&Textverarbeitung": starts the word processor of the settings, or says why it cannot
     void Textverarbeitung();
+    // the pedigree print of the current cat, in English or German for this print only
+    void StammbaumDrucken(bool englisch);
     void updateCommandStates();
 
   Q_SIGNALS:

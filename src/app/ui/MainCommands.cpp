@@ -12,6 +12,9 @@
 #include "app/Sprache.h"
 #include "app/Systemi.h"
 #include "cats/CatRules.h"
+#include "printouts/ReportStammbaum.h"
+#include "printouts/StammbaumDaten.h"
+#include "report/ui/Vorschau.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
 
@@ -21,6 +24,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProcess>
+#include <memory>
 
 using namespace tav::store;
 
@@ -162,9 +166,41 @@ void TMirravel::runItem(const MenuItemDef &item)
         }
     } else if (command == QLatin1String("symboleanordnen")) {
         m_mdi->tileSubWindows();
+    } else if (command == QLatin1String("stammbaumdruck") || command == QLatin1String("stammbaumdruckEn")) {
+        StammbaumDrucken(command.endsWith(QLatin1String("En")));
     } else if (command == QLatin1String("hilfe")) {
         showHelp(item.helpContext ? item.helpContext : HilfeKontextHauptfenster, this);
     }
+}
+
+void TMirravel::StammbaumDrucken(bool englisch)
+{
+    // one print at a time: the preview is modal, but its print dialog lets events through
+    static bool druckLaeuft = false;
+    if (druckLaeuft)
+        return;
+    const int katze = catRecordHooks().druckKatze ? catRecordHooks().druckKatze() : currentListCat();
+    if (katze <= 0) {
+        showMessage(9080, MsgIcon::Information, MsgButtons::Ok);
+        return;
+    }
+    TDatenGlobal *global = TDatenGlobal::instance();
+    const tsysteminfo *settings = tsysteminfo::instance();
+    if (!global || !settings)
+        return;
+    try {
+        m_db->ensureTable(QStringLiteral("STBFARBE.DB"));
+    } catch (const EngineError &e) {
+        TDBError::HandleException(e, QStringLiteral("STBFARBE.DB"));
+    }
+    druckLaeuft = true;
+    const std::unique_ptr<bool, void (*)(bool *)> frei(&druckLaeuft, [](bool *b) { *b = false; });
+    // the print's language is its own: the program, its catalogue and the settings file keep theirs
+    const int sprache = englisch ? 1 : 0;
+    const printouts::StammbaumDruck druck = printouts::stammbaumDruck(
+        *m_db, *global, *settings, katze, sprache, [](int nr) { return messageText(nr); });
+    report::ui::zeigeVorschau(printouts::reportStammbaum(druck, report::FontMeasure()),
+                              report::programJobSettings(sprache), this);
 }
 
 void TMirravel::openWindow(const MenuItemDef &item)

@@ -76,6 +76,16 @@ void registerCatStamm()
         if (TCatStamm *w = fenster())
             w->Speichern();
     };
+    h.druckKatze = [fenster] {
+        TCatStamm *w = fenster();
+        if (!w)
+            return 0;
+        const bool offen = w->DBCatStamm()->state() == Table::State::Edit ||
+                           w->DBCatStamm()->state() == Table::State::Insert || w->titelEingabe();
+        if (offen && !w->Speichern())
+            return 0;
+        return w->aktuelleKatze();
+    };
     h.zeigeKatze = [fenster](int nr) {
         TCatStamm *w = fenster();
         return w && w->zeigeKatze(nr);

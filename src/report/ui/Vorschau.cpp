@@ -292,7 +292,12 @@ bool TVorschau::print()
 
 void zeigeVorschau(ReportJob job, QWidget *parent)
 {
-    job.prepare(programJobSettings());
+    zeigeVorschau(std::move(job), programJobSettings(), parent);
+}
+
+void zeigeVorschau(ReportJob job, const JobSettings &settings, QWidget *parent)
+{
+    job.prepare(settings);
     TVorschau vorschau(job.layout(FontMeasure()), parent);
     app::ui::execDialog(vorschau);
 }

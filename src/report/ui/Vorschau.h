@@ -22,6 +22,7 @@ class TVorschau : public QDialog
     TVorschau(const Pages &pages, QWidget *parent = nullptr);
 
     int pageCount() const { return int(m_pages.pages.size()); }
+    const Pages &pages() const { return m_pages; }
     int currentPage() const { return m_page; } // from 0
     void showPage(int page);
     double zoom() const; // device pixels a millimetre
@@ -54,5 +55,7 @@ class TVorschau : public QDialog
 // Prepares the job with the program's language and margins, shows its preview and returns when
 // the preview is closed.
 void zeigeVorschau(ReportJob job, QWidget *parent);
+// The same with settings of the caller's (a print in a language of its own).
+void zeigeVorschau(ReportJob job, const JobSettings &settings, QWidget *parent);
 
 } // namespace tav::report::ui
