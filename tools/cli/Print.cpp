@@ -8,6 +8,7 @@
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/StorePedigree.h"
 #include "printouts/ReportInzucht.h"
+#include "printouts/ReportMerkmale.h"
 #include "report/ReportHtml.h"
 #include "report/ReportJob.h"
 #include "store/Database.h"
@@ -75,6 +76,11 @@ std::optional<report::ReportJob> inzucht(Kontext &k)
     return printouts::reportInzucht(d);
 }
 
+std::optional<report::ReportJob> merkmale(Kontext &k)
+{
+    return printouts::reportMerkmale(printouts::merkmaleLesen(k.db));
+}
+
 const QList<Druckausgabe> &druckausgaben()
 {
     static const QList<Druckausgabe> d = {
@@ -84,6 +90,7 @@ const QList<Druckausgabe> &druckausgaben()
          {"--cat", "--cat-name", "--sire", "--dam", "--sire-name", "--dam-name", "--generations"},
          {"--with-pairs", "--with-ancestors", "--with-clones"},
          inzucht},
+        {QStringLiteral("traits"), QString(), {}, {}, merkmale},
     };
     return d;
 }
@@ -132,7 +139,8 @@ QString druckAufruf()
 {
     QStringList zeilen;
     for (const Druckausgabe &d : druckausgaben())
-        zeilen << QStringLiteral("print ") + d.name + QLatin1Char(' ') + d.aufruf +
+        zeilen << QStringLiteral("print ") + d.name +
+                      (d.aufruf.isEmpty() ? QString() : QLatin1Char(' ') + d.aufruf) +
                       QStringLiteral(" (--pdf DATEI | --html DATEI) [--lang de|en|nl]");
     return zeilen.join(QStringLiteral("\n       | "));
 }

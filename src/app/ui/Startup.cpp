@@ -16,6 +16,7 @@
 #include "app/Systemi.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Psuchdlg.h"
+#include "cats/ui/ReferenzlisteFenster.h"
 #include "maintenance/Indexerstellung.h"
 #include "store/Database.h"
 #include "store/FileCheck.h"
@@ -156,6 +157,7 @@ int runProgram(int argc, char *argv[])
     hooks.katzeSuchen = [&main] { return tav::cats::ui::runCatSearch(&main, 0); };
     TMirravel::setCatRecordHooks(hooks);
     tav::cats::ui::registerCatStamm();
+    tav::cats::ui::registerReferenzlisten();
     for (const auto &r : registrations())
         r();
     if (const auto open = TMirravel::windowFactory(QStringLiteral("catstamm")))

@@ -3,6 +3,7 @@
 #include "Pcatstam.h"
 
 #include "app/Global.h"
+#include "app/ui/DataControls.h"
 #include "app/ui/DataSource.h"
 #include "app/ui/Main.h"
 #include "store/Database.h"
@@ -19,6 +20,26 @@ using namespace tav::app;
 using namespace tav::app::ui;
 
 namespace tav::cats::ui {
+
+void TCatStamm::referenzTabelleNeuLaden(const QString &datei)
+{
+    for (Table *t : m_alle) {
+        if (t->tableName().compare(datei, Qt::CaseInsensitive) != 0 || !t->isOpen() || t->isEditing())
+            continue;
+        try {
+            t->close();
+            t->open();
+        } catch (const EngineError &e) {
+            reportDatabaseError(e, datei);
+        }
+    }
+    for (DBLookupComboBox *c : {m_rasseCombo, m_fellartCombo}) {
+        if (c) {
+            c->reloadList();
+            c->readField();
+        }
+    }
+}
 
 // --- registration ------------------------------------------------------------
 

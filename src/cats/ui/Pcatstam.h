@@ -78,6 +78,8 @@ class TCatStamm : public tav::app::ui::ChildWindow
     void DBFarbeAfterOpen();
     void DBAugenfarbeAfterOpen();
     void TitelLaden();
+    // a reference list changed: its table is read again and the combos over it list the change
+    void referenzTabelleNeuLaden(const QString &datei);
 
     // main window commands
     void KatzeNeu();
