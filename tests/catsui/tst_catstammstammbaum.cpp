@@ -1,0 +1,160 @@
+// The pedigree page of the cat record window on the demo register: the ancestors in their boxes,
+// a repeated ancestor in the first pedigree colour, and a missing dam entered from her empty box,
+// linked when saved and leaving everything as it was when given up.
+#define TAV_WITH_CATSTAMM
+#include "../common/ProgramFixture.h"
+#include "app/ui/StoredColour.h"
+#include "cats/ui/CatRecordPedigreePage.h"
+#include "cats/ui/Pcatstam.h"
+#include "store/Table.h"
+
+#include <QHash>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace tav::app;
+using namespace tav::app::ui;
+using namespace tav::cats::ui;
+using tav::store::Table;
+
+class TstCatStammStammbaum : public QObject
+{
+    Q_OBJECT
+    ProgramFixture f;
+    QHash<int, QPair<int, int>> m_eltern;
+
+    TCatStamm *w() const { return TCatStamm::instance(); }
+    CatRecordPedigreePage *seite() const
+    {
+        return qobject_cast<CatRecordPedigreePage *>(w()->page(TCatStamm::SeiteStammbaum));
+    }
+    void elternLesen()
+    {
+        m_eltern.clear();
+        tav::store::Query q(f.db.get(), "SELECT LaufendeNummer, Vater, Mutter FROM catstamm");
+        q.open();
+        for (; !q.eof(); q.next())
+            m_eltern.insert(q.value(0).toInt(), {q.value(1).toInt(), q.value(2).toInt()});
+    }
+    // the cat of box n by walking the register itself
+    int ahne(int katze, int n)
+    {
+        if (n <= 2)
+            return n == 1 ? m_eltern.value(katze).first : m_eltern.value(katze).second;
+        const int kind = ahne(katze, (n - 1) / 2);
+        return n % 2 ? m_eltern.value(kind).first : m_eltern.value(kind).second;
+    }
+    int neueKatze(const QString &name, const QString &geschlecht, int vater, int mutter)
+    {
+        Table t(f.db.get(), "CATSTAMM.DB");
+        t.open();
+        t.append();
+        t.setValue("Name", name);
+        t.setValue("Geschlecht", geschlecht);
+        t.setValue("Vater", vater);
+        t.setValue("Mutter", mutter);
+        t.post();
+        return t.intValue("LaufendeNummer");
+    }
+    void zeigen(int nr)
+    {
+        w()->DataSourceCatStamm()->refresh();
+        QVERIFY(w()->zeigeKatze(nr));
+        w()->showPage(TCatStamm::SeiteStammbaum);
+        QCoreApplication::processEvents();
+    }
+    int anzahlKatzen() { return scalar(*f.db, "SELECT count(*) FROM catstamm").toInt(); }
+
+  private Q_SLOTS:
+    void initTestCase()
+    {
+        QString failed = f.start(QSize(1280, 860), true);
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
+        failed = f.openCatStamm();
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
+    }
+    void cleanupTestCase() { f.stop(); }
+    void init() { Scripted::reset(); }
+
+    void boxesShowTheAncestorsOfTheRegister()
+    {
+        elternLesen();
+        int katze = 0;
+        for (auto it = m_eltern.cbegin(); it != m_eltern.cend() && !katze; ++it)
+            if (ahne(it.key(), 62) > 0)
+                katze = it.key();
+        QVERIFY2(katze, "the demo register has a cat with five generations");
+        zeigen(katze);
+        for (int n : {1, 2, 3, 6, 30, 62}) {
+            const QString text = seite()->box(n)->toPlainText();
+            QVERIFY2(text.contains(QStringLiteral("{%1}").arg(ahne(katze, n))),
+                     qPrintable(QStringLiteral("box %1: %2").arg(n).arg(text)));
+        }
+        const QString grabs = qEnvironmentVariable("TAV_GRAB_DIR");
+        if (!grabs.isEmpty())
+            w()->parentWidget()->grab().save(grabs + "/pedigree-page.png");
+    }
+
+    void repeatedAncestorGetsTheFirstColour()
+    {
+        Table farben(f.db.get(), "STBFARBE.DB");
+        if (!f.db->tableExists("STBFARBE.DB"))
+            f.db->createTable(QStringLiteral("STBFARBE.DB"));
+        farben.open();
+        while (!farben.isEmpty()) {
+            farben.first();
+            farben.remove();
+        }
+        for (const QColor &c : {QColor(255, 200, 0), QColor(0, 200, 255)}) {
+            farben.append();
+            farben.setValue("farbe", storedValue(c));
+            farben.post();
+        }
+        // the tom is the sire of the cat and of her dam
+        const int kater = neueKatze("Tobias Doppelt", "1", 0, 0);
+        const int mutter = neueKatze("Mara Doppelt", "2", kater, 0);
+        const int katze = neueKatze("Kira Doppelt", "2", kater, mutter);
+        zeigen(katze);
+        QCOMPARE(seite()->boxFarbe(1), QColor(255, 200, 0));
+        QCOMPARE(seite()->boxFarbe(5), QColor(255, 200, 0));
+        QCOMPARE(seite()->boxFarbe(2), QColor(Qt::white));
+    }
+
+    void missingDamIsEnteredFromHerBoxOrLeftAlone()
+    {
+        const int katze = neueKatze("Lotte Ohnemutter", "2", 0, 0);
+        const int vorher = anzahlKatzen();
+        zeigen(katze);
+        QVERIFY(seite()->boxen()[2].platzhalter());
+
+        // given up: nothing changes
+        seite()->boxGeklickt(2);
+        QCOMPARE(w()->DBCatStamm()->state(), Table::State::Insert);
+        QCOMPARE(w()->DBCatStamm()->text("Geschlecht"), QString("2"));
+        QCOMPARE(w()->findChild<QPushButton *>("BitBtnSpeichern")->text(), captionText(4865));
+        w()->Rueckgaengig();
+        QTRY_COMPARE(w()->aktuelleKatze(), katze);
+        QCOMPARE(anzahlKatzen(), vorher);
+        QCOMPARE(scalar(*f.db, "SELECT Mutter FROM catstamm WHERE LaufendeNummer = ?", {katze}).toInt(), 0);
+        QVERIFY(!TDatenGlobal::instance()->NeuausStb);
+        QCOMPARE(w()->findChild<QPushButton *>("BitBtnSpeichern")->text(), captionText(4859));
+
+        // entered and saved: she becomes the dam, and the pedigree of the cat is shown again
+        seite()->boxGeklickt(2);
+        QVERIFY(w()->DataSourceCatStamm()->setFieldValue("Name", "Nora Neumutter"));
+        QVERIFY(w()->Speichern());
+        QTRY_COMPARE(w()->aktuelleKatze(), katze);
+        const int neu =
+            scalar(*f.db, "SELECT LaufendeNummer FROM catstamm WHERE Name = 'Nora Neumutter'").toInt();
+        QVERIFY(neu > 0);
+        QCOMPARE(scalar(*f.db, "SELECT Mutter FROM catstamm WHERE LaufendeNummer = ?", {katze}).toInt(), neu);
+        QTRY_VERIFY(seite()->box(2)->toPlainText().contains(QStringLiteral("{%1}").arg(neu)));
+        QCOMPARE(w()->notebook()->currentIndex(), int(TCatStamm::SeiteStammbaum));
+        QVERIFY(!TDatenGlobal::instance()->NeuausStb);
+    }
+};
+
+QTEST_MAIN(TstCatStammStammbaum)
+#include "tst_catstammstammbaum.moc"
