@@ -1,5 +1,8 @@
 #include "Stammbaumseite.h"
 
+#include "store/Database.h"
+#include "store/Query.h"
+
 #include <QRegularExpression>
 
 namespace tav::cats {
@@ -92,6 +95,29 @@ QVector<int> doppelteFarben(const QVector<AhnenBox> &boxen, int farben, bool *zu
             ++naechste;
     }
     return farbe;
+}
+
+AhnenMarker ahnenMarker(tav::store::Database &db, int katze)
+{
+    AhnenMarker m;
+    if (db.tableExists(QStringLiteral("TOPKATZE.DB"))) {
+        tav::store::Query q(&db, QStringLiteral("SELECT Farbe FROM \"TOPKATZE.DB\" WHERE Katze = ?"));
+        q.addBindValue(katze);
+        q.open();
+        if (!q.eof())
+            m.topFarbe = q.value(0).toInt();
+    }
+    if (db.tableExists(QStringLiteral("KATZEMERKMAL.DB")) && db.tableExists(QStringLiteral("MERKMALE.DB"))) {
+        tav::store::Query q(&db,
+                            QStringLiteral("SELECT m.farbe FROM \"KATZEMERKMAL.DB\" k JOIN \"MERKMALE.DB\" m "
+                                           "ON m.LaufendeNummer = k.Merkmal WHERE k.Katze = ? "
+                                           "ORDER BY m.LaufendeNummer"));
+        q.addBindValue(katze);
+        q.open();
+        for (; !q.eof(); q.next())
+            m.merkmale << q.value(0).toInt();
+    }
+    return m;
 }
 
 QRect boxRechteck(int n, const QSize &seite)

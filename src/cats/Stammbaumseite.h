@@ -8,6 +8,10 @@
 
 // The five-generation view of the cat record window: which ancestor stands in which of the 62
 // boxes, where the boxes sit, and which repeated ancestors share a colour.
+namespace tav::store {
+class Database;
+}
+
 namespace tav::cats {
 
 constexpr int StammbaumBoxen = 62;
@@ -43,6 +47,15 @@ int ahnenNummer(const QStringList &zeilen);
 // the next colour in the order of its first box; when the list runs out the last colour is used
 // again and `zuWenig` is set. An empty list leaves every box white.
 QVector<int> doppelteFarben(const QVector<AhnenBox> &boxen, int farben, bool *zuWenig = nullptr);
+
+// The markers of an ancestor's box: the top-cat colour (-1 when not a top cat) and the colours of
+// its traits in the order of the trait table (stored values, red in the low byte).
+struct AhnenMarker {
+    int topFarbe = -1;
+    QVector<int> merkmale;
+};
+constexpr int MarkerFelder = 7; // squares shown; "+" beyond
+AhnenMarker ahnenMarker(tav::store::Database &db, int katze);
 
 // Geometry of box n on a page of that size; an empty rect when the box is hidden (the fifth
 // generation on a page lower than 32 · 15 pixels).

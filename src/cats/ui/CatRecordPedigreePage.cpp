@@ -12,6 +12,8 @@
 
 #include <QContextMenuEvent>
 #include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -26,7 +28,7 @@ namespace tav::cats::ui {
 
 namespace {
 constexpr int TagLaden = 4860, TagRuecksprung = 4861, TagPlatzhalter = 4862, TagHinweisNeu = 4863,
-              TagHinweisLaden = 4864, TagSpeichernZurueck = 4865, TagMutterNeu = 4866, TagVaterNeu = 4867;
+              TagHinweisLaden = 4864, TagSpeichernZurueck = 4865, TagMutterNeu = 4866, TagVaterNeu = 4867, TagTop = 4868;
 
 QString text(int tag, const char *deutsch)
 {
@@ -63,6 +65,34 @@ CatRecordPedigreePage::CatRecordPedigreePage(Database *db, DataSource *katze, Fe
         panel->layout()->addWidget(box);
         m_panels << panel;
         m_boxen << box;
+        if (n <= 30) {
+            auto *marker = new QWidget(box->viewport());
+            marker->setObjectName(QStringLiteral("AnzM%1").arg(n));
+            auto *h = new QHBoxLayout(marker);
+            h->setContentsMargins(0, 0, 0, 0);
+            h->setSpacing(2);
+            auto *top = new QLabel(QStringLiteral("TOP"), marker);
+            top->setObjectName(QStringLiteral("Top%1").arg(n));
+            top->setProperty("tag", TagTop);
+            top->setAlignment(Qt::AlignCenter);
+            top->setAutoFillBackground(true);
+            QFont klein = top->font();
+            klein.setPointSize(6);
+            top->setFont(klein);
+            h->addWidget(top);
+            for (int k = 1; k <= MarkerFelder; ++k) {
+                auto *m = new QLabel(marker);
+                m->setObjectName(QStringLiteral("M%1%2").arg(n).arg(k));
+                m->setFixedSize(8, 8);
+                m->setAutoFillBackground(true);
+                h->addWidget(m);
+            }
+            auto *mehr = new QLabel(QStringLiteral("+"), marker);
+            mehr->setObjectName(QStringLiteral("mehr%1").arg(n));
+            h->addWidget(mehr);
+            marker->hide();
+            m_marker << marker;
+        }
     }
     if (m_hilfe)
         m_hilfe->setParent(this);
@@ -145,12 +175,43 @@ void CatRecordPedigreePage::aufbauen()
                                   : a.katze > 0   ? text(TagHinweisLaden, "alle Tierdaten laden")
                                                   : QString());
         b->moveCursor(QTextCursor::Start);
+        if (n <= 30)
+            markerSetzen(n, a.katze);
     }
     anordnen();
     if (zuWenig && katze != m_gemeldetFuer) {
         m_gemeldetFuer = katze;
         showText(messageText(170) + QLatin1Char('\n') + messageText(178), MsgIcon::Error, MsgButtons::Ok);
     }
+}
+
+void CatRecordPedigreePage::markerSetzen(int n, int katze)
+{
+    QWidget *strip = m_marker[n - 1];
+    AhnenMarker m;
+    if (katze > 0) {
+        try {
+            m = ahnenMarker(*m_db, katze);
+        } catch (const EngineError &e) {
+            reportDatabaseError(e, QStringLiteral("KATZEMERKMAL.DB"));
+        }
+    }
+    strip->setVisible(m.topFarbe >= 0 || !m.merkmale.isEmpty());
+    if (!strip->isVisibleTo(this))
+        return;
+    auto *top = strip->findChild<QLabel *>(QStringLiteral("Top%1").arg(n));
+    // a top cat shows its label in its colour; otherwise a thin empty strip stands in its place
+    top->setFixedWidth(m.topFarbe >= 0 ? 22 : 3);
+    top->setText(m.topFarbe >= 0 ? text(TagTop, "TOP") : QString());
+    colourField(top, m.topFarbe >= 0 ? storedColour(m.topFarbe) : QColor());
+    for (int k = 1; k <= MarkerFelder; ++k) {
+        auto *q = strip->findChild<QLabel *>(QStringLiteral("M%1%2").arg(n).arg(k));
+        q->setVisible(k <= m.merkmale.size());
+        if (k <= m.merkmale.size())
+            colourField(q, storedColour(m.merkmale[k - 1]));
+    }
+    strip->findChild<QLabel *>(QStringLiteral("mehr%1").arg(n))->setVisible(m.merkmale.size() > MarkerFelder);
+    strip->adjustSize();
 }
 
 void CatRecordPedigreePage::anordnen()
@@ -160,6 +221,10 @@ void CatRecordPedigreePage::anordnen()
         m_panels[n - 1]->setVisible(!r.isEmpty());
         if (!r.isEmpty())
             m_panels[n - 1]->setGeometry(r);
+        if (n <= 30) {
+            QWidget *strip = m_marker[n - 1];
+            strip->move(std::max(0, m_boxen[n - 1]->viewport()->width() - strip->width() - 2), 2);
+        }
     }
     if (m_hilfe) {
         m_hilfe->adjustSize();

@@ -42,6 +42,8 @@ class CatRecordPedigreePage : public QWidget
     QPlainTextEdit *box(int n) const { return m_boxen.value(n - 1); }
     const QVector<tav::cats::AhnenBox> &boxen() const { return m_ahnen; }
     QColor boxFarbe(int n) const;
+    // the marker strip of box n (1 to 30): "Top" + n and the trait squares "M" + n + k
+    QWidget *marker(int n) const { return m_marker.value(n - 1); }
     // what a click on box n does: the entry of a missing parent, or nothing for an ancestor
     void boxGeklickt(int n);
     void stammbaumLaden(int n);
@@ -63,6 +65,8 @@ class CatRecordPedigreePage : public QWidget
     tav::store::Table *m_stammbaum = nullptr; // second cursor over the cats
     QVector<QFrame *> m_panels;
     QVector<QPlainTextEdit *> m_boxen;
+    QVector<QWidget *> m_marker;
+    void markerSetzen(int n, int katze);
     QVector<tav::cats::AhnenBox> m_ahnen;
     QVector<QColor> m_farben;
     QPushButton *m_hilfe = nullptr;
