@@ -185,6 +185,21 @@ class TstCatStammStammbaum : public QObject
         QTRY_VERIFY(seite()->box(2)->toPlainText().contains(QStringLiteral("{%1}").arg(neu)));
         QCOMPARE(w()->notebook()->currentIndex(), int(TCatStamm::SeiteStammbaum));
         QVERIFY(!TDatenGlobal::instance()->NeuausStb);
+
+        // turning to another page saves and links her sire too, but stays on the new cat
+        zeigen(neu);
+        seite()->boxGeklickt(1);
+        QVERIFY(w()->DataSourceCatStamm()->setFieldValue("Name", "Otto Neuvater"));
+        w()->showPage(TCatStamm::SeiteBild);
+        const int vater =
+            scalar(*f.db, "SELECT LaufendeNummer FROM catstamm WHERE Name = 'Otto Neuvater'").toInt();
+        QVERIFY(vater > 0);
+        QTRY_COMPARE(scalar(*f.db, "SELECT Vater FROM catstamm WHERE LaufendeNummer = ?", {neu}).toInt(),
+                     vater);
+        QCoreApplication::processEvents();
+        QCOMPARE(w()->aktuelleKatze(), vater);
+        QCOMPARE(w()->notebook()->currentIndex(), int(TCatStamm::SeiteBild));
+        QVERIFY(!TDatenGlobal::instance()->NeuausStb);
     }
 };
 

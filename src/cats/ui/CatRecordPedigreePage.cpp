@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -28,7 +29,8 @@ namespace tav::cats::ui {
 
 namespace {
 constexpr int TagLaden = 4860, TagRuecksprung = 4861, TagPlatzhalter = 4862, TagHinweisNeu = 4863,
-              TagHinweisLaden = 4864, TagSpeichernZurueck = 4865, TagMutterNeu = 4866, TagVaterNeu = 4867, TagTop = 4868;
+              TagHinweisLaden = 4864, TagSpeichernZurueck = 4865, TagMutterNeu = 4866, TagVaterNeu = 4867,
+              TagTop = 4868;
 
 QString text(int tag, const char *deutsch)
 {
@@ -306,11 +308,15 @@ void CatRecordPedigreePage::nachPost()
     const int neu = t->intValue(QStringLiteral("LaufendeNummer"));
     const int kind = g->CatNr;
     const QString feld = g->VMZeiger == QLatin1Char('M') ? QStringLiteral("Mutter") : QStringLiteral("Vater");
+    // saved with the button on page 0 the window goes back to the pedigree; saved by turning to
+    // another page it stays on the new cat and shows that page
+    auto *seiten = window()->findChild<QTabWidget *>(QStringLiteral("TabbedNotebook1"));
+    const bool zurueck = !seiten || seiten->currentIndex() == 0;
     eintragBeenden();
     if (neu <= 0 || kind <= 0 || neu == kind)
         return;
     // after the record window's own work on the post
-    QTimer::singleShot(0, this, [this, neu, kind, feld] {
+    QTimer::singleShot(0, this, [this, neu, kind, feld, zurueck] {
         try {
             Table c(m_db, QStringLiteral("CATSTAMM.DB"));
             c.open();
@@ -324,6 +330,8 @@ void CatRecordPedigreePage::nachPost()
             return;
         }
         m_katze->refresh();
+        if (!zurueck)
+            return;
         TMirravel *mw = TMirravel::instance();
         const int zurueck = mw ? mw->tmpTiervorNeuaufnahme : 0;
         if (zurueck > 0)
