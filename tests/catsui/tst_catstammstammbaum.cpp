@@ -95,6 +95,15 @@ class TstCatStammStammbaum : public QObject
             QVERIFY2(text.contains(QStringLiteral("{%1}").arg(ahne(katze, n))),
                      qPrintable(QStringLiteral("box %1: %2").arg(n).arg(text)));
         }
+        // a click on an ancestor shows its lines in the information panel, kept inside the page
+        seite()->boxGeklickt(62);
+        QPlainTextEdit *info = seite()->infoPanel();
+        QVERIFY(info->isVisible());
+        QCOMPARE(info->toPlainText(), seite()->box(62)->toPlainText());
+        QVERIFY(seite()->rect().contains(info->geometry()));
+        QVERIFY(info->geometry().bottom() <= seite()->height() - 20);
+        QTest::mouseClick(info->viewport(), Qt::LeftButton);
+        QVERIFY(!info->isVisible());
         const QString grabs = qEnvironmentVariable("TAV_GRAB_DIR");
         if (!grabs.isEmpty())
             w()->parentWidget()->grab().save(grabs + "/pedigree-page.png");

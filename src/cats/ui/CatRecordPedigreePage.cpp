@@ -98,6 +98,15 @@ CatRecordPedigreePage::CatRecordPedigreePage(Database *db, DataSource *katze, Fe
     }
     if (m_hilfe)
         m_hilfe->setParent(this);
+    m_info = new QPlainTextEdit(this);
+    m_info->setObjectName(QStringLiteral("InfoPanel"));
+    m_info->setReadOnly(true);
+    m_info->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_info->resize(320, 170);
+    m_info->viewport()->setProperty("info", true);
+    m_info->viewport()->installEventFilter(this);
+    m_info->viewport()->setMouseTracking(true);
+    m_info->hide();
     connect(m_katze, &DataSource::recordChanged, this, [this] {
         if (isVisible())
             aufbauen();
@@ -246,6 +255,11 @@ void CatRecordPedigreePage::showEvent(QShowEvent *)
 
 bool CatRecordPedigreePage::eventFilter(QObject *watched, QEvent *e)
 {
+    if (watched->property("info").toBool() &&
+        (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseMove)) {
+        m_info->hide();
+        return true;
+    }
     const int n = watched->property("box").toInt();
     if (n > 0 && e->type() == QEvent::MouseButtonPress) {
         if (static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton)
@@ -268,6 +282,17 @@ bool CatRecordPedigreePage::eventFilter(QObject *watched, QEvent *e)
 void CatRecordPedigreePage::boxGeklickt(int n)
 {
     const AhnenBox &a = m_ahnen.value(n);
+    if (a.katze > 0) {
+        m_info->setPlainText(box(n)->toPlainText());
+        // kept on the page: left of its box when it would leave it, above the bottom margin
+        QPoint p = m_panels[n - 1]->pos();
+        p.setX(std::max(0, std::min(p.x(), width() - m_info->width())));
+        p.setY(std::max(0, std::min(p.y(), height() - 20 - m_info->height())));
+        m_info->move(p);
+        m_info->show();
+        m_info->raise();
+        return;
+    }
     if (!a.platzhalter())
         return;
     TDatenGlobal *g = TDatenGlobal::instance();

@@ -46,6 +46,8 @@ class CatRecordPedigreePage : public QWidget
     QWidget *marker(int n) const { return m_marker.value(n - 1); }
     // what a click on box n does: the entry of a missing parent, or nothing for an ancestor
     void boxGeklickt(int n);
+    // the lines of an ancestor's box in a larger panel over the page, until clicked or touched
+    QPlainTextEdit *infoPanel() const { return m_info; }
     void stammbaumLaden(int n);
     void ruecksprung();
 
@@ -70,6 +72,7 @@ class CatRecordPedigreePage : public QWidget
     QVector<tav::cats::AhnenBox> m_ahnen;
     QVector<QColor> m_farben;
     QPushButton *m_hilfe = nullptr;
+    QPlainTextEdit *m_info = nullptr;
     int m_ruecksprung = 0;
     int m_gemeldetFuer = 0; // the cat the too-few-colours message was shown for
 };
