@@ -57,7 +57,7 @@ struct Element {
     QString text;
     int tag = 0;               // caption catalogue number of a label's text (0: the text stays)
     QVector<TextPiece> pieces; // a label composed of captions and code's text, when not empty
-    QString field;             // Field: the row's field
+    QString field;             // Field: the row's field; Shape: a field holding its fill colour
     QVector<MemoLine> lines;
     QImage image;
     Font font;

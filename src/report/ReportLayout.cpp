@@ -201,7 +201,10 @@ class Layouter
             case Element::Kind::Frame: op.kind = DrawOp::Kind::Rect; break;
             case Element::Kind::Shape:
                 op.kind = DrawOp::Kind::Rect;
-                op.fill = e.fill;
+                // a shape naming a field takes its fill from the row (a colour per row)
+                op.fill = !e.field.isEmpty() && m_rows && row >= 0
+                              ? m_rows->value(row, e.field).value<QColor>()
+                              : e.fill;
                 op.penWidth = 0;
                 break;
             case Element::Kind::Image: {

@@ -10,12 +10,13 @@
 #include "app/ui/Splascr.h"
 #include "breeding/ui/InzuchtFortschritt.h"
 #include "breeding/ui/Inzuchtgrad.h"
-#include "breeding/ui/TopKatzen.h"
 #include "breeding/ui/Stammbaumfenster.h"
+#include "breeding/ui/TopKatzen.h"
 #include "cats/ui/KatzeGefunden.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Pkalend.h"
 #include "cats/ui/Psuchdlg.h"
+#include "cats/ui/ReferenzlisteFenster.h"
 #include "printouts/ReportInzucht.h"
 #include "report/ui/Vorschau.h"
 
@@ -55,12 +56,31 @@ inline QWidget *openPedigreeWindow(ProgramFixture &f)
     return TFormStammbaum::instance() ? TFormStammbaum::instance()->parentWidget() : nullptr;
 }
 
+// a window of the System menu's lists, opened through the main window's factory
+inline std::function<QWidget *(ProgramFixture &)> openListWindow(const char *name)
+{
+    return [name](ProgramFixture &f) -> QWidget * {
+        tav::cats::ui::registerReferenzlisten();
+        QWidget *w = tav::app::ui::TMirravel::windowFactory(name)(*f.main);
+        return w ? w->parentWidget() : nullptr;
+    };
+}
+
 inline const QList<RegisteredWindow> &registeredWindows()
 {
     using namespace tav;
     static const QList<RegisteredWindow> list = {
         {"main window", [](ProgramFixture &f) -> QWidget * { return f.main.get(); }, false},
         {"cat record window", openCatRecordWindow, false},
+        {"breeds", openListWindow("rassen")},
+        {"colours", openListWindow("farbeform")},
+        {"eye colours", openListWindow("augenfarbeform")},
+        {"coat types", openListWindow("fellartform")},
+        {"pedigree colours", openListWindow("stbfarbeform")},
+        {"titles", openListWindow("titelhundform")},
+        {"cat names", openListWindow("formkatzennamen")},
+        {"traits", openListWindow("formmerkmale")},
+        {"status list", openListWindow("statusform")},
         {"cat search",
          [](ProgramFixture &f) -> QWidget * {
              auto *d = new cats::ui::TSuchenDlg(f.db.get(), f.main.get());

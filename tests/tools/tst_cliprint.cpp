@@ -150,6 +150,21 @@ class TstCliPrint : public QObject
             QVERIFY2(!text.contains(t), qPrintable(t));
     }
 
+    // the trait catalogue, each trait beside a box of its own colour (stored with red in the low byte)
+    void traitListShowsEachColour()
+    {
+        const QString page = m_out.filePath("traits.html");
+        const Run r = cli({"print", "traits", "--html", page, "--lang", "en"});
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QFile f(page);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(f.readAll());
+        for (const char *t : {"Traits", "HCM-Schall o.B.", "PKD negativ", "Abbreviation", "Page 1"})
+            QVERIFY2(html.contains(QLatin1String(t)), t);
+        QVERIFY2(html.contains("background:#c8f0c8", Qt::CaseInsensitive), "the colour of HCM");
+        QVERIFY2(html.contains("background:#c8dcff", Qt::CaseInsensitive), "the colour of PKD");
+    }
+
     void demoCatAsHtmlPage()
     {
         tav::store::Database db(m_home.filePath("Daten"));

@@ -9,6 +9,7 @@
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/StorePedigree.h"
 #include "printouts/ReportInzucht.h"
+#include "printouts/ReportMerkmale.h"
 #include "printouts/ReportStammbaum.h"
 #include "printouts/StammbaumDaten.h"
 #include "report/ReportHtml.h"
@@ -120,6 +121,11 @@ std::optional<report::ReportJob> stammbaum(Kontext &k)
                                       report::FontMeasure());
 }
 
+std::optional<report::ReportJob> merkmale(Kontext &k)
+{
+    return printouts::reportMerkmale(printouts::merkmaleLesen(k.db));
+}
+
 const QList<Druckausgabe> &druckausgaben()
 {
     static const QList<Druckausgabe> d = {
@@ -134,6 +140,7 @@ const QList<Druckausgabe> &druckausgaben()
          {"--cat", "--cat-name", "--generations"},
          {},
          stammbaum},
+        {QStringLiteral("traits"), QString(), {}, {}, merkmale},
     };
     return d;
 }
@@ -178,7 +185,8 @@ QString druckAufruf()
 {
     QStringList zeilen;
     for (const Druckausgabe &d : druckausgaben())
-        zeilen << QStringLiteral("print ") + d.name + QLatin1Char(' ') + d.aufruf +
+        zeilen << QStringLiteral("print ") + d.name +
+                      (d.aufruf.isEmpty() ? QString() : QLatin1Char(' ') + d.aufruf) +
                       QStringLiteral(" (--pdf DATEI | --html DATEI) [--lang de|en|nl]");
     return zeilen.join(QStringLiteral("\n       | "));
 }

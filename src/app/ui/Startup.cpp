@@ -18,6 +18,7 @@
 #include "breeding/ui/Stammbaumfenster.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Psuchdlg.h"
+#include "cats/ui/ReferenzlisteFenster.h"
 #include "maintenance/Indexerstellung.h"
 #include "store/Database.h"
 #include "store/FileCheck.h"
@@ -160,6 +161,7 @@ int runProgram(int argc, char *argv[])
     tav::cats::ui::registerCatStamm();
     tav::breeding::ui::registerInzuchtgrad();
     tav::breeding::ui::registerStammbaum();
+    tav::cats::ui::registerReferenzlisten();
     for (const auto &r : registrations())
         r();
     if (const auto open = TMirravel::windowFactory(QStringLiteral("catstamm")))

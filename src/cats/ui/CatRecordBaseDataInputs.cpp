@@ -234,6 +234,19 @@ void CatRecordBaseDataPage::gencodeWaehlen()
 
 // --- colour lists ----------------------------------------------------------------------
 
+void CatRecordBaseDataPage::referenzListenNeu()
+{
+    for (DBLookupComboBox *c : {m_rasseCombo, m_fellartCombo}) {
+        if (c) {
+            c->reloadList();
+            c->readField();
+        }
+    }
+    farbListenLaden();
+    if (!m_titelEingabe)
+        titelLaden();
+}
+
 void CatRecordBaseDataPage::farbListenLaden()
 {
     farbListeFuellen(m_farbeCombo, m_q.farbe, true, [](const Table &t) {

@@ -86,6 +86,10 @@ class CatRecordBaseDataPage : public QWidget
     // the window moved to another cat: the colour search, the remark panel and the gene code close
     void eingabeZuruecksetzen();
 
+    // a reference list (breeds, coat types, colours, eye colours, titles) was edited: its lists are
+    // filled again from the tables
+    void referenzListenNeu();
+
     // the free titles: ticks not yet stored are the title input
     void titelLaden();
     void titelEintragen();

@@ -1,8 +1,10 @@
 // The cat record window's entry points in the main window: opening it, and the commands of the
 // main window that act on the cat shown.
+#include "CatRecordBaseDataPage.h"
 #include "Pcatstam.h"
 
 #include "app/Global.h"
+#include "app/ui/DataControls.h"
 #include "app/ui/DataSource.h"
 #include "app/ui/Main.h"
 #include "store/Database.h"
@@ -19,6 +21,22 @@ using namespace tav::app;
 using namespace tav::app::ui;
 
 namespace tav::cats::ui {
+
+void TCatStamm::referenzTabelleNeuLaden(const QString &datei)
+{
+    for (Table *t : m_alle) {
+        if (t->tableName().compare(datei, Qt::CaseInsensitive) != 0 || !t->isOpen() || t->isEditing())
+            continue;
+        try {
+            t->close();
+            t->open();
+        } catch (const EngineError &e) {
+            reportDatabaseError(e, datei);
+        }
+    }
+    if (m_basis)
+        m_basis->referenzListenNeu();
+}
 
 // --- registration ------------------------------------------------------------
 
@@ -81,7 +99,8 @@ void registerCatStamm()
         if (!w)
             return 0;
         const bool offen = w->DBCatStamm()->state() == Table::State::Edit ||
-                           w->DBCatStamm()->state() == Table::State::Insert || w->titelEingabe();
+                           w->DBCatStamm()->state() == Table::State::Insert ||
+                           (w->basisSeite() && w->basisSeite()->titelEingabe());
         if (offen && !w->Speichern())
             return 0;
         return w->aktuelleKatze();

@@ -6,6 +6,7 @@
 #include "CatRecordExtraInfoPage.h"
 #include "CatRecordLitterPage.h"
 #include "CatRecordParentSummary.h"
+#include "CatRecordPedigreePage.h"
 #include "CatRecordPicturePage.h"
 #include "CatRecordShowsPage.h"
 #include "PcatstamIntern.h"
@@ -334,7 +335,11 @@ void TCatStamm::seitenBauen()
     layout->addWidget(m_notebook);
     m_pages.resize(10);
     m_pages[SeiteStammdaten] = basisSeiteBauen();
-    m_pages[SeiteStammbaum] = leereSeite(12);
+    m_pages[SeiteStammbaum] = new CatRecordPedigreePage(m_db, m_src,
+                                                        {[this] { return aktuelleKatze(); },
+                                                         [this](int nr) { return zeigeKatze(nr); },
+                                                         [this] { showPage(SeiteStammbaum); }},
+                                                        hilfeKnopf(12, nullptr));
     m_bildSeite = new CatRecordPicturePage(
         m_src, m_bilder.source, [this] { return aktuelleKatze(); }, hilfeKnopf(13, nullptr));
     connect(m_bildSeite, &CatRecordPicturePage::druckBildGeaendert, this,

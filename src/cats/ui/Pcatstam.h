@@ -59,6 +59,8 @@ class TCatStamm : public tav::app::ui::ChildWindow
     void TabbedNotebook1Click();
     void FensterTierAendern();
     void FensterAnpassen();
+    // a reference list changed: its table is read again and the combos over it list the change
+    void referenzTabelleNeuLaden(const QString &datei);
 
     // main window commands
     void KatzeNeu();
