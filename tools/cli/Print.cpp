@@ -8,6 +8,7 @@
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/StorePedigree.h"
 #include "printouts/ReportInzucht.h"
+#include "printouts/ReportNachkommen.h"
 #include "report/ReportHtml.h"
 #include "report/ReportJob.h"
 #include "store/Database.h"
@@ -75,6 +76,37 @@ std::optional<report::ReportJob> inzucht(Kontext &k)
     return printouts::reportInzucht(d);
 }
 
+std::optional<report::ReportJob> nachkommen(Kontext &k)
+{
+    int generationen = 0;
+    k.rc = pruefeTierAngaben(k.a, druckAufruf(), generationen, k.err);
+    if (k.rc)
+        return std::nullopt;
+    k.rc = 1;
+    if (!k.db.tableExists(QStringLiteral("CATSTAMM.DB"))) {
+        k.err << "Kein Katzenregister in " << k.db.dataDir() << "\n";
+        return std::nullopt;
+    }
+    Tiere t;
+    {
+        breeding::StorePedigree stamm(k.db, breeding::StorePedigree::Laden::Einzeln);
+        if (!findeTiere(k.db, stamm, k.a, t, k.err))
+            return std::nullopt;
+    }
+    try {
+        // an index can be added only while no cursor holds the table
+        breeding::nachkommenIndexePruefen(k.db);
+        breeding::NachkommenLeser leser(k.db, k.katalog.languageNumber());
+        const std::optional<breeding::Elterntier> katze = leser.katze(t.tier);
+        if (!katze)
+            return std::nullopt;
+        return printouts::reportNachkommenListe(*katze, leser.nachkommen(*katze));
+    } catch (const std::exception &e) {
+        k.err << e.what() << "\n";
+        return std::nullopt;
+    }
+}
+
 const QList<Druckausgabe> &druckausgaben()
 {
     static const QList<Druckausgabe> d = {
@@ -84,6 +116,11 @@ const QList<Druckausgabe> &druckausgaben()
          {"--cat", "--cat-name", "--sire", "--dam", "--sire-name", "--dam-name", "--generations"},
          {"--with-pairs", "--with-ancestors", "--with-clones"},
          inzucht},
+        {QStringLiteral("descendants"),
+         QStringLiteral("(--cat N | --cat-name NAME)"),
+         {"--cat", "--cat-name"},
+         {},
+         nachkommen},
     };
     return d;
 }
