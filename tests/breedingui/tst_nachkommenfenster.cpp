@@ -207,6 +207,33 @@ class TstNachkommenfenster : public QObject
         TFormNachkommen::instance()->BitBtnZurueck->click();
         QTRY_VERIFY(!TFormNachkommen::instance());
     }
+
+    void screenshots()
+    {
+        // pictures for the documentation only where asked for, never into the sources by themselves
+        QTemporaryDir temp;
+        const QString out = qEnvironmentVariable("TAV_SCREENSHOTS", temp.path());
+        const qint32 demoKater = scalar(*f.db,
+                                        "SELECT Vater FROM catstamm WHERE Vater > 0 AND LaufendeNummer < ? "
+                                        "GROUP BY Vater ORDER BY count(*) DESC LIMIT 1",
+                                        {vater})
+                                     .toInt();
+        zeige(demoKater);
+        f.main->action("DatenderNachkommen1")->trigger();
+        QWidget *karten = TFormNachkommen::instance()->parentWidget();
+        karten->resize(1000, 560);
+        QVERIFY(karten->grab().save(out + "/offspring-window.png"));
+        TFormNachkommen::instance()->BitBtnZurueck->click();
+        f.main->action("ListederNachkommen2")->trigger();
+        TFormListeNachkommen *baum = TFormListeNachkommen::instance();
+        QTreeWidgetItem *wurzel = baum->TreeView1->topLevelItem(0);
+        for (int i = 0; i < wurzel->childCount(); i += 2)
+            wurzel->child(i)->setExpanded(true);
+        baum->TreeView1->setCurrentItem(wurzel->child(0));
+        baum->parentWidget()->resize(900, 560);
+        QVERIFY(baum->parentWidget()->grab().save(out + "/descendants-window.png"));
+        baum->BitBtnZurueck->click();
+    }
 };
 
 QTEST_MAIN(TstNachkommenfenster)

@@ -199,6 +199,9 @@ QFrame *TFormNachkommen::karte(const Nachkomme &n)
     g->addWidget(feld(n.andererElternteil, k), 2, 1);
     g->addWidget(feld(QStringLiteral("Merkmale:"), k, TagMerkmale), 2, 2);
     g->addWidget(feld(n.merkmale, k), 2, 3, 1, 4);
+    // the cards' columns stand under each other whatever their texts
+    g->setColumnMinimumWidth(3, 80);
+    g->setColumnMinimumWidth(4, 36);
     g->setColumnStretch(1, 2);
     g->setColumnStretch(5, 1);
     g->setColumnStretch(6, 1);
