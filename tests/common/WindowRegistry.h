@@ -10,6 +10,8 @@
 #include "app/ui/Splascr.h"
 #include "breeding/ui/InzuchtFortschritt.h"
 #include "breeding/ui/Inzuchtgrad.h"
+#include "breeding/ui/ListeNachkommen.h"
+#include "breeding/ui/Nachkommen.h"
 #include "breeding/ui/Stammbaumfenster.h"
 #include "breeding/ui/TopKatzen.h"
 #include "cats/ui/KatzeGefunden.h"
@@ -106,6 +108,18 @@ inline const QList<RegisteredWindow> &registeredWindows()
              return w ? w->parentWidget() : nullptr;
          }},
         {"pedigree window", openPedigreeWindow},
+        {"direct offspring",
+         [](ProgramFixture &f) -> QWidget * {
+             breeding::ui::registerNachkommen();
+             QWidget *w = app::ui::TMirravel::windowFactory("formnachkommen")(*f.main);
+             return w ? w->parentWidget() : nullptr;
+         }},
+        {"all descendants",
+         [](ProgramFixture &f) -> QWidget * {
+             breeding::ui::registerNachkommen();
+             QWidget *w = app::ui::TMirravel::windowFactory("formlistenachkommen")(*f.main);
+             return w ? w->parentWidget() : nullptr;
+         }},
         {"help viewer",
          [](ProgramFixture &f) -> QWidget * {
              app::ui::showHelp(app::ui::THilfeFenster::InhaltKontext, f.main.get());

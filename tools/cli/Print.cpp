@@ -10,6 +10,7 @@
 #include "breeding/StorePedigree.h"
 #include "printouts/ReportInzucht.h"
 #include "printouts/ReportMerkmale.h"
+#include "printouts/ReportNachkommen.h"
 #include "printouts/ReportStammbaum.h"
 #include "printouts/StammbaumDaten.h"
 #include "report/ReportHtml.h"
@@ -121,6 +122,37 @@ std::optional<report::ReportJob> stammbaum(Kontext &k)
                                       report::FontMeasure());
 }
 
+std::optional<report::ReportJob> nachkommen(Kontext &k)
+{
+    int generationen = 0;
+    k.rc = pruefeTierAngaben(k.a, druckAufruf(), generationen, k.err);
+    if (k.rc)
+        return std::nullopt;
+    k.rc = 1;
+    if (!k.db.tableExists(QStringLiteral("CATSTAMM.DB"))) {
+        k.err << "Kein Katzenregister in " << k.db.dataDir() << "\n";
+        return std::nullopt;
+    }
+    Tiere t;
+    {
+        breeding::StorePedigree stamm(k.db, breeding::StorePedigree::Laden::Einzeln);
+        if (!findeTiere(k.db, stamm, k.a, t, k.err))
+            return std::nullopt;
+    }
+    try {
+        // an index can be added only while no cursor holds the table
+        breeding::nachkommenIndexePruefen(k.db);
+        breeding::NachkommenLeser leser(k.db, k.katalog.languageNumber());
+        const std::optional<breeding::Elterntier> katze = leser.katze(t.tier);
+        if (!katze)
+            return std::nullopt;
+        return printouts::reportNachkommenListe(*katze, leser.nachkommen(*katze));
+    } catch (const std::exception &e) {
+        k.err << e.what() << "\n";
+        return std::nullopt;
+    }
+}
+
 std::optional<report::ReportJob> merkmale(Kontext &k)
 {
     return printouts::reportMerkmale(printouts::merkmaleLesen(k.db));
@@ -141,6 +173,11 @@ const QList<Druckausgabe> &druckausgaben()
          {},
          stammbaum},
         {QStringLiteral("traits"), QString(), {}, {}, merkmale},
+        {QStringLiteral("descendants"),
+         QStringLiteral("(--cat N | --cat-name NAME)"),
+         {"--cat", "--cat-name"},
+         {},
+         nachkommen},
     };
     return d;
 }

@@ -15,6 +15,7 @@
 #include "app/Sprache.h"
 #include "app/Systemi.h"
 #include "breeding/ui/Inzuchtgrad.h"
+#include "breeding/ui/Nachkommen.h"
 #include "breeding/ui/Stammbaumfenster.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Psuchdlg.h"
@@ -162,6 +163,7 @@ int runProgram(int argc, char *argv[])
     tav::breeding::ui::registerInzuchtgrad();
     tav::breeding::ui::registerStammbaum();
     tav::cats::ui::registerReferenzlisten();
+    tav::breeding::ui::registerNachkommen();
     for (const auto &r : registrations())
         r();
     if (const auto open = TMirravel::windowFactory(QStringLiteral("catstamm")))
