@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "Fenstergroesse.h"
 #include "Main.h"
+#include "Optionen.h"
 #include "Splascr.h"
 #include "Translator.h"
 #include "app/Global.h"
@@ -160,6 +161,7 @@ int runProgram(int argc, char *argv[])
     tav::cats::ui::registerCatStamm();
     tav::breeding::ui::registerInzuchtgrad();
     tav::breeding::ui::registerStammbaum();
+    registerOptionen();
     for (const auto &r : registrations())
         r();
     if (const auto open = TMirravel::windowFactory(QStringLiteral("catstamm")))
