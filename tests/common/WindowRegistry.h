@@ -7,6 +7,7 @@
 #include "ProgramFixture.h"
 #include "app/ui/DbEngine.h"
 #include "app/ui/Help.h"
+#include "app/ui/Optionen.h"
 #include "app/ui/Splascr.h"
 #include "breeding/ui/InzuchtFortschritt.h"
 #include "breeding/ui/Inzuchtgrad.h"
@@ -86,6 +87,12 @@ inline const QList<RegisteredWindow> &registeredWindows()
              return w ? w->parentWidget() : nullptr;
          }},
         {"pedigree window", openPedigreeWindow},
+        {"options window",
+         [](ProgramFixture &f) -> QWidget * {
+             app::ui::registerOptionen();
+             QWidget *w = app::ui::TMirravel::windowFactory("foptionen")(*f.main);
+             return w ? w->parentWidget() : nullptr;
+         }},
         {"help viewer",
          [](ProgramFixture &f) -> QWidget * {
              app::ui::showHelp(app::ui::THilfeFenster::InhaltKontext, f.main.get());

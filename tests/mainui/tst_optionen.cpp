@@ -177,7 +177,7 @@ class TstOptionen : public QObject
         QVERIFY(w->LabelErgebnis->text().contains(settingsDateText(QDate::currentDate())));
 
         if (auto *sub = qobject_cast<QMdiSubWindow *>(w->parentWidget()))
-            sub->resize(760, 640);
+            sub->resize(sub->sizeHint());
         w->EditFaktor->setText("1,95583");
         w->ButtonUmrechnungStart->click();
         QVERIFY(w->grab().save("/tmp/tav_optionen_allgemein.png"));

@@ -174,7 +174,7 @@ TFOptionen *optionenOeffnen(TMirravel &mw, TFOptionen::Seiten seiten)
         w = new TFOptionen(store::defaultDatabase());
         w->seitenBeschraenken(seiten);
         if (QMdiSubWindow *sub = mw.addChild(w))
-            sub->resize(sub->sizeHint().expandedTo(QSize(720, 560)));
+            sub->resize(sub->sizeHint().expandedTo(QSize(780, 640)));
     } else if (seiten != TFOptionen::Seiten::Alle) {
         // an open window keeps its pages; it comes to the front
         if (auto *sub = qobject_cast<QMdiSubWindow *>(w->parentWidget()))

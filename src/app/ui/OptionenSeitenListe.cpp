@@ -116,7 +116,7 @@ QWidget *TFOptionen::baueAuswahlfenster()
     RadioGroupSortierung = radioGroup(page, 5655, QStringLiteral("So&rtierung"),
                                       {"&Name", "&Rufname", "&Zwinger", "&Status"}, false);
     grid->addWidget(RadioGroupAnzeige, 0, 0, 1, 2);
-    grid->addWidget(GroupBoxStatus, 1, 0);
+    grid->addWidget(GroupBoxStatus, 1, 0, Qt::AlignTop);
     grid->addWidget(RadioGroupSortierung, 1, 1, Qt::AlignTop);
     grid->setColumnStretch(2, 1);
 

@@ -116,6 +116,7 @@ void TFOptionen::umrechnungStarten()
         return;
     }
     LabelPanelFaktor->setText(EditFaktor->text());
+    PanelErgebnis->hide();
     PanelBestaetigung->show();
 }
 
@@ -169,6 +170,7 @@ void TFOptionen::letzteUmrechnung()
                      t(5699), settingsDateText(s->Umrechnungam)));
     else
         LabelErgebnis->setText(t(5700));
+    PanelBestaetigung->hide();
     PanelErgebnis->show();
 }
 
