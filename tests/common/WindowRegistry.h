@@ -7,6 +7,7 @@
 #include "ProgramFixture.h"
 #include "app/ui/DbEngine.h"
 #include "app/ui/Help.h"
+#include "app/ui/Optionen.h"
 #include "app/ui/Splascr.h"
 #include "breeding/ui/InzuchtFortschritt.h"
 #include "breeding/ui/Inzuchtgrad.h"
@@ -118,6 +119,12 @@ inline const QList<RegisteredWindow> &registeredWindows()
          [](ProgramFixture &f) -> QWidget * {
              breeding::ui::registerNachkommen();
              QWidget *w = app::ui::TMirravel::windowFactory("formlistenachkommen")(*f.main);
+             return w ? w->parentWidget() : nullptr;
+         }},
+        {"options window",
+         [](ProgramFixture &f) -> QWidget * {
+             app::ui::registerOptionen();
+             QWidget *w = app::ui::TMirravel::windowFactory("foptionen")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"help viewer",

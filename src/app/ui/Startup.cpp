@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "Fenstergroesse.h"
 #include "Main.h"
+#include "Optionen.h"
 #include "Splascr.h"
 #include "Translator.h"
 #include "app/Global.h"
@@ -164,6 +165,7 @@ int runProgram(int argc, char *argv[])
     tav::breeding::ui::registerStammbaum();
     tav::cats::ui::registerReferenzlisten();
     tav::breeding::ui::registerNachkommen();
+    registerOptionen();
     for (const auto &r : registrations())
         r();
     if (const auto open = TMirravel::windowFactory(QStringLiteral("catstamm")))
