@@ -10,8 +10,10 @@
 #include "app/ui/Splascr.h"
 #include "breeding/ui/InzuchtFortschritt.h"
 #include "breeding/ui/Inzuchtgrad.h"
-#include "breeding/ui/TopKatzen.h"
 #include "breeding/ui/Stammbaumfenster.h"
+#include "breeding/ui/StatistikStammbaumFenster.h"
+#include "breeding/ui/TopKatzen.h"
+#include "breeding/ui/Verpaarung.h"
 #include "cats/ui/KatzeGefunden.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Pkalend.h"
@@ -86,6 +88,18 @@ inline const QList<RegisteredWindow> &registeredWindows()
              return w ? w->parentWidget() : nullptr;
          }},
         {"pedigree window", openPedigreeWindow},
+        {"matings window",
+         [](ProgramFixture &f) -> QWidget * {
+             breeding::ui::registerVerpaarung();
+             QWidget *w = app::ui::TMirravel::windowFactory("formverpaarung")(*f.main);
+             return w ? w->parentWidget() : nullptr;
+         }},
+        {"pedigree trait statistics",
+         [](ProgramFixture &f) -> QWidget * {
+             breeding::ui::registerStatistikStammbaum();
+             QWidget *w = app::ui::TMirravel::windowFactory("formstatistikmerkmalestammbaum")(*f.main);
+             return w ? w->parentWidget() : nullptr;
+         }},
         {"help viewer",
          [](ProgramFixture &f) -> QWidget * {
              app::ui::showHelp(app::ui::THilfeFenster::InhaltKontext, f.main.get());

@@ -16,6 +16,8 @@
 #include "app/Systemi.h"
 #include "breeding/ui/Inzuchtgrad.h"
 #include "breeding/ui/Stammbaumfenster.h"
+#include "breeding/ui/StatistikStammbaumFenster.h"
+#include "breeding/ui/Verpaarung.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Psuchdlg.h"
 #include "maintenance/Indexerstellung.h"
@@ -160,6 +162,8 @@ int runProgram(int argc, char *argv[])
     tav::cats::ui::registerCatStamm();
     tav::breeding::ui::registerInzuchtgrad();
     tav::breeding::ui::registerStammbaum();
+    tav::breeding::ui::registerVerpaarung();
+    tav::breeding::ui::registerStatistikStammbaum();
     for (const auto &r : registrations())
         r();
     if (const auto open = TMirravel::windowFactory(QStringLiteral("catstamm")))
