@@ -79,7 +79,9 @@ void TFormStatistikMerkmaleStammbaum::bauen()
     sucheKatze->setObjectName(QStringLiteral("sucheKatze"));
     sucheKatze->setProperty("tag", 8041);
     Label4 = new QLabel(this);
+    Label4->setProperty("dataText", true);
     LabelMerkmale = new QLabel(this);
+    LabelMerkmale->setProperty("dataText", true);
     LabelMerkmale->setWordWrap(true);
     oben->addWidget(text("Katze:", 8042), 0, 0);
     oben->addWidget(DBEdit1, 0, 1);

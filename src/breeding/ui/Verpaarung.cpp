@@ -91,6 +91,7 @@ QWidget *TFormVerpaarung::seite(const QVector<std::pair<int, const char *>> &zei
         l->setProperty("tag", zeilen[i].first);
         auto *v = new QLabel(w);
         v->setAutoFillBackground(true);
+        v->setProperty("dataText", true);
         v->setTextInteractionFlags(Qt::TextSelectableByMouse);
         g->addWidget(l, i, 0);
         g->addWidget(v, i, 1);
@@ -109,6 +110,7 @@ void TFormVerpaarung::bauen()
     LabelSymbol->setObjectName(QStringLiteral("LabelSymbol"));
     LabelKatze = new QLabel(this);
     LabelKatze->setObjectName(QStringLiteral("LabelKatze"));
+    LabelKatze->setProperty("dataText", true);
     QFont f = LabelKatze->font();
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() * 1.2);
