@@ -51,10 +51,10 @@ ReportJob reportStatistikStammbaum(const StatistikDruck &d)
         QVector<TextPiece>{{TagTitel, QStringLiteral("Merkmalstatistik des Stammbaums von")},
                            {0, QLatin1Char(' ') + d.katze}},
         gross);
-    titel.elements << label(QRectF(Width - 45, 1, 15, Line), QStringLiteral("vom:"), normal, TagVom);
-    titel.elements << date(QRectF(Width - 30, 1, 30, Line), normal);
+    titel.elements << label(QRectF(Width - 45, 11, 15, Line), QStringLiteral("vom:"), normal, TagVom);
+    titel.elements << date(QRectF(Width - 30, 11, 30, Line), normal);
     for (int i = 0; i < zeilen.size(); ++i)
-        titel.elements << label(QRectF(0, 11 + Line * i, Width, Line), zeilen[i], normal);
+        titel.elements << label(QRectF(0, 11 + Line * i, Width - 50, Line), zeilen[i], normal);
     const double unten = 12 + Line * zeilen.size() + 2;
     titel.elements << line({0, unten}, {Width, unten}, 0.3);
 
