@@ -50,6 +50,14 @@ QString datum(const QVariant &v, const QLocale &l)
     return d.isValid() ? l.toString(d, QLocale::ShortFormat) : QString();
 }
 
+QString bemerkung(qint32 nummer)
+{
+    app::TDatenGlobal *g = app::TDatenGlobal::instance();
+    return g && g->dbKatze->isOpen() && g->dbKatze->findKey({nummer})
+               ? g->dbKatze->text(QStringLiteral("Bemerkung"))
+               : QString();
+}
+
 QString wort(int tag, const char *vorgabe)
 {
     const QString t = app::sprache().caption(tag);
@@ -156,7 +164,8 @@ void TFormVerpaarung::bauen()
                              {8003, "Wurfgröße maximal:"},
                              {8004, "Wurfgröße minimal:"},
                              {8005, "Katzen:"},
-                             {8006, "Kater:"}},
+                             {8006, "Kater:"},
+                             {8009, "Bemerkung:"}},
                             wertePartner));
     auto *leer = new QLabel(QStringLiteral("keine Daten vorhanden"));
     leer->setProperty("tag", TagLeer);
@@ -170,7 +179,8 @@ void TFormVerpaarung::bauen()
                              {8029, "Farbe:"},
                              {8011, "verkauft:"},
                              {8012, "gekauft:"},
-                             {8013, "gestorben:"}},
+                             {8013, "gestorben:"},
+                             {8009, "Bemerkung:"}},
                             werteJungtier));
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 1);
@@ -312,6 +322,7 @@ void TFormVerpaarung::knotenGewaehlt()
         wertePartner[0]->setText(partner.name);
         wertePartner[1]->setText(QStringLiteral("  %1").arg(partner.statistik.wuerfe));
         zeigeStatistik(wertePartner, 2, partner.statistik, partner.kater);
+        wertePartner[8]->setText(bemerkung(partner.nummer));
     } else if (ebene == 2) {
         art = WurfSeite;
         const Partner &partner = m_v.partner[p];
@@ -336,6 +347,7 @@ void TFormVerpaarung::knotenGewaehlt()
             werteJungtier[3]->setText(datum(k.value(QStringLiteral("verkauft")), locale()));
             werteJungtier[4]->setText(datum(k.value(QStringLiteral("gekauft")), locale()));
             werteJungtier[5]->setText(datum(k.value(QStringLiteral("Toddatum")), locale()));
+            werteJungtier[6]->setText(k.text(QStringLiteral("Bemerkung")));
         }
         for (QLabel *l : werteJungtier) {
             QPalette pal = l->palette();
