@@ -31,7 +31,9 @@ struct PageSetup {
 struct MemoLine {
     QString text;
     Font font;
-    double indent = 0; // mm
+    double indent = 0;             // mm
+    QColor fill = Qt::transparent; // behind each of its rows
+    double frame = 0;              // pen width of an outline around each row (mm), 0 for none
 };
 
 // A piece of a label's text: a caption of the catalogue (tag) or text set from code (tag 0).

@@ -224,6 +224,15 @@ class Layouter
                     const double h = m_measure.lineHeight(l.font);
                     const double w = e.rect.width() - l.indent;
                     for (const QString &t : wrap(l.text, w, l.font, m_measure)) {
+                        if (l.fill.alpha() > 0 || l.frame > 0) {
+                            DrawOp box;
+                            box.kind = DrawOp::Kind::Rect;
+                            box.band = op.band;
+                            box.fill = l.fill;
+                            box.penWidth = l.frame;
+                            box.rect = QRectF(e.rect.left() + l.indent, y, w, h);
+                            r.pieces.append({box, true});
+                        }
                         DrawOp lo = op;
                         lo.font = l.font;
                         lo.text = t;

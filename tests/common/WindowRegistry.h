@@ -14,7 +14,9 @@
 #include "breeding/ui/ListeNachkommen.h"
 #include "breeding/ui/Nachkommen.h"
 #include "breeding/ui/Stammbaumfenster.h"
+#include "breeding/ui/StatistikStammbaumFenster.h"
 #include "breeding/ui/TopKatzen.h"
+#include "breeding/ui/Verpaarung.h"
 #include "cats/ui/KatzeGefunden.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Pkalend.h"
@@ -125,6 +127,18 @@ inline const QList<RegisteredWindow> &registeredWindows()
          [](ProgramFixture &f) -> QWidget * {
              app::ui::registerOptionen();
              QWidget *w = app::ui::TMirravel::windowFactory("foptionen")(*f.main);
+             return w ? w->parentWidget() : nullptr;
+         }},
+        {"matings window",
+         [](ProgramFixture &f) -> QWidget * {
+             breeding::ui::registerVerpaarung();
+             QWidget *w = app::ui::TMirravel::windowFactory("formverpaarung")(*f.main);
+             return w ? w->parentWidget() : nullptr;
+         }},
+        {"pedigree trait statistics",
+         [](ProgramFixture &f) -> QWidget * {
+             breeding::ui::registerStatistikStammbaum();
+             QWidget *w = app::ui::TMirravel::windowFactory("formstatistikmerkmalestammbaum")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"help viewer",

@@ -87,6 +87,35 @@ class TstReportLayout : public QObject
         QCOMPARE(opsOf(pages.pages.last(), Band::Kind::Summary).size(), 1);
     }
 
+    // a filled and framed memo line keeps its box with its text, also where the memo splits
+    void boxedMemoLinesSplitWithTheirBoxes()
+    {
+        Report r;
+        QVector<MemoLine> lines;
+        for (int i = 0; i < 120; ++i) {
+            MemoLine l{QStringLiteral("Zeile %1").arg(i), font10, double(i % 3) * 5};
+            if (i % 2 == 0) {
+                l.fill = QColor(166, 202, 240);
+                l.frame = 0.2;
+            }
+            lines << l;
+        }
+        r.add(Band::Kind::Child, 5).elements << memo(QRectF(0, 0, 100, 5), lines);
+        const Pages pages = layout(r, nullptr, FixedMeasure());
+        QCOMPARE(pages.pages.size(), 2);
+        int boxes = 0;
+        for (const Page &page : pages.pages)
+            for (int i = 0; i < page.ops.size(); ++i)
+                if (page.ops[i].kind == DrawOp::Kind::Rect) {
+                    ++boxes;
+                    QVERIFY(i + 1 < page.ops.size());
+                    QCOMPARE(page.ops[i + 1].rect, page.ops[i].rect);
+                    QCOMPARE(page.ops[i].fill, QColor(166, 202, 240));
+                    QCOMPARE(page.ops[i + 1].text.mid(6).toInt() % 2, 0); // the even lines are boxed
+                }
+        QCOMPARE(boxes, 60);
+    }
+
     void memoLongerThanAPageSplits()
     {
         Report r;

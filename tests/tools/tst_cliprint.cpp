@@ -165,6 +165,28 @@ class TstCliPrint : public QObject
         QVERIFY2(html.contains("background:#c8dcff", Qt::CaseInsensitive), "the colour of PKD");
     }
 
+    // the matings of the founding queen, and the traits of the grandchild's pedigree by colour only
+    void matingsAndPedigreeTraits()
+    {
+        if (!installed("pdftotext"))
+            QSKIP("pdftotext is not installed");
+        const QString verpaarungen = m_out.filePath("matings.pdf"), merkmale = m_out.filePath("traits.pdf");
+        Run r =
+            cli({"print", "matings", "--cat-name", QStringLiteral("Łucja Müller"), "--pdf", verpaarungen});
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QString text = pdfText(verpaarungen);
+        for (const QString &t :
+             {QStringLiteral("Verpaarungen von"), QStringLiteral("1 Wurf mit Čestmír Groß"),
+              QStringLiteral("1/0 Bořek Weiß"), QStringLiteral("0/1 Żaneta Jäger")})
+            QVERIFY2(text.contains(t), qPrintable(t + " missing in:\n" + text));
+        r = cli({"print", "pedigree-traits", "--cat-name", Enkelin, "--colour-only", "--pdf", merkmale});
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        text = pdfText(merkmale);
+        for (const QString &t : {QStringLiteral("Es wurden 6 Vorfahren untersucht."),
+                                 QStringLiteral("» Łucja Müller,"), QStringLiteral("2x2 ,")})
+            QVERIFY2(text.contains(t), qPrintable(t + " missing in:\n" + text));
+    }
+
     void demoCatAsHtmlPage()
     {
         tav::store::Database db(m_home.filePath("Daten"));

@@ -7,15 +7,19 @@
 #include "app/Sprache.h"
 #include "app/Systemi.h"
 #include "breeding/InzuchtBerechnung.h"
+#include "breeding/StatistikStammbaum.h"
 #include "breeding/StorePedigree.h"
 #include "printouts/ReportInzucht.h"
 #include "printouts/ReportMerkmale.h"
 #include "printouts/ReportNachkommen.h"
 #include "printouts/ReportStammbaum.h"
+#include "printouts/ReportStatistikStammbaum.h"
+#include "printouts/ReportVerpaarung.h"
 #include "printouts/StammbaumDaten.h"
 #include "report/ReportHtml.h"
 #include "report/ReportJob.h"
 #include "store/Database.h"
+#include "store/Query.h"
 
 #include <QFileInfo>
 #include <optional>
@@ -153,6 +157,98 @@ std::optional<report::ReportJob> nachkommen(Kontext &k)
     }
 }
 
+// --cat N or --cat-name NAME: the cat's number, 0 with the reason on `err`
+qint32 eineKatze(Kontext &k, const breeding::StorePedigree &stamm)
+{
+    int generationen = 5;
+    if (k.a.hat(QStringLiteral("--sire")) || k.a.hat(QStringLiteral("--sire-name")) ||
+        (k.rc = pruefeTierAngaben(k.a, druckAufruf(), generationen, k.err)))
+        return k.rc = 2, 0;
+    k.rc = 1;
+    Tiere t;
+    return findeTiere(k.db, stamm, k.a, t, k.err) ? t.tier : 0;
+}
+
+std::optional<report::ReportJob> verpaarungen(Kontext &k)
+{
+    if (!k.db.tableExists(QStringLiteral("CATSTAMM.DB"))) {
+        k.err << "Kein Katzenregister in " << k.db.dataDir() << "\n";
+        k.rc = 1;
+        return std::nullopt;
+    }
+    breeding::StorePedigree stamm(k.db, breeding::StorePedigree::Laden::Einzeln);
+    const qint32 nr = eineKatze(k, stamm);
+    if (!nr)
+        return std::nullopt;
+    const auto katze = stamm.katze(nr);
+    const bool kater = breeding::istKater(katze->geschlecht);
+    const breeding::Verpaarungen v = breeding::baueVerpaarungen(breeding::leseNachwuchs(k.db, nr, kater));
+    app::TDatenGlobal global(&k.db);
+    app::tsysteminfo einstellungen;
+    global.setEinstellungen(&einstellungen);
+    global.Dateienoeffnen();
+    const auto text = [&](qint32 n) { return global.KatzendatenVerp(n).daten.join(QStringLiteral("  ")); };
+    const auto wort = [&](int tag, const char *vorgabe) {
+        const QString t = k.katalog.caption(tag);
+        return t.isEmpty() ? QString::fromUtf8(vorgabe) : t;
+    };
+    const QStringList partner = v.partnerZeilen(wort(8019, "Wurf mit"), wort(8020, "Würfe mit"));
+    const QLocale locale(k.katalog.languageNumber() == 1   ? QLocale::English
+                         : k.katalog.languageNumber() == 2 ? QLocale::Dutch
+                                                           : QLocale::German);
+    return printouts::reportVerpaarung(
+        printouts::verpaarungDruck(v, {}, nr, kater, katze->name, text, partner, locale));
+}
+
+std::optional<report::ReportJob> merkmalStatistik(Kontext &k)
+{
+    k.rc = 2;
+    breeding::StatistikOptionen o;
+    if (k.a.hat(QStringLiteral("--generations"))) {
+        bool ok = false;
+        o.generationen = k.a.wert(QStringLiteral("--generations")).toInt(&ok);
+        if (!ok || o.generationen < 1) {
+            k.err << "--generations: eine Zahl ab 1\n";
+            return std::nullopt;
+        }
+    }
+    if (!k.db.tableExists(QStringLiteral("CATSTAMM.DB"))) {
+        k.err << "Kein Katzenregister in " << k.db.dataDir() << "\n";
+        k.rc = 1;
+        return std::nullopt;
+    }
+    Angaben ohneGenerationen = k.a;
+    ohneGenerationen.werte.remove(QStringLiteral("--generations"));
+    Kontext katzeK{ohneGenerationen, k.db, k.katalog, k.err};
+    breeding::StorePedigree stamm(k.db, breeding::StorePedigree::Laden::Einzeln);
+    const qint32 nr = eineKatze(katzeK, stamm);
+    k.rc = katzeK.rc;
+    if (!nr)
+        return std::nullopt;
+    o.farbe = k.a.wert(QStringLiteral("--colour"));
+    o.nurFarbe = k.a.hat(QStringLiteral("--colour-only"));
+    if (k.a.hat(QStringLiteral("--traits"))) {
+        o.alleMerkmale = false;
+        o.merkmale = k.a.wert(QStringLiteral("--traits")).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    }
+    const breeding::StatistikRegister r = breeding::StatistikRegister::lese(k.db);
+    const breeding::StatistikKatze &katze = r.katzen[nr];
+    printouts::StatistikDruck d;
+    d.katze = katze.name;
+    d.farbe = katze.farbe;
+    for (const QString &m : katze.merkmale)
+        d.merkmale += QStringLiteral("- ") + m + QStringLiteral(" -");
+    d.generationen = o.generationen;
+    d.gesuchteFarbe = o.farbe;
+    d.suche = o.nurFarbe       ? printouts::StatistikDruck::Suche::NurFarbe
+              : o.alleMerkmale ? printouts::StatistikDruck::Suche::AlleMerkmale
+                               : printouts::StatistikDruck::Suche::Ausgewaehlte;
+    d.gesuchteMerkmale = o.merkmale;
+    d.text = breeding::statistikText(breeding::statistikStammbaum(r, nr, o),
+                                     [&](int n) { return k.katalog.message(n); });
+    return printouts::reportStatistikStammbaum(d);
+}
+
 std::optional<report::ReportJob> merkmale(Kontext &k)
 {
     return printouts::reportMerkmale(printouts::merkmaleLesen(k.db));
@@ -178,6 +274,17 @@ const QList<Druckausgabe> &druckausgaben()
          {"--cat", "--cat-name"},
          {},
          nachkommen},
+        {QStringLiteral("matings"),
+         QStringLiteral("(--cat N | --cat-name NAME)"),
+         {"--cat", "--cat-name"},
+         {},
+         verpaarungen},
+        {QStringLiteral("pedigree-traits"),
+         QStringLiteral("(--cat N | --cat-name NAME) [--generations G] [--colour FARBE] [--colour-only]"
+                        " [--traits A,B]"),
+         {"--cat", "--cat-name", "--generations", "--colour", "--traits"},
+         {"--colour-only"},
+         merkmalStatistik},
     };
     return d;
 }

@@ -18,6 +18,8 @@
 #include "breeding/ui/Inzuchtgrad.h"
 #include "breeding/ui/Nachkommen.h"
 #include "breeding/ui/Stammbaumfenster.h"
+#include "breeding/ui/StatistikStammbaumFenster.h"
+#include "breeding/ui/Verpaarung.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Psuchdlg.h"
 #include "cats/ui/ReferenzlisteFenster.h"
@@ -166,6 +168,8 @@ int runProgram(int argc, char *argv[])
     tav::cats::ui::registerReferenzlisten();
     tav::breeding::ui::registerNachkommen();
     registerOptionen();
+    tav::breeding::ui::registerVerpaarung();
+    tav::breeding::ui::registerStatistikStammbaum();
     for (const auto &r : registrations())
         r();
     if (const auto open = TMirravel::windowFactory(QStringLiteral("catstamm")))

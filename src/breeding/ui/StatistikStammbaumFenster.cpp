@@ -1,0 +1,296 @@
+// StatistikStammbaumFenster: the trait statistics window, its inputs and its registration.
+#include "StatistikStammbaumFenster.h"
+
+#include "app/Sprache.h"
+#include "app/Systemi.h"
+#include "app/ui/Dialogs.h"
+#include "app/ui/Main.h"
+#include "breeding/StatistikStammbaum.h"
+#include "cats/ui/Psuchdlg.h"
+#include "report/ui/Vorschau.h"
+#include "store/Database.h"
+#include "store/EngineError.h"
+#include "store/Query.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace tav::breeding::ui {
+
+using app::ui::MsgButtons;
+using app::ui::MsgIcon;
+
+namespace {
+TFormStatistikMerkmaleStammbaum *g_instance = nullptr;
+} // namespace
+
+TFormStatistikMerkmaleStammbaum::TFormStatistikMerkmaleStammbaum(store::Database *db, QWidget *parent)
+    : ChildWindow(QStringLiteral("formstatistikmerkmalestammbaum"), parent), m_db(db)
+{
+    g_instance = this;
+    setObjectName(QStringLiteral("FormStatistikMerkmaleStammbaum"));
+    setWindowTitle(QStringLiteral("Statistik der Merkmale eines Stammbaumes"));
+    setProperty("tag", 8040);
+    setHelpContext(HilfeKontext);
+    bauen();
+    listenFuellen();
+    finishCreate();
+    if (auto *mw = app::ui::TMirravel::instance())
+        katzeLaden(mw->currentListCat());
+}
+
+TFormStatistikMerkmaleStammbaum::~TFormStatistikMerkmaleStammbaum()
+{
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+TFormStatistikMerkmaleStammbaum *TFormStatistikMerkmaleStammbaum::instance()
+{
+    return g_instance;
+}
+
+void TFormStatistikMerkmaleStammbaum::bauen()
+{
+    auto *haupt = new QVBoxLayout(this);
+    auto *oben = new QGridLayout;
+    const auto text = [this](const char *t, int tag) {
+        auto *l = new QLabel(QString::fromUtf8(t), this);
+        l->setProperty("tag", tag);
+        return l;
+    };
+    DBEdit1 = new QLineEdit(this);
+    DBEdit1->setObjectName(QStringLiteral("DBEdit1"));
+    DBEdit1->setReadOnly(true);
+    sucheKatze = new QPushButton(QStringLiteral("Katze suchen"), this);
+    sucheKatze->setObjectName(QStringLiteral("sucheKatze"));
+    sucheKatze->setProperty("tag", 8041);
+    Label4 = new QLabel(this);
+    Label4->setProperty("dataText", true);
+    LabelMerkmale = new QLabel(this);
+    LabelMerkmale->setProperty("dataText", true);
+    LabelMerkmale->setWordWrap(true);
+    oben->addWidget(text("Katze:", 8042), 0, 0);
+    oben->addWidget(DBEdit1, 0, 1);
+    oben->addWidget(sucheKatze, 0, 2);
+    oben->addWidget(text("Farbe:", 8029), 1, 0);
+    oben->addWidget(Label4, 1, 1, 1, 2);
+    oben->addWidget(text("Merkmale:", 1623), 2, 0);
+    oben->addWidget(LabelMerkmale, 2, 1, 1, 2);
+    auto *gen = new QHBoxLayout;
+    EditAnzGen = new QLineEdit(this);
+    EditAnzGen->setObjectName(QStringLiteral("EditAnzGen"));
+    EditAnzGen->setValidator(new QIntValidator(1, 9999, EditAnzGen));
+    EditAnzGen->setMaximumWidth(60);
+    const app::tsysteminfo *einstellungen = app::tsysteminfo::instance();
+    EditAnzGen->setText(QString::number(einstellungen ? einstellungen->StatistikGenerationen : 100));
+    gen->addWidget(text("max. Anzahl", 8043));
+    gen->addWidget(EditAnzGen);
+    gen->addWidget(text("Generationen", 1621));
+    gen->addStretch(1);
+    oben->addLayout(gen, 3, 0, 1, 3);
+    CBFarbe = new QComboBox(this);
+    CBFarbe->setObjectName(QStringLiteral("CBFarbe"));
+    oben->addWidget(text("Farbe:", 8029), 4, 0);
+    oben->addWidget(CBFarbe, 4, 1, 1, 2);
+    oben->setColumnStretch(1, 1);
+    haupt->addLayout(oben);
+
+    auto *mitte = new QHBoxLayout;
+    auto *links = new QVBoxLayout;
+    RBohneMerkmale = new QRadioButton(QStringLiteral("Suche nur nach Farbe"), this);
+    RBohneMerkmale->setProperty("tag", 8044);
+    RBmitMerkmale = new QRadioButton(QStringLiteral("Suche nach Merkmal / Farbe"), this);
+    RBmitMerkmale->setProperty("tag", 8045);
+    RBmitMerkmale->setChecked(true);
+    CheckBoxalleM = new QCheckBox(QStringLiteral("Suche nach allen Merkmalen "), this);
+    CheckBoxalleM->setProperty("tag", 8046);
+    CheckBoxalleM->setChecked(true);
+    DBGridMerkmale = new QListWidget(this);
+    DBGridMerkmale->setObjectName(QStringLiteral("DBGridMerkmale"));
+    DBGridMerkmale->setSelectionMode(QAbstractItemView::MultiSelection);
+    DBGridMerkmale->setEnabled(false);
+    links->addWidget(RBohneMerkmale);
+    links->addWidget(RBmitMerkmale);
+    links->addWidget(CheckBoxalleM);
+    links->addWidget(DBGridMerkmale, 1);
+    mitte->addLayout(links);
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+    mitte->addWidget(Memo1, 3);
+    haupt->addLayout(mitte, 1);
+
+    auto *knoepfe = new QHBoxLayout;
+    const auto knopf = [&](const char *name, const char *t, int tag) {
+        auto *b = new QPushButton(QString::fromUtf8(t), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setProperty("tag", tag);
+        knoepfe->addWidget(b);
+        return b;
+    };
+    BitBtnAuswertung = knopf("BitBtnAuswertung", "Auswertung", 8047);
+    BitBtnDruck = knopf("BitBtnDruck", "Druck", 8048);
+    knoepfe->addStretch(1);
+    BitBtnHilfe = knopf("BitBtnHilfe", "Hilfe", 8049);
+    BitBtnZurueck = knopf("BitBtnZurueck", "&Zurück", 8026);
+    haupt->addLayout(knoepfe);
+
+    connect(sucheKatze, &QPushButton::clicked, this, [this] {
+        const int nummer = cats::ui::runCatSearch(this, 0);
+        if (nummer > 0)
+            katzeLaden(nummer);
+    });
+    connect(CBFarbe, &QComboBox::currentIndexChanged, Memo1, &QPlainTextEdit::clear);
+    connect(DBGridMerkmale, &QListWidget::itemClicked, Memo1, &QPlainTextEdit::clear);
+    connect(CheckBoxalleM, &QCheckBox::toggled, this, [this](bool alle) {
+        Memo1->clear();
+        DBGridMerkmale->clearSelection();
+        DBGridMerkmale->setEnabled(!alle);
+    });
+    connect(RBohneMerkmale, &QRadioButton::toggled, this, [this] { modusGeaendert(); });
+    connect(BitBtnAuswertung, &QPushButton::clicked, this, [this] { auswerten(); });
+    connect(BitBtnDruck, &QPushButton::clicked, this,
+            [this] { report::ui::zeigeVorschau(printouts::reportStatistikStammbaum(druckDaten()), this); });
+    connect(BitBtnHilfe, &QPushButton::clicked, this, [this] { showHelp(); });
+    connect(BitBtnZurueck, &QPushButton::clicked, this, [this] { close(); });
+}
+
+void TFormStatistikMerkmaleStammbaum::modusGeaendert()
+{
+    const bool nurFarbe = RBohneMerkmale->isChecked();
+    CheckBoxalleM->setEnabled(!nurFarbe);
+    DBGridMerkmale->setEnabled(!nurFarbe && !CheckBoxalleM->isChecked());
+    Memo1->clear();
+}
+
+void TFormStatistikMerkmaleStammbaum::listenFuellen()
+{
+    const QString alle = app::sprache().caption(8051);
+    CBFarbe->addItem(alle.isEmpty() ? QStringLiteral("alle Farben") : alle);
+    try {
+        store::Query f(m_db, QStringLiteral("SELECT Farbname, Rasseinfo FROM farbe.db"
+                                            " ORDER BY Farbname COLLATE DE, LaufendeNummer"));
+        f.open();
+        for (; !f.eof(); f.next()) {
+            const QString info = f.value(1).toString();
+            CBFarbe->addItem(info.isEmpty() ? f.value(0).toString()
+                                            : QStringLiteral("(%1) %2").arg(info, f.value(0).toString()));
+        }
+        store::Query m(m_db, QStringLiteral("SELECT Bezeichnung FROM merkmale.db ORDER BY LaufendeNummer"));
+        m.open();
+        for (; !m.eof(); m.next())
+            DBGridMerkmale->addItem(m.value(0).toString());
+    } catch (const store::EngineError &e) {
+        qWarning("%s", qPrintable(e.what()));
+    }
+}
+
+void TFormStatistikMerkmaleStammbaum::katzeLaden(qint32 nummer)
+{
+    if (nummer <= 0)
+        return;
+    try {
+        store::Query q(m_db,
+                       QStringLiteral("SELECT Name, FellFarbe FROM catstamm.db WHERE LaufendeNummer = ?"));
+        q.addBindValue(nummer);
+        q.open();
+        if (q.eof())
+            return;
+        satzKatze = nummer;
+        DBEdit1->setText(q.value(0).toString());
+        Label4->setText(q.value(1).toString());
+        store::Query m(m_db, QStringLiteral("SELECT m.Bezeichnung FROM katzemerkmal.db k, merkmale.db m"
+                                            " WHERE k.Katze = ? AND k.Merkmal = m.LaufendeNummer"
+                                            " ORDER BY k.LaufendeNummer"));
+        m.addBindValue(nummer);
+        m.open();
+        QString merkmale;
+        for (; !m.eof(); m.next())
+            merkmale += QStringLiteral("- ") + m.value(0).toString() + QStringLiteral(" -");
+        LabelMerkmale->setText(merkmale);
+    } catch (const store::EngineError &e) {
+        qWarning("%s", qPrintable(e.what()));
+    }
+    Memo1->clear();
+}
+
+bool TFormStatistikMerkmaleStammbaum::auswerten()
+{
+    Memo1->clear();
+    const printouts::StatistikDruck d = druckDaten();
+    if (d.suche == printouts::StatistikDruck::Suche::Ausgewaehlte && d.gesuchteMerkmale.isEmpty()) {
+        app::ui::showMessage(123, MsgIcon::Information, MsgButtons::Ok);
+        return false;
+    }
+    if (!satzKatze)
+        return false;
+    StatistikOptionen o;
+    o.generationen = d.generationen;
+    o.farbe = d.gesuchteFarbe;
+    o.nurFarbe = d.suche == printouts::StatistikDruck::Suche::NurFarbe;
+    o.alleMerkmale = d.suche == printouts::StatistikDruck::Suche::AlleMerkmale;
+    o.merkmale = d.gesuchteMerkmale;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QStringList text;
+    try {
+        const StatistikRegister r = StatistikRegister::lese(*m_db);
+        text = statistikText(statistikStammbaum(r, satzKatze, o),
+                             [](int n) { return app::sprache().message(n); });
+    } catch (const store::EngineError &) {
+        QApplication::restoreOverrideCursor();
+        app::ui::showMessage(124, MsgIcon::Error, MsgButtons::Ok);
+        return false;
+    }
+    QApplication::restoreOverrideCursor();
+    Memo1->setPlainText(text.join(QLatin1Char('\n')));
+    return true;
+}
+
+printouts::StatistikDruck TFormStatistikMerkmaleStammbaum::druckDaten() const
+{
+    printouts::StatistikDruck d;
+    d.katze = DBEdit1->text();
+    d.farbe = Label4->text();
+    d.merkmale = LabelMerkmale->text();
+    d.generationen = EditAnzGen->text().toInt();
+    if (CBFarbe->currentIndex() > 0)
+        d.gesuchteFarbe = CBFarbe->currentText();
+    using S = printouts::StatistikDruck::Suche;
+    d.suche = RBohneMerkmale->isChecked()  ? S::NurFarbe
+              : CheckBoxalleM->isChecked() ? S::AlleMerkmale
+                                           : S::Ausgewaehlte;
+    for (const QListWidgetItem *i : DBGridMerkmale->selectedItems())
+        d.gesuchteMerkmale << i->text();
+    const QString memo = Memo1->toPlainText();
+    d.text = memo.isEmpty() ? QStringList() : memo.split(QLatin1Char('\n'));
+    return d;
+}
+
+void registerStatistikStammbaum()
+{
+    app::ui::TMirravel::registerWindow(
+        QStringLiteral("formstatistikmerkmalestammbaum"), [](app::ui::TMirravel &mw) -> QWidget * {
+            if (auto *w = TFormStatistikMerkmaleStammbaum::instance())
+                return w;
+            auto *w = new TFormStatistikMerkmaleStammbaum(store::defaultDatabase());
+            if (QMdiSubWindow *sub = mw.addChild(w))
+                sub->resize(QSize(820, 560));
+            return w;
+        });
+}
+
+} // namespace tav::breeding::ui

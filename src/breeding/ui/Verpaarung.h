@@ -1,0 +1,70 @@
+// Verpaarung: the matings window (TFormVerpaarung): a cat's partners, litters and kittens as a
+// tree with the statistics of the selected level, and its registration with the main window.
+#pragma once
+
+#include "app/ui/ChildWindow.h"
+#include "breeding/Verpaarungen.h"
+#include "printouts/ReportVerpaarung.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QStackedWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace tav::store {
+class Database;
+}
+
+namespace tav::breeding::ui {
+
+class TFormVerpaarung : public tav::app::ui::ChildWindow
+{
+    Q_OBJECT
+  public:
+    static constexpr int HilfeKontext = 27;
+    enum Art { Tier = 0, PartnerSeite = 1, Leer = 2, WurfSeite = 3, Jungtier = 4 };
+
+    explicit TFormVerpaarung(tav::store::Database *db, QWidget *parent = nullptr);
+    ~TFormVerpaarung() override;
+    static TFormVerpaarung *instance();
+
+    // loads a cat; a number not in the register leaves the window as it is
+    void KatzeLaden(qint32 nummer);
+    // what the print-out of the page shown holds
+    tav::printouts::VerpaarungDruck druckDaten() const;
+    const tav::breeding::Verpaarungen &verpaarungen() const { return m_v; }
+
+    bool maennlich = false;
+    qint32 tiernummer = 0;
+    int art = Tier;
+
+    QLabel *LabelKatze, *LabelSymbol;
+    QTreeWidget *TreeView;
+    QStackedWidget *Seiten;
+    QPlainTextEdit *Memo1;
+    QLabel *LabelDavon;
+    QPushButton *BitBtnLaden, *BitBtnSystem, *BitBtnDruck, *BitBtnHilfe, *BitBtnZurueck;
+    // the value labels of each page, in the order of their captions
+    QVector<QLabel *> werteTier, wertePartner, werteWurf, werteJungtier;
+
+  private:
+    void bauen();
+    QWidget *seite(const QVector<std::pair<int, const char *>> &zeilen, QVector<QLabel *> &werte);
+    void baumBauen();
+    void knotenGewaehlt();
+    void zeigeStatistik(QVector<QLabel *> &werte, int ab, const tav::breeding::WurfStatistik &s, bool kater);
+    void drucken();
+    QString knotenText(qint32 nummer) const;
+    QLocale locale() const;
+
+    tav::store::Database *m_db;
+    tav::breeding::Verpaarungen m_v;
+    QString m_name; // the cat's title and name
+    bool m_lock = false;
+};
+
+void registerVerpaarung();
+
+} // namespace tav::breeding::ui

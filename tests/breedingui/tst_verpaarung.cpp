@@ -1,0 +1,143 @@
+// The matings window and the pedigree trait statistics window on the demo register, opened from
+// the menu for the cat of the list.
+#define TAV_WITH_CATSTAMM
+#include "../common/ProgramFixture.h"
+#include "breeding/ui/StatistikStammbaumFenster.h"
+#include "breeding/ui/Verpaarung.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace tav::app;
+using namespace tav::app::ui;
+using namespace tav::breeding::ui;
+
+class TstVerpaarung : public QObject
+{
+    Q_OBJECT
+    ProgramFixture f;
+    QTemporaryDir m_temp;
+    QString m_out;
+
+    void grab(QWidget *w, const QString &name)
+    {
+        QApplication::processEvents();
+        QVERIFY(w->parentWidget()->grab().save(m_out + "/" + name));
+    }
+
+    // a click on the tree item as the user makes it
+    static void klick(QTreeWidget *tree, QTreeWidgetItem *item)
+    {
+        tree->scrollToItem(item);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
+    }
+
+  private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(f.start(QSize(1280, 900), true).isEmpty());
+        registerVerpaarung();
+        registerStatistikStammbaum();
+        f.main->updateCommandStates();
+        m_out = qEnvironmentVariable("TAV_SCREENSHOTS", m_temp.path());
+        QVERIFY(QDir().mkpath(m_out));
+    }
+    void cleanupTestCase() { f.stop(); }
+
+    void matingsOfTheQueenWithMostKittens()
+    {
+        const int queen =
+            scalar(
+                *f.db,
+                "SELECT Mutter FROM catstamm WHERE Mutter > 0 GROUP BY Mutter ORDER BY count(*) DESC LIMIT 1")
+                .toInt();
+        const int partner =
+            scalar(*f.db, "SELECT count(DISTINCT Vater) FROM catstamm WHERE Mutter = ?", {queen}).toInt();
+        const int junge = scalar(*f.db, "SELECT count(*) FROM catstamm WHERE Mutter = ?", {queen}).toInt();
+        QVERIFY(partner > 0);
+        QAction *item = f.main->action("VerpaarungenundWuerfe1");
+        QVERIFY(item && item->isEnabled());
+        f.main->positionListOn(queen);
+        item->trigger();
+        TFormVerpaarung *w = TFormVerpaarung::instance();
+        QVERIFY(w);
+        QCOMPARE(w->tiernummer, queen);
+        QVERIFY(!w->maennlich);
+        QTreeWidgetItem *katze = w->TreeView->topLevelItem(0);
+        QCOMPARE(katze->childCount(), partner);
+        QCOMPARE(w->Seiten->currentIndex(), int(TFormVerpaarung::Tier));
+        QCOMPARE(w->werteTier[1]->text().trimmed(), QString::number(junge));
+        QCOMPARE(w->Memo1->toPlainText().split('\n').size(), partner);
+        grab(w, "matings-window.png");
+
+        klick(w->TreeView, katze->child(0));
+        QCOMPARE(w->Seiten->currentIndex(), int(TFormVerpaarung::PartnerSeite));
+        QTreeWidgetItem *wurf = katze->child(0)->child(0);
+        klick(w->TreeView, wurf);
+        QCOMPARE(w->Seiten->currentIndex(), int(TFormVerpaarung::WurfSeite));
+        QCOMPARE(w->werteWurf[2]->text().trimmed(), QString::number(wurf->childCount()));
+        klick(w->TreeView, wurf->child(0));
+        QCOMPARE(w->Seiten->currentIndex(), int(TFormVerpaarung::Jungtier));
+        QVERIFY(!w->werteJungtier[0]->text().isEmpty());
+        // the print-out of the kitten page: the cat, the partner, the litter and the kitten
+        QCOMPARE(w->druckDaten().knoten.size(), 4);
+
+        // a cat without offspring: the one node that says so, and zeros
+        const int ohne = scalar(*f.db, "SELECT min(LaufendeNummer) FROM catstamm c WHERE NOT EXISTS"
+                                       " (SELECT 1 FROM catstamm k WHERE k.Vater = c.LaufendeNummer"
+                                       " OR k.Mutter = c.LaufendeNummer)")
+                             .toInt();
+        w->KatzeLaden(ohne);
+        QCOMPARE(w->TreeView->topLevelItem(0)->child(0)->text(0), messageText(187));
+        QCOMPARE(w->werteTier[2]->text(), QStringLiteral("  0"));
+        QVERIFY(w->druckDaten().keineVerpaarungen);
+        w->close();
+    }
+
+    void traitStatisticsOfTheYoungestCat()
+    {
+        const int jung = scalar(*f.db, "SELECT max(LaufendeNummer) FROM catstamm WHERE Vater > 0").toInt();
+        QAction *item = f.main->action("MerkmaleeinesStammbaumes1");
+        QVERIFY(item && item->isEnabled());
+        f.main->positionListOn(jung);
+        item->trigger();
+        auto *w = TFormStatistikMerkmaleStammbaum::instance();
+        QVERIFY(w);
+        QCOMPARE(w->satzKatze, jung);
+        QTest::mouseClick(w->BitBtnAuswertung, Qt::LeftButton);
+        const QStringList alle = w->Memo1->toPlainText().split('\n');
+        QVERIFY(alle[0].startsWith(messageText(129)));
+
+        // every ancestor in colour-only mode with every colour
+        QTest::mouseClick(w->RBohneMerkmale, Qt::LeftButton);
+        QVERIFY(!w->CheckBoxalleM->isEnabled());
+        QTest::mouseClick(w->BitBtnAuswertung, Qt::LeftButton);
+        const QStringList farbe = w->Memo1->toPlainText().split('\n');
+        QVERIFY(farbe.size() > alle.size() || alle.size() == 2);
+        QVERIFY(farbe[1].contains(" » "));
+        grab(w, "pedigree-traits-window.png");
+
+        // chosen traits without a choice: message 123, nothing runs
+        QTest::mouseClick(w->RBmitMerkmale, Qt::LeftButton);
+        QTest::mouseClick(w->CheckBoxalleM, Qt::LeftButton);
+        QVERIFY(w->DBGridMerkmale->isEnabled());
+        Scripted::reset();
+        QVERIFY(!w->auswerten());
+        QVERIFY(!Scripted::shown().isEmpty() && Scripted::shown().last().text.contains(messageText(123)));
+        w->close();
+    }
+};
+
+QTEST_MAIN(TstVerpaarung)
+#include "tst_verpaarung.moc"
