@@ -219,7 +219,7 @@ std::optional<report::ReportJob> merkmalStatistik(Kontext &k)
     }
     Angaben ohneGenerationen = k.a;
     ohneGenerationen.werte.remove(QStringLiteral("--generations"));
-    Kontext katzeK{ohneGenerationen, k.db, k.katalog, k.err};
+    Kontext katzeK{ohneGenerationen, k.db, k.katalog, k.einstellungen, k.err};
     breeding::StorePedigree stamm(k.db, breeding::StorePedigree::Laden::Einzeln);
     const qint32 nr = eineKatze(katzeK, stamm);
     k.rc = katzeK.rc;
