@@ -2,6 +2,7 @@
 // the menu for the cat of the list.
 #define TAV_WITH_CATSTAMM
 #include "../common/ProgramFixture.h"
+#include "app/ui/Optionen.h"
 #include "breeding/ui/StatistikStammbaumFenster.h"
 #include "breeding/ui/Verpaarung.h"
 
@@ -73,6 +74,11 @@ class TstVerpaarung : public QObject
         TFormVerpaarung *w = TFormVerpaarung::instance();
         QVERIFY(w);
         QCOMPARE(w->tiernummer, queen);
+        // the matings display is the one page its settings button opens
+        QTest::mouseClick(w->findChild<QPushButton *>("BitBtnSystemparameter"), Qt::LeftButton);
+        tav::app::ui::TFOptionen *o = tav::app::ui::TFOptionen::instance();
+        QVERIFY(o && o->PageControl->count() == 1);
+        o->close();
         QVERIFY(!w->maennlich);
         QTreeWidgetItem *katze = w->TreeView->topLevelItem(0);
         QCOMPARE(katze->childCount(), partner);

@@ -5,6 +5,7 @@
 #include "app/ui/DataSource.h"
 #include "app/ui/Dialogs.h"
 #include "app/ui/Main.h"
+#include "app/ui/Optionen.h"
 #include "cats/CatRules.h"
 #include "cats/ui/CatRecordLitterPage.h"
 #include "cats/ui/CatRecordParentSummary.h"
@@ -260,6 +261,12 @@ class TstZuchtbuch : public QObject
         QMetaObject::invokeMethod(deck, "editingFinished");
         QCOMPARE(child<QLabel>("Wurftermin")->text(), QString("05.05.2024"));
         w()->grab().save("/tmp/tavrenno-grabs/heat-tab.png");
+        // the litter-book settings open on their own pages
+        QTest::mouseClick(child<QPushButton>("BitBtnSystemparameter"), Qt::LeftButton);
+        tav::app::ui::TFOptionen *o = tav::app::ui::TFOptionen::instance();
+        QVERIFY(o && o->PageControl->count() == 2);
+        QCOMPARE(o->PageControl->tabText(0), QStringLiteral("Wurfbuch"));
+        o->close();
     }
 
     // a tom shows his mating book; a cat not yet stored gets no rows

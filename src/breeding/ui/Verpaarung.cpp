@@ -4,6 +4,7 @@
 #include "app/Global.h"
 #include "app/Sprache.h"
 #include "app/ui/Main.h"
+#include "app/ui/Optionen.h"
 #include "cats/ui/Psuchdlg.h"
 #include "report/ui/Vorschau.h"
 #include "store/Database.h"
@@ -26,6 +27,7 @@ namespace tav::breeding::ui {
 namespace {
 TFormVerpaarung *g_instance = nullptr;
 
+constexpr int TagSystemparameter = 9600;
 constexpr int TagFenster = 8021, TagLaden = 8022, TagDruck = 8024, TagHilfe = 8025, TagZurueck = 8026,
               TagLeer = 8018, TagDavon = 8014, TagEinWurf = 8019, TagWuerfe = 8020;
 constexpr int RollePartner = Qt::UserRole, RolleWurf = Qt::UserRole + 1, RolleZeile = Qt::UserRole + 2;
@@ -196,6 +198,7 @@ void TFormVerpaarung::bauen()
     };
     BitBtnLaden = knopf("BitBtnLaden", "Katze laden", TagLaden);
     BitBtnDruck = knopf("BitBtnDruck", "Druck", TagDruck);
+    auto *system = knopf("BitBtnSystemparameter", "Systemparameter", TagSystemparameter);
     knoepfe->addStretch(1);
     BitBtnHilfe = knopf("BitBtnHilfe", "&Hilfe", TagHilfe);
     BitBtnZurueck = knopf("BitBtnZurueck", "&Zurück", TagZurueck);
@@ -208,6 +211,11 @@ void TFormVerpaarung::bauen()
             KatzeLaden(nummer);
     });
     connect(BitBtnDruck, &QPushButton::clicked, this, [this] { drucken(); });
+    // only the page of the matings display
+    connect(system, &QPushButton::clicked, this, [] {
+        if (app::ui::TMirravel *mw = app::ui::TMirravel::instance())
+            app::ui::optionenOeffnen(*mw, app::ui::TFOptionen::Seiten::Verpaarung);
+    });
     connect(BitBtnHilfe, &QPushButton::clicked, this, [this] { showHelp(); });
     connect(BitBtnZurueck, &QPushButton::clicked, this, [this] { close(); });
 }

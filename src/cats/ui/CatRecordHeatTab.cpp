@@ -5,6 +5,8 @@
 #include "app/Systemi.h"
 #include "app/ui/DBGrid.h"
 #include "app/ui/DataSource.h"
+#include "app/ui/Main.h"
+#include "app/ui/Optionen.h"
 #include "cats/Wurfdaten.h"
 #include "store/Filter.h"
 #include "store/Table.h"
@@ -83,9 +85,17 @@ CatRecordHeatTab::CatRecordHeatTab(DataSource *s, std::function<int()> aktuelleK
         if (s->table()->hasRecord() || s->isEditing())
             s->remove();
     });
+    // the litter-book settings: only their pages of the options window
+    auto *system = knopfMitTag(9600, QStringLiteral("Systemparameter"), this);
+    system->setObjectName(QStringLiteral("BitBtnSystemparameter"));
+    connect(system, &QPushButton::clicked, this, [] {
+        if (TMirravel *mw = TMirravel::instance())
+            optionenOeffnen(*mw, TFOptionen::Seiten::Wurfbuch);
+    });
     knoepfe->addWidget(neu);
     knoepfe->addWidget(weg);
     knoepfe->addStretch();
+    knoepfe->addWidget(system);
     links->addLayout(knoepfe);
     l->addLayout(links);
 
