@@ -4,14 +4,14 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QComboBox>
-#include <QFile>
 #include <QListWidget>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -99,8 +99,19 @@ class TstOptionen : public QObject
         w->ComboBoxSprache->setCurrentIndex(1);
         QCOMPARE(datei(settingsPath()), vorher);
 
+        // the cat record window hears of the new settings once they are applied
+        const TMirravel::CatRecordHooks alt = TMirravel::catRecordHooks();
+        TMirravel::CatRecordHooks hooks = alt;
+        int gehoert = 0;
+        hooks.einstellungenGeaendert = [&] {
+            QCOMPARE(tsysteminfo::instance()->Status, QStringLiteral("2"));
+            ++gehoert;
+        };
+        TMirravel::setCatRecordHooks(hooks);
         w->BitBtnSpeichern->click();
         QTRY_VERIFY(!TFOptionen::instance());
+        TMirravel::setCatRecordHooks(alt);
+        QCOMPARE(gehoert, 1);
         QCOMPARE(wert("Auswahlfenster", "Status"), QStringLiteral("2"));
         QCOMPARE(wert("Stammbaum", "Anzeige"), QStringLiteral("FarbeRassecode"));
         QCOMPARE(wert("System", "Sprache"), QStringLiteral("Englisch"));

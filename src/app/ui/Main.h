@@ -82,6 +82,8 @@ class TMirravel : public QMainWindow
         std::function<void()> refresh;
         // posts pending edits of the record and gives the cat shown (0: none, or the post failed)
         std::function<int()> druckKatze;
+        // the settings changed: the window shows its cat again as they say, and fits itself
+        std::function<void()> einstellungenGeaendert;
     };
     static void setCatRecordHooks(const CatRecordHooks &hooks);
     static const CatRecordHooks &catRecordHooks();

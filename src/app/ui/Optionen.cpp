@@ -159,6 +159,8 @@ bool TFOptionen::speichern()
     s->setzen();
     if (TMirravel *mw = TMirravel::instance())
         mw->FensterAnpassen();
+    if (const auto &geaendert = TMirravel::catRecordHooks().einstellungenGeaendert)
+        geaendert();
     const QString path = s->path().isEmpty() ? settingsPath() : s->path();
     if (!IniFile::write(path, seitenEintraege(*s, seiten())))
         showMessage(MeldungNichtGeschrieben, MsgIcon::Error, MsgButtons::Ok, QString(),

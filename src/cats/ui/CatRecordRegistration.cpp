@@ -105,6 +105,12 @@ void registerCatStamm()
             return 0;
         return w->aktuelleKatze();
     };
+    h.einstellungenGeaendert = [] {
+        if (TCatStamm *w = TCatStamm::instance()) {
+            w->TitelKatzeNeu(TCatStamm::Anlass::Einstellungen);
+            w->FensterAnpassen();
+        }
+    };
     h.zeigeKatze = [fenster](int nr) {
         TCatStamm *w = fenster();
         return w && w->zeigeKatze(nr);
