@@ -132,6 +132,20 @@ class TstOptionen : public QObject
         QCOMPARE(wert("Auswahlfenster", "Status"), QStringLiteral("alle"));
     }
 
+    // Delete empties the colour box, also while its text has the focus, and the coat-type box
+    void entfLeertDieBoxen()
+    {
+        TFOptionen *w = optionenOeffnen(*f.main, TFOptionen::Seiten::Alle);
+        w->ComboBoxFarbe->addItem(QStringLiteral("rot"));
+        w->ComboBoxHaarart->addItem(QStringLiteral("kurz"));
+        QTest::keyClick(w->ComboBoxFarbe->lineEdit(), Qt::Key_Delete);
+        QTest::keyClick(w->ComboBoxHaarart, Qt::Key_Delete);
+        for (QComboBox *b : {w->ComboBoxFarbe, w->ComboBoxHaarart})
+            QVERIFY2(b->count() == 0 && b->currentText().isEmpty(), qPrintable(b->currentText()));
+        w->close();
+        QTRY_VERIFY(!TFOptionen::instance());
+    }
+
     // the cat record window's opener: two pages; only their keys are written, and a field without a
     // number stops the save before anything is taken
     void wurfbuchSeiten()

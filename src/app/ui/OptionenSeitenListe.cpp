@@ -13,6 +13,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QScreen>
 
 namespace tav::app::ui {
@@ -47,7 +48,10 @@ class LeerenBeiEntf : public QObject
     bool eventFilter(QObject *o, QEvent *e) override
     {
         if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(e)->key() == Qt::Key_Delete) {
+            // an editable box gets its keys through its line edit
             auto *box = qobject_cast<QComboBox *>(o);
+            if (!box && o)
+                box = qobject_cast<QComboBox *>(o->parent());
             if (box && box->objectName() != QLatin1String("ComboBoxRasse"))
                 box->clear();
             else if (box)
@@ -82,6 +86,8 @@ QWidget *TFOptionen::baueStammdaten()
     auto *entf = new LeerenBeiEntf(this);
     for (QComboBox *b : {ComboBoxRasse, ComboBoxFarbe, ComboBoxHaarart}) {
         b->installEventFilter(entf);
+        if (b->lineEdit())
+            b->lineEdit()->installEventFilter(entf);
         b->setMinimumWidth(220);
     }
     form->addRow(label(grund, 5639, QStringLiteral("Rasse")), ComboBoxRasse);
