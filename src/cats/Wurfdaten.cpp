@@ -1,5 +1,7 @@
 #include "Wurfdaten.h"
 
+#include "CatRules.h"
+
 #include "store/Table.h"
 #include "store/Transaction.h"
 
@@ -170,22 +172,7 @@ QString anzeigeFuerDruck(const QString &farbe, const QStringList &kuerzel, const
 
 QStringList merkmalKuerzel(Database &db, int katze)
 {
-    QStringList out;
-    if (katze <= 0)
-        return out;
-    Table links(&db, QStringLiteral("KATZEMERKMAL.DB"));
-    links.setReadOnly(true);
-    links.setIndexName(QStringLiteral("Katze"));
-    links.open();
-    links.setRange({katze}, {katze});
-    Table katalog(&db, QStringLiteral("MERKMALE.DB"));
-    katalog.setReadOnly(true);
-    katalog.open();
-    for (links.first(); !links.eof(); links.next()) {
-        if (katalog.findKey({links.intValue(QStringLiteral("Merkmal"))}))
-            out << katalog.text(QStringLiteral("Kuerzel"));
-    }
-    return out;
+    return merkmaleDerKatze(db, katze).kuerzel;
 }
 
 QString bildDerKatze(Database &db, int katze, int feld2)

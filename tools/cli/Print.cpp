@@ -48,17 +48,24 @@ struct Druckausgabe {
 
 const QStringList Gemeinsam = {QStringLiteral("--pdf"), QStringLiteral("--html"), QStringLiteral("--lang")};
 
+// a print-out of a cat needs the register; from here on a failure is one of the work (exit code 1)
+bool ohneRegister(Kontext &k)
+{
+    k.rc = 1;
+    if (k.db.tableExists(QStringLiteral("CATSTAMM.DB")))
+        return false;
+    k.err << "Kein Katzenregister in " << k.db.dataDir() << "\n";
+    return true;
+}
+
 std::optional<report::ReportJob> inzucht(Kontext &k)
 {
     int generationen = 5;
     k.rc = pruefeTierAngaben(k.a, druckAufruf(), generationen, k.err);
     if (k.rc)
         return std::nullopt;
-    k.rc = 1;
-    if (!k.db.tableExists(QStringLiteral("CATSTAMM.DB"))) {
-        k.err << "Kein Katzenregister in " << k.db.dataDir() << "\n";
+    if (ohneRegister(k))
         return std::nullopt;
-    }
     breeding::StorePedigree stamm(k.db);
     Tiere t;
     if (!findeTiere(k.db, stamm, k.a, t, k.err))
@@ -101,11 +108,8 @@ std::optional<report::ReportJob> stammbaum(Kontext &k)
             return std::nullopt;
         }
     }
-    k.rc = 1;
-    if (!k.db.tableExists(QStringLiteral("CATSTAMM.DB"))) {
-        k.err << "Kein Katzenregister in " << k.db.dataDir() << "\n";
+    if (ohneRegister(k))
         return std::nullopt;
-    }
     breeding::StorePedigree stamm(k.db);
     Tiere t;
     if (!findeTiere(k.db, stamm, k.a, t, k.err))
@@ -132,11 +136,8 @@ std::optional<report::ReportJob> nachkommen(Kontext &k)
     k.rc = pruefeTierAngaben(k.a, druckAufruf(), generationen, k.err);
     if (k.rc)
         return std::nullopt;
-    k.rc = 1;
-    if (!k.db.tableExists(QStringLiteral("CATSTAMM.DB"))) {
-        k.err << "Kein Katzenregister in " << k.db.dataDir() << "\n";
+    if (ohneRegister(k))
         return std::nullopt;
-    }
     Tiere t;
     {
         breeding::StorePedigree stamm(k.db, breeding::StorePedigree::Laden::Einzeln);
@@ -171,11 +172,8 @@ qint32 eineKatze(Kontext &k, const breeding::StorePedigree &stamm)
 
 std::optional<report::ReportJob> verpaarungen(Kontext &k)
 {
-    if (!k.db.tableExists(QStringLiteral("CATSTAMM.DB"))) {
-        k.err << "Kein Katzenregister in " << k.db.dataDir() << "\n";
-        k.rc = 1;
+    if (ohneRegister(k))
         return std::nullopt;
-    }
     breeding::StorePedigree stamm(k.db, breeding::StorePedigree::Laden::Einzeln);
     const qint32 nr = eineKatze(k, stamm);
     if (!nr)
@@ -212,11 +210,8 @@ std::optional<report::ReportJob> merkmalStatistik(Kontext &k)
             return std::nullopt;
         }
     }
-    if (!k.db.tableExists(QStringLiteral("CATSTAMM.DB"))) {
-        k.err << "Kein Katzenregister in " << k.db.dataDir() << "\n";
-        k.rc = 1;
+    if (ohneRegister(k))
         return std::nullopt;
-    }
     Angaben ohneGenerationen = k.a;
     ohneGenerationen.werte.remove(QStringLiteral("--generations"));
     Kontext katzeK{ohneGenerationen, k.db, k.katalog, k.einstellungen, k.err};
