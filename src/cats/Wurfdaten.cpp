@@ -2,6 +2,7 @@
 
 #include "CatRules.h"
 
+#include "store/Filter.h"
 #include "store/Table.h"
 #include "store/Transaction.h"
 
@@ -39,6 +40,16 @@ RolligkeitsPrognose prognoseAbDecktermin(const QDate &decktermin, const Prognose
     p.wurftermin = decktermin.addDays(tage.traechtigkeit);
     p.abgabetermin = p.wurftermin.addDays(tage.bisAbgabe);
     return p;
+}
+
+std::optional<RolligkeitsPrognose> prognoseAusText(const QString &decktermin, const PrognoseTage &tage)
+{
+    if (decktermin.trimmed().isEmpty())
+        return RolligkeitsPrognose{};
+    const QDate d = parseDateText(decktermin.trimmed()).toDate();
+    if (!d.isValid())
+        return std::nullopt;
+    return prognoseAbDecktermin(d, tage);
 }
 
 RolligkeitsPrognose rolligkeitsPrognose(const QVector<QDate> &rolligkeiten, const QDate &heute,

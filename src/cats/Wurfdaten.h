@@ -41,6 +41,9 @@ RolligkeitsPrognose rolligkeitsPrognose(const QVector<QDate> &rolligkeiten, cons
                                         const PrognoseTage &tage);
 // A typed mating date: its litter and handover dates; none for no date.
 RolligkeitsPrognose prognoseAbDecktermin(const QDate &decktermin, const PrognoseTage &tage);
+// A mating date typed over: its litter and handover dates, none for an empty text; nothing at all
+// for a text that is no date.
+std::optional<RolligkeitsPrognose> prognoseAusText(const QString &decktermin, const PrognoseTage &tage);
 // the whole days from the heat before (always positive), 0 for the first
 int tageSeitVorheriger(const QDate &vorher, const QDate &datum);
 

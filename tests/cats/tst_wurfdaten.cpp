@@ -129,6 +129,32 @@ class TstWurfdaten : public QObject
         QCOMPARE(p.abgabetermin, decktermin.addDays(125));
     }
 
+    // a mating date typed over: its litter and handover dates, none for an empty text, nothing
+    // at all for a text that is no date
+    void matingDateTypedOver_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("gueltig");
+        QTest::addColumn<QDate>("wurftermin");
+        QTest::newRow("a date") << "01.03.2024" << true << QDate(2024, 5, 5);
+        QTest::newRow("short year, over the year end") << "15.12.23" << true << QDate(2024, 2, 18);
+        QTest::newRow("empty") << "  " << true << QDate();
+        QTest::newRow("no such day") << "30.02.2024" << false << QDate();
+        QTest::newRow("no date") << "morgen" << false << QDate();
+    }
+    void matingDateTypedOver()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, gueltig);
+        QFETCH(QDate, wurftermin);
+        const auto p = prognoseAusText(text, PrognoseTage{165, 65, 60});
+        QCOMPARE(p.has_value(), gueltig);
+        if (p) {
+            QCOMPARE(p->wurftermin, wurftermin);
+            QCOMPARE(p->abgabetermin, wurftermin.isValid() ? wurftermin.addDays(60) : QDate());
+        }
+    }
+
     void siblingLists_data()
     {
         QTest::addColumn<QString>("katze");

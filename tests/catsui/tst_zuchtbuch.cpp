@@ -82,7 +82,7 @@ class TstZuchtbuch : public QObject
         QVERIFY(w()->zeigeKatze(queen));
         w()->showPage(TCatStamm::SeiteZuchtbuch);
         QVERIFY(w()->zuchtbuchSeite()->zeigtKaetzin());
-        QVERIFY(child<QTabWidget>("RegisterMedDaten")->isTabVisible(0));
+        QVERIFY(child<QTabWidget>("RegisterMedDaten")->isTabVisible(3));
 
         QTest::mouseClick(child<QPushButton>("WURFBUCH.DBHinzufuegen"), Qt::LeftButton);
         Table *wb = w()->findChild<DBEdit *>("DBWurfbuchKater")->dataSource()->table();
@@ -260,6 +260,15 @@ class TstZuchtbuch : public QObject
         QVERIFY(child<QLabel>("Wurftermin")->text().isEmpty());
         QMetaObject::invokeMethod(deck, "editingFinished");
         QCOMPARE(child<QLabel>("Wurftermin")->text(), QString("05.05.2024"));
+        // a text that is no date: both dates empty, and the user is told
+        deck->selectAll();
+        QTest::keyClicks(deck, "30.02.2024");
+        QMetaObject::invokeMethod(deck, "editingFinished");
+        QVERIFY(child<QLabel>("Wurftermin")->text().isEmpty());
+        QVERIFY(child<QLabel>("Abgabetermin")->text().isEmpty());
+        QCOMPARE(std::count_if(Scripted::shown().cbegin(), Scripted::shown().cend(),
+                               [](const Scripted::Shown &m) { return m.text.contains("30.02.2024"); }),
+                 1);
         w()->grab().save("/tmp/tavrenno-grabs/heat-tab.png");
         // the litter-book settings open on their own pages
         QTest::mouseClick(child<QPushButton>("BitBtnSystemparameter"), Qt::LeftButton);
@@ -267,6 +276,57 @@ class TstZuchtbuch : public QObject
         QVERIFY(o && o->PageControl->count() == 2);
         QCOMPARE(o->PageControl->tabText(0), QStringLiteral("Wurfbuch"));
         o->close();
+    }
+
+    // a deworming with its next date and a vet visit are stored for the cat shown and follow it; a
+    // cat not yet stored gets no rows
+    void medicalPageLogs()
+    {
+        const int katze =
+            zahl("SELECT LaufendeNummer FROM catstamm WHERE Geschlecht = '1' AND LaufendeNummer "
+                 "IN (SELECT Katze FROM impfung) LIMIT 1");
+        const int andere =
+            zahl("SELECT LaufendeNummer FROM catstamm WHERE LaufendeNummer <> ? LIMIT 1", {katze});
+        QVERIFY(w()->zeigeKatze(katze));
+        w()->showPage(TCatStamm::SeiteMedDaten);
+        QVERIFY(!child<QTabWidget>("RegisterMedDaten")->isTabVisible(3)); // a tom has no pregnancies
+        auto *grid = qobject_cast<DBGrid *>(child<QTableView>("DBGridWURMKUR"));
+        DataSource *s = grid->tableModel()->dataSource();
+        QTest::mouseClick(child<QPushButton>("WURMKUR.DBHinzufuegen"), Qt::LeftButton);
+        QVERIFY(s->isEditing());
+        const QDate naechste = QDate::currentDate().addDays(90);
+        s->setFieldValue("Datum", QDate::currentDate());
+        s->setFieldValue("Medikament", "Milbemax");
+        s->setFieldValue("Naechste", naechste);
+        Scripted::answer(QMessageBox::Yes);
+        QVERIFY(s->save());
+        QCOMPARE(
+            scalar(*f.db, "SELECT Naechste FROM wurmkur WHERE Katze = ? AND Medikament = 'Milbemax'", {katze})
+                .toDate(),
+            naechste);
+        w()->grab().save("/tmp/tavrenno-grabs/med-daten.png");
+
+        QTest::mouseClick(child<QPushButton>("ARZTBES.DBHinzufuegen"), Qt::LeftButton);
+        QTest::keyClicks(child<DBEdit>("DBArzt"), "Dr. Vos");
+        Scripted::answer(QMessageBox::Yes);
+        QVERIFY(child<DBEdit>("DBArzt")->dataSource()->save());
+        QCOMPARE(zahl("SELECT count(*) FROM arztbes WHERE Katze = ? AND Arzt = 'Dr. Vos'", {katze}), 1);
+
+        QVERIFY(w()->zeigeKatze(andere));
+        QCOMPARE(grid->model()->rowCount(), zahl("SELECT count(*) FROM wurmkur WHERE Katze = ?", {andere}));
+        QVERIFY(child<DBEdit>("DBArzt")->text().isEmpty());
+        QVERIFY(w()->zeigeKatze(katze));
+        QCOMPARE(s->table()->text("Medikament"), QStringLiteral("Milbemax"));
+        QCOMPARE(child<DBEdit>("DBArzt")->text(), QStringLiteral("Dr. Vos"));
+
+        const int vorher = zahl("SELECT count(*) FROM wurmkur");
+        f.main->action("KatzeNeuItem")->trigger();
+        w()->showPage(TCatStamm::SeiteMedDaten);
+        QTest::mouseClick(child<QPushButton>("WURMKUR.DBHinzufuegen"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>("ARZTBES.DBHinzufuegen"), Qt::LeftButton);
+        QVERIFY(!s->isEditing());
+        QCOMPARE(zahl("SELECT count(*) FROM wurmkur"), vorher);
+        w()->DataSourceCatStamm()->undo();
     }
 
     // a tom shows his mating book; a cat not yet stored gets no rows
@@ -278,7 +338,7 @@ class TstZuchtbuch : public QObject
         w()->showPage(TCatStamm::SeiteZuchtbuch);
         QVERIFY(!w()->zuchtbuchSeite()->zeigtKaetzin());
         // the pregnancy log is a queen's only
-        QVERIFY(!child<QTabWidget>("RegisterMedDaten")->isTabVisible(0));
+        QVERIFY(!child<QTabWidget>("RegisterMedDaten")->isTabVisible(3));
         QVERIFY(!child<DBEdit>("DBDeckbuchKatze")->text().isEmpty());
 
         const int vorher = zahl("SELECT count(*) FROM deckbuch");

@@ -22,6 +22,7 @@
 #include "cats/ui/Pkalend.h"
 #include "cats/ui/Psuchdlg.h"
 #include "cats/ui/ReferenzlisteFenster.h"
+#include "cats/ui/Warnung.h"
 #include "printouts/ReportInzucht.h"
 #include "report/ui/Vorschau.h"
 
@@ -151,6 +152,16 @@ inline const QList<RegisteredWindow> &registeredWindows()
              report::ReportJob job = printouts::reportInzucht({});
              job.prepare(report::programJobSettings());
              auto *w = new report::ui::TVorschau(job.layout(report::FontMeasure()), f.main.get());
+             w->show();
+             return w;
+         }},
+        {"reminders",
+         [](ProgramFixture &f) -> QWidget * {
+             cats::WarnungsListen l;
+             l.medikamente << QStringLiteral("Entwurmungspaste für Kitten");
+             l.impfungen << cats::FaelligerTermin{QDate::currentDate(),
+                                                  QStringLiteral("Amara vom Lindenhof")};
+             auto *w = new cats::ui::TFormWarnungen(l, f.main.get());
              w->show();
              return w;
          }},

@@ -23,6 +23,7 @@
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Psuchdlg.h"
 #include "cats/ui/ReferenzlisteFenster.h"
+#include "cats/ui/Warnung.h"
 #include "maintenance/Indexerstellung.h"
 #include "store/Database.h"
 #include "store/FileCheck.h"
@@ -185,6 +186,7 @@ int runProgram(int argc, char *argv[])
     if (!settings->ungueltig.isEmpty())
         showMessage(9400, MsgIcon::Warning, MsgButtons::Ok, QString(),
                     QLatin1Char('\r') + ungueltigeEinstellungenText(settings->ungueltig));
+    tav::cats::ui::TFormWarnungen::FensterZeigen(&main);
     QObject::connect(&TDBError::instance(), &TDBError::restartRequested, &main, [&main] { main.close(); });
     // --grab FILE: a picture of the first screen (for the documentation), then the program ends
     if (const int g = int(app.arguments().indexOf(QStringLiteral("--grab")));

@@ -69,7 +69,6 @@ enum ZuchtTag {
     TagSpalteRasse,
     TagSpalteGeb,
     TagEigeneWurfdaten,
-    TagMedTabs = 4260, // items follow: 4261
     TagSchwangerSeit = 4262,
     TagKomplikationen,
     TagKrankheiten,
@@ -82,7 +81,7 @@ enum ZuchtTag {
     TagGewichtstabelle
 };
 
-// The breeding records of the cat record window, each following the cat (or the current litter)
+// The breeding and health records of the cat record window, each following the cat (or the current litter)
 // through a master link: what the litter data page and the stud-book page show.
 struct ZuchtQuellen {
     tav::store::Database *db = nullptr;
@@ -97,6 +96,10 @@ struct ZuchtQuellen {
     tav::app::ui::DataSource *wurfFehler = nullptr;      // STAMMZUSATZ1.DB, defect counts of its litter
     tav::app::ui::DataSource *rolligkeiten = nullptr;    // LAEUFIGKEIT.DB, a queen's heats
     tav::app::ui::DataSource *gewichtstabelle = nullptr; // GEWICHT.DB, the cat's weights and sizes
+    tav::app::ui::DataSource *impfung = nullptr;         // IMPFUNG.DB, vaccinations
+    tav::app::ui::DataSource *wurmkur = nullptr;         // WURMKUR.DB, dewormings
+    tav::app::ui::DataSource *arztbesuch = nullptr;      // ARZTBES.DB, vet visits
+    tav::app::ui::DataSource *krankenblatt = nullptr;    // KRBLATT.DB, sick sheets
 };
 
 } // namespace tav::cats::ui

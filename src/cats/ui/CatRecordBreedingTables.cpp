@@ -1,8 +1,8 @@
-// The cat record window's breeding records: litter book, kitten weighings, kittens, mating book,
-// pregnancy log and the cat's own birth data, opened and tied to the cat.
+// The cat record window's breeding and health records: litter book, kitten weighings, kittens,
+// mating book, pregnancy log, the cat's own birth data and the health logs, opened and tied to the cat.
 #include "CatRecordBreedingData.h"
+#include "CatRecordHealthPage.h"
 #include "CatRecordLitterPage.h"
-#include "CatRecordPregnancyLog.h"
 #include "CatRecordStudBookPage.h"
 #include "Pcatstam.h"
 #include "PcatstamIntern.h"
@@ -17,8 +17,6 @@
 
 #include <QCoreApplication>
 #include <QFontMetrics>
-#include <QTabWidget>
-#include <QVBoxLayout>
 
 using namespace tav::store;
 using namespace tav::app;
@@ -136,6 +134,10 @@ ZuchtQuellen TCatStamm::zuchtTabellenOeffnen()
     m_eigenerZusatz = neuesDetail(QStringLiteral("STAMMZUSATZ.DB"), QStringLiteral("TierIdx"), nr);
     m_wurfFehler = neuesDetail(QStringLiteral("STAMMZUSATZ1.DB"), QStringLiteral("Hund"), nr);
     m_rolligkeiten = neuesDetail(QStringLiteral("LAEUFIGKEIT.DB"), QStringLiteral("Katze"), nr);
+    m_impfung = neuesDetail(QStringLiteral("IMPFUNG.DB"), QStringLiteral("ImpfungKatze"), nr);
+    m_wurmkur = neuesDetail(QStringLiteral("WURMKUR.DB"), QStringLiteral("KatzeDatum"), nr);
+    m_arztbesuch = neuesDetail(QStringLiteral("ARZTBES.DB"), QStringLiteral("KatzeDatum"), nr);
+    m_krankenblatt = neuesDetail(QStringLiteral("KRBLATT.DB"), QStringLiteral("Krankenblatt"), nr);
     m_gewichtstabelle = neuesDetail(QStringLiteral("GEWICHT.DB"), QStringLiteral("KatzeDatum"), nr);
     // weights are typed in the grid without a question
     m_gewichtstabelle.source->setSaveWithoutAsking(true);
@@ -150,10 +152,12 @@ ZuchtQuellen TCatStamm::zuchtTabellenOeffnen()
 
     // rows of these books belong to the cat shown, and never to one not yet stored
     const QVector<QPair<Detail, QString>> besitzer = {
-        {m_wurfbuch, QStringLiteral("Katze")},       {m_deckbuch, QStringLiteral("Kater")},
-        {m_schwanger, QStringLiteral("Katze")},      {m_eigenerZusatz, QStringLiteral("Tier")},
-        {m_wurfFehler, QStringLiteral("Hund")},      {m_rolligkeiten, QStringLiteral("Katze")},
-        {m_gewichtstabelle, QStringLiteral("Katze")}};
+        {m_wurfbuch, QStringLiteral("Katze")},        {m_deckbuch, QStringLiteral("Kater")},
+        {m_schwanger, QStringLiteral("Katze")},       {m_eigenerZusatz, QStringLiteral("Tier")},
+        {m_wurfFehler, QStringLiteral("Hund")},       {m_rolligkeiten, QStringLiteral("Katze")},
+        {m_gewichtstabelle, QStringLiteral("Katze")}, {m_impfung, QStringLiteral("Katze")},
+        {m_wurmkur, QStringLiteral("Katze")},         {m_arztbesuch, QStringLiteral("Katze")},
+        {m_krankenblatt, QStringLiteral("Katze")}};
     for (const auto &[d, feld] : besitzer) {
         d.source->beforePost = [this, feld = feld](Table &t) {
             const int cat = aktuelleKatze();
@@ -164,7 +168,8 @@ ZuchtQuellen TCatStamm::zuchtTabellenOeffnen()
     }
     for (Table *t : {m_wurfbuch.table, gewichte.table, jungtiere.table, jungtierZusatz.table,
                      m_deckbuch.table, m_schwanger.table, m_eigenerZusatz.table, m_wurfFehler.table,
-                     m_rolligkeiten.table, m_gewichtstabelle.table})
+                     m_rolligkeiten.table, m_gewichtstabelle.table, m_impfung.table, m_wurmkur.table,
+                     m_arztbesuch.table, m_krankenblatt.table})
         oeffnen(t);
 
     ZuchtQuellen q;
@@ -180,6 +185,10 @@ ZuchtQuellen TCatStamm::zuchtTabellenOeffnen()
     q.wurfFehler = m_wurfFehler.source;
     q.rolligkeiten = m_rolligkeiten.source;
     q.gewichtstabelle = m_gewichtstabelle.source;
+    q.impfung = m_impfung.source;
+    q.wurmkur = m_wurmkur.source;
+    q.arztbesuch = m_arztbesuch.source;
+    q.krankenblatt = m_krankenblatt.source;
     return q;
 }
 
@@ -189,29 +198,17 @@ void TCatStamm::zuchtSeitenBauen()
     const auto katze = [this] { return aktuelleKatze(); };
     m_wurfSeite = new CatRecordLitterPage(zucht, katze, hilfeKnopf(21, nullptr));
     m_pages[SeiteWurfdaten] = m_wurfSeite;
-    // the page holds the tabs of the medical logs; a tab widget as the page itself would take the
-    // page's caption for its own
-    auto *medSeite = new QWidget;
-    auto *med = new QTabWidget(medSeite);
-    (new QVBoxLayout(medSeite))->addWidget(med);
-    med->setObjectName(QStringLiteral("RegisterMedDaten"));
-    med->setProperty("tag", TagMedTabs);
-    med->setUsesScrollButtons(false);
-    med->addTab(new CatRecordPregnancyLog(zucht.schwanger, katze, hilfeKnopf(15, nullptr)),
-                QStringLiteral("Sch&wangerschaft"));
-    m_pages[SeiteMedDaten] = medSeite;
+    m_medSeite = new CatRecordHealthPage(zucht, katze, [this] { return hilfeKnopf(15, nullptr); });
+    m_pages[SeiteMedDaten] = m_medSeite;
     m_zuchtbuchSeite =
         new CatRecordStudBookPage(zucht, katze, hilfeKnopf(16, nullptr), hilfeKnopf(16, nullptr));
     m_pages[SeiteZuchtbuch] = m_zuchtbuchSeite;
-    connect(m_src, &DataSource::recordChanged, this, [this, med] {
+    connect(m_src, &DataSource::recordChanged, this, [this] {
         m_wurfSeite->katzeGewechselt();
         m_zuchtbuchSeite->katzeGewechselt();
         // the pregnancy log is a queen's
-        const bool kaetzin = (m_katze->hasRecord() || m_katze->isEditing()) &&
-                             istKatze(m_katze->text(QStringLiteral("Geschlecht")));
-        med->setTabVisible(0, kaetzin);
-        if (kaetzin && !m_schwanger.source->isEditing())
-            m_schwanger.source->last();
+        m_medSeite->katzeGewechselt((m_katze->hasRecord() || m_katze->isEditing()) &&
+                                    istKatze(m_katze->text(QStringLiteral("Geschlecht"))));
     });
 }
 

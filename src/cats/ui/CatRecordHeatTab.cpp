@@ -5,10 +5,10 @@
 #include "app/Systemi.h"
 #include "app/ui/DBGrid.h"
 #include "app/ui/DataSource.h"
+#include "app/ui/Dialogs.h"
 #include "app/ui/Main.h"
 #include "app/ui/Optionen.h"
 #include "cats/Wurfdaten.h"
-#include "store/Filter.h"
 #include "store/Table.h"
 
 #include <QGridLayout>
@@ -24,6 +24,8 @@ using namespace tav::app::ui;
 namespace tav::cats::ui {
 
 namespace {
+constexpr int MeldungUngueltigesDatum = 902;
+
 PrognoseTage prognoseTage()
 {
     const auto &s = einstellungen();
@@ -171,10 +173,19 @@ void CatRecordHeatTab::neuBerechnen()
 
 void CatRecordHeatTab::deckterminGeaendert()
 {
-    const QVariant d = tav::store::parseDateText(m_decktermin->text());
-    const RolligkeitsPrognose p = prognoseAbDecktermin(d.toDate(), prognoseTage());
-    m_wurftermin->setText(kurz(p.wurftermin));
-    m_abgabetermin->setText(kurz(p.abgabetermin));
+    // the message takes the focus and leaves the field a second time
+    if (m_meldet || !m_decktermin->isModified())
+        return;
+    m_decktermin->setModified(false);
+    const std::optional<RolligkeitsPrognose> p = prognoseAusText(m_decktermin->text(), prognoseTage());
+    m_wurftermin->setText(p ? kurz(p->wurftermin) : QString());
+    m_abgabetermin->setText(p ? kurz(p->abgabetermin) : QString());
+    if (!p) {
+        m_meldet = true;
+        showMessage(MeldungUngueltigesDatum, MsgIcon::Warning, MsgButtons::Ok,
+                    QStringLiteral("'%1': ").arg(m_decktermin->text()));
+        m_meldet = false;
+    }
 }
 
 } // namespace tav::cats::ui

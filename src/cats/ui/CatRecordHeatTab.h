@@ -37,6 +37,7 @@ class CatRecordHeatTab : public QWidget
            *m_abgabetermin = nullptr;
     QLineEdit *m_decktermin = nullptr;
     tav::app::ui::DBGrid *m_grid = nullptr;
+    bool m_meldet = false;
 };
 
 } // namespace tav::cats::ui

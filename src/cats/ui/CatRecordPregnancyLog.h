@@ -1,19 +1,12 @@
 #pragma once
 
-#include <QWidget>
-#include <functional>
-
-class QPushButton;
-
-namespace tav::app::ui {
-class DataSource;
-}
+#include "CatRecordLogSheet.h"
 
 namespace tav::cats::ui {
 
 // The pregnancy log of a queen on the medical page of the cat record window: one row at a time
 // with its navigator, the date she is pregnant since and two notes.
-class CatRecordPregnancyLog : public QWidget
+class CatRecordPregnancyLog : public CatRecordLogSheet
 {
     Q_OBJECT
   public:

@@ -10,6 +10,7 @@
 #include "CatRecordPicturePage.h"
 #include "CatRecordShowsPage.h"
 #include "PcatstamIntern.h"
+#include "Warnung.h"
 #include "app/Global.h"
 #include "app/ProgramHome.h"
 #include "app/Sprache.h"
@@ -84,6 +85,8 @@ TCatStamm::TCatStamm(Database *db, QWidget *parent)
     }
     // 3. the English glyphs and the hidden litter registration belong to the main window's
     // language switch; nothing of it lives here.
+    // 4. the program entry shows what they find once the start is done
+    TFormWarnungen::Warnungen(*m_db);
     // 5.
     tabellenOeffnen();
     seitenBauen();

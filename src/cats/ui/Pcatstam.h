@@ -22,6 +22,7 @@ class StorePedigree;
 namespace tav::cats::ui {
 
 class CatRecordBaseDataPage;
+class CatRecordHealthPage;
 class CatRecordLitterPage;
 class CatRecordPicturePage;
 class CatRecordShowsPage;
@@ -87,6 +88,7 @@ class TCatStamm : public tav::app::ui::ChildWindow
     CatRecordPicturePage *bildSeite() const { return m_bildSeite; }
     CatRecordLitterPage *wurfSeite() const { return m_wurfSeite; }
     CatRecordStudBookPage *zuchtbuchSeite() const { return m_zuchtbuchSeite; }
+    CatRecordHealthPage *medSeite() const { return m_medSeite; }
 
   protected:
     void closeEvent(QCloseEvent *e) override;
@@ -157,7 +159,7 @@ class TCatStamm : public tav::app::ui::ChildWindow
     PostCheck *m_check = nullptr;
     Detail m_bilder, m_dokumente, m_verkauft, m_katzeMerkmal, m_eigeneInfo, m_ausstellung, m_tica, m_cfa,
         m_bewertung, m_zuchtwert, m_wurfbuch, m_deckbuch, m_schwanger, m_eigenerZusatz, m_wurfFehler,
-        m_rolligkeiten, m_gewichtstabelle;
+        m_rolligkeiten, m_gewichtstabelle, m_impfung, m_wurmkur, m_arztbesuch, m_krankenblatt;
     QStringList m_fehlend;
     QVector<tav::store::Table *> m_alle;
 
@@ -169,6 +171,7 @@ class TCatStamm : public tav::app::ui::ChildWindow
     CatRecordShowsPage *m_ausstellungSeite = nullptr;
     CatRecordLitterPage *m_wurfSeite = nullptr;
     CatRecordStudBookPage *m_zuchtbuchSeite = nullptr;
+    CatRecordHealthPage *m_medSeite = nullptr;
 
     void setTitel(const QString &text);
     Anlass m_anlass = Anlass::Navigation;

@@ -1,0 +1,54 @@
+#include "CatRecordLogSheet.h"
+#include "PcatstamIntern.h"
+
+#include "app/ui/DataSource.h"
+#include "app/ui/Nav2.h"
+#include "store/Table.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace tav::app::ui;
+
+namespace tav::cats::ui {
+
+CatRecordLogSheet::CatRecordLogSheet(DataSource *s, std::function<int()> aktuelleKatze, const QString &name,
+                                     Knopf neuKnopf, QPushButton *hilfe, QWidget *parent)
+    : QWidget(parent)
+{
+    auto *l = new QVBoxLayout(this);
+    auto *nav = new TDBNavigatorSpec(this);
+    nav->setObjectName(QStringLiteral("Navigator") + name);
+    nav->setDataSource(s);
+    nav->setVisibleButtons(
+        {TNavigateBtn::nbFirst, TNavigateBtn::nbPrior, TNavigateBtn::nbNext, TNavigateBtn::nbLast});
+    nav->setHints(TDBNavigatorSpec::germanHints());
+    l->addWidget(nav, 0, Qt::AlignLeft);
+    m_felder = new QGridLayout;
+    l->addLayout(m_felder, 1);
+    auto *knoepfe = new QHBoxLayout;
+    auto *neu = knopfMitTag(neuKnopf.tag, QString::fromUtf8(neuKnopf.text), this);
+    neu->setObjectName(s->table()->tableName() + QStringLiteral("Hinzufuegen"));
+    auto *weg = knopfMitTag(TagLoeschen, QStringLiteral("&Löschen"), this);
+    weg->setObjectName(s->table()->tableName() + QStringLiteral("Loeschen"));
+    auto *speichern = knopfMitTag(TagSpeichern, QStringLiteral("Speichern"), this);
+    auto *zurueck = knopfMitTag(TagRueckgaengig, QStringLiteral("R&ückgängig"), this);
+    connect(neu, &QPushButton::clicked, this, [s, aktuelleKatze = std::move(aktuelleKatze)] {
+        if (aktuelleKatze() > 0)
+            s->append();
+    });
+    connect(weg, &QPushButton::clicked, this, [s] {
+        if (s->table()->hasRecord() || s->isEditing())
+            s->remove();
+    });
+    s->attachButtons(speichern, zurueck);
+    for (QPushButton *b : {neu, weg, speichern, zurueck})
+        knoepfe->addWidget(b);
+    knoepfe->addStretch();
+    knoepfe->addWidget(hilfe);
+    l->addLayout(knoepfe);
+}
+
+} // namespace tav::cats::ui

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+class QGridLayout;
+class QPushButton;
+
+namespace tav::app::ui {
+class DataSource;
+}
+
+namespace tav::cats::ui {
+
+// A log of the cat record window kept one entry at a time: the navigator over the entries, the
+// fields the log lays out in `felder()`, and the buttons to add an entry (only to a stored cat),
+// delete it (message 28), save, undo, and the help button.
+class CatRecordLogSheet : public QWidget
+{
+    Q_OBJECT
+  public:
+    struct Knopf {
+        int tag;
+        const char *text;
+    };
+    CatRecordLogSheet(tav::app::ui::DataSource *s, std::function<int()> aktuelleKatze, const QString &name,
+                      Knopf neu, QPushButton *hilfe, QWidget *parent = nullptr);
+    QGridLayout *felder() const { return m_felder; }
+
+  private:
+    QGridLayout *m_felder = nullptr;
+};
+
+} // namespace tav::cats::ui
