@@ -311,6 +311,8 @@ class TstZuchtbuch : public QObject
         Scripted::answer(QMessageBox::Yes);
         QVERIFY(child<DBEdit>("DBArzt")->dataSource()->save());
         QCOMPARE(zahl("SELECT count(*) FROM arztbes WHERE Katze = ? AND Arzt = 'Dr. Vos'", {katze}), 1);
+        child<QTabWidget>("RegisterMedDaten")->setCurrentIndex(1);
+        w()->grab().save("/tmp/tavrenno-grabs/med-arztbesuch.png");
 
         QVERIFY(w()->zeigeKatze(andere));
         QCOMPARE(grid->model()->rowCount(), zahl("SELECT count(*) FROM wurmkur WHERE Katze = ?", {andere}));

@@ -35,18 +35,8 @@ QWidget *behandlungen(DataSource *s, const std::function<int()> &aktuelleKatze, 
     kopf->addWidget(textMitTag(titelTag, QString::fromUtf8(titel), w));
     kopf->addStretch();
     const QString datei = s->table()->tableName();
-    auto *neu = knopfMitTag(TagHinzufuegen, QStringLiteral("Hinzufügen"), w);
-    neu->setObjectName(datei + QStringLiteral("Hinzufuegen"));
-    auto *weg = knopfMitTag(TagLoeschen, QStringLiteral("Löschen"), w);
-    weg->setObjectName(datei + QStringLiteral("Loeschen"));
-    QObject::connect(neu, &QPushButton::clicked, w, [s, aktuelleKatze] {
-        if (aktuelleKatze() > 0)
-            s->append();
-    });
-    QObject::connect(weg, &QPushButton::clicked, w, [s] {
-        if (s->table()->hasRecord() || s->isEditing())
-            s->remove();
-    });
+    const auto [neu, weg] = zeilenKnoepfe(s, aktuelleKatze, TagHinzufuegen, QStringLiteral("Hinzufügen"),
+                                          QStringLiteral("Löschen"), w);
     kopf->addWidget(neu);
     kopf->addWidget(weg);
     l->addLayout(kopf);

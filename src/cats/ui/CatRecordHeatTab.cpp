@@ -1,5 +1,6 @@
 #include "CatRecordHeatTab.h"
 #include "CatRecordBreedingData.h"
+#include "CatRecordLogSheet.h"
 #include "PcatstamIntern.h"
 
 #include "app/Systemi.h"
@@ -76,17 +77,8 @@ CatRecordHeatTab::CatRecordHeatTab(DataSource *s, std::function<int()> aktuelleK
     m_grid->setMaximumWidth(260);
     links->addWidget(m_grid, 1);
     auto *knoepfe = new QHBoxLayout;
-    auto *neu = knopfMitTag(TagHinzufuegen, QStringLiteral("Hinzufügen"), this);
-    neu->setObjectName(QStringLiteral("LAEUFIGKEIT.DBHinzufuegen"));
-    auto *weg = knopfMitTag(TagLoeschen, QStringLiteral("Löschen"), this);
-    connect(neu, &QPushButton::clicked, this, [s, aktuelleKatze] {
-        if (aktuelleKatze() > 0)
-            s->append();
-    });
-    connect(weg, &QPushButton::clicked, this, [s] {
-        if (s->table()->hasRecord() || s->isEditing())
-            s->remove();
-    });
+    const auto [neu, weg] = zeilenKnoepfe(s, aktuelleKatze, TagHinzufuegen, QStringLiteral("Hinzufügen"),
+                                          QStringLiteral("Löschen"), this);
     // the litter-book settings: only their pages of the options window
     auto *system = knopfMitTag(9600, QStringLiteral("Systemparameter"), this);
     system->setObjectName(QStringLiteral("BitBtnSystemparameter"));

@@ -14,8 +14,26 @@ using namespace tav::app::ui;
 
 namespace tav::cats::ui {
 
-CatRecordLogSheet::CatRecordLogSheet(DataSource *s, std::function<int()> aktuelleKatze, const QString &name,
-                                     Knopf neuKnopf, QPushButton *hilfe, QWidget *parent)
+ZeilenKnoepfe zeilenKnoepfe(DataSource *s, const std::function<int()> &aktuelleKatze, int neuTag,
+                            const QString &neuText, const QString &wegText, QWidget *parent)
+{
+    auto *neu = knopfMitTag(neuTag, neuText, parent);
+    neu->setObjectName(s->table()->tableName() + QStringLiteral("Hinzufuegen"));
+    auto *weg = knopfMitTag(TagLoeschen, wegText, parent);
+    weg->setObjectName(s->table()->tableName() + QStringLiteral("Loeschen"));
+    QObject::connect(neu, &QPushButton::clicked, parent, [s, aktuelleKatze] {
+        if (aktuelleKatze() > 0)
+            s->append();
+    });
+    QObject::connect(weg, &QPushButton::clicked, parent, [s] {
+        if (s->table()->hasRecord() || s->isEditing())
+            s->remove();
+    });
+    return {neu, weg};
+}
+
+CatRecordLogSheet::CatRecordLogSheet(DataSource *s, const std::function<int()> &aktuelleKatze,
+                                     const QString &name, Knopf neuKnopf, QPushButton *hilfe, QWidget *parent)
     : QWidget(parent)
 {
     auto *l = new QVBoxLayout(this);
@@ -29,20 +47,10 @@ CatRecordLogSheet::CatRecordLogSheet(DataSource *s, std::function<int()> aktuell
     m_felder = new QGridLayout;
     l->addLayout(m_felder, 1);
     auto *knoepfe = new QHBoxLayout;
-    auto *neu = knopfMitTag(neuKnopf.tag, QString::fromUtf8(neuKnopf.text), this);
-    neu->setObjectName(s->table()->tableName() + QStringLiteral("Hinzufuegen"));
-    auto *weg = knopfMitTag(TagLoeschen, QStringLiteral("&Löschen"), this);
-    weg->setObjectName(s->table()->tableName() + QStringLiteral("Loeschen"));
+    const auto [neu, weg] = zeilenKnoepfe(s, aktuelleKatze, neuKnopf.tag, QString::fromUtf8(neuKnopf.text),
+                                          QStringLiteral("&Löschen"), this);
     auto *speichern = knopfMitTag(TagSpeichern, QStringLiteral("Speichern"), this);
     auto *zurueck = knopfMitTag(TagRueckgaengig, QStringLiteral("R&ückgängig"), this);
-    connect(neu, &QPushButton::clicked, this, [s, aktuelleKatze = std::move(aktuelleKatze)] {
-        if (aktuelleKatze() > 0)
-            s->append();
-    });
-    connect(weg, &QPushButton::clicked, this, [s] {
-        if (s->table()->hasRecord() || s->isEditing())
-            s->remove();
-    });
     s->attachButtons(speichern, zurueck);
     for (QPushButton *b : {neu, weg, speichern, zurueck})
         knoepfe->addWidget(b);

@@ -12,6 +12,14 @@ class DataSource;
 
 namespace tav::cats::ui {
 
+// "Hinzufügen" and "Löschen" of a log: a row is added only to a stored cat, deleted after message
+// 28. The first is named after the table ("WURMKUR.DBHinzufuegen"), the second likewise.
+struct ZeilenKnoepfe {
+    QPushButton *neu, *weg;
+};
+ZeilenKnoepfe zeilenKnoepfe(tav::app::ui::DataSource *s, const std::function<int()> &aktuelleKatze,
+                            int neuTag, const QString &neuText, const QString &wegText, QWidget *parent);
+
 // A log of the cat record window kept one entry at a time: the navigator over the entries, the
 // fields the log lays out in `felder()`, and the buttons to add an entry (only to a stored cat),
 // delete it (message 28), save, undo, and the help button.
@@ -23,8 +31,8 @@ class CatRecordLogSheet : public QWidget
         int tag;
         const char *text;
     };
-    CatRecordLogSheet(tav::app::ui::DataSource *s, std::function<int()> aktuelleKatze, const QString &name,
-                      Knopf neu, QPushButton *hilfe, QWidget *parent = nullptr);
+    CatRecordLogSheet(tav::app::ui::DataSource *s, const std::function<int()> &aktuelleKatze,
+                      const QString &name, Knopf neu, QPushButton *hilfe, QWidget *parent = nullptr);
     QGridLayout *felder() const { return m_felder; }
 
   private:

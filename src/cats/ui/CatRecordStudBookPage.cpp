@@ -1,5 +1,6 @@
 #include "CatRecordStudBookPage.h"
 #include "CatRecordHeatTab.h"
+#include "CatRecordLogSheet.h"
 #include "PcatstamIntern.h"
 
 #include "app/Global.h"
@@ -45,19 +46,10 @@ TDBNavigatorSpec *navigator(DataSource *s, QWidget *parent)
 QHBoxLayout *buchKnoepfe(DataSource *s, const std::function<int()> &aktuelleKatze, QWidget *parent)
 {
     auto *l = new QHBoxLayout;
-    auto *neu = knopfMitTag(TagHinzufuegen, QStringLiteral("H&inzufügen"), parent);
-    auto *weg = knopfMitTag(TagLoeschen, QStringLiteral("L&öschen"), parent);
+    const auto [neu, weg] = zeilenKnoepfe(s, aktuelleKatze, TagHinzufuegen, QStringLiteral("H&inzufügen"),
+                                          QStringLiteral("L&öschen"), parent);
     auto *speichern = knopfMitTag(TagSpeichern, QStringLiteral("Speichern"), parent);
     auto *zurueck = knopfMitTag(TagRueckgaengig, QStringLiteral("R&ückgängig"), parent);
-    neu->setObjectName(s->table()->tableName() + QStringLiteral("Hinzufuegen"));
-    QObject::connect(neu, &QPushButton::clicked, parent, [s, aktuelleKatze] {
-        if (aktuelleKatze() > 0)
-            s->append();
-    });
-    QObject::connect(weg, &QPushButton::clicked, parent, [s] {
-        if (s->table()->hasRecord() || s->isEditing())
-            s->remove();
-    });
     s->attachButtons(speichern, zurueck);
     for (QPushButton *b : {neu, weg, speichern, zurueck})
         l->addWidget(b);
