@@ -32,6 +32,21 @@ ZeilenKnoepfe zeilenKnoepfe(DataSource *s, const std::function<int()> &aktuelleK
     return {neu, weg};
 }
 
+QHBoxLayout *eintragKnoepfe(DataSource *s, const std::function<int()> &aktuelleKatze, int neuTag,
+                            const QString &neuText, QWidget *parent)
+{
+    auto *l = new QHBoxLayout;
+    const auto [neu, weg] =
+        zeilenKnoepfe(s, aktuelleKatze, neuTag, neuText, QStringLiteral("L&öschen"), parent);
+    auto *speichern = knopfMitTag(TagSpeichern, QStringLiteral("Speichern"), parent);
+    auto *zurueck = knopfMitTag(TagRueckgaengig, QStringLiteral("R&ückgängig"), parent);
+    s->attachButtons(speichern, zurueck);
+    for (QPushButton *b : {neu, weg, speichern, zurueck})
+        l->addWidget(b);
+    l->addStretch();
+    return l;
+}
+
 CatRecordLogSheet::CatRecordLogSheet(DataSource *s, const std::function<int()> &aktuelleKatze,
                                      const QString &name, Knopf neuKnopf, QPushButton *hilfe, QWidget *parent)
     : QWidget(parent)
@@ -46,15 +61,8 @@ CatRecordLogSheet::CatRecordLogSheet(DataSource *s, const std::function<int()> &
     l->addWidget(nav, 0, Qt::AlignLeft);
     m_felder = new QGridLayout;
     l->addLayout(m_felder, 1);
-    auto *knoepfe = new QHBoxLayout;
-    const auto [neu, weg] = zeilenKnoepfe(s, aktuelleKatze, neuKnopf.tag, QString::fromUtf8(neuKnopf.text),
-                                          QStringLiteral("&Löschen"), this);
-    auto *speichern = knopfMitTag(TagSpeichern, QStringLiteral("Speichern"), this);
-    auto *zurueck = knopfMitTag(TagRueckgaengig, QStringLiteral("R&ückgängig"), this);
-    s->attachButtons(speichern, zurueck);
-    for (QPushButton *b : {neu, weg, speichern, zurueck})
-        knoepfe->addWidget(b);
-    knoepfe->addStretch();
+    QHBoxLayout *knoepfe =
+        eintragKnoepfe(s, aktuelleKatze, neuKnopf.tag, QString::fromUtf8(neuKnopf.text), this);
     knoepfe->addWidget(hilfe);
     l->addLayout(knoepfe);
 }

@@ -4,6 +4,7 @@
 #include <functional>
 
 class QGridLayout;
+class QHBoxLayout;
 class QPushButton;
 
 namespace tav::app::ui {
@@ -19,6 +20,10 @@ struct ZeilenKnoepfe {
 };
 ZeilenKnoepfe zeilenKnoepfe(tav::app::ui::DataSource *s, const std::function<int()> &aktuelleKatze,
                             int neuTag, const QString &neuText, const QString &wegText, QWidget *parent);
+
+// The buttons of an entry: those two, "Speichern" and "Rückgängig" (enabled while editing), then room.
+QHBoxLayout *eintragKnoepfe(tav::app::ui::DataSource *s, const std::function<int()> &aktuelleKatze,
+                            int neuTag, const QString &neuText, QWidget *parent);
 
 // A log of the cat record window kept one entry at a time: the navigator over the entries, the
 // fields the log lays out in `felder()`, and the buttons to add an entry (only to a stored cat),

@@ -45,16 +45,7 @@ TDBNavigatorSpec *navigator(DataSource *s, QWidget *parent)
 // stored cat
 QHBoxLayout *buchKnoepfe(DataSource *s, const std::function<int()> &aktuelleKatze, QWidget *parent)
 {
-    auto *l = new QHBoxLayout;
-    const auto [neu, weg] = zeilenKnoepfe(s, aktuelleKatze, TagHinzufuegen, QStringLiteral("H&inzufügen"),
-                                          QStringLiteral("L&öschen"), parent);
-    auto *speichern = knopfMitTag(TagSpeichern, QStringLiteral("Speichern"), parent);
-    auto *zurueck = knopfMitTag(TagRueckgaengig, QStringLiteral("R&ückgängig"), parent);
-    s->attachButtons(speichern, zurueck);
-    for (QPushButton *b : {neu, weg, speichern, zurueck})
-        l->addWidget(b);
-    l->addStretch();
-    return l;
+    return eintragKnoepfe(s, aktuelleKatze, TagHinzufuegen, QStringLiteral("H&inzufügen"), parent);
 }
 
 QString captionOr(int tag, const QString &fallback)
