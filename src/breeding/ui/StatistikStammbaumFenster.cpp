@@ -42,7 +42,7 @@ using app::ui::MsgIcon;
 namespace {
 TFormStatistikMerkmaleStammbaum *g_instance = nullptr;
 constexpr int TagWarten = 6400, TagAbbruch = 571, TagKuerzel = 3175, TagMerkmal = 3176;
-constexpr int MeldungAbbrechen = 176, MeldungAbgebrochen = 177;
+constexpr int MeldungAbbrechen = 176, MeldungAbgebrochen = 177, MeldungSpeichermangel = 6401;
 } // namespace
 
 TFormStatistikMerkmaleStammbaum::TFormStatistikMerkmaleStammbaum(store::Database *db, QWidget *parent)
@@ -353,6 +353,7 @@ bool TFormStatistikMerkmaleStammbaum::auswerten()
     } catch (const store::EngineError &) {
         fehler = true;
     } catch (const std::bad_alloc &) {
+        app::ui::showMessage(MeldungSpeichermangel, MsgIcon::Error, MsgButtons::Ok);
         fehler = true;
     }
     if (fehler)

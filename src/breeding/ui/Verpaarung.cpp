@@ -62,6 +62,14 @@ QString wort(int tag, const char *vorgabe)
     return t.isEmpty() ? QString::fromUtf8(vorgabe) : t;
 }
 
+// a cat's title, a blank and its name; the name alone without a title
+QString mitTitel(qint32 nummer, const QString &name)
+{
+    app::TDatenGlobal *g = app::TDatenGlobal::instance();
+    const QString titel = g ? g->GetTitel(nummer) : QString();
+    return titel.isEmpty() ? name : titel + QLatin1Char(' ') + name;
+}
+
 void setzeBild(QTreeWidgetItem *knoten, int bild)
 {
     knoten->setIcon(0, baumsymbol(Baumsymbol(bild)));
@@ -266,8 +274,7 @@ void TFormVerpaarung::KatzeLaden(qint32 nummer)
     if (nummer <= 0 || !g || !g->dbKatze->isOpen() || !g->dbKatze->findKey({nummer}))
         return;
     store::Table &k = *g->dbKatze;
-    const QString titel = g->GetTitel(nummer);
-    m_name = (titel.isEmpty() ? QString() : titel + QLatin1Char(' ')) + k.text(QStringLiteral("Name"));
+    m_name = mitTitel(nummer, k.text(QStringLiteral("Name")));
     QString kopf = m_name + QStringLiteral(", ") + rasse(*g, k);
     if (!k.text(QStringLiteral("FellFarbe")).isEmpty())
         kopf += QStringLiteral(", ") + k.text(QStringLiteral("FellFarbe"));
@@ -323,10 +330,13 @@ void TFormVerpaarung::baumBauen()
     Splitter->setSizes({hoehe, std::max(100, Splitter->height() - Splitter->handleWidth() - hoehe)});
     const QStringList zeilen = m_v.partnerZeilen(wort(TagEinWurf, "Wurf mit"), wort(TagWuerfe, "Würfe mit"));
     Memo1->setPlainText(zeilen.join(QLatin1Char('\n')));
-    // 15 pixels a line, or the font's line height where that is more; longer memos scroll
-    const int zeile = std::max(15, Memo1->fontMetrics().lineSpacing());
-    Memo1->setMaximumHeight(zeile * std::max(1, int(zeilen.size())) + 2 * Memo1->frameWidth() +
-                            2 * int(Memo1->document()->documentMargin()));
+    // 15 pixels a line, or the font's line height where that is more; beyond four lines the memo
+    // may shrink and scroll
+    const int zeile = std::max(15, Memo1->fontMetrics().lineSpacing()),
+              rand = 2 * Memo1->frameWidth() + 2 * int(Memo1->document()->documentMargin()),
+              n = std::max(1, int(zeilen.size()));
+    Memo1->setMinimumHeight(zeile * std::min(n, 4) + rand);
+    Memo1->setMaximumHeight(zeile * n + rand);
     Memo1->setVisible(!zeilen.isEmpty());
     LabelDavon->setVisible(!zeilen.isEmpty());
     werteTier[0]->setText(QStringLiteral("  %1").arg(m_v.statistik.wuerfe));
@@ -365,7 +375,7 @@ void TFormVerpaarung::knotenGewaehlt()
     } else if (ebene == 1) {
         art = PartnerSeite;
         const Partner &partner = m_v.partner[p];
-        wertePartner[0]->setText(partner.name);
+        wertePartner[0]->setText(mitTitel(partner.nummer, partner.name));
         wertePartner[1]->setText(QStringLiteral("  %1").arg(partner.statistik.wuerfe));
         zeigeStatistik(wertePartner, 2, partner.statistik, partner.kater);
         m_daten = leseJungtier(*m_db, partner.nummer);
@@ -374,7 +384,7 @@ void TFormVerpaarung::knotenGewaehlt()
         art = WurfSeite;
         const Partner &partner = m_v.partner[p];
         const Wurf &w = partner.wuerfe[item->data(0, RolleWurf).toInt()];
-        werteWurf[0]->setText(partner.name);
+        werteWurf[0]->setText(mitTitel(partner.nummer, partner.name));
         werteWurf[1]->setText(datum(w.datum, locale()));
         werteWurf[2]->setText(QStringLiteral("  %1").arg(w.statistik.junge));
         werteWurf[3]->setText(QStringLiteral("  %1").arg(w.statistik.weiblich));
@@ -382,11 +392,9 @@ void TFormVerpaarung::knotenGewaehlt()
     } else {
         art = Jungtier;
         const NachwuchsZeile &z = m_v.zeilen[item->data(0, RolleZeile).toInt()];
-        app::TDatenGlobal *g = app::TDatenGlobal::instance();
-        const QString titel = g ? g->GetTitel(z.kitten) : QString();
         m_daten = leseJungtier(*m_db, z.kitten);
         const QLocale l = locale();
-        const QStringList texte{(titel.isEmpty() ? QString() : titel + QLatin1Char(' ')) + z.kittenName,
+        const QStringList texte{mitTitel(z.kitten, z.kittenName),
                                 m_daten.rasse,
                                 m_daten.farbe,
                                 m_daten.besitzer,
