@@ -8,16 +8,27 @@
 
 namespace tav::breeding {
 
-StatistikRegister StatistikRegister::lese(store::Database &db)
+StatistikRegister StatistikRegister::lese(store::Database &db, const Fortschritt &fortschritt)
 {
     StatistikRegister r;
+    quint64 anzahl = 0;
+    if (fortschritt) {
+        store::Query n(&db, QStringLiteral("SELECT count(*) FROM catstamm.db"));
+        n.open();
+        anzahl = n.value(0).toULongLong();
+    }
     store::Query q(&db,
                    QStringLiteral("SELECT LaufendeNummer, Name, FellFarbe, Vater, Mutter FROM catstamm.db"));
     q.open();
-    for (; !q.eof(); q.next())
+    for (; !q.eof(); q.next()) {
+        if (fortschritt && r.katzen.size() % 4096 == 0 && !fortschritt(r.katzen.size(), anzahl)) {
+            r.abgebrochen = true;
+            return r;
+        }
         r.katzen.insert(
             q.value(0).toInt(),
             {q.value(1).toString(), q.value(2).toString(), q.value(3).toInt(), q.value(4).toInt(), {}});
+    }
     if (!db.tableExists(QStringLiteral("KATZEMERKMAL.DB")) || !db.tableExists(QStringLiteral("MERKMALE.DB")))
         return r;
     store::Query m(&db,
@@ -81,7 +92,7 @@ QHash<qint32, int> ersteBegegnung(const StatistikRegister &r, qint32 katze, int 
 } // namespace
 
 StatistikErgebnis statistikStammbaum(const StatistikRegister &r, qint32 katze, const StatistikOptionen &o,
-                                     const std::function<bool()> &abbrechen)
+                                     const Fortschritt &fortschritt)
 {
     StatistikErgebnis e;
     if (!r.katzen.contains(katze))
@@ -91,7 +102,7 @@ StatistikErgebnis statistikStammbaum(const StatistikRegister &r, qint32 katze, c
     QHash<qint32, QMap<int, qint64>> vorkommen;
     QHash<qint32, qint64> ebene{{katze, 1}};
     for (int gen = 1; gen <= tiefe && !ebene.isEmpty(); ++gen) {
-        if (abbrechen && abbrechen()) {
+        if (fortschritt && !fortschritt(gen - 1, tiefe)) {
             e.abgebrochen = true;
             return e;
         }

@@ -2,6 +2,8 @@
 // in which generations they occur how often.
 #pragma once
 
+#include "InzuchtDaten.h"
+
 #include <QHash>
 #include <QMap>
 #include <QString>
@@ -26,8 +28,10 @@ struct StatistikKatze {
 // The cats of the register with their coat colours and trait names.
 struct StatistikRegister {
     QHash<qint32, StatistikKatze> katzen;
-    // the register as one statement per table reads it
-    static StatistikRegister lese(tav::store::Database &db);
+    bool abgebrochen = false; // the reading was cancelled: the register is incomplete
+    // The register as one statement per table reads it. `fortschritt` hears of the cats read
+    // (of the register's count) every few thousand rows; false cancels.
+    static StatistikRegister lese(tav::store::Database &db, const Fortschritt &fortschritt = {});
 };
 
 struct StatistikOptionen {
@@ -55,9 +59,10 @@ std::optional<QString> merkmalTeil(const StatistikKatze &k, const StatistikOptio
 
 // Counts the occurrences of each ancestor per generation through memoised path counts instead of
 // walking the pedigree tree, whose size doubles with each generation. Counts saturate at the
-// largest 64-bit value. `abbrechen` is asked between generations.
+// largest 64-bit value. `fortschritt` hears of each generation done (of the generations asked
+// for); false cancels.
 StatistikErgebnis statistikStammbaum(const StatistikRegister &r, qint32 katze, const StatistikOptionen &o,
-                                     const std::function<bool()> &abbrechen = {});
+                                     const Fortschritt &fortschritt = {});
 
 // The text of the result memo: the count line (messages 129, 130), then message 125 or one line per
 // entry (" » " key, the trait part, message 128 and "2x3 , 1x4 , ").

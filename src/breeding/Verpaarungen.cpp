@@ -42,6 +42,66 @@ QVector<NachwuchsZeile> leseNachwuchs(store::Database &db, qint32 katze, bool ka
     return zeilen;
 }
 
+QString adresseAnzeige(const QString &vorname, const QString &name)
+{
+    return vorname.isEmpty() ? name : vorname + QLatin1Char(' ') + name;
+}
+
+namespace {
+
+// the first row of a statement with one bound number, or an empty row
+QVariantList ersteZeile(store::Database &db, const QString &sql, qint32 nummer)
+{
+    store::Query q(&db, sql);
+    q.addBindValue(nummer);
+    q.open();
+    QVariantList zeile;
+    if (!q.eof())
+        for (int i = 0; i < q.columns().size(); ++i)
+            zeile << q.value(i);
+    return zeile;
+}
+
+QString adresse(store::Database &db, qint32 nummer)
+{
+    if (nummer <= 0 || !db.tableExists(QStringLiteral("ADR_DAT.DB")))
+        return QString();
+    const QVariantList a =
+        ersteZeile(db, QStringLiteral("SELECT Vorname, Name FROM adr_dat.db WHERE LaufendeNr = ?"), nummer);
+    return a.isEmpty() ? QString() : adresseAnzeige(a[0].toString(), a[1].toString());
+}
+
+} // namespace
+
+JungtierDaten leseJungtier(store::Database &db, qint32 nummer)
+{
+    JungtierDaten j;
+    const QVariantList k = ersteZeile(db,
+                                      QStringLiteral("SELECT Rasse, FellFarbe, Besitzer, Züchter, Toddatum,"
+                                                     " Bemerkung FROM catstamm.db WHERE LaufendeNummer = ?"),
+                                      nummer);
+    if (k.isEmpty())
+        return j;
+    if (k[0].toInt() > 0 && db.tableExists(QStringLiteral("RASSE.DB")))
+        j.rasse = ersteZeile(db, QStringLiteral("SELECT RName FROM rasse.db WHERE RCode = ?"), k[0].toInt())
+                      .value(0)
+                      .toString();
+    j.farbe = k[1].toString();
+    j.besitzer = adresse(db, k[2].toInt());
+    j.zuechter = adresse(db, k[3].toInt());
+    j.gestorben = k[4].toDate();
+    j.bemerkung = k[5].toString();
+    if (db.tableExists(QStringLiteral("VERKAUFT.DB"))) {
+        const QVariantList v = ersteZeile(db,
+                                          QStringLiteral("SELECT Verkauftam, Gekauftam FROM verkauft.db"
+                                                         " WHERE Katze = ? ORDER BY LaufendeNummer"),
+                                          nummer);
+        j.verkauft = v.value(0).toDate();
+        j.gekauft = v.value(1).toDate();
+    }
+    return j;
+}
+
 QString WurfStatistik::durchschnitt(const QLocale &locale) const
 {
     if (wuerfe == 0)

@@ -68,6 +68,22 @@ struct Verpaarungen {
     QStringList partnerZeilen(const QString &einWurf, const QString &mehrereWuerfe) const;
 };
 
+// What the kitten page of the matings window shows of a kitten, and its print-out copies.
+struct JungtierDaten {
+    QString rasse; // breed name
+    QString farbe;
+    QString besitzer, zuechter; // adresseAnzeige of the owner and the breeder
+    QDate verkauft, gekauft, gestorben;
+    QString bemerkung;
+};
+
+// "Vorname Name", or the name alone when there is no first name.
+QString adresseAnzeige(const QString &vorname, const QString &name);
+
+// The kitten page's data of a cat; look-up tables the register lacks leave their texts empty.
+// Empty data for a number not in the register.
+JungtierDaten leseJungtier(tav::store::Database &db, qint32 nummer);
+
 // Groups the rows (in the order leseNachwuchs gives them) into partners and litters; a litter is
 // the kittens of one partner with one birth date, kittens without a date forming one litter.
 Verpaarungen baueVerpaarungen(const QVector<NachwuchsZeile> &zeilen);

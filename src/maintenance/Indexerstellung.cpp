@@ -3,6 +3,7 @@
 
 #include "store/Database.h"
 #include "store/EngineError.h"
+#include "store/Table.h"
 #include "store/TableDef.h"
 
 #include <QDir>
@@ -90,6 +91,21 @@ bool TDataModuleIndex::rebuild(const QString &tableFile, const tav::store::Table
         return false;
     }
     return true;
+}
+
+void TDataModuleIndex::oeffnen(tav::store::Table &table)
+{
+    try {
+        table.open();
+        return;
+    } catch (const tav::store::EngineError &e) {
+        if (!isRepairableCode(e.code()))
+            throw;
+        table.close();
+        if (!rebuild(table.tableName()))
+            throw;
+    }
+    table.open();
 }
 
 bool TDataModuleIndex::rebuildByName(const QString &dateiname)

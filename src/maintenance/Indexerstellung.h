@@ -7,6 +7,7 @@
 
 namespace tav::store {
 class Database;
+class Table;
 struct TableDef;
 } // namespace tav::store
 
@@ -54,6 +55,10 @@ class TDataModuleIndex : public QObject
     // The routine for a repairable name ("catstamm", "bilder", ...); false for any other name.
     bool rebuildByName(const QString &dateiname);
     QString lastError() const { return m_lastError; }
+    // Opens the table; when the engine finds its index missing, out of date or damaged, the
+    // declared indexes are rebuilt and the table is opened again. Throws the engine's error when
+    // that cannot be repaired.
+    void oeffnen(tav::store::Table &table);
 
     // The names for which the error dialog offers repair, and its repairable error numbers.
     static const QStringList &repairableTables();

@@ -20,10 +20,18 @@ enum Tag {
     TagKater = 8006,
     TagTier = 8007,
     TagGemeinsam = 8008,
+    TagBemerkung = 8009,
     TagLebend = 8010,
+    TagVerkauft = 8011,
+    TagGekauft = 8012,
+    TagGestorben = 8013,
     TagKeine = 8015,
     TagReport = 8016,
     TagSeite = 8017,
+    TagRasse = 8028,
+    TagFarbe = 8029,
+    TagBesitzer = 8030,
+    TagZuechter = 8031,
     TagVerpaarung = 892,
     TagUndWurf = 1287,
     TagVerpaarungenVon = 1388,
@@ -111,6 +119,7 @@ VerpaarungDruck verpaarungDruck(const Verpaarungen &v, const VerpaarungAuswahl &
         d.werte.append({TagGemeinsam, QStringLiteral("Gemeinsame Würfe:"),
                         QString::number(v.partner[a.partner].statistik.wuerfe)});
         statistik(d, v.partner[a.partner].statistik, locale);
+        d.werte.append({TagBemerkung, QStringLiteral("Bemerkung:"), a.daten.bemerkung});
         partnerKnoten(a.partner);
         for (int w = 0; w < v.partner[a.partner].wuerfe.size(); ++w)
             wurfKnoten(a.partner, w, true);
@@ -145,7 +154,16 @@ VerpaarungDruck verpaarungDruck(const Verpaarungen &v, const VerpaarungAuswahl &
                        {0, QLatin1Char(' ') + mutter + QLatin1Char(' ')},
                        {TagGeboren, QStringLiteral("geboren am")},
                        {0, QLatin1Char(' ') + datum(k.gebDatum, locale)}};
-            d.werte.append({TagTier, QStringLiteral("Tier:"), k.kittenName});
+            const breeding::JungtierDaten &j = a.daten;
+            d.werte += {{TagTier, QStringLiteral("Tier:"), k.kittenName},
+                        {TagRasse, QStringLiteral("Rasse:"), j.rasse},
+                        {TagFarbe, QStringLiteral("Farbe:"), j.farbe},
+                        {TagBesitzer, QStringLiteral("Besitzer:"), j.besitzer},
+                        {TagZuechter, QStringLiteral("Züchter:"), j.zuechter},
+                        {TagVerkauft, QStringLiteral("verkauft:"), datum(j.verkauft, locale)},
+                        {TagGekauft, QStringLiteral("gekauft:"), datum(j.gekauft, locale)},
+                        {TagGestorben, QStringLiteral("gestorben:"), datum(j.gestorben, locale)},
+                        {TagBemerkung, QStringLiteral("Bemerkung:"), j.bemerkung}};
         }
         partnerKnoten(a.partner);
         wurfKnoten(a.partner, a.wurf, a.seite == VerpaarungAuswahl::WurfSeite);

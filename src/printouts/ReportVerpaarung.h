@@ -37,6 +37,8 @@ struct VerpaarungAuswahl {
     int partner = -1; // index into Verpaarungen::partner
     int wurf = -1;    // index into that partner's litters
     int zeile = -1;   // the kitten's row (Jungtier)
+    // what the window shows of the selected kitten, or of the partner (its remark)
+    breeding::JungtierDaten daten;
 };
 
 // The node texts (KatzendatenVerp lines joined) of the cat, a partner or a kitten by number.

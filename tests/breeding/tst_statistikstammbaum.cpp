@@ -136,7 +136,7 @@ class TstStatistikStammbaum : public QObject
         QCOMPARE(e.eintraege[0].generationen.value(10), qint64(512));
         QCOMPARE(e.eintraege[0].generationen.value(70), std::numeric_limits<qint64>::max());
         int aufrufe = 0;
-        QVERIFY(statistikStammbaum(r, 1, o, [&] { return ++aufrufe == 3; }).abgebrochen);
+        QVERIFY(statistikStammbaum(r, 1, o, [&](quint64, quint64) { return ++aufrufe < 3; }).abgebrochen);
     }
 };
 

@@ -1,5 +1,6 @@
 // The matings of a cat: partners by number, litters by birth date, the statistics, the print-out.
 #include "breeding/Verpaarungen.h"
+#include "maintenance/Indexerstellung.h"
 #include "printouts/ReportVerpaarung.h"
 #include "report/TextMeasure.h"
 #include "store/Database.h"
@@ -130,11 +131,11 @@ class TstVerpaarungen : public QObject
         VerpaarungAuswahl alle;
         VerpaarungDruck d = verpaarungDruck(v, alle, m_queen, false, "Queen", text, {"  x"}, de);
         QCOMPARE(d.knoten.size(), 1 + 4 + 5 + 7);
-        VerpaarungAuswahl partner{VerpaarungAuswahl::PartnerSeite, 1, -1, -1};
+        VerpaarungAuswahl partner{VerpaarungAuswahl::PartnerSeite, 1, -1, -1, {}};
         d = verpaarungDruck(v, partner, m_queen, false, "Queen", text, {}, de);
         QCOMPARE(d.knoten.size(), 1 + 1 + 2 + 3);
         QCOMPARE(d.knoten[1].text, text(m_max1));
-        VerpaarungAuswahl wurf{VerpaarungAuswahl::WurfSeite, 1, 1, -1};
+        VerpaarungAuswahl wurf{VerpaarungAuswahl::WurfSeite, 1, 1, -1, {}};
         d = verpaarungDruck(v, wurf, m_queen, false, "Queen", text, {}, de);
         QCOMPARE(d.knoten.size(), 1 + 1 + 1 + 2);
         QCOMPARE(d.knoten[2].text, QStringLiteral("01.05.21"));
@@ -145,6 +146,69 @@ class TstVerpaarungen : public QObject
         QVERIFY(texte.contains(QStringLiteral("1/0   ") +
                                text(v.zeilen[v.partner[1].wuerfe[1].zeilen[1]].kitten)));
         QVERIFY(texte.join(' ').contains(QStringLiteral("Partner: Max")));
+    }
+
+    // the kitten page: owner and breeder as "first name name" or the name alone, the sale from the
+    // sales table; the print-out of that page lists them
+    void kittenPageData()
+    {
+        for (const char *t : {"ADR_DAT.DB", "VERKAUFT.DB"})
+            m_db->createTable(t);
+        tav::store::Table adr(m_db.get(), "ADR_DAT.DB");
+        adr.open();
+        const auto adresse = [&](const QString &name, const QString &vorname) {
+            adr.append();
+            adr.setValue("Name", name);
+            adr.setValue("Vorname", vorname);
+            adr.post();
+            return adr.value("LaufendeNr").toInt();
+        };
+        const qint32 kitten = katze("Hugo", "1", m_anton, m_queen, {2024, 2, 2});
+        QVERIFY(m_katzen->findKey({kitten}));
+        m_katzen->edit();
+        m_katzen->setValue("Besitzer", adresse("Janssen", "Pieter"));
+        m_katzen->setValue("Züchter", adresse("Zwinger vom Bach", ""));
+        m_katzen->post();
+        tav::store::Table verkauft(m_db.get(), "VERKAUFT.DB");
+        verkauft.open();
+        verkauft.append();
+        verkauft.setValue("Katze", kitten);
+        verkauft.setValue("Verkauftam", QDate(2024, 6, 1));
+        verkauft.post();
+
+        const JungtierDaten j = leseJungtier(*m_db, kitten);
+        QCOMPARE(j.besitzer, QStringLiteral("Pieter Janssen"));
+        QCOMPARE(j.zuechter, QStringLiteral("Zwinger vom Bach"));
+        QCOMPARE(j.verkauft, QDate(2024, 6, 1));
+        QVERIFY(!j.gekauft.isValid());
+        QCOMPARE(leseJungtier(*m_db, kitten + 100).besitzer, QString());
+
+        const Verpaarungen v = baueVerpaarungen(leseNachwuchs(*m_db, m_queen, false));
+        VerpaarungAuswahl a{VerpaarungAuswahl::Jungtier, 0, 0, -1, j};
+        QCOMPARE(v.zeilen[v.partner[0].wuerfe[0].zeilen[0]].kittenName, QStringLiteral("Hugo"));
+        a.zeile = v.partner[0].wuerfe[0].zeilen[0];
+        const VerpaarungDruck d =
+            verpaarungDruck(v, a, m_queen, false, "Queen", text, {}, QLocale(QLocale::German));
+        const QString texte =
+            reportVerpaarung(d).layout(tav::report::FixedMeasure()).pages[0].texts().join(' ');
+        QVERIFY(texte.contains(QStringLiteral("Besitzer: Pieter Janssen")));
+        QVERIFY(texte.contains(QStringLiteral("Züchter: Zwinger vom Bach")));
+        QVERIFY(texte.contains(QStringLiteral("verkauft: 01.06.24")));
+    }
+
+    // the litter book opens on its index; a missing index is rebuilt and the table opened again
+    void litterBookIndexRebuiltAtOpen()
+    {
+        m_db->createTable("WURFBUCH.DB");
+        m_db->dropIndex("WURFBUCH.DB", "KatzeKaterWurftag");
+        m_db->dropIndex("WURFBUCH.DB", "KaterKatzeWurftag");
+        tav::store::Table t(m_db.get(), "WURFBUCH.DB");
+        t.setIndexName("KatzeKaterWurftag");
+        QVERIFY_THROWS_EXCEPTION(tav::store::EngineError, t.open());
+        tav::maintenance::TDataModuleIndex(QString(), m_db.get()).oeffnen(t);
+        QVERIFY(t.isOpen());
+        const QStringList namen = m_db->indexNames("WURFBUCH.DB");
+        QVERIFY(namen.contains("KatzeKaterWurftag") && namen.contains("KaterKatzeWurftag"));
     }
 };
 

@@ -2,7 +2,9 @@
 // the menu for the cat of the list.
 #define TAV_WITH_CATSTAMM
 #include "../common/ProgramFixture.h"
+#include "app/ui/DBGrid.h"
 #include "app/ui/Optionen.h"
+#include "breeding/StatistikStammbaum.h"
 #include "breeding/ui/StatistikStammbaumFenster.h"
 #include "breeding/ui/Verpaarung.h"
 
@@ -10,6 +12,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
@@ -17,6 +20,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -67,6 +71,8 @@ class TstVerpaarung : public QObject
             scalar(*f.db, "SELECT count(DISTINCT Vater) FROM catstamm WHERE Mutter = ?", {queen}).toInt();
         const int junge = scalar(*f.db, "SELECT count(*) FROM catstamm WHERE Mutter = ?", {queen}).toInt();
         QVERIFY(partner > 0);
+        // a litter book without its index gets it back when the window opens
+        f.db->dropIndex("WURFBUCH.DB", "KatzeKaterWurftag");
         QAction *item = f.main->action("VerpaarungenundWuerfe1");
         QVERIFY(item && item->isEnabled());
         f.main->positionListOn(queen);
@@ -74,6 +80,7 @@ class TstVerpaarung : public QObject
         TFormVerpaarung *w = TFormVerpaarung::instance();
         QVERIFY(w);
         QCOMPARE(w->tiernummer, queen);
+        QVERIFY(f.db->indexNames("WURFBUCH.DB").contains("KatzeKaterWurftag"));
         // the matings display is the one page its settings button opens
         QTest::mouseClick(w->findChild<QPushButton *>("BitBtnSystemparameter"), Qt::LeftButton);
         tav::app::ui::TFOptionen *o = tav::app::ui::TFOptionen::instance();
@@ -85,6 +92,14 @@ class TstVerpaarung : public QObject
         QCOMPARE(w->Seiten->currentIndex(), int(TFormVerpaarung::Tier));
         QCOMPARE(w->werteTier[1]->text().trimmed(), QString::number(junge));
         QCOMPARE(w->Memo1->toPlainText().split('\n').size(), partner);
+        // the tree: 15 pixels a kitten within 100 to 170; the symbols of the levels
+        QApplication::processEvents();
+        QCOMPARE(w->hoehe, std::clamp(15 * junge, 100, 170));
+        QCOMPARE(w->TreeView->height(), w->hoehe);
+        const auto bild = [](QTreeWidgetItem *i) { return i->data(0, TFormVerpaarung::RolleBild).toInt(); };
+        QCOMPARE(bild(katze), int(TFormVerpaarung::BildWeiblich));
+        QVERIFY(bild(katze->child(0)) <= TFormVerpaarung::BildMaennlich);
+        QCOMPARE(bild(katze->child(0)->child(0)), int(TFormVerpaarung::BildWurf));
         grab(w, "matings-window.png");
 
         klick(w->TreeView, katze->child(0));
@@ -96,6 +111,29 @@ class TstVerpaarung : public QObject
         klick(w->TreeView, wurf->child(0));
         QCOMPARE(w->Seiten->currentIndex(), int(TFormVerpaarung::Jungtier));
         QVERIFY(!w->werteJungtier[0]->text().isEmpty());
+        // owner and breeder as "first name name", or the name alone, from the address book
+        const int kitten = w->verpaarungen().zeilen[wurf->child(0)->data(0, Qt::UserRole + 2).toInt()].kitten;
+        const auto adresse = [&](const char *feld) {
+            const QString sql = QStringLiteral("SELECT trim(coalesce(a.Vorname, '') || ' ' || a.Name)"
+                                               " FROM adr_dat.db a, catstamm.db c WHERE c.LaufendeNummer = ?"
+                                               " AND a.LaufendeNr = c.%1")
+                                    .arg(QString::fromUtf8(feld));
+            return scalar(*f.db, sql, {kitten}).toString();
+        };
+        QVERIFY(!adresse("Besitzer").isEmpty());
+        QCOMPARE(w->werteJungtier[3]->text(), adresse("Besitzer"));
+        QCOMPARE(w->werteJungtier[4]->text(), adresse("Züchter"));
+        QCOMPARE(bild(wurf->child(0)), tav::breeding::istKater(scalar(*f.db,
+                                                                      "SELECT Geschlecht FROM catstamm"
+                                                                      " WHERE LaufendeNummer = ?",
+                                                                      {kitten})
+                                                                   .toString())
+                                           ? int(TFormVerpaarung::BildMaennlich)
+                                           : int(TFormVerpaarung::BildWeiblich));
+        bool besitzerGedruckt = false;
+        for (const auto &wert : w->druckDaten().werte)
+            besitzerGedruckt |= wert.tag == 8030 && wert.wert == adresse("Besitzer");
+        QVERIFY(besitzerGedruckt);
         // the print-out of the kitten page: the cat, the partner, the litter and the kitten
         QCOMPARE(w->druckDaten().knoten.size(), 4);
 
@@ -106,6 +144,8 @@ class TstVerpaarung : public QObject
                              .toInt();
         w->KatzeLaden(ohne);
         QCOMPARE(w->TreeView->topLevelItem(0)->child(0)->text(0), messageText(187));
+        QCOMPARE(bild(w->TreeView->topLevelItem(0)->child(0)), int(TFormVerpaarung::BildKeine));
+        QCOMPARE(w->hoehe, 100);
         QCOMPARE(w->werteTier[2]->text(), QStringLiteral("  0"));
         QVERIFY(w->druckDaten().keineVerpaarungen);
         w->close();
@@ -141,6 +181,40 @@ class TstVerpaarung : public QObject
         Scripted::reset();
         QVERIFY(!w->auswerten());
         QVERIFY(!Scripted::shown().isEmpty() && Scripted::shown().last().text.contains(messageText(123)));
+
+        // the rows chosen in the trait grid are the traits counted
+        tav::app::ui::DBGrid *grid = w->DBGridMerkmale;
+        QVERIFY(grid->model()->rowCount() >= 2);
+        for (int row : {0, 1})
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                              grid->visualRect(grid->model()->index(row, 0)).center());
+        const QStringList gewaehlt = w->gewaehlteMerkmale();
+        QCOMPARE(gewaehlt.size(), 2);
+        QVERIFY(w->auswerten());
+        tav::breeding::StatistikOptionen o;
+        o.generationen = w->EditAnzGen->text().toInt();
+        o.alleMerkmale = false;
+        o.merkmale = gewaehlt;
+        const tav::breeding::StatistikRegister r = tav::breeding::StatistikRegister::lese(*f.db);
+        QCOMPARE(w->Memo1->toPlainText(),
+                 tav::breeding::statistikText(tav::breeding::statistikStammbaum(r, jung, o), messageText)
+                     .join('\n'));
+
+        // "Abbruch" while it counts asks message 176; No goes on, Yes stops with message 177
+        for (const auto antwort : {QMessageBox::No, QMessageBox::Yes}) {
+            Scripted::reset();
+            Scripted::answer(antwort);
+            QTimer::singleShot(0, w->BitBtnAbbruch, [w] {
+                QVERIFY(w->PanelWarten->isVisible());
+                w->BitBtnAbbruch->click();
+            });
+            const bool fertig = w->auswerten();
+            QCOMPARE(fertig, antwort == QMessageBox::No);
+            QVERIFY(Scripted::shown().first().text.contains(messageText(176)));
+            QCOMPARE(Scripted::shown().last().text.contains(messageText(177)), !fertig);
+            QCOMPARE(w->Memo1->toPlainText().isEmpty(), !fertig);
+            QVERIFY(!w->PanelWarten->isVisible() && w->BitBtnAuswertung->isEnabled());
+        }
         w->close();
     }
 };

@@ -458,13 +458,17 @@ void DBGrid::followCursor(int row)
     if (!m_model)
         return;
     m_following = true;
+    // a grid of several selected rows keeps them: the cursor only moves the current row
+    const bool eineZeile = selectionMode() == QAbstractItemView::SingleSelection;
     if (row < 0 || row >= m_model->rowCount()) {
-        selectionModel()->clearSelection();
+        if (eineZeile)
+            selectionModel()->clearSelection();
     } else {
         const int col = std::max(0, currentIndex().column());
         const QModelIndex idx = m_model->index(row, col);
-        selectionModel()->setCurrentIndex(idx,
-                                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        selectionModel()->setCurrentIndex(idx, eineZeile ? QItemSelectionModel::ClearAndSelect |
+                                                               QItemSelectionModel::Rows
+                                                         : QItemSelectionModel::NoUpdate);
         scrollTo(idx);
     }
     viewport()->update();

@@ -1,5 +1,6 @@
 #include "ListeNachkommen.h"
 
+#include "Baumsymbole.h"
 #include "Nachkommen.h"
 #include "app/Global.h"
 #include "app/Sprache.h"
@@ -9,7 +10,6 @@
 
 #include <QHBoxLayout>
 #include <QMdiSubWindow>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -41,16 +41,9 @@ const QString Platzhalter = QStringLiteral("neu");
 
 QIcon bildIcon(int bild)
 {
-    QPixmap p(14, 14);
-    p.fill(Qt::transparent);
-    QPainter m(&p);
-    m.setRenderHint(QPainter::Antialiasing);
-    m.setPen(Qt::NoPen);
-    m.setBrush(bild == TFormListeNachkommen::BildMaennlich  ? QColor(40, 90, 200)
-               : bild == TFormListeNachkommen::BildWeiblich ? QColor(210, 60, 110)
-                                                            : QColor(160, 160, 160));
-    m.drawEllipse(2, 2, 10, 10);
-    return QIcon(p);
+    return baumsymbol(bild == TFormListeNachkommen::BildMaennlich  ? Baumsymbol::Maennlich
+                      : bild == TFormListeNachkommen::BildWeiblich ? Baumsymbol::Weiblich
+                                                                   : Baumsymbol::Leer);
 }
 
 int bildNachGeschlecht(const QString &geschlecht)

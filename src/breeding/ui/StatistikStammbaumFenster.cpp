@@ -3,6 +3,8 @@
 
 #include "app/Sprache.h"
 #include "app/Systemi.h"
+#include "app/ui/DBGrid.h"
+#include "app/ui/DataSource.h"
 #include "app/ui/Dialogs.h"
 #include "app/ui/Main.h"
 #include "breeding/StatistikStammbaum.h"
@@ -11,19 +13,23 @@
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Query.h"
+#include "store/Table.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QFrame>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -35,6 +41,8 @@ using app::ui::MsgIcon;
 
 namespace {
 TFormStatistikMerkmaleStammbaum *g_instance = nullptr;
+constexpr int TagWarten = 6400, TagAbbruch = 571, TagKuerzel = 3175, TagMerkmal = 3176;
+constexpr int MeldungAbbrechen = 176, MeldungAbgebrochen = 177, MeldungSpeichermangel = 6401;
 } // namespace
 
 TFormStatistikMerkmaleStammbaum::TFormStatistikMerkmaleStammbaum(store::Database *db, QWidget *parent)
@@ -119,9 +127,11 @@ void TFormStatistikMerkmaleStammbaum::bauen()
     CheckBoxalleM = new QCheckBox(QStringLiteral("Suche nach allen Merkmalen "), this);
     CheckBoxalleM->setProperty("tag", 8046);
     CheckBoxalleM->setChecked(true);
-    DBGridMerkmale = new QListWidget(this);
+    DBGridMerkmale = new app::ui::DBGrid(this);
     DBGridMerkmale->setObjectName(QStringLiteral("DBGridMerkmale"));
     DBGridMerkmale->setSelectionMode(QAbstractItemView::MultiSelection);
+    DBGridMerkmale->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DBGridMerkmale->horizontalHeader()->setStretchLastSection(true);
     DBGridMerkmale->setEnabled(false);
     links->addWidget(RBohneMerkmale);
     links->addWidget(RBmitMerkmale);
@@ -133,6 +143,7 @@ void TFormStatistikMerkmaleStammbaum::bauen()
     Memo1->setReadOnly(true);
     mitte->addWidget(Memo1, 3);
     haupt->addLayout(mitte, 1);
+    haupt->addWidget(wartePanel());
 
     auto *knoepfe = new QHBoxLayout;
     const auto knopf = [&](const char *name, const char *t, int tag) {
@@ -155,7 +166,7 @@ void TFormStatistikMerkmaleStammbaum::bauen()
             katzeLaden(nummer);
     });
     connect(CBFarbe, &QComboBox::currentIndexChanged, Memo1, &QPlainTextEdit::clear);
-    connect(DBGridMerkmale, &QListWidget::itemClicked, Memo1, &QPlainTextEdit::clear);
+    connect(DBGridMerkmale, &QAbstractItemView::clicked, Memo1, &QPlainTextEdit::clear);
     connect(CheckBoxalleM, &QCheckBox::toggled, this, [this](bool alle) {
         Memo1->clear();
         DBGridMerkmale->clearSelection();
@@ -167,6 +178,47 @@ void TFormStatistikMerkmaleStammbaum::bauen()
             [this] { report::ui::zeigeVorschau(printouts::reportStatistikStammbaum(druckDaten()), this); });
     connect(BitBtnHilfe, &QPushButton::clicked, this, [this] { showHelp(); });
     connect(BitBtnZurueck, &QPushButton::clicked, this, [this] { close(); });
+}
+
+QWidget *TFormStatistikMerkmaleStammbaum::wartePanel()
+{
+    PanelWarten = new QFrame(this);
+    PanelWarten->setObjectName(QStringLiteral("PanelWarten"));
+    PanelWarten->setFrameShape(QFrame::StyledPanel);
+    auto *l = new QHBoxLayout(PanelWarten);
+    auto *text = new QLabel(QStringLiteral("Bitte warten! Auswertung läuft"), PanelWarten);
+    text->setProperty("tag", TagWarten);
+    QFont f = text->font();
+    f.setBold(true);
+    text->setFont(f);
+    Fortschrittsbalken = new QProgressBar(PanelWarten);
+    Fortschrittsbalken->setTextVisible(false);
+    Fortschrittsbalken->setMaximum(1000);
+    BitBtnAbbruch = new QPushButton(QStringLiteral("Abbruch"), PanelWarten);
+    BitBtnAbbruch->setObjectName(QStringLiteral("BitBtnAbbruch"));
+    BitBtnAbbruch->setProperty("tag", TagAbbruch);
+    l->addWidget(text);
+    l->addWidget(Fortschrittsbalken, 1);
+    l->addWidget(BitBtnAbbruch);
+    PanelWarten->hide();
+    connect(BitBtnAbbruch, &QPushButton::clicked, this, [this] { abbrechenFragen(); });
+    return PanelWarten;
+}
+
+void TFormStatistikMerkmaleStammbaum::abbrechenFragen()
+{
+    if (app::ui::showMessage(MeldungAbbrechen, MsgIcon::Question, MsgButtons::YesNo) == QMessageBox::Yes)
+        abbruch = true;
+}
+
+void TFormStatistikMerkmaleStammbaum::closeEvent(QCloseEvent *e)
+{
+    if (m_laeuft) {
+        abbruch = true;
+        e->ignore();
+        return;
+    }
+    ChildWindow::closeEvent(e);
 }
 
 void TFormStatistikMerkmaleStammbaum::modusGeaendert()
@@ -190,13 +242,32 @@ void TFormStatistikMerkmaleStammbaum::listenFuellen()
             CBFarbe->addItem(info.isEmpty() ? f.value(0).toString()
                                             : QStringLiteral("(%1) %2").arg(info, f.value(0).toString()));
         }
-        store::Query m(m_db, QStringLiteral("SELECT Bezeichnung FROM merkmale.db ORDER BY LaufendeNummer"));
-        m.open();
-        for (; !m.eof(); m.next())
-            DBGridMerkmale->addItem(m.value(0).toString());
     } catch (const store::EngineError &e) {
         qWarning("%s", qPrintable(e.what()));
     }
+    if (!m_db->tableExists(QStringLiteral("MERKMALE.DB")))
+        return;
+    m_merkmale = new store::Table(m_db, QStringLiteral("MERKMALE.DB"), this);
+    m_merkmale->setReadOnly(true);
+    m_merkmalQuelle = new app::ui::DataSource(m_merkmale, this);
+    m_merkmalQuelle->open();
+    DBGridMerkmale->setDataSource(m_merkmalQuelle);
+    DBGridMerkmale->tableModel()->setColumns(
+        {{QStringLiteral("Bezeichnung"), QStringLiteral("Merkmal"), TagMerkmal, false, {}, {}, {}, {}},
+         {QStringLiteral("Kuerzel"), QStringLiteral("Kürzel"), TagKuerzel, false, {}, {}, {}, {}}});
+}
+
+QStringList TFormStatistikMerkmaleStammbaum::gewaehlteMerkmale() const
+{
+    QStringList namen;
+    const app::ui::TableModel *model = DBGridMerkmale->tableModel();
+    if (!model || !DBGridMerkmale->selectionModel())
+        return namen;
+    QModelIndexList zeilen = DBGridMerkmale->selectionModel()->selectedRows(0);
+    std::sort(zeilen.begin(), zeilen.end());
+    for (const QModelIndex &i : zeilen)
+        namen << model->data(model->index(i.row(), 0)).toString();
+    return namen;
 }
 
 void TFormStatistikMerkmaleStammbaum::katzeLaden(qint32 nummer)
@@ -230,6 +301,8 @@ void TFormStatistikMerkmaleStammbaum::katzeLaden(qint32 nummer)
 
 bool TFormStatistikMerkmaleStammbaum::auswerten()
 {
+    if (m_laeuft)
+        return false;
     Memo1->clear();
     const printouts::StatistikDruck d = druckDaten();
     if (d.suche == printouts::StatistikDruck::Suche::Ausgewaehlte && d.gesuchteMerkmale.isEmpty()) {
@@ -244,19 +317,56 @@ bool TFormStatistikMerkmaleStammbaum::auswerten()
     o.nurFarbe = d.suche == printouts::StatistikDruck::Suche::NurFarbe;
     o.alleMerkmale = d.suche == printouts::StatistikDruck::Suche::AlleMerkmale;
     o.merkmale = d.gesuchteMerkmale;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QStringList text;
+
+    abbruch = false;
+    m_laeuft = true;
+    const auto eingabenFrei = [this](bool frei) {
+        for (QWidget *w : QList<QWidget *>{BitBtnAuswertung, BitBtnDruck, sucheKatze})
+            w->setEnabled(frei);
+    };
+    eingabenFrei(false);
+    Fortschrittsbalken->setValue(0);
+    PanelWarten->show();
+    QApplication::processEvents();
+    // reading the register is the first half of the bar, counting the second; the events run
+    // often enough for "Abbruch" to answer
+    QElapsedTimer uhr;
+    uhr.start();
+    qint64 zuletzt = -1000;
+    const auto fortschritt = [&](int haelfte) -> Fortschritt {
+        return [&, haelfte](quint64 position, quint64 maximum) {
+            if (uhr.elapsed() - zuletzt >= 30) {
+                zuletzt = uhr.elapsed();
+                Fortschrittsbalken->setValue(int(haelfte * 500 + (maximum ? position * 500 / maximum : 0)));
+                QApplication::processEvents();
+            }
+            return !abbruch;
+        };
+    };
+    bool fehler = false, abgebrochen = false;
+    StatistikErgebnis e;
     try {
-        const StatistikRegister r = StatistikRegister::lese(*m_db);
-        text = statistikText(statistikStammbaum(r, satzKatze, o),
-                             [](int n) { return app::sprache().message(n); });
+        const StatistikRegister r = StatistikRegister::lese(*m_db, fortschritt(0));
+        if (!r.abgebrochen)
+            e = statistikStammbaum(r, satzKatze, o, fortschritt(1));
+        abgebrochen = abbruch || r.abgebrochen || e.abgebrochen;
     } catch (const store::EngineError &) {
-        QApplication::restoreOverrideCursor();
-        app::ui::showMessage(124, MsgIcon::Error, MsgButtons::Ok);
-        return false;
+        fehler = true;
+    } catch (const std::bad_alloc &) {
+        app::ui::showMessage(MeldungSpeichermangel, MsgIcon::Error, MsgButtons::Ok);
+        fehler = true;
     }
-    QApplication::restoreOverrideCursor();
-    Memo1->setPlainText(text.join(QLatin1Char('\n')));
+    if (fehler)
+        app::ui::showMessage(124, MsgIcon::Error, MsgButtons::Ok);
+    PanelWarten->hide();
+    eingabenFrei(true);
+    m_laeuft = false;
+    if (abgebrochen)
+        app::ui::showMessage(MeldungAbgebrochen, MsgIcon::Information, MsgButtons::Ok);
+    if (fehler || abgebrochen)
+        return false;
+    Memo1->setPlainText(
+        statistikText(e, [](int n) { return app::sprache().message(n); }).join(QLatin1Char('\n')));
     return true;
 }
 
@@ -273,8 +383,7 @@ printouts::StatistikDruck TFormStatistikMerkmaleStammbaum::druckDaten() const
     d.suche = RBohneMerkmale->isChecked()  ? S::NurFarbe
               : CheckBoxalleM->isChecked() ? S::AlleMerkmale
                                            : S::Ausgewaehlte;
-    for (const QListWidgetItem *i : DBGridMerkmale->selectedItems())
-        d.gesuchteMerkmale << i->text();
+    d.gesuchteMerkmale = gewaehlteMerkmale();
     const QString memo = Memo1->toPlainText();
     d.text = memo.isEmpty() ? QStringList() : memo.split(QLatin1Char('\n'));
     return d;

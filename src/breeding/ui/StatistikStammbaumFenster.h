@@ -7,16 +7,23 @@
 
 class QCheckBox;
 class QComboBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 
 namespace tav::store {
 class Database;
-}
+class Table;
+} // namespace tav::store
+
+namespace tav::app::ui {
+class DataSource;
+class DBGrid;
+} // namespace tav::app::ui
 
 namespace tav::breeding::ui {
 
@@ -31,26 +38,42 @@ class TFormStatistikMerkmaleStammbaum : public tav::app::ui::ChildWindow
     static TFormStatistikMerkmaleStammbaum *instance();
 
     void katzeLaden(qint32 nummer);
-    // "Auswertung": false when nothing ran (no trait chosen, no cat)
+    // "Auswertung": false when nothing ran (no trait chosen, no cat), the run failed or was cancelled
     bool auswerten();
     tav::printouts::StatistikDruck druckDaten() const;
+    // the names of the traits selected in the grid
+    QStringList gewaehlteMerkmale() const;
 
     qint32 satzKatze = 0;
+    bool abbruch = false;
     QLineEdit *DBEdit1, *EditAnzGen;
     QLabel *Label4, *LabelMerkmale;
     QComboBox *CBFarbe;
     QRadioButton *RBohneMerkmale, *RBmitMerkmale;
     QCheckBox *CheckBoxalleM;
-    QListWidget *DBGridMerkmale;
+    tav::app::ui::DBGrid *DBGridMerkmale;
     QPlainTextEdit *Memo1;
     QPushButton *sucheKatze, *BitBtnAuswertung, *BitBtnDruck, *BitBtnHilfe, *BitBtnZurueck;
+    // "Bitte warten! Auswertung läuft" with "Abbruch", shown while it counts
+    QFrame *PanelWarten;
+    QProgressBar *Fortschrittsbalken;
+    QPushButton *BitBtnAbbruch;
+
+  protected:
+    // a close during the run cancels it; the window closes when asked again afterwards
+    void closeEvent(QCloseEvent *e) override;
 
   private:
     void bauen();
+    QWidget *wartePanel();
     void listenFuellen();
     void modusGeaendert();
+    void abbrechenFragen();
 
     tav::store::Database *m_db;
+    tav::store::Table *m_merkmale = nullptr;
+    tav::app::ui::DataSource *m_merkmalQuelle = nullptr;
+    bool m_laeuft = false;
 };
 
 void registerStatistikStammbaum();

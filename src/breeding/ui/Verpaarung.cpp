@@ -1,14 +1,18 @@
 // Verpaarung: the matings window, its pages and its registration.
 #include "Verpaarung.h"
 
+#include "Baumsymbole.h"
 #include "app/Global.h"
 #include "app/Sprache.h"
+#include "app/ui/DbEngine.h"
 #include "app/ui/Main.h"
 #include "app/ui/Optionen.h"
 #include "cats/ui/Psuchdlg.h"
+#include "maintenance/Indexerstellung.h"
 #include "report/ui/Vorschau.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
+#include "store/Table.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,6 +25,7 @@
 #include <QStackedWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tav::breeding::ui {
 
@@ -46,24 +51,34 @@ QString rasse(app::TDatenGlobal &g, const store::Table &katze)
                : QString();
 }
 
-QString datum(const QVariant &v, const QLocale &l)
+QString datum(const QDate &d, const QLocale &l)
 {
-    const QDate d = v.toDate();
     return d.isValid() ? l.toString(d, QLocale::ShortFormat) : QString();
-}
-
-QString bemerkung(qint32 nummer)
-{
-    app::TDatenGlobal *g = app::TDatenGlobal::instance();
-    return g && g->dbKatze->isOpen() && g->dbKatze->findKey({nummer})
-               ? g->dbKatze->text(QStringLiteral("Bemerkung"))
-               : QString();
 }
 
 QString wort(int tag, const char *vorgabe)
 {
     const QString t = app::sprache().caption(tag);
     return t.isEmpty() ? QString::fromUtf8(vorgabe) : t;
+}
+
+// a cat's title, a blank and its name; the name alone without a title
+QString mitTitel(qint32 nummer, const QString &name)
+{
+    app::TDatenGlobal *g = app::TDatenGlobal::instance();
+    const QString titel = g ? g->GetTitel(nummer) : QString();
+    return titel.isEmpty() ? name : titel + QLatin1Char(' ') + name;
+}
+
+void setzeBild(QTreeWidgetItem *knoten, int bild)
+{
+    knoten->setIcon(0, baumsymbol(Baumsymbol(bild)));
+    knoten->setData(0, TFormVerpaarung::RolleBild, bild);
+}
+
+int bildNachGeschlecht(bool kater)
+{
+    return kater ? TFormVerpaarung::BildMaennlich : TFormVerpaarung::BildWeiblich;
 }
 } // namespace
 
@@ -77,8 +92,24 @@ TFormVerpaarung::TFormVerpaarung(store::Database *db, QWidget *parent)
     setHelpContext(HilfeKontext);
     bauen();
     finishCreate();
+    wurfbuchOeffnen();
     if (auto *mw = app::ui::TMirravel::instance())
         KatzeLaden(mw->currentListCat());
+}
+
+void TFormVerpaarung::wurfbuchOeffnen()
+{
+    const QString datei = QStringLiteral("WURFBUCH.DB");
+    if (!m_db || !m_db->tableExists(datei))
+        return;
+    m_wurfbuch = new store::Table(m_db, datei, this);
+    m_wurfbuch->setReadOnly(true);
+    m_wurfbuch->setIndexName(QStringLiteral("KatzeKaterWurftag"));
+    try {
+        maintenance::TDataModuleIndex(QString(), m_db).oeffnen(*m_wurfbuch);
+    } catch (const store::EngineError &e) {
+        app::ui::TDBError::HandleException(e, datei);
+    }
 }
 
 TFormVerpaarung::~TFormVerpaarung()
@@ -130,7 +161,8 @@ void TFormVerpaarung::bauen()
     kopf->addWidget(LabelKatze, 1);
     haupt->addLayout(kopf);
 
-    auto *splitter = new QSplitter(Qt::Vertical, this);
+    Splitter = new QSplitter(Qt::Vertical, this);
+    auto *splitter = Splitter;
     TreeView = new QTreeWidget(splitter);
     TreeView->setObjectName(QStringLiteral("TreeView"));
     TreeView->setHeaderHidden(true);
@@ -157,6 +189,7 @@ void TFormVerpaarung::bauen()
     Memo1->setReadOnly(true);
     davon->addWidget(LabelDavon);
     davon->addWidget(Memo1);
+    davon->addStretch(1);
     tierLayout->addLayout(davon, 1);
     Seiten->addWidget(tier);
     Seiten->addWidget(seite({{8007, "Tier:"},
@@ -179,12 +212,15 @@ void TFormVerpaarung::bauen()
     Seiten->addWidget(seite({{8007, "Tier:"},
                              {8028, "Rasse:"},
                              {8029, "Farbe:"},
+                             {8030, "Besitzer:"},
+                             {8031, "Züchter:"},
                              {8011, "verkauft:"},
                              {8012, "gekauft:"},
                              {8013, "gestorben:"},
                              {8009, "Bemerkung:"}},
                             werteJungtier));
-    splitter->setStretchFactor(0, 1);
+    // the tree keeps the height its rows give it; the pages take the rest of the window
+    splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
     haupt->addWidget(splitter, 1);
 
@@ -238,8 +274,7 @@ void TFormVerpaarung::KatzeLaden(qint32 nummer)
     if (nummer <= 0 || !g || !g->dbKatze->isOpen() || !g->dbKatze->findKey({nummer}))
         return;
     store::Table &k = *g->dbKatze;
-    const QString titel = g->GetTitel(nummer);
-    m_name = (titel.isEmpty() ? QString() : titel + QLatin1Char(' ')) + k.text(QStringLiteral("Name"));
+    m_name = mitTitel(nummer, k.text(QStringLiteral("Name")));
     QString kopf = m_name + QStringLiteral(", ") + rasse(*g, k);
     if (!k.text(QStringLiteral("FellFarbe")).isEmpty())
         kopf += QStringLiteral(", ") + k.text(QStringLiteral("FellFarbe"));
@@ -262,33 +297,46 @@ void TFormVerpaarung::baumBauen()
     TreeView->clear();
     auto *katze = new QTreeWidgetItem(TreeView, {knotenText(tiernummer)});
     katze->setBackground(0, farbe(maennlich));
+    setzeBild(katze, bildNachGeschlecht(maennlich));
     if (m_v.partner.isEmpty()) {
         auto *keine = new QTreeWidgetItem(katze, {app::sprache().message(187)});
         keine->setData(0, RollePartner, -1);
+        setzeBild(keine, BildKeine);
     }
     for (int p = 0; p < m_v.partner.size(); ++p) {
         const Partner &partner = m_v.partner[p];
         auto *pk = new QTreeWidgetItem(katze, {knotenText(partner.nummer)});
         pk->setData(0, RollePartner, p);
         pk->setBackground(0, farbe(partner.kater));
+        setzeBild(pk, bildNachGeschlecht(partner.kater));
         for (int w = 0; w < partner.wuerfe.size(); ++w) {
             const Wurf &wurf = partner.wuerfe[w];
-            auto *wk = new QTreeWidgetItem(
-                pk, {wurf.datum.isValid() ? locale().toString(wurf.datum, QLocale::ShortFormat) : QString()});
+            auto *wk = new QTreeWidgetItem(pk, {datum(wurf.datum, locale())});
             wk->setData(0, RollePartner, p);
             wk->setData(0, RolleWurf, w);
+            setzeBild(wk, BildWurf);
             for (int z : wurf.zeilen) {
                 auto *kk = new QTreeWidgetItem(wk, {knotenText(m_v.zeilen[z].kitten)});
                 kk->setData(0, RollePartner, p);
                 kk->setData(0, RolleWurf, w);
                 kk->setData(0, RolleZeile, z);
                 kk->setBackground(0, farbe(istKater(m_v.zeilen[z].kittenGeschlecht)));
+                setzeBild(kk, bildNachGeschlecht(istKater(m_v.zeilen[z].kittenGeschlecht)));
             }
         }
     }
     TreeView->expandAll();
+    hoehe = m_v.zeilen.isEmpty() ? 100 : std::clamp(15 * int(m_v.zeilen.size()), 100, 170);
+    Splitter->setSizes({hoehe, std::max(100, Splitter->height() - Splitter->handleWidth() - hoehe)});
     const QStringList zeilen = m_v.partnerZeilen(wort(TagEinWurf, "Wurf mit"), wort(TagWuerfe, "Würfe mit"));
     Memo1->setPlainText(zeilen.join(QLatin1Char('\n')));
+    // 15 pixels a line, or the font's line height where that is more; beyond four lines the memo
+    // may shrink and scroll
+    const int zeile = std::max(15, Memo1->fontMetrics().lineSpacing()),
+              rand = 2 * Memo1->frameWidth() + 2 * int(Memo1->document()->documentMargin()),
+              n = std::max(1, int(zeilen.size()));
+    Memo1->setMinimumHeight(zeile * std::min(n, 4) + rand);
+    Memo1->setMaximumHeight(zeile * n + rand);
     Memo1->setVisible(!zeilen.isEmpty());
     LabelDavon->setVisible(!zeilen.isEmpty());
     werteTier[0]->setText(QStringLiteral("  %1").arg(m_v.statistik.wuerfe));
@@ -327,36 +375,36 @@ void TFormVerpaarung::knotenGewaehlt()
     } else if (ebene == 1) {
         art = PartnerSeite;
         const Partner &partner = m_v.partner[p];
-        wertePartner[0]->setText(partner.name);
+        wertePartner[0]->setText(mitTitel(partner.nummer, partner.name));
         wertePartner[1]->setText(QStringLiteral("  %1").arg(partner.statistik.wuerfe));
         zeigeStatistik(wertePartner, 2, partner.statistik, partner.kater);
-        wertePartner[8]->setText(bemerkung(partner.nummer));
+        m_daten = leseJungtier(*m_db, partner.nummer);
+        wertePartner[8]->setText(m_daten.bemerkung);
     } else if (ebene == 2) {
         art = WurfSeite;
         const Partner &partner = m_v.partner[p];
         const Wurf &w = partner.wuerfe[item->data(0, RolleWurf).toInt()];
-        werteWurf[0]->setText(partner.name);
-        werteWurf[1]->setText(w.datum.isValid() ? locale().toString(w.datum, QLocale::ShortFormat)
-                                                : QString());
+        werteWurf[0]->setText(mitTitel(partner.nummer, partner.name));
+        werteWurf[1]->setText(datum(w.datum, locale()));
         werteWurf[2]->setText(QStringLiteral("  %1").arg(w.statistik.junge));
         werteWurf[3]->setText(QStringLiteral("  %1").arg(w.statistik.weiblich));
         werteWurf[4]->setText(QStringLiteral("  %1").arg(w.statistik.maennlich));
     } else {
         art = Jungtier;
         const NachwuchsZeile &z = m_v.zeilen[item->data(0, RolleZeile).toInt()];
-        app::TDatenGlobal *g = app::TDatenGlobal::instance();
-        if (g && g->dbKatze->findKey({z.kitten})) {
-            const store::Table &k = *g->dbKatze;
-            const QString titel = g->GetTitel(z.kitten);
-            werteJungtier[0]->setText((titel.isEmpty() ? QString() : titel + QLatin1Char(' ')) +
-                                      z.kittenName);
-            werteJungtier[1]->setText(rasse(*g, k));
-            werteJungtier[2]->setText(k.text(QStringLiteral("FellFarbe")));
-            werteJungtier[3]->setText(datum(k.value(QStringLiteral("verkauft")), locale()));
-            werteJungtier[4]->setText(datum(k.value(QStringLiteral("gekauft")), locale()));
-            werteJungtier[5]->setText(datum(k.value(QStringLiteral("Toddatum")), locale()));
-            werteJungtier[6]->setText(k.text(QStringLiteral("Bemerkung")));
-        }
+        m_daten = leseJungtier(*m_db, z.kitten);
+        const QLocale l = locale();
+        const QStringList texte{mitTitel(z.kitten, z.kittenName),
+                                m_daten.rasse,
+                                m_daten.farbe,
+                                m_daten.besitzer,
+                                m_daten.zuechter,
+                                datum(m_daten.verkauft, l),
+                                datum(m_daten.gekauft, l),
+                                datum(m_daten.gestorben, l),
+                                m_daten.bemerkung};
+        for (int i = 0; i < texte.size(); ++i)
+            werteJungtier[i]->setText(texte[i]);
         for (QLabel *l : werteJungtier) {
             QPalette pal = l->palette();
             pal.setColor(QPalette::Window, farbe(istKater(z.kittenGeschlecht)));
@@ -376,6 +424,7 @@ printouts::VerpaarungDruck TFormVerpaarung::druckDaten() const
         a.partner = item->data(0, RollePartner).toInt();
         a.wurf = item->data(0, RolleWurf).isValid() ? item->data(0, RolleWurf).toInt() : -1;
         a.zeile = item->data(0, RolleZeile).isValid() ? item->data(0, RolleZeile).toInt() : -1;
+        a.daten = m_daten;
     }
     return printouts::verpaarungDruck(
         m_v, a, tiernummer, maennlich, m_name, [this](qint32 n) { return knotenText(n); },

@@ -9,13 +9,15 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QSplitter;
 class QStackedWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace tav::store {
 class Database;
-}
+class Table;
+} // namespace tav::store
 
 namespace tav::breeding::ui {
 
@@ -25,6 +27,9 @@ class TFormVerpaarung : public tav::app::ui::ChildWindow
   public:
     static constexpr int HilfeKontext = 27;
     enum Art { Tier = 0, PartnerSeite = 1, Leer = 2, WurfSeite = 3, Jungtier = 4 };
+    // the tree nodes' symbols: the sexes, the node without matings, a litter
+    enum Bild { BildWeiblich = 0, BildMaennlich = 1, BildKeine = 2, BildWurf = 3 };
+    static constexpr int RolleBild = Qt::UserRole + 3;
 
     explicit TFormVerpaarung(tav::store::Database *db, QWidget *parent = nullptr);
     ~TFormVerpaarung() override;
@@ -39,8 +44,10 @@ class TFormVerpaarung : public tav::app::ui::ChildWindow
     bool maennlich = false;
     qint32 tiernummer = 0;
     int art = Tier;
+    int hoehe = 100; // of the tree: 15 pixels a row, 100 to 170
 
     QLabel *LabelKatze, *LabelSymbol;
+    QSplitter *Splitter;
     QTreeWidget *TreeView;
     QStackedWidget *Seiten;
     QPlainTextEdit *Memo1;
@@ -51,6 +58,7 @@ class TFormVerpaarung : public tav::app::ui::ChildWindow
 
   private:
     void bauen();
+    void wurfbuchOeffnen();
     QWidget *seite(const QVector<std::pair<int, const char *>> &zeilen, QVector<QLabel *> &werte);
     void baumBauen();
     void knotenGewaehlt();
@@ -61,6 +69,8 @@ class TFormVerpaarung : public tav::app::ui::ChildWindow
 
     tav::store::Database *m_db;
     tav::breeding::Verpaarungen m_v;
+    tav::breeding::JungtierDaten m_daten; // of the partner or kitten shown
+    tav::store::Table *m_wurfbuch = nullptr;
     QString m_name; // the cat's title and name
     bool m_lock = false;
 };
