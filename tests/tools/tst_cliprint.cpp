@@ -187,6 +187,57 @@ class TstCliPrint : public QObject
             QVERIFY2(text.contains(t), qPrintable(t + " missing in:\n" + text));
     }
 
+    // the certificate of a demo tom's latest mating on one page, with both cats and their owners;
+    // the cat list of a breed over several numbered pages
+    void deckscheinUndKatzenliste()
+    {
+        if (!installed("pdftotext"))
+            QSKIP("pdftotext is not installed");
+        tav::store::Database db(m_home.filePath("Daten"));
+        QString tom, queen, datum, rasse;
+        {
+            tav::store::Query q(&db, "SELECT d.Kater, d.Katze, d.Decktermin, r.RName FROM deckbuch d "
+                                     "JOIN catstamm c ON c.LaufendeNummer = d.Kater "
+                                     "JOIN rasse r ON r.RCode = c.Rasse ORDER BY d.Decktermin DESC LIMIT 1");
+            q.open();
+            QVERIFY(!q.eof());
+            tom = q.value(0).toString();
+            queen = q.value(1).toString();
+            datum = QDate::fromString(q.value(2).toString().left(10), Qt::ISODate).toString("dd.MM.yyyy");
+            rasse = q.value(3).toString();
+        }
+        tav::store::Query bewertung(&db, "INSERT INTO bewert (Katze, Bewertung) VALUES (?, 'V1 CACIB')");
+        bewertung.addBindValue(tom.toInt());
+        bewertung.exec();
+        const auto name = [&](const QString &nr) {
+            tav::store::Query q(&db, "SELECT Name FROM catstamm WHERE LaufendeNummer = ?");
+            q.addBindValue(nr.toInt());
+            q.open();
+            return q.value(0).toString();
+        };
+        const QString schein = m_out.filePath("deckschein.pdf");
+        Run r = cli({"print", "mating-certificate", "--cat", tom, "--pdf", schein});
+        QVERIFY2(r.code == 0 && r.out.contains("(1 Seiten)"), qPrintable(r.out + r.err));
+        QVERIFY2(r.err.contains("deckschein.txt"), qPrintable(r.err)); // the breeder has written none
+        const QString text = pdfText(schein).simplified();
+        for (const QString &t :
+             {QStringLiteral("DECKSCHEIN"), name(tom), name(queen), rasse, QStringLiteral("V1 CACIB"),
+              QStringLiteral("Anna Berger"), QStringLiteral("hat am ") + datum, QStringLiteral("gedeckt."),
+              QStringLiteral("printed by")})
+            QVERIFY2(text.contains(t), qPrintable(t + " missing in:\n" + text));
+        r = cli({"print", "mating-certificate", "--cat", queen, "--pdf", m_out.filePath("nein.pdf")});
+        QVERIFY(r.code != 0 && r.err.contains("nur für Kater"));
+        QVERIFY(!QFile::exists(m_out.filePath("nein.pdf")));
+
+        const QString liste = m_out.filePath("katzenliste.pdf");
+        r = cli({"print", "cat-list", "--breed", rasse.left(4), "--pdf", liste});
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        const QString seiten = pdfText(liste);
+        QVERIFY2(seiten.contains("Katzendaten") && seiten.contains("Seite 1") && seiten.contains("Seite 2"),
+                 qPrintable(seiten.left(2000)));
+        QVERIFY(seiten.contains(name(tom)));
+    }
+
     void demoCatAsHtmlPage()
     {
         tav::store::Database db(m_home.filePath("Daten"));

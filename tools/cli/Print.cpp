@@ -1,5 +1,6 @@
 // print: the program's print-outs written as a PDF file or an HTML page, without the windows.
 #include "Cli.h"
+#include "Druckausgabe.h"
 
 #include "app/DataHome.h"
 #include "app/Global.h"
@@ -28,35 +29,7 @@ using namespace tav;
 
 namespace {
 
-struct Kontext {
-    const Angaben &a;
-    store::Database &db;
-    const app::Sprache &katalog;
-    const app::tsysteminfo &einstellungen;
-    QTextStream &err;
-    int rc = 0; // the exit code when the builder gives no job
-};
-
-// A print-out of the command: its name, its own options and the builder of its job, which says
-// on `err` why there is none.
-struct Druckausgabe {
-    QString name;
-    QString aufruf;
-    QStringList mitWert, schalter;
-    std::function<std::optional<report::ReportJob>(Kontext &)> bauen;
-};
-
 const QStringList Gemeinsam = {QStringLiteral("--pdf"), QStringLiteral("--html"), QStringLiteral("--lang")};
-
-// a print-out of a cat needs the register; from here on a failure is one of the work (exit code 1)
-bool ohneRegister(Kontext &k)
-{
-    k.rc = 1;
-    if (k.db.tableExists(QStringLiteral("CATSTAMM.DB")))
-        return false;
-    k.err << "Kein Katzenregister in " << k.db.dataDir() << "\n";
-    return true;
-}
 
 std::optional<report::ReportJob> inzucht(Kontext &k)
 {
@@ -156,18 +129,6 @@ std::optional<report::ReportJob> nachkommen(Kontext &k)
         k.err << e.what() << "\n";
         return std::nullopt;
     }
-}
-
-// --cat N or --cat-name NAME: the cat's number, 0 with the reason on `err`
-qint32 eineKatze(Kontext &k, const breeding::StorePedigree &stamm)
-{
-    int generationen = 5;
-    if (k.a.hat(QStringLiteral("--sire")) || k.a.hat(QStringLiteral("--sire-name")) ||
-        (k.rc = pruefeTierAngaben(k.a, druckAufruf(), generationen, k.err)))
-        return k.rc = 2, 0;
-    k.rc = 1;
-    Tiere t;
-    return findeTiere(k.db, stamm, k.a, t, k.err) ? t.tier : 0;
 }
 
 std::optional<report::ReportJob> verpaarungen(Kontext &k)
@@ -281,7 +242,8 @@ const QList<Druckausgabe> &druckausgaben()
          {"--colour-only"},
          merkmalStatistik},
     };
-    return d;
+    static const QList<Druckausgabe> alle = d + katzenDruckausgaben();
+    return alle;
 }
 
 // the settings file, else the defaults
@@ -301,6 +263,28 @@ QString meldung(const app::Sprache &katalog, int nummer)
 }
 
 } // namespace
+
+// a print-out of a cat needs the register; from here on a failure is one of the work (exit code 1)
+bool ohneRegister(Kontext &k)
+{
+    k.rc = 1;
+    if (k.db.tableExists(QStringLiteral("CATSTAMM.DB")))
+        return false;
+    k.err << "Kein Katzenregister in " << k.db.dataDir() << "\n";
+    return true;
+}
+
+// --cat N or --cat-name NAME: the cat's number, 0 with the reason on `err`
+qint32 eineKatze(Kontext &k, const breeding::StorePedigree &stamm)
+{
+    int generationen = 5;
+    if (k.a.hat(QStringLiteral("--sire")) || k.a.hat(QStringLiteral("--sire-name")) ||
+        (k.rc = pruefeTierAngaben(k.a, druckAufruf(), generationen, k.err)))
+        return k.rc = 2, 0;
+    k.rc = 1;
+    Tiere t;
+    return findeTiere(k.db, stamm, k.a, t, k.err) ? t.tier : 0;
+}
 
 QStringList druckOptionenMitWert()
 {

@@ -82,6 +82,11 @@ class TMirravel : public QMainWindow
         std::function<void()> refresh;
         // posts pending edits of the record and gives the cat shown (0: none, or the post failed)
         std::function<int()> druckKatze;
+        // what print jobs read of the window: the picture chosen for print, the page shown (from 0)
+        // and the mating-book row shown (0: none)
+        std::function<QString()> bildFuerDruck;
+        std::function<int()> seite;
+        std::function<int()> deckbuchZeile;
         // the settings changed: the window shows its cat again as they say, and fits itself
         std::function<void()> einstellungenGeaendert;
     };

@@ -168,6 +168,18 @@ void TMirravel::runItem(const MenuItemDef &item)
         m_mdi->tileSubWindows();
     } else if (command == QLatin1String("stammbaumdruck") || command == QLatin1String("stammbaumdruckEn")) {
         StammbaumDrucken(command.endsWith(QLatin1String("En")));
+    } else if (command == QLatin1String("druckjob") || command == QLatin1String("drucken")) {
+        int job = item.printJob;
+        if (command == QLatin1String("drucken")) {
+            // the print command prints what the cat window's page shows: the picture or the weights
+            const int seite = catRecordHooks().seite ? catRecordHooks().seite() : -1;
+            job = seite == 2 ? 2 : seite == 5 ? 6 : 0;
+        }
+        if (const WindowFactory dispatcher = windowFactory(QStringLiteral("druckdispatcher"));
+            dispatcher && job) {
+            Druckentag = job;
+            dispatcher(*this);
+        }
     } else if (command == QLatin1String("hilfe")) {
         showHelp(item.helpContext ? item.helpContext : HilfeKontextHauptfenster, this);
     }

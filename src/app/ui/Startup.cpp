@@ -25,6 +25,7 @@
 #include "cats/ui/ReferenzlisteFenster.h"
 #include "cats/ui/Warnung.h"
 #include "maintenance/Indexerstellung.h"
+#include "printouts/ui/DruckenKatzen.h"
 #include "store/Database.h"
 #include "store/FileCheck.h"
 
@@ -171,6 +172,7 @@ int runProgram(int argc, char *argv[])
     registerOptionen();
     tav::breeding::ui::registerVerpaarung();
     tav::breeding::ui::registerStatistikStammbaum();
+    tav::printouts::ui::registerDruckenKatzen();
     for (const auto &r : registrations())
         r();
     if (const auto open = TMirravel::windowFactory(QStringLiteral("catstamm")))

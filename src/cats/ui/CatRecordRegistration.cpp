@@ -15,6 +15,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QTabWidget>
 
 using namespace tav::store;
 using namespace tav::app;
@@ -104,6 +105,18 @@ void registerCatStamm()
         if (offen && !w->Speichern())
             return 0;
         return w->aktuelleKatze();
+    };
+    h.bildFuerDruck = [] {
+        TCatStamm *w = TCatStamm::instance();
+        return w ? w->bildFuerDruck() : QString();
+    };
+    h.seite = [] {
+        TCatStamm *w = TCatStamm::instance();
+        return w && w->notebook() ? w->notebook()->currentIndex() : -1;
+    };
+    h.deckbuchZeile = [] {
+        TCatStamm *w = TCatStamm::instance();
+        return w ? w->deckbuchZeile() : 0;
     };
     h.einstellungenGeaendert = [] {
         if (TCatStamm *w = TCatStamm::instance()) {

@@ -482,6 +482,12 @@ QString TCatStamm::bildFuerDruck() const
     return m_bildSeite ? m_bildSeite->bildFuerDruck() : QString();
 }
 
+int TCatStamm::deckbuchZeile() const
+{
+    const Table *t = m_deckbuch.table;
+    return t && t->isOpen() && t->hasRecord() ? t->intValue(QStringLiteral("LaufendeNummer")) : 0;
+}
+
 void TCatStamm::bilderLaden()
 {
     if (m_bildSeite)

@@ -74,6 +74,8 @@ class TCatStamm : public tav::app::ui::ChildWindow
 
     // what print-outs read: the picture chosen for print
     QString bildFuerDruck() const;
+    // the mating-book row shown on the stud-book page (0: none)
+    int deckbuchZeile() const;
 
     // for the owner of the window and tests
     tav::store::Table *DBCatStamm() const { return m_katze; }

@@ -1,0 +1,54 @@
+#include "KatzenDruckTeile.h"
+
+using namespace tav::report;
+
+namespace tav::printouts {
+
+void angabenZeilen(Band &band, const QVector<Angabe> &angaben, double x, double abstand, double breite,
+                   double zeile, const Font &beschriftung, const Font &wert, double y)
+{
+    for (const Angabe &a : angaben) {
+        if (a.tag || *a.text)
+            band.elements << label(QRectF(x, y, abstand - 2, zeile), QString::fromUtf8(a.text), beschriftung,
+                                   a.tag);
+        Element e = label(QRectF(x + abstand, y, breite - abstand - x, zeile), a.wert, wert);
+        e.elide = true;
+        band.elements << e;
+        y += zeile;
+    }
+}
+
+void spaltenBaender(Report &r, const QVector<Spalte> &spalten, double breite, double zeile,
+                    double schriftgroesse)
+{
+    int zeilen = 1;
+    for (const Spalte &s : spalten)
+        zeilen = std::max(zeilen, s.zeile + 1);
+    const double hoehe = zeile * zeilen;
+    Band &kopf = r.add(Band::Kind::ColumnHeader, hoehe + 2, QStringLiteral("header"));
+    Band &detail = r.add(Band::Kind::Detail, hoehe + (zeilen > 1 ? 1 : 0), QStringLiteral("rows"));
+    for (const Spalte &s : spalten) {
+        const QRectF feld(s.links, zeile * s.zeile, s.breite - 1, zeile);
+        kopf.elements << label(feld, QString::fromUtf8(s.kopf), schrift(schriftgroesse, true), s.tag);
+        Element e = field(feld, QString::fromLatin1(s.feld), schrift(schriftgroesse));
+        e.elide = true;
+        detail.elements << e;
+    }
+    kopf.elements << line({0, hoehe + 1}, {breite, hoehe + 1}, 0.3);
+    if (zeilen > 1)
+        detail.elements << line({0, hoehe + 0.5}, {breite, hoehe + 0.5}, 0.1);
+}
+
+void titelBand(Report &r, const QVector<TextPiece> &titel, double breite, const Font &font)
+{
+    Band &b = r.add(Band::Kind::Title, 12, QStringLiteral("title"));
+    Element t = label(QRectF(0, 0, breite - 35, 8), titel, font);
+    t.elide = true;
+    b.elements << t;
+    Element heute = date(QRectF(breite - 35, 1, 35, 6), schrift(10));
+    heute.align = Qt::AlignRight;
+    b.elements << heute;
+    b.elements << line({0, 9.5}, {breite, 9.5}, 0.3);
+}
+
+} // namespace tav::printouts
