@@ -23,6 +23,7 @@
 #include "cats/ui/Psuchdlg.h"
 #include "cats/ui/ReferenzlisteFenster.h"
 #include "printouts/ReportInzucht.h"
+#include "printouts/ui/Meldeformular.h"
 #include "report/ui/Vorschau.h"
 
 #include <QMdiSubWindow>
@@ -140,6 +141,22 @@ inline const QList<RegisteredWindow> &registeredWindows()
              breeding::ui::registerStatistikStammbaum();
              QWidget *w = app::ui::TMirravel::windowFactory("formstatistikmerkmalestammbaum")(*f.main);
              return w ? w->parentWidget() : nullptr;
+         }},
+        {"show entry form",
+         [](ProgramFixture &f) -> QWidget * {
+             auto *d = new printouts::ui::TFormMeldeformular(
+                 printouts::meldungLesen(*f.db, 1, 0, [](int tag) { return app::captionText(tag); }),
+                 f.main.get());
+             d->show();
+             return d;
+         }},
+        {"CFA show entry form",
+         [](ProgramFixture &f) -> QWidget * {
+             auto *d = new printouts::ui::TFormMeldeformularCFA(
+                 printouts::meldungLesen(*f.db, 1, 0, [](int tag) { return app::captionText(tag); }),
+                 f.main.get());
+             d->show();
+             return d;
          }},
         {"help viewer",
          [](ProgramFixture &f) -> QWidget * {
