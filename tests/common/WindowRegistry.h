@@ -24,6 +24,7 @@
 #include "cats/ui/ReferenzlisteFenster.h"
 #include "cats/ui/Warnung.h"
 #include "printouts/ReportInzucht.h"
+#include "printouts/ui/Meldeformular.h"
 #include "report/ui/Vorschau.h"
 
 #include <QMdiSubWindow>
@@ -141,6 +142,22 @@ inline const QList<RegisteredWindow> &registeredWindows()
              breeding::ui::registerStatistikStammbaum();
              QWidget *w = app::ui::TMirravel::windowFactory("formstatistikmerkmalestammbaum")(*f.main);
              return w ? w->parentWidget() : nullptr;
+         }},
+        {"show entry form",
+         [](ProgramFixture &f) -> QWidget * {
+             auto *d = new printouts::ui::TFormMeldeformular(
+                 printouts::meldungLesen(*f.db, 1, 0, [](int tag) { return app::captionText(tag); }),
+                 f.main.get());
+             d->show();
+             return d;
+         }},
+        {"CFA show entry form",
+         [](ProgramFixture &f) -> QWidget * {
+             auto *d = new printouts::ui::TFormMeldeformularCFA(
+                 printouts::meldungLesen(*f.db, 1, 0, [](int tag) { return app::captionText(tag); }),
+                 f.main.get());
+             d->show();
+             return d;
          }},
         {"help viewer",
          [](ProgramFixture &f) -> QWidget * {

@@ -238,6 +238,58 @@ class TstCliPrint : public QObject
         QVERIFY(seiten.contains(name(tom)));
     }
 
+    // the show entry forms of a demo cat: its data in the box under each caption, the sire's name,
+    // the exhibitor from the breeder's own data; the CFA form with the birth date month first
+    void showEntryForms_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("nameCaption");
+        QTest::addColumn<QStringList>("present");
+        QTest::newRow("general") << QStringList{"show-entry"} << "Name der Katze / Name of cat"
+                                 << QStringList{"Entry Form Cat Show", "Ich versichere", "I declare"};
+        QTest::newRow("fife") << QStringList{"show-entry", "--form", "fife"}
+                              << "Name der Katze / Name of cat / Nom du chat"
+                              << QStringList{"13 a Novizenklasse", "FIFe", "Je ne suis membre"};
+        QTest::newRow("dru") << QStringList{"show-entry", "--form", "dru", "--lang", "en"} << "Name der Katze"
+                             << QStringList{"RASSEKATZEN-SALON", "Mitgliedsnummer (unbedingt angeben)",
+                                            "Novizen Klasse", "I hereby authorise"};
+        QTest::newRow("cfa") << QStringList{"show-entry-cfa"}
+                             << "Name der Katze, ohne Titel / Cat's name, no titles"
+                             << QStringList{"THE CAT FANCIERS' ASSOCIATION, INC.", "9 International"};
+    }
+    void showEntryForms()
+    {
+        if (!installed("pdftotext"))
+            QSKIP("pdftotext is not installed");
+        QFETCH(QStringList, options);
+        QFETCH(QString, nameCaption);
+        QFETCH(QStringList, present);
+        tav::store::Database db(m_home.filePath("Daten"));
+        tav::store::Query q(&db, "SELECT k.Name, v.Name, k.GebDatum FROM catstamm k JOIN catstamm v "
+                                 "ON v.LaufendeNummer = k.Vater WHERE k.LaufendeNummer = ?");
+        q.addBindValue(katze().toInt());
+        q.open();
+        QVERIFY(!q.eof());
+        const QString name = q.value(0).toString(), vater = q.value(1).toString();
+        const QDate geboren = q.value(2).toDate();
+        const QString pdf = m_out.filePath(QString::fromLatin1(QTest::currentDataTag()) + "-entry.pdf");
+        const Run r = cli(QStringList{"print"} + options +
+                          QStringList{"--cat", katze(), "--show-place", "Messehalle Süd", "--pdf", pdf});
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        const QString text = pdfText(pdf, {"-layout"});
+        for (const QString &t : present + QStringList{vater, "Messehalle Süd", "Berger, Anna"})
+            QVERIFY2(text.contains(t), qPrintable(t + " missing in:\n" + text));
+        // the value stands in the box under its caption
+        const QStringList zeilen = text.split('\n', Qt::SkipEmptyParts);
+        const int bei =
+            int(zeilen.indexOf(QRegularExpression("\\s*" + QRegularExpression::escape(nameCaption) + ".*")));
+        QVERIFY2(bei >= 0, qPrintable(text));
+        QVERIFY2(zeilen.value(bei + 1).contains(name), qPrintable(zeilen.mid(bei, 2).join('\n')));
+        if (QByteArray(QTest::currentDataTag()) == "cfa")
+            QVERIFY(text.contains(geboren.toString("MM/dd/yyyy")));
+        QCOMPARE(cli({"print", "show-entry", "--form", "tica", "--cat", katze(), "--pdf", pdf}).code, 2);
+    }
+
     void demoCatAsHtmlPage()
     {
         tav::store::Database db(m_home.filePath("Daten"));

@@ -11,6 +11,7 @@
 #include "breeding/StatistikStammbaum.h"
 #include "breeding/StorePedigree.h"
 #include "printouts/ReportInzucht.h"
+#include "printouts/ReportMelde.h"
 #include "printouts/ReportMerkmale.h"
 #include "printouts/ReportNachkommen.h"
 #include "printouts/ReportStammbaum.h"
@@ -210,6 +211,41 @@ std::optional<report::ReportJob> merkmale(Kontext &k)
     return printouts::reportMerkmale(printouts::merkmaleLesen(k.db));
 }
 
+// the show entry forms; the show's date, place and club are typed as the window's are
+std::optional<report::ReportJob> meldeformular(Kontext &k, bool cfa)
+{
+    auto form = printouts::Meldeform::CFA;
+    if (!cfa) {
+        const QStringList formen = {QStringLiteral("general"), QStringLiteral("fife"), QStringLiteral("dru")};
+        const int i = int(formen.indexOf(k.a.wert(QStringLiteral("--form"), formen.first())));
+        if (i < 0) {
+            k.rc = 2;
+            k.err << "--form: general, fife oder dru\n";
+            return std::nullopt;
+        }
+        form = printouts::Meldeform(i);
+    }
+    if (ohneRegister(k))
+        return std::nullopt;
+    breeding::StorePedigree stamm(k.db, breeding::StorePedigree::Laden::Einzeln);
+    const qint32 nr = eineKatze(k, stamm);
+    if (!nr)
+        return std::nullopt;
+    // a form without its declaration would not be accepted
+    printouts::FormularTexte texte;
+    if (!texte.lesen(printouts::formularTextePfad())) {
+        k.err << "Die Formulartexte fehlen: " << printouts::formularTextePfad() << "\n";
+        return std::nullopt;
+    }
+    const int sprache = k.katalog.languageNumber();
+    printouts::Meldung m =
+        printouts::meldungLesen(k.db, nr, sprache, [&](int tag) { return k.katalog.caption(tag); });
+    m.datum = k.a.wert(QStringLiteral("--show-date"));
+    m.ort = k.a.wert(QStringLiteral("--show-place"));
+    m.verein = k.a.wert(QStringLiteral("--club"));
+    return printouts::reportMeldeformular(form, m, texte, sprache);
+}
+
 const QList<Druckausgabe> &druckausgaben()
 {
     static const QList<Druckausgabe> d = {
@@ -241,6 +277,18 @@ const QList<Druckausgabe> &druckausgaben()
          {"--cat", "--cat-name", "--generations", "--colour", "--traits"},
          {"--colour-only"},
          merkmalStatistik},
+        {QStringLiteral("show-entry"),
+         QStringLiteral(
+             "(--cat N | --cat-name NAME) [--form general|fife|dru] [--show-date D] [--show-place ORT]"
+             " [--club VEREIN]"),
+         {"--cat", "--cat-name", "--form", "--show-date", "--show-place", "--club"},
+         {},
+         [](Kontext &k) { return meldeformular(k, false); }},
+        {QStringLiteral("show-entry-cfa"),
+         QStringLiteral("(--cat N | --cat-name NAME) [--show-date D] [--show-place ORT] [--club VEREIN]"),
+         {"--cat", "--cat-name", "--show-date", "--show-place", "--club"},
+         {},
+         [](Kontext &k) { return meldeformular(k, true); }},
     };
     static const QList<Druckausgabe> alle = d + katzenDruckausgaben();
     return alle;

@@ -302,4 +302,11 @@ void zeigeVorschau(ReportJob job, const JobSettings &settings, QWidget *parent)
     app::ui::execDialog(vorschau);
 }
 
+bool druckeOhneVorschau(ReportJob job, QWidget *parent)
+{
+    job.prepare(programJobSettings());
+    TVorschau vorschau(job.layout(FontMeasure()), parent);
+    return vorschau.print();
+}
+
 } // namespace tav::report::ui

@@ -57,5 +57,8 @@ class TVorschau : public QDialog
 void zeigeVorschau(ReportJob job, QWidget *parent);
 // The same with settings of the caller's (a print in a language of its own).
 void zeigeVorschau(ReportJob job, const JobSettings &settings, QWidget *parent);
+// Prepares the job like zeigeVorschau and sends it through the printer dialog without a preview;
+// false when nothing was printed.
+bool druckeOhneVorschau(ReportJob job, QWidget *parent);
 
 } // namespace tav::report::ui
