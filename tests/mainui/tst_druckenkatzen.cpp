@@ -4,6 +4,7 @@
 #define TAV_WITH_CATSTAMM
 #include "../common/ProgramFixture.h"
 #include "printouts/ui/DruckenKatzen.h"
+#include "printouts/ui/Meldeformular.h"
 #include "report/ui/Vorschau.h"
 
 #include <QPainter>
@@ -124,9 +125,11 @@ class TstDruckenKatzen : public QObject
         QCOMPARE(gerufen, QList<int>{queen});
         QVERIFY(messages().isEmpty());
         // a registration window nobody registered: nothing at all
+        printouts::ui::registriereDruckFormular(10, {});
         vorschau("AusstellungsanmeldungCFA", queen);
         QVERIFY(Scripted::shown().isEmpty());
         printouts::ui::registriereDruckFormular(6, {});
+        printouts::ui::registriereDruckFormular(10, printouts::ui::meldeformularCFAOeffnen);
     }
 
     void bildJeKopieEinAuftrag()

@@ -26,6 +26,7 @@
 #include "cats/ui/Warnung.h"
 #include "maintenance/Indexerstellung.h"
 #include "printouts/ui/DruckenKatzen.h"
+#include "printouts/ui/Meldeformular.h"
 #include "store/Database.h"
 #include "store/FileCheck.h"
 
@@ -173,6 +174,9 @@ int runProgram(int argc, char *argv[])
     tav::breeding::ui::registerVerpaarung();
     tav::breeding::ui::registerStatistikStammbaum();
     tav::printouts::ui::registerDruckenKatzen();
+    // the registration windows the dispatcher opens for its jobs
+    tav::printouts::ui::registriereDruckFormular(4, tav::printouts::ui::meldeformularOeffnen);
+    tav::printouts::ui::registriereDruckFormular(10, tav::printouts::ui::meldeformularCFAOeffnen);
     for (const auto &r : registrations())
         r();
     if (const auto open = TMirravel::windowFactory(QStringLiteral("catstamm")))
