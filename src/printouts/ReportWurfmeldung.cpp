@@ -260,7 +260,11 @@ double kittenTabelle(Formular &f, double y, const Wurfmeldung &m, bool mitNummer
                    Qt::AlignCenter);
             if (i >= liste.size())
                 continue;
-            f.kaestchen(QRectF(sp[2], z, sp[3] - sp[2], reihe), 26, liste[i].name);
+            // the 1. DEKZV counts the name's places in boxes; the D.R.U. form has a plain column
+            if (mitNummer)
+                f.wert(QRectF(sp[2] + 1, z, sp[3] - sp[2] - 2, reihe), liste[i].name, 9);
+            else
+                f.kaestchen(QRectF(sp[2], z, sp[3] - sp[2], reihe), 26, liste[i].name);
             const QString farbe = mitNummer && !liste[i].farbnummer.isEmpty()
                                       ? liste[i].fellfarbe + QStringLiteral(" / ") + liste[i].farbnummer
                                       : liste[i].fellfarbe;

@@ -23,6 +23,7 @@
 #include "cats/ui/Psuchdlg.h"
 #include "cats/ui/ReferenzlisteFenster.h"
 #include "printouts/ReportInzucht.h"
+#include "printouts/ui/Wurfmeldung.h"
 #include "report/ui/Vorschau.h"
 
 #include <QMdiSubWindow>
@@ -151,6 +152,14 @@ inline const QList<RegisteredWindow> &registeredWindows()
              report::ReportJob job = printouts::reportInzucht({});
              job.prepare(report::programJobSettings());
              auto *w = new report::ui::TVorschau(job.layout(report::FontMeasure()), f.main.get());
+             w->show();
+             return w;
+         }},
+        {"litter registration",
+         [](ProgramFixture &f) -> QWidget * {
+             const int queen =
+                 scalar(*f.db, "SELECT Katze FROM wurfbuch ORDER BY LaufendeNummer LIMIT 1").toInt();
+             auto *w = new printouts::ui::TformWurfmeldung(*f.db, queen, f.main.get());
              w->show();
              return w;
          }},

@@ -74,10 +74,12 @@ void TformWurfmeldung::bauen()
     auto *haupt = new QVBoxLayout(this);
     auto *oben = new QHBoxLayout;
     haupt->addLayout(oben);
+    QGridLayout *wurfGitter = nullptr;
     const auto gruppe = [&](const char *titel, int tag) {
         auto *g = new QGroupBox(QString::fromUtf8(titel), this);
         g->setProperty("tag", tag);
         auto *gitter = new QGridLayout(g);
+        gitter->setColumnStretch(1, 1);
         oben->addWidget(g, 1);
         return gitter;
     };
@@ -86,6 +88,7 @@ void TformWurfmeldung::bauen()
                            std::function<QString &(Wurfmeldung &)> ziel) {
         auto *edit = new QLineEdit(this);
         edit->setObjectName(QString::fromLatin1(name));
+        edit->setMinimumWidth(g == wurfGitter ? 110 : 190);
         auto *l = new QLabel(QString::fromUtf8(text), this);
         l->setProperty("tag", tag);
         l->setBuddy(edit);
@@ -97,6 +100,7 @@ void TformWurfmeldung::bauen()
     };
     using M = Wurfmeldung;
     QGridLayout *wurf = gruppe("Wurf", 4210);
+    wurfGitter = wurf;
     zeile(wurf, "Deckdatum", "Deckdatum", 6277, [](M &m) -> QString & { return m.deckdatum; });
     zeile(wurf, "GebDatum", "Geburtsdatum", 1404, [](M &m) -> QString & { return m.gebDatum; });
     zeile(wurf, "Jungtiere", "Jungtiere m./w.", 6221, [](M &m) -> QString & { return m.jungtiere; });
