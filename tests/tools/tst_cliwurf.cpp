@@ -82,16 +82,19 @@ class TstCliWurf : public QObject
             QSKIP("pdftotext is not installed");
         QVERIFY(cli({"demo"}).code == 0);
         tav::store::Database db(m_home.filePath("Daten"));
-        // the latest litter with kittens whose stud has a father in the register
-        tav::store::Query q(
-            &db, "SELECT w.Katze, w.Kater, w.Wurftag FROM wurfbuch w WHERE "
-                 "(SELECT count(*) FROM catstamm c WHERE c.Mutter = w.Katze AND c.GebDatum = w.Wurftag) > 1 "
-                 "AND (SELECT Vater FROM catstamm k WHERE k.LaufendeNummer = w.Kater) > 0 "
-                 "ORDER BY w.Wurftag DESC LIMIT 1");
+        // the latest litter with kittens and all three generations of ancestors
+        tav::store::Query q(&db,
+                            "SELECT w.Katze, w.Kater, w.Wurftag FROM wurfbuch w WHERE (SELECT count(*) FROM "
+                            "catstamm c WHERE c.Mutter = w.Katze AND c.GebDatum = w.Wurftag) > 1 "
+                            "ORDER BY w.Wurftag DESC");
         q.open();
+        for (; !q.eof(); q.next()) {
+            m_queen = q.value(0).toString();
+            m_tag = q.value(2).toDate().toString(Qt::ISODate);
+            if (!ahnen(db).last().name.isEmpty())
+                break;
+        }
         QVERIFY(!q.eof());
-        m_queen = q.value(0).toString();
-        m_tag = q.value(2).toDate().toString(Qt::ISODate);
         m_eltern = {name(db, q.value(1)), name(db, q.value(0))};
         tav::store::Query k(&db, "SELECT Name FROM catstamm WHERE Mutter = ? AND GebDatum = ?");
         k.addBindValue(q.value(0));
@@ -119,54 +122,57 @@ class TstCliWurf : public QObject
         QFETCH(QString, kopf);
         const QString text = pdf({"litter-registration", "--form", form});
         QVERIFY2(text.contains(kopf), qPrintable(text));
-        // the registry forms set a name letter by letter into boxes
         const QString dicht = ohneLeerraum(text);
-        for (const QString &n : m_eltern + m_kitten)
+        for (const QString &n : m_eltern)
             QVERIFY2(dicht.contains(ohneLeerraum(n)), qPrintable(n));
+        // the 1. DEKZV form sets a kitten's name letter by letter into boxes, which the text
+        // extraction splits into pieces: the call name must be whole
+        for (const QString &n : m_kitten)
+            QVERIFY2(dicht.contains(form == "dekzv" ? n.section(' ', 0, 0) : ohneLeerraum(n)), qPrintable(n));
     }
 
     void datenblattHaeltAhnenAnIhremPlatz()
     {
         tav::store::Database db(m_home.filePath("Daten"));
-        // positions as the sheet lays them out: generation (column) and order from the top
-        struct Platz {
-            QString name;
-            int generation, reihe;
-        };
-        QVector<Platz> plaetze;
-        QVector<QVariant> ebene = {katerDesWurfes(db), QVariant(m_queen.toInt())};
-        for (int g = 0; g < 3; ++g) {
-            QVector<QVariant> naechste;
-            for (int i = 0; i < ebene.size(); ++i) {
-                plaetze.append({ebene[i].toInt() > 0 ? name(db, ebene[i]) : QString(), g, i});
-                naechste << (ebene[i].toInt() > 0 ? elternteil(db, ebene[i], true) : QVariant())
-                         << (ebene[i].toInt() > 0 ? elternteil(db, ebene[i], false) : QVariant());
-            }
-            ebene = naechste;
-        }
+        const QVector<Platz> plaetze = ahnen(db);
         const QStringList zeilen = pdf({"litter-data"}, true).split('\n');
         const QString alles = zeilen.join('\n');
         QVERIFY2(alles.contains(QStringLiteral("Wurfdaten")), qPrintable(alles));
         for (const QString &n : m_kitten)
             QVERIFY2(alles.contains(n), qPrintable(n));
-        QHash<int, int> spalteDerGeneration;
-        int gefunden = 0, vorigeZeile = -1, vorigeGeneration = -1;
+        // every position printed: a cat in two places of an inbred litter appears twice
+        QHash<QString, QSet<int>> generationen;
+        QHash<QString, int> plaetzeDesNamens;
+        for (const Platz &p : plaetze)
+            if (!p.name.isEmpty()) {
+                generationen[p.name] << p.generation;
+                ++plaetzeDesNamens[p.name];
+            }
+        QHash<int, QVector<int>> spalten; // by generation
+        int vorigeZeile = -1, vorigeGeneration = -1;
         for (const Platz &p : plaetze) {
-            if (p.name.isEmpty() || alles.count(p.name) != 1)
-                continue; // an ancestor that appears twice has no one place to check
-            const qsizetype at = alles.indexOf(p.name);
-            const int zeile = int(alles.left(at).count('\n'));
-            const int spalte = int(at - alles.lastIndexOf('\n', at) - 1);
-            if (p.generation > 0 && spalteDerGeneration.contains(p.generation - 1))
-                QVERIFY2(spalte > spalteDerGeneration[p.generation - 1] + 10, qPrintable(p.name));
-            spalteDerGeneration[p.generation] = spalte;
+            if (p.name.isEmpty())
+                continue;
+            QCOMPARE(int(alles.count(p.name)), plaetzeDesNamens[p.name]);
+            if (generationen[p.name].size() > 1)
+                continue;
+            for (qsizetype at = alles.indexOf(p.name); at >= 0; at = alles.indexOf(p.name, at + 1))
+                spalten[p.generation] << int(at - alles.lastIndexOf('\n', at) - 1);
+            if (plaetzeDesNamens[p.name] > 1)
+                continue;
+            // father above mother, left to right within a generation
+            const int zeile = int(alles.left(alles.indexOf(p.name)).count('\n'));
             if (p.generation == vorigeGeneration)
-                QVERIFY2(zeile > vorigeZeile, qPrintable(p.name)); // father above mother, left to right
+                QVERIFY2(zeile > vorigeZeile, qPrintable(p.name));
             vorigeZeile = zeile;
             vorigeGeneration = p.generation;
-            ++gefunden;
         }
-        QVERIFY2(gefunden >= 5, qPrintable(alles));
+        // parents, grandparents and great-grandparents each in a column of their own
+        QVERIFY(spalten.size() >= 2);
+        for (int g = 1; g < 3; ++g)
+            if (spalten.contains(g - 1) && spalten.contains(g))
+                QVERIFY(*std::max_element(spalten[g - 1].cbegin(), spalten[g - 1].cend()) <
+                        *std::min_element(spalten[g].cbegin(), spalten[g].cend()));
     }
 
     void wurfbuchUndFehler()
@@ -190,6 +196,27 @@ class TstCliWurf : public QObject
     }
 
   private:
+    // the ancestors as the sheet lays them out: generation (column) and order from the top
+    struct Platz {
+        QString name;
+        int generation, reihe;
+    };
+    QVector<Platz> ahnen(tav::store::Database &db)
+    {
+        QVector<Platz> plaetze;
+        QVector<QVariant> ebene = {katerDesWurfes(db), QVariant(m_queen.toInt())};
+        for (int g = 0; g < 3; ++g) {
+            QVector<QVariant> naechste;
+            for (int i = 0; i < ebene.size(); ++i) {
+                const bool da = ebene[i].toInt() > 0;
+                plaetze.append({da ? name(db, ebene[i]) : QString(), g, i});
+                naechste << (da ? elternteil(db, ebene[i], true) : QVariant())
+                         << (da ? elternteil(db, ebene[i], false) : QVariant());
+            }
+            ebene = naechste;
+        }
+        return plaetze;
+    }
     QVariant katerDesWurfes(tav::store::Database &db)
     {
         tav::store::Query q(&db, "SELECT Kater FROM wurfbuch WHERE Katze = ? AND Wurftag = ?");
