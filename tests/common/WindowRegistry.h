@@ -25,6 +25,7 @@
 #include "cats/ui/Warnung.h"
 #include "printouts/ReportInzucht.h"
 #include "printouts/ui/Meldeformular.h"
+#include "printouts/ui/Wurfmeldung.h"
 #include "report/ui/Vorschau.h"
 
 #include <QMdiSubWindow>
@@ -179,6 +180,14 @@ inline const QList<RegisteredWindow> &registeredWindows()
              l.impfungen << cats::FaelligerTermin{QDate::currentDate(),
                                                   QStringLiteral("Amara vom Lindenhof")};
              auto *w = new cats::ui::TFormWarnungen(l, f.main.get());
+             w->show();
+             return w;
+         }},
+        {"litter registration",
+         [](ProgramFixture &f) -> QWidget * {
+             const int queen =
+                 scalar(*f.db, "SELECT Katze FROM wurfbuch ORDER BY LaufendeNummer LIMIT 1").toInt();
+             auto *w = new printouts::ui::TformWurfmeldung(*f.db, queen, f.main.get());
              w->show();
              return w;
          }},

@@ -17,6 +17,8 @@
 #include "printouts/ReportStammbaum.h"
 #include "printouts/ReportStatistikStammbaum.h"
 #include "printouts/ReportVerpaarung.h"
+#include "printouts/ReportWurfbuch.h"
+#include "printouts/ReportWurfmeldung.h"
 #include "printouts/StammbaumDaten.h"
 #include "report/ReportHtml.h"
 #include "report/ReportJob.h"
@@ -246,6 +248,84 @@ std::optional<report::ReportJob> meldeformular(Kontext &k, bool cfa)
     return printouts::reportMeldeformular(form, m, texte, sprache);
 }
 
+// The queen of --cat/--cat-name and her litter (--litter-date, else her latest); none after saying
+// why: a tom gets message 195, a queen without the litter asked for message 165.
+std::optional<std::pair<qint32, printouts::Wurf>> katzeUndWurf(Kontext &k, bool ohneWurfErlaubt)
+{
+    if (ohneRegister(k))
+        return std::nullopt;
+    QDate datum;
+    if (k.a.hat(QStringLiteral("--litter-date"))) {
+        datum = QDate::fromString(k.a.wert(QStringLiteral("--litter-date")), Qt::ISODate);
+        if (!datum.isValid()) {
+            k.err << "--litter-date: ein Datum JJJJ-MM-TT\n";
+            k.rc = 2;
+            return std::nullopt;
+        }
+    }
+    Angaben ohneWurf = k.a;
+    ohneWurf.werte.remove(QStringLiteral("--litter-date"));
+    ohneWurf.werte.remove(QStringLiteral("--form"));
+    Kontext katzeK{ohneWurf, k.db, k.katalog, k.einstellungen, k.err};
+    breeding::StorePedigree stamm(k.db, breeding::StorePedigree::Laden::Einzeln);
+    const qint32 nr = eineKatze(katzeK, stamm);
+    k.rc = katzeK.rc;
+    if (!nr)
+        return std::nullopt;
+    if (istKater(stamm.katze(nr)->geschlecht)) {
+        k.err << k.katalog.message(195) << "\n";
+        return std::nullopt;
+    }
+    const std::optional<printouts::Wurf> wurf = printouts::wurfLesen(k.db, nr, 0, datum);
+    if ((!wurf && !ohneWurfErlaubt) || (wurf && datum.isValid() && wurf->wurftag != datum)) {
+        k.err << k.katalog.message(165) << "\n";
+        return std::nullopt;
+    }
+    return std::make_pair(nr, wurf.value_or(printouts::Wurf{}));
+}
+
+std::optional<report::ReportJob> wurfmeldung(Kontext &k)
+{
+    const QStringList formen = {QStringLiteral("general"), QStringLiteral("dekzv"), QStringLiteral("dru")};
+    const qsizetype form = formen.indexOf(k.a.wert(QStringLiteral("--form"), formen[0]));
+    if (form < 0) {
+        k.err << "--form: general, dekzv oder dru\n";
+        k.rc = 2;
+        return std::nullopt;
+    }
+    const auto kw = katzeUndWurf(k, true);
+    if (!kw)
+        return std::nullopt;
+    const auto text = [&](int tag) { return k.katalog.caption(tag); };
+    const printouts::Wurfmeldung m = printouts::wurfmeldungLesen(
+        k.db, kw->first, kw->second.nr ? std::optional(kw->second) : std::nullopt, text);
+    const auto f = printouts::Wurfformular(form);
+    if (const QStringList fehlt = printouts::nichtGedruckt(f, m); !fehlt.isEmpty())
+        k.err << k.katalog.message(m.nichtAufgenommen.isEmpty() ? printouts::MeldungFuenfUndFuenf
+                                                                : printouts::MeldungNurZehn)
+              << " " << fehlt.join(QStringLiteral(", ")) << "\n";
+    return printouts::reportWurfmeldung(f, m, printouts::formtexteLesen(k.katalog.languageNumber()));
+}
+
+std::optional<report::ReportJob> wurfdaten(Kontext &k)
+{
+    const auto kw = katzeUndWurf(k, false);
+    if (!kw)
+        return std::nullopt;
+    return printouts::reportWurfdaten(printouts::wurfdatenblattLesen(
+        k.db, kw->first, kw->second, [&](int tag) { return k.katalog.caption(tag); },
+        printouts::druckzeilenBreite()));
+}
+
+std::optional<report::ReportJob> wurfbuch(Kontext &k)
+{
+    const auto kw = katzeUndWurf(k, false);
+    if (!kw)
+        return std::nullopt;
+    return printouts::reportWurfbuch(
+        printouts::wurfbuchLesen(k.db, kw->first, kw->second, k.einstellungen.TageTraechtigkeit));
+}
+
 const QList<Druckausgabe> &druckausgaben()
 {
     static const QList<Druckausgabe> d = {
@@ -289,6 +369,21 @@ const QList<Druckausgabe> &druckausgaben()
          {"--cat", "--cat-name", "--show-date", "--show-place", "--club"},
          {},
          [](Kontext &k) { return meldeformular(k, true); }},
+        {QStringLiteral("litter-registration"),
+         QStringLiteral("(--cat N | --cat-name NAME) [--litter-date JJJJ-MM-TT] [--form general|dekzv|dru]"),
+         {"--cat", "--cat-name", "--litter-date", "--form"},
+         {},
+         wurfmeldung},
+        {QStringLiteral("litter-data"),
+         QStringLiteral("(--cat N | --cat-name NAME) [--litter-date JJJJ-MM-TT]"),
+         {"--cat", "--cat-name", "--litter-date"},
+         {},
+         wurfdaten},
+        {QStringLiteral("litter-book"),
+         QStringLiteral("(--cat N | --cat-name NAME) [--litter-date JJJJ-MM-TT]"),
+         {"--cat", "--cat-name", "--litter-date"},
+         {},
+         wurfbuch},
     };
     static const QList<Druckausgabe> alle = d + katzenDruckausgaben();
     return alle;
