@@ -5,6 +5,7 @@
 #include "../common/ProgramFixture.h"
 #include "printouts/ui/DruckenKatzen.h"
 #include "printouts/ui/Meldeformular.h"
+#include "printouts/ui/Wurfmeldung.h"
 #include "report/ui/Vorschau.h"
 
 #include <QPainter>
@@ -128,7 +129,7 @@ class TstDruckenKatzen : public QObject
         printouts::ui::registriereDruckFormular(10, {});
         vorschau("AusstellungsanmeldungCFA", queen);
         QVERIFY(Scripted::shown().isEmpty());
-        printouts::ui::registriereDruckFormular(6, {});
+        printouts::ui::registriereDruckFormular(6, printouts::ui::wurfbuchDrucken);
         printouts::ui::registriereDruckFormular(10, printouts::ui::meldeformularCFAOeffnen);
     }
 
