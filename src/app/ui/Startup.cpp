@@ -24,6 +24,7 @@
 #include "cats/ui/Psuchdlg.h"
 #include "cats/ui/ReferenzlisteFenster.h"
 #include "maintenance/Indexerstellung.h"
+#include "office/ui/BueroFenster.h"
 #include "store/Database.h"
 #include "store/FileCheck.h"
 
@@ -170,6 +171,7 @@ int runProgram(int argc, char *argv[])
     registerOptionen();
     tav::breeding::ui::registerVerpaarung();
     tav::breeding::ui::registerStatistikStammbaum();
+    tav::office::ui::registerBuero();
     for (const auto &r : registrations())
         r();
     if (const auto open = TMirravel::windowFactory(QStringLiteral("catstamm")))
