@@ -3,6 +3,7 @@
 #include "../common/ProgramFixture.h"
 #include "app/ui/DBGrid.h"
 #include "app/ui/DataControls.h"
+#include "app/ui/Translator.h"
 #include "cats/ui/Pkalend.h"
 #include "office/ui/BueroFenster.h"
 #include "store/Table.h"
@@ -46,7 +47,7 @@ class TstBuerofenster : public QObject
     }
     static void klick(QWidget *w, const char *knopf)
     {
-        QPushButton *b = w->findChild<QPushButton *>(knopf);
+        QAbstractButton *b = w->findChild<QAbstractButton *>(knopf);
         QVERIFY2(b && b->isEnabled(), knopf);
         b->click();
         QCoreApplication::processEvents();
@@ -190,6 +191,18 @@ class TstBuerofenster : public QObject
         QCOMPARE(gridSpalte(w, 2), QStringList({"Zylotrop", "Acarex"}));
         Q_EMIT w->sortBox()->activated(1);
         QCOMPARE(gridSpalte(w, 2), QStringList({"Acarex", "Zylotrop"}));
+        // English names the criteria; Dutch keeps the German words
+        const auto kriterien = [w] {
+            QStringList t;
+            for (int i = 0; i < w->sortBox()->count(); ++i)
+                t << w->sortBox()->itemText(i);
+            return t;
+        };
+        translateWindow(w, 10000, sprache());
+        QCOMPARE(kriterien(), QStringList({"group", "medicine", "best-before date"}));
+        translateWindow(w, 20000, sprache());
+        QCOMPARE(kriterien(), QStringList({"Gruppe", "Medikament", "Verfallsdatum"}));
+        translateWindow(w, 0, sprache());
         schliessen(w, "formapotheke");
         QCOMPARE(scalar(*f.db, "SELECT Verfallsdatum FROM apotheke WHERE Medikament = 'Acarex'").toDate(),
                  QDate(2027, 12, 31));

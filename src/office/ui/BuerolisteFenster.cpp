@@ -5,7 +5,7 @@
 #include "app/ui/DBGrid.h"
 #include "app/ui/DataControls.h"
 #include "app/ui/DataSource.h"
-#include "app/ui/Nav2.h"
+#include "app/ui/ListenTeile.h"
 #include "cats/ui/Pkalend.h"
 #include "maintenance/Indexerstellung.h"
 #include "store/Database.h"
@@ -27,20 +27,11 @@ namespace tav::office::ui {
 
 namespace {
 constexpr int TagHinzufuegen = 4850, TagRueckgaengig = 4851, TagLoeschen = 4852, TagZurueck = 4853,
-              TagHilfe = 4854, TagFelder = 4855, TagTabelle = 4856, TagNavigator = 380, TagKalender = 6619,
-              TagSortierung = 6624;
-
-QPushButton *knopf(int tag, const char *name, const QString &text, QWidget *parent)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setProperty("tag", tag);
-    return b;
-}
+              TagHilfe = 4854, TagSortierung = 6624;
 } // namespace
 
 TBueroliste::TBueroliste(const Bueroliste &liste, Database *db, QWidget *parent)
-    : ChildWindow(liste.fenster, parent), m_liste(liste), m_db(db)
+    : ChildWindow(liste.fenster, parent), m_liste(liste)
 {
     setObjectName(liste.objektName);
     setProperty("tag", liste.tag);
@@ -88,17 +79,7 @@ void TBueroliste::aufbauen()
     m_grid->tableModel()->setColumns(spalten);
     m_grid->setProperty("columnTags", spaltenTags);
 
-    m_seiten = new QTabWidget(this);
-    m_seiten->setObjectName(QStringLiteral("PageControl1"));
-    m_seiten->setElideMode(Qt::ElideNone);
-    m_seiten->setUsesScrollButtons(false);
-    QWidget *felder = feldSeite();
-    felder->setProperty("tag", TagFelder);
-    m_seiten->addTab(felder, QStringLiteral("&Felder"));
-    auto *tabelle = new QWidget(m_seiten);
-    tabelle->setProperty("tag", TagTabelle);
-    (new QVBoxLayout(tabelle))->addWidget(m_grid);
-    m_seiten->addTab(tabelle, QStringLiteral("&Tabelle"));
+    m_seiten = felderUndTabelle(feldSeite(), m_grid, this);
 
     auto *haupt = new QVBoxLayout(this);
     if (!m_liste.sortierung.isEmpty()) {
@@ -121,23 +102,26 @@ void TBueroliste::aufbauen()
     haupt->addWidget(m_seiten, 1);
 
     auto *knoepfe = new QHBoxLayout;
-    QPushButton *neu = knopf(TagHinzufuegen, "Hinzufuegen", QStringLiteral("H&inzufügen"), this);
+    QPushButton *neu =
+        listenKnopf(TagHinzufuegen, QStringLiteral("Hinzufuegen"), QStringLiteral("H&inzufügen"), this);
     connect(neu, &QPushButton::clicked, this, &TBueroliste::hinzufuegen);
     knoepfe->addWidget(neu);
-    m_rueckgaengig = knopf(TagRueckgaengig, "Rueckgaengig", QStringLiteral("R&ückgängig"), this);
+    m_rueckgaengig =
+        listenKnopf(TagRueckgaengig, QStringLiteral("Rueckgaengig"), QStringLiteral("R&ückgängig"), this);
     m_rueckgaengig->setEnabled(false);
     connect(m_rueckgaengig, &QPushButton::clicked, this, &TBueroliste::rueckgaengig);
     connect(m_src, &DataSource::stateChanged, this,
             [this] { m_rueckgaengig->setEnabled(m_src->isEditing()); });
     knoepfe->addWidget(m_rueckgaengig);
-    QPushButton *weg = knopf(TagLoeschen, "Loeschen", QStringLiteral("L&öschen"), this);
+    QPushButton *weg = listenKnopf(TagLoeschen, QStringLiteral("Loeschen"), QStringLiteral("L&öschen"), this);
     connect(weg, &QPushButton::clicked, this, &TBueroliste::loeschen);
     knoepfe->addWidget(weg);
     knoepfe->addStretch();
-    QPushButton *hilfe = knopf(TagHilfe, "Hilfe", QStringLiteral("&Hilfe"), this);
+    QPushButton *hilfe = listenKnopf(TagHilfe, QStringLiteral("Hilfe"), QStringLiteral("&Hilfe"), this);
     connect(hilfe, &QPushButton::clicked, this, [this] { showHelp(); });
     knoepfe->addWidget(hilfe);
-    QPushButton *zurueck = knopf(TagZurueck, "Zurueck", QStringLiteral("&Zurück"), this);
+    QPushButton *zurueck =
+        listenKnopf(TagZurueck, QStringLiteral("Zurueck"), QStringLiteral("&Zurück"), this);
     connect(zurueck, &QPushButton::clicked, this, &QWidget::close);
     knoepfe->addWidget(zurueck);
     haupt->addLayout(knoepfe);
@@ -177,16 +161,8 @@ QWidget *TBueroliste::feldZeile(const BueroFeld &f, QWidget *seite)
     steuer->setObjectName(QStringLiteral("DB") + f.name);
     if (!f.kalender)
         return steuer;
-    auto *mitKnopf = new QWidget(seite);
-    mitKnopf->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
-    auto *h = new QHBoxLayout(mitKnopf);
-    h->setContentsMargins(0, 0, 0, 0);
-    h->addWidget(steuer);
-    QPushButton *k = knopf(TagKalender, "", QStringLiteral("..."), mitKnopf);
-    k->setObjectName(QStringLiteral("Kalender") + f.name);
-    k->setMaximumWidth(k->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
-    connect(k, &QPushButton::clicked, this, [this, n = f.name] { kalender(n); });
-    h->addWidget(k);
+    QWidget *mitKnopf = tav::cats::ui::mitKalender(steuer, m_src, f.name, seite);
+    mitKnopf->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed); // the button beside the date
     return mitKnopf;
 }
 
@@ -222,16 +198,7 @@ QWidget *TBueroliste::feldSeite()
         r->addStretch(0);
     ++zeile;
     feldSeiteErgaenzen(g, zeile);
-    auto *nav = new TDBNavigatorSpec(seite);
-    nav->setObjectName(QStringLiteral("DBNavigator1"));
-    nav->setProperty("tag", TagNavigator);
-    nav->setDataSource(m_src);
-    nav->setVisibleButtons(
-        {TNavigateBtn::nbFirst, TNavigateBtn::nbPrior, TNavigateBtn::nbNext, TNavigateBtn::nbLast});
-    nav->setHints(TDBNavigatorSpec::germanHints());
-    g->addWidget(nav, zeile, 0, 1, 2, Qt::AlignLeft);
-    g->setRowStretch(zeile + 1, 1);
-    g->setColumnStretch(1, 1);
+    navigatorAnhaengen(g, zeile, m_src, seite);
     return seite;
 }
 
@@ -258,15 +225,6 @@ void TBueroliste::loeschen()
 {
     if (m_src->remove(true))
         m_rueckgaengig->setEnabled(false);
-}
-
-void TBueroliste::kalender(const QString &feld)
-{
-    if (!m_table->isOpen())
-        return;
-    const auto datum = tav::cats::ui::runCalendar(this, m_table->value(feld).toDate());
-    if (datum)
-        m_src->setFieldValue(feld, *datum);
 }
 
 void TBueroliste::sortieren(int kriterium)

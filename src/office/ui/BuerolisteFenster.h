@@ -40,8 +40,6 @@ class TBueroliste : public tav::app::ui::ChildWindow
     void hinzufuegen();
     void rueckgaengig();
     void loeschen();
-    // the calendar dialog for a date field; its date is written on OK
-    void kalender(const QString &feld);
     // selects the index of criterion `kriterium` (created when missing)
     void sortieren(int kriterium);
 
@@ -57,7 +55,6 @@ class TBueroliste : public tav::app::ui::ChildWindow
     QWidget *feldZeile(const BueroFeld &f, QWidget *seite);
 
     Bueroliste m_liste;
-    tav::store::Database *m_db;
     tav::store::Table *m_table = nullptr;
     tav::app::ui::DataSource *m_src = nullptr;
     tav::app::ui::DBGrid *m_grid = nullptr;
