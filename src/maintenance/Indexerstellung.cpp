@@ -160,4 +160,46 @@ bool TDataModuleIndex::isRepairable(const QString &dateiname, int errorNr)
     return isRepairableCode(errorNr) && repairableTables().contains(dateiname);
 }
 
+bool indexAnlegen(Database &db, const QString &tableFile, const QString &indexName)
+{
+    const tav::store::TableDef *declared = tav::store::findTableDef(tableFile);
+    const tav::store::IndexDef *idx = declared ? declared->index(indexName) : nullptr;
+    if (!idx)
+        throw tav::store::EngineError(
+            tav::store::EngineError::Category::InvalidRequest, tav::store::code::UnknownIndex,
+            QStringLiteral("Unbekannter Index %1 für %2.").arg(indexName, tableFile));
+    if (db.storedLayout(tableFile).index(indexName))
+        return false;
+    db.addIndex(tableFile, *idx);
+    return true;
+}
+
+bool indexWaehlen(tav::store::Table &table, const QString &indexName)
+{
+    try {
+        table.setIndexName(indexName);
+        return false;
+    } catch (const tav::store::EngineError &e) {
+        if (e.code() != tav::store::code::NoSuchIndex)
+            throw;
+    }
+    const bool offen = table.isOpen();
+    const tav::store::Table::Bookmark stand = table.bookmark();
+    table.close();
+    try {
+        indexAnlegen(*table.database(), table.tableName(), indexName);
+    } catch (...) {
+        if (offen)
+            table.open(); // in the order it had
+        throw;
+    }
+    table.setIndexName(indexName);
+    if (offen) {
+        table.open();
+        if (stand.isValid() && table.bookmarkValid(stand))
+            table.gotoBookmark(stand);
+    }
+    return true;
+}
+
 } // namespace tav::maintenance

@@ -71,4 +71,13 @@ class TDataModuleIndex : public QObject
     QString m_lastError;
 };
 
+// Creates the index the program declares under that name for the table when the table's file
+// lacks it; true when it was created. Needs the table unused (the engine opens it exclusively).
+bool indexAnlegen(tav::store::Database &db, const QString &tableFile, const QString &indexName);
+
+// Selects a declared index of a table. When the file lacks it, an open table is closed, the index
+// is created, and the table opens again in it on the record it stood on; true when created.
+// Other errors, and an index the declaration does not know, are thrown as they are.
+bool indexWaehlen(tav::store::Table &table, const QString &indexName);
+
 } // namespace tav::maintenance

@@ -23,6 +23,7 @@
 #include "cats/ui/Psuchdlg.h"
 #include "cats/ui/ReferenzlisteFenster.h"
 #include "cats/ui/Warnung.h"
+#include "office/ui/BueroFenster.h"
 #include "printouts/ReportInzucht.h"
 #include "printouts/ui/Meldeformular.h"
 #include "printouts/ui/Wurfmeldung.h"
@@ -74,6 +75,16 @@ inline std::function<QWidget *(ProgramFixture &)> openListWindow(const char *nam
     };
 }
 
+// a window of the office lists, opened through the main window's factory
+inline std::function<QWidget *(ProgramFixture &)> openOfficeWindow(const char *name)
+{
+    return [name](ProgramFixture &f) -> QWidget * {
+        tav::office::ui::registerBuero();
+        QWidget *w = tav::app::ui::TMirravel::windowFactory(name)(*f.main);
+        return w ? w->parentWidget() : nullptr;
+    };
+}
+
 inline const QList<RegisteredWindow> &registeredWindows()
 {
     using namespace tav;
@@ -89,6 +100,9 @@ inline const QList<RegisteredWindow> &registeredWindows()
         {"cat names", openListWindow("formkatzennamen")},
         {"traits", openListWindow("formmerkmale")},
         {"status list", openListWindow("statusform")},
+        {"clubs", openOfficeWindow("formvereine")},
+        {"show dates", openOfficeWindow("formausstellungstermine")},
+        {"pharmacy", openOfficeWindow("formapotheke")},
         {"cat search",
          [](ProgramFixture &f) -> QWidget * {
              auto *d = new cats::ui::TSuchenDlg(f.db.get(), f.main.get());

@@ -271,6 +271,13 @@ bool DataSource::append()
     return guarded([this] { m_table->append(); }) && isEditing();
 }
 
+bool DataSource::insert()
+{
+    if (!isOpen() || !leaveEdit())
+        return false;
+    return guarded([this] { m_table->insert(); }) && isEditing();
+}
+
 bool DataSource::save()
 {
     if (!isEditing())

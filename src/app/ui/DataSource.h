@@ -47,6 +47,8 @@ class DataSource : public QObject
     // Enters edit state (insert when there is no record). False when the table refuses.
     bool edit();
     bool append();
+    // a new record at the cursor's place in the view (the index still orders it when posted)
+    bool insert();
     // Posts the pending input after the save rule; false when nothing was posted (No, bad input or
     // an engine error; in the last two cases the input stays).
     bool save();

@@ -25,6 +25,7 @@
 #include "cats/ui/ReferenzlisteFenster.h"
 #include "cats/ui/Warnung.h"
 #include "maintenance/Indexerstellung.h"
+#include "office/ui/BueroFenster.h"
 #include "printouts/ui/DruckenKatzen.h"
 #include "printouts/ui/Meldeformular.h"
 #include "printouts/ui/Wurfmeldung.h"
@@ -181,6 +182,7 @@ int runProgram(int argc, char *argv[])
     tav::printouts::ui::registriereDruckFormular(6, tav::printouts::ui::wurfbuchDrucken);
     tav::printouts::ui::registriereDruckFormular(10, tav::printouts::ui::meldeformularCFAOeffnen);
     tav::printouts::ui::registriereDruckFormular(13, tav::printouts::ui::wurfdatenDrucken);
+    tav::office::ui::registerBuero();
     for (const auto &r : registrations())
         r();
     if (const auto open = TMirravel::windowFactory(QStringLiteral("catstamm")))

@@ -244,7 +244,8 @@ void translateComponent(QObject *o, int offset, const Sprache &catalogue)
             return;
         }
         combo->setToolTip(r->FeldHilfe);
-        if (name == QStringLiteral("ComboBoxInzuchtFenster"))
+        // a box of fixed choices (property "catalogueItems") takes its items' texts from the catalogue
+        if (name == QStringLiteral("ComboBoxInzuchtFenster") || combo->property("catalogueItems").toBool())
             setComboItems(combo, items(combo->count()));
         return;
     }

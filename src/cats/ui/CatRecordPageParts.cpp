@@ -10,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QToolButton>
 
 namespace tav::cats::ui {
 
@@ -26,26 +25,6 @@ QLabel *textMitTag(int tag, const QString &t, QWidget *parent)
     auto *l = new QLabel(t, parent);
     l->setProperty("tag", tag);
     return l;
-}
-
-QWidget *mitKalender(QWidget *feld, tav::app::ui::DataSource *source, const QString &field, QWidget *parent)
-{
-    auto *w = new QWidget(parent);
-    auto *l = new QHBoxLayout(w);
-    l->setContentsMargins(0, 0, 0, 0);
-    l->setSpacing(2);
-    l->addWidget(feld, 1);
-    auto *b = new QToolButton(w);
-    b->setText(QStringLiteral("..."));
-    b->setObjectName(QStringLiteral("Kalender") + field);
-    QObject::connect(b, &QToolButton::clicked, w, [source, field, w] {
-        tav::store::Table *t = source->table();
-        const QDate start = t && (t->hasRecord() || t->isEditing()) ? t->value(field).toDate() : QDate();
-        if (const auto d = runCalendar(w->window(), start.isValid() ? start : QDate::currentDate()))
-            source->setFieldValue(field, *d);
-    });
-    l->addWidget(b);
-    return w;
 }
 
 void spaltenTags(tav::app::ui::DBGrid *grid, const QList<int> &tags)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Pkalend.h"
 #include "app/ui/DataSource.h"
 
 #include <QWidget>
@@ -118,9 +119,6 @@ void spaltenTags(tav::app::ui::DBGrid *grid, const QList<int> &tags);
 // Shows the picture at `pfad` in `ziel` within `panel` less `rand` (scaled to fit when `anpassen` or
 // the settings say so); hides `ziel` when the file is no picture.
 void BildanGroesseAnpassen(QLabel *ziel, const QString &pfad, QWidget *panel, int rand, bool anpassen);
-
-// A small button beside a date field that fills it from the calendar dialog.
-QWidget *mitKalender(QWidget *feld, tav::app::ui::DataSource *source, const QString &field, QWidget *parent);
 
 // Runs the window's checks before the cat is posted (messages 217, 148, 169), ahead of the save
 // question of the data source.

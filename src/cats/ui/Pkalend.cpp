@@ -1,15 +1,18 @@
 #include "Pkalend.h"
 
 #include "app/Sprache.h"
+#include "app/ui/DataSource.h"
 #include "app/ui/Dialogs.h"
 #include "app/ui/Help.h"
 #include "app/ui/Translator.h"
 #include "cats/CatSearch.h"
+#include "store/Table.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace tav::cats::ui {
@@ -156,6 +159,26 @@ std::optional<QDate> runCalendar(QWidget *parent, const QDate &start)
     if (execDialog(dlg) != QDialog::Accepted)
         return std::nullopt;
     return dlg.date();
+}
+
+QWidget *mitKalender(QWidget *feld, tav::app::ui::DataSource *source, const QString &field, QWidget *parent)
+{
+    auto *w = new QWidget(parent);
+    auto *l = new QHBoxLayout(w);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(2);
+    l->addWidget(feld, 1);
+    auto *b = new QToolButton(w);
+    b->setText(QStringLiteral("..."));
+    b->setObjectName(QStringLiteral("Kalender") + field);
+    QObject::connect(b, &QToolButton::clicked, w, [source, field, w] {
+        tav::store::Table *t = source->table();
+        const QDate start = t && (t->hasRecord() || t->isEditing()) ? t->value(field).toDate() : QDate();
+        if (const auto d = runCalendar(w->window(), start.isValid() ? start : QDate::currentDate()))
+            source->setFieldValue(field, *d);
+    });
+    l->addWidget(b);
+    return w;
 }
 
 } // namespace tav::cats::ui

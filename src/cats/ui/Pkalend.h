@@ -8,6 +8,10 @@ class QCalendarWidget;
 class QLabel;
 class QPushButton;
 
+namespace tav::app::ui {
+class DataSource;
+}
+
 namespace tav::cats::ui {
 
 // The calendar dialog ("Kalender"): a month calendar whose weeks start on Monday, month and year
@@ -37,5 +41,8 @@ class TKalenderDlg : public QDialog
 
 // Shows the calendar on `start` (today when invalid); the chosen date, nothing when cancelled.
 std::optional<QDate> runCalendar(QWidget *parent, const QDate &start = QDate());
+
+// A date field with a small button beside it that fills the field from the calendar dialog.
+QWidget *mitKalender(QWidget *feld, tav::app::ui::DataSource *source, const QString &field, QWidget *parent);
 
 } // namespace tav::cats::ui

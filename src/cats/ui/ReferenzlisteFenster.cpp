@@ -6,8 +6,8 @@
 #include "app/ui/DataControls.h"
 #include "app/ui/DataSource.h"
 #include "app/ui/Dialogs.h"
+#include "app/ui/ListenTeile.h"
 #include "app/ui/Main.h"
-#include "app/ui/Nav2.h"
 #include "app/ui/StoredColour.h"
 #include "printouts/ReportMerkmale.h"
 #include "report/ui/Vorschau.h"
@@ -32,8 +32,7 @@ namespace tav::cats::ui {
 
 namespace {
 constexpr int TagHinzufuegen = 4850, TagRueckgaengig = 4851, TagLoeschen = 4852, TagZurueck = 4853,
-              TagHilfe = 4854, TagFelder = 4855, TagTabelle = 4856, TagDrucken = 4857, TagFarbeLaden = 4858,
-              TagNr = 4872, TagNavigator = 380;
+              TagHilfe = 4854, TagDrucken = 4857, TagFarbeLaden = 4858, TagNr = 4872;
 constexpr int MeldungGeschuetztAendern = 90, MeldungGeschuetztLoeschen = 94, MeldungVerwendet = 9000;
 
 QPushButton *knopf(int tag, const QString &text, QWidget *parent)
@@ -147,18 +146,7 @@ TReferenzliste::TReferenzliste(const Referenzliste &liste, Database *db, QWidget
 
     auto *haupt = new QVBoxLayout(this);
     if (liste.zweiSeiten) {
-        m_seiten = new QTabWidget(this);
-        m_seiten->setObjectName(QStringLiteral("PageControl1"));
-        // short tab texts would otherwise sit below the width of their elided form
-        m_seiten->setElideMode(Qt::ElideNone);
-        m_seiten->setUsesScrollButtons(false);
-        QWidget *felder = feldSeite();
-        felder->setProperty("tag", TagFelder);
-        m_seiten->addTab(felder, QStringLiteral("&Felder"));
-        auto *tabelle = new QWidget(m_seiten);
-        tabelle->setProperty("tag", TagTabelle);
-        (new QVBoxLayout(tabelle))->addWidget(m_grid);
-        m_seiten->addTab(tabelle, QStringLiteral("&Tabelle"));
+        m_seiten = felderUndTabelle(feldSeite(), m_grid, this);
         haupt->addWidget(m_seiten, 1);
     } else {
         haupt->addWidget(m_grid, 1);
@@ -266,16 +254,7 @@ QWidget *TReferenzliste::feldSeite()
         g->addWidget(steuer, zeile, label ? 1 : 0, 1, label ? 1 : 2);
         ++zeile;
     }
-    auto *nav = new TDBNavigatorSpec(seite);
-    nav->setObjectName(QStringLiteral("DBNavigator1"));
-    nav->setProperty("tag", TagNavigator);
-    nav->setDataSource(m_src);
-    nav->setVisibleButtons(
-        {TNavigateBtn::nbFirst, TNavigateBtn::nbPrior, TNavigateBtn::nbNext, TNavigateBtn::nbLast});
-    nav->setHints(TDBNavigatorSpec::germanHints());
-    g->addWidget(nav, zeile, 0, 1, 2, Qt::AlignLeft);
-    g->setRowStretch(zeile + 1, 1);
-    g->setColumnStretch(1, 1);
+    navigatorAnhaengen(g, zeile, m_src, seite);
     return seite;
 }
 

@@ -1,0 +1,60 @@
+// Bueroliste: the office's small list windows (clubs, show dates, pharmacy) declared once each:
+// table, order, fields, grid columns and sort criteria, which the shared list window builds from.
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace tav::store {
+class Table;
+}
+
+namespace tav::office {
+
+struct BueroFeld {
+    enum class Art { Text, Datum, Memo };
+    QString name;
+    int tag = 0; // caption tag of its label; 0: no label
+    Art art = Art::Text;
+    bool nebenher = false; // stands in the row of the field before it
+    bool kalender = false; // a calendar button beside it
+};
+
+struct BueroSpalte {
+    QString feld;
+    int tag = 0; // caption tag of the column title
+};
+
+struct Sortierkriterium {
+    QString text;  // German; the catalogue gives each language its text after the sort box's tag
+    QString index; // the index it selects
+};
+
+struct Bueroliste {
+    QString fenster;    // window name (menu and exclusive check), e.g. "formvereine"
+    QString objektName; // e.g. "FormVereine"
+    int tag = 0;        // window caption
+    QString tabelle, index;
+    QVector<BueroFeld> felder;
+    QString fokusFeld; // gets the focus when a record is added
+    QVector<BueroSpalte> spalten;
+    int sortTag = 0; // the sort box
+    QVector<Sortierkriterium> sortierung;
+    bool einfuegen = false; // "Hinzufügen" inserts at the current record instead of appending
+    int hilfe = 0;
+};
+
+const Bueroliste &vereinsliste();
+const Bueroliste &ausstellungsliste();
+const Bueroliste &apothekenliste();
+
+// The index criterion `kriterium` of the sort box selects; empty for none.
+QString sortIndex(const Bueroliste &liste, int kriterium);
+
+// Moves the open show dates (in the order of DatumIdx) to the first show dated `heute` or later;
+// to the last show when every show is past. False when there is none to stand on.
+bool ersteKommendeAusstellung(tav::store::Table &termine, const QDate &heute);
+
+} // namespace tav::office

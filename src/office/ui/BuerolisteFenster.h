@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/ui/ChildWindow.h"
+#include "office/Bueroliste.h"
+
+class QComboBox;
+class QGridLayout;
+class QPushButton;
+class QTabWidget;
+
+namespace tav::store {
+class Database;
+class Table;
+} // namespace tav::store
+
+namespace tav::app::ui {
+class DataSource;
+class DBGrid;
+} // namespace tav::app::ui
+
+namespace tav::office::ui {
+
+// The office's list window, built from a list's declaration: a page "&Felder" with the edit
+// fields and the record navigator, a page "&Tabelle" with the grid, the sort box when the list
+// has criteria, and the buttons of the shared editing pattern.
+class TBueroliste : public tav::app::ui::ChildWindow
+{
+    Q_OBJECT
+  public:
+    TBueroliste(const Bueroliste &liste, tav::store::Database *db, QWidget *parent = nullptr);
+    ~TBueroliste() override;
+
+    const Bueroliste &liste() const { return m_liste; }
+    tav::store::Table *table() const { return m_table; }
+    tav::app::ui::DataSource *dataSource() const { return m_src; }
+    tav::app::ui::DBGrid *grid() const { return m_grid; }
+    QComboBox *sortBox() const { return m_sortBox; }
+
+    // the buttons' commands
+    void hinzufuegen();
+    void rueckgaengig();
+    void loeschen();
+    // selects the index of criterion `kriterium` (created when missing)
+    void sortieren(int kriterium);
+
+  protected:
+    void closeEvent(QCloseEvent *e) override;
+    // a window's own rows below the fields
+    virtual void feldSeiteErgaenzen(QGridLayout *, int &) {}
+    // builds the window; the constructor of the most derived class calls it
+    void aufbauen();
+
+  private:
+    QWidget *feldSeite();
+    QWidget *feldZeile(const BueroFeld &f, QWidget *seite);
+
+    Bueroliste m_liste;
+    tav::store::Table *m_table = nullptr;
+    tav::app::ui::DataSource *m_src = nullptr;
+    tav::app::ui::DBGrid *m_grid = nullptr;
+    QTabWidget *m_seiten = nullptr;
+    QComboBox *m_sortBox = nullptr;
+    QPushButton *m_rueckgaengig = nullptr;
+};
+
+} // namespace tav::office::ui
