@@ -464,6 +464,17 @@ bool tsysteminfo::AufloesungSpeichern(const QSize &mainWindowSize)
     return true;
 }
 
+bool tsysteminfo::SchriftSpeichern(const QString &name, int groesse)
+{
+    if (!IniFile::write(m_path.isEmpty() ? settingsPath() : m_path,
+                        {{Drucken, QStringLiteral("Schriftart"), name},
+                         {Drucken, QStringLiteral("Schriftgroese"), QString::number(groesse)}}))
+        return false;
+    Schriftart = name;
+    Schriftgroesse = groesse;
+    return true;
+}
+
 void tsysteminfo::loadUpdate(const QString &tvrupdPath)
 {
     for (const QString &cmd : updatePrograms(tvrupdPath)) {

@@ -85,6 +85,9 @@ class tsysteminfo : public QObject
     static void setWorkAreaProvider(std::function<QRect()> provider);
     // Writes "Angepasst " + width + "x" + height to System/Aufloesung.
     bool AufloesungSpeichern(const QSize &mainWindowSize);
+    // Writes the printer font to Drucken/Schriftart and Schriftgroese and takes it; false (the
+    // settings unchanged) when the file cannot be written.
+    bool SchriftSpeichern(const QString &name, int groesse);
     // Runs the programs of the update marker file one after the other, each to its end.
     static void loadUpdate(const QString &tvrupdPath = configDir() + QStringLiteral("/TVRUPD.ini"));
 

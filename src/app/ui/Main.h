@@ -118,6 +118,12 @@ class TMirravel : public QMainWindow
     void Textverarbeitung();
     // the pedigree print of the current cat, in English or German for this print only
     void StammbaumDrucken(bool englisch);
+    // "Drucker&einrichtung...": the printer the preview's print starts with
+    void Druckereinrichtung();
+    // "&Schriftart": the printer font, kept in the settings
+    void Schriftart();
+    // at the first show: the breeder's own data window when the own record has no name
+    void FormShowAnwenderdaten();
     void updateCommandStates();
 
   Q_SIGNALS:
@@ -130,6 +136,7 @@ class TMirravel : public QMainWindow
     void clientResized();
     bool eventFilter(QObject *watched, QEvent *e) override;
     void changeEvent(QEvent *e) override;
+    void showEvent(QShowEvent *e) override;
 
   private:
     void buildLayout();
@@ -163,6 +170,7 @@ class TMirravel : public QMainWindow
     std::unique_ptr<tav::app::CatListColours> m_colours;
     RecentCats m_recent;
     int m_hideListCount = 0;
+    bool m_gezeigt = false;
 };
 
 } // namespace tav::app::ui
