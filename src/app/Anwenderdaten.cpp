@@ -163,7 +163,7 @@ bool vorgabenSpeichern(tsysteminfo &s, int rasse, const QString &farbe)
         geaendert.append({abschnitt, QStringLiteral("Farbe"), farbe});
     if (geaendert.isEmpty())
         return true;
-    if (!IniFile::write(s.path().isEmpty() ? settingsPath() : s.path(), geaendert))
+    if (!IniFile::write(s.datei(), geaendert))
         return false;
     s.RasseStandardeinstellung = rasse;
     s.FarbeStandardeinstellung = farbe;

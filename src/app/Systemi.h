@@ -74,6 +74,8 @@ class tsysteminfo : public QObject
     // Every key of the file with the value of its field (for the writers of several keys).
     QList<IniFile::Entry> entries() const;
     QString path() const { return m_path; }
+    // the file the settings are written to: the one read, else settingsPath()
+    QString datei() const { return m_path.isEmpty() ? settingsPath() : m_path; }
 
     void StammbaumSortierungAnzeige();
     void StammbaumSortierungDrucken();

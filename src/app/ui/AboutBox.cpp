@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QGridLayout>
-#include <QMdiSubWindow>
 #include <QPointer>
 #include <QStyle>
 
@@ -87,16 +86,8 @@ TAboutBox *TAboutBox::instance()
 
 void registerAboutBox()
 {
-    TMirravel::registerWindow(QStringLiteral("aboutbox"), [](TMirravel &mw) -> QWidget * {
-        TAboutBox *w = TAboutBox::instance();
-        if (!w) {
-            w = new TAboutBox(store::defaultDatabase());
-            if (QMdiSubWindow *sub = mw.addChild(w))
-                sub->resize(sub->sizeHint().expandedTo(QSize(420, 260)));
-        }
-        w->show();
-        return w;
-    });
+    TMirravel::registerSingleWindow(QStringLiteral("aboutbox"), QSize(420, 260),
+                                    [] { return new TAboutBox(store::defaultDatabase()); });
 }
 
 } // namespace tav::app::ui

@@ -14,7 +14,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPointer>
 #include <QVBoxLayout>
 
@@ -208,7 +207,7 @@ bool TAnwenderdaten::uebernehmen()
     if (tsysteminfo *s = tsysteminfo::instance();
         s && !vorgabenSpeichern(*s, ComboBoxRasse->currentData().toInt(), ComboBoxFarbe->currentText())) {
         showMessage(MeldungNichtGeschrieben, MsgIcon::Error, MsgButtons::Ok, QString(),
-                    QLatin1Char(' ') + (s->path().isEmpty() ? settingsPath() : s->path()));
+                    QLatin1Char(' ') + s->datei());
         return false;
     }
     close();
@@ -217,16 +216,8 @@ bool TAnwenderdaten::uebernehmen()
 
 void registerAnwenderdaten()
 {
-    TMirravel::registerWindow(QStringLiteral("anwenderdaten"), [](TMirravel &mw) -> QWidget * {
-        TAnwenderdaten *w = TAnwenderdaten::instance();
-        if (!w) {
-            w = new TAnwenderdaten(store::defaultDatabase());
-            if (QMdiSubWindow *sub = mw.addChild(w))
-                sub->resize(sub->sizeHint().expandedTo(QSize(520, 560)));
-        }
-        w->show();
-        return w;
-    });
+    TMirravel::registerSingleWindow(QStringLiteral("anwenderdaten"), QSize(520, 560),
+                                    [] { return new TAnwenderdaten(store::defaultDatabase()); });
 }
 
 } // namespace tav::app::ui

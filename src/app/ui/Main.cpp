@@ -107,6 +107,21 @@ TMirravel::WindowFactory TMirravel::windowFactory(const QString &name)
     return factories().value(name.toLower());
 }
 
+void TMirravel::registerSingleWindow(const QString &name, const QSize &least,
+                                     std::function<QWidget *()> create)
+{
+    registerWindow(name, [name, least, create](TMirravel &mw) -> QWidget * {
+        QWidget *w = ChildWindow::find(name);
+        if (!w) {
+            w = create();
+            if (QMdiSubWindow *sub = mw.addChild(w))
+                sub->resize(sub->sizeHint().expandedTo(least));
+        }
+        w->show();
+        return w;
+    });
+}
+
 bool TMirravel::hasWindow(const QString &name)
 {
     return factories().contains(name.toLower());

@@ -69,6 +69,10 @@ class TMirravel : public QMainWindow
     static void registerWindow(const QString &name, WindowFactory factory);
     static bool hasWindow(const QString &name);
     static WindowFactory windowFactory(const QString &name);
+    // A window that exists once: the command shows the open one, or makes it with `create` and puts
+    // it into the frame at least `least` large.
+    static void registerSingleWindow(const QString &name, const QSize &least,
+                                     std::function<QWidget *()> create);
 
     // The cat record window's entry points (new cat, duplicate, show a cat, search); present
     // once that window is registered.

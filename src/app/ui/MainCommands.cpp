@@ -240,8 +240,7 @@ void TMirravel::Schriftart()
     const QFont f = dialog.currentFont();
     const int groesse = f.pointSize() > 0 ? f.pointSize() : qRound(f.pointSizeF());
     if (!s->SchriftSpeichern(f.family(), groesse))
-        showMessage(8201, MsgIcon::Error, MsgButtons::Ok, QString(),
-                    QLatin1Char(' ') + (s->path().isEmpty() ? settingsPath() : s->path()));
+        showMessage(8201, MsgIcon::Error, MsgButtons::Ok, QString(), QLatin1Char(' ') + s->datei());
 }
 
 void TMirravel::openWindow(const MenuItemDef &item)
