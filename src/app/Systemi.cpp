@@ -457,10 +457,19 @@ bool tsysteminfo::AufloesungSpeichern(const QSize &mainWindowSize)
 {
     const QString value =
         QStringLiteral("Angepasst %1x%2").arg(mainWindowSize.width()).arg(mainWindowSize.height());
-    if (!IniFile::write(m_path.isEmpty() ? settingsPath() : m_path, System, QStringLiteral("Aufloesung"),
-                        value))
+    if (!IniFile::write(datei(), System, QStringLiteral("Aufloesung"), value))
         return false;
     Aufloesung = value;
+    return true;
+}
+
+bool tsysteminfo::SchriftSpeichern(const QString &name, int groesse)
+{
+    if (!IniFile::write(datei(), {{Drucken, QStringLiteral("Schriftart"), name},
+                                  {Drucken, QStringLiteral("Schriftgroese"), QString::number(groesse)}}))
+        return false;
+    Schriftart = name;
+    Schriftgroesse = groesse;
     return true;
 }
 

@@ -74,6 +74,8 @@ class tsysteminfo : public QObject
     // Every key of the file with the value of its field (for the writers of several keys).
     QList<IniFile::Entry> entries() const;
     QString path() const { return m_path; }
+    // the file the settings are written to: the one read, else settingsPath()
+    QString datei() const { return m_path.isEmpty() ? settingsPath() : m_path; }
 
     void StammbaumSortierungAnzeige();
     void StammbaumSortierungDrucken();
@@ -85,6 +87,9 @@ class tsysteminfo : public QObject
     static void setWorkAreaProvider(std::function<QRect()> provider);
     // Writes "Angepasst " + width + "x" + height to System/Aufloesung.
     bool AufloesungSpeichern(const QSize &mainWindowSize);
+    // Writes the printer font to Drucken/Schriftart and Schriftgroese and takes it; false (the
+    // settings unchanged) when the file cannot be written.
+    bool SchriftSpeichern(const QString &name, int groesse);
     // Runs the programs of the update marker file one after the other, each to its end.
     static void loadUpdate(const QString &tvrupdPath = configDir() + QStringLiteral("/TVRUPD.ini"));
 

@@ -4,6 +4,7 @@
 #include "CatRules.h"
 #include "TextMatch.h"
 #include "store/Query.h"
+#include "store/Table.h"
 
 namespace tav::cats {
 
@@ -23,6 +24,31 @@ FarbEintrag farbEintragTeilen(const QString &text)
     if (ab < text.size() && text.at(ab) == QLatin1Char(' '))
         ++ab;
     return {text.mid(1, zu - 1), text.mid(ab)};
+}
+
+QStringList farbEintraege(tav::store::Database &db)
+{
+    tav::store::Table t(&db, QStringLiteral("Farbe.db"));
+    t.setReadOnly(true);
+    t.setIndexName(QStringLiteral("FarbnameIndex"));
+    t.open();
+    QStringList out;
+    for (t.first(); !t.eof(); t.next())
+        out << farbEintragText(t.text(QStringLiteral("Rasseinfo")), t.text(QStringLiteral("Farbname")));
+    out.sort(Qt::CaseInsensitive);
+    return out;
+}
+
+QVector<RasseEintrag> rassenNachName(tav::store::Database &db)
+{
+    tav::store::Table t(&db, QStringLiteral("RASSE.DB"));
+    t.setReadOnly(true);
+    t.setIndexName(QStringLiteral("RasseName"));
+    t.open();
+    QVector<RasseEintrag> out;
+    for (t.first(); !t.eof(); t.next())
+        out.append({t.text(QStringLiteral("RName")), t.intValue(QStringLiteral("RCode"))});
+    return out;
 }
 
 QString rfCodeText(const QString &rKurzname, const QString &farbnummer)

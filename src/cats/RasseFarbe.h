@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <QVector>
 #include <optional>
 
 namespace tav::store {
@@ -22,6 +24,17 @@ struct FarbEintrag {
 // Splits an entry back: "(SIA/BAL) blue-point" -> {"SIA/BAL", "blue-point"}; anything else is
 // a bare colour name.
 FarbEintrag farbEintragTeilen(const QString &text);
+
+// The entries of Farbe.db as the default-colour boxes offer them, sorted without regard to case.
+// Throws EngineError.
+QStringList farbEintraege(tav::store::Database &db);
+
+struct RasseEintrag {
+    QString name; // RName
+    int code = 0; // RCode
+};
+// The breeds in name order (index RasseName). Throws EngineError.
+QVector<RasseEintrag> rassenNachName(tav::store::Database &db);
 
 // --- breed/colour code (SetRFCodeAnz) ---------------------------------------
 

@@ -1,5 +1,6 @@
 #include "Meldeformular.h"
 
+#include "KatzenDruck.h"
 #include "app/DataHome.h"
 #include "app/Global.h"
 #include "cats/Stammdaten.h"
@@ -112,18 +113,6 @@ const QStringList &cfaRegionen()
                                   QStringLiteral("7 Southern"),       QStringLiteral("8 Japan"),
                                   QStringLiteral("9 International")};
     return r;
-}
-
-int geschlechtTag(const QString &code)
-{
-    const int c = code.trimmed().toInt();
-    return c >= 1 && c <= 4 ? 9070 + c : 0;
-}
-
-QString geschlechtWort(const QString &code, const std::function<QString(int)> &caption)
-{
-    const int tag = geschlechtTag(code);
-    return tag ? caption(tag) : QString();
 }
 
 QString mitTitel(const QString &titel, const QString &name)

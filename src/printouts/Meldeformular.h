@@ -35,10 +35,6 @@ const QVector<CfaKlassenGruppe> &cfaKlassen();
 int cfaKlassenAnzahl();
 const QStringList &cfaRegionen();
 
-// The caption tag of a sex word ("1".."4"), 0 for none.
-int geschlechtTag(const QString &code);
-// "männlich" ... in the language of `caption`; empty for a cat without sex code.
-QString geschlechtWort(const QString &code, const std::function<QString(int)> &caption);
 // Title text, a blank and the name; the name alone without a title.
 QString mitTitel(const QString &titel, const QString &name);
 // A birth date for the CFA form: month/day/four-digit year, whatever the locale says.

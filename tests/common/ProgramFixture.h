@@ -12,6 +12,7 @@
 #include "store/Database.h"
 #include "store/Query.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <memory>
@@ -69,6 +70,13 @@ struct ProgramFixture {
         tav::store::setDefaultDatabase(nullptr);
     }
 };
+
+// The bytes of a file, empty when it cannot be read.
+inline QByteArray datei(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 // The first value of the first row, or nothing.
 inline QVariant scalar(tav::store::Database &db, const QString &sql, const QVariantList &args = {})

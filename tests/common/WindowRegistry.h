@@ -5,6 +5,8 @@
 
 #define TAV_WITH_CATSTAMM
 #include "ProgramFixture.h"
+#include "app/ui/AboutBox.h"
+#include "app/ui/AnwDaten.h"
 #include "app/ui/DbEngine.h"
 #include "app/ui/Help.h"
 #include "app/ui/Optionen.h"
@@ -144,6 +146,18 @@ inline const QList<RegisteredWindow> &registeredWindows()
          [](ProgramFixture &f) -> QWidget * {
              app::ui::registerOptionen();
              QWidget *w = app::ui::TMirravel::windowFactory("foptionen")(*f.main);
+             return w ? w->parentWidget() : nullptr;
+         }},
+        {"own data window",
+         [](ProgramFixture &f) -> QWidget * {
+             app::ui::registerAnwenderdaten();
+             QWidget *w = app::ui::TMirravel::windowFactory("anwenderdaten")(*f.main);
+             return w ? w->parentWidget() : nullptr;
+         }},
+        {"information window",
+         [](ProgramFixture &f) -> QWidget * {
+             app::ui::registerAboutBox();
+             QWidget *w = app::ui::TMirravel::windowFactory("aboutbox")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"matings window",

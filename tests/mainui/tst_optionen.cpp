@@ -19,11 +19,6 @@ using namespace tav::app;
 using namespace tav::app::ui;
 
 namespace {
-QByteArray datei(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QString wert(const QString &section, const QString &key)
 {

@@ -1,6 +1,7 @@
 // The show entry forms' rules: the classes on each registry's lines, the CFA date and colour class,
 // what the forms take from the register, and the registry texts file.
 #include "../cats/CatsFixture.h"
+#include "printouts/KatzenDruck.h"
 #include "printouts/Meldeformular.h"
 #include "printouts/ReportMelde.h"
 #include "report/ReportJob.h"

@@ -338,6 +338,40 @@ class TstCli : public QObject
                 QCOMPARE(rows[i][f].toString(), erwartet[i][f].toString());
     }
 
+    // the window's check: a refused record writes nothing, what is not given stays
+    void ownData()
+    {
+        QTemporaryDir home;
+        QString err;
+        QCOMPARE(
+            runCli({"--home", home.path(), "own-data", "--name", "Berger", "--first-name", "Anna"}, &err), 1);
+        QVERIFY(!QFileInfo::exists(home.filePath("Daten"))); // no register is made for it
+        QCOMPARE(runCli({"--home", home.path(), "init"}), 0);
+        QCOMPARE(runCli({"--home", home.path(), "own-data", "--name", "Berger"}, &err), 2);
+        const Run bad = cli({"--home", home.path(), "own-data", "--name", "Berger", "--first-name", "Anna",
+                             "--customer-number", "anna/1"});
+        QCOMPARE(bad.code, 1);
+        QVERIFY2(bad.err.contains("--customer-number: Die Kunden-Nr."), qPrintable(bad.err));
+        QCOMPARE(runCli({"--home", home.path(), "own-data", "--name", "Berger", "--first-name", " "}, &err),
+                 1);
+        Database db(home.path() + "/Daten");
+        const auto zeilen = [&] {
+            Query q(&db, "SELECT Name, Vorname, Ort, Strasse, \"Update\" FROM \"EIGEN.DB\"");
+            q.open();
+            return q.rows();
+        };
+        QVERIFY(zeilen().isEmpty());
+        QCOMPARE(runCli({"--home", home.path(), "own-data", "--name", "Berger", "--first-name", "Anna",
+                         "--town", "Köln", "--customer-number", "anna-1"}),
+                 0);
+        QCOMPARE(runCli({"--home", home.path(), "own-data", "--name", "Berger", "--first-name", "Anna",
+                         "--street", "Lindenallee 12"}),
+                 0);
+        const auto rows = zeilen();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0], (QVariantList{"Berger", "Anna", "Köln", "Lindenallee 12", "anna-1"}));
+    }
+
     void demoRegister()
     {
         QTemporaryDir home;

@@ -29,6 +29,9 @@ Angaben leseAngaben(const QStringList &args, const QStringList &mitWert, const Q
 using tav::cats::istKater;
 using tav::cats::istKatze;
 
+// EigeneDaten.cpp: own-data, the breeder's own address record
+QStringList eigeneDatenOptionen();
+int eigeneDaten(const QString &home, const Angaben &a, QTextStream &out, QTextStream &err);
 // Import.cpp
 int importPedigree(const QString &home, const QString &pfad, QTextStream &out, QTextStream &err);
 // Inzucht.cpp

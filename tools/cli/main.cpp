@@ -22,6 +22,8 @@ const char *const AufrufVorlage =
     "Aufruf: tavrenno-cli --home DIR init | demo | generate --cats N --generations G --seed S "
     "[--breeders B] [--verbose]\n"
     "       | import-pedigree DATEI\n"
+    "       | own-data --name NAME --first-name VORNAME [--street ..] [--postcode ..] [--town ..]"
+    " [--cattery ..] [--email ..] [--customer-number NR]\n"
     "       | coi (--cat N | --cat-name NAME | --sire N --dam M | --sire-name A --dam-name B)"
     " [--generations G] [--details [--max-lines N]] [--json]\n"
     "       | %1\n"
@@ -46,6 +48,9 @@ int hilfe(QTextStream &out)
            "                   Generationen (Vorgabe 10) aus der Saat S (Vorgabe 1); B Zuchttiere je\n"
            "                   Generation (Vorgabe 0: jede Katze und die beliebten Kater)\n"
            "  import-pedigree  übernimmt die Katzen einer Stammbaumdatei (unten)\n"
+           "  own-data         setzt die eigenen Daten des Züchters (Name und Vorname sind Pflicht; die\n"
+           "                   Kunden-Nr. hat 1 bis 15 Zeichen aus A-Z, a-z, 0-9, _ und -); was nicht\n"
+           "                   angegeben ist, bleibt; bei einem Fehler wird nichts geschrieben\n"
            "  coi              Inzucht- und Ahnenverlustkoeffizient einer Katze oder einer geplanten\n"
            "                   Verpaarung über G Generationen (3 bis 255, Vorgabe 5); --details mit\n"
            "                   den Zeilen je Vorfahr (höchstens N je Liste, --max-lines, Vorgabe 1000),\n"
@@ -70,7 +75,8 @@ int hilfe(QTextStream &out)
            "erhalten wie im Katzenfenster den Status 2, den Zwinger, der sich aus dem Namen ergibt, und\n"
            "den Züchter mit diesem Zwinger in seiner Adresse.\n"
            "\n"
-           "init, demo, generate und import-pedigree arbeiten nicht, solange das Programm oder ein\n"
+           "init, demo, generate, import-pedigree und own-data arbeiten nicht, solange das Programm oder "
+           "ein\n"
            "anderer schreibender Befehl das Register benutzt (Sperre DIR/Daten/tavrenno.lock); coi und\n"
            "print gehen nebenher.\n"
            "\n"
@@ -99,6 +105,7 @@ const QList<Befehl> &befehle()
         {"demo", {}, {}},
         {"generate", {"--cats", "--generations", "--seed", "--breeders"}, {"--verbose"}},
         {"import-pedigree", {}, {}, 1},
+        {"own-data", eigeneDatenOptionen(), {}},
         {"coi",
          {"--cat", "--cat-name", "--sire", "--dam", "--sire-name", "--dam-name", "--generations",
           "--max-lines"},
@@ -167,8 +174,9 @@ int main(int argc, char *argv[])
     if (command != QLatin1String("coi") && command != QLatin1String("print")) {
         const QString daten = tav::app::dataDirOf(home);
         // a folder that cannot be made is refused by the lock, in the catalogue's words
-        const bool made = !importiert && QDir().mkpath(daten);
-        if (QFileInfo::exists(daten) || (!importiert && !made)) {
+        const bool legtAn = !importiert && command != QLatin1String("own-data");
+        const bool made = legtAn && QDir().mkpath(daten);
+        if (QFileInfo::exists(daten) || (legtAn && !made)) {
             sperre = std::make_unique<tav::app::RegisterLock>(daten);
             if (const auto r = sperre->tryLock(); r != tav::app::RegisterLock::Result::Locked) {
                 err << sperre->refusal(r).replace(QLatin1Char('\r'), QLatin1Char('\n')) << "\n";
@@ -203,6 +211,8 @@ int main(int argc, char *argv[])
             out << o.cats << " Katzen in " << o.generations << " Generationen geschrieben\n";
         } else if (command == "import-pedigree") {
             return importPedigree(home, a.rest.first(), out, err);
+        } else if (command == "own-data") {
+            return eigeneDaten(home, a, out, err);
         } else if (command == "coi") {
             return coi(home, a, out, err);
         } else if (command == "print") {

@@ -7,6 +7,7 @@
 #include "DbEngine.h"
 #include "Dialogs.h"
 #include "Translator.h"
+#include "app/Anwenderdaten.h"
 #include "app/CatListColours.h"
 #include "app/DataHome.h"
 #include "app/IniFile.h"
@@ -29,6 +30,7 @@
 #include <QProcess>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -103,6 +105,21 @@ void TMirravel::registerWindow(const QString &name, WindowFactory factory)
 TMirravel::WindowFactory TMirravel::windowFactory(const QString &name)
 {
     return factories().value(name.toLower());
+}
+
+void TMirravel::registerSingleWindow(const QString &name, const QSize &least,
+                                     std::function<QWidget *()> create)
+{
+    registerWindow(name, [name, least, create](TMirravel &mw) -> QWidget * {
+        QWidget *w = ChildWindow::find(name);
+        if (!w) {
+            w = create();
+            if (QMdiSubWindow *sub = mw.addChild(w))
+                sub->resize(sub->sizeHint().expandedTo(least));
+        }
+        w->show();
+        return w;
+    });
 }
 
 bool TMirravel::hasWindow(const QString &name)
@@ -325,12 +342,7 @@ bool TMirravel::FormCreate()
         showMessage(179, MsgIcon::Error, MsgButtons::Ok, QString(), QStringLiteral("\r") + help);
 
     try {
-        Table eigen(m_db, QStringLiteral("EIGEN.DB"));
-        eigen.setReadOnly(true);
-        eigen.open();
-        setWindowTitle(QStringLiteral("Tavrenno  <%1 %2>")
-                           .arg(eigen.value(QStringLiteral("Vorname")).toString(),
-                                eigen.value(QStringLiteral("Name")).toString()));
+        setWindowTitle(hauptfensterTitel(eigeneDatenLesen(*m_db)));
     } catch (const EngineError &) {
         showMessage(6, MsgIcon::Error, MsgButtons::Ok);
         ProgrammEnde = true;
@@ -358,6 +370,30 @@ bool TMirravel::FormCreate()
         });
     }
     return true;
+}
+
+void TMirravel::showEvent(QShowEvent *e)
+{
+    QMainWindow::showEvent(e);
+    if (m_gezeigt)
+        return;
+    m_gezeigt = true;
+    // after the frame is on the screen, so that the window opens inside it
+    QTimer::singleShot(0, this, &TMirravel::FormShowAnwenderdaten);
+}
+
+void TMirravel::FormShowAnwenderdaten()
+{
+    if (ProgrammEnde)
+        return;
+    try {
+        if (!eigeneDatenLesen(*m_db).Name.isEmpty())
+            return;
+    } catch (const EngineError &e) {
+        TDBError::HandleException(e, QStringLiteral("EIGEN.DB"));
+        return;
+    }
+    runCommand(QStringLiteral("Anwenderdaten2"));
 }
 
 } // namespace tav::app::ui

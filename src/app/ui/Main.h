@@ -69,6 +69,10 @@ class TMirravel : public QMainWindow
     static void registerWindow(const QString &name, WindowFactory factory);
     static bool hasWindow(const QString &name);
     static WindowFactory windowFactory(const QString &name);
+    // A window that exists once: the command shows the open one, or makes it with `create` and puts
+    // it into the frame at least `least` large.
+    static void registerSingleWindow(const QString &name, const QSize &least,
+                                     std::function<QWidget *()> create);
 
     // The cat record window's entry points (new cat, duplicate, show a cat, search); present
     // once that window is registered.
@@ -123,6 +127,12 @@ class TMirravel : public QMainWindow
     void Textverarbeitung();
     // the pedigree print of the current cat, in English or German for this print only
     void StammbaumDrucken(bool englisch);
+    // "Drucker&einrichtung...": the printer the preview's print starts with
+    void Druckereinrichtung();
+    // "&Schriftart": the printer font, kept in the settings
+    void Schriftart();
+    // at the first show: the breeder's own data window when the own record has no name
+    void FormShowAnwenderdaten();
     void updateCommandStates();
 
   Q_SIGNALS:
@@ -135,6 +145,7 @@ class TMirravel : public QMainWindow
     void clientResized();
     bool eventFilter(QObject *watched, QEvent *e) override;
     void changeEvent(QEvent *e) override;
+    void showEvent(QShowEvent *e) override;
 
   private:
     void buildLayout();
@@ -168,6 +179,7 @@ class TMirravel : public QMainWindow
     std::unique_ptr<tav::app::CatListColours> m_colours;
     RecentCats m_recent;
     int m_hideListCount = 0;
+    bool m_gezeigt = false;
 };
 
 } // namespace tav::app::ui

@@ -21,9 +21,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QFontDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <memory>
 
 using namespace tav::store;
@@ -180,6 +185,10 @@ void TMirravel::runItem(const MenuItemDef &item)
             Druckentag = job;
             dispatcher(*this);
         }
+    } else if (command == QLatin1String("druckereinrichtung")) {
+        Druckereinrichtung();
+    } else if (command == QLatin1String("schriftart")) {
+        Schriftart();
     } else if (command == QLatin1String("hilfe")) {
         showHelp(item.helpContext ? item.helpContext : HilfeKontextHauptfenster, this);
     }
@@ -213,6 +222,37 @@ void TMirravel::StammbaumDrucken(bool englisch)
         *m_db, *global, *settings, katze, sprache, [](int nr) { return messageText(nr); });
     report::ui::zeigeVorschau(printouts::reportStammbaum(druck, report::FontMeasure()),
                               report::programJobSettings(sprache), this);
+}
+
+void TMirravel::Druckereinrichtung()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!report::ui::programmDrucker().isEmpty())
+        printer.setPrinterName(report::ui::programmDrucker());
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(captionText(132).remove(QLatin1Char('&')));
+    // a set-up: the dialog chooses the printer, it prints nothing
+    dialog.setOptions(QAbstractPrintDialog::PrintDialogOptions());
+    if (auto *knoepfe = dialog.findChild<QDialogButtonBox *>())
+        if (QPushButton *ok = knoepfe->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    if (execDialog(dialog) == QDialog::Accepted)
+        report::ui::setProgrammDrucker(
+            printer.outputFormat() == QPrinter::NativeFormat ? printer.printerName() : QString());
+}
+
+void TMirravel::Schriftart()
+{
+    tsysteminfo *s = tsysteminfo::instance();
+    if (!s)
+        return;
+    QFontDialog dialog(QFont(s->Schriftart, s->Schriftgroesse), this);
+    if (execDialog(dialog) != QDialog::Accepted)
+        return;
+    const QFont f = dialog.currentFont();
+    const int groesse = f.pointSize() > 0 ? f.pointSize() : qRound(f.pointSizeF());
+    if (!s->SchriftSpeichern(f.family(), groesse))
+        showMessage(8201, MsgIcon::Error, MsgButtons::Ok, QString(), QLatin1Char(' ') + s->datei());
 }
 
 void TMirravel::openWindow(const MenuItemDef &item)

@@ -161,7 +161,7 @@ bool TFOptionen::speichern()
         mw->FensterAnpassen();
     if (const auto &geaendert = TMirravel::catRecordHooks().einstellungenGeaendert)
         geaendert();
-    const QString path = s->path().isEmpty() ? settingsPath() : s->path();
+    const QString path = s->datei();
     if (!IniFile::write(path, seitenEintraege(*s, seiten())))
         showMessage(MeldungNichtGeschrieben, MsgIcon::Error, MsgButtons::Ok, QString(),
                     QLatin1Char(' ') + path);

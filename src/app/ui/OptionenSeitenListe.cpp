@@ -2,6 +2,7 @@
 // statistics and inbreeding, and the general page.
 #include "Optionen.h"
 
+#include "Auswahlboxen.h"
 #include "Dialogs.h"
 #include "OptionenTeile.h"
 #include "app/Sprache.h"
@@ -40,28 +41,6 @@ QWidget *tageZeile(QWidget *parent, int tag, const QString &text, QLineEdit *&ed
     return w;
 }
 
-// the Delete key empties a box (its list as well: it is back when the window is next opened)
-class LeerenBeiEntf : public QObject
-{
-  public:
-    using QObject::QObject;
-    bool eventFilter(QObject *o, QEvent *e) override
-    {
-        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(e)->key() == Qt::Key_Delete) {
-            // an editable box gets its keys through its line edit
-            auto *box = qobject_cast<QComboBox *>(o);
-            if (!box && o)
-                box = qobject_cast<QComboBox *>(o->parent());
-            if (box && box->objectName() != QLatin1String("ComboBoxRasse"))
-                box->clear();
-            else if (box)
-                box->setCurrentIndex(0);
-            return true;
-        }
-        return false;
-    }
-};
-
 } // namespace
 
 QWidget *TFOptionen::baueStammdaten()
@@ -83,13 +62,11 @@ QWidget *TFOptionen::baueStammdaten()
     ComboBoxFarbe = new QComboBox(grund);
     ComboBoxFarbe->setEditable(true);
     ComboBoxHaarart = new QComboBox(grund);
-    auto *entf = new LeerenBeiEntf(this);
-    for (QComboBox *b : {ComboBoxRasse, ComboBoxFarbe, ComboBoxHaarart}) {
-        b->installEventFilter(entf);
-        if (b->lineEdit())
-            b->lineEdit()->installEventFilter(entf);
+    entfTaste(ComboBoxRasse, Entf::ErsterEintrag);
+    for (QComboBox *b : {ComboBoxFarbe, ComboBoxHaarart})
+        entfTaste(b, Entf::Leeren);
+    for (QComboBox *b : {ComboBoxRasse, ComboBoxFarbe, ComboBoxHaarart})
         b->setMinimumWidth(220);
-    }
     form->addRow(label(grund, 5639, QStringLiteral("Rasse")), ComboBoxRasse);
     form->addRow(label(grund, 5640, QStringLiteral("Farbe")), ComboBoxFarbe);
     form->addRow(label(grund, 5641, QStringLiteral("Haarart")), ComboBoxHaarart);
@@ -307,24 +284,9 @@ void TFOptionen::fuellenListe(const tsysteminfo &s)
     select(RadioGroupTitel, s.alleTitel ? 1 : 0);
     setYes(RadioGroupSuche, s.SuchebeiNeuaufnahme);
     setYes(RadioGroupBildAnpassen, s.BildAnpassen);
+    rasseBoxFuellen(ComboBoxRasse, *m_db, s.RasseStandardeinstellung);
+    farbBoxFuellen(ComboBoxFarbe, *m_db, s.FarbeStandardeinstellung);
     try {
-        ComboBoxRasse->addItem(QString(), 0);
-        store::Table rasse(m_db, QStringLiteral("RASSE.DB"));
-        rasse.open();
-        for (rasse.first(); !rasse.eof(); rasse.next())
-            ComboBoxRasse->addItem(rasse.text(QStringLiteral("RName")),
-                                   rasse.intValue(QStringLiteral("RCode")));
-        ComboBoxRasse->setCurrentIndex(std::max(0, ComboBoxRasse->findData(s.RasseStandardeinstellung)));
-        store::Table farbe(m_db, QStringLiteral("Farbe.db"));
-        farbe.open();
-        QStringList farben;
-        for (farbe.first(); !farbe.eof(); farbe.next()) {
-            const QString info = farbe.text(QStringLiteral("Rasseinfo"));
-            const QString name = farbe.text(QStringLiteral("Farbname"));
-            farben << (info.isEmpty() ? name : QStringLiteral("(%1) %2").arg(info, name));
-        }
-        farben.sort(Qt::CaseInsensitive);
-        ComboBoxFarbe->addItems(farben);
         store::Table fell(m_db, QStringLiteral("Fellart.db"));
         fell.open();
         for (fell.first(); !fell.eof(); fell.next()) {
@@ -340,7 +302,6 @@ void TFOptionen::fuellenListe(const tsysteminfo &s)
     } catch (const store::EngineError &) {
         // a reference table that cannot be read leaves its box empty; the settings stay as they are
     }
-    ComboBoxFarbe->setCurrentText(s.FarbeStandardeinstellung);
     for (int i = 0; i < 9; ++i) {
         CheckBoxStatus[i]->setVisible(i < statusAnzahl);
         CheckBoxStatus[i]->setChecked(s.Status != QLatin1String("alle") && statusAngekreuzt(s.Status, i + 1));

@@ -152,8 +152,7 @@ void TFOptionen::umrechnungAusfuehren()
         return;
     // the keys are written only once every amount is converted
     if (tsysteminfo *s = tsysteminfo::instance())
-        umrechnungVermerken(*s, s->path().isEmpty() ? settingsPath() : s->path(), *f, QDate::currentDate(),
-                            bis);
+        umrechnungVermerken(*s, s->datei(), *f, QDate::currentDate(), bis);
     PanelBestaetigung->hide();
     showMessage(MeldungFertig, MsgIcon::Information, MsgButtons::Ok);
 }

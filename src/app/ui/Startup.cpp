@@ -1,6 +1,8 @@
 // Startup: the program's start: splash, checks, lock, main window.
 #include "Startup.h"
 
+#include "AboutBox.h"
+#include "AnwDaten.h"
 #include "DataSource.h"
 #include "DbEngine.h"
 #include "Dialogs.h"
@@ -173,6 +175,8 @@ int runProgram(int argc, char *argv[])
     tav::cats::ui::registerReferenzlisten();
     tav::breeding::ui::registerNachkommen();
     registerOptionen();
+    registerAnwenderdaten();
+    registerAboutBox();
     tav::breeding::ui::registerVerpaarung();
     tav::breeding::ui::registerStatistikStammbaum();
     tav::printouts::ui::registerDruckenKatzen();

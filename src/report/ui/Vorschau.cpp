@@ -252,9 +252,29 @@ bool TVorschau::saveHtml()
     return save("html", 9691, false);
 }
 
+namespace {
+QString &gewaehlterDrucker()
+{
+    static QString name;
+    return name;
+}
+} // namespace
+
+void setProgrammDrucker(const QString &name)
+{
+    gewaehlterDrucker() = name;
+}
+
+QString programmDrucker()
+{
+    return gewaehlterDrucker();
+}
+
 bool TVorschau::print()
 {
     QPrinter printer(QPrinter::HighResolution);
+    if (!programmDrucker().isEmpty())
+        printer.setPrinterName(programmDrucker());
     printer.setFullPage(true);
     printer.setDocName(m_pages.title);
     printer.setFromTo(1, pageCount());

@@ -52,6 +52,11 @@ class TVorschau : public QDialog
     bool m_ganzeSeite = true; // the zoom follows the window's size
 };
 
+// The printer chosen in the printer set-up, with which the preview's print starts (empty: the
+// system's default).
+void setProgrammDrucker(const QString &name);
+QString programmDrucker();
+
 // Prepares the job with the program's language and margins, shows its preview and returns when
 // the preview is closed.
 void zeigeVorschau(ReportJob job, QWidget *parent);
