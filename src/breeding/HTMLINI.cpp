@@ -134,4 +134,32 @@ bool THTMLINI::schreiben(const QString &pfad) const
     return IniFile::write(pfad, e);
 }
 
+HTMLSeite THTMLINI::seite() const
+{
+    HTMLSeite s;
+    s.breite = QString::number(Seitenbreite);
+    s.autoHoehe = autoHoehe;
+    s.hoehe = QString::number(Seitenhoehe);
+    s.position = Position;
+    s.rahmenfarbe = Rahmenfarbe;
+    s.hintergrundart = Hintergrundart;
+    s.hintergrundfarbe = Hintergrundfarbe;
+    s.hintergrundbild = HintergrundBild;
+    s.stbArt = StbArt;
+    s.stbFarbe = StbFarbe;
+    s.stbBild = StbBild;
+    s.transparenz = StbTransparenz;
+    s.generationen = AnzGenerationen;
+    s.schriftName = SchriftName;
+    s.schriftKatze = SchriftKatze;
+    s.schriftStb = SchriftStb;
+    s.bildPos = BildPos;
+    s.bildWeite = QString::number(BildWeite);
+    s.bildHoehe = QString::number(BildHoehe);
+    s.bildGen = BildGen;
+    s.bildGenWeite = BildGenWeite;
+    s.bildGenHoehe = BildGenHoehe;
+    return s;
+}
+
 } // namespace tav::breeding

@@ -54,6 +54,8 @@ class THTMLINI
     // A missing file gives the defaults; `englisch`: the program runs in English.
     void lesen(const QString &pfad, bool englisch);
     bool schreiben(const QString &pfad) const;
+    // The page as these settings make it (path, cat and head texts are the caller's).
+    HTMLSeite seite() const;
 };
 
 } // namespace tav::breeding

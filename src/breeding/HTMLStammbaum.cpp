@@ -57,6 +57,15 @@ QStringList htmlBenutzerfarbe(const app::Sprache &katalog)
             katalog.captionFor(1459, QStringLiteral("deutsch"))};
 }
 
+std::function<QString(int)> htmlCaptions(const app::Sprache &katalog, int languageNumber)
+{
+    const int offset = app::languageOffset(languageNumber);
+    return [&katalog, offset](int tag) {
+        const auto r = katalog.record(tag + offset);
+        return r ? r->FeldName : QString();
+    };
+}
+
 std::function<HTMLAhn(qint32, int)> htmlAhnen(app::TDatenGlobal &global, const HTMLSeite &seite,
                                               const QStringList &benutzerfarbe, int languageNumber,
                                               bool englischeNamen)

@@ -75,6 +75,8 @@ struct HTMLQuellen {
 
 // The custom-colour caption in English and German, as colour names hold it.
 QStringList htmlBenutzerfarbe(const app::Sprache &katalog);
+// Captions of the page's language, whatever language the program shows.
+std::function<QString(int)> htmlCaptions(const app::Sprache &katalog, int languageNumber);
 
 // The cells of the ancestors from the global data module's texts (typ 5) in `languageNumber`.
 std::function<HTMLAhn(qint32, int)> htmlAhnen(app::TDatenGlobal &global, const HTMLSeite &seite,

@@ -284,7 +284,14 @@ const QList<Druckausgabe> &druckausgaben()
     return d;
 }
 
-// the settings file, else the defaults
+QString meldung(const app::Sprache &katalog, int nummer)
+{
+    const QString text = katalog.message(nummer);
+    return text.isEmpty() ? QStringLiteral("Die Datei kann nicht geschrieben werden:") : text;
+}
+
+} // namespace
+
 void einstellungenLesen(app::tsysteminfo &s)
 {
     if (QFileInfo::exists(app::settingsPath())) {
@@ -293,14 +300,6 @@ void einstellungenLesen(app::tsysteminfo &s)
             s.read(ini, QRect(0, 0, 1024, 768));
     }
 }
-
-QString meldung(const app::Sprache &katalog, int nummer)
-{
-    const QString text = katalog.message(nummer);
-    return text.isEmpty() ? QStringLiteral("Die Datei kann nicht geschrieben werden:") : text;
-}
-
-} // namespace
 
 QStringList druckOptionenMitWert()
 {

@@ -15,6 +15,7 @@
 #include "app/SettingsCheck.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
+#include "breeding/ui/HTMLStammbaumFenster.h"
 #include "breeding/ui/Inzuchtgrad.h"
 #include "breeding/ui/Nachkommen.h"
 #include "breeding/ui/Stammbaumfenster.h"
@@ -170,6 +171,7 @@ int runProgram(int argc, char *argv[])
     registerOptionen();
     tav::breeding::ui::registerVerpaarung();
     tav::breeding::ui::registerStatistikStammbaum();
+    tav::breeding::ui::registerHTMLStammbaum();
     for (const auto &r : registrations())
         r();
     if (const auto open = TMirravel::windowFactory(QStringLiteral("catstamm")))
