@@ -1,6 +1,8 @@
+#include "../common/TableRows.h"
 #include "app/Global.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
+#include "breeding/HTMLINI.h"
 #include "breeding/HTMLKopf.h"
 #include "breeding/HTMLStammbaum.h"
 #include "breeding/HTMLSyntax.h"
@@ -18,25 +20,6 @@ using namespace tav;
 using namespace tav::breeding;
 
 namespace {
-int neu(store::Database &db, const QString &tabelle, const QVariantMap &werte,
-        const QString &nummer = QString())
-{
-    store::Table t(&db, tabelle);
-    t.open();
-    t.append();
-    for (auto it = werte.begin(); it != werte.end(); ++it)
-        t.setValue(it.key(), it.value());
-    t.post();
-    return nummer.isEmpty() ? 0 : t.intValue(nummer);
-}
-
-QByteArray lesen(const QString &pfad)
-{
-    QFile f(pfad);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
 // a device that takes `platz` bytes and then fails
 class VollePlatte : public QIODevice
 {
@@ -177,7 +160,7 @@ class TstHtmlStammbaum : public QObject
         const HTMLSeite s = seite(generationen);
         const HTMLErgebnis e = schreibeHTMLStammbaum(s, quellen(s));
         QVERIFY(e.ok);
-        QByteArray seite = lesen(s.pfad);
+        QByteArray seite = dateiInhalt(s.pfad);
         seite.replace("\r\n", "\n");
         // single-byte: Č as a reference, the value's & and < escaped, ü of the title in Latin-1
         QVERIFY(seite.contains("&#268;apek"));
@@ -194,7 +177,7 @@ class TstHtmlStammbaum : public QObject
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(gepackt ? qCompress(seite, 9) : seite);
         }
-        QByteArray erwartet = gepackt ? qUncompress(lesen(golden)) : lesen(golden);
+        QByteArray erwartet = gepackt ? qUncompress(dateiInhalt(golden)) : dateiInhalt(golden);
         erwartet.replace("\r\n", "\n");
         QCOMPARE(seite, erwartet);
     }
@@ -321,7 +304,7 @@ class TstHtmlStammbaum : public QObject
             s.spalte2.clear();
         }
         QVERIFY(schreibeHTMLStammbaum(s, quellen(s)).ok);
-        const QByteArray seite = lesen(s.pfad);
+        const QByteArray seite = dateiInhalt(s.pfad);
         for (const QString &teil : enthalten)
             QVERIFY2(seite.contains(teil.toLatin1()), qPrintable(teil));
     }
@@ -330,13 +313,13 @@ class TstHtmlStammbaum : public QObject
     {
         HTMLSeite s = seite(3);
         QVERIFY(schreibeHTMLStammbaum(s, quellen(s)).ok);
-        const QByteArray alt = lesen(s.pfad);
+        const QByteArray alt = dateiInhalt(s.pfad);
 
         HTMLSeite leer = s;
         leer.breite.clear();
         leer.generationen = 4;
         QCOMPARE(schreibeHTMLStammbaum(leer, quellen(leer)).meldungen, QList<int>{74});
-        QCOMPARE(lesen(s.pfad), alt); // the page written before stays whole
+        QCOMPARE(dateiInhalt(s.pfad), alt); // the page written before stays whole
 
         HTMLSeite ohneOrdner = s;
         ohneOrdner.pfad = m_home.path() + "/fehlt/x.htm";
@@ -347,6 +330,109 @@ class TstHtmlStammbaum : public QObject
         HTMLSeite farbe = s;
         farbe.rahmenfarbe = "Custom colour blau";
         QCOMPARE(schreibeHTMLStammbaum(farbe, quellen(s)).meldungen, QList<int>{74});
+    }
+    void einstellungenLesenUndSchreiben()
+    {
+        const QString pfad = m_home.path() + "/HTMLMirravel.ini";
+        QFile f(pfad);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[html]\nBild=1\nAnzahlGenerationen=40\n[HTMLKopf]\nfeld2mitBez=-1\nfeld2weglassen=-"
+                "1\nfeld9Spalte=1\n");
+        f.close();
+        THTMLINI ini;
+        ini.lesen(pfad, true);
+        QCOMPARE(ini.BildPos, 1); // "Bild" stands in for a missing "BildPos"
+        QCOMPARE(ini.AnzGenerationen, 12);
+        QCOMPARE(ini.Sprache, QString("english"));
+        QCOMPARE(ini.spalte_pos[2].mitBez, 0);
+        QCOMPARE(ini.spalte_pos[2].weglassen, 1);
+        QCOMPARE(ini.spalte_pos[9].spalte, 1);
+        QCOMPARE(ini.spalte_pos[8].spalte, 2);
+
+        ini.SchriftStb.farbe = "Custom colour 1193046";
+        ini.spalte_pos[17].spalte = 3;
+        ini.HTMLPfad = "/web/seiten/";
+        QVERIFY(ini.schreiben(pfad));
+        THTMLINI wieder;
+        wieder.lesen(pfad, false);
+        QCOMPARE(wieder.SchriftStb.farbe, ini.SchriftStb.farbe);
+        QCOMPARE(wieder.spalte_pos[17].spalte, 3);
+        QCOMPARE(wieder.HTMLPfad, ini.HTMLPfad);
+        QCOMPARE(wieder.BildPos, 1);
+        THTMLINI leer;
+        leer.lesen(m_home.path() + "/fehlt.ini", false);
+        QCOMPARE(leer.BildPos, 3);
+    }
+
+    // A field's line by its options; field 10 (tests) is empty for Felix, field 1 never left out.
+    void kopfzeilen_data()
+    {
+        QTest::addColumn<int>("feld");
+        QTest::addColumn<int>("mitBez");
+        QTest::addColumn<int>("weglassen");
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::newRow("leer, weglassen") << 10 << 1 << 0 << QStringList();
+        QTest::newRow("leer, ausgeben") << 10 << 1 << 1 << QStringList{""};
+        QTest::newRow("leer, mit Bezeichnung") << 10 << 0 << 1 << QStringList{"Tests: "};
+        QTest::newRow("Ohrmarke immer") << 1 << 1 << 0 << QStringList{"ZB 7"};
+        QTest::newRow("Geschlecht") << 5 << 0 << 0 << QStringList{"Geschlecht: männlich"};
+        QTest::newRow("Koeffizienten ohne Bezeichnung") << 13 << 1 << 1 << QStringList{" / "};
+    }
+    void kopfzeilen()
+    {
+        QFETCH(int, feld);
+        QFETCH(int, mitBez);
+        QFETCH(int, weglassen);
+        QFETCH(QStringList, zeilen);
+        HTMLFelder felder = htmlFelderVorgabe();
+        for (int i = 1; i <= HTMLKopfFelder; ++i)
+            felder[i].spalte = i == feld ? 1 : 3;
+        felder[feld].mitBez = mitBez;
+        felder[feld].weglassen = weglassen;
+        const HTMLFelderSortierung s = htmlNormalisieren(felder, 0);
+        const HTMLKopfDaten d = htmlKopfDatenLesen(*m_db, m_katze, false, {});
+        QCOMPARE(htmlKopfSpalte(1, s, felder, d, [](int t) { return app::sprache().caption(t); }), zeilen);
+    }
+
+    void anordnungUndPfade()
+    {
+        HTMLFelder felder = htmlFelderVorgabe();
+        felder[7].pos = felder[3].pos = 50; // the same height: the lower number first
+        felder[3].spalte = felder[7].spalte = 2;
+        const HTMLFelderSortierung s = htmlNormalisieren(felder, 10);
+        QCOMPARE(s[1][2], 8);
+        QCOMPARE(s[9][2], 3);
+        QCOMPARE(s[10][2], 7);
+        QCOMPARE(felder[3].pos, 10 + 9 * 22);
+
+        QCOMPARE(htmlPfadBereinigen("/a:b/c?d/Kat:ze<1>.htm"), QString("/a:b/cd/Katze1.htm"));
+        QCOMPARE(htmlStandardPfad("LEER", "/home/t", "Max: der \"Große\"?"),
+                 QString("/home/t/Bmp/Max der Große.htm"));
+        QCOMPARE(htmlStandardPfad(" /web/ ", "/home/t", "A/B"), QString("/web/AB.htm"));
+    }
+
+    void seitenSprache_data()
+    {
+        QTest::addColumn<QString>("liste");
+        QTest::addColumn<int>("programm");
+        QTest::addColumn<int>("seite");
+        QTest::addColumn<bool>("englischeNamen");
+        QTest::newRow("deutsch im deutschen Programm") << "deutsch" << 0 << 0 << false;
+        QTest::newRow("englisch im deutschen Programm") << "englisch" << 0 << 1 << true;
+        QTest::newRow("german im englischen Programm") << "german" << 1 << 0 << true;
+        QTest::newRow("english im niederländischen Programm") << "englisch" << 2 << 1 << true;
+        QTest::newRow("deutsch im niederländischen Programm") << "deutsch" << 2 << 0 << false;
+        QTest::newRow("Unbekanntes bleibt") << "français" << 2 << 2 << false;
+    }
+    void seitenSprache()
+    {
+        QFETCH(QString, liste);
+        QFETCH(int, programm);
+        QFETCH(int, seite);
+        QFETCH(bool, englischeNamen);
+        const HTMLSeitenSprache s = htmlSeitenSprache(liste, programm);
+        QCOMPARE(s.sprache, seite);
+        QCOMPARE(s.englischeNamen, englischeNamen);
     }
 };
 

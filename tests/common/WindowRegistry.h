@@ -9,6 +9,7 @@
 #include "app/ui/Help.h"
 #include "app/ui/Optionen.h"
 #include "app/ui/Splascr.h"
+#include "breeding/ui/HTMLStammbaumFenster.h"
 #include "breeding/ui/InzuchtFortschritt.h"
 #include "breeding/ui/Inzuchtgrad.h"
 #include "breeding/ui/ListeNachkommen.h"
@@ -139,6 +140,12 @@ inline const QList<RegisteredWindow> &registeredWindows()
          [](ProgramFixture &f) -> QWidget * {
              breeding::ui::registerStatistikStammbaum();
              QWidget *w = app::ui::TMirravel::windowFactory("formstatistikmerkmalestammbaum")(*f.main);
+             return w ? w->parentWidget() : nullptr;
+         }},
+        {"HTML pedigree window",
+         [](ProgramFixture &f) -> QWidget * {
+             breeding::ui::registerHTMLStammbaum();
+             QWidget *w = app::ui::TMirravel::windowFactory("formhtmlstammbaum")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"help viewer",

@@ -1,38 +1,13 @@
 // tavrenno-cli html-pedigree: the page of a demo cat passes tidy without errors and a browser
 // draws it; wrong calls are refused.
+#include "../common/CliRun.h"
+
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-struct Run {
-    int code = -1;
-    QString out, err;
-};
-
-Run run(const QString &program, const QStringList &args, const QString &config)
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("TAVRENNO_HOME"));
-    env.insert(QStringLiteral("TAVRENNO_CONFIG"), config);
-    p.setProcessEnvironment(env);
-    p.start(program, args);
-    p.waitForFinished(180000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
-
-QString werkzeug(const char *name)
-{
-    return QStandardPaths::findExecutable(QString::fromLatin1(name));
-}
-
-} // namespace
 
 class TstCliHtml : public QObject
 {
@@ -69,7 +44,7 @@ class TstCliHtml : public QObject
     void tidyOhneFehler()
     {
         QFETCH(int, generationen);
-        const QString tidy = werkzeug("tidy");
+        const QString tidy = QStandardPaths::findExecutable(QStringLiteral("tidy"));
         if (tidy.isEmpty())
             QSKIP("tidy is not installed (scripts/setup)");
         QProcess p;
@@ -83,7 +58,7 @@ class TstCliHtml : public QObject
 
     void browserZeichnetSeite()
     {
-        const QString chromium = werkzeug("chromium");
+        const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
         if (chromium.isEmpty())
             QSKIP("chromium is not installed (scripts/setup)");
         QTemporaryDir profil;
