@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -43,19 +44,22 @@ QButtonGroup *optionenGruppe(QGroupBox *box, int tag, const char *a, const char 
 }
 } // namespace
 
+void HTMLFelderFlaeche::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    for (int k = 0; k < 3; ++k) {
+        if (k == 1 && !zweiter)
+            continue;
+        p.drawRect(kasten[k].adjusted(0, 0, -1, -1));
+        p.drawText(kasten[k].adjusted(4, 2, -4, 0), Qt::AlignLeft | Qt::AlignTop, app::captionText(6730 + k));
+    }
+}
+
 QWidget *TFormHTMLStammbaum::bauenFelder()
 {
-    auto *flaeche = new QWidget(this);
+    auto *flaeche = Kaesten = new HTMLFelderFlaeche(this);
     flaeche->setObjectName(QStringLiteral("Anordnung"));
     flaeche->setMinimumSize(480, KastenHoehe + 2 * KastenOben);
-    static const char *namen[] = {"Spalte1", "Spalte2", "verfügbare Felder"};
-    for (int k = 0; k < 3; ++k) {
-        Kasten[k] = new QFrame(flaeche);
-        Kasten[k]->setFrameShape(QFrame::Box);
-        auto *titel = new QLabel(QString::fromUtf8(namen[k]), Kasten[k]);
-        titel->setProperty("tag", 6730 + k);
-        titel->move(4, 2);
-    }
     for (int i = 1; i <= HTMLKopfFelder; ++i) {
         auto *tile = new QFrame(flaeche);
         tile->setObjectName(QStringLiteral("Feld_%1").arg(i));
@@ -70,6 +74,9 @@ QWidget *TFormHTMLStammbaum::bauenFelder()
         l->setContentsMargins(4, 0, 0, 0);
         auto *text = new QLabel(app::captionText(1402 + i), tile);
         text->setAttribute(Qt::WA_TransparentForMouseEvents);
+        // a narrow box cuts the caption; its tip shows it whole
+        text->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        tile->setToolTip(text->text());
         auto *optionen = new QPushButton(QStringLiteral("Optionen"), tile);
         optionen->setObjectName(QStringLiteral("Optionen_%1").arg(i));
         optionen->setProperty("tag", 6733);
@@ -136,14 +143,15 @@ void TFormHTMLStammbaum::optionenZeigen(int feld)
 
 void TFormHTMLStammbaum::kaestenLegen()
 {
-    QWidget *flaeche = Kasten[0]->parentWidget();
+    QWidget *flaeche = Kaesten;
     const int breite = qMax(60, (flaeche->width() - 55) / 3);
     for (int k = 0; k < 3; ++k)
-        Kasten[k]->setGeometry(5 + k * (breite + 5), KastenOben, breite, KastenHoehe);
+        Kaesten->kasten[k] = QRect(5 + k * (breite + 5), KastenOben, breite, KastenHoehe);
     for (int k = 1; k <= HTMLKopfFelder; ++k) {
         for (int spalte = 1; spalte <= 3; ++spalte) {
             if (const int feld = FelderSortierung[k][spalte]) {
-                Feld[feld]->setGeometry(Kasten[spalte - 1]->x() + 5, spalte_pos[feld].pos, breite - 10, 20);
+                Feld[feld]->setGeometry(Kaesten->kasten[spalte - 1].x() + 5, spalte_pos[feld].pos,
+                                        breite - 10, 20);
                 Feld[feld]->raise();
             }
         }
@@ -153,13 +161,13 @@ void TFormHTMLStammbaum::kaestenLegen()
 void TFormHTMLStammbaum::normalisieren()
 {
     if (Feld[1]->parentWidget()->width() > 0 && Feld[1]->width() > 0) {
-        const int breite = Kasten[0]->width();
+        const int breite = Kaesten->kasten[0].width();
         for (int i = 1; i <= HTMLKopfFelder; ++i) {
             const QRect r = Feld[i]->geometry();
             int spalte = 3;
-            if (r.left() < Kasten[0]->geometry().right())
+            if (r.left() < Kaesten->kasten[0].right())
                 spalte = 1;
-            else if (!Kasten[1]->isHidden() && r.left() < Kasten[1]->x() + breite)
+            else if (Kaesten->zweiter && r.left() < Kaesten->kasten[1].x() + breite)
                 spalte = 2;
             spalte_pos[i].spalte = spalte;
             spalte_pos[i].pos = r.top();
@@ -184,7 +192,8 @@ void TFormHTMLStammbaum::bildPosGeaendert()
 {
     const int pos = BildPos->checkedId();
     const bool seitlich = pos == 0 || pos == 2;
-    Kasten[1]->setHidden(seitlich);
+    Kaesten->zweiter = !seitlich;
+    Kaesten->update();
     MemoSpalte2->setEnabled(!seitlich);
     if (seitlich) {
         for (int i = 1; i <= HTMLKopfFelder; ++i) {

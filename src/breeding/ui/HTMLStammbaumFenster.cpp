@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -130,8 +131,17 @@ TFormHTMLStammbaum::TFormHTMLStammbaum(store::Database *db, QWidget *parent)
     bauen();
     einstellungenZeigen();
     finishCreate();
-    BitBtn1->setText(programmEnglisch() ? QStringLiteral("Create and show\nHTML-file")
-                                        : QStringLiteral("HTML-File erstellen\nu. anzeigen"));
+    // on two lines: the break goes to the blank nearest the middle
+    QString zeilen = app::captionText(6748);
+    const qsizetype mitte = zeilen.size() / 2;
+    const qsizetype links = zeilen.lastIndexOf(QLatin1Char(' '), mitte),
+                    rechts = zeilen.indexOf(QLatin1Char(' '), mitte);
+    const qsizetype bruch = links < 0                                       ? rechts
+                            : rechts < 0 || mitte - links <= rechts - mitte ? links
+                                                                            : rechts;
+    if (bruch > 0)
+        zeilen[bruch] = QLatin1Char('\n');
+    BitBtn1->setText(zeilen);
     katzeSetzen(0);
     if (auto *mw = app::ui::TMirravel::instance())
         connect(mw, &app::ui::TMirravel::catShown, this, [this](int katze) {
@@ -165,7 +175,11 @@ void TFormHTMLStammbaum::bauen()
     auto *links = new QVBoxLayout;
     auto *tabs = new QTabWidget(this);
     Seiten = new QStackedWidget(this);
-    Seiten->addWidget(bauenEinstellungen());
+    auto *rollen = new QScrollArea(this);
+    rollen->setWidgetResizable(true);
+    rollen->setFrameShape(QFrame::NoFrame);
+    rollen->setWidget(bauenEinstellungen());
+    Seiten->addWidget(rollen);
     Seiten->addWidget(bauenOptionen());
     Seiten->setProperty("tag", 6701);
     tabs->addTab(Seiten, QStringLiteral("Einstellungen"));
@@ -173,9 +187,13 @@ void TFormHTMLStammbaum::bauen()
     felder->setProperty("tag", 6702);
     tabs->addTab(felder, QStringLiteral("Kopfdaten"));
     links->addWidget(tabs, 1);
-    auto *warnung = new QLabel(app::captionText(1594) + app::captionText(1595), this);
-    warnung->setWordWrap(true);
-    links->addWidget(warnung);
+    // one sentence in two catalogue entries
+    auto *warnung = new QHBoxLayout;
+    warnung->setSpacing(0);
+    warnung->addWidget(beschriftung("Achtung!! Alle Bilder müssen im gleichen", 1594, this));
+    warnung->addWidget(beschriftung(" Verzeichnis liegen wie die HTML-Datei!", 1595, this));
+    warnung->addStretch(1);
+    links->addLayout(warnung);
     haupt->addLayout(links, 3);
 
     auto *rechts = new QVBoxLayout;

@@ -29,6 +29,19 @@ class Database;
 
 namespace tav::breeding::ui {
 
+// The arrangement page: the three boxes ("Spalte1", "Spalte2", "verfügbare Felder") drawn under
+// the tiles, which move freely over them.
+class HTMLFelderFlaeche : public QWidget
+{
+  public:
+    using QWidget::QWidget;
+    QRect kasten[3];
+    bool zweiter = true; // box 2 is shown
+
+  protected:
+    void paintEvent(QPaintEvent *e) override;
+};
+
 class TFormHTMLStammbaum : public tav::app::ui::ChildWindow
 {
     Q_OBJECT
@@ -66,7 +79,7 @@ class TFormHTMLStammbaum : public tav::app::ui::ChildWindow
     QPlainTextEdit *MemoName, *MemoSpalte1, *MemoSpalte2;
     QPushButton *Button1, *BitBtn1, *BitBtnHilfe, *BitBtnZuruck;
     QStackedWidget *Seiten;
-    QFrame *Kasten[3];
+    HTMLFelderFlaeche *Kaesten;
     QFrame *Feld[HTMLKopfFelder + 1];
     QLabel *LabelOptionen;
 
