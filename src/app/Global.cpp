@@ -116,6 +116,7 @@ QString htmlText(const QString &text)
     s.replace(QLatin1Char('&'), QLatin1String("&amp;"));
     s.replace(QLatin1Char('<'), QLatin1String("&lt;"));
     s.replace(QLatin1Char('>'), QLatin1String("&gt;"));
+    s.replace(QLatin1Char('"'), QLatin1String("&quot;"));
     return s;
 }
 

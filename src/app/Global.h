@@ -34,7 +34,7 @@ QString alterText(int art, const AlterTeile &teile, const QString &jahre, const 
 
 // "#RRGGBB" of a stored colour value (low byte red).
 QString htmlFarbe(int farbe);
-// &, < and > of a register value as entities.
+// &, <, > and " of a register value as entities.
 QString htmlText(const QString &text);
 // Dates of the display texts.
 QString datumText(const QDate &date);
@@ -78,6 +78,8 @@ class TDatenGlobal : public QObject
     // The lines of a printed pedigree box: the pedigree print order, the name line without the
     // cat's number, the labels of `languageNumber` (the print's own, whatever the program shows).
     KatzenTexte KatzendatenDruck(int KatzeNr, int languageNumber);
+    // The cells of the HTML pedigree (typ 5) with the labels of `languageNumber`, the page's own.
+    KatzenTexte KatzendatenHTML(int KatzeNr, int Generation, int languageNumber, bool ChangeSprache);
     // The cat's free titles joined by "/"; empty for a cat without titles or a missing cat.
     QString GetTitel(int tier);
     static QString alterBerechnen(int art, const QDate &tod, const QDate &bis, const QDate &von);

@@ -391,6 +391,14 @@ KatzenTexte TDatenGlobal::KatzendatenDruck(int KatzeNr, int languageNumber)
     return out;
 }
 
+KatzenTexte TDatenGlobal::KatzendatenHTML(int KatzeNr, int Generation, int languageNumber, bool ChangeSprache)
+{
+    m_druckSprache = languageNumber;
+    KatzenTexte out = Katzendaten(5, KatzeNr, ChangeSprache, Generation);
+    m_druckSprache = -1;
+    return out;
+}
+
 KatzenTexte TDatenGlobal::KatzendatenVerp(int KatzeNr)
 {
     KatzenTexte out;

@@ -11,6 +11,7 @@
 #include "app/ui/Help.h"
 #include "app/ui/Optionen.h"
 #include "app/ui/Splascr.h"
+#include "breeding/ui/HTMLStammbaumFenster.h"
 #include "breeding/ui/InzuchtFortschritt.h"
 #include "breeding/ui/Inzuchtgrad.h"
 #include "breeding/ui/ListeNachkommen.h"
@@ -187,6 +188,12 @@ inline const QList<RegisteredWindow> &registeredWindows()
                  f.main.get());
              d->show();
              return d;
+         }},
+        {"HTML pedigree window",
+         [](ProgramFixture &f) -> QWidget * {
+             breeding::ui::registerHTMLStammbaum();
+             QWidget *w = app::ui::TMirravel::windowFactory("formhtmlstammbaum")(*f.main);
+             return w ? w->parentWidget() : nullptr;
          }},
         {"help viewer",
          [](ProgramFixture &f) -> QWidget * {

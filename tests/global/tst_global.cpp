@@ -1,3 +1,4 @@
+#include "../common/TableRows.h"
 #include "app/Global.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
@@ -23,24 +24,6 @@ template <size_t N> std::array<int, N> tokens(const QList<int> &liste)
     for (int i = 0; i < liste.size() && i < int(N); ++i)
         a[size_t(i)] = liste[i];
     return a;
-}
-
-int neu(Database &db, const QString &tabelle, const QVariantMap &werte, const QString &nummer = QString())
-{
-    Table t(&db, tabelle);
-    t.open();
-    t.append();
-    for (auto it = werte.begin(); it != werte.end(); ++it)
-        t.setValue(it.key(), it.value());
-    t.post();
-    return nummer.isEmpty() ? 0 : t.intValue(nummer);
-}
-
-QByteArray dateiInhalt(const QString &pfad)
-{
-    QFile f(pfad);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
 }
 
 void leereDatei(const QString &pfad)
@@ -401,6 +384,8 @@ class TstGlobal : public QObject
             << 5 << "anton" << fuenf << 4 << 0 << false << 5 << gen4.mid(0, 3);
         QTest::newRow("Generation 4 von 6")
             << 5 << "anton" << fuenf << 4 << 0 << false << 6 << gen4.mid(0, 4);
+        // the HTML window allows 3 to 12 generations: from 8 on generation 4 takes every line
+        QTest::newRow("Generation 4 von 12") << 5 << "anton" << fuenf << 4 << 0 << false << 12 << gen4;
         QTest::newRow("Generation 3 unbegrenzt") << 5 << "anton" << fuenf << 3 << 0 << false << 4 << gen4;
         QTest::newRow("Generation 5 nur Name")
             << 5 << "anton" << fuenf << 5 << 0 << false << 6 << gen4.mid(0, 1);

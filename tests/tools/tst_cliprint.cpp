@@ -1,5 +1,6 @@
 // tavrenno-cli print: print-outs of a register as PDF and HTML (the inbreeding print-out, the
 // printed pedigree with every ancestor in its generation's column), and the failures it reports.
+#include "../common/CliRun.h"
 #include "store/Database.h"
 #include "store/Query.h"
 
@@ -14,30 +15,6 @@
 #include <QtTest>
 
 namespace {
-
-struct Run {
-    int code = -1;
-    QString out, err;
-};
-
-Run run(const QString &program, const QStringList &args, const QString &config = QString())
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("TAVRENNO_HOME"));
-    if (!config.isEmpty())
-        env.insert(QStringLiteral("TAVRENNO_CONFIG"), config);
-    p.setProcessEnvironment(env);
-    p.start(program, args);
-    p.waitForFinished(180000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
-
-bool installed(const char *tool)
-{
-    return !QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty();
-}
 
 // a sibling mating with names in several alphabets
 const QByteArray Stammbaum = "Name;Geschlecht;Vater;Mutter;GebDatum;Rasse\n"

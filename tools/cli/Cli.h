@@ -57,6 +57,15 @@ bool findeTiere(tav::store::Database &db, const tav::breeding::StorePedigree &st
 // Why a calculation failed, in lines for the terminal.
 QString berechnungsFehler(const tav::breeding::InzuchtBerechnung &e, bool mitDetails);
 
+namespace tav::app {
+class tsysteminfo;
+}
+// the settings file, else the defaults
+void einstellungenLesen(tav::app::tsysteminfo &s);
+
+// HtmlPedigree.cpp: html-pedigree, the HTML pedigree page with the saved settings of its window
+int htmlPedigree(const QString &home, const Angaben &a, QTextStream &out, QTextStream &err);
+
 // Print.cpp: print <name>; the options every print-out takes are read by main with these.
 QStringList druckOptionenMitWert();
 QStringList druckSchalter();

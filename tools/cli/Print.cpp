@@ -389,7 +389,14 @@ const QList<Druckausgabe> &druckausgaben()
     return alle;
 }
 
-// the settings file, else the defaults
+QString meldung(const app::Sprache &katalog, int nummer)
+{
+    const QString text = katalog.message(nummer);
+    return text.isEmpty() ? QStringLiteral("Die Datei kann nicht geschrieben werden:") : text;
+}
+
+} // namespace
+
 void einstellungenLesen(app::tsysteminfo &s)
 {
     if (QFileInfo::exists(app::settingsPath())) {
@@ -398,14 +405,6 @@ void einstellungenLesen(app::tsysteminfo &s)
             s.read(ini, QRect(0, 0, 1024, 768));
     }
 }
-
-QString meldung(const app::Sprache &katalog, int nummer)
-{
-    const QString text = katalog.message(nummer);
-    return text.isEmpty() ? QStringLiteral("Die Datei kann nicht geschrieben werden:") : text;
-}
-
-} // namespace
 
 // a print-out of a cat needs the register; from here on a failure is one of the work (exit code 1)
 bool ohneRegister(Kontext &k)

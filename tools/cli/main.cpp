@@ -26,6 +26,7 @@ const char *const AufrufVorlage =
     " [--cattery ..] [--email ..] [--customer-number NR]\n"
     "       | coi (--cat N | --cat-name NAME | --sire N --dam M | --sire-name A --dam-name B)"
     " [--generations G] [--details [--max-lines N]] [--json]\n"
+    "       | html-pedigree (--cat N | --cat-name NAME) [--generations G] --out DATEI\n"
     "       | %1\n"
     "       tavrenno-cli --help\n";
 
@@ -55,6 +56,9 @@ int hilfe(QTextStream &out)
            "                   Verpaarung über G Generationen (3 bis 255, Vorgabe 5); --details mit\n"
            "                   den Zeilen je Vorfahr (höchstens N je Liste, --max-lines, Vorgabe 1000),\n"
            "                   --json als JSON\n"
+           "  html-pedigree    schreibt den Stammbaum einer Katze als HTML-Seite über G Generationen\n"
+           "                   (3 bis 12, Vorgabe: die gespeicherte Zahl) mit den gespeicherten\n"
+           "                   Einstellungen des Fensters HTML-Stammbaum (HTMLMirravel.ini)\n"
            "  print            schreibt eine Druckausgabe als PDF-Datei (--pdf) oder HTML-Seite (--html)\n"
            "                   mit den Beschriftungen in der Sprache von --lang (Vorgabe: die Sprache\n"
            "                   der Einstellungen, sonst Deutsch) und den Rändern der Einstellungen;\n"
@@ -77,8 +81,8 @@ int hilfe(QTextStream &out)
            "\n"
            "init, demo, generate, import-pedigree und own-data arbeiten nicht, solange das Programm oder "
            "ein\n"
-           "anderer schreibender Befehl das Register benutzt (Sperre DIR/Daten/tavrenno.lock); coi und\n"
-           "print gehen nebenher.\n"
+           "anderer schreibender Befehl das Register benutzt (Sperre DIR/Daten/tavrenno.lock); coi,\n"
+           "html-pedigree und print gehen nebenher.\n"
            "\n"
            "Rückgabewert: 0 erledigt, 1 Fehler bei der Arbeit, 2 falscher Aufruf.\n";
     return 0;
@@ -110,6 +114,7 @@ const QList<Befehl> &befehle()
          {"--cat", "--cat-name", "--sire", "--dam", "--sire-name", "--dam-name", "--generations",
           "--max-lines"},
          {"--details", "--json"}},
+        {"html-pedigree", {"--cat", "--cat-name", "--generations", "--out"}, {}},
         {"print", druckOptionenMitWert(), druckSchalter(), 1},
     };
     return b;
@@ -171,7 +176,8 @@ int main(int argc, char *argv[])
     // command that creates the data folder makes it first
     const bool importiert = command == QLatin1String("import-pedigree");
     std::unique_ptr<tav::app::RegisterLock> sperre;
-    if (command != QLatin1String("coi") && command != QLatin1String("print")) {
+    if (command != QLatin1String("coi") && command != QLatin1String("print") &&
+        command != QLatin1String("html-pedigree")) {
         const QString daten = tav::app::dataDirOf(home);
         // a folder that cannot be made is refused by the lock, in the catalogue's words
         const bool legtAn = !importiert && command != QLatin1String("own-data");
@@ -215,6 +221,8 @@ int main(int argc, char *argv[])
             return eigeneDaten(home, a, out, err);
         } else if (command == "coi") {
             return coi(home, a, out, err);
+        } else if (command == "html-pedigree") {
+            return htmlPedigree(home, a, out, err);
         } else if (command == "print") {
             return drucke(home, a, out, err);
         }

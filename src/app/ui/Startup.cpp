@@ -17,6 +17,7 @@
 #include "app/SettingsCheck.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
+#include "breeding/ui/HTMLStammbaumFenster.h"
 #include "breeding/ui/Inzuchtgrad.h"
 #include "breeding/ui/Nachkommen.h"
 #include "breeding/ui/Stammbaumfenster.h"
@@ -187,6 +188,7 @@ int runProgram(int argc, char *argv[])
     tav::printouts::ui::registriereDruckFormular(10, tav::printouts::ui::meldeformularCFAOeffnen);
     tav::printouts::ui::registriereDruckFormular(13, tav::printouts::ui::wurfdatenDrucken);
     tav::office::ui::registerBuero();
+    tav::breeding::ui::registerHTMLStammbaum();
     for (const auto &r : registrations())
         r();
     if (const auto open = TMirravel::windowFactory(QStringLiteral("catstamm")))
