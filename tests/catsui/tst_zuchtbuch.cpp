@@ -305,6 +305,15 @@ class TstZuchtbuch : public QObject
                 .toDate(),
             naechste);
         w()->grab().save("/tmp/tavrenno-grabs/med-daten.png");
+        // a print job first posts what is still being typed in a log
+        QTest::mouseClick(child<QPushButton>("WURMKUR.DBHinzufuegen"), Qt::LeftButton);
+        s->setFieldValue("Datum", QDate::currentDate());
+        s->setFieldValue("Medikament", "Profender");
+        Scripted::answer(QMessageBox::Yes);
+        QCOMPARE(TMirravel::catRecordHooks().druckKatze(), katze);
+        QVERIFY(!s->isEditing());
+        QCOMPARE(zahl("SELECT count(*) FROM wurmkur WHERE Katze = ? AND Medikament = 'Profender'", {katze}),
+                 1);
 
         QTest::mouseClick(child<QPushButton>("ARZTBES.DBHinzufuegen"), Qt::LeftButton);
         QTest::keyClicks(child<DBEdit>("DBArzt"), "Dr. Vos");

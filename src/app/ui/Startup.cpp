@@ -30,8 +30,6 @@
 #include "maintenance/Indexerstellung.h"
 #include "office/ui/BueroFenster.h"
 #include "printouts/ui/DruckenKatzen.h"
-#include "printouts/ui/Meldeformular.h"
-#include "printouts/ui/Wurfmeldung.h"
 #include "store/Database.h"
 #include "store/FileCheck.h"
 
@@ -181,12 +179,6 @@ int runProgram(int argc, char *argv[])
     tav::breeding::ui::registerVerpaarung();
     tav::breeding::ui::registerStatistikStammbaum();
     tav::printouts::ui::registerDruckenKatzen();
-    // the registration windows the dispatcher opens for its jobs
-    tav::printouts::ui::registriereDruckFormular(3, tav::printouts::ui::wurfmeldungOeffnen);
-    tav::printouts::ui::registriereDruckFormular(4, tav::printouts::ui::meldeformularOeffnen);
-    tav::printouts::ui::registriereDruckFormular(6, tav::printouts::ui::wurfbuchDrucken);
-    tav::printouts::ui::registriereDruckFormular(10, tav::printouts::ui::meldeformularCFAOeffnen);
-    tav::printouts::ui::registriereDruckFormular(13, tav::printouts::ui::wurfdatenDrucken);
     tav::office::ui::registerBuero();
     tav::breeding::ui::registerHTMLStammbaum();
     for (const auto &r : registrations())

@@ -102,7 +102,7 @@ void registerCatStamm()
         const bool offen = w->DBCatStamm()->state() == Table::State::Edit ||
                            w->DBCatStamm()->state() == Table::State::Insert ||
                            (w->basisSeite() && w->basisSeite()->titelEingabe());
-        if (offen && !w->Speichern())
+        if ((offen && !w->Speichern()) || !w->ausstehendeSpeichern())
             return 0;
         return w->aktuelleKatze();
     };

@@ -67,6 +67,8 @@ class TCatStamm : public tav::app::ui::ChildWindow
     void KatzeNeu();
     void KatzeKopieren();
     bool Speichern(); // "Speichern": the cat, then pending title rows
+    // before a print-out: the entries still being typed in the logs and books of the pages
+    bool ausstehendeSpeichern();
     void Rueckgaengig();
     bool KatzeLoeschen();
     bool zeigeKatze(int nr);

@@ -399,4 +399,13 @@ bool TCatStamm::inzuchtAnzeigen(int katze, int vater, int mutter)
     return true;
 }
 
+bool TCatStamm::ausstehendeSpeichern()
+{
+    for (DataSource *s : findChildren<DataSource *>()) {
+        if (s != m_src && s->isEditing() && !s->save())
+            return false;
+    }
+    return true;
+}
+
 } // namespace tav::cats::ui

@@ -1,4 +1,6 @@
 #include "DruckenKatzen.h"
+#include "Meldeformular.h"
+#include "Wurfmeldung.h"
 
 #include "app/Global.h"
 #include "app/Sprache.h"
@@ -219,6 +221,12 @@ bool bildDrucken(QWidget *parent, const QString &pfad, const QString &katzenName
 
 void registerDruckenKatzen()
 {
+    // the registration windows of the jobs that open one
+    registriereDruckFormular(3, wurfmeldungOeffnen);
+    registriereDruckFormular(4, meldeformularOeffnen);
+    registriereDruckFormular(6, wurfbuchDrucken);
+    registriereDruckFormular(10, meldeformularCFAOeffnen);
+    registriereDruckFormular(13, wurfdatenDrucken);
     TMirravel::registerWindow(QStringLiteral("druckdispatcher"), [](TMirravel &mw) -> QWidget * {
         static bool laeuft = false; // the preview's print dialog lets events through
         if (laeuft)
