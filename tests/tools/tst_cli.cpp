@@ -1,3 +1,4 @@
+#include "../common/CliRun.h"
 #include "app/DataHome.h"
 #include "store/Database.h"
 #include "store/Query.h"
@@ -14,25 +15,11 @@
 using namespace tav::store;
 
 namespace {
-struct Run {
-    int code = -1;
-    QString out, err;
-};
-
 // Without a home from the environment; settings from `config` when given (a folder without
 // Tavrenno.ini: the defaults).
 Run cli(const QStringList &args, const QString &config = QString())
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("TAVRENNO_HOME"));
-    if (!config.isEmpty())
-        env.insert(QStringLiteral("TAVRENNO_CONFIG"), config);
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(TAV_CLI), args);
-    p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return run(QStringLiteral(TAV_CLI), args, config);
 }
 
 int runCli(const QStringList &args, QString *errText = nullptr)
