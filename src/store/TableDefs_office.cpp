@@ -89,6 +89,19 @@ QVector<TableDef> officeTables()
             },
             {}},
 
+        // Pictures already on the online service, with the size and time they had when sent.
+        TableDef{"BilderUpload.db",
+            {
+                autoInc("LaufendeNummer", Required),
+                string("Name", 100, Required),
+                integer("Filegroesse", Required),
+                timestamp("Aenderungsdatum", Required),
+            },
+            {
+                primary("LaufendeNummer"),
+                index("Name", "Name;Filegroesse;Aenderungsdatum"),
+            }},
+
         TableDef{"ZWINGREG.DB",
             {
                 autoInc("LaufendeNummer"),
