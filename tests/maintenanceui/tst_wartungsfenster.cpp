@@ -171,7 +171,7 @@ class TstWartungsfenster : public QObject
         d = TFormSuchen_Ersetzen::oeffnen(grid, &caller);
         QCOMPARE(d->modus(), 1);
         QVERIFY(!d->BitBtnErsetzen->isVisible() && !d->BitBtnAlleErsetzen->isVisible());
-        QVERIFY(d->Label1->text().endsWith(captionText(1593)));
+        QCOMPARE(d->Label2->text(), captionText(1593));
         QTest::keyClicks(d->Editsuche, "Dog");
         d->BitBtnSuchen->click();
         QCOMPARE(t.text("Verein"), QString("Dog Club Nord"));

@@ -45,14 +45,17 @@ TFormIndexrekonstruktion::TFormIndexrekonstruktion(tav::store::Database *db, QWi
     auto *g = new QGridLayout(this);
     g->addWidget(label(this, 7217, QStringLiteral("Indizes neu aufbauen für:")), 0, 0, 1, 2);
     const auto &gruppen = indexGruppen();
+    int platz = 0;
     for (int i = 0; i < gruppen.size(); ++i) {
         QCheckBox *c = check(this, gruppen[i].tag, gruppen[i].name);
         c->setObjectName(QStringLiteral("Gruppe%1").arg(i + 1));
         Gruppen << c;
-        if (gruppen[i].verborgen)
+        if (gruppen[i].verborgen) {
             c->hide();
-        else
-            g->addWidget(c, 1 + i % 8, i / 8);
+            continue;
+        }
+        g->addWidget(c, 1 + platz % 8, platz / 8);
+        ++platz;
     }
     LabelTabelle = new QLabel(this);
     LabelTabelle->setObjectName(QStringLiteral("LabelTabelle"));

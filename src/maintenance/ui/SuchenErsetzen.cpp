@@ -82,8 +82,12 @@ TFormSuchen_Ersetzen::TFormSuchen_Ersetzen(QWidget *parent) : QDialog(parent)
     Panel1->setFrameShape(QFrame::StyledPanel);
     Label1 = new QLabel(Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setWordWrap(true);
-    (new QVBoxLayout(Panel1))->addWidget(Label1);
+    Label2 = new QLabel(Panel1);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    auto *hinweis = new QHBoxLayout(Panel1);
+    hinweis->setSpacing(0);
+    hinweis->addWidget(Label1);
+    hinweis->addWidget(Label2, 1);
 
     BitBtnErsetzen = button(this, 7236, QStringLiteral("Ersetzen"));
     BitBtnErsetzen->setObjectName(QStringLiteral("Ersetzen"));
@@ -127,8 +131,8 @@ TFormSuchen_Ersetzen::TFormSuchen_Ersetzen(QWidget *parent) : QDialog(parent)
         connect(c, &QCheckBox::toggled, this, &TFormSuchen_Ersetzen::zuruecksetzen);
 
     translateOnCreate(this);
-    Label1->setText(caption(1517, "Ersetzen nicht möglich, da Feldwert") +
-                    caption(1518, " hier nicht speicherbar!"));
+    Label1->setText(caption(1517, "Ersetzen nicht möglich, da Feldwert"));
+    Label2->setText(caption(1518, " hier nicht speicherbar!"));
     zuruecksetzen();
 }
 
@@ -221,9 +225,8 @@ void TFormSuchen_Ersetzen::belegen()
         delete e->validator();
         e->setValidator(new ZeichenFilter(typ, e));
     }
-    Label1->setText(caption(1517, "Ersetzen nicht möglich, da Feldwert") +
-                    (startArt == 3 ? caption(1593, " im Lesemodus nicht änderbar!")
-                                   : caption(1518, " hier nicht speicherbar!")));
+    Label2->setText(startArt == 3 ? caption(1593, " im Lesemodus nicht änderbar!")
+                                  : caption(1518, " hier nicht speicherbar!"));
     TMPArt = startArt == 2 && aenderbar ? 2 : 1;
     const bool ersetzen = TMPArt == 2;
     Editersetzen->setEnabled(ersetzen);

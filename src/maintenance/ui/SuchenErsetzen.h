@@ -41,7 +41,7 @@ class TFormSuchen_Ersetzen : public QDialog
 
     QLineEdit *Editsuche, *Editersetzen;
     QCheckBox *CheckGrossKlein, *CheckGanzesWort;
-    QLabel *Label7, *LabelSpalte, *Label1;
+    QLabel *Label7, *LabelSpalte, *Label1, *Label2; // Label1 + Label2: why nothing is replaced
     QFrame *Panel1;
     QPushButton *BitBtnErsetzen, *BitBtnAlleErsetzen, *BitBtnSuchen, *BitBtnAbbruch, *BitBtnZurueck;
 
