@@ -45,6 +45,50 @@ void reloadLayout(TableFile *f)
     f->layout = schema::readLayout(f->db, f->fileName);
     f->schemaVersion = schemaVersion(f->db);
 }
+
+// Adds an index to a table file held exclusively, inside any transaction open on it.
+template <class Fill> void addIndexTo(Database &db, TableFile *f, const IndexDef &idxIn, Fill fillIndexKeys)
+{
+    IndexDef idx = idxIn;
+    if (idx.primary)
+        idx.name.clear();
+    if (idx.fieldList().isEmpty())
+        throw EngineError(EngineError::Category::InvalidRequest, code::NoSuchIndex,
+                          QStringLiteral("Index ohne Felder: %1").arg(idx.name));
+    for (const QString &fn : idx.fieldList()) {
+        if (!f->layout.field(fn))
+            throw EngineError(EngineError::Category::InvalidRequest, code::FieldNotFound,
+                              QStringLiteral("Feld nicht gefunden: %1").arg(fn));
+    }
+    if (idx.primary ? f->layout.primaryIndex() != nullptr : f->layout.index(idx.name) != nullptr)
+        throw EngineError(EngineError::Category::InvalidRequest, code::KeyViolation,
+                          QStringLiteral("Der Index %1 besteht bereits.").arg(idx.name));
+    if (!schema::usesRecordNumber(f->layout, idx)) {
+        Transaction txn(db, f);
+        const QString col = schema::keyColumn(idx.primary ? QString() : idx.name);
+        // a column left over from a dropped index is reused
+        Statement probe(f->db, QStringLiteral("SELECT 1 FROM pragma_table_info('data') WHERE name = ?"));
+        probe.bind(1, col);
+        if (!probe.step())
+            execSql(f->db, QStringLiteral("ALTER TABLE data ADD COLUMN %1 BLOB").arg(schema::quoted(col)));
+        fillIndexKeys(f, idx);
+        execSql(f->db, schema::createIndexStatement(f->layout, idx));
+        Statement meta(f->db,
+                       QStringLiteral("INSERT OR REPLACE INTO __idx(name, fields, flags) VALUES (?, ?, ?)"));
+        meta.bind(1, idx.primary ? QString() : idx.name);
+        meta.bind(2, idx.fields);
+        meta.bind(3, schema::indexFlags(idx));
+        meta.exec();
+        txn.commit();
+    } else {
+        Statement meta(f->db,
+                       QStringLiteral("INSERT OR REPLACE INTO __idx(name, fields, flags) VALUES ('', ?, ?)"));
+        meta.bind(1, idx.fields);
+        meta.bind(2, schema::indexFlags(idx));
+        meta.exec();
+    }
+    reloadLayout(f);
+}
 } // namespace
 
 Database *defaultDatabase()
@@ -379,50 +423,11 @@ void Database::updateKeyFormat(TableFile *file)
     txn.commit();
 }
 
-void Database::addIndex(const QString &tableName, const IndexDef &idxIn)
+void Database::addIndex(const QString &tableName, const IndexDef &idx)
 {
     TableFile *f = maintenanceFile(tableName);
     try {
-        IndexDef idx = idxIn;
-        if (idx.primary)
-            idx.name.clear();
-        if (idx.fieldList().isEmpty())
-            throw EngineError(EngineError::Category::InvalidRequest, code::NoSuchIndex,
-                              QStringLiteral("Index ohne Felder: %1").arg(idx.name));
-        for (const QString &fn : idx.fieldList()) {
-            if (!f->layout.field(fn))
-                throw EngineError(EngineError::Category::InvalidRequest, code::FieldNotFound,
-                                  QStringLiteral("Feld nicht gefunden: %1").arg(fn));
-        }
-        if (idx.primary ? f->layout.primaryIndex() != nullptr : f->layout.index(idx.name) != nullptr)
-            throw EngineError(EngineError::Category::InvalidRequest, code::KeyViolation,
-                              QStringLiteral("Der Index %1 besteht bereits.").arg(idx.name));
-        if (!schema::usesRecordNumber(f->layout, idx)) {
-            Transaction txn(*this, f);
-            const QString col = schema::keyColumn(idx.primary ? QString() : idx.name);
-            // a column left over from a dropped index is reused
-            Statement probe(f->db, QStringLiteral("SELECT 1 FROM pragma_table_info('data') WHERE name = ?"));
-            probe.bind(1, col);
-            if (!probe.step())
-                execSql(f->db,
-                        QStringLiteral("ALTER TABLE data ADD COLUMN %1 BLOB").arg(schema::quoted(col)));
-            fillIndexKeys(f, idx);
-            execSql(f->db, schema::createIndexStatement(f->layout, idx));
-            Statement meta(
-                f->db, QStringLiteral("INSERT OR REPLACE INTO __idx(name, fields, flags) VALUES (?, ?, ?)"));
-            meta.bind(1, idx.primary ? QString() : idx.name);
-            meta.bind(2, idx.fields);
-            meta.bind(3, schema::indexFlags(idx));
-            meta.exec();
-            txn.commit();
-        } else {
-            Statement meta(
-                f->db, QStringLiteral("INSERT OR REPLACE INTO __idx(name, fields, flags) VALUES ('', ?, ?)"));
-            meta.bind(1, idx.fields);
-            meta.bind(2, schema::indexFlags(idx));
-            meta.exec();
-        }
-        reloadLayout(f);
+        addIndexTo(*this, f, idx, [this](TableFile *file, const IndexDef &i) { fillIndexKeys(file, i); });
     } catch (...) {
         release(f);
         throw;
@@ -460,46 +465,51 @@ void Database::dropIndex(const QString &tableName, const QString &indexName)
 void Database::rebuildIndexes(const QString &tableName, const TableDef &declared)
 {
     TableFile *f = maintenanceFile(tableName);
-    QStringList names;
-    bool hasPrimary = false;
     try {
-        // every index SQLite holds beside our own bookkeeping goes, with its key column
-        Statement list(f->db,
-                       QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = "
-                                      "'data' AND sql IS NOT NULL"));
-        QStringList sqliteIndexes;
-        while (list.step())
-            sqliteIndexes << list.column(0).toString();
+        // all or nothing: a declared index that cannot be made leaves the table as it was
         Transaction txn(*this, f);
-        for (const QString &n : sqliteIndexes)
-            execSql(f->db, QStringLiteral("DROP INDEX %1").arg(schema::quoted(n)));
-        Statement cols(
-            f->db,
-            QStringLiteral(
-                "SELECT name FROM pragma_table_info('data') WHERE name LIKE '\\_\\_ix\\_%' ESCAPE '\\'"));
-        QStringList keyCols;
-        while (cols.step())
-            keyCols << cols.column(0).toString();
-        for (const QString &c : keyCols)
-            execSql(f->db, QStringLiteral("ALTER TABLE data DROP COLUMN %1").arg(schema::quoted(c)));
-        execSql(f->db, QStringLiteral(
-                           "CREATE TABLE IF NOT EXISTS __idx (name TEXT PRIMARY KEY, fields TEXT NOT NULL, "
-                           "flags INTEGER NOT NULL)"));
-        execSql(f->db, QStringLiteral("DELETE FROM __idx"));
-        txn.commit();
-        reloadLayout(f);
+        try {
+            // every index SQLite holds beside our own bookkeeping goes, with its key column
+            Statement list(f->db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' AND "
+                                                 "tbl_name = 'data' AND sql IS NOT NULL"));
+            QStringList sqliteIndexes;
+            while (list.step())
+                sqliteIndexes << list.column(0).toString();
+            list.reset();
+            for (const QString &n : sqliteIndexes)
+                execSql(f->db, QStringLiteral("DROP INDEX %1").arg(schema::quoted(n)));
+            Statement cols(f->db, QStringLiteral("SELECT name FROM pragma_table_info('data') WHERE name "
+                                                 "LIKE '\\_\\_ix\\_%' ESCAPE '\\'"));
+            QStringList keyCols;
+            while (cols.step())
+                keyCols << cols.column(0).toString();
+            cols.reset();
+            for (const QString &c : keyCols)
+                execSql(f->db, QStringLiteral("ALTER TABLE data DROP COLUMN %1").arg(schema::quoted(c)));
+            execSql(f->db, QStringLiteral("CREATE TABLE IF NOT EXISTS __idx (name TEXT PRIMARY KEY, fields "
+                                          "TEXT NOT NULL, flags INTEGER NOT NULL)"));
+            execSql(f->db, QStringLiteral("DELETE FROM __idx"));
+            reloadLayout(f);
+            bool hasPrimary = false;
+            for (const IndexDef &idx : declared.indexes) {
+                // a primary index on the record number is the record number itself
+                if (idx.primary && (hasPrimary || schema::usesRecordNumber(f->layout, idx)))
+                    continue;
+                addIndexTo(*this, f, idx,
+                           [this](TableFile *file, const IndexDef &i) { fillIndexKeys(file, i); });
+                hasPrimary = hasPrimary || idx.primary;
+            }
+            txn.commit();
+        } catch (...) {
+            txn.rollback();
+            reloadLayout(f);
+            throw;
+        }
     } catch (...) {
         release(f);
         throw;
     }
     release(f);
-    for (const IndexDef &idx : declared.indexes) {
-        // a primary index on the record number is the record number itself
-        if (idx.primary && (hasPrimary || schema::usesRecordNumber(f->layout, idx)))
-            continue;
-        addIndex(tableName, idx);
-        hasPrimary = hasPrimary || idx.primary;
-    }
 }
 
 void Database::checkTable(const QString &tableName)

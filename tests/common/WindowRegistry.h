@@ -26,6 +26,8 @@
 #include "cats/ui/Psuchdlg.h"
 #include "cats/ui/ReferenzlisteFenster.h"
 #include "cats/ui/Warnung.h"
+#include "maintenance/ui/Indexrekonstruktion.h"
+#include "maintenance/ui/SuchenErsetzen.h"
 #include "office/ui/BueroFenster.h"
 #include "printouts/ReportInzucht.h"
 #include "printouts/ui/Meldeformular.h"
@@ -194,6 +196,16 @@ inline const QList<RegisteredWindow> &registeredWindows()
              breeding::ui::registerHTMLStammbaum();
              QWidget *w = app::ui::TMirravel::windowFactory("formhtmlstammbaum")(*f.main);
              return w ? w->parentWidget() : nullptr;
+         }},
+        {"index reconstruction",
+         [](ProgramFixture &f) -> QWidget * {
+             maintenance::ui::registerIndexrekonstruktion();
+             QWidget *w = app::ui::TMirravel::windowFactory("formindexrekonstruktion")(*f.main);
+             return w ? w->parentWidget() : nullptr;
+         }},
+        {"search and replace",
+         [](ProgramFixture &f) {
+             return maintenance::ui::TFormSuchen_Ersetzen::oeffnen(f.main->catList(), f.main.get());
          }},
         {"help viewer",
          [](ProgramFixture &f) -> QWidget * {

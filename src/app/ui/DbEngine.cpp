@@ -95,6 +95,8 @@ TDBError::TDBError(QWidget *parent) : QDialog(parent)
     connect(NatBtn, &QPushButton::clicked, this, &TDBError::NatBtnClick);
     connect(RepBtn, &QPushButton::clicked, this, &TDBError::RepBtnClick);
     connect(DoneBtn, &QPushButton::clicked, this, &QDialog::accept);
+    // whoever rebuilt indexes (this repair or the index reconstruction) asks for the restart here
+    connect(this, &TDBError::restartRequested, this, [] { restartFlag() = true; });
     SizeErrorDialog(200, 1);
 }
 
