@@ -125,6 +125,8 @@ class TstFtpUpload : public QObject
         QCOMPARE(c.TargetPath, QStringLiteral("/kunden/idK1/bilder"));
         TFtpUpload up(l.daten());
         up.LoadConfig(c);
+        QVERIFY(!up.StartUpload()); // nothing listed: no run
+        QVERIFY(up.isSuspended());
         up.AddFileToListe(l.bild(QStringLiteral("Mia.jpg"), 70000));
         up.AddFileToListe(weg);
         up.AddFileToListe(l.bild(QStringLiteral("Kater Ölf #2.jpg"), 1234));
