@@ -29,6 +29,7 @@
 #include "maintenance/ui/Indexrekonstruktion.h"
 #include "maintenance/ui/SuchenErsetzen.h"
 #include "office/ui/BueroFenster.h"
+#include "online/ui/FortschrittAbbrechen.h"
 #include "printouts/ReportInzucht.h"
 #include "printouts/ui/Meldeformular.h"
 #include "printouts/ui/Wurfmeldung.h"
@@ -120,6 +121,8 @@ inline const QList<RegisteredWindow> &registeredWindows()
         {"database error", [](ProgramFixture &f) { return openDialog<app::ui::TDBError>(f.main.get()); }},
         {"inbreeding progress",
          [](ProgramFixture &f) { return openDialog<breeding::ui::TFormInzuchtFortschritt>(f.main.get()); }},
+        {"picture upload progress",
+         [](ProgramFixture &f) { return openDialog<online::ui::TFormFortschrittAbbrechen>(f.main.get()); }},
         {"inbreeding window",
          [](ProgramFixture &f) -> QWidget * {
              breeding::ui::registerInzuchtgrad();
