@@ -94,7 +94,7 @@ Buchung buchungAus(const Query &q)
     b.konto = q.value(QStringLiteral("Kontoname")).toInt();
     b.datum = q.value(QStringLiteral("Buchungsdatum")).toDate();
     b.kategorie = q.value(QStringLiteral("Kategorie")).toString();
-    b.kontoName = q.value(QStringLiteral("KontoName")).toString();
+    b.kontoName = q.value(QStringLiteral("KontoBez")).toString();
     b.betrag = units(q.units(Betrag));
     return b;
 }
@@ -276,7 +276,8 @@ std::optional<Konto> konto(Database &db, int nummer)
 QVector<Buchung> buchungen(Database &db, int konto)
 {
     Query q(&db, QStringLiteral("SELECT b.BuchungsNr, b.Kontoname, b.Buchungsdatum, b.Kategorie, b.Betrag,"
-                                " b.Gegenbuchung FROM buchung.db b WHERE b.Kontoname = :Konto"
+                                " b.Gegenbuchung, k.Name AS KontoBez FROM buchung.db b, konten.db k"
+                                " WHERE b.Kontoname = :Konto AND k.LaufendeNummer = b.Kontoname"
                                 " ORDER BY b.Buchungsdatum, b.BuchungsNr"));
     q.bindValue(QStringLiteral(":Konto"), konto);
     q.open();
@@ -300,7 +301,7 @@ Statistik kategorieStatistik(Database &db, const QString &name, const Zeitraum &
         q.bindValue(QStringLiteral(":Datum2"), z.bis);
     };
     Statistik s;
-    Query q(&db, QStringLiteral("SELECT b.BuchungsNr, b.Buchungsdatum, b.Betrag, k.Name AS KontoName,"
+    Query q(&db, QStringLiteral("SELECT b.BuchungsNr, b.Buchungsdatum, b.Betrag, k.Name AS KontoBez,"
                                 " b.Kontoname, b.Kategorie") +
                      von + QStringLiteral(" ORDER BY b.Buchungsdatum, k.Name"));
     binden(q);
@@ -334,7 +335,7 @@ GewinnVerlust gewinnVerlust(Database &db, const Zeitraum &z, std::optional<int> 
     for (const QString &einAus : {EinAusEinnahme, EinAusAusgabe}) {
         Query q(&db,
                 QStringLiteral("SELECT B.BuchungsNr, B.Kontoname, B.Kategorie, B.Buchungsdatum, B.Betrag,"
-                               " A.Name AS KontoName") +
+                               " A.Name AS KontoBez") +
                     bedingung(einAus) + QStringLiteral(" ORDER BY B.Buchungsdatum, B.BuchungsNr"));
         binden(q);
         q.open();

@@ -26,6 +26,7 @@
 #include "cats/ui/Psuchdlg.h"
 #include "cats/ui/ReferenzlisteFenster.h"
 #include "cats/ui/Warnung.h"
+#include "office/ui/Buchfuehrung.h"
 #include "office/ui/BueroFenster.h"
 #include "printouts/ReportInzucht.h"
 #include "printouts/ui/Meldeformular.h"
@@ -106,6 +107,14 @@ inline const QList<RegisteredWindow> &registeredWindows()
         {"clubs", openOfficeWindow("formvereine")},
         {"show dates", openOfficeWindow("formausstellungstermine")},
         {"pharmacy", openOfficeWindow("formapotheke")},
+        {"bookkeeping",
+         [](ProgramFixture &f) -> QWidget * {
+             office::ui::registerBuchfuehrung();
+             QWidget *w = app::ui::TMirravel::windowFactory("formbuchfuehrung")(*f.main);
+             return w ? w->parentWidget() : nullptr;
+         }},
+        {"period dialog",
+         [](ProgramFixture &f) { return openDialog<office::ui::TStatistikDlg>(f.main.get()); }},
         {"cat search",
          [](ProgramFixture &f) -> QWidget * {
              auto *d = new cats::ui::TSuchenDlg(f.db.get(), f.main.get());

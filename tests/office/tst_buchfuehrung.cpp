@@ -299,6 +299,7 @@ class TstBuchfuehrung : public QObject
         }
         const GewinnVerlust g = gewinnVerlust(*db, *monatsZeitraum(1, 3, 2024));
         QCOMPARE(g.einnahmen.size() + g.ausgaben.size(), 24);
+        QCOMPARE(g.einnahmen[1].kontoName, QStringLiteral("Kasse"));
         QCOMPARE(g.einnahmenGesamt, eur("3.301,77")); // 3 × 1.100,59
         QCOMPARE(g.ausgabenGesamt, eur("789,15"));    // 3 × 263,05
         QCOMPARE(g.saldo(), eur("2.512,62"));
