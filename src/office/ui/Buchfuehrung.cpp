@@ -3,6 +3,7 @@
 #include "Buchfuehrung.h"
 
 #include "app/Sprache.h"
+#include "app/ui/DBGrid.h"
 #include "app/ui/DataSource.h"
 #include "app/ui/Dialogs.h"
 #include "app/ui/Help.h"
@@ -30,14 +31,34 @@ namespace {
 constexpr int TagFenster = 7020, TagBuchen = 7021, TagAuswertung = 7022, TagKonten = 7023, TagDialog = 7058,
               TagVon = 7059, TagBis = 7060, TagJahr = 7061, TagAbbruch = 7062, TagHilfe = 4854,
               MeldungZeitraum = 7002, Hilfe = 60;
+} // namespace
 
-QLabel *beschriftet(const QString &text, int tag, QWidget *parent)
+QLabel *beschriftet(const QString &text, int tag, QWidget *buddy)
 {
-    auto *l = new QLabel(text, parent);
+    auto *l = new QLabel(text);
     l->setProperty("tag", tag);
+    l->setBuddy(buddy);
     return l;
 }
-} // namespace
+
+DBGrid *spaltenGrid(DataSource *src, const QString &name, const QVector<GridSpalte> &spalten, QWidget *parent)
+{
+    auto *g = new DBGrid(src, parent);
+    g->setObjectName(name);
+    QVector<TableModel::Column> cols;
+    QVariantList tags;
+    for (const GridSpalte &s : spalten) {
+        TableModel::Column c;
+        c.field = c.title = s.feld;
+        c.tag = s.tag;
+        c.editable = s.editierbar;
+        cols << c;
+        tags << s.tag;
+    }
+    g->tableModel()->setColumns(cols);
+    g->setProperty("columnTags", tags);
+    return g;
+}
 
 TStatistikDlg::TStatistikDlg(QWidget *parent) : QDialog(parent)
 {
@@ -58,11 +79,11 @@ TStatistikDlg::TStatistikDlg(QWidget *parent) : QDialog(parent)
     von->setValue(1);
     bis->setValue(QDate::currentDate().month());
     jahr->setValue(QDate::currentDate().year());
-    g->addWidget(beschriftet(QStringLiteral("von Monat"), TagVon, this), 0, 0);
+    g->addWidget(beschriftet(QStringLiteral("von Monat"), TagVon), 0, 0);
     g->addWidget(von, 0, 1);
-    g->addWidget(beschriftet(QStringLiteral("bis"), TagBis, this), 0, 2);
+    g->addWidget(beschriftet(QStringLiteral("bis"), TagBis), 0, 2);
     g->addWidget(bis, 0, 3);
-    g->addWidget(beschriftet(QStringLiteral("Jahr"), TagJahr, this), 1, 0);
+    g->addWidget(beschriftet(QStringLiteral("Jahr"), TagJahr), 1, 0);
     g->addWidget(jahr, 1, 1);
     auto *knoepfe = new QHBoxLayout;
     auto *ok = new QPushButton(QStringLiteral("OK"), this);

@@ -131,4 +131,14 @@ class TFormBuchfuehrung : public tav::app::ui::ChildWindow
 
 void registerBuchfuehrung();
 
+// parts the window's pages share: a label with its caption tag, a grid of the given columns
+QLabel *beschriftet(const QString &text, int tag, QWidget *buddy = nullptr);
+struct GridSpalte {
+    QString feld;
+    int tag = 0;
+    bool editierbar = false;
+};
+tav::app::ui::DBGrid *spaltenGrid(tav::app::ui::DataSource *src, const QString &name,
+                                  const QVector<GridSpalte> &spalten, QWidget *parent);
+
 } // namespace tav::office::ui

@@ -66,12 +66,6 @@ QString captionOr(int tag, const QString &vorgabe)
     return t.isEmpty() ? vorgabe : t;
 }
 
-QLabel *text(const QString &t, int tag)
-{
-    auto *l = new QLabel(t);
-    l->setProperty("tag", tag);
-    return l;
-}
 } // namespace
 
 QWidget *TFormBuchfuehrung::auswertungSeite()
@@ -96,7 +90,7 @@ QWidget *TFormBuchfuehrung::auswertungSeite()
     m_gesamt = wert(QStringLiteral("Gesamt"));
     kg->addWidget(m_katListe, 0, 0, 2, 1);
     kg->addWidget(m_statistik, 0, 1, 1, 2);
-    kg->addWidget(text(QStringLiteral("Gesamt"), TagGesamt), 1, 1);
+    kg->addWidget(beschriftet(QStringLiteral("Gesamt"), TagGesamt), 1, 1);
     kg->addWidget(m_gesamt, 1, 2);
     kg->setColumnStretch(1, 1);
     connect(m_katListe, &QListWidget::itemDoubleClicked, this,
@@ -122,15 +116,15 @@ QWidget *TFormBuchfuehrung::auswertungSeite()
     gg->addWidget(m_alleKonten, 0, 0);
     gg->addWidget(m_gvKonten, 1, 0, 3, 1);
     gg->addWidget(m_kontoPanel, 4, 0, 2, 1);
-    gg->addWidget(text(QStringLiteral("Einnahmen"), TagEinnahmen), 0, 1);
+    gg->addWidget(beschriftet(QStringLiteral("Einnahmen"), TagEinnahmen), 0, 1);
     gg->addWidget(m_einnahmen, 1, 1, 1, 2);
-    gg->addWidget(text(QStringLiteral("Ausgaben"), TagAusgaben), 2, 1);
+    gg->addWidget(beschriftet(QStringLiteral("Ausgaben"), TagAusgaben), 2, 1);
     gg->addWidget(m_ausgaben, 3, 1, 1, 2);
-    gg->addWidget(text(QStringLiteral("Einnahmen gesamt"), TagEinGesamt), 4, 1);
+    gg->addWidget(beschriftet(QStringLiteral("Einnahmen gesamt"), TagEinGesamt), 4, 1);
     gg->addWidget(m_einGesamt, 4, 2);
-    gg->addWidget(text(QStringLiteral("Ausgaben gesamt"), TagAusGesamt), 5, 1);
+    gg->addWidget(beschriftet(QStringLiteral("Ausgaben gesamt"), TagAusGesamt), 5, 1);
     gg->addWidget(m_ausGesamt, 5, 2);
-    gg->addWidget(text(QStringLiteral("Saldo Einnahmen/Ausgaben"), TagSaldo), 6, 1);
+    gg->addWidget(beschriftet(QStringLiteral("Saldo Einnahmen/Ausgaben"), TagSaldo), 6, 1);
     gg->addWidget(m_saldo, 6, 2);
     gg->setColumnStretch(1, 1);
     connect(m_alleKonten, &QCheckBox::toggled, this, &TFormBuchfuehrung::gewinnVerlustRechnen);

@@ -30,31 +30,6 @@ constexpr int TagWaehler = 7024, TagEinzeln = 7021, TagTabelle = 7025, TagNr = 7
               TagNeu = 7029, TagKontoWahl = 7030, TagSpeichern = 7031, TagRueck = 4851, TagLoeschen = 4852,
               TagZurueck = 4853, TagHilfe = 4854, MeldungFehlt = 7001;
 
-QLabel *beschriftung(const QString &text, int tag)
-{
-    auto *l = new QLabel(text);
-    l->setProperty("tag", tag);
-    return l;
-}
-
-DBGrid *grid(DataSource *src, const QString &name, const QVector<QPair<QString, int>> &spalten,
-             QWidget *parent)
-{
-    auto *g = new DBGrid(src, parent);
-    g->setObjectName(name);
-    QVector<TableModel::Column> cols;
-    QVariantList tags;
-    for (const auto &[feld, tag] : spalten) {
-        TableModel::Column c;
-        c.field = c.title = feld;
-        c.tag = tag;
-        cols << c;
-        tags << tag;
-    }
-    g->tableModel()->setColumns(cols);
-    g->setProperty("columnTags", tags);
-    return g;
-}
 } // namespace
 
 QWidget *TFormBuchfuehrung::buchenSeite()
@@ -64,9 +39,10 @@ QWidget *TFormBuchfuehrung::buchenSeite()
 
     auto *waehler = new QWidget;
     auto *wv = new QVBoxLayout(waehler);
-    wv->addWidget(beschriftung(QStringLiteral("Bitte Konto durch Doppelklick auswählen"), TagWaehler));
-    m_waehlerGrid = grid(m_kontenSrc, QStringLiteral("KontenWahl"),
-                         {{QStringLiteral("Name"), 7064}, {QStringLiteral("Kontostand"), TagStand}}, waehler);
+    wv->addWidget(beschriftet(QStringLiteral("Bitte Konto durch Doppelklick auswählen"), TagWaehler));
+    m_waehlerGrid =
+        spaltenGrid(m_kontenSrc, QStringLiteral("KontenWahl"),
+                    {{QStringLiteral("Name"), 7064}, {QStringLiteral("Kontostand"), TagStand}}, waehler);
     m_waehlerGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(m_waehlerGrid, &QAbstractItemView::doubleClicked, this,
             [this] { kontoWaehlen(m_konten->intValue(QStringLiteral("LaufendeNummer"))); });
@@ -105,31 +81,31 @@ QWidget *TFormBuchfuehrung::buchenSeite()
     datumZeile->addWidget(m_kalender);
     datumZeile->addStretch();
     int z = 0;
-    g->addWidget(beschriftung(QStringLiteral("Buchungs Nr."), TagNr), z, 0);
+    g->addWidget(beschriftet(QStringLiteral("Buchungs Nr."), TagNr), z, 0);
     g->addWidget(m_nr, z++, 1);
-    g->addWidget(beschriftung(QStringLiteral("Datum"), TagDatum), z, 0);
+    g->addWidget(beschriftet(QStringLiteral("Datum"), TagDatum), z, 0);
     g->addLayout(datumZeile, z++, 1);
-    g->addWidget(beschriftung(QStringLiteral("Betrag"), TagBetrag), z, 0);
+    g->addWidget(beschriftet(QStringLiteral("Betrag"), TagBetrag), z, 0);
     g->addWidget(m_betrag, z++, 1);
-    g->addWidget(beschriftung(QStringLiteral("Kategorie"), TagKategorie), z, 0);
+    g->addWidget(beschriftet(QStringLiteral("Kategorie"), TagKategorie), z, 0);
     g->addWidget(m_kategorie, z++, 1);
-    g->addWidget(beschriftung(QStringLiteral("Beschreibung"), TagBeschreibung), z, 0);
+    g->addWidget(beschriftet(QStringLiteral("Beschreibung"), TagBeschreibung), z, 0);
     g->addWidget(m_beschreibung, z++, 1);
-    g->addWidget(beschriftung(QStringLiteral("Konto"), TagKonto), z, 0);
+    g->addWidget(beschriftet(QStringLiteral("Konto"), TagKonto), z, 0);
     g->addWidget(m_kontoName, z++, 1);
-    g->addWidget(beschriftung(QStringLiteral("Kontostand"), TagStand), z, 0);
+    g->addWidget(beschriftet(QStringLiteral("Kontostand"), TagStand), z, 0);
     g->addWidget(m_kontostand, z++, 1);
     g->setRowStretch(z, 1);
     m_ansicht->addTab(einzeln, QStringLiteral("Buchen"));
     auto *tabelle = new QWidget;
     tabelle->setProperty("tag", TagTabelle);
-    m_buchungsGrid = grid(m_buchSrc, QStringLiteral("Buchungen"),
-                          {{QStringLiteral("BuchungsNr"), TagNr},
-                           {QStringLiteral("Buchungsdatum"), TagDatum},
-                           {QStringLiteral("Kategorie"), TagKategorie},
-                           {QStringLiteral("Betrag"), TagBetrag},
-                           {QStringLiteral("Beschreibung"), TagBeschreibung}},
-                          tabelle);
+    m_buchungsGrid = spaltenGrid(m_buchSrc, QStringLiteral("Buchungen"),
+                                 {{QStringLiteral("BuchungsNr"), TagNr},
+                                  {QStringLiteral("Buchungsdatum"), TagDatum},
+                                  {QStringLiteral("Kategorie"), TagKategorie},
+                                  {QStringLiteral("Betrag"), TagBetrag},
+                                  {QStringLiteral("Beschreibung"), TagBeschreibung}},
+                                 tabelle);
     (new QVBoxLayout(tabelle))->addWidget(m_buchungsGrid);
     m_ansicht->addTab(tabelle, QStringLiteral("Tabellenansicht"));
     m_buchenStapel->addWidget(m_ansicht);

@@ -30,33 +30,6 @@ constexpr int TagKonten = 7043, TagKatSeite = 7044, TagNeuesKonto = 7045, TagKon
               TagProzent = 7057, TagKategorie = 7005, TagStand = 7028, TagRueck = 4851, TagZurueck = 4853,
               TagHilfe = 4854;
 
-DBGrid *kontenGrid(DataSource *src, const QString &name,
-                   const QVector<std::tuple<QString, int, bool>> &spalten, QWidget *parent)
-{
-    auto *g = new DBGrid(src, parent);
-    g->setObjectName(name);
-    QVector<TableModel::Column> cols;
-    QVariantList tags;
-    for (const auto &[feld, tag, editierbar] : spalten) {
-        TableModel::Column c;
-        c.field = c.title = feld;
-        c.tag = tag;
-        c.editable = editierbar;
-        cols << c;
-        tags << tag;
-    }
-    g->tableModel()->setColumns(cols);
-    g->setProperty("columnTags", tags);
-    return g;
-}
-
-QLabel *beschriftung(const QString &text, int tag, QWidget *buddy)
-{
-    auto *l = new QLabel(text);
-    l->setProperty("tag", tag);
-    l->setBuddy(buddy);
-    return l;
-}
 } // namespace
 
 QWidget *TFormBuchfuehrung::kontoEditor()
@@ -66,7 +39,7 @@ QWidget *TFormBuchfuehrung::kontoEditor()
     auto feld = [&](const QString &name, int tag, QFormLayout *in) {
         auto *e = new DBEdit(m_kontenSrc, name);
         e->setObjectName(QStringLiteral("DB") + name);
-        in->addRow(beschriftung(name, tag, e), e);
+        in->addRow(beschriftet(name, tag, e), e);
         return e;
     };
     feld(QStringLiteral("Name"), TagKontoname, f);
@@ -80,7 +53,7 @@ QWidget *TFormBuchfuehrung::kontoEditor()
     feld(QStringLiteral("Eroeffnungssaldo"), TagEroeffnung, f);
     auto *zum = new DBDateEdit(m_kontenSrc, QStringLiteral("Zum"));
     zum->setObjectName(QStringLiteral("DBZum"));
-    f->addRow(beschriftung(QStringLiteral("Eröffnung zum"), TagZum, zum),
+    f->addRow(beschriftet(QStringLiteral("Eröffnung zum"), TagZum, zum),
               cats::ui::mitKalender(zum, m_kontenSrc, QStringLiteral("Zum"), editor));
     auto *rueck =
         listenKnopf(TagRueck, QStringLiteral("KontoRueckgaengig"), QStringLiteral("Rückgängig"), editor);
@@ -101,7 +74,7 @@ QWidget *TFormBuchfuehrung::kategorieSeite()
     auto *seite = new QWidget;
     seite->setProperty("tag", TagKatSeite);
     auto *g = new QGridLayout(seite);
-    DBGrid *kats = kontenGrid(
+    DBGrid *kats = spaltenGrid(
         m_katSrc, QStringLiteral("KategorienGrid"),
         {{QStringLiteral("Name"), TagKategorie, true}, {QStringLiteral("EinAus"), TagEinAus, false}}, seite);
     TableModel::Column mwst;
@@ -125,14 +98,14 @@ QWidget *TFormBuchfuehrung::kategorieSeite()
     auto *einAus = new DBComboBox(m_katSrc, QStringLiteral("EinAus"), seite);
     einAus->setObjectName(QStringLiteral("EinAusWahl"));
     einAus->addItems({EinAusEinnahme, EinAusAusgabe});
-    DBGrid *saetze = kontenGrid(m_mwstSrc, QStringLiteral("MwstGrid"),
-                                {{QStringLiteral("Prozent"), TagProzent, true}}, seite);
+    DBGrid *saetze = spaltenGrid(m_mwstSrc, QStringLiteral("MwstGrid"),
+                                 {{QStringLiteral("Prozent"), TagProzent, true}}, seite);
     auto *titel = new QLabel(QStringLiteral("MwSt - Tabelle"));
     titel->setProperty("tag", TagMwstTabelle);
     g->addWidget(kats, 0, 0, 1, 4);
-    g->addWidget(beschriftung(QStringLiteral("Mehrwertsteuer"), TagMwst, mwstWahl), 1, 0);
+    g->addWidget(beschriftet(QStringLiteral("Mehrwertsteuer"), TagMwst, mwstWahl), 1, 0);
     g->addWidget(mwstWahl, 1, 1);
-    g->addWidget(beschriftung(QStringLiteral("Einnahme / Ausgabe"), TagEinAus, einAus), 1, 2);
+    g->addWidget(beschriftet(QStringLiteral("Einnahme / Ausgabe"), TagEinAus, einAus), 1, 2);
     g->addWidget(einAus, 1, 3);
     g->addWidget(titel, 0, 4);
     g->addWidget(saetze, 0, 5, 2, 1);
@@ -148,10 +121,10 @@ QWidget *TFormBuchfuehrung::kontenSeite()
     auto *konten = new QWidget;
     konten->setProperty("tag", TagKonten);
     auto *h = new QHBoxLayout(konten);
-    h->addWidget(kontenGrid(m_kontenSrc, QStringLiteral("KontenGrid"),
-                            {{QStringLiteral("Name"), TagKontoname, true},
-                             {QStringLiteral("Kontostand"), TagStand, false}},
-                            konten),
+    h->addWidget(spaltenGrid(m_kontenSrc, QStringLiteral("KontenGrid"),
+                             {{QStringLiteral("Name"), TagKontoname, true},
+                              {QStringLiteral("Kontostand"), TagStand, false}},
+                             konten),
                  1);
     h->addWidget(kontoEditor(), 1);
     tabs->addTab(konten, QStringLiteral("Konten"));
