@@ -9,6 +9,7 @@
 #include "app/ui/Help.h"
 #include "app/ui/ListenTeile.h"
 #include "app/ui/Main.h"
+#include "app/ui/Translator.h"
 #include "store/Database.h"
 #include "store/Table.h"
 
@@ -57,6 +58,7 @@ DBGrid *spaltenGrid(DataSource *src, const QString &name, const QVector<GridSpal
     }
     g->tableModel()->setColumns(cols);
     g->setProperty("columnTags", tags);
+    g->setProperty("tag", tags.value(0)); // the translator reaches the headers of tagged views
     return g;
 }
 
@@ -100,6 +102,7 @@ TStatistikDlg::TStatistikDlg(QWidget *parent) : QDialog(parent)
     knoepfe->addWidget(abbruch);
     knoepfe->addWidget(hilfe);
     g->addLayout(knoepfe, 2, 0, 1, 4);
+    translateOnCreate(this);
 }
 
 std::optional<Zeitraum> TStatistikDlg::zeitraum() const

@@ -28,7 +28,7 @@ constexpr int TagStand = 7028, TagKategorie = 7032, TagGV = 7033, TagNeu = 7034,
               TagGesamt = 7036, TagEinGesamt = 7037, TagAusGesamt = 7038, TagSaldo = 7039, TagAlle = 7040,
               TagEinnahmen = 7003, TagAusgaben = 7004, TagZurueck = 4853;
 
-QTableWidget *tabelle(const QString &name, const QStringList &titel)
+QTableWidget *tabelle(const QString &name, const QStringList &titel, const QVariantList &tags)
 {
     auto *t = new QTableWidget(0, int(titel.size()));
     t->setObjectName(name);
@@ -36,6 +36,8 @@ QTableWidget *tabelle(const QString &name, const QStringList &titel)
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->horizontalHeader()->setStretchLastSection(true);
     t->verticalHeader()->hide();
+    t->setProperty("columnTags", tags);
+    t->setProperty("tag", tags.value(0)); // the translator reaches the headers of tagged views
     return t;
 }
 
@@ -75,18 +77,21 @@ QWidget *TFormBuchfuehrung::auswertungSeite()
     m_auswertung->setObjectName(QStringLiteral("Auswertung"));
     const QStringList spalten = {QStringLiteral("Datum"), QStringLiteral("Kategorie"),
                                  QStringLiteral("Konto"), QStringLiteral("Betrag")};
+    const QVariantList spaltenTags = {7012, 7005, 7063, 7006};
 
-    m_standListe =
-        tabelle(QStringLiteral("Kontostaende"), {QStringLiteral("Konto"), QStringLiteral("Kontostand")});
-    m_standListe->setProperty("tag", TagStand);
-    m_auswertung->addTab(m_standListe, QStringLiteral("Kontostand"));
+    m_standListe = tabelle(QStringLiteral("Kontostaende"),
+                           {QStringLiteral("Konto"), QStringLiteral("Kontostand")}, {7063, TagStand});
+    auto *stand = new QWidget; // a tab page's tag names the tab; the table's own tag its headers
+    stand->setProperty("tag", TagStand);
+    (new QVBoxLayout(stand))->addWidget(m_standListe);
+    m_auswertung->addTab(stand, QStringLiteral("Kontostand"));
 
     auto *kat = new QWidget;
     kat->setProperty("tag", TagKategorie);
     auto *kg = new QGridLayout(kat);
     m_katListe = new QListWidget;
     m_katListe->setObjectName(QStringLiteral("Kategorien"));
-    m_statistik = tabelle(QStringLiteral("Statistik"), spalten);
+    m_statistik = tabelle(QStringLiteral("Statistik"), spalten, spaltenTags);
     m_gesamt = wert(QStringLiteral("Gesamt"));
     kg->addWidget(m_katListe, 0, 0, 2, 1);
     kg->addWidget(m_statistik, 0, 1, 1, 2);
@@ -108,8 +113,8 @@ QWidget *TFormBuchfuehrung::auswertungSeite()
     m_alleKonten->setChecked(true);
     m_kontoPanel = new QLabel;
     m_kontoPanel->setObjectName(QStringLiteral("KontoPanel"));
-    m_einnahmen = tabelle(QStringLiteral("Einnahmen"), spalten);
-    m_ausgaben = tabelle(QStringLiteral("Ausgaben"), spalten);
+    m_einnahmen = tabelle(QStringLiteral("Einnahmen"), spalten, spaltenTags);
+    m_ausgaben = tabelle(QStringLiteral("Ausgaben"), spalten, spaltenTags);
     m_einGesamt = wert(QStringLiteral("EinnahmenGesamt"));
     m_ausGesamt = wert(QStringLiteral("AusgabenGesamt"));
     m_saldo = wert(QStringLiteral("Saldo"));

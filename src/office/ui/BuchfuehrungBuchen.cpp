@@ -136,8 +136,8 @@ QWidget *TFormBuchfuehrung::buchenSeite()
 
     auto *v = new QVBoxLayout(seite);
     v->addWidget(m_buchenStapel, 1);
-    v->addWidget(
-        knopfLeiste({zurueck, m_rueck, m_neu, m_loeschen, hilfe, nullptr, m_kontoWahl, m_speichern}));
+    v->addWidget(knopfLeiste({m_neu, m_rueck, m_loeschen, nullptr, m_kontoWahl, m_speichern}));
+    v->addWidget(knopfLeiste({zurueck, nullptr, hilfe}));
     eingabeFreigeben(false);
     return seite;
 }
