@@ -110,6 +110,8 @@ class TstBuchfuehrungFenster : public QObject
         // a transfer books the amount as typed here and its negation on the other account
         QCOMPARE(w->m_kontostand->text(), QStringLiteral("1.310,40"));
         QCOMPARE(w->m_betrag->text(), QStringLiteral("100,00")); // the last posting
+        if (const QString dir = qEnvironmentVariable("TAV_GRAB_DIR"); !dir.isEmpty())
+            w->parentWidget()->grab().save(dir + "/bookkeeping-posting.png");
         QCOMPARE(konten(*f.db)[1].kontostand, *tav::app::Geld::lesen("-50", QLocale(QLocale::German)));
 
         QVERIFY(w->seiteZeigen(TFormBuchfuehrung::SeiteAuswertung));
