@@ -291,6 +291,19 @@ QVariant Query::value(const QString &column) const
                       QStringLiteral("Feld nicht gefunden: %1").arg(column));
 }
 
+std::optional<qint64> Query::units(const QString &column) const
+{
+    for (int i = 0; i < m_columns.size(); ++i) {
+        if (m_columns[i].compare(column, Qt::CaseInsensitive) != 0)
+            continue;
+        if (!m_stmt || m_eof || sqlite3_column_type(m_stmt->handle(), i) == SQLITE_NULL)
+            return std::nullopt;
+        return m_stmt->columnInt64(i);
+    }
+    throw EngineError(EngineError::Category::InvalidRequest, code::FieldNotFound,
+                      QStringLiteral("Feld nicht gefunden: %1").arg(column));
+}
+
 QVector<QVariantList> Query::rows()
 {
     QVector<QVariantList> out;

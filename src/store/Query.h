@@ -5,6 +5,7 @@
 #include <QVariant>
 #include <QVector>
 #include <memory>
+#include <optional>
 
 struct sqlite3;
 
@@ -36,6 +37,8 @@ class Query
     void next();
     QVariant value(const QString &column) const;
     QVariant value(int column) const;
+    // A money column or a sum over one, exactly in 1/10000 units; nullopt when blank.
+    std::optional<qint64> units(const QString &column) const;
     QStringList columns() const { return m_columns; }
     int rowsAffected() const { return m_changes; }
     // every remaining row

@@ -130,6 +130,9 @@ class Table : public QObject
     QString text(const QString &name) const;
     int intValue(const QString &name) const { return value(name).toInt(); }
     void setValue(const QString &name, const QVariant &value);
+    // Currency fields exactly, in 1/10000 units without floating point; nullopt when blank.
+    std::optional<qint64> currencyUnits(const QString &name) const;
+    void setCurrencyUnits(const QString &name, std::optional<qint64> units);
     qint64 recordNumber() const; // the engine's number of the current record
 
     // calculated and lookup fields
@@ -165,6 +168,7 @@ class Table : public QObject
         QVector<QVariant> values;
         QVector<QVariant> extra;
         bool extraDone = false;
+        QHash<int, qint64> units; // currency fields as stored, exact; absent when blank
     };
     struct Extra {
         QString name;

@@ -59,8 +59,11 @@ Table::Row Table::readRow(Statement &st) const
     r.key = m_rowidOrder ? QVariant(r.rowid) : QVariant(st.columnBlob(1));
     const TableDef &lay = m_file->layout;
     r.values.resize(lay.fields.size());
-    for (int i = 0; i < lay.fields.size(); ++i)
+    for (int i = 0; i < lay.fields.size(); ++i) {
         r.values[i] = st.stored(i + 2, lay.fields[i].type);
+        if (lay.fields[i].type == FieldType::Currency && r.values[i].isValid())
+            r.units.insert(i, st.columnInt64(i + 2));
+    }
     return r;
 }
 

@@ -92,6 +92,29 @@ QVariant Table::value(const QString &name) const
     return row->extra.value(xi);
 }
 
+std::optional<qint64> Table::currencyUnits(const QString &name) const
+{
+    requireOpen();
+    const int fi = fieldIndex(name);
+    if (fi < 0 || m_file->layout.fields[fi].type != FieldType::Currency)
+        throw invalid(code::FieldNotFound, QStringLiteral("Kein Währungsfeld: %1").arg(name));
+    const Row *row = isEditing() ? &m_edit : (hasRecord() ? &m_rows[m_pos] : nullptr);
+    if (!row || !row->units.contains(fi))
+        return std::nullopt;
+    return row->units.value(fi);
+}
+
+void Table::setCurrencyUnits(const QString &name, std::optional<qint64> units)
+{
+    const int fi = fieldIndex(name);
+    if (fi < 0 || m_file->layout.fields[fi].type != FieldType::Currency)
+        throw invalid(code::FieldNotFound, QStringLiteral("Kein Währungsfeld: %1").arg(name));
+    // through setValue for its checks and signals; the exact units replace the rounded ones after
+    setValue(name, units ? QVariant(double(*units) / 10000.0) : QVariant());
+    if (units)
+        m_edit.units.insert(fi, *units);
+}
+
 QString Table::text(const QString &name) const
 {
     const QVariant v = value(name);
@@ -132,8 +155,15 @@ void Table::setValue(const QString &name, const QVariant &v)
             s = cutToLength(s, f.size); // strings are cut to their field size, in characters
         val = s;
     }
-    val = fromStored(f.type, toStored(f.type, val)); // normalise (empty text == blank)
+    const QVariant stored = toStored(f.type, val);
+    val = fromStored(f.type, stored); // normalise (empty text == blank)
     m_edit.values[fi] = val;
+    if (f.type == FieldType::Currency) {
+        if (stored.isValid())
+            m_edit.units.insert(fi, stored.toLongLong());
+        else
+            m_edit.units.remove(fi);
+    }
     m_edit.extraDone = false;
     m_modified = true;
     Q_EMIT fieldChanged(f.name);
@@ -346,7 +376,11 @@ void Table::writeRecord()
         for (int i = 0; i < lay.fields.size(); ++i) {
             if (skip(i))
                 continue;
-            st.bindStored(p++, lay.fields[i].type, m_edit.values[i]);
+            if (lay.fields[i].type == FieldType::Currency)
+                st.bind(p++,
+                        m_edit.units.contains(i) ? QVariant(qlonglong(m_edit.units.value(i))) : QVariant());
+            else
+                st.bindStored(p++, lay.fields[i].type, m_edit.values[i]);
         }
         return p;
     };

@@ -28,6 +28,7 @@
 #include "cats/ui/Warnung.h"
 #include "maintenance/ui/Indexrekonstruktion.h"
 #include "maintenance/ui/SuchenErsetzen.h"
+#include "office/ui/Buchfuehrung.h"
 #include "office/ui/BueroFenster.h"
 #include "online/ui/FortschrittAbbrechen.h"
 #include "printouts/ReportInzucht.h"
@@ -109,6 +110,14 @@ inline const QList<RegisteredWindow> &registeredWindows()
         {"clubs", openOfficeWindow("formvereine")},
         {"show dates", openOfficeWindow("formausstellungstermine")},
         {"pharmacy", openOfficeWindow("formapotheke")},
+        {"bookkeeping",
+         [](ProgramFixture &f) -> QWidget * {
+             office::ui::registerBuchfuehrung();
+             QWidget *w = app::ui::TMirravel::windowFactory("formbuchfuehrung")(*f.main);
+             return w ? w->parentWidget() : nullptr;
+         }},
+        {"period dialog",
+         [](ProgramFixture &f) { return openDialog<office::ui::TStatistikDlg>(f.main.get()); }},
         {"cat search",
          [](ProgramFixture &f) -> QWidget * {
              auto *d = new cats::ui::TSuchenDlg(f.db.get(), f.main.get());

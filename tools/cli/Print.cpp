@@ -3,6 +3,7 @@
 #include "Druckausgabe.h"
 
 #include "app/DataHome.h"
+#include "app/Geld.h"
 #include "app/Global.h"
 #include "app/IniFile.h"
 #include "app/Sprache.h"
@@ -10,6 +11,8 @@
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/StatistikStammbaum.h"
 #include "breeding/StorePedigree.h"
+#include "office/Buchfuehrung.h"
+#include "printouts/ReportGewinnVerlust.h"
 #include "printouts/ReportInzucht.h"
 #include "printouts/ReportMelde.h"
 #include "printouts/ReportMerkmale.h"
@@ -326,6 +329,27 @@ std::optional<report::ReportJob> wurfbuch(Kontext &k)
         printouts::wurfbuchLesen(k.db, kw->first, kw->second, k.einstellungen.TageTraechtigkeit));
 }
 
+// the income statement of the days --from to --to (JJJJ-MM-TT), over every account
+std::optional<report::ReportJob> gewinnVerlust(Kontext &k)
+{
+    k.rc = 2;
+    const QDate von = QDate::fromString(k.a.wert(QStringLiteral("--from")), Qt::ISODate);
+    const QDate bis = QDate::fromString(k.a.wert(QStringLiteral("--to")), Qt::ISODate);
+    if (!von.isValid() || !bis.isValid() || bis < von) {
+        k.err << "print income-statement braucht --from JJJJ-MM-TT --to JJJJ-MM-TT (nicht vor --from)\n";
+        return std::nullopt;
+    }
+    k.rc = 1;
+    try {
+        office::Buchfuehrung::tabellenAnlegen(k.db);
+        return printouts::reportGewinnUndVerlust(
+            printouts::gewinnVerlustLesen(k.db, {von, bis}, app::sprachLocale(k.katalog.languageNumber())));
+    } catch (const std::exception &e) {
+        k.err << e.what() << "\n";
+        return std::nullopt;
+    }
+}
+
 const QList<Druckausgabe> &druckausgaben()
 {
     static const QList<Druckausgabe> d = {
@@ -341,6 +365,11 @@ const QList<Druckausgabe> &druckausgaben()
          {},
          stammbaum},
         {QStringLiteral("traits"), QString(), {}, {}, merkmale},
+        {QStringLiteral("income-statement"),
+         QStringLiteral("--from JJJJ-MM-TT --to JJJJ-MM-TT"),
+         {"--from", "--to"},
+         {},
+         gewinnVerlust},
         {QStringLiteral("descendants"),
          QStringLiteral("(--cat N | --cat-name NAME)"),
          {"--cat", "--cat-name"},

@@ -29,6 +29,7 @@
 #include "cats/ui/Warnung.h"
 #include "maintenance/Indexerstellung.h"
 #include "maintenance/ui/Indexrekonstruktion.h"
+#include "office/ui/Buchfuehrung.h"
 #include "office/ui/BueroFenster.h"
 #include "printouts/ui/DruckenKatzen.h"
 #include "store/Database.h"
@@ -181,6 +182,7 @@ int runProgram(int argc, char *argv[])
     tav::breeding::ui::registerStatistikStammbaum();
     tav::printouts::ui::registerDruckenKatzen();
     tav::office::ui::registerBuero();
+    tav::office::ui::registerBuchfuehrung();
     tav::breeding::ui::registerHTMLStammbaum();
     tav::maintenance::ui::registerIndexrekonstruktion();
     for (const auto &r : registrations())

@@ -1,0 +1,169 @@
+// The bookkeeping window opened from the menu: two accounts made in the editor, an income, an
+// expense and a transfer posted, the balances and the income statement on screen and as PDF.
+#include "../common/ProgramFixture.h"
+#include "app/ui/DBGrid.h"
+#include "office/ui/Buchfuehrung.h"
+#include "report/ui/Vorschau.h"
+#include "store/Table.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace tav::app::ui;
+using namespace tav::office;
+using namespace tav::office::ui;
+
+class TstBuchfuehrungFenster : public QObject
+{
+    Q_OBJECT
+    ProgramFixture f;
+    QTemporaryDir aus;
+
+    static void klick(QWidget *w, const char *knopf)
+    {
+        auto *b = w->findChild<QAbstractButton *>(knopf);
+        QVERIFY2(b && b->isEnabled(), knopf);
+        b->click();
+        QCoreApplication::processEvents();
+    }
+    static void tippen(QWidget *w, const char *feld, const QString &text)
+    {
+        auto *e = w->findChild<QLineEdit *>(feld);
+        QVERIFY2(e, feld);
+        e->clear();
+        QTest::keyClicks(e, text);
+    }
+    void konto(TFormBuchfuehrung *w, const char *art, const QString &name, const QString &saldo)
+    {
+        Scripted::dialog([art](QDialog &d) {
+            d.findChild<QPushButton *>(art)->click();
+            return d.result();
+        });
+        klick(w, "NeuesKonto");
+        tippen(w, "DBName", name);
+        tippen(w, "DBEroeffnungssaldo", saldo);
+    }
+    void buchen(TFormBuchfuehrung *w, const QString &betrag, const QString &kategorie)
+    {
+        klick(w, "BuchungNeu");
+        tippen(w, "Betrag", betrag);
+        w->m_kategorie->setCurrentIndex(w->m_kategorie->findText(kategorie));
+        klick(w, "Speichern");
+    }
+
+  private Q_SLOTS:
+    void initTestCase()
+    {
+        const QString failed = f.start(QSize(1280, 860), true);
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
+        registerBuchfuehrung();
+        f.main->updateCommandStates();
+    }
+    void cleanupTestCase() { f.stop(); }
+
+    void buchenUndAuswerten()
+    {
+        Buchfuehrung buch(*f.db);
+        buch.kategorieAnlegen(QStringLiteral("Kittenverkauf"), EinAusEinnahme);
+        buch.kategorieAnlegen(QStringLiteral("Futter"), EinAusAusgabe);
+        QAction *menue = f.main->action("Buchfhrung1");
+        QVERIFY(menue && menue->isEnabled());
+        menue->trigger();
+        QCoreApplication::processEvents();
+        auto *w = qobject_cast<TFormBuchfuehrung *>(ChildWindow::find("formbuchfuehrung"));
+        QVERIFY(w);
+
+        QVERIFY(w->seiteZeigen(TFormBuchfuehrung::SeiteKonten));
+        konto(w, "Bankkonto", QStringLiteral("Girokonto"), QStringLiteral("250,00"));
+        konto(w, "Bargeld/Kasse", QStringLiteral("Kasse"), QStringLiteral("50"));
+        QVERIFY(w->seiteZeigen(TFormBuchfuehrung::SeiteBuchen)); // stores the account being edited
+        QCOMPARE(konten(*f.db).size(), 2);
+        QCOMPARE(konten(*f.db)[0].kontostand, *tav::app::Geld::lesen("250", QLocale(QLocale::German)));
+
+        // the chooser: a double-click on the first account
+        DBGrid *waehler = w->m_waehlerGrid;
+        const QRect zelle = waehler->visualRect(waehler->model()->index(0, 0));
+        QTest::mouseClick(waehler->viewport(), Qt::LeftButton, {}, zelle.center());
+        QTest::mouseDClick(waehler->viewport(), Qt::LeftButton, {}, zelle.center());
+        QCoreApplication::processEvents();
+        QCOMPARE(w->m_buchenStapel->currentIndex(), 1);
+        QCOMPARE(w->m_kontoName->text(), QStringLiteral("Girokonto"));
+
+        // an amount in another locale's form is refused with its message
+        klick(w, "BuchungNeu");
+        tippen(w, "Betrag", QStringLiteral("1,000.50"));
+        w->m_kategorie->setCurrentIndex(0);
+        klick(w, "Speichern");
+        QCOMPARE(Scripted::shown().last().text.left(17), QStringLiteral("Ungültiger Betrag"));
+        klick(w, "Rueckgaengig");
+
+        buchen(w, QStringLiteral("1.000,50"), QStringLiteral("Kittenverkauf"));
+        buchen(w, QStringLiteral("40,10"), QStringLiteral("Futter"));
+        buchen(w, QStringLiteral("100"), QStringLiteral("Kasse"));
+        // a transfer books the amount as typed here and its negation on the other account
+        QCOMPARE(w->m_kontostand->text(), QStringLiteral("1.310,40"));
+        QCOMPARE(w->m_betrag->text(), QStringLiteral("100,00")); // the last posting
+        if (const QString dir = qEnvironmentVariable("TAV_GRAB_DIR"); !dir.isEmpty())
+            w->parentWidget()->grab().save(dir + "/bookkeeping-posting.png");
+        QCOMPARE(konten(*f.db)[1].kontostand, *tav::app::Geld::lesen("-50", QLocale(QLocale::German)));
+
+        QVERIFY(w->seiteZeigen(TFormBuchfuehrung::SeiteAuswertung));
+        QCOMPARE(w->m_standListe->rowCount(), 2);
+        QCOMPARE(w->m_standListe->item(1, 1)->text(), QStringLiteral("-50,00"));
+        Scripted::dialog([](QDialog &d) {
+            auto &dlg = static_cast<TStatistikDlg &>(d);
+            dlg.von->setValue(1);
+            dlg.bis->setValue(12);
+            dlg.jahr->setValue(QDate::currentDate().year());
+            return int(QDialog::Accepted);
+        });
+        w->m_auswertung->setCurrentIndex(2);
+        QCOMPARE(w->m_einGesamt->text(), QStringLiteral("1.000,50"));
+        QCOMPARE(w->m_ausGesamt->text(), QStringLiteral("40,10"));
+        QCOMPARE(w->m_saldo->text(), QStringLiteral("960,40"));
+        QCOMPARE(w->m_einnahmen->item(0, 2)->text(), QStringLiteral("Girokonto"));
+        if (const QString dir = qEnvironmentVariable("TAV_GRAB_DIR"); !dir.isEmpty())
+            w->parentWidget()->grab().save(dir + "/bookkeeping.png");
+
+        const QString pdf = aus.filePath("gv.pdf");
+        Scripted::dialog([&](QDialog &d) {
+            Scripted::file(pdf);
+            static_cast<tav::report::ui::TVorschau &>(d).savePdf();
+            return int(QDialog::Accepted);
+        });
+        klick(w, "Drucken");
+        QVERIFY(QFile::exists(pdf));
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext is not installed");
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(30000));
+        const QString text = QString::fromUtf8(p.readAllStandardOutput());
+        // the command line prints the same statement
+        const QString year = QString::number(QDate::currentDate().year());
+        const QString cliPdf = aus.filePath("cli.pdf");
+        p.start(TAV_CLI, {"--home", f.home.path(), "print", "income-statement", "--from", year + "-01-01",
+                          "--to", year + "-12-31", "--pdf", cliPdf});
+        QVERIFY(p.waitForFinished(60000) && p.exitCode() == 0);
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), cliPdf, QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(30000));
+        const QString cliText = QString::fromUtf8(p.readAllStandardOutput());
+        for (const char *soll : {"Gewinn- und Verlustrechnung", "Einnahmen", "Ausgaben", "1.000,50", "40,10",
+                                 "960,40", "1.260,40"}) {
+            QVERIFY2(text.contains(QString::fromUtf8(soll)), soll);
+            QVERIFY2(cliText.contains(QString::fromUtf8(soll)), soll);
+        }
+        if (const QString dir = qEnvironmentVariable("TAV_GRAB_DIR"); !dir.isEmpty())
+            QFile::copy(pdf, dir + "/bookkeeping.pdf");
+    }
+};
+
+QTEST_MAIN(TstBuchfuehrungFenster)
+#include "tst_buchfuehrungfenster.moc"
