@@ -27,6 +27,7 @@
 #include "cats/ui/ReferenzlisteFenster.h"
 #include "cats/ui/Warnung.h"
 #include "office/ui/BueroFenster.h"
+#include "office/ui/ZwinSuchDlg.h"
 #include "printouts/ReportInzucht.h"
 #include "printouts/ui/Meldeformular.h"
 #include "printouts/ui/Wurfmeldung.h"
@@ -106,6 +107,14 @@ inline const QList<RegisteredWindow> &registeredWindows()
         {"clubs", openOfficeWindow("formvereine")},
         {"show dates", openOfficeWindow("formausstellungstermine")},
         {"pharmacy", openOfficeWindow("formapotheke")},
+        {"cattery register", openOfficeWindow("formzwingerregister")},
+        {"private cattery register", openOfficeWindow("formzwingerregisterprivat")},
+        {"cattery search",
+         [](ProgramFixture &f) -> QWidget * {
+             auto *d = new office::ui::TZwinSuchDlg(f.db.get(), office::zwingerTabellen(true), f.main.get());
+             d->show();
+             return d;
+         }},
         {"cat search",
          [](ProgramFixture &f) -> QWidget * {
              auto *d = new cats::ui::TSuchenDlg(f.db.get(), f.main.get());
