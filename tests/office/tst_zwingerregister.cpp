@@ -1,7 +1,6 @@
 // The cattery registers without a window: the search with every criterion bound, the breeder's
-// name split, the copy into the address book, the kinds of a cattery's entries, the private tables
-// made only when missing, and the sort index made when a criterion finds it missing.
-#include "maintenance/Indexerstellung.h"
+// name split, the copy into the address book, the kinds of a cattery's entries and the private
+// tables made only when missing.
 #include "office/Zwingerregister.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
@@ -225,22 +224,6 @@ class TstZwingerregister : public QObject
         QFile f(pfad);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("kein Register, aber Daten"));
-    }
-
-    void breederOrderMakesItsMissingIndex()
-    {
-        zwinger("Alpha", "Zander, Uwe", "", "");
-        zwinger("Beta", "Albers, Ina", "", "");
-        db->dropIndex(privat.zwinger, "IDXZüchter");
-        const QStringList vorher = db->indexNames(privat.zwinger);
-        Table t(db.get(), privat.zwinger);
-        t.open();
-        QVERIFY(tav::maintenance::indexWaehlen(t, sortIndex(zwingerregisterListe(true), 2)));
-        const QStringList nachher = db->indexNames(privat.zwinger);
-        QCOMPARE(QSet<QString>(nachher.begin(), nachher.end()) - QSet<QString>(vorher.begin(), vorher.end()),
-                 QSet<QString>({"IDXZüchter"}));
-        t.first();
-        QCOMPARE(t.text("Zwinger"), QString("Beta"));
     }
 };
 

@@ -1,6 +1,6 @@
 // The clubs, show dates and pharmacy windows on the demo register, opened from the menu: records
 // added through their fields, the show window opening on the coming show, the sort box's order.
-#include "../common/ProgramFixture.h"
+#include "../common/Bedienung.h"
 #include "app/ui/DBGrid.h"
 #include "app/ui/DataControls.h"
 #include "app/ui/Translator.h"
@@ -38,25 +38,7 @@ class TstBuerofenster : public QObject
 
     template <class W> W *oeffnen(const char *item, const char *fenster)
     {
-        QAction *a = f.main->action(item);
-        if (!a || !a->isEnabled())
-            return nullptr;
-        a->trigger();
-        QCoreApplication::processEvents();
-        return qobject_cast<W *>(ChildWindow::find(fenster));
-    }
-    static void klick(QWidget *w, const char *knopf)
-    {
-        QAbstractButton *b = w->findChild<QAbstractButton *>(knopf);
-        QVERIFY2(b && b->isEnabled(), knopf);
-        b->click();
-        QCoreApplication::processEvents();
-    }
-    static void tippen(QWidget *w, const QString &feld, const QString &text)
-    {
-        QWidget *e = w->findChild<QWidget *>("DB" + feld);
-        QVERIFY2(e, qPrintable(feld));
-        QTest::keyClicks(e, text);
+        return menueOeffnen<W>(f, item, fenster);
     }
     static void schliessen(QWidget *w, const char *fenster)
     {
