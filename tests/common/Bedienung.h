@@ -35,3 +35,11 @@ inline void tippen(QWidget *w, const QString &feld, const QString &text)
     QVERIFY2(e, qPrintable(feld));
     QTest::keyClicks(e, text);
 }
+
+// the window's frame as a picture in $TAV_GRAB_DIR, when set
+inline void grabFrame(QWidget *w, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("TAV_GRAB_DIR");
+    if (!dir.isEmpty())
+        w->parentWidget()->grab().save(dir + "/" + name);
+}

@@ -53,12 +53,6 @@ class TstBuerofenster : public QObject
             out << m->index(r, spalte).data().toString();
         return out;
     }
-    void grab(QWidget *w, const QString &name)
-    {
-        const QString dir = qEnvironmentVariable("TAV_GRAB_DIR");
-        if (!dir.isEmpty())
-            w->parentWidget()->grab().save(dir + "/" + name);
-    }
 
   private Q_SLOTS:
     void initTestCase()
@@ -102,7 +96,7 @@ class TstBuerofenster : public QObject
         tippen(w, "Homepage", "www.katzenfreunde.de");
         QVERIFY(w->homepageLabel()->text().contains("www.katzenfreunde.de"));
         QVERIFY(w->dataSource()->save());
-        grab(w, "clubs-window.png");
+        grabFrame(w, "clubs-window.png");
         w->homepageOeffnen();
         klick(w, "EmailSchreiben");
         QCOMPARE(links.urls, QList<QUrl>({QUrl("http://www.katzenfreunde.de"),
@@ -141,9 +135,9 @@ class TstBuerofenster : public QObject
         QCOMPARE(w->table()->text("Ort"), QString("Aachen"));
         QCOMPARE(w->findChild<DBDateEdit *>("DBDatum")->text(), datum);
         QCOMPARE(w->sortBox()->currentText(), QString("Datum"));
-        grab(w, "show-dates-window.png");
+        grabFrame(w, "show-dates-window.png");
         w->findChild<QTabWidget *>("PageControl1")->setCurrentIndex(1);
-        grab(w, "show-dates-table.png");
+        grabFrame(w, "show-dates-table.png");
         QCOMPARE(gridSpalte(w, 3).mid(0, 2), QStringList({"Zwolle", "Aachen"}));
         Scripted::reset();
         w->sortBox()->setCurrentIndex(2);
@@ -169,7 +163,7 @@ class TstBuerofenster : public QObject
         }
         tippen(w, "Verfallsdatum", "31.12.2027");
         QVERIFY(w->dataSource()->save());
-        grab(w, "pharmacy-window.png");
+        grabFrame(w, "pharmacy-window.png");
         QCOMPARE(gridSpalte(w, 2), QStringList({"Zylotrop", "Acarex"}));
         Q_EMIT w->sortBox()->activated(1);
         QCOMPARE(gridSpalte(w, 2), QStringList({"Acarex", "Zylotrop"}));

@@ -45,12 +45,6 @@ class TstZwingerregisterFenster : public QObject
         w->parentWidget()->close();
         QTRY_VERIFY(!ChildWindow::find(fenster));
     }
-    void grab(QWidget *w, const QString &name)
-    {
-        const QString dir = qEnvironmentVariable("TAV_GRAB_DIR");
-        if (!dir.isEmpty())
-            w->parentWidget()->grab().save(dir + "/" + name);
-    }
     QString bildDatei()
     {
         QImage bild(120, 90, QImage::Format_RGB32);
@@ -116,12 +110,12 @@ class TstZwingerregisterFenster : public QObject
         Scripted::file(bildDatei());
         klick(w, "BitBtnBildladen");
         QVERIFY(w->eintraege()->bild()->hasPicture());
-        grab(w, "cattery-register-entries.png");
+        grabFrame(w, "cattery-register-entries.png");
         klick(w, "BitBtn1");
         QVERIFY(w->seiten()->isVisible() && sichtbar(w, "Hinzufuegen"));
         QVERIFY(w->bildMarke(KatzeArt::Deckkater)->isVisible());
         QVERIFY(!w->bildMarke(KatzeArt::Zuchtkatze)->isVisible());
-        grab(w, "cattery-register.png");
+        grabFrame(w, "cattery-register.png");
 
         // into the address book once; asked again, "No" adds nothing
         QCOMPARE(adressen("Hollwede"), 0);
