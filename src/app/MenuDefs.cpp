@@ -31,7 +31,7 @@ const QVector<MenuItemDef> &menuItems()
 
         {"",                     "Infobox1",                  "&Infobox",                      9101,    "",                   0,         nullptr, nullptr, 0, 0, 29},
         {"Infobox1",             "Zwingerregister1",          "&Zwingerregister",              106,  "window",             X | L | HL, "SpeedButton12",  nullptr, 178, 0, 20, "formzwingerregister"},
-        {"Infobox1",             "Zwingerregisterprivat1",    "Z&wingerregister Privat",       107,  "window",             X | L,     "SpeedButton10",   nullptr, 177, 0, 0, "formzwingerregisterprivat"},
+        {"Infobox1",             "Zwingerregisterprivat1",    "Z&wingerregister Privat",       107,  "window",             X | L,     "SpeedButton10",   nullptr, 177, 0, 25, "formzwingerregisterprivat"},
         {"Infobox1",             "Katzennamen1",              "&Katzennamen",                  108,  "window",             X | L,     nullptr,           nullptr, 0, 0, 30, "formkatzennamen"},
         {"Infobox1",             "Vereine1",                  "&Vereine",                      109,  "window",             X | L,     "SpeedButton13",   nullptr, 179, 0, 40, "formvereine"},
         {"Infobox1",             "Ausstellungstermine1",      "&Ausstellungstermine",          110,  "window",             X | L,     "SpeedButton14",   nullptr, 180, 0, 50, "formausstellungstermine"},

@@ -29,6 +29,7 @@ const Bueroliste &vereinsliste()
         b.fokusFeld = QStringLiteral("Verein");
         for (const BueroFeld &f : b.felder)
             b.spalten.append({f.name, f.tag});
+        b.mailTag = 6613;
         b.hilfe = 40;
         return b;
     }();

@@ -43,6 +43,9 @@ struct Bueroliste {
     int sortTag = 0; // the sort box
     QVector<Sortierkriterium> sortierung;
     bool einfuegen = false; // "Hinzufügen" inserts at the current record instead of appending
+    // non-zero: below the fields the clickable "Homepage" and a button with this caption tag that
+    // writes a mail to "EMail"
+    int mailTag = 0;
     int hilfe = 0;
 };
 

@@ -31,6 +31,7 @@
 #include "office/ui/Buchfuehrung.h"
 #include "office/ui/BueroFenster.h"
 #include "online/ui/FortschrittAbbrechen.h"
+#include "office/ui/ZwinSuchDlg.h"
 #include "printouts/ReportInzucht.h"
 #include "printouts/ui/Meldeformular.h"
 #include "printouts/ui/Wurfmeldung.h"
@@ -118,6 +119,14 @@ inline const QList<RegisteredWindow> &registeredWindows()
          }},
         {"period dialog",
          [](ProgramFixture &f) { return openDialog<office::ui::TStatistikDlg>(f.main.get()); }},
+        {"cattery register", openOfficeWindow("formzwingerregister")},
+        {"private cattery register", openOfficeWindow("formzwingerregisterprivat")},
+        {"cattery search",
+         [](ProgramFixture &f) -> QWidget * {
+             auto *d = new office::ui::TZwinSuchDlg(f.db.get(), office::zwingerTabellen(true), f.main.get());
+             d->show();
+             return d;
+         }},
         {"cat search",
          [](ProgramFixture &f) -> QWidget * {
              auto *d = new cats::ui::TSuchenDlg(f.db.get(), f.main.get());

@@ -5,6 +5,7 @@
 #include "maintenance/Indexerstellung.h"
 #include "office/Apotheke.h"
 #include "office/Bueroliste.h"
+#include "office/Zwingerregister.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
@@ -57,7 +58,8 @@ class TstBuero : public QObject
 
     void declarationsFitTheirTablesAndMenu()
     {
-        for (const Bueroliste *l : {&vereinsliste(), &ausstellungsliste(), &apothekenliste()}) {
+        for (const Bueroliste *l : {&vereinsliste(), &ausstellungsliste(), &apothekenliste(),
+                                    &zwingerregisterListe(false), &zwingerregisterListe(true)}) {
             const tav::store::TableDef *t = tav::store::findTableDef(l->tabelle);
             QVERIFY(t);
             QVERIFY2(t->index(l->index), qPrintable(l->index));

@@ -1,6 +1,6 @@
 // The clubs, show dates and pharmacy windows on the demo register, opened from the menu: records
 // added through their fields, the show window opening on the coming show, the sort box's order.
-#include "../common/ProgramFixture.h"
+#include "../common/Bedienung.h"
 #include "app/ui/DBGrid.h"
 #include "app/ui/DataControls.h"
 #include "app/ui/Translator.h"
@@ -38,25 +38,7 @@ class TstBuerofenster : public QObject
 
     template <class W> W *oeffnen(const char *item, const char *fenster)
     {
-        QAction *a = f.main->action(item);
-        if (!a || !a->isEnabled())
-            return nullptr;
-        a->trigger();
-        QCoreApplication::processEvents();
-        return qobject_cast<W *>(ChildWindow::find(fenster));
-    }
-    static void klick(QWidget *w, const char *knopf)
-    {
-        QAbstractButton *b = w->findChild<QAbstractButton *>(knopf);
-        QVERIFY2(b && b->isEnabled(), knopf);
-        b->click();
-        QCoreApplication::processEvents();
-    }
-    static void tippen(QWidget *w, const QString &feld, const QString &text)
-    {
-        QWidget *e = w->findChild<QWidget *>("DB" + feld);
-        QVERIFY2(e, qPrintable(feld));
-        QTest::keyClicks(e, text);
+        return menueOeffnen<W>(f, item, fenster);
     }
     static void schliessen(QWidget *w, const char *fenster)
     {
@@ -70,12 +52,6 @@ class TstBuerofenster : public QObject
         for (int r = 0; r < m->rowCount(); ++r)
             out << m->index(r, spalte).data().toString();
         return out;
-    }
-    void grab(QWidget *w, const QString &name)
-    {
-        const QString dir = qEnvironmentVariable("TAV_GRAB_DIR");
-        if (!dir.isEmpty())
-            w->parentWidget()->grab().save(dir + "/" + name);
     }
 
   private Q_SLOTS:
@@ -120,7 +96,7 @@ class TstBuerofenster : public QObject
         tippen(w, "Homepage", "www.katzenfreunde.de");
         QVERIFY(w->homepageLabel()->text().contains("www.katzenfreunde.de"));
         QVERIFY(w->dataSource()->save());
-        grab(w, "clubs-window.png");
+        grabFrame(w, "clubs-window.png");
         w->homepageOeffnen();
         klick(w, "EmailSchreiben");
         QCOMPARE(links.urls, QList<QUrl>({QUrl("http://www.katzenfreunde.de"),
@@ -159,9 +135,9 @@ class TstBuerofenster : public QObject
         QCOMPARE(w->table()->text("Ort"), QString("Aachen"));
         QCOMPARE(w->findChild<DBDateEdit *>("DBDatum")->text(), datum);
         QCOMPARE(w->sortBox()->currentText(), QString("Datum"));
-        grab(w, "show-dates-window.png");
+        grabFrame(w, "show-dates-window.png");
         w->findChild<QTabWidget *>("PageControl1")->setCurrentIndex(1);
-        grab(w, "show-dates-table.png");
+        grabFrame(w, "show-dates-table.png");
         QCOMPARE(gridSpalte(w, 3).mid(0, 2), QStringList({"Zwolle", "Aachen"}));
         Scripted::reset();
         w->sortBox()->setCurrentIndex(2);
@@ -187,7 +163,7 @@ class TstBuerofenster : public QObject
         }
         tippen(w, "Verfallsdatum", "31.12.2027");
         QVERIFY(w->dataSource()->save());
-        grab(w, "pharmacy-window.png");
+        grabFrame(w, "pharmacy-window.png");
         QCOMPARE(gridSpalte(w, 2), QStringList({"Zylotrop", "Acarex"}));
         Q_EMIT w->sortBox()->activated(1);
         QCOMPARE(gridSpalte(w, 2), QStringList({"Acarex", "Zylotrop"}));

@@ -2,9 +2,11 @@
 // list's declaration.
 #include "BuerolisteFenster.h"
 
+#include "app/Weblinks.h"
 #include "app/ui/DBGrid.h"
 #include "app/ui/DataControls.h"
 #include "app/ui/DataSource.h"
+#include "app/ui/Dialogs.h"
 #include "app/ui/ListenTeile.h"
 #include "cats/ui/Pkalend.h"
 #include "maintenance/Indexerstellung.h"
@@ -13,6 +15,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,11 +30,17 @@ namespace tav::office::ui {
 
 namespace {
 constexpr int TagHinzufuegen = 4850, TagRueckgaengig = 4851, TagLoeschen = 4852, TagZurueck = 4853,
-              TagHilfe = 4854, TagSortierung = 6624;
+              TagHilfe = 4854, TagSortierung = 6624, MeldungVerweis = 9552;
+
+void verweisOeffnen(const QUrl &url, const QString &text)
+{
+    if (!url.isValid() || !QDesktopServices::openUrl(url))
+        showMessage(MeldungVerweis, MsgIcon::Error, MsgButtons::Ok, QString(), QStringLiteral("\r") + text);
+}
 } // namespace
 
-TBueroliste::TBueroliste(const Bueroliste &liste, Database *db, QWidget *parent)
-    : ChildWindow(liste.fenster, parent), m_liste(liste)
+TBueroliste::TBueroliste(const Bueroliste &liste, Database *db, QWidget *parent, bool nurLesen)
+    : ChildWindow(liste.fenster, parent), m_liste(liste), m_nurLesen(nurLesen)
 {
     setObjectName(liste.objektName);
     setProperty("tag", liste.tag);
@@ -45,6 +54,7 @@ TBueroliste::TBueroliste(const Bueroliste &liste, Database *db, QWidget *parent)
         reportDatabaseError(e, liste.tabelle);
     }
     m_table = new Table(db, liste.tabelle, this);
+    m_table->setReadOnly(nurLesen);
     m_src = new DataSource(m_table, this);
     if (m_src->open()) {
         try {
@@ -72,7 +82,7 @@ void TBueroliste::aufbauen()
         c.field = s.feld;
         c.title = s.feld;
         c.tag = s.tag;
-        c.editable = true;
+        c.editable = !m_nurLesen;
         spalten << c;
         spaltenTags << s.tag;
     }
@@ -106,6 +116,7 @@ void TBueroliste::aufbauen()
         listenKnopf(TagHinzufuegen, QStringLiteral("Hinzufuegen"), QStringLiteral("H&inzufügen"), this);
     connect(neu, &QPushButton::clicked, this, &TBueroliste::hinzufuegen);
     knoepfe->addWidget(neu);
+    neu->setVisible(!m_nurLesen);
     m_rueckgaengig =
         listenKnopf(TagRueckgaengig, QStringLiteral("Rueckgaengig"), QStringLiteral("R&ückgängig"), this);
     m_rueckgaengig->setEnabled(false);
@@ -113,10 +124,13 @@ void TBueroliste::aufbauen()
     connect(m_src, &DataSource::stateChanged, this,
             [this] { m_rueckgaengig->setEnabled(m_src->isEditing()); });
     knoepfe->addWidget(m_rueckgaengig);
+    m_rueckgaengig->setVisible(!m_nurLesen);
     QPushButton *weg = listenKnopf(TagLoeschen, QStringLiteral("Loeschen"), QStringLiteral("L&öschen"), this);
     connect(weg, &QPushButton::clicked, this, &TBueroliste::loeschen);
     knoepfe->addWidget(weg);
+    weg->setVisible(!m_nurLesen);
     knoepfe->addStretch();
+    knoepfeErgaenzen(knoepfe);
     QPushButton *hilfe = listenKnopf(TagHilfe, QStringLiteral("Hilfe"), QStringLiteral("&Hilfe"), this);
     connect(hilfe, &QPushButton::clicked, this, [this] { showHelp(); });
     knoepfe->addWidget(hilfe);
@@ -197,9 +211,60 @@ QWidget *TBueroliste::feldSeite()
     for (QHBoxLayout *r : std::as_const(reihen))
         r->addStretch(0);
     ++zeile;
+    if (m_liste.mailTag)
+        verweiseAnhaengen(g, zeile, seite);
     feldSeiteErgaenzen(g, zeile);
     navigatorAnhaengen(g, zeile, m_src, seite);
     return seite;
+}
+
+void TBueroliste::verweiseAnhaengen(QGridLayout *g, int &zeile, QWidget *seite)
+{
+    auto *reihe = new QHBoxLayout;
+    m_homepage = new QLabel(QStringLiteral(" "), seite);
+    m_homepage->setObjectName(QStringLiteral("LabelHomepage"));
+    m_homepage->setProperty("dataText", true);
+    m_homepage->setTextFormat(Qt::RichText);
+    m_homepage->setCursor(Qt::PointingHandCursor);
+    connect(m_homepage, &QLabel::linkActivated, this, &TBueroliste::homepageOeffnen);
+    reihe->addWidget(m_homepage, 1);
+    auto *mail = new QPushButton(QStringLiteral("E-Mail schreiben"), seite);
+    mail->setObjectName(QStringLiteral("EmailSchreiben"));
+    mail->setProperty("tag", m_liste.mailTag);
+    connect(mail, &QPushButton::clicked, this, &TBueroliste::emailSchreiben);
+    reihe->addWidget(mail);
+    g->addLayout(reihe, zeile++, 1);
+    connect(m_src, &DataSource::recordChanged, this, &TBueroliste::homepageZeigen);
+    connect(m_src, &DataSource::fieldChanged, this, [this](const QString &feld) {
+        if (feld.compare(QLatin1String("Homepage"), Qt::CaseInsensitive) == 0)
+            homepageZeigen();
+    });
+    homepageZeigen();
+}
+
+void TBueroliste::homepageZeigen()
+{
+    const QString text = m_table->isOpen() && (m_table->hasRecord() || m_table->isEditing())
+                             ? m_table->text(QStringLiteral("Homepage")).trimmed()
+                             : QString();
+    if (text.isEmpty())
+        m_homepage->setText(QStringLiteral(" "));
+    else
+        m_homepage->setText(QStringLiteral("<a href=\"#\">%1</a>").arg(text.toHtmlEscaped()));
+}
+
+void TBueroliste::homepageOeffnen()
+{
+    const QString text = m_table->isOpen() ? m_table->text(QStringLiteral("Homepage")).trimmed() : QString();
+    if (!text.isEmpty())
+        verweisOeffnen(app::webLink(text), text);
+}
+
+void TBueroliste::emailSchreiben()
+{
+    const QString text = m_table->isOpen() ? m_table->text(QStringLiteral("EMail")).trimmed() : QString();
+    if (!text.isEmpty())
+        verweisOeffnen(app::mailLink({text}), text);
 }
 
 void TBueroliste::hinzufuegen()

@@ -5,6 +5,8 @@
 
 class QComboBox;
 class QGridLayout;
+class QHBoxLayout;
+class QLabel;
 class QPushButton;
 class QTabWidget;
 
@@ -22,12 +24,14 @@ namespace tav::office::ui {
 
 // The office's list window, built from a list's declaration: a page "&Felder" with the edit
 // fields and the record navigator, a page "&Tabelle" with the grid, the sort box when the list
-// has criteria, and the buttons of the shared editing pattern.
+// has criteria, and the buttons of the shared editing pattern. A list opened read-only hides the
+// editing buttons and its table refuses every change.
 class TBueroliste : public tav::app::ui::ChildWindow
 {
     Q_OBJECT
   public:
-    TBueroliste(const Bueroliste &liste, tav::store::Database *db, QWidget *parent = nullptr);
+    TBueroliste(const Bueroliste &liste, tav::store::Database *db, QWidget *parent = nullptr,
+                bool nurLesen = false);
     ~TBueroliste() override;
 
     const Bueroliste &liste() const { return m_liste; }
@@ -35,6 +39,10 @@ class TBueroliste : public tav::app::ui::ChildWindow
     tav::app::ui::DataSource *dataSource() const { return m_src; }
     tav::app::ui::DBGrid *grid() const { return m_grid; }
     QComboBox *sortBox() const { return m_sortBox; }
+    QTabWidget *seiten() const { return m_seiten; }
+    bool nurLesen() const { return m_nurLesen; }
+    // the home page link of a list with `mailTag`
+    QLabel *homepageLabel() const { return m_homepage; }
 
     // the buttons' commands
     void hinzufuegen();
@@ -42,17 +50,24 @@ class TBueroliste : public tav::app::ui::ChildWindow
     void loeschen();
     // selects the index of criterion `kriterium` (created when missing)
     void sortieren(int kriterium);
+    // hand the record's home page or a mail to its address to the desktop
+    void homepageOeffnen();
+    void emailSchreiben();
 
   protected:
     void closeEvent(QCloseEvent *e) override;
     // a window's own rows below the fields
     virtual void feldSeiteErgaenzen(QGridLayout *, int &) {}
+    // a window's own buttons left of "Hilfe"
+    virtual void knoepfeErgaenzen(QHBoxLayout *) {}
     // builds the window; the constructor of the most derived class calls it
     void aufbauen();
 
   private:
     QWidget *feldSeite();
     QWidget *feldZeile(const BueroFeld &f, QWidget *seite);
+    void verweiseAnhaengen(QGridLayout *g, int &zeile, QWidget *seite);
+    void homepageZeigen();
 
     Bueroliste m_liste;
     tav::store::Table *m_table = nullptr;
@@ -61,6 +76,8 @@ class TBueroliste : public tav::app::ui::ChildWindow
     QTabWidget *m_seiten = nullptr;
     QComboBox *m_sortBox = nullptr;
     QPushButton *m_rueckgaengig = nullptr;
+    QLabel *m_homepage = nullptr;
+    bool m_nurLesen = false;
 };
 
 } // namespace tav::office::ui
