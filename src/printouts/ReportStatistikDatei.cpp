@@ -107,16 +107,16 @@ ReportJob reportStatistikDatei(const StatistikDateiDruck &d, const breeding::Bes
         return ReportJob(std::move(r));
     }
 
-    QVector<Spalte> spalten{{QStringLiteral("Name"), QStringLiteral("Name"), 2318, 52},
+    QVector<Spalte> spalten{{QStringLiteral("Name"), QStringLiteral("Name"), 2318, 46},
                             {QStringLiteral("tod"), QString(), 0, 4},
-                            {QStringLiteral("Farbe"), QStringLiteral("Farbe"), 1405, 30}};
+                            {QStringLiteral("Farbe"), QStringLiteral("Farbe"), 1405, 26}};
     if (d.mitMerkmalen)
         spalten << Spalte{QStringLiteral("Merkmal"),
                           d.erweitert ? QStringLiteral("Merkmale") : QStringLiteral("Merkmal"),
                           d.erweitert ? 1088 : 1140, 40};
-    spalten << Spalte{QStringLiteral("GebDatum"), QStringLiteral("Geb.-Datum"), 4258, 18}
-            << Spalte{QStringLiteral("Alter"), QStringLiteral("Alter"), 4228, 26}
-            << Spalte{QStringLiteral("Geschlecht"), QStringLiteral("Geschl."), 4231, 10}
+    spalten << Spalte{QStringLiteral("GebDatum"), QStringLiteral("Geb.-Datum"), 4258, 20}
+            << Spalte{QStringLiteral("Alter"), QStringLiteral("Alter"), 4228, 32}
+            << Spalte{QStringLiteral("Geschlecht"), QStringLiteral("Geschl."), 4231, 14}
             << Spalte{QStringLiteral("Vater"), QStringLiteral("Vater"), 716, 0}
             << Spalte{QStringLiteral("Mutter"), QStringLiteral("Mutter"), 717, 0}
             << Spalte{QStringLiteral("IK"), QStringLiteral("IK"), 3138, 13}
