@@ -35,6 +35,15 @@ namespace tav::breeding::ui {
 namespace {
 TFormStatistikMerkmaleDatei *g_instance = nullptr;
 constexpr int TagAlleFarben = 1508;
+
+QPushButton *knopf(QWidget *eltern, QBoxLayout *reihe, const char *name, const char *text, int tag)
+{
+    auto *b = new QPushButton(QString::fromUtf8(text), eltern);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setProperty("tag", tag);
+    reihe->addWidget(b);
+    return b;
+}
 } // namespace
 
 TFormStatistikMerkmaleDatei::TFormStatistikMerkmaleDatei(store::Database *db, QWidget *parent)
@@ -94,19 +103,12 @@ void TFormStatistikMerkmaleDatei::bauen()
     haupt->addWidget(Ergebnis, 3);
 
     auto *knoepfe = new QHBoxLayout;
-    const auto knopf = [&](const char *name, const char *t, int tag) {
-        auto *b = new QPushButton(QString::fromUtf8(t), this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setProperty("tag", tag);
-        knoepfe->addWidget(b);
-        return b;
-    };
-    BtnAuswerten = knopf("BtnAuswerten", "Auswerten", 7505);
-    BtnZuruecksetzen = knopf("BtnZuruecksetzen", "Zurücksetzen", 7506);
-    BtnDruck = knopf("BtnDruck", "Druck", 8048);
+    BtnAuswerten = knopf(this, knoepfe, "BtnAuswerten", "Auswerten", 7505);
+    BtnZuruecksetzen = knopf(this, knoepfe, "BtnZuruecksetzen", "Zurücksetzen", 7506);
+    BtnDruck = knopf(this, knoepfe, "BtnDruck", "Druck", 8048);
     knoepfe->addStretch(1);
-    BtnHilfe = knopf("BtnHilfe", "Hilfe", 8049);
-    BtnZurueck = knopf("BtnZurueck", "&Zurück", 9766);
+    BtnHilfe = knopf(this, knoepfe, "BtnHilfe", "Hilfe", 8049);
+    BtnZurueck = knopf(this, knoepfe, "BtnZurueck", "&Zurück", 9766);
     haupt->addLayout(knoepfe);
 
     connect(BtnAuswerten, &QPushButton::clicked, this, [this] { auswerten(); });
@@ -152,17 +154,10 @@ QWidget *TFormStatistikMerkmaleDatei::abfrageTeil()
     BtnZu = op("BtnZu", ")");
     ops->addStretch(1);
     auto *modus = new QHBoxLayout;
-    const auto knopf = [&](const char *name, const char *t, int tag) {
-        auto *b = new QPushButton(QString::fromUtf8(t), teil);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setProperty("tag", tag);
-        modus->addWidget(b);
-        return b;
-    };
-    BtnEinfach = knopf("BtnEinfach", "einfache Abfrage", 7501);
-    BtnErweitert = knopf("BtnErweitert", "erweiterte Abfrage", 7502);
-    BtnLoeschen = knopf("BtnLoeschen", "Abfrage löschen", 7503);
-    BtnSQL = knopf("BtnSQL", "SQL bearbeiten", 7504);
+    BtnEinfach = knopf(teil, modus, "BtnEinfach", "einfache Abfrage", 7501);
+    BtnErweitert = knopf(teil, modus, "BtnErweitert", "erweiterte Abfrage", 7502);
+    BtnLoeschen = knopf(teil, modus, "BtnLoeschen", "Abfrage löschen", 7503);
+    BtnSQL = knopf(teil, modus, "BtnSQL", "SQL bearbeiten", 7504);
     l->addWidget(DBGMerkmale, 0, 0, 4, 1);
     l->addWidget(abfrage, 0, 1);
     l->addWidget(SQL, 1, 1);
