@@ -79,6 +79,7 @@ int main(int argc, char **argv)
     const QVector<DateiZeile> zeilen = statistikDatei(db, {}, DateiFilter{});
     const double abfrage = sekunden(t);
     out << "unfiltered query: " << zeilen.size() << " rows in " << QString::number(abfrage, 'f', 2) << " s\n";
+    out.flush();
 
     // one Meuwissen-Luo pass: every cat's coefficient, once per parent pair of the register
     t.restart();
@@ -94,6 +95,7 @@ int main(int argc, char **argv)
     const double ml = sekunden(t);
     out << "one Meuwissen-Luo pass: " << QString::number(ml, 'f', 2) << " s (" << gesehen.size()
         << " parent pairs; reading the register " << QString::number(lesen, 'f', 2) << " s)\n";
+    out.flush();
 
     for (int g : {5, 255}) {
         int paare = 0, ueberRegister = 0;

@@ -67,6 +67,47 @@ DateiZeile zeileLesen(const store::Query &q)
 
 } // namespace
 
+// The register as the engine sees it under a generation limit: the parents of a cat that stands
+// G - 2 or more steps above the pair are left out, so the engine reads only the ancestors the
+// limit keeps instead of the whole pedigree. The tree it builds is the same.
+class BegrenzteQuelle : public PedigreeSource
+{
+  public:
+    explicit BegrenzteQuelle(const PedigreeSource &q) : m_q(q) {}
+    void paar(qint32 vater, qint32 mutter, int generationen)
+    {
+        m_grenze = std::clamp(generationen, 3, 255) - 2;
+        m_abstand.clear();
+        QVector<qint32> ebene{vater, mutter};
+        for (int d = 0; d <= m_grenze && !ebene.isEmpty(); ++d) {
+            QVector<qint32> naechste;
+            for (qint32 nr : std::as_const(ebene)) {
+                if (m_abstand.contains(nr))
+                    continue;
+                m_abstand.insert(nr, d);
+                if (const auto k = m_q.katze(nr); k && d < m_grenze)
+                    naechste << k->vater << k->mutter;
+            }
+            ebene = naechste;
+        }
+    }
+    std::optional<KatzeDaten> katze(qint32 nummer) const override
+    {
+        std::optional<KatzeDaten> k = m_q.katze(nummer);
+        if (k && m_abstand.value(nummer, m_grenze) >= m_grenze)
+            k->vater = k->mutter = 0;
+        return k;
+    }
+    QVector<KatzeMerkmalDaten> merkmale(qint32 nummer) const override { return m_q.merkmale(nummer); }
+    std::optional<QString> rasseKurzname(qint32 rcode) const override { return m_q.rasseKurzname(rcode); }
+    std::array<TopKatzeSlot, 5> topKatzen() const override { return m_q.topKatzen(); }
+
+  private:
+    const PedigreeSource &m_q;
+    QHash<qint32, int> m_abstand;
+    int m_grenze = 1;
+};
+
 QPair<QDate, QDate> DateiFilter::geburtGrenzen() const
 {
     int von = ab, zu = bis;
@@ -176,14 +217,16 @@ QString alterZeile(const DateiZeile &z, const QDate &heute, const Beschriftung &
 
 DateiInzucht::DateiInzucht(store::Database &db, int generationen, QChar dezimal)
     : m_eigeneQuelle(std::make_unique<StorePedigree>(db)), m_quelle(*m_eigeneQuelle), m_db(&db),
-      m_engine(m_quelle), m_generationen(generationen), m_dezimal(dezimal)
+      m_begrenzt(std::make_unique<BegrenzteQuelle>(m_quelle)), m_engine(*m_begrenzt),
+      m_generationen(generationen), m_dezimal(dezimal)
 {
 }
 
 DateiInzucht::DateiInzucht(const PedigreeSource &quelle, std::shared_ptr<InzuchtRegister> register_,
                            int generationen, QChar dezimal)
-    : m_quelle(quelle), m_register(std::move(register_)), m_engine(m_quelle), m_generationen(generationen),
-      m_dezimal(dezimal)
+    : m_quelle(quelle), m_register(std::move(register_)),
+      m_begrenzt(std::make_unique<BegrenzteQuelle>(m_quelle)), m_engine(*m_begrenzt),
+      m_generationen(generationen), m_dezimal(dezimal)
 {
 }
 
@@ -227,7 +270,8 @@ bool DateiInzucht::weiter(int millisekunden, const Fertig &fertig)
             ++m_ueberRegister;
             ik = koeffizientKurzText(r->koeffizient, r->beitrag, m_dezimal);
             avk = ahnenverlustText(r->ahnenverlust, m_dezimal);
-        } else if (m_engine.Berechne(0, p.vater, p.mutter, m_generationen, false)) {
+        } else if (m_begrenzt->paar(p.vater, p.mutter, m_generationen),
+                   m_engine.Berechne(0, p.vater, p.mutter, m_generationen, false)) {
             ik = m_engine.Inzuchtkoeffizientkurz;
             avk = m_engine.Ahnenverlustkoeffizient;
         }

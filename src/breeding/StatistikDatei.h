@@ -69,6 +69,8 @@ QString alterZeile(const DateiZeile &z, const QDate &heute, const Beschriftung &
 // IK and AVK of the rows, once per parent pair: by the whole-register pass where the generation
 // limit cuts nothing, else by the engine in quick mode. Runs in steps so that a window stays
 // responsive and shows each result as it arrives.
+class BegrenzteQuelle;
+
 class DateiInzucht
 {
   public:
@@ -96,6 +98,7 @@ class DateiInzucht
     const PedigreeSource &m_quelle;
     std::shared_ptr<InzuchtRegister> m_register;
     store::Database *m_db = nullptr; // reads the register on the first step
+    std::unique_ptr<BegrenzteQuelle> m_begrenzt;
     InzuchtBerechnung m_engine;
     int m_generationen;
     QChar m_dezimal;
