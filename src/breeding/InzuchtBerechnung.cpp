@@ -248,7 +248,7 @@ void InzuchtBerechnung::auswerten(const InzuchtRoh &roh, bool voll)
     zaehlerdoppelt = AnzahlVorhandenerVorf - verschiedeneVorfahren;
     ahnenverlust = 100.0 / double(AnzahlVorhandenerVorf) * double(zaehlerdoppelt);
     Stammbaumkomplett = meldung(komplett ? 42 : 43);
-    Ahnenverlustkoeffizient = festkomma(ahnenverlust, 3, 2, dez) + QLatin1Char('%');
+    Ahnenverlustkoeffizient = ahnenverlustText(ahnenverlust, dez);
     Ahnenverlust << QString() << meldung(44) + QLatin1Char(' ') + AnzahlMoeglicherVorf.text()
                  << meldung(93) + QLatin1Char(' ') + anzahlText(AnzahlVorhandenerVorf)
                  << meldung(45) + QLatin1Char(' ') + anzahlText(verschiedeneVorfahren) << QString()
@@ -272,7 +272,7 @@ void InzuchtBerechnung::auswerten(const InzuchtRoh &roh, bool voll)
     } else {
         Inzuchtkoeffizient = QLatin1Char(' ') + festkomma(koeffizient, 4, 5, dez) + QStringLiteral(" = ") +
                              festkomma(koeffizient * 100.0, 4, 2, dez) + QLatin1Char('%');
-        Inzuchtkoeffizientkurz = festkomma(koeffizient * 100.0, 4, 2, dez) + QLatin1Char('%');
+        Inzuchtkoeffizientkurz = koeffizientKurzText(koeffizient, true, dez);
         if (listen && !zusammen) {
             Inzucht = roh.inzuchtZeilen;
             if (roh.inzuchtZeilenWeitere > 0)

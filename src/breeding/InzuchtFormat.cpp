@@ -238,4 +238,16 @@ QString anzeigeForm(const QString &prozent, qint32 rasse, const RasseKurzname &k
     return s.isEmpty() ? QStringLiteral("Rasse nicht gefunden!") : s;
 }
 
+QString koeffizientKurzText(double koeffizient, bool beitrag, QChar dezimal)
+{
+    if (!beitrag)
+        return QStringLiteral(" 0%");
+    return festkomma(koeffizient * 100.0, 4, 2, dezimal) + QLatin1Char('%');
+}
+
+QString ahnenverlustText(double ahnenverlust, QChar dezimal)
+{
+    return festkomma(ahnenverlust, 3, 2, dezimal) + QLatin1Char('%');
+}
+
 } // namespace tav::breeding

@@ -12,6 +12,10 @@ namespace tav::breeding {
 // with d decimals; exact decimal value of the double, half-way cases away from zero.
 QString festkomma(double wert, int p, int d, QChar dezimal);
 
+// The short coefficient (" 0%" when no pair contributes) and the ancestor loss as the results show them.
+QString koeffizientKurzText(double koeffizient, bool beitrag, QChar dezimal);
+QString ahnenverlustText(double ahnenverlust, QChar dezimal);
+
 // "0.##": at most two decimals, half away from zero, trailing zeros dropped
 QString prozentKurz(double wert, QChar dezimal);
 

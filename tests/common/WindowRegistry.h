@@ -17,6 +17,7 @@
 #include "breeding/ui/ListeNachkommen.h"
 #include "breeding/ui/Nachkommen.h"
 #include "breeding/ui/Stammbaumfenster.h"
+#include "breeding/ui/StatistikDateiFenster.h"
 #include "breeding/ui/StatistikStammbaumFenster.h"
 #include "breeding/ui/TopKatzen.h"
 #include "breeding/ui/Verpaarung.h"
@@ -194,6 +195,12 @@ inline const QList<RegisteredWindow> &registeredWindows()
          [](ProgramFixture &f) -> QWidget * {
              breeding::ui::registerStatistikStammbaum();
              QWidget *w = app::ui::TMirravel::windowFactory("formstatistikmerkmalestammbaum")(*f.main);
+             return w ? w->parentWidget() : nullptr;
+         }},
+        {"register trait statistics",
+         [](ProgramFixture &f) -> QWidget * {
+             breeding::ui::registerStatistikDatei();
+             QWidget *w = app::ui::TMirravel::windowFactory("formstatistikmerkmaledatei")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"show entry form",

@@ -164,6 +164,44 @@ class TstCliPrint : public QObject
             QVERIFY2(text.contains(t), qPrintable(t + " missing in:\n" + text));
     }
 
+    // the register statistics as a CSV file and as a print-out: the sibling mating's daughter with
+    // its 25 %, the filters on the page, and a text that is no trait expression refused (120)
+    void registerTraits()
+    {
+        const QString csv = m_out.filePath("register.csv"), pdf = m_out.filePath("register.pdf");
+        Run r = cli({"register-traits", "--sex", "2,4", "--csv", csv});
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QStringList zeilen = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+        QVERIFY(zeilen.size() > 10);
+        QVERIFY(std::none_of(zeilen.begin() + 1, zeilen.end(),
+                             [](const QString &z) { return z.contains(";1;"); }));
+        const auto enkelin =
+            std::find_if(zeilen.begin(), zeilen.end(), [](const QString &z) { return z.contains(Enkelin); });
+        QVERIFY(enkelin != zeilen.end());
+        QVERIFY2(enkelin->contains(";25,00%;"), qPrintable(*enkelin));
+
+        if (installed("pdftotext")) {
+            r = cli({"print", "register-traits", "--query",
+                     "Merkmal='PKD negativ' and not Merkmal='HCM-Schall o.B.'", "--sex", "1,2", "--age-from",
+                     "2", "--pdf", pdf});
+            QVERIFY2(r.code == 0, qPrintable(r.err));
+            const QString text = pdfText(pdf).simplified();
+            for (const QString &t :
+                 {QStringLiteral("Merkmalstatistik aller Tiere"),
+                  QStringLiteral("Alle männlichen und weiblichen Tiere"), QStringLiteral("ab 2 Jahre"),
+                  QStringLiteral("mit der Abfrage: Merkmal='PKD negativ' and not"),
+                  QStringLiteral("- PKD negativ -")})
+                QVERIFY2(text.contains(t), qPrintable(t + " missing in:\n" + text));
+        }
+        const QString nichts = m_out.filePath("nichts.csv");
+        r = cli({"register-traits", "--query", "Merkmal='PKD negativ') or (1=1", "--csv", nichts});
+        QCOMPARE(r.code, 2);
+        QVERIFY2(r.err.contains("Fehler in der Abfrage"), qPrintable(r.err));
+        QVERIFY(!QFile::exists(nichts));
+    }
+
     // the certificate of a demo tom's latest mating on one page, with both cats and their owners;
     // the cat list of a breed over several numbered pages
     void deckscheinUndKatzenliste()

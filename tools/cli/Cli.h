@@ -63,6 +63,10 @@ class tsysteminfo;
 // the settings file, else the defaults
 void einstellungenLesen(tav::app::tsysteminfo &s);
 
+// RegisterTraits.cpp: register-traits, the trait statistics of the register as a CSV file
+QStringList registerTraitsOptionen();
+int registerTraits(const QString &home, const Angaben &a, QTextStream &out, QTextStream &err);
+
 // HtmlPedigree.cpp: html-pedigree, the HTML pedigree page with the saved settings of its window
 int htmlPedigree(const QString &home, const Angaben &a, QTextStream &out, QTextStream &err);
 

@@ -38,3 +38,6 @@ qint32 eineKatze(Kontext &k, const tav::breeding::StorePedigree &stamm);
 
 // PrintKatzen.cpp: the cat print-outs of the print dispatcher
 QList<Druckausgabe> katzenDruckausgaben();
+
+// RegisterTraits.cpp: print register-traits, the trait statistics of the register
+QList<Druckausgabe> registerTraitsDruckausgaben();

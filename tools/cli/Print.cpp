@@ -414,7 +414,7 @@ const QList<Druckausgabe> &druckausgaben()
          {},
          wurfbuch},
     };
-    static const QList<Druckausgabe> alle = d + katzenDruckausgaben();
+    static const QList<Druckausgabe> alle = d + katzenDruckausgaben() + registerTraitsDruckausgaben();
     return alle;
 }
 

@@ -27,6 +27,8 @@ const char *const AufrufVorlage =
     "       | coi (--cat N | --cat-name NAME | --sire N --dam M | --sire-name A --dam-name B)"
     " [--generations G] [--details [--max-lines N]] [--json]\n"
     "       | html-pedigree (--cat N | --cat-name NAME) [--generations G] --out DATEI\n"
+    "       | register-traits [--query AUSDRUCK] [--sex 1,2,3,4] [--age-from N] [--age-to N] [--months]"
+    " [--colour FARBE] [--generations G] --csv DATEI\n"
     "       | %1\n"
     "       tavrenno-cli --help\n";
 
@@ -59,6 +61,11 @@ int hilfe(QTextStream &out)
            "  html-pedigree    schreibt den Stammbaum einer Katze als HTML-Seite über G Generationen\n"
            "                   (3 bis 12, Vorgabe: die gespeicherte Zahl) mit den gespeicherten\n"
            "                   Einstellungen des Fensters HTML-Stammbaum (HTMLMirravel.ini)\n"
+           "  register-traits  schreibt die Katzen des Registers mit Merkmalen, Alter, Eltern, IK und AVK\n"
+           "                   als CSV-Datei; --query ist ein Ausdruck aus Merkmal='Name', and, or, not\n"
+           "                   und Klammern (ohne: alle Katzen), --sex die Geschlechtscodes, --age-from\n"
+           "                   und --age-to das Alter lebender Katzen in Jahren (--months: Monaten),\n"
+           "                   G die Generationen für IK und AVK (Vorgabe: die Einstellung)\n"
            "  print            schreibt eine Druckausgabe als PDF-Datei (--pdf) oder HTML-Seite (--html)\n"
            "                   mit den Beschriftungen in der Sprache von --lang (Vorgabe: die Sprache\n"
            "                   der Einstellungen, sonst Deutsch) und den Rändern der Einstellungen;\n"
@@ -82,7 +89,7 @@ int hilfe(QTextStream &out)
            "init, demo, generate, import-pedigree und own-data arbeiten nicht, solange das Programm oder "
            "ein\n"
            "anderer schreibender Befehl das Register benutzt (Sperre DIR/Daten/tavrenno.lock); coi,\n"
-           "html-pedigree und print gehen nebenher.\n"
+           "html-pedigree, register-traits und print gehen nebenher.\n"
            "\n"
            "Rückgabewert: 0 erledigt, 1 Fehler bei der Arbeit, 2 falscher Aufruf.\n";
     return 0;
@@ -115,6 +122,7 @@ const QList<Befehl> &befehle()
           "--max-lines"},
          {"--details", "--json"}},
         {"html-pedigree", {"--cat", "--cat-name", "--generations", "--out"}, {}},
+        {"register-traits", registerTraitsOptionen(), {"--months"}},
         {"print", druckOptionenMitWert(), druckSchalter(), 1},
     };
     return b;
@@ -177,7 +185,7 @@ int main(int argc, char *argv[])
     const bool importiert = command == QLatin1String("import-pedigree");
     std::unique_ptr<tav::app::RegisterLock> sperre;
     if (command != QLatin1String("coi") && command != QLatin1String("print") &&
-        command != QLatin1String("html-pedigree")) {
+        command != QLatin1String("register-traits") && command != QLatin1String("html-pedigree")) {
         const QString daten = tav::app::dataDirOf(home);
         // a folder that cannot be made is refused by the lock, in the catalogue's words
         const bool legtAn = !importiert && command != QLatin1String("own-data");
@@ -223,6 +231,8 @@ int main(int argc, char *argv[])
             return coi(home, a, out, err);
         } else if (command == "html-pedigree") {
             return htmlPedigree(home, a, out, err);
+        } else if (command == "register-traits") {
+            return registerTraits(home, a, out, err);
         } else if (command == "print") {
             return drucke(home, a, out, err);
         }

@@ -57,7 +57,8 @@ const QStringList &fitBoth()
                                   "formhtmlstammbaum",
                                   "formlistenachkommen",
                                   "formnachkommen",
-                                  "formstatistikmerkmalestammbaum"};
+                                  "formstatistikmerkmalestammbaum",
+                                  "formstatistikmerkmaledatei"};
     return w;
 }
 const QStringList &fitHeight()

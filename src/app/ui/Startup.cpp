@@ -21,6 +21,7 @@
 #include "breeding/ui/Inzuchtgrad.h"
 #include "breeding/ui/Nachkommen.h"
 #include "breeding/ui/Stammbaumfenster.h"
+#include "breeding/ui/StatistikDateiFenster.h"
 #include "breeding/ui/StatistikStammbaumFenster.h"
 #include "breeding/ui/Verpaarung.h"
 #include "cats/ui/Pcatstam.h"
@@ -180,6 +181,7 @@ int runProgram(int argc, char *argv[])
     registerAboutBox();
     tav::breeding::ui::registerVerpaarung();
     tav::breeding::ui::registerStatistikStammbaum();
+    tav::breeding::ui::registerStatistikDatei();
     tav::printouts::ui::registerDruckenKatzen();
     tav::office::ui::registerBuero();
     tav::office::ui::registerBuchfuehrung();

@@ -8,6 +8,7 @@
 #include "app/ui/Dialogs.h"
 #include "app/ui/Main.h"
 #include "breeding/StatistikStammbaum.h"
+#include "breeding/ui/MerkmalAuswahl.h"
 #include "cats/ui/Psuchdlg.h"
 #include "report/ui/Vorschau.h"
 #include "store/Database.h"
@@ -41,7 +42,7 @@ using app::ui::MsgIcon;
 
 namespace {
 TFormStatistikMerkmaleStammbaum *g_instance = nullptr;
-constexpr int TagWarten = 6400, TagAbbruch = 571, TagKuerzel = 3175, TagMerkmal = 3176;
+constexpr int TagWarten = 6400, TagAbbruch = 571;
 constexpr int MeldungAbbrechen = 176, MeldungAbgebrochen = 177, MeldungSpeichermangel = 6401;
 } // namespace
 
@@ -231,30 +232,8 @@ void TFormStatistikMerkmaleStammbaum::modusGeaendert()
 
 void TFormStatistikMerkmaleStammbaum::listenFuellen()
 {
-    const QString alle = app::sprache().caption(8051);
-    CBFarbe->addItem(alle.isEmpty() ? QStringLiteral("alle Farben") : alle);
-    try {
-        store::Query f(m_db, QStringLiteral("SELECT Farbname, Rasseinfo FROM farbe.db"
-                                            " ORDER BY Farbname COLLATE DE, LaufendeNummer"));
-        f.open();
-        for (; !f.eof(); f.next()) {
-            const QString info = f.value(1).toString();
-            CBFarbe->addItem(info.isEmpty() ? f.value(0).toString()
-                                            : QStringLiteral("(%1) %2").arg(info, f.value(0).toString()));
-        }
-    } catch (const store::EngineError &e) {
-        qWarning("%s", qPrintable(e.what()));
-    }
-    if (!m_db->tableExists(QStringLiteral("MERKMALE.DB")))
-        return;
-    m_merkmale = new store::Table(m_db, QStringLiteral("MERKMALE.DB"), this);
-    m_merkmale->setReadOnly(true);
-    m_merkmalQuelle = new app::ui::DataSource(m_merkmale, this);
-    m_merkmalQuelle->open();
-    DBGridMerkmale->setDataSource(m_merkmalQuelle);
-    DBGridMerkmale->tableModel()->setColumns(
-        {{QStringLiteral("Bezeichnung"), QStringLiteral("Merkmal"), TagMerkmal, false, {}, {}, {}, {}},
-         {QStringLiteral("Kuerzel"), QStringLiteral("Kürzel"), TagKuerzel, false, {}, {}, {}, {}}});
+    farbenFuellen(CBFarbe, m_db, 8051);
+    merkmalRasterOeffnen(DBGridMerkmale, m_db, this);
 }
 
 QStringList TFormStatistikMerkmaleStammbaum::gewaehlteMerkmale() const

@@ -71,8 +71,6 @@ class TFormStatistikMerkmaleStammbaum : public tav::app::ui::ChildWindow
     void abbrechenFragen();
 
     tav::store::Database *m_db;
-    tav::store::Table *m_merkmale = nullptr;
-    tav::app::ui::DataSource *m_merkmalQuelle = nullptr;
     bool m_laeuft = false;
 };
 
