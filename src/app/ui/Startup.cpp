@@ -27,6 +27,7 @@
 #include "cats/ui/Psuchdlg.h"
 #include "cats/ui/ReferenzlisteFenster.h"
 #include "cats/ui/Warnung.h"
+#include "maintenance/Datensicherung.h"
 #include "maintenance/Indexerstellung.h"
 #include "office/ui/BueroFenster.h"
 #include "printouts/ui/DruckenKatzen.h"
@@ -86,6 +87,8 @@ int runProgram(int argc, char *argv[])
 
     tav::store::Database db(QDir(home).filePath(QStringLiteral("Daten")));
     tav::store::setDefaultDatabase(&db);
+    // what an interrupted restore left is put right before the register is looked at
+    tav::maintenance::ruecksicherungWiederherstellen(db.dataDir());
     tav::maintenance::TDataModuleIndex dataModule(home, &db);
     if (!dataModule.pruefeDatenverzeichnis()) {
         QApplication::restoreOverrideCursor();
