@@ -73,14 +73,20 @@ bool tabelleIntakt(const QString &pfad)
         return false;
     }
     sqlite3 *db = nullptr;
-    bool ok = sqlite3_open_v2(pfad.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK;
-    sqlite3_stmt *st = nullptr;
-    ok = ok && sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &st, nullptr) == SQLITE_OK &&
-         sqlite3_step(st) == SQLITE_ROW &&
-         qstrcmp(reinterpret_cast<const char *>(sqlite3_column_text(st, 0)), "ok") == 0;
-    sqlite3_finalize(st);
-    ok = ok && sqlite3_prepare_v2(db, "SELECT 1 FROM data LIMIT 1", -1, &st, nullptr) == SQLITE_OK;
-    sqlite3_finalize(st);
+    const auto erste = [&db](const char *sql, const char *erwartet) {
+        sqlite3_stmt *st = nullptr;
+        bool ok = sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK;
+        const int rc = ok ? sqlite3_step(st) : SQLITE_ERROR;
+        ok = ok && (rc == SQLITE_DONE || rc == SQLITE_ROW);
+        if (ok && erwartet)
+            ok = rc == SQLITE_ROW &&
+                 qstrcmp(reinterpret_cast<const char *>(sqlite3_column_text(st, 0)), erwartet) == 0;
+        sqlite3_finalize(st);
+        return ok;
+    };
+    const bool ok =
+        sqlite3_open_v2(pfad.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
+        erste("PRAGMA integrity_check", "ok") && erste("SELECT 1 FROM data LIMIT 1", nullptr);
     sqlite3_close_v2(db);
     return ok;
 }
@@ -199,7 +205,7 @@ Ruecksicherungsordner::Ruecksicherungsordner(const QString &datenordner)
     const QDir neben = d.dir();
     sicherheit = neben.filePath(QStringLiteral("Datensik"));
     alt = neben.filePath(QStringLiteral("Datensik.alt"));
-    staging = neben.filePath(d.fileName() + QStringLiteral(".neu"));
+    staging = neben.filePath(d.fileName() + QStringLiteral(".rueck"));
     journal = neben.filePath(d.fileName() + QStringLiteral(".tausch"));
 }
 
@@ -271,10 +277,10 @@ RueckErgebnis datenZurueckspielen(const Ruecksicherung &r)
 
     if (r.db) {
         r.db->disconnect();
-        if (!r.db->isIdle()) {
+        if (const QStringList belegt = r.db->heldFiles(); !belegt.isEmpty()) {
             r.db->reconnect();
             verwerfen();
-            return ende(RueckStatus::Belegt);
+            return ende(RueckStatus::Belegt, belegt);
         }
     }
     const bool altVerschoben = !QFileInfo::exists(o.sicherheit) || umbenennen(o.sicherheit, o.alt);

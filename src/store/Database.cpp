@@ -279,6 +279,7 @@ void Database::unregisterTable(Table *t)
 
 void Database::disconnect()
 {
+    Q_EMIT aboutToDisconnect();
     const QList<Table *> tables = m_tables;
     for (Table *t : tables) {
         t->close();
@@ -328,12 +329,13 @@ bool Database::settle()
     return true;
 }
 
-bool Database::isIdle() const
+QStringList Database::heldFiles() const
 {
+    QStringList held;
     for (const TableFile *f : std::as_const(m_files))
         if (f->users > 0)
-            return false;
-    return true;
+            held << f->fileName;
+    return held;
 }
 
 TableFile *Database::maintenanceFile(const QString &tableName)

@@ -76,8 +76,8 @@ class Database : public QObject
     // Posts the pending input of every open table; true when then no table is inside a
     // transaction, so that each file on disk is whole.
     bool settle();
-    // No table file is held open, as a transaction holds its tables across a disconnect().
-    bool isIdle() const;
+    // The table files still held open, as a transaction holds its tables across a disconnect().
+    QStringList heldFiles() const;
     bool isInUse(const QString &tableName) const;
 
     // used by Table and Query
@@ -95,6 +95,8 @@ class Database : public QObject
     void refreshKeys(const QString &tableName);
 
   Q_SIGNALS:
+    // at the start of disconnect(): whoever holds a table file outside a Table lets go of it
+    void aboutToDisconnect();
     void disconnected();
     void reconnected();
 

@@ -26,6 +26,7 @@
 #include "cats/ui/Psuchdlg.h"
 #include "cats/ui/ReferenzlisteFenster.h"
 #include "cats/ui/Warnung.h"
+#include "maintenance/ui/Datensicherung.h"
 #include "office/ui/BueroFenster.h"
 #include "printouts/ReportInzucht.h"
 #include "printouts/ui/Meldeformular.h"
@@ -188,6 +189,18 @@ inline const QList<RegisteredWindow> &registeredWindows()
                  f.main.get());
              d->show();
              return d;
+         }},
+        {"backup window",
+         [](ProgramFixture &f) -> QWidget * {
+             maintenance::ui::registerDatensicherung();
+             QWidget *w = app::ui::TMirravel::windowFactory("formdatensicherung")(*f.main);
+             return w ? w->parentWidget() : nullptr;
+         }},
+        {"restore window",
+         [](ProgramFixture &f) -> QWidget * {
+             maintenance::ui::registerDatensicherung();
+             QWidget *w = app::ui::TMirravel::windowFactory("formdatenruecksicherung")(*f.main);
+             return w ? w->parentWidget() : nullptr;
          }},
         {"HTML pedigree window",
          [](ProgramFixture &f) -> QWidget * {

@@ -29,6 +29,7 @@
 #include "cats/ui/Warnung.h"
 #include "maintenance/Datensicherung.h"
 #include "maintenance/Indexerstellung.h"
+#include "maintenance/ui/Datensicherung.h"
 #include "office/ui/BueroFenster.h"
 #include "printouts/ui/DruckenKatzen.h"
 #include "store/Database.h"
@@ -184,6 +185,7 @@ int runProgram(int argc, char *argv[])
     tav::printouts::ui::registerDruckenKatzen();
     tav::office::ui::registerBuero();
     tav::breeding::ui::registerHTMLStammbaum();
+    tav::maintenance::ui::registerDatensicherung();
     for (const auto &r : registrations())
         r();
     if (const auto open = TMirravel::windowFactory(QStringLiteral("catstamm")))
