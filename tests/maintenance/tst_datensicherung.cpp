@@ -3,6 +3,7 @@
 #include "store/Table.h"
 
 #include "../common/CliRun.h"
+#include "Ordnerinhalt.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,17 +17,6 @@ using tav::store::Table;
 namespace {
 
 using Inhalt = QMap<QString, QByteArray>;
-
-Inhalt inhalt(const QString &ordner)
-{
-    Inhalt m;
-    for (const QString &name : sicherungsDateien(ordner)) {
-        QFile f(QDir(ordner).filePath(name));
-        if (f.open(QIODevice::ReadOnly))
-            m.insert(name, f.readAll());
-    }
-    return m;
-}
 
 void kopiereOrdner(const QString &von, const QString &nach)
 {

@@ -3,6 +3,7 @@
 #include "store/Table.h"
 
 #include "../common/CliRun.h"
+#include "Ordnerinhalt.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -15,17 +16,6 @@
 using namespace tav::maintenance;
 
 namespace {
-
-QMap<QString, QByteArray> inhalt(const QString &ordner)
-{
-    QMap<QString, QByteArray> m;
-    for (const QString &name : sicherungsDateien(ordner)) {
-        QFile f(QDir(ordner).filePath(name));
-        if (f.open(QIODevice::ReadOnly))
-            m.insert(name, f.readAll());
-    }
-    return m;
-}
 
 void kopiereOrdner(const QString &von, const QString &nach)
 {
