@@ -27,11 +27,13 @@ qint32 zahl(const QVariant &v)
 
 StorePedigree::StorePedigree(Database &db, Laden art) : m_db(db), m_art(art)
 {
+    m_trennen = QObject::connect(&db, &Database::aboutToDisconnect, [this] { schliesseEinzeln(); });
     neuLaden();
 }
 
 StorePedigree::~StorePedigree()
 {
+    QObject::disconnect(m_trennen);
     schliesseEinzeln();
 }
 

@@ -5,6 +5,7 @@
 #include "PedigreeSource.h"
 
 #include <QHash>
+#include <QMetaObject>
 #include <QVector>
 #include <memory>
 
@@ -67,6 +68,7 @@ class StorePedigree : public PedigreeSource
     mutable int m_einzelAbrufe = 0;
     mutable store::TableFile *m_datei = nullptr;
     mutable std::unique_ptr<store::Statement> m_abfrage;
+    QMetaObject::Connection m_trennen; // lets go of the file when the database closes its tables
     mutable bool m_nebenGeladen = false;
     mutable QHash<qint32, QVector<KatzeMerkmalDaten>> m_merkmale;
     mutable QHash<qint32, QString> m_rassen;

@@ -7,6 +7,9 @@
 #include "Table.h"
 #include "Transaction.h"
 
+#include <functional>
+#include <utility>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -320,9 +323,13 @@ void Database::unregisterTable(Table *t)
 
 void Database::disconnect()
 {
+    Q_EMIT aboutToDisconnect();
     const QList<Table *> tables = m_tables;
-    for (Table *t : tables)
+    for (Table *t : tables) {
         t->close();
+        if (!m_closed.contains(t))
+            m_closed.append(t);
+    }
     for (TableFile *f : std::as_const(m_files)) {
         if (f->db && f->users == 0) {
             sqlite3_close_v2(f->db);
@@ -331,6 +338,48 @@ void Database::disconnect()
         }
     }
     Q_EMIT disconnected();
+}
+
+QList<QPair<QString, EngineError>> Database::reconnect()
+{
+    QList<QPair<QString, EngineError>> failed;
+    const QList<QPointer<Table>> closed = std::exchange(m_closed, {});
+    std::function<void(Table *)> reopen = [&](Table *t) {
+        if (!t || t->isOpen())
+            return;
+        if (Table *m = t->master(); m && closed.contains(m))
+            reopen(m);
+        try {
+            t->open();
+        } catch (const EngineError &e) {
+            failed.append({t->tableName(), e});
+        }
+    };
+    for (const QPointer<Table> &t : closed)
+        reopen(t);
+    Q_EMIT reconnected();
+    return failed;
+}
+
+bool Database::settle()
+{
+    const QList<Table *> tables = m_tables;
+    for (Table *t : tables)
+        if (t->isEditing() && t->isModified())
+            t->post();
+    for (const TableFile *f : std::as_const(m_files))
+        if (f->db && !sqlite3_get_autocommit(f->db))
+            return false;
+    return true;
+}
+
+QStringList Database::heldFiles() const
+{
+    QStringList held;
+    for (const TableFile *f : std::as_const(m_files))
+        if (f->users > 0)
+            held << f->fileName;
+    return held;
 }
 
 TableFile *Database::maintenanceFile(const QString &tableName)

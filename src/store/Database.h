@@ -5,6 +5,8 @@
 
 #include <QHash>
 #include <QObject>
+#include <QPair>
+#include <QPointer>
 #include <QString>
 #include <memory>
 
@@ -68,6 +70,14 @@ class Database : public QObject
 
     // Closes every open table (the tables stay usable and may be opened again).
     void disconnect();
+    // Opens again the tables that disconnect() closed, each master before its details, and
+    // signals reconnected(). Returns the tables that could not be opened, with the engine's error.
+    QList<QPair<QString, EngineError>> reconnect();
+    // Posts the pending input of every open table; true when then no table is inside a
+    // transaction, so that each file on disk is whole.
+    bool settle();
+    // The table files still held open, as a transaction holds its tables across a disconnect().
+    QStringList heldFiles() const;
     bool isInUse(const QString &tableName) const;
 
     // used by Table and Query
@@ -85,7 +95,10 @@ class Database : public QObject
     void refreshKeys(const QString &tableName);
 
   Q_SIGNALS:
+    // at the start of disconnect(): whoever holds a table file outside a Table lets go of it
+    void aboutToDisconnect();
     void disconnected();
+    void reconnected();
 
   private:
     sqlite3 *openFile(const QString &path, bool create) const;
@@ -98,6 +111,7 @@ class Database : public QObject
     QString m_dataDir;
     QHash<QString, TableFile *> m_files; // by lower-case file name
     QList<Table *> m_tables;
+    QList<QPointer<Table>> m_closed; // by disconnect(), for reconnect()
 };
 
 // The program's standard connection to the data directory, set by the main window.

@@ -30,6 +30,7 @@
 #include "maintenance/ui/Indexrekonstruktion.h"
 #include "maintenance/ui/SuchenErsetzen.h"
 #include "office/ui/Buchfuehrung.h"
+#include "maintenance/ui/Datensicherung.h"
 #include "office/ui/BueroFenster.h"
 #include "online/ui/FortschrittAbbrechen.h"
 #include "office/ui/ZwinSuchDlg.h"
@@ -218,6 +219,18 @@ inline const QList<RegisteredWindow> &registeredWindows()
                  f.main.get());
              d->show();
              return d;
+         }},
+        {"backup window",
+         [](ProgramFixture &f) -> QWidget * {
+             maintenance::ui::registerDatensicherung();
+             QWidget *w = app::ui::TMirravel::windowFactory("formdatensicherung")(*f.main);
+             return w ? w->parentWidget() : nullptr;
+         }},
+        {"restore window",
+         [](ProgramFixture &f) -> QWidget * {
+             maintenance::ui::registerDatensicherung();
+             QWidget *w = app::ui::TMirravel::windowFactory("formdatenruecksicherung")(*f.main);
+             return w ? w->parentWidget() : nullptr;
          }},
         {"HTML pedigree window",
          [](ProgramFixture &f) -> QWidget * {

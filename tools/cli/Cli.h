@@ -75,3 +75,8 @@ QStringList druckOptionenMitWert();
 QStringList druckSchalter();
 QString druckAufruf();
 int drucke(const QString &home, const Angaben &a, QTextStream &out, QTextStream &err);
+
+// Sicherung.cpp: backup DIR and restore DIR [--yes], on the program's backup and restore
+int sichern(const QString &home, const QString &ziel, QTextStream &out, QTextStream &err);
+int zurueckspielen(const QString &home, const QString &sicherung, bool ja, QTextStream &out,
+                   QTextStream &err);

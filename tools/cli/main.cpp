@@ -5,6 +5,7 @@
 #include "app/DataHome.h"
 #include "app/EngineErrorText.h"
 #include "app/RegisterLock.h"
+#include "maintenance/Datensicherung.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 
@@ -30,6 +31,7 @@ const char *const AufrufVorlage =
     "       | register-traits [--query AUSDRUCK] [--sex 1,2,3,4] [--age-from N] [--age-to N] [--months]"
     " [--colour FARBE] [--generations G] --csv DATEI\n"
     "       | %1\n"
+    "       | backup ORDNER | restore ORDNER [--yes]\n"
     "       tavrenno-cli --help\n";
 
 QString aufruf()
@@ -72,6 +74,11 @@ int hilfe(QTextStream &out)
            "    inbreeding     Inzucht einer Katze oder geplanten Verpaarung wie im Inzuchtfenster;\n"
            "                   --with-pairs mit der Liste der Katzen mit Inzucht, --with-ancestors mit der\n"
            "                   Vorfahrenliste, --with-clones mit Top Katzen und Klonanalyse\n"
+           "  backup           kopiert die Tabellen in ORDNER; eine Datei, die dort schon liegt, bleibt\n"
+           "                   und wird gemeldet\n"
+           "  restore          spielt die Sicherung in ORDNER zurück (--yes: ohne Rückfrage); die\n"
+           "                   bisherigen Daten bleiben in DIR/Datensik. Misslingt etwas, bleiben die\n"
+           "                   bisherigen Daten unverändert\n"
            "\n"
            "Die Stammbaumdatei: Text in UTF-8, Felder durch \";\" getrennt, die erste Zeile lautet\n"
            "  Name;Geschlecht;Vater;Mutter;GebDatum;Rasse\n"
@@ -86,7 +93,8 @@ int hilfe(QTextStream &out)
            "erhalten wie im Katzenfenster den Status 2, den Zwinger, der sich aus dem Namen ergibt, und\n"
            "den Züchter mit diesem Zwinger in seiner Adresse.\n"
            "\n"
-           "init, demo, generate, import-pedigree und own-data arbeiten nicht, solange das Programm oder "
+           "init, demo, generate, import-pedigree, own-data, backup und restore arbeiten nicht, solange das "
+           "Programm oder "
            "ein\n"
            "anderer schreibender Befehl das Register benutzt (Sperre DIR/Daten/tavrenno.lock); coi,\n"
            "html-pedigree, register-traits und print gehen nebenher.\n"
@@ -124,6 +132,8 @@ const QList<Befehl> &befehle()
         {"html-pedigree", {"--cat", "--cat-name", "--generations", "--out"}, {}},
         {"register-traits", registerTraitsOptionen(), {"--months"}},
         {"print", druckOptionenMitWert(), druckSchalter(), 1},
+        {"backup", {}, {}, 1},
+        {"restore", {}, {"--yes"}, 1},
     };
     return b;
 }
@@ -175,7 +185,10 @@ int main(int argc, char *argv[])
     if (fehler.isEmpty() && a.rest.size() < befehl->dateien)
         fehler = command == QLatin1String("print")
                      ? QStringLiteral("print braucht den Namen einer Druckausgabe")
-                     : command + QStringLiteral(" braucht eine DATEI");
+                     : command + (befehl->schalter.contains(QStringLiteral("--yes")) ||
+                                          command == QLatin1String("backup")
+                                      ? QStringLiteral(" braucht einen ORDNER")
+                                      : QStringLiteral(" braucht eine DATEI"));
     if (fehler.isEmpty() && home.isEmpty())
         fehler = QStringLiteral("Kein Datenverzeichnis: --home DIR oder $TAVRENNO_HOME angeben");
     if (!fehler.isEmpty())
@@ -183,12 +196,15 @@ int main(int argc, char *argv[])
     // a writing command takes the register's lock, the one the program holds while it runs; a
     // command that creates the data folder makes it first
     const bool importiert = command == QLatin1String("import-pedigree");
+    // what an interrupted restore left is put right before anything reads the register
+    tav::maintenance::ruecksicherungWiederherstellen(tav::app::dataDirOf(home));
     std::unique_ptr<tav::app::RegisterLock> sperre;
     if (command != QLatin1String("coi") && command != QLatin1String("print") &&
         command != QLatin1String("register-traits") && command != QLatin1String("html-pedigree")) {
         const QString daten = tav::app::dataDirOf(home);
         // a folder that cannot be made is refused by the lock, in the catalogue's words
-        const bool legtAn = !importiert && command != QLatin1String("own-data");
+        const bool legtAn = !importiert && command != QLatin1String("own-data") &&
+                            command != QLatin1String("backup") && command != QLatin1String("restore");
         const bool made = legtAn && QDir().mkpath(daten);
         if (QFileInfo::exists(daten) || (legtAn && !made)) {
             sperre = std::make_unique<tav::app::RegisterLock>(daten);
@@ -235,6 +251,10 @@ int main(int argc, char *argv[])
             return registerTraits(home, a, out, err);
         } else if (command == "print") {
             return drucke(home, a, out, err);
+        } else if (command == "backup") {
+            return sichern(home, a.rest.first(), out, err);
+        } else if (command == "restore") {
+            return zurueckspielen(home, a.rest.first(), a.hat("--yes"), out, err);
         }
     } catch (const tav::store::EngineError &e) {
         // in the words of the program's error dialog

@@ -28,9 +28,11 @@
 #include "cats/ui/Psuchdlg.h"
 #include "cats/ui/ReferenzlisteFenster.h"
 #include "cats/ui/Warnung.h"
+#include "maintenance/Datensicherung.h"
 #include "maintenance/Indexerstellung.h"
 #include "maintenance/ui/Indexrekonstruktion.h"
 #include "office/ui/Buchfuehrung.h"
+#include "maintenance/ui/Datensicherung.h"
 #include "office/ui/BueroFenster.h"
 #include "printouts/ui/DruckenKatzen.h"
 #include "store/Database.h"
@@ -89,6 +91,8 @@ int runProgram(int argc, char *argv[])
 
     tav::store::Database db(QDir(home).filePath(QStringLiteral("Daten")));
     tav::store::setDefaultDatabase(&db);
+    // what an interrupted restore left is put right before the register is looked at
+    tav::maintenance::ruecksicherungWiederherstellen(db.dataDir());
     tav::maintenance::TDataModuleIndex dataModule(home, &db);
     if (!dataModule.pruefeDatenverzeichnis()) {
         QApplication::restoreOverrideCursor();
@@ -187,6 +191,7 @@ int runProgram(int argc, char *argv[])
     tav::office::ui::registerBuchfuehrung();
     tav::breeding::ui::registerHTMLStammbaum();
     tav::maintenance::ui::registerIndexrekonstruktion();
+    tav::maintenance::ui::registerDatensicherung();
     for (const auto &r : registrations())
         r();
     if (const auto open = TMirravel::windowFactory(QStringLiteral("catstamm")))

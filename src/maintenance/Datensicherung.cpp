@@ -1,0 +1,340 @@
+#include "Datensicherung.h"
+
+#include "app/RegisterLock.h"
+#include "store/Database.h"
+#include "store/FileCheck.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+#include <sqlite3.h>
+#include <unistd.h>
+
+namespace tav::maintenance {
+
+namespace {
+
+Dateioperationen &operationen()
+{
+    static Dateioperationen ops;
+    return ops;
+}
+
+// A copy never replaces a file; it keeps the file time (the older-backup question compares it)
+// and is on the disk before the copy counts as done.
+bool echtKopieren(const QString &von, const QString &nach)
+{
+    if (QFileInfo::exists(nach) || !QFile::copy(von, nach))
+        return false;
+    QFile f(nach);
+    if (!f.open(QIODevice::ReadWrite))
+        return false;
+    f.setFileTime(QFileInfo(von).lastModified(), QFileDevice::FileModificationTime);
+    return ::fsync(f.handle()) == 0;
+}
+
+bool kopieren(const QString &von, const QString &nach)
+{
+    return operationen().kopieren ? operationen().kopieren(von, nach) : echtKopieren(von, nach);
+}
+
+bool umbenennen(const QString &von, const QString &nach)
+{
+    return operationen().umbenennen ? operationen().umbenennen(von, nach) : QDir().rename(von, nach);
+}
+
+QString datei(const QString &ordner, const QString &name)
+{
+    return QDir(ordner).filePath(name);
+}
+
+// the name of the cat table in that folder as found on disk, or empty
+QString katzentabelle(const QString &ordner)
+{
+    for (const QString &name : QDir(ordner).entryList(QDir::Files))
+        if (name.compare(QLatin1String("catstamm.db"), Qt::CaseInsensitive) == 0)
+            return name;
+    return QString();
+}
+
+bool istTabelle(const QString &name)
+{
+    return name.endsWith(QLatin1String(".db"), Qt::CaseInsensitive);
+}
+
+// Opens the file read-only and runs the engine's integrity check; false when it is no table or damaged.
+bool tabelleIntakt(const QString &pfad)
+{
+    try {
+        tav::store::checkTableFile(pfad);
+    } catch (const std::exception &) {
+        return false;
+    }
+    sqlite3 *db = nullptr;
+    const auto erste = [&db](const char *sql, const char *erwartet) {
+        sqlite3_stmt *st = nullptr;
+        bool ok = sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK;
+        const int rc = ok ? sqlite3_step(st) : SQLITE_ERROR;
+        ok = ok && (rc == SQLITE_DONE || rc == SQLITE_ROW);
+        if (ok && erwartet)
+            ok = rc == SQLITE_ROW &&
+                 qstrcmp(reinterpret_cast<const char *>(sqlite3_column_text(st, 0)), erwartet) == 0;
+        sqlite3_finalize(st);
+        return ok;
+    };
+    const bool ok =
+        sqlite3_open_v2(pfad.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
+        erste("PRAGMA integrity_check", "ok") && erste("SELECT 1 FROM data LIMIT 1", nullptr);
+    sqlite3_close_v2(db);
+    return ok;
+}
+
+QString kanonisch(const QString &pfad)
+{
+    return QFileInfo(pfad).canonicalFilePath();
+}
+
+bool gleichOderDarin(const QString &pfad, const QString &ordner)
+{
+    return !ordner.isEmpty() && (pfad == ordner || pfad.startsWith(ordner + QLatin1Char('/')));
+}
+
+void loeschen(const QString &ordner, SicherungsFortschritt *f)
+{
+    const QStringList dateien = QDir(ordner).entryList(QDir::Files | QDir::Hidden);
+    for (int i = 0; i < dateien.size(); ++i) {
+        if (f)
+            f->datei(SicherungsFortschritt::Vorgang::Loeschen, dateien[i], i + 1, int(dateien.size()));
+        QFile::remove(datei(ordner, dateien[i]));
+    }
+    QDir(ordner).removeRecursively();
+}
+
+// The swap's journal: a lock file beside the data folder, held by the process that swaps. One
+// left by a process that died is taken over; a live holder's swap is left alone.
+bool journalUebernehmen(QLockFile &journal)
+{
+    journal.setStaleLockTime(0);
+    if (journal.tryLock(0))
+        return true;
+    qint64 pid = 0;
+    QString host, app;
+    // a journal cut off while it was written names no holder
+    if (journal.error() == QLockFile::LockFailedError && !journal.getLockInfo(&pid, &host, &app))
+        return journal.removeStaleLockFile() && journal.tryLock(0);
+    return false;
+}
+
+// Gives up the journal but leaves it behind, without a holder, for the next start.
+void journalStehenLassen(QLockFile &journal, const QString &pfad)
+{
+    journal.unlock();
+    QFile marke(pfad);
+    (void)marke.open(QIODevice::WriteOnly);
+}
+
+} // namespace
+
+QStringList sicherungsDateien(const QString &ordner)
+{
+    const QString sperre = QFileInfo(tav::app::RegisterLock(ordner).path()).fileName();
+    QStringList dateien;
+    for (const QString &name : QDir(ordner).entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        if (!name.contains(QLatin1Char('.')) || name.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive) ||
+            name.startsWith(sperre, Qt::CaseInsensitive) || name.endsWith(QLatin1String("-journal")) ||
+            name.endsWith(QLatin1String("-wal")) || name.endsWith(QLatin1String("-shm")))
+            continue;
+        dateien << name;
+    }
+    return dateien;
+}
+
+bool istSicherung(const QString &ordner)
+{
+    return !katzentabelle(ordner).isEmpty();
+}
+
+bool sicherungIstAelter(const QString &sicherung, const QString &datenordner)
+{
+    const QString alt = katzentabelle(sicherung), aktuell = katzentabelle(datenordner);
+    return !alt.isEmpty() && !aktuell.isEmpty() &&
+           QFileInfo(datei(sicherung, alt)).lastModified() <
+               QFileInfo(datei(datenordner, aktuell)).lastModified();
+}
+
+void setDateioperationen(const Dateioperationen &ops)
+{
+    operationen() = ops;
+}
+
+SicherungsErgebnis datenSichern(const QString &datenordner, const QString &ziel, tav::store::Database *db,
+                                SicherungsFortschritt *fortschritt)
+{
+    SicherungsErgebnis e;
+    const QStringList dateien = sicherungsDateien(datenordner);
+    for (int i = 0; i < dateien.size(); ++i) {
+        if (fortschritt && fortschritt->abbrechen()) {
+            e.abgebrochen = true;
+            break;
+        }
+        // each file is copied between two changes, never in the middle of one
+        if (db && !db->settle()) {
+            e.belegt = true;
+            break;
+        }
+        const QString &name = dateien[i];
+        if (fortschritt)
+            fortschritt->datei(SicherungsFortschritt::Vorgang::Kopieren, name, i + 1, int(dateien.size()));
+        if (!kopieren(datei(datenordner, name), datei(ziel, name))) {
+            e.nichtKopiert << name;
+            continue;
+        }
+        ++e.kopiert;
+        if (istTabelle(name) && !tabelleIntakt(datei(ziel, name)))
+            e.beschaedigt << name;
+    }
+    return e;
+}
+
+Ruecksicherungsordner::Ruecksicherungsordner(const QString &datenordner)
+    : daten(QDir::cleanPath(QDir(datenordner).absolutePath()))
+{
+    const QFileInfo d(daten);
+    const QDir neben = d.dir();
+    sicherheit = neben.filePath(QStringLiteral("Datensik"));
+    alt = neben.filePath(QStringLiteral("Datensik.alt"));
+    staging = neben.filePath(d.fileName() + QStringLiteral(".rueck"));
+    journal = neben.filePath(d.fileName() + QStringLiteral(".tausch"));
+}
+
+RueckErgebnis datenZurueckspielen(const Ruecksicherung &r)
+{
+    const Ruecksicherungsordner o(r.datenordner);
+    RueckErgebnis e;
+    const auto ende = [&e](RueckStatus s, const QStringList &dateien = {}) {
+        e.status = s;
+        e.dateien = dateien;
+        return e;
+    };
+
+    const QString quelle = kanonisch(r.sicherung);
+    if (quelle.isEmpty() || !istSicherung(quelle))
+        return ende(RueckStatus::KeineSicherung);
+    for (const QString &verboten : {o.daten, o.sicherheit, o.staging, o.alt})
+        if (gleichOderDarin(quelle, kanonisch(verboten)))
+            return ende(RueckStatus::UnzulaessigerOrdner);
+    if (r.offeneAenderungen)
+        if (const QStringList fenster = r.offeneAenderungen(); !fenster.isEmpty())
+            return ende(RueckStatus::UngesicherteAenderungen, fenster);
+    if (r.bestaetigen && !r.bestaetigen())
+        return ende(RueckStatus::Verneint);
+    if (sicherungIstAelter(quelle, o.daten) && r.aelterBestaetigen && !r.aelterBestaetigen())
+        return ende(RueckStatus::Verneint);
+    ruecksicherungWiederherstellen(o.daten);
+
+    // the safety folder must take the data before anything is staged
+    QFile probe(datei(o.sicherheit, QStringLiteral("probe.tmp")));
+    const bool beschreibbar = QDir().mkpath(o.sicherheit) && probe.open(QIODevice::WriteOnly);
+    probe.remove();
+    // the journal stands from the first staged file to the end of the swap
+    QLockFile journal(o.journal);
+    if (beschreibbar && !journalUebernehmen(journal))
+        return ende(RueckStatus::Belegt);
+    QDir(o.staging).removeRecursively();
+    if (!beschreibbar || !QDir().mkpath(o.staging))
+        return ende(RueckStatus::SicherheitNichtBeschreibbar);
+    const auto verwerfen = [&o] { QDir(o.staging).removeRecursively(); };
+
+    const QStringList dateien = sicherungsDateien(quelle);
+    for (int i = 0; i < dateien.size(); ++i) {
+        if (r.fortschritt && r.fortschritt->abbrechen()) {
+            verwerfen();
+            return ende(RueckStatus::Abgebrochen);
+        }
+        if (r.fortschritt)
+            r.fortschritt->datei(SicherungsFortschritt::Vorgang::Kopieren, dateien[i], i + 1,
+                                 int(dateien.size()));
+        if (!kopieren(datei(quelle, dateien[i]), datei(o.staging, dateien[i]))) {
+            verwerfen();
+            return ende(RueckStatus::KopierFehler, {dateien[i]});
+        }
+    }
+    QStringList beschaedigt;
+    for (const QString &name : dateien)
+        if (istTabelle(name) && !tabelleIntakt(datei(o.staging, name)))
+            beschaedigt << name;
+    if (!beschaedigt.isEmpty() || !istSicherung(o.staging)) {
+        verwerfen();
+        return ende(RueckStatus::Beschaedigt,
+                    beschaedigt.isEmpty() ? QStringList{QStringLiteral("Catstamm.db")} : beschaedigt);
+    }
+    // whoever holds the register's lock holds it in the swapped-in folder as well
+    const QString sperre = tav::app::RegisterLock(o.daten).path();
+    if (QFileInfo::exists(sperre))
+        QFile::copy(sperre, datei(o.staging, QFileInfo(sperre).fileName()));
+
+    if (r.db) {
+        r.db->disconnect();
+        if (const QStringList belegt = r.db->heldFiles(); !belegt.isEmpty()) {
+            r.db->reconnect();
+            verwerfen();
+            return ende(RueckStatus::Belegt, belegt);
+        }
+    }
+    const bool altVerschoben = !QFileInfo::exists(o.sicherheit) || umbenennen(o.sicherheit, o.alt);
+    const bool datenVerschoben = altVerschoben && umbenennen(o.daten, o.sicherheit);
+    const bool getauscht = datenVerschoben && umbenennen(o.staging, o.daten);
+    if (getauscht) {
+        loeschen(o.alt, r.fortschritt);
+    } else {
+        // back to the state before the swap; what cannot be undone now is left to the next start
+        bool zurueck = !datenVerschoben || QDir().rename(o.sicherheit, o.daten);
+        if (zurueck && altVerschoben && QFileInfo::exists(o.alt))
+            zurueck = QDir().rename(o.alt, o.sicherheit);
+        if (zurueck)
+            verwerfen();
+        else
+            journalStehenLassen(journal, o.journal);
+    }
+    journal.unlock();
+    if (r.db)
+        for (const auto &[tabelle, fehler] : r.db->reconnect())
+            e.nichtGeoeffnet << tabelle + QStringLiteral(": ") + QString::fromUtf8(fehler.what());
+    if (!getauscht)
+        e.status = RueckStatus::TauschFehler;
+    return e;
+}
+
+bool ruecksicherungWiederherstellen(const QString &datenordner)
+{
+    const Ruecksicherungsordner o(datenordner);
+    if (!QFileInfo::exists(o.journal))
+        return false;
+    QLockFile journal(o.journal);
+    if (!journalUebernehmen(journal))
+        return false; // another process is restoring
+    const auto da = [](const QString &p) { return QFileInfo::exists(p); };
+    QDir dir;
+    if (!da(o.daten)) {
+        // the data folder had become the safety folder, which happens only after the staged
+        // copy passed its check: the swap is completed
+        if (da(o.staging))
+            dir.rename(o.staging, o.daten);
+        else if (da(o.sicherheit))
+            dir.rename(o.sicherheit, o.daten);
+    } else if (da(o.staging)) {
+        // the data folder had not moved yet: the staged copy may be incomplete
+        QDir(o.staging).removeRecursively();
+    }
+    if (da(o.alt) && !da(o.sicherheit))
+        dir.rename(o.alt, o.sicherheit);
+    else
+        QDir(o.alt).removeRecursively();
+    if (!da(o.daten) || da(o.staging))
+        journalStehenLassen(journal, o.journal);
+    return true;
+}
+
+} // namespace tav::maintenance
