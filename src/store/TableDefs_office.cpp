@@ -279,17 +279,6 @@ QVector<TableDef> officeTables()
             },
             {}},
 
-        TableDef{"BILDERUPLOAD.DB",
-            {
-                autoInc("LaufendeNummer", Required),
-                string("Name", 100, Required),
-                integer("Filegroesse", Required),
-                timestamp("Aenderungsdatum", Required),
-            },
-            {
-                primary("LaufendeNummer"),
-                index("Name", "Name;Filegroesse;Aenderungsdatum"),
-            }},
         // clang-format on
     };
 }
