@@ -27,6 +27,7 @@ const char *const AufrufVorlage =
     "       | coi (--cat N | --cat-name NAME | --sire N --dam M | --sire-name A --dam-name B)"
     " [--generations G] [--details [--max-lines N]] [--json]\n"
     "       | html-pedigree (--cat N | --cat-name NAME) [--generations G] --out DATEI\n"
+    "       | export-csv DATEI | upload [--dry-run ORDNER]\n"
     "       | %1\n"
     "       tavrenno-cli --help\n";
 
@@ -59,6 +60,10 @@ int hilfe(QTextStream &out)
            "  html-pedigree    schreibt den Stammbaum einer Katze als HTML-Seite über G Generationen\n"
            "                   (3 bis 12, Vorgabe: die gespeicherte Zahl) mit den gespeicherten\n"
            "                   Einstellungen des Fensters HTML-Stammbaum (HTMLMirravel.ini)\n"
+           "  export-csv       schreibt die Katzen als CSV-Datei (UTF-8, Semikolon, Kopfzeile)\n"
+           "  upload           lädt die Daten wie das Fenster Online - Datenbank hoch (alles angehakt);\n"
+           "                   Adresse und Zugang stehen im Abschnitt [Online] der Einstellungen;\n"
+           "                   --dry-run schreibt die Dateien nur in ORDNER und sendet nichts\n"
            "  print            schreibt eine Druckausgabe als PDF-Datei (--pdf) oder HTML-Seite (--html)\n"
            "                   mit den Beschriftungen in der Sprache von --lang (Vorgabe: die Sprache\n"
            "                   der Einstellungen, sonst Deutsch) und den Rändern der Einstellungen;\n"
@@ -82,7 +87,7 @@ int hilfe(QTextStream &out)
            "init, demo, generate, import-pedigree und own-data arbeiten nicht, solange das Programm oder "
            "ein\n"
            "anderer schreibender Befehl das Register benutzt (Sperre DIR/Daten/tavrenno.lock); coi,\n"
-           "html-pedigree und print gehen nebenher.\n"
+           "html-pedigree, print, export-csv und upload --dry-run gehen nebenher.\n"
            "\n"
            "Rückgabewert: 0 erledigt, 1 Fehler bei der Arbeit, 2 falscher Aufruf.\n";
     return 0;
@@ -115,6 +120,8 @@ const QList<Befehl> &befehle()
           "--max-lines"},
          {"--details", "--json"}},
         {"html-pedigree", {"--cat", "--cat-name", "--generations", "--out"}, {}},
+        {"export-csv", {}, {}, 1},
+        {"upload", {"--dry-run"}, {}},
         {"print", druckOptionenMitWert(), druckSchalter(), 1},
     };
     return b;
@@ -176,11 +183,14 @@ int main(int argc, char *argv[])
     // command that creates the data folder makes it first
     const bool importiert = command == QLatin1String("import-pedigree");
     std::unique_ptr<tav::app::RegisterLock> sperre;
-    if (command != QLatin1String("coi") && command != QLatin1String("print") &&
-        command != QLatin1String("html-pedigree")) {
+    // upload writes only the picture log, and that only when it sends
+    static const QStringList lesend = {"coi", "print", "html-pedigree", "export-csv"};
+    const bool probe = command == QLatin1String("upload") && a.hat(QStringLiteral("--dry-run"));
+    if (!lesend.contains(command) && !probe) {
         const QString daten = tav::app::dataDirOf(home);
         // a folder that cannot be made is refused by the lock, in the catalogue's words
-        const bool legtAn = !importiert && command != QLatin1String("own-data");
+        const bool legtAn =
+            !importiert && command != QLatin1String("own-data") && command != QLatin1String("upload");
         const bool made = legtAn && QDir().mkpath(daten);
         if (QFileInfo::exists(daten) || (legtAn && !made)) {
             sperre = std::make_unique<tav::app::RegisterLock>(daten);
@@ -223,6 +233,10 @@ int main(int argc, char *argv[])
             return coi(home, a, out, err);
         } else if (command == "html-pedigree") {
             return htmlPedigree(home, a, out, err);
+        } else if (command == "export-csv") {
+            return exportCsv(home, a.rest.first(), out, err);
+        } else if (command == "upload") {
+            return upload(home, a, out, err);
         } else if (command == "print") {
             return drucke(home, a, out, err);
         }
