@@ -29,6 +29,7 @@
 #include "cats/ui/Warnung.h"
 #include "maintenance/Indexerstellung.h"
 #include "office/ui/BueroFenster.h"
+#include "online/ui/OnlineDBInterface.h"
 #include "printouts/ui/DruckenKatzen.h"
 #include "store/Database.h"
 #include "store/FileCheck.h"
@@ -181,6 +182,7 @@ int runProgram(int argc, char *argv[])
     tav::printouts::ui::registerDruckenKatzen();
     tav::office::ui::registerBuero();
     tav::breeding::ui::registerHTMLStammbaum();
+    tav::online::ui::registerOnlineDBInterface();
     for (const auto &r : registrations())
         r();
     if (const auto open = TMirravel::windowFactory(QStringLiteral("catstamm")))
