@@ -59,19 +59,7 @@ bool bildGeeignet(Database &db, const QString &pfad, Modus m)
 
 namespace {
 
-// Every row of a two-column statement as number → text; nothing when a table is missing.
-QHash<int, QString> nachNummer(Database &db, const QStringList &tabellen, const QString &sql)
-{
-    QHash<int, QString> out;
-    for (const QString &t : tabellen)
-        if (!db.tableExists(t))
-            return out;
-    Query q(&db, sql);
-    for (q.open(); !q.eof(); q.next())
-        out.insert(q.value(0).toInt(), q.value(1).toString());
-    return out;
-}
-
+// Every row of a two-column statement as number → texts in row order; nothing when a table is missing.
 QHash<int, QStringList> gruppiert(Database &db, const QStringList &tabellen, const QString &sql)
 {
     QHash<int, QStringList> out;
@@ -81,6 +69,16 @@ QHash<int, QStringList> gruppiert(Database &db, const QStringList &tabellen, con
     Query q(&db, sql);
     for (q.open(); !q.eof(); q.next())
         out[q.value(0).toInt()] << q.value(1).toString();
+    return out;
+}
+
+// the first text of each number
+QHash<int, QString> nachNummer(Database &db, const QStringList &tabellen, const QString &sql)
+{
+    QHash<int, QString> out;
+    const QHash<int, QStringList> alle = gruppiert(db, tabellen, sql);
+    for (auto it = alle.cbegin(); it != alle.cend(); ++it)
+        out.insert(it.key(), it->first());
     return out;
 }
 
@@ -116,9 +114,8 @@ Katzenquelle::Katzenquelle(Database &db, Modus m, int sprache) : m_db(db), m_mod
                                            "ELSE Vorname || ' ' || Name END FROM \"ADR_DAT.DB\""));
     m_namen =
         nachNummer(db, {"CATSTAMM.DB"}, QStringLiteral("SELECT LaufendeNummer, Name FROM \"CATSTAMM.DB\""));
-    m_bewertungen =
-        nachNummer(db, {"BEWERT.DB"},
-                   QStringLiteral("SELECT Katze, Bewertung FROM \"BEWERT.DB\" ORDER BY LaufendeNr DESC"));
+    m_bewertungen = nachNummer(
+        db, {"BEWERT.DB"}, QStringLiteral("SELECT Katze, Bewertung FROM \"BEWERT.DB\" ORDER BY LaufendeNr"));
     const auto merkmale = gruppiert(
         db, {"KATZEMERKMAL.DB", "MERKMALE.DB"},
         QStringLiteral("SELECT k.Katze, m.Kuerzel FROM \"KatzeMerkmal.db\" k JOIN \"Merkmale.db\" m "

@@ -13,10 +13,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#if __has_include("online/FtpUpload.h")
-#define TAV_MIT_FTP 1
-#endif
-
 using namespace tav;
 
 namespace {
@@ -74,7 +70,7 @@ int upload(const QString &home, const Angaben &a, QTextStream &out, QTextStream 
         d.senden = [url = k.uploadUrl](const QString &datei, QString *fehler) {
             return online::dateiSenden(url, datei, fehler);
         };
-#ifdef TAV_MIT_FTP
+#if __has_include("online/FtpUpload.h")
         d.bilder = [&db, k](const QStringList &pfade) {
             const QString konto = app::eigeneDatenLesen(db).Update;
             return online::bilderSenden(online::ftpKonfigLaden(k, app::configDir(), konto), pfade,
