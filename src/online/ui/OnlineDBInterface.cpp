@@ -115,6 +115,10 @@ TFormOnlineDBInterface::TFormOnlineDBInterface(store::Database *db, Modus modus,
     spaltenSetzen();
     setHelpContext(modus == Modus::Upload ? HilfeUpload : modus == Modus::Csv ? HilfeCsv : HilfeTabelle);
     finishCreate();
+    if (!app::webLink(m_konfig.beispielUrl).isValid()) {
+        ButtonBeispiel->setEnabled(false);
+        ButtonBeispiel->setToolTip(app::messageText(7301));
+    }
     setWindowTitle(modus == Modus::Upload ? app::captionText(1309)
                    : modus == Modus::Csv  ? app::captionText(7310)
                                           : app::captionText(1587));
@@ -178,11 +182,6 @@ void TFormOnlineDBInterface::bauen()
     connect(ButtonZurueck, &QPushButton::clicked, this, &QWidget::close);
     connect(ButtonBeispiel, &QPushButton::clicked, this,
             [this] { QDesktopServices::openUrl(app::webLink(m_konfig.beispielUrl)); });
-    if (!app::webLink(m_konfig.beispielUrl).isValid()) {
-        ButtonBeispiel->setEnabled(false);
-        ButtonBeispiel->setProperty("tag", 0); // the hint below stays in every language
-        ButtonBeispiel->setToolTip(app::messageText(7301));
-    }
 
     Gauge = new QProgressBar;
     Gauge->setVisible(false);
@@ -277,6 +276,12 @@ void TFormOnlineDBInterface::spaltenSetzen()
         feld("Groesse", nullptr),
         feld("Gewicht", nullptr),
     };
+    // the titles' captions follow the columns' order
+    for (int i = 0; i < s.size(); ++i) {
+        s[i].tag = 7330 + i;
+        if (const QString t = app::captionText(s[i].tag); !t.isEmpty())
+            s[i].title = t;
+    }
     Grid->tableModel()->setColumns(s);
     for (int i = 0; i < s.size(); ++i)
         Grid->setItemDelegateForColumn(i, s[i].calc ? new FestDelegate(Grid) : nullptr);
