@@ -36,6 +36,7 @@ OnlineKonfig onlineKonfigLesen(const tav::app::IniFile &ini)
     k.ftpPassive = ini.readBool(kSection, QStringLiteral("FtpPassive"), true);
     k.ftpTls = ini.readBool(kSection, QStringLiteral("FtpTls"), false);
     k.ftpBaseDir = ini.readString(kSection, QStringLiteral("FtpBaseDir"));
+    k.beispielUrl = ini.readString(kSection, QStringLiteral("BeispielUrl"));
     return k;
 }
 
@@ -52,6 +53,7 @@ bool onlineKonfigSchreiben(const QString &iniPath, const OnlineKonfig &k)
                               E{kSection, QStringLiteral("FtpPassive"), IniFile::boolText(k.ftpPassive)},
                               E{kSection, QStringLiteral("FtpTls"), IniFile::boolText(k.ftpTls)},
                               E{kSection, QStringLiteral("FtpBaseDir"), k.ftpBaseDir},
+                              E{kSection, QStringLiteral("BeispielUrl"), k.beispielUrl},
                           });
 }
 

@@ -20,6 +20,7 @@ struct OnlineKonfig {
     bool ftpPassive = true; // FtpPassive
     bool ftpTls = false;    // FtpTls: try TLS first, fall back to plain FTP
     QString ftpBaseDir;     // FtpBaseDir: the server folder that holds the breeders' folders
+    QString beispielUrl;    // BeispielUrl: the service's sample database page
 
     // The keys an upload still needs ("UploadUrl", "FtpHost", "FtpUser"); empty when complete.
     QStringList fehlendeSchluessel(bool mitBildern) const;

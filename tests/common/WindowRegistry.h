@@ -34,6 +34,7 @@
 #include "office/ui/BueroFenster.h"
 #include "online/ui/FortschrittAbbrechen.h"
 #include "office/ui/ZwinSuchDlg.h"
+#include "online/ui/OnlineDBInterface.h"
 #include "printouts/ReportInzucht.h"
 #include "printouts/ui/Meldeformular.h"
 #include "printouts/ui/Wurfmeldung.h"
@@ -91,6 +92,17 @@ inline std::function<QWidget *(ProgramFixture &)> openOfficeWindow(const char *n
     return [name](ProgramFixture &f) -> QWidget * {
         tav::office::ui::registerBuero();
         QWidget *w = tav::app::ui::TMirravel::windowFactory(name)(*f.main);
+        return w ? w->parentWidget() : nullptr;
+    };
+}
+
+// the online window in the mode of the menu item that opens it
+inline std::function<QWidget *(ProgramFixture &)> openOnlineWindow(const char *item)
+{
+    return [item](ProgramFixture &f) -> QWidget * {
+        tav::online::ui::registerOnlineDBInterface();
+        f.main->runCommand(item);
+        auto *w = tav::online::ui::TFormOnlineDBInterface::instance();
         return w ? w->parentWidget() : nullptr;
     };
 }
@@ -248,6 +260,9 @@ inline const QList<RegisteredWindow> &registeredWindows()
          [](ProgramFixture &f) {
              return maintenance::ui::TFormSuchen_Ersetzen::oeffnen(f.main->catList(), f.main.get());
          }},
+        {"online window (upload)", openOnlineWindow("UploadKatzendaten1")},
+        {"online window (CSV export)", openOnlineWindow("DatenexportCSVDatei1")},
+        {"online window (table editing)", openOnlineWindow("Tierdatenbankeditieren1")},
         {"help viewer",
          [](ProgramFixture &f) -> QWidget * {
              app::ui::showHelp(app::ui::THilfeFenster::InhaltKontext, f.main.get());

@@ -70,6 +70,10 @@ int registerTraits(const QString &home, const Angaben &a, QTextStream &out, QTex
 // HtmlPedigree.cpp: html-pedigree, the HTML pedigree page with the saved settings of its window
 int htmlPedigree(const QString &home, const Angaben &a, QTextStream &out, QTextStream &err);
 
+// Online.cpp: export-csv FILE, the cats as a CSV file; upload [--dry-run DIR], the online upload
+int exportCsv(const QString &home, const QString &datei, QTextStream &out, QTextStream &err);
+int upload(const QString &home, const Angaben &a, QTextStream &out, QTextStream &err);
+
 // Print.cpp: print <name>; the options every print-out takes are read by main with these.
 QStringList druckOptionenMitWert();
 QStringList druckSchalter();

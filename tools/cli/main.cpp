@@ -30,6 +30,7 @@ const char *const AufrufVorlage =
     "       | html-pedigree (--cat N | --cat-name NAME) [--generations G] --out DATEI\n"
     "       | register-traits [--query AUSDRUCK] [--sex 1,2,3,4] [--age-from N] [--age-to N] [--months]"
     " [--colour FARBE] [--generations G] --csv DATEI\n"
+    "       | export-csv DATEI | upload [--dry-run ORDNER]\n"
     "       | %1\n"
     "       | backup ORDNER | restore ORDNER [--yes]\n"
     "       tavrenno-cli --help\n";
@@ -68,6 +69,10 @@ int hilfe(QTextStream &out)
            "                   und Klammern (ohne: alle Katzen), --sex die Geschlechtscodes, --age-from\n"
            "                   und --age-to das Alter lebender Katzen in Jahren (--months: Monaten),\n"
            "                   G die Generationen für IK und AVK (Vorgabe: die Einstellung)\n"
+           "  export-csv       schreibt die Katzen als CSV-Datei (UTF-8, Semikolon, Kopfzeile)\n"
+           "  upload           lädt die Daten wie das Fenster Online - Datenbank hoch (alles angehakt);\n"
+           "                   Adresse und Zugang stehen im Abschnitt [Online] der Einstellungen;\n"
+           "                   --dry-run schreibt die Dateien nur in ORDNER und sendet nichts\n"
            "  print            schreibt eine Druckausgabe als PDF-Datei (--pdf) oder HTML-Seite (--html)\n"
            "                   mit den Beschriftungen in der Sprache von --lang (Vorgabe: die Sprache\n"
            "                   der Einstellungen, sonst Deutsch) und den Rändern der Einstellungen;\n"
@@ -97,7 +102,7 @@ int hilfe(QTextStream &out)
            "Programm oder "
            "ein\n"
            "anderer schreibender Befehl das Register benutzt (Sperre DIR/Daten/tavrenno.lock); coi,\n"
-           "html-pedigree, register-traits und print gehen nebenher.\n"
+           "html-pedigree, register-traits, print, export-csv und upload --dry-run gehen nebenher.\n"
            "\n"
            "Rückgabewert: 0 erledigt, 1 Fehler bei der Arbeit, 2 falscher Aufruf.\n";
     return 0;
@@ -131,6 +136,8 @@ const QList<Befehl> &befehle()
          {"--details", "--json"}},
         {"html-pedigree", {"--cat", "--cat-name", "--generations", "--out"}, {}},
         {"register-traits", registerTraitsOptionen(), {"--months"}},
+        {"export-csv", {}, {}, 1},
+        {"upload", {"--dry-run"}, {}},
         {"print", druckOptionenMitWert(), druckSchalter(), 1},
         {"backup", {}, {}, 1},
         {"restore", {}, {"--yes"}, 1},
@@ -199,12 +206,15 @@ int main(int argc, char *argv[])
     // what an interrupted restore left is put right before anything reads the register
     tav::maintenance::ruecksicherungWiederherstellen(tav::app::dataDirOf(home));
     std::unique_ptr<tav::app::RegisterLock> sperre;
-    if (command != QLatin1String("coi") && command != QLatin1String("print") &&
-        command != QLatin1String("register-traits") && command != QLatin1String("html-pedigree")) {
+    // upload writes only the picture log, and that only when it sends
+    static const QStringList lesend = {"coi", "print", "register-traits", "html-pedigree", "export-csv"};
+    const bool probe = command == QLatin1String("upload") && a.hat(QStringLiteral("--dry-run"));
+    if (!lesend.contains(command) && !probe) {
         const QString daten = tav::app::dataDirOf(home);
         // a folder that cannot be made is refused by the lock, in the catalogue's words
         const bool legtAn = !importiert && command != QLatin1String("own-data") &&
-                            command != QLatin1String("backup") && command != QLatin1String("restore");
+                            command != QLatin1String("backup") && command != QLatin1String("restore") &&
+                            command != QLatin1String("upload");
         const bool made = legtAn && QDir().mkpath(daten);
         if (QFileInfo::exists(daten) || (legtAn && !made)) {
             sperre = std::make_unique<tav::app::RegisterLock>(daten);
@@ -249,6 +259,10 @@ int main(int argc, char *argv[])
             return htmlPedigree(home, a, out, err);
         } else if (command == "register-traits") {
             return registerTraits(home, a, out, err);
+        } else if (command == "export-csv") {
+            return exportCsv(home, a.rest.first(), out, err);
+        } else if (command == "upload") {
+            return upload(home, a, out, err);
         } else if (command == "print") {
             return drucke(home, a, out, err);
         } else if (command == "backup") {

@@ -67,6 +67,9 @@ class TMirravel : public QMainWindow
     // window is not registered is shown disabled.
     using WindowFactory = std::function<QWidget *(TMirravel &)>;
     static void registerWindow(const QString &name, WindowFactory factory);
+    // While a factory runs for a menu command: the name of that menu item, so that one window
+    // opened by several items can tell them apart (empty otherwise).
+    QString oeffnenderEintrag() const { return m_oeffnenderEintrag; }
     static bool hasWindow(const QString &name);
     static WindowFactory windowFactory(const QString &name);
     // A window that exists once: the command shows the open one, or makes it with `create` and puts
@@ -179,6 +182,7 @@ class TMirravel : public QMainWindow
     std::unique_ptr<tav::app::CatListColours> m_colours;
     RecentCats m_recent;
     int m_hideListCount = 0;
+    QString m_oeffnenderEintrag;
     bool m_gezeigt = false;
 };
 

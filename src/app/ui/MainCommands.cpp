@@ -273,7 +273,9 @@ void TMirravel::openWindow(const MenuItemDef &item)
     const auto factory = windowFactory(name);
     if (!factory)
         return;
+    m_oeffnenderEintrag = QString::fromLatin1(item.name);
     QWidget *w = factory(*this);
+    m_oeffnenderEintrag.clear();
     if (!w)
         return;
     if (!w->parentWidget())

@@ -34,6 +34,7 @@
 #include "office/ui/Buchfuehrung.h"
 #include "maintenance/ui/Datensicherung.h"
 #include "office/ui/BueroFenster.h"
+#include "online/ui/OnlineDBInterface.h"
 #include "printouts/ui/DruckenKatzen.h"
 #include "store/Database.h"
 #include "store/FileCheck.h"
@@ -192,6 +193,7 @@ int runProgram(int argc, char *argv[])
     tav::breeding::ui::registerHTMLStammbaum();
     tav::maintenance::ui::registerIndexrekonstruktion();
     tav::maintenance::ui::registerDatensicherung();
+    tav::online::ui::registerOnlineDBInterface();
     for (const auto &r : registrations())
         r();
     if (const auto open = TMirravel::windowFactory(QStringLiteral("catstamm")))

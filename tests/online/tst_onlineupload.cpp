@@ -1,0 +1,312 @@
+// The online upload: picture choice, escaping, the passes against the dry run, the HTTP transfer
+// to a local receiver, the final messages, the CSV export read by an independent CSV reader.
+#include "../common/CliRun.h"
+#include "../common/HttpEmpfaenger.h"
+#include "../common/TableRows.h"
+#include "app/Anwenderdaten.h"
+#include "online/BilderLog.h"
+#include "online/OnlineUpload.h"
+#include "store/Query.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tav::online;
+
+namespace {
+QVector<int> nummern(const QVector<Meldung> &m)
+{
+    QVector<int> n;
+    for (const Meldung &x : m)
+        n << x.nummer;
+    return n;
+}
+} // namespace
+
+class TstOnlineUpload : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir home, config;
+    std::unique_ptr<tav::store::Database> db;
+
+    QString daten() const { return home.filePath(QStringLiteral("Daten")); }
+    void sql(const QString &s, const QVariantList &werte = {})
+    {
+        tav::store::Query q(db.get(), s);
+        for (const QVariant &v : werte)
+            q.addBindValue(v);
+        q.exec();
+    }
+    UploadDienste senderAn(const HttpEmpfaenger &e)
+    {
+        UploadDienste d;
+        d.senden = [url = e.url()](const QString &datei, QString *f) { return dateiSenden(url, datei, f); };
+        return d;
+    }
+
+  private Q_SLOTS:
+    void initTestCase()
+    {
+        qputenv("TAVRENNO_CONFIG", config.path().toUtf8());
+        QCOMPARE(run(TAV_CLI, {"--home", home.path(), "demo"}).code, 0);
+        QCOMPARE(run(TAV_CLI, {"--home", home.path(), "own-data", "--name", "Muster", "--first-name", "Eva",
+                               "--customer-number", "K-12"})
+                     .code,
+                 0);
+        db = std::make_unique<tav::store::Database>(daten());
+        // values that break a naive semicolon file or spreadsheet
+        sql(QStringLiteral("UPDATE \"CATSTAMM.DB\" SET Name = ?, Bemerkung = ? WHERE LaufendeNummer = 1"),
+            {QStringLiteral("Jörg; \"der Große\""), QStringLiteral("erste Zeile\r\nzweite Zeile")});
+    }
+
+    void bildWahl_data()
+    {
+        QTest::addColumn<QString>("geeignet"); // one letter per picture: j eligible, n not
+        QTest::addColumn<int>("feld2");
+        QTest::addColumn<int>("wahl"); // -1: none
+        QTest::newRow("first without preference") << "jjj" << 0 << 0;
+        QTest::newRow("first eligible one") << "njj" << 0 << 1;
+        QTest::newRow("preferred replaces the first") << "jnj" << 3 << 2;
+        QTest::newRow("preferred too big: the first") << "jjn" << 3 << 0;
+        QTest::newRow("none eligible") << "nn" << 1 << -1;
+        QTest::newRow("no pictures") << "" << 1 << -1;
+    }
+    void bildWahl()
+    {
+        QFETCH(QString, geeignet);
+        QFETCH(int, feld2);
+        QFETCH(int, wahl);
+        QStringList pfade;
+        for (int i = 0; i < geeignet.size(); ++i)
+            pfade << QStringLiteral("/b/%1%2.jpg").arg(geeignet[i]).arg(i);
+        const BildWahl b = bildWaehlen(
+            pfade, feld2, [](const QString &p) { return QFileInfo(p).fileName().startsWith('j'); });
+        QCOMPARE(b.pfad, wahl < 0 ? QString() : pfade[wahl]);
+    }
+
+    // size limit, type and the log decide in upload mode; any existing file does for the CSV
+    void bildEignung()
+    {
+        QTemporaryDir d;
+        const QString klein = d.filePath("klein.jpg"), gross = d.filePath("gross.JPG"),
+                      png = d.filePath("b.png");
+        QFile(klein).open(QIODevice::WriteOnly);
+        QFile g(gross);
+        g.open(QIODevice::WriteOnly);
+        g.write(QByteArray(1000001, 'x'));
+        g.close();
+        QFile(png).open(QIODevice::WriteOnly);
+        QVERIFY(bildGeeignet(*db, klein, Modus::Upload));
+        QVERIFY(!bildGeeignet(*db, gross, Modus::Upload));
+        QVERIFY(!bildGeeignet(*db, png, Modus::Upload));
+        QVERIFY(bildGeeignet(*db, png, Modus::Csv));
+        QVERIFY(!bildGeeignet(*db, d.filePath("fehlt.jpg"), Modus::Csv));
+        bildProtokollieren(*db, bildDateiLesen(klein));
+        QVERIFY(!bildGeeignet(*db, klein, Modus::Upload));
+        QVERIFY(bildGeeignet(*db, klein, Modus::Csv));
+        sql(QStringLiteral("DELETE FROM \"BilderUpload.db\""));
+    }
+
+    void felder_data()
+    {
+        QTest::addColumn<QString>("wert");
+        QTest::addColumn<QString>("semikolon");
+        QTest::addColumn<QString>("csv");
+        QTest::newRow("plain") << "Jörg"
+                               << "Jörg"
+                               << "Jörg";
+        QTest::newRow("separator") << "a;b"
+                                   << "\"a;b\""
+                                   << "\"a;b\"";
+        QTest::newRow("quote") << "x\"y"
+                               << "\"x\"\"y\""
+                               << "\"x\"\"y\"";
+        QTest::newRow("line break") << "a\r\nb\nc"
+                                    << "a b c"
+                                    << "\"a\r\nb\nc\"";
+    }
+    void felder()
+    {
+        QFETCH(QString, wert);
+        QFETCH(QString, semikolon);
+        QFETCH(QString, csv);
+        QCOMPARE(upFeld(wert), semikolon);
+        QCOMPARE(csvFeld(wert), csv);
+    }
+
+    // the files the receiver gets are the dry run's; the cat file keeps one line per cat
+    void uploadGleichTrockenlauf()
+    {
+        QTemporaryDir probe, ordner;
+        const Run r =
+            run(TAV_CLI, {"--home", home.path(), "upload", "--dry-run", probe.path()}, config.path());
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        HttpEmpfaenger e;
+        UploadDienste d = senderAn(e);
+        d.bilder = [](const QStringList &) { return ftpREADY; };
+        const UploadErgebnis u = uploadAusfuehren(*db, {Auswahl::alles(), ordner.path(), QString(), true}, d);
+        QCOMPARE(nummern(u.meldungen), QVector<int>{211});
+        QVERIFY(u.erfolg);
+        const QStringList namen = {"IDK-12.csv", "adK-12.csv", "raK-12.csv", "faK-12.csv",
+                                   "meK-12.csv", "mkK-12.csv", "zbK-12.csv", "bdK-12.csv"};
+        QCOMPARE(e.teile().size(), namen.size());
+        for (const HttpEmpfaenger::Teil &t : e.teile()) {
+            QVERIFY2(namen.contains(t.dateiname), qPrintable(t.dateiname));
+            QCOMPARE(t.typ, QStringLiteral("text/csv"));
+            QCOMPARE(t.daten, dateiInhalt(QDir(probe.path()).filePath(t.dateiname)));
+        }
+        const QByteArray katzen = dateiInhalt(ordner.filePath("IDK-12.csv"));
+        tav::store::Query n(db.get(), QStringLiteral("SELECT COUNT(*) FROM \"CATSTAMM.DB\""));
+        n.open();
+        QCOMPARE(katzen.count("\r\n"), n.value(0).toInt());
+        QVERIFY(katzen.startsWith("1;\"Jörg; \"\"der Große\"\"\";"));
+        QVERIFY(katzen.contains(";erste Zeile zweite Zeile;"));
+        // litters and matings in one file, 22 fields each
+        const QList<QByteArray> zb = dateiInhalt(ordner.filePath("zbK-12.csv")).trimmed().split('\n');
+        tav::store::Query w(db.get(), QStringLiteral("SELECT (SELECT COUNT(*) FROM \"WURFBUCH.DB\") + "
+                                                     "(SELECT COUNT(*) FROM \"DECKBUCH.DB\")"));
+        w.open();
+        QCOMPARE(zb.size(), w.value(0).toInt());
+        for (const QByteArray &z : zb)
+            QCOMPARE(z.trimmed().count(';'), 22);
+    }
+
+    void sendefehler_data()
+    {
+        QTest::addColumn<int>("antwort");
+        QTest::newRow("HTTP 500") << int(HttpEmpfaenger::Antwort::Fehler500);
+        QTest::newRow("connection dropped") << int(HttpEmpfaenger::Antwort::Abbrechen);
+    }
+    // a failed transfer: message 183, no pictures handed on, nothing logged as sent
+    void sendefehler()
+    {
+        QFETCH(int, antwort);
+        HttpEmpfaenger e;
+        e.setAntwort(HttpEmpfaenger::Antwort(antwort));
+        QTemporaryDir ordner;
+        UploadDienste d = senderAn(e);
+        bool bilderGerufen = false;
+        d.bilder = [&](const QStringList &) {
+            bilderGerufen = true;
+            return ftpREADY;
+        };
+        const UploadErgebnis u = uploadAusfuehren(*db, {Auswahl::alles(), ordner.path(), QString(), true}, d);
+        QCOMPARE(nummern(u.meldungen), QVector<int>{183});
+        QVERIFY(!u.erfolg);
+        QVERIFY(u.gesendet.isEmpty());
+        QVERIFY(!bilderGerufen);
+        QVERIFY(!bildBereitsGesendet(*db, bildDateiLesen(u.bilder.value(0))));
+        QCOMPARE(e.anfragen(), 8); // every file was still tried
+    }
+
+    void bilderErgebnis_data()
+    {
+        QTest::addColumn<int>("zustand");
+        QTest::addColumn<QVector<int>>("meldungen");
+        QTest::newRow("sent") << int(ftpREADY) << QVector<int>{211};
+        QTest::newRow("wrong password") << int(ftpCONNECTING) << QVector<int>{213, 214};
+        QTest::newRow("cancelled") << int(ftpBREAK) << QVector<int>{216, 214};
+        QTest::newRow("no transfer in this program") << -1 << QVector<int>{214};
+    }
+    void bilderErgebnis()
+    {
+        QFETCH(int, zustand);
+        QFETCH(QVector<int>, meldungen);
+        HttpEmpfaenger e;
+        QTemporaryDir ordner;
+        UploadDienste d = senderAn(e);
+        QStringList erhalten;
+        if (zustand >= 0)
+            d.bilder = [&](const QStringList &p) {
+                erhalten = p;
+                return TFtpAction(zustand);
+            };
+        const UploadErgebnis u = uploadAusfuehren(*db, {Auswahl::alles(), ordner.path(), QString(), true}, d);
+        QCOMPARE(nummern(u.meldungen), meldungen);
+        QVERIFY(!u.bilder.isEmpty());
+        QCOMPARE(erhalten, zustand >= 0 ? u.bilder : QStringList());
+    }
+
+    // without pictures the final message is 182
+    void ohneBilder()
+    {
+        QTemporaryDir ordner;
+        HttpEmpfaenger e;
+        UploadAuftrag a{Auswahl::alles(), ordner.path(), QString(), true};
+        a.auswahl.bilder = false;
+        QCOMPARE(nummern(uploadAusfuehren(*db, a, senderAn(e)).meldungen), QVector<int>{182});
+        QCOMPARE(e.anfragen(), 7);
+    }
+
+    // every picture already on the server: no transfer, and that is a success
+    void keineNeuenBilderIstErfolg()
+    {
+        QTemporaryDir ordner;
+        HttpEmpfaenger e;
+        UploadDienste d = senderAn(e);
+        d.bilder = [](const QStringList &) { return ftpCONNECTING; };
+        UploadAuftrag a{Auswahl::alles(), ordner.path(), QString(), false};
+        for (const QString &b : uploadAusfuehren(*db, a, {}).bilder)
+            bildProtokollieren(*db, bildDateiLesen(b));
+        a.senden = true;
+        const UploadErgebnis u = uploadAusfuehren(*db, a, d);
+        QVERIFY(u.bilder.isEmpty());
+        QCOMPARE(nummern(u.meldungen), QVector<int>{211});
+        QVERIFY(u.erfolg);
+        sql(QStringLiteral("DELETE FROM \"BilderUpload.db\""));
+    }
+
+    // nothing is written or sent without a valid customer number or when a file cannot be made
+    void nichtsGesendet()
+    {
+        HttpEmpfaenger e;
+        QTemporaryDir ordner;
+        UploadAuftrag a{Auswahl::alles(), ordner.filePath("fehlt/nicht"), QString(), true};
+        QCOMPARE(nummern(uploadAusfuehren(*db, a, senderAn(e)).meldungen), QVector<int>{168});
+        tav::app::EigeneDaten eigen = tav::app::eigeneDatenLesen(*db);
+        const QString alt = eigen.Update;
+        sql(QStringLiteral("UPDATE \"EIGEN.DB\" SET \"Update\" = ?"), {QStringLiteral("../x")});
+        a.ordner = ordner.path();
+        QCOMPARE(nummern(uploadAusfuehren(*db, a, senderAn(e)).meldungen), QVector<int>{6051});
+        sql(QStringLiteral("UPDATE \"EIGEN.DB\" SET \"Update\" = ?"), {alt});
+        QCOMPARE(e.anfragen(), 0);
+        QVERIFY(QDir(ordner.path()).isEmpty());
+    }
+
+    // the export read back by Python's csv module: every cat, the umlauts and the escaped name intact
+    void csvMitPython()
+    {
+        if (!QFileInfo::exists("/usr/bin/python3"))
+            QSKIP("/usr/bin/python3 is not installed");
+        QTemporaryDir d;
+        const QString datei = d.filePath("katzen.csv");
+        const Run r = run(TAV_CLI, {"--home", home.path(), "export-csv", datei}, config.path());
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        const Run py =
+            run("/usr/bin/python3",
+                {"-c",
+                 "import csv,sys\n"
+                 "rows=list(csv.reader(open(sys.argv[1],encoding='utf-8-sig',newline=''),"
+                 "delimiter=';'))\n"
+                 "print(len(rows)-1)\nprint(rows[0][13])\nprint(rows[1][0])\nprint(repr(rows[1][29]))\n"
+                 "print(len(set(len(r) for r in rows)))",
+                 datei});
+        QCOMPARE(py.code, 0);
+        tav::store::Query n(db.get(), QStringLiteral("SELECT COUNT(*) FROM \"CATSTAMM.DB\""));
+        n.open();
+        QCOMPARE(py.out.split('\n').mid(0, 5),
+                 QStringList({QString::number(n.value(0).toInt()), "Züchter", "Jörg; \"der Große\"",
+                              "'erste Zeile\\r\\nzweite Zeile'", "1"}));
+    }
+
+    void cliOhneEinstellungen()
+    {
+        const Run r = run(TAV_CLI, {"--home", home.path(), "upload"}, config.path());
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("UploadUrl, FtpHost, FtpUser"), qPrintable(r.err));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstOnlineUpload)
+#include "tst_onlineupload.moc"
