@@ -2,8 +2,6 @@
 
 #include "BuerolisteFenster.h"
 
-class QLabel;
-
 namespace tav::office::ui {
 
 // The clubs (exclusive window): the fields, a clickable home page and "E-Mail schreiben".
@@ -12,18 +10,6 @@ class TFormVereine : public TBueroliste
     Q_OBJECT
   public:
     explicit TFormVereine(tav::store::Database *db, QWidget *parent = nullptr);
-
-    QLabel *homepageLabel() const { return m_homepage; }
-    // hand the club's home page or a mail to its address to the desktop
-    void homepageOeffnen();
-    void emailSchreiben();
-
-  protected:
-    void feldSeiteErgaenzen(QGridLayout *g, int &zeile) override;
-
-  private:
-    void homepageZeigen();
-    QLabel *m_homepage = nullptr;
 };
 
 // The show dates (exclusive window), opening on the first show dated today or later.

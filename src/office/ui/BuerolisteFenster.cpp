@@ -2,17 +2,21 @@
 // list's declaration.
 #include "BuerolisteFenster.h"
 
+#include "app/Weblinks.h"
 #include "app/ui/DBGrid.h"
 #include "app/ui/DataControls.h"
 #include "app/ui/DataSource.h"
+#include "app/ui/Dialogs.h"
 #include "app/ui/ListenTeile.h"
 #include "cats/ui/Pkalend.h"
 #include "maintenance/Indexerstellung.h"
+#include "report/ReportJob.h"
 #include "store/Database.h"
 #include "store/Table.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,7 +31,13 @@ namespace tav::office::ui {
 
 namespace {
 constexpr int TagHinzufuegen = 4850, TagRueckgaengig = 4851, TagLoeschen = 4852, TagZurueck = 4853,
-              TagHilfe = 4854, TagSortierung = 6624;
+              TagHilfe = 4854, TagSortierung = 6624, TagEmailSchreiben = 6613, MeldungVerweis = 9552;
+
+void verweisOeffnen(const QUrl &url, const QString &text)
+{
+    if (!url.isValid() || !QDesktopServices::openUrl(url))
+        showMessage(MeldungVerweis, MsgIcon::Error, MsgButtons::Ok, QString(), QStringLiteral("\r") + text);
+}
 } // namespace
 
 TBueroliste::TBueroliste(const Bueroliste &liste, Database *db, QWidget *parent)
@@ -117,6 +127,7 @@ void TBueroliste::aufbauen()
     connect(weg, &QPushButton::clicked, this, &TBueroliste::loeschen);
     knoepfe->addWidget(weg);
     knoepfe->addStretch();
+    knoepfeErgaenzen(knoepfe);
     QPushButton *hilfe = listenKnopf(TagHilfe, QStringLiteral("Hilfe"), QStringLiteral("&Hilfe"), this);
     connect(hilfe, &QPushButton::clicked, this, [this] { showHelp(); });
     knoepfe->addWidget(hilfe);
@@ -126,6 +137,14 @@ void TBueroliste::aufbauen()
     knoepfe->addWidget(zurueck);
     haupt->addLayout(knoepfe);
     resize(560, 440);
+    if (m_homepage) {
+        connect(m_src, &DataSource::recordChanged, this, &TBueroliste::homepageZeigen);
+        connect(m_src, &DataSource::fieldChanged, this, [this](const QString &feld) {
+            if (feld.compare(m_liste.homepageFeld, Qt::CaseInsensitive) == 0)
+                homepageZeigen();
+        });
+        homepageZeigen();
+    }
     finishCreate();
 }
 
@@ -149,6 +168,14 @@ QWidget *TBueroliste::feldZeile(const BueroFeld &f, QWidget *seite)
         auto *edit = new DBDateEdit(m_src, f.name, seite);
         edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00000")) + 16);
         steuer = edit;
+        break;
+    }
+    case BueroFeld::Art::Auswahl: {
+        auto *box = new DBComboBox(m_src, f.name, seite);
+        box->addItems(f.auswahl);
+        box->setProperty("tag", f.tag);
+        box->readField();
+        steuer = box;
         break;
     }
     case BueroFeld::Art::Memo: {
@@ -197,9 +224,62 @@ QWidget *TBueroliste::feldSeite()
     for (QHBoxLayout *r : std::as_const(reihen))
         r->addStretch(0);
     ++zeile;
+    if (!m_liste.homepageFeld.isEmpty())
+        homepageZeile(g, zeile);
     feldSeiteErgaenzen(g, zeile);
     navigatorAnhaengen(g, zeile, m_src, seite);
     return seite;
+}
+
+void TBueroliste::homepageZeile(QGridLayout *g, int &zeile)
+{
+    auto *reihe = new QHBoxLayout;
+    m_homepage = new QLabel(QStringLiteral(" "), this);
+    m_homepage->setObjectName(QStringLiteral("LabelHomepage"));
+    m_homepage->setProperty("dataText", true);
+    m_homepage->setTextFormat(Qt::RichText);
+    m_homepage->setCursor(Qt::PointingHandCursor);
+    connect(m_homepage, &QLabel::linkActivated, this, &TBueroliste::homepageOeffnen);
+    reihe->addWidget(m_homepage, 1);
+    if (!m_liste.emailFeld.isEmpty()) {
+        auto *mail = new QPushButton(QStringLiteral("E-Mail schreiben"), this);
+        mail->setObjectName(QStringLiteral("EmailSchreiben"));
+        mail->setProperty("tag", TagEmailSchreiben);
+        connect(mail, &QPushButton::clicked, this, &TBueroliste::emailSchreiben);
+        reihe->addWidget(mail);
+    }
+    g->addLayout(reihe, zeile++, 1);
+}
+
+QString TBueroliste::homepageText() const
+{
+    const QString text = m_table->isOpen() && (m_table->hasRecord() || m_table->isEditing())
+                             ? m_table->text(m_liste.homepageFeld).trimmed()
+                             : QString();
+    return text.isEmpty() && m_liste.produktseiteVorgabe ? tav::report::productWebAddress() : text;
+}
+
+void TBueroliste::homepageZeigen()
+{
+    const QString text = homepageText();
+    if (text.isEmpty())
+        m_homepage->setText(QStringLiteral(" "));
+    else
+        m_homepage->setText(QStringLiteral("<a href=\"#\">%1</a>").arg(text.toHtmlEscaped()));
+}
+
+void TBueroliste::homepageOeffnen()
+{
+    const QString text = homepageText();
+    if (!text.isEmpty())
+        verweisOeffnen(app::webLink(text), text);
+}
+
+void TBueroliste::emailSchreiben()
+{
+    const QString text = m_table->isOpen() ? m_table->text(m_liste.emailFeld).trimmed() : QString();
+    if (!text.isEmpty())
+        verweisOeffnen(app::mailLink({text}), text);
 }
 
 void TBueroliste::hinzufuegen()

@@ -5,6 +5,8 @@
 
 class QComboBox;
 class QGridLayout;
+class QHBoxLayout;
+class QLabel;
 class QPushButton;
 class QTabWidget;
 
@@ -35,11 +37,16 @@ class TBueroliste : public tav::app::ui::ChildWindow
     tav::app::ui::DataSource *dataSource() const { return m_src; }
     tav::app::ui::DBGrid *grid() const { return m_grid; }
     QComboBox *sortBox() const { return m_sortBox; }
+    QTabWidget *seiten() const { return m_seiten; }
+    QLabel *homepageLabel() const { return m_homepage; }
 
     // the buttons' commands
-    void hinzufuegen();
-    void rueckgaengig();
-    void loeschen();
+    virtual void hinzufuegen();
+    virtual void rueckgaengig();
+    virtual void loeschen();
+    // hand the home page or a mail to the record's address to the desktop
+    void homepageOeffnen();
+    void emailSchreiben();
     // selects the index of criterion `kriterium` (created when missing)
     void sortieren(int kriterium);
 
@@ -47,12 +54,17 @@ class TBueroliste : public tav::app::ui::ChildWindow
     void closeEvent(QCloseEvent *e) override;
     // a window's own rows below the fields
     virtual void feldSeiteErgaenzen(QGridLayout *, int &) {}
+    // a window's own buttons before "Hilfe"
+    virtual void knoepfeErgaenzen(QHBoxLayout *) {}
     // builds the window; the constructor of the most derived class calls it
     void aufbauen();
 
   private:
     QWidget *feldSeite();
     QWidget *feldZeile(const BueroFeld &f, QWidget *seite);
+    void homepageZeile(QGridLayout *g, int &zeile);
+    QString homepageText() const;
+    void homepageZeigen();
 
     Bueroliste m_liste;
     tav::store::Table *m_table = nullptr;
@@ -61,6 +73,7 @@ class TBueroliste : public tav::app::ui::ChildWindow
     QTabWidget *m_seiten = nullptr;
     QComboBox *m_sortBox = nullptr;
     QPushButton *m_rueckgaengig = nullptr;
+    QLabel *m_homepage = nullptr;
 };
 
 } // namespace tav::office::ui
