@@ -14,6 +14,36 @@ bool gefuellt(const QString &t)
 {
     return !t.trimmed().isEmpty();
 }
+
+QString adressSpalten()
+{
+    return QStringLiteral(
+        "SELECT a.LaufendeNr, a.Name, a.Vorname, a.Anrede, a.Zwinger, a.Strasse, a.Plz, a.Ort, a.Land, "
+        "a.Telefon, a.Telefax, a.Handy, a.email, a.Homepage, a.Geburtstag, a.Rasse, a.Status, "
+        "a.Bemerkung, CASE WHEN ifnull(a.Vorname, '') = '' THEN a.Name "
+        "ELSE a.Name || ', ' || a.Vorname END AS Anzeige, r.RName AS Rasse1\n"
+        "FROM \"ADR_DAT.DB\" a LEFT JOIN \"RASSE.DB\" r ON r.RCode = a.Rasse\n");
+}
+
+QVector<AdressTreffer> treffer(tav::store::Database &db, const AdressAbfrage &a)
+{
+    tav::store::Query q(&db, a.sql);
+    for (const auto &[param, wert] : a.werte)
+        q.bindValue(param, wert);
+    q.open();
+    QVector<AdressTreffer> out;
+    const QStringList spalten = q.columns();
+    for (; !q.eof(); q.next()) {
+        AdressTreffer t;
+        for (int i = 0; i < spalten.size(); ++i)
+            t.felder.insert(spalten[i], q.value(i));
+        t.nummer = t.felder.value(QStringLiteral("LaufendeNr")).toInt();
+        t.anzeige = t.felder.value(QStringLiteral("Anzeige")).toString();
+        t.email = t.felder.value(QStringLiteral("email")).toString().trimmed();
+        out << t;
+    }
+    return out;
+}
 } // namespace
 
 bool AdressKriterien::leer() const
@@ -68,12 +98,7 @@ AdressAbfrage adressAbfrage(const AdressKriterien &k, const QVector<int> &rassen
     praefix(QStringLiteral("Land"), k.land, true);
     praefix(QStringLiteral("Status"), k.status, false);
 
-    q.sql = QStringLiteral(
-        "SELECT a.LaufendeNr, a.Name, a.Vorname, a.Anrede, a.Zwinger, a.Strasse, a.Plz, a.Ort, a.Land, "
-        "a.Telefon, a.Telefax, a.Handy, a.email, a.Homepage, a.Geburtstag, a.Rasse, a.Status, "
-        "a.Bemerkung, CASE WHEN ifnull(a.Vorname, '') = '' THEN a.Name "
-        "ELSE a.Name || ', ' || a.Vorname END AS Anzeige, r.RName AS Rasse1\n"
-        "FROM \"ADR_DAT.DB\" a LEFT JOIN \"RASSE.DB\" r ON r.RCode = a.Rasse\n");
+    q.sql = adressSpalten();
     if (!bed.isEmpty())
         q.sql += QStringLiteral("WHERE ") + bed.join(QLatin1String(" AND ")) + QLatin1Char('\n');
     q.sql += QStringLiteral("ORDER BY a.Name COLLATE DE, a.Vorname COLLATE DE, a.LaufendeNr");
@@ -87,23 +112,17 @@ AdressAbfrage adressAbfrage(tav::store::Database &db, const AdressKriterien &k)
 
 QVector<AdressTreffer> adressenSuchen(tav::store::Database &db, const AdressKriterien &k)
 {
-    const AdressAbfrage a = adressAbfrage(db, k);
-    tav::store::Query q(&db, a.sql);
-    for (const auto &[param, wert] : a.werte)
-        q.bindValue(param, wert);
-    q.open();
-    QVector<AdressTreffer> out;
-    const QStringList spalten = q.columns();
-    for (; !q.eof(); q.next()) {
-        AdressTreffer t;
-        for (int i = 0; i < spalten.size(); ++i)
-            t.felder.insert(spalten[i], q.value(i));
-        t.nummer = t.felder.value(QStringLiteral("LaufendeNr")).toInt();
-        t.anzeige = t.felder.value(QStringLiteral("Anzeige")).toString();
-        t.email = t.felder.value(QStringLiteral("email")).toString().trimmed();
-        out << t;
-    }
-    return out;
+    return treffer(db, adressAbfrage(db, k));
+}
+
+std::optional<AdressTreffer> adresseLesen(tav::store::Database &db, int nummer)
+{
+    const QVector<AdressTreffer> t =
+        treffer(db, {adressSpalten() + QStringLiteral("WHERE a.LaufendeNr = :nr"),
+                     {{QStringLiteral(":nr"), nummer}}});
+    if (t.isEmpty())
+        return std::nullopt;
+    return t.first();
 }
 
 GruppenMail gruppenMail(const QVector<AdressTreffer> &gewaehlt, const QString &gruss,
@@ -117,8 +136,8 @@ GruppenMail gruppenMail(const QVector<AdressTreffer> &gewaehlt, const QString &g
         else
             an << t.email;
     }
-    const QString body = QLatin1Char('\n') + gruss + QStringLiteral(" \n") + eigenerVorname +
-                         QLatin1Char(' ') + eigenerName;
+    const QString body =
+        QLatin1Char('\n') + gruss + QStringLiteral(" \n") + eigenerVorname + QLatin1Char(' ') + eigenerName;
     m.link = app::mailLink(an, QStringLiteral(" "), body, QLatin1Char(';'));
     return m;
 }

@@ -8,6 +8,7 @@
 #include <QUrl>
 #include <QVariant>
 #include <QVector>
+#include <optional>
 
 namespace tav::store {
 class Database;
@@ -49,6 +50,8 @@ struct AdressTreffer {
     QVariantMap felder; // every column by name
 };
 QVector<AdressTreffer> adressenSuchen(tav::store::Database &db, const AdressKriterien &k);
+// the address of that number with the same columns; nothing when there is none
+std::optional<AdressTreffer> adresseLesen(tav::store::Database &db, int nummer);
 
 // The group e-mail to the chosen rows: a mail link with their addresses joined by ";", an empty
 // subject and a body closing with the greeting and the breeder's own name. Rows without an e-mail

@@ -38,15 +38,35 @@ class TstAdressen : public QObject
         perserEx = neu(*db, "RASSE.DB", {{"RName", "Perser Exotic"}}, "RCode");
         maine = neu(*db, "RASSE.DB", {{"RName", "Maine Coon"}}, "RCode");
         const QVector<QVariantMap> adressen = {
-            {{"Name", "Meier"}, {"Vorname", "Hans"}, {"Telefon", "0221-55"}, {"Ort", "Köln"}, {"Plz", "50667"},
-             {"Rasse", perser}, {"Land", "Deutschland"}, {"Status", "Käufer"}, {"email", "hans@meier.de"}},
-            {{"Name", "Meierhof"}, {"Vorname", "Anna"}, {"Zwinger", "vom Hof"}, {"Telefon", "0221-77"},
-             {"Rasse", perserEx}, {"Status", "Züchter"}},
-            {{"Name", "Ärger"}, {"Vorname", "Ümit"}, {"Ort", "Aachen"}, {"Rasse", maine}, {"Land", "Österreich"}},
+            {{"Name", "Meier"},
+             {"Vorname", "Hans"},
+             {"Telefon", "0221-55"},
+             {"Ort", "Köln"},
+             {"Plz", "50667"},
+             {"Rasse", perser},
+             {"Land", "Deutschland"},
+             {"Status", "Käufer"},
+             {"email", "hans@meier.de"}},
+            {{"Name", "Meierhof"},
+             {"Vorname", "Anna"},
+             {"Zwinger", "vom Hof"},
+             {"Telefon", "0221-77"},
+             {"Rasse", perserEx},
+             {"Status", "Züchter"}},
+            {{"Name", "Ärger"},
+             {"Vorname", "Ümit"},
+             {"Ort", "Aachen"},
+             {"Rasse", maine},
+             {"Land", "Österreich"}},
             {{"Name", "de Vries"}, {"Vorname", "Jan"}, {"Land", "Nederland"}, {"email", "jan@vries.nl"}},
             {{"Name", "O'Brien \"Tom\""}, {"Vorname", "100%"}},
-            {{"Name", "D"}}, {{"Name", "Dach"}}, {{"Name", "G"}}, {{"Name", "Gans"}},
-            {{"Name", "Vogel"}}, {{"Name", "Zander"}}, {{"Name", "abel"}},
+            {{"Name", "D"}},
+            {{"Name", "Dach"}},
+            {{"Name", "G"}},
+            {{"Name", "Gans"}},
+            {{"Name", "Vogel"}},
+            {{"Name", "Zander"}},
+            {{"Name", "abel"}},
         };
         for (const QVariantMap &a : adressen)
             neu(*db, "ADR_DAT.DB", a);
@@ -60,27 +80,28 @@ class TstAdressen : public QObject
         QTest::addColumn<QStringList>("kriterien"); // field=value
         QTest::addColumn<QStringList>("treffer");
         QTest::newRow("none: all, by name and first name")
-            << QStringList() << QStringList{"abel",  "Ärger, Ümit", "D",     "Dach",          "de Vries, Jan",
-                                            "G",     "Gans",        "Meier, Hans", "Meierhof, Anna",
-                                            "O'Brien \"Tom\", 100%", "Vogel", "Zander"};
-        QTest::newRow("name prefix regardless of case") << QStringList{"name=meier"}
-                                                        << QStringList{"Meier, Hans", "Meierhof, Anna"};
+            << QStringList()
+            << QStringList{"abel",  "Ärger, Ümit", "D",           "Dach",           "de Vries, Jan",
+                           "G",     "Gans",        "Meier, Hans", "Meierhof, Anna", "O'Brien \"Tom\", 100%",
+                           "Vogel", "Zander"};
+        QTest::newRow("name prefix regardless of case")
+            << QStringList{"name=meier"} << QStringList{"Meier, Hans", "Meierhof, Anna"};
         QTest::newRow("umlaut in lower case") << QStringList{"name=ärg"} << QStringList{"Ärger, Ümit"};
-        QTest::newRow("quotes found as typed") << QStringList{"name=O'Brien \"T"}
-                                               << QStringList{"O'Brien \"Tom\", 100%"};
-        QTest::newRow("percent is no wildcard") << QStringList{"vorname=100%"}
-                                                << QStringList{"O'Brien \"Tom\", 100%"};
+        QTest::newRow("quotes found as typed")
+            << QStringList{"name=O'Brien \"T"} << QStringList{"O'Brien \"Tom\", 100%"};
+        QTest::newRow("percent is no wildcard")
+            << QStringList{"vorname=100%"} << QStringList{"O'Brien \"Tom\", 100%"};
         QTest::newRow("percent alone") << QStringList{"vorname=%"} << QStringList{};
         QTest::newRow("cattery") << QStringList{"zwinger=VOM"} << QStringList{"Meierhof, Anna"};
-        QTest::newRow("telephone keeps case and prefix") << QStringList{"telefon=0221-5"}
-                                                         << QStringList{"Meier, Hans"};
+        QTest::newRow("telephone keeps case and prefix")
+            << QStringList{"telefon=0221-5"} << QStringList{"Meier, Hans"};
         QTest::newRow("place") << QStringList{"ort=kö"} << QStringList{"Meier, Hans"};
         QTest::newRow("postcode") << QStringList{"plz=506"} << QStringList{"Meier, Hans"};
-        QTest::newRow("breed prefix takes every breed") << QStringList{"rasse=Perser"}
-                                                        << QStringList{"Meier, Hans", "Meierhof, Anna"};
+        QTest::newRow("breed prefix takes every breed")
+            << QStringList{"rasse=Perser"} << QStringList{"Meier, Hans", "Meierhof, Anna"};
         QTest::newRow("breed prefix keeps case") << QStringList{"rasse=perser"} << QStringList{};
-        QTest::newRow("no breed matches, whatever else") << QStringList{"rasse=Sphynx", "name=Mei"}
-                                                         << QStringList{};
+        QTest::newRow("no breed matches, whatever else")
+            << QStringList{"rasse=Sphynx", "name=Mei"} << QStringList{};
         QTest::newRow("country") << QStringList{"land=öst"} << QStringList{"Ärger, Ümit"};
         QTest::newRow("status keeps case") << QStringList{"status=Kä"} << QStringList{"Meier, Hans"};
         QTest::newRow("status lower case") << QStringList{"status=kä"} << QStringList{};
@@ -117,7 +138,8 @@ class TstAdressen : public QObject
                                 "a.Status GLOB :status"),
                  qPrintable(a.sql));
         QVERIFY(adressAbfrage(k, {}).sql.contains("AND 0 = 1 AND"));
-        QVERIFY(adressAbfrage(k, {}).sql.endsWith("ORDER BY a.Name COLLATE DE, a.Vorname COLLATE DE, a.LaufendeNr"));
+        QVERIFY(adressAbfrage(k, {}).sql.endsWith(
+            "ORDER BY a.Name COLLATE DE, a.Vorname COLLATE DE, a.LaufendeNr"));
     }
 
     void tabs_data()
@@ -131,8 +153,9 @@ class TstAdressen : public QObject
         QTest::newRow("status Käufer") << int(ReiterStatus) << QStringList{"Meier"};
         QTest::newRow("status Züchter") << ReiterStatus + 1 << QStringList{"Meierhof"};
         QTest::newRow("A-Z") << int(ReiterAlle)
-                             << QStringList{"abel",     "Ärger",         "D",     "Dach",   "de Vries", "G", "Gans",
-                                            "Meier", "Meierhof", "O'Brien \"Tom\"", "Vogel", "Zander"};
+                             << QStringList{"abel",  "Ärger", "D",     "Dach",     "de Vries",
+                                            "G",     "Gans",  "Meier", "Meierhof", "O'Brien \"Tom\"",
+                                            "Vogel", "Zander"};
     }
     void tabs()
     {
@@ -151,9 +174,8 @@ class TstAdressen : public QObject
 
     void rules()
     {
-        QCOMPARE(reiterTexte({"Käufer"}),
-                 QStringList({"ABC", "DEF", "GHI", "JKL", "MNO", "PQR", "STU", "V-Z", "Suche", "Neu", "A-Z",
-                              "Käufer"}));
+        QCOMPARE(reiterTexte({"Käufer"}), QStringList({"ABC", "DEF", "GHI", "JKL", "MNO", "PQR", "STU", "V-Z",
+                                                       "Suche", "Neu", "A-Z", "Käufer"}));
         QVERIFY(!statusVoll(9));
         QVERIFY(statusVoll(10));
 
@@ -195,9 +217,10 @@ class TstAdressen : public QObject
         gewaehlt[2].email = "jan & co@vries.nl";
         const GruppenMail m = gruppenMail(gewaehlt, "Mit freundlichen Grüßen", "Jörg", "Müller");
         QCOMPARE(m.ohneEmail, QStringList({"Gans"}));
-        QCOMPARE(QString::fromLatin1(m.link.toEncoded()),
-                 QString("mailto:hans@meier.de;jan%20%26%20co@vries.nl?subject=%20&body=%0AMit%20freundlichen%20"
-                         "Gr%C3%BC%C3%9Fen%20%0AJ%C3%B6rg%20M%C3%BCller"));
+        QCOMPARE(
+            QString::fromLatin1(m.link.toEncoded()),
+            QString("mailto:hans@meier.de;jan%20%26%20co@vries.nl?subject=%20&body=%0AMit%20freundlichen%20"
+                    "Gr%C3%BC%C3%9Fen%20%0AJ%C3%B6rg%20M%C3%BCller"));
         QVERIFY(!gruppenMail({gewaehlt[1]}, "x", "a", "b").link.isValid());
     }
 };

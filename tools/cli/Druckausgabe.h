@@ -38,3 +38,5 @@ qint32 eineKatze(Kontext &k, const tav::breeding::StorePedigree &stamm);
 
 // PrintKatzen.cpp: the cat print-outs of the print dispatcher
 QList<Druckausgabe> katzenDruckausgaben();
+// PrintAdressen.cpp: the address book's print-outs
+QList<Druckausgabe> adressDruckausgaben();

@@ -385,7 +385,7 @@ const QList<Druckausgabe> &druckausgaben()
          {},
          wurfbuch},
     };
-    static const QList<Druckausgabe> alle = d + katzenDruckausgaben();
+    static const QList<Druckausgabe> alle = d + katzenDruckausgaben() + adressDruckausgaben();
     return alle;
 }
 

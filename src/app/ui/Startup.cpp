@@ -28,6 +28,7 @@
 #include "cats/ui/ReferenzlisteFenster.h"
 #include "cats/ui/Warnung.h"
 #include "maintenance/Indexerstellung.h"
+#include "office/ui/Adressenverwaltung.h"
 #include "office/ui/BueroFenster.h"
 #include "printouts/ui/DruckenKatzen.h"
 #include "store/Database.h"
@@ -180,6 +181,7 @@ int runProgram(int argc, char *argv[])
     tav::breeding::ui::registerStatistikStammbaum();
     tav::printouts::ui::registerDruckenKatzen();
     tav::office::ui::registerBuero();
+    tav::office::ui::registerAdressen();
     tav::breeding::ui::registerHTMLStammbaum();
     for (const auto &r : registrations())
         r();
