@@ -26,6 +26,8 @@
 #include "cats/ui/Psuchdlg.h"
 #include "cats/ui/ReferenzlisteFenster.h"
 #include "cats/ui/Warnung.h"
+#include "office/ui/AdressSuchDlg.h"
+#include "office/ui/Adressenverwaltung.h"
 #include "office/ui/BueroFenster.h"
 #include "printouts/ReportInzucht.h"
 #include "printouts/ui/Meldeformular.h"
@@ -43,9 +45,9 @@ struct RegisteredWindow {
     bool ownedByTest = true;
 };
 
-template <class Dialog> QWidget *openDialog(QWidget *parent)
+template <class Dialog, class... Args> QWidget *openDialog(Args... args)
 {
-    auto *d = new Dialog(parent);
+    auto *d = new Dialog(args...);
     d->show();
     return d;
 }
@@ -83,6 +85,7 @@ inline std::function<QWidget *(ProgramFixture &)> openOfficeWindow(const char *n
 {
     return [name](ProgramFixture &f) -> QWidget * {
         tav::office::ui::registerBuero();
+        tav::office::ui::registerAdressen();
         QWidget *w = tav::app::ui::TMirravel::windowFactory(name)(*f.main);
         return w ? w->parentWidget() : nullptr;
     };
@@ -106,6 +109,12 @@ inline const QList<RegisteredWindow> &registeredWindows()
         {"clubs", openOfficeWindow("formvereine")},
         {"show dates", openOfficeWindow("formausstellungstermine")},
         {"pharmacy", openOfficeWindow("formapotheke")},
+        {"address book", openOfficeWindow("adressenverwaltung")},
+        {"address status", openOfficeWindow("formstatusadressen")},
+        {"address search",
+         [](ProgramFixture &f) { return openDialog<office::ui::TSuchenAdrDlg>(f.db.get(), f.main.get()); }},
+        {"address found",
+         [](ProgramFixture &f) { return openDialog<office::ui::TFormAdressegefunden>(f.main.get()); }},
         {"cat search",
          [](ProgramFixture &f) -> QWidget * {
              auto *d = new cats::ui::TSuchenDlg(f.db.get(), f.main.get());
