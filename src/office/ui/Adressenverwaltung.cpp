@@ -13,6 +13,7 @@
 #include "store/Database.h"
 #include "store/Table.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -67,6 +68,7 @@ Tadressenverwaltung::Tadressenverwaltung(tav::store::Database *db, QWidget *pare
 
     m_reiter = new QTabBar(this);
     m_reiter->setObjectName(QStringLiteral("TabSet1"));
+    m_reiter->setProperty("dataText", true); // letters and the user's statuses
     m_reiter->setShape(QTabBar::TriangularNorth);
     m_reiter->setExpanding(false);
     const QStringList texte = reiterTexte(m_status);
@@ -124,6 +126,9 @@ void Tadressenverwaltung::feldSeiteErgaenzen(QGridLayout *g, int &zeile)
     m_statusGruppe->setObjectName(QStringLiteral("DBRadioGroupStatus"));
     m_statusGruppe->setProperty("tag", TagStatus);
     m_statusGruppe->setItems(m_status);
+    // the statuses are the user's own words
+    for (QAbstractButton *b : m_statusGruppe->findChildren<QAbstractButton *>())
+        b->setProperty("dataText", true);
     g->addWidget(m_statusGruppe, zeile++, 0, 1, 2);
 
     m_bemerkungKnopf = new QPushButton(QStringLiteral("&Bemerkung"), seite);
