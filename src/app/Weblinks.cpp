@@ -18,7 +18,7 @@ QUrl webLink(const QString &text)
     return url;
 }
 
-QUrl mailLink(const QStringList &addresses)
+QUrl mailLink(const QStringList &addresses, const QString &subject, const QString &body, QChar separator)
 {
     QStringList encoded;
     for (const QString &field : addresses) {
@@ -30,7 +30,15 @@ QUrl mailLink(const QStringList &addresses)
     }
     if (encoded.isEmpty())
         return {};
-    return QUrl(QStringLiteral("mailto:") + encoded.join(QLatin1Char(',')), QUrl::StrictMode);
+    QStringList query;
+    if (!subject.isEmpty())
+        query << QStringLiteral("subject=") + QString::fromLatin1(QUrl::toPercentEncoding(subject));
+    if (!body.isEmpty())
+        query << QStringLiteral("body=") + QString::fromLatin1(QUrl::toPercentEncoding(body));
+    QString link = QStringLiteral("mailto:") + encoded.join(separator);
+    if (!query.isEmpty())
+        link += QLatin1Char('?') + query.join(QLatin1Char('&'));
+    return QUrl(link, QUrl::StrictMode);
 }
 
 } // namespace tav::app

@@ -14,7 +14,9 @@ QUrl webLink(const QString &text);
 
 // A "mailto:" link to the addresses (each may hold several separated by ";" or ","). Every
 // address is percent-encoded, so that "?" or "&" in it cannot add headers or attachments.
-// Invalid when no address is left.
-QUrl mailLink(const QStringList &addresses);
+// A subject or body is added percent-encoded, so blanks, umlauts and "&" reach the mail program
+// as typed. Invalid when no address is left.
+QUrl mailLink(const QStringList &addresses, const QString &subject = QString(),
+              const QString &body = QString(), QChar separator = QLatin1Char(','));
 
 } // namespace tav::app

@@ -29,8 +29,9 @@ const Bueroliste &vereinsliste()
         b.fokusFeld = QStringLiteral("Verein");
         for (const BueroFeld &f : b.felder)
             b.spalten.append({f.name, f.tag});
-        b.mailTag = 6613;
         b.hilfe = 40;
+        b.homepageFeld = QStringLiteral("Homepage");
+        b.emailFeld = QStringLiteral("EMail");
         return b;
     }();
     return l;
@@ -92,6 +93,68 @@ const Bueroliste &apothekenliste()
                         {QStringLiteral("Verfallsdatum"), QStringLiteral("VerfallsdatumIdx")}};
         b.einfuegen = true;
         b.hilfe = 140;
+        return b;
+    }();
+    return l;
+}
+
+const Bueroliste &adressliste()
+{
+    static const Bueroliste l = [] {
+        Bueroliste b;
+        b.fenster = QStringLiteral("adressenverwaltung");
+        b.objektName = QStringLiteral("adressenverwaltung");
+        b.tag = 6800;
+        b.tabelle = QStringLiteral("ADR_DAT.DB");
+        b.index = QStringLiteral("AdrName");
+        b.felder = {{QStringLiteral("Anrede"),
+                     6801,
+                     Art::Auswahl,
+                     false,
+                     false,
+                     {QStringLiteral("Frau"), QStringLiteral("Herr"), QStringLiteral("Familie"),
+                      QStringLiteral("Firma")}},
+                    {QStringLiteral("Name"), 6806},
+                    {QStringLiteral("Vorname"), 6807, Art::Text, true},
+                    {QStringLiteral("Zwinger"), 6808},
+                    {QStringLiteral("Strasse"), TagStrasse},
+                    {QStringLiteral("Plz"), TagPlz},
+                    {QStringLiteral("Ort"), TagOrt, Art::Text, true},
+                    {QStringLiteral("Land"), TagLand},
+                    {QStringLiteral("Telefon"), 6608},
+                    {QStringLiteral("Telefax"), 6609, Art::Text, true},
+                    {QStringLiteral("Handy"), 6809},
+                    {QStringLiteral("email"), 6611},
+                    {QStringLiteral("Homepage"), 6612},
+                    {QStringLiteral("Geburtstag"), 6810, Art::Datum, false, true}};
+        b.fokusFeld = QStringLiteral("Name");
+        b.spalten = {{QStringLiteral("Name"), 6806},       {QStringLiteral("Vorname"), 6807},
+                     {QStringLiteral("Zwinger"), 6808},    {QStringLiteral("Strasse"), TagStrasse},
+                     {QStringLiteral("Plz"), TagPlz},      {QStringLiteral("Ort"), TagOrt},
+                     {QStringLiteral("Geburtstag"), 6810}, {QStringLiteral("Telefon"), 6608},
+                     {QStringLiteral("Telefax"), 6609},    {QStringLiteral("Land"), TagLand},
+                     {QStringLiteral("Status"), 6811}};
+        b.hilfe = 130;
+        b.homepageFeld = QStringLiteral("Homepage");
+        b.emailFeld = QStringLiteral("email");
+        b.produktseiteVorgabe = true;
+        return b;
+    }();
+    return l;
+}
+
+const Bueroliste &statusadressenliste()
+{
+    static const Bueroliste l = [] {
+        Bueroliste b;
+        b.fenster = QStringLiteral("formstatusadressen");
+        b.objektName = QStringLiteral("FormStatusAdressen");
+        b.tag = 6832;
+        b.tabelle = QStringLiteral("STATUSADRESSEN.DB");
+        b.felder = {{QStringLiteral("Status"), 6811}};
+        b.fokusFeld = QStringLiteral("Status");
+        b.spalten = {{QStringLiteral("Status"), 6811}};
+        b.hilfe = 131;
         return b;
     }();
     return l;

@@ -14,12 +14,14 @@ class Table;
 namespace tav::office {
 
 struct BueroFeld {
-    enum class Art { Text, Datum, Memo };
+    enum class Art { Text, Datum, Memo, Auswahl };
     QString name;
     int tag = 0; // caption tag of its label; 0: no label
     Art art = Art::Text;
     bool nebenher = false; // stands in the row of the field before it
     bool kalender = false; // a calendar button beside it
+    // Auswahl: the German choices; the catalogue gives each language its texts after the tag
+    QStringList auswahl;
 };
 
 struct BueroSpalte {
@@ -43,15 +45,18 @@ struct Bueroliste {
     int sortTag = 0; // the sort box
     QVector<Sortierkriterium> sortierung;
     bool einfuegen = false; // "Hinzufügen" inserts at the current record instead of appending
-    // non-zero: below the fields the clickable "Homepage" and a button with this caption tag that
-    // writes a mail to "EMail"
-    int mailTag = 0;
     int hilfe = 0;
+    // a clickable home page under the fields and "E-Mail schreiben" to this field's address
+    QString homepageFeld, emailFeld;
+    int mailTag = 6613; // the caption of "E-Mail schreiben"
+    bool produktseiteVorgabe = false; // an empty home page shows (and opens) the product's own
 };
 
 const Bueroliste &vereinsliste();
 const Bueroliste &ausstellungsliste();
 const Bueroliste &apothekenliste();
+const Bueroliste &adressliste();
+const Bueroliste &statusadressenliste();
 
 // The index criterion `kriterium` of the sort box selects; empty for none.
 QString sortIndex(const Bueroliste &liste, int kriterium);

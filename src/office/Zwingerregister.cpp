@@ -53,6 +53,8 @@ Bueroliste registerListe(bool privat)
         {QStringLiteral("Verein"), QStringLiteral("VereinZwinger")},
         {QStringLiteral("Ort"), QStringLiteral("OrtZwinger")},
         {QStringLiteral("PLZ"), QStringLiteral("PLZZwinger")}};
+    b.homepageFeld = QStringLiteral("Homepage");
+    b.emailFeld = QStringLiteral("EMail");
     b.mailTag = TagMail;
     b.hilfe = privat ? 25 : 20;
     return b;

@@ -31,6 +31,8 @@
 #include "maintenance/ui/SuchenErsetzen.h"
 #include "office/ui/Buchfuehrung.h"
 #include "maintenance/ui/Datensicherung.h"
+#include "office/ui/AdressSuchDlg.h"
+#include "office/ui/Adressenverwaltung.h"
 #include "office/ui/BueroFenster.h"
 #include "online/ui/FortschrittAbbrechen.h"
 #include "office/ui/ZwinSuchDlg.h"
@@ -51,9 +53,9 @@ struct RegisteredWindow {
     bool ownedByTest = true;
 };
 
-template <class Dialog> QWidget *openDialog(QWidget *parent)
+template <class Dialog, class... Args> QWidget *openDialog(Args... args)
 {
-    auto *d = new Dialog(parent);
+    auto *d = new Dialog(args...);
     d->show();
     return d;
 }
@@ -91,6 +93,7 @@ inline std::function<QWidget *(ProgramFixture &)> openOfficeWindow(const char *n
 {
     return [name](ProgramFixture &f) -> QWidget * {
         tav::office::ui::registerBuero();
+        tav::office::ui::registerAdressen();
         QWidget *w = tav::app::ui::TMirravel::windowFactory(name)(*f.main);
         return w ? w->parentWidget() : nullptr;
     };
@@ -141,6 +144,12 @@ inline const QList<RegisteredWindow> &registeredWindows()
              d->show();
              return d;
          }},
+        {"address book", openOfficeWindow("adressenverwaltung")},
+        {"address status", openOfficeWindow("formstatusadressen")},
+        {"address search",
+         [](ProgramFixture &f) { return openDialog<office::ui::TSuchenAdrDlg>(f.db.get(), f.main.get()); }},
+        {"address found",
+         [](ProgramFixture &f) { return openDialog<office::ui::TFormAdressegefunden>(f.main.get()); }},
         {"cat search",
          [](ProgramFixture &f) -> QWidget * {
              auto *d = new cats::ui::TSuchenDlg(f.db.get(), f.main.get());

@@ -2,6 +2,7 @@
 
 #include "app/DataHome.h"
 #include "store/Table.h"
+#include "store/Transaction.h"
 
 #include <QColor>
 #include <QDir>
@@ -12,6 +13,66 @@
 
 using tav::store::Database;
 using tav::store::Table;
+
+namespace {
+// the address book: statuses, contact details of the breeders and a few buyers and guests
+void demoAdressen(Database &db)
+{
+    db.ensureTable("STATUSADRESSEN.DB");
+    tav::store::Transaction txn(db, {"STATUSADRESSEN.DB", "ADR_DAT.DB"});
+    Table status(&db, "STATUSADRESSEN.DB");
+    status.open();
+    for (const char *s : {"Züchter", "Käufer", "Interessent", "Tierarzt"}) {
+        status.append();
+        status.setValue("Status", QString::fromUtf8(s));
+        status.post();
+    }
+    Table adr(&db, "ADR_DAT.DB");
+    adr.setIndexName("AdrName");
+    adr.open();
+    const struct {
+        const char *name, *vorname, *anrede, *strasse, *plz, *ort, *land, *telefon, *email, *status;
+    } daten[] = {
+        {"Berger", "Anna", "Frau", "Lindenallee 12", "22301", "Hamburg", "Deutschland", "040-5512345",
+         "anna.berger@example.org", "Züchter"},
+        {"Janssen", "Pieter", "Herr", "Molenweg 4", "3511", "Utrecht", "Niederlande", "030-2314455",
+         "pieter@vandemolen.example.nl", "Züchter"},
+        {"Hofmann", "Karin", "Frau", "Aarbergergasse 9", "3011", "Bern", "Schweiz", "031-3117788", "",
+         "Züchter"},
+        {"Weber", "Lukas", "Herr", "Domstraße 3", "50668", "Köln", "Deutschland", "0221-442211",
+         "lukas.weber@example.de", "Käufer"},
+        {"Schulz", "Marie", "Frau", "Elbufer 27", "01097", "Dresden", "Deutschland", "0351-808080",
+         "marie@vom-elbufer.example.de", "Züchter"},
+        {"Ärger", "Ümit", "Herr", "Kaiserstraße 1", "52062", "Aachen", "Deutschland", "0241-12345", "",
+         "Interessent"},
+        {"de Vries", "Jan", "Familie", "Grachtstraat 88", "1017", "Amsterdam", "Niederlande", "020-6252525",
+         "jan.devries@example.nl", "Käufer"},
+        {"Yilmaz", "Deniz", "Frau", "Am Markt 5", "28195", "Bremen", "Deutschland", "0421-998877",
+         "deniz.yilmaz@example.de", "Interessent"},
+        {"Tierarztpraxis Sonnenhof", "", "Firma", "Sonnenweg 2", "22303", "Hamburg", "Deutschland",
+         "040-6677889", "praxis@sonnenhof.example.de", "Tierarzt"},
+    };
+    for (const auto &d : daten) {
+        const QString name = QString::fromUtf8(d.name), vorname = QString::fromUtf8(d.vorname);
+        if (adr.findKey({name, vorname}))
+            adr.edit();
+        else
+            adr.append();
+        adr.setValue("Name", name);
+        adr.setValue("Vorname", vorname);
+        adr.setValue("Anrede", QString::fromUtf8(d.anrede));
+        adr.setValue("Strasse", QString::fromUtf8(d.strasse));
+        adr.setValue("Plz", QString::fromUtf8(d.plz));
+        adr.setValue("Ort", QString::fromUtf8(d.ort));
+        adr.setValue("Land", QString::fromUtf8(d.land));
+        adr.setValue("Telefon", QString::fromUtf8(d.telefon));
+        adr.setValue("email", QString::fromUtf8(d.email));
+        adr.setValue("Status", QString::fromUtf8(d.status));
+        adr.post();
+    }
+    txn.commit();
+}
+} // namespace
 
 namespace {
 
@@ -233,4 +294,5 @@ void writeDemo(const QString &home)
         top.setValue("Farbe", topColours[i]);
         top.post();
     }
+    demoAdressen(db);
 }

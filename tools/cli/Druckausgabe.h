@@ -41,3 +41,5 @@ QList<Druckausgabe> katzenDruckausgaben();
 
 // RegisterTraits.cpp: print register-traits, the trait statistics of the register
 QList<Druckausgabe> registerTraitsDruckausgaben();
+// PrintAdressen.cpp: the address book's print-outs
+QList<Druckausgabe> adressDruckausgaben();

@@ -414,7 +414,8 @@ const QList<Druckausgabe> &druckausgaben()
          {},
          wurfbuch},
     };
-    static const QList<Druckausgabe> alle = d + katzenDruckausgaben() + registerTraitsDruckausgaben();
+    static const QList<Druckausgabe> alle =
+        d + katzenDruckausgaben() + registerTraitsDruckausgaben() + adressDruckausgaben();
     return alle;
 }
 

@@ -310,6 +310,8 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || !m_source || !m_source->isOpen() || index.column() >= m_columns.size())
         return QVariant();
+    if (role == PickListRole)
+        return m_columns[index.column()].pickList;
     if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::BackgroundRole)
         return QVariant();
     Table *t = m_source->table();

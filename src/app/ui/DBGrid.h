@@ -25,7 +25,11 @@ class TableModel : public QAbstractTableModel
         std::function<QVariant(tav::store::Table &)> calc;
         // lookup column: `field` is looked up in `lookupTable` (file name) by `lookupKey`
         QString lookupTable, lookupKey, lookupResult;
+        // the texts an editable column offers in a drop-down list (typing stays possible)
+        QStringList pickList;
     };
+    // data role of a column's pick list
+    static constexpr int PickListRole = Qt::UserRole + 40;
 
     explicit TableModel(DataSource *source, QObject *parent = nullptr);
 

@@ -1,11 +1,26 @@
 #include "GridDelegate.h"
+
+#include "DBGrid.h"
 #include "StoredColour.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
 namespace tav::app::ui {
+
+QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                                    const QModelIndex &index) const
+{
+    const QStringList pick = index.data(TableModel::PickListRole).toStringList();
+    if (pick.isEmpty())
+        return QStyledItemDelegate::createEditor(parent, option, index);
+    auto *box = new QComboBox(parent);
+    box->setEditable(true);
+    box->addItems(pick);
+    return box;
+}
 
 namespace {
 // Whether the text fits without measuring it as a whole: the sum of the letters' own advances

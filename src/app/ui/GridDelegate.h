@@ -20,6 +20,10 @@ class GridDelegate : public QStyledItemDelegate
     // the text as it is drawn into `width` pixels
     static QString fitted(const QFontMetricsF &fm, const QString &text, qreal width);
 
+    // a column with a pick list is edited in a drop-down box
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
+
     // draws the grid lines itself (the view's own are off): filling a line of pixels is far
     // cheaper than the view's line drawing
     void setGridLines(bool on) { m_gridLines = on; }

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -96,6 +97,14 @@ class TMirravel : public QMainWindow
         std::function<int()> deckbuchZeile;
         // the settings changed: the window shows its cat again as they say, and fits itself
         std::function<void()> einstellungenGeaendert;
+        // the cat shown: its breeder, its owner and its status (all 0 without a cat)
+        std::function<std::array<int, 3>()> katzenAdressen;
+        // puts the address on the cat shown as its owner (or breeder); false when it cannot
+        std::function<bool(bool besitzer, int adresse)> adresseZurKatze;
+        // the address book: opens it for the cat's breeder (1) or owner (2), or as from the menu (0)
+        std::function<void(int aufruf)> adressenOeffnen;
+        // the address search dialog: the address chosen, 0 when cancelled
+        std::function<int()> adresseSuchen;
     };
     static void setCatRecordHooks(const CatRecordHooks &hooks);
     static const CatRecordHooks &catRecordHooks();

@@ -33,6 +33,7 @@
 #include "maintenance/ui/Indexrekonstruktion.h"
 #include "office/ui/Buchfuehrung.h"
 #include "maintenance/ui/Datensicherung.h"
+#include "office/ui/Adressenverwaltung.h"
 #include "office/ui/BueroFenster.h"
 #include "online/ui/OnlineDBInterface.h"
 #include "printouts/ui/DruckenKatzen.h"
@@ -190,6 +191,7 @@ int runProgram(int argc, char *argv[])
     tav::printouts::ui::registerDruckenKatzen();
     tav::office::ui::registerBuero();
     tav::office::ui::registerBuchfuehrung();
+    tav::office::ui::registerAdressen();
     tav::breeding::ui::registerHTMLStammbaum();
     tav::maintenance::ui::registerIndexrekonstruktion();
     tav::maintenance::ui::registerDatensicherung();

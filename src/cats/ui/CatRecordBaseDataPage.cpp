@@ -3,6 +3,7 @@
 
 #include "app/ui/DataControls.h"
 #include "app/ui/DataSource.h"
+#include "app/ui/Main.h"
 #include "app/ui/Nav2.h"
 #include "cats/Stammdaten.h"
 #include "store/Table.h"
@@ -314,21 +315,43 @@ QLayout *CatRecordBaseDataPage::untenBauen()
     unten->addWidget(beschriftung(TagMutter, QStringLiteral("&Mutter"), m_mutter, this), 1, 0);
     unten->addWidget(m_mutter, 1, 1);
     unten->addWidget(mutterSuchen, 1, 2);
-    auto adressGruppe = [&](int tag, const QString &titel, QPlainTextEdit *&memo, const QString &name) {
+    // each block: the address window on this address, and the search that puts an address on the cat
+    auto adressGruppe = [&](int tag, const QString &titel, QPlainTextEdit *&memo, const QString &name,
+                            bool besitzer) {
         auto *g = new QGroupBox(titel, this);
         g->setProperty("tag", tag);
-        auto *l = new QVBoxLayout(g);
+        auto *l = new QHBoxLayout(g);
         l->setContentsMargins(4, 2, 4, 4);
         memo = anzeigeMemo(name, 78, g);
         memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-        l->addWidget(memo);
+        l->addWidget(memo, 1);
+        auto *knoepfe = new QVBoxLayout;
+        auto *oeffnen = knopfMitTag(TagAdressen, QStringLiteral("Adressen"), g);
+        oeffnen->setObjectName(besitzer ? QStringLiteral("AdrNeuBesitzer")
+                                        : QStringLiteral("AdrNeuZuechter"));
+        connect(oeffnen, &QPushButton::clicked, this, [besitzer] {
+            if (const auto &oeffne = TMirravel::catRecordHooks().adressenOeffnen)
+                oeffne(besitzer ? 2 : 1);
+        });
+        auto *suchen = knopfMitTag(TagAdresseSuchen, QStringLiteral("Suchen"), g);
+        suchen->setObjectName(besitzer ? QStringLiteral("AdrSuchenBesitzer")
+                                       : QStringLiteral("AdrSuchenZuechter"));
+        connect(suchen, &QPushButton::clicked, this, [this, besitzer] {
+            if (const auto &suche = TMirravel::catRecordHooks().adresseSuchen)
+                if (const int nr = suche())
+                    adresseSetzen(besitzer, nr);
+        });
+        knoepfe->addWidget(oeffnen);
+        knoepfe->addWidget(suchen);
+        knoepfe->addStretch();
+        l->addLayout(knoepfe);
         return g;
     };
     auto *adressen = new QHBoxLayout;
     adressen->addWidget(adressGruppe(TagZuechter, QStringLiteral("Züchter"), m_zuechterMemo,
-                                     QStringLiteral("AdresseZuechter")));
+                                     QStringLiteral("AdresseZuechter"), false));
     adressen->addWidget(adressGruppe(TagBesitzer, QStringLiteral("Besitzer"), m_besitzerMemo,
-                                     QStringLiteral("AdresseBesitzer")));
+                                     QStringLiteral("AdresseBesitzer"), true));
     unten->addLayout(adressen, 2, 0, 1, 3);
     unten->setColumnStretch(1, 1);
     return unten;

@@ -62,6 +62,9 @@ class CatRecordBaseDataPage : public QWidget
     void knoepfeFreigeben(bool speichern, bool rueckgaengig);
     void rueckgaengigFreigeben();
     void nameFokussieren();
+    // puts the address on the cat as its owner (or breeder), the record in edit state; false
+    // when the cat cannot take it
+    bool adresseSetzen(bool besitzer, int adresse);
     // the edition's layout: no gene group, breed/colour code or registry titles; the free titles
     void editionEinrichten();
 

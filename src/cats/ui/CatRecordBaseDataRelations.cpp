@@ -113,6 +113,15 @@ void CatRecordBaseDataPage::adressenAnzeigen()
     m_besitzerMemo->moveCursor(QTextCursor::Start);
 }
 
+bool CatRecordBaseDataPage::adresseSetzen(bool besitzer, int adresse)
+{
+    if (adresse <= 0 ||
+        !m_src->setFieldValue(besitzer ? QStringLiteral("Besitzer") : QStringLiteral("Züchter"), adresse))
+        return false;
+    adressenAnzeigen();
+    return true;
+}
+
 QString CatRecordBaseDataPage::adresseBesitzerText() const
 {
     return m_besitzerMemo->toPlainText();

@@ -145,6 +145,18 @@ void registerCatStamm()
         else
             w->TitelKatzeNeu();
     };
+    h.katzenAdressen = []() -> std::array<int, 3> {
+        TCatStamm *w = TCatStamm::instance();
+        Table *t = w ? w->DBCatStamm() : nullptr;
+        if (!t || !t->isOpen() || !(t->hasRecord() || t->isEditing()))
+            return {0, 0, 0};
+        return {t->intValue(QStringLiteral("Züchter")), t->intValue(QStringLiteral("Besitzer")),
+                t->intValue(QStringLiteral("Status"))};
+    };
+    h.adresseZurKatze = [](bool besitzer, int adresse) {
+        TCatStamm *w = TCatStamm::instance();
+        return w && w->basisSeite()->adresseSetzen(besitzer, adresse);
+    };
     TMirravel::setCatRecordHooks(h);
 }
 

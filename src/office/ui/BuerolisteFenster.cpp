@@ -10,6 +10,7 @@
 #include "app/ui/ListenTeile.h"
 #include "cats/ui/Pkalend.h"
 #include "maintenance/Indexerstellung.h"
+#include "report/ReportJob.h"
 #include "store/Database.h"
 #include "store/Table.h"
 
@@ -140,6 +141,14 @@ void TBueroliste::aufbauen()
     knoepfe->addWidget(zurueck);
     haupt->addLayout(knoepfe);
     resize(560, 440);
+    if (m_homepage) {
+        connect(m_src, &DataSource::recordChanged, this, &TBueroliste::homepageZeigen);
+        connect(m_src, &DataSource::fieldChanged, this, [this](const QString &feld) {
+            if (feld.compare(m_liste.homepageFeld, Qt::CaseInsensitive) == 0)
+                homepageZeigen();
+        });
+        homepageZeigen();
+    }
     finishCreate();
 }
 
@@ -163,6 +172,14 @@ QWidget *TBueroliste::feldZeile(const BueroFeld &f, QWidget *seite)
         auto *edit = new DBDateEdit(m_src, f.name, seite);
         edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00000")) + 16);
         steuer = edit;
+        break;
+    }
+    case BueroFeld::Art::Auswahl: {
+        auto *box = new DBComboBox(m_src, f.name, seite);
+        box->addItems(f.auswahl);
+        box->setProperty("tag", f.tag);
+        box->readField();
+        steuer = box;
         break;
     }
     case BueroFeld::Art::Memo: {
@@ -211,42 +228,44 @@ QWidget *TBueroliste::feldSeite()
     for (QHBoxLayout *r : std::as_const(reihen))
         r->addStretch(0);
     ++zeile;
-    if (m_liste.mailTag)
-        verweiseAnhaengen(g, zeile, seite);
+    if (!m_liste.homepageFeld.isEmpty())
+        homepageZeile(g, zeile);
     feldSeiteErgaenzen(g, zeile);
     navigatorAnhaengen(g, zeile, m_src, seite);
     return seite;
 }
 
-void TBueroliste::verweiseAnhaengen(QGridLayout *g, int &zeile, QWidget *seite)
+void TBueroliste::homepageZeile(QGridLayout *g, int &zeile)
 {
     auto *reihe = new QHBoxLayout;
-    m_homepage = new QLabel(QStringLiteral(" "), seite);
+    m_homepage = new QLabel(QStringLiteral(" "), this);
     m_homepage->setObjectName(QStringLiteral("LabelHomepage"));
     m_homepage->setProperty("dataText", true);
     m_homepage->setTextFormat(Qt::RichText);
     m_homepage->setCursor(Qt::PointingHandCursor);
     connect(m_homepage, &QLabel::linkActivated, this, &TBueroliste::homepageOeffnen);
     reihe->addWidget(m_homepage, 1);
-    auto *mail = new QPushButton(QStringLiteral("E-Mail schreiben"), seite);
-    mail->setObjectName(QStringLiteral("EmailSchreiben"));
-    mail->setProperty("tag", m_liste.mailTag);
-    connect(mail, &QPushButton::clicked, this, &TBueroliste::emailSchreiben);
-    reihe->addWidget(mail);
+    if (!m_liste.emailFeld.isEmpty()) {
+        auto *mail = new QPushButton(QStringLiteral("E-Mail schreiben"), this);
+        mail->setObjectName(QStringLiteral("EmailSchreiben"));
+        mail->setProperty("tag", m_liste.mailTag);
+        connect(mail, &QPushButton::clicked, this, &TBueroliste::emailSchreiben);
+        reihe->addWidget(mail);
+    }
     g->addLayout(reihe, zeile++, 1);
-    connect(m_src, &DataSource::recordChanged, this, &TBueroliste::homepageZeigen);
-    connect(m_src, &DataSource::fieldChanged, this, [this](const QString &feld) {
-        if (feld.compare(QLatin1String("Homepage"), Qt::CaseInsensitive) == 0)
-            homepageZeigen();
-    });
-    homepageZeigen();
+}
+
+QString TBueroliste::homepageText() const
+{
+    const QString text = m_table->isOpen() && (m_table->hasRecord() || m_table->isEditing())
+                             ? m_table->text(m_liste.homepageFeld).trimmed()
+                             : QString();
+    return text.isEmpty() && m_liste.produktseiteVorgabe ? tav::report::productWebAddress() : text;
 }
 
 void TBueroliste::homepageZeigen()
 {
-    const QString text = m_table->isOpen() && (m_table->hasRecord() || m_table->isEditing())
-                             ? m_table->text(QStringLiteral("Homepage")).trimmed()
-                             : QString();
+    const QString text = homepageText();
     if (text.isEmpty())
         m_homepage->setText(QStringLiteral(" "));
     else
@@ -255,14 +274,14 @@ void TBueroliste::homepageZeigen()
 
 void TBueroliste::homepageOeffnen()
 {
-    const QString text = m_table->isOpen() ? m_table->text(QStringLiteral("Homepage")).trimmed() : QString();
+    const QString text = homepageText();
     if (!text.isEmpty())
         verweisOeffnen(app::webLink(text), text);
 }
 
 void TBueroliste::emailSchreiben()
 {
-    const QString text = m_table->isOpen() ? m_table->text(QStringLiteral("EMail")).trimmed() : QString();
+    const QString text = m_table->isOpen() ? m_table->text(m_liste.emailFeld).trimmed() : QString();
     if (!text.isEmpty())
         verweisOeffnen(app::mailLink({text}), text);
 }

@@ -41,24 +41,23 @@ class TBueroliste : public tav::app::ui::ChildWindow
     QComboBox *sortBox() const { return m_sortBox; }
     QTabWidget *seiten() const { return m_seiten; }
     bool nurLesen() const { return m_nurLesen; }
-    // the home page link of a list with `mailTag`
     QLabel *homepageLabel() const { return m_homepage; }
 
     // the buttons' commands
-    void hinzufuegen();
-    void rueckgaengig();
-    void loeschen();
-    // selects the index of criterion `kriterium` (created when missing)
-    void sortieren(int kriterium);
-    // hand the record's home page or a mail to its address to the desktop
+    virtual void hinzufuegen();
+    virtual void rueckgaengig();
+    virtual void loeschen();
+    // hand the home page or a mail to the record's address to the desktop
     void homepageOeffnen();
     void emailSchreiben();
+    // selects the index of criterion `kriterium` (created when missing)
+    void sortieren(int kriterium);
 
   protected:
     void closeEvent(QCloseEvent *e) override;
     // a window's own rows below the fields
     virtual void feldSeiteErgaenzen(QGridLayout *, int &) {}
-    // a window's own buttons left of "Hilfe"
+    // a window's own buttons before "Hilfe"
     virtual void knoepfeErgaenzen(QHBoxLayout *) {}
     // builds the window; the constructor of the most derived class calls it
     void aufbauen();
@@ -66,7 +65,8 @@ class TBueroliste : public tav::app::ui::ChildWindow
   private:
     QWidget *feldSeite();
     QWidget *feldZeile(const BueroFeld &f, QWidget *seite);
-    void verweiseAnhaengen(QGridLayout *g, int &zeile, QWidget *seite);
+    void homepageZeile(QGridLayout *g, int &zeile);
+    QString homepageText() const;
     void homepageZeigen();
 
     Bueroliste m_liste;

@@ -1,0 +1,187 @@
+// The address book on the demo register: an owner created from the cat window and put on the cat,
+// found again through the search dialog, a status that becomes a tab, a save without a name
+// refused with the typed input kept.
+#define TAV_WITH_CATSTAMM
+#include "../common/ProgramFixture.h"
+#include "app/ui/DBGrid.h"
+#include "cats/ui/Pcatstam.h"
+#include "office/ui/AdressSuchDlg.h"
+#include "office/ui/Adressenverwaltung.h"
+#include "store/Table.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace tav::app::ui;
+using namespace tav::office::ui;
+using tav::store::Table;
+
+class TstAdressenfenster : public QObject
+{
+    Q_OBJECT
+    ProgramFixture f;
+
+    static void klick(QWidget *w, const char *knopf)
+    {
+        QAbstractButton *b = w->findChild<QAbstractButton *>(knopf);
+        QVERIFY2(b && b->isEnabled() && !b->isHidden(), knopf);
+        b->click();
+        QCoreApplication::processEvents();
+    }
+    static void tippen(QWidget *w, const QString &feld, const QString &text)
+    {
+        QWidget *e = w->findChild<QWidget *>("DB" + feld);
+        QVERIFY2(e, qPrintable(feld));
+        QTest::keyClicks(e, text);
+    }
+    static Tadressenverwaltung *fenster()
+    {
+        return qobject_cast<Tadressenverwaltung *>(ChildWindow::find("adressenverwaltung"));
+    }
+    void grab(QWidget *w, const QString &name)
+    {
+        const QString dir = qEnvironmentVariable("TAV_GRAB_DIR");
+        if (!dir.isEmpty())
+            w->parentWidget()->grab().save(dir + "/" + name);
+    }
+
+  private Q_SLOTS:
+    void initTestCase()
+    {
+        const QString failed = f.start(QSize(1280, 900), true);
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
+        registerAdressen();
+        f.main->updateCommandStates();
+        QVERIFY(f.main->action("Adresenverwaltung1")->isEnabled());
+        QVERIFY(f.main->action("StatusAdressen1")->isEnabled());
+    }
+    void cleanupTestCase() { f.stop(); }
+    void init() { Scripted::reset(); }
+    void cleanup()
+    {
+        for (ChildWindow *w : ChildWindow::openWindows())
+            if (w->objectName() != "FormCatStamm" && w != tav::cats::ui::TCatStamm::instance())
+                delete w->parentWidget();
+    }
+
+    void ownerCreatedFromTheCatWindowAndFoundAgain()
+    {
+        QVERIFY(f.openCatStamm().isEmpty());
+        auto *katze = tav::cats::ui::TCatStamm::instance();
+        Table *t = katze->DBCatStamm();
+        // a cat of someone else without an owner
+        t->edit();
+        t->setValue("Status", 2);
+        t->setValue("Besitzer", 0);
+        t->post();
+        const int nr = t->intValue("LaufendeNummer");
+
+        klick(katze, "AdrNeuBesitzer");
+        Tadressenverwaltung *w = fenster();
+        QVERIFY(w);
+        QCOMPARE(w->reiter()->currentIndex(), int(tav::office::ReiterNeu));
+        QCOMPARE(w->table()->state(), Table::State::Insert);
+        QCOMPARE(w->table()->text("Status"), w->status().value(0));
+        tippen(w, "Name", "O'Neill \"Kate\"");
+        tippen(w, "Vorname", "Grete");
+        tippen(w, "Ort", "Luebeck");
+        klick(w, "BitBtnSpeichern");
+        QCOMPARE(w->table()->state(), Table::State::Browse);
+        QTRY_COMPARE(w->reiter()->currentIndex(), int(tav::office::ReiterAlle));
+        QCOMPARE(w->table()->text("Name"), QString("O'Neill \"Kate\""));
+        grab(w, "address-window.png");
+        const int adresse = w->table()->intValue("LaufendeNr");
+
+        klick(w, "BitBtnZurKatze");
+        QTRY_VERIFY(!fenster());
+        QCOMPARE(t->intValue("Besitzer"), adresse);
+        QVERIFY(katze->findChild<QPlainTextEdit *>("AdresseBesitzer")->toPlainText().startsWith("O'Neill"));
+        QVERIFY(katze->basisSeite() && t->isEditing());
+        t->post();
+        QCOMPARE(scalar(*f.db, "SELECT Besitzer FROM catstamm WHERE LaufendeNummer = ?", {nr}).toInt(),
+                 adresse);
+
+        // again from the owner button: on that address; the search finds it by a quoted prefix
+        klick(katze, "AdrNeuBesitzer");
+        QVERIFY(fenster());
+        QCOMPARE(fenster()->table()->intValue("LaufendeNr"), adresse);
+        fenster()->reiterWaehlen(0);
+        Scripted::dialog([](QDialog &dlg) {
+            auto &d = static_cast<TSuchenAdrDlg &>(dlg);
+            d.show();
+            QTest::keyClicks(d.EName, "o'neill \"k");
+            QTest::keyClicks(d.EOrt, "lue");
+            QTest::mouseClick(d.Suchen, Qt::LeftButton);
+            if (d.Anzahl->text() != "1" || d.Evorname->text() != "Grete")
+                return int(QDialog::Rejected);
+            QTest::mouseClick(d.Ok, Qt::LeftButton);
+            return d.result();
+        });
+        fenster()->reiterWaehlen(tav::office::ReiterSuche);
+        QCOMPARE(Scripted::pendingAnswers(), 0);
+        QCOMPARE(fenster()->reiter()->currentIndex(), int(tav::office::ReiterAlle));
+        QCOMPARE(fenster()->table()->intValue("LaufendeNr"), adresse);
+    }
+
+    void saveWithoutNameIsRefusedAndKeepsTheInput()
+    {
+        f.main->runCommand("Adresenverwaltung1");
+        Tadressenverwaltung *w = fenster();
+        QVERIFY(w);
+        klick(w, "Hinzufuegen");
+        tippen(w, "Vorname", "ohne Namen");
+        tippen(w, "Telefon", "0171-1");
+        Scripted::answer(QMessageBox::No);
+        klick(w, "BitBtnSpeichern");
+        QCOMPARE(Scripted::shown().last().text, tav::app::messageText(6860));
+        QCOMPARE(w->table()->state(), Table::State::Insert);
+        QCOMPARE(w->findChild<QLineEdit *>("DBVorname")->text(), QString("ohne Namen"));
+        QCOMPARE(w->table()->text("Telefon"), QString("0171-1"));
+        QCOMPARE(scalar(*f.db, "SELECT count(*) FROM adr_dat WHERE Vorname = 'ohne Namen'").toInt(), 0);
+        tippen(w, "Name", "Nachgetragen");
+        klick(w, "BitBtnSpeichern");
+        QCOMPARE(scalar(*f.db, "SELECT Name FROM adr_dat WHERE Vorname = 'ohne Namen'").toString(),
+                 QString("Nachgetragen"));
+    }
+
+    void statusBecomesATabAndTheListStopsAtTen()
+    {
+        const int vorher = scalar(*f.db, "SELECT count(*) FROM statusadressen").toInt();
+        f.main->runCommand("StatusAdressen1");
+        auto *s = qobject_cast<TFormStatusAdressen *>(ChildWindow::find("formstatusadressen"));
+        QVERIFY(s);
+        klick(s, "Hinzufuegen");
+        tippen(s, "Status", "Gast");
+        QVERIFY(s->dataSource()->save());
+        for (int i = vorher + 1; i < 10; ++i) {
+            klick(s, "Hinzufuegen");
+            tippen(s, "Status", QString("S%1").arg(i));
+            QVERIFY(s->dataSource()->save());
+        }
+        klick(s, "Hinzufuegen");
+        QCOMPARE(s->table()->state(), Table::State::Browse);
+        QCOMPARE(Scripted::shown().last().text, tav::app::messageText(6861));
+        s->close();
+
+        f.main->runCommand("Adresenverwaltung1");
+        Tadressenverwaltung *w = fenster();
+        QVERIFY(w);
+        const int gast = tav::office::ReiterStatus + vorher;
+        QCOMPARE(w->reiter()->tabText(gast), QString("Gast"));
+        w->table()->setIndexName("AdrName");
+        QVERIFY(w->zeigeAdresse(scalar(*f.db, "SELECT min(LaufendeNr) FROM adr_dat").toInt()));
+        w->dataSource()->setFieldValue("Status", "Gast");
+        QVERIFY(w->dataSource()->save());
+        w->reiterWaehlen(gast);
+        QCOMPARE(w->table()->recordCount(), 1);
+        QCOMPARE(w->table()->text("Status"), QString("Gast"));
+    }
+};
+
+QTEST_MAIN(TstAdressenfenster)
+#include "tst_adressenfenster.moc"
