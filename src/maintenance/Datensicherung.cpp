@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
+#include <fcntl.h>
 #include <sqlite3.h>
 #include <unistd.h>
 
@@ -40,9 +41,25 @@ bool kopieren(const QString &von, const QString &nach)
     return operationen().kopieren ? operationen().kopieren(von, nach) : echtKopieren(von, nach);
 }
 
+// A rename survives a power cut only once the folder that holds the new name is on the disk.
+void ordnerAufPlatte(const QString &pfad)
+{
+    const int fd =
+        ::open(QFile::encodeName(QFileInfo(pfad).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
 bool umbenennen(const QString &von, const QString &nach)
 {
-    return operationen().umbenennen ? operationen().umbenennen(von, nach) : QDir().rename(von, nach);
+    if (operationen().umbenennen)
+        return operationen().umbenennen(von, nach);
+    if (!QDir().rename(von, nach))
+        return false;
+    ordnerAufPlatte(nach);
+    return true;
 }
 
 QString datei(const QString &ordner, const QString &name)

@@ -140,7 +140,8 @@ ZwinAbfrage zwinSuchAbfrage(const ZwinSuche &s, const ZwingerTabellen &t)
         if (text->trimmed().isEmpty())
             continue;
         bedingungen << QStringLiteral("z.%1 GLOB ?").arg(QString::fromUtf8(feld));
-        a.werte << cats::globPrefixNoCase(*text);
+        // the typed text as it stands: a prefix, upper and lower case as typed
+        a.werte << cats::globLiteral(*text) + QLatin1Char('*');
     }
     if (s.art >= 1 && s.art <= 3) {
         bedingungen << QStringLiteral("EXISTS (SELECT 1 FROM \"%1\" i WHERE i.Zwinger = z.LaufendeNummer "

@@ -41,8 +41,8 @@ struct ZwingerArten {
 };
 ZwingerArten zwingerArten(tav::store::Database &db, const ZwingerTabellen &t, qint64 zwinger);
 
-// The search dialog's criteria; every filled one must match the start of its field, without regard
-// to case, its text taken literally.
+// The search dialog's criteria; every filled one must match the start of its field, its text taken
+// literally, upper and lower case as typed.
 struct ZwinSuche {
     QString zuechter, zwinger, plz, ort, rasse;
     int art = 0; // 0 every cattery, else only those with entries of that kind

@@ -213,7 +213,7 @@ class TstZwingerregisterFenster : public QObject
         };
         suche("d'Art", 1);
         QCOMPARE(w->table()->text("Zwinger"), QString("d'Artagnan"));
-        suche("D'", 2, 0);
+        suche("d'", 2, 0);
         QCOMPARE(w->table()->text("Zwinger"), QString("d'Arcy"));
         for (const Scripted::Shown &s : Scripted::shown())
             QCOMPARE(s.kind, QString("dialog"));

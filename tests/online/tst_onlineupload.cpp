@@ -1,10 +1,12 @@
 // The online upload: picture choice, escaping, the passes against the dry run, the HTTP transfer
 // to a local receiver, the final messages, the CSV export read by an independent CSV reader.
 #include "../common/CliRun.h"
+#include "../common/FtpPeer.h"
 #include "../common/HttpEmpfaenger.h"
 #include "../common/TableRows.h"
 #include "app/Anwenderdaten.h"
 #include "online/BilderLog.h"
+#include "online/FtpUpload.h"
 #include "online/OnlineUpload.h"
 #include "store/Query.h"
 
@@ -170,6 +172,48 @@ class TstOnlineUpload : public QObject
         QCOMPARE(zb.size(), w.value(0).toInt());
         for (const QByteArray &z : zb)
             QCOMPARE(z.trimmed().count(';'), 22);
+    }
+
+    // the whole run against both real peers: the files by HTTP, the pictures by FTP into the
+    // breeder's folder, one log row each; a second run offers no unchanged picture
+    void uploadMitBildernUeberFtp()
+    {
+        QTemporaryDir server, ordner;
+        QVERIFY(QDir(server.path()).mkpath(QStringLiteral("kunden/idK-12/bilder")));
+        FtpPeer ftp;
+        const QString fehler = ftp.start(server.path(), QStringLiteral("zucht"), QStringLiteral("p4ss;w"));
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
+        OnlineKonfig k;
+        k.ftpHost = QStringLiteral("127.0.0.1");
+        k.ftpPort = ftp.port;
+        k.ftpUser = QStringLiteral("zucht");
+        k.ftpBaseDir = QStringLiteral("/kunden");
+        QTemporaryDir cfg;
+        QVERIFY(ftpPasswortSchreiben(cfg.path(), QStringLiteral("p4ss;w")));
+        const TFtpConfig ftpCfg = ftpKonfigLaden(k, cfg.path(), QStringLiteral("K-12"));
+
+        HttpEmpfaenger e;
+        UploadDienste d = senderAn(e);
+        d.bilder = [&](const QStringList &p) { return bilderSenden(ftpCfg, p, daten()); };
+        const UploadAuftrag a{Auswahl::alles(), ordner.path(), QString(), true};
+        const UploadErgebnis u = uploadAusfuehren(*db, a, d);
+        QCOMPARE(nummern(u.meldungen), QVector<int>{211});
+        QVERIFY(!u.bilder.isEmpty());
+        QCOMPARE(e.teile().size(), u.geschrieben.size());
+        const QDir ziel(server.filePath(QStringLiteral("kunden/idK-12/bilder")));
+        for (const QString &b : u.bilder)
+            QCOMPARE(dateiInhalt(ziel.filePath(QFileInfo(b).fileName())), dateiInhalt(b));
+        QCOMPARE(ziel.entryList(QDir::Files).size(), u.bilder.size());
+        {
+            tav::store::Query n(db.get(), QStringLiteral("SELECT COUNT(*) FROM \"BilderUpload.db\""));
+            n.open();
+            QCOMPARE(n.value(0).toInt(), u.bilder.size());
+        }
+
+        const UploadErgebnis zweiter = uploadAusfuehren(*db, a, d);
+        QVERIFY(zweiter.bilder.isEmpty());
+        QCOMPARE(nummern(zweiter.meldungen), QVector<int>{211});
+        sql(QStringLiteral("DELETE FROM \"BilderUpload.db\""));
     }
 
     void sendefehler_data()
