@@ -1,5 +1,7 @@
 #include "Geld.h"
 
+#include "Sprache.h"
+
 #include <stdexcept>
 
 namespace tav::app {
@@ -90,6 +92,25 @@ QString Geld::text(const QLocale &locale) const
     const QString rest = QStringLiteral("%1").arg(cent % 100, 2, 10, QLatin1Char('0'));
     const QString t = ganz + locale.decimalPoint() + rest;
     return negativ && cent != 0 ? locale.negativeSign() + t : t;
+}
+
+QString Geld::eingabeText(const QLocale &locale) const
+{
+    const qint64 rest = m_einheiten % 100;
+    if (rest == 0)
+        return text(locale);
+    // the amount to the cent below (towards zero) and the one or two digits beyond it
+    const QString cent = Geld(m_einheiten - rest).text(locale);
+    QString mehr = QStringLiteral("%1").arg(rest < 0 ? -rest : rest, 2, 10, QLatin1Char('0'));
+    if (mehr.endsWith(QLatin1Char('0')))
+        mehr.chop(1);
+    const bool vorzeichen = m_einheiten < 0 && m_einheiten - rest == 0;
+    return (vorzeichen ? locale.negativeSign() : QString()) + cent + mehr;
+}
+
+QLocale geldLocale()
+{
+    return sprachLocale(sprache().languageNumber());
 }
 
 QLocale sprachLocale(int languageNumber)

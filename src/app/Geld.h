@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QLocale>
+#include <QMetaType>
 #include <QString>
 #include <compare>
 #include <optional>
@@ -32,6 +33,9 @@ class Geld
     static std::optional<Geld> lesen(const QString &text, const QLocale &locale);
     // Two decimals (half away from zero) with group separators.
     QString text(const QLocale &locale) const;
+    // For an input field: as text(), but with the third and fourth decimal when the amount has
+    // them, so that reading the text back gives the same amount.
+    QString eingabeText(const QLocale &locale) const;
 
   private:
     constexpr explicit Geld(qint64 e) : m_einheiten(e) {}
@@ -40,8 +44,13 @@ class Geld
 
 // The locale of the program's language number (0 German, 1 English, 2 Dutch).
 QLocale sprachLocale(int languageNumber);
+// The locale of the language the program runs in: every amount shown or typed goes by it.
+QLocale geldLocale();
 
 // Message shown for an amount that Geld::lesen refuses.
 constexpr int MeldungUngueltigerBetrag = 7000;
 
 } // namespace tav::app
+
+// A bound control hands an amount to its data source as a Geld, which stores its units exactly.
+Q_DECLARE_METATYPE(tav::app::Geld)

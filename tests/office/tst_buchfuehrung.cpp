@@ -94,6 +94,14 @@ class TstBuchfuehrung : public QObject
         QCOMPARE(Geld::ausEinheiten(12345650).text(de), QStringLiteral("1.234,57"));
         QCOMPARE(Geld::ausEinheiten(-12345650).text(en), QStringLiteral("-1,234.57"));
         QCOMPARE(Geld::ausEinheiten(-49).text(de), QStringLiteral("0,00"));
+        // an input field shows what a text shows, and the digits beyond the cent when there are any
+        for (const qint64 e : {12345600LL, 12345650LL, 12345605LL, -12345678LL, -50LL, 7LL}) {
+            for (const QLocale &l : {de, en})
+                QCOMPARE(Geld::lesen(Geld::ausEinheiten(e).eingabeText(l), l)->einheiten(), e);
+        }
+        QCOMPARE(Geld::ausEinheiten(12345650).eingabeText(de), QStringLiteral("1.234,565"));
+        QCOMPARE(Geld::ausEinheiten(-50).eingabeText(en), QStringLiteral("-0.005"));
+        QCOMPARE(Geld::ausEinheiten(12345600).eingabeText(en), QStringLiteral("1,234.56"));
         QCOMPARE((eur("0,10") + eur("0,20")).einheiten(), eur("0,30").einheiten());
         QVERIFY_THROWS_EXCEPTION(std::overflow_error,
                                  Geld::ausEinheiten(std::numeric_limits<qint64>::max()) + eur("0,0001"));

@@ -42,7 +42,7 @@ struct TempData {
         db->createTable(TableDef{"TESTKATZ.DB",
                                  {autoInc("LaufendeNummer"), string("Name", 30, Required), memo("Bemerkung"),
                                   boolean("Kastriert"), string("Geschlecht", 1), string("Farbe", 20),
-                                  integer("Rasse"), date("GebDatum"), string("Bild", 200)},
+                                  integer("Rasse"), date("GebDatum"), string("Bild", 200), currency("Preis")},
                                  {primary("LaufendeNummer"), index("Nameidx", "Name;LaufendeNummer")}});
         db->createTable(TableDef{"RASSELIST.DB",
                                  {integer("RCode", Required), string("RName", 30)},

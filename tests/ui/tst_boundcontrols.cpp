@@ -1,4 +1,5 @@
 #include "UiFixture.h"
+#include "app/Geld.h"
 #include "app/ui/DbEngine.h"
 #include "app/ui/GridDelegate.h"
 
@@ -239,6 +240,64 @@ class TstBoundControls : public QObject
         QCOMPARE(data->stored(1, "GebDatum").toDate(), QDate(2021, 3, 1));
         QCOMPARE(data->stored(1, "Name").toString(), QString("Mimi"));
         QCOMPARE(w->date->text(), QString("01.03.2021"));
+    }
+
+    // money in an edit and in a grid cell: read in the user's language, stored to the last unit
+    // (beyond what a double holds), anything else refused with message 7000 and the text kept
+    void moneyInTheUsersLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<qint64>("units"); // -1: refused
+        QTest::newRow("de") << 0 << "1.234,5678" << 12345678LL;
+        QTest::newRow("de beyond a double") << 0 << "123.456.789.012.345,6789" << 1234567890123456789LL;
+        QTest::newRow("de english style") << 0 << "1,234.56" << -1LL;
+        QTest::newRow("en") << 1 << "-1,234.5" << -12345000LL;
+        QTest::newRow("en german style") << 1 << "12,50" << -1LL;
+        QTest::newRow("nl") << 2 << "0,10" << 1000LL;
+        QTest::newRow("letters") << 0 << "12 EUR" << -1LL;
+    }
+    void moneyInTheUsersLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, typed);
+        QFETCH(qint64, units);
+        tav::app::sprache().setLanguageNumber(language);
+        const auto back = qScopeGuard([] { tav::app::sprache().setLanguageNumber(0); });
+        auto stored = [&] {
+            Table t(data->db.get(), QStringLiteral("TESTKATZ.DB"));
+            t.open();
+            t.findKey({1});
+            return t.currencyUnits("Preis");
+        };
+        const QLocale locale = tav::app::geldLocale();
+        auto *preis = new DBEdit(w->source, "Preis", w);
+        QTest::keyClicks(preis, typed);
+        QCOMPARE(w->source->save(), units != -1);
+        if (units == -1) {
+            QCOMPARE(shownTexts(), QStringList{tav::app::messageText(7000) + " " + typed});
+            QCOMPARE(preis->text(), typed);
+            QCOMPARE(w->table->state(), Table::State::Edit);
+            w->source->undo();
+            QVERIFY(!stored());
+        } else {
+            QCOMPARE(*stored(), units);
+            QCOMPARE(preis->text(), tav::app::Geld::ausEinheiten(units).eingabeText(locale));
+        }
+
+        Scripted::reset();
+        w->source->setFieldValue("Preis", QVariant::fromValue(tav::app::Geld::ausEinheiten(7)));
+        QVERIFY(w->source->save());
+        TableModel *m = w->grid->tableModel();
+        m->addColumn("Preis", QStringLiteral("Preis"), true);
+        const QModelIndex cell = m->index(0, m->columnCount() - 1);
+        QCOMPARE(m->data(cell, Qt::EditRole).toString(), tav::app::Geld::ausEinheiten(7).eingabeText(locale));
+        QCOMPARE(m->setData(cell, typed), units != -1);
+        if (units != -1)
+            QVERIFY(w->source->save());
+        QCOMPARE(*stored(), units == -1 ? 7 : units);
+        QCOMPARE(m->data(cell).toString(), tav::app::Geld::ausEinheiten(*stored()).text(locale));
+        QCOMPARE(shownTexts().size(), units == -1 ? 1 : 0);
     }
 
     void germanDates_data()

@@ -2,7 +2,9 @@
 
 #include "DataControls.h"
 #include "DbEngine.h"
+#include "Dialogs.h"
 #include "GridDelegate.h"
+#include "app/Geld.h"
 #include "store/Query.h"
 
 #include <QDateTime>
@@ -79,7 +81,7 @@ bool sameColumns(const QVector<TableModel::Column> &a, const QVector<TableModel:
         const auto &x = a[i], &y = b[i];
         if (x.calc || y.calc || x.field != y.field || x.title != y.title || x.tag != y.tag ||
             x.editable != y.editable || x.lookupTable != y.lookupTable || x.lookupKey != y.lookupKey ||
-            x.lookupResult != y.lookupResult)
+            x.lookupResult != y.lookupResult || x.pickList != y.pickList || x.pickOnly != y.pickOnly)
             return false;
     }
     return true;
@@ -235,13 +237,21 @@ TableModel::CachedRow TableModel::readCurrent() const
     CachedRow r;
     r.rowid = t->recordNumber();
     r.values.reserve(m_columns.size());
-    for (const Column &c : m_columns) {
-        if (c.calc)
+    r.keys.resize(m_columns.size());
+    for (int i = 0; i < m_columns.size(); ++i) {
+        const Column &c = m_columns[i];
+        if (c.calc) {
             r.values << c.calc(*t);
-        else if (!c.lookupTable.isEmpty())
-            r.values << lookup(c, t->value(c.field));
-        else
+        } else if (!c.lookupTable.isEmpty()) {
+            r.keys[i] = t->value(c.field);
+            r.values << lookup(c, r.keys[i]);
+        } else if (const auto *f = t->fieldDef(c.field); f && f->type == tav::store::FieldType::Currency) {
+            // money exactly, not the double the table also hands out
+            const auto units = t->currencyUnits(c.field);
+            r.values << (units ? QVariant::fromValue(tav::app::Geld::ausEinheiten(*units)) : QVariant());
+        } else {
             r.values << t->value(c.field);
+        }
     }
     if (m_rowColour)
         r.colour = m_rowColour(*t);
@@ -297,6 +307,8 @@ void TableModel::setPageRows(int rows)
 
 QString TableModel::display(const QVariant &v) const
 {
+    if (v.metaType() == QMetaType::fromType<tav::app::Geld>())
+        return v.value<tav::app::Geld>().text(tav::app::geldLocale());
     switch (v.typeId()) {
     case QMetaType::QDate: return germanDateText(v.toDate());
     case QMetaType::QDateTime: return QLocale(QLocale::German).toString(v.toDateTime(), QLocale::ShortFormat);
@@ -312,7 +324,8 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
         return QVariant();
     if (role == PickListRole)
         return m_columns[index.column()].pickList;
-    if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::BackgroundRole)
+    if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::BackgroundRole &&
+        role != LookupKeyRole)
         return QVariant();
     Table *t = m_source->table();
     const int row = index.row();
@@ -338,8 +351,33 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
     }
     if (role == Qt::BackgroundRole)
         return r->colour.isValid() ? QVariant(r->colour) : QVariant();
+    if (role == LookupKeyRole)
+        return r->keys.value(index.column());
     const QVariant v = r->values.value(index.column());
+    if (role == Qt::EditRole && v.metaType() == QMetaType::fromType<tav::app::Geld>())
+        return v.value<tav::app::Geld>().eingabeText(tav::app::geldLocale()); // edited as text
     return role == Qt::EditRole ? v : QVariant(display(v));
+}
+
+QVector<QPair<QString, QVariant>> TableModel::lookupChoices(int column) const
+{
+    QVector<QPair<QString, QVariant>> out;
+    if (column < 0 || column >= m_columns.size() || !m_source || !m_source->isOpen())
+        return out;
+    const Column &c = m_columns[column];
+    if (c.lookupTable.isEmpty() || !c.editable)
+        return out;
+    try {
+        tav::store::Query q(m_source->table()->database(),
+                            QStringLiteral("SELECT \"%1\", \"%2\" FROM \"%3\" ORDER BY \"%2\", \"%1\"")
+                                .arg(c.lookupKey, c.lookupResult, c.lookupTable));
+        q.open();
+        for (; !q.eof(); q.next())
+            out.append({display(q.value(1)), q.value(0)});
+    } catch (const std::exception &e) {
+        reportReadError(e, c.lookupTable);
+    }
+    return out;
 }
 
 bool TableModel::setData(const QModelIndex &index, const QVariant &value, int role)
@@ -355,6 +393,18 @@ bool TableModel::setData(const QModelIndex &index, const QVariant &value, int ro
         v = parseGermanDate(value.toString(), &ok);
         if (!ok)
             return false;
+    }
+    if (f && f->type == tav::store::FieldType::Currency && value.typeId() == QMetaType::QString &&
+        m_columns[index.column()].lookupTable.isEmpty()) {
+        if (value.toString().trimmed().isEmpty()) {
+            v = QVariant();
+        } else if (const auto g = tav::app::Geld::lesen(value.toString(), tav::app::geldLocale())) {
+            v = QVariant::fromValue(*g);
+        } else {
+            showMessage(tav::app::MeldungUngueltigerBetrag, MsgIcon::Warning, MsgButtons::Ok, QString(),
+                        QStringLiteral(" ") + value.toString());
+            return false;
+        }
     }
     if (!m_source->setFieldValue(m_columns[index.column()].field, v))
         return false;

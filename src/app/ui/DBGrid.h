@@ -25,11 +25,18 @@ class TableModel : public QAbstractTableModel
         std::function<QVariant(tav::store::Table &)> calc;
         // lookup column: `field` is looked up in `lookupTable` (file name) by `lookupKey`
         QString lookupTable, lookupKey, lookupResult;
-        // the texts an editable column offers in a drop-down list (typing stays possible)
+        // the texts an editable column offers in a drop-down list (typing stays possible unless
+        // `pickOnly`); an editable lookup column offers the rows of its lookup table
         QStringList pickList;
+        bool pickOnly = false;
     };
-    // data role of a column's pick list
+    // data roles of a column's pick list and of a lookup column's key
     static constexpr int PickListRole = Qt::UserRole + 40;
+    static constexpr int LookupKeyRole = Qt::UserRole + 41;
+
+    // An editable lookup column's choices: each row of the lookup table as its shown text and key,
+    // in the order of the shown texts. Empty for other columns.
+    QVector<QPair<QString, QVariant>> lookupChoices(int column) const;
 
     explicit TableModel(DataSource *source, QObject *parent = nullptr);
 
@@ -70,7 +77,7 @@ class TableModel : public QAbstractTableModel
   private:
     struct CachedRow {
         qint64 rowid = 0;
-        QVector<QVariant> values;
+        QVector<QVariant> values, keys; // keys: of the lookup columns
         QColor colour;
     };
     void reset();

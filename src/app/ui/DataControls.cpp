@@ -1,5 +1,6 @@
 #include "DataControls.h"
 
+#include "app/Geld.h"
 #include "app/Sprache.h"
 
 #include "DbEngine.h"
@@ -46,6 +47,18 @@ bool isNumber(FieldType t)
 {
     return t == FieldType::Integer || t == FieldType::SmallInt || t == FieldType::AutoInc ||
            t == FieldType::Float || t == FieldType::Currency;
+}
+
+// a money field exactly, in 1/10000 units; nullopt when blank
+std::optional<qint64> unitsOf(DataSource *s, const QString &field)
+{
+    if (!s || !s->isOpen())
+        return std::nullopt;
+    try {
+        return s->table()->currencyUnits(field);
+    } catch (const std::exception &) {
+        return std::nullopt; // no record to read: shown blank
+    }
 }
 
 void markDataAware(QObject *o)
@@ -110,8 +123,11 @@ void DBEdit::readField()
     const QVariant v = fieldValue();
     const FieldDef *f = fieldDefOf(dataSource(), field());
     QString text;
-    if (f && (f->type == FieldType::Float || f->type == FieldType::Currency) && v.isValid() && !v.isNull())
-        text = QLocale(QLocale::German).toString(v.toDouble(), 'f', f->type == FieldType::Currency ? 2 : -1);
+    if (f && f->type == FieldType::Currency) {
+        if (const auto units = unitsOf(dataSource(), field()))
+            text = tav::app::Geld::ausEinheiten(*units).eingabeText(tav::app::geldLocale());
+    } else if (f && f->type == FieldType::Float && v.isValid() && !v.isNull())
+        text = QLocale(QLocale::German).toString(v.toDouble(), 'f', -1);
     else if (f && f->type == FieldType::Date)
         text = germanDateText(v.toDate());
     else
@@ -137,25 +153,42 @@ void DBEdit::edited(const QString &typed)
         return;
     }
     bool ok = false;
-    const QLocale de(QLocale::German);
     QVariant v;
-    if (f->type == FieldType::Float || f->type == FieldType::Currency)
-        v = de.toDouble(text.trimmed(), &ok);
-    else
+    if (f->type == FieldType::Currency) {
+        // money is read in the user's language and kept exact
+        const auto g = tav::app::Geld::lesen(text, tav::app::geldLocale());
+        ok = g.has_value();
+        if (ok)
+            v = QVariant::fromValue(*g);
+    } else if (f->type == FieldType::Float) {
+        v = QLocale(QLocale::German).toDouble(text.trimmed(), &ok);
+    } else {
         v = text.trimmed().toInt(&ok);
+    }
     if (ok) {
         userChanged(v);
-    } else {
-        m_invalidNumber = true;
-        userChanged(fieldValue()); // enters edit state; the bad text waits for commit()
+        return;
     }
+    m_invalidNumber = true;
+    // enters edit state with the field unchanged; the bad text waits for commit()
+    if (f->type != FieldType::Currency)
+        userChanged(fieldValue());
+    else if (const auto units = unitsOf(dataSource(), field()))
+        userChanged(QVariant::fromValue(tav::app::Geld::ausEinheiten(*units)));
+    else
+        userChanged(QVariant());
 }
 
 bool DBEdit::commit()
 {
     if (!m_invalidNumber)
         return true;
-    showMessage(MsgInvalidNumber, MsgIcon::Warning, MsgButtons::Ok, QStringLiteral("'%1': ").arg(text()));
+    const FieldDef *f = fieldDefOf(dataSource(), field());
+    if (f && f->type == FieldType::Currency)
+        showMessage(tav::app::MeldungUngueltigerBetrag, MsgIcon::Warning, MsgButtons::Ok, QString(),
+                    QStringLiteral(" ") + text());
+    else
+        showMessage(MsgInvalidNumber, MsgIcon::Warning, MsgButtons::Ok, QStringLiteral("'%1': ").arg(text()));
     setFocus();
     return false;
 }

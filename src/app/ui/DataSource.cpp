@@ -2,6 +2,7 @@
 
 #include "DbEngine.h"
 #include "Dialogs.h"
+#include "app/Geld.h"
 #include "app/Sprache.h"
 #include "store/TextRules.h"
 
@@ -394,7 +395,9 @@ bool DataSource::writeField(const QString &field, const QVariant &value, DataCon
     DataControl *const previous = m_writer;
     m_writer = writer;
     bool ok = isEditing() || (m_autoEdit && edit());
-    if (ok)
+    if (ok && value.metaType() == QMetaType::fromType<tav::app::Geld>())
+        ok = guarded([&] { m_table->setCurrencyUnits(field, value.value<tav::app::Geld>().einheiten()); });
+    else if (ok)
         ok = guarded([&] { m_table->setValue(field, value); });
     m_writer = previous;
     return ok;

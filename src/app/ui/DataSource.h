@@ -72,7 +72,8 @@ class DataSource : public QObject
     bool atBeginning() const;
     bool atEnd() const;
 
-    // Writes a field, entering edit state first; false when the table refuses.
+    // Writes a field, entering edit state first; false when the table refuses. A money field
+    // takes a tav::app::Geld exactly (a double is rounded to 1/10000).
     bool setFieldValue(const QString &field, const QVariant &value);
 
     // "Speichern" and "Rückgängig": enabled while editing, pressing them saves or undoes.

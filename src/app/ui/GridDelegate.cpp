@@ -13,13 +13,61 @@ namespace tav::app::ui {
 QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                                     const QModelIndex &index) const
 {
-    const QStringList pick = index.data(TableModel::PickListRole).toStringList();
-    if (pick.isEmpty())
-        return QStyledItemDelegate::createEditor(parent, option, index);
-    auto *box = new QComboBox(parent);
-    box->setEditable(true);
-    box->addItems(pick);
-    return box;
+    if (const auto *model = qobject_cast<const TableModel *>(index.model())) {
+        const auto choices = model->lookupChoices(index.column());
+        if (!choices.isEmpty()) {
+            auto *box = new QComboBox(parent);
+            box->setProperty("lookupEditor", true);
+            for (const auto &[text, key] : choices)
+                box->addItem(text, key);
+            return box;
+        }
+        const TableModel::Column &c = model->columns().at(index.column());
+        if (!c.pickList.isEmpty()) {
+            auto *box = new QComboBox(parent);
+            box->setEditable(!c.pickOnly);
+            box->addItems(c.pickList);
+            return box;
+        }
+    }
+    return QStyledItemDelegate::createEditor(parent, option, index);
+}
+
+void GridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
+{
+    auto *box = qobject_cast<QComboBox *>(editor);
+    if (box && box->property("lookupEditor").toBool()) {
+        const QVariant key = index.data(TableModel::LookupKeyRole);
+        int at = -1;
+        for (int i = 0; i < box->count() && at < 0 && key.isValid(); ++i)
+            if (box->itemData(i).toString() == key.toString())
+                at = i;
+        box->setCurrentIndex(at);
+        return;
+    }
+    if (box && !box->isEditable()) {
+        box->setCurrentIndex(box->findText(index.data(Qt::EditRole).toString()));
+        return;
+    }
+    QStyledItemDelegate::setEditorData(editor, index);
+}
+
+void GridDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
+{
+    auto *box = qobject_cast<QComboBox *>(editor);
+    if (box && box->property("lookupEditor").toBool()) {
+        // an unchanged choice leaves the record as it is
+        if (box->currentIndex() >= 0 &&
+            box->currentData().toString() != index.data(TableModel::LookupKeyRole).toString())
+            model->setData(index, box->currentData(), Qt::EditRole);
+        return;
+    }
+    if (box && !box->isEditable()) {
+        if (box->currentIndex() >= 0 && box->currentText() != index.data(Qt::EditRole).toString())
+            model->setData(index, box->currentText(), Qt::EditRole);
+        return;
+    }
+    QStyledItemDelegate::setModelData(editor, model, index);
 }
 
 namespace {

@@ -20,9 +20,12 @@ class GridDelegate : public QStyledItemDelegate
     // the text as it is drawn into `width` pixels
     static QString fitted(const QFontMetricsF &fm, const QString &text, qreal width);
 
-    // a column with a pick list is edited in a drop-down box
+    // a column with a pick list is edited in a drop-down box; an editable lookup column in one
+    // that lists its lookup table's rows and writes the chosen row's key
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
 
     // draws the grid lines itself (the view's own are off): filling a line of pixels is far
     // cheaper than the view's line drawing
