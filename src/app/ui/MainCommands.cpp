@@ -295,10 +295,12 @@ void TMirravel::openWindow(const MenuItemDef &item)
         }
     }
     if (item.flags & MenuItemDef::Exclusive) {
-        // exclusive windows fill the client area and cannot be moved
+        // exclusive windows fill the client area and cannot be moved (see eventFilter)
         if (auto *sub = qobject_cast<QMdiSubWindow *>(w->parentWidget())) {
             sub->setWindowFlags(sub->windowFlags() & ~Qt::WindowMinMaxButtonsHint);
             sub->setGeometry(exclusiveGeometry());
+            sub->setProperty("exklusiv", true);
+            sub->installEventFilter(this);
         }
     }
     FensterAnpassen();

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QSplitter>
 #include <QWheelEvent>
@@ -191,6 +192,13 @@ bool TMirravel::eventFilter(QObject *watched, QEvent *e)
 {
     if (m_mdi && watched == m_mdi->viewport() && e->type() == QEvent::Resize)
         clientResized();
+    // an exclusive window dragged or resized by its frame goes back where it belongs
+    if ((e->type() == QEvent::Move || e->type() == QEvent::Resize) &&
+        watched->property("exklusiv").toBool()) {
+        auto *sub = qobject_cast<QMdiSubWindow *>(watched);
+        if (sub && sub->geometry() != exclusiveGeometry())
+            sub->setGeometry(exclusiveGeometry());
+    }
     if (watched == m_grid && e->type() == QEvent::KeyPress) {
         auto *k = static_cast<QKeyEvent *>(e);
         if (k->key() == Qt::Key_Escape) {
