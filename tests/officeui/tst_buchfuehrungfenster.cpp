@@ -1,18 +1,24 @@
 // The bookkeeping window opened from the menu: two accounts made in the editor, an income, an
 // expense and a transfer posted, the balances and the income statement on screen and as PDF.
 #include "../common/ProgramFixture.h"
+#include "app/Sprache.h"
 #include "app/ui/DBGrid.h"
 #include "office/ui/Buchfuehrung.h"
 #include "report/ui/Vorschau.h"
 #include "store/Table.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -42,13 +48,26 @@ class TstBuchfuehrungFenster : public QObject
     }
     void konto(TFormBuchfuehrung *w, const char *art, const QString &name, const QString &saldo)
     {
-        Scripted::dialog([art](QDialog &d) {
-            d.findChild<QPushButton *>(art)->click();
-            return d.result();
-        });
         klick(w, "NeuesKonto");
+        QCOMPARE(w->m_kontoStapel->currentIndex(), 0); // the kind choice
+        klick(w, art);
+        QCOMPARE(w->m_kontoStapel->currentIndex(), 1);
         tippen(w, "DBName", name);
         tippen(w, "DBEroeffnungssaldo", saldo);
+    }
+    static void grab(QWidget *w, const char *datei)
+    {
+        if (const QString dir = qEnvironmentVariable("TAV_GRAB_DIR"); !dir.isEmpty())
+            w->parentWidget()->grab().save(dir + "/" + datei);
+    }
+    static TFormBuchfuehrung *oeffnen(ProgramFixture &f)
+    {
+        QAction *menue = f.main->action("Buchfhrung1");
+        if (!menue || !menue->isEnabled())
+            return nullptr;
+        menue->trigger();
+        QCoreApplication::processEvents();
+        return qobject_cast<TFormBuchfuehrung *>(ChildWindow::find("formbuchfuehrung"));
     }
     void buchen(TFormBuchfuehrung *w, const QString &betrag, const QString &kategorie)
     {
@@ -72,20 +91,87 @@ class TstBuchfuehrungFenster : public QObject
     {
         Buchfuehrung buch(*f.db);
         buch.kategorieAnlegen(QStringLiteral("Kittenverkauf"), EinAusEinnahme);
-        buch.kategorieAnlegen(QStringLiteral("Futter"), EinAusAusgabe);
-        QAction *menue = f.main->action("Buchfhrung1");
-        QVERIFY(menue && menue->isEnabled());
-        menue->trigger();
-        QCoreApplication::processEvents();
-        auto *w = qobject_cast<TFormBuchfuehrung *>(ChildWindow::find("formbuchfuehrung"));
+        const int futter = buch.kategorieAnlegen(QStringLiteral("Futter"), EinAusAusgabe);
+        {
+            tav::store::Table mwst(f.db.get(), QStringLiteral("MEHRWERT.DB"));
+            mwst.open();
+            for (int prozent : {7, 19}) {
+                mwst.append();
+                mwst.setValue(QStringLiteral("Prozent"), prozent);
+                mwst.post();
+            }
+        }
+        auto *w = oeffnen(f);
         QVERIFY(w);
+        // no account yet: the window shows the kind choice
+        QCOMPARE(w->m_seiten->currentIndex(), int(TFormBuchfuehrung::SeiteKonten));
+        QCOMPARE(w->m_kontoStapel->currentIndex(), 0);
+        grab(w, "bookkeeping-kind.png");
+        // it fills the client area and stays there
+        auto *rahmen = qobject_cast<QMdiSubWindow *>(w->parentWidget());
+        QVERIFY(rahmen);
+        const QRect platz(QPoint(0, 0), f.main->mdiArea()->viewport()->size());
+        QCOMPARE(rahmen->geometry(), platz);
+        rahmen->move(40, 30);
+        rahmen->resize(500, 400);
+        QCOMPARE(rahmen->geometry(), platz);
 
-        QVERIFY(w->seiteZeigen(TFormBuchfuehrung::SeiteKonten));
-        konto(w, "Bankkonto", QStringLiteral("Girokonto"), QStringLiteral("250,00"));
-        konto(w, "Bargeld/Kasse", QStringLiteral("Kasse"), QStringLiteral("50"));
+        // an opening balance in another language's form is refused and stays as typed
+        Scripted::reset();
+        konto(w, "Bankkonto", QStringLiteral("Girokonto"), QStringLiteral("250.00"));
+        QVERIFY(!w->seiteZeigen(TFormBuchfuehrung::SeiteBuchen));
+        QCOMPARE(Scripted::shown().last().text, tav::app::messageText(7000) + " 250.00");
+        QCOMPARE(w->findChild<QLineEdit *>("DBEroeffnungssaldo")->text(), QStringLiteral("250.00"));
+        tippen(w, "DBEroeffnungssaldo", QStringLiteral("250,00"));
+        // in English the same text is fifty
+        tav::app::sprache().setLanguageNumber(1);
+        konto(w, "Bargeld/Kasse", QStringLiteral("Kasse"), QStringLiteral("50.00"));
         QVERIFY(w->seiteZeigen(TFormBuchfuehrung::SeiteBuchen)); // stores the account being edited
+        tav::app::sprache().setLanguageNumber(0);
         QCOMPARE(konten(*f.db).size(), 2);
         QCOMPARE(konten(*f.db)[0].kontostand, *tav::app::Geld::lesen("250", QLocale(QLocale::German)));
+        QCOMPARE(konten(*f.db)[1].eroeffnung, *tav::app::Geld::lesen("50", QLocale(QLocale::German)));
+
+        // the VAT rate and the kind of a category are picked in the grid
+        QVERIFY(w->seiteZeigen(TFormBuchfuehrung::SeiteKonten));
+        w->m_kontenTabs->setCurrentIndex(1);
+        QCoreApplication::processEvents(); // shown, so its rows are read before one is edited
+        auto *kats = w->findChild<DBGrid *>("KategorienGrid");
+        const QModelIndex mwstZelle = kats->model()->index(0, 1); // Futter, by name
+        kats->setCurrentIndex(mwstZelle);
+        kats->edit(mwstZelle);
+        auto offenerEditor = [kats]() -> QComboBox * {
+            for (QComboBox *c : kats->viewport()->findChildren<QComboBox *>())
+                if (c->isVisible())
+                    return c;
+            return nullptr;
+        };
+        auto *wahl = offenerEditor();
+        QVERIFY(wahl);
+        QCOMPARE(wahl->count(), 2);
+        wahl->setCurrentIndex(wahl->findText("19"));
+        QTest::keyClick(wahl, Qt::Key_Tab); // takes the rate, goes on to the kind
+        QCOMPARE(kats->model()->data(mwstZelle).toString(), QStringLiteral("19"));
+        const QModelIndex artZelle = kats->model()->index(0, 2);
+        if (!offenerEditor())
+            kats->edit(artZelle);
+        auto *art = offenerEditor();
+        QVERIFY(art && !art->isEditable());
+        QCOMPARE(art->count(), 2);
+        QCOMPARE(art->currentText(), EinAusAusgabe);
+        grab(w, "bookkeeping.png");
+        QTest::keyClick(art, Qt::Key_Escape);
+        QVERIFY(w->seiteZeigen(TFormBuchfuehrung::SeiteBuchen));
+        {
+            tav::store::Table k(f.db.get(), QStringLiteral("KONTEN.DB"));
+            k.open();
+            QVERIFY(k.findKey({futter}));
+            tav::store::Table mwst(f.db.get(), QStringLiteral("MEHRWERT.DB"));
+            mwst.open();
+            QVERIFY(mwst.findKey({k.intValue(QStringLiteral("Mwst"))}));
+            QCOMPARE(mwst.intValue(QStringLiteral("Prozent")), 19);
+            QCOMPARE(k.text(QStringLiteral("EinAus")), EinAusAusgabe);
+        }
 
         // the chooser: a double-click on the first account
         DBGrid *waehler = w->m_waehlerGrid;
@@ -110,9 +196,15 @@ class TstBuchfuehrungFenster : public QObject
         // a transfer books the amount as typed here and its negation on the other account
         QCOMPARE(w->m_kontostand->text(), QStringLiteral("1.310,40"));
         QCOMPARE(w->m_betrag->text(), QStringLiteral("100,00")); // the last posting
-        if (const QString dir = qEnvironmentVariable("TAV_GRAB_DIR"); !dir.isEmpty())
-            w->parentWidget()->grab().save(dir + "/bookkeeping-posting.png");
+        grab(w, "bookkeeping-posting.png");
         QCOMPARE(konten(*f.db)[1].kontostand, *tav::app::Geld::lesen("-50", QLocale(QLocale::German)));
+        // the chooser's grid shows money in the user's language
+        klick(w, "KontoWaehlen");
+        const QModelIndex stand = w->m_waehlerGrid->model()->index(0, 1);
+        QCOMPARE(w->m_waehlerGrid->model()->data(stand).toString(), QStringLiteral("1.310,40"));
+        tav::app::sprache().setLanguageNumber(1);
+        QCOMPARE(w->m_waehlerGrid->model()->data(stand).toString(), QStringLiteral("1,310.40"));
+        tav::app::sprache().setLanguageNumber(0);
 
         QVERIFY(w->seiteZeigen(TFormBuchfuehrung::SeiteAuswertung));
         QCOMPARE(w->m_standListe->rowCount(), 2);
@@ -129,8 +221,16 @@ class TstBuchfuehrungFenster : public QObject
         QCOMPARE(w->m_ausGesamt->text(), QStringLiteral("40,10"));
         QCOMPARE(w->m_saldo->text(), QStringLiteral("960,40"));
         QCOMPARE(w->m_einnahmen->item(0, 2)->text(), QStringLiteral("Girokonto"));
-        if (const QString dir = qEnvironmentVariable("TAV_GRAB_DIR"); !dir.isEmpty())
-            w->parentWidget()->grab().save(dir + "/bookkeeping.png");
+        // without "alle Konten" both sums are the chosen account's
+        w->m_gvKonten->setCurrentRow(1);
+        w->m_alleKonten->click();
+        QVERIFY(w->m_kontoPanel->isVisibleTo(w));
+        QCOMPARE(w->m_einGesamt->text() + " " + w->m_ausGesamt->text(), QStringLiteral("0,00 0,00"));
+        w->m_gvKonten->setCurrentRow(0);
+        QCOMPARE(w->m_einGesamt->text() + " " + w->m_ausGesamt->text(), QStringLiteral("1.000,50 40,10"));
+        w->m_alleKonten->click();
+        QVERIFY(!w->m_kontoPanel->isVisibleTo(w));
+        grab(w, "bookkeeping-statement.png");
 
         const QString pdf = aus.filePath("gv.pdf");
         Scripted::dialog([&](QDialog &d) {
@@ -162,6 +262,17 @@ class TstBuchfuehrungFenster : public QObject
         }
         if (const QString dir = qEnvironmentVariable("TAV_GRAB_DIR"); !dir.isEmpty())
             QFile::copy(pdf, dir + "/bookkeeping.pdf");
+
+        // opened again, the window shows the editor of the kind of the last account: cash, no bank
+        w->close();
+        QTRY_VERIFY(!ChildWindow::find("formbuchfuehrung"));
+        w = oeffnen(f);
+        QVERIFY(w);
+        QCOMPARE(w->m_seiten->currentIndex(), int(TFormBuchfuehrung::SeiteBuchen));
+        QCOMPARE(w->m_kontoStapel->currentIndex(), 1);
+        QCOMPARE(w->findChild<QLineEdit *>("DBName")->text(), QStringLiteral("Kasse"));
+        QVERIFY(!w->findChild<QWidget *>("DBKontonummer")->isVisibleTo(w));
+        w->close();
     }
 };
 

@@ -2,7 +2,7 @@
 // dialog and the registration with the main window.
 #include "Buchfuehrung.h"
 
-#include "app/Sprache.h"
+#include "app/Geld.h"
 #include "app/ui/DBGrid.h"
 #include "app/ui/DataSource.h"
 #include "app/ui/Dialogs.h"
@@ -173,6 +173,11 @@ TFormBuchfuehrung::TFormBuchfuehrung(Database *db, QWidget *parent)
     resize(760, 520);
     finishCreate();
     kontoWaehlerZeigen();
+    // without an account the window starts with the kind choice, else the editor shows the last one
+    m_kontenSrc->last();
+    if (!m_konten->hasRecord())
+        kontoartWaehlen();
+    kontoEditorZeigen();
 }
 
 TFormBuchfuehrung::~TFormBuchfuehrung()
@@ -210,7 +215,7 @@ bool TFormBuchfuehrung::meldenBeiFehler(const std::function<void()> &f)
 
 QLocale TFormBuchfuehrung::locale() const
 {
-    return app::sprachLocale(app::sprache().languageNumber());
+    return app::geldLocale();
 }
 
 QWidget *TFormBuchfuehrung::knopfLeiste(const QList<QWidget *> &knoepfe)

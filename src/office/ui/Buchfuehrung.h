@@ -71,7 +71,8 @@ class TFormBuchfuehrung : public tav::app::ui::ChildWindow
     void drucken();
     void setZeitraum(const Zeitraum &z) { m_zeitraum = z; }
 
-    // accounts
+    // accounts: "&NeuesKonto" shows the kind choice; choosing a kind appends an account of it
+    void kontoartWaehlen();
     void neuesKonto(Kontoart art);
 
     tav::store::Table *kontenTabelle() const { return m_konten; }
@@ -97,6 +98,9 @@ class TFormBuchfuehrung : public tav::app::ui::ChildWindow
            *m_kontoPanel = nullptr;
     QCheckBox *m_alleKonten = nullptr;
     QPushButton *m_drucken = nullptr;
+    // accounts: the kind choice (0) or the editor (1)
+    QTabWidget *m_kontenTabs = nullptr;
+    QStackedWidget *m_kontoStapel = nullptr;
 
   protected:
     void closeEvent(QCloseEvent *e) override;
@@ -106,6 +110,7 @@ class TFormBuchfuehrung : public tav::app::ui::ChildWindow
     QWidget *auswertungSeite();
     QWidget *kontenSeite();
     QWidget *kontoEditor();
+    void kontoEditorZeigen();
     QWidget *kategorieSeite();
     QWidget *knopfLeiste(const QList<QWidget *> &knoepfe);
     void eingabeFreigeben(bool an);

@@ -185,10 +185,11 @@ std::optional<Zeitraum> TFormBuchfuehrung::zeitraumFragen()
 
 void TFormBuchfuehrung::neuerZeitraum()
 {
-    if (const auto z = zeitraumFragen())
-        m_zeitraum = z;
-    if (!m_zeitraum)
+    // a cancelled or refused period runs no query
+    const auto z = zeitraumFragen();
+    if (!z)
         return;
+    m_zeitraum = z;
     if (m_auswertung->currentIndex() == 1 && m_katListe->currentItem())
         kategorieStatistik(m_katListe->currentItem()->text());
     else if (m_auswertung->currentIndex() == 2)

@@ -5,16 +5,17 @@
 #include "app/ui/DBGrid.h"
 #include "app/ui/DataControls.h"
 #include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
 #include "app/ui/ListenTeile.h"
 #include "cats/ui/Pkalend.h"
 #include "store/Table.h"
 
-#include <QDialog>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -34,6 +35,24 @@ constexpr int TagKonten = 7043, TagKatSeite = 7044, TagNeuesKonto = 7045, TagKon
 
 QWidget *TFormBuchfuehrung::kontoEditor()
 {
+    m_kontoStapel = new QStackedWidget;
+    m_kontoStapel->setObjectName(QStringLiteral("KontoEditor"));
+
+    // the account-kind choice
+    auto *wahl = new QGroupBox(QStringLiteral("Kontoart"));
+    wahl->setObjectName(QStringLiteral("Kontoart"));
+    wahl->setProperty("tag", TagKontoart);
+    auto *wv = new QVBoxLayout(wahl);
+    for (auto [tag, text, art] : {std::tuple{TagBank, "Bankkonto", Kontoart::Bankkonto},
+                                  std::tuple{TagBar, "Bargeld / Kasse", Kontoart::Bargeld}}) {
+        QPushButton *b = listenKnopf(tag, QString::fromLatin1(text).remove(QLatin1Char(' ')),
+                                     QString::fromUtf8(text), wahl);
+        connect(b, &QPushButton::clicked, this, [this, art = art] { neuesKonto(art); });
+        wv->addWidget(b);
+    }
+    wv->addStretch();
+    m_kontoStapel->addWidget(wahl);
+
     auto *editor = new QWidget;
     auto *f = new QFormLayout(editor);
     auto feld = [&](const QString &name, int tag, QFormLayout *in) {
@@ -59,14 +78,19 @@ QWidget *TFormBuchfuehrung::kontoEditor()
         listenKnopf(TagRueck, QStringLiteral("KontoRueckgaengig"), QStringLiteral("Rückgängig"), editor);
     m_kontenSrc->attachButtons(nullptr, rueck);
     f->addRow(rueck);
+    m_kontoStapel->addWidget(editor);
+    connect(m_kontenSrc, &DataSource::recordChanged, this, &TFormBuchfuehrung::kontoEditorZeigen);
+    kontoEditorZeigen();
+    return m_kontoStapel;
+}
+
+void TFormBuchfuehrung::kontoEditorZeigen()
+{
+    const bool konto = m_konten->hasRecord() || m_konten->state() == Table::State::Insert;
+    m_kontoStapel->setCurrentIndex(konto ? 1 : 0);
     // a cash account has no bank
-    connect(m_kontenSrc, &DataSource::recordChanged, this, [this] {
-        m_bankFelder->setVisible(!m_konten->hasRecord() && m_konten->state() != Table::State::Insert
-                                     ? true
-                                     : m_konten->intValue(QStringLiteral("Kontoart")) !=
-                                           int(Kontoart::Bargeld));
-    });
-    return editor;
+    m_bankFelder->setVisible(konto &&
+                             m_konten->intValue(QStringLiteral("Kontoart")) != int(Kontoart::Bargeld));
 }
 
 QWidget *TFormBuchfuehrung::kategorieSeite()
@@ -74,50 +98,40 @@ QWidget *TFormBuchfuehrung::kategorieSeite()
     auto *seite = new QWidget;
     seite->setProperty("tag", TagKatSeite);
     auto *g = new QGridLayout(seite);
-    DBGrid *kats = spaltenGrid(
-        m_katSrc, QStringLiteral("KategorienGrid"),
-        {{QStringLiteral("Name"), TagKategorie, true}, {QStringLiteral("EinAus"), TagEinAus, false}}, seite);
-    TableModel::Column mwst;
-    mwst.field = QStringLiteral("Mwst");
-    mwst.title = QStringLiteral("Mehrwertsteuer");
-    mwst.tag = TagMwst;
-    mwst.lookupTable = QStringLiteral("MEHRWERT.DB");
-    mwst.lookupKey = QStringLiteral("LaufendeNummer");
-    mwst.lookupResult = QStringLiteral("Prozent");
+    // the VAT rate is picked from the rates' table, the kind from its two words, both in the grid
+    DBGrid *kats = spaltenGrid(m_katSrc, QStringLiteral("KategorienGrid"),
+                               {{QStringLiteral("Name"), TagKategorie, true},
+                                {QStringLiteral("Mwst"), TagMwst, true},
+                                {QStringLiteral("EinAus"), TagEinAus, true}},
+                               seite);
     auto spalten = kats->tableModel()->columns();
-    spalten.insert(1, mwst);
+    spalten[1].lookupTable = QStringLiteral("MEHRWERT.DB");
+    spalten[1].lookupKey = QStringLiteral("LaufendeNummer");
+    spalten[1].lookupResult = QStringLiteral("Prozent");
+    spalten[2].pickList = QStringList{EinAusEinnahme, EinAusAusgabe};
+    spalten[2].pickOnly = true;
     kats->tableModel()->setColumns(spalten);
-    kats->setProperty("columnTags", QVariantList{TagKategorie, TagMwst, TagEinAus});
-    // the pick lists of the current category
-    auto *mwstWahl = new DBLookupComboBox(seite);
-    mwstWahl->setObjectName(QStringLiteral("MwstWahl"));
-    mwstWahl->bind(m_katSrc, QStringLiteral("Mwst"));
-    if (m_mwst->isOpen())
-        mwstWahl->setList(m_mwst, QStringLiteral("LaufendeNummer"), QStringLiteral("Prozent"));
-    connect(m_mwstSrc, &DataSource::dataSetChanged, mwstWahl, &DBLookupComboBox::reloadList);
-    auto *einAus = new DBComboBox(m_katSrc, QStringLiteral("EinAus"), seite);
-    einAus->setObjectName(QStringLiteral("EinAusWahl"));
-    einAus->addItems({EinAusEinnahme, EinAusAusgabe});
+    kats->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    kats->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                          QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    connect(m_mwstSrc, &DataSource::dataSetChanged, kats->tableModel(), &TableModel::reload);
     DBGrid *saetze = spaltenGrid(m_mwstSrc, QStringLiteral("MwstGrid"),
                                  {{QStringLiteral("Prozent"), TagProzent, true}}, seite);
     auto *titel = new QLabel(QStringLiteral("MwSt - Tabelle"));
     titel->setProperty("tag", TagMwstTabelle);
-    g->addWidget(kats, 0, 0, 1, 4);
-    g->addWidget(beschriftet(QStringLiteral("Mehrwertsteuer"), TagMwst, mwstWahl), 1, 0);
-    g->addWidget(mwstWahl, 1, 1);
-    g->addWidget(beschriftet(QStringLiteral("Einnahme / Ausgabe"), TagEinAus, einAus), 1, 2);
-    g->addWidget(einAus, 1, 3);
-    g->addWidget(titel, 0, 4);
-    g->addWidget(saetze, 0, 5, 2, 1);
-    g->setColumnStretch(0, 1);
+    g->addWidget(kats, 0, 0, 2, 1);
+    g->addWidget(titel, 0, 1);
+    g->addWidget(saetze, 1, 1);
+    g->setColumnStretch(0, 3);
+    g->setColumnStretch(1, 1);
     return seite;
 }
 
 QWidget *TFormBuchfuehrung::kontenSeite()
 {
     auto *seite = new QWidget;
-    auto *tabs = new QTabWidget(seite);
-    tabs->setObjectName(QStringLiteral("KontenTabs"));
+    m_kontenTabs = new QTabWidget(seite);
+    m_kontenTabs->setObjectName(QStringLiteral("KontenTabs"));
     auto *konten = new QWidget;
     konten->setProperty("tag", TagKonten);
     auto *h = new QHBoxLayout(konten);
@@ -127,8 +141,8 @@ QWidget *TFormBuchfuehrung::kontenSeite()
                              konten),
                  1);
     h->addWidget(kontoEditor(), 1);
-    tabs->addTab(konten, QStringLiteral("Konten"));
-    tabs->addTab(kategorieSeite(), QStringLiteral("Kategorie / MwSt-Tabelle"));
+    m_kontenTabs->addTab(konten, QStringLiteral("Konten"));
+    m_kontenTabs->addTab(kategorieSeite(), QStringLiteral("Kategorie / MwSt-Tabelle"));
 
     QPushButton *zurueck =
         listenKnopf(TagZurueck, QStringLiteral("ZurueckKonten"), QStringLiteral("&Zurück"), seite);
@@ -138,33 +152,21 @@ QWidget *TFormBuchfuehrung::kontenSeite()
         listenKnopf(TagHilfe, QStringLiteral("HilfeKonten"), QStringLiteral("&Hilfe"), seite);
     connect(zurueck, &QPushButton::clicked, this, &QWidget::close);
     connect(hilfe, &QPushButton::clicked, this, [this] { showHelp(); });
-    connect(neu, &QPushButton::clicked, this, [this, tabs] {
-        // the account-kind choice
-        QDialog wahl(this);
-        wahl.setObjectName(QStringLiteral("Kontoart"));
-        wahl.setProperty("tag", TagKontoart);
-        wahl.setWindowTitle(QStringLiteral("Kontoart"));
-        auto *v = new QVBoxLayout(&wahl);
-        int art = 0;
-        for (auto [tag, text, wert] : {std::tuple{TagBank, "Bankkonto", Kontoart::Bankkonto},
-                                       std::tuple{TagBar, "Bargeld / Kasse", Kontoart::Bargeld}}) {
-            QPushButton *b = listenKnopf(tag, QString::fromLatin1(text).remove(QLatin1Char(' ')),
-                                         QString::fromUtf8(text), &wahl);
-            connect(b, &QPushButton::clicked, &wahl, [&wahl, &art, wert] {
-                art = int(wert);
-                wahl.accept();
-            });
-            v->addWidget(b);
-        }
-        if (execDialog(wahl) == QDialog::Accepted && art) {
-            tabs->setCurrentIndex(0);
-            neuesKonto(Kontoart(art));
-        }
-    });
+    connect(neu, &QPushButton::clicked, this, &TFormBuchfuehrung::kontoartWaehlen);
     auto *v = new QVBoxLayout(seite);
-    v->addWidget(tabs, 1);
+    v->addWidget(m_kontenTabs, 1);
     v->addWidget(knopfLeiste({zurueck, nullptr, neu, hilfe}));
     return seite;
+}
+
+void TFormBuchfuehrung::kontoartWaehlen()
+{
+    // an account being edited is stored first (or stays, when it cannot be)
+    if (m_kontenSrc->isEditing() && !m_kontenSrc->save())
+        return;
+    m_seiten->setCurrentIndex(SeiteKonten);
+    m_kontenTabs->setCurrentIndex(0);
+    m_kontoStapel->setCurrentIndex(0);
 }
 
 void TFormBuchfuehrung::neuesKonto(Kontoart art)
@@ -172,7 +174,7 @@ void TFormBuchfuehrung::neuesKonto(Kontoart art)
     if (!m_kontenSrc->append())
         return;
     m_kontenSrc->setFieldValue(QStringLiteral("Kontoart"), int(art));
-    m_bankFelder->setVisible(art == Kontoart::Bankkonto);
+    kontoEditorZeigen();
     if (auto *name = findChild<QWidget *>(QStringLiteral("DBName")))
         name->setFocus();
 }
