@@ -24,7 +24,8 @@ double sekunden(const QElapsedTimer &t)
 }
 
 // the window's pass over all rows: pairs, whole-register pass or engine, texts
-double pass(tav::store::Database &db, const QVector<DateiZeile> &zeilen, int g, int &paare, int &register_)
+double pass(tav::store::Database &db, const QVector<DateiZeile> &zeilen, int g, int &paare, int &register_,
+            int &schnitt)
 {
     QElapsedTimer t;
     t.start();
@@ -36,6 +37,7 @@ double pass(tav::store::Database &db, const QVector<DateiZeile> &zeilen, int g, 
     }
     paare = p.paare();
     register_ = p.ueberRegister();
+    schnitt = p.imSchnitt();
     return sekunden(t);
 }
 
@@ -98,12 +100,13 @@ int main(int argc, char **argv)
     out.flush();
 
     for (int g : {5, 255}) {
-        int paare = 0, ueberRegister = 0;
-        const double p = pass(db, zeilen, g, paare, ueberRegister);
+        int paare = 0, ueberRegister = 0, imSchnitt = 0;
+        const double p = pass(db, zeilen, g, paare, ueberRegister, imSchnitt);
         const double einzeln = proZeile(db, zeilen, g, g == 5 ? stichprobe : stichprobe255);
         out << "G = " << g << ": query + IK/AVK " << QString::number(abfrage + p, 'f', 2) << " s (pass "
             << QString::number(p, 'f', 2) << " s, " << paare << " pairs, " << ueberRegister
-            << " by the whole-register pass); one engine call per row, extrapolated from "
+            << " by the whole-register pass, " << imSchnitt
+            << " in memory under the cut); one engine call per row, extrapolated from "
             << (g == 5 ? stichprobe : stichprobe255) << " rows: " << QString::number(einzeln, 'f', 1)
             << " s; ratio to one ML pass " << QString::number((abfrage + p) / ml, 'f', 2) << "\n";
         out.flush();

@@ -157,4 +157,37 @@ Ahnengraph::Status Ahnengraph::laden(const PedigreeSource &quelle, qint32 tier, 
     return Status::Ok;
 }
 
+void Ahnengraph::beginnen()
+{
+    m_ahnen.clear();
+    m_index.clear();
+    m_zyklus.clear();
+    m_vater = m_mutter = -1;
+    m_tierRasse = 0;
+}
+
+int Ahnengraph::hinzufuegen(qint32 nummer, int vater, int mutter)
+{
+    Ahne a;
+    a.nummer = nummer;
+    a.vater = vater;
+    a.mutter = mutter;
+    a.vaterNr = vater >= 0 ? m_ahnen[vater].nummer : 0;
+    a.mutterNr = mutter >= 0 ? m_ahnen[mutter].nummer : 0;
+    if (vater >= 0)
+        a.tiefe = m_ahnen[vater].tiefe + 1;
+    if (mutter >= 0)
+        a.tiefe = std::max(a.tiefe, m_ahnen[mutter].tiefe + 1);
+    const int i = int(m_ahnen.size());
+    m_index.insert(nummer, i);
+    m_ahnen.append(a);
+    return i;
+}
+
+void Ahnengraph::setzePaar(int vater, int mutter)
+{
+    m_vater = vater;
+    m_mutter = mutter;
+}
+
 } // namespace tav::breeding

@@ -34,6 +34,14 @@ class Ahnengraph
 
     Status laden(const PedigreeSource &quelle, qint32 tier, qint32 vater, qint32 mutter);
 
+    // Built by a caller that holds the register in memory, for the coefficient and the counts of
+    // ancestors only (no names, breeds or traits): `beginnen`, then every ancestor parents first
+    // with the indices of its followed parents (-1 none), then the pair. The buffers of the last
+    // graph are kept.
+    void beginnen();
+    int hinzufuegen(qint32 nummer, int vater, int mutter);
+    void setzePaar(int vater, int mutter);
+
     int index(qint32 nummer) const { return m_index.value(nummer, -1); }
     const Ahne &ahne(int i) const { return m_ahnen.at(i); }
     int anzahl() const { return int(m_ahnen.size()); }

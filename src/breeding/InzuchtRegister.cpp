@@ -1,6 +1,8 @@
 // InzuchtRegister: inbreeding of parent pairs of the whole register in ancestor order.
 #include "InzuchtRegister.h"
 
+#include "InzuchtSchnell.h"
+#include "Linienpaare.h"
 #include "store/Query.h"
 
 #include <algorithm>
@@ -67,6 +69,13 @@ void InzuchtRegister::aufbauen(const QVector<KatzeDaten> &katzen, const QSet<qin
     m_ld.fill(0.0, n);
     m_marke.fill(0, n);
     m_runde = 0;
+    m_abstand.fill(0, n);
+    m_imGraph.fill(-1, n);
+    m_verschieden.fill(0, n);
+    m_kind.clear();
+    for (int j = 0; j < n; ++j)
+        if (m_vater[j] >= 0 && m_mutter[j] >= 0)
+            m_kind.insert((quint64(quint32(m_vater[j])) << 32) | quint32(m_mutter[j]), j);
 }
 
 void InzuchtRegister::lese(store::Database &db)
@@ -104,23 +113,38 @@ std::optional<InzuchtRegister::Ergebnis> InzuchtRegister::paar(qint32 vater, qin
     if (m_ueberlauf[s] || m_ueberlauf[d] || !addiere(vorhanden, m_knoten[d]))
         return std::nullopt;
 
-    vorbereiten(s, d);
-    const double a = beziehung(s, d);
-    const int verschieden = int(m_liste.size());
+    // a pair with offspring in the register has that cat's F, worked out once in ancestor order
+    double f = 0.0;
+    int verschieden = 0;
+    if (const int kind = m_kind.value((quint64(quint32(s)) << 32) | quint32(d), -1); kind >= 0) {
+        vorbereiten(kind);
+        f = m_f[kind];
+        verschieden = m_verschieden[kind];
+    } else {
+        vorbereiten(s);
+        vorbereiten(d);
+        f = 0.5 * beziehung(s, d);
+        verschieden = int(m_liste.size());
+    }
     Ergebnis r;
-    r.beitrag = a > 0.0;
-    r.koeffizient = 0.5 * a;
+    r.beitrag = f > 0.0;
+    r.koeffizient = f;
     const Anzahl doppelt = vorhanden - Anzahl(verschieden);
     r.ahnenverlust = 100.0 / double(vorhanden) * double(doppelt);
     return r;
 }
 
-void InzuchtRegister::sammle(int s, int d)
+void InzuchtRegister::neueRunde()
 {
     if (++m_runde == 0) {
         m_marke.fill(0);
         m_runde = 1;
     }
+}
+
+void InzuchtRegister::sammle(int s, int d)
+{
+    neueRunde();
     m_liste.clear();
     const auto nimm = [&](int i) {
         if (i < 0 || m_marke[i] == m_runde)
@@ -139,13 +163,21 @@ void InzuchtRegister::sammle(int s, int d)
     std::sort(m_liste.begin(), m_liste.end(), std::greater<int>());
 }
 
-void InzuchtRegister::vorbereiten(int s, int d)
+void InzuchtRegister::vorbereiten(int katze)
 {
-    sammle(s, d);
-    // parents first: the F a cat's w needs are known when its turn comes
-    for (auto it = m_liste.crbegin(); it != m_liste.crend(); ++it)
-        if (std::isnan(m_w[*it]))
-            m_offen.append(*it);
+    // the cats above whose F is not known yet; one that is known has all of its ancestors known
+    if (!std::isnan(m_w[katze]))
+        return;
+    m_offen.clear();
+    m_offen.append(katze);
+    m_w[katze] = 0.0; // marks it collected until its turn
+    for (int k = 0; k < m_offen.size(); ++k)
+        for (int e : {m_vater[m_offen[k]], m_mutter[m_offen[k]]})
+            if (e >= 0 && std::isnan(m_w[e])) {
+                m_w[e] = 0.0;
+                m_offen.append(e);
+            }
+    std::sort(m_offen.begin(), m_offen.end()); // parents first
     for (int i : std::as_const(m_offen)) {
         const int v = m_vater[i], m = m_mutter[i];
         double w = 1.0;
@@ -153,7 +185,11 @@ void InzuchtRegister::vorbereiten(int s, int d)
             if (e >= 0)
                 w -= 0.25 * (1.0 + m_f[e]);
         m_w[i] = w;
-        m_f[i] = v >= 0 && m >= 0 ? 0.5 * beziehung(v, m) : 0.0;
+        m_f[i] = 0.0;
+        if (v >= 0 && m >= 0) {
+            m_f[i] = 0.5 * beziehung(v, m);
+            m_verschieden[i] = int(m_liste.size());
+        }
     }
     m_offen.clear();
 }
@@ -174,6 +210,66 @@ double InzuchtRegister::beziehung(int s, int d)
             }
     }
     return summe;
+}
+
+std::optional<InzuchtRegister::Ergebnis> InzuchtRegister::imSchnitt(qint32 vater, qint32 mutter,
+                                                                    int generationen)
+{
+    const int s = m_index.value(vater, -1), d = m_index.value(mutter, -1);
+    if (s < 0 || d < 0)
+        return std::nullopt;
+    const int g = std::clamp(generationen, 3, 255);
+    // the ancestors within G - 2 steps of sire or dam, found by their fewest steps: the parents
+    // of one that far are not followed, as in the engine's tree
+    const int grenze = g - 2;
+    neueRunde();
+    m_liste.clear();
+    const auto nimm = [&](int i, int abstand) {
+        if (i < 0 || m_marke[i] == m_runde)
+            return;
+        m_marke[i] = m_runde;
+        m_abstand[i] = abstand;
+        m_liste.append(i);
+    };
+    nimm(s, 0);
+    nimm(d, 0);
+    for (int k = 0; k < m_liste.size(); ++k) {
+        const int i = m_liste[k];
+        if (m_abstand[i] < grenze) {
+            nimm(m_vater[i], m_abstand[i] + 1);
+            nimm(m_mutter[i], m_abstand[i] + 1);
+        }
+    }
+    if (m_liste.size() >= (1 << 24))
+        return std::nullopt;
+    std::sort(m_liste.begin(), m_liste.end()); // parents first
+    m_graph.beginnen();
+    for (int i : std::as_const(m_liste)) {
+        const bool folgen = m_abstand[i] < grenze;
+        const int v = folgen && m_vater[i] >= 0 ? m_imGraph[m_vater[i]] : -1;
+        const int m = folgen && m_mutter[i] >= 0 ? m_imGraph[m_mutter[i]] : -1;
+        m_imGraph[i] = m_graph.hinzufuegen(m_nummer[i], v, m);
+    }
+    m_graph.setzePaar(m_imGraph[s], m_imGraph[d]);
+
+    const Pfadzaehlung pfade = zaehlePfade(m_graph, g);
+    if (pfade.ueberlauf)
+        return std::nullopt;
+    LinienpaarAuftrag auftrag;
+    auftrag.graph = &m_graph;
+    auftrag.budget = grenze;
+    LinienpaarErgebnis linien;
+    rechneLinienpaare(auftrag, linien);
+
+    Ergebnis r;
+    r.beitrag = !linien.summe.istNull();
+    r.koeffizient = linien.summe.alsAnteil();
+    Anzahl verschieden = 0;
+    for (Anzahl n : pfade.vorkommen)
+        verschieden += n > 0;
+    const Anzahl doppelt = pfade.gesamt - verschieden;
+    r.ahnenverlust = 100.0 / double(pfade.gesamt) * double(doppelt);
+    return r;
 }
 
 } // namespace tav::breeding

@@ -235,7 +235,7 @@ DateiInzucht::~DateiInzucht() = default;
 void DateiInzucht::setzeZeilen(const QVector<DateiZeile> &zeilen)
 {
     m_paare.clear();
-    m_naechstes = m_ueberRegister = 0;
+    m_naechstes = m_ueberRegister = m_imSchnitt = 0;
     QHash<QPair<qint32, qint32>, int> paare;
     for (int i = 0; i < zeilen.size(); ++i) {
         const DateiZeile &z = zeilen[i];
@@ -264,10 +264,13 @@ bool DateiInzucht::weiter(int millisekunden, const Fertig &fertig)
     while (m_naechstes < m_paare.size()) {
         const Paar &p = m_paare[m_naechstes++];
         QString ik, avk;
-        const std::optional<InzuchtRegister::Ergebnis> r =
+        std::optional<InzuchtRegister::Ergebnis> r =
             m_register ? m_register->paar(p.vater, p.mutter, m_generationen) : std::nullopt;
-        if (r) {
+        if (r)
             ++m_ueberRegister;
+        else if (m_register && (r = m_register->imSchnitt(p.vater, p.mutter, m_generationen)))
+            ++m_imSchnitt;
+        if (r) {
             ik = koeffizientKurzText(r->koeffizient, r->beitrag, m_dezimal);
             avk = ahnenverlustText(r->ahnenverlust, m_dezimal);
         } else if (m_begrenzt->paar(p.vater, p.mutter, m_generationen),

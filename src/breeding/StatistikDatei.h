@@ -67,7 +67,8 @@ QString geschlechtText(const QString &code, const Beschriftung &caption);
 QString alterZeile(const DateiZeile &z, const QDate &heute, const Beschriftung &caption);
 
 // IK and AVK of the rows, once per parent pair: by the whole-register pass where the generation
-// limit cuts nothing, else by the engine in quick mode. Runs in steps so that a window stays
+// limit cuts nothing, else by the engine's core over the register held in memory, and by the
+// engine itself where that cannot answer. Runs in steps so that a window stays
 // responsive and shows each result as it arrives.
 class BegrenzteQuelle;
 
@@ -88,6 +89,7 @@ class DateiInzucht
     int paare() const { return int(m_paare.size()); }
     int erledigt() const { return m_naechstes; }
     int ueberRegister() const { return m_ueberRegister; } // pairs the whole-register pass answered
+    int imSchnitt() const { return m_imSchnitt; }         // pairs answered in memory under the cut
 
   private:
     struct Paar {
@@ -105,6 +107,7 @@ class DateiInzucht
     QVector<Paar> m_paare;
     int m_naechstes = 0;
     int m_ueberRegister = 0;
+    int m_imSchnitt = 0;
 };
 
 } // namespace tav::breeding
