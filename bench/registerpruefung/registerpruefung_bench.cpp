@@ -51,10 +51,7 @@ int main(int argc, char **argv)
         out << "registerpruefung_bench HOME [--sample N] [--rounds R]\n";
         return 2;
     }
-    const auto option = [&](const char *name, int vorgabe) {
-        const int i = int(args.indexOf(QLatin1String(name)));
-        return i > 0 && i + 1 < args.size() ? args[i + 1].toInt() : vorgabe;
-    };
+    const auto option = [&](const char *name, int vorgabe) { return benchOption(args, name, vorgabe); };
     const int stichprobe = option("--sample", 2000), runden = option("--rounds", 5);
     store::Database db(args[1] + QStringLiteral("/Daten"));
     const maintenance::PruefOptionen o;
