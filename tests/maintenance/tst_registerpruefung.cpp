@@ -117,62 +117,61 @@ class TstRegisterpruefung : public QObject
         QTest::addColumn<std::function<void(QVector<PruefKatze> &)>>("fehler");
         QTest::addColumn<QVector<Fund>>("erwartet");
         using R = QVector<PruefKatze>;
-        QTest::newRow("clean") << std::function<void(R &)>([](R &) {}) << QVector<Fund>{};
-        QTest::newRow("loop of two, the sire born after its kitten") << std::function<void(R &)>([](R &r) {
-            katze(r, 1).vater = 3;
-            katze(r, 3).geschlecht = "1";
-        }) << QVector<Fund>{fund(Befund::Schleife, {1, 3}), fund(Befund::ElterNachKind, {1, 3})};
-        QTest::newRow("loop of three without dates, a branch beside it")
-            << std::function<void(R &)>([](R &r) {
-                   for (PruefKatze &k : r)
-                       k.geboren = {};
-                   katze(r, 1).vater = 4;
-                   katze(r, 4).mutter = 3;
-               })
-            << QVector<Fund>{fund(Befund::Schleife, {1, 4, 3})};
-        QTest::newRow("its own sire") << std::function<void(R &)>([](R &r) { katze(r, 5).vater = 5; })
-                                      << QVector<Fund>{fund(Befund::Schleife, {5})};
-        QTest::newRow("sire female, once for all its kittens") << std::function<void(R &)>([](R &r) {
-            katze(r, 1).geschlecht = "4";
-            katze(r, 4).vater = 1;
-        }) << QVector<Fund>{fund(Befund::VaterWeiblich, {1, 3, 4})};
-        QTest::newRow("dam male") << std::function<void(R &)>([](R &r) { katze(r, 2).geschlecht = "3"; })
-                                  << QVector<Fund>{fund(Befund::MutterMaennlich, {2, 3}, 0, false)};
-        QTest::newRow("a neutered tom as sire")
-            << std::function<void(R &)>([](R &r) { katze(r, 3).vater = 5; }) << QVector<Fund>{};
-        QTest::newRow("dam born on the kitten's birthday")
-            << std::function<void(R &)>([](R &r) { katze(r, 2).geboren = Geburt; })
-            << QVector<Fund>{fund(Befund::ElterNachKind, {3, 2}, 0, false)};
-        QTest::newRow("dam six months and a day short of seven")
-            << std::function<void(R &)>([](R &r) { katze(r, 2).geboren = QDate(2018, 11, 2); })
-            << QVector<Fund>{fund(Befund::ElterZuJung, {3, 2}, 6, false)};
-        QTest::newRow("dam seven months to the day")
-            << std::function<void(R &)>([](R &r) { katze(r, 2).geboren = QDate(2018, 11, 1); })
-            << QVector<Fund>{};
-        QTest::newRow("dam died the day before")
-            << std::function<void(R &)>([](R &r) { katze(r, 2).gestorben = Geburt.addDays(-1); })
-            << QVector<Fund>{fund(Befund::NachTod, {3, 2}, 0, false)};
-        QTest::newRow("dam died at the birth")
-            << std::function<void(R &)>([](R &r) { katze(r, 2).gestorben = Geburt; }) << QVector<Fund>{};
-        QTest::newRow("sire died within a gestation")
-            << std::function<void(R &)>([](R &r) { katze(r, 1).gestorben = Geburt.addDays(-65); })
-            << QVector<Fund>{};
-        QTest::newRow("sire died longer before")
-            << std::function<void(R &)>([](R &r) { katze(r, 1).gestorben = Geburt.addDays(-66); })
-            << QVector<Fund>{fund(Befund::NachTod, {3, 1})};
-        QTest::newRow("missing dam") << std::function<void(R &)>([](R &r) { katze(r, 3).mutter = 99; })
-                                     << QVector<Fund>{fund(Befund::ElterFehlt, {3}, 99, false)};
-        QTest::newRow("duplicate in other case and blanks") << std::function<void(R &)>([](R &r) {
-            r.append({6, 0, " cleo  VOM rhein", "", "2", Geburt, {}, 0, 0});
-        }) << QVector<Fund>{fund(Befund::Duplikat, {3, 6})};
-        QTest::newRow("same name, no birth date or another one, or an umlaut")
-            << std::function<void(R &)>([](R &r) {
-                   r.append({6, 0, "Cleo vom Rhein", "", "2", Geburt.addDays(1), {}, 0, 0});
-                   r.append({7, 0, "Emil", "", "1", {}, {}, 0, 0});
-                   r.append({8, 0, "Emil", "", "1", {}, {}, 0, 0});
-                   r.append({9, 0, "Dïno of Sky", "", "1", QDate(2017, 2, 2), {}, 0, 0});
-               })
-            << QVector<Fund>{};
+        const auto fall = [](const char *name, std::function<void(R &)> f, QVector<Fund> erwartet) {
+            QTest::newRow(name) << f << erwartet;
+        };
+        fall("clean", [](R &) {}, {});
+        fall("loop of two, the sire born after its kitten",
+             [](R &r) {
+                 katze(r, 1).vater = 3;
+                 katze(r, 3).geschlecht = "1";
+             },
+             {fund(Befund::Schleife, {1, 3}), fund(Befund::ElterNachKind, {1, 3})});
+        fall("loop of three without dates, a branch beside it",
+             [](R &r) {
+                 for (PruefKatze &k : r)
+                     k.geboren = {};
+                 katze(r, 1).vater = 4;
+                 katze(r, 4).mutter = 3;
+             },
+             {fund(Befund::Schleife, {1, 4, 3})});
+        fall("its own sire", [](R &r) { katze(r, 5).vater = 5; }, {fund(Befund::Schleife, {5})});
+        fall("sire female, once for all its kittens",
+             [](R &r) {
+                 katze(r, 1).geschlecht = "4";
+                 katze(r, 4).vater = 1;
+             },
+             {fund(Befund::VaterWeiblich, {1, 3, 4})});
+        fall("dam male", [](R &r) { katze(r, 2).geschlecht = "3"; },
+             {fund(Befund::MutterMaennlich, {2, 3}, 0, false)});
+        fall("a neutered tom as sire", [](R &r) { katze(r, 3).vater = 5; }, {});
+        fall("dam born on the kitten's birthday", [](R &r) { katze(r, 2).geboren = Geburt; },
+             {fund(Befund::ElterNachKind, {3, 2}, 0, false)});
+        fall("dam six months and a day short of seven",
+             [](R &r) { katze(r, 2).geboren = QDate(2018, 11, 2); },
+             {fund(Befund::ElterZuJung, {3, 2}, 6, false)});
+        fall("dam seven months to the day", [](R &r) { katze(r, 2).geboren = QDate(2018, 11, 1); }, {});
+        fall("dam died the day before", [](R &r) { katze(r, 2).gestorben = Geburt.addDays(-1); },
+             {fund(Befund::NachTod, {3, 2}, 0, false)});
+        fall("dam died at the birth", [](R &r) { katze(r, 2).gestorben = Geburt; }, {});
+        fall("sire died within a gestation", [](R &r) { katze(r, 1).gestorben = Geburt.addDays(-65); }, {});
+        fall("sire died longer before", [](R &r) { katze(r, 1).gestorben = Geburt.addDays(-66); },
+             {fund(Befund::NachTod, {3, 1})});
+        fall("missing dam", [](R &r) { katze(r, 3).mutter = 99; },
+             {fund(Befund::ElterFehlt, {3}, 99, false)});
+        fall("duplicate in other case and blanks",
+             [](R &r) {
+                 r.append({6, 0, " cleo  VOM rhein", "", "2", Geburt, {}, 0, 0});
+             },
+             {fund(Befund::Duplikat, {3, 6})});
+        fall("same name, no birth date or another one, or an umlaut",
+             [](R &r) {
+                 r.append({6, 0, "Cleo vom Rhein", "", "2", Geburt.addDays(1), {}, 0, 0});
+                 r.append({7, 0, "Emil", "", "1", {}, {}, 0, 0});
+                 r.append({8, 0, "Emil", "", "1", {}, {}, 0, 0});
+                 r.append({9, 0, "Dïno of Sky", "", "1", QDate(2017, 2, 2), {}, 0, 0});
+             },
+             {});
     }
 
     // each finding from a crafted register, and its explanation in three languages
