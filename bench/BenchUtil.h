@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QString>
+#include <QStringList>
 #include <QTextStream>
 #include <algorithm>
 #include <functional>
@@ -52,4 +53,11 @@ inline void printRows(const QString &title, const std::vector<BenchRow> &rows)
                    .arg(r.baseline, 10, 'f', 3)
                    .arg(r.ratio(), 7, 'f', 2);
     out.flush();
+}
+
+// A whole-number option of a benchmark's command line ("--sample 200"), else the default.
+inline int benchOption(const QStringList &args, const char *name, int vorgabe)
+{
+    const int i = int(args.indexOf(QLatin1String(name)));
+    return i > 0 && i + 1 < args.size() ? args[i + 1].toInt() : vorgabe;
 }

@@ -2,6 +2,7 @@
 // window (one computation per parent pair) against one engine call per row, measured on a sample
 // of rows and extrapolated, and against one Meuwissen-Luo pass over the whole register.
 //   registertraits_bench HOME [--sample N] [--sample255 N]
+#include "../BenchUtil.h"
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/InzuchtRegister.h"
 #include "breeding/StatistikDatei.h"
@@ -69,10 +70,7 @@ int main(int argc, char **argv)
         out << "registertraits_bench HOME [--sample N] [--sample255 N]\n";
         return 2;
     }
-    const auto option = [&](const char *name, int vorgabe) {
-        const int i = int(args.indexOf(QLatin1String(name)));
-        return i > 0 && i + 1 < args.size() ? args[i + 1].toInt() : vorgabe;
-    };
+    const auto option = [&](const char *name, int vorgabe) { return benchOption(args, name, vorgabe); };
     const int stichprobe = option("--sample", 2000), stichprobe255 = option("--sample255", 20);
     tav::store::Database db(args[1] + QStringLiteral("/Daten"));
 

@@ -76,6 +76,7 @@ const QVector<MenuItemDef> &menuItems()
         {"Systemverwaltung1",    "Datensicherung1",           "Datensicherung",                160,  "window",             B,         nullptr, nullptr, 0, 0, 0, "formdatensicherung"},
         {"Systemverwaltung1",    "Datenrcksicherung1",        "Datenrücksicherung",            1095, "window",             B,         nullptr, nullptr, 0, 0, 0, "formdatenruecksicherung"},
         {"Systemverwaltung1",    "Indexrekonstruktion1",      "Indexrekonstruktion",           161,  "window",             B,         nullptr, nullptr, 0, 0, 0, "formindexrekonstruktion"},
+        {"Systemverwaltung1",    "Registerpruefung1",         "Registerprüfung",               7749, "window",             B,         nullptr, nullptr, 0, 0, 7790, "formregisterpruefung"},
 
         {"",                     "Drucken1",                  "&Drucker",                      130,  "",                   0,         nullptr, nullptr, 0, 0, 150},
         {"Drucken1",             "FilePrintItem",             "&Drucken",                      131,  "drucken",            B,         "SpeedButton4",    nullptr, 185},

@@ -27,15 +27,16 @@
 #include "cats/ui/Psuchdlg.h"
 #include "cats/ui/ReferenzlisteFenster.h"
 #include "cats/ui/Warnung.h"
-#include "maintenance/ui/Indexrekonstruktion.h"
-#include "maintenance/ui/SuchenErsetzen.h"
-#include "office/ui/Buchfuehrung.h"
 #include "maintenance/ui/Datensicherung.h"
+#include "maintenance/ui/Indexrekonstruktion.h"
+#include "maintenance/ui/Registerpruefung.h"
+#include "maintenance/ui/SuchenErsetzen.h"
 #include "office/ui/AdressSuchDlg.h"
 #include "office/ui/Adressenverwaltung.h"
+#include "office/ui/Buchfuehrung.h"
 #include "office/ui/BueroFenster.h"
-#include "online/ui/FortschrittAbbrechen.h"
 #include "office/ui/ZwinSuchDlg.h"
+#include "online/ui/FortschrittAbbrechen.h"
 #include "online/ui/OnlineDBInterface.h"
 #include "printouts/ReportInzucht.h"
 #include "printouts/ui/Meldeformular.h"
@@ -263,6 +264,12 @@ inline const QList<RegisteredWindow> &registeredWindows()
          [](ProgramFixture &f) -> QWidget * {
              maintenance::ui::registerIndexrekonstruktion();
              QWidget *w = app::ui::TMirravel::windowFactory("formindexrekonstruktion")(*f.main);
+             return w ? w->parentWidget() : nullptr;
+         }},
+        {"register check",
+         [](ProgramFixture &f) -> QWidget * {
+             maintenance::ui::registerRegisterpruefung();
+             QWidget *w = app::ui::TMirravel::windowFactory("formregisterpruefung")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"search and replace",

@@ -84,3 +84,14 @@ int drucke(const QString &home, const Angaben &a, QTextStream &out, QTextStream 
 int sichern(const QString &home, const QString &ziel, QTextStream &out, QTextStream &err);
 int zurueckspielen(const QString &home, const QString &sicherung, bool ja, QTextStream &out,
                    QTextStream &err);
+
+// Pruefung.cpp: check [--json] [--months M], the integrity check of the register (1 with findings);
+// importHinweise prints the findings that involve the cats of an import (negative numbers) and
+// gives their count
+QStringList pruefOptionen();
+int registerCheck(const QString &home, const Angaben &a, QTextStream &out, QTextStream &err);
+namespace tav::maintenance {
+struct PruefKatze;
+}
+int importHinweise(tav::store::Database &db, const QVector<tav::maintenance::PruefKatze> &neu,
+                   QTextStream &out);

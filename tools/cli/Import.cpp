@@ -17,6 +17,7 @@
 #include "app/Systemi.h"
 #include "cats/CatNames.h"
 #include "cats/Stammdaten.h"
+#include "maintenance/Registerpruefung.h"
 #include "store/Database.h"
 #include "store/Query.h"
 #include "store/Table.h"
@@ -310,6 +311,19 @@ int importPedigree(const QString &home, const QString &pfad, QTextStream &out, Q
         return 1;
     }
 
+    // the findings of the register check that the new cats would bring, before anything is written;
+    // they do not stop the import (a date may be uncertain), the program offers the check afterwards
+    {
+        QVector<maintenance::PruefKatze> pruef;
+        for (int i = 0; i < neu.size(); ++i) {
+            const NeueKatze &k = neu[i];
+            const auto nummer = [](int index, qint32 nr) { return index >= 0 ? -(index + 1) : nr; };
+            pruef.append({-(i + 1), k.zeile, k.name, k.zwinger, k.geschlecht, k.geboren, QDate(),
+                          nummer(k.vaterNeu, k.vaterNr), nummer(k.mutterNeu, k.mutterNr)});
+        }
+        importHinweise(db, pruef, out);
+    }
+
     store::Table t(&db, Katzen);
     t.open();
     QVector<qint32> nummern(neu.size(), 0);
@@ -334,6 +348,7 @@ int importPedigree(const QString &home, const QString &pfad, QTextStream &out, Q
             nummern[i] = t.value(QStringLiteral("LaufendeNummer")).toInt();
         }
         txn.commit();
+        maintenance::importVermerken(db.dataDir(), int(neu.size()));
     } catch (...) {
         if (t.isEditing())
             t.cancel();

@@ -31,6 +31,7 @@ const char *const AufrufVorlage =
     "       | register-traits [--query AUSDRUCK] [--sex 1,2,3,4] [--age-from N] [--age-to N] [--months]"
     " [--colour FARBE] [--generations G] --csv DATEI\n"
     "       | export-csv DATEI | upload [--dry-run ORDNER]\n"
+    "       | check [--months M] [--json]\n"
     "       | %1\n"
     "       | backup ORDNER | restore ORDNER [--yes]\n"
     "       tavrenno-cli --help\n";
@@ -73,6 +74,12 @@ int hilfe(QTextStream &out)
            "  upload           lädt die Daten wie das Fenster Online - Datenbank hoch (alles angehakt);\n"
            "                   Adresse und Zugang stehen im Abschnitt [Online] der Einstellungen;\n"
            "                   --dry-run schreibt die Dateien nur in ORDNER und sendet nichts\n"
+           "  check            prüft das Register: Schleifen in den Elternangaben, Väter mit weiblichem\n"
+           "                   und Mütter mit männlichem Geschlecht, Eltern, die nach oder weniger als M\n"
+           "                   Monate (Vorgabe: die Einstellung, sonst 7) vor dem Jungtier geboren sind,\n"
+           "                   Jungtiere nach dem Tod eines Elters, fehlende Eltern, mögliche Duplikate\n"
+           "                   (gleicher Name und Geburtsdatum); --json als JSON. Rückgabewert 1 bei "
+           "Befunden\n"
            "  print            schreibt eine Druckausgabe als PDF-Datei (--pdf) oder HTML-Seite (--html)\n"
            "                   mit den Beschriftungen in der Sprache von --lang (Vorgabe: die Sprache\n"
            "                   der Einstellungen, sonst Deutsch) und den Rändern der Einstellungen;\n"
@@ -96,13 +103,14 @@ int hilfe(QTextStream &out)
            "              oder leer\n"
            "Jede Zeile wird vorher geprüft; ist eine fehlerhaft, wird nichts importiert. Neue Katzen\n"
            "erhalten wie im Katzenfenster den Status 2, den Zwinger, der sich aus dem Namen ergibt, und\n"
-           "den Züchter mit diesem Zwinger in seiner Adresse.\n"
+           "den Züchter mit diesem Zwinger in seiner Adresse. Vorher nennt import-pedigree, was die\n"
+           "Registerprüfung (check) an den neuen Katzen fände; das hält den Import nicht auf.\n"
            "\n"
            "init, demo, generate, import-pedigree, own-data, backup und restore arbeiten nicht, solange das "
            "Programm oder "
            "ein\n"
            "anderer schreibender Befehl das Register benutzt (Sperre DIR/Daten/tavrenno.lock); coi,\n"
-           "html-pedigree, register-traits, print, export-csv und upload --dry-run gehen nebenher.\n"
+           "html-pedigree, register-traits, print, export-csv, check und upload --dry-run gehen nebenher.\n"
            "\n"
            "Rückgabewert: 0 erledigt, 1 Fehler bei der Arbeit, 2 falscher Aufruf.\n";
     return 0;
@@ -138,6 +146,7 @@ const QList<Befehl> &befehle()
         {"register-traits", registerTraitsOptionen(), {"--months"}},
         {"export-csv", {}, {}, 1},
         {"upload", {"--dry-run"}, {}},
+        {"check", pruefOptionen(), {"--json"}},
         {"print", druckOptionenMitWert(), druckSchalter(), 1},
         {"backup", {}, {}, 1},
         {"restore", {}, {"--yes"}, 1},
@@ -207,7 +216,8 @@ int main(int argc, char *argv[])
     tav::maintenance::ruecksicherungWiederherstellen(tav::app::dataDirOf(home));
     std::unique_ptr<tav::app::RegisterLock> sperre;
     // upload writes only the picture log, and that only when it sends
-    static const QStringList lesend = {"coi", "print", "register-traits", "html-pedigree", "export-csv"};
+    static const QStringList lesend = {"coi",           "print",      "register-traits",
+                                       "html-pedigree", "export-csv", "check"};
     const bool probe = command == QLatin1String("upload") && a.hat(QStringLiteral("--dry-run"));
     if (!lesend.contains(command) && !probe) {
         const QString daten = tav::app::dataDirOf(home);
@@ -261,6 +271,8 @@ int main(int argc, char *argv[])
             return registerTraits(home, a, out, err);
         } else if (command == "export-csv") {
             return exportCsv(home, a.rest.first(), out, err);
+        } else if (command == "check") {
+            return registerCheck(home, a, out, err);
         } else if (command == "upload") {
             return upload(home, a, out, err);
         } else if (command == "print") {

@@ -30,10 +30,11 @@
 #include "cats/ui/Warnung.h"
 #include "maintenance/Datensicherung.h"
 #include "maintenance/Indexerstellung.h"
-#include "maintenance/ui/Indexrekonstruktion.h"
-#include "office/ui/Buchfuehrung.h"
 #include "maintenance/ui/Datensicherung.h"
+#include "maintenance/ui/Indexrekonstruktion.h"
+#include "maintenance/ui/Registerpruefung.h"
 #include "office/ui/Adressenverwaltung.h"
+#include "office/ui/Buchfuehrung.h"
 #include "office/ui/BueroFenster.h"
 #include "online/ui/OnlineDBInterface.h"
 #include "printouts/ui/DruckenKatzen.h"
@@ -195,6 +196,7 @@ int runProgram(int argc, char *argv[])
     tav::breeding::ui::registerHTMLStammbaum();
     tav::maintenance::ui::registerIndexrekonstruktion();
     tav::maintenance::ui::registerDatensicherung();
+    tav::maintenance::ui::registerRegisterpruefung();
     tav::online::ui::registerOnlineDBInterface();
     for (const auto &r : registrations())
         r();
@@ -212,6 +214,7 @@ int runProgram(int argc, char *argv[])
         showMessage(9400, MsgIcon::Warning, MsgButtons::Ok, QString(),
                     QLatin1Char('\r') + ungueltigeEinstellungenText(settings->ungueltig));
     tav::cats::ui::TFormWarnungen::FensterZeigen(&main);
+    tav::maintenance::ui::pruefungNachImportAnbieten(main, db);
     QObject::connect(&TDBError::instance(), &TDBError::restartRequested, &main, [&main] { main.close(); });
     // --grab FILE: a picture of the first screen (for the documentation), then the program ends
     if (const int g = int(app.arguments().indexOf(QStringLiteral("--grab")));
