@@ -146,62 +146,69 @@ int loadTsv(Database &db, const QString &tableName, const QString &path)
     return int(values.size());
 }
 
-void loadCatalogues(Database &db, const QString &sourceDir)
+namespace {
+
+// One catalogue file into its table: every number in three rows (German, +10000 English, +20000
+// Dutch). With `nurFehlende` a number already in the table keeps its rows as they are.
+int katalogLaden(Database &db, const QString &path, const QString &tableName, int spalten, bool nurFehlende)
 {
-    const QString dir = QDir(sourceDir).filePath(QStringLiteral("catalogue"));
-    // messages.tsv: Nummer de en nl; captions.tsv: Nummer FeldName_de FeldHilfe_de ... _nl
-    const QString messages = QDir(dir).filePath(QStringLiteral("messages.tsv"));
-    const QString captions = QDir(dir).filePath(QStringLiteral("captions.tsv"));
+    if (!QFileInfo::exists(path))
+        return 0;
+    const TsvFile tsv = readTsv(path);
     const int offsets[3] = {0, 10000, 20000};
-    if (QFileInfo::exists(messages)) {
-        const TsvFile tsv = readTsv(messages);
-        Table t(&db, QStringLiteral("SPRMEL.DB"));
-        t.open();
-        Transaction txn(db, QStringLiteral("SPRMEL.DB"));
-        try {
-            for (const auto &[line, cells] : tsv.rows) {
-                bool ok = false;
-                const int nr = cells.value(0).toInt(&ok);
-                if (!ok || nr < 0)
-                    badLine(messages, line, QStringLiteral("ungültige Nummer"));
-                for (int lang = 0; lang < 3; ++lang) {
-                    t.append();
-                    t.setValue(QStringLiteral("Nummer"), nr + offsets[lang]);
+    Table t(&db, tableName);
+    t.open();
+    Transaction txn(db, tableName);
+    int neu = 0;
+    try {
+        for (const auto &[line, cells] : tsv.rows) {
+            bool ok = false;
+            const int nr = cells.value(0).toInt(&ok);
+            if (!ok || nr < 0)
+                badLine(path, line, QStringLiteral("ungültige Nummer"));
+            if (nurFehlende && t.findKey({nr}))
+                continue;
+            for (int lang = 0; lang < 3; ++lang) {
+                t.append();
+                t.setValue(QStringLiteral("Nummer"), nr + offsets[lang]);
+                if (spalten == 1) {
                     t.setValue(QStringLiteral("Meldung"), cells.value(1 + lang));
-                    t.post();
-                }
-            }
-            txn.commit();
-        } catch (...) {
-            t.cancel();
-            throw;
-        }
-    }
-    if (QFileInfo::exists(captions)) {
-        const TsvFile tsv = readTsv(captions);
-        Table t(&db, QStringLiteral("SPRACHE.DB"));
-        t.open();
-        Transaction txn(db, QStringLiteral("SPRACHE.DB"));
-        try {
-            for (const auto &[line, cells] : tsv.rows) {
-                bool ok = false;
-                const int nr = cells.value(0).toInt(&ok);
-                if (!ok || nr < 0)
-                    badLine(captions, line, QStringLiteral("ungültige Nummer"));
-                for (int lang = 0; lang < 3; ++lang) {
-                    t.append();
-                    t.setValue(QStringLiteral("Nummer"), nr + offsets[lang]);
+                } else {
                     t.setValue(QStringLiteral("FeldName"), cells.value(1 + 2 * lang));
                     t.setValue(QStringLiteral("FeldHilfe"), cells.value(2 + 2 * lang));
-                    t.post();
                 }
+                t.post();
             }
-            txn.commit();
-        } catch (...) {
-            t.cancel();
-            throw;
+            ++neu;
         }
+        txn.commit();
+    } catch (...) {
+        t.cancel();
+        throw;
     }
+    return neu;
+}
+
+int katalogeLaden(Database &db, const QString &sourceDir, bool nurFehlende)
+{
+    // messages.tsv: Nummer de en nl; captions.tsv: Nummer FeldName_de FeldHilfe_de ... _nl
+    const QDir dir(QDir(sourceDir).filePath(QStringLiteral("catalogue")));
+    return katalogLaden(db, dir.filePath(QStringLiteral("messages.tsv")), QStringLiteral("SPRMEL.DB"), 1,
+                        nurFehlende) +
+           katalogLaden(db, dir.filePath(QStringLiteral("captions.tsv")), QStringLiteral("SPRACHE.DB"), 2,
+                        nurFehlende);
+}
+
+} // namespace
+
+void loadCatalogues(Database &db, const QString &sourceDir)
+{
+    katalogeLaden(db, sourceDir, false);
+}
+
+int completeCatalogues(Database &db, const QString &sourceDir)
+{
+    return katalogeLaden(db, sourceDir, true);
 }
 
 void initDataDirectory(const QString &home, const QString &sourceDir)

@@ -36,4 +36,8 @@ void seedTopCats(tav::store::Database &db);
 // Fills SPRMEL.DB and SPRACHE.DB from catalogue/messages.tsv and catalogue/captions.tsv.
 void loadCatalogues(tav::store::Database &db, const QString &sourceDir);
 
+// Adds the delivered catalogue numbers a home made by an older program lacks; numbers already
+// there keep their texts. Returns the numbers added.
+int completeCatalogues(tav::store::Database &db, const QString &sourceDir = deliveredDataDir());
+
 } // namespace tav::app

@@ -1,4 +1,5 @@
 #include "UiFixture.h"
+#include "app/DataHome.h"
 #include "app/MenuDefs.h"
 #include "app/ProgramHome.h"
 #include "app/ui/Help.h"
@@ -270,6 +271,30 @@ class TstHelp : public QObject
         const QStringList failed = tav::app::installHelpPages(blocked.path(), source.path());
         QCOMPARE(failed.size(), 3);
         QVERIFY(failed.contains(blocked.path() + "/Help/nl/3.html"));
+    }
+
+    // The same for the catalogues: numbers added since the home was made arrive in three
+    // languages, a number the home has keeps its text, and a second run adds nothing.
+    void deliveredCataloguesCompleteAnOlderHome()
+    {
+        QTemporaryDir source;
+        QVERIFY(QDir().mkpath(source.path() + "/catalogue"));
+        QFile f(source.path() + "/catalogue/messages.tsv");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Nummer\tde\ten\tnl\n29\tanders\tother\tanders\n9991\tneu\tnew\tnieuw\n");
+        f.close();
+        const QString alt = tav::app::sprache().message(29);
+        QVERIFY(!alt.isEmpty());
+        QCOMPARE(tav::app::completeCatalogues(*m_data->db, source.path()), 1);
+        QCOMPARE(tav::app::completeCatalogues(*m_data->db, source.path()), 0);
+        tav::app::sprache().open(m_data->db.get());
+        QCOMPARE(tav::app::sprache().message(29), alt);
+        const QStringList texte{"neu", "new", "nieuw"};
+        for (int lang = 0; lang < 3; ++lang) {
+            tav::app::sprache().setLanguageNumber(lang);
+            QCOMPARE(tav::app::sprache().message(9991), texte[lang]);
+        }
+        tav::app::sprache().setLanguageNumber(0);
     }
 };
 

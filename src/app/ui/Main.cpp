@@ -329,6 +329,12 @@ bool TMirravel::FormCreate()
         TDBError::HandleException(error, file);
     if (report.zusatzFailed)
         showMessage(9, MsgIcon::Error, MsgButtons::Ok);
+    // a home made by an older program gets the texts of what was added since; a catalogue that
+    // cannot be written keeps what it has, its open errors were reported above
+    try {
+        completeCatalogues(*m_db);
+    } catch (const std::exception &) {
+    }
     sprache().open(m_db);
     if (settings)
         sprache().setLanguageNumber(languageNumber(settings->Sprache));
