@@ -65,7 +65,7 @@ TFormRegisterpruefung::TFormRegisterpruefung(tav::store::Database *db, QWidget *
     GridBefunde->setEditTriggers(QAbstractItemView::NoEditTriggers);
     GridBefunde->setSelectionBehavior(QAbstractItemView::SelectRows);
     GridBefunde->setSelectionMode(QAbstractItemView::SingleSelection);
-    GridBefunde->setWordWrap(false);
+    GridBefunde->setWordWrap(true); // the explanation is read whole, not cut at the column's end
     GridBefunde->verticalHeader()->hide();
     GridBefunde->horizontalHeader()->setStretchLastSection(true);
     GridBefunde->setColumnWidth(0, 150);
@@ -166,6 +166,9 @@ void TFormRegisterpruefung::zeigen()
             GridBefunde->setItem(i, s, item);
         }
     }
+    // rows as high as their wrapped text; a register with thousands of findings keeps one line each
+    if (m_ergebnis.funde.size() <= 2000)
+        GridBefunde->resizeRowsToContents();
     if (m_ergebnis.abgebrochen)
         LabelErgebnis->setText(katalog.message(meldung::Abgebrochen));
     else if (m_ergebnis.funde.isEmpty())
