@@ -1,0 +1,539 @@
+// Deckplaner: the candidate toms for a queen and the kittens' figures of each pair.
+#include "Deckplaner.h"
+
+#include "PedigreeSource.h"
+#include "cats/CatRules.h"
+#include "store/Database.h"
+#include "store/Query.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tav::breeding {
+
+namespace {
+
+int volleJahre(const QDate &geburt, const QDate &heute)
+{
+    if (!geburt.isValid() || !heute.isValid())
+        return -1;
+    int jahre = heute.year() - geburt.year();
+    if (heute.month() < geburt.month() || (heute.month() == geburt.month() && heute.day() < geburt.day()))
+        --jahre;
+    return jahre;
+}
+
+} // namespace
+
+void Deckplaner::Seite::leeren()
+{
+    for (int i : std::as_const(ahnen)) {
+        l[size_t(i)] = lKurz[size_t(i)] = 0.0;
+        vorkommen[size_t(i)] = 0;
+    }
+    ahnen.clear();
+    stufen.clear();
+    linien.clear();
+    knoten = 0;
+    ueberlauf = false;
+}
+
+void Deckplaner::aufbauen(const QVector<PlanKatze> &katzen, const QHash<qint32, QString> &merkmalNamen,
+                          const QHash<qint32, QString> &rassen, const QHash<int, QString> &status)
+{
+    m_katzen = katzen;
+    m_merkmalNamen = merkmalNamen;
+    m_rassen = rassen;
+    m_status = status;
+    m_position.clear();
+    for (int i = 0; i < m_katzen.size(); ++i)
+        m_position.insert(m_katzen[i].nummer, i);
+    const int n = int(m_katzen.size());
+    // the parents the engine follows: in the register, and not above a foundation cat
+    const auto elter = [&](int i, bool vater) -> int {
+        if (m_katzen[i].merkmale.contains(MerkmalFoundation))
+            return -1;
+        return m_position.value(vater ? m_katzen[i].vater : m_katzen[i].mutter, -1);
+    };
+    // Kahn's order; the cats of a cycle and everything below one stay out, as the engine refuses them
+    QVector<int> offen(n, 0);
+    QVector<QVector<int>> kinder(n);
+    for (int i = 0; i < n; ++i)
+        for (bool v : {true, false})
+            if (const int e = elter(i, v); e >= 0) {
+                ++offen[i];
+                kinder[e].append(i);
+            }
+    QVector<int> reihe;
+    reihe.reserve(n);
+    for (int i = 0; i < n; ++i)
+        if (offen[i] == 0)
+            reihe.append(i);
+    for (int k = 0; k < reihe.size(); ++k)
+        for (int c : std::as_const(kinder[reihe[k]]))
+            if (--offen[c] == 0)
+                reihe.append(c);
+    const int m = int(reihe.size());
+    m_ordnung.fill(-1, n);
+    m_katze.resize(m);
+    m_vater.fill(-1, m);
+    m_mutter.fill(-1, m);
+    m_tiefe.fill(0, m);
+    m_rasse.resize(m);
+    for (int j = 0; j < m; ++j) {
+        const int i = reihe[j];
+        m_ordnung[i] = j;
+        m_katze[j] = i;
+        m_rasse[j] = m_katzen[i].rasse;
+        for (bool v : {true, false}) {
+            const int e = elter(i, v);
+            if (e < 0)
+                continue;
+            (v ? m_vater : m_mutter)[j] = m_ordnung[e];
+            m_tiefe[j] = std::max(m_tiefe[j], m_tiefe[m_ordnung[e]] + 1);
+        }
+    }
+    for (Seite *s : {&m_k, &m_t}) {
+        s->l.assign(size_t(m), 0.0);
+        s->lKurz.assign(size_t(m), 0.0);
+        s->vorkommen.assign(size_t(m), 0);
+        s->ahnen.clear();
+        s->knoten = 0;
+    }
+    m_beitrag.assign(size_t(m), 0.0);
+    m_korrektur.assign(size_t(m), -1);
+    m_ingezuechtet.assign(size_t(m), -1);
+    m_paare.clear();
+    m_platz.assign(size_t(m), -1);
+    m_koenigin = -1;
+    m_anteilNr.clear();
+    m_anteile.clear();
+}
+
+void Deckplaner::lese(store::Database &db)
+{
+    QVector<PlanKatze> katzen;
+    QHash<qint32, int> position;
+    store::Query q(&db, QStringLiteral("SELECT LaufendeNummer, Name, Geschlecht, GebDatum, Toddatum, Rasse, "
+                                       "Vater, Mutter, Status FROM catstamm.db"));
+    for (q.open(); !q.eof(); q.next()) {
+        PlanKatze k;
+        k.nummer = q.value(0).toInt();
+        k.name = q.value(1).toString();
+        k.geschlecht = q.value(2).toString();
+        k.geburt = q.value(3).toDate();
+        k.tod = q.value(4).toDate();
+        k.rasse = q.value(5).toInt();
+        k.vater = q.value(6).toInt();
+        k.mutter = q.value(7).toInt();
+        k.status = q.value(8).toInt();
+        position.insert(k.nummer, int(katzen.size()));
+        katzen.append(k);
+    }
+    const auto tabelle = [&](const char *name, const char *sql, auto &&zeile) {
+        if (!db.tableExists(QLatin1String(name)))
+            return;
+        store::Query t(&db, QLatin1String(sql));
+        for (t.open(); !t.eof(); t.next())
+            zeile(t);
+    };
+    tabelle("KATZEMERKMAL.DB", "SELECT Katze, Merkmal FROM katzemerkmal.db ORDER BY Katze, LaufendeNummer",
+            [&](store::Query &t) {
+                if (const int i = position.value(t.value(0).toInt(), -1); i >= 0)
+                    katzen[i].merkmale.append(t.value(1).toInt());
+            });
+    QHash<qint32, QString> merkmale, rassen;
+    QHash<int, QString> status;
+    tabelle("MERKMALE.DB", "SELECT LaufendeNummer, Bezeichnung FROM merkmale.db",
+            [&](store::Query &t) { merkmale.insert(t.value(0).toInt(), t.value(1).toString()); });
+    tabelle("RASSE.DB", "SELECT RCode, RKurzname FROM rasse.db",
+            [&](store::Query &t) { rassen.insert(t.value(0).toInt(), t.value(1).toString()); });
+    tabelle("STATUS.DB", "SELECT Nummer, Status FROM status.db",
+            [&](store::Query &t) { status.insert(t.value(0).toInt(), t.value(1).toString()); });
+    aufbauen(katzen, merkmale, rassen, status);
+}
+
+const PlanKatze *Deckplaner::katze(qint32 nummer) const
+{
+    const int i = m_position.value(nummer, -1);
+    return i >= 0 ? &m_katzen[i] : nullptr;
+}
+
+QVector<qint32> Deckplaner::kandidaten(const DeckFilter &f) const
+{
+    QVector<int> passend;
+    for (int i = 0; i < m_katzen.size(); ++i) {
+        const PlanKatze &k = m_katzen[i];
+        if (k.geschlecht != QLatin1String("1") || (f.rasse != 0 && k.rasse != f.rasse) ||
+            (f.status != 0 && k.status != f.status) || (f.nurEigene && k.status != 1) ||
+            (f.nurLebende && k.tod.isValid()))
+            continue;
+        if (f.alterVon >= 0 || f.alterBis >= 0) {
+            const int jahre = volleJahre(k.geburt, f.heute);
+            if (jahre < 0 || (f.alterVon >= 0 && jahre < f.alterVon) ||
+                (f.alterBis >= 0 && jahre > f.alterBis))
+                continue;
+        }
+        if (std::any_of(k.merkmale.cbegin(), k.merkmale.cend(),
+                        [&](qint32 m) { return f.meiden.contains(m); }))
+            continue;
+        passend.append(i);
+    }
+    std::sort(passend.begin(), passend.end(), [this](int a, int b) {
+        const int c = QString::compare(m_katzen[a].name, m_katzen[b].name, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : m_katzen[a].nummer < m_katzen[b].nummer;
+    });
+    QVector<qint32> nummern;
+    nummern.reserve(passend.size());
+    for (int i : std::as_const(passend))
+        nummern.append(m_katzen[i].nummer);
+    return nummern;
+}
+
+// Lines of each length k <= G - 2 from the cat to its ancestors, level by level; a cat reached
+// several times in one level is carried on once with the sum of its lines.
+void Deckplaner::seite(int start, Seite &s)
+{
+    s.leeren();
+    const int grenze = m_g - 2;
+    m_ebene = {start};
+    m_ebeneAnzahl = {Anzahl(1)};
+    for (int k = 0; k <= grenze && !m_ebene.isEmpty(); ++k) {
+        const double gewicht = std::ldexp(1.0, -k);
+        for (int j = 0; j < m_ebene.size(); ++j) {
+            const size_t x = size_t(m_ebene[j]);
+            const Anzahl p = m_ebeneAnzahl[j];
+            if (s.vorkommen[x] == 0)
+                s.ahnen.append(int(x));
+            const double w = double(p) * gewicht;
+            s.stufen.append({int(x), k});
+            s.linien.append(w);
+            s.l[x] += w;
+            if (k < grenze)
+                s.lKurz[x] += w;
+            s.ueberlauf = !addiere(s.vorkommen[x], p) || !addiere(s.knoten, p) || s.ueberlauf;
+        }
+        if (k == grenze)
+            break;
+        m_naechste.clear();
+        m_naechsteAnzahl.clear();
+        for (int j = 0; j < m_ebene.size(); ++j)
+            for (int e : {m_vater[m_ebene[j]], m_mutter[m_ebene[j]]}) {
+                if (e < 0)
+                    continue;
+                int &platz = m_platz[size_t(e)];
+                if (platz < 0) {
+                    platz = int(m_naechste.size());
+                    m_naechste.append(e);
+                    m_naechsteAnzahl.append(m_ebeneAnzahl[j]);
+                } else if (!addiere(m_naechsteAnzahl[platz], m_ebeneAnzahl[j])) {
+                    s.ueberlauf = true;
+                }
+            }
+        for (int e : std::as_const(m_naechste))
+            m_platz[size_t(e)] = -1;
+        std::swap(m_ebene, m_naechste);
+        std::swap(m_ebeneAnzahl, m_naechsteAnzahl);
+    }
+}
+
+// The engine's composition of a node: its own breed at the limit, above a foundation cat or a
+// parent without breed, else the mixture of its parents'. It depends on the generation only where
+// the limit cuts, so it is kept per cat and remaining depth.
+int Deckplaner::anteil(int i, int g)
+{
+    if (m_rasse[i] == 0)
+        return -1;
+    const int rest = std::clamp(m_g - g, 0, m_tiefe[i]);
+    const quint64 schluessel = (quint64(i) << 9) | quint64(rest);
+    if (const auto it = m_anteilNr.constFind(schluessel); it != m_anteilNr.constEnd())
+        return *it;
+    const int v = m_vater[i], m = m_mutter[i];
+    RasseAnteile a;
+    if (rest == 0 || v < 0 || m < 0 || m_rasse[v] == 0 || m_rasse[m] == 0) {
+        a = ganzeRasse(m_rasse[i]);
+    } else {
+        const int av = anteil(v, g + 1), am = anteil(m, g + 1);
+        a = mischeAnteile(m_anteile[size_t(av)], m_anteile[size_t(am)]);
+    }
+    m_anteile.push_back(a);
+    m_anteilNr.insert(schluessel, int(m_anteile.size() - 1));
+    return int(m_anteile.size() - 1);
+}
+
+// Sum of (1/2)^(|p|+|q|) over the pairs of lines p from x (at most a steps) and q from y (at most
+// b) to one ancestor that share no step. The younger of two different cats (later in parent
+// order) is on no line of the other, so its first step is shared by none.
+double Deckplaner::paare(int x, int y, int a, int b)
+{
+    if (x < 0 || y < 0 || a < 0 || b < 0)
+        return 0.0;
+    if (x < y) {
+        std::swap(x, y);
+        std::swap(a, b);
+    }
+    a = std::min(a, m_tiefe[x]);
+    b = std::min(b, m_tiefe[y]);
+    if (x != y && a == 0)
+        return 0.0;
+    if (x == y && (a == 0 || b == 0))
+        return 1.0;
+    const quint64 schluessel = (quint64(x) << 40) | (quint64(y) << 16) | (quint64(a) << 8) | quint64(b);
+    if (const auto it = m_paare.constFind(schluessel); it != m_paare.constEnd())
+        return *it;
+    const int v = m_vater[x], m = m_mutter[x];
+    // the same cat: both lines empty, or they leave it through its two different parent slots
+    const double g = x == y ? 1.0 + 0.25 * (paare(v, m, a - 1, b - 1) + paare(m, v, a - 1, b - 1))
+                            : 0.5 * (paare(v, y, a - 1, b) + paare(m, y, a - 1, b));
+    m_paare.insert(schluessel, g);
+    return g;
+}
+
+// The pairs counted once too often: lines that share the step from a shared ancestor C to its
+// parent P and go on from P through P's two parent slots, with the steps left after P.
+double Deckplaner::nachgezaehlt(const QVector<int> &gemeinsam)
+{
+    const int grenze = m_g - 2;
+    const auto ingezuechtet = [this, grenze](int e) {
+        signed char &f = m_ingezuechtet[size_t(e)];
+        if (f < 0)
+            f = paare(m_vater[e], m_mutter[e], grenze - 2, grenze - 2) > 0.0 ? 1 : 0;
+        return f == 1;
+    };
+    QVector<int> faelle;
+    for (int c : gemeinsam)
+        if (m_t.lKurz[size_t(c)] > 0.0 && m_k.lKurz[size_t(c)] > 0.0)
+            for (int e : {m_vater[c], m_mutter[c]})
+                if (e >= 0 && m_vater[e] >= 0 && m_mutter[e] >= 0 && ingezuechtet(e)) {
+                    m_korrektur[size_t(c)] = 0;
+                    faelle.append(c);
+                    break;
+                }
+    if (faelle.isEmpty())
+        return 0.0;
+    // the queen's and the tom's levels of those ancestors
+    QHash<int, QVector<QPair<int, double>>> stufenK, stufenT;
+    for (int i = 0; i < m_k.stufen.size(); ++i)
+        if (m_korrektur[size_t(m_k.stufen[i].first)] == 0)
+            stufenK[m_k.stufen[i].first].append({m_k.stufen[i].second, m_k.linien[i]});
+    for (int i = 0; i < m_t.stufen.size(); ++i)
+        if (m_korrektur[size_t(m_t.stufen[i].first)] == 0)
+            stufenT[m_t.stufen[i].first].append({m_t.stufen[i].second, m_t.linien[i]});
+    double summe = 0.0;
+    for (int c : std::as_const(faelle)) {
+        m_korrektur[size_t(c)] = -1;
+        for (int e : {m_vater[c], m_mutter[c]}) {
+            if (e < 0 || m_vater[e] < 0 || m_mutter[e] < 0 || !ingezuechtet(e))
+                continue;
+            for (const auto &[k1, w1] : std::as_const(stufenT[c]))
+                for (const auto &[k2, w2] : std::as_const(stufenK[c])) {
+                    const int a = grenze - k1 - 1, b = grenze - k2 - 1;
+                    if (a < 1 || b < 1)
+                        continue;
+                    const double mehr = paare(m_vater[e], m_mutter[e], a - 1, b - 1) +
+                                        paare(m_mutter[e], m_vater[e], a - 1, b - 1);
+                    summe += w1 * w2 * 0.0625 * mehr;
+                }
+        }
+    }
+    return summe;
+}
+
+bool Deckplaner::waehleKatze(qint32 katze, int generationen, QChar dezimal)
+{
+    fehler = 0;
+    m_koenigin = -1;
+    const int i = m_position.value(katze, -1);
+    if (i < 0)
+        return fehler = 83, false;
+    if (!cats::istKatze(m_katzen[i].geschlecht))
+        return fehler = 7600, false;
+    if (m_ordnung[i] < 0)
+        return fehler = 9403, false;
+    const int g = std::clamp(generationen, 3, 255);
+    if (g != m_g || dezimal != m_dezimal) {
+        m_anteilNr.clear();
+        m_anteile.clear();
+        m_paare.clear();
+        std::fill(m_ingezuechtet.begin(), m_ingezuechtet.end(), -1);
+    }
+    m_g = g;
+    m_dezimal = dezimal;
+    m_koenigin = m_ordnung[i];
+    seite(m_koenigin, m_k);
+    return true;
+}
+
+DeckZeile Deckplaner::kopf(int i) const
+{
+    const PlanKatze &k = m_katzen[i];
+    DeckZeile z;
+    z.kater = k.nummer;
+    z.name = k.name;
+    z.rasse = k.rasse;
+    z.status = k.status;
+    z.geburt = k.geburt;
+    z.alter = volleJahre(k.geburt, k.tod.isValid() ? k.tod : QDate::currentDate());
+    for (qint32 m : k.merkmale)
+        z.merkmale << m_merkmalNamen.value(m);
+    return z;
+}
+
+DeckZeile Deckplaner::zeile(qint32 kater)
+{
+    const int p = m_position.value(kater, -1);
+    if (p < 0 || m_koenigin < 0)
+        return {};
+    DeckZeile z = kopf(p);
+    const int t = m_ordnung[p];
+    if (t < 0) {
+        z.fehler = 9403;
+        return z;
+    }
+    seite(t, m_t);
+    if (m_t.ueberlauf || m_k.ueberlauf) {
+        z.fehler = 7603;
+        return z;
+    }
+    // every pair of lines to a shared ancestor, less those whose last steps share a child
+    QVector<int> gemeinsam;
+    for (int x : std::as_const(m_t.ahnen))
+        if (m_k.vorkommen[size_t(x)] > 0) {
+            gemeinsam.append(x);
+            m_beitrag[size_t(x)] = 0.5 * m_t.l[size_t(x)] * m_k.l[size_t(x)];
+        }
+    for (int x : std::as_const(gemeinsam)) {
+        const double kurz = 0.125 * m_t.lKurz[size_t(x)] * m_k.lKurz[size_t(x)];
+        if (kurz == 0.0)
+            continue;
+        // a step is a cat and one of its parent slots: a cat that is both parents of X has two
+        for (int e : {m_vater[x], m_mutter[x]})
+            if (e >= 0)
+                m_beitrag[size_t(e)] -= kurz;
+    }
+    double summe = 0.0;
+    const double mehr = nachgezaehlt(gemeinsam);
+    summe -= 0.5 * mehr;
+    z.teileGenau = mehr == 0.0;
+    QVector<GemeinsamerVorfahr> teile;
+    for (int x : std::as_const(gemeinsam)) {
+        const double b = m_beitrag[size_t(x)];
+        m_beitrag[size_t(x)] = 0.0;
+        summe += b;
+        if (b > 0.0)
+            teile.append({m_katzen[m_katze[x]].nummer, m_katzen[m_katze[x]].name, b});
+    }
+    std::sort(teile.begin(), teile.end(), [](const GemeinsamerVorfahr &a, const GemeinsamerVorfahr &b) {
+        return a.beitrag != b.beitrag ? a.beitrag > b.beitrag : a.nummer < b.nummer;
+    });
+    z.anzahlGemeinsame = int(gemeinsam.size());
+    if (teile.size() > gemeinsameGrenze)
+        teile.resize(std::max(gemeinsameGrenze, 0));
+    z.gemeinsame = teile;
+    z.koeffizient = summe;
+    z.beitrag = summe > 0.0;
+    const Anzahl vorhanden = m_t.knoten + m_k.knoten;
+    const Anzahl verschieden = Anzahl(m_t.ahnen.size() + m_k.ahnen.size() - gemeinsam.size());
+    z.ahnenverlust = 100.0 / double(vorhanden) * double(vorhanden - verschieden);
+    z.ik = koeffizientKurzText(z.koeffizient, z.beitrag, m_dezimal);
+    z.avk = ahnenverlustText(z.ahnenverlust, m_dezimal);
+
+    // a planned offspring has the dam's breed
+    const qint32 tierRasse = m_rasse[m_koenigin];
+    QString prozent;
+    if (tierRasse != 0) {
+        if (m_rasse[t] == 0)
+            prozent = ende();
+        else {
+            // both first: each may add to m_anteile
+            const int v = anteil(t, 2), m = anteil(m_koenigin, 2);
+            prozent = mischeAnteile(m_anteile[size_t(v)], m_anteile[size_t(m)]).speicherText(m_dezimal);
+        }
+    }
+    z.rassen = anzeigeForm(
+        prozent, tierRasse,
+        [this](qint32 r) { return m_rassen.contains(r) ? std::optional(m_rassen.value(r)) : std::nullopt; },
+        m_dezimal);
+    return z;
+}
+
+bool Deckplaner::rechne(const QVector<qint32> &kater, QVector<DeckZeile> &zeilen,
+                        const Fortschritt &fortschritt)
+{
+    zeilen.clear();
+    zeilen.reserve(kater.size());
+    for (int i = 0; i < kater.size(); ++i) {
+        if (fortschritt && i % 256 == 0 && !fortschritt(quint64(i), quint64(kater.size())))
+            return false;
+        zeilen.append(zeile(kater[i]));
+    }
+    return !fortschritt || fortschritt(quint64(kater.size()), quint64(kater.size()));
+}
+
+QString Deckplaner::text(const DeckZeile &z, DeckSpalte spalte,
+                         const std::function<QString(int)> &meldung) const
+{
+    switch (spalte) {
+    case DeckSpalte::Kater: return z.name;
+    case DeckSpalte::Rasse: return m_rassen.value(z.rasse);
+    case DeckSpalte::Alter: return z.alter >= 0 ? QString::number(z.alter) : QString();
+    case DeckSpalte::Status: return m_status.value(z.status);
+    case DeckSpalte::IK: return z.fehler ? (meldung ? meldung(z.fehler) : QString()) : z.ik;
+    case DeckSpalte::AVK: return z.fehler ? QString() : z.avk;
+    case DeckSpalte::Gemeinsame: return gemeinsameText(z, m_dezimal);
+    case DeckSpalte::Rassen: return z.rassen;
+    case DeckSpalte::Merkmale: return z.merkmale.join(QStringLiteral(", "));
+    }
+    return {};
+}
+
+QString gemeinsameText(const DeckZeile &z, QChar dezimal)
+{
+    QStringList teile;
+    for (const GemeinsamerVorfahr &g : z.gemeinsame)
+        teile << g.name + QLatin1Char(' ') + festkomma(g.beitrag * 100.0, 4, 2, dezimal) + QLatin1Char('%');
+    return teile.join(QStringLiteral("; "));
+}
+
+void sortiere(QVector<DeckZeile> &zeilen, DeckSpalte spalte, bool absteigend)
+{
+    // <0, 0, >0 by the column alone
+    const auto vergleich = [spalte](const DeckZeile &a, const DeckZeile &b) -> int {
+        const auto zahl = [](auto x, auto y) { return x < y ? -1 : x > y ? 1 : 0; };
+        switch (spalte) {
+        case DeckSpalte::Kater: return 0;
+        case DeckSpalte::Rasse: return zahl(a.rasse, b.rasse);
+        case DeckSpalte::Alter: return zahl(a.alter, b.alter);
+        case DeckSpalte::Status: return zahl(a.status, b.status);
+        case DeckSpalte::IK: return zahl(a.koeffizient, b.koeffizient);
+        case DeckSpalte::AVK: return zahl(a.ahnenverlust, b.ahnenverlust);
+        case DeckSpalte::Gemeinsame:
+            return zahl(a.gemeinsame.isEmpty() ? 0.0 : a.gemeinsame.first().beitrag,
+                        b.gemeinsame.isEmpty() ? 0.0 : b.gemeinsame.first().beitrag);
+        case DeckSpalte::Rassen: return QString::compare(a.rassen, b.rassen, Qt::CaseInsensitive);
+        case DeckSpalte::Merkmale:
+            return QString::compare(a.merkmale.join(QLatin1Char(',')), b.merkmale.join(QLatin1Char(',')),
+                                    Qt::CaseInsensitive);
+        }
+        return 0;
+    };
+    const bool zahlenSpalte =
+        spalte == DeckSpalte::IK || spalte == DeckSpalte::AVK || spalte == DeckSpalte::Gemeinsame;
+    std::stable_sort(zeilen.begin(), zeilen.end(), [&](const DeckZeile &a, const DeckZeile &b) {
+        // a tom without figures has nothing to compare in the figure columns
+        if (zahlenSpalte && (a.fehler != 0) != (b.fehler != 0))
+            return b.fehler != 0;
+        const bool leerA = spalte == DeckSpalte::Alter && a.alter < 0,
+                   leerB = spalte == DeckSpalte::Alter && b.alter < 0;
+        if (leerA != leerB)
+            return leerB;
+        if (const int c = vergleich(a, b); c != 0)
+            return absteigend ? c > 0 : c < 0;
+        const int n = QString::compare(a.name, b.name, Qt::CaseInsensitive);
+        if (n != 0)
+            return absteigend && spalte == DeckSpalte::Kater ? n > 0 : n < 0;
+        return a.kater < b.kater;
+    });
+}
+
+} // namespace tav::breeding
