@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace tav::breeding {
 
@@ -28,12 +29,10 @@ int volleJahre(const QDate &geburt, const QDate &heute)
 void Deckplaner::Seite::leeren()
 {
     for (int i : std::as_const(ahnen)) {
-        l[size_t(i)] = lKurz[size_t(i)] = 0.0;
-        vorkommen[size_t(i)] = 0;
+        wert[size_t(i)] = Wert();
     }
     ahnen.clear();
     stufen.clear();
-    linien.clear();
     knoten = 0;
     ueberlauf = false;
 }
@@ -94,20 +93,23 @@ void Deckplaner::aufbauen(const QVector<PlanKatze> &katzen, const QHash<qint32, 
         }
     }
     for (Seite *s : {&m_k, &m_t}) {
-        s->l.assign(size_t(m), 0.0);
-        s->lKurz.assign(size_t(m), 0.0);
-        s->vorkommen.assign(size_t(m), 0);
+        s->wert.assign(size_t(m), Wert());
         s->ahnen.clear();
         s->knoten = 0;
     }
     m_beitrag.assign(size_t(m), 0.0);
+    m_eltern.resize(size_t(m));
+    for (int j = 0; j < m; ++j)
+        m_eltern[size_t(j)] = {m_vater[j], m_mutter[j]};
     m_korrektur.assign(size_t(m), -1);
     m_ingezuechtet.assign(size_t(m), -1);
     m_paare.clear();
     m_platz.assign(size_t(m), -1);
     m_koenigin = -1;
     m_anteilNr.clear();
+    m_anteilAb.clear();
     m_anteile.clear();
+    m_g = 0;
 }
 
 void Deckplaner::lese(store::Database &db)
@@ -196,44 +198,42 @@ void Deckplaner::seite(int start, Seite &s)
 {
     s.leeren();
     const int grenze = m_g - 2;
-    m_ebene = {start};
-    m_ebeneAnzahl = {Anzahl(1)};
-    for (int k = 0; k <= grenze && !m_ebene.isEmpty(); ++k) {
+    m_ebene.assign(1, {start, Anzahl(1), 1.0});
+    for (int k = 0; k <= grenze && !m_ebene.empty(); ++k) {
         const double gewicht = std::ldexp(1.0, -k);
-        for (int j = 0; j < m_ebene.size(); ++j) {
-            const size_t x = size_t(m_ebene[j]);
-            const Anzahl p = m_ebeneAnzahl[j];
-            if (s.vorkommen[x] == 0)
-                s.ahnen.append(int(x));
-            const double w = double(p) * gewicht;
-            s.stufen.append({int(x), k});
-            s.linien.append(w);
-            s.l[x] += w;
+        Anzahl ebene = 0;
+        for (const Stufe &e : m_ebene) {
+            Wert &w = s.wert[size_t(e.katze)];
+            if (w.vorkommen == 0)
+                s.ahnen.append(e.katze);
+            const double linien = e.linien * gewicht;
+            s.stufen.push_back({e.katze, k, linien});
+            w.l += linien;
             if (k < grenze)
-                s.lKurz[x] += w;
-            s.ueberlauf = !addiere(s.vorkommen[x], p) || !addiere(s.knoten, p) || s.ueberlauf;
+                w.lKurz += linien;
+            s.ueberlauf = !addiere(w.vorkommen, e.anzahl) || !addiere(ebene, e.anzahl) || s.ueberlauf;
         }
+        s.ueberlauf = !addiere(s.knoten, ebene) || s.ueberlauf;
         if (k == grenze)
             break;
         m_naechste.clear();
-        m_naechsteAnzahl.clear();
-        for (int j = 0; j < m_ebene.size(); ++j)
-            for (int e : {m_vater[m_ebene[j]], m_mutter[m_ebene[j]]}) {
+        for (const Stufe &x : m_ebene)
+            for (int e : m_eltern[size_t(x.katze)]) {
                 if (e < 0)
                     continue;
                 int &platz = m_platz[size_t(e)];
                 if (platz < 0) {
                     platz = int(m_naechste.size());
-                    m_naechste.append(e);
-                    m_naechsteAnzahl.append(m_ebeneAnzahl[j]);
-                } else if (!addiere(m_naechsteAnzahl[platz], m_ebeneAnzahl[j])) {
-                    s.ueberlauf = true;
+                    m_naechste.push_back({e, x.anzahl, x.linien});
+                } else {
+                    Stufe &n = m_naechste[size_t(platz)];
+                    s.ueberlauf = !addiere(n.anzahl, x.anzahl) || s.ueberlauf;
+                    n.linien += x.linien;
                 }
             }
-        for (int e : std::as_const(m_naechste))
-            m_platz[size_t(e)] = -1;
+        for (const Stufe &n : m_naechste)
+            m_platz[size_t(n.katze)] = -1;
         std::swap(m_ebene, m_naechste);
-        std::swap(m_ebeneAnzahl, m_naechsteAnzahl);
     }
 }
 
@@ -245,9 +245,9 @@ int Deckplaner::anteil(int i, int g)
     if (m_rasse[i] == 0)
         return -1;
     const int rest = std::clamp(m_g - g, 0, m_tiefe[i]);
-    const quint64 schluessel = (quint64(i) << 9) | quint64(rest);
-    if (const auto it = m_anteilNr.constFind(schluessel); it != m_anteilNr.constEnd())
-        return *it;
+    int &gemerkt = m_anteilNr[size_t(m_anteilAb[size_t(i)] + rest)];
+    if (gemerkt != -2)
+        return gemerkt;
     const int v = m_vater[i], m = m_mutter[i];
     RasseAnteile a;
     if (rest == 0 || v < 0 || m < 0 || m_rasse[v] == 0 || m_rasse[m] == 0) {
@@ -256,9 +256,19 @@ int Deckplaner::anteil(int i, int g)
         const int av = anteil(v, g + 1), am = anteil(m, g + 1);
         a = mischeAnteile(m_anteile[size_t(av)], m_anteile[size_t(am)]);
     }
-    m_anteile.push_back(a);
-    m_anteilNr.insert(schluessel, int(m_anteile.size() - 1));
-    return int(m_anteile.size() - 1);
+    const QByteArray inhalt(reinterpret_cast<const char *>(a.r_array.data()), sizeof a.r_array);
+    const QByteArray werte(reinterpret_cast<const char *>(a.p_array.data()), sizeof a.p_array);
+    const auto gleich = m_gleicheAnteile.constFind(inhalt + werte);
+    int nr = 0;
+    if (gleich != m_gleicheAnteile.constEnd()) {
+        nr = *gleich;
+    } else {
+        nr = int(m_anteile.size());
+        m_anteile.push_back(a);
+        m_gleicheAnteile.insert(inhalt + werte, nr);
+    }
+    m_anteilNr[size_t(m_anteilAb[size_t(i)] + rest)] = nr;
+    return nr;
 }
 
 // Sum of (1/2)^(|p|+|q|) over the pairs of lines p from x (at most a steps) and q from y (at most
@@ -302,7 +312,7 @@ double Deckplaner::nachgezaehlt(const QVector<int> &gemeinsam)
     };
     QVector<int> faelle;
     for (int c : gemeinsam)
-        if (m_t.lKurz[size_t(c)] > 0.0 && m_k.lKurz[size_t(c)] > 0.0)
+        if (m_t.wert[size_t(c)].lKurz > 0.0 && m_k.wert[size_t(c)].lKurz > 0.0)
             for (int e : {m_vater[c], m_mutter[c]})
                 if (e >= 0 && m_vater[e] >= 0 && m_mutter[e] >= 0 && ingezuechtet(e)) {
                     m_korrektur[size_t(c)] = 0;
@@ -313,12 +323,12 @@ double Deckplaner::nachgezaehlt(const QVector<int> &gemeinsam)
         return 0.0;
     // the queen's and the tom's levels of those ancestors
     QHash<int, QVector<QPair<int, double>>> stufenK, stufenT;
-    for (int i = 0; i < m_k.stufen.size(); ++i)
-        if (m_korrektur[size_t(m_k.stufen[i].first)] == 0)
-            stufenK[m_k.stufen[i].first].append({m_k.stufen[i].second, m_k.linien[i]});
-    for (int i = 0; i < m_t.stufen.size(); ++i)
-        if (m_korrektur[size_t(m_t.stufen[i].first)] == 0)
-            stufenT[m_t.stufen[i].first].append({m_t.stufen[i].second, m_t.linien[i]});
+    for (const auto &e : m_k.stufen)
+        if (m_korrektur[size_t(e.katze)] == 0)
+            stufenK[e.katze].append({e.k, e.linien});
+    for (const auto &e : m_t.stufen)
+        if (m_korrektur[size_t(e.katze)] == 0)
+            stufenT[e.katze].append({e.k, e.linien});
     double summe = 0.0;
     for (int c : std::as_const(faelle)) {
         m_korrektur[size_t(c)] = -1;
@@ -352,14 +362,25 @@ bool Deckplaner::waehleKatze(qint32 katze, int generationen, QChar dezimal)
         return fehler = 9403, false;
     const int g = std::clamp(generationen, 3, 255);
     if (g != m_g || dezimal != m_dezimal) {
-        m_anteilNr.clear();
+        // a cat's composition depends on the depth left only down to its own depth
+        m_anteilAb.resize(m_tiefe.size());
+        int ab = 0;
+        for (int j = 0; j < m_tiefe.size(); ++j) {
+            m_anteilAb[size_t(j)] = ab;
+            ab += std::min(m_tiefe[j], g) + 1;
+        }
+        m_anteilNr.assign(size_t(ab), -2);
         m_anteile.clear();
+        m_gleicheAnteile.clear();
+        m_prozentText.clear();
         m_paare.clear();
         std::fill(m_ingezuechtet.begin(), m_ingezuechtet.end(), -1);
     }
     m_g = g;
     m_dezimal = dezimal;
     m_koenigin = m_ordnung[i];
+    m_rassenText.clear();
+    m_heute = QDate::currentDate();
     seite(m_koenigin, m_k);
     return true;
 }
@@ -373,7 +394,7 @@ DeckZeile Deckplaner::kopf(int i) const
     z.rasse = k.rasse;
     z.status = k.status;
     z.geburt = k.geburt;
-    z.alter = volleJahre(k.geburt, k.tod.isValid() ? k.tod : QDate::currentDate());
+    z.alter = volleJahre(k.geburt, k.tod.isValid() ? k.tod : m_heute);
     for (qint32 m : k.merkmale)
         z.merkmale << m_merkmalNamen.value(m);
     return z;
@@ -398,16 +419,16 @@ DeckZeile Deckplaner::zeile(qint32 kater)
     // every pair of lines to a shared ancestor, less those whose last steps share a child
     QVector<int> gemeinsam;
     for (int x : std::as_const(m_t.ahnen))
-        if (m_k.vorkommen[size_t(x)] > 0) {
+        if (const Wert &k = m_k.wert[size_t(x)]; k.vorkommen > 0) {
             gemeinsam.append(x);
-            m_beitrag[size_t(x)] = 0.5 * m_t.l[size_t(x)] * m_k.l[size_t(x)];
+            m_beitrag[size_t(x)] = 0.5 * m_t.wert[size_t(x)].l * k.l;
         }
     for (int x : std::as_const(gemeinsam)) {
-        const double kurz = 0.125 * m_t.lKurz[size_t(x)] * m_k.lKurz[size_t(x)];
+        const double kurz = 0.125 * m_t.wert[size_t(x)].lKurz * m_k.wert[size_t(x)].lKurz;
         if (kurz == 0.0)
             continue;
         // a step is a cat and one of its parent slots: a cat that is both parents of X has two
-        for (int e : {m_vater[x], m_mutter[x]})
+        for (int e : m_eltern[size_t(x)])
             if (e >= 0)
                 m_beitrag[size_t(e)] -= kurz;
     }
@@ -435,25 +456,29 @@ DeckZeile Deckplaner::zeile(qint32 kater)
     const Anzahl vorhanden = m_t.knoten + m_k.knoten;
     const Anzahl verschieden = Anzahl(m_t.ahnen.size() + m_k.ahnen.size() - gemeinsam.size());
     z.ahnenverlust = 100.0 / double(vorhanden) * double(vorhanden - verschieden);
-    z.ik = koeffizientKurzText(z.koeffizient, z.beitrag, m_dezimal);
-    z.avk = ahnenverlustText(z.ahnenverlust, m_dezimal);
-
     // a planned offspring has the dam's breed
     const qint32 tierRasse = m_rasse[m_koenigin];
-    QString prozent;
-    if (tierRasse != 0) {
-        if (m_rasse[t] == 0)
-            prozent = ende();
-        else {
-            // both first: each may add to m_anteile
-            const int v = anteil(t, 2), m = anteil(m_koenigin, 2);
-            prozent = mischeAnteile(m_anteile[size_t(v)], m_anteile[size_t(m)]).speicherText(m_dezimal);
-        }
+    // -1: no breed, -2: "ende"
+    const int vaterAnteil = tierRasse == 0 ? -1 : m_rasse[t] == 0 ? -2 : anteil(t, 2);
+    auto it = m_rassenText.find(vaterAnteil);
+    if (it == m_rassenText.end()) {
+        // the stored text reads back to the same values, so they are shown as they are
+        RasseAnteile a;
+        if (vaterAnteil == -2)
+            a = ganzeRasse(tierRasse);
+        else if (vaterAnteil >= 0)
+            a = mischeAnteile(m_anteile[size_t(vaterAnteil)], m_anteile[size_t(anteil(m_koenigin, 2))]);
+        const auto kurzname = [this](qint32 r) {
+            return m_rassen.contains(r) ? std::optional(m_rassen.value(r)) : std::nullopt;
+        };
+        it = m_rassenText.insert(vaterAnteil, anzeigeForm(a, kurzname, [this](float p) {
+                                     auto t = m_prozentText.find(p);
+                                     if (t == m_prozentText.end())
+                                         t = m_prozentText.insert(p, prozentKurz(double(p), m_dezimal));
+                                     return *t;
+                                 }));
     }
-    z.rassen = anzeigeForm(
-        prozent, tierRasse,
-        [this](qint32 r) { return m_rassen.contains(r) ? std::optional(m_rassen.value(r)) : std::nullopt; },
-        m_dezimal);
+    z.rassen = *it;
     return z;
 }
 
@@ -478,8 +503,10 @@ QString Deckplaner::text(const DeckZeile &z, DeckSpalte spalte,
     case DeckSpalte::Rasse: return m_rassen.value(z.rasse);
     case DeckSpalte::Alter: return z.alter >= 0 ? QString::number(z.alter) : QString();
     case DeckSpalte::Status: return m_status.value(z.status);
-    case DeckSpalte::IK: return z.fehler ? (meldung ? meldung(z.fehler) : QString()) : z.ik;
-    case DeckSpalte::AVK: return z.fehler ? QString() : z.avk;
+    case DeckSpalte::IK:
+        return z.fehler ? (meldung ? meldung(z.fehler) : QString())
+                        : koeffizientKurzText(z.koeffizient, z.beitrag, m_dezimal);
+    case DeckSpalte::AVK: return z.fehler ? QString() : ahnenverlustText(z.ahnenverlust, m_dezimal);
     case DeckSpalte::Gemeinsame: return gemeinsameText(z, m_dezimal);
     case DeckSpalte::Rassen: return z.rassen;
     case DeckSpalte::Merkmale: return z.merkmale.join(QStringLiteral(", "));

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -120,12 +121,19 @@ class Deckplaner
     QChar dezimal() const { return m_dezimal; }
 
   private:
+    struct Wert {
+        double l = 0.0, lKurz = 0.0; // lines to the cat, and those one step short of the limit
+        Anzahl vorkommen = 0;
+    };
     struct Seite {
-        std::vector<double> l, lKurz; // per cat: lines to it, and those one step short of the limit
-        std::vector<Anzahl> vorkommen;
-        QVector<int> ahnen;              // the cats reached
-        QVector<QPair<int, int>> stufen; // (cat, k) of every level entry, with its lines in `linien`
-        QVector<double> linien;          // lines of length k, times (1/2)^k
+        std::vector<Wert> wert; // per cat
+
+        QVector<int> ahnen; // the cats reached
+        struct Eintrag {
+            int katze, k;
+            double linien; // lines of length k, times (1/2)^k
+        };
+        std::vector<Eintrag> stufen; // every level entry
         Anzahl knoten = 0;
         bool ueberlauf = false;
         void leeren();
@@ -150,14 +158,24 @@ class Deckplaner
     int m_koenigin = -1;
     Seite m_k, m_t;
     std::vector<double> m_beitrag;
-    QVector<int> m_ebene, m_naechste;
-    QVector<Anzahl> m_ebeneAnzahl, m_naechsteAnzahl;
+    struct Stufe {
+        int katze;
+        Anzahl anzahl;
+        double linien; // anzahl as a double
+    };
+    std::vector<Stufe> m_ebene, m_naechste;
+    std::vector<std::array<int, 2>> m_eltern; // followed parents, -1 none
     std::vector<int> m_platz;
     QHash<quint64, double> m_paare;
     std::vector<signed char> m_ingezuechtet; // per cat: its parents' lines may meet within the limit
     std::vector<int> m_korrektur;            // per cat: position in the work lists, -1 none
-    QHash<quint64, int> m_anteilNr;
+    std::vector<int> m_anteilNr, m_anteilAb; // per cat and remaining depth, -2 not yet; where a cat's begin
     std::vector<RasseAnteile> m_anteile;
+    // equal compositions share one entry, so the kittens' text is made once per composition
+    QHash<QByteArray, int> m_gleicheAnteile;
+    QHash<int, QString> m_rassenText;
+    QHash<float, QString> m_prozentText;
+    QDate m_heute;
 };
 
 // Sorts by a column, rows without figures last; equal values keep name and number order.
