@@ -178,6 +178,8 @@ class Deckplaner
     QDate m_heute;
 };
 
+// Full years from a birth date to a day; -1 without birth date.
+int volleJahre(const QDate &geburt, const QDate &heute);
 // Sorts by a column, rows without figures last; equal values keep name and number order.
 void sortiere(QVector<DeckZeile> &zeilen, DeckSpalte spalte, bool absteigend);
 // "Name 6,25%; Name 3,13%"

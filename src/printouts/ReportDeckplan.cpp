@@ -1,5 +1,7 @@
 #include "ReportDeckplan.h"
 
+#include "KatzenDruckTeile.h"
+
 using namespace tav::report;
 using tav::breeding::DeckSpalte;
 
@@ -7,27 +9,36 @@ namespace tav::printouts {
 
 namespace {
 constexpr double Width = 277, Line = 5;
-enum Tag { TagTitel = 7623, TagKatze = 7602, TagGenerationen = 7604, TagVom = 1499, TagSeite = 4876 };
+enum Tag { TagTitel = 7623, TagKatze = 7602, TagGenerationen = 7604, TagListe = 4876 };
 
-struct Spalte {
+// what each printed column shows, and where it stands
+struct DruckSpalte {
     DeckSpalte art;
-    QString titel;
-    int tag;
-    double breite;
+    Spalte spalte;
 };
 
-const QVector<Spalte> &spalten()
+const QVector<DruckSpalte> &druckSpalten()
 {
-    static const QVector<Spalte> s{
-        {DeckSpalte::Kater, QStringLiteral("Kater"), 4206, 48},
-        {DeckSpalte::Rasse, QStringLiteral("Rasse"), 4257, 14},
-        {DeckSpalte::Alter, QStringLiteral("Alter"), 4228, 10},
-        {DeckSpalte::IK, QStringLiteral("IK"), 3138, 16},
-        {DeckSpalte::AVK, QStringLiteral("AVK"), 3139, 14},
-        {DeckSpalte::Gemeinsame, QStringLiteral("Gemeinsame Vorfahren"), 7618, 75},
-        {DeckSpalte::Rassen, QStringLiteral("Rassen der Kitten"), 7619, 55},
-        {DeckSpalte::Merkmale, QStringLiteral("Merkmale des Katers"), 7620, 45},
-    };
+    static const QVector<DruckSpalte> s = [] {
+        const QVector<QPair<DeckSpalte, Spalte>> roh{
+            {DeckSpalte::Kater, {0, 0, 48, "s0", "Kater", 4206}},
+            {DeckSpalte::Rasse, {0, 0, 14, "s1", "Rasse", 4257}},
+            {DeckSpalte::Alter, {0, 0, 10, "s2", "Alter", 4228}},
+            {DeckSpalte::IK, {0, 0, 16, "s3", "IK", 3138}},
+            {DeckSpalte::AVK, {0, 0, 14, "s4", "AVK", 3139}},
+            {DeckSpalte::Gemeinsame, {0, 0, 75, "s5", "Gemeinsame Vorfahren", 7618}},
+            {DeckSpalte::Rassen, {0, 0, 55, "s6", "Rassen der Kitten", 7619}},
+            {DeckSpalte::Merkmale, {0, 0, 45, "s7", "Merkmale des Katers", 7620}},
+        };
+        QVector<DruckSpalte> a;
+        double x = 0;
+        for (auto [art, spalte] : roh) {
+            spalte.links = x;
+            x += spalte.breite;
+            a << DruckSpalte{art, spalte};
+        }
+        return a;
+    }();
     return s;
 }
 } // namespace
@@ -36,7 +47,7 @@ const QVector<DeckSpalte> &deckplanSpalten()
 {
     static const QVector<DeckSpalte> arten = [] {
         QVector<DeckSpalte> a;
-        for (const Spalte &s : spalten())
+        for (const DruckSpalte &s : druckSpalten())
             a << s.art;
         return a;
     }();
@@ -54,7 +65,7 @@ DeckplanDruck deckplanDruck(const breeding::Deckplaner &p, qint32 koenigin,
     for (const breeding::DeckZeile &z : zeilen) {
         QStringList texte;
         for (DeckSpalte s : deckplanSpalten())
-            texte << p.text(z, s, meldung);
+            texte << p.text(z, s, meldung).trimmed();
         d.zeilen << texte;
     }
     return d;
@@ -66,40 +77,24 @@ ReportJob reportDeckplan(const DeckplanDruck &d)
     r.page.landscape = true;
     r.tag = TagTitel;
     r.title = QStringLiteral("Deckplaner");
-    Font normal, fett, gross;
-    normal.size = 8;
-    fett = normal;
-    fett.bold = true;
-    gross.size = 13;
-    gross.bold = true;
-
-    Band &titel = r.add(Band::Kind::Title, 20, QStringLiteral("title"));
-    titel.elements << label(QRectF(0, 0, Width - 45, 8), QStringLiteral("Deckplaner"), gross, TagTitel);
-    titel.elements << label(QRectF(Width - 45, 1, 15, Line), QStringLiteral("vom:"), normal, TagVom);
-    titel.elements << date(QRectF(Width - 30, 1, 30, Line), normal);
-    titel.elements << label(
-        QRectF(0, 10, Width / 2, Line),
-        QVector<TextPiece>{{TagKatze, QStringLiteral("Katze:")}, {0, QLatin1Char(' ') + d.koenigin}}, fett);
-    titel.elements << label(QRectF(Width / 2, 10, Width / 2, Line),
-                            QVector<TextPiece>{{TagGenerationen, QStringLiteral("Generationen:")},
-                                               {0, QLatin1Char(' ') + QString::number(d.generationen)}},
-                            normal);
-
-    Band &kopf = r.add(Band::Kind::ColumnHeader, 7, QStringLiteral("header"));
-    Band &zeile = r.add(Band::Kind::Detail, Line, QStringLiteral("rows"));
-    double x = 0;
+    titelBand(r, {{TagTitel, QStringLiteral("Deckplaner")}}, Width);
+    Band &angaben = r.add(Band::Kind::Child, 8, QStringLiteral("queen"));
+    angaben.elements << label(
+        QRectF(0, 1, Width / 2, Line),
+        QVector<TextPiece>{{TagKatze, QStringLiteral("Katze:")}, {0, QLatin1Char(' ') + d.koenigin}},
+        schrift(9, true));
+    angaben.elements << label(QRectF(Width / 2, 1, Width / 2, Line),
+                              QVector<TextPiece>{{TagGenerationen, QStringLiteral("Generationen:")},
+                                                 {0, QLatin1Char(' ') + QString::number(d.generationen)}},
+                              schrift(9));
+    QVector<Spalte> spalten;
     QStringList felder;
-    for (int i = 0; i < spalten().size(); ++i) {
-        const Spalte &s = spalten()[i];
-        kopf.elements << label(QRectF(x, 1, s.breite - 1, Line), s.titel, fett, s.tag);
-        Element f = field(QRectF(x, 0.3, s.breite - 1, Line - 0.6), QStringLiteral("s%1").arg(i), normal);
-        f.elide = true;
-        zeile.elements << f;
-        felder << QStringLiteral("s%1").arg(i);
-        x += s.breite;
+    for (const DruckSpalte &s : druckSpalten()) {
+        spalten << s.spalte;
+        felder << QString::fromLatin1(s.spalte.feld);
     }
-    kopf.elements << line({0, 6.5}, {Width, 6.5}, 0.2);
-    addFooter(r, true, TagSeite);
+    spaltenBaender(r, spalten, Width, Line, 8);
+    addFooter(r, true, TagListe);
     auto rows = std::make_shared<ListRows>(felder);
     for (const QStringList &z : d.zeilen) {
         QVariantList werte;
