@@ -211,6 +211,12 @@ class TstDeckplaner : public QObject
         const DeckZeile z = p.zeile(1);
         QCOMPARE(p.text(z, DeckSpalte::IK, {}), QStringLiteral(" 0%"));
         QVERIFY(z.gemeinsame.isEmpty());
+        // a cancel from the progress callback stops the run
+        QVector<DeckZeile> zeilen;
+        QVERIFY(p.rechne({1, 1}, zeilen, [](quint64, quint64) { return true; }));
+        QCOMPARE(zeilen.size(), 2);
+        QVERIFY(!p.rechne({1, 1}, zeilen, [](quint64 i, quint64) { return i != 0; }));
+        QVERIFY(zeilen.isEmpty());
     }
 
     void sortieren_data()
