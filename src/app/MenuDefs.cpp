@@ -48,6 +48,7 @@ const QVector<MenuItemDef> &menuItems()
         {"",                     "Genmodul1",                 "&Genetik-Modul",                111,  ""},
         {"Genmodul1",            "Genetik1",                  "&Genetik",                      112,  "",                   HL | N,    "SpeedButton15",   nullptr, 181},
         {"Genmodul1",            "Inzuchtgrad1",              "&Inzuchtgrad",                  113,  "inzuchtgrad",        B,         "SpeedButton16",   nullptr, 182, 0, 0, "forminzuchtgrad"},
+        {"Genmodul1",            "Deckplaner1",               "&Deckplaner",                   7601, "window",             B,         nullptr, nullptr, 0, 0, 0, "formdeckplaner"},
         {"Genmodul1",            "Gentabelle1",               "G&entabelle",                   140,  "",                   N},
         {"Genmodul1",            "FarbGencodes1",             "&Farb-/Gencodes",               141,  "",                   N},
 

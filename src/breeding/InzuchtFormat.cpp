@@ -225,6 +225,12 @@ QString anzeigeForm(const QString &prozent, qint32 rasse, const RasseKurzname &k
 {
     RasseAnteile a;
     a.belegeRasseProzent(prozent, rasse, 1, dezimal);
+    return anzeigeForm(a, kurzname, [dezimal](float p) { return prozentKurz(double(p), dezimal); });
+}
+
+QString anzeigeForm(const RasseAnteile &a, const RasseKurzname &kurzname,
+                    const std::function<QString(float)> &prozent)
+{
     QString s;
     for (int i = 0; i < 10; ++i) {
         if (a.r_array[i] == 0)
@@ -232,8 +238,7 @@ QString anzeigeForm(const QString &prozent, qint32 rasse, const RasseKurzname &k
         const std::optional<QString> name = kurzname ? kurzname(a.r_array[i]) : std::nullopt;
         if (!name)
             continue;
-        s +=
-            prozentKurz(double(a.p_array[i]), dezimal) + QStringLiteral("% ") + *name + QStringLiteral("   ");
+        s += prozent(a.p_array[i]) + QStringLiteral("% ") + *name + QStringLiteral("   ");
     }
     return s.isEmpty() ? QStringLiteral("Rasse nicht gefunden!") : s;
 }

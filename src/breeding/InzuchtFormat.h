@@ -58,5 +58,8 @@ using RasseKurzname = std::function<std::optional<QString>(qint32 rcode)>;
 
 // Display form: per entry whose breed exists, percent "0.##" + "% " + short name + three blanks.
 QString anzeigeForm(const QString &prozent, qint32 rasse, const RasseKurzname &kurzname, QChar dezimal);
+// The same of a composition held as values, each percent written by `prozent`
+QString anzeigeForm(const RasseAnteile &a, const RasseKurzname &kurzname,
+                    const std::function<QString(float)> &prozent);
 
 } // namespace tav::breeding

@@ -25,8 +25,11 @@ void spaltenBaender(Report &r, const QVector<Spalte> &spalten, double breite, do
     for (const Spalte &s : spalten)
         zeilen = std::max(zeilen, s.zeile + 1);
     const double hoehe = zeile * zeilen;
-    Band &kopf = r.add(Band::Kind::ColumnHeader, hoehe + 2, QStringLiteral("header"));
-    Band &detail = r.add(Band::Kind::Detail, hoehe + (zeilen > 1 ? 1 : 0), QStringLiteral("rows"));
+    // both first: a second add may move the bands, and a reference to the first with them
+    r.add(Band::Kind::ColumnHeader, hoehe + 2, QStringLiteral("header"));
+    r.add(Band::Kind::Detail, hoehe + (zeilen > 1 ? 1 : 0), QStringLiteral("rows"));
+    Band &kopf = r.bands[r.bands.size() - 2];
+    Band &detail = r.bands.last();
     for (const Spalte &s : spalten) {
         const QRectF feld(s.links, zeile * s.zeile, s.breite - 1, zeile);
         kopf.elements << label(feld, QString::fromUtf8(s.kopf), schrift(schriftgroesse, true), s.tag);

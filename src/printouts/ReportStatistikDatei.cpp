@@ -128,8 +128,11 @@ ReportJob reportStatistikDatei(const StatistikDateiDruck &d, const breeding::Bes
         if (s.breite == 0)
             s.breite = rest / 2;
 
-    Band &kopf = r.add(Band::Kind::ColumnHeader, 7, QStringLiteral("header"));
-    Band &zeile = r.add(Band::Kind::Detail, Line, QStringLiteral("rows"));
+    // both first: a second add may move the bands, and a reference to the first with them
+    r.add(Band::Kind::ColumnHeader, 7, QStringLiteral("header"));
+    r.add(Band::Kind::Detail, Line, QStringLiteral("rows"));
+    Band &kopf = r.bands[r.bands.size() - 2];
+    Band &zeile = r.bands.last();
     double x = 0;
     QStringList felder;
     for (const Spalte &s : spalten) {

@@ -3,6 +3,7 @@
 #include "store/Table.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -375,6 +376,57 @@ class TestInzuchtCli : public QObject
         QVERIFY(l.aus.isEmpty());
         for (const QString &m : meldung)
             QVERIFY2(l.fehler.contains(m), qPrintable(l.fehler));
+    }
+
+    // plan-matings: every tom of the register with the coefficient coi gives for the pair, lowest
+    // first, the same rows as CSV; the print-out; refused calls
+    void deckplan()
+    {
+        Heim h;
+        QVERIFY(h.importiere(Familie).code == 0);
+        const Lauf j = cli({"--home", h.dir.path(), "plan-matings", "--dam-name", "Tochter", "--json"});
+        QVERIFY2(j.code == 0, qPrintable(j.fehler));
+        const QJsonObject o = json(j);
+        const int mutter = register_(h.dir.path()).value("Tochter").nummer;
+        QCOMPARE(o.value("dam").toInt(), mutter);
+        const QJsonArray kater = o.value("toms").toArray();
+        QCOMPARE(kater.size(), 5); // Adam, Sohn, Enkel Ü and both Doppelt
+        double vorher = -1;
+        for (const QJsonValue &v : kater) {
+            const QJsonObject k = v.toObject();
+            const double ik = k.value("coefficient").toDouble();
+            QVERIFY(ik >= vorher);
+            vorher = ik;
+            const Lauf c = h.coi({"--sire", QString::number(k.value("number").toInt()), "--dam",
+                                  QString::number(mutter), "--json"});
+            QCOMPARE(ik, json(c).value("coefficient").toDouble());
+        }
+        QCOMPARE(kater.last().toObject().value("name").toString(), QStringLiteral("Enkel Ü"));
+        QCOMPARE(kater.last().toObject().value("sharedAncestors").toArray().first().toObject().value("name"),
+                 QStringLiteral("Tochter"));
+
+        const QString csv = h.dir.filePath("plan.csv");
+        QCOMPARE(cli({"--home", h.dir.path(), "plan-matings", "--dam", QString::number(mutter), "--csv", csv})
+                     .code,
+                 0);
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QStringList zeilen = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(zeilen.size(), 6);
+        QVERIFY(zeilen.last().startsWith(QString::number(kater.last().toObject().value("number").toInt()) +
+                                         ";Enkel Ü;"));
+
+        const QString pdf = h.dir.filePath("plan.pdf");
+        const Lauf d =
+            cli({"--home", h.dir.path(), "print", "mating-plan", "--dam-name", "Tochter", "--pdf", pdf});
+        QVERIFY2(d.code == 0 && QFile::exists(pdf), qPrintable(d.fehler));
+
+        QCOMPARE(cli({"--home", h.dir.path(), "plan-matings", "--dam-name", "Sohn"}).code, 1);
+        QCOMPARE(
+            cli({"--home", h.dir.path(), "plan-matings", "--dam-name", "Tochter", "--avoid", "Gibtsnicht"})
+                .code,
+            2);
+        QCOMPARE(cli({"--home", h.dir.path(), "plan-matings", "--generations", "5"}).code, 2);
     }
 };
 

@@ -11,6 +11,7 @@
 #include "app/ui/Help.h"
 #include "app/ui/Optionen.h"
 #include "app/ui/Splascr.h"
+#include "breeding/ui/Deckplaner.h"
 #include "breeding/ui/HTMLStammbaumFenster.h"
 #include "breeding/ui/InzuchtFortschritt.h"
 #include "breeding/ui/Inzuchtgrad.h"
@@ -218,6 +219,12 @@ inline const QList<RegisteredWindow> &registeredWindows()
          [](ProgramFixture &f) -> QWidget * {
              breeding::ui::registerStatistikStammbaum();
              QWidget *w = app::ui::TMirravel::windowFactory("formstatistikmerkmalestammbaum")(*f.main);
+             return w ? w->parentWidget() : nullptr;
+         }},
+        {"mating planner",
+         [](ProgramFixture &f) -> QWidget * {
+             breeding::ui::registerDeckplaner();
+             QWidget *w = app::ui::TMirravel::windowFactory("formdeckplaner")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"register trait statistics",

@@ -1,7 +1,9 @@
 // The cat print-outs without windows: which job the dispatcher lets run for which cat and with
 // which message, the text rules of their lines, and the mating book's expected birth dates.
 #include "printouts/KatzenDruck.h"
+#include "printouts/ReportDeckplan.h"
 #include "printouts/ReportKatzen.h"
+#include "report/TextMeasure.h"
 #include "store/Database.h"
 #include "store/Table.h"
 
@@ -211,6 +213,24 @@ class TstKatzenDruck : public QObject
         QCOMPARE(zeilen->value(2, "Wurftermin").toDate(), QDate(2024, 4, 25)); // the calendar's own February
         QCOMPARE(zeilen->value(2, "KatzeAnz").toString(), QStringLiteral("Bella"));
         QCOMPARE(deckbuchZeilen(db, 8, 65)->rowCount(), 0);
+    }
+
+    // the column headings of the shared list bands stand above the rows, also where the report
+    // had bands before them (the mating plan: title, queen line, header, rows)
+    void spaltenkoepfe()
+    {
+        DeckplanDruck d;
+        d.koenigin = QStringLiteral("Berta");
+        for (int i = 0; i < 3; ++i)
+            d.zeilen << QStringList(deckplanSpalten().size(), QStringLiteral("x%1").arg(i));
+        const tav::report::Pages p = reportDeckplan(d).layout(tav::report::FixedMeasure());
+        QStringList kopf;
+        for (const tav::report::DrawOp &op : p.pages.first().ops)
+            if (op.band == tav::report::Band::Kind::ColumnHeader &&
+                op.kind == tav::report::DrawOp::Kind::Text)
+                kopf << op.text;
+        QCOMPARE(kopf.size(), deckplanSpalten().size());
+        QVERIFY(kopf.contains(QStringLiteral("Kater")) && kopf.contains(QStringLiteral("IK")));
     }
 };
 

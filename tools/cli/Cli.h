@@ -41,6 +41,7 @@ namespace tav::store {
 class Database;
 }
 namespace tav::breeding {
+class PedigreeSource;
 class StorePedigree;
 class InzuchtBerechnung;
 } // namespace tav::breeding
@@ -54,6 +55,10 @@ int pruefeTierAngaben(const Angaben &a, const QString &aufruf, int &generationen
 // Finds the cats in the register; false with the reason on `err`.
 bool findeTiere(tav::store::Database &db, const tav::breeding::StorePedigree &stamm, const Angaben &a,
                 Tiere &t, QTextStream &err);
+// One cat of --N or --NAME (sex 0 any, 1 tom, 2 queen); false with the reason on `err`.
+bool findeKatze(tav::store::Database &db, const tav::breeding::PedigreeSource &stamm, const Angaben &a,
+                const QString &zahlOpt, const QString &nameOpt, int geschlecht, const QString &rolle,
+                qint32 &ziel, QTextStream &err);
 // Why a calculation failed, in lines for the terminal.
 QString berechnungsFehler(const tav::breeding::InzuchtBerechnung &e, bool mitDetails);
 
@@ -66,6 +71,11 @@ void einstellungenLesen(tav::app::tsysteminfo &s);
 // RegisterTraits.cpp: register-traits, the trait statistics of the register as a CSV file
 QStringList registerTraitsOptionen();
 int registerTraits(const QString &home, const Angaben &a, QTextStream &out, QTextStream &err);
+
+// Deckplan.cpp: plan-matings, the candidate toms for a queen
+QStringList deckplanOptionen();
+QStringList deckplanSchalter();
+int planMatings(const QString &home, const Angaben &a, QTextStream &out, QTextStream &err);
 
 // HtmlPedigree.cpp: html-pedigree, the HTML pedigree page with the saved settings of its window
 int htmlPedigree(const QString &home, const Angaben &a, QTextStream &out, QTextStream &err);

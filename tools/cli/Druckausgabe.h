@@ -41,5 +41,7 @@ QList<Druckausgabe> katzenDruckausgaben();
 
 // RegisterTraits.cpp: print register-traits, the trait statistics of the register
 QList<Druckausgabe> registerTraitsDruckausgaben();
+// Deckplan.cpp: print mating-plan, the mating planner's list
+QList<Druckausgabe> deckplanDruckausgaben();
 // PrintAdressen.cpp: the address book's print-outs
 QList<Druckausgabe> adressDruckausgaben();

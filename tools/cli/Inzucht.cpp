@@ -125,46 +125,49 @@ int pruefeTierAngaben(const Angaben &a, const QString &aufruf, int &generationen
     return 0;
 }
 
+bool findeKatze(Database &db, const breeding::PedigreeSource &stamm, const Angaben &a, const QString &zahlOpt,
+                const QString &nameOpt, int geschlecht, const QString &rolle, qint32 &ziel, QTextStream &err)
+{
+    const QHash<QString, QString> &opt = a.werte;
+    if (opt.contains(nameOpt)) {
+        const Gefunden g = katzeNachName(db, opt.value(nameOpt), geschlecht, rolle);
+        if (!g.nummer) {
+            err << g.fehler << "\n";
+            return false;
+        }
+        ziel = g.nummer;
+        return true;
+    }
+    bool ok = false;
+    ziel = opt.value(zahlOpt).toInt(&ok);
+    const auto k = ok ? stamm.katze(ziel) : std::nullopt;
+    if (!k) {
+        err << rolle << " Nr. " << opt.value(zahlOpt) << " ist nicht im Katzenregister\n";
+        return false;
+    }
+    if (geschlecht && !(geschlecht == 1 ? istKater(k->geschlecht) : istKatze(k->geschlecht))) {
+        err << rolle << " Nr. " << ziel << " (" << k->name << ") ist "
+            << (geschlecht == 1 ? "kein Kater" : "keine Katze") << "\n";
+        return false;
+    }
+    return true;
+}
+
 bool findeTiere(Database &db, const breeding::StorePedigree &stamm, const Angaben &a, Tiere &t,
                 QTextStream &err)
 {
     const QHash<QString, QString> &opt = a.werte;
-    auto nummer = [&](const QString &zahlOpt, const QString &nameOpt, int geschlecht, const QString &rolle,
-                      qint32 &ziel) -> bool {
-        if (opt.contains(nameOpt)) {
-            const Gefunden g = katzeNachName(db, opt.value(nameOpt), geschlecht, rolle);
-            if (!g.nummer) {
-                err << g.fehler << "\n";
-                return false;
-            }
-            ziel = g.nummer;
-            return true;
-        }
-        bool ok = false;
-        ziel = opt.value(zahlOpt).toInt(&ok);
-        const auto k = ok ? stamm.katze(ziel) : std::nullopt;
-        if (!k) {
-            err << rolle << " Nr. " << opt.value(zahlOpt) << " ist nicht im Katzenregister\n";
-            return false;
-        }
-        if (geschlecht && !(geschlecht == 1 ? istKater(k->geschlecht) : istKatze(k->geschlecht))) {
-            err << rolle << " Nr. " << ziel << " (" << k->name << ") ist "
-                << (geschlecht == 1 ? "kein Kater" : "keine Katze") << "\n";
-            return false;
-        }
-        return true;
-    };
     t.tier = t.vater = t.mutter = 0;
     if (opt.contains("--cat") || opt.contains("--cat-name")) {
-        if (!nummer("--cat", "--cat-name", 0, QStringLiteral("Katze"), t.tier))
+        if (!findeKatze(db, stamm, a, "--cat", "--cat-name", 0, QStringLiteral("Katze"), t.tier, err))
             return false;
         const auto k = stamm.katze(t.tier);
         t.vater = k->vater;
         t.mutter = k->mutter;
         return true;
     }
-    return nummer("--sire", "--sire-name", 1, QStringLiteral("Vater"), t.vater) &&
-           nummer("--dam", "--dam-name", 2, QStringLiteral("Mutter"), t.mutter);
+    return findeKatze(db, stamm, a, "--sire", "--sire-name", 1, QStringLiteral("Vater"), t.vater, err) &&
+           findeKatze(db, stamm, a, "--dam", "--dam-name", 2, QStringLiteral("Mutter"), t.mutter, err);
 }
 
 QString berechnungsFehler(const breeding::InzuchtBerechnung &e, bool mitDetails)

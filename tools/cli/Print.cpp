@@ -414,8 +414,8 @@ const QList<Druckausgabe> &druckausgaben()
          {},
          wurfbuch},
     };
-    static const QList<Druckausgabe> alle =
-        d + katzenDruckausgaben() + registerTraitsDruckausgaben() + adressDruckausgaben();
+    static const QList<Druckausgabe> alle = d + katzenDruckausgaben() + registerTraitsDruckausgaben() +
+                                            deckplanDruckausgaben() + adressDruckausgaben();
     return alle;
 }
 

@@ -30,6 +30,8 @@ const char *const AufrufVorlage =
     "       | html-pedigree (--cat N | --cat-name NAME) [--generations G] --out DATEI\n"
     "       | register-traits [--query AUSDRUCK] [--sex 1,2,3,4] [--age-from N] [--age-to N] [--months]"
     " [--colour FARBE] [--generations G] --csv DATEI\n"
+    "       | plan-matings (--dam N | --dam-name NAME) [--generations G] [--breed RCODE] [--status N]"
+    " [--own] [--with-dead] [--age-from N] [--age-to N] [--avoid MERKMAL,...] [--csv DATEI | --json]\n"
     "       | export-csv DATEI | upload [--dry-run ORDNER]\n"
     "       | check [--months M] [--json]\n"
     "       | %1\n"
@@ -70,6 +72,13 @@ int hilfe(QTextStream &out)
            "                   und Klammern (ohne: alle Katzen), --sex die Geschlechtscodes, --age-from\n"
            "                   und --age-to das Alter lebender Katzen in Jahren (--months: Monaten),\n"
            "                   G die Generationen für IK und AVK (Vorgabe: die Einstellung)\n"
+           "  plan-matings     die Kater, die für die Katze (Mutter) in Frage kommen, mit Inzucht- und\n"
+           "                   Ahnenverlustkoeffizient der Kitten über G Generationen (Vorgabe 5), den\n"
+           "                   wichtigsten gemeinsamen Vorfahren mit ihrem Anteil, der Rassenzusammen-\n"
+           "                   setzung der Kitten und den Merkmalen des Katers, nach IK geordnet; nur\n"
+           "                   lebende Kater (--with-dead: alle), --breed eine Rasse, --status ein\n"
+           "                   Status, --own nur eigene Kater (Status 1), --age-from/--age-to das Alter\n"
+           "                   in Jahren, --avoid Merkmale, die der Kater nicht tragen darf\n"
            "  export-csv       schreibt die Katzen als CSV-Datei (UTF-8, Semikolon, Kopfzeile)\n"
            "  upload           lädt die Daten wie das Fenster Online - Datenbank hoch (alles angehakt);\n"
            "                   Adresse und Zugang stehen im Abschnitt [Online] der Einstellungen;\n"
@@ -84,6 +93,7 @@ int hilfe(QTextStream &out)
            "                   mit den Beschriftungen in der Sprache von --lang (Vorgabe: die Sprache\n"
            "                   der Einstellungen, sonst Deutsch) und den Rändern der Einstellungen;\n"
            "    inbreeding     Inzucht einer Katze oder geplanten Verpaarung wie im Inzuchtfenster;\n"
+           "    mating-plan    die Liste von plan-matings wie im Fenster Deckplaner\n"
            "                   --with-pairs mit der Liste der Katzen mit Inzucht, --with-ancestors mit der\n"
            "                   Vorfahrenliste, --with-clones mit Top Katzen und Klonanalyse\n"
            "  backup           kopiert die Tabellen in ORDNER; eine Datei, die dort schon liegt, bleibt\n"
@@ -110,7 +120,8 @@ int hilfe(QTextStream &out)
            "Programm oder "
            "ein\n"
            "anderer schreibender Befehl das Register benutzt (Sperre DIR/Daten/tavrenno.lock); coi,\n"
-           "html-pedigree, register-traits, print, export-csv, check und upload --dry-run gehen nebenher.\n"
+           "html-pedigree, register-traits, plan-matings, print, export-csv, check und upload --dry-run\n"
+           "gehen nebenher.\n"
            "\n"
            "Rückgabewert: 0 erledigt, 1 Fehler bei der Arbeit, 2 falscher Aufruf.\n";
     return 0;
@@ -144,6 +155,7 @@ const QList<Befehl> &befehle()
          {"--details", "--json"}},
         {"html-pedigree", {"--cat", "--cat-name", "--generations", "--out"}, {}},
         {"register-traits", registerTraitsOptionen(), {"--months"}},
+        {"plan-matings", deckplanOptionen(), deckplanSchalter()},
         {"export-csv", {}, {}, 1},
         {"upload", {"--dry-run"}, {}},
         {"check", pruefOptionen(), {"--json"}},
@@ -217,7 +229,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<tav::app::RegisterLock> sperre;
     // upload writes only the picture log, and that only when it sends
     static const QStringList lesend = {"coi",           "print",      "register-traits",
-                                       "html-pedigree", "export-csv", "check"};
+                                       "html-pedigree", "export-csv", "check", "plan-matings"};
     const bool probe = command == QLatin1String("upload") && a.hat(QStringLiteral("--dry-run"));
     if (!lesend.contains(command) && !probe) {
         const QString daten = tav::app::dataDirOf(home);
@@ -269,6 +281,8 @@ int main(int argc, char *argv[])
             return htmlPedigree(home, a, out, err);
         } else if (command == "register-traits") {
             return registerTraits(home, a, out, err);
+        } else if (command == "plan-matings") {
+            return planMatings(home, a, out, err);
         } else if (command == "export-csv") {
             return exportCsv(home, a.rest.first(), out, err);
         } else if (command == "check") {

@@ -17,6 +17,7 @@
 #include "app/SettingsCheck.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
+#include "breeding/ui/Deckplaner.h"
 #include "breeding/ui/HTMLStammbaumFenster.h"
 #include "breeding/ui/Inzuchtgrad.h"
 #include "breeding/ui/Nachkommen.h"
@@ -189,6 +190,7 @@ int runProgram(int argc, char *argv[])
     tav::breeding::ui::registerVerpaarung();
     tav::breeding::ui::registerStatistikStammbaum();
     tav::breeding::ui::registerStatistikDatei();
+    tav::breeding::ui::registerDeckplaner();
     tav::printouts::ui::registerDruckenKatzen();
     tav::office::ui::registerBuero();
     tav::office::ui::registerBuchfuehrung();

@@ -1,6 +1,7 @@
 // Inzuchtgrad: the inbreeding window's frame, inputs and calculation, and its registration.
 #include "Inzuchtgrad.h"
 
+#include "Deckplaner.h"
 #include "TopKatzen.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
@@ -158,6 +159,7 @@ QWidget *TFormInzuchtgrad::eingaben()
     BitBtnDrucken = knopf(QStringLiteral("BitBtnDrucken"), QStringLiteral("&Drucken"), 9764, box);
     BitBtnHilfe = knopf(QStringLiteral("BitBtnHilfe"), QStringLiteral("&Hilfe"), 9765, box);
     BitBtnZurueck = knopf(QStringLiteral("BitBtnZurueck"), QStringLiteral("&Zurück"), 9766, box);
+    BitBtnDeckplaner = knopf(QStringLiteral("BitBtnDeckplaner"), QStringLiteral("Deck&planer"), 7616, box);
     auto *reihe1 = new QHBoxLayout, *reihe2 = new QHBoxLayout;
     for (QPushButton *b : {BitBtnBerechnung, BitBtnSpeichern, BitBtnLaden})
         reihe1->addWidget(b);
@@ -165,6 +167,7 @@ QWidget *TFormInzuchtgrad::eingaben()
         reihe2->addWidget(b);
     knoepfe->addLayout(reihe1);
     knoepfe->addLayout(reihe2);
+    knoepfe->addWidget(BitBtnDeckplaner);
     knoepfe->addStretch(1);
     grid->addLayout(knoepfe, 0, 4, 4, 1);
     grid->setColumnStretch(2, 1);
@@ -173,6 +176,13 @@ QWidget *TFormInzuchtgrad::eingaben()
     connect(BitBtnLaden, &QPushButton::clicked, this, [this] { laden(); });
     connect(BitBtnDrucken, &QPushButton::clicked, this, [this] { druckoptionen(); });
     connect(BitBtnHilfe, &QPushButton::clicked, this, [this] { showHelp(); });
+    // the planner for the dam of the mating, or for the cat when she is a queen
+    connect(BitBtnDeckplaner, &QPushButton::clicked, this, [this] {
+        if (TMirravel *mw = TMirravel::instance())
+            mw->runCommand(QStringLiteral("Deckplaner1"));
+        if (TFormDeckplaner *p = TFormDeckplaner::instance())
+            p->vorschlagen(RadioEltern->isChecked() ? SatznummerMutter : SatznummerKatze);
+    });
     connect(BitBtnZurueck, &QPushButton::clicked, this, [this] {
         if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
             sub->close();

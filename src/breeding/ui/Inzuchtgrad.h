@@ -69,7 +69,7 @@ class TFormInzuchtgrad : public tav::app::ui::ChildWindow
     QLineEdit *Edit1 = nullptr;
     QPushButton *sucheKatze, *SucheVater, *SucheMutter;
     QPushButton *BitBtnBerechnung, *BitBtnSpeichern, *BitBtnLaden, *BitBtnDrucken, *BitBtnHilfe,
-        *BitBtnZurueck;
+        *BitBtnZurueck, *BitBtnDeckplaner;
     QTabWidget *PageControl2;
     QPlainTextEdit *Memo1, *Memo2, *Memo3;
     QLabel *LabelStammbaumkomplett;
