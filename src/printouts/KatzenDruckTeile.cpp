@@ -29,7 +29,7 @@ void spaltenBaender(Report &r, const QVector<Spalte> &spalten, double breite, do
     r.add(Band::Kind::ColumnHeader, hoehe + 2, QStringLiteral("header"));
     r.add(Band::Kind::Detail, hoehe + (zeilen > 1 ? 1 : 0), QStringLiteral("rows"));
     Band &kopf = r.bands[r.bands.size() - 2];
-    Band &detail = r.bands.last();
+    Band &detail = r.bands.back();
     for (const Spalte &s : spalten) {
         const QRectF feld(s.links, zeile * s.zeile, s.breite - 1, zeile);
         kopf.elements << label(feld, QString::fromUtf8(s.kopf), schrift(schriftgroesse, true), s.tag);

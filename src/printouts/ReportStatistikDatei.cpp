@@ -132,7 +132,7 @@ ReportJob reportStatistikDatei(const StatistikDateiDruck &d, const breeding::Bes
     r.add(Band::Kind::ColumnHeader, 7, QStringLiteral("header"));
     r.add(Band::Kind::Detail, Line, QStringLiteral("rows"));
     Band &kopf = r.bands[r.bands.size() - 2];
-    Band &zeile = r.bands.last();
+    Band &zeile = r.bands.back();
     double x = 0;
     QStringList felder;
     for (const Spalte &s : spalten) {

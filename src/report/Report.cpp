@@ -8,8 +8,8 @@ Band &Report::add(Band::Kind kind, double height, const QString &name)
     b.kind = kind;
     b.height = height;
     b.name = name;
-    bands.append(b);
-    return bands.last();
+    bands.push_back(std::move(b));
+    return bands.back();
 }
 
 Band *Report::band(const QString &name)

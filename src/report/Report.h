@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <deque>
 #include <functional>
 
 namespace tav::report {
@@ -92,7 +93,9 @@ class Report
     int tag = 0;   // the catalogue entry whose hint is the document title
     QString title; // document title when there is no tag
     QString dateFormat = QStringLiteral("dd.MM.yyyy");
-    QVector<Band> bands;     // in printing order; column header and footer repeat
+    // in printing order; column header and footer repeat. A deque, so the reference `add` hands
+    // out stays valid while further bands are added.
+    std::deque<Band> bands;
     QImage background;       // under everything on every page, fitted into the margins
     bool ownMargins = false; // the margins set here stay; the job's Drucklinks/Druckoben do not apply
 

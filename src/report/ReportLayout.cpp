@@ -98,7 +98,7 @@ class Layouter
         out.setup = m_report.page;
         out.title = m_report.title;
         newPage();
-        for (qsizetype i = 0; i < m_report.bands.size(); ++i) {
+        for (std::size_t i = 0; i < m_report.bands.size(); ++i) {
             const Band &b = m_report.bands[i];
             if (!b.enabled || b.kind == Band::Kind::PageFooter)
                 continue;
@@ -140,7 +140,7 @@ class Layouter
     }
 
   private:
-    const Band *nextShown(qsizetype i) const
+    const Band *nextShown(std::size_t i) const
     {
         for (++i; i < m_report.bands.size(); ++i)
             if (m_report.bands[i].enabled && m_report.bands[i].kind != Band::Kind::PageFooter)
