@@ -178,8 +178,11 @@ class TstBuchfuehrungFenster : public QObject
         QCOMPARE(w->m_buchenStapel->currentIndex(), 1);
         QCOMPARE(w->m_kontoName->text(), QStringLiteral("Girokonto"));
 
-        // an amount in another locale's form is refused with its message
+        // an amount in another locale's form is refused with its message; a new posting is typed
+        // in the single view even when the grid was shown
+        w->m_ansicht->setCurrentIndex(1);
         klick(w, "BuchungNeu");
+        QCOMPARE(w->m_ansicht->currentIndex(), 0);
         tippen(w, "Betrag", QStringLiteral("1,000.50"));
         w->m_kategorie->setCurrentIndex(0);
         klick(w, "Speichern");

@@ -227,10 +227,10 @@ void TFormBuchfuehrung::buchungNeu()
     m_betrag->clear();
     m_beschreibung->clear();
     m_kategorie->setCurrentIndex(-1);
-    if (m_ansicht->currentIndex() == 0)
-        m_datum->setFocus();
-    else
-        m_buchungsGrid->setFocus();
+    // the postings grid only shows what is stored: a new posting is typed in the single view,
+    // whichever view was open
+    m_ansicht->setCurrentIndex(0);
+    m_datum->setFocus();
 }
 
 bool TFormBuchfuehrung::speichern()
