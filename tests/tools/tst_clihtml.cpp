@@ -1,6 +1,13 @@
-// tavrenno-cli html-pedigree: the page of a demo cat passes tidy without errors and a browser
-// draws it; wrong calls are refused.
+// tavrenno-cli html-pedigree: the page of a demo cat passes tidy without errors, a browser draws
+// it, and its coefficients are the engine's as the cat record window shows them; wrong calls are
+// refused.
 #include "../common/CliRun.h"
+
+#include "app/DataHome.h"
+#include "breeding/InzuchtBerechnung.h"
+#include "breeding/StorePedigree.h"
+#include "store/Database.h"
+#include "store/Query.h"
 
 #include <QFile>
 #include <QImage>
@@ -8,6 +15,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using namespace tav;
 
 class TstCliHtml : public QObject
 {
@@ -54,6 +63,26 @@ class TstCliHtml : public QObject
         // 1: warnings only, 2: errors
         QVERIFY2(p.exitCode() < 2 && !meldungen.contains(QLatin1String("Error:")),
                  qPrintable(meldungen.left(2000)));
+    }
+
+    void koeffizientenDesRechenkerns()
+    {
+        store::Database db(app::dataDirOf(m_home.path()));
+        store::Query q(&db, QStringLiteral("SELECT LaufendeNummer, Vater, Mutter FROM \"catstamm.db\" "
+                                           "WHERE Name = 'Jonora vom Lindenhof'"));
+        q.open();
+        QVERIFY(!q.eof());
+        breeding::StorePedigree stamm(db);
+        breeding::InzuchtBerechnung e(stamm);
+        // the cat record window's pass: quick, over the default of StbGenerationen
+        QVERIFY(e.Berechne(q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt(), 5, false));
+        QVERIFY(!e.Inzuchtkoeffizientkurz.isEmpty() && !e.Ahnenverlustkoeffizient.isEmpty());
+        QFile f(seite(5));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString html = QString::fromLatin1(f.readAll());
+        const QString feld = QStringLiteral("Inzucht: ") + e.Inzuchtkoeffizientkurz +
+                             QStringLiteral(" / Ahnenverlust: ") + e.Ahnenverlustkoeffizient;
+        QVERIFY2(html.contains(feld), qPrintable(feld));
     }
 
     void browserZeichnetSeite()

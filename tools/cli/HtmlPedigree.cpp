@@ -8,6 +8,7 @@
 #include "breeding/HTMLINI.h"
 #include "breeding/HTMLKopf.h"
 #include "breeding/HTMLStammbaum.h"
+#include "breeding/InzuchtBerechnung.h"
 #include "breeding/StorePedigree.h"
 #include "store/Database.h"
 
@@ -69,6 +70,16 @@ int htmlPedigree(const QString &home, const Angaben &a, QTextStream &out, QTextS
     seite.titelRot = s.TitelRot;
     breeding::HTMLKopfDaten kopf = breeding::htmlKopfDatenLesen(
         db, t.tier, sprache.englischeNamen, [&global](qint32 n) { return global.GetTitel(n); });
+    // field 13 as the cat record window shows it: the quick pass over its generations
+    if (katze->vater > 0 && katze->mutter > 0) {
+        breeding::InzuchtBerechnung ik(stamm, [&katalog](int nr) { return katalog.message(nr); });
+        if (ik.Berechne(t.tier, katze->vater, katze->mutter, s.InzuchtStdgenerationen, false)) {
+            kopf.inzucht = ik.Inzuchtkoeffizientkurz;
+            kopf.ahnenverlust = ik.Ahnenverlustkoeffizient;
+        } else {
+            err << berechnungsFehler(ik, false) << "\n";
+        }
+    }
     breeding::HTMLFelder felder = ini.spalte_pos;
     if (seite.bildPos == 0 || seite.bildPos == 2) {
         for (breeding::HTMLFeldPos &f : felder)
