@@ -313,7 +313,7 @@ inline const QList<RegisteredWindow> &registeredWindows()
          [](ProgramFixture &f) -> QWidget * {
              const int queen =
                  scalar(*f.db, "SELECT Katze FROM wurfbuch ORDER BY LaufendeNummer LIMIT 1").toInt();
-             auto *w = new printouts::ui::TformWurfmeldung(*f.db, queen, f.main.get());
+             auto *w = new printouts::ui::TformWurfmeldung(*f.db, queen, 0, f.main.get());
              w->show();
              return w;
          }},

@@ -1,8 +1,13 @@
 // The print dispatcher on a started program: the "Drucker" items of its jobs are enabled, a job
 // opens its preview or says why not, a registration window is called only past its condition,
-// and the picture prints once per copy, each copy a job of its own.
+// the litter jobs take the litter the cat record window shows and the window reads its litters
+// again afterwards, and the picture prints once per copy, each copy a job of its own.
 #define TAV_WITH_CATSTAMM
 #include "../common/ProgramFixture.h"
+#include "app/ui/DataControls.h"
+#include "app/ui/DataSource.h"
+#include "cats/ui/CatRecordBaseDataPage.h"
+#include "printouts/Wurfmeldung.h"
 #include "printouts/ui/DruckenKatzen.h"
 #include "printouts/ui/Meldeformular.h"
 #include "printouts/ui/Wurfmeldung.h"
@@ -11,6 +16,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QtTest>
 
 using namespace tav;
@@ -52,6 +58,13 @@ class TstDruckenKatzen : public QObject
         });
         f.main->runCommand(item);
         return texte;
+    }
+
+    // a job as the main window hands it to the dispatcher
+    void druckjob(int job)
+    {
+        f.main->Druckentag = job;
+        app::ui::TMirravel::windowFactory("druckdispatcher")(*f.main);
     }
 
   private Q_SLOTS:
@@ -115,8 +128,8 @@ class TstDruckenKatzen : public QObject
     void formularNurNachBedingung()
     {
         QList<int> gerufen;
-        printouts::ui::registriereDruckFormular(6,
-                                                [&](QWidget *, store::Database &, int nr) { gerufen << nr; });
+        printouts::ui::registriereDruckFormular(
+            6, [&](QWidget *, store::Database &, const printouts::ui::DruckKatze &k) { gerufen << k.nr; });
         const int tom = katze("Geschlecht = '1'"), queen = katze("Geschlecht = '2'");
         vorschau("Gewichtstabelle", tom);
         QCOMPARE(messages(), QStringList{app::messageText(195)});
@@ -129,8 +142,61 @@ class TstDruckenKatzen : public QObject
         printouts::ui::registriereDruckFormular(10, {});
         vorschau("AusstellungsanmeldungCFA", queen);
         QVERIFY(Scripted::shown().isEmpty());
-        printouts::ui::registriereDruckFormular(6, printouts::ui::wurfbuchDrucken);
-        printouts::ui::registriereDruckFormular(10, printouts::ui::meldeformularCFAOeffnen);
+        printouts::ui::registerDruckenKatzen();
+    }
+
+    // the queen's older litter shown: the registration and the data sheet are of that litter, the
+    // registration window keeps the record's save and undo off, and a print job leaves the litter
+    // book showing what the register holds now
+    void wurfDesKatzenfensters()
+    {
+        const int queen =
+            scalar(*f.db, "SELECT Katze FROM wurfbuch GROUP BY Katze HAVING count(*) > 1 LIMIT 1").toInt();
+        QVERIFY(queen > 0);
+        auto *w = cats::ui::TCatStamm::instance();
+        QVERIFY(w->zeigeKatze(queen));
+        w->showPage(cats::ui::TCatStamm::SeiteZuchtbuch);
+        app::ui::DataSource *wb = w->findChild<app::ui::DBEdit *>("DBWurfbuchKater")->dataSource();
+        QVERIFY(wb->first());
+        const int wurf = wb->table()->intValue("LaufendeNummer");
+        const QDate wurftag = wb->table()->value("Wurftag").toDate();
+        QVERIFY(wurftag.isValid());
+        QVERIFY(printouts::wurfLesen(*f.db, queen)->wurftag != wurftag); // not her latest
+
+        w->basisSeite()->knoepfeFreigeben(true, true);
+        QString gebDatum;
+        bool gesperrt = false;
+        Scripted::dialog([&](QDialog &d) {
+            if (auto *m = qobject_cast<printouts::ui::TformWurfmeldung *>(&d)) {
+                gebDatum = m->feld("GebDatum")->text();
+                gesperrt = !w->findChild<QPushButton *>("BitBtnSpeichern")->isEnabled() &&
+                           !w->findChild<QPushButton *>("BitBtnRueckgaengig")->isEnabled();
+            }
+            return int(QDialog::Rejected);
+        });
+        druckjob(3); // its menu item is hidden in this edition
+        QCOMPARE(gebDatum, printouts::kurzesDatum(wurftag));
+        QVERIFY(gesperrt);
+
+        // the litter's designation changed behind the window's back
+        {
+            store::Table t(f.db.get(), "WURFBUCH.DB");
+            t.open();
+            QVERIFY(t.locate("LaufendeNummer", wurf));
+            t.edit();
+            t.setValue("Wurfbez", "Z-Wurf neu");
+            t.post();
+        }
+        QStringList texte;
+        Scripted::dialog([&](QDialog &d) {
+            if (auto *v = qobject_cast<report::ui::TVorschau *>(&d))
+                texte = v->pages().pages.value(0).texts();
+            return int(QDialog::Rejected);
+        });
+        druckjob(13);
+        QVERIFY2(texte.contains(wurftag.toString("dd.MM.yyyy")), qPrintable(texte.join('|')));
+        QCOMPARE(wb->table()->intValue("LaufendeNummer"), wurf);
+        QCOMPARE(wb->table()->text("Wurfbez"), QStringLiteral("Z-Wurf neu"));
     }
 
     // the registration windows open past their condition (their menu items are hidden in this

@@ -42,7 +42,7 @@ class TstWurfmeldungFenster : public QObject
     void korrekturWirdGedrucktAberNichtGespeichert()
     {
         const int queen = scalar(*f.db, "SELECT Katze FROM wurfbuch ORDER BY LaufendeNummer LIMIT 1").toInt();
-        printouts::ui::TformWurfmeldung w(*f.db, queen, f.main.get());
+        printouts::ui::TformWurfmeldung w(*f.db, queen, 0, f.main.get());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.grab().save(QDir::temp().filePath("tavrenno-wurfmeldung.png"));

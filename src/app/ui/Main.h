@@ -95,6 +95,12 @@ class TMirravel : public QMainWindow
         std::function<QString()> bildFuerDruck;
         std::function<int()> seite;
         std::function<int()> deckbuchZeile;
+        // the litter shown on the stud-book page (its WURFBUCH.DB number, 0: none)
+        std::function<int()> wurfbuchZeile;
+        // after a print job: the litters, weighings and kittens read again, with what it changed
+        std::function<void()> wurfbuchNeuLesen;
+        // a registration window opens over the cat: the record's save and undo buttons are off
+        std::function<void()> eingabeSperren;
         // the settings changed: the window shows its cat again as they say, and fits itself
         std::function<void()> einstellungenGeaendert;
         // the cat shown: its breeder, its owner and its status (all 0 without a cat)

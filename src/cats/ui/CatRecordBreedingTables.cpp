@@ -176,8 +176,8 @@ ZuchtQuellen TCatStamm::zuchtTabellenOeffnen()
     q.db = m_db;
     q.katze = m_src;
     q.wurfbuch = m_wurfbuch.source;
-    q.gewichte = gewichte.source;
-    q.jungtiere = jungtiere.source;
+    q.gewichte = m_gewichte = gewichte.source;
+    q.jungtiere = m_jungtiere = jungtiere.source;
     q.jungtierZusatz = jungtierZusatz.source;
     q.deckbuch = m_deckbuch.source;
     q.schwanger = m_schwanger.source;

@@ -118,6 +118,18 @@ void registerCatStamm()
         TCatStamm *w = TCatStamm::instance();
         return w ? w->deckbuchZeile() : 0;
     };
+    h.wurfbuchZeile = [] {
+        TCatStamm *w = TCatStamm::instance();
+        return w ? w->wurfbuchZeile() : 0;
+    };
+    h.wurfbuchNeuLesen = [] {
+        if (TCatStamm *w = TCatStamm::instance())
+            w->wurfbuchNeuLesen();
+    };
+    h.eingabeSperren = [] {
+        if (TCatStamm *w = TCatStamm::instance(); w && w->basisSeite())
+            w->basisSeite()->knoepfeFreigeben(false, false);
+    };
     h.einstellungenGeaendert = [] {
         if (TCatStamm *w = TCatStamm::instance()) {
             w->TitelKatzeNeu(TCatStamm::Anlass::Einstellungen);

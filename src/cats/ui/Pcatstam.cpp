@@ -488,6 +488,21 @@ int TCatStamm::deckbuchZeile() const
     return t && t->isOpen() && t->hasRecord() ? t->intValue(QStringLiteral("LaufendeNummer")) : 0;
 }
 
+int TCatStamm::wurfbuchZeile() const
+{
+    const Table *t = m_wurfbuch.table;
+    return t && t->isOpen() && t->hasRecord() ? t->intValue(QStringLiteral("LaufendeNummer")) : 0;
+}
+
+void TCatStamm::wurfbuchNeuLesen()
+{
+    // the litter first: its weighings and kittens follow it; input still being typed stays
+    for (DataSource *s : {m_wurfbuch.source, m_gewichte, m_jungtiere}) {
+        if (s && s->isOpen() && !s->isEditing())
+            s->refresh();
+    }
+}
+
 void TCatStamm::bilderLaden()
 {
     if (m_bildSeite)

@@ -78,6 +78,10 @@ class TCatStamm : public tav::app::ui::ChildWindow
     QString bildFuerDruck() const;
     // the mating-book row shown on the stud-book page (0: none)
     int deckbuchZeile() const;
+    // the litter shown on the stud-book page (0: none)
+    int wurfbuchZeile() const;
+    // the litters, their weighings and kittens read again from the register
+    void wurfbuchNeuLesen();
 
     // for the owner of the window and tests
     tav::store::Table *DBCatStamm() const { return m_katze; }
@@ -164,6 +168,8 @@ class TCatStamm : public tav::app::ui::ChildWindow
     Detail m_bilder, m_dokumente, m_verkauft, m_katzeMerkmal, m_eigeneInfo, m_ausstellung, m_tica, m_cfa,
         m_bewertung, m_zuchtwert, m_wurfbuch, m_deckbuch, m_schwanger, m_eigenerZusatz, m_wurfFehler,
         m_rolligkeiten, m_gewichtstabelle, m_impfung, m_wurmkur, m_arztbesuch, m_krankenblatt;
+    // the weighings and kittens of the litter shown
+    tav::app::ui::DataSource *m_gewichte = nullptr, *m_jungtiere = nullptr;
     QStringList m_fehlend;
     QVector<tav::store::Table *> m_alle;
 

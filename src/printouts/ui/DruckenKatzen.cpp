@@ -87,7 +87,7 @@ void tDruckenKatzen::druck(int Formular, const DruckKatze &katze)
             return;
         if (e.art == Druckart::Formular) {
             if (const DruckFormular f = formulare().value(Formular))
-                f(m_parent, m_db, katze.nr);
+                f(m_parent, m_db, katze);
             return;
         }
         app::TDatenGlobal *global = app::TDatenGlobal::instance();
@@ -222,11 +222,17 @@ bool bildDrucken(QWidget *parent, const QString &pfad, const QString &katzenName
 void registerDruckenKatzen()
 {
     // the registration windows of the jobs that open one
-    registriereDruckFormular(3, wurfmeldungOeffnen);
-    registriereDruckFormular(4, meldeformularOeffnen);
-    registriereDruckFormular(6, wurfbuchDrucken);
-    registriereDruckFormular(10, meldeformularCFAOeffnen);
-    registriereDruckFormular(13, wurfdatenDrucken);
+    const auto katze = [](void (*f)(QWidget *, store::Database &, int)) {
+        return [f](QWidget *p, store::Database &db, const DruckKatze &k) { f(p, db, k.nr); };
+    };
+    const auto wurf = [](void (*f)(QWidget *, store::Database &, int, int)) {
+        return [f](QWidget *p, store::Database &db, const DruckKatze &k) { f(p, db, k.nr, k.wurfbuchZeile); };
+    };
+    registriereDruckFormular(3, wurf(wurfmeldungOeffnen));
+    registriereDruckFormular(4, katze(meldeformularOeffnen));
+    registriereDruckFormular(6, wurf(wurfbuchDrucken));
+    registriereDruckFormular(10, katze(meldeformularCFAOeffnen));
+    registriereDruckFormular(13, wurf(wurfdatenDrucken));
     TMirravel::registerWindow(QStringLiteral("druckdispatcher"), [](TMirravel &mw) -> QWidget * {
         static bool laeuft = false; // the preview's print dialog lets events through
         if (laeuft)
@@ -238,7 +244,10 @@ void registerDruckenKatzen()
         k.nr = h.druckKatze ? h.druckKatze() : mw.currentListCat();
         k.bildFuerDruck = h.bildFuerDruck ? h.bildFuerDruck() : QString();
         k.deckbuchZeile = h.deckbuchZeile ? h.deckbuchZeile() : 0;
+        k.wurfbuchZeile = h.wurfbuchZeile ? h.wurfbuchZeile() : 0;
         tDruckenKatzen(*store::defaultDatabase(), &mw).druck(mw.Druckentag, k);
+        if (h.wurfbuchNeuLesen)
+            h.wurfbuchNeuLesen();
         return nullptr;
     });
 }

@@ -13,17 +13,18 @@ class Database;
 
 namespace tav::printouts::ui {
 
-// The registration windows of jobs 3, 4, 6, 10 and 13 are built elsewhere and registered here;
-// the dispatcher checks the job's condition first. A job without one does nothing.
-using DruckFormular = std::function<void(QWidget *parent, tav::store::Database &db, int katzeNr)>;
-void registriereDruckFormular(int job, DruckFormular f);
-
 // What the dispatcher takes of the cat record window besides the cat.
 struct DruckKatze {
     int nr = 0;
     QString bildFuerDruck; // the picture chosen for print
     int deckbuchZeile = 0; // the mating-book row shown (0: the latest)
+    int wurfbuchZeile = 0; // the litter shown (0: the latest)
 };
+
+// The registration windows of jobs 3, 4, 6, 10 and 13 are built elsewhere and registered here;
+// the dispatcher checks the job's condition first. A job without one does nothing.
+using DruckFormular = std::function<void(QWidget *parent, tav::store::Database &db, const DruckKatze &katze)>;
+void registriereDruckFormular(int job, DruckFormular f);
 
 class tDruckenKatzen
 {

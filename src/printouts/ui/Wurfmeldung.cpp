@@ -4,6 +4,7 @@
 #include "app/Systemi.h"
 #include "app/ui/Dialogs.h"
 #include "app/ui/Help.h"
+#include "app/ui/Main.h"
 #include "app/ui/Translator.h"
 #include "printouts/ReportWurfbuch.h"
 #include "report/ui/Vorschau.h"
@@ -43,9 +44,11 @@ void fehlendeNennen(int meldung, const QStringList &namen)
 
 } // namespace
 
-TformWurfmeldung::TformWurfmeldung(store::Database &db, int katzeNr, QWidget *parent)
+TformWurfmeldung::TformWurfmeldung(store::Database &db, int katzeNr, int wurf, QWidget *parent)
     : QDialog(parent), m_db(db)
 {
+    if (const auto &sperren = app::ui::TMirravel::catRecordHooks().eingabeSperren)
+        sperren();
     setObjectName(QStringLiteral("FormWurfmeldung"));
     setProperty("tag", 6220);
     setWindowTitle(QStringLiteral("Wurfmeldung und Antrag auf Ahnentafel"));
@@ -53,7 +56,7 @@ TformWurfmeldung::TformWurfmeldung(store::Database &db, int katzeNr, QWidget *pa
     QApplication::setOverrideCursor(Qt::WaitCursor);
     Wurfmeldung m;
     try {
-        m = wurfmeldungLesen(db, katzeNr, wurfLesen(db, katzeNr),
+        m = wurfmeldungLesen(db, katzeNr, wurfLesen(db, katzeNr, wurf),
                              [](int tag) { return app::sprache().caption(tag); });
     } catch (const store::EngineError &e) {
         qWarning("%s", qPrintable(e.what()));
@@ -244,36 +247,36 @@ void TformWurfmeldung::drucken(Wurfformular f)
         accept();
 }
 
-void wurfmeldungOeffnen(QWidget *parent, store::Database &db, int katzeNr)
+void wurfmeldungOeffnen(QWidget *parent, store::Database &db, int katzeNr, int wurf)
 {
-    auto *w = new TformWurfmeldung(db, katzeNr, parent);
+    auto *w = new TformWurfmeldung(db, katzeNr, wurf, parent);
     w->setAttribute(Qt::WA_DeleteOnClose);
     app::ui::execDialog(*w);
 }
 
 namespace {
-// the queen's latest litter, or message 165
-std::optional<Wurf> wurfOderMeldung(store::Database &db, int katzeNr)
+// the queen's litter, or message 165
+std::optional<Wurf> wurfOderMeldung(store::Database &db, int katzeNr, int wurf)
 {
-    std::optional<Wurf> w = wurfLesen(db, katzeNr);
+    std::optional<Wurf> w = wurfLesen(db, katzeNr, wurf);
     if (!w)
         app::ui::showMessage(165, MsgIcon::Information, MsgButtons::Ok);
     return w;
 }
 } // namespace
 
-void wurfbuchDrucken(QWidget *parent, store::Database &db, int katzeNr)
+void wurfbuchDrucken(QWidget *parent, store::Database &db, int katzeNr, int wurf)
 {
-    const auto w = wurfOderMeldung(db, katzeNr);
+    const auto w = wurfOderMeldung(db, katzeNr, wurf);
     const app::tsysteminfo *s = app::tsysteminfo::instance();
     if (w)
         report::ui::zeigeVorschau(
             reportWurfbuch(wurfbuchLesen(db, katzeNr, *w, s ? s->TageTraechtigkeit : 65)), parent);
 }
 
-void wurfdatenDrucken(QWidget *parent, store::Database &db, int katzeNr)
+void wurfdatenDrucken(QWidget *parent, store::Database &db, int katzeNr, int wurf)
 {
-    const auto w = wurfOderMeldung(db, katzeNr);
+    const auto w = wurfOderMeldung(db, katzeNr, wurf);
     if (w)
         report::ui::zeigeVorschau(
             reportWurfdaten(wurfdatenblattLesen(

@@ -17,15 +17,16 @@ class Database;
 
 namespace tav::printouts::ui {
 
-// The registration filled from the register; every field may be corrected before printing and
-// nothing typed here is written back.
+// The registration of litter `wurf` of the queen (her latest when it is 0 or not hers), filled
+// from the register; every field may be corrected before printing and nothing typed here is
+// written back. While it is open the cat record window's save and undo buttons are off.
 class TformWurfmeldung : public QDialog
 {
     Q_OBJECT
   public:
     static constexpr int HilfeKontext = 160;
 
-    TformWurfmeldung(tav::store::Database &db, int katzeNr, QWidget *parent = nullptr);
+    TformWurfmeldung(tav::store::Database &db, int katzeNr, int wurf = 0, QWidget *parent = nullptr);
 
     // what the window's fields and grid hold now
     Wurfmeldung felder() const;
@@ -52,11 +53,13 @@ class TformWurfmeldung : public QDialog
     QVector<Feld> m_felder;
 };
 
-// Print job 3: the registration window of a queen (the caller has refused toms).
-void wurfmeldungOeffnen(QWidget *parent, tav::store::Database &db, int katzeNr);
-// Print job 6: the preview of the litter book of the queen's latest litter.
-void wurfbuchDrucken(QWidget *parent, tav::store::Database &db, int katzeNr);
-// Print job 13: the preview of the litter data sheet of the queen's latest litter.
-void wurfdatenDrucken(QWidget *parent, tav::store::Database &db, int katzeNr);
+// The openers take litter `wurf` of the queen, the one the cat record window shows (0, or a
+// litter not hers: her latest); the caller has refused toms.
+// Print job 3: the registration window.
+void wurfmeldungOeffnen(QWidget *parent, tav::store::Database &db, int katzeNr, int wurf = 0);
+// Print job 6: the preview of the litter book.
+void wurfbuchDrucken(QWidget *parent, tav::store::Database &db, int katzeNr, int wurf = 0);
+// Print job 13: the preview of the litter data sheet.
+void wurfdatenDrucken(QWidget *parent, tav::store::Database &db, int katzeNr, int wurf = 0);
 
 } // namespace tav::printouts::ui
