@@ -177,6 +177,19 @@ class TstDruckenKatzen : public QObject
         druckjob(3); // its menu item is hidden in this edition
         QCOMPARE(gebDatum, printouts::kurzesDatum(wurftag));
         QVERIFY(gesperrt);
+        // the show entry forms do the same
+        for (const int job : {4, 10}) {
+            w->basisSeite()->knoepfeFreigeben(true, true);
+            gesperrt = false;
+            Scripted::dialog([&](QDialog &d) {
+                if (d.objectName().startsWith("FormMeldeformular"))
+                    gesperrt = !w->findChild<QPushButton *>("BitBtnSpeichern")->isEnabled() &&
+                               !w->findChild<QPushButton *>("BitBtnRueckgaengig")->isEnabled();
+                return int(QDialog::Rejected);
+            });
+            druckjob(job);
+            QVERIFY2(gesperrt, qPrintable(QString::number(job)));
+        }
 
         // the litter's designation changed behind the window's back
         {

@@ -4,6 +4,7 @@
 #include "app/ui/DbEngine.h"
 #include "app/ui/Dialogs.h"
 #include "app/ui/Help.h"
+#include "app/ui/Main.h"
 #include "app/ui/Translator.h"
 #include "report/ui/Vorschau.h"
 #include "store/EngineError.h"
@@ -29,6 +30,10 @@ constexpr int MeldungFormulartexte = 6390;
 
 template <class Fenster> void oeffnen(QWidget *parent, tav::store::Database &db, int katzeNr)
 {
+    // the cat record window's pending edit was posted by the print command; its save and undo
+    // stay off until its next edit
+    if (const auto &sperren = tav::app::ui::TMirravel::catRecordHooks().eingabeSperren)
+        sperren();
     Meldung m;
     {
         QApplication::setOverrideCursor(Qt::WaitCursor);
