@@ -124,6 +124,7 @@ void Tadressenverwaltung::feldSeiteErgaenzen(QGridLayout *g, int &zeile)
         new DBRadioGroup(QStringLiteral("Status"), dataSource(), QStringLiteral("Status"), seite);
     m_statusGruppe->setObjectName(QStringLiteral("DBRadioGroupStatus"));
     m_statusGruppe->setProperty("tag", TagStatus);
+    statusAuswahl(); // before the window takes its size
     g->addWidget(m_statusGruppe, zeile++, 0, 1, 2);
 
     m_bemerkungKnopf = new QPushButton(QStringLiteral("&Bemerkung"), seite);
@@ -197,13 +198,17 @@ void Tadressenverwaltung::statusZeigen()
         m_reiter->removeTab(ReiterStatus);
     for (const QString &s : std::as_const(m_status))
         m_reiter->addTab(s);
+    QVector<TableModel::Column> spalten = grid()->tableModel()->columns();
+    spalten.last().pickList = m_status;
+    grid()->tableModel()->setColumns(spalten);
+}
+
+void Tadressenverwaltung::statusAuswahl()
+{
     m_statusGruppe->setItems(m_status);
     // the statuses are the user's own words
     for (QAbstractButton *b : m_statusGruppe->findChildren<QAbstractButton *>())
         b->setProperty("dataText", true);
-    QVector<TableModel::Column> spalten = grid()->tableModel()->columns();
-    spalten.last().pickList = m_status;
-    grid()->tableModel()->setColumns(spalten);
 }
 
 void Tadressenverwaltung::statusAktualisieren()
@@ -220,6 +225,7 @@ void Tadressenverwaltung::statusAktualisieren()
     const QString gezeigt = m_aktuell >= ReiterStatus ? m_status.value(m_aktuell - ReiterStatus) : QString();
     m_status = neu;
     statusZeigen();
+    statusAuswahl();
     if (m_aktuell < ReiterStatus) {
         reiterSetzen(m_aktuell);
         return;
@@ -228,8 +234,12 @@ void Tadressenverwaltung::statusAktualisieren()
     const int bleibt = gezeigt.isEmpty() ? -1 : int(m_status.indexOf(gezeigt));
     const int reiter = bleibt >= 0 ? ReiterStatus + bleibt : int(ReiterAlle);
     reiterSetzen(reiter);
-    if (table()->isEditing())
-        return;
+    if (!table()->isEditing())
+        bereichZeigen(reiter);
+}
+
+void Tadressenverwaltung::bereichZeigen(int reiter)
+{
     try {
         bereichSetzen(*table(), reiter, m_status);
     } catch (const std::exception &e) {
@@ -269,13 +279,7 @@ void Tadressenverwaltung::reiterWaehlen(int reiter)
         grid()->tableModel()->reload();
         return;
     }
-    try {
-        bereichSetzen(*table(), reiter, m_status);
-    } catch (const std::exception &e) {
-        dataSource()->reportError(e);
-    }
-    grid()->tableModel()->reload();
-    bemerkungKnopfText();
+    bereichZeigen(reiter);
     if (reiter != ReiterAlle) {
         if (seiten()->currentIndex() == 0) {
             if (auto *name = findChild<QWidget *>(QStringLiteral("DBName")))

@@ -54,8 +54,10 @@ class Tadressenverwaltung : public TBueroliste
 
   private:
     void neueAdresse();
-    void reiterSetzen(int reiter); // selects the tab without its action
-    void statusZeigen();
+    void reiterSetzen(int reiter);  // selects the tab without its action
+    void statusZeigen();            // the status tabs and the grid's pick list
+    void statusAuswahl();           // the status choice
+    void bereichZeigen(int reiter); // the tab's range, the grid and the remark button
     void speichernAbgelehnt();
     void bemerkungKnopfText();
     void vorSpeichern(tav::store::Table &t);
