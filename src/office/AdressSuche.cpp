@@ -142,4 +142,9 @@ GruppenMail gruppenMail(const QVector<AdressTreffer> &gewaehlt, const QString &g
     return m;
 }
 
+int suchDialogLinks(int links, int bildschirmLinks)
+{
+    return links - bildschirmLinks < 151 ? bildschirmLinks + 3 : links - 150;
+}
+
 } // namespace tav::office

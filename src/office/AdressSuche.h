@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QPair>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -42,6 +43,11 @@ QVector<int> rassenMitPraefix(tav::store::Database &db, const QString &text);
 // `rassen` are the codes rassenMitPraefix found for the breed criterion; none matches no address.
 AdressAbfrage adressAbfrage(const AdressKriterien &k, const QVector<int> &rassen);
 AdressAbfrage adressAbfrage(tav::store::Database &db, const AdressKriterien &k);
+
+// The search dialog's size without and with its result grid, and where it moves when the grid
+// widens it: 150 pixels to the left, but 3 pixels from the screen's left edge when it is closer.
+inline constexpr QSize SuchDialogSchmal{384, 350}, SuchDialogBreit{720, 350};
+int suchDialogLinks(int links, int bildschirmLinks);
 
 // One row of a search result.
 struct AdressTreffer {

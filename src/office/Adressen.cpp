@@ -22,9 +22,11 @@ std::optional<AdressBereich> reiterBereich(int reiter, const QStringList &status
 {
     const QString name = QStringLiteral("AdrName");
     // single-letter bounds on the name: "ABC" ends with the name "D" itself, not with "Dach"; the
-    // index's German order puts "Ärger" under A and "de Vries" under D
+    // index's German order puts "Ärger" under A and "de Vries" under D. It sorts a capital before
+    // its small letter, so a tab starts at the capital and ends at the small letter: "d" is then
+    // under ABC as "D" is.
     if (reiter >= 0 && reiter < ReiterVZ)
-        return AdressBereich{name, {QString(QChar(u'A' + 3 * reiter))}, {QString(QChar(u'D' + 3 * reiter))}};
+        return AdressBereich{name, {QString(QChar(u'A' + 3 * reiter))}, {QString(QChar(u'd' + 3 * reiter))}};
     if (reiter == ReiterVZ)
         return AdressBereich{name, {QStringLiteral("V")}, {}};
     const int s = reiter - ReiterStatus;

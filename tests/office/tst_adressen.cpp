@@ -67,6 +67,8 @@ class TstAdressen : public QObject
             {{"Name", "Vogel"}},
             {{"Name", "Zander"}},
             {{"Name", "abel"}},
+            {{"Name", "d"}},
+            {{"Name", "g"}},
         };
         for (const QVariantMap &a : adressen)
             neu(*db, "ADR_DAT.DB", a);
@@ -81,9 +83,10 @@ class TstAdressen : public QObject
         QTest::addColumn<QStringList>("treffer");
         QTest::newRow("none: all, by name and first name")
             << QStringList()
-            << QStringList{"abel",  "Ärger, Ümit", "D",           "Dach",           "de Vries, Jan",
-                           "G",     "Gans",        "Meier, Hans", "Meierhof, Anna", "O'Brien \"Tom\", 100%",
-                           "Vogel", "Zander"};
+            << QStringList{
+                   "abel",  "Ärger, Ümit", "D",    "d",           "Dach",           "de Vries, Jan",
+                   "G",     "g",           "Gans", "Meier, Hans", "Meierhof, Anna", "O'Brien \"Tom\", 100%",
+                   "Vogel", "Zander"};
         QTest::newRow("name prefix regardless of case")
             << QStringList{"name=meier"} << QStringList{"Meier, Hans", "Meierhof, Anna"};
         QTest::newRow("umlaut in lower case") << QStringList{"name=ärg"} << QStringList{"Ärger, Ümit"};
@@ -146,15 +149,17 @@ class TstAdressen : public QObject
     {
         QTest::addColumn<int>("reiter");
         QTest::addColumn<QStringList>("namen");
-        QTest::newRow("ABC: umlaut, lower case, exact D") << 0 << QStringList{"abel", "Ärger", "D"};
-        QTest::newRow("DEF: D and G themselves, not Gans") << 1 << QStringList{"D", "Dach", "de Vries", "G"};
+        QTest::newRow("ABC: umlaut, lower case, exact D in either case")
+            << 0 << QStringList{"abel", "Ärger", "D", "d"};
+        QTest::newRow("DEF: D and G themselves in either case, not Gans")
+            << 1 << QStringList{"D", "d", "Dach", "de Vries", "G", "g"};
         QTest::newRow("MNO") << 4 << QStringList{"Meier", "Meierhof", "O'Brien \"Tom\""};
         QTest::newRow("V-Z") << int(ReiterVZ) << QStringList{"Vogel", "Zander"};
         QTest::newRow("status Käufer") << int(ReiterStatus) << QStringList{"Meier"};
         QTest::newRow("status Züchter") << ReiterStatus + 1 << QStringList{"Meierhof"};
         QTest::newRow("A-Z") << int(ReiterAlle)
-                             << QStringList{"abel",  "Ärger", "D",     "Dach",     "de Vries",
-                                            "G",     "Gans",  "Meier", "Meierhof", "O'Brien \"Tom\"",
+                             << QStringList{"abel",  "Ärger", "D",    "d",     "Dach",     "de Vries",
+                                            "G",     "g",     "Gans", "Meier", "Meierhof", "O'Brien \"Tom\"",
                                             "Vogel", "Zander"};
     }
     void tabs()
@@ -205,6 +210,12 @@ class TstAdressen : public QObject
         QCOMPARE(ziel(AdressAufruf::Besitzer, 5, 0, 2), QString("1/0"));
         QCOMPARE(ziel(AdressAufruf::Besitzer, 5, 7, 1), QString("0/0"));
         QCOMPARE(ziel(AdressAufruf::Menue, 5, 7, 0), QString("0/0"));
+
+        // the search dialog widened for its grid moves left, but not off the screen
+        QCOMPARE(suchDialogLinks(500, 0), 350);
+        QCOMPARE(suchDialogLinks(151, 0), 1);
+        QCOMPARE(suchDialogLinks(150, 0), 3);
+        QCOMPARE(suchDialogLinks(1300, 1280), 1283);
     }
 
     void groupMail()

@@ -149,6 +149,102 @@ class TstAdressenfenster : public QObject
                  QString("Nachgetragen"));
     }
 
+    void saveAnsweredNoShowsAllAddresses_data()
+    {
+        QTest::addColumn<bool>("perReiter"); // the post comes from a tab click, else from "Speichern"
+        QTest::newRow("Speichern") << false;
+        QTest::newRow("tab click") << true;
+    }
+    void saveAnsweredNoShowsAllAddresses()
+    {
+        QFETCH(bool, perReiter);
+        f.main->runCommand("Adresenverwaltung1");
+        Tadressenverwaltung *w = fenster();
+        QVERIFY(w);
+        const int alle = w->table()->recordCount();
+        int r = 0; // a letter tab with addresses
+        do
+            w->reiterWaehlen(r++);
+        while (!w->table()->hasRecord() && r <= tav::office::ReiterVZ);
+        QVERIFY(w->table()->recordCount() < alle);
+        w->dataSource()->setSaveWithoutAsking(false);
+        const QString ort = w->table()->text("Ort");
+        tippen(w, "Ort", "xy");
+        QVERIFY(w->table()->isEditing());
+        Scripted::answer(QMessageBox::No);
+        if (perReiter)
+            w->reiterWaehlen(1);
+        else
+            klick(w, "BitBtnSpeichern");
+        QCOMPARE(Scripted::shown().last().text, tav::app::messageText(29));
+        QCOMPARE(w->table()->state(), Table::State::Browse);
+        QCOMPARE(w->reiter()->currentIndex(), int(tav::office::ReiterAlle));
+        QCOMPARE(w->table()->recordCount(), alle);
+        QVERIFY(!w->findChild<QPushButton *>("BitBtnSpeichern")->isEnabled());
+        QVERIFY(!w->findChild<QPushButton *>("Rueckgaengig")->isEnabled());
+        QCOMPARE(scalar(*f.db, "SELECT count(*) FROM adr_dat WHERE Ort = ?", {ort + "xy"}).toInt(), 0);
+    }
+
+    void statusChangesReachTheOpenAddressWindow()
+    {
+        // the status list open first: the address book, once open, stands in front of it
+        f.main->runCommand("StatusAdressen1");
+        auto *s = qobject_cast<TFormStatusAdressen *>(ChildWindow::find("formstatusadressen"));
+        QVERIFY(s);
+        f.main->runCommand("Adresenverwaltung1");
+        Tadressenverwaltung *w = fenster();
+        QVERIFY(w);
+        const int vorher = w->status().size();
+        const int tab = tav::office::ReiterStatus + vorher;
+        auto radio = [w](const QString &text) {
+            for (QAbstractButton *b :
+                 w->findChild<QWidget *>("DBRadioGroupStatus")->findChildren<QAbstractButton *>())
+                if (b->text() == text)
+                    return true;
+            return false;
+        };
+        klick(s, "Hinzufuegen");
+        tippen(s, "Status", "Neukunde");
+        QVERIFY(s->dataSource()->save());
+        QCOMPARE(w->reiter()->count(), tab + 1);
+        QCOMPARE(w->reiter()->tabText(tab), QString("Neukunde"));
+        QVERIFY(radio("Neukunde"));
+        QCOMPARE(w->grid()->tableModel()->columns().last().pickList, w->status());
+
+        // renamed or deleted while its tab is shown: the tabs follow and all addresses are shown,
+        // the range having been the old text
+        w->reiterWaehlen(tab);
+        QVERIFY(s->dataSource()->setFieldValue("Status", "Stammkunde"));
+        QVERIFY(s->dataSource()->save());
+        QCOMPARE(w->reiter()->tabText(tab), QString("Stammkunde"));
+        QVERIFY(radio("Stammkunde") && !radio("Neukunde"));
+        QCOMPARE(w->reiter()->currentIndex(), int(tav::office::ReiterAlle));
+        w->reiterWaehlen(tab);
+        Scripted::answer(QMessageBox::Yes);
+        klick(s, "Loeschen");
+        QCOMPARE(w->reiter()->count(), tab);
+        QCOMPARE(w->status().size(), vorher);
+        QCOMPARE(w->reiter()->currentIndex(), int(tav::office::ReiterAlle));
+        QCOMPARE(w->table()->recordCount(), scalar(*f.db, "SELECT count(*) FROM adr_dat").toInt());
+    }
+
+    void searchDialogWidensToTheLeftAndComesBack()
+    {
+        TSuchenAdrDlg d(f.db.get());
+        d.show();
+        for (const auto &[links, breit] : {std::pair{500, 350}, std::pair{100, 3}}) {
+            d.move(links, 80);
+            QTest::mouseClick(d.Suchen, Qt::LeftButton);
+            QVERIFY(d.Ergebnis->isVisible());
+            QCOMPARE(d.x(), breit);
+            QVERIFY(d.width() >= 720);
+            QTest::mouseClick(d.Suchen, Qt::LeftButton);
+            QVERIFY(!d.Ergebnis->isVisible());
+            QCOMPARE(d.x(), links);
+            QVERIFY(d.width() < 720);
+        }
+    }
+
     void statusBecomesATabAndTheListStopsAtTen()
     {
         const int vorher = scalar(*f.db, "SELECT count(*) FROM statusadressen").toInt();

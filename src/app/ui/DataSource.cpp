@@ -7,6 +7,7 @@
 #include "store/TextRules.h"
 
 #include <QAbstractButton>
+#include <utility>
 
 using tav::store::AbortOperation;
 using tav::store::EngineError;
@@ -181,6 +182,7 @@ void DataSource::postHook(Table &t)
     }
     if (!saveWithoutAsking() && showMessage(29, MsgIcon::Warning, MsgButtons::YesNo) != QMessageBox::Yes) {
         t.cancel();
+        m_declined = true;
         throw AbortOperation();
     }
     if (m_oldBeforePost)
@@ -279,11 +281,21 @@ bool DataSource::insert()
     return guarded([this] { m_table->insert(); }) && isEditing();
 }
 
+bool DataSource::post()
+{
+    m_declined = false;
+    const bool ok = guarded([this] { m_table->post(); });
+    // told only now, so that a window may move the cursor or change the range
+    if (std::exchange(m_declined, false))
+        Q_EMIT saveDeclined();
+    return ok;
+}
+
 bool DataSource::save()
 {
     if (!isEditing())
         return false;
-    guarded([this] { m_table->post(); });
+    post();
     return !isEditing() && m_table->isOpen();
 }
 
@@ -313,7 +325,7 @@ bool DataSource::leaveEdit()
     if (!isEditing())
         return true;
     if (m_table->isModified())
-        guarded([this] { m_table->post(); });
+        post();
     else
         guarded([this] { m_table->cancel(); });
     return !isEditing();

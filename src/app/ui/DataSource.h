@@ -101,6 +101,8 @@ class DataSource : public QObject
     void dataSetChanged();
     // an error was shown in the error dialog
     void errorReported();
+    // the save question was answered No: the input is given up (emitted once the post is over)
+    void saveDeclined();
 
   private:
     bool atEdge(const std::function<bool()> &edge) const;
@@ -110,11 +112,13 @@ class DataSource : public QObject
     void updateButtons();
     void postHook(tav::store::Table &t);
     bool guarded(const std::function<void()> &f);
+    bool post();
 
     QPointer<tav::store::Table> m_table;
     std::optional<bool> m_saveWithoutAsking;
     bool m_autoEdit = true;
     bool m_ownsHooks = false;
+    bool m_declined = false;
     int m_reading = 0;
     DataControl *m_writer = nullptr;
     QList<DataControl *> m_controls;

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -116,6 +117,7 @@ TSuchenAdrDlg::TSuchenAdrDlg(tav::store::Database *db, QWidget *parent) : QDialo
     AlleMarkieren = knopf("BAlleMarkieren", QStringLiteral("alle Markieren"), 6829);
     AlleMarkieren->hide();
     connect(Suchen, &QPushButton::clicked, this, &TSuchenAdrDlg::suchen);
+    connect(this, &QDialog::finished, this, [this] { rasterZeigen(false); });
     connect(Ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(Abbruch, &QPushButton::clicked, this, &QDialog::reject);
     connect(Hilfe, &QPushButton::clicked, this, [this] { showHelp(HilfeAdressen, this); });
@@ -189,8 +191,16 @@ void TSuchenAdrDlg::setKriterien(const AdressKriterien &k)
 
 void TSuchenAdrDlg::rasterZeigen(bool on)
 {
+    if (on && Ergebnis->isHidden()) {
+        m_links = x();
+        const QScreen *bild = screen();
+        move(suchDialogLinks(m_links, bild ? bild->availableGeometry().left() : 0), y());
+    } else if (!on && !Ergebnis->isHidden() && m_links != KeinLinks) {
+        move(m_links, y());
+    }
     Ergebnis->setVisible(on);
-    adjustSize();
+    // the layout's minimum wins where a language needs more room
+    resize(on ? SuchDialogBreit : SuchDialogSchmal);
 }
 
 void TSuchenAdrDlg::suchen()

@@ -4,6 +4,7 @@
 #include "office/AdressSuche.h"
 
 #include <QDialog>
+#include <limits>
 
 class QComboBox;
 class QLabel;
@@ -54,6 +55,8 @@ class TSuchenAdrDlg : public QDialog
     tav::store::Database *m_db;
     QVector<AdressTreffer> m_ergebnis;
     int m_uebernommen = -1; // the hit copied into the criteria
+    static constexpr int KeinLinks = std::numeric_limits<int>::min();
+    int m_links = KeinLinks; // where the dialog stood before the grid widened it
 };
 
 // Runs the dialog to pick one address; 0 when cancelled or nothing chosen.

@@ -81,6 +81,13 @@ TFormStatusAdressen::TFormStatusAdressen(tav::store::Database *db, QWidget *pare
     : TBueroliste(statusadressenliste(), db, parent)
 {
     aufbauen();
+    // an open address book takes the changed list at once
+    const auto weitergeben = [] {
+        if (auto *w = qobject_cast<Tadressenverwaltung *>(ChildWindow::find(adressliste().fenster)))
+            w->statusAktualisieren();
+    };
+    connect(table(), &tav::store::Table::afterPost, this, weitergeben);
+    connect(table(), &tav::store::Table::afterDelete, this, weitergeben);
 }
 
 void TFormStatusAdressen::hinzufuegen()

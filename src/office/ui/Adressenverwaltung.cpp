@@ -71,13 +71,12 @@ Tadressenverwaltung::Tadressenverwaltung(tav::store::Database *db, QWidget *pare
     m_reiter->setProperty("dataText", true); // letters and the user's statuses
     m_reiter->setShape(QTabBar::TriangularNorth);
     m_reiter->setExpanding(false);
-    const QStringList texte = reiterTexte(m_status);
+    const QStringList texte = reiterTexte({});
     for (int i = 0; i < texte.size(); ++i) {
         const int tag = i >= ReiterSuche && i <= ReiterAlle ? TagSuche + i - ReiterSuche : 0;
         const QString text = tag ? tav::app::captionText(tag) : QString();
         m_reiter->addTab(text.isEmpty() ? texte[i] : text);
     }
-    reiterSetzen(ReiterAlle);
     // after the bar has moved to the tab clicked, which may still be corrected
     connect(
         m_reiter, &QTabBar::tabBarClicked, this,
@@ -88,11 +87,11 @@ Tadressenverwaltung::Tadressenverwaltung(tav::store::Database *db, QWidget *pare
         Qt::QueuedConnection);
     static_cast<QVBoxLayout *>(layout())->insertWidget(0, m_reiter);
 
-    QVector<TableModel::Column> spalten = grid()->tableModel()->columns();
-    spalten.last().pickList = m_status;
-    grid()->tableModel()->setColumns(spalten);
+    statusZeigen();
+    reiterSetzen(ReiterAlle);
 
     dataSource()->beforePost = [this](Table &t) { vorSpeichern(t); };
+    connect(dataSource(), &DataSource::saveDeclined, this, &Tadressenverwaltung::speichernAbgelehnt);
     connect(table(), &Table::afterPost, this, &Tadressenverwaltung::nachSpeichern);
     connect(dataSource(), &DataSource::recordChanged, this, &Tadressenverwaltung::bemerkungKnopfText);
     for (const char *feld : {"DBName", "DBVorname"})
@@ -125,10 +124,7 @@ void Tadressenverwaltung::feldSeiteErgaenzen(QGridLayout *g, int &zeile)
         new DBRadioGroup(QStringLiteral("Status"), dataSource(), QStringLiteral("Status"), seite);
     m_statusGruppe->setObjectName(QStringLiteral("DBRadioGroupStatus"));
     m_statusGruppe->setProperty("tag", TagStatus);
-    m_statusGruppe->setItems(m_status);
-    // the statuses are the user's own words
-    for (QAbstractButton *b : m_statusGruppe->findChildren<QAbstractButton *>())
-        b->setProperty("dataText", true);
+    statusAuswahl(); // before the window takes its size
     g->addWidget(m_statusGruppe, zeile++, 0, 1, 2);
 
     m_bemerkungKnopf = new QPushButton(QStringLiteral("&Bemerkung"), seite);
@@ -196,12 +192,79 @@ void Tadressenverwaltung::reiterSetzen(int reiter)
     m_reiter->setCurrentIndex(reiter);
 }
 
+void Tadressenverwaltung::statusZeigen()
+{
+    while (m_reiter->count() > ReiterStatus)
+        m_reiter->removeTab(ReiterStatus);
+    for (const QString &s : std::as_const(m_status))
+        m_reiter->addTab(s);
+    QVector<TableModel::Column> spalten = grid()->tableModel()->columns();
+    spalten.last().pickList = m_status;
+    grid()->tableModel()->setColumns(spalten);
+}
+
+void Tadressenverwaltung::statusAuswahl()
+{
+    m_statusGruppe->setItems(m_status);
+    // the statuses are the user's own words
+    for (QAbstractButton *b : m_statusGruppe->findChildren<QAbstractButton *>())
+        b->setProperty("dataText", true);
+}
+
+void Tadressenverwaltung::statusAktualisieren()
+{
+    QStringList neu;
+    try {
+        neu = statusListe(*table()->database());
+    } catch (const std::exception &e) {
+        reportDatabaseError(e, QStringLiteral("STATUSADRESSEN.DB"));
+        return;
+    }
+    if (neu == m_status)
+        return;
+    const QString gezeigt = m_aktuell >= ReiterStatus ? m_status.value(m_aktuell - ReiterStatus) : QString();
+    m_status = neu;
+    statusZeigen();
+    statusAuswahl();
+    if (m_aktuell < ReiterStatus) {
+        reiterSetzen(m_aktuell);
+        return;
+    }
+    // the status shown keeps its tab; one that is gone leaves all addresses shown
+    const int bleibt = gezeigt.isEmpty() ? -1 : int(m_status.indexOf(gezeigt));
+    const int reiter = bleibt >= 0 ? ReiterStatus + bleibt : int(ReiterAlle);
+    reiterSetzen(reiter);
+    if (!table()->isEditing())
+        bereichZeigen(reiter);
+}
+
+void Tadressenverwaltung::bereichZeigen(int reiter)
+{
+    try {
+        bereichSetzen(*table(), reiter, m_status);
+    } catch (const std::exception &e) {
+        dataSource()->reportError(e);
+    }
+    grid()->tableModel()->reload();
+    bemerkungKnopfText();
+}
+
+void Tadressenverwaltung::speichernAbgelehnt()
+{
+    reiterWaehlen(ReiterAlle);
+    m_abgelehnt = true;
+}
+
 void Tadressenverwaltung::reiterWaehlen(int reiter)
 {
+    m_abgelehnt = false;
     if (!dataSource()->leaveEdit()) {
         reiterSetzen(m_aktuell);
         return;
     }
+    // a No to the save question has shown all addresses, and the click ends there
+    if (m_abgelehnt)
+        return;
     m_bemerkung->hide();
     reiterSetzen(reiter);
     if (reiter == ReiterNeu) {
@@ -216,13 +279,7 @@ void Tadressenverwaltung::reiterWaehlen(int reiter)
         grid()->tableModel()->reload();
         return;
     }
-    try {
-        bereichSetzen(*table(), reiter, m_status);
-    } catch (const std::exception &e) {
-        dataSource()->reportError(e);
-    }
-    grid()->tableModel()->reload();
-    bemerkungKnopfText();
+    bereichZeigen(reiter);
     if (reiter != ReiterAlle) {
         if (seiten()->currentIndex() == 0) {
             if (auto *name = findChild<QWidget *>(QStringLiteral("DBName")))

@@ -37,6 +37,8 @@ class Tadressenverwaltung : public TBueroliste
     void aufrufen(AdressAufruf aufruf);
     // stands on that address with all addresses shown
     bool zeigeAdresse(int nummer);
+    // reads the status list again (the status editor changed it): tabs, choice and pick list
+    void statusAktualisieren();
 
     void hinzufuegen() override;
     void rueckgaengig() override;
@@ -52,7 +54,11 @@ class Tadressenverwaltung : public TBueroliste
 
   private:
     void neueAdresse();
-    void reiterSetzen(int reiter); // selects the tab without its action
+    void reiterSetzen(int reiter);  // selects the tab without its action
+    void statusZeigen();            // the status tabs and the grid's pick list
+    void statusAuswahl();           // the status choice
+    void bereichZeigen(int reiter); // the tab's range, the grid and the remark button
+    void speichernAbgelehnt();
     void bemerkungKnopfText();
     void vorSpeichern(tav::store::Table &t);
     void nachSpeichern();
@@ -69,6 +75,7 @@ class Tadressenverwaltung : public TBueroliste
     AdressAufruf m_aufruf = AdressAufruf::Menue;
     int m_aktuell = ReiterAlle; // the tab whose range is shown
     bool m_pruefend = false;
+    bool m_abgelehnt = false; // the save question was answered No during a tab's action
 };
 
 // The address status list: the office list window over STATUSADRESSEN.DB that takes ten entries.
