@@ -106,10 +106,13 @@ void ChildWindow::watchFrame()
     auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
     if (frame == m_frame)
         return;
-    if (m_frame)
+    if (m_frame) {
         disconnect(m_frame, nullptr, this, nullptr);
+        m_frame->removeEventFilter(this);
+    }
     m_frame = frame;
     if (frame) {
+        frame->installEventFilter(this);
         // closing the frame closes (and so frees) the window with it
         frame->setAttribute(Qt::WA_DeleteOnClose);
         // Activated means: this window became the frame's active child. Every child of the main
@@ -137,20 +140,37 @@ bool ChildWindow::event(QEvent *e)
     return QWidget::event(e);
 }
 
-void ChildWindow::keyPressEvent(QKeyEvent *e)
+bool ChildWindow::handleKey(QKeyEvent *e)
 {
-    if (e->modifiers() == Qt::NoModifier && e->key() == Qt::Key_F1 && m_helpContext > 0) {
+    if (e->modifiers() != Qt::NoModifier)
+        return false;
+    if (e->key() == Qt::Key_F1 && m_helpContext > 0) {
         showHelp();
-        return;
+        return true;
     }
-    if (e->modifiers() == Qt::NoModifier && e->key() == Qt::Key_Escape && closesOnEscape()) {
-        if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
-            frame->close();
+    if (e->key() == Qt::Key_Escape && closesOnEscape()) {
+        if (m_frame)
+            m_frame->close();
         else
             close();
-        return;
+        return true;
     }
-    QWidget::keyPressEvent(e);
+    return false;
+}
+
+void ChildWindow::keyPressEvent(QKeyEvent *e)
+{
+    if (!handleKey(e))
+        QWidget::keyPressEvent(e);
+}
+
+bool ChildWindow::eventFilter(QObject *watched, QEvent *e)
+{
+    // the frame itself may hold the focus (after a click on its edge or title): its keys are the
+    // window's too, as are those the window's controls left alone
+    if (watched == m_frame && e->type() == QEvent::KeyPress && handleKey(static_cast<QKeyEvent *>(e)))
+        return true;
+    return QWidget::eventFilter(watched, e);
 }
 
 void ChildWindow::closeEvent(QCloseEvent *e)

@@ -52,6 +52,7 @@ class ChildWindow : public QWidget
     // F1 shows the window's help; Escape closes it as its own closing button does (a control that
     // uses the key itself, like an open list or a cell being edited, keeps it)
     void keyPressEvent(QKeyEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *e) override;
     // false for a window that lives for the whole run and is not closed by Escape
     virtual bool closesOnEscape() const { return true; }
     // the window's own work when activated and no exclusive window is open
@@ -59,6 +60,7 @@ class ChildWindow : public QWidget
 
   private:
     void watchFrame();
+    bool handleKey(QKeyEvent *e);
 
     int m_helpContext = 0;
     bool m_checkOnActivation = true;

@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -43,6 +44,31 @@ int contextOf(const QUrl &url)
     return QFileInfo(url.toLocalFile()).completeBaseName().toInt();
 }
 
+constexpr const char *KontextEigenschaft = "hilfeKontext";
+
+// F1 anywhere in a window that names its help context
+class HelpKey : public QObject
+{
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() != QEvent::KeyPress || !o->isWidgetType())
+            return false;
+        const auto *k = static_cast<QKeyEvent *>(e);
+        if (k->key() != Qt::Key_F1 || k->modifiers() != Qt::NoModifier)
+            return false;
+        QWidget *window = static_cast<QWidget *>(o)->window();
+        const int context = window->property(KontextEigenschaft).toInt();
+        if (context <= 0)
+            return false;
+        showHelp(context, window);
+        return true;
+    }
+};
+
 bool missing(const QString &path)
 {
     showMessage(179, MsgIcon::Error, MsgButtons::Ok, QString(), QStringLiteral("\r") + path);
@@ -76,6 +102,16 @@ bool showHelp(int context, QWidget *from)
     v->raise();
     v->activateWindow();
     return true;
+}
+
+void setHelpKey(QWidget *window, int context)
+{
+    window->setProperty(KontextEigenschaft, context);
+    static QPointer<HelpKey> filter;
+    if (!filter) {
+        filter = new HelpKey(qApp);
+        qApp->installEventFilter(filter);
+    }
 }
 
 THilfeFenster *THilfeFenster::current()

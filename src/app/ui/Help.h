@@ -19,6 +19,10 @@ QString helpPagePath(int context);
 // `from` is the window that asks. A missing page shows message 179 with its path and gives false.
 bool showHelp(int context, QWidget *from = nullptr);
 
+// F1 in the window (a dialog or any top-level window) shows the page of that context, as its
+// "Hilfe" button does.
+void setHelpKey(QWidget *window, int context);
+
 // The help viewer: one at a time, with back, forward and contents. It lives beside the window
 // that asked; while a modal dialog runs it belongs to that dialog, so it can be read there too.
 class THilfeFenster : public QWidget, public Translatable

@@ -112,6 +112,7 @@ TKalenderDlg::TKalenderDlg(QWidget *parent) : QDialog(parent)
     connect(BOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(BAbbruch, &QPushButton::clicked, this, &QDialog::reject);
     connect(BHilfe, &QPushButton::clicked, this, [this] { showHelp(HilfeKontext, this); });
+    setHelpKey(this, HilfeKontext);
 
     translateOnCreate(this);
     setDate(Calendar1->selectedDate());

@@ -230,6 +230,7 @@ TSuchenDlg::TSuchenDlg(tav::store::Database *db, QWidget *parent)
     connect(BOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(BAbbruch, &QPushButton::clicked, this, &QDialog::reject);
     connect(BHilfe, &QPushButton::clicked, this, [this] { showHelp(HilfeKontext, this); });
+    setHelpKey(this, HilfeKontext);
     connect(BKalender, &QToolButton::clicked, this, &TSuchenDlg::kalender);
     connect(DBGrid1, &QTableView::doubleClicked, this,
             [this](const QModelIndex &i) { trefferUebernehmen(i.row()); });

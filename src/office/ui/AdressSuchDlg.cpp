@@ -121,6 +121,7 @@ TSuchenAdrDlg::TSuchenAdrDlg(tav::store::Database *db, QWidget *parent) : QDialo
     connect(Ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(Abbruch, &QPushButton::clicked, this, &QDialog::reject);
     connect(Hilfe, &QPushButton::clicked, this, [this] { showHelp(HilfeAdressen, this); });
+    setHelpKey(this, HilfeAdressen);
     connect(AlleMarkieren, &QPushButton::clicked, this, &TSuchenAdrDlg::alleMarkieren);
     auto *knoepfe = new QHBoxLayout;
     knoepfe->addWidget(AlleMarkieren);

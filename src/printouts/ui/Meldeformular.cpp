@@ -70,6 +70,7 @@ MeldeformularBasis::MeldeformularBasis(const Meldung &m, const QString &name, in
     BitBtnHilfe = knopf(6340, QStringLiteral("&Hilfe"), "BitBtnHilfe");
     BitBtnZurueck = knopf(9766, QStringLiteral("&Zurück"), "BitBtnZurueck");
     connect(BitBtnHilfe, &QPushButton::clicked, this, [this] { showHelp(MeldeformularHilfeKontext, this); });
+    setHelpKey(this, MeldeformularHilfeKontext);
     connect(BitBtnZurueck, &QPushButton::clicked, this, &QDialog::reject);
 }
 

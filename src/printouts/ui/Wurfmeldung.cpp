@@ -188,6 +188,7 @@ void TformWurfmeldung::bauen()
     connect(BitBtnDruckenDeutscheRassekatzenunion, &QPushButton::clicked, this,
             [this] { drucken(Wurfformular::Dru); });
     connect(BitBtnHilfe, &QPushButton::clicked, this, [this] { app::ui::showHelp(HilfeKontext, this); });
+    app::ui::setHelpKey(this, HilfeKontext);
     connect(BitBtnAbbruch, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -144,6 +144,7 @@ TVorschau::TVorschau(const Pages &pages, QWidget *parent) : QDialog(parent), m_p
     });
     connect(BSchliessen, &QToolButton::clicked, this, &QDialog::accept);
     connect(hilfe, &QToolButton::clicked, this, [this] { app::ui::showHelp(HilfeKontext, this); });
+    app::ui::setHelpKey(this, HilfeKontext);
 
     app::ui::translateOnCreate(this);
     resize(900, 700);
