@@ -285,6 +285,14 @@ void TMirravel::updateCommandStates()
     }
 }
 
+QAction *TMirravel::action(const QString &itemName) const
+{
+    if (QAction *a = m_actions.value(itemName))
+        return a;
+    const QMenu *menu = m_menus.value(itemName);
+    return menu ? menu->menuAction() : nullptr;
+}
+
 QMdiSubWindow *TMirravel::addChild(QWidget *content)
 {
     QMdiSubWindow *sub = m_mdi->addSubWindow(content);

@@ -138,7 +138,8 @@ class TMirravel : public QMainWindow
 
     // commands
     void runCommand(const QString &itemName);
-    QAction *action(const QString &itemName) const { return m_actions.value(itemName); }
+    // the command of a menu item, or the entry of a submenu in its parent menu
+    QAction *action(const QString &itemName) const;
     QToolButton *toolButton(const QString &name) const { return m_toolButtons.value(name); }
     bool blockedInPedigreeEntry();
     void KatzeLoeschen();
