@@ -96,10 +96,10 @@ std::shared_ptr<ListRows> deckbuchZeilen(store::Database &db, int kater, int tag
     zeilenLesen(db, "DECKBUCH.DB", "KaterDecktermin", kater, [&](const Table &t) {
         const QDate gedeckt = t.value(QStringLiteral("Decktermin")).toDate();
         const QDate wurftermin = cats::wurftermin(gedeckt, tage);
-        liste.append(QVariantList{gedeckt.isValid() ? QVariant(gedeckt) : QVariant(), t.intValue(QStringLiteral("Katze")),
-                      wurftermin.isValid() ? QVariant(wurftermin) : QVariant(),
-                      t.value(QStringLiteral("Wurftag")), t.text(QStringLiteral("Erfolge")),
-                      t.text(QStringLiteral("Bemerkung"))});
+        liste.append(QVariantList{
+            gedeckt.isValid() ? QVariant(gedeckt) : QVariant(), t.intValue(QStringLiteral("Katze")),
+            wurftermin.isValid() ? QVariant(wurftermin) : QVariant(), t.value(QStringLiteral("Wurftag")),
+            t.text(QStringLiteral("Erfolge")), t.text(QStringLiteral("Bemerkung"))});
         return true;
     });
     for (QVariantList &z : liste) {
@@ -157,6 +157,9 @@ std::optional<DeckscheinDaten> deckscheinDaten(store::Database &db, KatzenLeser 
 std::optional<QString> deckscheinText(const QString &datenordner)
 {
     QFile f(datenordner + QStringLiteral("/deckschein.txt"));
+    // a certificate without the breeder's own wording is a certificate all the same
+    if (!f.exists())
+        return QString();
     if (!f.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QByteArray bytes = f.readAll();

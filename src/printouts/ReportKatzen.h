@@ -40,7 +40,8 @@ struct DeckscheinDaten {
 // has none. Throws EngineError.
 std::optional<DeckscheinDaten> deckscheinDaten(tav::store::Database &db, KatzenLeser &leser, int kater,
                                                int deckbuchZeile = 0);
-// deckschein.txt of the data folder; nothing when it cannot be read
+// deckschein.txt of the data folder: empty when the breeder has written none, nothing when the
+// file is there but cannot be read
 std::optional<QString> deckscheinText(const QString &datenordner);
 report::ReportJob reportDeckschein(const DeckscheinDaten &d);
 

@@ -13,6 +13,7 @@
 #include "printouts/ui/Wurfmeldung.h"
 #include "report/ui/Vorschau.h"
 
+#include <QDir>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -93,11 +94,18 @@ class TstDruckenKatzen : public QObject
         QVERIFY(tom > 0);
         const QString name =
             scalar(*f.db, "SELECT Name FROM catstamm WHERE LaufendeNummer = ?", {tom}).toString();
-        // without the breeder's text: said, and previewed all the same
+        // without the breeder's text: previewed without a word
         QStringList texte = vorschau("Deckschein", tom);
         QVERIFY2(texte.contains("DECKSCHEIN") && texte.contains(name), qPrintable(texte.join('|')));
+        QVERIFY(messages().isEmpty());
+        // a text that cannot be read (here a folder in its place) is said; the certificate shows
+        QVERIFY(QDir(f.db->dataDir()).mkdir("deckschein.txt"));
+        Scripted::reset();
+        texte = vorschau("Deckschein", tom);
+        QVERIFY(texte.contains("DECKSCHEIN"));
         QCOMPARE(messages().size(), 1);
         QVERIFY(messages().first().contains("deckschein.txt"));
+        QVERIFY(QDir(f.db->dataDir()).rmdir("deckschein.txt"));
         QFile text(f.db->dataDir() + "/deckschein.txt");
         QVERIFY(text.open(QIODevice::WriteOnly));
         text.write("Die Deckung gilt mit einem Nachdecken.\r\n");
