@@ -3,10 +3,15 @@
 #include "../common/GeometryCheck.h"
 #include "app/Sprache.h"
 #include "app/ui/ChildWindow.h"
+#include "app/ui/DBGrid.h"
 #include "app/ui/DataSource.h"
 #include "app/ui/Help.h"
 #include "app/ui/Main.h"
 #include "app/ui/Startup.h"
+#include "cats/ui/Pcatstam.h"
+#include "store/Database.h"
+#include "store/Query.h"
+#include "store/Table.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,6 +28,8 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
+#include <QStyle>
+#include <QToolButton>
 
 using tav::app::ui::ChildWindow;
 using tav::app::ui::ProgramRun;
@@ -48,8 +55,8 @@ QString plain(QString caption)
 QRect visibleRect(const QWidget *w)
 {
     QRect r(w->mapToGlobal(QPoint(0, 0)), w->size());
-    for (const QWidget *p = w->parentWidget(); p; p = p->parentWidget())
-        r &= QRect(p->mapToGlobal(QPoint(0, 0)), p->size());
+    for (const QWidget *p = w; !p->isWindow() && p->parentWidget(); p = p->parentWidget())
+        r &= QRect(p->parentWidget()->mapToGlobal(QPoint(0, 0)), p->parentWidget()->size());
     if (const QScreen *s = w->screen())
         r &= s->geometry();
     return r;
@@ -329,6 +336,21 @@ void User::menu(const QStringList &captions)
         failed(QStringLiteral("the menu does not close"));
 }
 
+void User::activate(const Finder &window)
+{
+    const Finder frame = [window]() -> QWidget * {
+        QWidget *w = window();
+        return w && qobject_cast<QMdiSubWindow *>(w->parentWidget()) ? w->parentWidget() : w;
+    };
+    // the middle of the title bar: the frame's own, no control of the window
+    const QPoint title = look([frame] {
+        QWidget *f = frame();
+        return f ? QPoint(f->width() / 2, f->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, f) / 2)
+                 : QPoint();
+    });
+    click(frame, QStringLiteral("the window's title"), title);
+}
+
 QStringList User::menuPath(const QString &name)
 {
     return look([&] {
@@ -359,8 +381,11 @@ void User::menuItem(const QString &name)
 
 void User::toolButton(const QString &name)
 {
-    click([name]() -> QWidget * { return mainWindow() ? mainWindow()->toolButton(name) : nullptr; },
-          QStringLiteral("tool button ") + name);
+    click(
+        [name]() -> QWidget * {
+            return mainWindow() ? mainWindow()->findChild<QToolButton *>(name) : nullptr;
+        },
+        QStringLiteral("tool button ") + name);
 }
 
 void User::press(const Finder &in, const QStringList &captions)
@@ -385,7 +410,78 @@ void User::type(const QString &text)
 void User::moveAway()
 {
     const QPoint corner = look([] { return QApplication::primaryScreen()->geometry().bottomRight(); });
-    clickAt(corner, 0);
+    xdo({QStringLiteral("mousemove"), QString::number(corner.x()), QString::number(corner.y())});
+}
+
+// ---- the register
+
+int User::shownCat()
+{
+    auto *w = tav::cats::ui::TCatStamm::instance();
+    tav::store::Table *t = w ? w->DBCatStamm() : nullptr;
+    return t && t->isOpen() && t->hasRecord() ? t->value(QStringLiteral("LaufendeNummer")).toInt() : 0;
+}
+
+void User::showCat(const QString &name)
+{
+    const QVariant number =
+        value(QStringLiteral("SELECT LaufendeNummer FROM catstamm.db WHERE Name = ?"), {name});
+    if (!number.isValid())
+        failed(QStringLiteral("no cat %1 in the register").arg(name));
+    const auto listRows = []() -> QWidget * {
+        auto *g = mainWindow() ? mainWindow()->catList() : nullptr;
+        return g ? g->viewport() : nullptr;
+    };
+    click(listRows, QStringLiteral("the cat list"), QPoint(20, 8));
+    key(QStringLiteral("Escape"));
+    type(name);
+    QPoint row;
+    require(
+        [&] {
+            auto *g = mainWindow() ? mainWindow()->catList() : nullptr;
+            if (!g || !g->currentIndex().isValid() || g->currentIndex().data().toString() != name)
+                return false;
+            row = g->visualRect(g->currentIndex()).center();
+            return g->viewport()->rect().contains(row);
+        },
+        QStringLiteral("the cat list stands on %1").arg(name));
+    click(listRows, QStringLiteral("the row of ") + name, row, 2);
+    const int cat = number.toInt();
+    require([cat] { return shownCat() == cat; }, QStringLiteral("the cat record window shows %1").arg(name));
+}
+
+QVector<QVariantList> User::rows(const QString &sql, const QVariantList &args)
+{
+    const auto read = [&](tav::store::Database *db) {
+        tav::store::Query q(db, sql);
+        for (const QVariant &a : args)
+            q.addBindValue(a);
+        q.open();
+        return q.rows();
+    };
+    QVector<QVariantList> out;
+    QString error;
+    look([&] {
+        try {
+            if (run() && run()->database()) {
+                out = read(run()->database());
+            } else {
+                tav::store::Database db(m_home.path() + QStringLiteral("/Daten"));
+                out = read(&db);
+            }
+        } catch (const std::exception &e) {
+            error = QString::fromLocal8Bit(e.what());
+        }
+    });
+    if (!error.isEmpty())
+        failed(QStringLiteral("reading the tables failed: %1 (%2)").arg(error, sql));
+    return out;
+}
+
+QVariant User::value(const QString &sql, const QVariantList &args)
+{
+    const QVector<QVariantList> r = rows(sql, args);
+    return r.isEmpty() || r.first().isEmpty() ? QVariant() : r.first().first();
 }
 
 // ---- message boxes and file dialogs

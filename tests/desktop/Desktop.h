@@ -15,6 +15,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QVariant>
+#include <QVector>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -87,6 +89,8 @@ class User
     void click(const Finder &find, const QString &what, QPoint at = QPoint(-1, -1), int count = 1,
                int button = 1);
     void clickAt(QPoint global, int count = 1, int button = 1);
+    // clicks the title bar of a child window's frame, as a user brings it to the front
+    void activate(const Finder &window);
     // the caption path of a menu command, as the user reads it: {"Büro", "Buchführung"}
     void menu(const QStringList &captions);
     // the menu command of that name, through the captions the menu shows
@@ -99,6 +103,16 @@ class User
     void key(const QString &keys);  // xdotool key names: "F1", "Escape", "alt+b", "Tab"
     void type(const QString &text); // typed into the focused control
     void moveAway();                // the pointer off every window, so no hover stays
+
+    // ---- the register
+    // the cat the cat record window shows (its number), 0 when none
+    static int shownCat();
+    // shows the cat as a user finds it: typed into the cat list, then a double click on its row
+    void showCat(const QString &name);
+    // rows of a query on the home's tables (names by file, "?" bound to `args`), read through the
+    // running program's connection or, when the program is not running, a connection of its own
+    QVector<QVariantList> rows(const QString &sql, const QVariantList &args = {});
+    QVariant value(const QString &sql, const QVariantList &args = {});
 
     // ---- message boxes: every one must be expected
     // waits for a message box whose text contains `text`, presses `answer` and returns its text

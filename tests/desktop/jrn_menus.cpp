@@ -46,8 +46,8 @@ void lookAt(User &u, const Finder &w, const QString &what)
 void helpAndBack(User &u, const Finder &w, int context, bool byKey)
 {
     if (byKey) {
-        // the window has the focus after the user clicked into it
-        u.click(w, "the window", QPoint(4, 4));
+        // the window has the focus after the user clicked on its title
+        u.activate(w);
         u.key("F1");
     } else {
         u.press(w, {"Hilfe"});
@@ -120,7 +120,7 @@ class JrnMenus : public QObject
                 u.toolButton(tool);
             u.require([w] { return w() != nullptr; },
                       tool.isEmpty() ? "it opens again" : "it opens by its tool button");
-            u.click(w, "the window", QPoint(4, 4));
+            u.activate(w);
             u.key("Escape");
             u.require([w] { return w() == nullptr; }, "the window closes by Escape");
         });
