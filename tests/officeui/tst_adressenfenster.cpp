@@ -5,6 +5,7 @@
 #include "../common/ProgramFixture.h"
 #include "app/Sprache.h"
 #include "app/ui/DBGrid.h"
+#include "app/ui/DataControls.h"
 #include "cats/ui/Pcatstam.h"
 #include "office/ui/AdressSuchDlg.h"
 #include "office/ui/Adressenverwaltung.h"
@@ -204,8 +205,10 @@ class TstAdressenfenster : public QObject
         QVERIFY(w);
         QVERIFY(!w->status().isEmpty());
         QStringList shown;
-        for (QAbstractButton *b : w->findChild<QWidget *>("DBStatus")->findChildren<QAbstractButton *>())
-            shown << b->text();
+        for (DBRadioGroup *g : w->findChildren<DBRadioGroup *>())
+            if (g->field() == "Status")
+                for (QAbstractButton *b : g->findChildren<QAbstractButton *>())
+                    shown << b->text();
         QCOMPARE(shown, w->status());
     }
 
