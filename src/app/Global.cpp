@@ -76,28 +76,30 @@ AlterTeile alterTeile(int art, const QDate &tod, const QDate &bis, const QDate &
     return a;
 }
 
-QString alterText(int art, const AlterTeile &t, const QString &jahre, const QString &monate,
-                  const QString &tage, const QString &wochen)
+QString alterText(int art, const AlterTeile &t, const std::function<QString(int tag)> &caption)
 {
     if (t.leer)
         return QString();
-    auto teil = [](int n, const QString &wort, int m, const QString &wort2) {
-        return QStringLiteral("%1 %2 %3 %4").arg(n).arg(wort).arg(m).arg(wort2);
+    auto wort = [](int n, const QString &plural, const QString &einzahl) {
+        return QStringLiteral("%1 %2").arg(n).arg(n == 1 && !einzahl.isEmpty() ? einzahl : plural);
     };
+    const auto jahre = [&](int n) { return wort(n, caption(1485), caption(9960)); };
+    const auto monate = [&](int n) { return wort(n, caption(1486), caption(9961)); };
+    const auto tage = [&](int n) { return wort(n, caption(1487), caption(9962)); };
+    const auto wochen = [&](int n) { return wort(n, caption(1488), caption(9963)); };
+    const QLatin1Char blank(' ');
     if (t.jahre > 0)
-        return teil(t.jahre, jahre, t.monate, monate);
+        return jahre(t.jahre) + blank + monate(t.monate);
     if (t.monate == 0)
-        return teil(t.wochen, wochen, t.tage, tage);
+        return wochen(t.wochen) + blank + tage(t.tage);
     if (art != 0)
-        return teil(t.monate, monate, t.tage, tage);
-    return teil(t.monate, monate, t.wochen, wochen);
+        return monate(t.monate) + blank + tage(t.tage);
+    return monate(t.monate) + blank + wochen(t.wochen);
 }
 
 QString TDatenGlobal::alterBerechnen(int art, const QDate &tod, const QDate &bis, const QDate &von)
 {
-    const Sprache &sp = sprache();
-    return alterText(art, alterTeile(art, tod, bis, von), sp.caption(1485), sp.caption(1486),
-                     sp.caption(1487), sp.caption(1488));
+    return alterText(art, alterTeile(art, tod, bis, von), [](int tag) { return sprache().caption(tag); });
 }
 
 QString htmlFarbe(int farbe)

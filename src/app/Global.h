@@ -28,9 +28,9 @@ struct AlterTeile {
 // art 0: ages of cats; art 4: young animals at a weighing (6 < days <= 150 counted in weeks).
 // `tod` ends the age when it is set and earlier than `bis`.
 AlterTeile alterTeile(int art, const QDate &tod, const QDate &bis, const QDate &von);
-// The unit words are the captions 1485 years, 1486 months, 1487 days, 1488 weeks.
-QString alterText(int art, const AlterTeile &teile, const QString &jahre, const QString &monate,
-                  const QString &tage, const QString &wochen);
+// The unit words are captions: 1485 years, 1486 months, 1487 days, 1488 weeks, and for a count of
+// one 9960 year, 9961 month, 9962 day, 9963 week (the plural where the singular is missing).
+QString alterText(int art, const AlterTeile &teile, const std::function<QString(int tag)> &caption);
 
 // "#RRGGBB" of a stored colour value (low byte red).
 QString htmlFarbe(int farbe);
@@ -71,7 +71,9 @@ class TDatenGlobal : public QObject
     void Dateienoeffnen();
     void Dateienschliessen();
 
-    // Empty texts for a cat that is not found.
+    // Empty texts for a cat that is not found. Breed and eye colour take their English names
+    // (where RASSE.DB and AUGEN.DB hold one) when `ChangeSprache` asks for them and whenever the
+    // texts are English.
     KatzenTexte Katzendaten(int typ, int KatzeNr, bool ChangeSprache, int Generation,
                             const QString &Zusatz = QString());
     KatzenTexte KatzendatenVerp(int KatzeNr);

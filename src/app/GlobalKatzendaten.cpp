@@ -309,7 +309,8 @@ KatzenTexte TDatenGlobal::Katzendaten(int typ, int KatzeNr, bool ChangeSprache, 
         const int token = tokens[i];
         if (html && Generation >= 4 && !(Generation == 4 && zeilen <= HTMLAnzahlGenerationen - 3))
             continue;
-        const std::optional<QString> v = wert(token, ChangeSprache);
+        // English texts take the English names the reference tables hold
+        const std::optional<QString> v = wert(token, ChangeSprache || en);
         if (!v)
             continue;
         if (!html) {
@@ -427,7 +428,7 @@ KatzenTexte TDatenGlobal::KatzendatenVerp(int KatzeNr)
         case 23: continue;
         default: break;
         }
-        const std::optional<QString> v = wert(angabe, false);
+        const std::optional<QString> v = wert(angabe, en);
         if (!v)
             continue;
         QString eintrag;

@@ -2,6 +2,7 @@
 // the order of the rows.
 #include "Deckplaner.h"
 
+#include "cats/Referenzlisten.h"
 #include "store/Database.h"
 #include "store/Query.h"
 
@@ -57,8 +58,11 @@ void Deckplaner::lese(store::Database &db)
             [&](store::Query &t) { merkmale.insert(t.value(0).toInt(), t.value(1).toString()); });
     tabelle("RASSE.DB", "SELECT RCode, RKurzname FROM rasse.db",
             [&](store::Query &t) { rassen.insert(t.value(0).toInt(), t.value(1).toString()); });
-    tabelle("STATUS.DB", "SELECT Nummer, Status FROM status.db",
-            [&](store::Query &t) { status.insert(t.value(0).toInt(), t.value(1).toString()); });
+    // a status as the program shows it, in its language
+    tabelle("STATUS.DB", "SELECT Nummer, Status FROM status.db", [&](store::Query &t) {
+        const int nr = t.value(0).toInt();
+        status.insert(nr, cats::statusAnzeige(nr, t.value(1).toString()));
+    });
     aufbauen(katzen, merkmale, rassen, status);
 }
 

@@ -164,11 +164,12 @@ HTMLSeitenSprache htmlSeitenSprache(const QString &listenText, int programmSprac
     const QString t = listenText.trimmed().toLower();
     const bool deutsch = t == QLatin1String("deutsch") || t == QLatin1String("german");
     const bool englisch = t == QLatin1String("englisch") || t == QLatin1String("english");
-    if (deutsch && programmSprache != 0)
-        return {0, programmSprache == 1};
-    if (englisch && programmSprache != 1)
+    // breed and eye colour take their English names exactly when the page is English
+    if (deutsch)
+        return {0, false};
+    if (englisch)
         return {1, true};
-    return {programmSprache, false};
+    return {programmSprache, programmSprache == 1};
 }
 
 QString htmlPfadBereinigen(const QString &pfad)

@@ -45,7 +45,7 @@ QStringList htmlKopfSpalte(int spalte, const HTMLFelderSortierung &sortierung, c
                            const HTMLKopfDaten &d, const std::function<QString(int)> &caption);
 
 // The language of the page for the language list's text and the program's language number, and
-// whether breed and eye colour take their English names.
+// whether breed and eye colour take their English names (on an English page).
 struct HTMLSeitenSprache {
     int sprache = 0;
     bool englischeNamen = false;

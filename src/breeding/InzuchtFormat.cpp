@@ -1,6 +1,8 @@
 // InzuchtFormat: number formats of the inbreeding results.
 #include "InzuchtFormat.h"
 
+#include "app/Sprache.h"
+
 #include <QStringList>
 #include <cmath>
 #include <cstdio>
@@ -240,7 +242,11 @@ QString anzeigeForm(const RasseAnteile &a, const RasseKurzname &kurzname,
             continue;
         s += prozent(a.p_array[i]) + QStringLiteral("% ") + *name + QStringLiteral("   ");
     }
-    return s.isEmpty() ? QStringLiteral("Rasse nicht gefunden!") : s;
+    if (!s.isEmpty())
+        return s;
+    // the German words stand in while the catalogue is closed
+    const QString keine = app::messageText(9861);
+    return keine.isEmpty() ? QStringLiteral("Rasse nicht gefunden!") : keine;
 }
 
 QString koeffizientKurzText(double koeffizient, bool beitrag, QChar dezimal)

@@ -211,8 +211,7 @@ QString geschlechtText(const QString &code, const Beschriftung &caption)
 
 QString alterZeile(const DateiZeile &z, const QDate &heute, const Beschriftung &caption)
 {
-    return app::alterText(0, app::alterTeile(0, z.tod, heute, z.geburt), caption(1485), caption(1486),
-                          caption(1487), caption(1488));
+    return app::alterText(0, app::alterTeile(0, z.tod, heute, z.geburt), caption);
 }
 
 DateiInzucht::DateiInzucht(store::Database &db, int generationen, QChar dezimal)

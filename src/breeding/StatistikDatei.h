@@ -62,7 +62,7 @@ QVector<DateiZeile> statistikDatei(store::Database &db, const DateiAbfrage &abfr
 QStringList merkmalNamen(store::Database &db);
 
 using Beschriftung = std::function<QString(int tag)>;
-// The sex display text (captions 1280, 1281, 1579, 1580) and the age (captions 1485..1488).
+// The sex display text (captions 1280, 1281, 1579, 1580) and the age (the unit words of alterText).
 QString geschlechtText(const QString &code, const Beschriftung &caption);
 QString alterZeile(const DateiZeile &z, const QDate &heute, const Beschriftung &caption);
 

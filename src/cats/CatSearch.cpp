@@ -1,5 +1,6 @@
 #include "CatSearch.h"
 
+#include "Referenzlisten.h"
 #include "TextMatch.h"
 #include "store/Database.h"
 #include "store/Query.h"
@@ -53,21 +54,21 @@ QVector<Spalte> ergebnisSpalten(bool mitStatus, bool edition)
 {
     QVector<Spalte> s = {
         {QStringLiteral("Name"), QStringLiteral("Name")},
-        {edition ? QStringLiteral("Hof") : QStringLiteral("Zwinger/Cattery"), QStringLiteral("Zwinger")},
-        {QStringLiteral("Farbe/Colour"), QStringLiteral("FellFarbe")},
-        {QStringLiteral("GebDat./Born"), QStringLiteral("GebDatum")},
-        {QStringLiteral("Geschl./Sex"), QStringLiteral("GeschlAnzeige")},
-        {QStringLiteral("Mutter/Dam"), QStringLiteral("MutterAnzeige")},
-        {QStringLiteral("Vater/Sire"), QStringLiteral("VaterAnzeige")},
-        {edition ? QStringLiteral("Ohrmarkennummer") : QStringLiteral("Zuchtbuchnr./Reg.No."),
+        {edition ? QStringLiteral("Hof") : QStringLiteral("Zwinger"), QStringLiteral("Zwinger")},
+        {QStringLiteral("Farbe"), QStringLiteral("FellFarbe")},
+        {QStringLiteral("GebDat."), QStringLiteral("GebDatum")},
+        {QStringLiteral("Geschl."), QStringLiteral("GeschlAnzeige")},
+        {QStringLiteral("Mutter"), QStringLiteral("MutterAnzeige")},
+        {QStringLiteral("Vater"), QStringLiteral("VaterAnzeige")},
+        {edition ? QStringLiteral("Ohrmarkennummer") : QStringLiteral("Zuchtbuchnr."),
          QStringLiteral("Zuchtbuchnummer1")},
-        {QStringLiteral("Züchter/Breeder"), QStringLiteral("ZuechterAnzeige")},
-        {QStringLiteral("Besitzer/Owner"), QStringLiteral("BesitzerAnzeige")},
-        {QStringLiteral("Rasse/Breed"), QStringLiteral("Rasse1")},
-        {QStringLiteral("Rufname/AKA"), QStringLiteral("Rufname")},
+        {QStringLiteral("Züchter"), QStringLiteral("ZuechterAnzeige")},
+        {QStringLiteral("Besitzer"), QStringLiteral("BesitzerAnzeige")},
+        {QStringLiteral("Rasse"), QStringLiteral("Rasse1")},
+        {QStringLiteral("Rufname"), QStringLiteral("Rufname")},
     };
     if (mitStatus)
-        s.append({QStringLiteral("Status/State"), QStringLiteral("StatusAnzeige")});
+        s.append({QStringLiteral("Status"), QStringLiteral("StatusAnzeige")});
     return s;
 }
 
@@ -201,7 +202,8 @@ bool gefuellt(const QString &t)
 
 } // namespace
 
-SuchAbfrage suchAbfrage(const SuchKriterien &k, const Aufrufer &a, Sortierung s)
+SuchAbfrage suchAbfrage(const SuchKriterien &k, const Aufrufer &a, Sortierung s,
+                        const QList<int> &gezeigteStatus)
 {
     SuchAbfrage q;
     QStringList bed;
@@ -232,8 +234,18 @@ SuchAbfrage suchAbfrage(const SuchKriterien &k, const Aufrufer &a, Sortierung s)
     adresse(QStringLiteral("Besitzer"), QStringLiteral(":besitzer"), k.besitzer);
     praefix(QStringLiteral("Zuchtbuchnummer1"), QStringLiteral(":zbnr"), k.zbNr);
     if (gefuellt(k.status)) {
-        bed << QStringLiteral("c.Status IN (SELECT Nummer FROM \"STATUS.DB\" WHERE Status GLOB :status)");
+        QString status =
+            QStringLiteral("c.Status IN (SELECT Nummer FROM \"STATUS.DB\" WHERE Status GLOB :status)");
         q.werte.append({QStringLiteral(":status"), globPrefixNoCase(k.status.trimmed())});
+        QStringList gezeigt;
+        for (int i = 0; i < gezeigteStatus.size(); ++i) {
+            gezeigt << QStringLiteral(":gezeigt%1").arg(i);
+            q.werte.append({gezeigt.last(), gezeigteStatus[i]});
+        }
+        if (!gezeigt.isEmpty())
+            status =
+                QStringLiteral("(%1 OR c.Status IN (%2))").arg(status, gezeigt.join(QStringLiteral(", ")));
+        bed << status;
     }
     if (gefuellt(k.gebDatum)) {
         bed << QStringLiteral("c.GebDatum = :geb");
@@ -294,7 +306,18 @@ SuchErgebnis katzenSuchen(tav::store::Database &db, const SuchKriterien &k, cons
         }
     }
 
-    const SuchAbfrage abfrage = suchAbfrage(k, a, s);
+    // a status the program shows in its own language is found by that name, too
+    QList<int> gezeigteStatus;
+    if (gefuellt(k.status)) {
+        store::Query st(&db, QStringLiteral("SELECT Nummer, Status FROM \"STATUS.DB\""));
+        st.open();
+        for (; !st.eof(); st.next()) {
+            const int nr = st.value(0).toInt();
+            if (statusAnzeige(nr, st.value(1).toString()).startsWith(k.status.trimmed(), Qt::CaseInsensitive))
+                gezeigteStatus << nr;
+        }
+    }
+    const SuchAbfrage abfrage = suchAbfrage(k, a, s, gezeigteStatus);
     store::Query q(&db, abfrage.sql);
     for (const auto &[name, wert] : abfrage.werte)
         q.bindValue(name, wert);
@@ -318,7 +341,7 @@ SuchErgebnis katzenSuchen(tav::store::Database &db, const SuchKriterien &k, cons
         t.Rasse1 = q.value(14).toString();
         t.VaterAnzeige = q.value(15).toString();
         t.MutterAnzeige = q.value(16).toString();
-        t.StatusAnzeige = q.value(17).toString();
+        t.StatusAnzeige = statusAnzeige(t.Status, q.value(17).toString());
         t.BesitzerName = q.value(18).toString();
         t.BesitzerVorname = q.value(19).toString();
         t.ZuechterName = q.value(20).toString();

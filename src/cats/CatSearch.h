@@ -24,7 +24,7 @@ struct SuchKriterien {
     QString zuechter; // Züchter: addresses whose Name (or "Name, Vorname") starts with it
     QString besitzer; // Besitzer: the same
     QString zbNr;     // Zuchtbuchnummer1, prefix
-    QString status;   // statuses whose text starts with it
+    QString status;   // statuses whose text, stored or shown (statusAnzeige), starts with it
     QString gebDatum; // GebDatum, equal; "31.12.2020", "31.12.20" or "2020-12-31"
 
     bool leer() const;
@@ -114,7 +114,9 @@ struct SuchAbfrage {
     QVector<QPair<QString, QVariant>> werte; // every criterion, bound by name
 };
 // The local SQL statement of a search. The caller has checked the date (datumLesen).
-SuchAbfrage suchAbfrage(const SuchKriterien &k, const Aufrufer &a, Sortierung s);
+// `gezeigteStatus`: the statuses whose shown name (statusAnzeige) starts with the status criterion.
+SuchAbfrage suchAbfrage(const SuchKriterien &k, const Aufrufer &a, Sortierung s,
+                        const QList<int> &gezeigteStatus = {});
 
 // The search: checks the date and the address criteria, runs the query and computes the
 // calculated columns.

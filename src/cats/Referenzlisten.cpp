@@ -1,5 +1,7 @@
 #include "Referenzlisten.h"
 
+#include "app/Sprache.h"
+
 #include "store/Database.h"
 #include "store/Query.h"
 #include "store/Table.h"
@@ -218,6 +220,27 @@ void statusSpeichern(Database &db, QStringList namen)
         }
     }
     txn.commit();
+}
+
+QString statusAnzeige(int nummer, const QString &name)
+{
+    constexpr int GelieferteStatus = 7, ErsterTag = 9964;
+    if (name.isEmpty() || nummer < 1 || nummer > GelieferteStatus)
+        return name;
+    const app::Sprache &katalog = app::sprache();
+    const int tag = ErsterTag + nummer - 1;
+    for (const char *sprache : {"deutsch", "englisch", "hollaendisch"}) {
+        if (name == katalog.captionFor(tag, QString::fromLatin1(sprache))) {
+            const QString gezeigt = katalog.caption(tag);
+            return gezeigt.isEmpty() ? name : gezeigt;
+        }
+    }
+    return name;
+}
+
+QString statusEingabe(int nummer, const QString &gespeichert, const QString &gezeigt)
+{
+    return gezeigt == statusAnzeige(nummer, gespeichert) ? gespeichert : gezeigt;
 }
 
 } // namespace tav::cats

@@ -61,5 +61,12 @@ QStringList statusLaden(tav::store::Database &db);
 // Writes the names by position in one transaction: trailing empty names are dropped and their
 // records deleted; an empty name in between keeps (or leaves absent) its record's place.
 void statusSpeichern(tav::store::Database &db, QStringList namen);
+// The name a status shows: STATUS.DB comes with German names, and a status still named as
+// delivered (in any of the three languages: captions 9964 to 9970 for the statuses 1 to 7) takes
+// the program's language; a name of the user's own stays as typed.
+QString statusAnzeige(int nummer, const QString &name);
+// The name to store for what a status field shows: its stored name while the field still shows
+// that name's display form, else the field's text.
+QString statusEingabe(int nummer, const QString &gespeichert, const QString &gezeigt);
 
 } // namespace tav::cats

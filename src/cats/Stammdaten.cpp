@@ -157,6 +157,8 @@ QString bildZaehler(int akt, int anzahl, int sprache)
 {
     if (sprache == 1)
         return QStringLiteral("Picture %1 of %2").arg(akt).arg(anzahl);
+    if (sprache == 2)
+        return QStringLiteral("Afbeelding %1 van %2").arg(akt).arg(anzahl);
     return QStringLiteral("Bild %1 von %2").arg(akt).arg(anzahl);
 }
 

@@ -80,7 +80,7 @@ int druckBildNachLoeschen(int feld2, int geloescht);
 // Whether a typed print picture number names one of `anzahl` pictures.
 bool druckBildGueltig(int feld2, int anzahl);
 
-// "Bild n von m" ("Picture n of m" with the English interface; Dutch keeps the German words).
+// "Bild n von m" ("Picture n of m" with the English interface, "Afbeelding n van m" with the Dutch).
 QString bildZaehler(int akt, int anzahl, int sprache);
 
 // --- window caption ---------------------------------------------------------------

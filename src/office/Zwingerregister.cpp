@@ -1,5 +1,6 @@
 #include "Zwingerregister.h"
 
+#include "app/Sprache.h"
 #include "cats/TextMatch.h"
 #include "store/Database.h"
 #include "store/Query.h"
@@ -44,7 +45,7 @@ Bueroliste registerListe(bool privat)
                  {QStringLiteral("Züchter"), TagZuechter}, {QStringLiteral("PLZ"), TagPlz},
                  {QStringLiteral("Ort"), TagOrt},          {QStringLiteral("Land"), TagLand},
                  {QStringLiteral("Verein"), TagVerein}};
-    // the catalogue gives each language its criteria after the box's tag (Dutch keeps the German)
+    // the catalogue gives each language its criteria after the box's tag
     b.sortTag = privat ? 6917 : 6910;
     b.sortierung = {
         {privat ? QStringLiteral("Hof") : QStringLiteral("Zwinger"), QStringLiteral("ZwingerRasse")},
@@ -191,23 +192,26 @@ qint64 inAdressenUebernehmen(Database &db, const ZwingerAdresse &a)
         if (!q.eof())
             rasse = q.value(0);
     }
+    // the address group is the user's word: the program's language gives it
+    const QString zuechter = app::captionText(9971);
     Transaction txn(db, {QStringLiteral("ADR_DAT.DB")});
     Table adressen(&db, QStringLiteral("ADR_DAT.DB"));
     adressen.open();
     adressen.append();
-    const std::pair<const char *, QString> werte[] = {{"Name", n.name},
-                                                      {"Vorname", n.vorname},
-                                                      {"Strasse", a.strasse},
-                                                      {"Plz", a.plz},
-                                                      {"Ort", a.ort},
-                                                      {"Land", a.land},
-                                                      {"Telefon", a.telefon},
-                                                      {"Telefax", a.telefax},
-                                                      {"email", a.email},
-                                                      {"Homepage", a.homepage},
-                                                      {"Handy", a.handy},
-                                                      {"Zwinger", a.zwinger},
-                                                      {"Status", QStringLiteral("Züchter")}};
+    const std::pair<const char *, QString> werte[] = {
+        {"Name", n.name},
+        {"Vorname", n.vorname},
+        {"Strasse", a.strasse},
+        {"Plz", a.plz},
+        {"Ort", a.ort},
+        {"Land", a.land},
+        {"Telefon", a.telefon},
+        {"Telefax", a.telefax},
+        {"email", a.email},
+        {"Homepage", a.homepage},
+        {"Handy", a.handy},
+        {"Zwinger", a.zwinger},
+        {"Status", zuechter.isEmpty() ? QStringLiteral("Züchter") : zuechter}};
     for (const auto &[feld, wert] : werte)
         adressen.setValue(QString::fromUtf8(feld), wert);
     adressen.setValue(QStringLiteral("Rasse"), rasse);

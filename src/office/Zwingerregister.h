@@ -68,8 +68,9 @@ struct ZwingerAdresse {
     QString zuechter, zwinger, rasse, strasse, plz, ort, land, telefon, telefax, email, homepage, handy;
 };
 bool adresseVorhanden(tav::store::Database &db, const Zuechtername &n);
-// Appends the cattery's breeder to ADR_DAT.DB with the status "Züchter" and the code of the breed
-// whose name is the register's breed text; returns the new address number.
+// Appends the cattery's breeder to ADR_DAT.DB with the status "Züchter" (caption 9971 in the
+// program's language) and the code of the breed whose name is the register's breed text; returns
+// the new address number.
 qint64 inAdressenUebernehmen(tav::store::Database &db, const ZwingerAdresse &a);
 
 } // namespace tav::office

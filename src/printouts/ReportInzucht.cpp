@@ -89,7 +89,7 @@ ReportJob reportInzucht(const InzuchtDruck &d)
 
     Band &top = r.add(Band::Kind::Child, 20, QStringLiteral("topcats"));
     top.enabled = d.mitKlonliste;
-    top.elements << label(QRectF(0, 2, 80, 6), QStringLiteral("TopKatzen"), fett, TagTopKatzen);
+    top.elements << label(QRectF(0, 2, 80, 6), QStringLiteral("Top Katzen"), fett, TagTopKatzen);
     QStringList topZeilen;
     for (const InzuchtDruck::TopKatze &t : d.topKatzen)
         topZeilen << QStringLiteral("%1 - %2").arg(t.slot).arg(t.name) << QStringLiteral("     ") + t.anteil;

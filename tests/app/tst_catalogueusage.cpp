@@ -184,6 +184,108 @@ class TstCatalogueUsage : public QObject
         }
         QVERIFY2(bad.isEmpty(), qPrintable(bad.join('\n')));
     }
+
+    // Every text speaks its own language; each rule is a kind of leftover users have met.
+    void textsSpeakTheirLanguage_data()
+    {
+        QTest::addColumn<int>("rule");
+        QTest::newRow("German or Dutch with the English after a slash") << 0;
+        QTest::newRow("English file words in German") << 1;
+        QTest::newRow("German umlauts written out") << 2;
+        QTest::newRow("German letters in English") << 3;
+        QTest::newRow("Dutch left in German") << 4;
+        QTest::newRow("words run together that are written apart") << 5;
+    }
+    void textsSpeakTheirLanguage()
+    {
+        QFETCH(int, rule);
+        struct Text {
+            QString where, de, en, nl;
+        };
+        QVector<Text> texts;
+        for (auto it = m_captions.cbegin(); it != m_captions.cend(); ++it)
+            for (int part = 0; part < 2; ++part) {
+                const QStringList &c = it.value();
+                texts.append({QStringLiteral("caption %1").arg(it.key()), c.value(part), c.value(2 + part),
+                              c.value(4 + part)});
+            }
+        for (auto it = m_messages.cbegin(); it != m_messages.cend(); ++it)
+            texts.append({QStringLiteral("message %1").arg(it.key()), it.value().value(0),
+                          it.value().value(1), it.value().value(2)});
+        const auto plain = [](const QString &s) { return QString(s).remove(QLatin1Char('&')).trimmed(); };
+        // Dutch words that are German as well
+        static const QStringList cognates = {
+            "adressen", "alle",      "als html", "als pdf",  "analyse", "automatisch", "chipnummer",
+            "datum",    "exterieur", "finale",   "firma",    "geb.",    "geboren",     "gencode",
+            "gewicht",  "homepage",  "idnr.",    "info",     "ja",      "kalender",    "kater",
+            "klassen",  "laden",     "land",     "langhaar", "links",   "nr.",         "rassen",
+            "rechts",   "saldo",     "status",   "stb.",     "titel"};
+        const auto cognate = [&](const QString &s) {
+            QString w = plain(s).toLower();
+            while (w.endsWith(QLatin1Char(':')) || w.endsWith(QLatin1Char(' ')))
+                w.chop(1);
+            return cognates.contains(w);
+        };
+        static const QRegularExpression fileWord(QStringLiteral("\\bFiles?\\b"));
+        // ae, oe, ue after a consonant other than q, as in "Wuerfe"; "zuerst", "Koeffizient" and
+        // the words on -uell are German as written
+        static const QRegularExpression writtenOut(QStringLiteral("[bcdfghjklmnprstvwxyzß](ae|oe|ue)"),
+                                                   QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression word(QStringLiteral("\\p{L}+"));
+        static const QRegularExpression germanLetter(QStringLiteral("[äöüÄÖÜß]"));
+        static const QRegularExpression lettersOnly(QStringLiteral("^[\\p{L} ]+$"));
+        QStringList bad;
+        for (const Text &t : std::as_const(texts)) {
+            switch (rule) {
+            case 0:
+                for (const QString *cell : {&t.de, &t.nl})
+                    for (const QString &part : cell->split(QLatin1Char('/')).mid(1))
+                        if (!t.en.isEmpty() && plain(part) == plain(t.en) && plain(*cell) != plain(t.en))
+                            bad << t.where + ": " + *cell;
+                break;
+            case 1:
+                if (t.de.contains(fileWord))
+                    bad << t.where + ": " + t.de;
+                break;
+            case 2:
+                for (auto m = word.globalMatch(t.de); m.hasNext();) {
+                    const QString w = m.next().captured();
+                    const QString lower = w.toLower();
+                    if (w.contains(writtenOut) && !lower.contains(QLatin1String("zuerst")) &&
+                        !lower.contains(QLatin1String("koeffizient")) &&
+                        !lower.contains(QLatin1String("uell")))
+                        bad << t.where + ": " + w;
+                }
+                break;
+            case 3:
+                if (t.en.contains(germanLetter))
+                    bad << t.where + ": " + t.en;
+                break;
+            case 4:
+                if (!t.nl.isEmpty() && t.nl == t.de && t.de != t.en && !cognate(t.nl))
+                    bad << t.where + ": " + t.nl;
+                break;
+            case 5: break;
+            }
+        }
+        if (rule == 5) {
+            for (int lang = 0; lang < 3; ++lang) {
+                QHash<QString, QString> apart; // without blanks -> as written
+                for (const Text &t : std::as_const(texts)) {
+                    const QString s = plain(lang == 0 ? t.de : lang == 1 ? t.en : t.nl);
+                    if (s.contains(QLatin1Char(' ')) && s.contains(lettersOnly))
+                        apart.insert(QString(s).remove(QLatin1Char(' ')), s);
+                }
+                for (const Text &t : std::as_const(texts)) {
+                    const QString s = plain(lang == 0 ? t.de : lang == 1 ? t.en : t.nl);
+                    if (!s.contains(QLatin1Char(' ')) && s.contains(lettersOnly) && apart.contains(s))
+                        bad << QStringLiteral("%1: %2 (elsewhere %3)").arg(t.where, s, apart.value(s));
+                }
+            }
+        }
+        bad.removeDuplicates();
+        QVERIFY2(bad.isEmpty(), qPrintable(bad.join('\n')));
+    }
 };
 
 QTEST_GUILESS_MAIN(TstCatalogueUsage)

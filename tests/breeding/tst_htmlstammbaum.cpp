@@ -419,10 +419,12 @@ class TstHtmlStammbaum : public QObject
         QTest::addColumn<bool>("englischeNamen");
         QTest::newRow("deutsch im deutschen Programm") << "deutsch" << 0 << 0 << false;
         QTest::newRow("englisch im deutschen Programm") << "englisch" << 0 << 1 << true;
-        QTest::newRow("german im englischen Programm") << "german" << 1 << 0 << true;
+        QTest::newRow("german im englischen Programm") << "german" << 1 << 0 << false;
+        QTest::newRow("english im englischen Programm") << "english" << 1 << 1 << true;
         QTest::newRow("english im niederländischen Programm") << "englisch" << 2 << 1 << true;
         QTest::newRow("deutsch im niederländischen Programm") << "deutsch" << 2 << 0 << false;
         QTest::newRow("Unbekanntes bleibt") << "français" << 2 << 2 << false;
+        QTest::newRow("Unbekanntes im englischen Programm") << "" << 1 << 1 << true;
     }
     void seitenSprache()
     {

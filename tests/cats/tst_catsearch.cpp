@@ -1,5 +1,7 @@
 #include "CatsFixture.h"
+#include "app/Sprache.h"
 #include "cats/CatSearch.h"
+#include "cats/Referenzlisten.h"
 
 #include <QtTest>
 
@@ -461,6 +463,57 @@ class TstCatSearch : public QObject
             else
                 QCOMPARE(namen(e.treffer), QStringList{m_nr.key(t.LaufendeNummer)});
         }
+    }
+
+    // STATUS.DB holds the delivered names in German: in English or Dutch a status still so named
+    // shows, and is found, in the program's language; a name of the user's own stays as typed
+    void statusInTheProgramsLanguage_data()
+    {
+        QTest::addColumn<int>("sprache");
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<QString>("gezeigt");
+        QTest::addColumn<QStringList>("erwartet");
+        QTest::newRow("German") << 0 << "eig"
+                                << "eigene Katze" << QStringList{"c2"};
+        QTest::newRow("English") << 1 << "OWN"
+                                 << "own cat" << QStringList{"c2"};
+        QTest::newRow("Dutch") << 2 << "andere"
+                               << "andere kat" << QStringList{"c1", "c4"};
+        QTest::newRow("English, by the stored name") << 1 << "fremd"
+                                                     << "other cat" << QStringList{"c1", "c4"};
+        QTest::newRow("English, the user's own name") << 1 << "verk"
+                                                      << "verkauft" << QStringList{"c3"};
+    }
+    void statusInTheProgramsLanguage()
+    {
+        QFETCH(int, sprache);
+        QFETCH(QString, eingabe);
+        QFETCH(QString, gezeigt);
+        QFETCH(QStringList, erwartet);
+        CatsFixture &f = *m_f;
+        if (!f.db().tableExists("SPRACHE.DB")) {
+            f.db().createTable("SPRACHE.DB");
+            f.db().createTable("SPRMEL.DB");
+            const QList<std::pair<int, const char *>> namen = {{9964, "eigene Katze"}, {19964, "own cat"},
+                                                               {29964, "eigen kat"},   {9965, "Fremdkatze"},
+                                                               {19965, "other cat"},   {29965, "andere kat"}};
+            for (const auto &[nr, name] : namen)
+                f.add("SPRACHE.DB", {{"Nummer", nr}, {"FeldName", QString::fromUtf8(name)}});
+        }
+        QVERIFY(tav::app::sprache().open(&f.db()));
+        tav::app::sprache().setLanguageNumber(sprache);
+        SuchKriterien k;
+        k.status = eingabe;
+        const SuchErgebnis e = suche(k);
+        const QString statusText = e.treffer.isEmpty() ? QString() : e.treffer.first().StatusAnzeige;
+        // the status list keeps a stored name its field still shows, and takes a typed one
+        const QString eigene = QStringLiteral("eigene Katze");
+        QCOMPARE(statusEingabe(1, eigene, statusAnzeige(1, eigene)), eigene);
+        QCOMPARE(statusEingabe(1, eigene, QStringLiteral("Zuchtkatze")), QStringLiteral("Zuchtkatze"));
+        tav::app::sprache().setLanguageNumber(0);
+        tav::app::sprache().close();
+        QCOMPARE(namen(e.treffer), erwartet);
+        QCOMPARE(statusText, gezeigt);
     }
 
     void sqlNeverHoldsUserText()

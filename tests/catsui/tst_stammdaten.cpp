@@ -111,7 +111,8 @@ class TstStammdaten : public QObject
         QVERIFY(!druckBildGueltig(4, 3));
         QVERIFY(druckBildGueltig(3, 3));
         QCOMPARE(bildZaehler(0, 0, 1), QString("Picture 0 of 0"));
-        QCOMPARE(bildZaehler(2, 5, 2), QString("Bild 2 von 5"));
+        QCOMPARE(bildZaehler(2, 5, 2), QString("Afbeelding 2 van 5"));
+        QCOMPARE(bildZaehler(1, 3, 0), QString("Bild 1 von 3"));
     }
 
     void caption()

@@ -2,6 +2,7 @@
 #include "app/Global.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
+#include "breeding/InzuchtFormat.h"
 #include "store/Database.h"
 #include "store/Table.h"
 
@@ -204,23 +205,31 @@ class TstGlobal : public QObject
         QTest::addColumn<QString>("erwartet");
         const QDate keins;
         QTest::newRow("Monat und Tage einer Katze")
-            << 0 << QDate(2021, 3, 10) << QDate(2021, 4, 20) << keins << 0 << "1 Monate 1 Wochen";
+            << 0 << QDate(2021, 3, 10) << QDate(2021, 4, 20) << keins << 0 << "1 Monat 1 Woche";
         QTest::newRow("41 Tage eines Jungtiers")
             << 4 << QDate(2021, 3, 10) << QDate(2021, 4, 20) << keins << 0 << "5 Wochen 6 Tage";
         QTest::newRow("englische Wörter")
-            << 0 << QDate(2021, 3, 10) << QDate(2021, 4, 20) << keins << 1 << "1 months 1 weeks";
+            << 0 << QDate(2021, 3, 10) << QDate(2021, 4, 20) << keins << 1 << "1 month 1 week";
+        QTest::newRow("niederländische Wörter")
+            << 0 << QDate(2021, 3, 10) << QDate(2021, 4, 20) << keins << 2 << "1 maand 1 week";
+        QTest::newRow("englische Mehrzahl")
+            << 0 << QDate(2019, 1, 10) << QDate(2021, 4, 30) << keins << 1 << "2 years 3 months";
+        QTest::newRow("niederländische Mehrzahl")
+            << 4 << QDate(2021, 3, 10) << QDate(2021, 4, 20) << keins << 2 << "5 weken 6 dagen";
+        QTest::newRow("ein Tag") << 4 << QDate(2021, 1, 1) << QDate(2021, 1, 2) << keins << 1
+                                 << "0 weeks 1 day";
         QTest::newRow("Tod vor dem Enddatum")
-            << 0 << QDate(2020, 1, 1) << QDate(2023, 6, 1) << QDate(2021, 3, 15) << 0 << "1 Jahre 2 Monate";
+            << 0 << QDate(2020, 1, 1) << QDate(2023, 6, 1) << QDate(2021, 3, 15) << 0 << "1 Jahr 2 Monate";
         QTest::newRow("Tod nach dem Enddatum")
-            << 0 << QDate(2020, 1, 1) << QDate(2021, 3, 15) << QDate(2023, 6, 1) << 0 << "1 Jahre 2 Monate";
+            << 0 << QDate(2020, 1, 1) << QDate(2021, 3, 15) << QDate(2023, 6, 1) << 0 << "1 Jahr 2 Monate";
         QTest::newRow("Jahre") << 0 << QDate(2020, 3, 10) << QDate(2022, 4, 20) << keins << 0
-                               << "2 Jahre 1 Monate";
+                               << "2 Jahre 1 Monat";
         QTest::newRow("über den Jahreswechsel")
             << 0 << QDate(2020, 12, 15) << QDate(2021, 1, 10) << keins << 0 << "3 Wochen 5 Tage";
         QTest::newRow("Februar im Schaltjahr")
             << 0 << QDate(2024, 2, 28) << QDate(2024, 3, 1) << keins << 0 << "0 Wochen 2 Tage";
         QTest::newRow("Februar sonst")
-            << 0 << QDate(2023, 2, 28) << QDate(2023, 3, 1) << keins << 0 << "0 Wochen 1 Tage";
+            << 0 << QDate(2023, 2, 28) << QDate(2023, 3, 1) << keins << 0 << "0 Wochen 1 Tag";
         QTest::newRow("Jungtier über 150 Tage")
             << 4 << QDate(2021, 1, 1) << QDate(2021, 7, 15) << keins << 0 << "6 Monate 14 Tage";
         QTest::newRow("Jungtier unter einer Woche")
@@ -240,6 +249,24 @@ class TstGlobal : public QObject
         QFETCH(QString, erwartet);
         tav::app::sprache().setLanguageNumber(sprache);
         QCOMPARE(TDatenGlobal::alterBerechnen(art, tod, bis, von), erwartet);
+    }
+
+    // a breed composition whose breeds are all unknown says so in the program's language
+    void unbekannteRasse_data()
+    {
+        QTest::addColumn<int>("sprache");
+        QTest::addColumn<QString>("erwartet");
+        QTest::newRow("deutsch") << 0 << "Rasse nicht gefunden!";
+        QTest::newRow("englisch") << 1 << "Breed not found!";
+        QTest::newRow("niederländisch") << 2 << "Ras niet gevonden!";
+    }
+    void unbekannteRasse()
+    {
+        QFETCH(int, sprache);
+        QFETCH(QString, erwartet);
+        tav::app::sprache().setLanguageNumber(sprache);
+        const tav::breeding::RasseKurzname keine = [](qint32) { return std::nullopt; };
+        QCOMPARE(tav::breeding::anzeigeForm(QStringLiteral("ende"), 77, keine, QLatin1Char(',')), erwartet);
     }
 
     void getTitel_data()
@@ -303,11 +330,19 @@ class TstGlobal : public QObject
                                                                  "TM",
                                                                  "Zbnr.: T-9",
                                                                  "Haarart: Kurzhaar"};
+        // English texts take the English names of breed and eye colour
         QTest::newRow("Bildschirm englisch")
-            << 1 << "anton" << QList<int>{1, 3, 7, 8, 9, 15, 17, 18, 22} << 1 << 1 << false << 4
-            << QStringList{"IC/GIC Anton vom Test {N}", "Eye-Colour:blau",  "Born:10.03.2020",
-                           "Breeder:Anna Müller",       "Owner:Meier",      "Blood group:A",
-                           "Chip-No.:276000",           "died: 05.01.2023", "Type of coat: Kurzhaar"};
+            << 1 << "anton" << QList<int>{1, 3, 7, 8, 9, 11, 15, 17, 18, 22} << 1 << 1 << false << 4
+            << QStringList{"IC/GIC Anton vom Test {N}",
+                           "Eye-Colour:blue",
+                           "Born:10.03.2020",
+                           "Breeder:Anna Müller",
+                           "Owner:Meier",
+                           "British Shorthair",
+                           "Blood group:A",
+                           "Chip-No.:276000",
+                           "died: 05.01.2023",
+                           "Type of coat: Kurzhaar"};
         QTest::newRow("englische Namen")
             << 3 << "anton" << QList<int>{3, 11} << 1 << 1 << true << 4
             << QStringList{"Anton vom Test {N}", "Eye-Colour:blue", "British Shorthair"};
@@ -529,11 +564,11 @@ class TstGlobal : public QObject
                                                      ",  01.06.2020",
                                                      ",  02.07.2021",
                                                      ",  TM"};
-        QTest::newRow("englisch") << "anton" << QList<int>{3, 7, 8, 9, 10, 15, 17, 18} << 1
-                                  << QStringList{"Anton vom Test",      ",  Eye:blau",
-                                                 ",  Born: 10.03.2020", ",  B.: Anna Müller",
-                                                 ",  O.: Meier",        ",  Blood group: A",
-                                                 ",  Chip-No.: 276000", ",  died: 05.01.2023"};
+        QTest::newRow("englisch") << "anton" << QList<int>{3, 7, 8, 9, 10, 11, 15, 17, 18} << 1
+                                  << QStringList{
+                                         "Anton vom Test",     ",  Eye:blue",         ",  Born: 10.03.2020",
+                                         ",  B.: Anna Müller", ",  O.: Meier",        ",  British Shorthair",
+                                         ",  Blood group: A",  ",  Chip-No.: 276000", ",  died: 05.01.2023"};
         QTest::newRow("eigene Katze") << "bella" << QList<int>{1, 9, 10} << 0
                                       << QStringList{"Bella", ",  B.: Berger, Eva", ",  Farb-Code: a"};
         QTest::newRow("Tätonummer und Fellart nicht")

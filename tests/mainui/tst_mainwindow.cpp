@@ -281,14 +281,28 @@ class TstMainWindow : public QObject
         QCOMPARE(count(*f.db, "SELECT count(*) FROM catstamm WHERE LaufendeNummer = 5"), 0);
     }
 
+    // the question speaks the language of the program
+    void noAtTheExitQuestionKeepsRunning_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("German") << 0 << "Tavrenno wirklich beenden?";
+        QTest::newRow("English") << 1 << "Really quit Tavrenno?";
+        QTest::newRow("Dutch") << 2 << "Tavrenno echt afsluiten?";
+    }
     void noAtTheExitQuestionKeepsRunning()
     {
+        QFETCH(int, language);
+        QFETCH(QString, question);
+        sprache().setLanguageNumber(language);
         Scripted::reset();
         Scripted::answer(QMessageBox::No);
-        QVERIFY(!f.main->close());
+        const bool closed = f.main->close();
+        sprache().setLanguageNumber(0);
+        QVERIFY(!closed);
         QVERIFY(f.main->isVisible());
         QVERIFY(!f.main->ProgrammEnde);
-        QCOMPARE(Scripted::shown().first().text, QString("Tavrenno wirklich beenden?"));
+        QCOMPARE(Scripted::shown().first().text, question);
         const QString shots = qEnvironmentVariable("TAV_SCREENSHOTS");
         if (!shots.isEmpty()) {
             QDir().mkpath(shots);

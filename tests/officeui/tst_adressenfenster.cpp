@@ -3,7 +3,9 @@
 // refused with the typed input kept.
 #define TAV_WITH_CATSTAMM
 #include "../common/ProgramFixture.h"
+#include "app/Sprache.h"
 #include "app/ui/DBGrid.h"
+#include "app/ui/DataControls.h"
 #include "cats/ui/Pcatstam.h"
 #include "office/ui/AdressSuchDlg.h"
 #include "office/ui/Adressenverwaltung.h"
@@ -185,6 +187,31 @@ class TstAdressenfenster : public QObject
         QCOMPARE(scalar(*f.db, "SELECT count(*) FROM adr_dat WHERE Ort = ?", {ort + "xy"}).toInt(), 0);
     }
 
+    // the status choice lists the address groups in every language: they are the user's words
+    void statusChoiceShowsTheGroups_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("German") << 0;
+        QTest::newRow("English") << 1;
+        QTest::newRow("Dutch") << 2;
+    }
+    void statusChoiceShowsTheGroups()
+    {
+        QFETCH(int, language);
+        tav::app::sprache().setLanguageNumber(language);
+        f.main->runCommand("Adresenverwaltung1");
+        tav::app::sprache().setLanguageNumber(0);
+        Tadressenverwaltung *w = fenster();
+        QVERIFY(w);
+        QVERIFY(!w->status().isEmpty());
+        QStringList shown;
+        for (DBRadioGroup *g : w->findChildren<DBRadioGroup *>())
+            if (g->field() == "Status")
+                for (QAbstractButton *b : g->findChildren<QAbstractButton *>())
+                    shown << b->text();
+        QCOMPARE(shown, w->status());
+    }
+
     void statusChangesReachTheOpenAddressWindow()
     {
         // the status list open first: the address book, once open, stands in front of it
@@ -197,8 +224,7 @@ class TstAdressenfenster : public QObject
         const int vorher = w->status().size();
         const int tab = tav::office::ReiterStatus + vorher;
         auto radio = [w](const QString &text) {
-            for (QAbstractButton *b :
-                 w->findChild<QWidget *>("DBRadioGroupStatus")->findChildren<QAbstractButton *>())
+            for (QAbstractButton *b : w->findChild<QWidget *>("DBStatus")->findChildren<QAbstractButton *>())
                 if (b->text() == text)
                     return true;
             return false;

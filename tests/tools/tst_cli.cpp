@@ -408,6 +408,31 @@ class TstCli : public QObject
         QVERIFY(titled.value(0).toInt() > 0);
     }
 
+    // the demo's address groups and salutations are the user's words: in the settings' language
+    void demoAddressesInTheSettingsLanguage_data()
+    {
+        QTest::addColumn<QString>("sprache");
+        QTest::addColumn<QVariantList>("erste");
+        QTest::newRow("German") << "Deutsch" << QVariantList{"Frau", "Züchter"};
+        QTest::newRow("English") << "Englisch" << QVariantList{"Mrs.", "Breeder"};
+        QTest::newRow("Dutch") << "Holländisch" << QVariantList{"Mevr.", "Fokker"};
+    }
+    void demoAddressesInTheSettingsLanguage()
+    {
+        QFETCH(QString, sprache);
+        QFETCH(QVariantList, erste);
+        QTemporaryDir home, config;
+        writeFile(config.filePath("Tavrenno.ini"), "[System]\nSprache=" + sprache.toUtf8() + "\n");
+        QCOMPARE(cli({"--home", home.path(), "demo"}, config.path()).code, 0);
+        Database db(home.path() + "/Daten");
+        Query gruppen(&db, "SELECT Status FROM \"STATUSADRESSEN.DB\" ORDER BY rowid LIMIT 1");
+        gruppen.open();
+        QCOMPARE(gruppen.value(0), erste.value(1));
+        Query adresse(&db, "SELECT Anrede, Status FROM \"ADR_DAT.DB\" WHERE Name = 'Berger'");
+        adresse.open();
+        QCOMPARE(adresse.rows().value(0), erste);
+    }
+
     void generateIsReproducible()
     {
         QTemporaryDir a, b;

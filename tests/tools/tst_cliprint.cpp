@@ -101,7 +101,7 @@ class TstCliPrint : public QObject
                                << QStringList{"Klonanalyse"};
         QTest::newRow("ancestors and clones")
             << QStringList{"--with-ancestors", "--with-clones"}
-            << QStringList{"Name des Vorfahren", "Anzahl des Vorkommens im Stammbaum", "TopKatzen",
+            << QStringList{"Name des Vorfahren", "Anzahl des Vorkommens im Stammbaum", "Top Katzen",
                            "Klonanalyse"}
             << QStringList{"Auflistung aller Katzen mit Inzucht"};
         QTest::newRow("english") << QStringList{"--lang", "en", "--with-pairs"}

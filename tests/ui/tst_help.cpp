@@ -1,5 +1,6 @@
 #include "UiFixture.h"
 #include "app/DataHome.h"
+#include "app/HelpPages.h"
 #include "app/MenuDefs.h"
 #include "app/ProgramHome.h"
 #include "app/ui/Help.h"
@@ -115,20 +116,21 @@ class TstHelp : public QObject
         QVERIFY(used.contains(11) && used.contains(THilfeFenster::InhaltKontext));
         QStringList bad;
         for (auto u = used.cbegin(); u != used.cend(); ++u)
-            for (const char *lang : {"de", "en"})
+            for (const char *lang : {"de", "en", "nl"})
                 if (!QFileInfo::exists(QStringLiteral("%1/%2/%3.html").arg(helpSource(), lang).arg(u.key())))
                     bad << QStringLiteral("%1/%2.html (%3)").arg(lang).arg(u.key()).arg(u.value().join(", "));
         QVERIFY2(bad.isEmpty(), qPrintable(bad.join('\n')));
     }
 
-    // Both languages have the same pages, every link leads to a page, and the contents reach all.
+    // The three languages have the same pages, every link leads to a page, and the contents reach all.
     void pagesLinkToPagesOnly()
     {
         const QStringList de = QDir(helpSource() + "/de").entryList({"*.html"}, QDir::Files, QDir::Name);
         QCOMPARE(QDir(helpSource() + "/en").entryList({"*.html"}, QDir::Files, QDir::Name), de);
+        QCOMPARE(QDir(helpSource() + "/nl").entryList({"*.html"}, QDir::Files, QDir::Name), de);
         QVERIFY(de.contains("1001.html"));
         QStringList bad;
-        for (const char *lang : {"de", "en"}) {
+        for (const char *lang : {"de", "en", "nl"}) {
             const QDir dir(helpSource() + '/' + lang);
             for (const QString &p : de)
                 for (const QString &target : localLinks(dir.filePath(p)))
@@ -156,9 +158,9 @@ class TstHelp : public QObject
         QTest::newRow("English") << 1 << "en"
                                  << "Tavrenno – Help"
                                  << "&Back";
-        QTest::newRow("Dutch reads English") << 2 << "en"
-                                             << "Tavrenno – Help"
-                                             << "&Terug";
+        QTest::newRow("Dutch") << 2 << "nl"
+                               << "Tavrenno – Help"
+                               << "&Terug";
     }
     void viewerShowsThePageOfTheLanguage()
     {
@@ -191,6 +193,20 @@ class TstHelp : public QObject
         QTest::mouseClick(v->BInhalt, Qt::LeftButton);
         QCOMPARE(shownPage(), page(folder, THilfeFenster::InhaltKontext));
         QCOMPARE(Scripted::shown().size(), 0);
+        tav::app::sprache().setLanguageNumber(0);
+    }
+
+    // A Dutch page that is missing in the home is read in English; German and English have no stand-in.
+    void missingDutchPageFallsBackToEnglish()
+    {
+        QVERIFY(QFile::remove(page("nl", 12)));
+        QCOMPARE(tav::app::helpPageFile(m_data->home.path(), 12, 2), page("en", 12));
+        QCOMPARE(tav::app::helpPageFile(m_data->home.path(), 11, 2), page("nl", 11));
+        QVERIFY(QFile::remove(page("de", 12)));
+        QCOMPARE(tav::app::helpPageFile(m_data->home.path(), 12, 0), page("de", 12));
+        tav::app::sprache().setLanguageNumber(2);
+        QVERIFY(showHelp(12));
+        QCOMPARE(shownPage(), page("en", 12));
         tav::app::sprache().setLanguageNumber(0);
     }
 

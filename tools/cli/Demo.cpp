@@ -1,6 +1,9 @@
+#include "Cli.h"
 #include "Register.h"
 
 #include "app/DataHome.h"
+#include "app/Sprache.h"
+#include "app/Systemi.h"
 #include "store/Table.h"
 #include "store/Transaction.h"
 
@@ -15,16 +18,33 @@ using tav::store::Database;
 using tav::store::Table;
 
 namespace {
-// the address book: statuses, contact details of the breeders and a few buyers and guests
+// the address book: statuses, contact details of the breeders and a few buyers and guests; the
+// groups and salutations are the user's words, so they come in the language of the settings
 void demoAdressen(Database &db)
 {
+    tav::app::tsysteminfo s;
+    einstellungenLesen(s);
+    tav::app::Sprache katalog;
+    katalog.open(&db);
+    katalog.setLanguageNumber(tav::app::languageNumber(s.Sprache));
+    const std::pair<const char *, int> woerter[] = {
+        {"Züchter", 9971}, {"Käufer", 9972}, {"Interessent", 9973}, {"Tierarzt", 9974},
+        {"Frau", 6802},    {"Herr", 6803},   {"Familie", 6804},     {"Firma", 6805}};
+    QHash<QString, QString> wort;
+    for (const auto &[deutsch, tag] : woerter) {
+        const QString w = katalog.caption(tag);
+        wort.insert(QString::fromUtf8(deutsch), w.isEmpty() ? QString::fromUtf8(deutsch) : w);
+    }
+    katalog.close();
+    const auto inSprache = [&wort](const char *deutsch) { return wort.value(QString::fromUtf8(deutsch)); };
+
     db.ensureTable("STATUSADRESSEN.DB");
     tav::store::Transaction txn(db, {"STATUSADRESSEN.DB", "ADR_DAT.DB"});
     Table status(&db, "STATUSADRESSEN.DB");
     status.open();
     for (const char *s : {"Züchter", "Käufer", "Interessent", "Tierarzt"}) {
         status.append();
-        status.setValue("Status", QString::fromUtf8(s));
+        status.setValue("Status", inSprache(s));
         status.post();
     }
     Table adr(&db, "ADR_DAT.DB");
@@ -60,14 +80,14 @@ void demoAdressen(Database &db)
             adr.append();
         adr.setValue("Name", name);
         adr.setValue("Vorname", vorname);
-        adr.setValue("Anrede", QString::fromUtf8(d.anrede));
+        adr.setValue("Anrede", inSprache(d.anrede));
         adr.setValue("Strasse", QString::fromUtf8(d.strasse));
         adr.setValue("Plz", QString::fromUtf8(d.plz));
         adr.setValue("Ort", QString::fromUtf8(d.ort));
         adr.setValue("Land", QString::fromUtf8(d.land));
         adr.setValue("Telefon", QString::fromUtf8(d.telefon));
         adr.setValue("email", QString::fromUtf8(d.email));
-        adr.setValue("Status", QString::fromUtf8(d.status));
+        adr.setValue("Status", inSprache(d.status));
         adr.post();
     }
     txn.commit();

@@ -398,13 +398,27 @@ void DBLookupComboBox::reloadList()
         try {
             tav::store::QuietCursor quiet(*m_list);
             for (m_list->first(); !m_list->eof(); m_list->next())
-                addItem(m_list->text(m_displayField), m_list->value(m_keyField));
+                addItem(m_display ? m_display(*m_list) : m_list->text(m_displayField),
+                        m_list->value(m_keyField));
             quiet.restore();
         } catch (const std::exception &e) {
             TDBError::HandleException(e, m_list->fileName());
         }
     }
     readField();
+}
+
+void DBLookupComboBox::setDisplay(std::function<QString(Table &)> display)
+{
+    m_display = std::move(display);
+    reloadList();
+}
+
+void DBLookupComboBox::changeEvent(QEvent *e)
+{
+    QComboBox::changeEvent(e);
+    if (e->type() == QEvent::LanguageChange && m_display)
+        reloadList();
 }
 
 void DBLookupComboBox::chosen(int index)

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <functional>
 
 class QButtonGroup;
 
@@ -110,17 +111,21 @@ class DBLookupComboBox : public QComboBox, public DataControl
     explicit DBLookupComboBox(QWidget *parent = nullptr);
     // `list` must be open; its records are listed in its index order
     void setList(tav::store::Table *list, const QString &keyField, const QString &displayField);
+    // What a record of the list shows instead of its display field (read again on a language switch).
+    void setDisplay(std::function<QString(tav::store::Table &)> display);
     // reads the list again (after it changed)
     void reloadList();
     void readField() override;
 
   protected:
     QWidget *widget() override { return this; }
+    void changeEvent(QEvent *e) override;
 
   private:
     void chosen(int index);
     QPointer<tav::store::Table> m_list;
     QString m_keyField, m_displayField;
+    std::function<QString(tav::store::Table &)> m_display;
 };
 
 // A date in the German form dd.mm.yyyy. An invalid date is refused when the record is posted: the

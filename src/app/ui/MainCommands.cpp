@@ -463,8 +463,10 @@ void TMirravel::closeEvent(QCloseEvent *e)
         e->accept();
         return;
     }
-    if (showText(QStringLiteral("Tavrenno wirklich beenden?"), MsgIcon::Warning, MsgButtons::YesNo) !=
-        QMessageBox::Yes) {
+    // the German words stand in while the catalogue is closed
+    const QString frage = messageText(9860);
+    if (showText(frage.isEmpty() ? QStringLiteral("Tavrenno wirklich beenden?") : frage, MsgIcon::Warning,
+                 MsgButtons::YesNo) != QMessageBox::Yes) {
         ProgrammEnde = false;
         e->ignore();
         return;

@@ -7,6 +7,7 @@
 #include "OptionenTeile.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
+#include "cats/Referenzlisten.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
 
@@ -298,7 +299,8 @@ void TFOptionen::fuellenListe(const tsysteminfo &s)
         status.open();
         statusAnzahl = 0;
         for (status.first(); !status.eof() && statusAnzahl < 9; status.next())
-            CheckBoxStatus[statusAnzahl++]->setText(status.text(QStringLiteral("Status")));
+            CheckBoxStatus[statusAnzahl++]->setText(tav::cats::statusAnzeige(
+                status.intValue(QStringLiteral("Nummer")), status.text(QStringLiteral("Status"))));
     } catch (const store::EngineError &) {
         // a reference table that cannot be read leaves its box empty; the settings stay as they are
     }

@@ -1,5 +1,7 @@
 #include "Translator.h"
 
+#include "DataControls.h"
+
 #include "app/Systemi.h"
 
 #include <QAbstractButton>
@@ -231,6 +233,11 @@ void translateComponent(QObject *o, int offset, const Sprache &catalogue)
         const QStringList texts = items(bar->count());
         for (int i = 0; i < texts.size(); ++i)
             bar->setTabText(i, texts[i]);
+        return;
+    }
+    // a lookup box lists the records of its table: only its hint is the catalogue's
+    if (auto *lookup = qobject_cast<DBLookupComboBox *>(w)) {
+        lookup->setToolTip(r->FeldHilfe);
         return;
     }
     if (auto *combo = qobject_cast<QComboBox *>(w)) {

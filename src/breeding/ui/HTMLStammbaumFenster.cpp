@@ -219,8 +219,8 @@ void TFormHTMLStammbaum::bauen()
         rechts->addWidget(b);
         return b;
     };
-    Button1 = knopf("Button1", "HTML-File erstellen", 6742);
-    BitBtn1 = knopf("BitBtn1", "HTML-File erstellen\nu. anzeigen", 0);
+    Button1 = knopf("Button1", "HTML-Datei erstellen", 6742);
+    BitBtn1 = knopf("BitBtn1", "HTML-Datei erstellen\nu. anzeigen", 0);
     BitBtnHilfe = knopf("BitBtnHilfe", "&Hilfe", 6743);
     BitBtnZuruck = knopf("BitBtnZuruck", "&Zurück", 6744);
     haupt->addLayout(rechts, 2);

@@ -58,7 +58,7 @@ class TFormHTMLStammbaum : public tav::app::ui::ChildWindow
     // shows this cat (0: the cat record window's) and rebuilds the head preview
     void katzeSetzen(qint32 katze);
     void MakeKopf();
-    // "HTML-File erstellen": true when the page was written
+    // "HTML-Datei erstellen": true when the page was written
     bool schreiben();
     // "... u. anzeigen": writes, then opens the page unless the writing failed
     bool schreibenUndAnzeigen();

@@ -39,7 +39,7 @@ TFormTopKatzen::TFormTopKatzen(tav::store::Database *db, QWidget *parent)
 {
     current() = this;
     setProperty("tag", 9800);
-    setWindowTitle(QStringLiteral("TopKatzen"));
+    setWindowTitle(QStringLiteral("Top Katzen"));
     setHelpContext(HilfeKontextTopKatzen);
 
     auto *layout = new QVBoxLayout(this);

@@ -5,6 +5,7 @@
 #include "app/ui/DataSource.h"
 #include "app/ui/Main.h"
 #include "app/ui/Nav2.h"
+#include "cats/Referenzlisten.h"
 #include "cats/Stammdaten.h"
 #include "store/Table.h"
 
@@ -102,10 +103,12 @@ QLayout *CatRecordBaseDataPage::identitaetBauen()
     m_zbnr1 = new DBEdit(m_src, QStringLiteral("Zuchtbuchnummer1"), this);
     m_zbnr1->setObjectName(QStringLiteral("DBZuchtbuchnummer1"));
     m_zbnr1->setToolTip(QStringLiteral("Ohrmarkennummer"));
+    m_zbnr1->setProperty("tag", TagZbNr1); // the hint in the program's language
     connect(m_zbnr1, &QLineEdit::editingFinished, this, [this] { zuchtbuchnummerPruefen(); });
     feld(TagZbNr1, QStringLiteral("Ohrmnr."), m_zbnr1, r, 0);
     auto *taeto = new DBEdit(m_src, QStringLiteral("TaetoNr"), this);
     taeto->setToolTip(QStringLiteral("Zuchtbuchnummer"));
+    taeto->setProperty("tag", TagTaetoNr);
     feld(TagTaetoNr, QStringLiteral("Zb.Nr."), taeto, r++, 2);
     feld(TagReg2, QStringLiteral("Reg. &2"), new DBEdit(m_src, QStringLiteral("Zuchtbuchnummer2"), this), r,
          0);
@@ -170,7 +173,7 @@ QLayout *CatRecordBaseDataPage::identitaetBauen()
     feld(TagRute, QStringLiteral("Rute"), new DBEdit(m_src, QStringLiteral("Rute"), this), r, 0);
     feld(TagBlutgruppe, QStringLiteral("Blutgr."), new DBEdit(m_src, QStringLiteral("Blutgruppe"), this), r++,
          2);
-    feld(TagGroesse, QStringLiteral("Groesse"), new DBEdit(m_src, QStringLiteral("Groesse"), this), r, 0);
+    feld(TagGroesse, QStringLiteral("Größe"), new DBEdit(m_src, QStringLiteral("Groesse"), this), r, 0);
     feld(TagGewicht, QStringLiteral("Gewicht"), new DBEdit(m_src, QStringLiteral("Gewicht"), this), r++, 2);
     feld(TagTests, QStringLiteral("Tests"), new DBEdit(m_src, QStringLiteral("Tests"), this), r++, 0, 3);
 
@@ -397,7 +400,11 @@ QLayout *CatRecordBaseDataPage::leisteBauen(QPushButton *hilfe)
     leiste->addWidget(m_nav);
     m_statusCombo = nachschlageListe(QStringLiteral("DBStatus"), m_src, QStringLiteral("Status"), m_q.status,
                                      QStringLiteral("Nummer"), QStringLiteral("Status"), this);
+    m_statusCombo->setDisplay([](Table &t) {
+        return statusAnzeige(t.intValue(QStringLiteral("Nummer")), t.text(QStringLiteral("Status")));
+    });
     m_statusCombo->setToolTip(QStringLiteral("Status der Katze"));
+    m_statusCombo->setProperty("tag", TagStatus);
     m_statusCombo->setMinimumWidth(110);
     m_statusCombo->installEventFilter(this);
     connect(m_statusCombo, &QComboBox::activated, this, [this] { adressenAnzeigen(); });

@@ -115,6 +115,7 @@ class CatRecordBaseDataPage : public QWidget
 
   protected:
     bool eventFilter(QObject *watched, QEvent *e) override;
+    void changeEvent(QEvent *e) override;
 
   private:
     // building (CatRecordBaseDataPage.cpp)

@@ -197,6 +197,14 @@ void CatRecordBaseDataPage::alterAnzeigen()
     m_alterAkt->setToolTip(a.tot ? a.alter : a.alterAkt);
 }
 
+void CatRecordBaseDataPage::changeEvent(QEvent *e)
+{
+    QWidget::changeEvent(e);
+    // the age's unit words follow a switch of the language
+    if (e->type() == QEvent::LanguageChange)
+        alterAnzeigen();
+}
+
 // --- the remark ------------------------------------------------------------------------
 
 void CatRecordBaseDataPage::bemerkungVorschau()

@@ -89,9 +89,9 @@ QWidget *CatRecordStudBookPage::kaetzinBauen(QPushButton *hilfe)
     tabs->setObjectName(QStringLiteral("Zuchtkatze"));
     tabs->setProperty("tag", TagKaetzinTabs);
     tabs->setUsesScrollButtons(false); // two or three short tabs: room enough in every language
-    tabs->addTab(wuerfeBauen(hilfe), QStringLiteral("Wuerfe"));
+    tabs->addTab(wuerfeBauen(hilfe), QStringLiteral("Würfe"));
     m_rolligkeit = new CatRecordHeatTab(m_q.rolligkeiten, m_aktuelleKatze, tabs);
-    tabs->addTab(m_rolligkeit, QStringLiteral("Laeufigkeit"));
+    tabs->addTab(m_rolligkeit, QStringLiteral("Läufigkeit"));
     return tabs;
 }
 

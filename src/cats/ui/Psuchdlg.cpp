@@ -6,6 +6,7 @@
 #include "app/ui/Dialogs.h"
 #include "app/ui/Help.h"
 #include "app/ui/Translator.h"
+#include "cats/Referenzlisten.h"
 #include "store/Database.h"
 #include "store/Query.h"
 
@@ -250,10 +251,10 @@ void TSuchenDlg::statusListeLaden()
 {
     EStatus->clear();
     try {
-        tav::store::Query q(m_db, QStringLiteral("SELECT Status FROM \"STATUS.DB\" ORDER BY Nummer"));
+        tav::store::Query q(m_db, QStringLiteral("SELECT Nummer, Status FROM \"STATUS.DB\" ORDER BY Nummer"));
         q.open();
         for (; !q.eof(); q.next()) {
-            const QString s = q.value(0).toString();
+            const QString s = tav::cats::statusAnzeige(q.value(0).toInt(), q.value(1).toString());
             if (!s.isEmpty())
                 EStatus->addItem(s);
         }

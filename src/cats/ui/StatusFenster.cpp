@@ -81,7 +81,8 @@ int TStatusForm::sichtbar() const
 
 void TStatusForm::laden()
 {
-    QStringList namen;
+    QStringList &namen = m_gespeichert;
+    namen.clear();
     try {
         namen = statusLaden(*m_db);
     } catch (const std::exception &e) {
@@ -89,7 +90,7 @@ void TStatusForm::laden()
     }
     for (int i = 0; i < MaxStatus; ++i) {
         const bool zeigen = i < namen.size();
-        m_felder[i]->setText(zeigen ? namen.at(i) : QString());
+        m_felder[i]->setText(zeigen ? statusAnzeige(i + 1, namen.at(i)) : QString());
         m_felder[i]->setVisible(zeigen);
         m_labels[i]->setVisible(zeigen);
     }
@@ -117,9 +118,9 @@ void TStatusForm::hinzufuegen()
 bool TStatusForm::speichern()
 {
     QStringList namen;
-    for (QLineEdit *e : m_felder) {
-        if (e->isVisibleTo(this))
-            namen << e->text().trimmed();
+    for (int i = 0; i < MaxStatus; ++i) {
+        if (m_felder[i]->isVisibleTo(this))
+            namen << statusEingabe(i + 1, m_gespeichert.value(i), m_felder[i]->text().trimmed());
     }
     try {
         statusSpeichern(*m_db, namen);

@@ -35,6 +35,7 @@ class TStatusForm : public tav::app::ui::ChildWindow
     tav::store::Database *m_db;
     QVector<QLabel *> m_labels;
     QVector<QLineEdit *> m_felder;
+    QStringList m_gespeichert; // the names as stored, which the fields show in the program's language
     QPushButton *m_speichern = nullptr, *m_rueckgaengig = nullptr;
 };
 

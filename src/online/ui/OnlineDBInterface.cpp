@@ -145,7 +145,7 @@ void TFormOnlineDBInterface::bauen()
     GroupExport->setProperty("tag", 7317);
     auto *ge = new QVBoxLayout(GroupExport);
     for (QCheckBox *c :
-         {CheckBilder = haken(7318, "Bildern       (nur JPG-Files)"),
+         {CheckBilder = haken(7318, "Bildern       (nur JPG-Dateien)"),
          CheckMerkmale = haken(7319, "Merkmalen"), CheckBemerkungen = haken(7320, "Bemerkungen"),
          CheckZuechter = haken(7321, "Züchter / Besitzer"), CheckZuchtbuch = haken(7322, "Zuchtbuch")})
         ge->addWidget(c);
