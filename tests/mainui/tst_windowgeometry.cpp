@@ -281,6 +281,8 @@ class TstWindowGeometry : public QObject
                                                  QString::fromLatin1(languageCodes[language]))));
         QStringList problems;
         checkGeometry(w, w, problems);
+        if (w->windowTitle().trimmed().isEmpty())
+            problems << QStringLiteral("the window has no title");
         QStringList texts = visibleTexts(w);
         // every page of every tab widget, as the user would turn them
         for (QTabWidget *tabs : w->findChildren<QTabWidget *>()) {

@@ -4,6 +4,7 @@
 #define TAV_WITH_CATSTAMM
 #include "../common/ProgramFixture.h"
 #include "app/ui/DBGrid.h"
+#include "app/ui/Translator.h"
 #include "cats/ui/Pcatstam.h"
 #include "office/ui/AdressSuchDlg.h"
 #include "office/ui/Adressenverwaltung.h"
@@ -128,6 +129,25 @@ class TstAdressenfenster : public QObject
         QCOMPARE(fenster()->table()->intValue("LaufendeNr"), adresse);
     }
 
+    // the status choice offers the user's statuses, in every language
+    void statusChoiceShowsTheStatuses()
+    {
+        f.main->runCommand("Adresenverwaltung1");
+        Tadressenverwaltung *w = fenster();
+        QVERIFY(w && !w->status().isEmpty());
+        auto wahl = [w] {
+            QStringList texte;
+            for (QAbstractButton *b : w->findChild<QWidget *>("DBStatus")->findChildren<QAbstractButton *>())
+                texte << b->text();
+            return texte;
+        };
+        QCOMPARE(wahl(), w->status());
+        for (int sprache : {1, 2, 0}) {
+            translateAllWindows(tav::app::languageOffset(sprache));
+            QCOMPARE(wahl(), w->status());
+        }
+    }
+
     void saveWithoutNameIsRefusedAndKeepsTheInput()
     {
         f.main->runCommand("Adresenverwaltung1");
@@ -197,8 +217,7 @@ class TstAdressenfenster : public QObject
         const int vorher = w->status().size();
         const int tab = tav::office::ReiterStatus + vorher;
         auto radio = [w](const QString &text) {
-            for (QAbstractButton *b :
-                 w->findChild<QWidget *>("DBRadioGroupStatus")->findChildren<QAbstractButton *>())
+            for (QAbstractButton *b : w->findChild<QWidget *>("DBStatus")->findChildren<QAbstractButton *>())
                 if (b->text() == text)
                     return true;
             return false;

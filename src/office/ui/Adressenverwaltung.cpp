@@ -122,7 +122,8 @@ void Tadressenverwaltung::feldSeiteErgaenzen(QGridLayout *g, int &zeile)
 
     m_statusGruppe =
         new DBRadioGroup(QStringLiteral("Status"), dataSource(), QStringLiteral("Status"), seite);
-    m_statusGruppe->setObjectName(QStringLiteral("DBRadioGroupStatus"));
+    // under this name the translator leaves its items alone: they are the user's statuses
+    m_statusGruppe->setObjectName(QStringLiteral("DBStatus"));
     m_statusGruppe->setProperty("tag", TagStatus);
     statusAuswahl(); // before the window takes its size
     g->addWidget(m_statusGruppe, zeile++, 0, 1, 2);
