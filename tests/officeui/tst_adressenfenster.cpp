@@ -135,9 +135,11 @@ class TstAdressenfenster : public QObject
         f.main->runCommand("Adresenverwaltung1");
         Tadressenverwaltung *w = fenster();
         QVERIFY(w && !w->status().isEmpty());
-        auto wahl = [w] {
+        QWidget *gruppe = w->findChild<QWidget *>("DBStatus");
+        QVERIFY(gruppe);
+        auto wahl = [gruppe] {
             QStringList texte;
-            for (QAbstractButton *b : w->findChild<QWidget *>("DBStatus")->findChildren<QAbstractButton *>())
+            for (QAbstractButton *b : gruppe->findChildren<QAbstractButton *>())
                 texte << b->text();
             return texte;
         };
