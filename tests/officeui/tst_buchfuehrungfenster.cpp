@@ -284,12 +284,17 @@ class TstBuchfuehrungFenster : public QObject
         QCoreApplication::processEvents();
         auto *kats = w->findChild<DBGrid *>("KategorienGrid");
         auto *saetze = w->findChild<DBGrid *>("MwstGrid");
-        auto tippenInZelle = [](DBGrid *g, const QString &text) {
+        // the cell's open editor (closed ones are deleted later)
+        auto editor = [](DBGrid *g) -> QLineEdit * {
+            for (QLineEdit *e : g->viewport()->findChildren<QLineEdit *>())
+                if (e->isVisible())
+                    return e;
+            return nullptr;
+        };
+        auto tippenInZelle = [editor](DBGrid *g, const QString &text) {
             g->edit(g->currentIndex());
-            auto *e = g->viewport()->findChild<QLineEdit *>();
-            QVERIFY(e);
-            QTest::keyClicks(e, text);
-            return e;
+            QVERIFY(editor(g));
+            QTest::keyClicks(editor(g), text);
         };
         auto anzahl = [this](const char *sql) { return scalar(*f.db, sql).toInt(); };
         auto zustand = [kats] { return kats->tableModel()->dataSource()->table()->state(); };
@@ -300,7 +305,7 @@ class TstBuchfuehrungFenster : public QObject
         QCOMPARE(zustand(), tav::store::Table::State::Insert);
         QCOMPARE(kats->currentIndex().row(), kats->model()->rowCount() - 1);
         tippenInZelle(kats, QStringLiteral("Porto"));
-        QTest::keyClick(kats->viewport()->findChild<QLineEdit *>(), Qt::Key_Down); // stores, appends
+        QTest::keyClick(editor(kats), Qt::Key_Down); // stores, appends
         QCOMPARE(anzahl("SELECT count(*) FROM konten WHERE Kontoart = 0 AND Name = 'Porto' AND EinAus = "
                         "'Ausgabe'"),
                  1);
@@ -313,7 +318,8 @@ class TstBuchfuehrungFenster : public QObject
 
         klick(w, "KategorieNeu");
         tippenInZelle(kats, QStringLiteral("Fotos"));
-        QTest::keyClick(kats->viewport()->findChild<QLineEdit *>(), Qt::Key_Return);
+        QTest::keyClick(editor(kats), Qt::Key_Return);
+        QCoreApplication::processEvents(); // the cell is committed after the editor saw the key
         klick(w, "KategorienSpeichern");
         QCOMPARE(anzahl("SELECT count(*) FROM konten WHERE Kontoart = 0"), kategorien + 2);
         Scripted::answer(QMessageBox::No);
@@ -326,7 +332,8 @@ class TstBuchfuehrungFenster : public QObject
 
         QTest::keyClick(saetze, Qt::Key_Insert);
         tippenInZelle(saetze, QStringLiteral("16"));
-        QTest::keyClick(saetze->viewport()->findChild<QLineEdit *>(), Qt::Key_Return);
+        QTest::keyClick(editor(saetze), Qt::Key_Return);
+        QCoreApplication::processEvents();
         klick(w, "KategorienSpeichern");
         QCOMPARE(anzahl("SELECT count(*) FROM mehrwert WHERE Prozent = 16"), 1);
         Scripted::answer(QMessageBox::Yes);

@@ -127,6 +127,7 @@ QWidget *TFormBuchfuehrung::kategorieSeite()
                                  {{QStringLiteral("Prozent"), TagProzent, true}}, seite);
     auto *titel = new QLabel(QStringLiteral("MwSt - Tabelle"));
     titel->setProperty("tag", TagMwstTabelle);
+    saetze->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     kats->setRowKeys(true);
     saetze->setRowKeys(true);
 
