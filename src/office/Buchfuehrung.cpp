@@ -5,6 +5,7 @@
 #include "store/Table.h"
 #include "store/Transaction.h"
 
+#include <QHash>
 #include <stdexcept>
 
 using namespace tav::store;
@@ -136,6 +137,79 @@ void Buchfuehrung::schritt(const char *name) const
 {
     if (testHook)
         testHook(name);
+}
+
+namespace {
+struct Vorgabe {
+    int tag;
+    const char *name; // German
+    bool einnahme;
+    int prozent;
+};
+// a breeder's usual income and expenses; the tags give their names in each language
+constexpr Vorgabe Vorgaben[] = {
+    {7072, "Kittenverkauf", true, 19},     {7073, "Deckgeld erhalten", true, 19},
+    {7074, "Sonstige Einnahmen", true, 0}, {7075, "Futter", false, 7},
+    {7076, "Katzenstreu", false, 19},      {7077, "Tierarzt", false, 19},
+    {7078, "Ausstellungen", false, 19},    {7079, "Vereinsbeiträge", false, 0},
+    {7080, "Stammbaumgebühren", false, 0}, {7081, "Deckgeld bezahlt", false, 19},
+    {7082, "Zubehör", false, 19},          {7083, "Sonstige Ausgaben", false, 0},
+};
+constexpr int Saetze[] = {19, 7, 0};
+constexpr std::pair<int, const char *> Kontoarten[] = {{7047, "Bankkonto"}, {7048, "Bargeld / Kasse"}};
+} // namespace
+
+bool buecherEinrichten(Database &db, const std::function<QString(int)> &text)
+{
+    Buchfuehrung::tabellenAnlegen(db);
+    const QString kontoart = QStringLiteral("KONTOART.DB"), mehrwert = QStringLiteral("MEHRWERT.DB");
+    auto name = [&](int tag, const char *deutsch) {
+        const QString t = text ? text(tag).trimmed() : QString();
+        return t.isEmpty() ? QString::fromUtf8(deutsch) : t;
+    };
+    Transaction txn(db, {kontoart, Konten, mehrwert});
+    Table arten(&db, kontoart);
+    arten.open();
+    if (!arten.isEmpty())
+        return false;
+    for (const auto &[tag, deutsch] : Kontoarten) {
+        arten.append();
+        arten.setValue(QStringLiteral("Kontoart"), name(tag, deutsch));
+        arten.post();
+    }
+    Table saetze(&db, mehrwert);
+    saetze.open();
+    QHash<int, int> satzNr; // percent -> record
+    if (saetze.isEmpty()) {
+        for (int p : Saetze) {
+            saetze.append();
+            saetze.setValue(QStringLiteral("Prozent"), p);
+            saetze.post();
+            satzNr.insert(p, saetze.intValue(Nummer));
+        }
+    } else {
+        for (saetze.first(); !saetze.eof(); saetze.next())
+            if (!satzNr.contains(saetze.intValue(QStringLiteral("Prozent"))))
+                satzNr.insert(saetze.intValue(QStringLiteral("Prozent")), saetze.intValue(Nummer));
+    }
+    Table k(&db, Konten);
+    k.setFilter(QStringLiteral("Kontoart=0"));
+    k.setFiltered(true);
+    k.open();
+    if (k.isEmpty()) {
+        for (const Vorgabe &v : Vorgaben) {
+            k.append();
+            k.setValue(QStringLiteral("Kontoart"), int(Kontoart::Kategorie));
+            k.setValue(QStringLiteral("Name"), name(v.tag, v.name));
+            k.setValue(QStringLiteral("EinAus"), v.einnahme ? EinAusEinnahme : EinAusAusgabe);
+            k.setCurrencyUnits(Eroeffnung, 0);
+            if (satzNr.contains(v.prozent))
+                k.setValue(QStringLiteral("Mwst"), satzNr.value(v.prozent));
+            k.post();
+        }
+    }
+    txn.commit();
+    return true;
 }
 
 void kontoVorDemSpeichern(Database &db, Table &konten)

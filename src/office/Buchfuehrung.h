@@ -85,6 +85,12 @@ class Buchfuehrung
     tav::store::Database &m_db;
 };
 
+// The books of a new register: the kinds of account, the usual categories of a cattery and the
+// VAT rates 19, 7 and 0 %, named by `text` (a caption's text in the program's language; the German
+// name where it gives none). Done once, while KONTOART.DB is empty, in one transaction; categories
+// and rates go only into empty lists, so books kept before stay as they are. True when done.
+bool buecherEinrichten(tav::store::Database &db, const std::function<QString(int tag)> &text);
+
 // The rule every store of an account row runs before it is posted (the window's editor too):
 // a blank opening balance is 0; a new account's balance is its opening balance; a changed
 // opening balance moves the balance by the difference, so that it stays the opening balance

@@ -286,6 +286,16 @@ class TstTranslator : public QObject
         QCOMPARE(w.window.windowTitle(), QString("Test window"));
     }
 
+    // A window's title is its record's hint; a record without one gives its caption, not a blank.
+    void windowTitleWithoutHint()
+    {
+        QWidget window;
+        window.setProperty("tag", 501);
+        window.setWindowTitle("design");
+        translateWindow(&window, 0, m_cat);
+        QCOMPARE(window.windowTitle(), QString("männlich"));
+    }
+
     // A label's mnemonic goes to the control after it in its grid row or box; without one the
     // label shows its text without the marker ("&&" becomes the one ampersand it stands for).
     void mnemonicLabelsGetTheirControl()

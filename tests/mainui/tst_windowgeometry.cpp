@@ -198,6 +198,11 @@ class TstWindowGeometry : public QObject
                                                  QString::fromLatin1(languageCodes[language]))));
         QStringList problems;
         checkGeometry(w, w, problems);
+        // a window translated from the catalogue takes its title from there
+        auto *frame = qobject_cast<QMdiSubWindow *>(w);
+        if (QWidget *form = frame ? frame->widget() : w;
+            form && form->property("tag").toInt() && w->windowTitle().trimmed().isEmpty())
+            problems << QStringLiteral("the window has no title");
         QStringList texts = visibleTexts(w);
         // every page of every tab widget, as the user would turn them
         for (QTabWidget *tabs : w->findChildren<QTabWidget *>()) {

@@ -339,6 +339,66 @@ class TstBuchfuehrung : public QObject
         QCOMPARE(stand(bank), eur("90"));
         stimmt();
     }
+
+    // A new register's books: kinds, categories in the program's language (German where the
+    // catalogue has no text), each with its rate and kind; once only, and never over kept books.
+    void buecherEinrichten_data()
+    {
+        QTest::addColumn<bool>("eigene"); // categories and rates kept before
+        QTest::newRow("new register") << false;
+        QTest::newRow("books kept before") << true;
+    }
+    void buecherEinrichten()
+    {
+        QFETCH(bool, eigene);
+        for (const char *t : {"KONTOART.DB", "MEHRWERT.DB"})
+            if (db->tableExists(t))
+                db->dropTable(t);
+        Buchfuehrung::tabellenAnlegen(*db);
+        if (eigene) {
+            buch->kategorieAnlegen(QStringLiteral("Welpen"), EinAusEinnahme);
+            Table m(db.get(), QStringLiteral("MEHRWERT.DB"));
+            m.open();
+            m.append();
+            m.setValue(QStringLiteral("Prozent"), 16);
+            m.post();
+        }
+        const auto englisch = [](int tag) {
+            return tag == 7075   ? QStringLiteral("Cat food")
+                   : tag == 7072 ? QStringLiteral("Kitten sales")
+                                 : QString();
+        };
+        QVERIFY(tav::office::buecherEinrichten(*db, englisch));
+        QVERIFY(!tav::office::buecherEinrichten(*db, englisch));
+        Table arten(db.get(), QStringLiteral("KONTOART.DB"));
+        arten.open();
+        QCOMPARE(arten.recordCount(), 2);
+        const QVector<Konto> k = kategorien(*db);
+        Table m(db.get(), QStringLiteral("MEHRWERT.DB"));
+        m.open();
+        if (eigene) {
+            QCOMPARE(k.size(), 1);
+            QCOMPARE(m.recordCount(), 1);
+            return;
+        }
+        QCOMPARE(k.size(), 12);
+        QCOMPARE(m.recordCount(), 3);
+        QHash<QString, Konto> nachName;
+        for (const Konto &x : k)
+            nachName.insert(x.name, x);
+        QVERIFY(nachName.contains(QStringLiteral("Tierarzt")));
+        QCOMPARE(nachName.value(QStringLiteral("Kitten sales")).einAus, EinAusEinnahme);
+        const Konto futter = nachName.value(QStringLiteral("Cat food"));
+        QCOMPARE(futter.einAus, EinAusAusgabe);
+        Table t(db.get(), QStringLiteral("KONTEN.DB"));
+        t.open();
+        QVERIFY(t.findKey({futter.nummer}) && m.findKey({t.intValue(QStringLiteral("Mwst"))}));
+        QCOMPARE(m.intValue(QStringLiteral("Prozent")), 7);
+        // a posting on a delivered expense is a cost
+        const int bank = buch->kontoAnlegen(Kontoart::Bankkonto, QStringLiteral("Bank"), eur("100"));
+        buch->buchen({bank, futter.nummer, QDate(2024, 6, 1), eur("12,50"), {}});
+        QCOMPARE(stand(bank), eur("87,50"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TstBuchfuehrung)

@@ -6,6 +6,7 @@
 #include "app/Sprache.h"
 #include "app/ui/DBGrid.h"
 #include "app/ui/DataControls.h"
+#include "app/ui/Translator.h"
 #include "cats/ui/Pcatstam.h"
 #include "office/ui/AdressSuchDlg.h"
 #include "office/ui/Adressenverwaltung.h"
@@ -128,6 +129,27 @@ class TstAdressenfenster : public QObject
         QCOMPARE(Scripted::pendingAnswers(), 0);
         QCOMPARE(fenster()->reiter()->currentIndex(), int(tav::office::ReiterAlle));
         QCOMPARE(fenster()->table()->intValue("LaufendeNr"), adresse);
+    }
+
+    // the status choice offers the user's statuses, in every language
+    void statusChoiceShowsTheStatuses()
+    {
+        f.main->runCommand("Adresenverwaltung1");
+        Tadressenverwaltung *w = fenster();
+        QVERIFY(w && !w->status().isEmpty());
+        QWidget *gruppe = w->findChild<QWidget *>("DBStatus");
+        QVERIFY(gruppe);
+        auto wahl = [gruppe] {
+            QStringList texte;
+            for (QAbstractButton *b : gruppe->findChildren<QAbstractButton *>())
+                texte << b->text();
+            return texte;
+        };
+        QCOMPARE(wahl(), w->status());
+        for (int sprache : {1, 2, 0}) {
+            translateAllWindows(tav::app::languageOffset(sprache));
+            QCOMPARE(wahl(), w->status());
+        }
     }
 
     void saveWithoutNameIsRefusedAndKeepsTheInput()

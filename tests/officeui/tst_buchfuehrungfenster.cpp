@@ -266,6 +266,81 @@ class TstBuchfuehrungFenster : public QObject
         QVERIFY(!w->findChild<QWidget *>("DBKontonummer")->isVisibleTo(w));
         w->close();
     }
+
+    // An account is stored with its own button; categories and VAT rates are added by button and
+    // by the grid's keys (Insert, Down on the last row), given up by Escape, deleted after
+    // message 28 by button and by Ctrl+Delete.
+    void kontoKategorienUndSaetze()
+    {
+        auto *w = oeffnen(f);
+        QVERIFY(w);
+        QVERIFY(w->seiteZeigen(TFormBuchfuehrung::SeiteKonten));
+        konto(w, "Bankkonto", QStringLiteral("Sparbuch"), QStringLiteral("10"));
+        klick(w, "KontoSpeichern");
+        QVERIFY(!w->kontenTabelle()->isEditing());
+        QCOMPARE(konten(*f.db).last().name, QStringLiteral("Sparbuch"));
+
+        w->m_kontenTabs->setCurrentIndex(1);
+        QCoreApplication::processEvents();
+        auto *kats = w->findChild<DBGrid *>("KategorienGrid");
+        auto *saetze = w->findChild<DBGrid *>("MwstGrid");
+        // the cell's open editor (closed ones are deleted later)
+        auto editor = [](DBGrid *g) -> QLineEdit * {
+            for (QLineEdit *e : g->viewport()->findChildren<QLineEdit *>())
+                if (e->isVisible())
+                    return e;
+            return nullptr;
+        };
+        auto tippenInZelle = [editor](DBGrid *g, const QString &text) {
+            g->edit(g->currentIndex());
+            QVERIFY(editor(g));
+            QTest::keyClicks(editor(g), text);
+        };
+        auto anzahl = [this](const char *sql) { return scalar(*f.db, sql).toInt(); };
+        auto zustand = [kats] { return kats->tableModel()->dataSource()->table()->state(); };
+        const int kategorien = anzahl("SELECT count(*) FROM konten WHERE Kontoart = 0");
+        const int raten = anzahl("SELECT count(*) FROM mehrwert");
+
+        QTest::keyClick(kats, Qt::Key_Insert);
+        QCOMPARE(zustand(), tav::store::Table::State::Insert);
+        QCOMPARE(kats->currentIndex().row(), kats->model()->rowCount() - 1);
+        tippenInZelle(kats, QStringLiteral("Porto"));
+        QTest::keyClick(editor(kats), Qt::Key_Down); // stores, appends
+        QCOMPARE(anzahl("SELECT count(*) FROM konten WHERE Kontoart = 0 AND Name = 'Porto' AND EinAus = "
+                        "'Ausgabe'"),
+                 1);
+        QCOMPARE(zustand(), tav::store::Table::State::Insert);
+        QTest::keyClick(kats, Qt::Key_Down); // an empty new row stays the only one
+        QCOMPARE(kats->model()->rowCount(), kategorien + 2);
+        QTest::keyClick(kats, Qt::Key_Escape);
+        QCOMPARE(zustand(), tav::store::Table::State::Browse);
+        QCOMPARE(kats->model()->rowCount(), kategorien + 1);
+
+        klick(w, "KategorieNeu");
+        tippenInZelle(kats, QStringLiteral("Fotos"));
+        QTest::keyClick(editor(kats), Qt::Key_Return);
+        QCoreApplication::processEvents(); // the cell is committed after the editor saw the key
+        klick(w, "KategorienSpeichern");
+        QCOMPARE(anzahl("SELECT count(*) FROM konten WHERE Kontoart = 0"), kategorien + 2);
+        Scripted::answer(QMessageBox::No);
+        QTest::keyClick(kats, Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(anzahl("SELECT count(*) FROM konten WHERE Kontoart = 0"), kategorien + 2);
+        Scripted::answer(QMessageBox::Yes);
+        klick(w, "KategorieLoeschen");
+        QCOMPARE(Scripted::shown().last().text, tav::app::messageText(28));
+        QCOMPARE(anzahl("SELECT count(*) FROM konten WHERE Kontoart = 0"), kategorien + 1);
+
+        QTest::keyClick(saetze, Qt::Key_Insert);
+        tippenInZelle(saetze, QStringLiteral("16"));
+        QTest::keyClick(editor(saetze), Qt::Key_Return);
+        QCoreApplication::processEvents();
+        klick(w, "KategorienSpeichern");
+        QCOMPARE(anzahl("SELECT count(*) FROM mehrwert WHERE Prozent = 16"), 1);
+        Scripted::answer(QMessageBox::Yes);
+        QTest::keyClick(saetze, Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(anzahl("SELECT count(*) FROM mehrwert"), raten);
+        w->close();
+    }
 };
 
 QTEST_MAIN(TstBuchfuehrungFenster)

@@ -9,6 +9,7 @@
 
 #include <QDateTime>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QTimer>
 
@@ -491,6 +492,79 @@ void DBGrid::setDataSource(DataSource *source)
             });
     pageRowsChanged();
     followCursor(m_model->currentRow());
+}
+
+void DBGrid::setRowKeys(bool on, std::function<bool()> add)
+{
+    m_rowKeys = on;
+    m_add = std::move(add);
+}
+
+void DBGrid::closeOpenEditor()
+{
+    if (state() != EditingState)
+        return;
+    if (QWidget *editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+bool DBGrid::addRow()
+{
+    DataSource *s = m_model ? m_model->dataSource() : nullptr;
+    if (!s || !s->isOpen() || s->table()->isReadOnly())
+        return false;
+    closeOpenEditor();
+    if (!(m_add ? m_add() : s->append()))
+        return false;
+    setFocus();
+    const int row = m_model->currentRow();
+    int col = 0;
+    while (col < m_model->columnCount() - 1 && !m_model->columns()[col].editable)
+        ++col;
+    if (row >= 0)
+        setCurrentIndex(m_model->index(row, col));
+    return true;
+}
+
+bool DBGrid::deleteRow()
+{
+    DataSource *s = m_model ? m_model->dataSource() : nullptr;
+    if (!s || !s->isOpen() || s->table()->isReadOnly())
+        return false;
+    closeOpenEditor();
+    return s->remove(true);
+}
+
+void DBGrid::keyPressEvent(QKeyEvent *e)
+{
+    DataSource *s = m_model ? m_model->dataSource() : nullptr;
+    if (!m_rowKeys || !s || !s->isOpen()) {
+        QTableView::keyPressEvent(e);
+        return;
+    }
+    const auto mods = e->modifiers() & ~Qt::KeypadModifier;
+    Table *t = s->table();
+    if (e->key() == Qt::Key_Insert && mods == Qt::NoModifier) {
+        addRow();
+        return;
+    }
+    if (e->key() == Qt::Key_Down && mods == Qt::NoModifier &&
+        m_model->currentRow() >= m_model->rowCount() - 1) {
+        if (state() == EditingState || t->state() != Table::State::Insert || t->isModified())
+            addRow();
+        return;
+    }
+    if (e->key() == Qt::Key_Delete && mods == Qt::ControlModifier && state() != EditingState) {
+        deleteRow();
+        return;
+    }
+    if (e->key() == Qt::Key_Escape && state() != EditingState && s->isEditing()) {
+        s->undo();
+        return;
+    }
+    QTableView::keyPressEvent(e);
 }
 
 void DBGrid::resizeEvent(QResizeEvent *e)

@@ -110,14 +110,29 @@ class DBGrid : public QTableView
     void setDataSource(DataSource *source);
     TableModel *tableModel() const { return m_model; }
 
+    // The keys users know from data grids: Insert adds a row, Down on the last row appends one
+    // (not a second empty one), Escape gives up the row being entered, Ctrl+Delete deletes the
+    // current row after message 28. Off unless a window asks; `add` makes the new row (default:
+    // the data source appends one).
+    void setRowKeys(bool on, std::function<bool()> add = {});
+    bool rowKeys() const { return m_rowKeys; }
+    // what those keys do, also for a window's buttons: the new row is current, its first editable
+    // cell focused
+    bool addRow();
+    bool deleteRow();
+
   protected:
     void resizeEvent(QResizeEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
 
   private:
     void followCursor(int row);
     void pageRowsChanged();
+    void closeOpenEditor();
     TableModel *m_model = nullptr;
     bool m_following = false;
+    bool m_rowKeys = false;
+    std::function<bool()> m_add;
 };
 
 } // namespace tav::app::ui

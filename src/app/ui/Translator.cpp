@@ -284,7 +284,8 @@ void translateWindow(QWidget *window, int offset, const Sprache &catalogue)
             } else if (w->property("dataTitle").toBool()) {
                 // the caption shows data (the cat shown), not a text of the catalogue
             } else if (const auto r = catalogue.record(tag + offset)) {
-                setWindowTitle(w, r->FeldHilfe);
+                // a window's caption is its hint; a catalogue without one must not blank the title
+                setWindowTitle(w, r->FeldHilfe.isEmpty() ? removeAccelerator(r->FeldName) : r->FeldHilfe);
             }
             return;
         }

@@ -3,6 +3,7 @@
 #include "Buchfuehrung.h"
 
 #include "app/Geld.h"
+#include "app/Sprache.h"
 #include "app/ui/DBGrid.h"
 #include "app/ui/DataSource.h"
 #include "app/ui/Dialogs.h"
@@ -122,6 +123,11 @@ TFormBuchfuehrung::TFormBuchfuehrung(Database *db, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFit(Fit::Both);
     m_dlg = new TStatistikDlg(this);
+    try {
+        buecherEinrichten(*db, [](int tag) { return tav::app::captionText(tag); });
+    } catch (const std::exception &e) {
+        reportDatabaseError(e, QStringLiteral("KONTEN.DB"));
+    }
 
     m_konten = new Table(db, QStringLiteral("KONTEN.DB"), this);
     m_konten->setFilter(QStringLiteral("Kontoart<>0"));
@@ -130,7 +136,11 @@ TFormBuchfuehrung::TFormBuchfuehrung(Database *db, QWidget *parent)
     m_kats->setIndexName(QStringLiteral("Nameidx"));
     m_kats->setFilter(QStringLiteral("Kontoart=0"));
     m_kats->setFiltered(true);
-    m_kats->onNewRecord = [](Table &t) { t.setValue(QStringLiteral("Kontoart"), int(Kontoart::Kategorie)); };
+    m_kats->onNewRecord = [](Table &t) {
+        t.setValue(QStringLiteral("Kontoart"), int(Kontoart::Kategorie));
+        // most new categories are costs; the grid shows the kind to change
+        t.setValue(QStringLiteral("EinAus"), EinAusAusgabe);
+    };
     m_mwst = new Table(db, QStringLiteral("MEHRWERT.DB"), this);
     m_buchungen = new Table(db, QStringLiteral("BUCHUNG.DB"), this);
     m_buchungen->setIndexName(QStringLiteral("BuchungsdatumKontoname"));

@@ -12,6 +12,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -29,7 +30,8 @@ constexpr int TagKonten = 7043, TagKatSeite = 7044, TagNeuesKonto = 7045, TagKon
               TagBar = 7048, TagKontoname = 7049, TagNummer = 7050, TagBlz = 7051, TagBankname = 7052,
               TagEroeffnung = 7041, TagZum = 7053, TagMwst = 7054, TagEinAus = 7055, TagMwstTabelle = 7056,
               TagProzent = 7057, TagKategorie = 7005, TagStand = 7028, TagRueck = 4851, TagZurueck = 4853,
-              TagHilfe = 4854;
+              TagHilfe = 4854, TagKontoSpeichern = 7065, TagKatNeu = 7066, TagKatLoeschen = 7067,
+              TagSatzNeu = 7068, TagSatzLoeschen = 7069, TagListenSpeichern = 7070, TagListenRueck = 7071;
 
 } // namespace
 
@@ -74,10 +76,16 @@ QWidget *TFormBuchfuehrung::kontoEditor()
     zum->setObjectName(QStringLiteral("DBZum"));
     f->addRow(beschriftet(QStringLiteral("Eröffnung zum"), TagZum, zum),
               cats::ui::mitKalender(zum, m_kontenSrc, QStringLiteral("Zum"), editor));
+    auto *speichern =
+        listenKnopf(TagKontoSpeichern, QStringLiteral("KontoSpeichern"), QStringLiteral("Speichern"), editor);
     auto *rueck =
         listenKnopf(TagRueck, QStringLiteral("KontoRueckgaengig"), QStringLiteral("Rückgängig"), editor);
-    m_kontenSrc->attachButtons(nullptr, rueck);
-    f->addRow(rueck);
+    m_kontenSrc->attachButtons(speichern, rueck);
+    auto *knoepfe = new QHBoxLayout;
+    knoepfe->addWidget(speichern);
+    knoepfe->addWidget(rueck);
+    knoepfe->addStretch();
+    f->addRow(knoepfe);
     m_kontoStapel->addWidget(editor);
     connect(m_kontenSrc, &DataSource::recordChanged, this, &TFormBuchfuehrung::kontoEditorZeigen);
     kontoEditorZeigen();
@@ -119,10 +127,56 @@ QWidget *TFormBuchfuehrung::kategorieSeite()
                                  {{QStringLiteral("Prozent"), TagProzent, true}}, seite);
     auto *titel = new QLabel(QStringLiteral("MwSt - Tabelle"));
     titel->setProperty("tag", TagMwstTabelle);
+    saetze->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    kats->setRowKeys(true);
+    saetze->setRowKeys(true);
+
+    auto knopf = [seite](int tag, const char *name, const QString &text, DBGrid *grid, bool neu) {
+        QPushButton *b = listenKnopf(tag, QLatin1String(name), text, seite);
+        connect(b, &QPushButton::clicked, grid, [grid, neu] { neu ? grid->addRow() : grid->deleteRow(); });
+        return b;
+    };
+    // one save and one undo for both lists: whichever has input
+    QPushButton *speichern = listenKnopf(TagListenSpeichern, QStringLiteral("KategorienSpeichern"),
+                                         QStringLiteral("Speichern"), seite);
+    QPushButton *rueck = listenKnopf(TagListenRueck, QStringLiteral("KategorienRueckgaengig"),
+                                     QStringLiteral("Rückgängig"), seite);
+    connect(speichern, &QPushButton::clicked, this, [this] {
+        for (DataSource *s : {m_katSrc, m_mwstSrc})
+            if (s->isEditing() && !s->save())
+                return;
+    });
+    connect(rueck, &QPushButton::clicked, this, [this] {
+        for (DataSource *s : {m_katSrc, m_mwstSrc})
+            s->undo();
+    });
+    auto freigeben = [this, speichern, rueck] {
+        const bool offen = m_katSrc->isEditing() || m_mwstSrc->isEditing();
+        speichern->setEnabled(offen);
+        rueck->setEnabled(offen);
+    };
+    for (DataSource *s : {m_katSrc, m_mwstSrc})
+        connect(s, &DataSource::stateChanged, this, freigeben);
+    freigeben();
+
+    auto *katKnoepfe = new QHBoxLayout;
+    katKnoepfe->addWidget(knopf(TagKatNeu, "KategorieNeu", QStringLiteral("Neue Kategorie"), kats, true));
+    katKnoepfe->addWidget(
+        knopf(TagKatLoeschen, "KategorieLoeschen", QStringLiteral("Kategorie löschen"), kats, false));
+    katKnoepfe->addStretch();
+    katKnoepfe->addWidget(speichern);
+    katKnoepfe->addWidget(rueck);
+    auto *satzKnoepfe = new QHBoxLayout;
+    satzKnoepfe->addWidget(knopf(TagSatzNeu, "MwstNeu", QStringLiteral("Neuer Satz"), saetze, true));
+    satzKnoepfe->addWidget(
+        knopf(TagSatzLoeschen, "MwstLoeschen", QStringLiteral("Satz löschen"), saetze, false));
+    satzKnoepfe->addStretch();
     g->addWidget(kats, 0, 0, 2, 1);
     g->addWidget(titel, 0, 1);
     g->addWidget(saetze, 1, 1);
-    g->setColumnStretch(0, 3);
+    g->addLayout(katKnoepfe, 2, 0);
+    g->addLayout(satzKnoepfe, 2, 1);
+    g->setColumnStretch(0, 2);
     g->setColumnStretch(1, 1);
     return seite;
 }
