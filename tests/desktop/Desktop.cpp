@@ -143,7 +143,7 @@ bool User::programRunning()
 void User::quitProgram()
 {
     menu({QStringLiteral("Katze"), QStringLiteral("Beenden")});
-    answer(QStringLiteral("Tavrenno wirklich beenden?"), QMessageBox::Yes);
+    answer(9860, QMessageBox::Yes);
     require([] { return !mainWindow() || !mainWindow()->isVisible(); }, QStringLiteral("the program ends"));
     look([] { run().reset(); });
 }

@@ -155,9 +155,9 @@ class JrnCommands : public QObject
     {
         const QString failed = journey("exit-no", [](User &u) {
             u.menuItem("FileExitItem");
-            u.answer("Tavrenno wirklich beenden?", QMessageBox::No);
+            u.answer(9860, QMessageBox::No);
             u.toolButton("SpeedButton6");
-            u.answer("Tavrenno wirklich beenden?", QMessageBox::No);
+            u.answer(9860, QMessageBox::No);
             u.require([] { return User::mainWindow() && User::mainWindow()->isVisible(); },
                       "the program goes on");
         });
