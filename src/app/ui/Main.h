@@ -170,6 +170,7 @@ class TMirravel : public QMainWindow
     void buildMenus();
     void buildCatList();
     void openWindow(const MenuItemDef &item);
+    void imFreienBereich(QMdiSubWindow *sub);
     void runItem(const MenuItemDef &item);
     void incrementalSearch(const QString &typed);
     // false when a child window refused to close (the user kept its input)

@@ -215,6 +215,11 @@ QWidget *TFormDeckplaner::filterTeil()
     std::sort(status.begin(), status.end());
     for (int nr : status)
         CBStatus->addItem(m_planer.statusName(nr), nr);
+    // the longest breed or status name would make the window wider than the frame
+    for (QComboBox *c : {CBRasse, CBStatus}) {
+        c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        c->setMinimumContentsLength(14);
+    }
     CBLebend = new QCheckBox(QStringLiteral("nur lebende"), teil);
     CBLebend->setObjectName(QStringLiteral("CBLebend"));
     CBLebend->setProperty("tag", 7609);
