@@ -102,7 +102,8 @@ class TstChildWindow : public QObject
         code = 2; // the bookkeeping is open
         QVERIFY(!w.runActivationCheck());
         QCOMPARE(w.activations, 1);
-        QCOMPARE(calls, (QStringList{"bringtofront", "bringtofront"}));
+        // the window asks with its own name, so that it never counts itself as the one in the way
+        QCOMPARE(calls, (QStringList{"formvereine", "formvereine"}));
         w.setChecksOnActivation(false);
         QVERIFY(w.runActivationCheck());
         QCOMPARE(calls.size(), 2);

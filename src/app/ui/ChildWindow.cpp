@@ -7,6 +7,7 @@
 #include "Translator.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMdiSubWindow>
 
 namespace tav::app::ui {
@@ -64,7 +65,7 @@ bool ChildWindow::runActivationCheck()
     m_inCheck = true;
     bool free = true;
     if (m_checkOnActivation && activationCheck())
-        free = activationCheck()(QStringLiteral("bringtofront")) == 0;
+        free = activationCheck()(objectName()) == 0;
     m_inCheck = false;
     if (free)
         activated();
@@ -106,12 +107,19 @@ void ChildWindow::watchFrame()
     if (frame == m_frame)
         return;
     if (m_frame)
-        m_frame->removeEventFilter(this);
+        disconnect(m_frame, nullptr, this, nullptr);
     m_frame = frame;
     if (frame) {
-        frame->installEventFilter(this);
         // closing the frame closes (and so frees) the window with it
         frame->setAttribute(Qt::WA_DeleteOnClose);
+        // Activated means: this window became the frame's active child. Every child of the main
+        // window also hears the main window's own activation (WindowActivate), which says nothing
+        // about which child the user turned to.
+        connect(frame, &QMdiSubWindow::windowStateChanged, this,
+                [this](Qt::WindowStates before, Qt::WindowStates now) {
+                    if (!(before & Qt::WindowActive) && (now & Qt::WindowActive))
+                        runActivationCheck();
+                });
     }
 }
 
@@ -129,11 +137,20 @@ bool ChildWindow::event(QEvent *e)
     return QWidget::event(e);
 }
 
-bool ChildWindow::eventFilter(QObject *watched, QEvent *e)
+void ChildWindow::keyPressEvent(QKeyEvent *e)
 {
-    if (watched == m_frame && e->type() == QEvent::WindowActivate)
-        runActivationCheck();
-    return QWidget::eventFilter(watched, e);
+    if (e->modifiers() == Qt::NoModifier && e->key() == Qt::Key_F1 && m_helpContext > 0) {
+        showHelp();
+        return;
+    }
+    if (e->modifiers() == Qt::NoModifier && e->key() == Qt::Key_Escape && closesOnEscape()) {
+        if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
+            frame->close();
+        else
+            close();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void ChildWindow::closeEvent(QCloseEvent *e)

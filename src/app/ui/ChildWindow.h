@@ -22,8 +22,9 @@ class ChildWindow : public QWidget
     // opens the window's help page; false (and message 179) when it is missing
     bool showHelp();
 
-    // The main window's CheckFormOpen: called with "bringtofront" whenever a window that asks for
-    // it is activated; returns the code of an open exclusive window or 0.
+    // The main window's CheckFormOpen on activation: called with the window's own name whenever a
+    // window that asks for it is activated (it brings an open exclusive window other than this one
+    // to the front and names it); returns that window's code or 0.
     using ActivationCheck = std::function<int(const QString &)>;
     static void setActivationCheck(ActivationCheck check);
     void setChecksOnActivation(bool on) { m_checkOnActivation = on; }
@@ -47,8 +48,12 @@ class ChildWindow : public QWidget
   protected:
     void finishCreate();
     bool event(QEvent *e) override;
-    bool eventFilter(QObject *watched, QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
+    // F1 shows the window's help; Escape closes it as its own closing button does (a control that
+    // uses the key itself, like an open list or a cell being edited, keeps it)
+    void keyPressEvent(QKeyEvent *e) override;
+    // false for a window that lives for the whole run and is not closed by Escape
+    virtual bool closesOnEscape() const { return true; }
     // the window's own work when activated and no exclusive window is open
     virtual void activated() {}
 

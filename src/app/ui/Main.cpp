@@ -157,7 +157,7 @@ TMirravel::TMirravel(Database *db, QWidget *parent) : QMainWindow(parent), m_db(
     buildMenus();
     buildCatList();
     ChildWindow::setActivationCheck(
-        [](const QString &name) { return g_main ? g_main->CheckFormOpen(name) : 0; });
+        [](const QString &self) { return g_main ? g_main->CheckFormOpenOnActivation(self) : 0; });
 }
 
 TMirravel::~TMirravel()

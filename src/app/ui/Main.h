@@ -58,6 +58,8 @@ class TMirravel : public QMainWindow
 
     // window services
     int CheckFormOpen(const QString &name = QString());
+    // the check a child window runs when it is activated ("bringtofront"), with its own name
+    int CheckFormOpenOnActivation(const QString &self);
     void FensterAnpassen(const QString &name = QString());
     int TableTopKatzeLaden(int cat);
     QMdiArea *mdiArea() const { return m_mdi; }
@@ -177,6 +179,7 @@ class TMirravel : public QMainWindow
     bool shutdownWindows();
     QStringList openChildNames() const;
     QRect exclusiveGeometry() const;
+    void bringExclusiveToFront(int code);
 
     tav::store::Database *m_db;
     QMdiArea *m_mdi = nullptr;

@@ -90,24 +90,41 @@ int TMirravel::CheckFormOpen(const QString &name)
     const int code = exclusiveCode(openChildNames(), name, ProgrammEnde);
     if (code == 0 || code == 10)
         return code;
+    if (name == QLatin1String("bringtofront"))
+        bringExclusiveToFront(code);
+    if (name != QLatin1String("ohneMeldung"))
+        showMessage(code, MsgIcon::Information, MsgButtons::Ok);
+    return code;
+}
+
+int TMirravel::CheckFormOpenOnActivation(const QString &self)
+{
+    // the window that is activated never counts: an exclusive window is not reported to itself
+    const int code = exclusiveCode(openChildNames(), self, ProgrammEnde);
+    if (code == 0 || code == 10)
+        return code;
+    bringExclusiveToFront(code);
+    showMessage(code, MsgIcon::Information, MsgButtons::Ok);
+    return code;
+}
+
+void TMirravel::bringExclusiveToFront(int code)
+{
+    if (!m_mdi->activeSubWindow())
+        return;
     QString windowName;
     for (const ExclusiveWindow &w : exclusiveWindows()) {
         if (w.code == code)
             windowName = QString::fromLatin1(w.name);
     }
-    if (name == QLatin1String("bringtofront") && m_mdi->activeSubWindow()) {
-        const QList<QMdiSubWindow *> subs = m_mdi->subWindowList();
-        for (int i = int(subs.size()) - 1; i >= 0; --i) {
-            if (subs[i]->widget() && subs[i]->widget()->objectName().toLower() == windowName) {
-                m_mdi->setActiveSubWindow(subs[i]);
-                subs[i]->raise();
-                break;
-            }
+    const QList<QMdiSubWindow *> subs = m_mdi->subWindowList();
+    for (int i = int(subs.size()) - 1; i >= 0; --i) {
+        if (subs[i]->widget() && subs[i]->widget()->objectName().toLower() == windowName) {
+            m_mdi->setActiveSubWindow(subs[i]);
+            subs[i]->raise();
+            break;
         }
     }
-    if (name != QLatin1String("ohneMeldung"))
-        showMessage(code, MsgIcon::Information, MsgButtons::Ok);
-    return code;
 }
 
 int TMirravel::TableTopKatzeLaden(int cat)

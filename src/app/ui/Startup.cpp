@@ -73,54 +73,66 @@ QString homeFromArguments(const QStringList &args)
     return QCoreApplication::applicationDirPath();
 }
 
-int runProgram(int argc, char *argv[])
+ProgramRun::ProgramRun() = default;
+
+ProgramRun::~ProgramRun()
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tavrenno"));
-    const QString home = homeFromArguments(app.arguments());
-    setProgramHome(home);
-
-    // a test run: nothing waits for a person, messages go to standard error, the program ends after
-    // its first turn of the message loop
-    const bool quitAfterStart = !qEnvironmentVariableIsEmpty("TAVRENNO_QUIT_AFTER_START");
-    if (quitAfterStart) {
-        Scripted::enable(true);
-        Scripted::setEcho(true);
+    // the windows go before the tables they read, the register's lock last
+    m_global.reset();
+    m_main.reset();
+    m_lock.reset();
+    m_dataModule.reset();
+    if (m_db) {
+        if (tav::store::defaultDatabase() == m_db.get())
+            tav::store::setDefaultDatabase(nullptr);
+        m_db.reset();
     }
+    m_intro.reset();
+}
 
-    TIntro intro(home);
-    intro.show();
-    intro.setGauge(5);
+bool ProgramRun::start(const QStringList &args)
+{
+    m_home = homeFromArguments(args);
+    setProgramHome(m_home);
+
+    m_intro = std::make_unique<TIntro>(m_home);
+    m_intro->show();
+    m_intro->setGauge(5);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-
-    tav::store::Database db(QDir(home).filePath(QStringLiteral("Daten")));
-    tav::store::setDefaultDatabase(&db);
-    // what an interrupted restore left is put right before the register is looked at
-    tav::maintenance::ruecksicherungWiederherstellen(db.dataDir());
-    tav::maintenance::TDataModuleIndex dataModule(home, &db);
-    if (!dataModule.pruefeDatenverzeichnis()) {
+    // every way out before the main window shows takes the splash and the hourglass away
+    const auto stop = [this](int code) {
         QApplication::restoreOverrideCursor();
-        intro.hide();
-        showText(tav::maintenance::TDataModuleIndex::fehlendeTierdatenbankText(home), MsgIcon::Error,
+        m_intro->hide();
+        m_exitCode = code;
+        return false;
+    };
+
+    m_db = std::make_unique<tav::store::Database>(QDir(m_home).filePath(QStringLiteral("Daten")));
+    tav::store::setDefaultDatabase(m_db.get());
+    // what an interrupted restore left is put right before the register is looked at
+    tav::maintenance::ruecksicherungWiederherstellen(m_db->dataDir());
+    m_dataModule = std::make_unique<tav::maintenance::TDataModuleIndex>(m_home, m_db.get());
+    if (!m_dataModule->pruefeDatenverzeichnis()) {
+        stop(1);
+        showText(tav::maintenance::TDataModuleIndex::fehlendeTierdatenbankText(m_home), MsgIcon::Error,
                  MsgButtons::Ok);
-        return 1;
+        return false;
     }
 
-    intro.setGauge(10);
-    sprache().open(&db);
+    m_intro->setGauge(10);
+    sprache().open(m_db.get());
     installWorkAreaProvider();
     QRect area;
     tsysteminfo::GetFormMaxRect(area);
     const SettingsFileStatus settingsFile = ensureSettingsFile(settingsPath(), area);
     if (settingsFile == SettingsFileStatus::Failed || settingsFile == SettingsFileStatus::Unreadable ||
         !tsysteminfo::load(settingsPath(), area)) {
-        QApplication::restoreOverrideCursor();
-        intro.hide();
+        stop(1);
         // a file that load() could not read is there, so it is unreadable rather than missing
         const bool missing = settingsFile == SettingsFileStatus::Failed;
         showMessage(missing ? 25 : 9401, MsgIcon::Error, MsgButtons::Ok, QString(),
                     QLatin1Char(' ') + settingsPath());
-        return 1;
+        return false;
     }
     tsysteminfo *settings = tsysteminfo::instance();
     sprache().setLanguageNumber(languageNumber(settings->Sprache));
@@ -132,49 +144,51 @@ int runProgram(int argc, char *argv[])
     }
 
     // one program or writing command per register; nothing in it is touched before
-    RegisterLock lock(db.dataDir());
-    if (const RegisterLock::Result r = lock.tryLock(); r != RegisterLock::Result::Locked) {
-        QApplication::restoreOverrideCursor();
-        intro.hide();
+    m_lock = std::make_unique<RegisterLock>(m_db->dataDir());
+    if (const RegisterLock::Result r = m_lock->tryLock(); r != RegisterLock::Result::Locked) {
         if (r == RegisterLock::Result::HeldByProgram) {
+            stop(0);
             showText(QStringLiteral("Mirravel wird bereits ausgeführt!"), MsgIcon::Information,
                      MsgButtons::Ok);
-            return 0;
+            return false;
         }
+        stop(1);
         const bool cli = r == RegisterLock::Result::HeldByCli;
         // a register made before these messages has them not in its catalogue
         const QString text = messageText(cli ? 9450 : 9451);
-        showText(text.isEmpty() ? lock.refusal(r)
-                                : text + (cli ? QString()
-                                              : QStringLiteral("\r") + QDir::toNativeSeparators(lock.path())),
-                 MsgIcon::Error, MsgButtons::Ok);
-        return 1;
+        showText(
+            text.isEmpty()
+                ? m_lock->refusal(r)
+                : text + (cli ? QString() : QStringLiteral("\r") + QDir::toNativeSeparators(m_lock->path())),
+            MsgIcon::Error, MsgButtons::Ok);
+        return false;
     }
     // the cat table must be a table: what is wrong with it is said once, before any window
     try {
-        tav::store::checkTableFile(db.resolve(QStringLiteral("CATSTAMM.DB")));
+        tav::store::checkTableFile(m_db->resolve(QStringLiteral("CATSTAMM.DB")));
     } catch (const tav::store::EngineError &e) {
-        QApplication::restoreOverrideCursor();
-        intro.hide();
+        stop(1);
         TDBError::HandleException(e, QStringLiteral("CATSTAMM.DB"));
-        return 1;
+        return false;
     }
     DataSource::setDefaultSaveWithoutAsking(settings->speichern);
     settings->addHook([](tsysteminfo &s, bool) { DataSource::setDefaultSaveWithoutAsking(s.speichern); });
     connectTranslator(settings);
 
-    TMirravel main(&db);
-    if (!main.FormCreate()) {
+    m_main = std::make_unique<TMirravel>(m_db.get());
+    if (!m_main->FormCreate()) {
         QApplication::restoreOverrideCursor();
-        return 1;
+        m_exitCode = 1;
+        return false;
     }
-    intro.setGauge(15);
-    TDatenGlobal global(&db);
-    global.onFehler = [](const tav::store::EngineError &e, const QString &table) {
+    TMirravel &main = *m_main;
+    m_intro->setGauge(15);
+    m_global = std::make_unique<TDatenGlobal>(m_db.get());
+    m_global->onFehler = [](const tav::store::EngineError &e, const QString &table) {
         TDBError::HandleException(e, table);
     };
-    global.Dateienoeffnen();
-    intro.setGauge(55);
+    m_global->Dateienoeffnen();
+    m_intro->setGauge(55);
     // the cat record window and the search live for the whole run
     TMirravel::CatRecordHooks hooks = TMirravel::catRecordHooks();
     hooks.katzeSuchen = [&main] { return tav::cats::ui::runCatSearch(&main, 0); };
@@ -205,19 +219,39 @@ int runProgram(int argc, char *argv[])
     if (const auto open = TMirravel::windowFactory(QStringLiteral("catstamm")))
         open(main);
     main.updateCommandStates();
-    intro.setGauge(90);
+    m_intro->setGauge(90);
     settings->setzen();
-    intro.setGauge(100);
+    m_intro->setGauge(100);
     applyAufloesung(&main, settings->Aufloesung);
     main.show();
-    intro.close();
+    m_intro->close();
     QApplication::restoreOverrideCursor();
     if (!settings->ungueltig.isEmpty())
         showMessage(9400, MsgIcon::Warning, MsgButtons::Ok, QString(),
                     QLatin1Char('\r') + ungueltigeEinstellungenText(settings->ungueltig));
     tav::cats::ui::TFormWarnungen::FensterZeigen(&main);
-    tav::maintenance::ui::pruefungNachImportAnbieten(main, db);
+    tav::maintenance::ui::pruefungNachImportAnbieten(main, *m_db);
     QObject::connect(&TDBError::instance(), &TDBError::restartRequested, &main, [&main] { main.close(); });
+    return true;
+}
+
+int runProgram(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tavrenno"));
+
+    // a test run: nothing waits for a person, messages go to standard error, the program ends after
+    // its first turn of the message loop
+    const bool quitAfterStart = !qEnvironmentVariableIsEmpty("TAVRENNO_QUIT_AFTER_START");
+    if (quitAfterStart) {
+        Scripted::enable(true);
+        Scripted::setEcho(true);
+    }
+
+    ProgramRun run;
+    if (!run.start(app.arguments()))
+        return run.exitCode();
+    TMirravel &main = *run.mainWindow();
     // --grab FILE: a picture of the first screen (for the documentation), then the program ends
     if (const int g = int(app.arguments().indexOf(QStringLiteral("--grab")));
         g > 0 && g + 1 < app.arguments().size()) {
@@ -229,9 +263,7 @@ int runProgram(int argc, char *argv[])
     }
     if (quitAfterStart)
         QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
-    const int rc = QApplication::exec();
-    tav::store::setDefaultDatabase(nullptr);
-    return rc;
+    return QApplication::exec();
 }
 
 } // namespace tav::app::ui

@@ -101,6 +101,8 @@ class TCatStamm : public tav::app::ui::ChildWindow
   protected:
     void closeEvent(QCloseEvent *e) override;
     void activated() override;
+    // the record window is where the user works all day: Escape does not take it away
+    bool closesOnEscape() const override { return false; }
     bool eventFilter(QObject *watched, QEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
 
