@@ -26,7 +26,6 @@ class JrnHtmlExport : public QObject
                 u.failed("the fresh home has pages already");
             u.startProgram();
             // the tool bar, every button with its icon
-            u.moveAway();
             u.pause(300);
             u.look([&u] {
                 auto *bar = User::mainWindow()->findChild<QToolBar *>("SpeedBar");

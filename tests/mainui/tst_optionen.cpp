@@ -78,8 +78,8 @@ class TstOptionen : public QObject
         QCOMPARE(w->PageControl->count(), 12);
         QVERIFY(w->statusAnzahl >= 2);
         // the default sort settings ("Nameidx") show as their items
-        QCOMPARE(selected(w->RadioGroupSortierungStammdaten), 0);
-        QCOMPARE(selected(w->RadioGroupSortierung), 0);
+        QCOMPARE(optionen::selected(w->RadioGroupSortierungStammdaten), 0);
+        QCOMPARE(optionen::selected(w->RadioGroupSortierung), 0);
         const QByteArray vorher = datei(settingsPath());
 
         w->CheckBoxAlle->setChecked(false);

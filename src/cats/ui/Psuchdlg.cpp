@@ -474,7 +474,8 @@ void TSuchenDlg::erweitern()
     p.setY(p.y() < 2 ? 1 : Toppos);
     move(o + p);
     DBGrid1->show();
-    // as wide as all the columns, as far as the screen allows; beyond that the grid scrolls
+    // as wide as all the columns, as far as the screen to the right allows; beyond that the grid
+    // scrolls
     int spalten = 2 * DBGrid1->frameWidth() + DBGrid1->verticalScrollBar()->sizeHint().width() + 2;
     for (int c = 0; c < m_model->columnCount(); ++c)
         spalten += DBGrid1->columnWidth(c);
@@ -483,9 +484,8 @@ void TSuchenDlg::erweitern()
     if (const QScreen *s = screen()) {
         const QRect bild = s->availableGeometry();
         const int rahmen = frameGeometry().width() - width();
-        breite = std::min(breite, std::max(width(), bild.width() - rahmen));
-        if (frameGeometry().left() + breite + rahmen > bild.right() + 1)
-            move(std::max(bild.left(), bild.right() + 1 - breite - rahmen), y());
+        breite = std::min(
+            breite, std::max({ErgebnisBreite, width(), bild.right() + 1 - frameGeometry().left() - rahmen}));
     }
     resize(breite, std::max(ErgebnisHoehe, height()));
 }
