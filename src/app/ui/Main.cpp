@@ -292,6 +292,16 @@ void TMirravel::updateCommandStates()
     }
 }
 
+QToolButton *TMirravel::toolButton(const QString &name) const
+{
+    if (QToolButton *b = m_toolButtons.value(name))
+        return b;
+    for (QToolButton *b : m_toolButtons)
+        if (b->objectName() == name)
+            return b;
+    return nullptr;
+}
+
 QMdiSubWindow *TMirravel::addChild(QWidget *content)
 {
     QMdiSubWindow *sub = m_mdi->addSubWindow(content);

@@ -139,7 +139,8 @@ class TMirravel : public QMainWindow
     // commands
     void runCommand(const QString &itemName);
     QAction *action(const QString &itemName) const { return m_actions.value(itemName); }
-    QToolButton *toolButton(const QString &name) const { return m_toolButtons.value(name); }
+    // by the name of its menu item or by its own (SpeedButton1, ...)
+    QToolButton *toolButton(const QString &name) const;
     bool blockedInPedigreeEntry();
     void KatzeLoeschen();
     void KatzeSuchen();
