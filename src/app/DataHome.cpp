@@ -253,9 +253,22 @@ void initDataDirectory(const QString &home, const QString &sourceDir)
             throw std::runtime_error(QStringLiteral("%1 kann nicht angelegt werden").arg(f).toStdString());
     }
     QDir(work).removeRecursively();
-    if (const QStringList failed = installHelpPages(home, sourceDir); !failed.isEmpty())
+    QStringList failed = installHelpPages(home, sourceDir);
+    failed += makeHomeFolders(home);
+    if (!failed.isEmpty())
         throw std::runtime_error(
             QStringLiteral("%1 kann nicht angelegt werden").arg(failed.first()).toStdString());
+}
+
+QStringList makeHomeFolders(const QString &home)
+{
+    QStringList failed;
+    for (const char *folder : {"Bmp"}) {
+        const QString path = QDir(home).filePath(QString::fromLatin1(folder));
+        if (!QDir().mkpath(path))
+            failed << path;
+    }
+    return failed;
 }
 
 QStringList installHelpPages(const QString &home, const QString &sourceDir)

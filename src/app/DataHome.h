@@ -30,6 +30,10 @@ int loadTsv(tav::store::Database &db, const QString &tableName, const QString &p
 [[nodiscard]] QStringList installHelpPages(const QString &home,
                                            const QString &sourceDir = deliveredDataDir());
 
+// Makes the folders of a home the program writes into besides Daten and Help: Bmp, where the HTML
+// pedigree goes by default. Returns the folders that could not be made.
+[[nodiscard]] QStringList makeHomeFolders(const QString &home);
+
 // The five empty top-cat rows (white) of a new directory.
 void seedTopCats(tav::store::Database &db);
 

@@ -153,6 +153,25 @@ int exclusiveCode(const QStringList &openWindows, const QString &asker, bool pro
     return code;
 }
 
+QVector<QPoint> symbolPlaetze(const QSize &area, const QVector<QSize> &symbole)
+{
+    int zeile = 0;
+    for (const QSize &s : symbole)
+        zeile = qMax(zeile, s.height());
+    QVector<QPoint> plaetze;
+    int x = 0;
+    int unten = area.height();
+    for (const QSize &s : symbole) {
+        if (x > 0 && x + s.width() > area.width()) {
+            x = 0;
+            unten -= zeile;
+        }
+        plaetze.append(QPoint(x, unten - s.height()));
+        x += s.width();
+    }
+    return plaetze;
+}
+
 namespace {
 
 void report(OpenReport &r, const QString &file, const EngineError &e)

@@ -2,6 +2,8 @@
 
 #include "store/EngineError.h"
 
+#include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -63,6 +65,10 @@ const QVector<ExclusiveWindow> &exclusiveWindows();
 // The code of the open exclusive window that blocks a command (0 when none). `openWindows` are the
 // lower-case names of the open child windows; `asker` is the name the command passes.
 int exclusiveCode(const QStringList &openWindows, const QString &asker, bool programEnding);
+
+// Where "Symbole anordnen" puts the icons of the minimised windows: side by side along the bottom
+// of the area from its left edge, a full row pushing the next one above it.
+QVector<QPoint> symbolPlaetze(const QSize &area, const QVector<QSize> &symbole);
 
 // Opens, creates, seeds and upgrades the main window's tables in their order. An error that is to
 // be reported goes to `report` with the table's file name; the steps go on after it.

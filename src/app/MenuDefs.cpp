@@ -71,7 +71,6 @@ const QVector<MenuItemDef> &menuItems()
         {"Systemverwaltung1",    "Apotheke1",                 "Apotheke",                      128,  "window",             0,         "SpeedButton3",    nullptr, 175, 0, 140, "formapotheke"},
         {"Systemverwaltung1",    "Terminplaner1",             "Terminplaner",                  129,  "",                   H | N},
         {"Systemverwaltung1",    "Abkuerzungen1",             "Abkürzungen",                   0,    "",                   H | N},
-        {"Systemverwaltung1",    "Datenaustausch1",           "D&atenaustausch",               120,  "",                   N},
         {"Systemverwaltung1",    "Tierdatenbankeditieren1",   "Tierdatenbank editieren",       1587, "window",             B | X | L, nullptr, nullptr, 0, 0, 0, "formonlinedbinterface"},
         {"Systemverwaltung1",    "DatenexportCSVDatei1",      "Datenexport -> CSV- Datei",     162,  "window",             B | X | L, nullptr, nullptr, 0, 0, 0, "formonlinedbinterface"},
         {"Systemverwaltung1",    "Datensicherung1",           "Datensicherung",                160,  "window",             B,         nullptr, nullptr, 0, 0, 0, "formdatensicherung"},

@@ -185,4 +185,25 @@ QString spracheWert(int nummer)
                          : QStringLiteral("Deutsch");
 }
 
+const QStringList &stammdatenIndexe()
+{
+    static const QStringList l = {"NameIdx", "RufnaIdx", "ZwinName", "RasseName", "StatusName"};
+    return l;
+}
+
+const QStringList &auswahlIndexe()
+{
+    static const QStringList l = {"NameIdx", "RufnaIdx", "ZwinName", "StatusName"};
+    return l;
+}
+
+int sortierungsWahl(const QStringList &indexe, const QString &index)
+{
+    for (int i = 0; i < indexe.size(); ++i) {
+        if (indexe[i].compare(index.trimmed(), Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
 } // namespace tav::app

@@ -69,6 +69,14 @@ QVector<QPair<QString, QString>> seitenSchluessel(OptionenSeite seite);
 // The entries of the settings that the given pages show: what "Speichern" writes for them.
 QList<IniFile::Entry> seitenEintraege(const tsysteminfo &s, const QVector<OptionenSeite> &seiten);
 
+// The index names of the sort choices of the pages "&Stammdaten" and "A&uswahlfenster", in the
+// order of their items.
+const QStringList &stammdatenIndexe();
+const QStringList &auswahlIndexe();
+// The item of a sort choice that names `index`, compared as the store compares index names
+// (without regard to case, so the default "Nameidx" is the item "NameIdx"); -1 when none does.
+int sortierungsWahl(const QStringList &indexe, const QString &index);
+
 // The language setting's value for a language number (0 German, 1 English, 2 Dutch).
 QString spracheWert(int nummer);
 

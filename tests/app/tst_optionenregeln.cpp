@@ -51,6 +51,17 @@ class TestOptionenRegeln : public QObject
         QVERIFY(statusAngekreuzt("25", 5) && !statusAngekreuzt("25", 3));
     }
 
+    // a sort setting picks its item as the store finds its index: without regard to case
+    void sortierung()
+    {
+        QCOMPARE(sortierungsWahl(stammdatenIndexe(), "Nameidx"), 0);
+        QCOMPARE(sortierungsWahl(auswahlIndexe(), "Nameidx"), 0);
+        QCOMPARE(sortierungsWahl(auswahlIndexe(), "statusname"), 3);
+        QCOMPARE(sortierungsWahl(stammdatenIndexe(), "RasseName"), 3);
+        QCOMPARE(sortierungsWahl(auswahlIndexe(), "RasseName"), -1);
+        QCOMPARE(sortierungsWahl(auswahlIndexe(), "Name.*"), -1);
+    }
+
     // "Speichern" writes exactly the keys of the pages shown
     void seiten()
     {

@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -187,6 +188,12 @@ class TstCatsDialogs : public QObject
         QVERIFY(d.ergebnisSichtbar());
         QVERIFY(d.width() >= TSuchenDlg::ErgebnisBreite && d.height() >= TSuchenDlg::ErgebnisHoehe);
         QCOMPARE(d.DBGrid1->model()->rowCount(), erwartet.size());
+        // every column shows, or the dialog reaches the screen's right edge
+        QApplication::processEvents();
+        const QRect bild = d.screen()->availableGeometry();
+        QVERIFY2(
+            d.DBGrid1->horizontalScrollBar()->maximum() == 0 || d.frameGeometry().right() >= bild.right() - 2,
+            qPrintable(QStringLiteral("%1 wide at %2 of %3").arg(d.width()).arg(d.x()).arg(bild.width())));
         // without a status criterion there is no status column
         QCOMPARE(spalte(d.DBGrid1, "Status"), -1);
         QCOMPARE(spalte(d.DBGrid1, "Hof"), 1);

@@ -144,6 +144,17 @@ class TstMainRules : public QObject
         QCOMPARE(exclusiveCode({"formcatstamm"}, QString(), false), 0);
     }
 
+    // Icons fill the bottom row from the left; the one that does not fit starts a row above.
+    void iconPlaces()
+    {
+        const QVector<QSize> drei(3, QSize(120, 30));
+        QCOMPARE(symbolPlaetze(QSize(300, 200), drei),
+                 QVector<QPoint>({QPoint(0, 170), QPoint(120, 170), QPoint(0, 140)}));
+        // an icon wider than the area still gets a place of its own
+        QCOMPARE(symbolPlaetze(QSize(100, 200), {QSize(160, 30), QSize(160, 30)}),
+                 QVector<QPoint>({QPoint(0, 170), QPoint(0, 140)}));
+    }
+
     // An old cat table is upgraded once; a second start changes nothing; an empty trait table
     // gets exactly the two seeded traits.
     void openingUpgradesAndSeeds()

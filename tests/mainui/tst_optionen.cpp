@@ -1,6 +1,7 @@
 #include "../common/ProgramFixture.h"
 #include "app/IniFile.h"
 #include "app/ui/Optionen.h"
+#include "app/ui/OptionenTeile.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -76,6 +77,9 @@ class TstOptionen : public QObject
         QVERIFY(w);
         QCOMPARE(w->PageControl->count(), 12);
         QVERIFY(w->statusAnzahl >= 2);
+        // the default sort settings ("Nameidx") show as their items
+        QCOMPARE(optionen::selected(w->RadioGroupSortierungStammdaten), 0);
+        QCOMPARE(optionen::selected(w->RadioGroupSortierung), 0);
         const QByteArray vorher = datei(settingsPath());
 
         w->CheckBoxAlle->setChecked(false);

@@ -78,6 +78,23 @@ class TstStammbaumDrucken : public QObject
         for (const Scripted::Shown &s : Scripted::shown())
             QVERIFY2(s.kind != "message", qPrintable(s.text));
     }
+
+    // "Als PDF" of the printed pedigree proposes "Stammbaum.pdf", whatever cat it shows
+    void pdfHeisstStammbaum()
+    {
+        Scripted::dialog([](QDialog &d) {
+            auto *v = qobject_cast<report::ui::TVorschau *>(&d);
+            if (v)
+                v->savePdf(); // the save dialog cancelled
+            return int(QDialog::Rejected);
+        });
+        f.main->runCommand("Stammbaum1");
+        QString vorschlag;
+        for (const Scripted::Shown &s : Scripted::shown())
+            if (s.kind == "save")
+                vorschlag = s.proposal;
+        QCOMPARE(QFileInfo(vorschlag).fileName(), QStringLiteral("Stammbaum.pdf"));
+    }
 };
 
 QTEST_MAIN(TstStammbaumDrucken)

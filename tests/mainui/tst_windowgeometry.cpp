@@ -1,4 +1,5 @@
 #include "../common/GeometryCheck.h"
+#include "../common/Mnemonics.h"
 #include "../common/WindowRegistry.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
@@ -37,6 +38,36 @@ using geometry::checkGeometry;
 
 const char *const languageNames[] = {"Deutsch", "Englisch", "Holländisch"};
 const char *const languageCodes[] = {"de", "en", "nl"};
+
+// Windows whose catalogue texts still give two controls one Alt key in some language: their
+// duplicates are listed, not yet failed. A window leaves this list once its texts are mended.
+const QSet<QString> mnemonicsStillDoubled = {"address book",
+                                             "address search",
+                                             "address status",
+                                             "breeds",
+                                             "cat names",
+                                             "cat record window",
+                                             "cat search",
+                                             "cattery register",
+                                             "clubs",
+                                             "coat types",
+                                             "colours",
+                                             "eye colours",
+                                             "help viewer",
+                                             "litter registration",
+                                             "mating planner",
+                                             "options window",
+                                             "own data window",
+                                             "pedigree colours",
+                                             "pharmacy",
+                                             "print preview",
+                                             "private cattery register",
+                                             "register check",
+                                             "show dates",
+                                             "show entry form",
+                                             "status list",
+                                             "titles",
+                                             "traits"};
 
 QString normalized(QString t)
 {
@@ -203,6 +234,18 @@ class TstWindowGeometry : public QObject
         if (QWidget *form = frame ? frame->widget() : w;
             form && form->property("tag").toInt() && w->windowTitle().trimmed().isEmpty())
             problems << QStringLiteral("the window has no title");
+        // a window of the frame opens inside its free area
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(w);
+            sub && !QRect(QPoint(0, 0), sub->mdiArea()->viewport()->size()).contains(sub->geometry()))
+            problems << QStringLiteral("the window (%1,%2 %3x%4) reaches beyond the free area (%5x%6)")
+                            .arg(sub->x())
+                            .arg(sub->y())
+                            .arg(sub->width())
+                            .arg(sub->height())
+                            .arg(sub->mdiArea()->viewport()->width())
+                            .arg(sub->mdiArea()->viewport()->height());
+        // no Alt key that two controls shown at once claim
+        QStringList doppelt = mnemonics::duplicates(w);
         QStringList texts = visibleTexts(w);
         // every page of every tab widget, as the user would turn them
         for (QTabWidget *tabs : w->findChildren<QTabWidget *>()) {
@@ -216,6 +259,7 @@ class TstWindowGeometry : public QObject
                 settle();
                 texts << visibleTexts(w);
                 checkGeometry(tabs->widget(i), w, problems);
+                doppelt << mnemonics::duplicates(w);
             }
             tabs->setCurrentIndex(shown);
             settle();
@@ -244,6 +288,13 @@ class TstWindowGeometry : public QObject
         if (!foreign.isEmpty())
             problems << QStringLiteral("texts not in the %1 catalogue: \"%2\"")
                             .arg(QString::fromLatin1(languageCodes[language]), foreign.join("\", \""));
+        doppelt.removeDuplicates();
+        if (mnemonicsStillDoubled.contains(QString::fromLatin1(r.name)))
+            for (const QString &d : std::as_const(doppelt))
+                qInfo().noquote() << "still doubled:" << d;
+        else
+            problems << doppelt;
+        problems.removeDuplicates();
         for (const QString &p : problems)
             qInfo().noquote() << p;
         QVERIFY2(problems.isEmpty(),

@@ -280,6 +280,10 @@ class TstAdressenfenster : public QObject
     {
         TSuchenAdrDlg d(f.db.get());
         d.show();
+        QApplication::processEvents();
+        // every criterion has room for what is typed into it
+        for (QLineEdit *e : d.findChildren<QLineEdit *>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(e->width() >= e->fontMetrics().averageCharWidth() * 14, qPrintable(e->objectName()));
         for (const auto &[links, breit] : {std::pair{500, 350}, std::pair{100, 3}}) {
             d.move(links, 80);
             QTest::mouseClick(d.Suchen, Qt::LeftButton);

@@ -93,6 +93,9 @@ class TstCli : public QObject
         top.open();
         QCOMPARE(top.recordCount(), 5);
         QCOMPARE(top.value("Farbe").toInt(), 16777215);
+        // the folders the program writes into are there from the start
+        for (const char *folder : {"Help/de", "Bmp"})
+            QVERIFY2(QFileInfo(home.filePath(folder)).isDir(), folder);
 
         const QByteArray before = fileBytes(db.resolve("catstamm.db"));
         db.disconnect();

@@ -73,11 +73,11 @@ void echo(const QString &text, MsgIcon icon)
     std::fflush(stderr);
 }
 
-QString scriptedFile(const QString &kind, const QString &caption)
+QString scriptedFile(const QString &kind, const QString &caption, const QString &proposal)
 {
     Script &s = script();
     const QString path = s.files.isEmpty() ? QString() : s.files.dequeue();
-    s.shown.append({kind, caption, MsgIcon::Information, MsgButtons::Ok, QMessageBox::NoButton});
+    s.shown.append({kind, caption, MsgIcon::Information, MsgButtons::Ok, QMessageBox::NoButton, proposal});
     return path;
 }
 } // namespace
@@ -104,21 +104,21 @@ Answer showText(const QString &text, MsgIcon icon, MsgButtons buttons, const QSt
 QString openFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
 {
     if (script().on)
-        return scriptedFile(QStringLiteral("open"), caption);
+        return scriptedFile(QStringLiteral("open"), caption, dir);
     return QFileDialog::getOpenFileName(parent, caption, dir, filter);
 }
 
 QString saveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
 {
     if (script().on)
-        return scriptedFile(QStringLiteral("save"), caption);
+        return scriptedFile(QStringLiteral("save"), caption, dir);
     return QFileDialog::getSaveFileName(parent, caption, dir, filter);
 }
 
 QString existingDirectory(QWidget *parent, const QString &caption, const QString &dir)
 {
     if (script().on)
-        return scriptedFile(QStringLiteral("directory"), caption);
+        return scriptedFile(QStringLiteral("directory"), caption, dir);
     return QFileDialog::getExistingDirectory(parent, caption, dir);
 }
 

@@ -42,6 +42,7 @@ class Scripted
         MsgIcon icon = MsgIcon::Information;
         MsgButtons buttons = MsgButtons::Ok;
         Answer answer = QMessageBox::NoButton;
+        QString proposal; // a file dialog's proposed folder or file
     };
 
     static void enable(bool on);

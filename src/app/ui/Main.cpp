@@ -6,6 +6,7 @@
 #include "DataSource.h"
 #include "DbEngine.h"
 #include "Dialogs.h"
+#include "ToolIcons.h"
 #include "Translator.h"
 #include "app/Anwenderdaten.h"
 #include "app/CatListColours.h"
@@ -51,21 +52,27 @@ TMirravel::CatRecordHooks &hooks()
     return h;
 }
 
-// A tool button of a menu command. It shows while its command does, unless it has neither a glyph
-// nor a text (a caption left empty for a glyph that is not there): an empty button is no button.
+// A tool button of a menu command: its icon, its caption as the tool tip. It shows while its
+// command does. Its caption carries no mnemonic: the menu titles have the Alt keys of the frame.
 class SpeedButton : public QToolButton, public Translatable
 {
   public:
     SpeedButton(QAction *command, QWidget *parent) : QToolButton(parent), m_command(command)
     {
+        setToolButtonStyle(Qt::ToolButtonIconOnly);
         connect(command, &QAction::changed, this, [this] { follow(); });
+    }
+    void setCaption(const QString &caption, const QString &hint)
+    {
+        setText(removeAccelerator(caption).trimmed());
+        const QString tip = hint.trimmed().isEmpty() ? text() : removeAccelerator(hint).trimmed();
+        if (!tip.isEmpty())
+            setToolTip(tip);
     }
     void translate(const Sprache &catalogue, int tag, int offset) override
     {
-        if (const auto r = catalogue.record(tag + offset)) {
-            setText(r->FeldName.trimmed());
-            setToolTip(r->FeldHilfe);
-        }
+        if (const auto r = catalogue.record(tag + offset))
+            setCaption(r->FeldName, r->FeldHilfe);
         follow();
     }
     // the tool bar shows and hides its widgets through their actions
@@ -76,7 +83,7 @@ class SpeedButton : public QToolButton, public Translatable
     }
     void follow()
     {
-        const bool shown = m_command->isVisible() && (!icon().isNull() || !text().isEmpty());
+        const bool shown = m_command->isVisible() && !icon().isNull();
         if (m_bar)
             m_bar->setVisible(shown);
         else
@@ -242,9 +249,9 @@ void TMirravel::buildMenus()
             auto *b = new SpeedButton(a, m_speedBar);
             b->setObjectName(QString::fromLatin1(item.toolButton));
             b->setProperty("tag", item.toolTag);
-            b->setText(item.toolHint ? QString::fromUtf8(item.toolHint).trimmed()
-                                     : QString::fromUtf8(item.caption).remove('&'));
-            b->setToolTip(item.toolHint ? QString::fromUtf8(item.toolHint) : QString());
+            b->setIcon(toolIcon(b->objectName()));
+            b->setCaption(QString::fromUtf8(item.toolHint ? item.toolHint : item.caption),
+                          QString::fromUtf8(item.toolHint ? item.toolHint : item.caption));
             b->setAutoRaise(true);
             connect(b, &QToolButton::clicked, this, [this, name] { runCommand(name); });
             b->setBarAction(m_speedBar->addWidget(b));
@@ -293,6 +300,16 @@ QAction *TMirravel::action(const QString &itemName) const
     return menu ? menu->menuAction() : nullptr;
 }
 
+QToolButton *TMirravel::toolButton(const QString &name) const
+{
+    if (QToolButton *b = m_toolButtons.value(name))
+        return b;
+    for (QToolButton *b : m_toolButtons)
+        if (b->objectName() == name)
+            return b;
+    return nullptr;
+}
+
 QMdiSubWindow *TMirravel::addChild(QWidget *content)
 {
     QMdiSubWindow *sub = m_mdi->addSubWindow(content);
@@ -300,6 +317,8 @@ QMdiSubWindow *TMirravel::addChild(QWidget *content)
     // a window that closes itself takes its frame along
     connect(content, &QObject::destroyed, sub, [sub] { sub->close(); });
     content->show();
+    // once the window's opener has given it its size
+    QTimer::singleShot(0, sub, [this, sub] { imFreienBereich(sub); });
     return sub;
 }
 
@@ -347,6 +366,9 @@ bool TMirravel::FormCreate()
     if (settings)
         sprache().setLanguageNumber(languageNumber(settings->Sprache));
 
+    // a home made by an older program gets the folders it lacks; one that cannot be made is named
+    // by the writing that needs it
+    (void)makeHomeFolders(programHome());
     // the help pages: one folder of HTML pages beside the data, brought up to the delivered ones
     if (const QStringList failed = installHelpPages(programHome()); !failed.isEmpty())
         showMessage(9550, MsgIcon::Error, MsgButtons::Ok, QString(),

@@ -140,7 +140,8 @@ class TMirravel : public QMainWindow
     void runCommand(const QString &itemName);
     // the command of a menu item, or the entry of a submenu in its parent menu
     QAction *action(const QString &itemName) const;
-    QToolButton *toolButton(const QString &name) const { return m_toolButtons.value(name); }
+    // by the name of its menu item or by its own (SpeedButton1, ...)
+    QToolButton *toolButton(const QString &name) const;
     bool blockedInPedigreeEntry();
     void KatzeLoeschen();
     void KatzeSuchen();
@@ -173,6 +174,7 @@ class TMirravel : public QMainWindow
     void buildMenus();
     void buildCatList();
     void openWindow(const MenuItemDef &item);
+    void imFreienBereich(QMdiSubWindow *sub);
     void runItem(const MenuItemDef &item);
     void incrementalSearch(const QString &typed);
     // false when a child window refused to close (the user kept its input)

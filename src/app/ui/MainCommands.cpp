@@ -29,6 +29,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <algorithm>
 #include <memory>
 
 using namespace tav::store;
@@ -188,7 +189,18 @@ void TMirravel::runItem(const MenuItemDef &item)
             FensterAnpassen();
         }
     } else if (command == QLatin1String("symboleanordnen")) {
-        m_mdi->tileSubWindows();
+        // only the minimised windows move; the open ones keep their places and sizes
+        QList<QMdiSubWindow *> symbole;
+        QVector<QSize> groessen;
+        for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+            if (sub->isMinimized()) {
+                symbole << sub;
+                groessen << sub->size();
+            }
+        }
+        const QVector<QPoint> plaetze = symbolPlaetze(m_mdi->viewport()->size(), groessen);
+        for (int i = 0; i < symbole.size(); ++i)
+            symbole[i]->move(plaetze[i]);
     } else if (command == QLatin1String("stammbaumdruck") || command == QLatin1String("stammbaumdruckEn")) {
         StammbaumDrucken(command.endsWith(QLatin1String("En")));
     } else if (command == QLatin1String("druckjob") || command == QLatin1String("drucken")) {
@@ -321,6 +333,18 @@ void TMirravel::openWindow(const MenuItemDef &item)
         }
     }
     FensterAnpassen();
+}
+
+// A window opens inside the free area: no larger than it unless its layout needs more, and moved
+// back so that its right and bottom edges (and the buttons there) can be seen.
+void TMirravel::imFreienBereich(QMdiSubWindow *sub)
+{
+    const QSize frei = m_mdi->viewport()->size();
+    const QSize least = sub->minimumSizeHint().expandedTo(sub->minimumSize());
+    const QSize groesse = sub->size().boundedTo(frei).expandedTo(least);
+    sub->resize(groesse);
+    sub->move(std::clamp(sub->x(), 0, std::max(0, frei.width() - groesse.width())),
+              std::clamp(sub->y(), 0, std::max(0, frei.height() - groesse.height())));
 }
 
 void TMirravel::FensterAnpassen(const QString &name)

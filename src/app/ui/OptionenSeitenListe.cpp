@@ -24,8 +24,8 @@ using namespace optionen;
 
 namespace {
 
-const QStringList stammdatenIndex = {"NameIdx", "RufnaIdx", "ZwinName", "RasseName", "StatusName"};
-const QStringList auswahlIndex = {"NameIdx", "RufnaIdx", "ZwinName", "StatusName"};
+const QStringList &stammdatenIndex = stammdatenIndexe();
+const QStringList &auswahlIndex = auswahlIndexe();
 
 // a row "label + field + Tage"
 QWidget *tageZeile(QWidget *parent, int tag, const QString &text, QLineEdit *&edit)
@@ -280,7 +280,7 @@ QWidget *TFOptionen::baueInzucht()
 
 void TFOptionen::fuellenListe(const tsysteminfo &s)
 {
-    select(RadioGroupSortierungStammdaten, int(stammdatenIndex.indexOf(s.indexStammdaten)));
+    select(RadioGroupSortierungStammdaten, sortierungsWahl(stammdatenIndex, s.indexStammdaten));
     setYes(RadioGroupZusatz, s.ZusatzBeiZwinger);
     select(RadioGroupTitel, s.alleTitel ? 1 : 0);
     setYes(RadioGroupSuche, s.SuchebeiNeuaufnahme);
@@ -309,7 +309,7 @@ void TFOptionen::fuellenListe(const tsysteminfo &s)
         CheckBoxStatus[i]->setChecked(s.Status != QLatin1String("alle") && statusAngekreuzt(s.Status, i + 1));
     }
     CheckBoxAlle->setChecked(s.Status == QLatin1String("alle"));
-    select(RadioGroupSortierung, int(auswahlIndex.indexOf(s.index)));
+    select(RadioGroupSortierung, sortierungsWahl(auswahlIndex, s.index));
     select(RadioGroupAnzeige, s.Anzeigen ? 0 : 1);
     Q_EMIT CheckBoxAlle->toggled(CheckBoxAlle->isChecked());
 

@@ -162,7 +162,8 @@ TFormDeckplaner *TFormDeckplaner::instance()
 QWidget *TFormDeckplaner::eingaben()
 {
     auto *teil = new QWidget(this);
-    auto *l = new QHBoxLayout(teil);
+    // the filters below the cat: side by side they made the window wider than the frame
+    auto *l = new QVBoxLayout(teil);
     l->setContentsMargins(0, 0, 0, 0);
     auto *links = new QGridLayout;
     EditKatze = new QLineEdit(teil);
@@ -180,9 +181,9 @@ QWidget *TFormDeckplaner::eingaben()
     links->addWidget(SucheKatze, 0, 2);
     links->addWidget(beschriftung(teil, "Generationen:", 7604), 1, 0);
     links->addWidget(SpinGenerationen, 1, 1, Qt::AlignLeft);
-    links->setRowStretch(2, 1);
-    l->addLayout(links, 3);
-    l->addWidget(filterTeil(), 4);
+    links->setColumnStretch(3, 1);
+    l->addLayout(links);
+    l->addWidget(filterTeil());
     connect(SucheKatze, &QPushButton::clicked, this, [this] {
         cats::Aufrufer kontext;
         kontext.formular = cats::Formular::Inzuchtgrad;
@@ -215,6 +216,11 @@ QWidget *TFormDeckplaner::filterTeil()
     std::sort(status.begin(), status.end());
     for (int nr : status)
         CBStatus->addItem(m_planer.statusName(nr), nr);
+    // the longest breed or status name would make the window wider than the frame
+    for (QComboBox *c : {CBRasse, CBStatus}) {
+        c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        c->setMinimumContentsLength(14);
+    }
     CBLebend = new QCheckBox(QStringLiteral("nur lebende"), teil);
     CBLebend->setObjectName(QStringLiteral("CBLebend"));
     CBLebend->setProperty("tag", 7609);

@@ -31,6 +31,7 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -56,6 +57,34 @@ QLabel *beschriftung(const char *text, int tag, QWidget *parent)
     l->setProperty("tag", tag);
     return l;
 }
+
+// The settings scroll downwards only: the pane is never narrower than its widest row, in any language.
+class SenkrechtRollen : public QScrollArea
+{
+  public:
+    using QScrollArea::QScrollArea;
+    void setInhalt(QWidget *inhalt)
+    {
+        setWidget(inhalt);
+        inhalt->installEventFilter(this);
+    }
+    QSize minimumSizeHint() const override
+    {
+        QSize s = QScrollArea::minimumSizeHint();
+        if (widget())
+            s.setWidth(widget()->minimumSizeHint().width() + verticalScrollBar()->sizeHint().width() +
+                       2 * frameWidth());
+        return s;
+    }
+
+  protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (o == widget() && e->type() == QEvent::LayoutRequest)
+            updateGeometry();
+        return QScrollArea::eventFilter(o, e);
+    }
+};
 
 QLineEdit *zahlFeld(const char *name, QWidget *parent)
 {
@@ -175,10 +204,11 @@ void TFormHTMLStammbaum::bauen()
     auto *links = new QVBoxLayout;
     auto *tabs = new QTabWidget(this);
     Seiten = new QStackedWidget(this);
-    auto *rollen = new QScrollArea(this);
+    auto *rollen = new SenkrechtRollen(this);
     rollen->setWidgetResizable(true);
     rollen->setFrameShape(QFrame::NoFrame);
-    rollen->setWidget(bauenEinstellungen());
+    rollen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rollen->setInhalt(bauenEinstellungen());
     Seiten->addWidget(rollen);
     Seiten->addWidget(bauenOptionen());
     Seiten->setProperty("tag", 6701);

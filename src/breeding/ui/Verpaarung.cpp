@@ -24,6 +24,7 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -219,9 +220,9 @@ void TFormVerpaarung::bauen()
                              {8013, "gestorben:"},
                              {8009, "Bemerkung:"}},
                             werteJungtier));
-    // the tree keeps the height its rows give it; the pages take the rest of the window
-    splitter->setStretchFactor(0, 0);
-    splitter->setStretchFactor(1, 1);
+    // the tree gets what the pages leave; a larger window shows more of it
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
     haupt->addWidget(splitter, 1);
 
     auto *knoepfe = new QHBoxLayout;
@@ -326,8 +327,7 @@ void TFormVerpaarung::baumBauen()
         }
     }
     TreeView->expandAll();
-    hoehe = m_v.zeilen.isEmpty() ? 100 : std::clamp(15 * int(m_v.zeilen.size()), 100, 170);
-    Splitter->setSizes({hoehe, std::max(100, Splitter->height() - Splitter->handleWidth() - hoehe)});
+    baumHoehe();
     const QStringList zeilen = m_v.partnerZeilen(wort(TagEinWurf, "Wurf mit"), wort(TagWuerfe, "Würfe mit"));
     Memo1->setPlainText(zeilen.join(QLatin1Char('\n')));
     // 15 pixels a line, or the font's line height where that is more; beyond four lines the memo
@@ -434,6 +434,21 @@ printouts::VerpaarungDruck TFormVerpaarung::druckDaten() const
 void TFormVerpaarung::drucken()
 {
     report::ui::zeigeVorschau(printouts::reportVerpaarung(druckDaten()), this);
+}
+
+// The tree shows all its lines where the window has room for them beside what the pages need, and
+// never fewer than the 100 pixels the window always gave it.
+void TFormVerpaarung::baumHoehe()
+{
+    int zeilen = 0;
+    for (QTreeWidgetItemIterator it(TreeView); *it; ++it)
+        ++zeilen;
+    const int zeile = std::max(TreeView->sizeHintForRow(0), TreeView->fontMetrics().height() + 2);
+    const int bedarf = zeilen * zeile + 2 * TreeView->frameWidth() + 4;
+    const int frei = Splitter->height() - Splitter->handleWidth();
+    const int seiten = std::max(100, Seiten->minimumSizeHint().height());
+    hoehe = std::max(100, std::min(bedarf, frei - seiten));
+    Splitter->setSizes({hoehe, std::max(seiten, frei - hoehe)});
 }
 
 void registerVerpaarung()

@@ -44,7 +44,7 @@ class TFormVerpaarung : public tav::app::ui::ChildWindow
     bool maennlich = false;
     qint32 tiernummer = 0;
     int art = Tier;
-    int hoehe = 100; // of the tree: 15 pixels a row, 100 to 170
+    int hoehe = 100; // of the tree: its lines where the window has room, at least 100 pixels
 
     QLabel *LabelKatze, *LabelSymbol;
     QSplitter *Splitter;
@@ -57,6 +57,7 @@ class TFormVerpaarung : public tav::app::ui::ChildWindow
     QVector<QLabel *> werteTier, wertePartner, werteWurf, werteJungtier;
 
   private:
+    void baumHoehe();
     void bauen();
     void wurfbuchOeffnen();
     QWidget *seite(const QVector<std::pair<int, const char *>> &zeilen, QVector<QLabel *> &werte);

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QToolButton>
@@ -475,7 +476,20 @@ void TSuchenDlg::erweitern()
     p.setY(p.y() < 2 ? 1 : Toppos);
     move(o + p);
     DBGrid1->show();
-    resize(std::max(ErgebnisBreite, width()), std::max(ErgebnisHoehe, height()));
+    // as wide as all the columns, as far as the screen to the right allows; beyond that the grid
+    // scrolls
+    int spalten = 2 * DBGrid1->frameWidth() + DBGrid1->verticalScrollBar()->sizeHint().width() + 2;
+    for (int c = 0; c < m_model->columnCount(); ++c)
+        spalten += DBGrid1->columnWidth(c);
+    const QMargins rand = layout()->contentsMargins();
+    int breite = std::max({ErgebnisBreite, width(), spalten + rand.left() + rand.right()});
+    if (const QScreen *s = screen()) {
+        const QRect bild = s->availableGeometry();
+        const int rahmen = frameGeometry().width() - width();
+        breite = std::min(
+            breite, std::max({ErgebnisBreite, width(), bild.right() + 1 - frameGeometry().left() - rahmen}));
+    }
+    resize(breite, std::max(ErgebnisHoehe, height()));
 }
 
 void TSuchenDlg::showEvent(QShowEvent *e)

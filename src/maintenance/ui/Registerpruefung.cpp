@@ -75,6 +75,8 @@ TFormRegisterpruefung::TFormRegisterpruefung(tav::store::Database *db, QWidget *
     LabelErgebnis = new QLabel(this);
     LabelErgebnis->setObjectName(QStringLiteral("LabelErgebnis"));
     LabelErgebnis->setProperty("dataText", true);
+    // a long summary wraps instead of widening the window past the frame
+    LabelErgebnis->setWordWrap(true);
     Fortschritt = new QProgressBar(this);
     Fortschritt->setObjectName(QStringLiteral("Fortschritt"));
     Fortschritt->setValue(0);

@@ -51,6 +51,8 @@ TSuchenAdrDlg::TSuchenAdrDlg(tav::store::Database *db, QWidget *parent) : QDialo
     auto feld = [&](QLineEdit *&e, const char *name, const QString &text, int tag, int zeile, int spalte) {
         e = new QLineEdit(this);
         e->setObjectName(QLatin1String(name));
+        // room for a name or a town as typed, whatever the labels beside it take
+        e->setMinimumWidth(e->fontMetrics().averageCharWidth() * 16);
         auto *l = new QLabel(text, this);
         l->setProperty("tag", tag);
         l->setBuddy(e);
@@ -68,6 +70,7 @@ TSuchenAdrDlg::TSuchenAdrDlg(tav::store::Database *db, QWidget *parent) : QDialo
     ComboBoxStatus = new QComboBox(this);
     ComboBoxStatus->setObjectName(QStringLiteral("ComboBoxStatus"));
     ComboBoxStatus->setEditable(true);
+    ComboBoxStatus->setMinimumWidth(ComboBoxStatus->fontMetrics().averageCharWidth() * 16);
     auto *statusLabel = new QLabel(QStringLiteral("Status"), this);
     statusLabel->setProperty("tag", TagStatus);
     statusLabel->setBuddy(ComboBoxStatus);
@@ -78,8 +81,11 @@ TSuchenAdrDlg::TSuchenAdrDlg(tav::store::Database *db, QWidget *parent) : QDialo
     Anzahl = new QLabel(this);
     Anzahl->setObjectName(QStringLiteral("LabelAnzahl"));
     Anzahl->setProperty("dataText", true);
-    g->addWidget(anzahlText, 4, 2);
-    g->addWidget(Anzahl, 4, 3);
+    // below the criteria, so that its long label does not narrow the fields of their second column
+    auto *anzahl = new QHBoxLayout;
+    anzahl->addWidget(anzahlText);
+    anzahl->addWidget(Anzahl);
+    anzahl->addStretch();
 
     Ergebnis = new QTableWidget(0, spalten().size(), this);
     Ergebnis->setObjectName(QStringLiteral("DBGrid1"));
@@ -131,6 +137,7 @@ TSuchenAdrDlg::TSuchenAdrDlg(tav::store::Database *db, QWidget *parent) : QDialo
 
     auto *v = new QVBoxLayout(this);
     v->addLayout(g);
+    v->addLayout(anzahl);
     v->addWidget(Ergebnis, 1);
     v->addLayout(knoepfe);
     translateOnCreate(this);
@@ -201,7 +208,8 @@ void TSuchenAdrDlg::rasterZeigen(bool on)
     }
     Ergebnis->setVisible(on);
     // the layout's minimum wins where a language needs more room
-    resize(on ? SuchDialogBreit : SuchDialogSchmal);
+    layout()->activate();
+    resize((on ? SuchDialogBreit : SuchDialogSchmal).expandedTo(minimumSizeHint()));
 }
 
 void TSuchenAdrDlg::suchen()
