@@ -132,6 +132,7 @@ ReportJob reportStammbaum(const StammbaumDruck &d, const TextMeasure &mass)
     Report r;
     r.tag = TagStammbaum;
     r.title = QStringLiteral("Stammbaum");
+    r.fileName = d.name;
     r.page.landscape = true;
     r.ownMargins = true;
     r.page.left = d.links;

@@ -138,6 +138,13 @@ StammbaumDruck stammbaumDruck(store::Database &db, app::TDatenGlobal &global, co
 
     breeding::StorePedigree stamm(db, breeding::StorePedigree::Laden::Einzeln);
     d.katze = tier(katze, s.StammbaumBild, d.bildMm);
+    {
+        store::Table t(&db, QStringLiteral("CATSTAMM.DB"));
+        t.setReadOnly(true);
+        t.open();
+        if (t.findKey({katze}))
+            d.name = t.value(QStringLiteral("Name")).toString().trimmed();
+    }
     d.bild = d.katze.bild;
     d.ahnen.resize(anzahlBoxen(d.generationen) + 1);
     d.ahnen[0] = d.katze;

@@ -30,6 +30,7 @@ struct StammbaumDruck {
 
     int generationen = 4; // 3..6
     Tier katze;
+    QString name; // the cat's name: what a saved copy of its pedigree is called
     QVector<Angabe> angaben;
     QString zwinger;      // the breeder's own cattery
     QStringList zuechter; // the breeder's name and address lines

@@ -90,8 +90,9 @@ class Report
 {
   public:
     PageSetup page;
-    int tag = 0;   // the catalogue entry whose hint is the document title
-    QString title; // document title when there is no tag
+    int tag = 0;      // the catalogue entry whose hint is the document title
+    QString title;    // document title when there is no tag
+    QString fileName; // what a saved copy is called (without suffix); empty: the title
     QString dateFormat = QStringLiteral("dd.MM.yyyy");
     // in printing order; column header and footer repeat. A deque, so the reference `add` hands
     // out stays valid while further bands are added.

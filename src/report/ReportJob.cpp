@@ -104,6 +104,8 @@ Pages ReportJob::layout(const TextMeasure &measure, const QDate &today) const
 {
     Pages all;
     all.title = title();
+    if (!m_parts.isEmpty())
+        all.fileName = m_parts.first().report.fileName;
     for (const Part &p : m_parts) {
         Pages one = report::layout(p.report, p.rows.get(), measure, today);
         if (all.pages.isEmpty())

@@ -97,6 +97,7 @@ class Layouter
         Pages out;
         out.setup = m_report.page;
         out.title = m_report.title;
+        out.fileName = m_report.fileName;
         newPage();
         for (std::size_t i = 0; i < m_report.bands.size(); ++i) {
             const Band &b = m_report.bands[i];

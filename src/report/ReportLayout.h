@@ -33,6 +33,7 @@ struct Page {
 struct Pages {
     PageSetup setup;
     QString title;
+    QString fileName; // what a saved copy is called; empty: the title
     QVector<Page> pages;
 };
 

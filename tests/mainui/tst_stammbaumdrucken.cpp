@@ -79,9 +79,13 @@ class TstStammbaumDrucken : public QObject
             QVERIFY2(s.kind != "message", qPrintable(s.text));
     }
 
-    // "Als PDF" of the printed pedigree proposes "Stammbaum.pdf", whatever cat it shows
-    void pdfHeisstStammbaum()
+    // "Als PDF" of the printed pedigree proposes the cat's name, so that the pedigrees of several
+    // cats do not overwrite each other
+    void pdfHeisstWieDieKatze()
     {
+        const QString name = scalar(*f.db, "SELECT Name FROM catstamm WHERE LaufendeNummer = "
+                                           "(SELECT max(LaufendeNummer) FROM catstamm)")
+                                 .toString();
         Scripted::dialog([](QDialog &d) {
             auto *v = qobject_cast<report::ui::TVorschau *>(&d);
             if (v)
@@ -93,7 +97,7 @@ class TstStammbaumDrucken : public QObject
         for (const Scripted::Shown &s : Scripted::shown())
             if (s.kind == "save")
                 vorschlag = s.proposal;
-        QCOMPARE(QFileInfo(vorschlag).fileName(), QStringLiteral("Stammbaum.pdf"));
+        QCOMPARE(QFileInfo(vorschlag).fileName(), name + ".pdf");
     }
 };
 

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
@@ -223,10 +224,12 @@ bool TVorschau::save(const char *suffix, int filterTag, bool pdf)
     QString filter = app::captionText(filterTag);
     if (filter.isEmpty())
         filter = QStringLiteral("*.") + QLatin1String(suffix);
-    const QString vorschlag =
-        QDir(lastFolder)
-            .filePath((m_pages.title.isEmpty() ? QStringLiteral("Tavrenno") : m_pages.title) +
-                      QLatin1Char('.') + QLatin1String(suffix));
+    QString name = !m_pages.fileName.isEmpty() ? m_pages.fileName
+                   : m_pages.title.isEmpty()   ? QStringLiteral("Tavrenno")
+                                               : m_pages.title;
+    // a cat's name may hold what no file name may
+    name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
+    const QString vorschlag = QDir(lastFolder).filePath(name + QLatin1Char('.') + QLatin1String(suffix));
     QString path = app::ui::saveFileName(this, app::removeAccelerator(app::captionText(pdf ? 9682 : 9683)),
                                          vorschlag, filter);
     if (path.isEmpty())
