@@ -52,7 +52,7 @@ class JrnHtmlExport : public QObject
             const QString seite = u.look(pfad);
             if (QFileInfo(seite).absolutePath() != QFileInfo(u.home() + "/Bmp").absoluteFilePath())
                 u.failed("the page is proposed outside HOME/Bmp: " + seite);
-            u.press(html, {"HTML-File erstellen"});
+            u.press(html, {"HTML-Datei erstellen"});
             u.answer(76, QMessageBox::Ok);
             if (!QFileInfo(seite).isFile() || QFileInfo(seite).size() < 500)
                 u.failed("no page written at " + seite);

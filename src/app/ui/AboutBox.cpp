@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QPointer>
 #include <QStyle>
 
@@ -61,6 +62,8 @@ TAboutBox::TAboutBox(tav::store::Database *db, QWidget *parent)
     OKButton = button(this, 6034, QStringLiteral("OK"));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
+    HilfeButton = button(this, 6035, QStringLiteral("&Hilfe"));
+    connect(HilfeButton, &QPushButton::clicked, this, [this] { showHelp(); });
 
     auto *g = new QGridLayout(this);
     g->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
@@ -71,7 +74,11 @@ TAboutBox::TAboutBox(tav::store::Database *db, QWidget *parent)
     g->addWidget(Webadresse, 3, 1, 1, 2);
     g->addWidget(label(this, 6033, QStringLiteral("Register:")), 4, 1, Qt::AlignTop);
     g->addWidget(Register, 4, 2);
-    g->addWidget(OKButton, 5, 2, Qt::AlignRight);
+    auto *knoepfe = new QHBoxLayout;
+    knoepfe->addStretch(1);
+    knoepfe->addWidget(HilfeButton);
+    knoepfe->addWidget(OKButton);
+    g->addLayout(knoepfe, 5, 1, 1, 2);
     g->setColumnStretch(2, 1);
     // data shown, not text of the program
     for (QLabel *l : {ProductName, Version, Webadresse, Register})

@@ -20,7 +20,7 @@ class TAboutBox : public ChildWindow
     static TAboutBox *instance();
 
     QLabel *ProductName, *Version, *Webadresse, *Register;
-    QPushButton *OKButton;
+    QPushButton *OKButton, *HilfeButton;
 };
 
 // The program's version (the build's project version).
