@@ -26,9 +26,11 @@ std::optional<int> traechtigkeitsdauer(const QDate &decktermin, const QDate &dec
     return int(von.daysTo(wurftag));
 }
 
-int tageSeitVorheriger(const QDate &vorher, const QDate &datum)
+std::optional<int> tageSeitVorheriger(const QDate &vorher, const QDate &datum)
 {
-    return vorher.isValid() && datum.isValid() ? int(qAbs(vorher.daysTo(datum))) : 0;
+    if (!vorher.isValid() || !datum.isValid())
+        return std::nullopt;
+    return int(qAbs(vorher.daysTo(datum)));
 }
 
 RolligkeitsPrognose prognoseAbDecktermin(const QDate &decktermin, const PrognoseTage &tage)
@@ -64,7 +66,7 @@ RolligkeitsPrognose rolligkeitsPrognose(const QVector<QDate> &rolligkeiten, cons
     if (daten.size() >= 2) {
         qint64 summe = 0;
         for (int i = 1; i < daten.size(); ++i)
-            summe += tageSeitVorheriger(daten[i - 1], daten[i]);
+            summe += *tageSeitVorheriger(daten[i - 1], daten[i]);
         durchschnitt = int(summe / (daten.size() - 1));
     }
     const QDate naechste = daten.isEmpty() ? QDate() : daten.last().addDays(durchschnitt);

@@ -44,8 +44,8 @@ RolligkeitsPrognose prognoseAbDecktermin(const QDate &decktermin, const Prognose
 // A mating date typed over: its litter and handover dates, none for an empty text; nothing at all
 // for a text that is no date.
 std::optional<RolligkeitsPrognose> prognoseAusText(const QString &decktermin, const PrognoseTage &tage);
-// the whole days from the heat before (always positive), 0 for the first
-int tageSeitVorheriger(const QDate &vorher, const QDate &datum);
+// the whole days from the heat before (always positive); none for the first or a row without date
+std::optional<int> tageSeitVorheriger(const QDate &vorher, const QDate &datum);
 
 enum class Geschwisterart { Wurf, Vaeterlich, Muetterlich };
 

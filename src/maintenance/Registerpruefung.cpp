@@ -109,8 +109,8 @@ class Pruefung
         if (p.geboren.isValid()) {
             if (p.geboren >= k.geboren)
                 e.funde.append({Befund::ElterNachKind, {k.nummer, p.nummer}, 0, istVater});
-            else if (const int m = volleMonate(p.geboren, k.geboren); m < opt.mindestMonate)
-                e.funde.append({Befund::ElterZuJung, {k.nummer, p.nummer}, m, istVater});
+            else if (const std::optional<int> m = elterZuJung(p.geboren, k.geboren, opt.mindestMonate))
+                e.funde.append({Befund::ElterZuJung, {k.nummer, p.nummer}, *m, istVater});
         }
         // a sire may die between the mating and the birth
         if (p.gestorben.isValid() &&
@@ -278,6 +278,14 @@ PruefOptionen pruefOptionenLesen()
     o.mindestMonate =
         std::clamp(ini.readInteger(Abschnitt, MonateSchluessel, o.mindestMonate), 1, MonateHoechstens);
     return o;
+}
+
+std::optional<int> elterZuJung(const QDate &elter, const QDate &kind, int mindestMonate)
+{
+    if (!elter.isValid() || !kind.isValid() || elter >= kind)
+        return std::nullopt;
+    const int m = volleMonate(elter, kind);
+    return m < mindestMonate ? std::optional<int>(m) : std::nullopt;
 }
 
 bool pruefMonateSchreiben(int monate)

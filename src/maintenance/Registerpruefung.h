@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVector>
 #include <functional>
+#include <optional>
 
 namespace tav::store {
 class Database;
@@ -69,6 +70,11 @@ PruefErgebnis registerPruefen(const QVector<PruefKatze> &katzen, const PruefOpti
 
 // Every cat of CATSTAMM.DB, read with one statement.
 QVector<PruefKatze> registerLesen(store::Database &db);
+
+// A parent's age in full months at its kitten's birth when that is below `mindestMonate` (the
+// finding ElterZuJung); none when it is old enough, born after the kitten or a date is missing.
+// The mating planner asks it of the kittens a mating today would give.
+std::optional<int> elterZuJung(const QDate &elter, const QDate &kind, int mindestMonate);
 
 // The months setting ([Registerpruefung] Monate of the settings file, 1..120) and the gestation
 // length of the settings; the defaults when the file has none.

@@ -39,14 +39,21 @@ Table::~Table()
         } catch (const std::exception &e) {
             // nobody is left to tell but the log: the owner that wanted the change closes first
             qWarning("%s: closing on destruction failed: %s", qPrintable(m_tableName), e.what());
-            m_state = State::Inactive;
         } catch (...) {
             qWarning("%s: closing on destruction failed", qPrintable(m_tableName));
-            m_state = State::Inactive;
+        }
+        if (isOpen()) {
+            // the file is let go of all the same: the database must not keep a table that is gone
+            const QSignalBlocker quiet(this);
+            m_edit = Row();
+            m_modified = false;
+            release();
         }
     }
     for (auto &c : m_masterConn)
         QObject::disconnect(c);
+    if (m_master)
+        m_master->m_details.removeAll(this);
 }
 
 void Table::setDatabase(Database *db)
@@ -99,7 +106,7 @@ void Table::requireOpen() const
 void Table::setIndexName(const QString &name)
 {
     if (isOpen())
-        checkBrowseMode();
+        leaveRecord();
     const QString oldName = m_indexName, oldFields = m_indexFields;
     m_indexName = name;
     m_indexFields.clear();
@@ -125,7 +132,7 @@ void Table::setIndexName(const QString &name)
 void Table::setIndexFieldNames(const QString &fields)
 {
     if (isOpen())
-        checkBrowseMode();
+        leaveRecord();
     const QString oldName = m_indexName, oldFields = m_indexFields;
     m_indexFields = fields;
     m_indexName.clear();
@@ -220,22 +227,64 @@ void Table::setMaster(Table *master, const QString &masterFields)
 {
     for (auto &c : m_masterConn)
         QObject::disconnect(c);
+    if (m_master)
+        m_master->m_details.removeAll(this);
     m_master = master;
     m_masterFields = masterFields;
     if (master) {
-        m_masterConn[0] = connect(master, &Table::afterScroll, this, &Table::masterChanged);
-        m_masterConn[1] = connect(master, &Table::afterOpen, this, &Table::masterChanged);
-        m_masterConn[2] = connect(master, &Table::afterClose, this, &Table::masterChanged);
+        master->m_details.append(this);
+        // scrolling: the master moves us itself, before anyone else hears of it (emitAfterScroll)
+        m_masterConn[0] = connect(master, &Table::afterOpen, this, &Table::masterChanged);
+        m_masterConn[1] = connect(master, &Table::afterClose, this, &Table::masterChanged);
     }
     if (isOpen())
         masterChanged();
+}
+
+void Table::settleDetails()
+{
+    const QList<QPointer<Table>> details = m_details;
+    for (const QPointer<Table> &d : details) {
+        if (!d || !d->isOpen())
+            continue;
+        d->settleDetails();
+        d->checkBrowseMode();
+        if (d->isEditing())
+            throw AbortOperation();
+    }
+}
+
+void Table::emitAfterScroll()
+{
+    // the details follow first, so that whoever hears of the move finds them on the new record
+    // (and may move them on, to their last row say); a quiet read moves nobody
+    if (signalsBlocked())
+        return;
+    const QList<QPointer<Table>> details = m_details;
+    for (const QPointer<Table> &d : details) {
+        if (d)
+            d->masterChanged();
+    }
+    Q_EMIT afterScroll();
+}
+
+void Table::leaveRecord()
+{
+    // the details follow through our signals: while those are blocked (a quiet read) they stay
+    if (!signalsBlocked())
+        settleDetails();
+    checkBrowseMode();
 }
 
 void Table::masterChanged()
 {
     if (!isOpen())
         return;
+    // the master posted its own record (a move settles us before): our input is posted for it,
+    // or stays where it is when that is refused
     checkBrowseMode();
+    if (isEditing())
+        return;
     invalidateCount();
     m_recNo = 0;
     first();
@@ -243,6 +292,8 @@ void Table::masterChanged()
 
 void Table::setFilter(const QString &expression)
 {
+    if (isOpen() && m_filtered)
+        leaveRecord();
     if (isOpen()) {
         const FilterSql f = parseFilter(expression, m_file->layout);
         m_filterSql = f.where;
@@ -259,6 +310,8 @@ void Table::setFiltered(bool on)
 {
     if (m_filtered == on)
         return;
+    if (isOpen())
+        leaveRecord();
     m_filtered = on;
     if (isOpen()) {
         invalidateCount();
@@ -269,7 +322,7 @@ void Table::setFiltered(bool on)
 void Table::setRange(const QVariantList &start, const QVariantList &end)
 {
     requireOpen();
-    checkBrowseMode();
+    leaveRecord();
     m_rangeStart = start;
     m_rangeEnd = end;
     invalidateCount();
@@ -278,6 +331,8 @@ void Table::setRange(const QVariantList &start, const QVariantList &end)
 
 void Table::cancelRange()
 {
+    if (isOpen())
+        leaveRecord();
     m_rangeStart.reset();
     m_rangeEnd.reset();
     if (isOpen()) {
@@ -384,13 +439,15 @@ void Table::open()
     inScroll([&] { first(); });
     Q_EMIT afterOpen();
     Q_EMIT stateChanged();
-    Q_EMIT afterScroll();
+    emitAfterScroll();
 }
 
 void Table::close()
 {
     if (!isOpen())
         return;
+    // the details' input belongs to our record: it is posted while we still stand on it
+    settleDetails();
     if (isEditing()) {
         // a table posts pending input before it closes
         if (m_modified)
@@ -398,15 +455,20 @@ void Table::close()
         else
             cancel();
     }
+    release();
+}
+
+void Table::release()
+{
     qDeleteAll(m_statements);
     m_statements.clear();
-    for (TableFile *f : std::as_const(m_lookupFiles))
-        m_db->release(f);
-    m_lookupFiles.clear();
     if (m_db) {
+        for (TableFile *f : std::as_const(m_lookupFiles))
+            m_db->release(f);
         m_db->release(m_file);
         m_db->unregisterTable(this);
     }
+    m_lookupFiles.clear();
     m_file = nullptr;
     m_rows.clear();
     m_pos = -1;

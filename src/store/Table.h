@@ -63,6 +63,11 @@ class Table : public QObject
     void setMaster(Table *master, const QString &masterFields);
     void clearMaster() { setMaster(nullptr, QString()); }
     Table *master() const { return m_master; }
+    // Posts the pending input of every table that follows this one (theirs first), or gives it up
+    // where nothing was typed, while this table still stands on the record it belongs to. Throws
+    // AbortOperation when one keeps its input (its post was refused or failed). Every move of
+    // this table does this first.
+    void settleDetails();
     void setFilter(const QString &expression);
     QString filter() const { return m_filterText; }
     void setFiltered(bool on);
@@ -183,6 +188,12 @@ class Table : public QObject
     void requireOpen() const;
     void requireBrowse();
     void checkBrowseMode();
+    // before the current record changes: the details' input first, then our own
+    void leaveRecord();
+    // the details follow the new record, then afterScroll is emitted
+    void emitAfterScroll();
+    // lets go of the file, the statements and the record window: the end of close()
+    void release();
     void selectIndex();
     QString orderBy(Dir d) const;
     QString conditions(QVariantList &params) const;
@@ -226,7 +237,8 @@ class Table : public QObject
     QString m_indexFields; // when chosen by field list
     QPointer<Table> m_master;
     QString m_masterFields;
-    QMetaObject::Connection m_masterConn[3];
+    QList<QPointer<Table>> m_details;
+    QMetaObject::Connection m_masterConn[2];
     QString m_filterText;
     bool m_filtered = false;
     QString m_filterSql;

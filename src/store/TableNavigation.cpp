@@ -162,7 +162,7 @@ bool Table::extendWindowTo(int target, int ahead)
 
 void Table::beginScroll()
 {
-    checkBrowseMode();
+    leaveRecord();
     if (beforeScroll && !m_inScroll)
         beforeScroll(*this);
 }
@@ -172,7 +172,7 @@ void Table::scrolled()
     if (hasRecord())
         computeExtra(m_rows[m_pos]);
     if (!m_inScroll)
-        Q_EMIT afterScroll();
+        emitAfterScroll();
 }
 
 void Table::first()
@@ -421,7 +421,7 @@ bool Table::moveTo(int target, int ahead)
 void Table::refresh()
 {
     requireOpen();
-    checkBrowseMode();
+    leaveRecord();
     invalidateCount();
     const qint64 current = hasRecord() ? m_rows[m_pos].rowid : 0;
     if (!current) {
@@ -556,7 +556,7 @@ QVariant Table::keyOf(const QVector<QVariant> &values, qint64 rowid) const
 bool Table::findKey(const QVariantList &key)
 {
     requireOpen();
-    checkBrowseMode();
+    leaveRecord();
     const QVariant lo = boundFor(key, false);
     const QVariant hi = boundFor(key, true);
     QVector<Row> rows = fetch(Dir::Forward, m_index.descending ? &hi : &lo, !m_index.descending, 1);
@@ -577,7 +577,7 @@ bool Table::findKey(const QVariantList &key)
 bool Table::findNearest(const QVariantList &key)
 {
     requireOpen();
-    checkBrowseMode();
+    leaveRecord();
     QVariant bound;
     if (m_rowidOrder) {
         bound = key.isEmpty() ? QVariant(qint64(0)) : QVariant(key.first().toLongLong());
@@ -605,7 +605,7 @@ bool Table::findNearest(const QVariantList &key)
 bool Table::locate(const QString &field, const QVariant &value)
 {
     requireOpen();
-    checkBrowseMode();
+    leaveRecord();
     const int fi = fieldIndex(field);
     if (fi < 0)
         throw invalid(code::FieldNotFound, QStringLiteral("Feld nicht gefunden: %1").arg(field));

@@ -304,7 +304,7 @@ void Table::edit()
 void Table::insert()
 {
     requireBrowse();
-    checkBrowseMode();
+    leaveRecord();
     if (beforeInsert)
         beforeInsert(*this);
     m_edit = Row();
@@ -463,7 +463,7 @@ void Table::post()
     computeExtra(m_rows[m_pos]);
     Q_EMIT stateChanged();
     Q_EMIT afterPost();
-    Q_EMIT afterScroll();
+    emitAfterScroll();
 }
 
 void Table::remove()
@@ -475,6 +475,7 @@ void Table::remove()
     }
     if (isEditing())
         cancel();
+    settleDetails();
     if (!hasRecord())
         throw invalid(code::NoCurrentRecord, QStringLiteral("Kein Datensatz in %1.").arg(fileName()));
     try {
@@ -492,7 +493,7 @@ void Table::remove()
     if (hasRecord())
         computeExtra(m_rows[m_pos]);
     Q_EMIT afterDelete();
-    Q_EMIT afterScroll();
+    emitAfterScroll();
 }
 
 } // namespace tav::store

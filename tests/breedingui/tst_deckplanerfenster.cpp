@@ -6,6 +6,9 @@
 #include "breeding/ui/Deckplaner.h"
 #include "breeding/ui/Inzuchtgrad.h"
 #include "store/Query.h"
+#include "store/Table.h"
+
+#include <QLabel>
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -90,6 +93,38 @@ class TstDeckplanerFenster : public QObject
         QCOMPARE(Scripted::shown().size(), 1);
         QVERIFY(Scripted::shown()[0].text.contains("keine weibliche Katze"));
         QCOMPARE(w->katze(), koenigin);
+    }
+
+    // a queen too young to breed is planned with a note of her age at the kittens' birth; the age
+    // is the register check's months setting (7 by default); she is read although she came into
+    // the register after the window opened
+    void zuJungeKoenigin()
+    {
+        QVERIFY(w->setzeKatze(koenigin));
+        QVERIFY(!w->LabelHinweis->isVisible());
+        int kitten = 0;
+        {
+            tav::store::Table t(f.db.get(), "CATSTAMM.DB");
+            t.open();
+            t.append();
+            t.setValue("Name", "Mimi vom Monatsende");
+            t.setValue("Geschlecht", "2");
+            t.setValue("GebDatum", QDate::currentDate().addMonths(-1));
+            t.post();
+            kitten = t.intValue("LaufendeNummer");
+        }
+        Scripted::reset();
+        QVERIFY(w->setzeKatze(kitten));
+        QVERIFY(Scripted::shown().isEmpty());
+        QVERIFY(w->LabelHinweis->isVisible());
+        QVERIFY2(w->LabelHinweis->text().contains(" 3 ") && w->LabelHinweis->text().contains(" 7 "),
+                 qPrintable(w->LabelHinweis->text()));
+        QTest::mouseClick(w->BtnPlanen, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!w->laeuft(), 20000);
+        QVERIFY(w->LabelHinweis->isVisible());
+        w->window()->grab().save(QDir::temp().filePath("mating-planner-young-queen.png"));
+        QVERIFY(w->setzeKatze(koenigin));
+        QVERIFY(!w->LabelHinweis->isVisible());
     }
 
     void ausDemInzuchtfenster()

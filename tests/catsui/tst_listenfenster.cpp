@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -133,6 +134,27 @@ class TstListenfenster : public QObject
         QVERIFY(w->dataSource()->save());
         QCOMPARE(anzahl("SELECT farbe FROM merkmale WHERE LaufendeNummer = 3"), 10 + 20 * 256 + 30 * 65536);
         klick(w, "Zurueck");
+    }
+
+    // the colour sample shows the colour of the record the window opens on, too
+    void traitColourOfTheFirstRecord()
+    {
+        Table t(f.db.get(), "MERKMALE.DB");
+        t.open();
+        t.first();
+        const QVariant vorher = t.value("farbe");
+        t.edit();
+        t.setValue("farbe", 255);
+        t.post();
+        TReferenzliste *w = oeffnen("Merkmale1", "formmerkmale");
+        QVERIFY(w);
+        QCOMPARE(w->table()->intValue("LaufendeNummer"), t.intValue("LaufendeNummer"));
+        QVERIFY2(w->findChild<QLabel *>("Farbmuster")->styleSheet().contains(QColor(Qt::red).name()),
+                 qPrintable(w->findChild<QLabel *>("Farbmuster")->styleSheet()));
+        klick(w, "Zurueck");
+        t.edit();
+        t.setValue("farbe", vorher);
+        t.post();
     }
 
     void pedigreeColoursAreCreatedAndAppended()

@@ -14,6 +14,7 @@
 #include "cats/ui/Psuchdlg.h"
 #include "store/Table.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,6 +61,40 @@ class TstZuchtbuch : public QObject
         return passend.value(0);
     }
 
+    // a grid cell opened for typing, as a key or a double click opens it
+    static QLineEdit *zelle(DBGrid *g, int zeile, int spalte)
+    {
+        const QModelIndex i = g->model()->index(zeile, spalte);
+        g->setCurrentIndex(i);
+        g->edit(i);
+        for (QLineEdit *e : g->viewport()->findChildren<QLineEdit *>())
+            if (e->isVisible())
+                return e;
+        return nullptr;
+    }
+    // the typed text reaches the table once the editor has closed (on the next turn of the loop)
+    static bool zelleOffen(DBGrid *g)
+    {
+        for (QLineEdit *e : g->viewport()->findChildren<QLineEdit *>())
+            if (e->isVisible())
+                return true;
+        return false;
+    }
+    // the main window's list: a double click on the cat's row shows it in the record window
+    void listeDoppelklick(int katze)
+    {
+        f.main->positionListOn(katze);
+        DBGrid *liste = f.main->catList();
+        const QPoint p = liste->visualRect(liste->currentIndex()).center();
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, p);
+        QTest::mousePress(liste->viewport(), Qt::LeftButton, {}, p);
+        QMouseEvent dbl(QEvent::MouseButtonDblClick, p, liste->viewport()->mapToGlobal(p), Qt::LeftButton,
+                        Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(liste->viewport(), &dbl);
+        QTest::mouseRelease(liste->viewport(), Qt::LeftButton, {}, p);
+    }
+    int koenigin() { return zahl("SELECT min(LaufendeNummer) FROM catstamm WHERE Geschlecht = '2'"); }
+
   private Q_SLOTS:
     void initTestCase()
     {
@@ -80,6 +115,10 @@ class TstZuchtbuch : public QObject
         QVERIFY(queen > 0);
         const int vorher = zahl("SELECT count(*) FROM wurfbuch WHERE Katze = ?", {queen});
         QVERIFY(w()->zeigeKatze(queen));
+        // a cat shown starts on her newest litter
+        QCOMPARE(w()->wurfbuchZeile(), zahl("SELECT LaufendeNummer FROM wurfbuch WHERE Katze = ? ORDER BY "
+                                            "Decktermin DESC, LaufendeNummer DESC LIMIT 1",
+                                            {queen}));
         w()->showPage(TCatStamm::SeiteZuchtbuch);
         QVERIFY(w()->zuchtbuchSeite()->zeigtKaetzin());
         QVERIFY(child<QTabWidget>("RegisterMedDaten")->isTabVisible(3));
@@ -223,6 +262,13 @@ class TstZuchtbuch : public QObject
         w()->grab().save("/tmp/tavrenno-grabs/parent-summary.png");
         QTest::mouseClick(child<QPlainTextEdit>("MemoElternInfo")->viewport(), Qt::LeftButton);
         QVERIFY(!panel->isVisible());
+        // it belongs to page 0: another page does not show it
+        QTest::mouseClick(child<QLineEdit>("DBVater"), Qt::LeftButton);
+        QVERIFY(panel->isVisible());
+        w()->notebook()->setCurrentIndex(w()->notebook()->indexOf(w()->page(TCatStamm::SeiteMedDaten)));
+        QVERIFY(!panel->isVisible());
+        w()->showPage(TCatStamm::SeiteStammdaten);
+        QVERIFY(!panel->isVisible());
     }
 
     // a queen's heats give the forecast; a heat without date is dropped without a word
@@ -269,6 +315,26 @@ class TstZuchtbuch : public QObject
         QCOMPARE(std::count_if(Scripted::shown().cbegin(), Scripted::shown().cend(),
                                [](const Scripted::Shown &m) { return m.text.contains("30.02.2024"); }),
                  1);
+        // the first heat has no interval; the dates show as they were stored
+        TableModel *m = qobject_cast<DBGrid *>(grid)->tableModel();
+        QCOMPARE(m->rowCount(), 2);
+        QCOMPARE(m->index(0, 0).data().toString(), QString());
+        QCOMPARE(m->index(1, 0).data().toString(), QString("21"));
+        QCOMPARE(m->index(0, 1).data().toString(), QString("01.01.2023"));
+        // typed in the form the grid shows, and shown as soon as it is saved
+        QTest::mouseClick(child<QPushButton>("LAEUFIGKEIT.DBHinzufuegen"), Qt::LeftButton);
+        QLineEdit *e = zelle(qobject_cast<DBGrid *>(grid), m->currentRow(), 1);
+        QVERIFY(e);
+        QTest::keyClicks(e, "12.03.2023");
+        QTest::keyClick(e, Qt::Key_Return);
+        QTRY_VERIFY(!zelleOffen(qobject_cast<DBGrid *>(grid)));
+        Scripted::answer(QMessageBox::Yes);
+        QVERIFY(s->save());
+        QCOMPARE(m->rowCount(), 3);
+        QCOMPARE(m->index(2, 1).data().toString(), QString("12.03.2023"));
+        QCOMPARE(m->index(2, 0).data().toString(), QString("49"));
+        QCOMPARE(child<QLabel>("Durchschnitt")->text(), QString("35"));
+        QCOMPARE(child<QLabel>("naechste")->text(), QString("16.04.2023"));
         w()->grab().save("/tmp/tavrenno-grabs/heat-tab.png");
         // the litter-book settings open on their own pages
         QTest::mouseClick(child<QPushButton>("BitBtnSystemparameter"), Qt::LeftButton);
@@ -338,6 +404,99 @@ class TstZuchtbuch : public QObject
         QVERIFY(!s->isEditing());
         QCOMPARE(zahl("SELECT count(*) FROM wurmkur"), vorher);
         w()->DataSourceCatStamm()->undo();
+    }
+
+    // A row typed into a grid and not yet saved is stored under its own cat when the user goes to
+    // another cat from the main window's list (answering the save question), none under the other.
+    void gridRowsStayWithTheirCat_data()
+    {
+        QTest::addColumn<QString>("grid");
+        QTest::addColumn<QString>("knopf");
+        QTest::addColumn<int>("seite");
+        QTest::addColumn<int>("spalte");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("zeile"); // the stored row of a cat: count
+        QTest::newRow("vaccination")
+            << "DBGridIMPFUNG"
+            << "IMPFUNG.DBHinzufuegen" << int(TCatStamm::SeiteMedDaten) << 1 << "Katzenschnupfen"
+            << "SELECT count(*) FROM impfung WHERE Impfung = 'Katzenschnupfen' AND Katze = ?";
+        QTest::newRow("deworming")
+            << "DBGridWURMKUR"
+            << "WURMKUR.DBHinzufuegen" << int(TCatStamm::SeiteMedDaten) << 1 << "Drontal"
+            << "SELECT count(*) FROM wurmkur WHERE Medikament = 'Drontal' AND Katze = ?";
+        QTest::newRow("heat, German date")
+            << "DBGridRolligkeiten"
+            << "LAEUFIGKEIT.DBHinzufuegen" << int(TCatStamm::SeiteZuchtbuch) << 1 << "01.01.2026"
+            << "SELECT count(*) FROM laeufigkeit WHERE Datum LIKE '2026-01-01%' "
+               "AND Katze = ?";
+        QTest::newRow("weighing") << "DBGridGewichtstabelle"
+                                  << "GEWICHT.DBHinzufuegen" << int(TCatStamm::SeiteWurfdaten) << 2 << "3512"
+                                  << "SELECT count(*) FROM gewicht WHERE Gewicht = 3512 AND Katze = ?";
+    }
+    void gridRowsStayWithTheirCat()
+    {
+        QFETCH(QString, grid);
+        QFETCH(QString, knopf);
+        QFETCH(int, seite);
+        QFETCH(int, spalte);
+        QFETCH(QString, text);
+        QFETCH(QString, zeile);
+        const int queen = koenigin();
+        const int andere = zahl("SELECT min(LaufendeNummer) FROM catstamm WHERE LaufendeNummer > ?", {queen});
+        QVERIFY(queen > 0 && andere > 0);
+        QVERIFY(w()->zeigeKatze(queen));
+        w()->showPage(TCatStamm::Seite(seite));
+        if (grid == "DBGridRolligkeiten")
+            child<QTabWidget>("Zuchtkatze")->setCurrentIndex(1);
+        if (seite == TCatStamm::SeiteMedDaten)
+            child<QTabWidget>("RegisterMedDaten")->setCurrentIndex(0);
+        auto *g = child<DBGrid>(grid);
+        DataSource *s = g->tableModel()->dataSource();
+        QTest::mouseClick(child<QPushButton>(knopf), Qt::LeftButton);
+        QCOMPARE(s->state(), Table::State::Insert);
+        QLineEdit *e = zelle(g, g->tableModel()->currentRow(), spalte);
+        QVERIFY(e);
+        QTest::keyClicks(e, text);
+        QTest::keyClick(e, Qt::Key_Return);
+        QTRY_VERIFY(!zelleOffen(g));
+        QVERIFY(s->isEditing());
+        QVERIFY(Scripted::shown().isEmpty());
+
+        Scripted::answer(QMessageBox::Yes);
+        listeDoppelklick(andere);
+        QCOMPARE(w()->aktuelleKatze(), andere);
+        QCOMPARE(zahl(zeile, {queen}), 1);
+        QCOMPARE(zahl(zeile, {andere}), 0);
+        QVERIFY(!s->isEditing());
+    }
+
+    // a row whose post is refused (a date that is none) keeps the cat, the list's row and the input
+    void refusedRowKeepsTheCat()
+    {
+        const int queen = koenigin();
+        const int andere = zahl("SELECT min(LaufendeNummer) FROM catstamm WHERE LaufendeNummer > ?", {queen});
+        QVERIFY(w()->zeigeKatze(queen));
+        w()->showPage(TCatStamm::SeiteMedDaten);
+        child<QTabWidget>("RegisterMedDaten")->setCurrentIndex(1);
+        QTest::mouseClick(child<QPushButton>("ARZTBES.DBHinzufuegen"), Qt::LeftButton);
+        QTest::keyClicks(child<DBEdit>("DBArzt"), "Dr. Kranich");
+        QTest::keyClicks(child<DBDateEdit>("DBArztbesuchDatum"), "31.02.2026");
+        listeDoppelklick(andere);
+        QCOMPARE(w()->aktuelleKatze(), queen);
+        QCOMPARE(f.main->currentListCat(), queen);
+        QCOMPARE(Scripted::shown().size(), 1);
+        QVERIFY(Scripted::shown().front().text.startsWith("'31.02.2026': "));
+        QVERIFY(child<DBEdit>("DBArzt")->dataSource()->isEditing());
+        QCOMPARE(child<DBEdit>("DBArzt")->text(), QString("Dr. Kranich"));
+        QCOMPARE(zahl("SELECT count(*) FROM arztbes WHERE Arzt = 'Dr. Kranich'"), 0);
+
+        auto *datum = child<DBDateEdit>("DBArztbesuchDatum");
+        datum->selectAll();
+        QTest::keyClicks(datum, "28.02.2026");
+        Scripted::answer(QMessageBox::Yes);
+        listeDoppelklick(andere);
+        QCOMPARE(w()->aktuelleKatze(), andere);
+        QCOMPARE(zahl("SELECT count(*) FROM arztbes WHERE Arzt = 'Dr. Kranich' AND Katze = ?", {queen}), 1);
     }
 
     // a tom shows his mating book; a cat not yet stored gets no rows

@@ -7,6 +7,7 @@
 #include "app/ui/DataControls.h"
 #include "app/ui/DataSource.h"
 #include "cats/ui/CatRecordBaseDataPage.h"
+#include "cats/ui/Psuchdlg.h"
 #include "printouts/Wurfmeldung.h"
 #include "printouts/ui/DruckenKatzen.h"
 #include "printouts/ui/Meldeformular.h"
@@ -236,6 +237,45 @@ class TstDruckenKatzen : public QObject
             QVERIFY2(geoeffnet.contains(job == 3 ? "Wurfmeldung" : "Meldeformular"),
                      qPrintable(QString::number(job) + ": " + geoeffnet + messages().join('|')));
         }
+    }
+
+    // "Katzendaten - Liste" with the search left empty and OK prints every cat, as a search
+    // without criteria lists them; criteria that find nothing say so and print nothing
+    void katzenlisteOhneKriterien()
+    {
+        int seiten = 0;
+        QString alles;
+        const auto vorschauLesen = [&](QDialog &d) {
+            if (auto *v = qobject_cast<report::ui::TVorschau *>(&d)) {
+                seiten = int(v->pages().pages.size());
+                for (const auto &p : v->pages().pages)
+                    alles += p.texts().join('\n');
+            }
+            return int(QDialog::Rejected);
+        };
+        Scripted::dialog([](QDialog &) { return int(QDialog::Accepted); });
+        Scripted::dialog(vorschauLesen);
+        f.main->runCommand("KatzendatenListe1");
+        QVERIFY(messages().isEmpty());
+        QVERIFY(seiten > 0);
+        store::Query q(f.db.get(), "SELECT Name FROM catstamm");
+        q.open();
+        int fehlen = 0, katzen = 0;
+        for (; !q.eof(); q.next(), ++katzen)
+            fehlen += alles.contains(q.value(0).toString().left(10)) ? 0 : 1;
+        QVERIFY(katzen > 10);
+        QCOMPARE(fehlen, 0);
+
+        seiten = 0;
+        Scripted::reset();
+        Scripted::dialog([](QDialog &d) {
+            static_cast<cats::ui::TSuchenDlg &>(d).EName->setText("Qxzq");
+            return int(QDialog::Accepted);
+        });
+        Scripted::dialog(vorschauLesen);
+        f.main->runCommand("KatzendatenListe1");
+        QCOMPARE(seiten, 0);
+        QCOMPARE(messages(), QStringList{app::messageText(50)});
     }
 
     void bildJeKopieEinAuftrag()

@@ -284,6 +284,81 @@ class TstTable : public QObject
         QCOMPARE(kids.recordCount(), 4);
     }
 
+    // A detail's pending row is posted while its master still stands on the record it belongs
+    // to, whatever moves the master; a refused post keeps the master where it is and the input.
+    void detailInputIsPostedBeforeTheMasterMoves_data()
+    {
+        QTest::addColumn<QString>("move");
+        for (const char *m : {"next", "last", "locate", "findKey", "refresh", "setRange", "close"})
+            QTest::newRow(m) << QString::fromLatin1(m);
+    }
+    void detailInputIsPostedBeforeTheMasterMoves()
+    {
+        QFETCH(QString, move);
+        Table cats(m_db.get(), "katzen.db");
+        cats.open();
+        const int first = add(cats, "Anna"), second = add(cats, "Bruno");
+        Table master(m_db.get(), "katzen.db");
+        master.open();
+        QVERIFY(master.locate("Nr", first));
+        Table pics(m_db.get(), "bild.db");
+        // who hears of the master's move finds the detail on the new record already, also when
+        // listening from before the link was made
+        int seen = -1;
+        connect(&master, &Table::afterScroll, &master,
+                [&] { seen = pics.isOpen() ? pics.recordCount() : -1; });
+        pics.setIndexName("IndexKatzeNr");
+        pics.setMaster(&master, "Nr");
+        pics.open();
+        // as the windows do: the row belongs to the master's current record when it is posted
+        pics.beforePost = [&](Table &t) {
+            if (t.text("Pfad") == "bad")
+                throw AbortOperation();
+            t.setValue("KatzeNr", master.value("Nr"));
+        };
+        const auto moveMaster = [&] {
+            if (move == "next")
+                master.next();
+            else if (move == "last")
+                master.last();
+            else if (move == "locate")
+                master.locate("Nr", second);
+            else if (move == "findKey")
+                master.findKey({second});
+            else if (move == "refresh")
+                master.refresh();
+            else if (move == "setRange")
+                master.setRange({second}, {second});
+            else
+                master.close();
+        };
+        const auto storedFor = [&](int cat) {
+            Table t(m_db.get(), "bild.db");
+            t.open();
+            QStringList out;
+            for (t.first(); !t.eof(); t.next())
+                if (t.value("KatzeNr").toInt() == cat)
+                    out << t.text("Pfad");
+            return out;
+        };
+        pics.append();
+        pics.setValue("Pfad", "bad");
+        QVERIFY_THROWS_EXCEPTION(AbortOperation, moveMaster());
+        QVERIFY(master.isOpen());
+        QCOMPARE(master.value("Nr").toInt(), first);
+        QCOMPARE(pics.state(), Table::State::Insert);
+        QCOMPARE(pics.text("Pfad"), QString("bad"));
+        QVERIFY(storedFor(first).isEmpty());
+
+        pics.setValue("Pfad", "anna.jpg");
+        moveMaster();
+        if (move != "close")
+            QCOMPARE(seen, move == "refresh" ? 1 : 0);
+        QCOMPARE(storedFor(first), QStringList{"anna.jpg"});
+        QVERIFY(storedFor(second).isEmpty());
+        QVERIFY(!pics.isEditing());
+    }
+
     void filters_data()
     {
         QTest::addColumn<QString>("filter");

@@ -582,6 +582,63 @@ class TstBoundControls : public QObject
         QCOMPARE(m->data(m->index(0, 0)).toString(), w->table->value("Name").toString());
     }
 
+    // A date cell takes a date typed as the grid shows it; anything else is refused with the date
+    // message, stays in the cell and is not written.
+    void gridDateCells_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("shown form") << "01.01.2026" << QDate(2026, 1, 1) << false;
+        QTest::newRow("short form") << "5.6.07" << QDate(2007, 6, 5) << false;
+        QTest::newRow("letters") << "abc" << QDate() << true;
+        QTest::newRow("a letter in a date") << "01.01.20x6" << QDate() << true;
+        QTest::newRow("no such day") << "31.04.2026" << QDate() << true;
+    }
+    void gridDateCells()
+    {
+        QFETCH(QString, text);
+        QFETCH(QDate, date);
+        QFETCH(bool, refused);
+        TableModel *m = w->grid->tableModel();
+        QVector<TableModel::Column> cols = m->columns();
+        cols[1].editable = true;
+        m->setColumns(cols);
+        const QModelIndex cell = m->index(0, 1);
+        const auto editor = [&]() -> QLineEdit * {
+            for (QLineEdit *e : w->grid->viewport()->findChildren<QLineEdit *>())
+                if (e->isVisible())
+                    return e;
+            return nullptr;
+        };
+        w->grid->setCurrentIndex(cell);
+        w->grid->edit(cell);
+        QLineEdit *e = editor();
+        QVERIFY(e);
+        QTest::keyClicks(e, text);
+        QTest::keyClick(e, Qt::Key_Return);
+        if (refused) {
+            QCOMPARE(shownTexts(), QStringList{"'" + text + "': " + tav::app::messageText(902)});
+            QCOMPARE(editor(), e);
+            QCOMPARE(e->text(), text);
+            QVERIFY(!w->table->isEditing());
+            QVERIFY(data->stored(1, "GebDatum").isNull());
+            return;
+        }
+        QTRY_VERIFY(!editor()); // the delegate commits on the next turn of the event loop
+        QVERIFY(shownTexts().isEmpty());
+        QVERIFY(w->source->save());
+        QCOMPARE(data->stored(1, "GebDatum").toDate(), date);
+        QCOMPARE(m->data(cell).toString(), germanDateText(date));
+        // opened again it holds the date as shown; leaving it unchanged changes nothing
+        w->grid->edit(cell);
+        QTRY_VERIFY(editor());
+        QCOMPARE(editor()->text(), germanDateText(date));
+        QTest::keyClick(editor(), Qt::Key_Return);
+        QTRY_VERIFY(!editor());
+        QVERIFY(!w->table->isEditing());
+    }
+
     void screenshot()
     {
         w->source->setFieldValue("Bemerkung", QString("Sieger 2023"));

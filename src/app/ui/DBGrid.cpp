@@ -4,6 +4,7 @@
 #include "DbEngine.h"
 #include "Dialogs.h"
 #include "GridDelegate.h"
+#include "app/Datumseingabe.h"
 #include "app/Geld.h"
 #include "store/Query.h"
 
@@ -312,7 +313,7 @@ QString TableModel::display(const QVariant &v) const
         return v.value<tav::app::Geld>().text(tav::app::geldLocale());
     switch (v.typeId()) {
     case QMetaType::QDate: return germanDateText(v.toDate());
-    case QMetaType::QDateTime: return QLocale(QLocale::German).toString(v.toDateTime(), QLocale::ShortFormat);
+    case QMetaType::QDateTime: return tav::app::zeitpunktText(v.toDateTime());
     case QMetaType::Double: return QLocale(QLocale::German).toString(v.toDouble());
     case QMetaType::Bool: return v.toBool() ? QStringLiteral("X") : QString();
     default: return v.toString();
@@ -357,6 +358,8 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
     const QVariant v = r->values.value(index.column());
     if (role == Qt::EditRole && v.metaType() == QMetaType::fromType<tav::app::Geld>())
         return v.value<tav::app::Geld>().eingabeText(tav::app::geldLocale()); // edited as text
+    if (role == Qt::EditRole && isDateColumn(index.column()))
+        return display(v); // edited as it is shown, so that it is typed in the same form
     return role == Qt::EditRole ? v : QVariant(display(v));
 }
 
@@ -381,6 +384,26 @@ QVector<QPair<QString, QVariant>> TableModel::lookupChoices(int column) const
     return out;
 }
 
+bool TableModel::isDateColumn(int column) const
+{
+    if (column < 0 || column >= m_columns.size() || !m_source || !m_source->isOpen())
+        return false;
+    const Column &c = m_columns[column];
+    if (c.calc || !c.lookupTable.isEmpty())
+        return false;
+    const auto *f = m_source->table()->fieldDef(c.field);
+    return f && (f->type == tav::store::FieldType::Date || f->type == tav::store::FieldType::Timestamp);
+}
+
+bool TableModel::dateTextValid(int column, const QString &text) const
+{
+    if (!isDateColumn(column))
+        return true;
+    const auto *f = m_source->table()->fieldDef(m_columns[column].field);
+    return f->type == tav::store::FieldType::Date ? tav::app::eingabeDatum(text).has_value()
+                                                  : tav::app::eingabeZeitpunkt(text).has_value();
+}
+
 bool TableModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
@@ -389,11 +412,22 @@ bool TableModel::setData(const QModelIndex &index, const QVariant &value, int ro
         return false;
     QVariant v = value;
     const auto *f = m_source->table()->fieldDef(m_columns[index.column()].field);
-    if (f && f->type == tav::store::FieldType::Date && value.typeId() == QMetaType::QString) {
-        bool ok = false;
-        v = parseGermanDate(value.toString(), &ok);
-        if (!ok)
-            return false;
+    if (isDateColumn(index.column()) && value.typeId() == QMetaType::QString) {
+        // a text that is no date is refused by the grid's editor before it gets here
+        if (f->type == tav::store::FieldType::Date) {
+            const std::optional<QDate> d = tav::app::eingabeDatum(value.toString());
+            if (!d)
+                return false;
+            v = d->isValid() ? QVariant(*d) : QVariant();
+        } else {
+            const std::optional<QDateTime> d = tav::app::eingabeZeitpunkt(value.toString());
+            if (!d)
+                return false;
+            v = d->isValid() ? QVariant(*d) : QVariant();
+        }
+        // the unchanged text of a cell left again leaves the record as it is
+        if (m_source->table()->value(f->name) == v)
+            return true;
     }
     if (f && f->type == tav::store::FieldType::Currency && value.typeId() == QMetaType::QString &&
         m_columns[index.column()].lookupTable.isEmpty()) {

@@ -50,6 +50,10 @@ class TableModel : public QAbstractTableModel
     void setRowColour(std::function<QColor(tav::store::Table &)> colour);
 
     DataSource *dataSource() const { return m_source; }
+    // a column over a date or a moment of the table: edited as the text the grid shows
+    bool isDateColumn(int column) const;
+    // whether `text` may be written to a date column (a date as the user types one, or nothing)
+    bool dateTextValid(int column, const QString &text) const;
     int currentRow() const;
     // moves the cursor to the row (posting pending input first)
     bool setCurrentRow(int row);

@@ -1,5 +1,6 @@
 #include "DataControls.h"
 
+#include "app/Datumseingabe.h"
 #include "app/Geld.h"
 #include "app/Sprache.h"
 
@@ -74,22 +75,9 @@ QString germanDateText(const QDate &d)
 
 QDate parseGermanDate(const QString &text, bool *ok)
 {
-    const QString t = text.trimmed();
-    if (t.isEmpty()) {
-        *ok = true;
-        return QDate();
-    }
-    static const QRegularExpression re(QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{2}|\\d{4})$"));
-    const auto m = re.match(t);
-    QDate d;
-    if (m.hasMatch()) {
-        int year = m.captured(3).toInt();
-        if (m.captured(3).size() == 2)
-            year += year < 50 ? 2000 : 1900;
-        d = QDate(year, m.captured(2).toInt(), m.captured(1).toInt());
-    }
-    *ok = d.isValid();
-    return d;
+    const std::optional<QDate> d = tav::app::eingabeDatum(text);
+    *ok = d.has_value();
+    return d.value_or(QDate());
 }
 
 // --- DBEdit -------------------------------------------------------------------

@@ -16,8 +16,8 @@ namespace tav::app::ui {
 
 // Text of a date as the program writes it (dd.MM.yyyy); empty for a null date.
 QString germanDateText(const QDate &d);
-// Reads a German date: "d.m.yyyy", "dd.mm.yy" (years below 50 are 20xx). Empty text is a valid
-// empty date; *ok is false for anything else that is not a date.
+// Reads a typed date (tav::app::eingabeDatum). Empty text is a valid empty date; *ok is false for
+// anything else that is not a date.
 QDate parseGermanDate(const QString &text, bool *ok);
 
 class DBEdit : public QLineEdit, public DataControl

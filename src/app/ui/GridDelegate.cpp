@@ -1,14 +1,24 @@
 #include "GridDelegate.h"
 
 #include "DBGrid.h"
+#include "Dialogs.h"
 #include "StoredColour.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
+#include <QTimer>
+#include <utility>
 
 namespace tav::app::ui {
+
+namespace {
+constexpr int MeldungUngueltigesDatum = 902;
+} // namespace
 
 QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                                     const QModelIndex &index) const
@@ -21,6 +31,12 @@ QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
             for (const auto &[text, key] : choices)
                 box->addItem(text, key);
             return box;
+        }
+        if (model->isDateColumn(index.column())) {
+            auto *edit = new QLineEdit(parent);
+            edit->setFrame(false);
+            edit->setProperty("datumsSpalte", index.column());
+            return edit;
         }
         const TableModel::Column &c = model->columns().at(index.column());
         if (!c.pickList.isEmpty()) {
@@ -35,6 +51,15 @@ QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
 
 void GridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
 {
+    if (auto *edit = qobject_cast<QLineEdit *>(editor); edit && editor->property("datumsSpalte").isValid()) {
+        if (m_wiederIndex.isValid() && m_wiederIndex == index) {
+            edit->setText(std::exchange(m_wiederText, QString()));
+            m_wiederIndex = QPersistentModelIndex();
+        } else {
+            edit->setText(index.data(Qt::EditRole).toString());
+        }
+        return;
+    }
     auto *box = qobject_cast<QComboBox *>(editor);
     if (box && box->property("lookupEditor").toBool()) {
         const QVariant key = index.data(TableModel::LookupKeyRole);
@@ -52,8 +77,70 @@ void GridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) cons
     QStyledItemDelegate::setEditorData(editor, index);
 }
 
+bool GridDelegate::datumFalsch(QWidget *editor) const
+{
+    auto *edit = qobject_cast<QLineEdit *>(editor);
+    const QVariant spalte = editor ? editor->property("datumsSpalte") : QVariant();
+    auto *view = editor ? qobject_cast<QAbstractItemView *>(editor->parentWidget()->parentWidget()) : nullptr;
+    const auto *model = view ? qobject_cast<const TableModel *>(view->model()) : nullptr;
+    return edit && spalte.isValid() && model && !model->dateTextValid(spalte.toInt(), edit->text());
+}
+
+void GridDelegate::datumMelden(QWidget *editor) const
+{
+    // the message takes the focus from the editor, which would leave the cell a second time
+    if (m_meldet)
+        return;
+    m_meldet = true;
+    showMessage(MeldungUngueltigesDatum, MsgIcon::Warning, MsgButtons::Ok,
+                QStringLiteral("'%1': ").arg(qobject_cast<QLineEdit *>(editor)->text()));
+    m_meldet = false;
+}
+
+bool GridDelegate::eventFilter(QObject *object, QEvent *event)
+{
+    auto *editor = qobject_cast<QWidget *>(object);
+    if (editor && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const bool verlassen =
+            key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab || key == Qt::Key_Backtab;
+        if (verlassen && datumFalsch(editor)) {
+            datumMelden(editor);
+            editor->setFocus();
+            return true;
+        }
+    }
+    if (editor && event->type() == QEvent::FocusOut && m_meldet)
+        return true; // our own message box, not the user leaving
+    return QStyledItemDelegate::eventFilter(object, event);
+}
+
 void GridDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
 {
+    if (editor->property("datumsSpalte").isValid()) {
+        auto *edit = qobject_cast<QLineEdit *>(editor);
+        if (edit->text() == index.data(Qt::EditRole).toString())
+            return;
+        if (datumFalsch(editor)) {
+            // left by a click elsewhere: the cell opens again with what the user typed
+            datumMelden(editor);
+            auto *view = qobject_cast<QAbstractItemView *>(editor->parentWidget()->parentWidget());
+            m_wiederIndex = QPersistentModelIndex(index);
+            m_wiederText = edit->text();
+            QTimer::singleShot(0, view, [this, view] {
+                const QModelIndex i = m_wiederIndex;
+                if (!i.isValid())
+                    return;
+                view->setCurrentIndex(i);
+                view->edit(i); // the editor takes the text in setEditorData
+                m_wiederIndex = QPersistentModelIndex();
+                m_wiederText.clear();
+            });
+            return;
+        }
+        model->setData(index, edit->text(), Qt::EditRole);
+        return;
+    }
     auto *box = qobject_cast<QComboBox *>(editor);
     if (box && box->property("lookupEditor").toBool()) {
         // an unchanged choice leaves the record as it is

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPersistentModelIndex>
 #include <QStyledItemDelegate>
 
 namespace tav::app::ui {
@@ -31,8 +32,19 @@ class GridDelegate : public QStyledItemDelegate
     // cheaper than the view's line drawing
     void setGridLines(bool on) { m_gridLines = on; }
 
+  protected:
+    // A date cell is left only with a date (or nothing): anything else is refused with the date
+    // message, and the editor stays (or opens again) with the user's text.
+    bool eventFilter(QObject *editor, QEvent *event) override;
+
   private:
+    bool datumFalsch(QWidget *editor) const;
+    void datumMelden(QWidget *editor) const;
     bool m_gridLines = false;
+    mutable bool m_meldet = false;
+    // a refused date cell opened again: its index and the text the user had typed
+    mutable QPersistentModelIndex m_wiederIndex;
+    mutable QString m_wiederText;
     mutable qint64 m_paletteKey = -1;
     mutable QColor m_gridColour;
 };

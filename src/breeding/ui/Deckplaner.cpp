@@ -10,6 +10,7 @@
 #include "app/ui/Main.h"
 #include "cats/CatRules.h"
 #include "cats/ui/Psuchdlg.h"
+#include "maintenance/Registerpruefung.h"
 #include "printouts/ReportDeckplan.h"
 #include "report/ui/Vorschau.h"
 #include "store/Database.h"
@@ -58,6 +59,8 @@ QLabel *beschriftung(QWidget *eltern, const char *text, int tag)
     l->setProperty("tag", tag);
     return l;
 }
+
+constexpr int MeldungZuJung = 7604;
 
 QChar dezimalzeichen()
 {
@@ -181,6 +184,12 @@ QWidget *TFormDeckplaner::eingaben()
     links->addWidget(SucheKatze, 0, 2);
     links->addWidget(beschriftung(teil, "Generationen:", 7604), 1, 0);
     links->addWidget(SpinGenerationen, 1, 1, Qt::AlignLeft);
+    LabelHinweis = new QLabel(teil);
+    LabelHinweis->setObjectName(QStringLiteral("LabelHinweis"));
+    LabelHinweis->setWordWrap(true);
+    LabelHinweis->setStyleSheet(QStringLiteral("color: #b00000;"));
+    LabelHinweis->hide();
+    links->addWidget(LabelHinweis, 2, 0, 1, 4);
     links->setColumnStretch(3, 1);
     l->addLayout(links);
     l->addWidget(filterTeil());
@@ -270,6 +279,16 @@ QWidget *TFormDeckplaner::filterTeil()
 
 bool TFormDeckplaner::setzeKatze(qint32 nummer)
 {
+    if (!m_planer.katze(nummer)) {
+        // a cat entered since the window read the register
+        abbrechen();
+        try {
+            m_planer.lese(*m_db);
+        } catch (const std::exception &e) {
+            reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
+            return false;
+        }
+    }
     const PlanKatze *k = m_planer.katze(nummer);
     if (!k || !m_planer.waehleKatze(nummer, SpinGenerationen->value(), dezimalzeichen())) {
         showMessage(k ? m_planer.fehler : 83, MsgIcon::Information, MsgButtons::Ok);
@@ -279,7 +298,21 @@ bool TFormDeckplaner::setzeKatze(qint32 nummer)
     m_modell->leeren();
     m_katze = nummer;
     EditKatze->setText(k->name);
+    alterHinweis();
     return true;
+}
+
+void TFormDeckplaner::alterHinweis()
+{
+    // the age the register check asks of a parent at its kitten's birth, for a litter of today's mating
+    const PlanKatze *k = m_planer.katze(m_katze);
+    const maintenance::PruefOptionen o = maintenance::pruefOptionenLesen();
+    const QDate wurf = QDate::currentDate().addDays(o.tageTraechtigkeit);
+    const std::optional<int> monate =
+        k ? maintenance::elterZuJung(k->geburt, wurf, o.mindestMonate) : std::nullopt;
+    LabelHinweis->setText(monate ? app::messageText(MeldungZuJung).arg(*monate).arg(o.mindestMonate)
+                                 : QString());
+    LabelHinweis->setVisible(monate.has_value());
 }
 
 void TFormDeckplaner::vorschlagen(qint32 nummer)
@@ -322,6 +355,7 @@ bool TFormDeckplaner::planen()
         showMessage(m_planer.fehler, MsgIcon::Information, MsgButtons::Ok);
         return false;
     }
+    alterHinweis();
     m_kater = m_planer.kandidaten(filter());
     if (m_kater.isEmpty()) {
         showMessage(7601, MsgIcon::Information, MsgButtons::Ok);

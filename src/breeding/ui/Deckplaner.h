@@ -11,6 +11,7 @@
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QProgressBar;
@@ -81,6 +82,8 @@ class TFormDeckplaner : public tav::app::ui::ChildWindow
     DeckplanModell *modell() const { return m_modell; }
 
     QLineEdit *EditKatze;
+    // a queen too young to breed: her age when the kittens would be born (message 7604)
+    QLabel *LabelHinweis;
     QPushButton *SucheKatze;
     QSpinBox *SpinGenerationen, *SpinAlterVon, *SpinAlterBis;
     QComboBox *CBRasse, *CBStatus;
@@ -98,6 +101,7 @@ class TFormDeckplaner : public tav::app::ui::ChildWindow
     QWidget *eingaben();
     QWidget *filterTeil();
     void schritt();
+    void alterHinweis();
     void beenden();
 
     tav::store::Database *m_db;

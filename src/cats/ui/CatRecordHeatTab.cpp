@@ -70,8 +70,10 @@ CatRecordHeatTab::CatRecordHeatTab(DataSource *s, std::function<int()> aktuelleK
     links->addWidget(textMitTag(TagRolligkeiten, QStringLiteral("Rolligkeiten"), this));
     m_grid = new DBGrid(s, this);
     m_grid->setObjectName(QStringLiteral("DBGridRolligkeiten"));
-    m_grid->tableModel()->addCalcColumn(QStringLiteral("Tage"),
-                                        [this](Table &t) { return m_tage.value(t.recordNumber()); });
+    m_grid->tableModel()->addCalcColumn(QStringLiteral("Tage"), [this](Table &t) {
+        const auto tage = m_tage.constFind(t.recordNumber());
+        return tage == m_tage.constEnd() ? QVariant() : QVariant(*tage);
+    });
     m_grid->tableModel()->addColumn(QStringLiteral("Datum"), QStringLiteral("am"), true);
     spaltenTags(m_grid, {TagTage, TagAm});
     m_grid->setMaximumWidth(260);
@@ -142,16 +144,22 @@ void CatRecordHeatTab::neuBerechnen()
     QVector<QDate> daten;
     Table *t = m_rolligkeiten->table();
     if (t->isOpen() && !t->isEditing()) {
-        const Table::Position zurueck = t->position();
-        QDate vorher;
-        for (t->first(); !t->eof(); t->next()) {
-            const QDate d = t->value(QStringLiteral("Datum")).toDate();
-            m_tage.insert(t->recordNumber(), tageSeitVorheriger(vorher, d));
-            daten << d;
-            if (d.isValid())
-                vorher = d;
+        try {
+            // read without it looking like scrolling to the grid that shows the rows
+            QuietCursor leise(*t);
+            QDate vorher;
+            for (t->first(); !t->eof(); t->next()) {
+                const QDate d = t->value(QStringLiteral("Datum")).toDate();
+                if (const std::optional<int> tage = tageSeitVorheriger(vorher, d))
+                    m_tage.insert(t->recordNumber(), *tage);
+                daten << d;
+                if (d.isValid())
+                    vorher = d;
+            }
+            leise.restore();
+        } catch (const std::exception &e) {
+            m_rolligkeiten->reportError(e);
         }
-        t->restorePosition(zurueck);
     }
     const RolligkeitsPrognose p = rolligkeitsPrognose(daten, QDate::currentDate(), prognoseTage());
     m_plusMinus->setText(QString::number(einstellungen().TageNRplusMinus));

@@ -37,6 +37,8 @@ CatRecordParentSummary::CatRecordParentSummary(QLineEdit *vater, QLineEdit *mutt
         if (f)
             f->installEventFilter(this);
     }
+    // it speaks of the parent of the cat shown
+    connect(katze, &DataSource::recordChanged, this, &QWidget::hide);
 }
 
 QString CatRecordParentSummary::text() const
@@ -73,6 +75,9 @@ void CatRecordParentSummary::zeigen(bool vater)
 
 bool CatRecordParentSummary::eventFilter(QObject *watched, QEvent *e)
 {
+    // the parent fields go out of sight with their page: the summary goes with them
+    if (e->type() == QEvent::Hide && (watched == m_vater || watched == m_mutter))
+        hide();
     if (e->type() == QEvent::MouseButtonPress) {
         if (watched == m_vater || watched == m_mutter)
             zeigen(watched == m_vater);

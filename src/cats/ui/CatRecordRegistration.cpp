@@ -148,6 +148,8 @@ void registerCatStamm()
         w->DataSourceCatStamm()->undo();
         try {
             w->DBCatStamm()->refresh();
+        } catch (const tav::store::AbortOperation &) {
+            return; // a row typed in a page's log keeps the cat where it is
         } catch (const EngineError &e) {
             reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
         }

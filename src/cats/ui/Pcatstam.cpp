@@ -118,6 +118,9 @@ TCatStamm::TCatStamm(Database *db, QWidget *parent)
 
 TCatStamm::~TCatStamm()
 {
+    // the window's checks and questions run no more: its pages are going
+    for (DataSource *s : findChildren<DataSource *>())
+        s->detach();
     // the detail tables let go of their master before it goes
     for (Table *t : std::as_const(m_alle)) {
         if (t && t != m_katze)

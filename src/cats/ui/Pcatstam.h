@@ -138,6 +138,8 @@ class TCatStamm : public tav::app::ui::ChildWindow
     void nachScroll();
     void vorScroll();
     bool posten();
+    // the pending input of the tables that follow the cat, before it is left; false keeps the cat
+    bool eintraegeVorWechsel();
     void hauptlisteAktualisieren(int nr);
     // Before the window leaves a new cat: typed input is saved, dropped or kept as the user
     // answers (message 9150); a new cat without input is dropped. True when the window may go on.

@@ -208,11 +208,19 @@ bool TCatStamm::zeigeKatze(int nr)
         return false;
     if (m_src->isEditing() && !posten())
         return false;
+    // the rows typed in the pages' logs and books are the cat's shown now: stored before the move,
+    // and a refused or failed one keeps the window on this cat with the input
+    if (!eintraegeVorWechsel()) {
+        if (TMirravel *mw = TMirravel::instance(); mw && aktuelleKatze() > 0)
+            mw->positionListOn(aktuelleKatze());
+        return false;
+    }
     vorScroll();
     bool found = false;
     try {
         m_anlass = Anlass::Hauptfenster;
         found = m_katze->locate(QStringLiteral("LaufendeNummer"), nr);
+    } catch (const AbortOperation &) {
     } catch (const EngineError &e) {
         reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
     }
@@ -220,6 +228,19 @@ bool TCatStamm::zeigeKatze(int nr)
     if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()); sub && sub->mdiArea())
         sub->mdiArea()->setActiveSubWindow(sub);
     return found;
+}
+
+bool TCatStamm::eintraegeVorWechsel()
+{
+    try {
+        m_katze->settleDetails();
+        return true;
+    } catch (const AbortOperation &) {
+        return false; // told by the data source that refused it
+    } catch (const std::exception &e) {
+        reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
+        return false;
+    }
 }
 
 bool TCatStamm::KatzeLoeschen()
@@ -243,6 +264,8 @@ bool TCatStamm::KatzeLoeschen()
     m_src->undo();
     try {
         m_katze->remove();
+    } catch (const AbortOperation &) {
+        return false; // a row typed in a page's log could not be stored first: the cat stays
     } catch (const EngineError &e) {
         reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
         return false;
@@ -289,13 +312,9 @@ void TCatStamm::closeEvent(QCloseEvent *e)
         e->ignore();
         return;
     }
-    for (const Detail &d : {m_dokumente, m_ausstellung, m_bewertung, m_verkauft, m_bilder, m_katzeMerkmal,
-                            m_eigeneInfo, m_tica, m_cfa, m_zuchtwert, m_wurfbuch, m_deckbuch, m_schwanger,
-                            m_eigenerZusatz, m_wurfFehler, m_rolligkeiten, m_gewichtstabelle}) {
-        if (d.source->isEditing() && !d.source->save()) {
-            e->ignore();
-            return;
-        }
+    if (!ausstehendeSpeichern()) {
+        e->ignore();
+        return;
     }
     ChildWindow::closeEvent(e);
 }

@@ -232,6 +232,8 @@ QWidget *TReferenzliste::feldSeite()
             };
             connect(m_src, &DataSource::recordChanged, this, zeigen);
             connect(m_src, &DataSource::fieldChanged, this, zeigen);
+            zeigen(); // the table is open already: its first record is shown now
+
         } else {
             auto *edit = new DBEdit(m_src, f.name, seite);
             edit->setObjectName(QStringLiteral("DB") + f.name);

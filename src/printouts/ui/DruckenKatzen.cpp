@@ -152,7 +152,13 @@ void tDruckenKatzen::katzenliste()
     cats::ui::TSuchenDlg dlg(&m_db, m_parent);
     dlg.aufrufer.formular = cats::Formular::Hauptfenster;
     dlg.EName->setFocus();
-    if (execDialog(dlg) != QDialog::Accepted || dlg.treffer().isEmpty())
+    if (execDialog(dlg) != QDialog::Accepted)
+        return;
+    // OK without "Suchen" prints what the criteria as they stand find: all cats when none is
+    // given; a search that finds nothing says so (message 50) and prints nothing
+    if (dlg.treffer().isEmpty())
+        dlg.Suchen();
+    if (dlg.treffer().isEmpty())
         return;
     const bool mitStatus = !dlg.EStatus->currentText().trimmed().isEmpty();
     report::ui::zeigeVorschau(reportKatzenListe(katzenListeZeilen(m_db, dlg.treffer()),
