@@ -151,6 +151,16 @@ TMirravel::TMirravel(Database *db, QWidget *parent) : QMainWindow(parent), m_db(
     buildCatList();
     ChildWindow::setActivationCheck(
         [](const QString &self) { return g_main ? g_main->CheckFormOpenOnActivation(self) : 0; });
+    connect(this, &TMirravel::catShown, this, [](int cat) {
+        // a window may close while it follows (a descendant card opened): asked one by one
+        QList<QPointer<ChildWindow>> offen;
+        for (ChildWindow *w : ChildWindow::openWindows())
+            offen << w;
+        for (const QPointer<ChildWindow> &w : std::as_const(offen)) {
+            if (w)
+                w->followCat(cat);
+        }
+    });
 }
 
 TMirravel::~TMirravel()

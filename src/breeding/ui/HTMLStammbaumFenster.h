@@ -66,6 +66,7 @@ class TFormHTMLStammbaum : public tav::app::ui::ChildWindow
     HTMLSeitenSprache seitenSprache() const;
     HTMLSeite seite() const;
     qint32 katze() const { return m_katze; }
+    void followCat(int cat) override { katzeSetzen(cat); }
 
     QLineEdit *EditPfad, *EditBreite, *EditHoehe, *EditTransparenz, *EditBild, *EditBildWeite, *EditBildHoehe,
         *EditBildGenWeite, *EditBildGenHoehe, *EditHintergrundbild, *EditStammbaumbild;

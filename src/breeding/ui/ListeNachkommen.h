@@ -41,6 +41,8 @@ class TFormListeNachkommen : public tav::app::ui::ChildWindow
     QPlainTextEdit *Memo1 = nullptr;
     QPushButton *BitBtnHilfe = nullptr, *BitBtnZurueck = nullptr;
 
+    // the tree of another cat
+    void followCat(int cat) override;
     void zweigOeffnen(QTreeWidgetItem *knoten);
     void knotenGewaehlt(QTreeWidgetItem *knoten);
 

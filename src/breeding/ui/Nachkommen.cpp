@@ -143,6 +143,18 @@ TFormNachkommen *TFormNachkommen::instance()
 
 void TFormNachkommen::lesen(qint32 nummer)
 {
+    // the cards of the cat before go; one of them may be the one just double-clicked
+    while (QLayoutItem *alt = m_kartenLayout->takeAt(0)) {
+        if (QWidget *karte = alt->widget()) {
+            karte->hide();
+            karte->deleteLater();
+        }
+        delete alt;
+    }
+    m_karten.clear();
+    m_nachkommen.clear();
+    m_katze.reset();
+    LabelKatze->clear();
     const QString katzen = QStringLiteral("CATSTAMM.DB");
     try {
         nachkommenIndexePruefen(*m_db);

@@ -127,6 +127,11 @@ void TCatStamm::nachPost()
         mw->updateCatCount();
     }
     m_basis->bemerkungVorschau();
+    titelNeu();
+    // a new parent from the pedigree is announced once it is linked (CatRecordPedigreePage)
+    const TDatenGlobal *g = TDatenGlobal::instance();
+    if (!(g && g->NeuausStb))
+        katzeMelden(true);
 }
 
 void TCatStamm::hauptlisteAktualisieren(int nr)
@@ -318,6 +323,20 @@ void TCatStamm::setTitel(const QString &text)
         sub->setWindowTitle(text);
 }
 
+void TCatStamm::titelNeu()
+{
+    const bool hatKatze = m_katze->hasRecord() && m_katze->state() != Table::State::Insert;
+    setProperty("dataTitle", hatKatze);
+    setTitel(hatKatze ? m_basis->ueberschrift() : QString());
+}
+
+void TCatStamm::katzeMelden(bool geaendert)
+{
+    const int nr = aktuelleKatze();
+    if (TMirravel *mw = TMirravel::instance(); mw && nr > 0)
+        mw->katzeGezeigt(nr, geaendert);
+}
+
 // --- refresh ----------------------------------------------------------------
 
 void TCatStamm::TitelKatzeNeu(Anlass anlass)
@@ -327,11 +346,8 @@ void TCatStamm::TitelKatzeNeu(Anlass anlass)
     m_inRefresh = true;
     m_basis->katzeAnzeigen();
     const bool hatKatze = m_katze->hasRecord() || m_katze->state() == Table::State::Insert;
-    if (m_katze->state() != Table::State::Insert) {
-        // the caption shows the cat itself
-        setProperty("dataTitle", hatKatze);
-        setTitel(hatKatze ? m_basis->ueberschrift() : QString());
-    }
+    if (m_katze->state() != Table::State::Insert)
+        titelNeu(); // the caption shows the cat itself
     if (!m_src->isEditing())
         m_basis->knoepfeFreigeben(false, false);
     // the coefficients come from the inbreeding calculation; without both parents the breed stands alone
@@ -361,6 +377,7 @@ void TCatStamm::TitelKatzeNeu(Anlass anlass)
         if ((anlass == Anlass::Navigation || anlass == Anlass::Hauptfenster) && mw->currentListCat() != nr)
             mw->positionListOn(nr);
     }
+    katzeMelden(false);
 }
 
 bool TCatStamm::inzuchtAnzeigen(int katze, int vater, int mutter)
