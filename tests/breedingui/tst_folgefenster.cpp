@@ -13,6 +13,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -47,7 +48,13 @@ class TstFolgefenster : public QObject
         const QModelIndex zeile = liste->currentIndex();
         QVERIFY(zeile.isValid());
         liste->scrollTo(zeile);
-        QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, liste->visualRect(zeile).center());
+        const QPoint p = liste->visualRect(zeile).center();
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, p);
+        QTest::mousePress(liste->viewport(), Qt::LeftButton, {}, p);
+        QMouseEvent doppelt(QEvent::MouseButtonDblClick, p, liste->viewport()->mapToGlobal(p), Qt::LeftButton,
+                            Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(liste->viewport(), &doppelt);
+        QTest::mouseRelease(liste->viewport(), Qt::LeftButton, {}, p);
         QCOMPARE(TCatStamm::instance()->aktuelleKatze(), nr);
         QCoreApplication::processEvents();
     }
