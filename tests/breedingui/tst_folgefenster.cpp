@@ -26,7 +26,7 @@ class TstFolgefenster : public QObject
 {
     Q_OBJECT
     ProgramFixture f;
-    qint32 kater = 0, katze = 0;
+    qint32 kater = 0, katze = 0, grossvater = 0;
 
     qint32 neu(const QString &name, const char *geschlecht, qint32 vater = 0, qint32 mutter = 0)
     {
@@ -84,7 +84,8 @@ class TstFolgefenster : public QObject
     void initTestCase()
     {
         QVERIFY(f.start(QSize(1280, 900), true).isEmpty());
-        const qint32 grossvater = neu("Folge Grossvater", "1"), grossmutter = neu("Folge Grossmutter", "2");
+        grossvater = neu("Folge Grossvater", "1");
+        const qint32 grossmutter = neu("Folge Grossmutter", "2");
         kater = neu("Folge Kater", "1", grossvater, grossmutter);
         katze = neu("Folge Katze", "2", grossvater, grossmutter);
         const qint32 fremd = neu("Folge Fremdkater", "1");
@@ -122,6 +123,13 @@ class TstFolgefenster : public QObject
         QVERIFY(TCatStamm::instance()->DataSourceCatStamm()->setFieldValue("Name", "Folge Katze Neu"));
         QVERIFY(TCatStamm::instance()->Speichern());
         zeigenAlle(katze, QStringLiteral("Folge Katze Neu"));
+
+        // a cat without parents is taken, not calculated: passing by it asks nothing
+        Scripted::reset();
+        doppelklick(grossvater);
+        QTest::qWait(50);
+        QCOMPARE(TFormInzuchtgrad::instance()->SatznummerKatze, grossvater);
+        QVERIFY2(Scripted::shown().isEmpty(), qPrintable(Scripted::shown().value(0).text));
     }
 
     void aPlannedMatingTakesTomAndQueen()

@@ -188,6 +188,8 @@ void TMirravel::buildLayout()
     m_mdi = new QMdiArea(m_splitter);
     m_mdi->setObjectName(QStringLiteral("MdiArea"));
     m_mdi->setBackground(palette().brush(QPalette::Dark));
+    // a window closed gives way to the one used before it, not to the first one opened
+    m_mdi->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     // a window larger than the free area stays reachable
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

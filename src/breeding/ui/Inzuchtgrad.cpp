@@ -337,8 +337,9 @@ void TFormInzuchtgrad::followCat(int cat)
         return;
     }
     setzeKatze(cat);
-    // once the refresh that announced the cat is done; a run of moves calculates the last cat
-    if (m_berechnungGeplant)
+    // once the refresh that announced the cat is done; a run of moves calculates the last cat. A
+    // cat without both parents in the register is only taken: passing by it asks nothing.
+    if (m_berechnungGeplant || EditVater->text().isEmpty() || EditMutter->text().isEmpty())
         return;
     m_berechnungGeplant = true;
     QTimer::singleShot(0, this, [this] {

@@ -59,6 +59,7 @@ class TFormInzuchtgrad : public tav::app::ui::ChildWindow
     // the cat record window shows another cat: for a planned mating it becomes the sire or the
     // dam by its sex, otherwise it is the cat, calculated at once
     void followCat(int cat) override;
+    bool followsCat() const override { return true; }
 
     qint32 SatznummerKatze = 0;
     qint32 SatznummerVater = 0;

@@ -43,6 +43,7 @@ class TFormListeNachkommen : public tav::app::ui::ChildWindow
 
     // the tree of another cat
     void followCat(int cat) override;
+    bool followsCat() const override { return true; }
     void zweigOeffnen(QTreeWidgetItem *knoten);
     void knotenGewaehlt(QTreeWidgetItem *knoten);
 

@@ -16,6 +16,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
@@ -234,6 +235,9 @@ void TFormNachkommen::karteOeffnen(qint32 nummer)
     auto *katze = cats::ui::TCatStamm::instance();
     if (!katze || !katze->zeigeKatze(nummer))
         return;
+    // the kitten is looked at in the record window, which this window gives way to
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(katze->parentWidget()); sub && sub->mdiArea())
+        sub->mdiArea()->setActiveSubWindow(sub);
     // the focus goes to the first field of the record window's page
     if (QWidget *seite = katze->notebook()->currentWidget()) {
         for (QWidget *w = seite->nextInFocusChain(); w && w != seite; w = w->nextInFocusChain()) {

@@ -46,6 +46,7 @@ class TFormNachkommen : public tav::app::ui::ChildWindow
     void BitBtnDruckenClick();
     // the offspring of another cat
     void followCat(int cat) override { lesen(cat); }
+    bool followsCat() const override { return true; }
 
     QScrollArea *ScrollBox = nullptr;
     QLabel *LabelKatze = nullptr;

@@ -41,6 +41,7 @@ class TFormStatistikMerkmaleStammbaum : public tav::app::ui::ChildWindow
     bool katzeLaden(qint32 nummer);
     // the cat record window shows another cat: loaded, and counted again when it is found
     void followCat(int cat) override;
+    bool followsCat() const override { return true; }
     // "Auswertung": false when nothing ran (no trait chosen, no cat), the run failed or was cancelled
     bool auswerten();
     tav::printouts::StatistikDruck druckDaten() const;

@@ -222,7 +222,11 @@ bool TCatStamm::zeigeKatze(int nr)
         reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
     }
     m_anlass = Anlass::Navigation;
-    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()); sub && sub->mdiArea())
+    // the window comes to the front, unless one that follows the cat is open: that one shows it
+    const QList<ChildWindow *> offen = ChildWindow::openWindows();
+    const bool folgend =
+        std::any_of(offen.cbegin(), offen.cend(), [](const ChildWindow *w) { return w->followsCat(); });
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()); sub && sub->mdiArea() && !folgend)
         sub->mdiArea()->setActiveSubWindow(sub);
     return found;
 }
