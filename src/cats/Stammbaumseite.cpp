@@ -1,9 +1,12 @@
 #include "Stammbaumseite.h"
 
+#include "CatNames.h"
 #include "store/Database.h"
 #include "store/Query.h"
+#include "store/Table.h"
 
 #include <QRegularExpression>
+#include <QSet>
 
 namespace tav::cats {
 
@@ -118,6 +121,46 @@ AhnenMarker ahnenMarker(tav::store::Database &db, int katze)
             m.merkmale << q.value(0).toInt();
     }
     return m;
+}
+
+int ahnPruefen(tav::store::Database &db, int kandidat, QChar vmZeiger, int kind)
+{
+    tav::store::Table t(&db, QStringLiteral("CATSTAMM.DB"));
+    t.setReadOnly(true);
+    t.open();
+    if (kandidat <= 0 || !t.findKey({kandidat}))
+        return 50;
+    GefundeneKatze gefunden;
+    gefunden.LaufendeNummer = kandidat;
+    gefunden.Geschlecht = t.text(QStringLiteral("Geschlecht"));
+    if (const int meldung = ahnenlueckePruefen(gefunden, vmZeiger, kind))
+        return meldung;
+    // a descendant of the cat would close a circle in the register: the cat is among its ancestors
+    QSet<int> gesehen{kandidat};
+    QVector<int> offen{t.intValue(QStringLiteral("Vater")), t.intValue(QStringLiteral("Mutter"))};
+    while (!offen.isEmpty()) {
+        const int nr = offen.takeLast();
+        if (nr <= 0 || gesehen.contains(nr))
+            continue;
+        if (nr == kind)
+            return meldung::EigenerVorfahr;
+        gesehen.insert(nr);
+        if (t.findKey({nr}))
+            offen << t.intValue(QStringLiteral("Vater")) << t.intValue(QStringLiteral("Mutter"));
+    }
+    return 0;
+}
+
+bool elternteilEintragen(tav::store::Database &db, int kind, QChar vmZeiger, int elternteil)
+{
+    tav::store::Table t(&db, QStringLiteral("CATSTAMM.DB"));
+    t.open();
+    if (kind <= 0 || !t.findKey({kind}))
+        return false;
+    t.edit();
+    t.setValue(vmZeiger == QLatin1Char('M') ? QStringLiteral("Mutter") : QStringLiteral("Vater"), elternteil);
+    t.post();
+    return true;
 }
 
 QRect boxRechteck(int n, const QSize &seite)

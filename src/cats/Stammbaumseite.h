@@ -57,6 +57,17 @@ struct AhnenMarker {
 constexpr int MarkerFelder = 7; // squares shown; "+" beyond
 AhnenMarker ahnenMarker(tav::store::Database &db, int katze);
 
+// --- a missing parent filled with a cat of the register --------------------------------
+
+// Whether the stored cat `kandidat` may become the missing father ('V') or mother ('M') of `kind`:
+// 0 when it fits, message 218 when its sex does not suit, message 225 when it is `kind` itself or
+// one of its descendants (it would become its own ancestor), message 50 when it is not stored.
+// Throws EngineError.
+int ahnPruefen(tav::store::Database &db, int kandidat, QChar vmZeiger, int kind);
+// Makes `elternteil` the father ('V') or mother ('M') of `kind`; false when `kind` is not stored.
+// Throws EngineError.
+bool elternteilEintragen(tav::store::Database &db, int kind, QChar vmZeiger, int elternteil);
+
 // Geometry of box n on a page of that size; an empty rect when the box is hidden (the fifth
 // generation on a page lower than 32 · 15 pixels).
 QRect boxRechteck(int n, const QSize &seite);

@@ -1,6 +1,9 @@
 // Which ancestor stands in which box of the pedigree page, the placeholders of missing parents,
 // the colours of repeated ancestors and where the boxes sit.
+#include "CatsFixture.h"
+#include "cats/CatNames.h"
 #include "cats/Stammbaumseite.h"
+#include "store/Query.h"
 
 #include <QHash>
 #include <QtTest>
@@ -125,6 +128,41 @@ class TstStammbaumseite : public QObject
         QVERIFY(!boxRechteck(31, QSize(1000, 480)).isEmpty());
         // a page lower than 318 pixels keeps the layout of 318
         QCOMPARE(boxRechteck(3, QSize(1000, 200)), boxRechteck(3, QSize(1000, 318)));
+    }
+
+    // A cat of the register picked for a missing parent: its sex must suit the gap, and neither
+    // the cat itself nor one of its descendants may become its parent.
+    void aPickedParentMustFitTheGap()
+    {
+        CatsFixture f;
+        const int grossvater = f.cat("Gero", "1");
+        const int kater = f.cat("Kai", "3");
+        const int katze = f.cat("Lina", "2", {{"Vater", grossvater}});
+        const int kind = f.cat("Mimi", "4", {{"Mutter", katze}});
+        const int enkel = f.cat("Nino", "1", {{"Mutter", kind}});
+        const int olga = f.cat("Olga", "2");
+        QCOMPARE(ahnPruefen(f.db(), kater, 'V', katze), 0);
+        QCOMPARE(ahnPruefen(f.db(), olga, 'M', grossvater), 0);
+        QCOMPARE(ahnPruefen(f.db(), kater, 'M', katze), meldung::FalschesGeschlecht);
+        QCOMPARE(ahnPruefen(f.db(), katze, 'M', katze), meldung::EigenerVorfahr);
+        // her grandson as her sire, her daughter as her dam, his granddaughter as his dam: each
+        // would close a circle
+        QCOMPARE(ahnPruefen(f.db(), enkel, 'V', katze), meldung::EigenerVorfahr);
+        QCOMPARE(ahnPruefen(f.db(), kind, 'M', katze), meldung::EigenerVorfahr);
+        QCOMPARE(ahnPruefen(f.db(), kind, 'M', grossvater), meldung::EigenerVorfahr);
+        QCOMPARE(ahnPruefen(f.db(), 9999, 'V', katze), 50);
+
+        QVERIFY(elternteilEintragen(f.db(), katze, 'M', olga));
+        QVERIFY(elternteilEintragen(f.db(), kind, 'V', kater));
+        QVERIFY(!elternteilEintragen(f.db(), 9999, 'V', kater));
+        tav::store::Query q(&f.db(), "SELECT LaufendeNummer, Vater, Mutter FROM catstamm ORDER BY 1");
+        q.open();
+        QHash<int, QPair<int, int>> eltern;
+        for (; !q.eof(); q.next())
+            eltern.insert(q.value(0).toInt(), {q.value(1).toInt(), q.value(2).toInt()});
+        // the other parent stays
+        QCOMPARE(eltern.value(katze), qMakePair(grossvater, olga));
+        QCOMPARE(eltern.value(kind), qMakePair(kater, katze));
     }
 };
 

@@ -1,15 +1,20 @@
 // The pedigree page of the cat record window on the demo register: the ancestors in their boxes,
-// a repeated ancestor in the first pedigree colour, and a missing dam entered from her empty box,
-// linked when saved and leaving everything as it was when given up.
+// a repeated ancestor in the first pedigree colour, a missing dam entered from her empty box,
+// linked when saved and leaving everything as it was when given up, and missing parents filled
+// with cats of the register.
 #define TAV_WITH_CATSTAMM
 #include "../common/ProgramFixture.h"
 #include "app/ui/StoredColour.h"
+#include "cats/CatRules.h"
 #include "cats/ui/CatRecordPedigreePage.h"
+#include "cats/ui/KatzeGefunden.h"
 #include "cats/ui/Pcatstam.h"
+#include "cats/ui/Psuchdlg.h"
 #include "store/Table.h"
 
 #include <QHash>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -169,6 +174,7 @@ class TstCatStammStammbaum : public QObject
         const int vorher = anzahlKatzen();
         zeigen(katze);
         QVERIFY(seite()->boxen()[2].platzhalter());
+        const QString speichern = w()->findChild<QPushButton *>("BitBtnSpeichern")->text();
 
         // given up: nothing changes
         seite()->boxGeklickt(2);
@@ -180,7 +186,7 @@ class TstCatStammStammbaum : public QObject
         QCOMPARE(anzahlKatzen(), vorher);
         QCOMPARE(scalar(*f.db, "SELECT Mutter FROM catstamm WHERE LaufendeNummer = ?", {katze}).toInt(), 0);
         QVERIFY(!TDatenGlobal::instance()->NeuausStb);
-        QCOMPARE(w()->findChild<QPushButton *>("BitBtnSpeichern")->text(), captionText(4859));
+        QCOMPARE(w()->findChild<QPushButton *>("BitBtnSpeichern")->text(), speichern);
 
         // entered and saved: she becomes the dam, and the pedigree of the cat is shown again
         seite()->boxGeklickt(2);
@@ -209,6 +215,80 @@ class TstCatStammStammbaum : public QObject
         QCOMPARE(w()->aktuelleKatze(), vater);
         QCOMPARE(w()->notebook()->currentIndex(), int(TCatStamm::SeiteBild));
         QVERIFY(!TDatenGlobal::instance()->NeuausStb);
+    }
+
+    // A missing parent picked from the register, by the found-cat dialog's "Tier laden" or by a
+    // name with "%": linked at once, the pedigree shown again, the entry over and no cat added.
+    void existingCatsFillTheGaps()
+    {
+        const QString hauptTitel = f.main->windowTitle();
+        const int katze = neueKatze("Pia Ohneeltern", "2", 0, 0);
+        neueKatze("Quira Tochter", "2", 0, katze);
+        const int mutter = neueKatze("Rosa Vorhanden", "2", 0, 0);
+        const int vater = neueKatze("Sirius Vorhanden", "1", 0, 0);
+        neueKatze("Sirius Vorhandene", "2", 0, 0); // her name fits the search, her sex does not
+        const int vorher = anzahlKatzen();
+        const auto eltern = [&] {
+            return qMakePair(
+                scalar(*f.db, "SELECT Vater FROM catstamm WHERE LaufendeNummer = ?", {katze}).toInt(),
+                scalar(*f.db, "SELECT Mutter FROM catstamm WHERE LaufendeNummer = ?", {katze}).toInt());
+        };
+        const auto nameVerlassen = [this](const QString &name) {
+            QVERIFY(w()->DataSourceCatStamm()->setFieldValue("Name", name));
+            QFocusEvent aus(QEvent::FocusOut, Qt::TabFocusReason);
+            QCoreApplication::sendEvent(w()->findChild<QLineEdit *>("DBName"), &aus);
+        };
+        const auto zurueckImStammbaum = [&](int box, int ahn) {
+            QTRY_VERIFY(seite()->box(box)->toPlainText().contains(QStringLiteral("{%1}").arg(ahn)));
+            QCOMPARE(w()->aktuelleKatze(), katze);
+            QCOMPARE(w()->notebook()->currentIndex(), int(TCatStamm::SeiteStammbaum));
+            QVERIFY(!TDatenGlobal::instance()->NeuausStb);
+            QVERIFY(w()->parentWidget()->windowTitle().startsWith("Pia Ohneeltern"));
+            QCOMPARE(f.main->windowTitle(), hauptTitel);
+            QCOMPARE(anzahlKatzen(), vorher);
+        };
+        zeigen(katze);
+
+        // the entry's caption is the record window's own; her daughter cannot become her dam
+        seite()->boxGeklickt(2);
+        QCOMPARE(w()->parentWidget()->windowTitle(), captionText(4866));
+        QCOMPARE(f.main->windowTitle(), hauptTitel);
+        Scripted::dialog([](QDialog &) { return int(QDialog::Rejected); });
+        nameVerlassen("Quira Tochter");
+        QCOMPARE(Scripted::shown().last().text, tav::cats::meldungen({225, 226}));
+        QVERIFY(TDatenGlobal::instance()->NeuausStb);
+        QCOMPARE(eltern(), qMakePair(0, 0));
+
+        // "Tier laden" in the found-cat dialog
+        QString knopf;
+        Scripted::dialog([&](QDialog &d) {
+            if (auto *gefunden = qobject_cast<TFormKatzegefunden *>(&d))
+                knopf = gefunden->BAbbrechen->text();
+            return int(QDialog::Rejected);
+        });
+        nameVerlassen("Rosa Vorhanden");
+        QCOMPARE(knopf, captionText(2364));
+        QCOMPARE(eltern(), qMakePair(0, mutter));
+        zurueckImStammbaum(2, mutter);
+
+        // a "%" name: the search opens with it, finds the toms it fits, and the one taken is the sire
+        seite()->boxGeklickt(1);
+        QCOMPARE(w()->parentWidget()->windowTitle(), captionText(4867));
+        QVector<int> gefunden;
+        Scripted::dialog([&](QDialog &d) {
+            auto *suche = qobject_cast<TSuchenDlg *>(&d);
+            if (!suche)
+                return int(QDialog::Rejected);
+            suche->show(); // it searches as it opens
+            for (const tav::cats::KatzeTreffer &t : suche->treffer())
+                gefunden << t.LaufendeNummer;
+            suche->accept();
+            return int(QDialog::Accepted);
+        });
+        nameVerlassen("Sirius Vorh%");
+        QCOMPARE(gefunden, QVector<int>{vater});
+        QCOMPARE(eltern(), qMakePair(vater, mutter));
+        zurueckImStammbaum(1, vater);
     }
 };
 

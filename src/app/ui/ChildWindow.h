@@ -38,6 +38,12 @@ class ChildWindow : public QWidget
     // Fits the window's frame to a client area of that size (never below its layout's minimum).
     void fitTo(const QSize &client);
 
+    // The cat record window shows another cat (or the cat shown was changed): a window that shows
+    // the current cat takes this one.
+    virtual void followCat(int cat) { Q_UNUSED(cat); }
+    // such a window stays in front when the cat record window shows another cat
+    virtual bool followsCat() const { return false; }
+
     // the open child window of that name, if any
     static ChildWindow *find(const QString &name);
     static QList<ChildWindow *> openWindows();

@@ -158,6 +158,16 @@ TMirravel::TMirravel(Database *db, QWidget *parent) : QMainWindow(parent), m_db(
     buildCatList();
     ChildWindow::setActivationCheck(
         [](const QString &self) { return g_main ? g_main->CheckFormOpenOnActivation(self) : 0; });
+    connect(this, &TMirravel::catShown, this, [](int cat) {
+        // a window may close while it follows (a descendant card opened): asked one by one
+        QList<QPointer<ChildWindow>> offen;
+        for (ChildWindow *w : ChildWindow::openWindows())
+            offen << w;
+        for (const QPointer<ChildWindow> &w : std::as_const(offen)) {
+            if (w)
+                w->followCat(cat);
+        }
+    });
 }
 
 TMirravel::~TMirravel()
@@ -185,6 +195,8 @@ void TMirravel::buildLayout()
     m_mdi = new QMdiArea(m_splitter);
     m_mdi->setObjectName(QStringLiteral("MdiArea"));
     m_mdi->setBackground(palette().brush(QPalette::Dark));
+    // a window closed gives way to the one used before it, not to the first one opened
+    m_mdi->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     // a window larger than the free area stays reachable
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

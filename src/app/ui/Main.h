@@ -87,7 +87,11 @@ class TMirravel : public QMainWindow
         std::function<void()> katzeNewausStb;
         std::function<void()> katzeKopieren;
         std::function<void()> katzeSpeichern;
-        std::function<int()> katzeSuchen;    // the chosen cat, 0 when cancelled
+        // the chosen cat, 0 when cancelled; during a pedigree entry the search runs at once for the
+        // name typed for the new ancestor and offers only cats of the missing parent's sex
+        std::function<int()> katzeSuchen;
+        // during a pedigree entry: the chosen cat becomes the missing parent (false: it cannot)
+        std::function<bool(int)> ahnUebernehmen;
         std::function<bool(int)> zeigeKatze; // show this cat; false when the window stays where it is
         std::function<void()> refresh;
         // posts pending edits of the record and gives the cat shown (0: none, or the post failed)
@@ -157,7 +161,13 @@ class TMirravel : public QMainWindow
     void FormShowAnwenderdaten();
     void updateCommandStates();
 
+    // The cat record window shows the stored cat `cat`: the windows that follow the current cat
+    // read it. Said once per cat, and again when `erneut` (the cat was changed, or shown anew on
+    // the user's request).
+    void katzeGezeigt(int cat, bool erneut = false);
+
   Q_SIGNALS:
+    // every open child window takes it through ChildWindow::followCat
     void catShown(int cat);
 
   protected:
@@ -205,6 +215,7 @@ class TMirravel : public QMainWindow
     int m_hideListCount = 0;
     QString m_oeffnenderEintrag;
     bool m_gezeigt = false;
+    int m_gezeigteKatze = 0; // the cat last announced by catShown
 };
 
 } // namespace tav::app::ui

@@ -404,6 +404,12 @@ void TMirravel::KatzeSuchen()
     const int cat = catRecordHooks().katzeSuchen();
     if (cat <= 0)
         return;
+    // the name typed for a missing parent was searched: the cat chosen fills the gap
+    if (const TDatenGlobal *g = TDatenGlobal::instance(); g && g->NeuausStb) {
+        if (catRecordHooks().ahnUebernehmen)
+            catRecordHooks().ahnUebernehmen(cat);
+        return;
+    }
     if (catRecordHooks().zeigeKatze && !catRecordHooks().zeigeKatze(cat))
         return;
     positionListOn(cat);

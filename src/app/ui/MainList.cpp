@@ -46,8 +46,10 @@ void TMirravel::buildCatList()
         if (blockedInPedigreeEntry())
             return;
         const int cat = currentListCat();
+        const int vorher = m_gezeigteKatze;
+        // the windows that follow the cat take it, also when it was shown already
         if (cat > 0 && catRecordHooks().zeigeKatze && catRecordHooks().zeigeKatze(cat))
-            Q_EMIT catShown(cat);
+            katzeGezeigt(cat, vorher == cat);
     });
 }
 
@@ -289,9 +291,18 @@ void TMirravel::Load_LastCats(int cat)
         showMessage(9151, MsgIcon::Information, MsgButtons::Ok);
         return;
     }
+    const int vorher = m_gezeigteKatze;
     if (catRecordHooks().zeigeKatze && !catRecordHooks().zeigeKatze(cat))
         return;
     positionListOn(cat);
+    katzeGezeigt(cat, vorher == cat);
+}
+
+void TMirravel::katzeGezeigt(int cat, bool erneut)
+{
+    if (cat <= 0 || (cat == m_gezeigteKatze && !erneut))
+        return;
+    m_gezeigteKatze = cat;
     Q_EMIT catShown(cat);
 }
 

@@ -26,7 +26,6 @@
 #include "breeding/ui/StatistikStammbaumFenster.h"
 #include "breeding/ui/Verpaarung.h"
 #include "cats/ui/Pcatstam.h"
-#include "cats/ui/Psuchdlg.h"
 #include "cats/ui/ReferenzlisteFenster.h"
 #include "cats/ui/Warnung.h"
 #include "maintenance/Datensicherung.h"
@@ -189,10 +188,7 @@ bool ProgramRun::start(const QStringList &args)
     };
     m_global->Dateienoeffnen();
     m_intro->setGauge(55);
-    // the cat record window and the search live for the whole run
-    TMirravel::CatRecordHooks hooks = TMirravel::catRecordHooks();
-    hooks.katzeSuchen = [&main] { return tav::cats::ui::runCatSearch(&main, 0); };
-    TMirravel::setCatRecordHooks(hooks);
+    // the cat record window (with the search) lives for the whole run
     tav::cats::ui::registerCatStamm();
     tav::breeding::ui::registerInzuchtgrad();
     tav::breeding::ui::registerStammbaum();

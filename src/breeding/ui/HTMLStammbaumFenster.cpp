@@ -172,11 +172,6 @@ TFormHTMLStammbaum::TFormHTMLStammbaum(store::Database *db, QWidget *parent)
         zeilen[bruch] = QLatin1Char('\n');
     BitBtn1->setText(zeilen);
     katzeSetzen(0);
-    if (auto *mw = app::ui::TMirravel::instance())
-        connect(mw, &app::ui::TMirravel::catShown, this, [this](int katze) {
-            if (katze > 0)
-                katzeSetzen(katze);
-        });
 }
 
 TFormHTMLStammbaum::~TFormHTMLStammbaum()

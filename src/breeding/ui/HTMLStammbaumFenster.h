@@ -66,6 +66,8 @@ class TFormHTMLStammbaum : public tav::app::ui::ChildWindow
     HTMLSeitenSprache seitenSprache() const;
     HTMLSeite seite() const;
     qint32 katze() const { return m_katze; }
+    void followCat(int cat) override { katzeSetzen(cat); }
+    bool followsCat() const override { return true; }
 
     QLineEdit *EditPfad, *EditBreite, *EditHoehe, *EditTransparenz, *EditBild, *EditBildWeite, *EditBildHoehe,
         *EditBildGenWeite, *EditBildGenHoehe, *EditHintergrundbild, *EditStammbaumbild;

@@ -12,6 +12,7 @@
 #include "breeding/InzuchtSpeicherung.h"
 #include "breeding/StorePedigree.h"
 #include "breeding/ui/InzuchtFortschritt.h"
+#include "cats/CatRules.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Psuchdlg.h"
 #include "store/Database.h"
@@ -308,6 +309,45 @@ void TFormInzuchtgrad::suchen(int wer)
         setzeVater(nummer);
     else
         setzeMutter(nummer);
+}
+
+void TFormInzuchtgrad::followCat(int cat)
+{
+    TMirravel *mw = TMirravel::instance();
+    if (cat <= 0 || m_engine->laeuft() || (mw && mw->InzuchtBerechne))
+        return;
+    ergebnisLeeren();
+    if (RadioEltern->isChecked()) {
+        QString geschlecht;
+        try {
+            store::Table t(m_db, QStringLiteral("CATSTAMM.DB"));
+            t.setReadOnly(true);
+            t.open();
+            if (!t.findKey({cat}))
+                return;
+            geschlecht = t.text(QStringLiteral("Geschlecht"));
+        } catch (const std::exception &e) {
+            reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
+            return;
+        }
+        if (cats::istKater(geschlecht))
+            setzeVater(cat);
+        else
+            setzeMutter(cat);
+        return;
+    }
+    setzeKatze(cat);
+    // once the refresh that announced the cat is done; a run of moves calculates the last cat. A
+    // cat without both parents in the register is only taken: passing by it asks nothing.
+    if (m_berechnungGeplant || EditVater->text().isEmpty() || EditMutter->text().isEmpty())
+        return;
+    m_berechnungGeplant = true;
+    QTimer::singleShot(0, this, [this] {
+        m_berechnungGeplant = false;
+        const TMirravel *mw = TMirravel::instance();
+        if (!(mw && mw->InzuchtBerechne) && RadioKatze->isChecked() && SatznummerKatze > 0)
+            berechnen();
+    });
 }
 
 int TFormInzuchtgrad::generationen() const

@@ -56,6 +56,10 @@ class TFormInzuchtgrad : public tav::app::ui::ChildWindow
     void setzeVater(qint32 nummer);
     void setzeMutter(qint32 nummer);
     void setzeBerechnungsart(int art);
+    // the cat record window shows another cat: for a planned mating it becomes the sire or the
+    // dam by its sex, otherwise it is the cat, calculated at once
+    void followCat(int cat) override;
+    bool followsCat() const override { return true; }
 
     qint32 SatznummerKatze = 0;
     qint32 SatznummerVater = 0;
@@ -128,6 +132,7 @@ class TFormInzuchtgrad : public tav::app::ui::ChildWindow
     std::unique_ptr<tav::store::Table> m_vorfahren;
     tav::app::ui::DataSource *m_vorfahrenQuelle = nullptr;
     bool m_topLive = true;
+    bool m_berechnungGeplant = false;
     QVector<qint64> m_ladeSchluessel;
 };
 

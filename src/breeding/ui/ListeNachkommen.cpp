@@ -174,6 +174,12 @@ void TFormListeNachkommen::aufbauen(qint32 nummer)
     TreeView1->setCurrentItem(wurzel);
 }
 
+void TFormListeNachkommen::followCat(int cat)
+{
+    if (m_leser)
+        aufbauen(cat);
+}
+
 void TFormListeNachkommen::zweigOeffnen(QTreeWidgetItem *knoten)
 {
     const qint32 nummer = knotenNummer(knoten->text(0));

@@ -41,6 +41,9 @@ class TFormListeNachkommen : public tav::app::ui::ChildWindow
     QPlainTextEdit *Memo1 = nullptr;
     QPushButton *BitBtnHilfe = nullptr, *BitBtnZurueck = nullptr;
 
+    // the tree of another cat
+    void followCat(int cat) override;
+    bool followsCat() const override { return true; }
     void zweigOeffnen(QTreeWidgetItem *knoten);
     void knotenGewaehlt(QTreeWidgetItem *knoten);
 

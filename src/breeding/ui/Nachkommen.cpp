@@ -16,6 +16,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
@@ -143,6 +144,18 @@ TFormNachkommen *TFormNachkommen::instance()
 
 void TFormNachkommen::lesen(qint32 nummer)
 {
+    // the cards of the cat before go; one of them may be the one just double-clicked
+    while (QLayoutItem *alt = m_kartenLayout->takeAt(0)) {
+        if (QWidget *karte = alt->widget()) {
+            karte->hide();
+            karte->deleteLater();
+        }
+        delete alt;
+    }
+    m_karten.clear();
+    m_nachkommen.clear();
+    m_katze.reset();
+    LabelKatze->clear();
     const QString katzen = QStringLiteral("CATSTAMM.DB");
     try {
         nachkommenIndexePruefen(*m_db);
@@ -222,6 +235,9 @@ void TFormNachkommen::karteOeffnen(qint32 nummer)
     auto *katze = cats::ui::TCatStamm::instance();
     if (!katze || !katze->zeigeKatze(nummer))
         return;
+    // the kitten is looked at in the record window, which this window gives way to
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(katze->parentWidget()); sub && sub->mdiArea())
+        sub->mdiArea()->setActiveSubWindow(sub);
     // the focus goes to the first field of the record window's page
     if (QWidget *seite = katze->notebook()->currentWidget()) {
         for (QWidget *w = seite->nextInFocusChain(); w && w != seite; w = w->nextInFocusChain()) {

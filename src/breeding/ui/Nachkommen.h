@@ -44,6 +44,9 @@ class TFormNachkommen : public tav::app::ui::ChildWindow
     // a double click on a card: the kitten goes to the cat record window and this window closes
     void karteOeffnen(qint32 nummer);
     void BitBtnDruckenClick();
+    // the offspring of another cat
+    void followCat(int cat) override { lesen(cat); }
+    bool followsCat() const override { return true; }
 
     QScrollArea *ScrollBox = nullptr;
     QLabel *LabelKatze = nullptr;

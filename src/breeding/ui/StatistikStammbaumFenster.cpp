@@ -33,6 +33,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace tav::breeding::ui {
@@ -249,17 +250,17 @@ QStringList TFormStatistikMerkmaleStammbaum::gewaehlteMerkmale() const
     return namen;
 }
 
-void TFormStatistikMerkmaleStammbaum::katzeLaden(qint32 nummer)
+bool TFormStatistikMerkmaleStammbaum::katzeLaden(qint32 nummer)
 {
     if (nummer <= 0)
-        return;
+        return false;
     try {
         store::Query q(m_db,
                        QStringLiteral("SELECT Name, FellFarbe FROM catstamm.db WHERE LaufendeNummer = ?"));
         q.addBindValue(nummer);
         q.open();
         if (q.eof())
-            return;
+            return false;
         satzKatze = nummer;
         DBEdit1->setText(q.value(0).toString());
         Label4->setText(q.value(1).toString());
@@ -274,8 +275,27 @@ void TFormStatistikMerkmaleStammbaum::katzeLaden(qint32 nummer)
         LabelMerkmale->setText(merkmale);
     } catch (const store::EngineError &e) {
         qWarning("%s", qPrintable(e.what()));
+        return false;
     }
     Memo1->clear();
+    return true;
+}
+
+void TFormStatistikMerkmaleStammbaum::followCat(int cat)
+{
+    if (m_laeuft || !katzeLaden(cat))
+        return;
+    // counted once the refresh that announced the cat is done; without a chosen trait there is
+    // nothing to count, and the question for one waits for "Auswertung"
+    const bool merkmaleFehlen =
+        RBmitMerkmale->isChecked() && !CheckBoxalleM->isChecked() && gewaehlteMerkmale().isEmpty();
+    if (merkmaleFehlen || m_auswertungGeplant)
+        return;
+    m_auswertungGeplant = true;
+    QTimer::singleShot(0, this, [this] {
+        m_auswertungGeplant = false;
+        auswerten();
+    });
 }
 
 bool TFormStatistikMerkmaleStammbaum::auswerten()

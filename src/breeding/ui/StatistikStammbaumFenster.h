@@ -37,7 +37,11 @@ class TFormStatistikMerkmaleStammbaum : public tav::app::ui::ChildWindow
     ~TFormStatistikMerkmaleStammbaum() override;
     static TFormStatistikMerkmaleStammbaum *instance();
 
-    void katzeLaden(qint32 nummer);
+    // false when the cat is not in the register (the window stays as it was)
+    bool katzeLaden(qint32 nummer);
+    // the cat record window shows another cat: loaded, and counted again when it is found
+    void followCat(int cat) override;
+    bool followsCat() const override { return true; }
     // "Auswertung": false when nothing ran (no trait chosen, no cat), the run failed or was cancelled
     bool auswerten();
     tav::printouts::StatistikDruck druckDaten() const;
@@ -72,6 +76,7 @@ class TFormStatistikMerkmaleStammbaum : public tav::app::ui::ChildWindow
 
     tav::store::Database *m_db;
     bool m_laeuft = false;
+    bool m_auswertungGeplant = false;
 };
 
 void registerStatistikStammbaum();

@@ -37,6 +37,8 @@ class TFormVerpaarung : public tav::app::ui::ChildWindow
 
     // loads a cat; a number not in the register leaves the window as it is
     void KatzeLaden(qint32 nummer);
+    void followCat(int cat) override { KatzeLaden(cat); }
+    bool followsCat() const override { return true; }
     // what the print-out of the page shown holds
     tav::printouts::VerpaarungDruck druckDaten() const;
     const tav::breeding::Verpaarungen &verpaarungen() const { return m_v; }

@@ -98,22 +98,15 @@ bool CatRecordBaseDataPage::duplikatPruefen(const QString &name)
         return false;
     const GefundeneKatze &katze = gefunden.first();
     if (g && g->NeuausStb) {
-        const int meldung = ahnenlueckePruefen(katze, g->VMZeiger, g->CatNr);
-        if (meldung != 0) {
-            if (meldung == meldung::EigenerVorfahr)
-                showText(meldungen({meldung::EigenerVorfahr, meldung::AndereKatzeWaehlen}), MsgIcon::Error,
-                         MsgButtons::Ok);
-            else
-                showMessage(meldung, MsgIcon::Information, MsgButtons::Ok);
+        // the found cat fills the gap in the pedigree at once; when it cannot, the name is cleared
+        if (!m_fenster.ahnUebernehmen || !m_fenster.ahnUebernehmen(katze.LaufendeNummer)) {
             m_src->setFieldValue(QStringLiteral("Name"), QStringLiteral(" "));
             m_name->setFocus();
-            return true;
         }
+        return true;
     }
     m_katze->cancel();
     Q_EMIT katzeZeigen(katze.LaufendeNummer);
-    if (g && g->NeuausStb)
-        knoepfeFreigeben(true, true);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "CatRecordBaseDataPage.h"
 #include "PcatstamIntern.h"
 
+#include "app/Sprache.h"
 #include "app/ui/DataControls.h"
 #include "app/ui/DataSource.h"
 #include "app/ui/Main.h"
@@ -434,6 +435,14 @@ void CatRecordBaseDataPage::knoepfeFreigeben(bool speichern, bool rueckgaengig)
 void CatRecordBaseDataPage::rueckgaengigFreigeben()
 {
     m_rueckgaengig->setEnabled(true);
+}
+
+void CatRecordBaseDataPage::speichernZurueckStammbaum(bool an)
+{
+    const QString text = tav::app::captionText(an ? TagSpeichernZurueck : TagSpeichern);
+    m_speichern->setText(!text.isEmpty() ? text
+                         : an            ? QStringLiteral("&Speichern->Zurück Stammbaum")
+                                         : QStringLiteral("Speichern"));
 }
 
 void CatRecordBaseDataPage::nameFokussieren()

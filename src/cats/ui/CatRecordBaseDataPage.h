@@ -52,6 +52,9 @@ class CatRecordBaseDataPage : public QWidget
         std::function<int()> aktuelleKatze; // the stored cat shown (0: none or a new one)
         // sets a field of the cat that the user did not type: it is no input of a new cat
         std::function<void(const QString &, const QVariant &)> stillSetzen;
+        // during the entry of a missing parent: the stored cat `nr` becomes that parent; false
+        // when it cannot (the user was told why)
+        std::function<bool(int nr)> ahnUebernehmen;
     };
     CatRecordBaseDataPage(const Quellen &q, Fenster fenster, QPushButton *hilfe, QWidget *parent = nullptr);
 
@@ -62,6 +65,9 @@ class CatRecordBaseDataPage : public QWidget
     void knoepfeFreigeben(bool speichern, bool rueckgaengig);
     void rueckgaengigFreigeben();
     void nameFokussieren();
+    // the save button while a missing parent is entered from the pedigree: "&Speichern->Zurück
+    // Stammbaum", else its own caption
+    void speichernZurueckStammbaum(bool an);
     // puts the address on the cat as its owner (or breeder), the record in edit state; false
     // when the cat cannot take it
     bool adresseSetzen(bool besitzer, int adresse);

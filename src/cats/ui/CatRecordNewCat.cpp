@@ -12,9 +12,11 @@
 #include "app/ui/Dialogs.h"
 #include "app/ui/Main.h"
 #include "app/ui/StoredColour.h"
+#include "cats/CatNames.h"
 #include "cats/CatRules.h"
+#include "cats/Stammbaumseite.h"
 #include "cats/Stammdaten.h"
-
+#include "store/EngineError.h"
 
 using namespace tav::store;
 using namespace tav::app;
@@ -117,6 +119,49 @@ bool TCatStamm::neueKatzeVerlassen()
     m_tagTmpNeueKatze = 0;
     m_basis->titelEingabeVergessen();
     m_katze->cancel();
+    return true;
+}
+
+bool TCatStamm::ahnUebernehmen(int nr)
+{
+    TDatenGlobal *g = TDatenGlobal::instance();
+    if (!g || !g->NeuausStb)
+        return false;
+    int meldung = 0;
+    try {
+        meldung = ahnPruefen(*m_db, nr, g->VMZeiger, g->CatNr);
+        if (meldung == 0 && !elternteilEintragen(*m_db, g->CatNr, g->VMZeiger, nr))
+            meldung = 50; // the cat whose pedigree is extended is gone
+    } catch (const EngineError &e) {
+        reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
+        return false;
+    }
+    if (meldung != 0) {
+        if (meldung == meldung::EigenerVorfahr)
+            showText(meldungen({meldung::EigenerVorfahr, meldung::AndereKatzeWaehlen}), MsgIcon::Error,
+                     MsgButtons::Ok);
+        else
+            showMessage(meldung, MsgIcon::Information, MsgButtons::Ok);
+        showPage(SeiteStammdaten);
+        m_basis->nameFokussieren();
+        return false;
+    }
+    // The new record gives way: its cancel ends the entry and shows the pedigree page again
+    // (CatRecordPedigreePage); the window goes back to the cat it was started from, read anew.
+    m_tagTmpNeueKatze = 0;
+    m_basis->titelEingabeVergessen();
+    m_src->undo();
+    m_basis->knoepfeFreigeben(false, false);
+    try {
+        m_katze->refresh();
+    } catch (const EngineError &e) {
+        reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
+    }
+    TMirravel *mw = TMirravel::instance();
+    const int zurueck = mw ? mw->tmpTiervorNeuaufnahme : m_vorherigeKatze;
+    if (zurueck <= 0 || !zeigeKatze(zurueck))
+        TitelKatzeNeu(Anlass::Stammbaum);
+    katzeMelden(true);
     return true;
 }
 

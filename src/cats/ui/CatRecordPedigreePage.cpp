@@ -29,8 +29,7 @@ namespace tav::cats::ui {
 
 namespace {
 constexpr int TagLaden = 4860, TagRuecksprung = 4861, TagPlatzhalter = 4862, TagHinweisNeu = 4863,
-              TagHinweisLaden = 4864, TagSpeichernZurueck = 4865, TagMutterNeu = 4866, TagVaterNeu = 4867,
-              TagTop = 4868;
+              TagHinweisLaden = 4864, TagMutterNeu = 4866, TagVaterNeu = 4867, TagTop = 4868;
 
 QString text(int tag, const char *deutsch)
 {
@@ -315,11 +314,10 @@ void CatRecordPedigreePage::boxGeklickt(int n)
         g->VMZeiger = QLatin1Char(' ');
         return;
     }
-    if (auto *speichern = window()->findChild<QPushButton *>(QStringLiteral("BitBtnSpeichern")))
-        speichern->setText(text(TagSpeichernZurueck, "&Speichern->Zurück Stammbaum"));
-    window()->setWindowTitle(a.fehlt == QLatin1Char('M')
-                                 ? text(TagMutterNeu, " Mutter neu aufnehmen / suchen ")
-                                 : text(TagVaterNeu, " Vater neu aufnehmen / suchen "));
+    // the record window's own caption: the main window keeps its title
+    m_fenster.eintragAnzeigen(a.fehlt == QLatin1Char('M')
+                                  ? text(TagMutterNeu, " Mutter neu aufnehmen / suchen ")
+                                  : text(TagVaterNeu, " Vater neu aufnehmen / suchen "));
 }
 
 // The new parent is stored: it becomes the father or mother of the cat whose box was empty, and
@@ -332,37 +330,34 @@ void CatRecordPedigreePage::nachPost()
     Table *t = m_katze->table();
     const int neu = t->intValue(QStringLiteral("LaufendeNummer"));
     const int kind = g->CatNr;
-    const QString feld = g->VMZeiger == QLatin1Char('M') ? QStringLiteral("Mutter") : QStringLiteral("Vater");
+    const QChar vm = g->VMZeiger;
     // saved with the button on page 0 the window goes back to the pedigree; saved by turning to
     // another page it stays on the new cat and shows that page
-    auto *seiten = window()->findChild<QTabWidget *>(QStringLiteral("TabbedNotebook1"));
+    QTabWidget *seiten = nullptr;
+    for (QWidget *w = parentWidget(); w && !seiten; w = w->parentWidget())
+        seiten = qobject_cast<QTabWidget *>(w);
     const bool zurueck = !seiten || seiten->currentIndex() == 0;
     eintragBeenden();
     if (neu <= 0 || kind <= 0 || neu == kind)
         return;
     // after the record window's own work on the post
-    QTimer::singleShot(0, this, [this, neu, kind, feld, zurueck] {
+    QTimer::singleShot(0, this, [this, neu, kind, vm, zurueck] {
         try {
-            Table c(m_db, QStringLiteral("CATSTAMM.DB"));
-            c.open();
-            if (c.findKey({kind})) {
-                c.edit();
-                c.setValue(feld, neu);
-                c.post();
-            }
+            elternteilEintragen(*m_db, kind, vm, neu);
         } catch (const EngineError &e) {
             reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
             return;
         }
         m_katze->refresh();
-        if (!zurueck)
-            return;
-        TMirravel *mw = TMirravel::instance();
-        const int zurueck = mw ? mw->tmpTiervorNeuaufnahme : 0;
-        if (zurueck > 0)
-            m_fenster.zeigeKatze(zurueck);
-        m_fenster.seiteZeigen();
-        aufbauen();
+        if (zurueck) {
+            TMirravel *mw = TMirravel::instance();
+            const int vorher = mw ? mw->tmpTiervorNeuaufnahme : 0;
+            if (vorher > 0)
+                m_fenster.zeigeKatze(vorher);
+            m_fenster.seiteZeigen();
+            aufbauen();
+        }
+        m_fenster.katzeGeaendert();
     });
 }
 
@@ -372,8 +367,7 @@ void CatRecordPedigreePage::eintragBeenden()
         g->NeuausStb = false;
         g->VMZeiger = QLatin1Char(' ');
     }
-    if (auto *speichern = window()->findChild<QPushButton *>(QStringLiteral("BitBtnSpeichern")))
-        speichern->setText(text(4859, "&Speichern"));
+    m_fenster.eintragAnzeigen(QString());
 }
 
 void CatRecordPedigreePage::stammbaumLaden(int n)

@@ -33,6 +33,11 @@ class CatRecordPedigreePage : public QWidget
         std::function<int()> aktuelleKatze;
         std::function<bool(int)> zeigeKatze;
         std::function<void()> seiteZeigen;
+        // the entry of a missing parent begins with this caption, or ends (empty): the window's
+        // caption and its save button say so
+        std::function<void(const QString &)> eintragAnzeigen;
+        // a parent was linked to the cat shown or to one of its ancestors
+        std::function<void()> katzeGeaendert;
     };
     CatRecordPedigreePage(tav::store::Database *db, tav::app::ui::DataSource *katze, Fenster fenster,
                           QPushButton *hilfe, QWidget *parent = nullptr);

@@ -2,6 +2,7 @@
 // main window that act on the cat shown.
 #include "CatRecordBaseDataPage.h"
 #include "Pcatstam.h"
+#include "Psuchdlg.h"
 
 #include "app/Global.h"
 #include "app/ui/DataControls.h"
@@ -67,8 +68,24 @@ void registerCatStamm()
             return nullptr;
         return qobject_cast<TCatStamm *>(TMirravel::windowFactory(QStringLiteral("catstamm"))(*mw));
     };
-    // the search belongs to the search dialog: an entry set there stays
     TMirravel::CatRecordHooks h = TMirravel::catRecordHooks();
+    h.katzeSuchen = [] {
+        // during a pedigree entry the name typed for the new ancestor is searched at once, among
+        // the cats of the missing parent's sex
+        Aufrufer kontext;
+        QString name;
+        if (const TDatenGlobal *g = TDatenGlobal::instance(); g && g->NeuausStb) {
+            kontext.ahnenEingabe = true;
+            kontext.vmZeiger = g->VMZeiger;
+            if (TCatStamm *w = TCatStamm::instance())
+                name = w->DBCatStamm()->text(QStringLiteral("Name"));
+        }
+        return runCatSearch(TMirravel::instance(), int(Formular::Hauptfenster), kontext, name);
+    };
+    h.ahnUebernehmen = [](int nr) {
+        TCatStamm *w = TCatStamm::instance();
+        return w && w->ahnUebernehmen(nr);
+    };
     h.katzeNeu = [fenster] {
         if (TCatStamm *w = fenster())
             w->KatzeNeu();

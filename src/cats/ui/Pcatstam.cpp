@@ -341,11 +341,19 @@ void TCatStamm::seitenBauen()
     layout->addWidget(m_notebook);
     m_pages.resize(10);
     m_pages[SeiteStammdaten] = basisSeiteBauen();
-    m_pages[SeiteStammbaum] = new CatRecordPedigreePage(m_db, m_src,
-                                                        {[this] { return aktuelleKatze(); },
-                                                         [this](int nr) { return zeigeKatze(nr); },
-                                                         [this] { showPage(SeiteStammbaum); }},
-                                                        hilfeKnopf(12, nullptr));
+    CatRecordPedigreePage::Fenster stammbaum;
+    stammbaum.aktuelleKatze = [this] { return aktuelleKatze(); };
+    stammbaum.zeigeKatze = [this](int nr) { return zeigeKatze(nr); };
+    stammbaum.seiteZeigen = [this] { showPage(SeiteStammbaum); };
+    stammbaum.eintragAnzeigen = [this](const QString &titel) {
+        m_basis->speichernZurueckStammbaum(!titel.isEmpty());
+        if (!titel.isEmpty())
+            setTitel(titel);
+        else if (m_katze->state() != Table::State::Insert)
+            titelNeu();
+    };
+    stammbaum.katzeGeaendert = [this] { katzeMelden(true); };
+    m_pages[SeiteStammbaum] = new CatRecordPedigreePage(m_db, m_src, stammbaum, hilfeKnopf(12, nullptr));
     m_bildSeite = new CatRecordPicturePage(
         m_src, m_bilder.source, [this] { return aktuelleKatze(); }, hilfeKnopf(13, nullptr));
     connect(m_bildSeite, &CatRecordPicturePage::druckBildGeaendert, this,
@@ -384,7 +392,8 @@ QWidget *TCatStamm::basisSeiteBauen()
     m_basis = new CatRecordBaseDataPage(
         {m_db, m_src, m_stammbaum, m_rasse, m_status, m_adr, m_farbe, m_augen, m_fellart, m_farbeGen},
         {[this] { return aktuelleKatze(); },
-         [this](const QString &feld, const QVariant &wert) { feldStillSetzen(feld, wert); }},
+         [this](const QString &feld, const QVariant &wert) { feldStillSetzen(feld, wert); },
+         [this](int nr) { return ahnUebernehmen(nr); }},
         hilfeKnopf(11, nullptr));
     connect(m_basis, &CatRecordBaseDataPage::speichernGewuenscht, this, [this] { Speichern(); });
     connect(m_basis, &CatRecordBaseDataPage::rueckgaengigGewuenscht, this, [this] { Rueckgaengig(); });

@@ -73,6 +73,10 @@ class TCatStamm : public tav::app::ui::ChildWindow
     bool KatzeLoeschen();
     bool zeigeKatze(int nr);
     int aktuelleKatze() const;
+    // During the entry of a missing parent from the pedigree page: the stored cat `nr` becomes that
+    // parent at once, the new record gives way and the pedigree is shown again. False (the user
+    // told why, the name field focused) when the cat does not fit the gap.
+    bool ahnUebernehmen(int nr);
 
     // what print-outs read: the picture chosen for print
     QString bildFuerDruck() const;
@@ -188,6 +192,10 @@ class TCatStamm : public tav::app::ui::ChildWindow
     CatRecordHealthPage *m_medSeite = nullptr;
 
     void setTitel(const QString &text);
+    // the caption of the cat shown (name, birth date, colour), empty without a cat
+    void titelNeu();
+    // the windows that follow the current cat read it: when another cat is shown, or `geaendert`
+    void katzeMelden(bool geaendert);
     Anlass m_anlass = Anlass::Navigation;
     bool m_inRefresh = false;
     int m_vorherigeKatze = 0;

@@ -127,6 +127,11 @@ void TCatStamm::nachPost()
         mw->updateCatCount();
     }
     m_basis->bemerkungVorschau();
+    titelNeu();
+    // a new parent from the pedigree is announced once it is linked (CatRecordPedigreePage)
+    const TDatenGlobal *g = TDatenGlobal::instance();
+    if (!(g && g->NeuausStb))
+        katzeMelden(true);
 }
 
 void TCatStamm::hauptlisteAktualisieren(int nr)
@@ -225,7 +230,11 @@ bool TCatStamm::zeigeKatze(int nr)
         reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
     }
     m_anlass = Anlass::Navigation;
-    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()); sub && sub->mdiArea())
+    // the window comes to the front, unless one that follows the cat is open: that one shows it
+    const QList<ChildWindow *> offen = ChildWindow::openWindows();
+    const bool folgend =
+        std::any_of(offen.cbegin(), offen.cend(), [](const ChildWindow *w) { return w->followsCat(); });
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()); sub && sub->mdiArea() && !folgend)
         sub->mdiArea()->setActiveSubWindow(sub);
     return found;
 }
@@ -337,6 +346,20 @@ void TCatStamm::setTitel(const QString &text)
         sub->setWindowTitle(text);
 }
 
+void TCatStamm::titelNeu()
+{
+    const bool hatKatze = m_katze->hasRecord() && m_katze->state() != Table::State::Insert;
+    setProperty("dataTitle", hatKatze);
+    setTitel(hatKatze ? m_basis->ueberschrift() : QString());
+}
+
+void TCatStamm::katzeMelden(bool geaendert)
+{
+    const int nr = aktuelleKatze();
+    if (TMirravel *mw = TMirravel::instance(); mw && nr > 0)
+        mw->katzeGezeigt(nr, geaendert);
+}
+
 // --- refresh ----------------------------------------------------------------
 
 void TCatStamm::TitelKatzeNeu(Anlass anlass)
@@ -346,11 +369,8 @@ void TCatStamm::TitelKatzeNeu(Anlass anlass)
     m_inRefresh = true;
     m_basis->katzeAnzeigen();
     const bool hatKatze = m_katze->hasRecord() || m_katze->state() == Table::State::Insert;
-    if (m_katze->state() != Table::State::Insert) {
-        // the caption shows the cat itself
-        setProperty("dataTitle", hatKatze);
-        setTitel(hatKatze ? m_basis->ueberschrift() : QString());
-    }
+    if (m_katze->state() != Table::State::Insert)
+        titelNeu(); // the caption shows the cat itself
     if (!m_src->isEditing())
         m_basis->knoepfeFreigeben(false, false);
     // the coefficients come from the inbreeding calculation; without both parents the breed stands alone
@@ -380,6 +400,7 @@ void TCatStamm::TitelKatzeNeu(Anlass anlass)
         if ((anlass == Anlass::Navigation || anlass == Anlass::Hauptfenster) && mw->currentListCat() != nr)
             mw->positionListOn(nr);
     }
+    katzeMelden(false);
 }
 
 bool TCatStamm::inzuchtAnzeigen(int katze, int vater, int mutter)

@@ -107,7 +107,8 @@ enum CatStammTag {
     TagPunkte,
     TagBildMemo,
     TagAgouti = 3198,
-    TagVerduennung
+    TagVerduennung,
+    TagSpeichernZurueck = 4865 // the save button during the entry of a missing parent
 };
 
 // A button and a label with the caption tag their text comes from.
