@@ -1,5 +1,6 @@
 #include "CatalogueFixture.h"
 #include "app/DataHome.h"
+#include "app/Sprache.h"
 #include "app/Systemi.h"
 #include "app/ui/Translator.h"
 
@@ -436,7 +437,9 @@ class TstTranslator : public QObject
             const QStringList &row = tsv[tag];
             const QString de = row.value(0), deHint = row.value(1);
             const QString want = row.value(2 * language), wantHint = row.value(2 * language + 1);
-            QCOMPARE(shown, want);
+            // the Alt key may move to another letter where two controls would share one
+            QCOMPARE(tav::app::removeAccelerator(shown), tav::app::removeAccelerator(want));
+            QCOMPARE(shown.contains('&'), want.contains('&'));
             QCOMPARE(hint, wantHint);
             if (de != want)
                 QVERIFY2(shown != de, qPrintable(o->objectName() + shown));

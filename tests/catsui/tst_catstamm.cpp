@@ -712,7 +712,7 @@ class TstCatStamm : public QObject
         w()->showPage(TCatStamm::SeiteDokumente);
         QPushButton *ansehen = nullptr;
         for (QPushButton *b : w()->page(TCatStamm::SeiteDokumente)->findChildren<QPushButton *>())
-            if (b->text().contains("ansehen"))
+            if (b->text().remove(QLatin1Char('&')).contains("ansehen"))
                 ansehen = b;
         QVERIFY(ansehen);
         QTest::mouseClick(ansehen, Qt::LeftButton);
@@ -735,7 +735,7 @@ class TstCatStamm : public QObject
         QWidget *page = w()->page(TCatStamm::SeiteBild);
         QPushButton *load = nullptr;
         for (QPushButton *b : page->findChildren<QPushButton *>())
-            if (b->text().contains("laden"))
+            if (b->text().remove(QLatin1Char('&')).contains("laden"))
                 load = b;
         QVERIFY(load);
         for (const QString &p : paths) {
@@ -783,7 +783,7 @@ class TstCatStamm : public QObject
         QCOMPARE(w()->bildSeite()->aktuelles(), 1);
         QPushButton *remove = nullptr;
         for (QPushButton *b : page->findChildren<QPushButton *>())
-            if (b->text().contains("löschen"))
+            if (b->text().remove(QLatin1Char('&')).contains("löschen"))
                 remove = b;
         Scripted::answer(QMessageBox::Yes); // message 27
         Scripted::answer(QMessageBox::Yes); // message 29 for Feld2

@@ -39,36 +39,6 @@ using geometry::checkGeometry;
 const char *const languageNames[] = {"Deutsch", "Englisch", "Holländisch"};
 const char *const languageCodes[] = {"de", "en", "nl"};
 
-// Windows whose catalogue texts still give two controls one Alt key in some language: their
-// duplicates are listed, not yet failed. A window leaves this list once its texts are mended.
-const QSet<QString> mnemonicsStillDoubled = {"address book",
-                                             "address search",
-                                             "address status",
-                                             "breeds",
-                                             "cat names",
-                                             "cat record window",
-                                             "cat search",
-                                             "cattery register",
-                                             "clubs",
-                                             "coat types",
-                                             "colours",
-                                             "eye colours",
-                                             "help viewer",
-                                             "litter registration",
-                                             "mating planner",
-                                             "options window",
-                                             "own data window",
-                                             "pedigree colours",
-                                             "pharmacy",
-                                             "print preview",
-                                             "private cattery register",
-                                             "register check",
-                                             "show dates",
-                                             "show entry form",
-                                             "status list",
-                                             "titles",
-                                             "traits"};
-
 QString normalized(QString t)
 {
     t = removeAccelerator(t).simplified();
@@ -289,11 +259,7 @@ class TstWindowGeometry : public QObject
             problems << QStringLiteral("texts not in the %1 catalogue: \"%2\"")
                             .arg(QString::fromLatin1(languageCodes[language]), foreign.join("\", \""));
         doppelt.removeDuplicates();
-        if (mnemonicsStillDoubled.contains(QString::fromLatin1(r.name)))
-            for (const QString &d : std::as_const(doppelt))
-                qInfo().noquote() << "still doubled:" << d;
-        else
-            problems << doppelt;
+        problems << doppelt;
         problems.removeDuplicates();
         for (const QString &p : problems)
             qInfo().noquote() << p;

@@ -1,5 +1,7 @@
 #include "Translator.h"
 
+#include "AltKeys.h"
+
 #include "DataControls.h"
 
 #include "app/Systemi.h"
@@ -302,6 +304,11 @@ void translateWindow(QWidget *window, int offset, const Sprache &catalogue)
         if (auto *view = qobject_cast<QAbstractItemView *>(o); view && tagOf(view) == 0)
             translateHeaders(view, offset, catalogue);
     }
+    // two controls of one window never share an Alt key, whatever the language
+    distinctAltKeys(window);
+    for (QObject *o : children)
+        if (auto *w = qobject_cast<QWidget *>(o); w && isWindowOfItsOwn(w))
+            distinctAltKeys(w);
 }
 
 void translateAllWindows(int offset, const Sprache &catalogue)

@@ -5,6 +5,7 @@
 
 #include "app/Sprache.h"
 #include "app/Systemi.h"
+#include "app/ui/AltKeys.h"
 #include "app/ui/DBGrid.h"
 #include "app/ui/DataControls.h"
 #include "app/ui/DataSource.h"
@@ -416,6 +417,7 @@ void Tadressenverwaltung::bemerkungKnopfText()
     m_bemerkungKnopf->setText(!text.isEmpty() ? text
                               : mit           ? QStringLiteral("->Bemerkung")
                                               : QStringLiteral("&Bemerkung"));
+    tav::app::ui::distinctAltKeys(this);
 }
 
 void Tadressenverwaltung::zurKatze()
