@@ -1,5 +1,6 @@
 #include "Database.h"
 
+#include "CommitLog.h"
 #include "FileCheck.h"
 #include "KeyCodec.h"
 #include "Schema.h"
@@ -151,7 +152,7 @@ sqlite3 *Database::openFile(const QString &path, bool create) const
 {
     sqlite3 *db = nullptr;
     const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, storeVfs());
     if (rc != SQLITE_OK) {
         const QString msg = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
         if (db)
@@ -161,7 +162,9 @@ sqlite3 *Database::openFile(const QString &path, bool create) const
             .push(code::Io, msg, rc);
     }
     sqlite3_busy_timeout(db, busyTimeoutMs);
-    sqlite3_exec(db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+    // a rollback journal, synced fully: a power cut leaves each file as it was before or after a
+    // commit, and the kept journals of a commit over several files (CommitLog) stay whole
+    sqlite3_exec(db, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
     // reading through a memory map and a larger cache keeps long lists from going to the disk
     sqlite3_exec(db, "PRAGMA mmap_size=268435456; PRAGMA cache_size=-16384", nullptr, nullptr, nullptr);
     return db;

@@ -1,9 +1,11 @@
 #include "Transaction.h"
 
+#include "CommitLog.h"
 #include "Database.h"
 #include "Statement.h"
 
 #include <atomic>
+#include <memory>
 #include <sqlite3.h>
 
 namespace tav::store {
@@ -126,20 +128,49 @@ void Transaction::commit()
                               QStringLiteral("Die Datenbank wurde vor dem Abschluss geschlossen."));
         }
     }
+    // more than one file with changes: their commits are made one by SQLite through the log
+    std::unique_ptr<CommitLog> log;
+    QVector<sqlite3 *> writing;
+    QStringList names;
+    for (const Part &p : std::as_const(m_parts)) {
+        if (p.file && p.outermost && sqlite3_txn_state(p.conn, "main") == SQLITE_TXN_WRITE) {
+            writing << p.conn;
+            names << p.file->fileName;
+        }
+    }
+    if (writing.size() > 1) {
+        try {
+            log = std::make_unique<CommitLog>(m_db->dataDir(), writing, names.join(QStringLiteral(", ")));
+        } catch (...) {
+            rollbackParts(0);
+            releaseLeases();
+            m_active = false;
+            throw;
+        }
+    }
     for (int i = 0; i < m_parts.size(); ++i) {
         try {
             execSql(m_parts[i].conn, QStringLiteral("RELEASE ") + QString::fromLatin1(m_savepoint));
         } catch (EngineError &e) {
+            // the files committed before are played back, the rest rolled back: nothing stays
+            const bool undone = !log || log->undo();
             rollbackParts(i);
-            QStringList done;
-            for (int k = 0; k < i; ++k)
-                done << (m_parts[k].file ? m_parts[k].file->fileName : QString());
             if (m_parts[i].file)
                 e.push(e.code(), QStringLiteral("Die Änderungen an %1 wurden nicht gespeichert.")
                                      .arg(m_parts[i].file->fileName));
-            if (!done.isEmpty())
-                e.push(e.code(), QStringLiteral("Gespeichert sind die Änderungen an %1.")
-                                     .arg(done.join(QStringLiteral(", "))));
+            if (!undone)
+                e.push(e.code(), QStringLiteral("Die schon gespeicherten Änderungen an %1 werden beim "
+                                                "nächsten Start zurückgenommen.")
+                                     .arg(names.join(QStringLiteral(", "))));
+            releaseLeases();
+            m_active = false;
+            throw;
+        }
+    }
+    if (log) {
+        try {
+            log->finish();
+        } catch (...) {
             releaseLeases();
             m_active = false;
             throw;

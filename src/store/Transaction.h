@@ -29,9 +29,9 @@ struct TableFile;
 // commit writes them to disk); its rollback undoes only its own changes, and the outer guard
 // can go on. A post that fails inside a guard leaves nothing of itself behind.
 //
-// Each table is a file of its own. Whatever fails before commit() is undone in every table;
-// commit() then commits the tables in the order given. Should the disk fail between two of
-// them, the ones before stay committed and the error names the first that was not.
+// Each table is a file of its own. Whatever fails before commit() is undone in every table.
+// When more than one file holds changes, commit() commits them through a CommitLog: a crash or a
+// failing disk at any moment leaves every file with the change or none of them.
 //
 // Local SQL (Query) works on a connection of its own: it neither sees nor joins the changes
 // of a guard, so it must not write to a table a guard holds.

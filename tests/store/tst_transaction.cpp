@@ -1,9 +1,11 @@
+#include "store/CommitLog.h"
 #include "store/Database.h"
 #include "store/Table.h"
 #include "store/Transaction.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sqlite3.h>
 #include <stdexcept>
 
 using namespace tav::store;
@@ -152,6 +154,47 @@ class TstTransaction : public QObject
         QCOMPARE(names(*m_db, "katzen.db"), QStringList({"Mia", "Lou"}));
         m_db->checkTable("katzen.db");
         QVERIFY_THROWS_EXCEPTION(EngineError, txn.commit());
+    }
+
+    // A file that cannot commit (another connection reads it) takes back the files committed
+    // before it; nothing of the commit's bookkeeping stays behind. While a commit runs, the start
+    // of another program leaves it alone.
+    void commitOverSeveralFiles()
+    {
+        Table cats(m_db.get(), "katzen.db"), titles(m_db.get(), "titel.db");
+        cats.open();
+        titles.open();
+        add(cats, "Vorher");
+        TableFile *f = m_db->acquire("TITEL.DB", false);
+        sqlite3_busy_timeout(f->db, 50);
+        m_db->release(f);
+        sqlite3 *reader = nullptr;
+        QCOMPARE(sqlite3_open(m_db->resolve("TITEL.DB").toUtf8().constData(), &reader), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(reader, "BEGIN; SELECT count(*) FROM data", nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        {
+            Transaction txn(*m_db, {"katzen.db", "TITEL.DB"});
+            add(cats, "Mia");
+            add(titles, "CH");
+            QVERIFY_THROWS_EXCEPTION(EngineError, txn.commit());
+        }
+        sqlite3_exec(reader, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(reader);
+        QCOMPARE(names(*m_db, "katzen.db"), QStringList{"Vorher"});
+        QCOMPARE(names(*m_db, "titel.db"), QStringList{});
+        const QDir d(m_db->dataDir());
+        QCOMPARE(d.entryList({"*-undo", "*-journal", "tavrenno-commit*"}, QDir::Files), QStringList{});
+
+        sqlite3 *conn = nullptr;
+        QCOMPARE(sqlite3_open(m_db->resolve("KATZEN.DB").toUtf8().constData(), &conn), SQLITE_OK);
+        {
+            CommitLog running(m_db->dataDir(), {conn}, "laufend");
+            QVERIFY(recoverInterrupted(m_db->dataDir()).isEmpty());
+            QCOMPARE(d.entryList({"tavrenno-commit*"}, QDir::Files).size(), 1);
+            running.finish();
+        }
+        sqlite3_close(conn);
+        QCOMPARE(d.entryList({"tavrenno-commit*"}, QDir::Files), QStringList{});
     }
 };
 

@@ -159,6 +159,11 @@ void writeDemo(const QString &home)
     const QString picDir = QDir(home).filePath("Bilder");
     if (!QDir().mkpath(picDir))
         throw std::runtime_error(QStringLiteral("%1 kann nicht angelegt werden").arg(picDir).toStdString());
+    // the demo register is one change: all of it or, after a crash, none of it
+    db.ensureTable("STATUSADRESSEN.DB");
+    tav::store::Transaction alles(db, {"EIGEN.DB", "CATSTAMM.DB", "ADR_DAT.DB", "KATZEMERKMAL.DB",
+                                       "TITELHUND.DB", "IMPFUNG.DB", "BILDER.DB", "WURFBUCH.DB",
+                                       "DECKBUCH.DB", "MERKMALE.DB", "TOPKATZE.DB", "STATUSADRESSEN.DB"});
 
     {
         Table eigen(&db, "EIGEN.DB");
@@ -315,4 +320,5 @@ void writeDemo(const QString &home)
         top.post();
     }
     demoAdressen(db);
+    alles.commit();
 }

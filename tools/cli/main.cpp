@@ -6,6 +6,7 @@
 #include "app/EngineErrorText.h"
 #include "app/RegisterLock.h"
 #include "maintenance/Datensicherung.h"
+#include "store/CommitLog.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 
@@ -226,10 +227,14 @@ int main(int argc, char *argv[])
     const bool importiert = command == QLatin1String("import-pedigree");
     // what an interrupted restore left is put right before anything reads the register
     tav::maintenance::ruecksicherungWiederherstellen(tav::app::dataDirOf(home));
+    // and what a crash left of a change: undone, and said so
+    for (const auto &c : tav::store::recoverInterrupted(tav::app::dataDirOf(home)))
+        err << "Eine unterbrochene Änderung wurde beim Start zurückgenommen: " << tav::store::describe(c)
+            << "\n";
     std::unique_ptr<tav::app::RegisterLock> sperre;
     // upload writes only the picture log, and that only when it sends
-    static const QStringList lesend = {"coi",           "print",      "register-traits",
-                                       "html-pedigree", "export-csv", "check", "plan-matings"};
+    static const QStringList lesend = {"coi",        "print", "register-traits", "html-pedigree",
+                                       "export-csv", "check", "plan-matings"};
     const bool probe = command == QLatin1String("upload") && a.hat(QStringLiteral("--dry-run"));
     if (!lesend.contains(command) && !probe) {
         const QString daten = tav::app::dataDirOf(home);

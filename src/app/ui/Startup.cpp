@@ -38,6 +38,7 @@
 #include "office/ui/BueroFenster.h"
 #include "online/ui/OnlineDBInterface.h"
 #include "printouts/ui/DruckenKatzen.h"
+#include "store/CommitLog.h"
 #include "store/Database.h"
 #include "store/FileCheck.h"
 
@@ -110,6 +111,8 @@ bool ProgramRun::start(const QStringList &args)
     tav::store::setDefaultDatabase(m_db.get());
     // what an interrupted restore left is put right before the register is looked at
     tav::maintenance::ruecksicherungWiederherstellen(m_db->dataDir());
+    // and what a crash left of a change, before anything reads a table; said once the texts are there
+    const auto undone = tav::store::recoverInterrupted(m_db->dataDir());
     m_dataModule = std::make_unique<tav::maintenance::TDataModuleIndex>(m_home, m_db.get());
     if (!m_dataModule->pruefeDatenverzeichnis()) {
         stop(1);
@@ -161,6 +164,15 @@ bool ProgramRun::start(const QStringList &args)
                 : text + (cli ? QString() : QStringLiteral("\r") + QDir::toNativeSeparators(m_lock->path())),
             MsgIcon::Error, MsgButtons::Ok);
         return false;
+    }
+    if (!undone.isEmpty()) {
+        QStringList changes;
+        for (const auto &c : undone)
+            changes << tav::store::describe(c);
+        QApplication::restoreOverrideCursor();
+        showMessage(9880, MsgIcon::Warning, MsgButtons::Ok, QString(),
+                    QStringLiteral("\r") + changes.join(QStringLiteral("\r")));
+        QApplication::setOverrideCursor(Qt::WaitCursor);
     }
     // the cat table must be a table: what is wrong with it is said once, before any window
     try {
