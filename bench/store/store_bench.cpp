@@ -6,6 +6,7 @@
 #include "store/KeyCodec.h"
 #include "store/Statement.h"
 #include "store/Table.h"
+#include "store/Transaction.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -237,6 +238,102 @@ int main(int argc, char *argv[])
         }));
     cats.close();
     sqlite3_close_v2(raw);
+
+    // 6. and 7. writes: scratch tables of the bench's own, committed to disk (synchronous=FULL) on
+    // both sides; the hand-written side keeps its connections and prepared statements
+    const QStringList scratch = {"BENCH_A.DB", "BENCH_B.DB", "BENCH_C.DB"};
+    for (const QString &name : scratch) {
+        if (db.tableExists(name))
+            db.dropTable(name);
+        using namespace def;
+        db.createTable(TableDef{name,
+                                {autoInc("Nr"), integer("Katze"), string("Name", 40)},
+                                {primary("Nr"), index("Katze", "Katze")}});
+    }
+    std::vector<std::unique_ptr<Table>> ours;
+    for (const QString &name : scratch) {
+        ours.push_back(std::make_unique<Table>(&db, name));
+        ours.back()->open();
+    }
+    int katze = 0;
+    const auto post = [&](Table &t) {
+        t.append();
+        t.setValue("Katze", ++katze);
+        t.setValue("Name", "Mia vom Lindenhof");
+        t.post();
+    };
+    std::vector<sqlite3 *> handFiles;
+    std::vector<std::unique_ptr<Statement>> handInsert;
+    for (const QString &name : scratch) {
+        handFiles.push_back(openRaw(db.resolve(name)));
+        execSql(handFiles.back(), "PRAGMA synchronous=FULL");
+        handInsert.push_back(std::make_unique<Statement>(
+            handFiles.back(), "INSERT INTO data(Katze, Name, __ix_katze) VALUES (?, ?, ?)"));
+    }
+    const auto insert = [&](Statement &st) {
+        QByteArray k;
+        keycodec::appendField(k, FieldType::Integer, ++katze, false);
+        st.reset();
+        st.bind(1, katze);
+        st.bind(2, QStringLiteral("Mia vom Lindenhof"));
+        st.bind(3, k);
+        st.exec();
+    };
+    rows.push_back(compare(
+        "post one record (one table, own commit)", 30, [&] { post(*ours[0]); },
+        [&] { insert(*handInsert[0]); }));
+    rows.push_back(compare(
+        "three tables in one guard vs three separate commits", 30,
+        [&] {
+            Transaction txn(db, scratch);
+            for (auto &t : ours)
+                post(*t);
+            txn.commit();
+        },
+        [&] {
+            for (int i = 0; i < 3; ++i) {
+                execSql(handFiles[i], "BEGIN");
+                insert(*handInsert[i]);
+            }
+            for (int i = 0; i < 3; ++i)
+                execSql(handFiles[i], "COMMIT");
+        }));
+    // SQLite's own atomic commit over several files: one connection with the others attached
+    sqlite3 *attached = openRaw(db.resolve(scratch[0]));
+    execSql(attached, "PRAGMA synchronous=FULL");
+    for (int i = 1; i < 3; ++i) {
+        Statement attach(attached, QString("ATTACH ? AS f%1").arg(i));
+        attach.bind(1, db.resolve(scratch[i]));
+        attach.exec();
+        execSql(attached, QString("PRAGMA f%1.synchronous=FULL").arg(i));
+    }
+    std::vector<std::unique_ptr<Statement>> attachedInsert;
+    for (const char *schema : {"main", "f1", "f2"})
+        attachedInsert.push_back(std::make_unique<Statement>(
+            attached, QString("INSERT INTO %1.data(Katze, Name, __ix_katze) VALUES (?, ?, ?)").arg(schema)));
+    rows.push_back(compare(
+        "three tables in one guard vs one attached connection", 30,
+        [&] {
+            Transaction txn(db, scratch);
+            for (auto &t : ours)
+                post(*t);
+            txn.commit();
+        },
+        [&] {
+            execSql(attached, "BEGIN");
+            for (auto &st : attachedInsert)
+                insert(*st);
+            execSql(attached, "COMMIT");
+        }));
+    attachedInsert.clear();
+    sqlite3_close_v2(attached);
+    handInsert.clear();
+    for (sqlite3 *f : handFiles)
+        sqlite3_close_v2(f);
+    ours.clear();
+    for (const QString &name : scratch)
+        db.dropTable(name);
+
     printRows(QString("Table engine vs hand-written SQLite (%1 cats)")
                   .arg(db.storedLayout("CATSTAMM.DB").fields.size() ? "" : ""),
               rows);
