@@ -254,7 +254,7 @@ QStringList sicherungsDateien(const QString &ordner)
     QStringList dateien;
     for (const QString &name : QDir(ordner).entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
         if (!name.contains(QLatin1Char('.')) || name.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive) ||
-            name.startsWith(sperre, Qt::CaseInsensitive) || name == QLatin1String(manifestName) ||
+            name.startsWith(sperre, Qt::CaseInsensitive) || name.startsWith(QLatin1String(manifestName)) ||
             name.endsWith(QLatin1String("-journal")) || name.endsWith(QLatin1String("-wal")) ||
             name.endsWith(QLatin1String("-shm")) || name.endsWith(QLatin1String("-undo")) ||
             name.endsWith(QLatin1String(teilEndung)) || name.contains(QLatin1String("-mj")))
