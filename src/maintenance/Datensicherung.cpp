@@ -339,9 +339,12 @@ RueckErgebnis datenZurueckspielen(const Ruecksicherung &r)
     const QString quelle = kanonisch(r.sicherung);
     if (quelle.isEmpty() || !istSicherung(quelle))
         return ende(RueckStatus::KeineSicherung);
+    // the safety folder itself is a backup; what lies inside it goes when the next swap replaces it
     for (const QString &verboten : {o.daten, o.staging, o.alt})
         if (gleichOderDarin(quelle, kanonisch(verboten)))
             return ende(RueckStatus::UnzulaessigerOrdner);
+    if (const QString sik = kanonisch(o.sicherheit); gleichOderDarin(quelle, sik) && quelle != sik)
+        return ende(RueckStatus::UnzulaessigerOrdner);
     const Sicherungspruefung pruefung = sicherungPruefen(quelle);
     if (!pruefung.fehlend.isEmpty())
         return ende(RueckStatus::Unvollstaendig, pruefung.fehlend);

@@ -366,14 +366,15 @@ class TestDatensicherung : public QObject
         QCOMPARE(t.recordCount(), vorher + 1);
     }
 
-    // Refused before anything changes: the data folder itself, the safety folder, a folder
-    // inside the data folder, no backup, an unwritable safety folder, open changes, a No.
+    // Refused before anything changes: the data folder itself, a folder inside it or inside the safety
+    // folder, no backup, an unwritable safety folder, open changes, a No.
     void refusals_data()
     {
         QTest::addColumn<QString>("fall");
         QTest::addColumn<int>("status");
         QTest::newRow("data folder") << "daten" << int(RueckStatus::UnzulaessigerOrdner);
         QTest::newRow("inside the data folder") << "darin" << int(RueckStatus::UnzulaessigerOrdner);
+        QTest::newRow("inside the safety folder") << "sikdarin" << int(RueckStatus::UnzulaessigerOrdner);
         QTest::newRow("no backup") << "leer" << int(RueckStatus::KeineSicherung);
         QTest::newRow("safety folder not writable")
             << "datei" << int(RueckStatus::SicherheitNichtBeschreibbar);
@@ -396,6 +397,8 @@ class TestDatensicherung : public QObject
             QFile(m_home + "/Datensik").open(QIODevice::WriteOnly);
         if (fall == "darin")
             kopiereOrdner(m_sicherung, r.sicherung = m_daten + "/alt");
+        if (fall == "sikdarin")
+            kopiereOrdner(m_sicherung, r.sicherung = m_home + "/Datensik/alt");
         if (fall == "leer")
             QDir().mkpath(r.sicherung = pfad("leer"));
         if (fall == "offen")
