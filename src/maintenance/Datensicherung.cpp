@@ -1,4 +1,5 @@
 #include "Datensicherung.h"
+#include "Sicherungsmanifest.h"
 
 #include "app/RegisterLock.h"
 #include "store/Database.h"
@@ -17,28 +18,13 @@ namespace tav::maintenance {
 
 namespace {
 
+// a copy in progress; never a table file, never copied
+constexpr char teilEndung[] = "-teil";
+
 Dateioperationen &operationen()
 {
     static Dateioperationen ops;
     return ops;
-}
-
-// A copy never replaces a file; it keeps the file time (the older-backup question compares it)
-// and is on the disk before the copy counts as done.
-bool echtKopieren(const QString &von, const QString &nach)
-{
-    if (QFileInfo::exists(nach) || !QFile::copy(von, nach))
-        return false;
-    QFile f(nach);
-    if (!f.open(QIODevice::ReadWrite))
-        return false;
-    f.setFileTime(QFileInfo(von).lastModified(), QFileDevice::FileModificationTime);
-    return ::fsync(f.handle()) == 0;
-}
-
-bool kopieren(const QString &von, const QString &nach)
-{
-    return operationen().kopieren ? operationen().kopieren(von, nach) : echtKopieren(von, nach);
 }
 
 // A rename survives a power cut only once the folder that holds the new name is on the disk.
@@ -50,6 +36,99 @@ void ordnerAufPlatte(const QString &pfad)
         ::fsync(fd);
         ::close(fd);
     }
+}
+
+bool istTabelle(const QString &name)
+{
+    return name.endsWith(QLatin1String(".db"), Qt::CaseInsensitive);
+}
+
+bool ausfuehren(sqlite3 *db, const char *sql)
+{
+    sqlite3_stmt *st = nullptr;
+    int rc = sqlite3_prepare_v2(db, sql, -1, &st, nullptr);
+    if (rc == SQLITE_OK)
+        do
+            rc = sqlite3_step(st);
+        while (rc == SQLITE_ROW);
+    sqlite3_finalize(st);
+    return rc == SQLITE_DONE;
+}
+
+// Opens the table with the engine and starts a read: that rolls back a change a dead writer left
+// (its hot journal) and holds the shared lock until the connection is closed, so no writer of any
+// process can commit meanwhile. Null when the file is no table or the roll-back is impossible.
+sqlite3 *tabelleLesen(const QString &pfad)
+{
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(pfad.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+        sqlite3_busy_timeout(db, tav::store::busyTimeoutMs);
+        if (ausfuehren(db, "BEGIN") && ausfuehren(db, "SELECT count(*) FROM sqlite_master"))
+            return db;
+    }
+    sqlite3_close_v2(db);
+    return nullptr;
+}
+
+// Writes the committed bytes of the table through the engine's own file handle: a second handle
+// of our own would drop the process's locks on the file when it is closed.
+bool tabelleSchreiben(sqlite3 *db, QFile &ziel)
+{
+    sqlite3_file *f = nullptr;
+    sqlite3_int64 groesse = 0;
+    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &f) != SQLITE_OK || !f || !f->pMethods ||
+        f->pMethods->xFileSize(f, &groesse) != SQLITE_OK)
+        return false;
+    QByteArray puffer(1 << 16, Qt::Uninitialized);
+    for (sqlite3_int64 pos = 0; pos < groesse;) {
+        const int n = int(qMin<sqlite3_int64>(puffer.size(), groesse - pos));
+        if (f->pMethods->xRead(f, puffer.data(), n, pos) != SQLITE_OK ||
+            ziel.write(puffer.constData(), n) != n)
+            return false;
+        pos += n;
+    }
+    return true;
+}
+
+// A copy never replaces a file; it keeps the file time (the older-backup question compares it)
+// and is on the disk before it takes its name, so a copy cut short never looks like a table. A
+// failed copy leaves nothing behind.
+bool echtKopieren(const QString &von, const QString &nach)
+{
+    QFile f(nach + QLatin1String(teilEndung));
+    if (!QFileInfo(von).isFile() || QFileInfo::exists(nach) ||
+        !f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    bool ok = false;
+    sqlite3 *db = istTabelle(von) ? tabelleLesen(von) : nullptr;
+    if (db) {
+        ok = tabelleSchreiben(db, f);
+    } else if (!istTabelle(von) || !QFileInfo::exists(von + QLatin1String("-journal"))) {
+        // not a table, or one the engine cannot read and no change to roll back: copied as it
+        // lies, so that the check of the copy names the damage
+        QFile q(von);
+        ok = q.open(QIODevice::ReadOnly);
+        while (ok && !q.atEnd()) {
+            const QByteArray block = q.read(1 << 16);
+            ok = !block.isEmpty() && f.write(block) == block.size();
+        }
+    }
+    ok = ok && f.flush() && ::fsync(f.handle()) == 0;
+    sqlite3_close_v2(db);
+    ok = ok && f.setFileTime(QFileInfo(von).lastModified(), QFileDevice::FileModificationTime);
+    f.close();
+    // the rename refuses an existing name
+    ok = ok && f.rename(nach);
+    if (!ok)
+        f.remove();
+    else
+        ordnerAufPlatte(nach);
+    return ok;
+}
+
+bool kopieren(const QString &von, const QString &nach)
+{
+    return operationen().kopieren ? operationen().kopieren(von, nach) : echtKopieren(von, nach);
 }
 
 bool umbenennen(const QString &von, const QString &nach)
@@ -74,11 +153,6 @@ QString katzentabelle(const QString &ordner)
         if (name.compare(QLatin1String("catstamm.db"), Qt::CaseInsensitive) == 0)
             return name;
     return QString();
-}
-
-bool istTabelle(const QString &name)
-{
-    return name.endsWith(QLatin1String(".db"), Qt::CaseInsensitive);
 }
 
 // Opens the file read-only and runs the engine's integrity check; false when it is no table or damaged.
@@ -129,6 +203,26 @@ void loeschen(const QString &ordner, SicherungsFortschritt *f)
     QDir(ordner).removeRecursively();
 }
 
+// The previous data in the safety folder become a backup like any other: changes a dead writer
+// left are rolled back, then the manifest is written. A folder caught in the middle of a change of
+// several tables gets none; a restore from it is then refused.
+void sicherheitsordnerBeschreiben(const QString &ordner)
+{
+    if (!halbeAenderungen(ordner).isEmpty() || !tabellenOrdner(ordner).isEmpty())
+        return;
+    const QStringList dateien = sicherungsDateien(ordner);
+    for (const QString &name : dateien) {
+        const QString pfad = datei(ordner, name);
+        if (istTabelle(name) && QFileInfo::exists(pfad + QLatin1String("-journal"))) {
+            sqlite3 *db = tabelleLesen(pfad);
+            if (!db)
+                return;
+            sqlite3_close_v2(db);
+        }
+    }
+    manifestSchreiben(ordner, dateien);
+}
+
 // The swap's journal: a lock file beside the data folder, held by the process that swaps. One
 // left by a process that died is taken over; a live holder's swap is left alone.
 bool journalUebernehmen(QLockFile &journal)
@@ -160,8 +254,10 @@ QStringList sicherungsDateien(const QString &ordner)
     QStringList dateien;
     for (const QString &name : QDir(ordner).entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
         if (!name.contains(QLatin1Char('.')) || name.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive) ||
-            name.startsWith(sperre, Qt::CaseInsensitive) || name.endsWith(QLatin1String("-journal")) ||
-            name.endsWith(QLatin1String("-wal")) || name.endsWith(QLatin1String("-shm")))
+            name.startsWith(sperre, Qt::CaseInsensitive) || name.startsWith(QLatin1String(manifestName)) ||
+            name.endsWith(QLatin1String("-journal")) || name.endsWith(QLatin1String("-wal")) ||
+            name.endsWith(QLatin1String("-shm")) || name.endsWith(QLatin1String("-undo")) ||
+            name.endsWith(QLatin1String(teilEndung)) || name.contains(QLatin1String("-mj")))
             continue;
         dateien << name;
     }
@@ -190,14 +286,16 @@ SicherungsErgebnis datenSichern(const QString &datenordner, const QString &ziel,
                                 SicherungsFortschritt *fortschritt)
 {
     SicherungsErgebnis e;
+    e.ordner = tabellenOrdner(datenordner);
     const QStringList dateien = sicherungsDateien(datenordner);
     for (int i = 0; i < dateien.size(); ++i) {
         if (fortschritt && fortschritt->abbrechen()) {
             e.abgebrochen = true;
             break;
         }
-        // each file is copied between two changes, never in the middle of one
-        if (db && !db->settle()) {
+        // each file is copied between two changes, never in the middle of one; a change of
+        // several tables that a crash left unfinished is the store's to settle at its next start
+        if ((db && !db->settle()) || !halbeAenderungen(datenordner).isEmpty()) {
             e.belegt = true;
             break;
         }
@@ -212,6 +310,8 @@ SicherungsErgebnis datenSichern(const QString &datenordner, const QString &ziel,
         if (istTabelle(name) && !tabelleIntakt(datei(ziel, name)))
             e.beschaedigt << name;
     }
+    e.vollstaendig = !e.abgebrochen && !e.belegt && e.nichtKopiert.isEmpty() && e.beschaedigt.isEmpty() &&
+                     e.ordner.isEmpty() && manifestSchreiben(ziel, dateien);
     return e;
 }
 
@@ -239,9 +339,15 @@ RueckErgebnis datenZurueckspielen(const Ruecksicherung &r)
     const QString quelle = kanonisch(r.sicherung);
     if (quelle.isEmpty() || !istSicherung(quelle))
         return ende(RueckStatus::KeineSicherung);
-    for (const QString &verboten : {o.daten, o.sicherheit, o.staging, o.alt})
+    // the safety folder itself is a backup; what lies inside it goes when the next swap replaces it
+    for (const QString &verboten : {o.daten, o.staging, o.alt})
         if (gleichOderDarin(quelle, kanonisch(verboten)))
             return ende(RueckStatus::UnzulaessigerOrdner);
+    if (const QString sik = kanonisch(o.sicherheit); gleichOderDarin(quelle, sik) && quelle != sik)
+        return ende(RueckStatus::UnzulaessigerOrdner);
+    const Sicherungspruefung pruefung = sicherungPruefen(quelle);
+    if (!pruefung.fehlend.isEmpty())
+        return ende(RueckStatus::Unvollstaendig, pruefung.fehlend);
     if (r.offeneAenderungen)
         if (const QStringList fenster = r.offeneAenderungen(); !fenster.isEmpty())
             return ende(RueckStatus::UngesicherteAenderungen, fenster);
@@ -264,7 +370,7 @@ RueckErgebnis datenZurueckspielen(const Ruecksicherung &r)
         return ende(RueckStatus::SicherheitNichtBeschreibbar);
     const auto verwerfen = [&o] { QDir(o.staging).removeRecursively(); };
 
-    const QStringList dateien = sicherungsDateien(quelle);
+    const QStringList &dateien = pruefung.dateien;
     for (int i = 0; i < dateien.size(); ++i) {
         if (r.fortschritt && r.fortschritt->abbrechen()) {
             verwerfen();
@@ -278,9 +384,9 @@ RueckErgebnis datenZurueckspielen(const Ruecksicherung &r)
             return ende(RueckStatus::KopierFehler, {dateien[i]});
         }
     }
-    QStringList beschaedigt;
+    QStringList beschaedigt = pruefung.mitManifest ? abweichend(pruefung.manifest, o.staging) : QStringList();
     for (const QString &name : dateien)
-        if (istTabelle(name) && !tabelleIntakt(datei(o.staging, name)))
+        if (istTabelle(name) && !beschaedigt.contains(name) && !tabelleIntakt(datei(o.staging, name)))
             beschaedigt << name;
     if (!beschaedigt.isEmpty() || !istSicherung(o.staging)) {
         verwerfen();
@@ -305,6 +411,7 @@ RueckErgebnis datenZurueckspielen(const Ruecksicherung &r)
     const bool getauscht = datenVerschoben && umbenennen(o.staging, o.daten);
     if (getauscht) {
         loeschen(o.alt, r.fortschritt);
+        sicherheitsordnerBeschreiben(o.sicherheit);
     } else {
         // back to the state before the swap; what cannot be undone now is left to the next start
         bool zurueck = !datenVerschoben || QDir().rename(o.sicherheit, o.daten);

@@ -28,8 +28,8 @@ class SicherungsFortschritt
     virtual bool abbrechen() { return false; }
 };
 
-// The table files of a folder: every entry whose name holds a ".", except zip archives, the
-// register's lock and the engine's journals.
+// The table files of a folder: every file whose name holds a ".", except zip archives, the
+// register's lock, the backup's manifest and the engine's and the store's journals.
 QStringList sicherungsDateien(const QString &ordner);
 // A folder is a backup when it holds the cat table.
 bool istSicherung(const QString &ordner);
@@ -46,12 +46,16 @@ struct SicherungsErgebnis {
     int kopiert = 0;
     QStringList nichtKopiert; // the target has them already, or the copy failed
     QStringList beschaedigt;  // copied, but the copy fails the engine's check
+    QStringList ordner;       // folders in the place of a table file
     bool abgebrochen = false;
-    bool belegt = false; // a change was in progress: nothing was copied
+    bool belegt = false;       // a change was in progress: nothing more was copied
+    bool vollstaendig = false; // every file copied and checked, the manifest written last
 };
 
-// Copies the table files of the data folder into `ziel`, never over a file there. With `db` its
-// tables are closed while files are copied (pending input is posted) and opened again afterwards.
+// Copies the table files of the data folder into `ziel`, never over a file there, and when all
+// went well writes the manifest last. A table is copied as last committed: read under the engine's
+// lock, after the engine has rolled back a change a dead writer left. With `db` pending input is
+// posted before each file, so that no change of the program is half done.
 SicherungsErgebnis datenSichern(const QString &datenordner, const QString &ziel, tav::store::Database *db,
                                 SicherungsFortschritt *fortschritt = nullptr);
 
@@ -73,13 +77,14 @@ struct Ruecksicherung {
 enum class RueckStatus {
     Erfolg,
     KeineSicherung,          // no cat table in the folder
-    UnzulaessigerOrdner,     // the data folder, the safety folder or inside the data folder
+    Unvollstaendig,          // `dateien`: missing from the manifest's list or the declared tables
+    UnzulaessigerOrdner,     // the data folder, the folders of the swap or inside the data folder
     UngesicherteAenderungen, // see `dateien`
     Verneint,                // a question was answered No
     SicherheitNichtBeschreibbar,
     Abgebrochen,
     KopierFehler, // `dateien`: the file that failed
-    Beschaedigt,  // `dateien`: files that fail the check
+    Beschaedigt,  // `dateien`: files that differ from the manifest or fail the check
     TauschFehler, // the swap failed and was undone
     Belegt,       // a change is in progress in the program
 };
@@ -92,8 +97,10 @@ struct RueckErgebnis {
 };
 
 // Copies the backup into a staging folder, checks it and only then swaps it in by renames; the
-// previous data stays as the safety folder "Datensik". Before the swap nothing in the data folder
-// changes; a failed swap is undone.
+// previous data stays as the safety folder "Datensik", which gets a manifest and may itself be
+// restored. A backup is whole when every file of its manifest is there with its size and checksum;
+// one without a manifest must hold every declared table. Before the swap nothing in the data
+// folder or in "Datensik" changes; a failed swap is undone.
 RueckErgebnis datenZurueckspielen(const Ruecksicherung &r);
 
 // Finishes or undoes a swap that a crash interrupted, and removes what it left behind. Called at

@@ -1,4 +1,5 @@
 #include "maintenance/Datensicherung.h"
+#include "maintenance/Sicherungsmanifest.h"
 #include "store/Database.h"
 #include "store/Table.h"
 
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sqlite3.h>
 
 using namespace tav::maintenance;
 using tav::store::Database;
@@ -99,10 +101,12 @@ class TestDatensicherung : public QObject
         QDir().mkpath(ziel);
         const SicherungsErgebnis erste = datenSichern(m_daten, ziel, nullptr);
         QCOMPARE(erste.kopiert, int(m_vorherInhalt.size()));
+        QVERIFY(erste.vollstaendig);
         QCOMPARE(inhalt(ziel), m_vorherInhalt);
         Zaehler z;
         const SicherungsErgebnis zweite = datenSichern(m_daten, ziel, nullptr, &z);
         QCOMPARE(zweite.kopiert, 0);
+        QVERIFY(!zweite.vollstaendig);
         QCOMPARE(zweite.nichtKopiert, QStringList(m_vorherInhalt.keys()));
         QCOMPARE(z.namen, zweite.nichtKopiert);
         QCOMPARE(inhalt(ziel), m_vorherInhalt);
@@ -207,6 +211,135 @@ class TestDatensicherung : public QObject
         QCOMPARE(katzen(m_daten), katzen(m_vorher));
     }
 
+    // A backup is whole only with every file its manifest lists, each with its size and checksum;
+    // an older one without a manifest only with every declared table. Anything less is refused
+    // and the data folder and the previous safety folder stay as they are.
+    void incompleteBackupsAreRefused_data()
+    {
+        QTest::addColumn<QString>("fall");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("dateien");
+        const int fehlt = int(RueckStatus::Unvollstaendig), kaputt = int(RueckStatus::Beschaedigt);
+        QTest::newRow("listed file missing") << "-FARBE.DB" << fehlt << QStringList{"FARBE.DB"};
+        QTest::newRow("listed file is a folder") << "/FARBE.DB" << fehlt << QStringList{"FARBE.DB"};
+        QTest::newRow("manifest cut short") << "kurz" << fehlt << QStringList{manifestName};
+        QTest::newRow("same size, other bytes") << "anders" << kaputt << QStringList{"FARBE.DB"};
+        QTest::newRow("no manifest, every table")
+            << "-" + QString(manifestName) << int(RueckStatus::Erfolg) << QStringList();
+        QTest::newRow("no manifest, table missing")
+            << "-" + QString(manifestName) + " -FARBE.DB" << fehlt << QStringList{"FARBE.DB"};
+        QTest::newRow("no manifest, table is a folder")
+            << "-" + QString(manifestName) + " /FARBE.DB" << fehlt << QStringList{"FARBE.DB"};
+        QTest::newRow("unfinished change of several tables")
+            << "+tavrenno-commit" << fehlt << QStringList{"tavrenno-commit"};
+        QTest::newRow("cat table alone") << "allein" << fehlt << QStringList();
+    }
+    void incompleteBackupsAreRefused()
+    {
+        QFETCH(QString, fall);
+        QFETCH(int, status);
+        QFETCH(QStringList, dateien);
+        kopiereOrdner(m_sicherung, m_home + "/Datensik");
+        const QString quelle = m_home + "/quelle";
+        QDir().mkpath(quelle);
+        for (const QString &name : QDir(m_sicherung).entryList(QDir::Files))
+            if (fall != "allein" || name == "CATSTAMM.DB")
+                QVERIFY(QFile::copy(m_sicherung + "/" + name, quelle + "/" + name));
+        for (const QString &schritt : fall.split(' ')) {
+            const QString name = quelle + "/" + schritt.mid(1);
+            if (schritt.startsWith('-') || schritt.startsWith('/'))
+                QVERIFY(QFile::remove(name));
+            if (schritt.startsWith('/'))
+                QVERIFY(QDir().mkdir(name));
+            if (schritt.startsWith('+'))
+                QVERIFY(QFile(name).open(QIODevice::WriteOnly));
+        }
+        if (fall == "kurz") {
+            QFile m(quelle + "/" + manifestName);
+            QVERIFY(m.open(QIODevice::ReadWrite));
+            QVERIFY(m.resize(m.size() - 40));
+        }
+        if (fall == "anders") {
+            // a header field the engine's check does not look at
+            sqlite3 *db = nullptr;
+            QCOMPARE(sqlite3_open((quelle + "/FARBE.DB").toUtf8().constData(), &db), SQLITE_OK);
+            QCOMPARE(sqlite3_exec(db, "PRAGMA application_id=7", nullptr, nullptr, nullptr), SQLITE_OK);
+            sqlite3_close(db);
+            QCOMPARE(QFileInfo(quelle + "/FARBE.DB").size(), qint64(m_sicherungInhalt["FARBE.DB"].size()));
+        }
+        Ruecksicherung r;
+        r.datenordner = m_daten;
+        r.sicherung = quelle;
+        const RueckErgebnis e = datenZurueckspielen(r);
+        QCOMPARE(int(e.status), status);
+        if (status == int(RueckStatus::Erfolg)) {
+            QCOMPARE(inhalt(m_daten), m_sicherungInhalt);
+            return;
+        }
+        if (fall == "allein")
+            QVERIFY(e.dateien.contains("FARBE.DB") && !e.dateien.contains("CATSTAMM.DB"));
+        else
+            QCOMPARE(e.dateien, dateien);
+        QCOMPARE(inhalt(m_daten), m_vorherInhalt);
+        QCOMPARE(inhalt(m_home + "/Datensik"), m_sicherungInhalt);
+        QCOMPARE(QDir(m_home).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList({"Daten", "Datensik", "quelle"}));
+    }
+
+    // The safety folder is a backup: restoring from it swaps the two states back, and it holds
+    // the previous data until then.
+    void restoreFromSafetyFolder()
+    {
+        Ruecksicherung r;
+        r.datenordner = m_daten;
+        r.sicherung = m_sicherung;
+        QCOMPARE(int(datenZurueckspielen(r).status), int(RueckStatus::Erfolg));
+        QVERIFY(QFileInfo::exists(m_home + "/Datensik/" + manifestName));
+        r.sicherung = m_home + "/Datensik";
+        QCOMPARE(int(datenZurueckspielen(r).status), int(RueckStatus::Erfolg));
+        QCOMPARE(inhalt(m_daten), m_vorherInhalt);
+        QCOMPARE(inhalt(m_home + "/Datensik"), m_sicherungInhalt);
+        QCOMPARE(katzen(m_daten), katzen(m_vorher));
+    }
+
+    // A table a dead writer left mid-change is copied as last committed, without its journal;
+    // a folder in the place of a table is named and the backup is not whole.
+    void backupCopiesCommittedTablesOnly()
+    {
+        const QString abgestuerzt = pfad("abgestuerzt"), ziel = m_home + "/ziel";
+        kopiereOrdner(m_daten, abgestuerzt);
+        QDir().mkpath(ziel);
+        {
+            // the image a crash leaves: the table with uncommitted pages and its hot journal
+            sqlite3 *db = nullptr;
+            QCOMPARE(sqlite3_open((m_daten + "/FARBE.DB").toUtf8().constData(), &db), SQLITE_OK);
+            const char *sql = "PRAGMA cache_size=2; BEGIN; CREATE TABLE ungesichert(x);"
+                              "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<49)"
+                              "INSERT INTO ungesichert SELECT randomblob(3000) FROM n;";
+            QCOMPARE(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
+            for (const QString name : {"FARBE.DB", "FARBE.DB-journal"}) {
+                QFile::remove(abgestuerzt + "/" + name);
+                QVERIFY(QFile::copy(m_daten + "/" + name, abgestuerzt + "/" + name));
+            }
+            sqlite3_close(db); // rolls back
+        }
+        QVERIFY(inhalt(abgestuerzt)["FARBE.DB"] != m_vorherInhalt["FARBE.DB"]);
+        QFile journal(abgestuerzt + "/FARBE.DB-journal");
+        QVERIFY(journal.open(QIODevice::ReadOnly) && journal.read(1) != QByteArray(1, '\0'));
+        journal.close();
+
+        const SicherungsErgebnis e = datenSichern(abgestuerzt, ziel, nullptr);
+        QVERIFY(e.vollstaendig);
+        QCOMPARE(inhalt(ziel), m_vorherInhalt);
+        QVERIFY(!QFileInfo::exists(ziel + "/FARBE.DB-journal"));
+
+        QDir().mkpath(ziel + "2");
+        QVERIFY(QFile::remove(m_daten + "/FARBE.DB") && QDir().mkdir(m_daten + "/FARBE.DB"));
+        const SicherungsErgebnis o = datenSichern(m_daten, ziel + "2", nullptr);
+        QCOMPARE(o.ordner, QStringList{"FARBE.DB"});
+        QVERIFY(!o.vollstaendig && !QFileInfo::exists(ziel + "2/" + manifestName));
+    }
+
     // A restore swaps the backup in whole, keeps the previous data in Datensik and opens again
     // the tables the program had open, which then show the restored data.
     void restoreSwapsAndReopens()
@@ -233,15 +366,15 @@ class TestDatensicherung : public QObject
         QCOMPARE(t.recordCount(), vorher + 1);
     }
 
-    // Refused before anything changes: the data folder itself, the safety folder, a folder
-    // inside the data folder, no backup, an unwritable safety folder, open changes, a No.
+    // Refused before anything changes: the data folder itself, a folder inside it or inside the safety
+    // folder, no backup, an unwritable safety folder, open changes, a No.
     void refusals_data()
     {
         QTest::addColumn<QString>("fall");
         QTest::addColumn<int>("status");
         QTest::newRow("data folder") << "daten" << int(RueckStatus::UnzulaessigerOrdner);
-        QTest::newRow("safety folder") << "sik" << int(RueckStatus::UnzulaessigerOrdner);
         QTest::newRow("inside the data folder") << "darin" << int(RueckStatus::UnzulaessigerOrdner);
+        QTest::newRow("inside the safety folder") << "sikdarin" << int(RueckStatus::UnzulaessigerOrdner);
         QTest::newRow("no backup") << "leer" << int(RueckStatus::KeineSicherung);
         QTest::newRow("safety folder not writable")
             << "datei" << int(RueckStatus::SicherheitNichtBeschreibbar);
@@ -260,13 +393,12 @@ class TestDatensicherung : public QObject
         r.aelterBestaetigen = [&] { return aelterGefragt = true, false; };
         if (fall == "daten")
             r.sicherung = m_daten + "/../Daten";
-        if (fall == "sik" || fall == "datei")
-            kopiereOrdner(m_sicherung, r.sicherung = m_home + "/Datensik");
         if (fall == "datei")
-            r.sicherung = m_sicherung, QDir(m_home + "/Datensik").removeRecursively(),
             QFile(m_home + "/Datensik").open(QIODevice::WriteOnly);
         if (fall == "darin")
             kopiereOrdner(m_sicherung, r.sicherung = m_daten + "/alt");
+        if (fall == "sikdarin")
+            kopiereOrdner(m_sicherung, r.sicherung = m_home + "/Datensik/alt");
         if (fall == "leer")
             QDir().mkpath(r.sicherung = pfad("leer"));
         if (fall == "offen")

@@ -95,6 +95,24 @@ class TestDatensicherungFenster : public QObject
         f.main->grab().save("/tmp/restore-main.png");
         r->parentWidget()->grab().save("/tmp/restore-window.png");
     }
+
+    // A folder with the cat table alone is refused before any question, naming what is missing.
+    void incompleteBackupIsRefused()
+    {
+        QTemporaryDir ziel;
+        QVERIFY(QFile::copy(f.db->dataDir() + "/CATSTAMM.DB", ziel.filePath("CATSTAMM.DB")));
+        f.main->runCommand("Datenrcksicherung1");
+        TFormDatenruecksicherung *r = TFormDatenruecksicherung::instance();
+        QVERIFY(r);
+        r->setOrdner(ziel.path());
+        Scripted::reset();
+        r->BitBtnStart->click();
+        QCOMPARE(Scripted::shown().size(), 1);
+        const QString text = Scripted::shown().first().text;
+        QVERIFY2(text.contains("unvollständig") && text.contains("FARBE.DB"), qPrintable(text));
+        QVERIFY(f.main->catTable()->isOpen());
+        r->close();
+    }
 };
 
 QTEST_MAIN(TestDatensicherungFenster)

@@ -35,8 +35,15 @@ int sichern(const QString &home, const QString &ziel, QTextStream &out, QTextStr
         err << "Fehler beim Kopieren der Datei: " << name << "\n";
     for (const QString &name : e.beschaedigt)
         err << "Die Kopie ist beschädigt: " << name << "\n";
+    for (const QString &name : e.ordner)
+        err << "Statt einer Tabelle steht hier ein Ordner: " << name << "\n";
+    if (e.belegt)
+        err << "Eine Änderung ist noch im Gange; bitte später erneut versuchen.\n";
     out << e.kopiert << " Dateien nach " << QDir::toNativeSeparators(ziel) << " kopiert\n";
-    return e.nichtKopiert.isEmpty() && e.beschaedigt.isEmpty() ? 0 : 1;
+    if (e.vollstaendig)
+        return 0;
+    err << "Die Sicherung ist unvollständig und lässt sich nicht zurückspielen.\n";
+    return 1;
 }
 
 int zurueckspielen(const QString &home, const QString &sicherung, bool ja, QTextStream &out, QTextStream &err)
@@ -57,9 +64,10 @@ int zurueckspielen(const QString &home, const QString &sicherung, bool ja, QText
             << "\n";
         return 0;
     case RueckStatus::KeineSicherung: err << "Dies ist kein Tavrenno Sicherungsverzeichnis!\n"; break;
-    case RueckStatus::UnzulaessigerOrdner:
-        err << "Aus dem Datenordner oder dem Sicherheitsordner wird nicht zurückgespielt.\n";
+    case RueckStatus::Unvollstaendig:
+        err << "Die Sicherung ist unvollständig; es fehlen: " << e.dateien.join(", ") << "\n";
         break;
+    case RueckStatus::UnzulaessigerOrdner: err << "Aus dem Datenordner wird nicht zurückgespielt.\n"; break;
     case RueckStatus::Verneint: err << "Nichts zurückgespielt.\n"; break;
     case RueckStatus::SicherheitNichtBeschreibbar:
         err << "Der Sicherheitsordner kann nicht beschrieben werden: "

@@ -235,9 +235,13 @@ void TFormDatensicherung::BitBtnStartClick()
         showMessage(7100, MsgIcon::Error, MsgButtons::Ok, QString(), zeilen(e.nichtKopiert));
     if (!e.beschaedigt.isEmpty())
         showMessage(7112, MsgIcon::Error, MsgButtons::Ok, QString(), zeilen(e.beschaedigt));
-    if (!e.belegt && e.nichtKopiert.isEmpty() && e.beschaedigt.isEmpty() && !e.abgebrochen)
+    if (!e.ordner.isEmpty())
+        showMessage(7117, MsgIcon::Error, MsgButtons::Ok, QString(), zeilen(e.ordner));
+    if (e.vollstaendig)
         showMessage(7111, MsgIcon::Information, MsgButtons::Ok, QString(),
                     QStringLiteral(" %1").arg(e.kopiert));
+    else
+        showMessage(7118, MsgIcon::Warning, MsgButtons::Ok);
 }
 
 TFormDatenruecksicherung::TFormDatenruecksicherung(tav::store::Database *db, QWidget *parent)
@@ -286,6 +290,9 @@ void TFormDatenruecksicherung::BitBtnStartClick()
                     QStringLiteral("\r") + QDir::toNativeSeparators(o.sicherheit));
         break;
     case RueckStatus::KeineSicherung: showMessage(7101, MsgIcon::Error, MsgButtons::Ok); break;
+    case RueckStatus::Unvollstaendig:
+        showMessage(7116, MsgIcon::Error, MsgButtons::Ok, QString(), zeilen(e.dateien));
+        break;
     case RueckStatus::UnzulaessigerOrdner: showMessage(7104, MsgIcon::Error, MsgButtons::Ok); break;
     case RueckStatus::UngesicherteAenderungen:
         showMessage(7106, MsgIcon::Warning, MsgButtons::Ok, QString(), zeilen(e.dateien));
