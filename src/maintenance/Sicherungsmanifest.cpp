@@ -131,7 +131,7 @@ QStringList halbeAenderungen(const QString &ordner)
     QStringList namen;
     for (const QString &name :
          QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name))
-        if (name == QLatin1String("tavrenno-commit") || name.endsWith(QLatin1String("-undo")) ||
+        if (name.startsWith(QLatin1String("tavrenno-commit")) || name.endsWith(QLatin1String("-undo")) ||
             name.contains(QLatin1String("-mj")))
             namen << name;
     return namen;
