@@ -116,7 +116,7 @@ void User::makeDemoHome()
         failed(QStringLiteral("tavrenno-cli demo failed: ") + QString::fromUtf8(cli.readAllStandardError()));
 }
 
-void User::startProgram()
+QString User::startProgram(const QString &firstMessage)
 {
     qputenv("TAVRENNO_CONFIG", m_config.path().toUtf8());
     const QStringList args = {QStringLiteral("tavrenno"), QStringLiteral("--home"), m_home.path()};
@@ -130,9 +130,18 @@ void User::startProgram()
                 run().reset();
         },
         Qt::QueuedConnection);
+    QString said;
+    if (!firstMessage.isEmpty()) {
+        m_expecting = true;
+        waitFor([] { return !openMessage().isEmpty(); }, 30000);
+        pause(500);
+        screenshot(QStringLiteral("first-message"));
+        said = answer(firstMessage, QMessageBox::Ok, 30000);
+    }
     require([] { return mainWindow() && mainWindow()->isVisible() && mainWindow()->isActiveWindow(); },
             QStringLiteral("the main window shows and is active"), 30000);
     pause(300);
+    return said;
 }
 
 bool User::programRunning()

@@ -51,8 +51,10 @@ class User
     void makeDemoHome();
     QString home() const { return m_home.path(); }
     QString config() const { return m_config.path(); }
-    // starts the program on the home (as `tavrenno --home HOME`) and waits for its main window
-    void startProgram();
+    // starts the program on the home (as `tavrenno --home HOME`) and waits for its main window;
+    // with `firstMessage` the start shows a message holding that text first, answered with OK,
+    // and the message is returned
+    QString startProgram(const QString &firstMessage = QString());
     // "Katze → Beenden", the exit question answered Yes, and the run ended
     void quitProgram();
     bool programRunning();

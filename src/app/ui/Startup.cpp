@@ -46,6 +46,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QTimer>
+#include <functional>
 
 namespace tav::app::ui {
 
@@ -106,6 +107,14 @@ bool ProgramRun::start(const QStringList &args)
         m_exitCode = code;
         return false;
     };
+    // a message on the way that does not end the start: the splash steps aside, or it would cover it
+    const auto aside = [this](const std::function<void()> &say) {
+        QApplication::restoreOverrideCursor();
+        m_intro->hide();
+        say();
+        m_intro->show();
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    };
 
     m_db = std::make_unique<tav::store::Database>(QDir(m_home).filePath(QStringLiteral("Daten")));
     tav::store::setDefaultDatabase(m_db.get());
@@ -140,9 +149,10 @@ bool ProgramRun::start(const QStringList &args)
     sprache().setLanguageNumber(languageNumber(settings->Sprache));
     if (const auto failures = sprache().openFailures(); !failures.isEmpty()) {
         // the start goes on: the program works without its texts, and its own tools can rebuild them
-        QApplication::restoreOverrideCursor();
-        showText(catalogueFailureText(failures, sprache().languageNumber()), MsgIcon::Error, MsgButtons::Ok);
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        aside([&] {
+            showText(catalogueFailureText(failures, sprache().languageNumber()), MsgIcon::Error,
+                     MsgButtons::Ok);
+        });
     }
 
     // one program or writing command per register; nothing in it is touched before
@@ -169,10 +179,10 @@ bool ProgramRun::start(const QStringList &args)
         QStringList changes;
         for (const auto &c : undone)
             changes << tav::store::describe(c);
-        QApplication::restoreOverrideCursor();
-        showMessage(9880, MsgIcon::Warning, MsgButtons::Ok, QString(),
-                    QStringLiteral("\r") + changes.join(QStringLiteral("\r")));
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        aside([&] {
+            showMessage(9880, MsgIcon::Warning, MsgButtons::Ok, QString(),
+                        QStringLiteral("\r") + changes.join(QStringLiteral("\r")));
+        });
     }
     // the cat table must be a table: what is wrong with it is said once, before any window
     try {
