@@ -2,9 +2,12 @@
 #include "Cli.h"
 #include "Register.h"
 
+#include "app/Ausgabeziel.h"
 #include "app/DataHome.h"
 #include "app/EngineErrorText.h"
+#include "app/ProgramHome.h"
 #include "app/RegisterLock.h"
+#include "app/Sprache.h"
 #include "maintenance/Datensicherung.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
@@ -135,6 +138,46 @@ int falscherAufruf(QTextStream &err, const QString &fehler)
     return 2;
 }
 
+// The files (and the upload's folder) a command writes its outputs to.
+QStringList ausgaben(const QString &command, const Angaben &a)
+{
+    QStringList pfade;
+    if (command == QLatin1String("export-csv"))
+        pfade << a.rest.value(0);
+    for (const char *option : {"--pdf", "--html", "--out", "--csv"})
+        if (a.werte.contains(QLatin1String(option)))
+            pfade << a.wert(QLatin1String(option));
+    if (command == QLatin1String("upload"))
+        pfade << (a.hat(QStringLiteral("--dry-run")) ? a.wert(QStringLiteral("--dry-run"))
+                                                     : QDir::currentPath());
+    return pfade;
+}
+
+// False, with the refusal on `err`, when an output would land on the register.
+bool ausgabenErlaubt(const QString &home, const QStringList &pfade, QTextStream &err)
+{
+    const QString daten = tav::app::dataDirOf(home);
+    for (const QString &pfad : pfade) {
+        const tav::app::Ausgabeziel z = tav::app::ausgabezielPruefen(pfad, daten);
+        if (z.erlaubt())
+            continue;
+        QString text;
+        tav::store::Database db(daten);
+        if (db.tableExists(QStringLiteral("SPRMEL.DB"))) {
+            tav::app::Sprache katalog;
+            katalog.open(&db);
+            text = katalog.message(z.meldung);
+        }
+        if (text.isEmpty())
+            text = z.meldung == tav::app::MeldungAusgabeRegisterdatei
+                       ? QStringLiteral("Die Datei gehört zu einem Register und wird nicht überschrieben:")
+                       : QStringLiteral("Ausgaben gehören nicht in den Datenordner; nichts geschrieben:");
+        err << text << " " << z.pfad << "\n";
+        return false;
+    }
+    return true;
+}
+
 struct Befehl {
     QString name;
     QStringList mitWert, schalter;
@@ -221,6 +264,10 @@ int main(int argc, char *argv[])
         fehler = QStringLiteral("Kein Datenverzeichnis: --home DIR oder $TAVRENNO_HOME angeben");
     if (!fehler.isEmpty())
         return falscherAufruf(err, fehler);
+    // the writers below check again against the program home's data folder
+    tav::app::setProgramHome(home);
+    if (!ausgabenErlaubt(home, ausgaben(command, a), err))
+        return 1;
     // a writing command takes the register's lock, the one the program holds while it runs; a
     // command that creates the data folder makes it first
     const bool importiert = command == QLatin1String("import-pedigree");
@@ -228,8 +275,8 @@ int main(int argc, char *argv[])
     tav::maintenance::ruecksicherungWiederherstellen(tav::app::dataDirOf(home));
     std::unique_ptr<tav::app::RegisterLock> sperre;
     // upload writes only the picture log, and that only when it sends
-    static const QStringList lesend = {"coi",           "print",      "register-traits",
-                                       "html-pedigree", "export-csv", "check", "plan-matings"};
+    static const QStringList lesend = {"coi",        "print", "register-traits", "html-pedigree",
+                                       "export-csv", "check", "plan-matings"};
     const bool probe = command == QLatin1String("upload") && a.hat(QStringLiteral("--dry-run"));
     if (!lesend.contains(command) && !probe) {
         const QString daten = tav::app::dataDirOf(home);
