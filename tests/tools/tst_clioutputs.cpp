@@ -80,7 +80,8 @@ class TstCliOutputs : public QObject
         QVERIFY2(r.code == 0, qPrintable(r.err));
         // a way into the data folder that does not show in the path, and another register's table
         QVERIFY(QFile::link(m_daten, m_aussen + QStringLiteral("/verweis")));
-        QVERIFY(QFile::link(m_daten + QStringLiteral("/BILDER.DB"), m_aussen + QStringLiteral("/bilder.html")));
+        QVERIFY(
+            QFile::link(m_daten + QStringLiteral("/BILDER.DB"), m_aussen + QStringLiteral("/bilder.html")));
         QVERIFY(QFile::link(m_daten + QStringLiteral("/neu.pdf"), m_aussen + QStringLiteral("/offen.pdf")));
         QFile fremd(m_aussen + QStringLiteral("/CATSTAMM.DB"));
         QVERIFY(fremd.open(QIODevice::WriteOnly) && fremd.write("fremdes Register") > 0);
@@ -91,17 +92,23 @@ class TstCliOutputs : public QObject
         QTest::addColumn<Aufruf>("args");
         QTest::addColumn<QString>("ziel"); // as named in the refusal
         QTest::newRow("csv onto the cat table") << Aufruf{"export-csv", "%D/CATSTAMM.DB"} << "%D/CATSTAMM.DB";
-        QTest::newRow("csv onto a journal") << Aufruf{"export-csv", "%D/CATSTAMM.DB-journal"}
-                                            << "%D/CATSTAMM.DB-journal";
-        QTest::newRow("csv onto a held journal") << Aufruf{"export-csv", "%D/BILDER.DB-undo"} << "%D/BILDER.DB-undo";
-        QTest::newRow("csv new in the data folder") << Aufruf{"export-csv", "%D/katzen.csv"} << "%D/katzen.csv";
-        QTest::newRow("csv through ..") << Aufruf{"export-csv", "%O/../home/Daten/katzen.csv"}
-                                        << "%O/../home/Daten/katzen.csv";
-        QTest::newRow("csv through a folder link") << Aufruf{"export-csv", "%O/verweis/katzen.csv"}
-                                                   << "%O/verweis/katzen.csv";
-        QTest::newRow("another register's table") << Aufruf{"export-csv", "%O/CATSTAMM.DB"} << "%O/CATSTAMM.DB";
+        QTest::newRow("csv onto a journal")
+            << Aufruf{"export-csv", "%D/CATSTAMM.DB-journal"} << "%D/CATSTAMM.DB-journal";
+        QTest::newRow("csv onto a held journal")
+            << Aufruf{"export-csv", "%D/BILDER.DB-undo"} << "%D/BILDER.DB-undo";
+        QTest::newRow("csv new in the data folder")
+            << Aufruf{"export-csv", "%D/katzen.csv"} << "%D/katzen.csv";
+        QTest::newRow("csv through ..")
+            << Aufruf{"export-csv", "%O/../home/Daten/katzen.csv"} << "%O/../home/Daten/katzen.csv";
+        QTest::newRow("csv through a folder link")
+            << Aufruf{"export-csv", "%O/verweis/katzen.csv"} << "%O/verweis/katzen.csv";
+        QTest::newRow("another register's table")
+            << Aufruf{"export-csv", "%O/CATSTAMM.DB"} << "%O/CATSTAMM.DB";
+        QTest::newRow("a table name in small letters")
+            << Aufruf{"export-csv", "%O/katzen.db"} << "%O/katzen.db";
         QTest::newRow("pdf onto the trait table")
-            << Aufruf{"print", "pedigree", "--cat", "9", "--pdf", "%D/KATZEMERKMAL.DB"} << "%D/KATZEMERKMAL.DB";
+            << Aufruf{"print", "pedigree", "--cat", "9", "--pdf", "%D/KATZEMERKMAL.DB"}
+            << "%D/KATZEMERKMAL.DB";
         QTest::newRow("html print through a file link")
             << Aufruf{"print", "pedigree", "--cat", "9", "--html", "%O/bilder.html"} << "%O/bilder.html";
         QTest::newRow("pdf through a link to a new file")
