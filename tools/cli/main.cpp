@@ -126,6 +126,11 @@ int hilfe(QTextStream &out)
            "html-pedigree, register-traits, plan-matings, print, export-csv, check und upload --dry-run\n"
            "gehen nebenher.\n"
            "\n"
+           "Ausgabedateien (export-csv DATEI, --pdf, --html, --out, --csv, der Ordner von upload) liegen "
+           "nie\n"
+           "im Datenordner und sind nie eine Tabellen-, Journal- oder Sperrdatei; eine Datei wird erst\n"
+           "ersetzt, wenn sie ganz geschrieben ist.\n"
+           "\n"
            "Rückgabewert: 0 erledigt, 1 Fehler bei der Arbeit, 2 falscher Aufruf.\n";
     return 0;
 }
