@@ -8,21 +8,26 @@
 
 #include <QHash>
 #include <cmath>
+#include <limits>
+#include <stdexcept>
 
 namespace tav::app {
 
 namespace {
 
-// The store hands money out as a double of whole currency units; its integer of 1/10000 units is
-// what is exact.
-qint64 units(const QVariant &v)
+// Amounts are read and written as the store's exact 1/10000 units: a double of whole currency
+// units is off by one unit above about 9 * 10^11 units.
+qint64 units(const store::Table &t, const QString &feld)
 {
-    return qint64(std::llround(v.toDouble() * 10000.0));
+    return t.currencyUnits(feld).value_or(0);
 }
 
-QVariant money(qint64 u)
+qint64 summe(qint64 a, qint64 b)
 {
-    return QVariant(double(u) / 10000.0);
+    qint64 s = 0;
+    if (__builtin_add_overflow(a, b, &s))
+        throw std::overflow_error("currency sum");
+    return s;
 }
 
 bool bisZum(const QVariant &datum, const QDate &bis)
@@ -75,11 +80,17 @@ qint64 geteilt(qint64 u, const Umrechnungsfaktor &f)
     const __int128 r2 = (n % d) * 2;
     if (r2 > d || (r2 == d && (q % 2) != 0))
         ++q;
-    return u < 0 ? -qint64(q) : qint64(q);
+    // a factor below one multiplies; what no longer fits is refused, never wrapped
+    const __int128 grenze = __int128(std::numeric_limits<qint64>::max()) + (u < 0 ? 1 : 0);
+    if (q > grenze)
+        throw std::overflow_error("currency conversion");
+    return qint64(u < 0 ? -q : q);
 }
 
-UmrechnungsErgebnis waehrungUmrechnen(store::Database &db, const Umrechnungsfaktor &f, const QDate &bis,
-                                      const UmrechnungsFortschritt &fortschritt)
+namespace {
+
+UmrechnungsErgebnis umrechnen(store::Database &db, const Umrechnungsfaktor &f, const QDate &bis,
+                              const UmrechnungsFortschritt &fortschritt)
 {
     store::Transaction txn(
         db, {QStringLiteral("BUCHUNG.DB"), QStringLiteral("KONTEN.DB"), QStringLiteral("VERKAUFT.DB")});
@@ -93,7 +104,7 @@ UmrechnungsErgebnis waehrungUmrechnen(store::Database &db, const Umrechnungsfakt
     QHash<qint64, qint64> stand;
     for (konten.first(); !konten.eof(); konten.next())
         stand.insert(konten.value(QStringLiteral("LaufendeNummer")).toLongLong(),
-                     geteilt(units(konten.value(QStringLiteral("Eroeffnungssaldo"))), f));
+                     geteilt(units(konten, QStringLiteral("Eroeffnungssaldo")), f));
 
     store::Table buchung(&db, QStringLiteral("BUCHUNG.DB"));
     buchung.open();
@@ -106,14 +117,14 @@ UmrechnungsErgebnis waehrungUmrechnen(store::Database &db, const Umrechnungsfakt
         auto it = konto.isNull() ? stand.end() : stand.find(konto.toLongLong());
         // a booking of no bank or cash account is left alone and counts nowhere
         if (it != stand.end()) {
-            qint64 betrag = units(buchung.value(QStringLiteral("Betrag")));
+            qint64 betrag = units(buchung, QStringLiteral("Betrag"));
             if (bisZum(buchung.value(QStringLiteral("Buchungsdatum")), bis)) {
                 betrag = geteilt(betrag, f);
                 buchung.edit();
-                buchung.setValue(QStringLiteral("Betrag"), money(betrag));
+                buchung.setCurrencyUnits(QStringLiteral("Betrag"), betrag);
                 buchung.post();
             }
-            *it += betrag;
+            *it = summe(*it, betrag);
         }
         if (!weiter(0, ++pos, anzahl))
             return UmrechnungsErgebnis::Abgebrochen;
@@ -122,9 +133,9 @@ UmrechnungsErgebnis waehrungUmrechnen(store::Database &db, const Umrechnungsfakt
     for (konten.first(); !konten.eof(); konten.next()) {
         const qint64 nr = konten.value(QStringLiteral("LaufendeNummer")).toLongLong();
         konten.edit();
-        konten.setValue(QStringLiteral("Eroeffnungssaldo"),
-                        money(geteilt(units(konten.value(QStringLiteral("Eroeffnungssaldo"))), f)));
-        konten.setValue(QStringLiteral("Kontostand"), money(stand.value(nr)));
+        konten.setCurrencyUnits(QStringLiteral("Eroeffnungssaldo"),
+                                geteilt(units(konten, QStringLiteral("Eroeffnungssaldo")), f));
+        konten.setCurrencyUnits(QStringLiteral("Kontostand"), stand.value(nr));
         konten.post();
     }
 
@@ -138,12 +149,12 @@ UmrechnungsErgebnis waehrungUmrechnen(store::Database &db, const Umrechnungsfakt
         bool geaendert = false;
         for (const auto &[preis, datum] :
              {std::pair{"Preisgekauft", "Gekauftam"}, {"Preisverkauft", "Verkauftam"}}) {
-            const QVariant v = verkauft.value(QString::fromLatin1(preis));
-            if (v.isNull() || !bisZum(verkauft.value(QString::fromLatin1(datum)), bis))
+            const std::optional<qint64> v = verkauft.currencyUnits(QString::fromLatin1(preis));
+            if (!v || !bisZum(verkauft.value(QString::fromLatin1(datum)), bis))
                 continue;
             if (!geaendert)
                 verkauft.edit();
-            verkauft.setValue(QString::fromLatin1(preis), money(geteilt(units(v), f)));
+            verkauft.setCurrencyUnits(QString::fromLatin1(preis), geteilt(*v, f));
             geaendert = true;
         }
         if (geaendert)
@@ -153,6 +164,19 @@ UmrechnungsErgebnis waehrungUmrechnen(store::Database &db, const Umrechnungsfakt
     }
     txn.commit();
     return UmrechnungsErgebnis::Fertig;
+}
+
+} // namespace
+
+UmrechnungsErgebnis waehrungUmrechnen(store::Database &db, const Umrechnungsfaktor &f, const QDate &bis,
+                                      const UmrechnungsFortschritt &fortschritt)
+{
+    try {
+        return umrechnen(db, f, bis, fortschritt);
+    } catch (const std::overflow_error &) {
+        // the transaction has been rolled back on the way out
+        return UmrechnungsErgebnis::Ueberlauf;
+    }
 }
 
 bool umrechnungVermerken(tsysteminfo &s, const QString &path, const Umrechnungsfaktor &f, const QDate &heute,

@@ -25,19 +25,23 @@ struct Umrechnungsfaktor {
 // (message 88).
 std::optional<Umrechnungsfaktor> faktorLesen(const QString &text);
 
-// units (1/10000 of the currency) divided by the factor, to the nearest unit, ties to the even one.
+// units (1/10000 of the currency) divided by the factor, to the nearest unit, ties to the even one;
+// std::overflow_error when the result does not fit in 64 bits.
 qint64 geteilt(qint64 units, const Umrechnungsfaktor &f);
 
 // Called for each row; `phase` 0 the bookings, 1 purchases and sales. False stops the run.
 using UmrechnungsFortschritt = std::function<bool(int phase, int position, int maximum)>;
 
-enum class UmrechnungsErgebnis { Fertig, Abgebrochen };
+// Ueberlauf: an amount or a balance would not fit after the conversion (message
+// MeldungUmrechnungUeberlauf); nothing was changed.
+enum class UmrechnungsErgebnis { Fertig, Abgebrochen, Ueberlauf };
+constexpr int MeldungUmrechnungUeberlauf = 9657;
 
 // Divides the opening balance of every bank and cash account (Kontoart <> 0) and every booking of
 // such an account dated up to `bis` by the factor, rebuilds each balance as the converted opening
 // balance plus all its bookings, and divides the purchase and sale prices dated up to `bis` (an
 // empty date counts as up to). All in one transaction over BUCHUNG.DB, KONTEN.DB and VERKAUFT.DB:
-// an engine error (thrown) or a stop leaves every amount as it was.
+// an engine error (thrown), a stop or an overflow leaves every amount as it was.
 UmrechnungsErgebnis waehrungUmrechnen(store::Database &db, const Umrechnungsfaktor &f, const QDate &bis,
                                       const UmrechnungsFortschritt &fortschritt = {});
 

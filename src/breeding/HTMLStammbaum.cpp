@@ -3,6 +3,7 @@
 
 #include "HTMLSyntax.h"
 #include "PedigreeSource.h"
+#include "app/Ausgabeziel.h"
 #include "app/Global.h"
 #include "app/Sprache.h"
 
@@ -307,6 +308,11 @@ HTMLErgebnis schreibeHTMLStammbaum(const HTMLSeite &seite, const HTMLQuellen &qu
     const QFileInfo pfad(seite.pfad);
     if (!seite.pfad.contains(QLatin1Char('/')) || !pfad.absoluteDir().exists()) {
         e.meldungen << 77;
+        return e;
+    }
+    if (const app::Ausgabeziel ziel = app::ausgabezielPruefen(seite.pfad); !ziel.erlaubt()) {
+        e.meldungen << ziel.meldung;
+        e.pfad = ziel.pfad;
         return e;
     }
     THTMLController w(seite.pfad);

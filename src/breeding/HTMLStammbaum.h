@@ -94,8 +94,14 @@ QStringList htmlKopfZeilen(const HTMLSeite &seite, const QSize &bildGroesse, con
 
 struct HTMLErgebnis {
     bool ok = false;
-    QList<int> meldungen; // 74, 75 (followed by the code), 77
+    QList<int> meldungen; // 74, 75 (followed by the code), 77, or a refusal of app::ausgabezielPruefen
     int code = 0;
+    QString pfad; // the refused path, shown after the refusal
+    // what follows message `m` when it is shown
+    QString zusatz(int m) const
+    {
+        return m == 75 ? QString::number(code) : pfad.isEmpty() ? QString() : QLatin1Char(' ') + pfad;
+    }
 };
 
 // Writes the page to seite.pfad (replaced only when the whole page was written).

@@ -331,8 +331,10 @@ bool THTMLController::Free()
         return false;
     }
     errno = 0;
-    if (!m_datei->commit()) {
+    // commit() does not notice a failing last flush (a full disk): flushed and checked first
+    if (!m_datei->flush() || !m_datei->commit()) {
         fehler(errno ? errno : int(m_datei->error()));
+        m_datei->cancelWriting();
         return false;
     }
     return true;

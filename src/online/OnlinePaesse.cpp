@@ -6,6 +6,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 
 namespace tav::online {
 
@@ -126,8 +129,19 @@ PassErgebnis schreiben(store::Database &db, const QString &tabelle, const QStrin
                        const std::function<QStringList(Table &)> &zeile, const Fortschritt &f)
 {
     PassErgebnis r;
-    QFile out(datei);
-    if (!out.open(QIODevice::WriteOnly | (anhaengen ? QIODevice::Append : QIODevice::Truncate))) {
+    // written beside the file and renamed over it at the end: a failure leaves the old file whole
+    QSaveFile out(datei);
+    QByteArray bisher;
+    if (anhaengen && QFileInfo::exists(datei)) {
+        QFile alt(datei);
+        if (!alt.open(QIODevice::ReadOnly)) {
+            r.status = PassErgebnis::NichtGeoeffnet;
+            r.fehler = alt.errorString();
+            return r;
+        }
+        bisher = alt.readAll();
+    }
+    if (!out.open(QIODevice::WriteOnly)) {
         r.status = PassErgebnis::NichtGeoeffnet;
         r.fehler = out.errorString();
         return r;
@@ -145,9 +159,9 @@ PassErgebnis schreiben(store::Database &db, const QString &tabelle, const QStrin
         }
         return (s + QStringLiteral("\r\n")).toUtf8();
     };
-    bool ok = true;
+    bool ok = out.write(bisher) == bisher.size();
     if (csv)
-        ok = out.write("\xEF\xBB\xBF") == 3 && out.write(zeileText(kopf)) >= 0;
+        ok = ok && out.write("\xEF\xBB\xBF") == 3 && out.write(zeileText(kopf)) >= 0;
     try {
         Table t;
         t.setDatabase(&db);
@@ -170,12 +184,19 @@ PassErgebnis schreiben(store::Database &db, const QString &tabelle, const QStrin
         ok = false;
         r.fehler = QString::fromUtf8(e.what());
     }
-    ok = out.flush() && ok;
-    out.close();
+    // commit() does not notice a failing last flush (a full disk): flushed and checked first
+    errno = 0;
+    ok = ok && out.flush();
     if (!ok || out.error() != QFileDevice::NoError) {
         r.status = PassErgebnis::Fehler;
         if (r.fehler.isEmpty())
-            r.fehler = out.errorString();
+            r.fehler = errno ? QString::fromLocal8Bit(std::strerror(errno)) : out.errorString();
+        out.cancelWriting();
+        return r;
+    }
+    if (!out.commit()) {
+        r.status = PassErgebnis::Fehler;
+        r.fehler = out.errorString();
     }
     return r;
 }

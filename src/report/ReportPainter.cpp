@@ -1,6 +1,8 @@
 #include "ReportPainter.h"
 #include "ReportFont.h"
 
+#include "app/Ausgabeziel.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -8,6 +10,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 
 namespace tav::report {
 
@@ -51,6 +55,8 @@ void paintPage(QPainter &painter, const Page &page, double dotsPerMm)
 
 WriteResult checkWritable(const QString &path)
 {
+    if (const app::Ausgabeziel ziel = app::ausgabezielPruefen(path); !ziel.erlaubt())
+        return {ziel.meldung, ziel.pfad};
     const QFileInfo file(path);
     if (file.isDir())
         return {MsgFolderNamed, QDir::toNativeSeparators(file.absoluteFilePath())};
@@ -75,9 +81,12 @@ template <class Write> WriteResult writeSafely(const QString &path, Write write)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {MsgNotWritten, file.errorString()};
-    if (!write(file)) {
+    // commit() does not notice a failing last flush (a full disk): flushed and checked first
+    errno = 0;
+    if (!write(file) || !file.flush()) {
+        const QString grund = errno ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
         file.cancelWriting();
-        return {MsgNotWritten, file.errorString()};
+        return {MsgNotWritten, grund};
     }
     if (!file.commit())
         return {MsgNotWritten, file.errorString()};

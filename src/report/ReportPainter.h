@@ -27,7 +27,8 @@ enum : int {
     MsgFolderNamed = 9653,   // a folder has the file's name
 };
 
-// Why a file cannot be written to `path`, before anything is touched.
+// Why a file cannot be written to `path`, before anything is touched; a path on the register
+// (app::ausgabezielPruefen) is refused with its message.
 WriteResult checkWritable(const QString &path);
 
 // Writes the pages as a PDF with vector text and embedded fonts; the old file stays as it was

@@ -86,6 +86,38 @@ QVector<double> spalte(Database &db, const QString &table, const QString &field)
     return out;
 }
 
+// one bank account opened at 0 with `anzahl` bookings of `units`, and a sale at `units`
+void grossesKonto(Database &db, qint64 units, int anzahl)
+{
+    for (const QString &t : tabellen)
+        db.createTable(t);
+    konto(db, 1, "Bank", 0.0);
+    for (int i = 0; i < anzahl; ++i) {
+        buchung(db, 1, vorher, 0.0);
+        Table t(&db, "BUCHUNG.DB");
+        t.open();
+        t.last();
+        t.edit();
+        t.setCurrencyUnits("Betrag", units);
+        t.post();
+    }
+    verkauf(db, vorher, 0.0, QVariant(), QVariant());
+    Table t(&db, "VERKAUFT.DB");
+    t.open();
+    t.first();
+    t.edit();
+    t.setCurrencyUnits("Preisgekauft", units);
+    t.post();
+}
+
+std::optional<qint64> einheiten(Database &db, const QString &table, const QString &field)
+{
+    Table t(&db, table);
+    t.open();
+    t.last();
+    return t.currencyUnits(field);
+}
+
 QHash<QString, QByteArray> dateien(Database &db)
 {
     db.disconnect();
@@ -203,6 +235,46 @@ class TestWaehrungsumrechnung : public QObject
         else
             QCOMPARE(waehrungUmrechnen(db, *faktorLesen("2"), bis, halt), UmrechnungsErgebnis::Abgebrochen);
         QVERIFY(dateien(db) == vorher);
+    }
+    // amounts beyond what a double carries to the unit, and at the edge of 64 bits; the expected
+    // results are exact quotients worked out apart from the program
+    void grosseBetraege_data()
+    {
+        constexpr qint64 max = std::numeric_limits<qint64>::max();
+        QTest::addColumn<qint64>("units");
+        QTest::addColumn<int>("anzahl");
+        QTest::addColumn<QString>("faktor");
+        QTest::addColumn<qint64>("erwartet"); // 0: refused, nothing converted
+        QTest::newRow("9e11, DM") << qint64(900'000'000'001) << 1 << "1,95583" << qint64(460'162'693'077);
+        QTest::newRow("2^53 + 1") << qint64(9'007'199'254'740'993) << 1 << "1,95583"
+                                  << qint64(4'605'307'851'265'699);
+        QTest::newRow("largest, DM") << max << 1 << "1,95583" << qint64(4'715'835'239'696'075'736);
+        QTest::newRow("largest negative, tie") << -max << 1 << "2" << qint64(-4'611'686'018'427'387'904);
+        QTest::newRow("smallest, factor 1")
+            << std::numeric_limits<qint64>::min() << 1 << "1" << std::numeric_limits<qint64>::min();
+        QTest::newRow("amount overflows") << qint64(4'611'686'018'427'387'904) << 1 << "0,5" << qint64(0);
+        QTest::newRow("balance overflows") << max << 2 << "1" << qint64(0);
+    }
+    void grosseBetraege()
+    {
+        QFETCH(qint64, units);
+        QFETCH(int, anzahl);
+        QFETCH(QString, faktor);
+        QFETCH(qint64, erwartet);
+        QTemporaryDir dir;
+        Database db(dir.path());
+        grossesKonto(db, units, anzahl);
+        const auto vorher = dateien(db);
+        const auto r = waehrungUmrechnen(db, *faktorLesen(faktor), bis);
+        if (erwartet == 0) {
+            QCOMPARE(r, UmrechnungsErgebnis::Ueberlauf);
+            QVERIFY(dateien(db) == vorher);
+            return;
+        }
+        QCOMPARE(r, UmrechnungsErgebnis::Fertig);
+        QCOMPARE(einheiten(db, "BUCHUNG.DB", "Betrag"), std::optional(erwartet));
+        QCOMPARE(einheiten(db, "KONTEN.DB", "Kontostand"), std::optional(erwartet));
+        QCOMPARE(einheiten(db, "VERKAUFT.DB", "Preisgekauft"), std::optional(erwartet));
     }
 };
 

@@ -327,6 +327,15 @@ class TstHtmlStammbaum : public QObject
         ohneOrdner.pfad = "x.htm";
         QCOMPARE(schreibeHTMLStammbaum(ohneOrdner, quellen(s)).meldungen, QList<int>{77});
 
+        // a page typed onto a table file: refused with the path, the table untouched
+        HTMLSeite tabelle = s;
+        tabelle.pfad = m_home.path() + "/Daten/CATSTAMM.DB";
+        const QByteArray katzen = dateiInhalt(tabelle.pfad);
+        const HTMLErgebnis e = schreibeHTMLStammbaum(tabelle, quellen(s));
+        QCOMPARE(e.meldungen, QList<int>{9656});
+        QCOMPARE(e.zusatz(9656), " " + QDir::toNativeSeparators(tabelle.pfad));
+        QCOMPARE(dateiInhalt(tabelle.pfad), katzen);
+
         HTMLSeite farbe = s;
         farbe.rahmenfarbe = "Custom colour blau";
         QCOMPARE(schreibeHTMLStammbaum(farbe, quellen(s)).meldungen, QList<int>{74});

@@ -152,6 +152,9 @@ class TstVorschau : public QObject
         QTest::addColumn<int>("message");
         QTest::newRow("missing folder") << "fehlt/neu.pdf" << 9652;
         QTest::newRow("read-only file") << "alt.pdf" << 9651;
+        // %D: the register's data folder
+        QTest::newRow("into the data folder") << "%D/neu.pdf" << 9655;
+        QTest::newRow("onto the cat table") << "%D/CATSTAMM.DB" << 9656;
     }
     void badPathIsSaidAndChangesNothing()
     {
@@ -165,10 +168,14 @@ class TstVorschau : public QObject
             f.close();
             QVERIFY(f.setPermissions(QFile::ReadOwner | QFile::ReadGroup));
         }
+        const QString daten = f.db->dataDir();
+        const QByteArray katzen = contents(daten + "/CATSTAMM.DB");
         withPreview(longList(), [&](report::ui::TVorschau &v) {
-            Scripted::file(m_out.filePath(name));
+            Scripted::file(name.startsWith("%D") ? QString(name).replace("%D", daten) : m_out.filePath(name));
             QVERIFY(!v.savePdf());
         });
+        QCOMPARE(contents(daten + "/CATSTAMM.DB"), katzen);
+        QVERIFY(!QFile::exists(daten + "/neu.pdf"));
         QCOMPARE(Scripted::shown().last().kind, QStringLiteral("message"));
         QVERIFY2(Scripted::shown().last().text.startsWith(app::messageText(message)),
                  qPrintable(Scripted::shown().last().text));

@@ -84,6 +84,9 @@ int htmlPedigree(const QString &home, const Angaben &a, QTextStream &out, QTextS
 int exportCsv(const QString &home, const QString &datei, QTextStream &out, QTextStream &err);
 int upload(const QString &home, const Angaben &a, QTextStream &out, QTextStream &err);
 
+// Print.cpp: writes a whole output file or leaves the old one as it was; false with the reason on
+// `err`.
+bool dateiSchreiben(const QString &pfad, const QByteArray &inhalt, QTextStream &err);
 // Print.cpp: print <name>; the options every print-out takes are read by main with these.
 QStringList druckOptionenMitWert();
 QStringList druckSchalter();

@@ -10,7 +10,6 @@
 #include "printouts/ReportDeckplan.h"
 #include "store/Database.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -165,12 +164,8 @@ int planMatings(const QString &home, const Angaben &a, QTextStream &out, QTextSt
         DeckSpalte::Kater, DeckSpalte::Rasse,      DeckSpalte::Alter,  DeckSpalte::Status,  DeckSpalte::IK,
         DeckSpalte::AVK,   DeckSpalte::Gemeinsame, DeckSpalte::Rassen, DeckSpalte::Merkmale};
     if (a.hat("--csv")) {
-        QFile datei(a.wert("--csv"));
-        if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            err << "Die Datei kann nicht geschrieben werden: " << datei.fileName() << "\n";
-            return 1;
-        }
-        QTextStream csv(&datei);
+        QString text;
+        QTextStream csv(&text);
         csv << "Nummer;" << Kopf.join(QLatin1Char(';')) << "\n";
         for (const breeding::DeckZeile &z : std::as_const(p.zeilen)) {
             csv << z.kater;
@@ -178,7 +173,10 @@ int planMatings(const QString &home, const Angaben &a, QTextStream &out, QTextSt
                 csv << ';' << online::csvFeld(p.planer.text(z, s, meldung).trimmed());
             csv << "\n";
         }
-        out << p.zeilen.size() << " Kater geschrieben: " << datei.fileName() << "\n";
+        csv.flush();
+        if (!dateiSchreiben(a.wert("--csv"), text.toUtf8(), err))
+            return 1;
+        out << p.zeilen.size() << " Kater geschrieben: " << a.wert("--csv") << "\n";
         return 0;
     }
     out << "Mutter: " << koenigin->name << " (Nr. " << p.koenigin

@@ -104,8 +104,7 @@ int htmlPedigree(const QString &home, const Angaben &a, QTextStream &out, QTextS
     if (!e.ok) {
         for (const int m : e.meldungen) {
             const QString text = katalog.message(m);
-            err << (text.isEmpty() ? QStringLiteral("Meldung %1").arg(m) : text)
-                << (m == 75 ? QString::number(e.code) : QString()) << "\n";
+            err << (text.isEmpty() ? QStringLiteral("Meldung %1").arg(m) : text) << e.zusatz(m) << "\n";
         }
         return 1;
     }

@@ -25,9 +25,11 @@
 #include "printouts/StammbaumDaten.h"
 #include "report/ReportHtml.h"
 #include "report/ReportJob.h"
+#include "report/ReportPainter.h"
 #include "store/Database.h"
 #include "store/Query.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <optional>
 
@@ -426,6 +428,18 @@ QString meldung(const app::Sprache &katalog, int nummer)
 }
 
 } // namespace
+
+bool dateiSchreiben(const QString &pfad, const QByteArray &inhalt, QTextStream &err)
+{
+    const report::WriteResult r = report::writeFile(inhalt, pfad);
+    if (r.ok())
+        return true;
+    err << meldung(app::Sprache(), r.message) << " " << pfad;
+    if (!r.detail.isEmpty() && r.detail != QDir::toNativeSeparators(pfad))
+        err << " (" << r.detail << ")";
+    err << "\n";
+    return false;
+}
 
 void einstellungenLesen(app::tsysteminfo &s)
 {

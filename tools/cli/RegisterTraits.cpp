@@ -10,8 +10,6 @@
 #include "printouts/ReportStatistikDatei.h"
 #include "store/Database.h"
 
-#include <QFile>
-
 using namespace tav;
 
 namespace {
@@ -162,12 +160,8 @@ int registerTraits(const QString &home, const Angaben &a, QTextStream &out, QTex
     const auto z = zeilen(db, katalog, t, QLatin1Char(','), err, rc);
     if (!z)
         return rc;
-    QFile f(a.wert(QStringLiteral("--csv")));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        err << "Die Datei kann nicht geschrieben werden: " << f.fileName() << "\n";
-        return 1;
-    }
-    QTextStream csv(&f);
+    QString text;
+    QTextStream csv(&text);
     csv << "Nummer;Name;Geschlecht;GebDatum;Toddatum;Alter;Fellfarbe;Vater;Mutter;Merkmal;IK;AVK\n";
     const auto caption = [&](int tag) { return katalog.caption(tag); };
     for (const breeding::DateiZeile &r : *z)
@@ -185,6 +179,9 @@ int registerTraits(const QString &home, const Angaben &a, QTextStream &out, QTex
                            r.avk}
                    .join(QLatin1Char(';'))
             << "\n";
-    out << z->size() << " Katzen geschrieben: " << f.fileName() << "\n";
+    csv.flush();
+    if (!dateiSchreiben(a.wert(QStringLiteral("--csv")), text.toUtf8(), err))
+        return 1;
+    out << z->size() << " Katzen geschrieben: " << a.wert(QStringLiteral("--csv")) << "\n";
     return 0;
 }

@@ -2,9 +2,12 @@
 #include "Cli.h"
 #include "Register.h"
 
+#include "app/Ausgabeziel.h"
 #include "app/DataHome.h"
 #include "app/EngineErrorText.h"
+#include "app/ProgramHome.h"
 #include "app/RegisterLock.h"
+#include "app/Sprache.h"
 #include "maintenance/Datensicherung.h"
 #include "store/CommitLog.h"
 #include "store/Database.h"
@@ -124,6 +127,11 @@ int hilfe(QTextStream &out)
            "html-pedigree, register-traits, plan-matings, print, export-csv, check und upload --dry-run\n"
            "gehen nebenher.\n"
            "\n"
+           "Ausgabedateien (export-csv DATEI, --pdf, --html, --out, --csv, der Ordner von upload) liegen "
+           "nie\n"
+           "im Datenordner und sind nie eine Tabellen-, Journal- oder Sperrdatei; eine Datei wird erst\n"
+           "ersetzt, wenn sie ganz geschrieben ist.\n"
+           "\n"
            "Rückgabewert: 0 erledigt, 1 Fehler bei der Arbeit, 2 falscher Aufruf.\n";
     return 0;
 }
@@ -134,6 +142,46 @@ int falscherAufruf(QTextStream &err, const QString &fehler)
         err << fehler << "\n";
     err << aufruf();
     return 2;
+}
+
+// The files (and the upload's folder) a command writes its outputs to.
+QStringList ausgaben(const QString &command, const Angaben &a)
+{
+    QStringList pfade;
+    if (command == QLatin1String("export-csv"))
+        pfade << a.rest.value(0);
+    for (const char *option : {"--pdf", "--html", "--out", "--csv"})
+        if (a.werte.contains(QLatin1String(option)))
+            pfade << a.wert(QLatin1String(option));
+    if (command == QLatin1String("upload"))
+        pfade << (a.hat(QStringLiteral("--dry-run")) ? a.wert(QStringLiteral("--dry-run"))
+                                                     : QDir::currentPath());
+    return pfade;
+}
+
+// False, with the refusal on `err`, when an output would land on the register.
+bool ausgabenErlaubt(const QString &home, const QStringList &pfade, QTextStream &err)
+{
+    const QString daten = tav::app::dataDirOf(home);
+    for (const QString &pfad : pfade) {
+        const tav::app::Ausgabeziel z = tav::app::ausgabezielPruefen(pfad, daten);
+        if (z.erlaubt())
+            continue;
+        QString text;
+        tav::store::Database db(daten);
+        if (db.tableExists(QStringLiteral("SPRMEL.DB"))) {
+            tav::app::Sprache katalog;
+            katalog.open(&db);
+            text = katalog.message(z.meldung);
+        }
+        if (text.isEmpty())
+            text = z.meldung == tav::app::MeldungAusgabeRegisterdatei
+                       ? QStringLiteral("Die Datei gehört zu einem Register und wird nicht überschrieben:")
+                       : QStringLiteral("Ausgaben gehören nicht in den Datenordner; nichts geschrieben:");
+        err << text << " " << z.pfad << "\n";
+        return false;
+    }
+    return true;
 }
 
 struct Befehl {
@@ -222,6 +270,10 @@ int main(int argc, char *argv[])
         fehler = QStringLiteral("Kein Datenverzeichnis: --home DIR oder $TAVRENNO_HOME angeben");
     if (!fehler.isEmpty())
         return falscherAufruf(err, fehler);
+    // the writers below check again against the program home's data folder
+    tav::app::setProgramHome(home);
+    if (!ausgabenErlaubt(home, ausgaben(command, a), err))
+        return 1;
     // a writing command takes the register's lock, the one the program holds while it runs; a
     // command that creates the data folder makes it first
     const bool importiert = command == QLatin1String("import-pedigree");

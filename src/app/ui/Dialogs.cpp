@@ -1,5 +1,6 @@
 #include "Dialogs.h"
 
+#include "app/Ausgabeziel.h"
 #include "app/Sprache.h"
 
 #include <QApplication>
@@ -110,9 +111,14 @@ QString openFileName(QWidget *parent, const QString &caption, const QString &dir
 
 QString saveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
 {
-    if (script().on)
-        return scriptedFile(QStringLiteral("save"), caption, dir);
-    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+    const QString path = script().on ? scriptedFile(QStringLiteral("save"), caption, dir)
+                                     : QFileDialog::getSaveFileName(parent, caption, dir, filter);
+    // an output never lands on the register: refused as if the dialog had been cancelled
+    if (const Ausgabeziel ziel = ausgabezielPruefen(path); !ziel.erlaubt()) {
+        showMessage(ziel.meldung, MsgIcon::Error, MsgButtons::Ok, QString(), QLatin1Char(' ') + ziel.pfad);
+        return QString();
+    }
+    return path;
 }
 
 QString existingDirectory(QWidget *parent, const QString &caption, const QString &dir)

@@ -22,6 +22,7 @@ Answer showMessage(int number, MsgIcon icon, MsgButtons buttons, const QString &
 Answer showText(const QString &text, MsgIcon icon, MsgButtons buttons, const QString &title = QString());
 
 QString openFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
+// A path on the register (app::ausgabezielPruefen) is refused with its message and gives "".
 QString saveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
 QString existingDirectory(QWidget *parent, const QString &caption, const QString &dir);
 

@@ -148,7 +148,9 @@ void TFOptionen::umrechnungAusfuehren()
         return;
     }
     PanelWarten->hide();
-    if (ergebnis == UmrechnungsErgebnis::Abgebrochen)
+    if (ergebnis == UmrechnungsErgebnis::Ueberlauf)
+        showMessage(MeldungUmrechnungUeberlauf, MsgIcon::Error, MsgButtons::Ok);
+    if (ergebnis != UmrechnungsErgebnis::Fertig)
         return;
     // the keys are written only once every amount is converted
     if (tsysteminfo *s = tsysteminfo::instance())

@@ -96,8 +96,7 @@ bool TFormHTMLStammbaum::schreiben()
     const HTMLErgebnis e = schreibeHTMLStammbaum(s, q);
     QApplication::restoreOverrideCursor();
     for (const int m : e.meldungen)
-        app::ui::showMessage(m, MsgIcon::Error, MsgButtons::Ok, QString(),
-                             m == 75 ? QString::number(e.code) : QString());
+        app::ui::showMessage(m, MsgIcon::Error, MsgButtons::Ok, QString(), e.zusatz(m));
     return e.ok;
 }
 
