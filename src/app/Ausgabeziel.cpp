@@ -53,7 +53,7 @@ QString laufenderDatenordner()
 bool istRegisterdatei(const QString &dateiname)
 {
     static const QRegularExpression register_(
-        QStringLiteral(R"(^(.*\.db(-journal|-wal|-shm|-undo)?|tavrenno\.lock(\.rmlock)?|tavrenno-commit)$)"),
+        QStringLiteral(R"(^(.*\.db(-journal|-wal|-shm|-undo)?|tavrenno\.lock(\.rmlock)?|tavrenno-commit(-.*)?)$)"),
         QRegularExpression::CaseInsensitiveOption);
     return register_.match(dateiname).hasMatch();
 }
