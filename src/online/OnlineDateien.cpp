@@ -2,6 +2,7 @@
 
 #include "BilderLog.h"
 #include "app/Anwenderdaten.h"
+#include "app/CsvZelle.h"
 #include "app/Global.h"
 #include "cats/CatSearch.h"
 #include "cats/Titel.h"
@@ -258,17 +259,9 @@ QString upFeld(const QString &wert)
     s.replace(QLatin1String("\r\n"), QLatin1String(" "));
     s.replace(QLatin1Char('\r'), QLatin1Char(' '));
     s.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    s = app::csvText(s);
     if (!s.contains(QLatin1Char(';')) && !s.contains(QLatin1Char('"')))
         return s;
-    return QLatin1Char('"') + s.replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"');
-}
-
-QString csvFeld(const QString &wert)
-{
-    static const QString besondere = QStringLiteral(";\"\r\n");
-    if (std::none_of(wert.cbegin(), wert.cend(), [](QChar c) { return besondere.contains(c); }))
-        return wert;
-    QString s = wert;
     return QLatin1Char('"') + s.replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"');
 }
 

@@ -72,15 +72,14 @@ class Katzenquelle
     QString m_eigenerName;
 };
 
-// One value as it stands in a semicolon file: line breaks flattened to blanks; a value holding
-// the separator or a double quote is enclosed in quotes with its quotes doubled.
+// One value as it stands in a semicolon file: line breaks flattened to blanks, a formula
+// neutralised (app::csvText); a value holding the separator or a double quote is enclosed in
+// quotes with its quotes doubled.
 QString upFeld(const QString &wert);
 // A date as the files write it: empty for none and for the old tables' zero date (30.12.1899).
 QString feldDatum(const QVariant &v);
 // A Boolean as "1" or "0" ("True"/"Wahr" too); empty stays empty.
 QString feldWahr(const QVariant &v);
-// One value of the CSV export (RFC 4180): enclosed in quotes when it holds ";", a quote or a line break.
-QString csvFeld(const QString &wert);
 
 // The passes of an upload, in order.
 enum Pass {

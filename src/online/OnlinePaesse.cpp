@@ -1,6 +1,7 @@
 // The passes of an upload and the CSV export: one table read row by row into one file.
 #include "OnlineDateien.h"
 
+#include "app/CsvZelle.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
 
@@ -152,7 +153,7 @@ PassErgebnis schreiben(store::Database &db, const QString &tabelle, const QStrin
             if (csv) {
                 if (i)
                     s += QLatin1Char(';');
-                s += csvFeld(felder[i]);
+                s += app::csvZelle(felder[i]);
             } else {
                 s += upFeld(felder[i]) + QLatin1Char(';');
             }

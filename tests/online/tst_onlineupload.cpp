@@ -5,6 +5,7 @@
 #include "../common/HttpEmpfaenger.h"
 #include "../common/TableRows.h"
 #include "app/Anwenderdaten.h"
+#include "app/CsvZelle.h"
 #include "online/BilderLog.h"
 #include "online/FtpUpload.h"
 #include "online/OnlineUpload.h"
@@ -127,6 +128,25 @@ class TstOnlineUpload : public QObject
         QTest::newRow("line break") << "a\r\nb\nc"
                                     << "a b c"
                                     << "\"a\r\nb\nc\"";
+        // a spreadsheet would run these; a plain number stays a number
+        QTest::newRow("formula") << "=1+1"
+                                 << "'=1+1"
+                                 << "'=1+1";
+        QTest::newRow("formula with separator") << "@SUM(1;2)"
+                                                << "\"'@SUM(1;2)\""
+                                                << "\"'@SUM(1;2)\"";
+        QTest::newRow("tab first") << "\t+x"
+                                   << "'\t+x"
+                                   << "'\t+x";
+        QTest::newRow("carriage return first") << "\r=1"
+                                               << " =1"
+                                               << "\"'\r=1\"";
+        QTest::newRow("negative number") << "-2,5"
+                                         << "-2,5"
+                                         << "-2,5";
+        QTest::newRow("minus before words") << "-2+3+cmd|' /C calc'!A0"
+                                            << "'-2+3+cmd|' /C calc'!A0"
+                                            << "'-2+3+cmd|' /C calc'!A0";
     }
     void felder()
     {
@@ -134,7 +154,7 @@ class TstOnlineUpload : public QObject
         QFETCH(QString, semikolon);
         QFETCH(QString, csv);
         QCOMPARE(upFeld(wert), semikolon);
-        QCOMPARE(csvFeld(wert), csv);
+        QCOMPARE(tav::app::csvZelle(wert), csv);
     }
 
     // the files the receiver gets are the dry run's; the cat file keeps one line per cat
@@ -349,6 +369,77 @@ class TstOnlineUpload : public QObject
         const Run r = run(TAV_CLI, {"--home", home.path(), "upload"}, config.path());
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.contains("UploadUrl, FtpHost, FtpUser"), qPrintable(r.err));
+    }
+
+    // names a spreadsheet would run reach every file written for spreadsheets as text, and stay in
+    // the register as typed
+    void formelnBleibenText_data()
+    {
+        QTest::addColumn<QStringList>("args"); // %O: the output folder, %M: a queen
+        QTest::addColumn<QString>("datei");
+        QTest::newRow("export-csv") << QStringList{"export-csv", "%O/k.csv"} << "k.csv";
+        QTest::newRow("register-traits") << QStringList{"register-traits", "--csv", "%O/k.csv"} << "k.csv";
+        QTest::newRow("plan-matings")
+            << QStringList{"plan-matings", "--dam", "%M", "--with-dead", "--csv", "%O/k.csv"} << "k.csv";
+        QTest::newRow("upload") << QStringList{"upload", "--dry-run", "%O"} << "IDK-12.csv";
+    }
+    void formelnBleibenText()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, datei);
+        // as typed, and the cell that must stand in the file
+        static const QList<QPair<QString, QString>> namen = {
+            {"=HYPERLINK(\"http://x.example\";\"Klick\")",
+             "\"'=HYPERLINK(\"\"http://x.example\"\";\"\"Klick\"\")\""},
+            {"+SUM(1+1)", "'+SUM(1+1)"},
+            {"@SUM(1)", "'@SUM(1)"},
+            {"-2+3+cmd|' /C calc'!A0", "'-2+3+cmd|' /C calc'!A0"}};
+        static QTemporaryDir h;
+        static QList<int> kater;
+        static int katze = 0;
+        static const bool bereit = [] {
+            if (run(TAV_CLI, {"--home", h.path(), "demo"}).code != 0 ||
+                run(TAV_CLI, {"--home", h.path(), "own-data", "--name", "Muster", "--first-name", "Eva",
+                              "--customer-number", "K-12"})
+                        .code != 0)
+                return false;
+            tav::store::Database d(h.filePath("Daten"));
+            tav::store::Query q(
+                &d, "SELECT LaufendeNummer, Geschlecht FROM \"CATSTAMM.DB\" ORDER BY LaufendeNummer");
+            for (q.open(); !q.eof(); q.next()) {
+                if (q.value(1).toString() == "1" && kater.size() < namen.size())
+                    kater << q.value(0).toInt();
+                else if (q.value(1).toString() == "2" && !katze)
+                    katze = q.value(0).toInt();
+            }
+            for (int i = 0; i < kater.size(); ++i) {
+                tav::store::Query u(&d, "UPDATE \"CATSTAMM.DB\" SET Name = ? WHERE LaufendeNummer = ?");
+                u.addBindValue(namen[i].first);
+                u.addBindValue(kater[i]);
+                u.exec();
+            }
+            return kater.size() == namen.size() && katze;
+        }();
+        QVERIFY(bereit);
+        QTemporaryDir aus;
+        for (QString &a : args)
+            a.replace("%O", aus.path()).replace("%M", QString::number(katze));
+        const Run r = run(TAV_CLI, QStringList{"--home", h.path()} + args, config.path());
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        const QString text = QString::fromUtf8(dateiInhalt(aus.filePath(datei)));
+        for (const auto &[name, zelle] : namen) {
+            QVERIFY2(text.contains(zelle), qPrintable(zelle));
+            const QString roh = zelle.startsWith('"') ? '"' + zelle.mid(2) : zelle.mid(1);
+            QVERIFY2(!text.contains(';' + roh) && !text.contains('\n' + roh) && !text.startsWith(roh),
+                     qPrintable(roh));
+        }
+        tav::store::Database d(h.filePath("Daten"));
+        for (int i = 0; i < kater.size(); ++i) {
+            tav::store::Query q(&d, "SELECT Name FROM \"CATSTAMM.DB\" WHERE LaufendeNummer = ?");
+            q.addBindValue(kater[i]);
+            q.open();
+            QCOMPARE(q.value(0).toString(), namen[i].first);
+        }
     }
 };
 

@@ -2,11 +2,11 @@
 #include "Cli.h"
 #include "Druckausgabe.h"
 
+#include "app/CsvZelle.h"
 #include "app/DataHome.h"
 #include "app/Sprache.h"
 #include "breeding/Deckplaner.h"
 #include "breeding/StorePedigree.h"
-#include "online/OnlineDateien.h"
 #include "printouts/ReportDeckplan.h"
 #include "store/Database.h"
 
@@ -170,7 +170,7 @@ int planMatings(const QString &home, const Angaben &a, QTextStream &out, QTextSt
         for (const breeding::DeckZeile &z : std::as_const(p.zeilen)) {
             csv << z.kater;
             for (DeckSpalte s : Spalten)
-                csv << ';' << online::csvFeld(p.planer.text(z, s, meldung).trimmed());
+                csv << ';' << app::csvZelle(p.planer.text(z, s, meldung).trimmed());
             csv << "\n";
         }
         csv.flush();

@@ -3,6 +3,7 @@
 #include "Cli.h"
 #include "Druckausgabe.h"
 
+#include "app/CsvZelle.h"
 #include "app/DataHome.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
@@ -95,13 +96,6 @@ std::optional<QVector<breeding::DateiZeile>> zeilen(store::Database &db, const a
     return z;
 }
 
-QString csvFeld(QString s)
-{
-    if (s.contains(QLatin1Char(';')) || s.contains(QLatin1Char('"')) || s.contains(QLatin1Char('\n')))
-        s = QLatin1Char('"') + s.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
-    return s;
-}
-
 std::optional<report::ReportJob> druck(Kontext &k)
 {
     Auftrag t;
@@ -166,15 +160,15 @@ int registerTraits(const QString &home, const Angaben &a, QTextStream &out, QTex
     const auto caption = [&](int tag) { return katalog.caption(tag); };
     for (const breeding::DateiZeile &r : *z)
         csv << QStringList{QString::number(r.nummer),
-                           csvFeld(r.name),
+                           app::csvZelle(r.name),
                            r.geschlecht,
                            r.geburt.toString(Qt::ISODate),
                            r.tod.toString(Qt::ISODate),
-                           csvFeld(breeding::alterZeile(r, QDate::currentDate(), caption)),
-                           csvFeld(r.fellfarbe),
-                           csvFeld(r.vaterName),
-                           csvFeld(r.mutterName),
-                           csvFeld(r.merkmal),
+                           app::csvZelle(breeding::alterZeile(r, QDate::currentDate(), caption)),
+                           app::csvZelle(r.fellfarbe),
+                           app::csvZelle(r.vaterName),
+                           app::csvZelle(r.mutterName),
+                           app::csvZelle(r.merkmal),
                            r.ik,
                            r.avk}
                    .join(QLatin1Char(';'))
