@@ -259,6 +259,17 @@ class TstCli : public QObject
             << "liegt in der Zukunft";
         QTest::newRow("born before 1900")
             << QByteArray("Mimi;2;;;31.12.1899;\n") << "Zeile 2: Geburtsdatum „31.12.1899“ liegt vor 1900";
+        // text direction: "Katze <RLO>gnp.exe" shows as "Katze exe.png"
+        QTest::newRow("right-to-left override in a name")
+            << QByteArray("Katze \u202egnp.exe;2;;;;\n") << "Zeile 2: Steuerzeichen U+202e in Name";
+        QTest::newRow("isolate in a sire")
+            << QByteArray("Mimi;2;\u2067Tom\u2069;;;\n") << "Zeile 2: Steuerzeichen U+2067 in Vater";
+        QTest::newRow("right-to-left mark in a breed")
+            << QByteArray("Mimi;2;;;;PER\u200f\n") << "Zeile 2: Steuerzeichen U+200f in Rasse";
+        QTest::newRow("arabic letter mark in a dam")
+            << QByteArray("Mimi;2;;Lulu\u061c;;\n") << "Zeile 2: Steuerzeichen U+061c in Mutter";
+        QTest::newRow("joiner inside an emoji is text")
+            << QString::fromUcs4(U"Mimi \U0001F408\u200D\u2B1B;2;;;;\n").toUtf8() << "";
         QTest::newRow("Latin-1") << QByteArray("Mimi;2;;;;\nJ\xfcrgen;1;;;;\nM\xe4x;1;;;;\n")
                                  << "Zeile 3: nicht in UTF-8 geschrieben";
     }

@@ -192,7 +192,8 @@ class TstBoundControls : public QObject
     }
 
     // a name holds as many emoji as letters; a control character in a one-line field or a memo
-    // (where line breaks are fine) keeps the record in edit state with message 9452
+    // (where line breaks are fine) or a control of text direction anywhere keeps the record in edit
+    // state with message 9452
     void storedTextIsText()
     {
         const QString cat = QString::fromUcs4(U"\U0001F431");
@@ -203,8 +204,11 @@ class TstBoundControls : public QObject
         QCOMPARE(data->stored(1, "Name").toString(), cat.repeated(30));
         QVERIFY(Scripted::shown().isEmpty());
 
-        for (const auto &[field, text] :
-             {std::pair{"Name", "Mi\tmi"}, {"Name", "Mi\x1b[31m"}, {"Bemerkung", "eine\x7fZeile"}}) {
+        for (const auto &[field, text] : {std::pair{"Name", "Mi\tmi"},
+                                          {"Name", "Mi\x1b[31m"},
+                                          {"Name", "Katze \u202egnp.exe"},
+                                          {"Bemerkung", "eine\x7fZeile"},
+                                          {"Bemerkung", "\u2067links\u2069"}}) {
             Scripted::reset();
             QVERIFY(w->source->setFieldValue(field, QString::fromUtf8(text)));
             QVERIFY(!w->source->save());
