@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/resource.h>
+
 using namespace tav::store;
 
 namespace {
@@ -298,6 +300,27 @@ class TstCli : public QObject
             QVERIFY2(r.err.contains(meldung) && r.err.endsWith("Nichts importiert.\n"), qPrintable(r.err));
             QCOMPARE(rows.size(), 0);
         }
+    }
+
+    // a file of one endless line is refused at that line, in far less memory than the file's size
+    void importRefusesAnEndlessLineEarly()
+    {
+        QTemporaryDir home;
+        QCOMPARE(runCli({"--home", home.path(), "init"}), 0);
+        QFile f(writeFile(home.filePath("f.csv"), Kopf + "Mimi;2;;;;"));
+        QVERIFY(f.resize(qint64(1) << 30)); // sparse: the line goes on in NUL bytes
+        QProcess p;
+        p.setChildProcessModifier([] {
+            const rlimit r{rlim_t(700) << 20, rlim_t(700) << 20};
+            setrlimit(RLIMIT_AS, &r);
+        });
+        p.start(TAV_CLI, {"--home", home.path(), "import-pedigree", f.fileName()});
+        QVERIFY(p.waitForFinished(60000));
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY2(QRegularExpression("Zeile 2: länger als \\d+ Bytes").match(err).hasMatch(), qPrintable(err));
+        QVERIFY(err.endsWith("Nichts importiert.\n"));
     }
 
     // status, cattery (in the form of the settings) and breeder as the cat record window gives them

@@ -6,10 +6,11 @@
 // file or in the register; it must be of the parent's sex (sire 1 or 3, dam 2 or 4), and among the
 // cats of that sex the name must pick out exactly one, else the line is refused: a sire of the wrong
 // sex is nearly always a mix-up of names and would distort every later calculation. Control
-// characters, names longer than 70 characters (not UTF-16 units) and birth dates after today or
-// before 1900 are refused too. Every line is checked before anything is written; one bad line and
-// nothing is imported. A new cat gets what the cat record window gives it: the status of a new
-// cat, and the cattery and breeder its name implies.
+// characters (those of text direction too), names longer than 70 characters (not UTF-16 units) and
+// birth dates after today or before 1900 are refused too; a line longer than any legal line is
+// refused as soon as it is read, whatever the size of the file. Every line is checked before
+// anything is written; one bad line and nothing is imported. A new cat gets what the cat record
+// window gives it: the status of a new cat, and the cattery and breeder its name implies.
 #include "Cli.h"
 
 #include "app/DataHome.h"
@@ -29,6 +30,8 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QStringDecoder>
+
+#include <algorithm>
 
 using namespace tav;
 using store::Database;
@@ -112,6 +115,20 @@ qint32 rasseFinden(const QVector<Rasse> &rassen, const QString &text, QString &f
     return 0;
 }
 
+// The most bytes a legal line can hold: three names, the sex, a date and a breed (its name, short
+// name or number), each character at most four bytes of UTF-8, the separators, a byte-order mark and
+// a carriage return. Blanks around a field are trimmed, so they may use the room the shorter fields
+// leave.
+qint64 laengsteZeile()
+{
+    const auto laenge = [](const char *tabelle, const char *feld) {
+        return qint64(store::findTableDef(QLatin1String(tabelle))->field(QLatin1String(feld))->size);
+    };
+    const qint64 rasse = std::max({laenge("RASSE.DB", "RName"), laenge("RASSE.DB", "RKurzname"), qint64(11)});
+    const qint64 zeichen = 3 * laenge("CATSTAMM.DB", "Name") + 1 + 10 + rasse + 5;
+    return 4 * zeichen + 3 + 1;
+}
+
 // The cattery form of the settings (with or without the particle), as the cat record window reads it.
 bool zusatzBeiZwinger()
 {
@@ -131,9 +148,19 @@ int importPedigree(const QString &home, const QString &pfad, QTextStream &out, Q
         err << "Datei kann nicht gelesen werden: " << pfad << "\nNichts importiert.\n";
         return 1;
     }
-    // line by line, so that a file in another encoding is refused with the first line that is not UTF-8
+    // line by line, so that a file in another encoding is refused with the first line that is not
+    // UTF-8, and a line longer than any legal one before it is held in memory
+    const qint64 laengste = laengsteZeile();
     QStringList zeilen;
-    for (const QByteArray &roh : datei.readAll().split('\n')) {
+    while (!datei.atEnd()) {
+        QByteArray roh = datei.readLine(laengste + 2);
+        if (roh.endsWith('\n'))
+            roh.chop(1);
+        if (roh.size() > laengste) {
+            err << "Zeile " << zeilen.size() + 1 << ": länger als " << laengste
+                << " Bytes, so lang ist keine gültige Zeile (" << pfad << ")\nNichts importiert.\n";
+            return 1;
+        }
         QStringDecoder utf8(QStringDecoder::Utf8);
         QString z = utf8.decode(roh);
         if (utf8.hasError()) {
