@@ -2,6 +2,7 @@
 #include "InzuchtBaumweg.h"
 
 #include "InzuchtFormat.h"
+#include "Speicherbudget.h"
 
 #include <QHash>
 #include <new>
@@ -42,6 +43,7 @@ class Baumweg
     InzuchtRoh &m_roh;
     bool m_abbruch = false;
     bool m_keinSpeicher = false;
+    quint64 m_knoten = 0;
     QVector<bool> m_klonGesehen;
 };
 
@@ -94,6 +96,8 @@ bool Baumweg::seite(int elter, quint8 geschl)
 bool Baumweg::elternSchritt(int ahne, quint8 geschl)
 {
     try {
+        if ((++m_knoten & 4095) == 0)
+            pruefeSpeicher();
         if (!m_baum.Anlegen(geschl)) {
             m_keinSpeicher = true;
             return false;

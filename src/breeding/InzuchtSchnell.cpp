@@ -3,6 +3,7 @@
 
 #include "InzuchtFormat.h"
 #include "Linienpaare.h"
+#include "Speicherbudget.h"
 
 #include <QHash>
 #include <QSet>
@@ -16,11 +17,15 @@ QVector<Pfadzaehlung::Ebene> zaehleSeite(const Ahnengraph &g, int start, int max
 {
     QVector<Pfadzaehlung::Ebene> ebenen;
     QVector<Anzahl> summe(g.anzahl(), 0);
+    // a count that wraps to 0 must not list its ancestor twice: a level would then double each step
+    QVector<bool> drin(g.anzahl(), false);
     QVector<int> beruehrt;
     Pfadzaehlung::Ebene aktuell{{start, 1}};
     for (int k = 0; k <= maxSchritte && !aktuell.isEmpty(); ++k) {
+        pruefeSpeicher(qint64(aktuell.size()) * qint64(sizeof(aktuell.front())));
         ebenen.append(aktuell);
-        if (k == maxSchritte)
+        // the counts are useless once one overflows; deeper levels only cost memory
+        if (k == maxSchritte || ueberlauf)
             break;
         beruehrt.clear();
         for (const auto &[i, n] : aktuell) {
@@ -28,8 +33,10 @@ QVector<Pfadzaehlung::Ebene> zaehleSeite(const Ahnengraph &g, int start, int max
             for (int e : {a.vater, a.mutter}) {
                 if (e < 0)
                     continue;
-                if (summe[e] == 0)
+                if (!drin[e]) {
+                    drin[e] = true;
                     beruehrt.append(e);
+                }
                 if (!addiere(summe[e], n))
                     ueberlauf = true;
             }
@@ -39,6 +46,7 @@ QVector<Pfadzaehlung::Ebene> zaehleSeite(const Ahnengraph &g, int start, int max
         for (int e : beruehrt) {
             naechste.append({e, summe[e]});
             summe[e] = 0;
+            drin[e] = false;
         }
         aktuell = naechste;
     }

@@ -1,5 +1,6 @@
 // Linienpaare: the forward pass over line pairs behind the fast path's coefficient.
 #include "Linienpaare.h"
+#include "Speicherbudget.h"
 
 #include <QHash>
 #include <algorithm>
@@ -132,9 +133,11 @@ template <class M> class Lauf
             for (const Eintrag &z : liste) {
                 if (z.schluessel == Leer)
                     continue;
-                if ((++m_e.zustaende & 4095) == 0 && m_a.fortschritt &&
-                    !m_a.fortschritt(m_e.zustaende, m_e.zustaende + m_offen))
-                    return false;
+                if ((++m_e.zustaende & 4095) == 0) {
+                    pruefeSpeicher();
+                    if (m_a.fortschritt && !m_a.fortschritt(m_e.zustaende, m_e.zustaende + m_offen))
+                        return false;
+                }
                 erweitere(z, summe);
             }
         }

@@ -1,5 +1,6 @@
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/InzuchtFormat.h"
+#include "breeding/Speicherbudget.h"
 
 #include <QtTest>
 
@@ -68,6 +69,8 @@ class TestInzucht : public QObject
     void zehnRassenFuellenZusammensetzung();
     void elternteilOhneRasseGibtEnde();
     void positionenMitLuecke();
+    void speicherbudget_data();
+    void speicherbudget();
     void klonNamenGenau();
     void topKatzenUndVorfahrenliste_data();
     void topKatzenUndVorfahrenliste();
@@ -514,6 +517,37 @@ void TestInzucht::ruhigerModusOhneListen()
     QCOMPARE(e->Inzuchtkoeffizientkurz, QStringLiteral("37,50%"));
     QVERIFY(e->Binaerbaum());
     QCOMPARE(e->Binaerbaum()->zaehler, 1 + 2 + 4 + 8);
+}
+
+// Each way ends at the budget with the not-enough-memory message and frees what it built; the
+// next calculation within the budget is whole again.
+void TestInzucht::speicherbudget_data()
+{
+    QTest::addColumn<Weg>("weg");
+    QTest::addColumn<int>("generationen");
+    QTest::addColumn<qint64>("grenze");
+    // 2^22 nodes: a few hundred megabytes of tree
+    QTest::newRow("tree") << Weg::Baum << 22 << (qint64(96) << 20);
+    QTest::newRow("path counts") << Weg::Schnell << 22 << qint64(1);
+}
+
+void TestInzucht::speicherbudget()
+{
+    QFETCH(Weg, weg);
+    QFETCH(int, generationen);
+    QFETCH(qint64, grenze);
+    Register r = vollgeschwister(generationen);
+    auto e = engine(r, weg);
+    QVERIFY(e->Berechne(0, 5, 6, 4, true));
+    const QString koeffizient = e->Inzuchtkoeffizient;
+    setzeSpeicherGrenze(grenze);
+    const bool ok = e->Berechne(0, 2 * generationen + 1, 2 * generationen + 2, generationen, true);
+    setzeSpeicherGrenze(0);
+    QVERIFY(!ok);
+    QCOMPARE(e->fehlerMeldung, 126);
+    QVERIFY(e->Inzucht.isEmpty());
+    QVERIFY(e->Berechne(0, 5, 6, 4, true));
+    QCOMPARE(e->Inzuchtkoeffizient, koeffizient);
 }
 
 QTEST_GUILESS_MAIN(TestInzucht)

@@ -428,6 +428,48 @@ class TestInzuchtCli : public QObject
             2);
         QCOMPARE(cli({"--home", h.dir.path(), "plan-matings", "--generations", "5"}).code, 2);
     }
+
+    // 200 generations of full siblings: 2^k lines to each ancestor overflow the counts; the
+    // analyses end with their message inside a small address space instead of a signal
+    void geschwisterketteBegrenzt_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("coi, deepest")
+            << QStringList{"coi", "--cat-name", "K199", "--generations", "255"} << 1 << "Zu viele Vorfahren";
+        QTest::newRow("coi with lists, deepest")
+            << QStringList{"coi", "--cat-name", "K199", "--generations", "255", "--details"} << 1
+            << "Zu viele Vorfahren";
+        QTest::newRow("coi with lists") << QStringList{"coi", "--cat-name", "K199", "--details"} << 0 << "";
+        QTest::newRow("register traits, deepest")
+            << QStringList{"register-traits", "--generations", "255", "--csv", "merkmale.csv"} << 0 << "";
+    }
+    void geschwisterketteBegrenzt()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QString, meldung);
+        static Heim h;
+        static const bool geladen = [] {
+            QByteArray kette = Kopf + "K0;1;;;;1\nQ0;2;;;;1\n";
+            for (int i = 1; i < 200; ++i)
+                for (const char *art : {"K", "Q"})
+                    kette += QStringLiteral("%1%2;%3;K%4;Q%4;;1\n")
+                                 .arg(art)
+                                 .arg(i)
+                                 .arg(*art == 'K' ? 1 : 2)
+                                 .arg(i - 1)
+                                 .toUtf8();
+            return h.importiere(kette).code == 0;
+        }();
+        QVERIFY(geladen);
+        if (args.contains("merkmale.csv"))
+            args.replace(args.indexOf("merkmale.csv"), h.dir.filePath("merkmale.csv"));
+        const Lauf l = cli(QStringList{"--home", h.dir.path()} + args, qint64(1) << 30);
+        QVERIFY2(l.code == code, qPrintable(QString::number(l.code) + l.fehler));
+        QVERIFY2(l.fehler.contains(meldung), qPrintable(l.fehler));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestInzuchtCli)

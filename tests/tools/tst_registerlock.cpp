@@ -314,6 +314,32 @@ class TstRegisterLock : public QObject
         QVERIFY2(p.err.contains(expected), qPrintable(p.err));
     }
 
+    // damage found only when the records are read: the program reports it in the tool's words and
+    // ends normally, also when its windows let go of the damaged table at the end
+    void damageInsideCatTable()
+    {
+        QTemporaryDir dir;
+        const QString home = freshHome(dir);
+        QFile file(home + "/Daten/CATSTAMM.DB");
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const qint64 mitte = file.size() / 2;
+        QVERIFY(file.seek(mitte));
+        QByteArray bytes = file.read(64);
+        for (char &c : bytes)
+            c = char(~c);
+        QVERIFY(file.seek(mitte));
+        file.write(bytes);
+        file.close();
+
+        const Run r = cli({"--home", home, "export-csv", home + "/katzen.csv"}, config.path());
+        QCOMPARE(r.code, 1);
+        const QString words = r.err.trimmed().section('\n', -1);
+        QVERIFY2(words.startsWith("Eintrag: 0, Fehlernummer: 12029,"), qPrintable(r.err));
+        const Run p = program(home, config.path());
+        QVERIFY2(p.code == 0, qPrintable(QString::number(p.code) + '\n' + p.err));
+        QVERIFY2(p.err.contains(words) && !p.err.contains("terminate called"), qPrintable(p.err));
+    }
+
     // an interrupted change in a folder the user cannot write is no damage: it is named, and it is
     // rolled back once the folder is writable
     void hotJournalInAReadOnlyFolder()

@@ -8,6 +8,8 @@
 #include "app/ProgramHome.h"
 #include "app/RegisterLock.h"
 #include "app/Sprache.h"
+#include "app/Systemi.h"
+#include "breeding/Speicherbudget.h"
 #include "maintenance/Datensicherung.h"
 #include "store/CommitLog.h"
 #include "store/Database.h"
@@ -272,6 +274,7 @@ int main(int argc, char *argv[])
         return falscherAufruf(err, fehler);
     // the writers below check again against the program home's data folder
     tav::app::setProgramHome(home);
+    tav::breeding::leseSpeicherGrenze(tav::app::settingsPath());
     if (!ausgabenErlaubt(home, ausgaben(command, a), err))
         return 1;
     // a writing command takes the register's lock, the one the program holds while it runs; a

@@ -17,6 +17,7 @@
 #include "app/SettingsCheck.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
+#include "breeding/Speicherbudget.h"
 #include "breeding/ui/Deckplaner.h"
 #include "breeding/ui/HTMLStammbaumFenster.h"
 #include "breeding/ui/Inzuchtgrad.h"
@@ -145,6 +146,7 @@ bool ProgramRun::start(const QStringList &args)
                     QLatin1Char(' ') + settingsPath());
         return false;
     }
+    tav::breeding::leseSpeicherGrenze(settingsPath());
     tsysteminfo *settings = tsysteminfo::instance();
     sprache().setLanguageNumber(languageNumber(settings->Sprache));
     if (const auto failures = sprache().openFailures(); !failures.isEmpty()) {

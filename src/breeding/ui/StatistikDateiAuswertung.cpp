@@ -237,6 +237,9 @@ void TFormStatistikMerkmaleDatei::inzuchtSchritt()
     try {
         weiter = m_inzucht->weiter(40, [this](const QVector<int> &zeilen, const QString &ik,
                                               const QString &avk) { m_modell->inzucht(zeilen, ik, avk); });
+    } catch (const std::bad_alloc &) {
+        // the rows so far keep their values; the rest stay empty
+        app::ui::showMessage(126, MsgIcon::Error, MsgButtons::Ok);
     } catch (const std::exception &e) {
         qWarning("%s", e.what());
     }

@@ -11,6 +11,7 @@
 #include "CatRecordShowsPage.h"
 #include "PcatstamIntern.h"
 #include "Warnung.h"
+#include "app/EngineErrorText.h"
 #include "app/Global.h"
 #include "app/ProgramHome.h"
 #include "app/Sprache.h"
@@ -50,6 +51,23 @@ using namespace tav::app::ui;
 namespace tav::cats::ui {
 
 namespace {
+
+// Inside a catch block: the failure in the words the command-line tool prints, to the log, since
+// the window that could show it is going.
+void protokolliereFehler(const QString &tabelle)
+{
+    try {
+        throw;
+    } catch (const EngineError &e) {
+        for (const QString &zeile : app::errorText(e, e.file().isEmpty() ? tabelle : e.file()))
+            qWarning("%s", qPrintable(zeile));
+    } catch (const std::exception &e) {
+        qWarning("%s: %s", qPrintable(tabelle), e.what());
+    } catch (...) {
+        qWarning("%s: closing failed", qPrintable(tabelle));
+    }
+}
+
 QPointer<TCatStamm> g_instance;
 } // namespace
 
@@ -121,10 +139,21 @@ TCatStamm::~TCatStamm()
     // the window's checks and questions run no more: its pages are going
     for (DataSource *s : findChildren<DataSource *>())
         s->detach();
-    // the detail tables let go of their master before it goes
+    // the detail tables post what was typed, close and let go of their master before it goes; a
+    // damaged table fails here as it failed when it was read, and nothing may leave a destructor
     for (Table *t : std::as_const(m_alle)) {
-        if (t && t != m_katze)
+        if (!t || t == m_katze)
+            continue;
+        try {
+            t->close();
+        } catch (...) {
+            protokolliereFehler(t->tableName());
+        }
+        try {
             t->clearMaster();
+        } catch (...) {
+            protokolliereFehler(t->tableName());
+        }
     }
 }
 
