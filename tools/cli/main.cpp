@@ -8,7 +8,9 @@
 #include "app/ProgramHome.h"
 #include "app/RegisterLock.h"
 #include "app/Sprache.h"
+#include "app/Systemi.h"
 #include "maintenance/Datensicherung.h"
+#include "online/OnlineKonfig.h"
 #include "store/CommitLog.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
@@ -86,7 +88,9 @@ int hilfe(QTextStream &out)
            "  export-csv       schreibt die Katzen als CSV-Datei (UTF-8, Semikolon, Kopfzeile)\n"
            "  upload           lädt die Daten wie das Fenster Online - Datenbank hoch (alles angehakt);\n"
            "                   Adresse und Zugang stehen im Abschnitt [Online] der Einstellungen;\n"
-           "                   --dry-run schreibt die Dateien nur in ORDNER und sendet nichts\n"
+           "                   die Dateien liegen im Ordner Online neben den Einstellungen (nur für\n"
+           "                   den Benutzer lesbar); --dry-run schreibt sie nur in ORDNER und sendet\n"
+           "                   nichts\n"
            "  check            prüft das Register: Schleifen in den Elternangaben, Väter mit weiblichem\n"
            "                   und Mütter mit männlichem Geschlecht, Eltern, die nach oder weniger als M\n"
            "                   Monate (Vorgabe: die Einstellung, sonst 7) vor dem Jungtier geboren sind,\n"
@@ -155,7 +159,7 @@ QStringList ausgaben(const QString &command, const Angaben &a)
             pfade << a.wert(QLatin1String(option));
     if (command == QLatin1String("upload"))
         pfade << (a.hat(QStringLiteral("--dry-run")) ? a.wert(QStringLiteral("--dry-run"))
-                                                     : QDir::currentPath());
+                                                     : tav::online::uploadOrdner(tav::app::configDir()));
     return pfade;
 }
 
