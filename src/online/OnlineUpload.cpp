@@ -22,15 +22,15 @@ size_t verwerfen(char *, size_t groesse, size_t anzahl, void *)
     return groesse * anzahl;
 }
 
-int abbruchFragen(void *abbrechen, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+int abbruchFragen(void *laufend, curl_off_t, curl_off_t, curl_off_t gesamt, curl_off_t gesendet)
 {
-    return (*static_cast<const std::function<bool()> *>(abbrechen))() ? 1 : 0;
+    return (*static_cast<const Laufend *>(laufend))(qint64(gesendet), qint64(gesamt)) ? 1 : 0;
 }
 
 } // namespace
 
 bool dateiSenden(const QString &url, const QString &datei, QString *fehler, const Zeitlimits &zeit,
-                 const std::function<bool()> &abbrechen)
+                 const Laufend &laufend)
 {
     static const bool bereit = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
     auto melde = [fehler](const QString &text) {
@@ -63,10 +63,10 @@ bool dateiSenden(const QString &url, const QString &datei, QString *fehler, cons
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 0L);
     zeitlimitsSetzen(c, zeit);
-    if (abbrechen) {
+    if (laufend) {
         curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
         curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, abbruchFragen);
-        curl_easy_setopt(c, CURLOPT_XFERINFODATA, &abbrechen);
+        curl_easy_setopt(c, CURLOPT_XFERINFODATA, &laufend);
     }
     const CURLcode rc = curl_easy_perform(c);
     if (rc != CURLE_OK)

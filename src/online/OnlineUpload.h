@@ -13,10 +13,12 @@ namespace tav::online {
 
 // One HTTP POST of a file as the multipart part "bild" (content type from the file name). True
 // only on a 2xx answer; `fehler` says why not. No redirect is followed: the data go to the
-// configured address or nowhere, and a redirect to another host is named in `fehler`. `abbrechen`
-// is asked while the transfer runs (on any thread); true ends it.
+// configured address or nowhere, and a redirect to another host is named in `fehler`. `laufend`
+// is called while the transfer runs, on the thread that sends, with the bytes sent and to send;
+// true ends the transfer.
+using Laufend = std::function<bool(qint64 gesendet, qint64 gesamt)>;
 bool dateiSenden(const QString &url, const QString &datei, QString *fehler = nullptr,
-                 const Zeitlimits &zeit = {}, const std::function<bool()> &abbrechen = {});
+                 const Zeitlimits &zeit = {}, const Laufend &laufend = {});
 
 // A message the run wants shown: its number, whether it is an error, text after it.
 struct Meldung {

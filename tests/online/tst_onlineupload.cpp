@@ -282,10 +282,10 @@ class TstOnlineUpload : public QObject
         Zeitlimits kurz{2, 1, 1, 3};
         QElapsedTimer uhr;
         uhr.start();
-        std::function<bool()> abbrechen;
+        Laufend abbrechen;
         if (grund == QLatin1String("abbrechen")) {
             kurz = {};
-            abbrechen = [&uhr] { return uhr.elapsed() > 300; };
+            abbrechen = [&uhr](qint64, qint64) { return uhr.elapsed() > 300; };
         }
         QString fehler;
         QVERIFY(!dateiSenden(e.url(), datei, &fehler, kurz, abbrechen));
