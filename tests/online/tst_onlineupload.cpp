@@ -413,9 +413,17 @@ class TstOnlineUpload : public QObject
         k.ftpUser = QStringLiteral("zucht");
         k.ftpBaseDir = QStringLiteral("/kunden");
         QVERIFY(onlineKonfigSchreiben(cfg.filePath(QStringLiteral("Tavrenno.ini")), k));
+        // the command stores the password from standard input, private to the user
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TAVRENNO_CONFIG"), cfg.path());
+        p.setProcessEnvironment(env);
+        p.start(TAV_CLI, {"--home", home.path(), "ftp-password"});
+        p.write("pw\n");
+        p.closeWriteChannel();
+        QVERIFY(p.waitForFinished(30000) && p.exitCode() == 0);
+        QCOMPARE(ftpPasswortLesen(cfg.path()), QStringLiteral("pw"));
         QFile pw(ftpPasswortDatei(cfg.path()));
-        QVERIFY(pw.open(QIODevice::WriteOnly) && pw.write("pw") == 2);
-        pw.close();
         QVERIFY(pw.setPermissions(pw.permissions() | QFileDevice::ReadOther));
 
         Run r = run(TAV_CLI, {"--home", home.path(), "upload"}, cfg.path());

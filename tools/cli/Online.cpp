@@ -96,3 +96,20 @@ int upload(const QString &home, const Angaben &a, QTextStream &out, QTextStream 
             out << "Bild: " << b << "\n";
     return r.erfolg ? 0 : 1;
 }
+
+int ftpPasswort(QTextStream &out, QTextStream &err)
+{
+    QTextStream ein(stdin);
+    const QString passwort = ein.readLine();
+    if (passwort.isEmpty()) {
+        err << "Kein Kennwort auf der Standardeingabe\n";
+        return 1;
+    }
+    QString fehler;
+    if (!online::ftpPasswortSchreiben(app::configDir(), passwort, &fehler)) {
+        err << online::ftpPasswortDatei(app::configDir()) << ": " << fehler << "\n";
+        return 1;
+    }
+    out << "FTP-Kennwort gespeichert: " << online::ftpPasswortDatei(app::configDir()) << "\n";
+    return 0;
+}
