@@ -154,6 +154,8 @@ class TstOnlineFenster : public QObject
         bool liefLive = false;
         QTimer::singleShot(700, w, [&] {
             liefLive = w->ButtonAbbruch->isVisible() && !w->ButtonUpload->isEnabled();
+            w->parentWidget()->grab().save(qEnvironmentVariable("TAV_SCREENSHOTS", QDir::tempPath()) +
+                                           "/online-upload-senden.png");
             w->ButtonAbbruch->click();
         });
         QElapsedTimer uhr;
