@@ -1,6 +1,7 @@
 #include "FtpUpload.h"
 
 #include "online/BilderLog.h"
+#include "online/CurlZeit.h"
 #include "store/Database.h"
 
 #include <QFile>
@@ -35,13 +36,12 @@ class FtpSitzung
         passwort.fill('\0');
         curl_easy_setopt(m_curl, CURLOPT_PROTOCOLS_STR, "ftp");
         curl_easy_setopt(m_curl, CURLOPT_NOSIGNAL, 1L);
-        curl_easy_setopt(m_curl, CURLOPT_CONNECTTIMEOUT, 30L);
-        // a server that stops answering ends the run instead of holding it for ever
-        curl_easy_setopt(m_curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-        curl_easy_setopt(m_curl, CURLOPT_LOW_SPEED_TIME, 60L);
+        zeitlimitsSetzen(m_curl, c.Zeit);
         curl_easy_setopt(m_curl, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_MULTICWD));
+        // TLS asked for is TLS required: "try" would send the password in clear to a server that
+        // refuses AUTH TLS
         if (c.Tls)
-            curl_easy_setopt(m_curl, CURLOPT_USE_SSL, long(CURLUSESSL_TRY));
+            curl_easy_setopt(m_curl, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
         if (c.Passive)
             curl_easy_setopt(m_curl, CURLOPT_FTP_USE_EPSV, 1L);
         else
@@ -61,10 +61,10 @@ class FtpSitzung
     FtpSitzung &operator=(const FtpSitzung &) = delete;
 
     // Logs in; the URL names the login folder only.
-    bool verbinden() { return m_bereit && nurBefehle(m_basis); }
-    bool ordnerWechseln() { return nurBefehle(m_basis + m_ordner); }
+    CURLcode verbinden() { return m_bereit ? nurBefehle(m_basis) : CURLE_FAILED_INIT; }
+    bool ordnerWechseln() { return nurBefehle(m_basis + m_ordner) == CURLE_OK; }
     // Stores the open file under `name` in the target folder, overwriting.
-    bool senden(QFile &datei, const QString &name)
+    CURLcode senden(QFile &datei, const QString &name)
     {
         m_datei = &datei;
         curl_easy_setopt(m_curl, CURLOPT_NOBODY, 0L);
@@ -73,9 +73,9 @@ class FtpSitzung
         curl_easy_setopt(m_curl, CURLOPT_INFILESIZE_LARGE, curl_off_t(datei.size()));
         const QByteArray url = m_basis + m_ordner + QUrl::toPercentEncoding(name);
         curl_easy_setopt(m_curl, CURLOPT_URL, url.constData());
-        const bool ok = curl_easy_perform(m_curl) == CURLE_OK;
+        const CURLcode rc = curl_easy_perform(m_curl);
         m_datei = nullptr;
-        return ok;
+        return rc;
     }
 
   private:
@@ -90,12 +90,12 @@ class FtpSitzung
         return url;
     }
 
-    bool nurBefehle(const QByteArray &url)
+    CURLcode nurBefehle(const QByteArray &url)
     {
         curl_easy_setopt(m_curl, CURLOPT_UPLOAD, 0L);
         curl_easy_setopt(m_curl, CURLOPT_NOBODY, 1L);
         curl_easy_setopt(m_curl, CURLOPT_URL, url.constData());
-        return curl_easy_perform(m_curl) == CURLE_OK;
+        return curl_easy_perform(m_curl);
     }
 
     static size_t lesen(char *puffer, size_t groesse, size_t anzahl, void *selbst)
@@ -129,6 +129,7 @@ TFtpConfig ftpKonfigLaden(const OnlineKonfig &k, const QString &configDir, const
     c.Passive = k.ftpPassive;
     c.Tls = k.ftpTls;
     c.TargetPath = bilderZielordner(k, konto);
+    c.Zeit = k.zeit;
     return c;
 }
 
@@ -161,6 +162,12 @@ void TFtpUpload::AddFileToListe(const QString &pfad)
 {
     std::lock_guard<std::mutex> l(m_listeSperre);
     m_liste.append(pfad);
+}
+
+QStringList TFtpUpload::IAbgelehnt() const
+{
+    std::lock_guard<std::mutex> l(m_listeSperre);
+    return m_abgelehnt;
 }
 
 int TFtpUpload::datei_anzahl() const
@@ -211,12 +218,16 @@ void TFtpUpload::lauf()
     {
         std::lock_guard<std::mutex> l(m_listeSperre);
         dateien = m_liste;
+        m_abgelehnt.clear();
     }
     m_state = ftpCONNECTING;
     m_fileCnt = 0;
     FtpSitzung ftp(m_config, m_sofortAbbrechen);
-    if (!ftp.verbinden())
+    if (const CURLcode rc = ftp.verbinden(); rc != CURLE_OK) {
+        if (rc == CURLE_USE_SSL_FAILED)
+            m_state = ftpNOTLS;
         return;
+    }
     if (!m_config.TargetPath.trimmed().isEmpty()) {
         m_state = ftpCHANGEDIR;
         if (!ftp.ordnerWechseln())
@@ -235,7 +246,16 @@ void TFtpUpload::lauf()
         ++m_fileCnt;
         m_state = ftpUPLOADING;
         QFile datei(pfad);
-        if (!datei.open(QIODevice::ReadOnly) || !ftp.senden(datei, bild.name))
+        if (!datei.open(QIODevice::ReadOnly))
+            return;
+        const CURLcode rc = ftp.senden(datei, bild.name);
+        if (rc == CURLE_URL_MALFORMAT) {
+            // nothing went over the connection: this picture is reported, the others still go
+            std::lock_guard<std::mutex> l(m_listeSperre);
+            m_abgelehnt << pfad;
+            continue;
+        }
+        if (rc != CURLE_OK)
             return;
         try {
             bildProtokollieren(log, bild);
@@ -249,7 +269,7 @@ void TFtpUpload::lauf()
 }
 
 TFtpAction bilderSenden(const TFtpConfig &cfg, const QStringList &pfade, const QString &datenOrdner,
-                        const std::function<bool()> &abbrechen)
+                        const std::function<bool()> &abbrechen, QStringList *abgelehnt)
 {
     TFtpUpload upload(datenOrdner);
     upload.LoadConfig(cfg);
@@ -262,6 +282,8 @@ TFtpAction bilderSenden(const TFtpConfig &cfg, const QStringList &pfade, const Q
             upload.Terminate();
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+    if (abgelehnt)
+        *abgelehnt = upload.IAbgelehnt();
     return upload.IState();
 }
 

@@ -13,7 +13,8 @@
 
 namespace tav::online {
 
-enum TFtpAction { ftpCONNECTING, ftpCHANGEDIR, ftpUPLOADING, ftpREADY, ftpBREAK };
+// ftpNOTLS: TLS was asked for and the server refused it; nothing was sent, not even the password.
+enum TFtpAction { ftpCONNECTING, ftpCHANGEDIR, ftpUPLOADING, ftpREADY, ftpBREAK, ftpNOTLS };
 
 struct TFtpConfig {
     QString Hostname;
@@ -21,8 +22,9 @@ struct TFtpConfig {
     QString Username;
     QString Password; // handed to the FTP client only, never into a URL, a log or a message
     bool Passive = true;
-    bool Tls = false; // try TLS first, plain FTP when the server has none
+    bool Tls = false; // TLS required: a server without it gets no password and no file
     QString TargetPath;
+    Zeitlimits Zeit;
 };
 
 // The [Online] settings, the password file of `configDir` and the picture folder of the online
@@ -54,6 +56,9 @@ class TFtpUpload
     TFtpAction IState() const { return TFtpAction(m_state.load()); }
     // Files started in this run (a vanished file is not counted).
     int IFileCnt() const { return m_fileCnt; }
+    // The pictures of the last run whose names the transfer refuses (a line break in the name);
+    // the run went on with the others.
+    QStringList IAbgelehnt() const;
 
   private:
     void execute();
@@ -64,6 +69,7 @@ class TFtpUpload
 
     mutable std::mutex m_listeSperre;
     QStringList m_liste;
+    QStringList m_abgelehnt;
 
     std::mutex m_jobSperre;
     std::condition_variable m_jobSignal;
@@ -79,8 +85,9 @@ class TFtpUpload
 };
 
 // One whole run without a window (command line, tests): the worker's last state. `abbrechen` is
-// asked while the run goes on; true asks the worker to terminate.
+// asked while the run goes on; true asks the worker to terminate. `abgelehnt` receives the paths
+// of the pictures whose names were refused.
 TFtpAction bilderSenden(const TFtpConfig &cfg, const QStringList &pfade, const QString &datenOrdner,
-                        const std::function<bool()> &abbrechen = {});
+                        const std::function<bool()> &abbrechen = {}, QStringList *abgelehnt = nullptr);
 
 } // namespace tav::online

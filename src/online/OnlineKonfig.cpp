@@ -2,7 +2,9 @@
 
 #include "app/IniFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace tav::online {
@@ -37,6 +39,15 @@ OnlineKonfig onlineKonfigLesen(const tav::app::IniFile &ini)
     k.ftpTls = ini.readBool(kSection, QStringLiteral("FtpTls"), false);
     k.ftpBaseDir = ini.readString(kSection, QStringLiteral("FtpBaseDir"));
     k.beispielUrl = ini.readString(kSection, QStringLiteral("BeispielUrl"));
+    // zero or less would mean "no limit" to the transfer: such values keep the default
+    auto sekunden = [&ini](const char *schluessel, int standard) {
+        const int v = ini.readInteger(kSection, QString::fromLatin1(schluessel), standard);
+        return v > 0 ? v : standard;
+    };
+    k.zeit.verbinden = sekunden("ConnectTimeout", k.zeit.verbinden);
+    k.zeit.langsamBytes = sekunden("LowSpeedLimit", k.zeit.langsamBytes);
+    k.zeit.langsamSekunden = sekunden("LowSpeedTime", k.zeit.langsamSekunden);
+    k.zeit.gesamt = sekunden("Timeout", k.zeit.gesamt);
     return k;
 }
 
@@ -44,17 +55,21 @@ bool onlineKonfigSchreiben(const QString &iniPath, const OnlineKonfig &k)
 {
     using E = tav::app::IniFile::Entry;
     using tav::app::IniFile;
-    return IniFile::write(iniPath,
-                          {
-                              E{kSection, QStringLiteral("UploadUrl"), k.uploadUrl},
-                              E{kSection, QStringLiteral("FtpHost"), k.ftpHost},
-                              E{kSection, QStringLiteral("FtpPort"), QString::number(k.ftpPort)},
-                              E{kSection, QStringLiteral("FtpUser"), k.ftpUser},
-                              E{kSection, QStringLiteral("FtpPassive"), IniFile::boolText(k.ftpPassive)},
-                              E{kSection, QStringLiteral("FtpTls"), IniFile::boolText(k.ftpTls)},
-                              E{kSection, QStringLiteral("FtpBaseDir"), k.ftpBaseDir},
-                              E{kSection, QStringLiteral("BeispielUrl"), k.beispielUrl},
-                          });
+    return IniFile::write(
+        iniPath, {
+                     E{kSection, QStringLiteral("UploadUrl"), k.uploadUrl},
+                     E{kSection, QStringLiteral("FtpHost"), k.ftpHost},
+                     E{kSection, QStringLiteral("FtpPort"), QString::number(k.ftpPort)},
+                     E{kSection, QStringLiteral("FtpUser"), k.ftpUser},
+                     E{kSection, QStringLiteral("FtpPassive"), IniFile::boolText(k.ftpPassive)},
+                     E{kSection, QStringLiteral("FtpTls"), IniFile::boolText(k.ftpTls)},
+                     E{kSection, QStringLiteral("FtpBaseDir"), k.ftpBaseDir},
+                     E{kSection, QStringLiteral("BeispielUrl"), k.beispielUrl},
+                     E{kSection, QStringLiteral("ConnectTimeout"), QString::number(k.zeit.verbinden)},
+                     E{kSection, QStringLiteral("LowSpeedLimit"), QString::number(k.zeit.langsamBytes)},
+                     E{kSection, QStringLiteral("LowSpeedTime"), QString::number(k.zeit.langsamSekunden)},
+                     E{kSection, QStringLiteral("Timeout"), QString::number(k.zeit.gesamt)},
+                 });
 }
 
 QString bilderZielordner(const OnlineKonfig &k, const QString &konto)
@@ -92,15 +107,35 @@ bool ftpPasswortSchreiben(const QString &configDir, const QString &passwort, QSt
     return QFile::setPermissions(ftpPasswortDatei(configDir), nurBenutzer);
 }
 
+int ftpPasswortPruefen(const QString &configDir)
+{
+    const QFileInfo info(ftpPasswortDatei(configDir));
+    if (!info.exists())
+        return 0;
+    const QFileDevice::Permissions fremd =
+        QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
+    return info.permissions() & fremd ? 7304 : 0;
+}
+
 QString ftpPasswortLesen(const QString &configDir)
 {
     QFile f(ftpPasswortDatei(configDir));
-    if (!f.open(QIODevice::ReadOnly))
+    if (ftpPasswortPruefen(configDir) != 0 || !f.open(QIODevice::ReadOnly))
         return {};
     QString pw = QString::fromUtf8(f.readAll());
     while (pw.endsWith(QLatin1Char('\n')) || pw.endsWith(QLatin1Char('\r')))
         pw.chop(1);
     return pw;
+}
+
+QString uploadOrdner(const QString &configDir)
+{
+    const QString ordner = configDir + QStringLiteral("/Online");
+    if (!QDir().mkpath(ordner))
+        return {};
+    // the files name the breeder's addresses: only the user reads them
+    QFile::setPermissions(ordner, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return ordner;
 }
 
 } // namespace tav::online

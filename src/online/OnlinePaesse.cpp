@@ -142,7 +142,10 @@ PassErgebnis schreiben(store::Database &db, const QString &tabelle, const QStrin
         }
         bisher = alt.readAll();
     }
-    if (!out.open(QIODevice::WriteOnly)) {
+    // the upload files hold addresses: readable by the user only, set before the first byte
+    if (!out.open(QIODevice::WriteOnly) ||
+        (!csv && !out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))) {
+        out.cancelWriting();
         r.status = PassErgebnis::NichtGeoeffnet;
         r.fehler = out.errorString();
         return r;

@@ -1,11 +1,15 @@
 #include "OnlineUpload.h"
 
 #include "app/Anwenderdaten.h"
+#include "app/Sprache.h"
+#include "online/CurlZeit.h"
 #include "store/Database.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeDatabase>
+#include <QUrl>
+#include <algorithm>
 #include <curl/curl.h>
 #include <memory>
 
@@ -18,9 +22,15 @@ size_t verwerfen(char *, size_t groesse, size_t anzahl, void *)
     return groesse * anzahl;
 }
 
+int abbruchFragen(void *laufend, curl_off_t, curl_off_t, curl_off_t gesamt, curl_off_t gesendet)
+{
+    return (*static_cast<const Laufend *>(laufend))(qint64(gesendet), qint64(gesamt)) ? 1 : 0;
+}
+
 } // namespace
 
-bool dateiSenden(const QString &url, const QString &datei, QString *fehler)
+bool dateiSenden(const QString &url, const QString &datei, QString *fehler, const Zeitlimits &zeit,
+                 const Laufend &laufend)
 {
     static const bool bereit = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
     auto melde = [fehler](const QString &text) {
@@ -51,16 +61,28 @@ bool dateiSenden(const QString &url, const QString &datei, QString *fehler)
     curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, verwerfen);
     curl_easy_setopt(c, CURLOPT_ERRORBUFFER, puffer);
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, 30L);
-    // a server that stops answering ends the transfer instead of the program waiting for ever
-    curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, 60L);
+    curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 0L);
+    zeitlimitsSetzen(c, zeit);
+    if (laufend) {
+        curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+        curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, abbruchFragen);
+        curl_easy_setopt(c, CURLOPT_XFERINFODATA, &laufend);
+    }
     const CURLcode rc = curl_easy_perform(c);
     if (rc != CURLE_OK)
         return melde(QString::fromUtf8(*puffer ? puffer : curl_easy_strerror(rc)));
     long status = 0;
     curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
-    if (status >= 400 || status < 200)
+    if (status >= 300 && status < 400) {
+        char *ziel = nullptr;
+        curl_easy_getinfo(c, CURLINFO_REDIRECT_URL, &ziel);
+        const QUrl nach(QString::fromUtf8(ziel ? ziel : ""));
+        if (nach.isValid() && !nach.host().isEmpty() &&
+            nach.host().compare(QUrl(url).host(), Qt::CaseInsensitive) != 0)
+            return melde(app::messageText(7303) + QLatin1Char(' ') + nach.host());
+        return melde(QStringLiteral("HTTP %1 %2").arg(status).arg(nach.toString()));
+    }
+    if (status < 200 || status >= 300)
         return melde(QStringLiteral("HTTP %1").arg(status));
     return true;
 }
@@ -72,6 +94,7 @@ int ftpMeldung(TFtpAction zustand)
     case ftpCHANGEDIR: return 214;
     case ftpUPLOADING: return 215;
     case ftpBREAK: return 216;
+    case ftpNOTLS: return 7302;
     case ftpREADY: return 0;
     }
     return 215;
@@ -131,11 +154,14 @@ UploadErgebnis uploadAusfuehren(store::Database &db, const UploadAuftrag &auftra
             } else if (e.bilder.isEmpty()) {
                 bilder = Gesendet; // nothing new is no failure
             } else if (d.bilder) {
-                const TFtpAction z = d.bilder(e.bilder);
-                if (z == ftpREADY)
+                const BilderLauf lauf = d.bilder(e.bilder);
+                for (const QString &pfad : lauf.abgelehnt) {
+                    e.meldungen << Meldung{7305, true, QLatin1Char(' ') + pfad};
+                }
+                if (lauf.zustand == ftpREADY)
                     bilder = Gesendet;
                 else
-                    e.meldungen << Meldung{ftpMeldung(z), true, {}};
+                    e.meldungen << Meldung{ftpMeldung(lauf.zustand), true, {}};
             }
         }
     }
@@ -151,7 +177,9 @@ UploadErgebnis uploadAusfuehren(store::Database &db, const UploadAuftrag &auftra
         e.meldungen << Meldung{211, false, {}};
     else
         e.meldungen << Meldung{182, false, {}};
-    e.erfolg = !sendenFehlgeschlagen && (!a.bilder || bilder == Gesendet);
+    e.erfolg =
+        !sendenFehlgeschlagen && (!a.bilder || bilder == Gesendet) &&
+        std::none_of(e.meldungen.cbegin(), e.meldungen.cend(), [](const Meldung &m) { return m.fehler; });
     return e;
 }
 

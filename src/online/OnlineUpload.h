@@ -12,9 +12,13 @@
 namespace tav::online {
 
 // One HTTP POST of a file as the multipart part "bild" (content type from the file name). True
-// when the request completed without a transport error and without an error status; `fehler`
-// says why not. The response body is read and not evaluated.
-bool dateiSenden(const QString &url, const QString &datei, QString *fehler = nullptr);
+// only on a 2xx answer; `fehler` says why not. No redirect is followed: the data go to the
+// configured address or nowhere, and a redirect to another host is named in `fehler`. `laufend`
+// is called while the transfer runs, on the thread that sends, with the bytes sent and to send;
+// true ends the transfer.
+using Laufend = std::function<bool(qint64 gesendet, qint64 gesamt)>;
+bool dateiSenden(const QString &url, const QString &datei, QString *fehler = nullptr,
+                 const Zeitlimits &zeit = {}, const Laufend &laufend = {});
 
 // A message the run wants shown: its number, whether it is an error, text after it.
 struct Meldung {
@@ -22,8 +26,15 @@ struct Meldung {
     bool fehler = false;
     QString zusatz;
 };
-// 213 to 216 for a failed picture transfer, 0 for ftpREADY.
+// 213 to 216 and 7302 for a failed picture transfer, 0 for ftpREADY.
 int ftpMeldung(TFtpAction zustand);
+
+// The outcome of a picture transfer: the worker's last state and the pictures it refused.
+struct BilderLauf {
+    BilderLauf(TFtpAction z = ftpREADY, QStringList a = {}) : zustand(z), abgelehnt(std::move(a)) {}
+    TFtpAction zustand;
+    QStringList abgelehnt;
+};
 
 struct UploadAuftrag {
     Auswahl auswahl;
@@ -35,7 +46,7 @@ struct UploadAuftrag {
 struct UploadDienste {
     std::function<bool(const QString &datei, QString *fehler)> senden;
     // the picture transfer; empty: not available in this program (the pictures count as not sent)
-    std::function<TFtpAction(const QStringList &pfade)> bilder;
+    std::function<BilderLauf(const QStringList &pfade)> bilder;
     std::function<void(int pass)> passBeginn;
     Fortschritt fortschritt;
     std::function<void(bool an)> warten; // the panel "Bitte warten ..." while a file is sent

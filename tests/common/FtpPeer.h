@@ -9,6 +9,7 @@
 struct FtpPeerOptions {
     int throttle = 0;  // bytes received per second, 0 for no limit
     int dropAfter = 0; // close the connections after this many bytes of one upload
+    QString commands;  // file that gets the verb of every command received
 };
 
 struct FtpPeer {
@@ -25,6 +26,8 @@ struct FtpPeer {
             args << QStringLiteral("--throttle") << QString::number(o.throttle);
         if (o.dropAfter)
             args << QStringLiteral("--drop-after") << QString::number(o.dropAfter);
+        if (!o.commands.isEmpty())
+            args << QStringLiteral("--commands") << o.commands;
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start(QStringLiteral("/usr/bin/python3"), args);
         if (!process.waitForStarted(10000))

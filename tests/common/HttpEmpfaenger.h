@@ -2,7 +2,8 @@
 
 // A small HTTP server for the upload tests: listens on 127.0.0.1 on a free port, on its own
 // thread, takes each POST and records the multipart parts named "bild" (file name, content
-// type, bytes). It answers 200, or 500, or drops the connection without an answer.
+// type, bytes). It answers 200, or 500, or drops the connection without an answer, or redirects
+// to `umleitungsZiel`, or keeps silent, or trickles 2 bytes a second (both until it is destroyed).
 
 #include <QByteArray>
 #include <QList>
@@ -21,7 +22,7 @@
 class HttpEmpfaenger
 {
   public:
-    enum class Antwort { Ok, Fehler500, Abbrechen };
+    enum class Antwort { Ok, Fehler500, Abbrechen, Umleitung, Schweigen, Tropfen };
     struct Teil {
         QString dateiname, typ;
         QByteArray daten;
@@ -54,6 +55,11 @@ class HttpEmpfaenger
     int port() const { return m_port; }
     QString url() const { return QStringLiteral("http://127.0.0.1:%1/upload").arg(m_port); }
     void setAntwort(Antwort a) { m_antwort = a; }
+    void setUmleitung(const QByteArray &ziel)
+    {
+        QMutexLocker l(&m_mutex);
+        m_ziel = ziel;
+    }
     QList<Teil> teile() const
     {
         QMutexLocker l(&m_mutex);
@@ -120,6 +126,22 @@ class HttpEmpfaenger
         const int laenge = kopfWert(kopf, "content-length").toInt();
         if (!lesen(c, in, [&] { return in.size() >= kopfEnde + laenge; }))
             return;
+        if (m_antwort == Antwort::Umleitung) {
+            QMutexLocker l(&m_mutex);
+            senden(c, "HTTP/1.1 302 Found\r\nLocation: " + m_ziel +
+                          "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+            return;
+        }
+        if (m_antwort == Antwort::Schweigen || m_antwort == Antwort::Tropfen) {
+            if (m_antwort == Antwort::Tropfen)
+                senden(c, "HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n");
+            for (int i = 0; !m_stop; ++i) {
+                ::usleep(50000);
+                if (m_antwort == Antwort::Tropfen && i % 10 == 0)
+                    senden(c, "ok");
+            }
+            return;
+        }
         if (m_antwort == Antwort::Fehler500) {
             senden(c, "HTTP/1.1 500 Internal Server Error\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
             return;
@@ -170,4 +192,5 @@ class HttpEmpfaenger
     std::atomic<int> m_anfragen{0};
     mutable QMutex m_mutex;
     QList<Teil> m_teile;
+    QByteArray m_ziel;
 };

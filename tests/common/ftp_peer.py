@@ -4,7 +4,8 @@
 The password is read from the first line of standard input, so it never stands on a command line.
 The server prints its port, then serves until standard input closes or --lifetime seconds pass.
 --throttle limits what it receives per second; --drop-after closes the control and the data
-connection once one upload has brought that many bytes.
+connection once one upload has brought that many bytes. --commands names a file that gets the
+verb of every command the server receives, one a line (the server offers no TLS: AUTH is refused).
 """
 import argparse
 import logging
@@ -25,6 +26,7 @@ def main():
     ap.add_argument("--throttle", type=int, default=0)
     ap.add_argument("--drop-after", type=int, default=0)
     ap.add_argument("--lifetime", type=int, default=300)
+    ap.add_argument("--commands", default="")
     args = ap.parse_args()
     password = sys.stdin.readline().rstrip("\r\n")
 
@@ -45,7 +47,14 @@ def main():
 
     authorizer = DummyAuthorizer()
     authorizer.add_user(args.user, password, args.root, perm="elradfmwMT")
-    handler = type("Handler", (FTPHandler,), {})
+    class Handler(FTPHandler):
+        def pre_process_command(self, line, cmd, arg):
+            if args.commands:
+                with open(args.commands, "a") as f:
+                    f.write(cmd + "\n")
+            super().pre_process_command(line, cmd, arg)
+
+    handler = Handler
     handler.authorizer = authorizer
     handler.dtp_handler = Dtp
     handler.passive_ports = None

@@ -214,6 +214,42 @@ class TstFtpUpload : public QObject
         QCOMPARE(up.datei_anzahl(), 5); // only a completed run empties the list
     }
 
+    // TLS asked for and refused by the server: neither the password nor a picture goes out in
+    // clear, and the run says why.
+    void refusedTlsSendsNothing()
+    {
+        Lauf l;
+        const QString befehle = l.tmp.filePath(QStringLiteral("befehle"));
+        const QString fehler = l.start({0, 0, befehle});
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
+        TFtpConfig c = l.config();
+        c.Tls = true;
+        QCOMPARE(bilderSenden(c, {l.bild(QStringLiteral("a.jpg"), 100)}, l.daten()), ftpNOTLS);
+        QFile f(befehle);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray gesehen = f.readAll();
+        QVERIFY2(gesehen.contains("AUTH") && !gesehen.contains("PASS"), gesehen.constData());
+        QVERIFY(l.angekommen().isEmpty());
+    }
+
+    // A name the transfer refuses (a line break) is reported; the pictures around it still go.
+    void refusedNameLeavesTheOthers()
+    {
+        Lauf l;
+        const QString fehler = l.start();
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
+        const QString krumm = l.bild(QStringLiteral("zeile\r\nbruch.jpg"), 100);
+        QStringList abgelehnt;
+        QCOMPARE(
+            bilderSenden(l.config(),
+                         {l.bild(QStringLiteral("a.jpg"), 100), krumm, l.bild(QStringLiteral("b.jpg"), 100)},
+                         l.daten(), {}, &abgelehnt),
+            ftpREADY);
+        QCOMPARE(abgelehnt, QStringList{krumm});
+        QCOMPARE(l.angekommen(), QStringList({QStringLiteral("a.jpg"), QStringLiteral("b.jpg")}));
+        QCOMPARE(l.protokoll(), l.angekommen());
+    }
+
     void passwordInNoMessage()
     {
         for (const QString &m : std::as_const(g_meldungen))

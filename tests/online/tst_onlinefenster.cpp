@@ -1,11 +1,15 @@
 // The online window opened from its three menu items: the CSV file goes where the save dialog
 // says, the table becomes editable only after the question and stores a cell edit.
+#include "../common/HttpEmpfaenger.h"
 #include "../common/ProgramFixture.h"
+#include "app/IniFile.h"
+#include "app/Systemi.h"
 #include "app/ui/DBGrid.h"
 #include "online/ui/OnlineDBInterface.h"
 #include "store/Query.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QtTest>
@@ -130,6 +134,38 @@ class TstOnlineFenster : public QObject
         w->ButtonEditieren->click();
         QVERIFY(!w->editierbar());
         QCOMPARE(w->ButtonEditieren->text(), tav::app::captionText(1513));
+        schliessen(w);
+    }
+
+    // the files go out on a worker: the window stays live, "Abbruch" ends the transfer in progress
+    // and no further file is sent
+    void uploadAbbrechen()
+    {
+        HttpEmpfaenger e;
+        e.setAntwort(HttpEmpfaenger::Antwort::Schweigen);
+        QVERIFY(tav::app::IniFile::write(tav::app::settingsPath(), QStringLiteral("Online"),
+                                         QStringLiteral("UploadUrl"), e.url()));
+        tav::store::Query(f.db.get(), QStringLiteral("UPDATE \"EIGEN.DB\" SET \"Update\" = 'K-12'")).exec();
+        TFormOnlineDBInterface *w = oeffnen("UploadKatzendaten1");
+        QVERIFY(w);
+        w->CheckAdressen->setChecked(true);
+        Scripted::reset();
+        Scripted::answer(QMessageBox::Yes);
+        bool liefLive = false;
+        QTimer::singleShot(700, w, [&] {
+            liefLive = w->ButtonAbbruch->isVisible() && !w->ButtonUpload->isEnabled();
+            w->parentWidget()->grab().save(qEnvironmentVariable("TAV_SCREENSHOTS", QDir::tempPath()) +
+                                           "/online-upload-senden.png");
+            w->ButtonAbbruch->click();
+        });
+        QElapsedTimer uhr;
+        uhr.start();
+        QVERIFY(!w->hochladen());
+        QVERIFY2(uhr.elapsed() < 10000, qPrintable(QString::number(uhr.elapsed())));
+        QVERIFY(liefLive);
+        QCOMPARE(e.anfragen(), 1);
+        QVERIFY(!w->ButtonAbbruch->isVisible() && w->ButtonUpload->isEnabled());
+        QVERIFY(Scripted::shown().last().text.startsWith(tav::app::messageText(183)));
         schliessen(w);
     }
 

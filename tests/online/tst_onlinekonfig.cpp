@@ -43,6 +43,16 @@ class TstOnlineKonfig : public QObject
         QVERIFY(g.fehlendeSchluessel(true).isEmpty());
         QCOMPARE(bilderZielordner(g, QStringLiteral("K-7")), QStringLiteral("/kunden/idK-7/bilder"));
         QCOMPARE(bilderZielordner(leer, QStringLiteral("K-7")), QStringLiteral("idK-7/bilder"));
+
+        // time limits: defaults when missing, and a value of 0 or less (no limit at all) is refused
+        QCOMPARE(leer.zeit.verbinden, 15);
+        QCOMPARE(leer.zeit.gesamt, 600);
+        QVERIFY(tav::app::IniFile::write(
+            ini, {{QStringLiteral("Online"), QStringLiteral("Timeout"), QStringLiteral("0")},
+                  {QStringLiteral("Online"), QStringLiteral("LowSpeedTime"), QStringLiteral("5")}}));
+        const OnlineKonfig z = onlineKonfigLesen(tav::app::IniFile(ini));
+        QCOMPARE(z.zeit.gesamt, 600);
+        QCOMPARE(z.zeit.langsamSekunden, 5);
     }
 
     void passwordFileIsPrivate()
@@ -58,9 +68,38 @@ class TstOnlineKonfig : public QObject
             alt.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther));
         QVERIFY(ftpPasswortSchreiben(dir.path(), QStringLiteral("gEh€im;1")));
         QCOMPARE(ftpPasswortLesen(dir.path()), QStringLiteral("gEh€im;1"));
-        struct stat st {};
+        struct stat st {
+        };
         QCOMPARE(::stat(QFile::encodeName(ftpPasswortDatei(dir.path())).constData(), &st), 0);
         QCOMPARE(st.st_mode & 0777, 0600u);
+    }
+
+    void passwordFileReadableByOthersIsRefused_data()
+    {
+        QTest::addColumn<int>("modus");
+        QTest::addColumn<bool>("benutzt");
+        QTest::newRow("0600") << 0600 << true;
+        QTest::newRow("0400") << 0400 << true;
+        QTest::newRow("0640") << 0640 << false;
+        QTest::newRow("0644") << 0644 << false;
+        QTest::newRow("0666") << 0666 << false;
+        QTest::newRow("0602") << 0602 << false;
+    }
+    // a password others could read is not used, and the check names the message that says how to
+    // protect the file
+    void passwordFileReadableByOthersIsRefused()
+    {
+        QFETCH(int, modus);
+        QFETCH(bool, benutzt);
+        QTemporaryDir dir;
+        QCOMPARE(ftpPasswortPruefen(dir.path()), 0); // no file: nothing to refuse
+        QFile f(ftpPasswortDatei(dir.path()));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("geheim\n");
+        f.close();
+        QCOMPARE(::chmod(QFile::encodeName(f.fileName()).constData(), mode_t(modus)), 0);
+        QCOMPARE(ftpPasswortLesen(dir.path()), benutzt ? QStringLiteral("geheim") : QString());
+        QCOMPARE(ftpPasswortPruefen(dir.path()), benutzt ? 0 : 7304);
     }
 
     void pictureLogKnowsSizeAndTime()

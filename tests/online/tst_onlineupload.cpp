@@ -178,6 +178,10 @@ class TstOnlineUpload : public QObject
             QCOMPARE(t.typ, QStringLiteral("text/csv"));
             QCOMPARE(t.daten, dateiInhalt(QDir(probe.path()).filePath(t.dateiname)));
         }
+        // the files name addresses: nobody but the user may read them
+        for (const QString &g : u.geschrieben)
+            QCOMPARE(QFile::permissions(g) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+                     QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         const QByteArray katzen = dateiInhalt(ordner.filePath("IDK-12.csv"));
         tav::store::Query n(db.get(), QStringLiteral("SELECT COUNT(*) FROM \"CATSTAMM.DB\""));
         n.open();
@@ -241,6 +245,7 @@ class TstOnlineUpload : public QObject
         QTest::addColumn<int>("antwort");
         QTest::newRow("HTTP 500") << int(HttpEmpfaenger::Antwort::Fehler500);
         QTest::newRow("connection dropped") << int(HttpEmpfaenger::Antwort::Abbrechen);
+        QTest::newRow("redirect to a dead address") << int(HttpEmpfaenger::Antwort::Umleitung);
     }
     // a failed transfer: message 183, no pictures handed on, nothing logged as sent
     void sendefehler()
@@ -248,6 +253,7 @@ class TstOnlineUpload : public QObject
         QFETCH(int, antwort);
         HttpEmpfaenger e;
         e.setAntwort(HttpEmpfaenger::Antwort(antwort));
+        e.setUmleitung("http://192.0.2.1/upload");
         QTemporaryDir ordner;
         UploadDienste d = senderAn(e);
         bool bilderGerufen = false;
@@ -262,6 +268,51 @@ class TstOnlineUpload : public QObject
         QVERIFY(!bilderGerufen);
         QVERIFY(!bildBereitsGesendet(*db, bildDateiLesen(u.bilder.value(0))));
         QCOMPARE(e.anfragen(), 8); // every file was still tried
+    }
+
+    void antwortGeprueft_data()
+    {
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<QByteArray>("ziel");
+        QTest::addColumn<QString>("grund");
+        using A = HttpEmpfaenger::Antwort;
+        QTest::newRow("redirect to another host")
+            << int(A::Umleitung) << QByteArray("http://192.0.2.1/x") << "192.0.2.1";
+        QTest::newRow("redirect on the same host")
+            << int(A::Umleitung) << QByteArray("/anders") << "HTTP 302";
+        QTest::newRow("silent server") << int(A::Schweigen) << QByteArray() << "";
+        QTest::newRow("2 bytes a second") << int(A::Tropfen) << QByteArray() << "";
+        QTest::newRow("cancelled") << int(A::Schweigen) << QByteArray() << "abbrechen";
+    }
+    // only a 2xx answer is success; no redirect is followed; a silent or trickling server and the
+    // user's cancel end the transfer within the limits instead of holding the program
+    void antwortGeprueft()
+    {
+        QFETCH(int, antwort);
+        QFETCH(QByteArray, ziel);
+        QFETCH(QString, grund);
+        HttpEmpfaenger e;
+        e.setAntwort(HttpEmpfaenger::Antwort(antwort));
+        e.setUmleitung(ziel);
+        QTemporaryDir ordner;
+        const QString datei = ordner.filePath(QStringLiteral("adK-12.csv"));
+        QFile f(datei);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("1;a;\r\n") > 0);
+        f.close();
+        Zeitlimits kurz{2, 1, 1, 3};
+        QElapsedTimer uhr;
+        uhr.start();
+        Laufend abbrechen;
+        if (grund == QLatin1String("abbrechen")) {
+            kurz = {};
+            abbrechen = [&uhr](qint64, qint64) { return uhr.elapsed() > 300; };
+        }
+        QString fehler;
+        QVERIFY(!dateiSenden(e.url(), datei, &fehler, kurz, abbrechen));
+        QVERIFY2(uhr.elapsed() < 6000, qPrintable(QString::number(uhr.elapsed())));
+        if (grund != QLatin1String("abbrechen"))
+            QVERIFY2(fehler.contains(grund), qPrintable(fehler));
+        QCOMPARE(e.anfragen(), 1);
     }
 
     void bilderErgebnis_data()
@@ -362,6 +413,54 @@ class TstOnlineUpload : public QObject
         QCOMPARE(py.out.split('\n').mid(0, 5),
                  QStringList({QString::number(n.value(0).toInt()), "Züchter", "Jörg; \"der Große\"",
                               "'erste Zeile\\r\\nzweite Zeile'", "1"}));
+    }
+
+    // the command line refuses a password file others may read, before anything is written or
+    // sent; once it is private the files land in the upload folder, readable by the user only,
+    // and none in the folder the command was started in
+    void cliUploadOrdnerUndPasswort()
+    {
+        QTemporaryDir server, cfg;
+        QVERIFY(QDir(server.path()).mkpath(QStringLiteral("kunden/idK-12/bilder")));
+        FtpPeer ftp;
+        const QString fehler = ftp.start(server.path(), QStringLiteral("zucht"), QStringLiteral("pw"));
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
+        HttpEmpfaenger e;
+        OnlineKonfig k;
+        k.uploadUrl = e.url();
+        k.ftpHost = QStringLiteral("127.0.0.1");
+        k.ftpPort = ftp.port;
+        k.ftpUser = QStringLiteral("zucht");
+        k.ftpBaseDir = QStringLiteral("/kunden");
+        QVERIFY(onlineKonfigSchreiben(cfg.filePath(QStringLiteral("Tavrenno.ini")), k));
+        // the command stores the password from standard input, private to the user
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TAVRENNO_CONFIG"), cfg.path());
+        p.setProcessEnvironment(env);
+        p.start(TAV_CLI, {"--home", home.path(), "ftp-password"});
+        p.write("pw\n");
+        p.closeWriteChannel();
+        QVERIFY(p.waitForFinished(30000) && p.exitCode() == 0);
+        QCOMPARE(ftpPasswortLesen(cfg.path()), QStringLiteral("pw"));
+        QFile pw(ftpPasswortDatei(cfg.path()));
+        QVERIFY(pw.setPermissions(pw.permissions() | QFileDevice::ReadOther));
+
+        Run r = run(TAV_CLI, {"--home", home.path(), "upload"}, cfg.path());
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains(pw.fileName()), qPrintable(r.err));
+        QCOMPARE(e.anfragen(), 0);
+
+        QVERIFY(pw.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        r = run(TAV_CLI, {"--home", home.path(), "upload"}, cfg.path());
+        sql(QStringLiteral("DELETE FROM \"BilderUpload.db\""));
+        QVERIFY(!QFile::exists(QStringLiteral("adK-12.csv")) || QFile::remove(QStringLiteral("adK-12.csv")));
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        const QDir ordner(cfg.filePath(QStringLiteral("Online")));
+        QCOMPARE(ordner.entryList(QDir::Files).size(), 8);
+        for (const QFileInfo &f : ordner.entryInfoList(QDir::Files))
+            QCOMPARE(f.permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+                     QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
 
     void cliOhneEinstellungen()

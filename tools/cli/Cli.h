@@ -83,6 +83,9 @@ int htmlPedigree(const QString &home, const Angaben &a, QTextStream &out, QTextS
 // Online.cpp: export-csv FILE, the cats as a CSV file; upload [--dry-run DIR], the online upload
 int exportCsv(const QString &home, const QString &datei, QTextStream &out, QTextStream &err);
 int upload(const QString &home, const Angaben &a, QTextStream &out, QTextStream &err);
+// Stores the FTP password read from the first line of standard input (never from an argument, so
+// it stands on no command line).
+int ftpPasswort(QTextStream &out, QTextStream &err);
 
 // Print.cpp: writes a whole output file or leaves the old one as it was; false with the reason on
 // `err`.

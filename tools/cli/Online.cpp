@@ -53,9 +53,11 @@ int upload(const QString &home, const Angaben &a, QTextStream &out, QTextStream 
     const bool probe = a.hat(QStringLiteral("--dry-run"));
     online::UploadAuftrag auftrag;
     auftrag.auswahl = online::Auswahl::alles();
-    auftrag.ordner = probe ? a.wert(QStringLiteral("--dry-run")) : QDir::currentPath();
+    // the files name addresses: they go into the user's own upload folder, never where the
+    // command happens to be started
+    auftrag.ordner = probe ? a.wert(QStringLiteral("--dry-run")) : online::uploadOrdner(app::configDir());
     auftrag.senden = !probe;
-    if (probe && !QDir().mkpath(auftrag.ordner)) {
+    if (auftrag.ordner.isEmpty() || !QDir().mkpath(auftrag.ordner)) {
         err << "Ordner kann nicht angelegt werden: " << auftrag.ordner << "\n";
         return 1;
     }
@@ -67,13 +69,19 @@ int upload(const QString &home, const Angaben &a, QTextStream &out, QTextStream 
                 << app::settingsPath() << ")\n";
             return 1;
         }
-        d.senden = [url = k.uploadUrl](const QString &datei, QString *fehler) {
-            return online::dateiSenden(url, datei, fehler);
+        if (const int m = online::ftpPasswortPruefen(app::configDir())) {
+            err << katalog.message(m) << " " << online::ftpPasswortDatei(app::configDir()) << "\n";
+            return 1;
+        }
+        d.senden = [k](const QString &datei, QString *fehler) {
+            return online::dateiSenden(k.uploadUrl, datei, fehler, k.zeit);
         };
         d.bilder = [&db, k](const QStringList &pfade) {
             const QString konto = app::eigeneDatenLesen(db).Update;
-            return online::bilderSenden(online::ftpKonfigLaden(k, app::configDir(), konto), pfade,
-                                        db.dataDir());
+            QStringList abgelehnt;
+            const online::TFtpAction z = online::bilderSenden(
+                online::ftpKonfigLaden(k, app::configDir(), konto), pfade, db.dataDir(), {}, &abgelehnt);
+            return online::BilderLauf(z, abgelehnt);
         };
     }
     const online::UploadErgebnis r = online::uploadAusfuehren(db, auftrag, d);
@@ -87,4 +95,21 @@ int upload(const QString &home, const Angaben &a, QTextStream &out, QTextStream 
         for (const QString &b : r.bilder)
             out << "Bild: " << b << "\n";
     return r.erfolg ? 0 : 1;
+}
+
+int ftpPasswort(QTextStream &out, QTextStream &err)
+{
+    QTextStream ein(stdin);
+    const QString passwort = ein.readLine();
+    if (passwort.isEmpty()) {
+        err << "Kein Kennwort auf der Standardeingabe\n";
+        return 1;
+    }
+    QString fehler;
+    if (!online::ftpPasswortSchreiben(app::configDir(), passwort, &fehler)) {
+        err << online::ftpPasswortDatei(app::configDir()) << ": " << fehler << "\n";
+        return 1;
+    }
+    out << "FTP-Kennwort gespeichert: " << online::ftpPasswortDatei(app::configDir()) << "\n";
+    return 0;
 }

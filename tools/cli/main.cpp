@@ -11,6 +11,7 @@
 #include "app/Systemi.h"
 #include "breeding/Speicherbudget.h"
 #include "maintenance/Datensicherung.h"
+#include "online/OnlineKonfig.h"
 #include "store/CommitLog.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
@@ -38,7 +39,7 @@ const char *const AufrufVorlage =
     " [--colour FARBE] [--generations G] --csv DATEI\n"
     "       | plan-matings (--dam N | --dam-name NAME) [--generations G] [--breed RCODE] [--status N]"
     " [--own] [--with-dead] [--age-from N] [--age-to N] [--avoid MERKMAL,...] [--csv DATEI | --json]\n"
-    "       | export-csv DATEI | upload [--dry-run ORDNER]\n"
+    "       | export-csv DATEI | upload [--dry-run ORDNER] | ftp-password\n"
     "       | check [--months M] [--json]\n"
     "       | %1\n"
     "       | backup ORDNER | restore ORDNER [--yes]\n"
@@ -88,7 +89,11 @@ int hilfe(QTextStream &out)
            "  export-csv       schreibt die Katzen als CSV-Datei (UTF-8, Semikolon, Kopfzeile)\n"
            "  upload           lädt die Daten wie das Fenster Online - Datenbank hoch (alles angehakt);\n"
            "                   Adresse und Zugang stehen im Abschnitt [Online] der Einstellungen;\n"
-           "                   --dry-run schreibt die Dateien nur in ORDNER und sendet nichts\n"
+           "                   die Dateien liegen im Ordner Online neben den Einstellungen (nur für\n"
+           "                   den Benutzer lesbar); --dry-run schreibt sie nur in ORDNER und sendet\n"
+           "                   nichts\n"
+           "  ftp-password     liest das FTP-Kennwort aus der ersten Zeile der Standardeingabe und\n"
+           "                   legt es nur für den Benutzer lesbar neben den Einstellungen ab\n"
            "  check            prüft das Register: Schleifen in den Elternangaben, Väter mit weiblichem\n"
            "                   und Mütter mit männlichem Geschlecht, Eltern, die nach oder weniger als M\n"
            "                   Monate (Vorgabe: die Einstellung, sonst 7) vor dem Jungtier geboren sind,\n"
@@ -157,7 +162,7 @@ QStringList ausgaben(const QString &command, const Angaben &a)
             pfade << a.wert(QLatin1String(option));
     if (command == QLatin1String("upload"))
         pfade << (a.hat(QStringLiteral("--dry-run")) ? a.wert(QStringLiteral("--dry-run"))
-                                                     : QDir::currentPath());
+                                                     : tav::online::uploadOrdner(tav::app::configDir()));
     return pfade;
 }
 
@@ -209,6 +214,7 @@ const QList<Befehl> &befehle()
         {"plan-matings", deckplanOptionen(), deckplanSchalter()},
         {"export-csv", {}, {}, 1},
         {"upload", {"--dry-run"}, {}},
+        {"ftp-password", {}, {}},
         {"check", pruefOptionen(), {"--json"}},
         {"print", druckOptionenMitWert(), druckSchalter(), 1},
         {"backup", {}, {}, 1},
@@ -289,7 +295,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<tav::app::RegisterLock> sperre;
     // upload writes only the picture log, and that only when it sends
     static const QStringList lesend = {"coi",        "print", "register-traits", "html-pedigree",
-                                       "export-csv", "check", "plan-matings"};
+                                       "export-csv", "check", "plan-matings",    "ftp-password"};
     const bool probe = command == QLatin1String("upload") && a.hat(QStringLiteral("--dry-run"));
     if (!lesend.contains(command) && !probe) {
         const QString daten = tav::app::dataDirOf(home);
@@ -349,6 +355,8 @@ int main(int argc, char *argv[])
             return registerCheck(home, a, out, err);
         } else if (command == "upload") {
             return upload(home, a, out, err);
+        } else if (command == "ftp-password") {
+            return ftpPasswort(out, err);
         } else if (command == "print") {
             return drucke(home, a, out, err);
         } else if (command == "backup") {

@@ -95,7 +95,7 @@ void TFormFortschrittAbbrechen::closeEvent(QCloseEvent *e)
 }
 
 tav::online::TFtpAction bilderHochladen(const tav::online::TFtpConfig &cfg, const QStringList &pfade,
-                                        const QString &datenOrdner, QWidget *parent)
+                                        const QString &datenOrdner, QWidget *parent, QStringList *abgelehnt)
 {
     tav::online::TFtpUpload upload(datenOrdner);
     upload.LoadConfig(cfg);
@@ -124,6 +124,8 @@ tav::online::TFtpAction bilderHochladen(const tav::online::TFtpConfig &cfg, cons
     abfrage.start();
     warten.exec();
     form.stop();
+    if (abgelehnt)
+        *abgelehnt = upload.IAbgelehnt();
     return upload.IState();
 }
 

@@ -40,8 +40,10 @@ class TFormFortschrittAbbrechen : public QDialog
 };
 
 // The window side of one run: progress window, StartUpload, poll (cancel → Terminate, show
-// IFileCnt), stop; returns the worker's last state.
+// IFileCnt), stop; returns the worker's last state. `abgelehnt` receives the pictures whose names
+// the transfer refused.
 tav::online::TFtpAction bilderHochladen(const tav::online::TFtpConfig &cfg, const QStringList &pfade,
-                                        const QString &datenOrdner, QWidget *parent);
+                                        const QString &datenOrdner, QWidget *parent,
+                                        QStringList *abgelehnt = nullptr);
 
 } // namespace tav::online::ui

@@ -17,6 +17,7 @@
 #include "maintenance/ui/SuchenErsetzen.h"
 #include "online/FtpUpload.h"
 #include "online/ui/FortschrittAbbrechen.h"
+#include "online/ui/HintergrundSenden.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -161,6 +162,9 @@ void TFormOnlineDBInterface::bauen()
     ButtonSuchen = knopf(1521, "Suchen");
     ButtonHilfe = knopf(7326, "&Hilfe");
     ButtonZurueck = knopf(7327, "&Zurück");
+    ButtonAbbruch = knopf(571, "Abbruch");
+    ButtonAbbruch->setObjectName(QStringLiteral("ButtonAbbruch"));
+    ButtonAbbruch->setVisible(false);
     ButtonUpload->setVisible(up);
     ButtonBeispiel->setVisible(up);
     ButtonCsv->setVisible(m_modus == Modus::Csv);
@@ -212,6 +216,7 @@ void TFormOnlineDBInterface::bauen()
     l->addLayout(oben);
     l->addWidget(Gauge);
     l->addWidget(PanelWarten);
+    l->addWidget(ButtonAbbruch, 0, Qt::AlignHCenter);
     l->addWidget(Grid, 1);
 }
 
@@ -311,24 +316,40 @@ bool TFormOnlineDBInterface::hochladen()
     if (app::ui::showMessage(205, MsgIcon::Question, MsgButtons::YesNo, QString(),
                              QLatin1Char('\n') + app::messageText(206)) != QMessageBox::Yes)
         return false;
+    if (const int m = ftpPasswortPruefen(app::configDir()); m && a.bilder) {
+        app::ui::showMessage(m, MsgIcon::Error, MsgButtons::Ok, QString(),
+                             QLatin1Char(' ') + ftpPasswortDatei(app::configDir()));
+        return false;
+    }
     UploadAuftrag auftrag;
     auftrag.auswahl = a;
-    auftrag.ordner = app::configDir() + QStringLiteral("/Online");
+    auftrag.ordner = uploadOrdner(app::configDir());
     auftrag.katzenIndex = m_katzen->indexName();
-    if (!QDir().mkpath(auftrag.ordner)) {
+    if (auftrag.ordner.isEmpty()) {
         app::ui::showMessage(168, MsgIcon::Error, MsgButtons::Ok, QString(),
-                             QLatin1Char(' ') + auftrag.ordner);
+                             QLatin1Char(' ') + app::configDir() + QStringLiteral("/Online"));
         return false;
     }
     UploadDienste d;
-    d.senden = [url = m_konfig.uploadUrl](const QString &datei, QString *fehler) {
-        return dateiSenden(url, datei, fehler);
+    bool abgebrochen = false;
+    d.senden = [this, &abgebrochen](const QString &datei, QString *fehler) {
+        // after "Abbruch" no further file goes out
+        if (abgebrochen) {
+            *fehler = app::messageText(216);
+            return false;
+        }
+        PanelWarten->setVisible(true);
+        const bool ok = dateiImHintergrundSenden(m_konfig.uploadUrl, datei, m_konfig.zeit, fehler, Gauge,
+                                                 ButtonAbbruch, &abgebrochen);
+        PanelWarten->setVisible(false);
+        return ok;
     };
-    d.bilder = [this](const QStringList &pfade) {
+    d.bilder = [this](const QStringList &pfade) -> BilderLauf {
         const QString konto = app::eigeneDatenLesen(*m_db).Update;
-        return tav::online::ui::bilderHochladen(
-            tav::online::ftpKonfigLaden(m_konfig, tav::app::configDir(), konto), pfade, m_db->dataDir(),
-            this);
+        QStringList abgelehnt;
+        const TFtpAction z = bilderHochladen(ftpKonfigLaden(m_konfig, app::configDir(), konto), pfade,
+                                             m_db->dataDir(), this, &abgelehnt);
+        return {z, abgelehnt};
     };
     d.passBeginn = [this](int) {
         Gauge->setValue(0);
@@ -340,20 +361,26 @@ bool TFormOnlineDBInterface::hochladen()
         if (pos % 50 == 0)
             QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
-    d.warten = [this](bool an) {
-        Gauge->setVisible(false);
-        PanelWarten->setVisible(an);
-        if (an)
-            PanelWarten->repaint();
-    };
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    d.warten = [this](bool) { Gauge->setVisible(false); };
+    // the window stays live while a file is sent: nothing else may start or close it meanwhile
+    m_laeuft = true;
+    for (QWidget *w : std::initializer_list<QWidget *>{GroupUpload, GroupExport, ButtonUpload, ButtonZurueck})
+        w->setEnabled(false);
     const UploadErgebnis e = uploadAusfuehren(*m_db, auftrag, d, app::sprache().languageNumber());
-    QApplication::restoreOverrideCursor();
+    for (QWidget *w : std::initializer_list<QWidget *>{GroupUpload, GroupExport, ButtonUpload, ButtonZurueck})
+        w->setEnabled(true);
+    m_laeuft = false;
     Gauge->setVisible(false);
     PanelWarten->setVisible(false);
-    for (const Meldung &m : e.meldungen)
+    for (int i = 0; i < e.meldungen.size(); ++i) {
+        const Meldung &m = e.meldungen[i];
+        // the last error says what failed
+        QString zusatz = m.zusatz;
+        if (m.nummer == 183 && !e.fehler.isEmpty())
+            zusatz += QStringLiteral("\n\n") + e.fehler.join(QLatin1Char('\n'));
         app::ui::showMessage(m.nummer, m.fehler ? MsgIcon::Error : MsgIcon::Information, MsgButtons::Ok,
-                             QString(), m.zusatz);
+                             QString(), zusatz);
+    }
     return e.erfolg;
 }
 
@@ -418,6 +445,11 @@ void TFormOnlineDBInterface::suchenOeffnen()
 
 void TFormOnlineDBInterface::closeEvent(QCloseEvent *e)
 {
+    if (m_laeuft) {
+        ButtonAbbruch->click();
+        e->ignore();
+        return;
+    }
     if (m_source && !m_source->leaveEdit()) {
         e->ignore();
         return;

@@ -51,6 +51,7 @@ class TFormOnlineDBInterface : public tav::app::ui::ChildWindow
         *CheckMerkmale, *CheckBemerkungen, *CheckZuechter, *CheckZuchtbuch;
     QPushButton *ButtonUpload, *ButtonCsv, *ButtonBeispiel, *ButtonEditieren, *ButtonSuchen, *ButtonHilfe,
         *ButtonZurueck;
+    QPushButton *ButtonAbbruch; // shown while a file is sent: ends the transfer and the run
     QProgressBar *Gauge;
     QLabel *PanelWarten;
 
@@ -69,6 +70,7 @@ class TFormOnlineDBInterface : public tav::app::ui::ChildWindow
     tav::app::ui::DataSource *m_source = nullptr;
     std::unique_ptr<Katzenquelle> m_quelle;
     bool m_editierbar = false;
+    bool m_laeuft = false; // an upload is running: the window stays open
 };
 
 // The window's mode for the menu item that opens it.
