@@ -52,6 +52,8 @@ int hilfe(QTextStream &out)
     out << aufruf()
         << "\n"
            "DIR hält die Tabellen im Unterordner Daten; ohne --home gilt $TAVRENNO_HOME.\n"
+           "--take-over-lock übernimmt eine leere, unlesbare oder auf einem anderen Rechner\n"
+           "geschriebene Sperrdatei DIR/Daten/tavrenno.lock.\n"
            "\n"
            "Befehle:\n"
            "  init             legt DIR/Daten mit allen Tabellen, den Katalogen und Referenzlisten an;\n"
@@ -234,8 +236,11 @@ int main(int argc, char *argv[])
     QString home = qEnvironmentVariable("TAVRENNO_HOME");
     QString fehler;
     QStringList rest;
+    bool uebernehmen = false;
     for (int i = 0; i < args.size(); ++i) {
-        if (args[i] != QLatin1String("--home"))
+        if (args[i] == QLatin1String("--take-over-lock"))
+            uebernehmen = true;
+        else if (args[i] != QLatin1String("--home"))
             rest << args[i];
         else if (i + 1 < args.size() && !args[i + 1].startsWith(QLatin1String("--")))
             home = args[++i];
@@ -297,8 +302,16 @@ int main(int argc, char *argv[])
         const bool made = legtAn && QDir().mkpath(daten);
         if (QFileInfo::exists(daten) || (legtAn && !made)) {
             sperre = std::make_unique<tav::app::RegisterLock>(daten);
-            if (const auto r = sperre->tryLock(); r != tav::app::RegisterLock::Result::Locked) {
+            auto r = sperre->tryLock();
+            if (uebernehmen && tav::app::RegisterLock::mayTakeOver(r) && sperre->takeOver())
+                r = tav::app::RegisterLock::Result::Locked;
+            if (r != tav::app::RegisterLock::Result::Locked) {
+                if (r != tav::app::RegisterLock::Result::CannotCreate)
+                    err << sperre->holderText().replace(QLatin1Char('\r'), QLatin1Char('\n')) << "\n";
                 err << sperre->refusal(r).replace(QLatin1Char('\r'), QLatin1Char('\n')) << "\n";
+                if (tav::app::RegisterLock::mayTakeOver(r))
+                    err << "Arbeitet sonst niemand mit diesem Register, mit --take-over-lock erneut "
+                           "aufrufen.\n";
                 if (importiert)
                     err << "Nichts importiert.\n";
                 return 1;

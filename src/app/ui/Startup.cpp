@@ -56,6 +56,41 @@ QList<std::function<void()>> &registrations()
     static QList<std::function<void()>> r;
     return r;
 }
+
+// a register made before a message has it not in its catalogue: the lock's own German words then
+QString messageOr(int nr, const QString &german)
+{
+    const QString text = messageText(nr);
+    return text.isEmpty() ? german : text;
+}
+
+// the lock file and who holds it, so that a lock left behind can be found and judged
+QString lockHolder(const RegisterLock &lock)
+{
+    const QString line =
+        lock.holderLine(messageOr(9474, QStringLiteral("Rechner")),
+                        messageOr(9475, QStringLiteral("Prozess")), messageOr(9476, QStringLiteral("seit")));
+    return messageOr(9473, QStringLiteral("Sperrdatei:")) + QLatin1Char(' ') +
+           QDir::toNativeSeparators(lock.path()) + (line.isEmpty() ? QString() : QStringLiteral("\r") + line);
+}
+
+QString lockText(const RegisterLock &lock, RegisterLock::Result r)
+{
+    switch (r) {
+    case RegisterLock::Result::CannotCreate:
+        return messageOr(9451, QString()).isEmpty()
+                   ? lock.refusal(r)
+                   : messageText(9451) + QStringLiteral("\r") + QDir::toNativeSeparators(lock.path());
+    case RegisterLock::Result::HeldByCli:
+        return messageOr(9450, lock.refusal(r)) + QStringLiteral("\r") + lockHolder(lock);
+    case RegisterLock::Result::Unreadable:
+        return messageOr(9470, lock.refusal(r)) + QStringLiteral("\r") + lockHolder(lock);
+    case RegisterLock::Result::OtherHost:
+        return messageOr(9471, lock.refusal(r)) + QStringLiteral("\r") + lockHolder(lock);
+    default: break;
+    }
+    return lock.refusal(r);
+}
 } // namespace
 
 void addWindowRegistration(std::function<void()> registration)
@@ -157,22 +192,23 @@ bool ProgramRun::start(const QStringList &args)
 
     // one program or writing command per register; nothing in it is touched before
     m_lock = std::make_unique<RegisterLock>(m_db->dataDir());
-    if (const RegisterLock::Result r = m_lock->tryLock(); r != RegisterLock::Result::Locked) {
+    RegisterLock::Result r = m_lock->tryLock();
+    // a lock nobody can vouch for (unreadable, or from another computer) is the user's to take over
+    if (RegisterLock::mayTakeOver(r) &&
+        showText(lockText(*m_lock, r) + QStringLiteral("\r") + messageText(9472), MsgIcon::Question,
+                 MsgButtons::YesNo) == QMessageBox::Yes &&
+        m_lock->takeOver())
+        r = RegisterLock::Result::Locked;
+    if (r != RegisterLock::Result::Locked) {
         if (r == RegisterLock::Result::HeldByProgram) {
             stop(0);
-            showText(QStringLiteral("Mirravel wird bereits ausgeführt!"), MsgIcon::Information,
-                     MsgButtons::Ok);
+            showText(QStringLiteral("Mirravel wird bereits ausgeführt!\r") + lockHolder(*m_lock),
+                     MsgIcon::Information, MsgButtons::Ok);
             return false;
         }
         stop(1);
-        const bool cli = r == RegisterLock::Result::HeldByCli;
-        // a register made before these messages has them not in its catalogue
-        const QString text = messageText(cli ? 9450 : 9451);
-        showText(
-            text.isEmpty()
-                ? m_lock->refusal(r)
-                : text + (cli ? QString() : QStringLiteral("\r") + QDir::toNativeSeparators(m_lock->path())),
-            MsgIcon::Error, MsgButtons::Ok);
+        if (!RegisterLock::mayTakeOver(r))
+            showText(lockText(*m_lock, r), MsgIcon::Error, MsgButtons::Ok);
         return false;
     }
     if (!undone.isEmpty()) {
