@@ -282,6 +282,13 @@ int main(int argc, char *argv[])
     // a writing command takes the register's lock, the one the program holds while it runs; a
     // command that creates the data folder makes it first
     const bool importiert = command == QLatin1String("import-pedigree");
+    if (tav::app::dataDirUnreadable(tav::app::dataDirOf(home))) {
+        err << tav::app::unreadableDataDirText(tav::app::dataDirOf(home)).section(QLatin1Char('\r'), 0, 0)
+            << "\n";
+        if (importiert)
+            err << "Nichts importiert.\n";
+        return 1;
+    }
     // what an interrupted restore left is put right before anything reads the register
     tav::maintenance::ruecksicherungWiederherstellen(tav::app::dataDirOf(home));
     // and what a crash left of a change: undone, and said so

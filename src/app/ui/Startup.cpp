@@ -11,6 +11,7 @@
 #include "Optionen.h"
 #include "Splascr.h"
 #include "Translator.h"
+#include "app/DataHome.h"
 #include "app/Global.h"
 #include "app/ProgramHome.h"
 #include "app/RegisterLock.h"
@@ -153,6 +154,11 @@ bool ProgramRun::start(const QStringList &args)
 
     m_db = std::make_unique<tav::store::Database>(QDir(m_home).filePath(QStringLiteral("Daten")));
     tav::store::setDefaultDatabase(m_db.get());
+    if (dataDirUnreadable(m_db->dataDir())) {
+        stop(1);
+        showText(unreadableDataDirText(m_db->dataDir()), MsgIcon::Error, MsgButtons::Ok);
+        return false;
+    }
     // what an interrupted restore left is put right before the register is looked at
     tav::maintenance::ruecksicherungWiederherstellen(m_db->dataDir());
     // and what a crash left of a change, before anything reads a table; said once the texts are there
@@ -222,7 +228,9 @@ bool ProgramRun::start(const QStringList &args)
     }
     // the cat table must be a table: what is wrong with it is said once, before any window
     try {
-        tav::store::checkTableFile(m_db->resolve(QStringLiteral("CATSTAMM.DB")));
+        const QString cats = m_db->resolve(QStringLiteral("CATSTAMM.DB"));
+        tav::store::checkTableFile(cats);
+        tav::store::checkTableWritable(cats);
     } catch (const tav::store::EngineError &e) {
         stop(1);
         TDBError::HandleException(e, QStringLiteral("CATSTAMM.DB"));
