@@ -393,9 +393,8 @@ RueckErgebnis datenZurueckspielen(const Ruecksicherung &r)
     ruecksicherungWiederherstellen(o.daten);
     // what a user or an old version left where the restore needs its own folders and journal
     QStringList imWeg;
-    for (const QString &ordner : {o.sicherheit, o.staging})
-        if (QFileInfo::exists(ordner) && !QFileInfo(ordner).isDir())
-            imWeg << QDir::toNativeSeparators(ordner);
+    if (QFileInfo::exists(o.staging) && !QFileInfo(o.staging).isDir())
+        imWeg << QDir::toNativeSeparators(o.staging);
     if (QFileInfo(o.journal).isDir())
         imWeg << QDir::toNativeSeparators(o.journal);
     if (!imWeg.isEmpty())

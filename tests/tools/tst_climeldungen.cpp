@@ -127,7 +127,6 @@ class TstCliMeldungen : public QObject
         QTest::addColumn<bool>("folder");
         QTest::newRow("a file Daten.rueck") << "Daten.rueck" << false;
         QTest::newRow("a folder Daten.tausch") << "Daten.tausch" << true;
-        QTest::newRow("a file Datensik") << "Datensik" << false;
     }
     void restoreNamesALeftover()
     {
