@@ -33,10 +33,10 @@ RegisterLock::Result RegisterLock::tryLock()
     return m_holder.app == cliName() ? Result::HeldByCli : Result::HeldByProgram;
 }
 
-bool RegisterLock::takeOver()
+RegisterLock::Result RegisterLock::takeOver()
 {
     m_lock->removeStaleLockFile();
-    return tryLock() == Result::Locked;
+    return tryLock();
 }
 
 QString RegisterLock::refusal(Result r) const

@@ -35,8 +35,8 @@ class RegisterLock
     ~RegisterLock();
 
     Result tryLock();
-    // removes a lock the user declared abandoned and locks; false if another took it meanwhile
-    bool takeOver();
+    // removes a lock the user declared abandoned and locks again: whoever took it meanwhile wins
+    Result takeOver();
     QString path() const { return m_path; }
     Holder holder() const { return m_holder; }
     // The German text for a refusal, the same in the program (its message catalogue) and the CLI.

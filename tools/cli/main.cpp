@@ -310,8 +310,8 @@ int main(int argc, char *argv[])
         if (QFileInfo::exists(daten) || (legtAn && !made)) {
             sperre = std::make_unique<tav::app::RegisterLock>(daten);
             auto r = sperre->tryLock();
-            if (uebernehmen && tav::app::RegisterLock::mayTakeOver(r) && sperre->takeOver())
-                r = tav::app::RegisterLock::Result::Locked;
+            if (uebernehmen && tav::app::RegisterLock::mayTakeOver(r))
+                r = sperre->takeOver();
             if (r != tav::app::RegisterLock::Result::Locked) {
                 if (r != tav::app::RegisterLock::Result::CannotCreate)
                     err << sperre->holderText().replace(QLatin1Char('\r'), QLatin1Char('\n')) << "\n";

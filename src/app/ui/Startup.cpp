@@ -200,11 +200,15 @@ bool ProgramRun::start(const QStringList &args)
     m_lock = std::make_unique<RegisterLock>(m_db->dataDir());
     RegisterLock::Result r = m_lock->tryLock();
     // a lock nobody can vouch for (unreadable, or from another computer) is the user's to take over
-    if (RegisterLock::mayTakeOver(r) &&
-        showText(lockText(*m_lock, r) + QStringLiteral("\r") + messageText(9472), MsgIcon::Question,
-                 MsgButtons::YesNo) == QMessageBox::Yes &&
-        m_lock->takeOver())
-        r = RegisterLock::Result::Locked;
+    bool declined = false;
+    if (RegisterLock::mayTakeOver(r)) {
+        declined = showText(lockText(*m_lock, r) + QStringLiteral("\r") +
+                                messageOr(9472, QStringLiteral("Sperre übernehmen? Nur, wenn sonst niemand "
+                                                               "mit diesem Register arbeitet.")),
+                            MsgIcon::Question, MsgButtons::YesNo) != QMessageBox::Yes;
+        if (!declined)
+            r = m_lock->takeOver();
+    }
     if (r != RegisterLock::Result::Locked) {
         if (r == RegisterLock::Result::HeldByProgram) {
             stop(0);
@@ -213,7 +217,7 @@ bool ProgramRun::start(const QStringList &args)
             return false;
         }
         stop(1);
-        if (!RegisterLock::mayTakeOver(r))
+        if (!declined)
             showText(lockText(*m_lock, r), MsgIcon::Error, MsgButtons::Ok);
         return false;
     }
