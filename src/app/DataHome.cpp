@@ -211,6 +211,20 @@ int completeCatalogues(Database &db, const QString &sourceDir)
     return katalogeLaden(db, sourceDir, true);
 }
 
+bool dataDirUnreadable(const QString &dataDir)
+{
+    const QFileInfo fi(dataDir);
+    return fi.isDir() && (!fi.isReadable() || !fi.isExecutable());
+}
+
+QString unreadableDataDirText(const QString &dataDir)
+{
+    const QString pfad = QDir::toNativeSeparators(dataDir);
+    return QStringLiteral("Der Datenordner %1 kann nicht gelesen werden: keine Leseberechtigung.").arg(pfad) +
+           QStringLiteral("\r\r") +
+           QStringLiteral("The data folder %1 cannot be read: no permission to read it.").arg(pfad);
+}
+
 void initDataDirectory(const QString &home, const QString &sourceDir)
 {
     const QString dataDir = dataDirOf(home);

@@ -12,6 +12,10 @@ namespace tav::app {
 
 // The data directory of a home: HOME/Daten.
 QString dataDirOf(const QString &home);
+// The data folder is there but may not be listed or entered: nothing in it can be read. Said as
+// such, in German and English (its own catalogue lies inside), never as a missing register.
+bool dataDirUnreadable(const QString &dataDir);
+QString unreadableDataDirText(const QString &dataDir);
 
 // Where the delivered data sources are: $TAVRENNO_DATA, the build's source tree, or beside
 // the program (../share/tavrenno/data).

@@ -28,12 +28,27 @@ QStringList errorEntryLines(const tav::store::EngineError &e)
     return out;
 }
 
+bool isBusyTimeout(const tav::store::EngineError &e)
+{
+    // the engine's primary codes for a file another connection holds (busy, locked)
+    for (const auto &entry : e.entries())
+        if (entry.code == tav::store::code::TableBusy &&
+            ((entry.nativeCode & 0xff) == 5 || (entry.nativeCode & 0xff) == 6))
+            return true;
+    return false;
+}
+
+QString busyText()
+{
+    return QStringLiteral("Ein anderes Programm schreibt in das Register. Bitte später erneut versuchen.");
+}
+
 QStringList errorText(const tav::store::EngineError &e, const QString &datei)
 {
     QStringList out;
     if (const QString line = errorFileLine(datei); !line.isEmpty())
         out << line;
-    return out + errorEntryLines(e);
+    return out + (isBusyTimeout(e) ? QStringList{busyText()} : errorEntryLines(e));
 }
 
 } // namespace tav::app

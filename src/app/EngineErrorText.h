@@ -15,7 +15,13 @@ namespace tav::app {
 QString errorTableName(const QString &datei);
 QString errorFileLine(const QString &datei);
 QStringList errorEntryLines(const tav::store::EngineError &e);
-// The file line (when a file is known) and every entry line.
+// The file line (when a file is known) and every entry line; for a busy time-out the file line
+// and busyText() instead of the engine's own words.
 QStringList errorText(const tav::store::EngineError &e, const QString &datei);
+// The engine waited its whole time-out for another process that was writing.
+bool isBusyTimeout(const tav::store::EngineError &e);
+// German; the message catalogue has it as busyMessage in every language.
+QString busyText();
+constexpr int busyMessage = 9477;
 
 } // namespace tav::app

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <unistd.h>
@@ -20,6 +22,21 @@ namespace {
 
 // a copy in progress; never a table file, never copied
 constexpr char teilEndung[] = "-teil";
+
+// the error number of the last failed real copy
+int &kopierFehler()
+{
+    static int fehler = 0;
+    return fehler;
+}
+
+// notes the system's error number of the first failing step
+bool gelungen(bool ok)
+{
+    if (!ok && kopierFehler() == 0)
+        kopierFehler() = errno;
+    return ok;
+}
 
 Dateioperationen &operationen()
 {
@@ -83,7 +100,7 @@ bool tabelleSchreiben(sqlite3 *db, QFile &ziel)
     for (sqlite3_int64 pos = 0; pos < groesse;) {
         const int n = int(qMin<sqlite3_int64>(puffer.size(), groesse - pos));
         if (f->pMethods->xRead(f, puffer.data(), n, pos) != SQLITE_OK ||
-            ziel.write(puffer.constData(), n) != n)
+            !gelungen(ziel.write(puffer.constData(), n) == n))
             return false;
         pos += n;
     }
@@ -96,8 +113,10 @@ bool tabelleSchreiben(sqlite3 *db, QFile &ziel)
 bool echtKopieren(const QString &von, const QString &nach)
 {
     QFile f(nach + QLatin1String(teilEndung));
+    if (QFileInfo::exists(nach))
+        kopierFehler() = EEXIST;
     if (!QFileInfo(von).isFile() || QFileInfo::exists(nach) ||
-        !f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        !gelungen(f.open(QIODevice::WriteOnly | QIODevice::Truncate)))
         return false;
     bool ok = false;
     sqlite3 *db = istTabelle(von) ? tabelleLesen(von) : nullptr;
@@ -110,10 +129,10 @@ bool echtKopieren(const QString &von, const QString &nach)
         ok = q.open(QIODevice::ReadOnly);
         while (ok && !q.atEnd()) {
             const QByteArray block = q.read(1 << 16);
-            ok = !block.isEmpty() && f.write(block) == block.size();
+            ok = !block.isEmpty() && gelungen(f.write(block) == block.size());
         }
     }
-    ok = ok && f.flush() && ::fsync(f.handle()) == 0;
+    ok = ok && gelungen(f.flush()) && gelungen(::fsync(f.handle()) == 0);
     sqlite3_close_v2(db);
     ok = ok && f.setFileTime(QFileInfo(von).lastModified(), QFileDevice::FileModificationTime);
     f.close();
@@ -128,6 +147,7 @@ bool echtKopieren(const QString &von, const QString &nach)
 
 bool kopieren(const QString &von, const QString &nach)
 {
+    kopierFehler() = 0;
     return operationen().kopieren ? operationen().kopieren(von, nach) : echtKopieren(von, nach);
 }
 
@@ -248,6 +268,20 @@ void journalStehenLassen(QLockFile &journal, const QString &pfad)
 
 } // namespace
 
+QString kopierGrund(int fehler)
+{
+    switch (fehler) {
+    case 0: return QString();
+    case ENOSPC:
+    case EDQUOT: return QStringLiteral("Datenträger voll");
+    case EACCES:
+    case EPERM:
+    case EROFS: return QStringLiteral("keine Berechtigung");
+    case EEXIST: return QStringLiteral("im Ziel schon vorhanden");
+    }
+    return QString::fromLocal8Bit(std::strerror(fehler));
+}
+
 QStringList sicherungsDateien(const QString &ordner)
 {
     const QString sperre = QFileInfo(tav::app::RegisterLock(ordner).path()).fileName();
@@ -304,6 +338,7 @@ SicherungsErgebnis datenSichern(const QString &datenordner, const QString &ziel,
             fortschritt->datei(SicherungsFortschritt::Vorgang::Kopieren, name, i + 1, int(dateien.size()));
         if (!kopieren(datei(datenordner, name), datei(ziel, name))) {
             e.nichtKopiert << name;
+            e.gruende << kopierFehler();
             continue;
         }
         ++e.kopiert;
@@ -356,6 +391,14 @@ RueckErgebnis datenZurueckspielen(const Ruecksicherung &r)
     if (sicherungIstAelter(quelle, o.daten) && r.aelterBestaetigen && !r.aelterBestaetigen())
         return ende(RueckStatus::Verneint);
     ruecksicherungWiederherstellen(o.daten);
+    // what a user or an old version left where the restore needs its own folders and journal
+    QStringList imWeg;
+    if (QFileInfo::exists(o.staging) && !QFileInfo(o.staging).isDir())
+        imWeg << QDir::toNativeSeparators(o.staging);
+    if (QFileInfo(o.journal).isDir())
+        imWeg << QDir::toNativeSeparators(o.journal);
+    if (!imWeg.isEmpty())
+        return ende(RueckStatus::ImWeg, imWeg);
 
     // the safety folder must take the data before anything is staged
     QFile probe(datei(o.sicherheit, QStringLiteral("probe.tmp")));

@@ -1,6 +1,7 @@
 // Datensicherung: backup of the data folder and its staged restore.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -45,12 +46,17 @@ void setDateioperationen(const Dateioperationen &ops); // empty members: the rea
 struct SicherungsErgebnis {
     int kopiert = 0;
     QStringList nichtKopiert; // the target has them already, or the copy failed
+    QList<int> gruende;       // for each of nichtKopiert the system's error number, 0 when unknown
     QStringList beschaedigt;  // copied, but the copy fails the engine's check
     QStringList ordner;       // folders in the place of a table file
     bool abgebrochen = false;
     bool belegt = false;       // a change was in progress: nothing more was copied
     bool vollstaendig = false; // every file copied and checked, the manifest written last
 };
+
+// Why a copy failed, in German, for the error numbers the user can act on: "Datenträger voll",
+// "keine Berechtigung"; else the system's words, or empty when unknown.
+QString kopierGrund(int fehler);
 
 // Copies the table files of the data folder into `ziel`, never over a file there, and when all
 // went well writes the manifest last. A table is copied as last committed: read under the engine's
@@ -87,6 +93,7 @@ enum class RueckStatus {
     Beschaedigt,  // `dateien`: files that differ from the manifest or fail the check
     TauschFehler, // the swap failed and was undone
     Belegt,       // a change is in progress in the program
+    ImWeg,        // `dateien`: a file or folder left over where the restore needs its own
 };
 
 struct RueckErgebnis {

@@ -75,4 +75,12 @@ void checkTableFile(const QString &path)
                  .arg(qint64(pageSize) * pages));
 }
 
+void checkTableWritable(const QString &path)
+{
+    if (!writable(path))
+        fail(EngineError::Category::InvalidRequest, code::ReadOnly, path,
+             QStringLiteral("Die Datei %1 ist schreibgeschützt; keine Änderung kann gespeichert werden.")
+                 .arg(QFileInfo(path).fileName()));
+}
+
 } // namespace tav::store

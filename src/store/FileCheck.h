@@ -10,5 +10,7 @@ namespace tav::store {
 // writable (the file itself is intact then). The words are those of the error dialog and of
 // tavrenno-cli alike.
 void checkTableFile(const QString &path);
+// Throws when the table file may not be written: every change of it would fail later.
+void checkTableWritable(const QString &path);
 
 } // namespace tav::store

@@ -145,10 +145,16 @@ TableDef readLayout(sqlite3 *db, const QString &fileName)
     TableDef def;
     def.fileName = fileName;
     sqlite3_stmt *st = nullptr;
-    if (sqlite3_prepare_v2(db, "PRAGMA table_info(data)", -1, &st, nullptr) != SQLITE_OK)
+    if (sqlite3_prepare_v2(db, "PRAGMA table_info(data)", -1, &st, nullptr) != SQLITE_OK) {
+        // another process writing past the time-out is no damage of the file
+        if (const int rc = sqlite3_errcode(db); rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
+            throw EngineError(EngineError::Category::Busy, code::TableBusy,
+                              QStringLiteral("Die Tabelle %1 ist in Benutzung.").arg(fileName),
+                              sqlite3_extended_errcode(db));
         throw EngineError(EngineError::Category::Layout, code::TableCorrupt,
                           QStringLiteral("Die Tabelle %1 ist beschädigt.").arg(fileName),
                           sqlite3_errcode(db));
+    }
     while (sqlite3_step(st) == SQLITE_ROW) {
         const QString name = text(st, 1);
         if (name.startsWith(QLatin1String("__ix_")))

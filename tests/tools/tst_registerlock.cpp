@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -147,6 +148,10 @@ class TstRegisterLock : public QObject
                      "Das Programm arbeitet mit diesem Register; nichts geändert.\nNichts importiert.\n"),
                  qPrintable(r.err));
         QCOMPARE(count(home, "Neu"), 0);
+        // who holds it is said: the file, the computer, the process
+        QVERIFY2(r.err.contains("Sperrdatei: " + lockFile + "\nRechner " + QSysInfo::machineHostName() +
+                                ", Prozess " + QString::number(running.processId()) + " "),
+                 qPrintable(r.err));
         r = cli({"--home", home, "coi", "--cat", "30"}, config.path());
         QVERIFY2(r.code == 0, qPrintable(r.err));
         r = program(home, config.path());
@@ -175,6 +180,45 @@ class TstRegisterLock : public QObject
         QVERIFY2(refused.err.contains(refusal), qPrintable(refused.err));
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.endsWith(refusal + "\nNichts importiert.\n"), qPrintable(r.err));
+    }
+
+    // a lock file nobody can vouch for is named with its holder and taken over only when asked
+    void lockLeftBehind_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("message");
+        QTest::addColumn<QString>("holder");
+        QTest::newRow("empty") << QByteArray() << 9470 << QString();
+        QTest::newRow("garbage") << QByteArray("\x01\xff\x13Mist\n\n") << 9470 << QString();
+        QTest::newRow("another host") << QByteArray("4242\ntavrenno\nanderer-rechner\nx\n") << 9471
+                                      << "Rechner anderer-rechner, Prozess 4242 (tavrenno), seit ";
+    }
+    void lockLeftBehind()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, message);
+        QFETCH(QString, holder);
+        QTemporaryDir dir;
+        const QString home = freshHome(dir);
+        const QString lockFile = writeFile(home + "/Daten/tavrenno.lock", content);
+        const QString f = writeFile(home + "/f.csv", pedigree("Neu", 2));
+        Run r = cli({"--home", home, "import-pedigree", f}, config.path());
+        QCOMPARE(r.code, 1);
+        for (const QString &part : {"Sperrdatei: " + lockFile + (holder.isEmpty() ? "\n" : "\n" + holder),
+                                    catalogueGerman(message) + "\n", QString("--take-over-lock")})
+            QVERIFY2(r.err.contains(part), qPrintable(r.err));
+        QVERIFY2(!r.err.contains("Das Programm arbeitet"), qPrintable(r.err));
+        // the program asks; the test's answer is No, which leaves the lock as it was
+        const Run p = program(home, config.path());
+        QCOMPARE(p.code, 1);
+        QVERIFY2(p.err.contains(catalogueGerman(message)) && p.err.contains(lockFile) &&
+                     p.err.contains(catalogueGerman(9472)) && !p.err.contains("bereits ausgeführt"),
+                 qPrintable(p.err));
+        QCOMPARE(QFileInfo(lockFile).size(), qint64(content.size()));
+        r = cli({"--home", home, "--take-over-lock", "import-pedigree", f}, config.path());
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QCOMPARE(count(home, "Neu"), 2);
+        QVERIFY(!QFile::exists(lockFile));
     }
 
     // a lock that cannot be made is named as such, not as another program

@@ -54,10 +54,15 @@ int htmlPedigree(const QString &home, const Angaben &a, QTextStream &out, QTextS
 
     app::TDatenGlobal global(&db);
     global.setEinstellungen(&s);
-    global.onFehler = [&err](const store::EngineError &, const QString &tabelle) {
+    bool registerFehler = false;
+    global.onFehler = [&err, &registerFehler](const store::EngineError &, const QString &tabelle) {
         err << "Tabelle " << tabelle << " kann nicht gelesen werden\n";
+        registerFehler = true;
     };
     global.Dateienoeffnen();
+    // a page from a register that cannot be read whole would be wrong without saying so
+    if (registerFehler)
+        return 1;
     const breeding::HTMLSeitenSprache sprache = breeding::htmlSeitenSprache(ini.Sprache, programmSprache);
     const auto caption = breeding::htmlCaptions(katalog, sprache.sprache);
 
@@ -109,5 +114,5 @@ int htmlPedigree(const QString &home, const Angaben &a, QTextStream &out, QTextS
         return 1;
     }
     out << "HTML-Stammbaum geschrieben: " << seite.pfad << "\n";
-    return 0;
+    return registerFehler ? 1 : 0;
 }

@@ -31,8 +31,11 @@ int sichern(const QString &home, const QString &ziel, QTextStream &out, QTextStr
         return 1;
     }
     const SicherungsErgebnis e = datenSichern(tav::app::dataDirOf(home), ziel, nullptr);
-    for (const QString &name : e.nichtKopiert)
-        err << "Fehler beim Kopieren der Datei: " << name << "\n";
+    for (int i = 0; i < e.nichtKopiert.size(); ++i) {
+        const QString grund = kopierGrund(e.gruende.value(i));
+        err << "Fehler beim Kopieren der Datei: " << e.nichtKopiert[i]
+            << (grund.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(grund)) << "\n";
+    }
     for (const QString &name : e.beschaedigt)
         err << "Die Kopie ist beschädigt: " << name << "\n";
     for (const QString &name : e.ordner)
@@ -80,6 +83,9 @@ int zurueckspielen(const QString &home, const QString &sicherung, bool ja, QText
         err << "Die Sicherung ist beschädigt: " << e.dateien.join(", ") << "\n";
         break;
     case RueckStatus::TauschFehler: err << "Das Zurückspielen ist fehlgeschlagen.\n"; break;
+    case RueckStatus::ImWeg:
+        err << "Übrig gebliebene Einträge stehen im Weg; bitte entfernen: " << e.dateien.join(", ") << "\n";
+        break;
     case RueckStatus::Belegt:
     case RueckStatus::UngesicherteAenderungen:
     case RueckStatus::Abgebrochen: err << "Das Register ist belegt.\n"; break;

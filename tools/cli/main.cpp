@@ -55,6 +55,8 @@ int hilfe(QTextStream &out)
     out << aufruf()
         << "\n"
            "DIR hält die Tabellen im Unterordner Daten; ohne --home gilt $TAVRENNO_HOME.\n"
+           "--take-over-lock übernimmt eine leere, unlesbare oder auf einem anderen Rechner\n"
+           "geschriebene Sperrdatei DIR/Daten/tavrenno.lock.\n"
            "\n"
            "Befehle:\n"
            "  init             legt DIR/Daten mit allen Tabellen, den Katalogen und Referenzlisten an;\n"
@@ -242,8 +244,11 @@ int main(int argc, char *argv[])
     QString home = qEnvironmentVariable("TAVRENNO_HOME");
     QString fehler;
     QStringList rest;
+    bool uebernehmen = false;
     for (int i = 0; i < args.size(); ++i) {
-        if (args[i] != QLatin1String("--home"))
+        if (args[i] == QLatin1String("--take-over-lock"))
+            uebernehmen = true;
+        else if (args[i] != QLatin1String("--home"))
             rest << args[i];
         else if (i + 1 < args.size() && !args[i + 1].startsWith(QLatin1String("--")))
             home = args[++i];
@@ -286,6 +291,13 @@ int main(int argc, char *argv[])
     // a writing command takes the register's lock, the one the program holds while it runs; a
     // command that creates the data folder makes it first
     const bool importiert = command == QLatin1String("import-pedigree");
+    if (tav::app::dataDirUnreadable(tav::app::dataDirOf(home))) {
+        err << tav::app::unreadableDataDirText(tav::app::dataDirOf(home)).section(QLatin1Char('\r'), 0, 0)
+            << "\n";
+        if (importiert)
+            err << "Nichts importiert.\n";
+        return 1;
+    }
     // what an interrupted restore left is put right before anything reads the register
     tav::maintenance::ruecksicherungWiederherstellen(tav::app::dataDirOf(home));
     // and what a crash left of a change: undone, and said so
@@ -306,8 +318,16 @@ int main(int argc, char *argv[])
         const bool made = legtAn && QDir().mkpath(daten);
         if (QFileInfo::exists(daten) || (legtAn && !made)) {
             sperre = std::make_unique<tav::app::RegisterLock>(daten);
-            if (const auto r = sperre->tryLock(); r != tav::app::RegisterLock::Result::Locked) {
+            auto r = sperre->tryLock();
+            if (uebernehmen && tav::app::RegisterLock::mayTakeOver(r))
+                r = sperre->takeOver();
+            if (r != tav::app::RegisterLock::Result::Locked) {
+                if (r != tav::app::RegisterLock::Result::CannotCreate)
+                    err << sperre->holderText().replace(QLatin1Char('\r'), QLatin1Char('\n')) << "\n";
                 err << sperre->refusal(r).replace(QLatin1Char('\r'), QLatin1Char('\n')) << "\n";
+                if (tav::app::RegisterLock::mayTakeOver(r))
+                    err << "Arbeitet sonst niemand mit diesem Register, mit --take-over-lock erneut "
+                           "aufrufen.\n";
                 if (importiert)
                     err << "Nichts importiert.\n";
                 return 1;

@@ -123,6 +123,13 @@ void TDBError::HandleException(const std::exception &e, const QString &Datei)
 {
     TDBError *d = nullptr;
     if (const auto *ee = dynamic_cast<const EngineError *>(&e)) {
+        // another process held the register past the time-out: nothing to repair, nothing damaged
+        if (isBusyTimeout(*ee)) {
+            const QString line = errorFileLine(Datei.isEmpty() ? ee->file() : Datei);
+            showMessage(busyMessage, MsgIcon::Error, MsgButtons::Ok,
+                        line.isEmpty() ? QString() : line + QStringLiteral("\r"));
+            return;
+        }
         d = &instance();
         d->prepareEngineError(*ee, Datei.isEmpty() ? ee->file() : Datei);
     } else if (const auto *fe = dynamic_cast<const DatabaseError *>(&e)) {

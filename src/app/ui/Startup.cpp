@@ -11,6 +11,7 @@
 #include "Optionen.h"
 #include "Splascr.h"
 #include "Translator.h"
+#include "app/DataHome.h"
 #include "app/Global.h"
 #include "app/ProgramHome.h"
 #include "app/RegisterLock.h"
@@ -56,6 +57,41 @@ QList<std::function<void()>> &registrations()
 {
     static QList<std::function<void()>> r;
     return r;
+}
+
+// a register made before a message has it not in its catalogue: the lock's own German words then
+QString messageOr(int nr, const QString &german)
+{
+    const QString text = messageText(nr);
+    return text.isEmpty() ? german : text;
+}
+
+// the lock file and who holds it, so that a lock left behind can be found and judged
+QString lockHolder(const RegisterLock &lock)
+{
+    const QString line =
+        lock.holderLine(messageOr(9474, QStringLiteral("Rechner")),
+                        messageOr(9475, QStringLiteral("Prozess")), messageOr(9476, QStringLiteral("seit")));
+    return messageOr(9473, QStringLiteral("Sperrdatei:")) + QLatin1Char(' ') +
+           QDir::toNativeSeparators(lock.path()) + (line.isEmpty() ? QString() : QStringLiteral("\r") + line);
+}
+
+QString lockText(const RegisterLock &lock, RegisterLock::Result r)
+{
+    switch (r) {
+    case RegisterLock::Result::CannotCreate:
+        return messageOr(9451, QString()).isEmpty()
+                   ? lock.refusal(r)
+                   : messageText(9451) + QStringLiteral("\r") + QDir::toNativeSeparators(lock.path());
+    case RegisterLock::Result::HeldByCli:
+        return messageOr(9450, lock.refusal(r)) + QStringLiteral("\r") + lockHolder(lock);
+    case RegisterLock::Result::Unreadable:
+        return messageOr(9470, lock.refusal(r)) + QStringLiteral("\r") + lockHolder(lock);
+    case RegisterLock::Result::OtherHost:
+        return messageOr(9471, lock.refusal(r)) + QStringLiteral("\r") + lockHolder(lock);
+    default: break;
+    }
+    return lock.refusal(r);
 }
 } // namespace
 
@@ -119,6 +155,11 @@ bool ProgramRun::start(const QStringList &args)
 
     m_db = std::make_unique<tav::store::Database>(QDir(m_home).filePath(QStringLiteral("Daten")));
     tav::store::setDefaultDatabase(m_db.get());
+    if (dataDirUnreadable(m_db->dataDir())) {
+        stop(1);
+        showText(unreadableDataDirText(m_db->dataDir()), MsgIcon::Error, MsgButtons::Ok);
+        return false;
+    }
     // what an interrupted restore left is put right before the register is looked at
     tav::maintenance::ruecksicherungWiederherstellen(m_db->dataDir());
     // and what a crash left of a change, before anything reads a table; said once the texts are there
@@ -159,22 +200,27 @@ bool ProgramRun::start(const QStringList &args)
 
     // one program or writing command per register; nothing in it is touched before
     m_lock = std::make_unique<RegisterLock>(m_db->dataDir());
-    if (const RegisterLock::Result r = m_lock->tryLock(); r != RegisterLock::Result::Locked) {
+    RegisterLock::Result r = m_lock->tryLock();
+    // a lock nobody can vouch for (unreadable, or from another computer) is the user's to take over
+    bool declined = false;
+    if (RegisterLock::mayTakeOver(r)) {
+        declined = showText(lockText(*m_lock, r) + QStringLiteral("\r") +
+                                messageOr(9472, QStringLiteral("Sperre übernehmen? Nur, wenn sonst niemand "
+                                                               "mit diesem Register arbeitet.")),
+                            MsgIcon::Question, MsgButtons::YesNo) != QMessageBox::Yes;
+        if (!declined)
+            r = m_lock->takeOver();
+    }
+    if (r != RegisterLock::Result::Locked) {
         if (r == RegisterLock::Result::HeldByProgram) {
             stop(0);
-            showText(QStringLiteral("Mirravel wird bereits ausgeführt!"), MsgIcon::Information,
-                     MsgButtons::Ok);
+            showText(QStringLiteral("Mirravel wird bereits ausgeführt!\r") + lockHolder(*m_lock),
+                     MsgIcon::Information, MsgButtons::Ok);
             return false;
         }
         stop(1);
-        const bool cli = r == RegisterLock::Result::HeldByCli;
-        // a register made before these messages has them not in its catalogue
-        const QString text = messageText(cli ? 9450 : 9451);
-        showText(
-            text.isEmpty()
-                ? m_lock->refusal(r)
-                : text + (cli ? QString() : QStringLiteral("\r") + QDir::toNativeSeparators(m_lock->path())),
-            MsgIcon::Error, MsgButtons::Ok);
+        if (!declined)
+            showText(lockText(*m_lock, r), MsgIcon::Error, MsgButtons::Ok);
         return false;
     }
     if (!undone.isEmpty()) {
@@ -188,7 +234,9 @@ bool ProgramRun::start(const QStringList &args)
     }
     // the cat table must be a table: what is wrong with it is said once, before any window
     try {
-        tav::store::checkTableFile(m_db->resolve(QStringLiteral("CATSTAMM.DB")));
+        const QString cats = m_db->resolve(QStringLiteral("CATSTAMM.DB"));
+        tav::store::checkTableFile(cats);
+        tav::store::checkTableWritable(cats);
     } catch (const tav::store::EngineError &e) {
         stop(1);
         TDBError::HandleException(e, QStringLiteral("CATSTAMM.DB"));

@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QTreeView>
+#include <cerrno>
 
 namespace tav::maintenance::ui {
 
@@ -47,6 +48,22 @@ QString text(int tag, const char *vorgabe)
 QString zeilen(const QStringList &namen)
 {
     return QStringLiteral("\r") + namen.join(QLatin1Char('\r'));
+}
+
+// each file that was not copied, with why in the user's language where the user can act on it
+QStringList mitGrund(const SicherungsErgebnis &e)
+{
+    QStringList out;
+    for (int i = 0; i < e.nichtKopiert.size(); ++i) {
+        const int fehler = e.gruende.value(i);
+        const QString katalog = fehler == ENOSPC || fehler == EDQUOT ? tav::app::messageText(9478)
+                                : fehler == EACCES || fehler == EPERM || fehler == EROFS
+                                    ? tav::app::messageText(9479)
+                                    : QString();
+        const QString grund = katalog.isEmpty() ? kopierGrund(fehler) : katalog;
+        out << e.nichtKopiert[i] + (grund.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(grund));
+    }
+    return out;
 }
 
 // the windows whose tables hold input that is not saved
@@ -232,7 +249,7 @@ void TFormDatensicherung::BitBtnStartClick()
     if (e.belegt)
         showMessage(7113, MsgIcon::Error, MsgButtons::Ok);
     if (!e.nichtKopiert.isEmpty())
-        showMessage(7100, MsgIcon::Error, MsgButtons::Ok, QString(), zeilen(e.nichtKopiert));
+        showMessage(7100, MsgIcon::Error, MsgButtons::Ok, QString(), zeilen(mitGrund(e)));
     if (!e.beschaedigt.isEmpty())
         showMessage(7112, MsgIcon::Error, MsgButtons::Ok, QString(), zeilen(e.beschaedigt));
     if (!e.ordner.isEmpty())
@@ -311,6 +328,9 @@ void TFormDatenruecksicherung::BitBtnStartClick()
         showMessage(7108, MsgIcon::Error, MsgButtons::Ok, QString(), zeilen(e.dateien));
         break;
     case RueckStatus::TauschFehler: showMessage(7109, MsgIcon::Error, MsgButtons::Ok); break;
+    case RueckStatus::ImWeg:
+        showMessage(9480, MsgIcon::Error, MsgButtons::Ok, QString(), zeilen(e.dateien));
+        break;
     case RueckStatus::Belegt:
         showMessage(7113, MsgIcon::Error, MsgButtons::Ok, QString(), zeilen(e.dateien));
         break;
