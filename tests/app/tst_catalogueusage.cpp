@@ -17,7 +17,10 @@ struct Uses {
 
 void scan(const QString &text, const QString &where, Uses &uses)
 {
-    static const QRegularExpression message(QStringLiteral(R"(\b(?:messageText|message)\s*\(\s*(\d+)\s*\))"));
+    // read by number, shown by number (showMessage), or named once as a constant
+    static const QRegularExpression message(QStringLiteral(
+        R"(\b(?:(?:messageText|message)\s*\(\s*(\d+)\s*\)|showMessage\s*\(\s*(\d+)\s*,|)"
+        R"(constexpr\s+int\s+Meldung\w*\s*=\s*(\d+)\s*;))"));
     static const QRegularExpression caption(
         QStringLiteral(R"(\b(?:captionText|captionTextFor|caption|captionFor)\s*\(\s*(\d+)\s*[,)])"));
     static const QRegularExpression tag(
@@ -26,7 +29,10 @@ void scan(const QString &text, const QString &where, Uses &uses)
         for (auto it = re.globalMatch(text); it.hasNext();) {
             const auto m = it.next();
             const int line = int(text.left(m.capturedStart()).count(QLatin1Char('\n'))) + 1;
-            into[m.captured(1).toInt()] << QStringLiteral("%1:%2").arg(where).arg(line);
+            int nr = 0;
+            for (int g = 1; g <= re.captureCount() && nr == 0; ++g)
+                nr = m.captured(g).toInt();
+            into[nr] << QStringLiteral("%1:%2").arg(where).arg(line);
         }
     };
     collect(message, uses.messages);
