@@ -4,6 +4,24 @@
 
 using namespace desktop;
 
+namespace {
+// the queen's heats: the breeding page and its second tab, whatever the language calls it
+void heatTab(User &u)
+{
+    seite(u, "Zuchtbuch");
+    reiter(
+        u,
+        [] {
+            auto *t = imFenster<QTabWidget>(QStringLiteral("Zuchtkatze"));
+            return t ? t->tabBar() : nullptr;
+        },
+        u.look([] {
+            auto *t = imFenster<QTabWidget>(QStringLiteral("Zuchtkatze"));
+            return t ? QString(t->tabText(1)).remove('&') : QString();
+        }));
+}
+} // namespace
+
 // A breeder types a vaccination, a deworming, a heat (with the German date 01.01.2026) and a
 // weighing into the grids of the cat record window and goes to another cat from the list before
 // saving, answering the save questions: every row is stored under the first cat, none under the
@@ -72,17 +90,7 @@ class JrnHealth : public QObject
             u.key("Return");
             u.screenshot("medical-page-typed");
             // a heat in the German form
-            seite(u, "Zuchtbuch");
-            reiter(
-                u,
-                [] {
-                    auto *t = imFenster<QTabWidget>(QStringLiteral("Zuchtkatze"));
-                    return t ? t->tabBar() : nullptr;
-                },
-                u.look([] {
-                    auto *t = imFenster<QTabWidget>(QStringLiteral("Zuchtkatze"));
-                    return t ? QString(t->tabText(1)).remove('&') : QString();
-                }));
+            heatTab(u);
             knopf(u, "LAEUFIGKEIT.DBHinzufuegen");
             zelle(u, "DBGridRolligkeiten", -1, 1);
             u.type("01.01.2026");
@@ -150,17 +158,7 @@ class JrnHealth : public QObject
             if (!enthaelt("DBGridWURMKUR", "01.01.2026|Milbemax"))
                 u.failed("the deworming is not shown: " + zeilen(u, "DBGridWURMKUR").join(" / "));
             u.screenshot("medical-page-after-restart");
-            seite(u, "Zuchtbuch");
-            reiter(
-                u,
-                [] {
-                    auto *t = imFenster<QTabWidget>(QStringLiteral("Zuchtkatze"));
-                    return t ? t->tabBar() : nullptr;
-                },
-                u.look([] {
-                    auto *t = imFenster<QTabWidget>(QStringLiteral("Zuchtkatze"));
-                    return t ? QString(t->tabText(1)).remove('&') : QString();
-                }));
+            heatTab(u);
             if (zeilen(u, "DBGridRolligkeiten") != QStringList{"|01.01.2026"})
                 u.failed("the heat is not shown: " + zeilen(u, "DBGridRolligkeiten").join(" / "));
             u.screenshot("heat-after-restart");
