@@ -1,6 +1,6 @@
-#include "app/ui/Startup.h"
+#include "shell/Startup.h"
 
 int main(int argc, char *argv[])
 {
-    return tav::app::ui::runProgram(argc, argv);
+    return tav::shell::runProgram(argc, argv);
 }

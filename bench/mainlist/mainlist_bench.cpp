@@ -6,11 +6,11 @@
 #include "app/CatListColours.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/Dialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,7 +19,8 @@
 #include <QTest>
 
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 using namespace tav::store;
 
 namespace {

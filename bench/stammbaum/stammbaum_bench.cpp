@@ -6,7 +6,6 @@
 #include "app/Global.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/ui/Dialogs.h"
 #include "breeding/Stammbaum8.h"
 #include "breeding/StorePedigree.h"
 #include "breeding/ui/Stammbaumfenster.h"
@@ -14,6 +13,7 @@
 #include "store/Database.h"
 #include "store/KeyCodec.h"
 #include "store/Query.h"
+#include "widgets/Dialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -114,7 +114,7 @@ int main(int argc, char *argv[])
     }
     QTemporaryDir config;
     qputenv("TAVRENNO_CONFIG", config.path().toUtf8());
-    app::ui::Scripted::enable(true);
+    tav::widgets::Scripted::enable(true);
     const QString daten = QDir(home).filePath("Daten");
     store::Database db(daten);
     store::setDefaultDatabase(&db);

@@ -1,5 +1,5 @@
 #include "app/Systemi.h"
-#include "app/ui/Fenstergroesse.h"
+#include "widgets/Fenstergroesse.h"
 
 #include <QWidget>
 #include <QtTest>
@@ -15,21 +15,21 @@ class TstFenstergroesse : public QObject
         tsysteminfo::setWorkAreaProvider(nullptr);
         QWidget w;
         w.resize(300, 200);
-        QVERIFY(!ui::applyAufloesung(&w, "1024x768")); // no work area: size kept
+        QVERIFY(!tav::widgets::applyAufloesung(&w, "1024x768")); // no work area: size kept
         QCOMPARE(w.size(), QSize(300, 200));
 
         tsysteminfo::setWorkAreaProvider([] { return QRect(0, 0, 1024, 768); });
-        QVERIFY(ui::applyAufloesung(&w, "Angepasst 1280x1024"));
+        QVERIFY(tav::widgets::applyAufloesung(&w, "Angepasst 1280x1024"));
         QCOMPARE(w.geometry().size(), QSize(1024, 768));
         QCOMPARE(w.pos(), QPoint(0, 0));
-        QVERIFY(ui::applyAufloesung(&w, "Maximized"));
+        QVERIFY(tav::widgets::applyAufloesung(&w, "Maximized"));
         QVERIFY(w.windowState() & Qt::WindowMaximized);
-        QVERIFY(ui::applyAufloesung(&w, "800x600"));
+        QVERIFY(tav::widgets::applyAufloesung(&w, "800x600"));
         QVERIFY(!(w.windowState() & Qt::WindowMaximized));
         QCOMPARE(w.size(), QSize(800, 600));
         QCOMPARE(w.pos(), QPoint(112, 84));
 
-        ui::installWorkAreaProvider();
+        tav::widgets::installWorkAreaProvider();
         QRect area;
         QVERIFY(tsysteminfo::GetFormMaxRect(area));
         QVERIFY(area.width() > 0);

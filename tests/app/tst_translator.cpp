@@ -2,7 +2,7 @@
 #include "app/DataHome.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/ui/Translator.h"
+#include "widgets/Translator.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -29,7 +29,7 @@
 #include <QtTest>
 
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include <QtTest>
 
 using namespace tav::breeding::ui;
-using tav::app::ui::Scripted;
+using tav::widgets::Scripted;
 
 class TstDeckplanerFenster : public QObject
 {

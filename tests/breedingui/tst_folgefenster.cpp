@@ -3,13 +3,13 @@
 // descendants, the matings, the inbreeding and the pedigree trait statistics.
 #define TAV_WITH_CATSTAMM
 #include "../common/ProgramFixture.h"
-#include "app/ui/DBGrid.h"
 #include "breeding/ui/Inzuchtgrad.h"
 #include "breeding/ui/ListeNachkommen.h"
 #include "breeding/ui/Nachkommen.h"
 #include "breeding/ui/StatistikStammbaumFenster.h"
 #include "breeding/ui/Verpaarung.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +18,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
 using namespace tav::breeding::ui;
 using tav::cats::ui::TCatStamm;
 

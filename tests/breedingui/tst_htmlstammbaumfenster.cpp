@@ -19,7 +19,7 @@
 #include <QtTest>
 
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 using namespace tav::breeding::ui;
 
 class TstHtmlStammbaumFenster : public QObject

@@ -1,7 +1,7 @@
-#include "app/ui/Main.h"
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/PedigreeSource.h"
 #include "breeding/ui/InzuchtFortschritt.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 
 #include <QPushButton>
@@ -73,7 +73,7 @@ class TstInzuchtFortschritt : public QObject
     {
         QTemporaryDir dir;
         tav::store::Database db(dir.path());
-        tav::app::ui::TMirravel main(&db);
+        tav::shell::TMirravel main(&db);
         const MemoryPedigree p = sibChain(8);
         InzuchtBerechnung engine(p);
         bool clicked = false;

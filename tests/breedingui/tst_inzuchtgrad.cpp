@@ -1,12 +1,12 @@
 #define TAV_WITH_CATSTAMM
 #include "../common/ProgramFixture.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/StoredColour.h"
 #include "breeding/ui/Inzuchtgrad.h"
 #include "breeding/ui/TopKatzen.h"
 #include "cats/ui/Psuchdlg.h"
 #include "report/ui/Vorschau.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/StoredColour.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,7 +24,7 @@
 #include <QtTest>
 
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 using namespace tav::breeding::ui;
 
 class TstInzuchtgrad : public QObject

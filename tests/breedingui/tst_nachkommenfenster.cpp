@@ -2,10 +2,10 @@
 // the double click into the cat record window, and the tree that reads a branch when it opens.
 #define TAV_WITH_CATSTAMM
 #include "../common/ProgramFixture.h"
-#include "app/ui/Main.h"
 #include "breeding/ui/ListeNachkommen.h"
 #include "breeding/ui/Nachkommen.h"
 #include "report/ui/Vorschau.h"
+#include "shell/Main.h"
 #include "store/Table.h"
 
 #include <QAction>
@@ -21,8 +21,8 @@
 #include <QtTest>
 
 using namespace tav::breeding::ui;
-using tav::app::ui::Scripted;
 using tav::cats::ui::TCatStamm;
+using tav::widgets::Scripted;
 
 class TstNachkommenfenster : public QObject
 {

@@ -1,12 +1,12 @@
 #include "../common/ProgramFixture.h"
 #include "app/Global.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/Main.h"
 #include "breeding/Stammbaum8.h"
 #include "breeding/StorePedigree.h"
 #include "breeding/ui/Stammbaumfenster.h"
 #include "cats/ui/Psuchdlg.h"
+#include "shell/Main.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -215,7 +215,7 @@ class TstStammbaumfenster : public QObject
     // "Katze laden" makes the cat chosen in the real search dialog the root
     void katzeLadenUeberDieSuche()
     {
-        using tav::app::ui::Scripted;
+        using tav::widgets::Scripted;
         w()->zeigeKatze(m_jung);
         int angeboten = -1;
         Scripted::dialog([&](QDialog &dlg) {
@@ -243,19 +243,19 @@ class TstStammbaumfenster : public QObject
     void tabellenfehlerBeimFuellen()
     {
         QStringList gemeldet;
-        tav::app::ui::setErrorReporter([&](const std::exception &e, const QString &datei) {
+        tav::widgets::setErrorReporter([&](const std::exception &e, const QString &datei) {
             gemeldet << datei + QLatin1Char(' ') + QString::fromUtf8(e.what());
         });
-        tav::app::ui::Scripted::reset();
+        tav::widgets::Scripted::reset();
         const QString titel = QDir(f.home.path()).filePath("Daten/TITELHUND.DB");
         QVERIFY(QFile::rename(titel, titel + ".weg"));
         QVERIFY(QDir().mkdir(titel));
         w()->zeigeKatze(m_jung);
         QVERIFY(QDir().rmdir(titel));
         QVERIFY(QFile::rename(titel + ".weg", titel));
-        tav::app::ui::setErrorReporter({});
+        tav::widgets::setErrorReporter({});
         QCOMPARE(gemeldet.size(), 1);
-        QVERIFY(tav::app::ui::Scripted::shown().isEmpty()); // no "not enough memory"
+        QVERIFY(tav::widgets::Scripted::shown().isEmpty()); // no "not enough memory"
         w()->zeigeKatze(m_enkel);
         pruefeBoxen(m_enkel, {{1, 1}, {2, 1}, {8, 1}});
     }

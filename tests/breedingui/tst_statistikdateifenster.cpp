@@ -1,9 +1,9 @@
 // The trait statistics of the register on the demo register: "A and not B" built by double clicks,
 // the cats it finds with IK and AVK filled in the background, the print-out and a refused query.
 #include "../common/ProgramFixture.h"
-#include "app/ui/DBGrid.h"
 #include "breeding/ui/StatistikDateiFenster.h"
 #include "report/ui/Vorschau.h"
+#include "widgets/DBGrid.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -16,7 +16,7 @@
 #include <QtTest>
 
 using namespace tav::breeding::ui;
-using tav::app::ui::Scripted;
+using tav::widgets::Scripted;
 
 class TstStatistikDateiFenster : public QObject
 {
@@ -62,7 +62,7 @@ class TstStatistikDateiFenster : public QObject
         QCOMPARE(f.start(QSize(1280, 860)), QString());
         registerStatistikDatei();
         QVERIFY(f.main->hasWindow("formstatistikmerkmaledatei"));
-        QWidget *c = tav::app::ui::TMirravel::windowFactory("formstatistikmerkmaledatei")(*f.main);
+        QWidget *c = tav::shell::TMirravel::windowFactory("formstatistikmerkmaledatei")(*f.main);
         w = qobject_cast<TFormStatistikMerkmaleDatei *>(c);
         QVERIFY(w);
         w->parentWidget()->resize(1240, 760);

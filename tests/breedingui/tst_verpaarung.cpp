@@ -2,11 +2,11 @@
 // the menu for the cat of the list.
 #define TAV_WITH_CATSTAMM
 #include "../common/ProgramFixture.h"
-#include "app/ui/DBGrid.h"
 #include "app/ui/Optionen.h"
 #include "breeding/StatistikStammbaum.h"
 #include "breeding/ui/StatistikStammbaumFenster.h"
 #include "breeding/ui/Verpaarung.h"
+#include "widgets/DBGrid.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -26,6 +26,7 @@
 
 using namespace tav::app;
 using namespace tav::app::ui;
+using namespace tav::widgets;
 using namespace tav::breeding::ui;
 
 class TstVerpaarung : public QObject
@@ -187,7 +188,7 @@ class TstVerpaarung : public QObject
         QVERIFY(!Scripted::shown().isEmpty() && Scripted::shown().last().text.contains(messageText(123)));
 
         // the rows chosen in the trait grid are the traits counted
-        tav::app::ui::DBGrid *grid = w->DBGridMerkmale;
+        tav::widgets::DBGrid *grid = w->DBGridMerkmale;
         QVERIFY(grid->model()->rowCount() >= 2);
         for (int row : {0, 1})
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},

@@ -1,12 +1,12 @@
 #include "app/DataHome.h"
 #include "app/Sprache.h"
-#include "app/ui/Dialogs.h"
 #include "cats/ui/KatzeGefunden.h"
 #include "cats/ui/Pkalend.h"
 #include "cats/ui/Psuchdlg.h"
 #include "store/Database.h"
 #include "store/Query.h"
 #include "store/Table.h"
+#include "widgets/Dialogs.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -24,7 +24,7 @@
 
 using namespace tav::cats;
 using namespace tav::cats::ui;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 using tav::store::Database;
 
 namespace {

@@ -3,13 +3,6 @@
 #include "app/Global.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
-#include "app/ui/Nav2.h"
-#include "app/ui/Translator.h"
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/StorePedigree.h"
 #include "cats/Titel.h"
@@ -18,9 +11,16 @@
 #include "cats/ui/KatzeGefunden.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Psuchdlg.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/Query.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Nav2.h"
+#include "widgets/Translator.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -41,7 +41,8 @@
 #include <QtTest>
 
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 using namespace tav::store;
 using tav::cats::ui::TCatStamm;
 

@@ -5,17 +5,17 @@
 #include "app/Global.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
-#include "app/ui/Nav2.h"
 #include "cats/Stammdaten.h"
 #include "cats/ui/CatRecordBaseDataPage.h"
 #include "cats/ui/Pcatstam.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/Query.h"
 #include "store/Table.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Nav2.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -33,7 +33,8 @@
 #include <QtTest>
 
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 using namespace tav::store;
 using tav::cats::ui::TCatStamm;
 

@@ -4,13 +4,13 @@
 // with cats of the register.
 #define TAV_WITH_CATSTAMM
 #include "../common/ProgramFixture.h"
-#include "app/ui/StoredColour.h"
 #include "cats/CatRules.h"
 #include "cats/ui/CatRecordPedigreePage.h"
 #include "cats/ui/KatzeGefunden.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Psuchdlg.h"
 #include "store/Table.h"
+#include "widgets/StoredColour.h"
 
 #include <QHash>
 #include <QLabel>
@@ -21,7 +21,7 @@
 #include <QtTest>
 
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 using namespace tav::cats::ui;
 using tav::store::Table;
 

@@ -3,12 +3,12 @@
 // user says so after being told, the fixed traits refuse every change, status names keep numbers.
 #define TAV_WITH_CATSTAMM
 #include "../common/ProgramFixture.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataControls.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/ReferenzlisteFenster.h"
 #include "cats/ui/StatusFenster.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataControls.h"
 
 #include <QAction>
 #include <QColorDialog>
@@ -19,7 +19,7 @@
 #include <QtTest>
 
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 using namespace tav::cats::ui;
 using tav::store::Table;
 

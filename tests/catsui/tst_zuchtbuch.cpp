@@ -1,10 +1,5 @@
 #define TAV_WITH_CATSTAMM
 #include "../common/ProgramFixture.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
 #include "app/ui/Optionen.h"
 #include "cats/CatRules.h"
 #include "cats/ui/CatRecordLitterPage.h"
@@ -12,7 +7,12 @@
 #include "cats/ui/CatRecordStudBookPage.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Psuchdlg.h"
+#include "shell/Main.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,6 +25,8 @@
 #include <QtTest>
 
 using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 using namespace tav::store;
 using tav::cats::ui::TCatStamm;
 

@@ -3,7 +3,7 @@
 // Driving a window as a user would: a menu item, a button by its name, typing into a bound field.
 
 #include "ProgramFixture.h"
-#include "app/ui/ChildWindow.h"
+#include "widgets/ChildWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -17,7 +17,7 @@ template <class W> W *menueOeffnen(ProgramFixture &f, const char *item, const ch
         return nullptr;
     a->trigger();
     QCoreApplication::processEvents();
-    return qobject_cast<W *>(tav::app::ui::ChildWindow::find(fenster));
+    return qobject_cast<W *>(tav::widgets::ChildWindow::find(fenster));
 }
 
 inline void klick(QWidget *w, const char *knopf)

@@ -4,7 +4,7 @@
 // layout may give it, none overlapping a sibling. The offscreen window test and the desktop
 // journeys look with the same eyes.
 
-#include "app/ui/Nav2.h"
+#include "widgets/Nav2.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -24,7 +24,7 @@
 
 namespace geometry {
 
-using tav::app::ui::TDBNavigatorSpec;
+using tav::widgets::TDBNavigatorSpec;
 
 inline QString describe(const QWidget *w)
 {

@@ -6,11 +6,11 @@
 #include "app/Global.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/Query.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
 
 #include <QFile>
 #include <QProcess>
@@ -20,7 +20,7 @@
 struct ProgramFixture {
     QTemporaryDir home, config;
     std::unique_ptr<tav::store::Database> db;
-    std::unique_ptr<tav::app::ui::TMirravel> main;
+    std::unique_ptr<tav::shell::TMirravel> main;
     std::unique_ptr<tav::app::TDatenGlobal> global;
 
     // Empty when the program stands, else what went wrong.
@@ -32,7 +32,7 @@ struct ProgramFixture {
         cli.start(TAV_CLI, {"--home", home.path(), "demo"});
         if (!cli.waitForFinished(120000) || cli.exitCode() != 0)
             return QStringLiteral("tavrenno-cli demo failed");
-        ui::Scripted::enable(true);
+        tav::widgets::Scripted::enable(true);
         db = std::make_unique<tav::store::Database>(home.path() + "/Daten");
         tav::store::setDefaultDatabase(db.get());
         if (ensureSettingsFile(settingsPath()) == SettingsFileStatus::Failed ||
@@ -40,11 +40,11 @@ struct ProgramFixture {
             return QStringLiteral("no settings file");
         if (saveWithoutAsking) {
             tsysteminfo::instance()->speichern = *saveWithoutAsking;
-            ui::DataSource::setDefaultSaveWithoutAsking(*saveWithoutAsking);
+            tav::widgets::DataSource::setDefaultSaveWithoutAsking(*saveWithoutAsking);
         }
         sprache().open(db.get());
         sprache().setLanguageNumber(0);
-        main = std::make_unique<ui::TMirravel>(db.get());
+        main = std::make_unique<tav::shell::TMirravel>(db.get());
         if (!main->FormCreate())
             return QStringLiteral("the main window did not start");
         global = std::make_unique<TDatenGlobal>(db.get());
@@ -60,8 +60,8 @@ struct ProgramFixture {
     void stop()
     {
         using namespace tav::app;
-        ui::Scripted::reset();
-        ui::Scripted::answer(QMessageBox::Yes);
+        tav::widgets::Scripted::reset();
+        tav::widgets::Scripted::answer(QMessageBox::Yes);
         if (main)
             main->close();
         main.reset();
@@ -96,7 +96,7 @@ inline QVariant scalar(tav::store::Database &db, const QString &sql, const QVari
 inline QString ProgramFixture::openCatStamm()
 {
     tav::cats::ui::registerCatStamm();
-    if (!tav::app::ui::TMirravel::windowFactory("catstamm")(*main) || !tav::cats::ui::TCatStamm::instance())
+    if (!tav::shell::TMirravel::windowFactory("catstamm")(*main) || !tav::cats::ui::TCatStamm::instance())
         return QStringLiteral("the cat record window did not open");
     if (auto *sub = qobject_cast<QMdiSubWindow *>(tav::cats::ui::TCatStamm::instance()->parentWidget()))
         sub->setGeometry(0, 0, 1040, 800);

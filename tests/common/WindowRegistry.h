@@ -7,10 +7,7 @@
 #include "ProgramFixture.h"
 #include "app/ui/AboutBox.h"
 #include "app/ui/AnwDaten.h"
-#include "app/ui/DbEngine.h"
-#include "app/ui/Help.h"
 #include "app/ui/Optionen.h"
-#include "app/ui/Splascr.h"
 #include "breeding/ui/Deckplaner.h"
 #include "breeding/ui/HTMLStammbaumFenster.h"
 #include "breeding/ui/InzuchtFortschritt.h"
@@ -43,6 +40,9 @@
 #include "printouts/ui/Meldeformular.h"
 #include "printouts/ui/Wurfmeldung.h"
 #include "report/ui/Vorschau.h"
+#include "shell/Splascr.h"
+#include "widgets/DbEngine.h"
+#include "widgets/Help.h"
 
 #include <QMdiSubWindow>
 #include <functional>
@@ -67,7 +67,7 @@ inline QWidget *openCatRecordWindow(ProgramFixture &f)
     using namespace tav::cats::ui;
     if (!TCatStamm::instance()) {
         registerCatStamm();
-        tav::app::ui::TMirravel::windowFactory("catstamm")(*f.main);
+        tav::shell::TMirravel::windowFactory("catstamm")(*f.main);
     }
     return TCatStamm::instance() ? TCatStamm::instance()->parentWidget() : nullptr;
 }
@@ -85,7 +85,7 @@ inline std::function<QWidget *(ProgramFixture &)> openListWindow(const char *nam
 {
     return [name](ProgramFixture &f) -> QWidget * {
         tav::cats::ui::registerReferenzlisten();
-        QWidget *w = tav::app::ui::TMirravel::windowFactory(name)(*f.main);
+        QWidget *w = tav::shell::TMirravel::windowFactory(name)(*f.main);
         return w ? w->parentWidget() : nullptr;
     };
 }
@@ -96,7 +96,7 @@ inline std::function<QWidget *(ProgramFixture &)> openOfficeWindow(const char *n
     return [name](ProgramFixture &f) -> QWidget * {
         tav::office::ui::registerBuero();
         tav::office::ui::registerAdressen();
-        QWidget *w = tav::app::ui::TMirravel::windowFactory(name)(*f.main);
+        QWidget *w = tav::shell::TMirravel::windowFactory(name)(*f.main);
         return w ? w->parentWidget() : nullptr;
     };
 }
@@ -133,7 +133,7 @@ inline const QList<RegisteredWindow> &registeredWindows()
         {"bookkeeping",
          [](ProgramFixture &f) -> QWidget * {
              office::ui::registerBuchfuehrung();
-             QWidget *w = app::ui::TMirravel::windowFactory("formbuchfuehrung")(*f.main);
+             QWidget *w = tav::shell::TMirravel::windowFactory("formbuchfuehrung")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"period dialog",
@@ -161,7 +161,8 @@ inline const QList<RegisteredWindow> &registeredWindows()
         {"calendar", [](ProgramFixture &f) { return openDialog<cats::ui::TKalenderDlg>(f.main.get()); }},
         {"found cat",
          [](ProgramFixture &f) { return openDialog<cats::ui::TFormKatzegefunden>(f.main.get()); }},
-        {"database error", [](ProgramFixture &f) { return openDialog<app::ui::TDBError>(f.main.get()); }},
+        {"database error",
+         [](ProgramFixture &f) { return openDialog<tav::widgets::TDBError>(f.main.get()); }},
         {"inbreeding progress",
          [](ProgramFixture &f) { return openDialog<breeding::ui::TFormInzuchtFortschritt>(f.main.get()); }},
         {"picture upload progress",
@@ -169,68 +170,68 @@ inline const QList<RegisteredWindow> &registeredWindows()
         {"inbreeding window",
          [](ProgramFixture &f) -> QWidget * {
              breeding::ui::registerInzuchtgrad();
-             QWidget *w = app::ui::TMirravel::windowFactory("forminzuchtgrad")(*f.main);
+             QWidget *w = tav::shell::TMirravel::windowFactory("forminzuchtgrad")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"top cats",
          [](ProgramFixture &f) -> QWidget * {
              breeding::ui::registerInzuchtgrad();
-             QWidget *w = app::ui::TMirravel::windowFactory("formtopkatzen")(*f.main);
+             QWidget *w = tav::shell::TMirravel::windowFactory("formtopkatzen")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"pedigree window", openPedigreeWindow},
         {"direct offspring",
          [](ProgramFixture &f) -> QWidget * {
              breeding::ui::registerNachkommen();
-             QWidget *w = app::ui::TMirravel::windowFactory("formnachkommen")(*f.main);
+             QWidget *w = tav::shell::TMirravel::windowFactory("formnachkommen")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"all descendants",
          [](ProgramFixture &f) -> QWidget * {
              breeding::ui::registerNachkommen();
-             QWidget *w = app::ui::TMirravel::windowFactory("formlistenachkommen")(*f.main);
+             QWidget *w = tav::shell::TMirravel::windowFactory("formlistenachkommen")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"options window",
          [](ProgramFixture &f) -> QWidget * {
              app::ui::registerOptionen();
-             QWidget *w = app::ui::TMirravel::windowFactory("foptionen")(*f.main);
+             QWidget *w = tav::shell::TMirravel::windowFactory("foptionen")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"own data window",
          [](ProgramFixture &f) -> QWidget * {
              app::ui::registerAnwenderdaten();
-             QWidget *w = app::ui::TMirravel::windowFactory("anwenderdaten")(*f.main);
+             QWidget *w = tav::shell::TMirravel::windowFactory("anwenderdaten")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"information window",
          [](ProgramFixture &f) -> QWidget * {
              app::ui::registerAboutBox();
-             QWidget *w = app::ui::TMirravel::windowFactory("aboutbox")(*f.main);
+             QWidget *w = tav::shell::TMirravel::windowFactory("aboutbox")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"matings window",
          [](ProgramFixture &f) -> QWidget * {
              breeding::ui::registerVerpaarung();
-             QWidget *w = app::ui::TMirravel::windowFactory("formverpaarung")(*f.main);
+             QWidget *w = tav::shell::TMirravel::windowFactory("formverpaarung")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"pedigree trait statistics",
          [](ProgramFixture &f) -> QWidget * {
              breeding::ui::registerStatistikStammbaum();
-             QWidget *w = app::ui::TMirravel::windowFactory("formstatistikmerkmalestammbaum")(*f.main);
+             QWidget *w = tav::shell::TMirravel::windowFactory("formstatistikmerkmalestammbaum")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"mating planner",
          [](ProgramFixture &f) -> QWidget * {
              breeding::ui::registerDeckplaner();
-             QWidget *w = app::ui::TMirravel::windowFactory("formdeckplaner")(*f.main);
+             QWidget *w = tav::shell::TMirravel::windowFactory("formdeckplaner")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"register trait statistics",
          [](ProgramFixture &f) -> QWidget * {
              breeding::ui::registerStatistikDatei();
-             QWidget *w = app::ui::TMirravel::windowFactory("formstatistikmerkmaledatei")(*f.main);
+             QWidget *w = tav::shell::TMirravel::windowFactory("formstatistikmerkmaledatei")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"show entry form",
@@ -252,31 +253,31 @@ inline const QList<RegisteredWindow> &registeredWindows()
         {"backup window",
          [](ProgramFixture &f) -> QWidget * {
              maintenance::ui::registerDatensicherung();
-             QWidget *w = app::ui::TMirravel::windowFactory("formdatensicherung")(*f.main);
+             QWidget *w = tav::shell::TMirravel::windowFactory("formdatensicherung")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"restore window",
          [](ProgramFixture &f) -> QWidget * {
              maintenance::ui::registerDatensicherung();
-             QWidget *w = app::ui::TMirravel::windowFactory("formdatenruecksicherung")(*f.main);
+             QWidget *w = tav::shell::TMirravel::windowFactory("formdatenruecksicherung")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"HTML pedigree window",
          [](ProgramFixture &f) -> QWidget * {
              breeding::ui::registerHTMLStammbaum();
-             QWidget *w = app::ui::TMirravel::windowFactory("formhtmlstammbaum")(*f.main);
+             QWidget *w = tav::shell::TMirravel::windowFactory("formhtmlstammbaum")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"index reconstruction",
          [](ProgramFixture &f) -> QWidget * {
              maintenance::ui::registerIndexrekonstruktion();
-             QWidget *w = app::ui::TMirravel::windowFactory("formindexrekonstruktion")(*f.main);
+             QWidget *w = tav::shell::TMirravel::windowFactory("formindexrekonstruktion")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"register check",
          [](ProgramFixture &f) -> QWidget * {
              maintenance::ui::registerRegisterpruefung();
-             QWidget *w = app::ui::TMirravel::windowFactory("formregisterpruefung")(*f.main);
+             QWidget *w = tav::shell::TMirravel::windowFactory("formregisterpruefung")(*f.main);
              return w ? w->parentWidget() : nullptr;
          }},
         {"search and replace",
@@ -288,8 +289,8 @@ inline const QList<RegisteredWindow> &registeredWindows()
         {"online window (table editing)", openOnlineWindow("Tierdatenbankeditieren1")},
         {"help viewer",
          [](ProgramFixture &f) -> QWidget * {
-             app::ui::showHelp(app::ui::THilfeFenster::InhaltKontext, f.main.get());
-             return app::ui::THilfeFenster::current();
+             tav::widgets::showHelp(tav::widgets::THilfeFenster::InhaltKontext, f.main.get());
+             return tav::widgets::THilfeFenster::current();
          }},
         {"print preview",
          [](ProgramFixture &f) -> QWidget * {
@@ -319,7 +320,7 @@ inline const QList<RegisteredWindow> &registeredWindows()
          }},
         {"splash",
          [](ProgramFixture &f) -> QWidget * {
-             auto *w = new app::ui::TIntro(f.home.path());
+             auto *w = new tav::shell::TIntro(f.home.path());
              w->show();
              return w;
          }},

@@ -4,10 +4,10 @@
 // turning to a page, adding a row and typing into a grid's cell; and reading the register.
 
 #include "Desktop.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/Main.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/Query.h"
+#include "widgets/DBGrid.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -78,7 +78,7 @@ inline void seite(User &u, const QString &titel)
 // double click on its row.
 inline void katzeZeigen(User &u, const QString &name)
 {
-    using tav::app::ui::DBGrid;
+    using tav::widgets::DBGrid;
     const auto liste = [] { return User::mainWindow() ? User::mainWindow()->catList() : nullptr; };
     const auto aktuelleZeile = [liste] {
         DBGrid *l = liste();
@@ -119,7 +119,7 @@ inline void knopf(User &u, const QString &name)
 // A click on a cell of a grid of the record window (row -1: the current row).
 inline void zelle(User &u, const QString &grid, int zeile, int spalte)
 {
-    using tav::app::ui::DBGrid;
+    using tav::widgets::DBGrid;
     const QPoint at = u.look([&] {
         DBGrid *g = imFenster<DBGrid>(grid);
         if (!g)
@@ -139,7 +139,7 @@ inline void zelle(User &u, const QString &grid, int zeile, int spalte)
 inline QStringList zeilenJetzt(const QString &grid)
 {
     QStringList out;
-    auto *g = imFenster<tav::app::ui::DBGrid>(grid);
+    auto *g = imFenster<tav::widgets::DBGrid>(grid);
     for (int r = 0; g && r < g->model()->rowCount(); ++r) {
         QStringList zellen;
         for (int c = 0; c < g->model()->columnCount(); ++c)

@@ -2,16 +2,16 @@
 
 #include "../common/GeometryCheck.h"
 #include "app/Sprache.h"
-#include "app/ui/ChildWindow.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Help.h"
-#include "app/ui/Main.h"
-#include "app/ui/Startup.h"
 #include "cats/ui/Pcatstam.h"
+#include "shell/Main.h"
+#include "shell/Startup.h"
 #include "store/Database.h"
 #include "store/Query.h"
 #include "store/Table.h"
+#include "widgets/ChildWindow.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataSource.h"
+#include "widgets/Help.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -31,9 +31,9 @@
 #include <QStyle>
 #include <QToolButton>
 
-using tav::app::ui::ChildWindow;
-using tav::app::ui::ProgramRun;
-using tav::app::ui::TMirravel;
+using tav::shell::ProgramRun;
+using tav::shell::TMirravel;
+using tav::widgets::ChildWindow;
 
 namespace desktop {
 
@@ -186,7 +186,7 @@ QString User::message(int number)
 
 int User::helpShown()
 {
-    const tav::app::ui::THilfeFenster *h = tav::app::ui::THilfeFenster::current();
+    const tav::widgets::THilfeFenster *h = tav::widgets::THilfeFenster::current();
     return h && h->isVisible() ? h->context() : 0;
 }
 

@@ -22,10 +22,10 @@
 #include <memory>
 #include <type_traits>
 
-namespace tav::app::ui {
+namespace tav::shell {
 class ProgramRun;
 class TMirravel;
-} // namespace tav::app::ui
+} // namespace tav::shell
 
 namespace desktop {
 
@@ -75,7 +75,7 @@ class User
     bool waitFor(const std::function<bool()> &cond, int ms = 8000);
     void require(const std::function<bool()> &cond, const QString &what, int ms = 8000);
     void pause(int ms);
-    static tav::app::ui::TMirravel *mainWindow();
+    static tav::shell::TMirravel *mainWindow();
     // the open child window of that name (its content, not the frame)
     static QWidget *child(const QString &name);
     // the visible button whose caption (without its "&") is `caption`, inside `in`
@@ -153,6 +153,6 @@ class User
 QString runJourney(User &user, const QString &name, const std::function<void(User &)> &script);
 
 // Starts and ends program runs on the GUI thread for the journeys.
-tav::app::ui::ProgramRun *startedProgram();
+tav::shell::ProgramRun *startedProgram();
 
 } // namespace desktop

@@ -1,15 +1,15 @@
 #include "Desktop.h"
 
 #include "app/Global.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/Main.h"
 #include "breeding/ui/Inzuchtgrad.h"
 #include "breeding/ui/Nachkommen.h"
 #include "cats/CatRules.h"
 #include "cats/Stammbaumseite.h"
 #include "cats/ui/Psuchdlg.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/Query.h"
+#include "widgets/DBGrid.h"
 
 #include <QApplication>
 #include <QGroupBox>

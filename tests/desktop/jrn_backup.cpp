@@ -1,7 +1,7 @@
 #include "Desktop.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/ui/Main.h"
+#include "shell/Main.h"
 
 #include <QDir>
 #include <QFileSystemModel>

@@ -1,7 +1,7 @@
 #include "Desktop.h"
 #include "OfficeJourney.h"
 
-#include "app/ui/DBGrid.h"
+#include "widgets/DBGrid.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -9,7 +9,7 @@
 #include <QtTest>
 
 using namespace desktop;
-using tav::app::ui::DBGrid;
+using tav::widgets::DBGrid;
 
 // The bookkeeping as a breeder meets it in a new register: a bank account made in the editor and
 // saved with its button, the delivered categories and rates, a category added in the grid with

@@ -1,6 +1,6 @@
 #include "Desktop.h"
-#include "app/ui/Help.h"
-#include "app/ui/Main.h"
+#include "shell/Main.h"
+#include "widgets/Help.h"
 
 #include <QDialog>
 #include <QtTest>
@@ -20,7 +20,7 @@ QWidget *openDialog()
     QWidget *w = QApplication::activeModalWidget();
     if (!w) {
         w = QApplication::activeWindow();
-        if (w == User::mainWindow() || qobject_cast<tav::app::ui::THilfeFenster *>(w))
+        if (w == User::mainWindow() || qobject_cast<tav::widgets::THilfeFenster *>(w))
             w = nullptr;
     }
     return w && w->isVisible() ? w : nullptr;

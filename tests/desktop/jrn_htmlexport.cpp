@@ -1,5 +1,5 @@
 #include "Desktop.h"
-#include "app/ui/Main.h"
+#include "shell/Main.h"
 
 #include <QApplication>
 #include <QFileInfo>

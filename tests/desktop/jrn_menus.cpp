@@ -1,6 +1,6 @@
 #include "Desktop.h"
 #include "app/MenuDefs.h"
-#include "app/ui/ChildWindow.h"
+#include "widgets/ChildWindow.h"
 
 #include <QtTest>
 
@@ -107,7 +107,7 @@ class JrnMenus : public QObject
             u.require([w] { return w() != nullptr; }, "the window opens");
             lookAt(u, w, "open");
             const int context = u.look([w] {
-                auto *c = qobject_cast<tav::app::ui::ChildWindow *>(w());
+                auto *c = qobject_cast<tav::widgets::ChildWindow *>(w());
                 return c ? c->helpContext() : 0;
             });
             helpAndBack(u, w, context, false);

@@ -1,14 +1,14 @@
 #define TAV_WITH_CATSTAMM
 #include "../common/ProgramFixture.h"
-#include "app/ui/DBGrid.h"
 #include "maintenance/ui/Datensicherung.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
 
 #include <QPushButton>
 #include <QtTest>
 
 using namespace tav::maintenance::ui;
-using tav::app::ui::Scripted;
+using tav::widgets::Scripted;
 
 namespace {
 // the texts of the main list's rows

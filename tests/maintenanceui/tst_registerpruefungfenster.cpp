@@ -12,7 +12,7 @@
 #include <QtTest>
 
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 using namespace tav::maintenance;
 using namespace tav::maintenance::ui;
 

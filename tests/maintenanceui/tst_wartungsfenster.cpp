@@ -1,12 +1,12 @@
 // The maintenance windows on the demo register: the index reconstruction from the System menu,
 // and the search-and-replace dialog on a grid over a real table.
 #include "../common/ProgramFixture.h"
-#include "app/ui/ChildWindow.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DbEngine.h"
 #include "maintenance/ui/Indexrekonstruktion.h"
 #include "maintenance/ui/SuchenErsetzen.h"
 #include "store/Table.h"
+#include "widgets/ChildWindow.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DbEngine.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -17,7 +17,7 @@
 #include <QtTest>
 
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 using namespace tav::maintenance::ui;
 using tav::store::Table;
 

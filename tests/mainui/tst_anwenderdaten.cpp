@@ -17,6 +17,8 @@
 
 using namespace tav::app;
 using namespace tav::app::ui;
+using tav::shell::TMirravel;
+using namespace tav::widgets;
 
 namespace {
 

@@ -4,8 +4,6 @@
 // again afterwards, and the picture prints once per copy, each copy a job of its own.
 #define TAV_WITH_CATSTAMM
 #include "../common/ProgramFixture.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
 #include "cats/ui/CatRecordBaseDataPage.h"
 #include "cats/ui/Psuchdlg.h"
 #include "printouts/Wurfmeldung.h"
@@ -13,6 +11,8 @@
 #include "printouts/ui/Meldeformular.h"
 #include "printouts/ui/Wurfmeldung.h"
 #include "report/ui/Vorschau.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
 
 #include <QDir>
 #include <QPainter>
@@ -22,7 +22,7 @@
 #include <QtTest>
 
 using namespace tav;
-using app::ui::Scripted;
+using tav::widgets::Scripted;
 
 class TstDruckenKatzen : public QObject
 {
@@ -46,7 +46,7 @@ class TstDruckenKatzen : public QObject
     // the texts of the preview's first page when `item` opened one
     QStringList vorschau(const QString &item, int cat)
     {
-        app::ui::TMirravel::catRecordHooks().zeigeKatze(cat);
+        tav::shell::TMirravel::catRecordHooks().zeigeKatze(cat);
         QStringList texte;
         Scripted::dialog([&](QDialog &d) {
             auto *v = qobject_cast<report::ui::TVorschau *>(&d);
@@ -66,7 +66,7 @@ class TstDruckenKatzen : public QObject
     void druckjob(int job)
     {
         f.main->Druckentag = job;
-        app::ui::TMirravel::windowFactory("druckdispatcher")(*f.main);
+        tav::shell::TMirravel::windowFactory("druckdispatcher")(*f.main);
     }
 
   private Q_SLOTS:
@@ -165,7 +165,7 @@ class TstDruckenKatzen : public QObject
         auto *w = cats::ui::TCatStamm::instance();
         QVERIFY(w->zeigeKatze(queen));
         w->showPage(cats::ui::TCatStamm::SeiteZuchtbuch);
-        app::ui::DataSource *wb = w->findChild<app::ui::DBEdit *>("DBWurfbuchKater")->dataSource();
+        tav::widgets::DataSource *wb = w->findChild<tav::widgets::DBEdit *>("DBWurfbuchKater")->dataSource();
         QVERIFY(wb->first());
         const int wurf = wb->table()->intValue("LaufendeNummer");
         const QDate wurftag = wb->table()->value("Wurftag").toDate();

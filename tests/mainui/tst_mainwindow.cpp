@@ -3,16 +3,16 @@
 #include "app/MenuDefs.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/ui/ChildWindow.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Help.h"
-#include "app/ui/Main.h"
-#include "app/ui/Translator.h"
 #include "maintenance/Indexerstellung.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/Query.h"
 #include "store/Table.h"
+#include "widgets/ChildWindow.h"
+#include "widgets/DBGrid.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Help.h"
+#include "widgets/Translator.h"
 
 #include <QAction>
 #include <QDir>
@@ -26,7 +26,8 @@
 #include <QtTest>
 
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 using namespace tav::store;
 
 namespace {

@@ -13,9 +13,9 @@
 #include <QtTest>
 
 using namespace tav;
-using app::ui::Scripted;
 using printouts::ui::TFormMeldeformular;
 using printouts::ui::TFormMeldeformularCFA;
+using tav::widgets::Scripted;
 
 class TstMeldeformularFenster : public QObject
 {

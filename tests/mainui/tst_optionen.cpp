@@ -19,6 +19,8 @@
 
 using namespace tav::app;
 using namespace tav::app::ui;
+using tav::shell::TMirravel;
+using namespace tav::widgets;
 
 namespace {
 

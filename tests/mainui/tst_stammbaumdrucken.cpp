@@ -8,7 +8,7 @@
 #include <QtTest>
 
 using namespace tav;
-using app::ui::Scripted;
+using tav::widgets::Scripted;
 
 class TstStammbaumDrucken : public QObject
 {
@@ -43,7 +43,7 @@ class TstStammbaumDrucken : public QObject
         failed = f.openCatStamm();
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
         const int katze = scalar(*f.db, "SELECT max(LaufendeNummer) FROM catstamm").toInt();
-        QVERIFY(app::ui::TMirravel::catRecordHooks().zeigeKatze(katze));
+        QVERIFY(tav::shell::TMirravel::catRecordHooks().zeigeKatze(katze));
     }
     void cleanupTestCase() { f.stop(); }
     void init() { Scripted::reset(); }

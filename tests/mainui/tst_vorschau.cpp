@@ -13,7 +13,7 @@
 #include <QtTest>
 
 using namespace tav;
-using app::ui::Scripted;
+using tav::widgets::Scripted;
 
 namespace {
 
@@ -179,7 +179,7 @@ class TstVorschau : public QObject
         QCOMPARE(Scripted::shown().last().kind, QStringLiteral("message"));
         QVERIFY2(Scripted::shown().last().text.startsWith(app::messageText(message)),
                  qPrintable(Scripted::shown().last().text));
-        QCOMPARE(Scripted::shown().last().icon, app::ui::MsgIcon::Error);
+        QCOMPARE(Scripted::shown().last().icon, tav::widgets::MsgIcon::Error);
         QCOMPARE(contents(old), QByteArray("alt"));
         QVERIFY(!QFile::exists(m_out.filePath("fehlt")));
     }

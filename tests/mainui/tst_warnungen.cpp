@@ -9,7 +9,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
 using tav::cats::ui::TFormWarnungen;
 
 // The reminders after the program's start: what the cat record window's checks found, shown one

@@ -3,9 +3,9 @@
 #include "../common/WindowRegistry.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/ui/Fenstergroesse.h"
-#include "app/ui/Nav2.h"
-#include "app/ui/Translator.h"
+#include "widgets/Fenstergroesse.h"
+#include "widgets/Nav2.h"
+#include "widgets/Translator.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -27,7 +27,7 @@
 #include <QtTest>
 
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 // Opens every registered window and dialog in German, English and Dutch and checks what a user
 // would see: no control overlapping a sibling, outside its parent or squeezed below its minimum,

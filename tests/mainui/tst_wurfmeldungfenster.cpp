@@ -10,7 +10,7 @@
 #include <QtTest>
 
 using namespace tav;
-using app::ui::Scripted;
+using tav::widgets::Scripted;
 
 class TstWurfmeldungFenster : public QObject
 {

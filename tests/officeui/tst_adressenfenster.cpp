@@ -4,13 +4,13 @@
 #define TAV_WITH_CATSTAMM
 #include "../common/ProgramFixture.h"
 #include "app/Sprache.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/Translator.h"
 #include "cats/ui/Pcatstam.h"
 #include "office/ui/AdressSuchDlg.h"
 #include "office/ui/Adressenverwaltung.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataControls.h"
+#include "widgets/Translator.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +20,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
 using namespace tav::office::ui;
 using tav::store::Table;
 

@@ -2,10 +2,10 @@
 // expense and a transfer posted, the balances and the income statement on screen and as PDF.
 #include "../common/ProgramFixture.h"
 #include "app/Sprache.h"
-#include "app/ui/DBGrid.h"
 #include "office/ui/Buchfuehrung.h"
 #include "report/ui/Vorschau.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,7 +22,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
 using namespace tav::office;
 using namespace tav::office::ui;
 

@@ -1,12 +1,12 @@
 // The clubs, show dates and pharmacy windows on the demo register, opened from the menu: records
 // added through their fields, the show window opening on the coming show, the sort box's order.
 #include "../common/Bedienung.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/Translator.h"
 #include "cats/ui/Pkalend.h"
 #include "office/ui/BueroFenster.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataControls.h"
+#include "widgets/Translator.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -16,7 +16,7 @@
 #include <QtTest>
 
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 using namespace tav::office::ui;
 using tav::store::Table;
 

@@ -2,13 +2,13 @@
 // and its picture kept across closing, the copy into the address book, the general register
 // refusing edits unless started for data entry, and the search finding a name with a quote.
 #include "../common/Bedienung.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataControls.h"
 #include "office/ui/BueroFenster.h"
 #include "office/ui/ZwinSuchDlg.h"
 #include "office/ui/ZwingerEintraege.h"
 #include "office/ui/Zwingerregister.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataControls.h"
 
 #include <QComboBox>
 #include <QImage>
@@ -20,7 +20,7 @@
 #include <QtTest>
 
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 using namespace tav::office;
 using namespace tav::office::ui;
 using tav::store::Table;

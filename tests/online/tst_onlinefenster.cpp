@@ -4,9 +4,9 @@
 #include "../common/ProgramFixture.h"
 #include "app/IniFile.h"
 #include "app/Systemi.h"
-#include "app/ui/DBGrid.h"
 #include "online/ui/OnlineDBInterface.h"
 #include "store/Query.h"
+#include "widgets/DBGrid.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
 using tav::online::Modus;
 using tav::online::ui::TFormOnlineDBInterface;
 

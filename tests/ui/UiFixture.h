@@ -2,15 +2,15 @@
 
 #include "app/DataHome.h"
 #include "app/Sprache.h"
-#include "app/ui/ChildWindow.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Nav2.h"
 #include "store/Database.h"
 #include "store/Table.h"
 #include "store/Transaction.h"
+#include "widgets/ChildWindow.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Nav2.h"
 
 #include <QDir>
 #include <QGridLayout>
@@ -21,7 +21,7 @@
 namespace fixture {
 
 using namespace tav::store;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 // A temporary home with Daten/, the catalogues and two small tables of our own.
 struct TempData {

@@ -1,7 +1,7 @@
 #include "UiFixture.h"
 #include "app/Geld.h"
-#include "app/ui/DbEngine.h"
-#include "app/ui/GridDelegate.h"
+#include "widgets/DbEngine.h"
+#include "widgets/GridDelegate.h"
 
 #include <QImage>
 #include <QLabel>

@@ -1,5 +1,5 @@
 #include "UiFixture.h"
-#include "app/ui/DbEngine.h"
+#include "widgets/DbEngine.h"
 
 #include <QFile>
 #include <QLabel>

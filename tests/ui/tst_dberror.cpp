@@ -1,7 +1,7 @@
 #include "UiFixture.h"
 #include "app/ProgramHome.h"
-#include "app/ui/DbEngine.h"
 #include "maintenance/Indexerstellung.h"
+#include "widgets/DbEngine.h"
 
 #include <QFile>
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include "app/HelpPages.h"
 #include "app/MenuDefs.h"
 #include "app/ProgramHome.h"
-#include "app/ui/Help.h"
+#include "widgets/Help.h"
 
 #include <QDialog>
 #include <QDirIterator>
@@ -227,7 +227,7 @@ class TstHelp : public QObject
         QCOMPARE(v->parentWidget(), static_cast<QWidget *>(&modal));
         QVERIFY(v->isVisible());
         // switching the language switches the open page
-        tav::app::ui::translateWindow(v, 10000);
+        tav::widgets::translateWindow(v, 10000);
         QCOMPARE(shownPage(), page("en", 9240));
         QCOMPARE(v->windowTitle(), QString("Tavrenno – Help"));
         v->close();

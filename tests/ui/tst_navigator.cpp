@@ -1,5 +1,5 @@
 #include "UiFixture.h"
-#include "app/ui/Translator.h"
+#include "widgets/Translator.h"
 
 #include <QtTest>
 
@@ -213,13 +213,13 @@ class TstNavigator : public QObject
         make(1);
         nav->setHints(TDBNavigatorSpec::germanHints());
         QCOMPARE(nav->hint(K::nbPrior), QString("vorheriger Datensatz"));
-        tav::app::ui::translateComponent(nav.get(), tav::app::languageOffset(language));
+        tav::widgets::translateComponent(nav.get(), tav::app::languageOffset(language));
         QCOMPARE(nav->hint(K::nbFirst), first);
         QCOMPARE(nav->hint(K::nbGoto), gotoMark);
         // a missing record changes nothing
         nav->setProperty("tag", 99999);
         nav->setHints(TDBNavigatorSpec::germanHints());
-        tav::app::ui::translateComponent(nav.get(), 0);
+        tav::widgets::translateComponent(nav.get(), 0);
         QCOMPARE(nav->hint(K::nbFirst), QString("Dateianfang"));
     }
 

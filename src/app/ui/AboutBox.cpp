@@ -1,8 +1,8 @@
 #include "AboutBox.h"
 
-#include "Main.h"
 #include "OptionenTeile.h"
 #include "report/ReportJob.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 
 #include <QApplication>
@@ -13,6 +13,8 @@
 #include <QStyle>
 
 namespace tav::app::ui {
+
+using namespace tav::widgets;
 
 using namespace optionen;
 
@@ -93,8 +95,8 @@ TAboutBox *TAboutBox::instance()
 
 void registerAboutBox()
 {
-    TMirravel::registerSingleWindow(QStringLiteral("aboutbox"), QSize(420, 260),
-                                    [] { return new TAboutBox(store::defaultDatabase()); });
+    shell::TMirravel::registerSingleWindow(QStringLiteral("aboutbox"), QSize(420, 260),
+                                           [] { return new TAboutBox(store::defaultDatabase()); });
 }
 
 } // namespace tav::app::ui

@@ -1,7 +1,7 @@
 // AboutBox: the information window (TAboutBox): program, version, web address, register.
 #pragma once
 
-#include "ChildWindow.h"
+#include "widgets/ChildWindow.h"
 
 class QLabel;
 class QPushButton;
@@ -12,7 +12,7 @@ class Database;
 
 namespace tav::app::ui {
 
-class TAboutBox : public ChildWindow
+class TAboutBox : public widgets::ChildWindow
 {
     Q_OBJECT
   public:

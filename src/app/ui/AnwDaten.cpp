@@ -1,14 +1,14 @@
 #include "AnwDaten.h"
 
 #include "Auswahlboxen.h"
-#include "DbEngine.h"
-#include "Dialogs.h"
-#include "Main.h"
 #include "OptionenTeile.h"
 #include "app/Systemi.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/TableDef.h"
+#include "widgets/DbEngine.h"
+#include "widgets/Dialogs.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -18,6 +18,8 @@
 #include <QVBoxLayout>
 
 namespace tav::app::ui {
+
+using namespace tav::widgets;
 
 using namespace optionen;
 
@@ -200,7 +202,7 @@ bool TAnwenderdaten::uebernehmen()
     }
     if (eigenNeu) {
         m_eigen = eigen;
-        if (TMirravel *mw = TMirravel::instance())
+        if (shell::TMirravel *mw = shell::TMirravel::instance())
             mw->setWindowTitle(hauptfensterTitel(eigen));
     }
     m_verein = verein;
@@ -216,8 +218,8 @@ bool TAnwenderdaten::uebernehmen()
 
 void registerAnwenderdaten()
 {
-    TMirravel::registerSingleWindow(QStringLiteral("anwenderdaten"), QSize(520, 560),
-                                    [] { return new TAnwenderdaten(store::defaultDatabase()); });
+    shell::TMirravel::registerSingleWindow(QStringLiteral("anwenderdaten"), QSize(520, 560),
+                                           [] { return new TAnwenderdaten(store::defaultDatabase()); });
 }
 
 } // namespace tav::app::ui

@@ -2,8 +2,8 @@
 // the breed and colour of a new cat.
 #pragma once
 
-#include "ChildWindow.h"
 #include "app/Anwenderdaten.h"
+#include "widgets/ChildWindow.h"
 
 #include <QHash>
 
@@ -18,7 +18,7 @@ class Database;
 
 namespace tav::app::ui {
 
-class TAnwenderdaten : public ChildWindow
+class TAnwenderdaten : public widgets::ChildWindow
 {
     Q_OBJECT
   public:

@@ -1,13 +1,13 @@
 // Optionen: the options window: its frame, saving and the openers.
 #include "Optionen.h"
 
-#include "Dialogs.h"
-#include "Main.h"
 #include "OptionenTeile.h"
 #include "app/IniFile.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
+#include "shell/Main.h"
 #include "store/Database.h"
+#include "widgets/Dialogs.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -18,6 +18,8 @@
 #include <QVBoxLayout>
 
 namespace tav::app::ui {
+
+using namespace tav::widgets;
 
 using namespace optionen;
 
@@ -157,9 +159,9 @@ bool TFOptionen::speichern()
     }
     uebernehmen(*s);
     s->setzen();
-    if (TMirravel *mw = TMirravel::instance())
+    if (shell::TMirravel *mw = shell::TMirravel::instance())
         mw->FensterAnpassen();
-    if (const auto &geaendert = TMirravel::catRecordHooks().einstellungenGeaendert)
+    if (const auto &geaendert = shell::TMirravel::catRecordHooks().einstellungenGeaendert)
         geaendert();
     const QString path = s->datei();
     if (!IniFile::write(path, seitenEintraege(*s, seiten())))
@@ -169,7 +171,7 @@ bool TFOptionen::speichern()
     return true;
 }
 
-TFOptionen *optionenOeffnen(TMirravel &mw, TFOptionen::Seiten seiten)
+TFOptionen *optionenOeffnen(shell::TMirravel &mw, TFOptionen::Seiten seiten)
 {
     TFOptionen *w = TFOptionen::instance();
     if (!w) {
@@ -188,7 +190,7 @@ TFOptionen *optionenOeffnen(TMirravel &mw, TFOptionen::Seiten seiten)
 
 void registerOptionen()
 {
-    TMirravel::registerWindow(QStringLiteral("foptionen"), [](TMirravel &mw) -> QWidget * {
+    shell::TMirravel::registerWindow(QStringLiteral("foptionen"), [](shell::TMirravel &mw) -> QWidget * {
         return optionenOeffnen(mw, TFOptionen::Seiten::Alle);
     });
 }

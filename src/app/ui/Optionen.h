@@ -2,8 +2,8 @@
 // currency conversion of the bookkeeping.
 #pragma once
 
-#include "ChildWindow.h"
 #include "app/OptionenRegeln.h"
+#include "widgets/ChildWindow.h"
 
 #include <QStringList>
 #include <QVector>
@@ -25,11 +25,13 @@ namespace tav::store {
 class Database;
 }
 
+namespace tav::shell {
+class TMirravel;
+}
+
 namespace tav::app::ui {
 
-class TMirravel;
-
-class TFOptionen : public ChildWindow
+class TFOptionen : public widgets::ChildWindow
 {
     Q_OBJECT
   public:
@@ -151,6 +153,6 @@ class TFOptionen : public ChildWindow
 // The three openers. The main menu's shows all pages; the matings window's the matings order
 // only; the cat record window's "Systemparameter" the litter book and inbreeding pages.
 void registerOptionen();
-TFOptionen *optionenOeffnen(TMirravel &mw, TFOptionen::Seiten seiten);
+TFOptionen *optionenOeffnen(shell::TMirravel &mw, TFOptionen::Seiten seiten);
 
 } // namespace tav::app::ui

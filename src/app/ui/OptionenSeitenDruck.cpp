@@ -1,10 +1,10 @@
 // Optionen: the order lists of the pedigree and the matings, and the print pages.
 #include "Optionen.h"
 
-#include "Dialogs.h"
 #include "OptionenTeile.h"
 #include "app/IniFile.h"
 #include "app/Systemi.h"
+#include "widgets/Dialogs.h"
 
 #include <QFileInfo>
 #include <QFormLayout>
@@ -14,6 +14,8 @@
 #include <QTabBar>
 
 namespace tav::app::ui {
+
+using namespace tav::widgets;
 
 using namespace optionen;
 

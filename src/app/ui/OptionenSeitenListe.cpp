@@ -3,13 +3,13 @@
 #include "Optionen.h"
 
 #include "Auswahlboxen.h"
-#include "Dialogs.h"
 #include "OptionenTeile.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
 #include "cats/Referenzlisten.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
+#include "widgets/Dialogs.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -19,6 +19,8 @@
 #include <QScreen>
 
 namespace tav::app::ui {
+
+using namespace tav::widgets;
 
 using namespace optionen;
 

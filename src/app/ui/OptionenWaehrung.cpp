@@ -2,14 +2,14 @@
 // last conversion.
 #include "Optionen.h"
 
-#include "DbEngine.h"
-#include "Dialogs.h"
 #include "OptionenTeile.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
 #include "app/Waehrungsumrechnung.h"
 #include "cats/ui/Pkalend.h"
 #include "store/EngineError.h"
+#include "widgets/DbEngine.h"
+#include "widgets/Dialogs.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -18,6 +18,8 @@
 #include <QRegularExpressionValidator>
 
 namespace tav::app::ui {
+
+using namespace tav::widgets;
 
 using namespace optionen;
 

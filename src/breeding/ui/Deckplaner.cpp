@@ -5,15 +5,15 @@
 #include "Inzuchtgrad.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
 #include "cats/CatRules.h"
 #include "cats/ui/Psuchdlg.h"
 #include "maintenance/Registerpruefung.h"
 #include "printouts/ReportDeckplan.h"
 #include "report/ui/Vorschau.h"
+#include "shell/Main.h"
 #include "store/Database.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,7 +34,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 
 namespace tav::breeding::ui {
 

@@ -2,8 +2,8 @@
 // toms and the table of the kittens' figures per tom, filled in the background.
 #pragma once
 
-#include "app/ui/ChildWindow.h"
 #include "breeding/Deckplaner.h"
+#include "widgets/ChildWindow.h"
 
 #include <QAbstractTableModel>
 #include <memory>
@@ -56,7 +56,7 @@ class DeckplanModell : public QAbstractTableModel
     Qt::SortOrder m_ordnung = Qt::AscendingOrder;
 };
 
-class TFormDeckplaner : public tav::app::ui::ChildWindow
+class TFormDeckplaner : public tav::widgets::ChildWindow
 {
     Q_OBJECT
   public:

@@ -5,7 +5,7 @@
 #include "app/Global.h"
 #include "app/ProgramHome.h"
 #include "app/Sprache.h"
-#include "app/ui/Main.h"
+#include "shell/Main.h"
 #include "store/EngineError.h"
 
 #include <QButtonGroup>
@@ -249,8 +249,8 @@ bool TFormHTMLStammbaum::eventFilter(QObject *watched, QEvent *e)
 void TFormHTMLStammbaum::katzeSetzen(qint32 katze)
 {
     if (katze <= 0) {
-        const auto &hooks = app::ui::TMirravel::catRecordHooks();
-        auto *mw = app::ui::TMirravel::instance();
+        const auto &hooks = shell::TMirravel::catRecordHooks();
+        auto *mw = shell::TMirravel::instance();
         katze = hooks.druckKatze ? hooks.druckKatze() : mw ? mw->currentListCat() : 0;
     }
     m_katze = katze;
@@ -288,7 +288,7 @@ void TFormHTMLStammbaum::MakeKopf()
         return;
     }
     // the coefficients as the cat record window shows them
-    if (auto *mw = app::ui::TMirravel::instance()) {
+    if (auto *mw = shell::TMirravel::instance()) {
         if (QWidget *ik = mw->findChild<QWidget *>(QStringLiteral("DBInzuchtAnz")))
             d.inzucht = ik->property("text").toString();
         if (QWidget *avk = mw->findChild<QWidget *>(QStringLiteral("DBAhnenverlustAnz")))

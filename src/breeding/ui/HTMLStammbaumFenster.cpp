@@ -5,11 +5,11 @@
 #include "app/ProgramHome.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
-#include "app/ui/StoredColour.h"
 #include "breeding/HTMLSyntax.h"
 #include "breeding/StorePedigree.h"
+#include "shell/Main.h"
+#include "widgets/Dialogs.h"
+#include "widgets/StoredColour.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -40,8 +40,8 @@
 
 namespace tav::breeding::ui {
 
-using app::ui::MsgButtons;
-using app::ui::MsgIcon;
+using widgets::MsgButtons;
+using widgets::MsgIcon;
 
 namespace {
 TFormHTMLStammbaum *g_instance = nullptr;
@@ -132,10 +132,10 @@ QPushButton *ladenKnopf(QComboBox *farbe, QWidget *parent)
     laden->setProperty("tag", 6721);
     QObject::connect(laden, &QPushButton::clicked, farbe, [farbe] {
         QColorDialog dlg(Qt::white, farbe);
-        if (app::ui::execDialog(dlg) != QDialog::Accepted || !dlg.currentColor().isValid())
+        if (widgets::execDialog(dlg) != QDialog::Accepted || !dlg.currentColor().isValid())
             return;
         farbe->addItem(app::captionText(1459) + QLatin1Char(' ') +
-                       QString::number(app::ui::storedValue(dlg.currentColor())));
+                       QString::number(widgets::storedValue(dlg.currentColor())));
         farbe->setCurrentIndex(farbe->count() - 1);
     });
     return laden;
@@ -252,7 +252,7 @@ void TFormHTMLStammbaum::bauen()
 
     connect(Button1, &QPushButton::clicked, this, [this] {
         if (schreiben())
-            app::ui::showMessage(76, MsgIcon::Information, MsgButtons::Ok);
+            widgets::showMessage(76, MsgIcon::Information, MsgButtons::Ok);
     });
     connect(BitBtn1, &QPushButton::clicked, this, [this] { schreibenUndAnzeigen(); });
     connect(BitBtnHilfe, &QPushButton::clicked, this, [this] { showHelp(); });
@@ -302,7 +302,7 @@ QWidget *TFormHTMLStammbaum::bauenEinstellungen()
             h->addWidget(waehlen);
             g->addLayout(h, zeile, 4);
             connect(waehlen, &QPushButton::clicked, this, [this, bild] {
-                const QString p = app::ui::openFileName(this, QString(), QFileInfo(EditPfad->text()).path(),
+                const QString p = widgets::openFileName(this, QString(), QFileInfo(EditPfad->text()).path(),
                                                         app::captionText(6747));
                 if (!p.isEmpty())
                     bild->setText(bareName(p));
@@ -363,7 +363,7 @@ QWidget *TFormHTMLStammbaum::bauenEinstellungen()
         g->addWidget(box, zeile++, 0, 1, 5);
         connect(waehlen, &QPushButton::clicked, this, [this, i] {
             QFontDialog dlg(QFont(m_schrift[i].face, m_schrift[i].groesse), this);
-            if (app::ui::execDialog(dlg) != QDialog::Accepted)
+            if (widgets::execDialog(dlg) != QDialog::Accepted)
                 return;
             m_schrift[i].face = dlg.currentFont().family();
             m_schrift[i].groesse = dlg.currentFont().pointSize();
@@ -399,7 +399,7 @@ QWidget *TFormHTMLStammbaum::bauenEinstellungen()
     g->setRowStretch(zeile, 1);
 
     connect(pfadKnopf, &QPushButton::clicked, this, [this] {
-        QString p = app::ui::saveFileName(this, QString(), EditPfad->text(), app::captionText(6746));
+        QString p = widgets::saveFileName(this, QString(), EditPfad->text(), app::captionText(6746));
         if (p.isEmpty())
             return;
         if (QFileInfo(p).suffix().isEmpty())
@@ -407,7 +407,7 @@ QWidget *TFormHTMLStammbaum::bauenEinstellungen()
         EditPfad->setText(htmlPfadBereinigen(p));
     });
     connect(bildKnopf, &QPushButton::clicked, this, [this] {
-        const QString p = app::ui::openFileName(this, QString(), QFileInfo(EditPfad->text()).path(),
+        const QString p = widgets::openFileName(this, QString(), QFileInfo(EditPfad->text()).path(),
                                                 app::captionText(6747));
         if (!p.isEmpty())
             EditBild->setText(bareName(p));
@@ -485,7 +485,7 @@ void TFormHTMLStammbaum::schriftZeigen(int i)
 {
     const HTMLSchrift &s = m_schrift[i];
     const QStringList bf = htmlBenutzerfarbe(app::sprache());
-    const QColor farbe = app::ui::storedColour(htmlFarbwert(s.farbe, bf).value_or(0xffffff) | 0x1000000);
+    const QColor farbe = widgets::storedColour(htmlFarbwert(s.farbe, bf).value_or(0xffffff) | 0x1000000);
     QFont f(s.face, s.groesse);
     QPalette p = SchriftVorschau[i]->palette();
     p.setColor(QPalette::WindowText, QColor(farbe.rgb()));

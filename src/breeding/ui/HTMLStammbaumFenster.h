@@ -2,9 +2,9 @@
 // head preview, the arrangement of the head fields, and its registration.
 #pragma once
 
-#include "app/ui/ChildWindow.h"
 #include "breeding/HTMLINI.h"
 #include "breeding/HTMLKopf.h"
+#include "widgets/ChildWindow.h"
 
 #include <functional>
 
@@ -42,7 +42,7 @@ class HTMLFelderFlaeche : public QWidget
     void paintEvent(QPaintEvent *e) override;
 };
 
-class TFormHTMLStammbaum : public tav::app::ui::ChildWindow
+class TFormHTMLStammbaum : public tav::widgets::ChildWindow
 {
     Q_OBJECT
   public:

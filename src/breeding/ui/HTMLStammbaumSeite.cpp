@@ -5,9 +5,9 @@
 #include "app/Global.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
 #include "breeding/StorePedigree.h"
+#include "shell/Main.h"
+#include "widgets/Dialogs.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -23,8 +23,8 @@
 
 namespace tav::breeding::ui {
 
-using app::ui::MsgButtons;
-using app::ui::MsgIcon;
+using widgets::MsgButtons;
+using widgets::MsgIcon;
 
 HTMLSeitenSprache TFormHTMLStammbaum::seitenSprache() const
 {
@@ -96,7 +96,7 @@ bool TFormHTMLStammbaum::schreiben()
     const HTMLErgebnis e = schreibeHTMLStammbaum(s, q);
     QApplication::restoreOverrideCursor();
     for (const int m : e.meldungen)
-        app::ui::showMessage(m, MsgIcon::Error, MsgButtons::Ok, QString(), e.zusatz(m));
+        widgets::showMessage(m, MsgIcon::Error, MsgButtons::Ok, QString(), e.zusatz(m));
     return e.ok;
 }
 
@@ -106,7 +106,7 @@ bool TFormHTMLStammbaum::schreibenUndAnzeigen()
         return false;
     const QString pfad = EditPfad->text();
     if (!oeffner()(QUrl::fromLocalFile(pfad))) {
-        app::ui::showMessage(9552, MsgIcon::Error, MsgButtons::Ok, QString(), QLatin1Char(' ') + pfad);
+        widgets::showMessage(9552, MsgIcon::Error, MsgButtons::Ok, QString(), QLatin1Char(' ') + pfad);
         return false;
     }
     return true;
@@ -144,7 +144,7 @@ void TFormHTMLStammbaum::speichern()
     m_ini.SchriftStb = m_schrift[2];
     m_ini.spalte_pos = spalte_pos;
     if (!m_ini.schreiben(htmlIniPfad()))
-        app::ui::showMessage(8201, MsgIcon::Error, MsgButtons::Ok, QString(),
+        widgets::showMessage(8201, MsgIcon::Error, MsgButtons::Ok, QString(),
                              QLatin1Char(' ') + htmlIniPfad());
 }
 
@@ -156,15 +156,15 @@ void TFormHTMLStammbaum::closeEvent(QCloseEvent *e)
 
 void registerHTMLStammbaum()
 {
-    app::ui::TMirravel::registerWindow(QStringLiteral("formhtmlstammbaum"),
-                                       [](app::ui::TMirravel &mw) -> QWidget * {
-                                           if (auto *w = TFormHTMLStammbaum::instance())
-                                               return w;
-                                           auto *w = new TFormHTMLStammbaum(store::defaultDatabase());
-                                           if (QMdiSubWindow *sub = mw.addChild(w))
-                                               sub->resize(QSize(1000, 700));
-                                           return w;
-                                       });
+    shell::TMirravel::registerWindow(QStringLiteral("formhtmlstammbaum"),
+                                     [](shell::TMirravel &mw) -> QWidget * {
+                                         if (auto *w = TFormHTMLStammbaum::instance())
+                                             return w;
+                                         auto *w = new TFormHTMLStammbaum(store::defaultDatabase());
+                                         if (QMdiSubWindow *sub = mw.addChild(w))
+                                             sub->resize(QSize(1000, 700));
+                                         return w;
+                                     });
 }
 
 } // namespace tav::breeding::ui

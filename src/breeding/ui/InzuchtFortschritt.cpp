@@ -2,9 +2,9 @@
 #include "InzuchtFortschritt.h"
 
 #include "app/Sprache.h"
-#include "app/ui/Main.h"
-#include "app/ui/Translator.h"
 #include "breeding/InzuchtBerechnung.h"
+#include "shell/Main.h"
+#include "widgets/Translator.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -38,7 +38,7 @@ TFormInzuchtFortschritt::TFormInzuchtFortschritt(QWidget *parent) : QDialog(pare
     layout->addWidget(Gauge);
     layout->addWidget(BitBtnAbbruch, 0, Qt::AlignHCenter);
     connect(BitBtnAbbruch, &QPushButton::clicked, this, [this] { abbruch = true; });
-    tav::app::ui::translateOnCreate(this);
+    tav::widgets::translateOnCreate(this);
     resize(320, 140);
     m_clock.start();
 }
@@ -60,12 +60,12 @@ Fortschritt TFormInzuchtFortschritt::callback()
 bool berechneMitFortschritt(InzuchtBerechnung &engine, qint32 tier, qint32 vater, qint32 mutter,
                             int generationen, bool inzucht, QWidget *parent)
 {
-    auto *main = tav::app::ui::TMirravel::instance();
+    auto *main = tav::shell::TMirravel::instance();
     if (main && main->InzuchtBerechne)
         return false; // one calculation at a time
     struct Running {
-        tav::app::ui::TMirravel *main;
-        explicit Running(tav::app::ui::TMirravel *m) : main(m)
+        tav::shell::TMirravel *main;
+        explicit Running(tav::shell::TMirravel *m) : main(m)
         {
             if (main)
                 main->InzuchtBerechne = true;

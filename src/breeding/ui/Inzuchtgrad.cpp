@@ -5,9 +5,6 @@
 #include "TopKatzen.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/InzuchtSpeicherung.h"
 #include "breeding/StorePedigree.h"
@@ -15,8 +12,11 @@
 #include "cats/CatRules.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Psuchdlg.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/Table.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -30,7 +30,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 
 namespace tav::breeding::ui {
 

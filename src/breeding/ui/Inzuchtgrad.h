@@ -1,8 +1,8 @@
 // Inzuchtgrad: the inbreeding window (TFormInzuchtgrad) and its registration with the main window.
 #pragma once
 
-#include "app/ui/ChildWindow.h"
 #include "printouts/InzuchtDruck.h"
+#include "widgets/ChildWindow.h"
 
 #include <QVector>
 #include <memory>
@@ -22,10 +22,10 @@ namespace tav::store {
 class Database;
 class Table;
 } // namespace tav::store
-namespace tav::app::ui {
+namespace tav::widgets {
 class DataSource;
 class DBGrid;
-} // namespace tav::app::ui
+} // namespace tav::widgets
 
 namespace tav::breeding {
 class InzuchtBerechnung;
@@ -37,7 +37,7 @@ namespace tav::breeding::ui {
 
 // The full inbreeding analysis of a cat or of a planned mating, its six result tabs, saved
 // calculations and the print options.
-class TFormInzuchtgrad : public tav::app::ui::ChildWindow
+class TFormInzuchtgrad : public tav::widgets::ChildWindow
 {
     Q_OBJECT
   public:
@@ -77,7 +77,7 @@ class TFormInzuchtgrad : public tav::app::ui::ChildWindow
     QTabWidget *PageControl2;
     QPlainTextEdit *Memo1, *Memo2, *Memo3;
     QLabel *LabelStammbaumkomplett;
-    tav::app::ui::DBGrid *DBGrid1;
+    tav::widgets::DBGrid *DBGrid1;
     QSplitter *SplitterTopKlon;
     struct TopPanel {
         QLabel *farbe, *slot, *name, *anzahl;
@@ -130,7 +130,7 @@ class TFormInzuchtgrad : public tav::app::ui::ChildWindow
     std::unique_ptr<tav::breeding::StorePedigree> m_quelle;
     std::unique_ptr<tav::breeding::InzuchtBerechnung> m_engine;
     std::unique_ptr<tav::store::Table> m_vorfahren;
-    tav::app::ui::DataSource *m_vorfahrenQuelle = nullptr;
+    tav::widgets::DataSource *m_vorfahrenQuelle = nullptr;
     bool m_topLive = true;
     bool m_berechnungGeplant = false;
     QVector<qint64> m_ladeSchluessel;

@@ -2,13 +2,13 @@
 #include "Inzuchtgrad.h"
 
 #include "app/Sprache.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/StoredColour.h"
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/InzuchtSpeicherung.h"
 #include "breeding/StorePedigree.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataSource.h"
+#include "widgets/StoredColour.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,7 +22,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::breeding::ui {
 

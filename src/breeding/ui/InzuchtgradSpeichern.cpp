@@ -3,15 +3,15 @@
 
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/InzuchtSpeicherung.h"
 #include "breeding/StorePedigree.h"
 #include "printouts/ReportInzucht.h"
 #include "report/ui/Vorschau.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -26,7 +26,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::breeding::ui {
 

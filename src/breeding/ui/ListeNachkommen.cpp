@@ -4,9 +4,9 @@
 #include "Nachkommen.h"
 #include "app/Global.h"
 #include "app/Sprache.h"
-#include "app/ui/Dialogs.h"
 #include "breeding/Nachkommen.h"
 #include "store/Database.h"
+#include "widgets/Dialogs.h"
 
 #include <QHBoxLayout>
 #include <QMdiSubWindow>
@@ -17,7 +17,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::breeding::ui {
 

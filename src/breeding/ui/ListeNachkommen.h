@@ -1,7 +1,7 @@
 // ListeNachkommen: all descendants of a cat as a tree read branch by branch (TFormListeNachkommen).
 #pragma once
 
-#include "app/ui/ChildWindow.h"
+#include "widgets/ChildWindow.h"
 
 #include <memory>
 
@@ -20,7 +20,7 @@ class NachkommenLeser;
 
 namespace tav::breeding::ui {
 
-class TFormListeNachkommen : public tav::app::ui::ChildWindow
+class TFormListeNachkommen : public tav::widgets::ChildWindow
 {
     Q_OBJECT
   public:

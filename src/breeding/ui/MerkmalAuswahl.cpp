@@ -2,13 +2,13 @@
 #include "MerkmalAuswahl.h"
 
 #include "app/Sprache.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/StoredColour.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Query.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataSource.h"
+#include "widgets/StoredColour.h"
 
 #include <QComboBox>
 
@@ -36,21 +36,21 @@ void farbenFuellen(QComboBox *combo, store::Database *db, int tagAlle)
     }
 }
 
-bool merkmalRasterOeffnen(app::ui::DBGrid *grid, store::Database *db, QObject *besitzer)
+bool merkmalRasterOeffnen(widgets::DBGrid *grid, store::Database *db, QObject *besitzer)
 {
     if (!db->tableExists(QStringLiteral("MERKMALE.DB")))
         return false;
     auto *merkmale = new store::Table(db, QStringLiteral("MERKMALE.DB"), besitzer);
     merkmale->setReadOnly(true);
-    auto *quelle = new app::ui::DataSource(merkmale, besitzer);
+    auto *quelle = new widgets::DataSource(merkmale, besitzer);
     quelle->open();
     grid->setDataSource(quelle);
-    app::ui::TableModel *m = grid->tableModel();
+    widgets::TableModel *m = grid->tableModel();
     m->setColumns(
         {{QStringLiteral("Bezeichnung"), QStringLiteral("Merkmal"), TagMerkmal, false, {}, {}, {}, {}},
          {QStringLiteral("Kuerzel"), QStringLiteral("Kürzel"), TagKuerzel, false, {}, {}, {}, {}}});
     m->setRowColour(
-        [](store::Table &t) { return app::ui::storedColour(t.intValue(QStringLiteral("farbe"))); });
+        [](store::Table &t) { return widgets::storedColour(t.intValue(QStringLiteral("farbe"))); });
     return true;
 }
 

@@ -8,9 +8,9 @@ class QObject;
 namespace tav::store {
 class Database;
 }
-namespace tav::app::ui {
+namespace tav::widgets {
 class DBGrid;
-}
+} // namespace tav::widgets
 
 namespace tav::breeding::ui {
 
@@ -20,6 +20,6 @@ void farbenFuellen(QComboBox *combo, tav::store::Database *db, int tagAlle);
 
 // Opens MERKMALE.DB read-only for the grid (columns name and short name, each row in its trait's
 // colour); false when the register has no trait table.
-bool merkmalRasterOeffnen(tav::app::ui::DBGrid *grid, tav::store::Database *db, QObject *besitzer);
+bool merkmalRasterOeffnen(tav::widgets::DBGrid *grid, tav::store::Database *db, QObject *besitzer);
 
 } // namespace tav::breeding::ui

@@ -4,12 +4,12 @@
 
 #include "ListeNachkommen.h"
 #include "app/Sprache.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
 #include "cats/ui/Pcatstam.h"
 #include "printouts/ReportNachkommen.h"
 #include "report/ui/Vorschau.h"
+#include "shell/Main.h"
 #include "store/Database.h"
+#include "widgets/Dialogs.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -24,7 +24,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 
 namespace tav::breeding::ui {
 

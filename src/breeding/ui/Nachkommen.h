@@ -2,8 +2,8 @@
 // registration of both descendant windows.
 #pragma once
 
-#include "app/ui/ChildWindow.h"
 #include "breeding/Nachkommen.h"
+#include "widgets/ChildWindow.h"
 
 #include <QVector>
 #include <optional>
@@ -25,7 +25,7 @@ QPushButton *fensterKnopf(const QString &name, const QString &text, int tag, QWi
 // The cat shown in the cat record window, else the one selected in the main window's list.
 qint32 aktuelleKatzeDesProgramms();
 
-class TFormNachkommen : public tav::app::ui::ChildWindow
+class TFormNachkommen : public tav::widgets::ChildWindow
 {
     Q_OBJECT
   public:

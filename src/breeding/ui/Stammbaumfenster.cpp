@@ -2,7 +2,7 @@
 #include "Stammbaumfenster.h"
 
 #include "StammbaumFlaeche.h"
-#include "app/ui/Main.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 
 #include <QAction>
@@ -76,7 +76,7 @@ TFormStammbaum::TFormStammbaum(tav::store::Database *db, QWidget *parent)
 
     SaveBookmark.reset();
     qint32 start = 0;
-    if (auto *mw = tav::app::ui::TMirravel::instance())
+    if (auto *mw = tav::shell::TMirravel::instance())
         start = mw->currentListCat();
     zeigeKatze(start);
 }
@@ -253,12 +253,12 @@ bool TFormStammbaum::eventFilter(QObject *watched, QEvent *e)
 
 void registerStammbaum()
 {
-    tav::app::ui::TMirravel::registerWindow(QStringLiteral("formstammbaum"),
-                                            [](tav::app::ui::TMirravel &) -> QWidget * {
-                                                if (TFormStammbaum *w = TFormStammbaum::instance())
-                                                    return w;
-                                                return new TFormStammbaum(tav::store::defaultDatabase());
-                                            });
+    tav::shell::TMirravel::registerWindow(QStringLiteral("formstammbaum"),
+                                          [](tav::shell::TMirravel &) -> QWidget * {
+                                              if (TFormStammbaum *w = TFormStammbaum::instance())
+                                                  return w;
+                                              return new TFormStammbaum(tav::store::defaultDatabase());
+                                          });
 }
 
 } // namespace tav::breeding::ui

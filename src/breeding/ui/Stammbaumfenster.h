@@ -1,8 +1,8 @@
 // Stammbaumfenster: the window that shows a cat's pedigree over eight generations (TFormStammbaum).
 #pragma once
 
-#include "app/ui/ChildWindow.h"
 #include "breeding/Stammbaum8.h"
+#include "widgets/ChildWindow.h"
 
 #include <QVector>
 #include <optional>
@@ -26,7 +26,7 @@ class StammbaumFlaeche;
 // the property that holds a box's place in the tree (stammbaum8::index)
 inline constexpr char BoxEigenschaft[] = "stammbaumIndex";
 
-class TFormStammbaum : public tav::app::ui::ChildWindow
+class TFormStammbaum : public tav::widgets::ChildWindow
 {
     Q_OBJECT
   public:

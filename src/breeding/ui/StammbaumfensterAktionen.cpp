@@ -6,13 +6,13 @@
 
 #include "app/Global.h"
 #include "app/Systemi.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
 #include "breeding/StorePedigree.h"
 #include "cats/Stammdaten.h"
 #include "cats/Titel.h"
 #include "cats/ui/Psuchdlg.h"
 #include "store/EngineError.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
 
 #include <QAction>
 #include <QImageReader>
@@ -64,9 +64,9 @@ void TFormStammbaum::zeigeKatze(qint32 nummer)
         zeigeWurzel();
         fuelleBaum();
     } catch (const tav::store::EngineError &e) {
-        tav::app::ui::reportDatabaseError(e, e.file().isEmpty() ? Katzentabelle : e.file());
+        tav::widgets::reportDatabaseError(e, e.file().isEmpty() ? Katzentabelle : e.file());
     } catch (const std::bad_alloc &) {
-        tav::app::ui::showMessage(126, tav::app::ui::MsgIcon::Error, tav::app::ui::MsgButtons::Ok);
+        tav::widgets::showMessage(126, tav::widgets::MsgIcon::Error, tav::widgets::MsgButtons::Ok);
     }
 }
 
@@ -156,7 +156,7 @@ void TFormStammbaum::BoxClick(QLabel *box)
                 MemoStammbaumInfo->setPlainText(
                     g->Katzendaten(2, *nr, false, 0, vorsatz).daten.join(QLatin1Char('\n')));
         } catch (const tav::store::EngineError &e) {
-            tav::app::ui::reportDatabaseError(e, e.file().isEmpty() ? Katzentabelle : e.file());
+            tav::widgets::reportDatabaseError(e, e.file().isEmpty() ? Katzentabelle : e.file());
         }
         MemoStammbaumInfo->verticalScrollBar()->setValue(0);
     }

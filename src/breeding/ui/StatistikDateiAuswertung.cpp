@@ -4,11 +4,11 @@
 
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/StoredColour.h"
 #include "report/ui/Vorschau.h"
 #include "store/EngineError.h"
+#include "widgets/DBGrid.h"
+#include "widgets/Dialogs.h"
+#include "widgets/StoredColour.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,8 +24,8 @@
 
 namespace tav::breeding::ui {
 
-using app::ui::MsgButtons;
-using app::ui::MsgIcon;
+using widgets::MsgButtons;
+using widgets::MsgIcon;
 
 namespace {
 QString beschriftung(int tag)
@@ -69,9 +69,9 @@ QVariant DateiErgebnisModell::data(const QModelIndex &i, int role) const
     const DateiZeile &z = m_zeilen[i.row()];
     const Spalte s = art(i.column());
     switch (role) {
-    case Qt::BackgroundRole: return z.farbe ? QVariant(app::ui::storedColour(z.farbe)) : QVariant();
+    case Qt::BackgroundRole: return z.farbe ? QVariant(widgets::storedColour(z.farbe)) : QVariant();
     case Qt::ForegroundRole:
-        return z.farbe ? QVariant(app::ui::textColourOn(app::ui::storedColour(z.farbe))) : QVariant();
+        return z.farbe ? QVariant(widgets::textColourOn(widgets::storedColour(z.farbe))) : QVariant();
     case Qt::TextAlignmentRole: return s == Tod ? QVariant(Qt::AlignCenter) : QVariant();
     case Qt::DisplayRole: break;
     default: return {};
@@ -151,7 +151,7 @@ bool TFormStatistikMerkmaleDatei::auswerten()
 {
     const DateiFilter f = filter();
     if (!f.einGeschlecht()) {
-        app::ui::showMessage(191, MsgIcon::Information, MsgButtons::Ok);
+        widgets::showMessage(191, MsgIcon::Information, MsgButtons::Ok);
         return false;
     }
     inzuchtBeenden();
@@ -173,12 +173,12 @@ bool TFormStatistikMerkmaleDatei::auswerten()
     }
     PanelWarten->hide();
     if (fehler) {
-        app::ui::showMessage(120, MsgIcon::Error, MsgButtons::Ok);
+        widgets::showMessage(120, MsgIcon::Error, MsgButtons::Ok);
         zuruecksetzen();
         return false;
     }
     if (zeilen.isEmpty()) {
-        app::ui::showMessage(119, MsgIcon::Information, MsgButtons::Ok);
+        widgets::showMessage(119, MsgIcon::Information, MsgButtons::Ok);
         eingabenFrei(true);
         return false;
     }
@@ -239,7 +239,7 @@ void TFormStatistikMerkmaleDatei::inzuchtSchritt()
                                               const QString &avk) { m_modell->inzucht(zeilen, ik, avk); });
     } catch (const std::bad_alloc &) {
         // the rows so far keep their values; the rest stay empty
-        app::ui::showMessage(126, MsgIcon::Error, MsgButtons::Ok);
+        widgets::showMessage(126, MsgIcon::Error, MsgButtons::Ok);
     } catch (const std::exception &e) {
         qWarning("%s", e.what());
     }

@@ -4,11 +4,11 @@
 
 #include "MerkmalAuswahl.h"
 #include "app/Sprache.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/Main.h"
 #include "breeding/MerkmalAusdruck.h"
 #include "report/ui/Vorschau.h"
+#include "shell/Main.h"
 #include "store/Database.h"
+#include "widgets/DBGrid.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -127,7 +127,7 @@ QWidget *TFormStatistikMerkmaleDatei::abfrageTeil()
     auto *teil = new QWidget(this);
     auto *l = new QGridLayout(teil);
     l->setContentsMargins(0, 0, 0, 0);
-    DBGMerkmale = new app::ui::DBGrid(teil);
+    DBGMerkmale = new widgets::DBGrid(teil);
     DBGMerkmale->setObjectName(QStringLiteral("DBGMerkmale"));
     DBGMerkmale->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGMerkmale->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -370,15 +370,15 @@ void TFormStatistikMerkmaleDatei::closeEvent(QCloseEvent *e)
 
 void registerStatistikDatei()
 {
-    app::ui::TMirravel::registerWindow(
-        QStringLiteral("formstatistikmerkmaledatei"), [](app::ui::TMirravel &mw) -> QWidget * {
-            if (auto *w = TFormStatistikMerkmaleDatei::instance())
-                return w;
-            auto *w = new TFormStatistikMerkmaleDatei(store::defaultDatabase());
-            if (QMdiSubWindow *sub = mw.addChild(w))
-                sub->resize(QSize(980, 640));
-            return w;
-        });
+    shell::TMirravel::registerWindow(QStringLiteral("formstatistikmerkmaledatei"),
+                                     [](shell::TMirravel &mw) -> QWidget * {
+                                         if (auto *w = TFormStatistikMerkmaleDatei::instance())
+                                             return w;
+                                         auto *w = new TFormStatistikMerkmaleDatei(store::defaultDatabase());
+                                         if (QMdiSubWindow *sub = mw.addChild(w))
+                                             sub->resize(QSize(980, 640));
+                                         return w;
+                                     });
 }
 
 } // namespace tav::breeding::ui

@@ -2,9 +2,9 @@
 // and its registration with the main window.
 #pragma once
 
-#include "app/ui/ChildWindow.h"
 #include "breeding/StatistikDatei.h"
 #include "printouts/ReportStatistikDatei.h"
+#include "widgets/ChildWindow.h"
 
 #include <QAbstractTableModel>
 #include <memory>
@@ -24,9 +24,9 @@ class QTimer;
 namespace tav::store {
 class Database;
 }
-namespace tav::app::ui {
+namespace tav::widgets {
 class DBGrid;
-}
+} // namespace tav::widgets
 
 namespace tav::breeding::ui {
 
@@ -56,7 +56,7 @@ class DateiErgebnisModell : public QAbstractTableModel
     bool m_mitMerkmalen = false;
 };
 
-class TFormStatistikMerkmaleDatei : public tav::app::ui::ChildWindow
+class TFormStatistikMerkmaleDatei : public tav::widgets::ChildWindow
 {
     Q_OBJECT
   public:
@@ -80,7 +80,7 @@ class TFormStatistikMerkmaleDatei : public tav::app::ui::ChildWindow
     DateiFilter filter() const;
 
     QPlainTextEdit *SQL;
-    tav::app::ui::DBGrid *DBGMerkmale;
+    tav::widgets::DBGrid *DBGMerkmale;
     QPushButton *BtnAnd, *BtnOr, *BtnNot, *BtnAuf, *BtnZu;
     QPushButton *BtnEinfach, *BtnErweitert, *BtnLoeschen, *BtnSQL;
     QPushButton *BtnAuswerten, *BtnZuruecksetzen, *BtnDruck, *BtnHilfe, *BtnZurueck;

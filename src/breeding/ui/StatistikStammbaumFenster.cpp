@@ -3,18 +3,18 @@
 
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
 #include "breeding/StatistikStammbaum.h"
 #include "breeding/ui/MerkmalAuswahl.h"
 #include "cats/ui/Psuchdlg.h"
 #include "report/ui/Vorschau.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Query.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -38,8 +38,8 @@
 
 namespace tav::breeding::ui {
 
-using app::ui::MsgButtons;
-using app::ui::MsgIcon;
+using widgets::MsgButtons;
+using widgets::MsgIcon;
 
 namespace {
 TFormStatistikMerkmaleStammbaum *g_instance = nullptr;
@@ -58,7 +58,7 @@ TFormStatistikMerkmaleStammbaum::TFormStatistikMerkmaleStammbaum(store::Database
     bauen();
     listenFuellen();
     finishCreate();
-    if (auto *mw = app::ui::TMirravel::instance())
+    if (auto *mw = shell::TMirravel::instance())
         katzeLaden(mw->currentListCat());
 }
 
@@ -129,7 +129,7 @@ void TFormStatistikMerkmaleStammbaum::bauen()
     CheckBoxalleM = new QCheckBox(QStringLiteral("Suche nach allen Merkmalen "), this);
     CheckBoxalleM->setProperty("tag", 8046);
     CheckBoxalleM->setChecked(true);
-    DBGridMerkmale = new app::ui::DBGrid(this);
+    DBGridMerkmale = new widgets::DBGrid(this);
     DBGridMerkmale->setObjectName(QStringLiteral("DBGridMerkmale"));
     DBGridMerkmale->setSelectionMode(QAbstractItemView::MultiSelection);
     DBGridMerkmale->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -209,7 +209,7 @@ QWidget *TFormStatistikMerkmaleStammbaum::wartePanel()
 
 void TFormStatistikMerkmaleStammbaum::abbrechenFragen()
 {
-    if (app::ui::showMessage(MeldungAbbrechen, MsgIcon::Question, MsgButtons::YesNo) == QMessageBox::Yes)
+    if (widgets::showMessage(MeldungAbbrechen, MsgIcon::Question, MsgButtons::YesNo) == QMessageBox::Yes)
         abbruch = true;
 }
 
@@ -240,7 +240,7 @@ void TFormStatistikMerkmaleStammbaum::listenFuellen()
 QStringList TFormStatistikMerkmaleStammbaum::gewaehlteMerkmale() const
 {
     QStringList namen;
-    const app::ui::TableModel *model = DBGridMerkmale->tableModel();
+    const widgets::TableModel *model = DBGridMerkmale->tableModel();
     if (!model || !DBGridMerkmale->selectionModel())
         return namen;
     QModelIndexList zeilen = DBGridMerkmale->selectionModel()->selectedRows(0);
@@ -305,7 +305,7 @@ bool TFormStatistikMerkmaleStammbaum::auswerten()
     Memo1->clear();
     const printouts::StatistikDruck d = druckDaten();
     if (d.suche == printouts::StatistikDruck::Suche::Ausgewaehlte && d.gesuchteMerkmale.isEmpty()) {
-        app::ui::showMessage(123, MsgIcon::Information, MsgButtons::Ok);
+        widgets::showMessage(123, MsgIcon::Information, MsgButtons::Ok);
         return false;
     }
     if (!satzKatze)
@@ -352,16 +352,16 @@ bool TFormStatistikMerkmaleStammbaum::auswerten()
     } catch (const store::EngineError &) {
         fehler = true;
     } catch (const std::bad_alloc &) {
-        app::ui::showMessage(MeldungSpeichermangel, MsgIcon::Error, MsgButtons::Ok);
+        widgets::showMessage(MeldungSpeichermangel, MsgIcon::Error, MsgButtons::Ok);
         fehler = true;
     }
     if (fehler)
-        app::ui::showMessage(124, MsgIcon::Error, MsgButtons::Ok);
+        widgets::showMessage(124, MsgIcon::Error, MsgButtons::Ok);
     PanelWarten->hide();
     eingabenFrei(true);
     m_laeuft = false;
     if (abgebrochen)
-        app::ui::showMessage(MeldungAbgebrochen, MsgIcon::Information, MsgButtons::Ok);
+        widgets::showMessage(MeldungAbgebrochen, MsgIcon::Information, MsgButtons::Ok);
     if (fehler || abgebrochen)
         return false;
     Memo1->setPlainText(
@@ -390,8 +390,8 @@ printouts::StatistikDruck TFormStatistikMerkmaleStammbaum::druckDaten() const
 
 void registerStatistikStammbaum()
 {
-    app::ui::TMirravel::registerWindow(
-        QStringLiteral("formstatistikmerkmalestammbaum"), [](app::ui::TMirravel &mw) -> QWidget * {
+    shell::TMirravel::registerWindow(
+        QStringLiteral("formstatistikmerkmalestammbaum"), [](shell::TMirravel &mw) -> QWidget * {
             if (auto *w = TFormStatistikMerkmaleStammbaum::instance())
                 return w;
             auto *w = new TFormStatistikMerkmaleStammbaum(store::defaultDatabase());

@@ -2,8 +2,8 @@
 // (TFormStatistikMerkmaleStammbaum) and its registration with the main window.
 #pragma once
 
-#include "app/ui/ChildWindow.h"
 #include "printouts/ReportStatistikStammbaum.h"
+#include "widgets/ChildWindow.h"
 
 class QCheckBox;
 class QComboBox;
@@ -20,14 +20,14 @@ class Database;
 class Table;
 } // namespace tav::store
 
-namespace tav::app::ui {
+namespace tav::widgets {
 class DataSource;
 class DBGrid;
-} // namespace tav::app::ui
+} // namespace tav::widgets
 
 namespace tav::breeding::ui {
 
-class TFormStatistikMerkmaleStammbaum : public tav::app::ui::ChildWindow
+class TFormStatistikMerkmaleStammbaum : public tav::widgets::ChildWindow
 {
     Q_OBJECT
   public:
@@ -55,7 +55,7 @@ class TFormStatistikMerkmaleStammbaum : public tav::app::ui::ChildWindow
     QComboBox *CBFarbe;
     QRadioButton *RBohneMerkmale, *RBmitMerkmale;
     QCheckBox *CheckBoxalleM;
-    tav::app::ui::DBGrid *DBGridMerkmale;
+    tav::widgets::DBGrid *DBGridMerkmale;
     QPlainTextEdit *Memo1;
     QPushButton *sucheKatze, *BitBtnAuswertung, *BitBtnDruck, *BitBtnHilfe, *BitBtnZurueck;
     // "Bitte warten! Auswertung läuft" with "Abbruch", shown while it counts

@@ -1,12 +1,12 @@
 // TopKatzen: the window of the five top-cat slots.
 #include "TopKatzen.h"
 
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
-#include "app/ui/StoredColour.h"
 #include "cats/ui/Psuchdlg.h"
+#include "shell/Main.h"
 #include "store/Table.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
+#include "widgets/StoredColour.h"
 
 #include <QCloseEvent>
 #include <QColorDialog>
@@ -19,7 +19,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 
 namespace tav::breeding::ui {
 

@@ -1,7 +1,7 @@
 // TopKatzen: the window of the five top-cat slots (TFormTopKatzen).
 #pragma once
 
-#include "app/ui/ChildWindow.h"
+#include "widgets/ChildWindow.h"
 
 #include <QVector>
 #include <memory>
@@ -13,16 +13,16 @@ namespace tav::store {
 class Database;
 class Table;
 } // namespace tav::store
-namespace tav::app::ui {
+namespace tav::widgets {
 class DataSource;
-}
+} // namespace tav::widgets
 
 namespace tav::breeding::ui {
 
 // Five slots of TopKatze.db, each with a cat and a colour. A slot's row is posted when another
 // slot is chosen or the window closes, after message 29 unless saving without asking; closing
 // gives the main window's cat list its colours again.
-class TFormTopKatzen : public tav::app::ui::ChildWindow
+class TFormTopKatzen : public tav::widgets::ChildWindow
 {
     Q_OBJECT
   public:
@@ -59,7 +59,7 @@ class TFormTopKatzen : public tav::app::ui::ChildWindow
 
     tav::store::Database *m_db;
     std::unique_ptr<tav::store::Table> m_top;
-    tav::app::ui::DataSource *m_quelle = nullptr;
+    tav::widgets::DataSource *m_quelle = nullptr;
     QVector<Slot> m_slots;
 };
 

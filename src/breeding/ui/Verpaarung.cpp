@@ -4,15 +4,15 @@
 #include "Baumsymbole.h"
 #include "app/Global.h"
 #include "app/Sprache.h"
-#include "app/ui/DbEngine.h"
-#include "app/ui/Main.h"
 #include "app/ui/Optionen.h"
 #include "cats/ui/Psuchdlg.h"
 #include "maintenance/Indexerstellung.h"
 #include "report/ui/Vorschau.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
+#include "widgets/DbEngine.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -94,7 +94,7 @@ TFormVerpaarung::TFormVerpaarung(store::Database *db, QWidget *parent)
     bauen();
     finishCreate();
     wurfbuchOeffnen();
-    if (auto *mw = app::ui::TMirravel::instance())
+    if (auto *mw = shell::TMirravel::instance())
         KatzeLaden(mw->currentListCat());
 }
 
@@ -109,7 +109,7 @@ void TFormVerpaarung::wurfbuchOeffnen()
     try {
         maintenance::TDataModuleIndex(QString(), m_db).oeffnen(*m_wurfbuch);
     } catch (const store::EngineError &e) {
-        app::ui::TDBError::HandleException(e, datei);
+        widgets::TDBError::HandleException(e, datei);
     }
 }
 
@@ -250,7 +250,7 @@ void TFormVerpaarung::bauen()
     connect(BitBtnDruck, &QPushButton::clicked, this, [this] { drucken(); });
     // only the page of the matings display
     connect(system, &QPushButton::clicked, this, [] {
-        if (app::ui::TMirravel *mw = app::ui::TMirravel::instance())
+        if (shell::TMirravel *mw = shell::TMirravel::instance())
             app::ui::optionenOeffnen(*mw, app::ui::TFOptionen::Seiten::Verpaarung);
     });
     connect(BitBtnHilfe, &QPushButton::clicked, this, [this] { showHelp(); });
@@ -453,15 +453,14 @@ void TFormVerpaarung::baumHoehe()
 
 void registerVerpaarung()
 {
-    app::ui::TMirravel::registerWindow(QStringLiteral("formverpaarung"),
-                                       [](app::ui::TMirravel &mw) -> QWidget * {
-                                           if (TFormVerpaarung *w = TFormVerpaarung::instance())
-                                               return w;
-                                           auto *w = new TFormVerpaarung(store::defaultDatabase());
-                                           if (QMdiSubWindow *sub = mw.addChild(w))
-                                               sub->resize(QSize(760, 620));
-                                           return w;
-                                       });
+    shell::TMirravel::registerWindow(QStringLiteral("formverpaarung"), [](shell::TMirravel &mw) -> QWidget * {
+        if (TFormVerpaarung *w = TFormVerpaarung::instance())
+            return w;
+        auto *w = new TFormVerpaarung(store::defaultDatabase());
+        if (QMdiSubWindow *sub = mw.addChild(w))
+            sub->resize(QSize(760, 620));
+        return w;
+    });
 }
 
 } // namespace tav::breeding::ui

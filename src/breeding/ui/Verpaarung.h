@@ -2,9 +2,9 @@
 // tree with the statistics of the selected level, and its registration with the main window.
 #pragma once
 
-#include "app/ui/ChildWindow.h"
 #include "breeding/Verpaarungen.h"
 #include "printouts/ReportVerpaarung.h"
+#include "widgets/ChildWindow.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -21,7 +21,7 @@ class Table;
 
 namespace tav::breeding::ui {
 
-class TFormVerpaarung : public tav::app::ui::ChildWindow
+class TFormVerpaarung : public tav::widgets::ChildWindow
 {
     Q_OBJECT
   public:

@@ -5,15 +5,15 @@
 
 #include "app/Global.h"
 #include "app/Systemi.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
 #include "cats/CatNames.h"
 #include "cats/CatRules.h"
 #include "cats/RasseFarbe.h"
 #include "cats/ui/KatzeGefunden.h"
+#include "shell/Main.h"
 #include "store/EngineError.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -28,7 +28,8 @@
 
 using namespace tav::store;
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 
 namespace tav::cats::ui {
 

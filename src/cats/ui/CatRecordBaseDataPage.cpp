@@ -2,13 +2,13 @@
 #include "PcatstamIntern.h"
 
 #include "app/Sprache.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Main.h"
-#include "app/ui/Nav2.h"
 #include "cats/Referenzlisten.h"
 #include "cats/Stammdaten.h"
+#include "shell/Main.h"
 #include "store/Table.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
+#include "widgets/Nav2.h"
 
 #include <QAbstractItemView>
 #include <QGridLayout>
@@ -21,7 +21,8 @@
 #include <QTabWidget>
 
 using namespace tav::store;
-using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 
 namespace tav::cats::ui {
 

@@ -21,7 +21,7 @@ class Database;
 class Table;
 } // namespace tav::store
 
-namespace tav::app::ui {
+namespace tav::widgets {
 class DataSource;
 class DBComboBox;
 class DBDateEdit;
@@ -29,7 +29,7 @@ class DBEdit;
 class DBLookupComboBox;
 class DBRadioGroup;
 class TDBNavigatorSpec;
-} // namespace tav::app::ui
+} // namespace tav::widgets
 
 namespace tav::cats::ui {
 
@@ -42,7 +42,7 @@ class CatRecordBaseDataPage : public QWidget
   public:
     struct Quellen {
         tav::store::Database *db = nullptr;
-        tav::app::ui::DataSource *katze = nullptr;
+        tav::widgets::DataSource *katze = nullptr;
         tav::store::Table *stammbaum = nullptr; // a second cursor over CATSTAMM.DB, for the parents
         tav::store::Table *rasse = nullptr, *status = nullptr, *adressen = nullptr, *farbe = nullptr,
                           *augen = nullptr, *fellart = nullptr, *farbeGen = nullptr;
@@ -58,7 +58,7 @@ class CatRecordBaseDataPage : public QWidget
     };
     CatRecordBaseDataPage(const Quellen &q, Fenster fenster, QPushButton *hilfe, QWidget *parent = nullptr);
 
-    tav::app::ui::TDBNavigatorSpec *navigator() const { return m_nav; }
+    tav::widgets::TDBNavigatorSpec *navigator() const { return m_nav; }
     // the parent fields, where a click shows the parent's summary
     QLineEdit *vaterFeld() const { return m_vater; }
     QLineEdit *mutterFeld() const { return m_mutter; }
@@ -144,7 +144,7 @@ class CatRecordBaseDataPage : public QWidget
     void rfCodeEingabe(const QString &text);
     void gencodeWaehlen();
     void farbListenLaden();
-    void farbListeFuellen(tav::app::ui::DBComboBox *liste, tav::store::Table *tabelle, bool sortiert,
+    void farbListeFuellen(tav::widgets::DBComboBox *liste, tav::store::Table *tabelle, bool sortiert,
                           const std::function<QString(const tav::store::Table &)> &eintrag);
     void farbeSuchen(bool augen, const QString &text);
 
@@ -162,7 +162,7 @@ class CatRecordBaseDataPage : public QWidget
 
     Quellen m_q;
     tav::store::Database *m_db;
-    tav::app::ui::DataSource *m_src;
+    tav::widgets::DataSource *m_src;
     tav::store::Table *m_katze;
     Fenster m_fenster;
     bool m_grosseSchrift = false;
@@ -171,14 +171,14 @@ class CatRecordBaseDataPage : public QWidget
     QString m_sucheFarbe;
     int m_farbeTreffer = -1, m_augenTreffer = -1; // list rows of the nearest colour found by typing
 
-    tav::app::ui::TDBNavigatorSpec *m_nav = nullptr;
+    tav::widgets::TDBNavigatorSpec *m_nav = nullptr;
     QPushButton *m_speichern = nullptr, *m_rueckgaengig = nullptr;
-    tav::app::ui::DBEdit *m_name = nullptr, *m_zwinger = nullptr, *m_zbnr1 = nullptr, *m_gencode = nullptr;
-    tav::app::ui::DBDateEdit *m_geb = nullptr;
-    tav::app::ui::DBLookupComboBox *m_rasseCombo = nullptr, *m_statusCombo = nullptr,
+    tav::widgets::DBEdit *m_name = nullptr, *m_zwinger = nullptr, *m_zbnr1 = nullptr, *m_gencode = nullptr;
+    tav::widgets::DBDateEdit *m_geb = nullptr;
+    tav::widgets::DBLookupComboBox *m_rasseCombo = nullptr, *m_statusCombo = nullptr,
                                    *m_fellartCombo = nullptr, *m_genoTyp = nullptr;
-    tav::app::ui::DBComboBox *m_farbeCombo = nullptr, *m_augenCombo = nullptr;
-    tav::app::ui::DBRadioGroup *m_geschlecht = nullptr;
+    tav::widgets::DBComboBox *m_farbeCombo = nullptr, *m_augenCombo = nullptr;
+    tav::widgets::DBRadioGroup *m_geschlecht = nullptr;
     QLineEdit *m_rfCode = nullptr, *m_vater = nullptr, *m_mutter = nullptr, *m_alterAkt = nullptr;
     QLineEdit *m_ik = nullptr, *m_avk = nullptr;
     QLabel *m_labelRfCode = nullptr, *m_kreuz = nullptr, *m_erreicht = nullptr, *m_traegt = nullptr;

@@ -6,17 +6,17 @@
 
 #include "app/Global.h"
 #include "app/Systemi.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
-#include "app/ui/StoredColour.h"
 #include "cats/CatNames.h"
 #include "cats/CatRules.h"
 #include "cats/Stammdaten.h"
 #include "cats/ui/Psuchdlg.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
+#include "widgets/StoredColour.h"
 
 #include <QCheckBox>
 #include <QColor>
@@ -27,7 +27,8 @@
 
 using namespace tav::store;
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 
 namespace tav::cats::ui {
 

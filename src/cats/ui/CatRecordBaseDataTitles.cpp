@@ -4,11 +4,11 @@
 #include "PcatstamIntern.h"
 
 #include "app/Systemi.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
 #include "cats/Titel.h"
 #include "store/EngineError.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -19,7 +19,7 @@
 
 using namespace tav::store;
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::cats::ui {
 

@@ -4,9 +4,9 @@ namespace tav::store {
 class Database;
 class Table;
 } // namespace tav::store
-namespace tav::app::ui {
+namespace tav::widgets {
 class DataSource;
-}
+} // namespace tav::widgets
 
 namespace tav::cats::ui {
 
@@ -85,21 +85,21 @@ enum ZuchtTag {
 // through a master link: what the litter data page and the stud-book page show.
 struct ZuchtQuellen {
     tav::store::Database *db = nullptr;
-    tav::app::ui::DataSource *katze = nullptr;           // CATSTAMM.DB, the current cat
-    tav::app::ui::DataSource *wurfbuch = nullptr;        // WURFBUCH.DB, the queen's litters
-    tav::app::ui::DataSource *gewichte = nullptr;        // JUNGTIER.DB, weighings of the current litter
-    tav::app::ui::DataSource *jungtiere = nullptr;       // CATSTAMM.DB, kittens of the current litter
-    tav::app::ui::DataSource *jungtierZusatz = nullptr;  // STAMMZUSATZ.DB, the selected kitten
-    tav::app::ui::DataSource *deckbuch = nullptr;        // DECKBUCH.DB, the stud's matings
-    tav::app::ui::DataSource *schwanger = nullptr;       // SCHWANG.DB, the pregnancy log
-    tav::app::ui::DataSource *eigenerZusatz = nullptr;   // STAMMZUSATZ.DB, the cat's own birth data
-    tav::app::ui::DataSource *wurfFehler = nullptr;      // STAMMZUSATZ1.DB, defect counts of its litter
-    tav::app::ui::DataSource *rolligkeiten = nullptr;    // LAEUFIGKEIT.DB, a queen's heats
-    tav::app::ui::DataSource *gewichtstabelle = nullptr; // GEWICHT.DB, the cat's weights and sizes
-    tav::app::ui::DataSource *impfung = nullptr;         // IMPFUNG.DB, vaccinations
-    tav::app::ui::DataSource *wurmkur = nullptr;         // WURMKUR.DB, dewormings
-    tav::app::ui::DataSource *arztbesuch = nullptr;      // ARZTBES.DB, vet visits
-    tav::app::ui::DataSource *krankenblatt = nullptr;    // KRBLATT.DB, sick sheets
+    tav::widgets::DataSource *katze = nullptr;           // CATSTAMM.DB, the current cat
+    tav::widgets::DataSource *wurfbuch = nullptr;        // WURFBUCH.DB, the queen's litters
+    tav::widgets::DataSource *gewichte = nullptr;        // JUNGTIER.DB, weighings of the current litter
+    tav::widgets::DataSource *jungtiere = nullptr;       // CATSTAMM.DB, kittens of the current litter
+    tav::widgets::DataSource *jungtierZusatz = nullptr;  // STAMMZUSATZ.DB, the selected kitten
+    tav::widgets::DataSource *deckbuch = nullptr;        // DECKBUCH.DB, the stud's matings
+    tav::widgets::DataSource *schwanger = nullptr;       // SCHWANG.DB, the pregnancy log
+    tav::widgets::DataSource *eigenerZusatz = nullptr;   // STAMMZUSATZ.DB, the cat's own birth data
+    tav::widgets::DataSource *wurfFehler = nullptr;      // STAMMZUSATZ1.DB, defect counts of its litter
+    tav::widgets::DataSource *rolligkeiten = nullptr;    // LAEUFIGKEIT.DB, a queen's heats
+    tav::widgets::DataSource *gewichtstabelle = nullptr; // GEWICHT.DB, the cat's weights and sizes
+    tav::widgets::DataSource *impfung = nullptr;         // IMPFUNG.DB, vaccinations
+    tav::widgets::DataSource *wurmkur = nullptr;         // WURMKUR.DB, dewormings
+    tav::widgets::DataSource *arztbesuch = nullptr;      // ARZTBES.DB, vet visits
+    tav::widgets::DataSource *krankenblatt = nullptr;    // KRBLATT.DB, sick sheets
 };
 
 } // namespace tav::cats::ui

@@ -9,18 +9,18 @@
 
 #include "app/Global.h"
 #include "app/Systemi.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
 #include "cats/CatRules.h"
 #include "cats/Wurfdaten.h"
 #include "store/Table.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
 
 using namespace tav::store;
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::cats::ui {
 

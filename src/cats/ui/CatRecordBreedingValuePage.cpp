@@ -1,8 +1,8 @@
 #include "CatRecordBreedingValuePage.h"
 #include "PcatstamIntern.h"
 
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::cats::ui {
 

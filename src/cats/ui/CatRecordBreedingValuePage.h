@@ -4,9 +4,9 @@
 
 class QPushButton;
 
-namespace tav::app::ui {
+namespace tav::widgets {
 class DataSource;
-}
+} // namespace tav::widgets
 
 namespace tav::cats::ui {
 
@@ -16,7 +16,7 @@ class CatRecordBreedingValuePage : public QWidget
 {
     Q_OBJECT
   public:
-    CatRecordBreedingValuePage(tav::app::ui::DataSource *zuchtwert, QPushButton *hilfe,
+    CatRecordBreedingValuePage(tav::widgets::DataSource *zuchtwert, QPushButton *hilfe,
                                QWidget *parent = nullptr);
 };
 

@@ -1,10 +1,10 @@
 #include "CatRecordDocumentsPage.h"
 #include "PcatstamIntern.h"
 
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 
 using namespace tav::store;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::cats::ui {
 

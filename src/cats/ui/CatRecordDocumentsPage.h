@@ -5,10 +5,10 @@
 
 class QPushButton;
 
-namespace tav::app::ui {
+namespace tav::widgets {
 class DataSource;
 class DBGrid;
-} // namespace tav::app::ui
+} // namespace tav::widgets
 
 namespace tav::cats::ui {
 
@@ -19,16 +19,16 @@ class CatRecordDocumentsPage : public QWidget
     Q_OBJECT
   public:
     // `dokumente` is the cat's detail of DOKUMENTE.DB; `aktuelleKatze` gives the stored cat shown
-    CatRecordDocumentsPage(tav::app::ui::DataSource *dokumente, std::function<int()> aktuelleKatze,
+    CatRecordDocumentsPage(tav::widgets::DataSource *dokumente, std::function<int()> aktuelleKatze,
                            QPushButton *hilfe, QWidget *parent = nullptr);
 
   private:
     void laden();
     void ansehen();
 
-    tav::app::ui::DataSource *m_dokumente;
+    tav::widgets::DataSource *m_dokumente;
     std::function<int()> m_aktuelleKatze;
-    tav::app::ui::DBGrid *m_grid = nullptr;
+    tav::widgets::DBGrid *m_grid = nullptr;
 };
 
 } // namespace tav::cats::ui

@@ -1,11 +1,11 @@
 #include "CatRecordExtraInfoPage.h"
 #include "PcatstamIntern.h"
 
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/StoredColour.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
+#include "widgets/StoredColour.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 using namespace tav::store;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::cats::ui {
 

@@ -10,10 +10,10 @@ class Database;
 class Table;
 } // namespace tav::store
 
-namespace tav::app::ui {
+namespace tav::widgets {
 class DataSource;
 class DBGrid;
-} // namespace tav::app::ui
+} // namespace tav::widgets
 
 namespace tav::cats::ui {
 
@@ -25,7 +25,7 @@ class CatRecordExtraInfoPage : public QWidget
   public:
     struct Quellen {
         tav::store::Database *db = nullptr;
-        tav::app::ui::DataSource *katze = nullptr, *katzeMerkmal = nullptr, *verkauft = nullptr,
+        tav::widgets::DataSource *katze = nullptr, *katzeMerkmal = nullptr, *verkauft = nullptr,
                                  *eigeneInfo = nullptr;
         tav::store::Table *merkmalListe = nullptr; // MERKMALE.DB, the traits to choose from
     };
@@ -38,7 +38,7 @@ class CatRecordExtraInfoPage : public QWidget
 
   private:
     std::function<int()> m_aktuelleKatze;
-    tav::app::ui::DBGrid *m_merkmalGrid = nullptr;
+    tav::widgets::DBGrid *m_merkmalGrid = nullptr;
 };
 
 } // namespace tav::cats::ui

@@ -4,10 +4,10 @@
 #include "CatRecordPregnancyLog.h"
 #include "PcatstamIntern.h"
 
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,7 +17,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::cats::ui {
 

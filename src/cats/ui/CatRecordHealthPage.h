@@ -6,9 +6,9 @@
 class QPushButton;
 class QTabWidget;
 
-namespace tav::app::ui {
+namespace tav::widgets {
 class DataSource;
-}
+} // namespace tav::widgets
 
 namespace tav::cats::ui {
 
@@ -53,7 +53,7 @@ class CatRecordHealthPage : public QWidget
                                QPushButton *hilfe);
 
     QTabWidget *m_register = nullptr;
-    QList<tav::app::ui::DataSource *> m_logs;
+    QList<tav::widgets::DataSource *> m_logs;
 };
 
 } // namespace tav::cats::ui

@@ -4,13 +4,13 @@
 #include "PcatstamIntern.h"
 
 #include "app/Systemi.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
 #include "app/ui/Optionen.h"
 #include "cats/Wurfdaten.h"
+#include "shell/Main.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,6 +21,8 @@
 
 using namespace tav::store;
 using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 
 namespace tav::cats::ui {
 

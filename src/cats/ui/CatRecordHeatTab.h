@@ -7,10 +7,10 @@
 class QLabel;
 class QLineEdit;
 
-namespace tav::app::ui {
+namespace tav::widgets {
 class DataSource;
 class DBGrid;
-} // namespace tav::app::ui
+} // namespace tav::widgets
 
 namespace tav::cats::ui {
 
@@ -20,7 +20,7 @@ class CatRecordHeatTab : public QWidget
 {
     Q_OBJECT
   public:
-    CatRecordHeatTab(tav::app::ui::DataSource *rolligkeiten, std::function<int()> aktuelleKatze,
+    CatRecordHeatTab(tav::widgets::DataSource *rolligkeiten, std::function<int()> aktuelleKatze,
                      QWidget *parent = nullptr);
 
     // recomputes the day counts and the forecast from the rows of the cat shown
@@ -31,12 +31,12 @@ class CatRecordHeatTab : public QWidget
   private:
     void deckterminGeaendert();
 
-    tav::app::ui::DataSource *m_rolligkeiten;
+    tav::widgets::DataSource *m_rolligkeiten;
     QHash<qint64, int> m_tage; // record number -> days since the heat before
     QLabel *m_naechste = nullptr, *m_plusMinus = nullptr, *m_durchschnitt = nullptr, *m_wurftermin = nullptr,
            *m_abgabetermin = nullptr;
     QLineEdit *m_decktermin = nullptr;
-    tav::app::ui::DBGrid *m_grid = nullptr;
+    tav::widgets::DBGrid *m_grid = nullptr;
     bool m_meldet = false;
 };
 

@@ -4,12 +4,12 @@
 #include "app/Global.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
 #include "cats/CatSearch.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,7 +22,7 @@
 
 using namespace tav::store;
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::cats::ui {
 

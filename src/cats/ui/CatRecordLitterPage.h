@@ -13,9 +13,9 @@ class QPushButton;
 namespace tav::store {
 class Table;
 }
-namespace tav::app::ui {
+namespace tav::widgets {
 class DBGrid;
-}
+} // namespace tav::widgets
 
 namespace tav::cats::ui {
 
@@ -49,8 +49,8 @@ class CatRecordLitterPage : public QWidget
     ZuchtQuellen m_q;
     std::function<int()> m_aktuelleKatze;
     tav::store::Table *m_geschwister = nullptr;
-    tav::app::ui::DataSource *m_geschwisterQuelle = nullptr;
-    tav::app::ui::DBGrid *m_grid = nullptr;
+    tav::widgets::DataSource *m_geschwisterQuelle = nullptr;
+    tav::widgets::DBGrid *m_grid = nullptr;
     QVector<QPushButton *> m_knoepfe;
     QPushButton *m_uebernahme = nullptr;
     QWidget *m_wurfstaerke = nullptr;

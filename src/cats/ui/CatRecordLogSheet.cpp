@@ -1,16 +1,16 @@
 #include "CatRecordLogSheet.h"
 #include "PcatstamIntern.h"
 
-#include "app/ui/DataSource.h"
-#include "app/ui/Nav2.h"
 #include "store/Table.h"
+#include "widgets/DataSource.h"
+#include "widgets/Nav2.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::cats::ui {
 

@@ -7,9 +7,9 @@ class QGridLayout;
 class QHBoxLayout;
 class QPushButton;
 
-namespace tav::app::ui {
+namespace tav::widgets {
 class DataSource;
-}
+} // namespace tav::widgets
 
 namespace tav::cats::ui {
 
@@ -18,11 +18,11 @@ namespace tav::cats::ui {
 struct ZeilenKnoepfe {
     QPushButton *neu, *weg;
 };
-ZeilenKnoepfe zeilenKnoepfe(tav::app::ui::DataSource *s, const std::function<int()> &aktuelleKatze,
+ZeilenKnoepfe zeilenKnoepfe(tav::widgets::DataSource *s, const std::function<int()> &aktuelleKatze,
                             int neuTag, const QString &neuText, const QString &wegText, QWidget *parent);
 
 // The buttons of an entry: those two, "Speichern" and "Rückgängig" (enabled while editing), then room.
-QHBoxLayout *eintragKnoepfe(tav::app::ui::DataSource *s, const std::function<int()> &aktuelleKatze,
+QHBoxLayout *eintragKnoepfe(tav::widgets::DataSource *s, const std::function<int()> &aktuelleKatze,
                             int neuTag, const QString &neuText, QWidget *parent);
 
 // A log of the cat record window kept one entry at a time: the navigator over the entries, the
@@ -36,7 +36,7 @@ class CatRecordLogSheet : public QWidget
         int tag;
         const char *text;
     };
-    CatRecordLogSheet(tav::app::ui::DataSource *s, const std::function<int()> &aktuelleKatze,
+    CatRecordLogSheet(tav::widgets::DataSource *s, const std::function<int()> &aktuelleKatze,
                       const QString &name, Knopf neu, QPushButton *hilfe, QWidget *parent = nullptr);
     QGridLayout *felder() const { return m_felder; }
 

@@ -7,20 +7,21 @@
 #include "app/Global.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
-#include "app/ui/StoredColour.h"
 #include "cats/CatNames.h"
 #include "cats/CatRules.h"
 #include "cats/Stammbaumseite.h"
 #include "cats/Stammdaten.h"
+#include "shell/Main.h"
 #include "store/EngineError.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
+#include "widgets/StoredColour.h"
 
 using namespace tav::store;
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 
 namespace tav::cats::ui {
 

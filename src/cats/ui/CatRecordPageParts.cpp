@@ -2,10 +2,10 @@
 // date fields with the calendar.
 #include "PcatstamIntern.h"
 
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataSource.h"
 #include "cats/ui/Pkalend.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataSource.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,7 +27,7 @@ QLabel *textMitTag(int tag, const QString &t, QWidget *parent)
     return l;
 }
 
-void spaltenTags(tav::app::ui::DBGrid *grid, const QList<int> &tags)
+void spaltenTags(tav::widgets::DBGrid *grid, const QList<int> &tags)
 {
     // the columns carry their tags, so that a reset of the grid keeps them
     auto spalten = grid->tableModel()->columns();

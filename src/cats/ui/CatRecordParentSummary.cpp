@@ -2,9 +2,9 @@
 #include "PcatstamIntern.h"
 
 #include "app/Global.h"
-#include "app/ui/DataSource.h"
 #include "cats/Wurfdaten.h"
 #include "store/Table.h"
+#include "widgets/DataSource.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::cats::ui {
 

@@ -5,9 +5,9 @@
 class QLineEdit;
 class QPlainTextEdit;
 
-namespace tav::app::ui {
+namespace tav::widgets {
 class DataSource;
-}
+} // namespace tav::widgets
 namespace tav::store {
 class Database;
 }
@@ -21,7 +21,7 @@ class CatRecordParentSummary : public QFrame
 {
     Q_OBJECT
   public:
-    CatRecordParentSummary(QLineEdit *vater, QLineEdit *mutter, tav::app::ui::DataSource *katze,
+    CatRecordParentSummary(QLineEdit *vater, QLineEdit *mutter, tav::widgets::DataSource *katze,
                            tav::store::Database *db, QWidget *window);
 
     void zeigen(bool vater);
@@ -33,7 +33,7 @@ class CatRecordParentSummary : public QFrame
 
   private:
     QLineEdit *m_vater, *m_mutter;
-    tav::app::ui::DataSource *m_katze;
+    tav::widgets::DataSource *m_katze;
     tav::store::Database *m_db;
     QPlainTextEdit *m_memo;
 };

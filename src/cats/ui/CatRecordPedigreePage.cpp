@@ -2,13 +2,13 @@
 
 #include "app/Global.h"
 #include "app/Sprache.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
-#include "app/ui/StoredColour.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
+#include "widgets/StoredColour.h"
 
 #include <QContextMenuEvent>
 #include <QFrame>
@@ -23,7 +23,8 @@
 
 using namespace tav::store;
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 
 namespace tav::cats::ui {
 

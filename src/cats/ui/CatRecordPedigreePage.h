@@ -16,9 +16,9 @@ class Database;
 class Table;
 } // namespace tav::store
 
-namespace tav::app::ui {
+namespace tav::widgets {
 class DataSource;
-}
+} // namespace tav::widgets
 
 namespace tav::cats::ui {
 
@@ -39,7 +39,7 @@ class CatRecordPedigreePage : public QWidget
         // a parent was linked to the cat shown or to one of its ancestors
         std::function<void()> katzeGeaendert;
     };
-    CatRecordPedigreePage(tav::store::Database *db, tav::app::ui::DataSource *katze, Fenster fenster,
+    CatRecordPedigreePage(tav::store::Database *db, tav::widgets::DataSource *katze, Fenster fenster,
                           QPushButton *hilfe, QWidget *parent = nullptr);
 
     // reads the ancestors of the cat shown and fills the boxes
@@ -67,7 +67,7 @@ class CatRecordPedigreePage : public QWidget
     void eintragBeenden();
 
     tav::store::Database *m_db;
-    tav::app::ui::DataSource *m_katze;
+    tav::widgets::DataSource *m_katze;
     Fenster m_fenster;
     tav::store::Table *m_stammbaum = nullptr; // second cursor over the cats
     QVector<QFrame *> m_panels;

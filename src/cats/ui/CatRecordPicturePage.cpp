@@ -2,12 +2,12 @@
 #include "PcatstamIntern.h"
 
 #include "app/Systemi.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
 #include "cats/Stammdaten.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -22,7 +22,7 @@
 
 using namespace tav::store;
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::cats::ui {
 

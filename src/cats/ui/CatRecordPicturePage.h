@@ -9,11 +9,11 @@ class QLabel;
 class QPushButton;
 class QScrollArea;
 
-namespace tav::app::ui {
+namespace tav::widgets {
 class DataSource;
 class DBEdit;
 class DBMemo;
-} // namespace tav::app::ui
+} // namespace tav::widgets
 
 namespace tav::cats::ui {
 
@@ -25,7 +25,7 @@ class CatRecordPicturePage : public QWidget
   public:
     // `katze` is the cat's data source, `bilder` its detail of BILDER.DB; `aktuelleKatze` gives the
     // stored cat shown (0 for none or a new one); `hilfe` goes to the page's corner.
-    CatRecordPicturePage(tav::app::ui::DataSource *katze, tav::app::ui::DataSource *bilder,
+    CatRecordPicturePage(tav::widgets::DataSource *katze, tav::widgets::DataSource *bilder,
                          std::function<int()> aktuelleKatze, QPushButton *hilfe, QWidget *parent = nullptr);
 
     // reads the pictures of the cat shown anew
@@ -50,8 +50,8 @@ class CatRecordPicturePage : public QWidget
     void druckBildFeldVerlassen();
     int feld2() const;
 
-    tav::app::ui::DataSource *m_katze;
-    tav::app::ui::DataSource *m_bilder;
+    tav::widgets::DataSource *m_katze;
+    tav::widgets::DataSource *m_bilder;
     std::function<int()> m_aktuelleKatze;
     QScrollArea *m_streifenScroll = nullptr;
     QWidget *m_streifen = nullptr;
@@ -61,8 +61,8 @@ class CatRecordPicturePage : public QWidget
     QFrame *m_grossPanel = nullptr;
     QLabel *m_grossBild = nullptr;
     QLabel *m_zaehler = nullptr;
-    tav::app::ui::DBEdit *m_druckVon = nullptr;
-    tav::app::ui::DBMemo *m_memo1 = nullptr, *m_memo2 = nullptr;
+    tav::widgets::DBEdit *m_druckVon = nullptr;
+    tav::widgets::DBMemo *m_memo1 = nullptr, *m_memo2 = nullptr;
     QString m_bildFuerDruck;
     int m_anzahl = 0;
     int m_aktuell = 0;

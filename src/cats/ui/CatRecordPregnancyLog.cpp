@@ -2,12 +2,12 @@
 #include "CatRecordBreedingData.h"
 #include "PcatstamIntern.h"
 
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
 
 #include <QGridLayout>
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::cats::ui {
 

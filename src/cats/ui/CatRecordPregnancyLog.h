@@ -10,7 +10,7 @@ class CatRecordPregnancyLog : public CatRecordLogSheet
 {
     Q_OBJECT
   public:
-    CatRecordPregnancyLog(tav::app::ui::DataSource *schwanger, std::function<int()> aktuelleKatze,
+    CatRecordPregnancyLog(tav::widgets::DataSource *schwanger, std::function<int()> aktuelleKatze,
                           QPushButton *hilfe, QWidget *parent = nullptr);
 };
 

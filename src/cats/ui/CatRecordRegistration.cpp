@@ -5,12 +5,12 @@
 #include "Psuchdlg.h"
 
 #include "app/Global.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Main.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -20,7 +20,8 @@
 
 using namespace tav::store;
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 
 namespace tav::cats::ui {
 

@@ -1,9 +1,9 @@
 #include "CatRecordShowsPage.h"
 #include "PcatstamIntern.h"
 
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,7 +12,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::cats::ui {
 

@@ -7,10 +7,10 @@
 class QPushButton;
 class QTabBar;
 
-namespace tav::app::ui {
+namespace tav::widgets {
 class DataSource;
 class DBGrid;
-} // namespace tav::app::ui
+} // namespace tav::widgets
 
 namespace tav::cats::ui {
 
@@ -20,8 +20,8 @@ class CatRecordShowsPage : public QWidget
 {
     Q_OBJECT
   public:
-    CatRecordShowsPage(tav::app::ui::DataSource *traditionell, tav::app::ui::DataSource *tica,
-                       tav::app::ui::DataSource *cfa, tav::app::ui::DataSource *bewertung,
+    CatRecordShowsPage(tav::widgets::DataSource *traditionell, tav::widgets::DataSource *tica,
+                       tav::widgets::DataSource *cfa, tav::widgets::DataSource *bewertung,
                        std::function<int()> aktuelleKatze, QPushButton *hilfe, QWidget *parent = nullptr);
 
     // the edition without the other judging systems: traditional judging only, without the tabs
@@ -30,7 +30,7 @@ class CatRecordShowsPage : public QWidget
   private:
     std::function<int()> m_aktuelleKatze;
     QTabBar *m_tabs = nullptr;
-    QVector<tav::app::ui::DBGrid *> m_grids;
+    QVector<tav::widgets::DBGrid *> m_grids;
 };
 
 } // namespace tav::cats::ui

@@ -5,15 +5,15 @@
 
 #include "app/Global.h"
 #include "app/Sprache.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Nav2.h"
 #include "cats/CatRules.h"
 #include "cats/CatSearch.h"
 #include "cats/Wurfdaten.h"
 #include "cats/ui/Psuchdlg.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
+#include "widgets/Nav2.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -26,7 +26,7 @@
 
 using namespace tav::store;
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::cats::ui {
 

@@ -14,11 +14,11 @@ namespace tav::cats::ui {
 class CatRecordHeatTab;
 }
 
-namespace tav::app::ui {
+namespace tav::widgets {
 class DBGrid;
 class DBMemo;
 class TDBNavigatorSpec;
-} // namespace tav::app::ui
+} // namespace tav::widgets
 
 namespace tav::cats::ui {
 
@@ -53,7 +53,7 @@ class CatRecordStudBookPage : public QWidget
     QStackedWidget *m_stapel = nullptr;
     QWidget *m_kaetzin = nullptr, *m_kater = nullptr;
     QTabWidget *m_wurfTabs = nullptr;
-    tav::app::ui::DBGrid *m_jungtierGrid = nullptr;
+    tav::widgets::DBGrid *m_jungtierGrid = nullptr;
     QWidget *m_jungtierPanel = nullptr;
     QList<QWidget *> m_jungtierFelder;
     QLabel *m_jungtierBild = nullptr;

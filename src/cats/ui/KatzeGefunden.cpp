@@ -1,7 +1,7 @@
 #include "KatzeGefunden.h"
 
-#include "app/ui/Dialogs.h"
-#include "app/ui/Translator.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Translator.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,7 +10,7 @@
 
 namespace tav::cats::ui {
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace {
 constexpr int TagAbbrechen = 2363;

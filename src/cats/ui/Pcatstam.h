@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ui/ChildWindow.h"
 #include "store/Table.h"
+#include "widgets/ChildWindow.h"
 
 #include <QVector>
 #include <memory>
@@ -9,10 +9,10 @@
 class QPushButton;
 class QTabWidget;
 
-namespace tav::app::ui {
+namespace tav::widgets {
 class DataSource;
 class TDBNavigatorSpec;
-} // namespace tav::app::ui
+} // namespace tav::widgets
 
 namespace tav::breeding {
 class InzuchtBerechnung;
@@ -32,7 +32,7 @@ class PostCheck;
 
 // The cat record window: a notebook over the current record of CATSTAMM.DB; every other table of
 // the window follows that record through a master link on its number.
-class TCatStamm : public tav::app::ui::ChildWindow
+class TCatStamm : public tav::widgets::ChildWindow
 {
     Q_OBJECT
   public:
@@ -89,11 +89,11 @@ class TCatStamm : public tav::app::ui::ChildWindow
 
     // for the owner of the window and tests
     tav::store::Table *DBCatStamm() const { return m_katze; }
-    tav::app::ui::DataSource *DataSourceCatStamm() const { return m_src; }
+    tav::widgets::DataSource *DataSourceCatStamm() const { return m_src; }
     QTabWidget *notebook() const { return m_notebook; }
     QWidget *page(Seite s) const { return m_pages.value(int(s)); }
     void showPage(Seite s);
-    tav::app::ui::TDBNavigatorSpec *navigator() const;
+    tav::widgets::TDBNavigatorSpec *navigator() const;
     // the tables that could not be opened at creation, by file name
     QStringList nichtGeoeffnet() const { return m_fehlend; }
     CatRecordBaseDataPage *basisSeite() const { return m_basis; }
@@ -119,7 +119,7 @@ class TCatStamm : public tav::app::ui::ChildWindow
     friend class PostCheck;
     struct Detail {
         tav::store::Table *table = nullptr;
-        tav::app::ui::DataSource *source = nullptr;
+        tav::widgets::DataSource *source = nullptr;
     };
 
     // creation (Pcatstam.cpp)
@@ -171,13 +171,13 @@ class TCatStamm : public tav::app::ui::ChildWindow
     tav::store::Table *m_stammbaum = nullptr; // DBStammbaum, second cursor
     tav::store::Table *m_rasse = nullptr, *m_status = nullptr, *m_adr = nullptr, *m_farbe = nullptr,
                       *m_augen = nullptr, *m_fellart = nullptr, *m_merkmale = nullptr, *m_farbeGen = nullptr;
-    tav::app::ui::DataSource *m_src = nullptr;
+    tav::widgets::DataSource *m_src = nullptr;
     PostCheck *m_check = nullptr;
     Detail m_bilder, m_dokumente, m_verkauft, m_katzeMerkmal, m_eigeneInfo, m_ausstellung, m_tica, m_cfa,
         m_bewertung, m_zuchtwert, m_wurfbuch, m_deckbuch, m_schwanger, m_eigenerZusatz, m_wurfFehler,
         m_rolligkeiten, m_gewichtstabelle, m_impfung, m_wurmkur, m_arztbesuch, m_krankenblatt;
     // the weighings and kittens of the litter shown
-    tav::app::ui::DataSource *m_gewichte = nullptr, *m_jungtiere = nullptr;
+    tav::widgets::DataSource *m_gewichte = nullptr, *m_jungtiere = nullptr;
     QStringList m_fehlend;
     QVector<tav::store::Table *> m_alle;
 

@@ -12,18 +12,18 @@
 #include "app/Global.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
-#include "app/ui/Nav2.h"
-#include "app/ui/Translator.h"
 #include "cats/CatNames.h"
 #include "cats/CatRules.h"
 #include "cats/Stammdaten.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Nav2.h"
+#include "widgets/Translator.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,7 +36,8 @@
 
 using namespace tav::store;
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 
 namespace tav::cats::ui {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Pkalend.h"
-#include "app/ui/DataSource.h"
+#include "widgets/DataSource.h"
 
 #include <QWidget>
 
@@ -11,9 +11,9 @@ class QPushButton;
 namespace tav::app {
 class tsysteminfo;
 }
-namespace tav::app::ui {
+namespace tav::widgets {
 class DBGrid;
-}
+} // namespace tav::widgets
 
 namespace tav::cats::ui {
 
@@ -115,7 +115,7 @@ enum CatStammTag {
 QPushButton *knopfMitTag(int tag, const QString &text, QWidget *parent);
 QLabel *textMitTag(int tag, const QString &text, QWidget *parent);
 // The caption tags of a grid's column titles, one per column (0: none).
-void spaltenTags(tav::app::ui::DBGrid *grid, const QList<int> &tags);
+void spaltenTags(tav::widgets::DBGrid *grid, const QList<int> &tags);
 
 // Shows the picture at `pfad` in `ziel` within `panel` less `rand` (scaled to fit when `anpassen` or
 // the settings say so); hides `ziel` when the file is no picture.
@@ -123,7 +123,7 @@ void BildanGroesseAnpassen(QLabel *ziel, const QString &pfad, QWidget *panel, in
 
 // Runs the window's checks before the cat is posted (messages 217, 148, 169), ahead of the save
 // question of the data source.
-class PostCheck : public QWidget, public tav::app::ui::DataControl
+class PostCheck : public QWidget, public tav::widgets::DataControl
 {
   public:
     explicit PostCheck(TCatStamm *window);

@@ -1,12 +1,12 @@
 #include "Pkalend.h"
 
 #include "app/Sprache.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Help.h"
-#include "app/ui/Translator.h"
 #include "cats/CatSearch.h"
 #include "store/Table.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Help.h"
+#include "widgets/Translator.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
@@ -17,7 +17,7 @@
 
 namespace tav::cats::ui {
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace {
 constexpr int HilfeKontext = 9240;
@@ -162,7 +162,7 @@ std::optional<QDate> runCalendar(QWidget *parent, const QDate &start)
     return dlg.date();
 }
 
-QWidget *mitKalender(QWidget *feld, tav::app::ui::DataSource *source, const QString &field, QWidget *parent)
+QWidget *mitKalender(QWidget *feld, tav::widgets::DataSource *source, const QString &field, QWidget *parent)
 {
     auto *w = new QWidget(parent);
     auto *l = new QHBoxLayout(w);

@@ -8,9 +8,9 @@ class QCalendarWidget;
 class QLabel;
 class QPushButton;
 
-namespace tav::app::ui {
+namespace tav::widgets {
 class DataSource;
-}
+} // namespace tav::widgets
 
 namespace tav::cats::ui {
 
@@ -43,6 +43,6 @@ class TKalenderDlg : public QDialog
 std::optional<QDate> runCalendar(QWidget *parent, const QDate &start = QDate());
 
 // A date field with a small button beside it that fills the field from the calendar dialog.
-QWidget *mitKalender(QWidget *feld, tav::app::ui::DataSource *source, const QString &field, QWidget *parent);
+QWidget *mitKalender(QWidget *feld, tav::widgets::DataSource *source, const QString &field, QWidget *parent);
 
 } // namespace tav::cats::ui

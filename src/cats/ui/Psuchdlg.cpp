@@ -2,13 +2,13 @@
 
 #include "Pkalend.h"
 #include "app/Sprache.h"
-#include "app/ui/DbEngine.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Help.h"
-#include "app/ui/Translator.h"
 #include "cats/Referenzlisten.h"
 #include "store/Database.h"
 #include "store/Query.h"
+#include "widgets/DbEngine.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Help.h"
+#include "widgets/Translator.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -28,7 +28,7 @@
 
 namespace tav::cats::ui {
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace {
 

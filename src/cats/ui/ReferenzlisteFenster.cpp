@@ -2,18 +2,18 @@
 #include "ReferenzlisteFenster.h"
 
 #include "Pcatstam.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/ListenTeile.h"
-#include "app/ui/Main.h"
-#include "app/ui/StoredColour.h"
 #include "printouts/ReportMerkmale.h"
 #include "report/ui/Vorschau.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
+#include "widgets/ListenTeile.h"
+#include "widgets/StoredColour.h"
 
 #include <QCloseEvent>
 #include <QColorDialog>
@@ -26,7 +26,8 @@
 #include <QVBoxLayout>
 
 using namespace tav::store;
-using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 
 namespace tav::cats::ui {
 

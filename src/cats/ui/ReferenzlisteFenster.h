@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ui/ChildWindow.h"
 #include "cats/Referenzlisten.h"
+#include "widgets/ChildWindow.h"
 
 #include <QColor>
 
@@ -13,16 +13,16 @@ class Database;
 class Table;
 } // namespace tav::store
 
-namespace tav::app::ui {
+namespace tav::widgets {
 class DataSource;
 class DBGrid;
-} // namespace tav::app::ui
+} // namespace tav::widgets
 
 namespace tav::cats::ui {
 
 // The window of one reference list, built from its declaration: a grid, for some lists a page of
 // edit fields with a navigator, and the buttons of the shared editing pattern.
-class TReferenzliste : public tav::app::ui::ChildWindow
+class TReferenzliste : public tav::widgets::ChildWindow
 {
     Q_OBJECT
   public:
@@ -32,8 +32,8 @@ class TReferenzliste : public tav::app::ui::ChildWindow
 
     const tav::cats::Referenzliste &liste() const { return m_liste; }
     tav::store::Table *table() const { return m_table; }
-    tav::app::ui::DataSource *dataSource() const { return m_src; }
-    tav::app::ui::DBGrid *grid() const { return m_grid; }
+    tav::widgets::DataSource *dataSource() const { return m_src; }
+    tav::widgets::DBGrid *grid() const { return m_grid; }
 
     // the buttons' commands
     void hinzufuegen();
@@ -54,8 +54,8 @@ class TReferenzliste : public tav::app::ui::ChildWindow
     tav::cats::Referenzliste m_liste;
     tav::store::Database *m_db;
     tav::store::Table *m_table = nullptr;
-    tav::app::ui::DataSource *m_src = nullptr;
-    tav::app::ui::DBGrid *m_grid = nullptr;
+    tav::widgets::DataSource *m_src = nullptr;
+    tav::widgets::DBGrid *m_grid = nullptr;
     QTabWidget *m_seiten = nullptr;
     QWidget *m_farbMuster = nullptr;
     QPushButton *m_rueckgaengig = nullptr;

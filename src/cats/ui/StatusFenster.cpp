@@ -1,11 +1,11 @@
 // The status list window: the status names by position, stored under the number of the position.
 #include "StatusFenster.h"
 
-#include "app/ui/DataSource.h"
-#include "app/ui/Main.h"
 #include "cats/Referenzlisten.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/Table.h"
+#include "widgets/DataSource.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,7 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 
 namespace tav::cats::ui {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/ChildWindow.h"
+#include "widgets/ChildWindow.h"
 
 #include <QVector>
 
@@ -15,7 +15,7 @@ class Database;
 namespace tav::cats::ui {
 
 // The status list window (TStatusForm): up to nine status names, edited by position.
-class TStatusForm : public tav::app::ui::ChildWindow
+class TStatusForm : public tav::widgets::ChildWindow
 {
     Q_OBJECT
   public:

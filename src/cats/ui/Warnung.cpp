@@ -1,10 +1,10 @@
 #include "Warnung.h"
 
 #include "app/Systemi.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Help.h"
-#include "app/ui/Translator.h"
 #include "store/Database.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Help.h"
+#include "widgets/Translator.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -16,7 +16,7 @@
 #include <optional>
 
 using namespace tav::app;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::cats::ui {
 

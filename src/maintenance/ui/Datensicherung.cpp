@@ -1,12 +1,12 @@
 #include "Datensicherung.h"
 
 #include "app/Sprache.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
 #include "app/ui/OptionenTeile.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/Table.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,6 +22,8 @@
 namespace tav::maintenance::ui {
 
 using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 using namespace tav::app::ui::optionen;
 
 namespace {

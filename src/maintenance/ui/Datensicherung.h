@@ -1,8 +1,8 @@
 // Datensicherung: the backup and restore windows.
 #pragma once
 
-#include "app/ui/ChildWindow.h"
 #include "maintenance/Datensicherung.h"
+#include "widgets/ChildWindow.h"
 
 class QFileSystemModel;
 class QLabel;
@@ -19,7 +19,7 @@ class Database;
 namespace tav::maintenance::ui {
 
 // What both windows share: the folder tree, the buttons and the progress panel.
-class TFormSicherungsbasis : public tav::app::ui::ChildWindow, public SicherungsFortschritt
+class TFormSicherungsbasis : public tav::widgets::ChildWindow, public SicherungsFortschritt
 {
     Q_OBJECT
   public:

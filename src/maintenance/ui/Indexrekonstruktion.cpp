@@ -3,13 +3,13 @@
 
 #include "app/ProgramHome.h"
 #include "app/Sprache.h"
-#include "app/ui/DbEngine.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
 #include "app/ui/OptionenTeile.h"
 #include "maintenance/Indexerstellung.h"
 #include "maintenance/Indexrekonstruktion.h"
+#include "shell/Main.h"
 #include "store/Database.h"
+#include "widgets/DbEngine.h"
+#include "widgets/Dialogs.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,6 +20,8 @@
 namespace tav::maintenance::ui {
 
 using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 using namespace tav::app::ui::optionen;
 
 namespace {

@@ -1,7 +1,7 @@
 // Indexrekonstruktion: the index reconstruction window (TFormIndexrekonstruktion).
 #pragma once
 
-#include "app/ui/ChildWindow.h"
+#include "widgets/ChildWindow.h"
 
 #include <QVector>
 
@@ -18,7 +18,7 @@ namespace tav::maintenance::ui {
 
 // The user ticks groups of tables and starts the rebuild of their indexes; afterwards the
 // program ends and is started again.
-class TFormIndexrekonstruktion : public tav::app::ui::ChildWindow
+class TFormIndexrekonstruktion : public tav::widgets::ChildWindow
 {
     Q_OBJECT
   public:

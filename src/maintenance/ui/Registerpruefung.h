@@ -1,8 +1,8 @@
 // Registerpruefung: the register check window (TFormRegisterpruefung) and the offer after an import.
 #pragma once
 
-#include "app/ui/ChildWindow.h"
 #include "maintenance/Registerpruefung.h"
+#include "widgets/ChildWindow.h"
 
 class QLabel;
 class QProgressBar;
@@ -13,15 +13,15 @@ class QTableWidget;
 namespace tav::store {
 class Database;
 }
-namespace tav::app::ui {
+namespace tav::shell {
 class TMirravel;
-}
+} // namespace tav::shell
 
 namespace tav::maintenance::ui {
 
 // The findings of the register check, one row each: kind, cats, explanation. A double click
 // shows the row's first cat in the cat record window.
-class TFormRegisterpruefung : public tav::app::ui::ChildWindow
+class TFormRegisterpruefung : public tav::widgets::ChildWindow
 {
     Q_OBJECT
   public:
@@ -58,6 +58,6 @@ void registerRegisterpruefung();
 
 // At the start: when cats were imported since the last one, the main window offers the check
 // (message 7711) and, asked to, opens the window and runs it. The note is cleared either way.
-void pruefungNachImportAnbieten(tav::app::ui::TMirravel &main, tav::store::Database &db);
+void pruefungNachImportAnbieten(tav::shell::TMirravel &main, tav::store::Database &db);
 
 } // namespace tav::maintenance::ui

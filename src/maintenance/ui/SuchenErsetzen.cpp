@@ -2,13 +2,13 @@
 #include "SuchenErsetzen.h"
 
 #include "app/Sprache.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DbEngine.h"
-#include "app/ui/Dialogs.h"
 #include "app/ui/OptionenTeile.h"
-#include "app/ui/Translator.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DbEngine.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Translator.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,6 +20,7 @@
 namespace tav::maintenance::ui {
 
 using namespace tav::app::ui;
+using namespace tav::widgets;
 using namespace tav::app::ui::optionen;
 
 namespace {

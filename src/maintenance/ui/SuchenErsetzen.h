@@ -13,9 +13,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace tav::app::ui {
+namespace tav::widgets {
 class DBGrid;
-}
+} // namespace tav::widgets
 
 namespace tav::maintenance::ui {
 
@@ -28,10 +28,10 @@ class TFormSuchen_Ersetzen : public QDialog
     explicit TFormSuchen_Ersetzen(QWidget *parent = nullptr);
     ~TFormSuchen_Ersetzen() override;
 
-    void start(tav::app::ui::DBGrid *grid, int art); // art 2 = grid editable, 3 = read-only
+    void start(tav::widgets::DBGrid *grid, int art); // art 2 = grid editable, 3 = read-only
     // The caller's way in: creates the one dialog (kept while open), starts it on the grid with 2 or 3
     // from the grid's editability, places it as the caller's window asks, shows it.
-    static TFormSuchen_Ersetzen *oeffnen(tav::app::ui::DBGrid *grid, QWidget *caller);
+    static TFormSuchen_Ersetzen *oeffnen(tav::widgets::DBGrid *grid, QWidget *caller);
     static TFormSuchen_Ersetzen *instance();
 
     bool gestartet = false;              // a search has started and not been reset
@@ -63,7 +63,7 @@ class TFormSuchen_Ersetzen : public QDialog
     tav::store::Table *tabelle() const;
     Suche suche() const;
 
-    QPointer<tav::app::ui::DBGrid> TMPDBGrid;
+    QPointer<tav::widgets::DBGrid> TMPDBGrid;
     QMetaObject::Connection m_klick;
     int startArt = 2;
     int TMPArt = 1;

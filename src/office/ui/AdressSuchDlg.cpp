@@ -2,12 +2,12 @@
 #include "AdressSuchDlg.h"
 
 #include "app/Sprache.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Help.h"
-#include "app/ui/Translator.h"
 #include "office/Adressen.h"
 #include "store/EngineError.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Help.h"
+#include "widgets/Translator.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -20,7 +20,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::office::ui {
 

@@ -5,14 +5,14 @@
 
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/ui/AltKeys.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/Table.h"
+#include "widgets/AltKeys.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -24,7 +24,8 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 using tav::store::Table;
 
 namespace tav::office::ui {
@@ -417,7 +418,7 @@ void Tadressenverwaltung::bemerkungKnopfText()
     m_bemerkungKnopf->setText(!text.isEmpty() ? text
                               : mit           ? QStringLiteral("->Bemerkung")
                                               : QStringLiteral("&Bemerkung"));
-    tav::app::ui::distinctAltKeys(this);
+    tav::widgets::distinctAltKeys(this);
 }
 
 void Tadressenverwaltung::zurKatze()

@@ -8,10 +8,10 @@
 class QFrame;
 class QTabBar;
 
-namespace tav::app::ui {
+namespace tav::widgets {
 class DBLookupComboBox;
 class DBRadioGroup;
-} // namespace tav::app::ui
+} // namespace tav::widgets
 
 namespace tav::office::ui {
 
@@ -68,8 +68,8 @@ class Tadressenverwaltung : public TBueroliste
     QStringList m_status;
     tav::store::Table *m_rassen = nullptr;
     QTabBar *m_reiter = nullptr;
-    tav::app::ui::DBLookupComboBox *m_rasse = nullptr;
-    tav::app::ui::DBRadioGroup *m_statusGruppe = nullptr;
+    tav::widgets::DBLookupComboBox *m_rasse = nullptr;
+    tav::widgets::DBRadioGroup *m_statusGruppe = nullptr;
     QPushButton *m_bemerkungKnopf = nullptr, *m_speichern = nullptr, *m_zurKatze = nullptr;
     QFrame *m_bemerkung = nullptr;
     AdressAufruf m_aufruf = AdressAufruf::Menue;

@@ -4,15 +4,15 @@
 
 #include "app/Geld.h"
 #include "app/Sprache.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Help.h"
-#include "app/ui/ListenTeile.h"
-#include "app/ui/Main.h"
-#include "app/ui/Translator.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Help.h"
+#include "widgets/ListenTeile.h"
+#include "widgets/Translator.h"
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>
@@ -25,7 +25,8 @@
 #include <QVBoxLayout>
 
 using namespace tav::store;
-using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 
 namespace tav::office::ui {
 
@@ -97,7 +98,7 @@ TStatistikDlg::TStatistikDlg(QWidget *parent) : QDialog(parent)
     QPushButton *hilfe = listenKnopf(TagHilfe, QStringLiteral("HelpBtn"), QStringLiteral("&Hilfe"), this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(abbruch, &QPushButton::clicked, this, &QDialog::reject);
-    connect(hilfe, &QPushButton::clicked, this, [this] { tav::app::ui::showHelp(Hilfe, this); });
+    connect(hilfe, &QPushButton::clicked, this, [this] { tav::widgets::showHelp(Hilfe, this); });
     knoepfe->addStretch();
     knoepfe->addWidget(ok);
     knoepfe->addWidget(abbruch);

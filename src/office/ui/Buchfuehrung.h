@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ui/ChildWindow.h"
 #include "office/Buchfuehrung.h"
+#include "widgets/ChildWindow.h"
 
 #include <QDialog>
 
@@ -22,10 +22,10 @@ class Database;
 class Table;
 } // namespace tav::store
 
-namespace tav::app::ui {
+namespace tav::widgets {
 class DataSource;
 class DBGrid;
-} // namespace tav::app::ui
+} // namespace tav::widgets
 
 namespace tav::office::ui {
 
@@ -43,7 +43,7 @@ class TStatistikDlg : public QDialog
 // The bookkeeping (exclusive window): page "Buchen" with the account chooser, single postings and
 // the table of the account's postings; the evaluations; the accounts, categories and VAT rates.
 // Every change of the books goes through Buchfuehrung, one transaction each.
-class TFormBuchfuehrung : public tav::app::ui::ChildWindow
+class TFormBuchfuehrung : public tav::widgets::ChildWindow
 {
     Q_OBJECT
   public:
@@ -81,7 +81,7 @@ class TFormBuchfuehrung : public tav::app::ui::ChildWindow
     QTabWidget *m_seiten = nullptr;
     // "Buchen"
     QStackedWidget *m_buchenStapel = nullptr;
-    tav::app::ui::DBGrid *m_waehlerGrid = nullptr, *m_buchungsGrid = nullptr;
+    tav::widgets::DBGrid *m_waehlerGrid = nullptr, *m_buchungsGrid = nullptr;
     QTabWidget *m_ansicht = nullptr;
     QLabel *m_nr = nullptr, *m_kontoName = nullptr, *m_kontostand = nullptr;
     QLineEdit *m_datum = nullptr, *m_betrag = nullptr, *m_beschreibung = nullptr;
@@ -125,7 +125,7 @@ class TFormBuchfuehrung : public tav::app::ui::ChildWindow
     tav::store::Database *m_db;
     Buchfuehrung m_buch;
     tav::store::Table *m_konten = nullptr, *m_buchungen = nullptr, *m_kats = nullptr, *m_mwst = nullptr;
-    tav::app::ui::DataSource *m_kontenSrc = nullptr, *m_buchSrc = nullptr, *m_katSrc = nullptr,
+    tav::widgets::DataSource *m_kontenSrc = nullptr, *m_buchSrc = nullptr, *m_katSrc = nullptr,
                              *m_mwstSrc = nullptr;
     QWidget *m_bankFelder = nullptr;
     TStatistikDlg *m_dlg = nullptr;
@@ -143,7 +143,7 @@ struct GridSpalte {
     int tag = 0;
     bool editierbar = false;
 };
-tav::app::ui::DBGrid *spaltenGrid(tav::app::ui::DataSource *src, const QString &name,
+tav::widgets::DBGrid *spaltenGrid(tav::widgets::DataSource *src, const QString &name,
                                   const QVector<GridSpalte> &spalten, QWidget *parent);
 
 } // namespace tav::office::ui

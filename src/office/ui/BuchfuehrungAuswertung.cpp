@@ -3,10 +3,10 @@
 #include "Buchfuehrung.h"
 
 #include "app/Sprache.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/ListenTeile.h"
 #include "printouts/ReportGewinnVerlust.h"
 #include "report/ui/Vorschau.h"
+#include "widgets/Dialogs.h"
+#include "widgets/ListenTeile.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -21,7 +21,7 @@
 
 namespace tav::office::ui {
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace {
 constexpr int TagStand = 7028, TagKategorie = 7032, TagGV = 7033, TagNeu = 7034, TagDrucken = 7035,

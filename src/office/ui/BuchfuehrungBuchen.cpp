@@ -2,12 +2,12 @@
 // of the account's postings.
 #include "Buchfuehrung.h"
 
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/ListenTeile.h"
 #include "cats/ui/Pkalend.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
+#include "widgets/ListenTeile.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -20,7 +20,7 @@
 #include <QVBoxLayout>
 
 using namespace tav::store;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::office::ui {
 

@@ -2,12 +2,12 @@
 // categories with their VAT rate and kind, the VAT rates.
 #include "Buchfuehrung.h"
 
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/ListenTeile.h"
 #include "cats/ui/Pkalend.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
+#include "widgets/ListenTeile.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -21,7 +21,7 @@
 #include <QVBoxLayout>
 
 using namespace tav::store;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::office::ui {
 

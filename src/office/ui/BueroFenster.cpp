@@ -3,12 +3,13 @@
 #include "BueroFenster.h"
 
 #include "Zwingerregister.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Main.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/Table.h"
+#include "widgets/DataSource.h"
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 
 namespace tav::office::ui {
 

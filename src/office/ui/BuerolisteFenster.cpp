@@ -3,16 +3,16 @@
 #include "BuerolisteFenster.h"
 
 #include "app/Weblinks.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/ListenTeile.h"
 #include "cats/ui/Pkalend.h"
 #include "maintenance/Indexerstellung.h"
 #include "report/ReportJob.h"
 #include "store/Database.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
+#include "widgets/ListenTeile.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -25,7 +25,7 @@
 #include <QVBoxLayout>
 
 using namespace tav::store;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::office::ui {
 

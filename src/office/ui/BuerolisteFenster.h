@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ui/ChildWindow.h"
 #include "office/Bueroliste.h"
+#include "widgets/ChildWindow.h"
 
 class QComboBox;
 class QGridLayout;
@@ -15,10 +15,10 @@ class Database;
 class Table;
 } // namespace tav::store
 
-namespace tav::app::ui {
+namespace tav::widgets {
 class DataSource;
 class DBGrid;
-} // namespace tav::app::ui
+} // namespace tav::widgets
 
 namespace tav::office::ui {
 
@@ -26,7 +26,7 @@ namespace tav::office::ui {
 // fields and the record navigator, a page "&Tabelle" with the grid, the sort box when the list
 // has criteria, and the buttons of the shared editing pattern. A list opened read-only hides the
 // editing buttons and its table refuses every change.
-class TBueroliste : public tav::app::ui::ChildWindow
+class TBueroliste : public tav::widgets::ChildWindow
 {
     Q_OBJECT
   public:
@@ -36,8 +36,8 @@ class TBueroliste : public tav::app::ui::ChildWindow
 
     const Bueroliste &liste() const { return m_liste; }
     tav::store::Table *table() const { return m_table; }
-    tav::app::ui::DataSource *dataSource() const { return m_src; }
-    tav::app::ui::DBGrid *grid() const { return m_grid; }
+    tav::widgets::DataSource *dataSource() const { return m_src; }
+    tav::widgets::DBGrid *grid() const { return m_grid; }
     QComboBox *sortBox() const { return m_sortBox; }
     QTabWidget *seiten() const { return m_seiten; }
     bool nurLesen() const { return m_nurLesen; }
@@ -71,8 +71,8 @@ class TBueroliste : public tav::app::ui::ChildWindow
 
     Bueroliste m_liste;
     tav::store::Table *m_table = nullptr;
-    tav::app::ui::DataSource *m_src = nullptr;
-    tav::app::ui::DBGrid *m_grid = nullptr;
+    tav::widgets::DataSource *m_src = nullptr;
+    tav::widgets::DBGrid *m_grid = nullptr;
     QTabWidget *m_seiten = nullptr;
     QComboBox *m_sortBox = nullptr;
     QPushButton *m_rueckgaengig = nullptr;

@@ -1,10 +1,10 @@
 // The search dialog of the cattery registers.
 #include "ZwinSuchDlg.h"
 
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Translator.h"
 #include "store/Query.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Translator.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -18,7 +18,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::office::ui {
 

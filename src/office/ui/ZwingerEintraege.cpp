@@ -2,13 +2,13 @@
 #include "ZwingerEintraege.h"
 
 #include "app/Sprache.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataControls.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/ListenTeile.h"
 #include "maintenance/Indexerstellung.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataControls.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
+#include "widgets/ListenTeile.h"
 
 #include <QFile>
 #include <QGridLayout>
@@ -19,7 +19,7 @@
 #include <QVBoxLayout>
 
 using namespace tav::store;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::office::ui {
 

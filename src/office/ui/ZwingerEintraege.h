@@ -11,11 +11,11 @@ class Database;
 class Table;
 } // namespace tav::store
 
-namespace tav::app::ui {
+namespace tav::widgets {
 class DataSource;
 class DBGrid;
 class DBImage;
-} // namespace tav::app::ui
+} // namespace tav::widgets
 
 namespace tav::office::ui {
 
@@ -29,8 +29,8 @@ class ZwingerEintraege : public QWidget
     ~ZwingerEintraege() override;
 
     tav::store::Table *table() const { return m_table; }
-    tav::app::ui::DataSource *dataSource() const { return m_src; }
-    tav::app::ui::DBImage *bild() const { return m_bild; }
+    tav::widgets::DataSource *dataSource() const { return m_src; }
+    tav::widgets::DBImage *bild() const { return m_bild; }
     KatzeArt art() const { return m_art; }
 
     // the entries of kind `art` of cattery `zwinger`
@@ -51,9 +51,9 @@ class ZwingerEintraege : public QWidget
 
   private:
     tav::store::Table *m_table = nullptr;
-    tav::app::ui::DataSource *m_src = nullptr;
-    tav::app::ui::DBGrid *m_grid = nullptr;
-    tav::app::ui::DBImage *m_bild = nullptr;
+    tav::widgets::DataSource *m_src = nullptr;
+    tav::widgets::DBGrid *m_grid = nullptr;
+    tav::widgets::DBImage *m_bild = nullptr;
     qint64 m_zwinger = 0;
     KatzeArt m_art = KatzeArt::Deckkater;
     bool m_nurLesen = false;

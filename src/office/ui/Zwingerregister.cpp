@@ -4,11 +4,11 @@
 #include "ZwinSuchDlg.h"
 #include "ZwingerEintraege.h"
 #include "app/Sprache.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/ListenTeile.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
+#include "widgets/ListenTeile.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -22,7 +22,7 @@
 #include <QVBoxLayout>
 
 using namespace tav::store;
-using namespace tav::app::ui;
+using namespace tav::widgets;
 
 namespace tav::office::ui {
 

@@ -1,7 +1,7 @@
 #include "FortschrittAbbrechen.h"
 
 #include "app/Sprache.h"
-#include "app/ui/Translator.h"
+#include "widgets/Translator.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -52,7 +52,7 @@ TFormFortschrittAbbrechen::TFormFortschrittAbbrechen(QWidget *parent) : QDialog(
     layout->addWidget(Gauge);
     layout->addWidget(BitBtnAbbruch, 0, Qt::AlignHCenter);
     connect(BitBtnAbbruch, &QPushButton::clicked, this, &TFormFortschrittAbbrechen::abbrechen);
-    tav::app::ui::translateOnCreate(this);
+    tav::widgets::translateOnCreate(this);
     resize(320, 130);
 }
 

@@ -5,14 +5,14 @@
 #include "app/Sprache.h"
 #include "app/Systemi.h"
 #include "app/Weblinks.h"
-#include "app/ui/DBGrid.h"
-#include "app/ui/DataSource.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
 #include "maintenance/Indexerstellung.h"
 #include "online/OnlineUpload.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/Table.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DataSource.h"
+#include "widgets/Dialogs.h"
 
 #include "maintenance/ui/SuchenErsetzen.h"
 #include "online/FtpUpload.h"
@@ -39,9 +39,9 @@
 
 namespace tav::online::ui {
 
-using app::ui::MsgButtons;
-using app::ui::MsgIcon;
 using store::Table;
+using widgets::MsgButtons;
+using widgets::MsgIcon;
 
 namespace {
 
@@ -104,7 +104,7 @@ TFormOnlineDBInterface::TFormOnlineDBInterface(store::Database *db, Modus modus,
     m_katzen->setDatabase(db);
     m_katzen->setTableName(QStringLiteral("CATSTAMM.DB"));
     m_katzen->setReadOnly(modus != Modus::Tabelle);
-    m_source = new app::ui::DataSource(m_katzen.get(), this);
+    m_source = new widgets::DataSource(m_katzen.get(), this);
     // "Im Bearbeitungsmodus werden Änderungen sofort gespeichert"
     m_source->setSaveWithoutAsking(true);
     bauen();
@@ -187,7 +187,7 @@ void TFormOnlineDBInterface::bauen()
     PanelWarten->setFrameShape(QFrame::Panel);
     PanelWarten->setVisible(false);
 
-    Grid = new app::ui::DBGrid(m_source);
+    Grid = new widgets::DBGrid(m_source);
     Grid->setObjectName(QStringLiteral("DBGrid1"));
     connect(Grid->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int s) { sortieren(s); });
     // in editing mode every changed cell is stored at once
@@ -222,7 +222,7 @@ void TFormOnlineDBInterface::bauen()
 
 void TFormOnlineDBInterface::spaltenSetzen()
 {
-    using Column = app::ui::TableModel::Column;
+    using Column = widgets::TableModel::Column;
     const Katzenquelle *q = m_quelle.get();
     const bool edit = m_editierbar;
     auto feld = [edit](const char *f, const char *titel) {
@@ -305,19 +305,19 @@ bool TFormOnlineDBInterface::hochladen()
 {
     const Auswahl a = auswahl();
     if (a.leer()) {
-        app::ui::showMessage(184, MsgIcon::Information, MsgButtons::Ok);
+        widgets::showMessage(184, MsgIcon::Information, MsgButtons::Ok);
         return false;
     }
     if (const QStringList fehlt = m_konfig.fehlendeSchluessel(a.bilder); !fehlt.isEmpty()) {
-        app::ui::showMessage(7300, MsgIcon::Error, MsgButtons::Ok, QString(),
+        widgets::showMessage(7300, MsgIcon::Error, MsgButtons::Ok, QString(),
                              QLatin1Char(' ') + fehlt.join(QStringLiteral(", ")));
         return false;
     }
-    if (app::ui::showMessage(205, MsgIcon::Question, MsgButtons::YesNo, QString(),
+    if (widgets::showMessage(205, MsgIcon::Question, MsgButtons::YesNo, QString(),
                              QLatin1Char('\n') + app::messageText(206)) != QMessageBox::Yes)
         return false;
     if (const int m = ftpPasswortPruefen(app::configDir()); m && a.bilder) {
-        app::ui::showMessage(m, MsgIcon::Error, MsgButtons::Ok, QString(),
+        widgets::showMessage(m, MsgIcon::Error, MsgButtons::Ok, QString(),
                              QLatin1Char(' ') + ftpPasswortDatei(app::configDir()));
         return false;
     }
@@ -326,7 +326,7 @@ bool TFormOnlineDBInterface::hochladen()
     auftrag.ordner = uploadOrdner(app::configDir());
     auftrag.katzenIndex = m_katzen->indexName();
     if (auftrag.ordner.isEmpty()) {
-        app::ui::showMessage(168, MsgIcon::Error, MsgButtons::Ok, QString(),
+        widgets::showMessage(168, MsgIcon::Error, MsgButtons::Ok, QString(),
                              QLatin1Char(' ') + app::configDir() + QStringLiteral("/Online"));
         return false;
     }
@@ -378,7 +378,7 @@ bool TFormOnlineDBInterface::hochladen()
         QString zusatz = m.zusatz;
         if (m.nummer == 183 && !e.fehler.isEmpty())
             zusatz += QStringLiteral("\n\n") + e.fehler.join(QLatin1Char('\n'));
-        app::ui::showMessage(m.nummer, m.fehler ? MsgIcon::Error : MsgIcon::Information, MsgButtons::Ok,
+        widgets::showMessage(m.nummer, m.fehler ? MsgIcon::Error : MsgIcon::Information, MsgButtons::Ok,
                              QString(), zusatz);
     }
     return e.erfolg;
@@ -386,9 +386,9 @@ bool TFormOnlineDBInterface::hochladen()
 
 bool TFormOnlineDBInterface::csvSchreiben()
 {
-    QString datei = app::ui::saveFileName(this, windowTitle(), QString(), app::captionText(7329));
+    QString datei = widgets::saveFileName(this, windowTitle(), QString(), app::captionText(7329));
     if (datei.isEmpty()) {
-        app::ui::showMessage(171, MsgIcon::Error, MsgButtons::Ok);
+        widgets::showMessage(171, MsgIcon::Error, MsgButtons::Ok);
         return false;
     }
     if (QFileInfo(datei).suffix().isEmpty())
@@ -401,7 +401,7 @@ bool TFormOnlineDBInterface::csvSchreiben()
                                      });
     Gauge->setVisible(false);
     if (r.status != PassErgebnis::Ok) {
-        app::ui::showMessage(168, MsgIcon::Error, MsgButtons::Ok, QString(), QLatin1Char(' ') + datei);
+        widgets::showMessage(168, MsgIcon::Error, MsgButtons::Ok, QString(), QLatin1Char(' ') + datei);
         return false;
     }
     return true;
@@ -409,7 +409,7 @@ bool TFormOnlineDBInterface::csvSchreiben()
 
 void TFormOnlineDBInterface::editierenUmschalten()
 {
-    if (!m_editierbar && app::ui::showMessage(198, MsgIcon::Question, MsgButtons::YesNo, QString(),
+    if (!m_editierbar && widgets::showMessage(198, MsgIcon::Question, MsgButtons::YesNo, QString(),
                                               QLatin1Char('\n') + app::messageText(199)) != QMessageBox::Yes)
         return;
     if (m_editierbar && !m_source->leaveEdit())
@@ -468,8 +468,8 @@ Modus modusFuerMenue(const QString &menuEintrag)
 
 void registerOnlineDBInterface()
 {
-    app::ui::TMirravel::registerWindow(
-        QStringLiteral("formonlinedbinterface"), [](app::ui::TMirravel &mw) -> QWidget * {
+    shell::TMirravel::registerWindow(
+        QStringLiteral("formonlinedbinterface"), [](shell::TMirravel &mw) -> QWidget * {
             if (auto *w = TFormOnlineDBInterface::instance())
                 return w;
             auto *w =

@@ -2,9 +2,9 @@
 // of the cat table as a grid (TFormOnlineDBInterface), and its registration.
 #pragma once
 
-#include "app/ui/ChildWindow.h"
 #include "online/OnlineDateien.h"
 #include "online/OnlineKonfig.h"
+#include "widgets/ChildWindow.h"
 
 #include <memory>
 
@@ -18,14 +18,14 @@ namespace tav::store {
 class Database;
 class Table;
 } // namespace tav::store
-namespace tav::app::ui {
+namespace tav::widgets {
 class DataSource;
 class DBGrid;
-} // namespace tav::app::ui
+} // namespace tav::widgets
 
 namespace tav::online::ui {
 
-class TFormOnlineDBInterface : public tav::app::ui::ChildWindow
+class TFormOnlineDBInterface : public tav::widgets::ChildWindow
 {
     Q_OBJECT
   public:
@@ -45,7 +45,7 @@ class TFormOnlineDBInterface : public tav::app::ui::ChildWindow
     // sorts by the index of the grid's column; false when the column has none
     bool sortieren(int spalte);
 
-    tav::app::ui::DBGrid *Grid;
+    tav::widgets::DBGrid *Grid;
     QGroupBox *GroupUpload, *GroupExport;
     QCheckBox *CheckTierdaten, *CheckAdressen, *CheckRassen, *CheckFarben, *CheckMerkmaleDb, *CheckBilder,
         *CheckMerkmale, *CheckBemerkungen, *CheckZuechter, *CheckZuchtbuch;
@@ -67,7 +67,7 @@ class TFormOnlineDBInterface : public tav::app::ui::ChildWindow
     Modus m_modus;
     OnlineKonfig m_konfig;
     std::unique_ptr<tav::store::Table> m_katzen;
-    tav::app::ui::DataSource *m_source = nullptr;
+    tav::widgets::DataSource *m_source = nullptr;
     std::unique_ptr<Katzenquelle> m_quelle;
     bool m_editierbar = false;
     bool m_laeuft = false; // an upload is running: the window stays open

@@ -5,14 +5,14 @@
 #include "app/Global.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/ui/DbEngine.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Main.h"
 #include "cats/ui/Psuchdlg.h"
 #include "printouts/ReportKatzen.h"
 #include "report/ui/Vorschau.h"
+#include "shell/Main.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
+#include "widgets/DbEngine.h"
+#include "widgets/Dialogs.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -26,7 +26,8 @@
 #include <algorithm>
 #include <memory>
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 
 namespace tav::printouts::ui {
 

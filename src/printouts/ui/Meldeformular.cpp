@@ -1,13 +1,13 @@
 #include "Meldeformular.h"
 
 #include "app/Sprache.h"
-#include "app/ui/DbEngine.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Help.h"
-#include "app/ui/Main.h"
-#include "app/ui/Translator.h"
 #include "report/ui/Vorschau.h"
+#include "shell/Main.h"
 #include "store/EngineError.h"
+#include "widgets/DbEngine.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Help.h"
+#include "widgets/Translator.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,7 +23,8 @@
 
 namespace tav::printouts::ui {
 
-using namespace tav::app::ui;
+using namespace tav::widgets;
+using namespace tav::shell;
 
 namespace {
 constexpr int MeldungFormulartexte = 6390;
@@ -32,7 +33,7 @@ template <class Fenster> void oeffnen(QWidget *parent, tav::store::Database &db,
 {
     // the cat record window's pending edit was posted by the print command; its save and undo
     // stay off until its next edit
-    if (const auto &sperren = tav::app::ui::TMirravel::catRecordHooks().eingabeSperren)
+    if (const auto &sperren = tav::shell::TMirravel::catRecordHooks().eingabeSperren)
         sperren();
     Meldung m;
     {

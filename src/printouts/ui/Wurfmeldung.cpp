@@ -2,13 +2,13 @@
 
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Help.h"
-#include "app/ui/Main.h"
-#include "app/ui/Translator.h"
 #include "printouts/ReportWurfbuch.h"
 #include "report/ui/Vorschau.h"
+#include "shell/Main.h"
 #include "store/EngineError.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Help.h"
+#include "widgets/Translator.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -23,8 +23,8 @@
 
 namespace tav::printouts::ui {
 
-using app::ui::MsgButtons;
-using app::ui::MsgIcon;
+using widgets::MsgButtons;
+using widgets::MsgIcon;
 
 namespace {
 
@@ -38,7 +38,7 @@ QString beschriftung(int tag, const char *vorgabe)
 void fehlendeNennen(int meldung, const QStringList &namen)
 {
     if (!namen.isEmpty())
-        app::ui::showMessage(meldung, MsgIcon::Information, MsgButtons::Ok, QString(),
+        widgets::showMessage(meldung, MsgIcon::Information, MsgButtons::Ok, QString(),
                              QLatin1Char(' ') + namen.join(QStringLiteral(", ")));
 }
 
@@ -47,7 +47,7 @@ void fehlendeNennen(int meldung, const QStringList &namen)
 TformWurfmeldung::TformWurfmeldung(store::Database &db, int katzeNr, int wurf, QWidget *parent)
     : QDialog(parent), m_db(db)
 {
-    if (const auto &sperren = app::ui::TMirravel::catRecordHooks().eingabeSperren)
+    if (const auto &sperren = shell::TMirravel::catRecordHooks().eingabeSperren)
         sperren();
     setObjectName(QStringLiteral("FormWurfmeldung"));
     setProperty("tag", 6220);
@@ -63,7 +63,7 @@ TformWurfmeldung::TformWurfmeldung(store::Database &db, int katzeNr, int wurf, Q
     }
     QApplication::restoreOverrideCursor();
     fuellen(m);
-    app::ui::translateOnCreate(this);
+    widgets::translateOnCreate(this);
     fehlendeNennen(MeldungNurZehn, m.nichtAufgenommen);
 }
 
@@ -187,8 +187,8 @@ void TformWurfmeldung::bauen()
     connect(Drucken1Dekzv, &QPushButton::clicked, this, [this] { drucken(Wurfformular::Dekzv); });
     connect(BitBtnDruckenDeutscheRassekatzenunion, &QPushButton::clicked, this,
             [this] { drucken(Wurfformular::Dru); });
-    connect(BitBtnHilfe, &QPushButton::clicked, this, [this] { app::ui::showHelp(HilfeKontext, this); });
-    app::ui::setHelpKey(this, HilfeKontext);
+    connect(BitBtnHilfe, &QPushButton::clicked, this, [this] { widgets::showHelp(HilfeKontext, this); });
+    widgets::setHelpKey(this, HilfeKontext);
     connect(BitBtnAbbruch, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -252,7 +252,7 @@ void wurfmeldungOeffnen(QWidget *parent, store::Database &db, int katzeNr, int w
 {
     auto *w = new TformWurfmeldung(db, katzeNr, wurf, parent);
     w->setAttribute(Qt::WA_DeleteOnClose);
-    app::ui::execDialog(*w);
+    widgets::execDialog(*w);
 }
 
 namespace {
@@ -261,7 +261,7 @@ std::optional<Wurf> wurfOderMeldung(store::Database &db, int katzeNr, int wurf)
 {
     std::optional<Wurf> w = wurfLesen(db, katzeNr, wurf);
     if (!w)
-        app::ui::showMessage(165, MsgIcon::Information, MsgButtons::Ok);
+        widgets::showMessage(165, MsgIcon::Information, MsgButtons::Ok);
     return w;
 }
 } // namespace

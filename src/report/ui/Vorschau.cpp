@@ -1,11 +1,11 @@
 #include "Vorschau.h"
 
 #include "app/Sprache.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Help.h"
-#include "app/ui/Translator.h"
 #include "report/ReportHtml.h"
 #include "report/ReportPainter.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Help.h"
+#include "widgets/Translator.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,8 +23,8 @@
 
 namespace tav::report::ui {
 
-using app::ui::MsgButtons;
-using app::ui::MsgIcon;
+using widgets::MsgButtons;
+using widgets::MsgIcon;
 
 namespace {
 
@@ -144,10 +144,10 @@ TVorschau::TVorschau(const Pages &pages, QWidget *parent) : QDialog(parent), m_p
         setZoom(zoom() / 1.25);
     });
     connect(BSchliessen, &QToolButton::clicked, this, &QDialog::accept);
-    connect(hilfe, &QToolButton::clicked, this, [this] { app::ui::showHelp(HilfeKontext, this); });
-    app::ui::setHelpKey(this, HilfeKontext);
+    connect(hilfe, &QToolButton::clicked, this, [this] { widgets::showHelp(HilfeKontext, this); });
+    widgets::setHelpKey(this, HilfeKontext);
 
-    app::ui::translateOnCreate(this);
+    widgets::translateOnCreate(this);
     resize(900, 700);
     setWindowState(Qt::WindowMaximized);
     showPage(0);
@@ -230,7 +230,7 @@ bool TVorschau::save(const char *suffix, int filterTag, bool pdf)
     // a cat's name may hold what no file name may
     name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
     const QString vorschlag = QDir(lastFolder).filePath(name + QLatin1Char('.') + QLatin1String(suffix));
-    QString path = app::ui::saveFileName(this, app::removeAccelerator(app::captionText(pdf ? 9682 : 9683)),
+    QString path = widgets::saveFileName(this, app::removeAccelerator(app::captionText(pdf ? 9682 : 9683)),
                                          vorschlag, filter);
     if (path.isEmpty())
         return false;
@@ -238,7 +238,7 @@ bool TVorschau::save(const char *suffix, int filterTag, bool pdf)
         path += QLatin1Char('.') + QLatin1String(suffix);
     const WriteResult r = pdf ? writePdf(m_pages, path) : writeHtml(m_pages, path);
     if (!r.ok()) {
-        app::ui::showMessage(r.message, MsgIcon::Error, MsgButtons::Ok, QString(),
+        widgets::showMessage(r.message, MsgIcon::Error, MsgButtons::Ok, QString(),
                              QStringLiteral("\n") + r.detail);
         return false;
     }
@@ -284,7 +284,7 @@ bool TVorschau::print()
     printer.setFromTo(1, pageCount());
     QPrintDialog dialog(&printer, this);
     dialog.setMinMax(1, pageCount());
-    if (app::ui::execDialog(dialog) != QDialog::Accepted)
+    if (widgets::execDialog(dialog) != QDialog::Accepted)
         return false;
     int von = 1, bis = pageCount();
     if (printer.printRange() == QPrinter::PageRange) {
@@ -309,7 +309,7 @@ bool TVorschau::print()
     if (painter.isActive())
         ok = painter.end() && ok;
     if (!ok || printer.printerState() == QPrinter::Error)
-        app::ui::showMessage(9654, MsgIcon::Error, MsgButtons::Ok, QString(),
+        widgets::showMessage(9654, MsgIcon::Error, MsgButtons::Ok, QString(),
                              QStringLiteral(" ") + printer.printerName());
     return ok;
 }
@@ -323,7 +323,7 @@ void zeigeVorschau(ReportJob job, const JobSettings &settings, QWidget *parent)
 {
     job.prepare(settings);
     TVorschau vorschau(job.layout(FontMeasure()), parent);
-    app::ui::execDialog(vorschau);
+    widgets::execDialog(vorschau);
 }
 
 bool druckeOhneVorschau(ReportJob job, QWidget *parent)
