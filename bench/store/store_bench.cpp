@@ -282,14 +282,15 @@ int main(int argc, char *argv[])
     rows.push_back(compare(
         "post one record (one table, own commit)", 30, [&] { post(*ours[0]); },
         [&] { insert(*handInsert[0]); }));
+    const auto oneGuard = [&] {
+        Transaction txn(db, scratch);
+        for (auto &t : ours)
+            post(*t);
+        txn.commit();
+    };
     rows.push_back(compare(
         "three tables in one guard vs three separate commits", 30,
-        [&] {
-            Transaction txn(db, scratch);
-            for (auto &t : ours)
-                post(*t);
-            txn.commit();
-        },
+        oneGuard,
         [&] {
             for (int i = 0; i < 3; ++i) {
                 execSql(handFiles[i], "BEGIN");
@@ -313,12 +314,7 @@ int main(int argc, char *argv[])
             attached, QString("INSERT INTO %1.data(Katze, Name, __ix_katze) VALUES (?, ?, ?)").arg(schema)));
     rows.push_back(compare(
         "three tables in one guard vs one attached connection", 30,
-        [&] {
-            Transaction txn(db, scratch);
-            for (auto &t : ours)
-                post(*t);
-            txn.commit();
-        },
+        oneGuard,
         [&] {
             execSql(attached, "BEGIN");
             for (auto &st : attachedInsert)

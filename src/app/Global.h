@@ -1,3 +1,4 @@
+// Global: the global data module (TDatenGlobal): ages, dates and the display texts of a cat.
 #pragma once
 
 #include "store/Database.h"

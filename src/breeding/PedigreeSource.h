@@ -1,3 +1,4 @@
+// PedigreeSource: the cat register as the breeding analyses read it.
 #pragma once
 
 #include <QHash>

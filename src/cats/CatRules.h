@@ -1,3 +1,4 @@
+// CatRules: rules of a cat that need no window: sex, copies, the post check, traits, parents.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// GridDelegate: paints the cells of the data grids.
 #pragma once
 
 #include <QPersistentModelIndex>

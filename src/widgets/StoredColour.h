@@ -1,3 +1,4 @@
+// StoredColour: colours as the tables store them, on the screen.
 #pragma once
 
 #include <QColor>

@@ -12,16 +12,6 @@
 namespace {
 const QStringList nobody{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
 
-QString catalogueGerman(int nr)
-{
-    QFile f(QStringLiteral(TAV_DATA_DIR) + "/catalogue/messages.tsv");
-    f.open(QIODevice::ReadOnly);
-    for (const QString &line : QString::fromUtf8(f.readAll()).split('\n'))
-        if (line.startsWith(QString::number(nr) + '\t'))
-            return line.section('\t', 1, 1);
-    return QString();
-}
-
 // the program on a home, ending right after its start; `as` runs it through setpriv
 Run program(const QString &home, const QString &config, const QStringList &as = {})
 {

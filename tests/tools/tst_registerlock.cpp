@@ -1,3 +1,4 @@
+#include "../common/CliRun.h"
 #include "app/EngineErrorText.h"
 #include "app/RegisterLock.h"
 #include "store/Database.h"
@@ -95,16 +96,6 @@ void integrityGreen(const QString &home)
         db.checkTable(t);
 }
 
-// the German text of a catalogue message as delivered
-QString catalogueGerman(int nr)
-{
-    QFile f(QStringLiteral(TAV_DATA_DIR) + "/catalogue/messages.tsv");
-    f.open(QIODevice::ReadOnly);
-    for (const QString &line : QString::fromUtf8(f.readAll()).split('\n'))
-        if (line.startsWith(QString::number(nr) + '\t'))
-            return line.section('\t', 1, 1);
-    return QString();
-}
 } // namespace
 
 class TstRegisterLock : public QObject

@@ -1,3 +1,4 @@
+// Cli: what the commands of tavrenno-cli share: their arguments, the register, outputs.
 #pragma once
 
 #include <QHash>

@@ -1,3 +1,4 @@
+// KatzeGefunden: the found-cat dialog of the duplicate-name check.
 #pragma once
 
 #include <QDialog>

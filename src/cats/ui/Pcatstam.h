@@ -1,3 +1,4 @@
+// Pcatstam: the cat record window (TFormCatStamm): its tables, pages and record life cycle.
 #pragma once
 
 #include "store/Table.h"

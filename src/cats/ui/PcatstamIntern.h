@@ -1,3 +1,4 @@
+// PcatstamIntern: internals the cat record window's source files share.
 #pragma once
 
 #include "Pkalend.h"

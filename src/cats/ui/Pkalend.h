@@ -1,3 +1,4 @@
+// Pkalend: the calendar dialog, and a date field with its calendar button.
 #pragma once
 
 #include <QDate>

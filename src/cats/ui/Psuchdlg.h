@@ -1,3 +1,4 @@
+// Psuchdlg: the cat search dialog.
 #pragma once
 
 #include "cats/CatSearch.h"

@@ -1,3 +1,4 @@
+// Warnung: the reminders window shown at start-up.
 #pragma once
 
 #include "cats/Warnung.h"

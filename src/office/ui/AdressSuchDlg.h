@@ -1,3 +1,4 @@
+// AdressSuchDlg: the address search dialog.
 #pragma once
 
 #include "cats/ui/KatzeGefunden.h"

@@ -1,3 +1,4 @@
+// Adressenverwaltung: the address book window.
 #pragma once
 
 #include "BuerolisteFenster.h"

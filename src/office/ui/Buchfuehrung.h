@@ -1,3 +1,4 @@
+// Buchfuehrung: the bookkeeping window (TFormBuchfuehrung) and its period dialog.
 #pragma once
 
 #include "office/Buchfuehrung.h"

@@ -1,3 +1,4 @@
+// BueroFenster: the office list windows (clubs, show dates, pharmacy, address status).
 #pragma once
 
 #include "BuerolisteFenster.h"

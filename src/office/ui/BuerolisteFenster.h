@@ -1,3 +1,4 @@
+// BuerolisteFenster: the list window every office list is built from (TBueroliste).
 #pragma once
 
 #include "office/Bueroliste.h"

@@ -1,3 +1,4 @@
+// ZwinSuchDlg: the search dialog of the cattery register.
 #pragma once
 
 #include "office/Zwingerregister.h"

@@ -1,3 +1,4 @@
+// ZwingerEintraege: the studs, queens or kittens of one cattery in the cattery register.
 #pragma once
 
 #include "office/Zwingerregister.h"

@@ -1,3 +1,4 @@
+// Zwingerregister: the cattery register window.
 #pragma once
 
 #include "BuerolisteFenster.h"
