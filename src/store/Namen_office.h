@@ -5,6 +5,8 @@
 #include "store/SchemaName.h"
 
 namespace tav::store {
+// inline: `using namespace tav::store::namen;` brings the table namespaces, and nothing else, into scope
+inline namespace namen {
 
 namespace zwingreg {
 inline constexpr SchemaName Datei{u"ZWINGREG.DB"};
@@ -244,4 +246,5 @@ inline constexpr SchemaName Mitgliedsnummer{u"Mitgliedsnummer"};
 inline constexpr SchemaName Zwingernummer{u"Zwingernummer"};
 } // namespace zusatz
 
+} // namespace namen
 } // namespace tav::store

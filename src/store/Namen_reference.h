@@ -5,6 +5,8 @@
 #include "store/SchemaName.h"
 
 namespace tav::store {
+// inline: `using namespace tav::store::namen;` brings the table namespaces, and nothing else, into scope
+inline namespace namen {
 
 namespace rasse {
 inline constexpr SchemaName Datei{u"RASSE.DB"};
@@ -148,4 +150,5 @@ inline constexpr SchemaName Datei{u"TMP.DB"};
 inline constexpr SchemaName Rasse{u"Rasse"};
 } // namespace tmp
 
+} // namespace namen
 } // namespace tav::store

@@ -5,6 +5,8 @@
 #include "store/SchemaName.h"
 
 namespace tav::store {
+// inline: `using namespace tav::store::namen;` brings the table namespaces, and nothing else, into scope
+inline namespace namen {
 
 namespace catstamm {
 inline constexpr SchemaName Datei{u"CATSTAMM.DB"};
@@ -410,4 +412,5 @@ inline constexpr SchemaName Katze{u"Katze"};
 } // namespace idx
 } // namespace topkatze
 
+} // namespace namen
 } // namespace tav::store

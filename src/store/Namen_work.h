@@ -5,6 +5,8 @@
 #include "store/SchemaName.h"
 
 namespace tav::store {
+// inline: `using namespace tav::store::namen;` brings the table namespaces, and nothing else, into scope
+inline namespace namen {
 
 namespace vorfahrenliste {
 inline constexpr SchemaName Datei{u"Vorfahrenliste.db"};
@@ -91,4 +93,5 @@ inline constexpr SchemaName MerkmFarbe{u"MerkmFarbe"};
 inline constexpr SchemaName LaufendeNummer{u"LaufendeNummer"};
 } // namespace ergebnistmp
 
+} // namespace namen
 } // namespace tav::store
