@@ -6,8 +6,6 @@
 #include "store/Namen_register.h"
 #include "store/Table.h"
 
-using namespace tav::store::namen;
-
 using namespace tav::store;
 
 namespace tav::app {

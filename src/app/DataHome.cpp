@@ -16,8 +16,6 @@
 #include <QTextStream>
 #include <stdexcept>
 
-using namespace tav::store::namen;
-
 #ifndef TAV_DATA_DIR
 #define TAV_DATA_DIR ""
 #endif

@@ -11,8 +11,6 @@
 
 #include <cmath>
 
-using namespace tav::store::namen;
-
 using namespace tav::store;
 
 namespace tav::app {

@@ -65,11 +65,11 @@ int andereKatzeMitZuchtbuchnummer(tav::store::Table &katzen, const QString &numm
             // a second engine error while the first is on its way: the first is the one reported
         }
     });
-    katzen.setIndexName(QStringLiteral("Zuchtbuchnummer1"));
+    katzen.setIndexName(catstamm::idx::Zuchtbuchnummer1);
     katzen.setRange({n}, {n});
     int andere = 0;
     for (katzen.first(); !katzen.eof(); katzen.next()) {
-        const int nr = katzen.intValue(QStringLiteral("LaufendeNummer"));
+        const int nr = katzen.intValue(catstamm::LaufendeNummer);
         if (nr != eigene) {
             andere = nr;
             break;

@@ -37,7 +37,7 @@ QStringList farbEintraege(tav::store::Database &db)
     t.open();
     QStringList out;
     for (t.first(); !t.eof(); t.next())
-        out << farbEintragText(t.text(farbe::Rasseinfo), t.text(QStringLiteral("Farbname")));
+        out << farbEintragText(t.text(farbe::Rasseinfo), t.text(farbe::Farbname));
     out.sort(Qt::CaseInsensitive);
     return out;
 }

@@ -9,8 +9,6 @@
 #include "store/Table.h"
 #include "store/Transaction.h"
 
-using namespace tav::store::namen;
-
 using namespace tav::store;
 
 namespace tav::cats {

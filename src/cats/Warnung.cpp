@@ -7,8 +7,6 @@
 
 #include <functional>
 
-using namespace tav::store::namen;
-
 namespace tav::cats {
 
 using namespace tav::store;

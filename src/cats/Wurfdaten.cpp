@@ -11,8 +11,6 @@
 
 #include <QFileInfo>
 
-using namespace tav::store::namen;
-
 namespace tav::cats {
 
 using namespace tav::store;
@@ -219,7 +217,7 @@ QString adresse(Table &adr, int nr)
 {
     if (nr <= 0 || !adr.findKey({nr}))
         return QString();
-    const QString name = adr.text(QStringLiteral("Name")), vorname = adr.text(adr_dat::Vorname);
+    const QString name = adr.text(adr_dat::Name), vorname = adr.text(adr_dat::Vorname);
     return vorname.isEmpty() ? name : name + QStringLiteral(", ") + vorname;
 }
 } // namespace

@@ -9,8 +9,6 @@
 #include <QHash>
 #include <stdexcept>
 
-using namespace tav::store::namen;
-
 using namespace tav::store;
 
 namespace tav::office {
@@ -68,7 +66,7 @@ Konto kontoAus(Table &t)
 {
     Konto k;
     k.nummer = t.intValue(Nummer);
-    k.art = Kontoart(t.intValue(QStringLiteral("Kontoart")));
+    k.art = Kontoart(t.intValue(konten::Kontoart));
     k.name = t.text(konten::Name);
     k.zum = t.value(konten::Zum).toDate();
     k.eroeffnung = units(t.currencyUnits(Eroeffnung));
@@ -177,7 +175,7 @@ bool buecherEinrichten(Database &db, const std::function<QString(int)> &text)
         return false;
     for (const auto &[tag, deutsch] : Kontoarten) {
         arten.append();
-        arten.setValue(QStringLiteral("Kontoart"), name(tag, deutsch));
+        arten.setValue(kontoart::Kontoart, name(tag, deutsch));
         arten.post();
     }
     Table saetze(&db, mehrwert);
@@ -202,7 +200,7 @@ bool buecherEinrichten(Database &db, const std::function<QString(int)> &text)
     if (k.isEmpty()) {
         for (const Vorgabe &v : Vorgaben) {
             k.append();
-            k.setValue(QStringLiteral("Kontoart"), int(Kontoart::Kategorie));
+            k.setValue(konten::Kontoart, int(Kontoart::Kategorie));
             k.setValue(konten::Name, name(v.tag, v.name));
             k.setValue(konten::EinAus, v.einnahme ? EinAusEinnahme : EinAusAusgabe);
             k.setCurrencyUnits(Eroeffnung, 0);
@@ -242,7 +240,7 @@ int Buchfuehrung::kontoAnlegen(Kontoart art, const QString &name, Geld eroeffnun
     Table t(&m_db, Konten);
     t.open();
     t.append();
-    t.setValue(QStringLiteral("Kontoart"), int(art));
+    t.setValue(konten::Kontoart, int(art));
     t.setValue(konten::Name, name);
     t.setCurrencyUnits(Eroeffnung, eroeffnung.einheiten());
     t.setValue(konten::Zum, zum);
@@ -258,7 +256,7 @@ int Buchfuehrung::kategorieAnlegen(const QString &name, const QString &einAus, i
     Table t(&m_db, Konten);
     t.open();
     t.append();
-    t.setValue(QStringLiteral("Kontoart"), int(Kontoart::Kategorie));
+    t.setValue(konten::Kontoart, int(Kontoart::Kategorie));
     t.setValue(konten::Name, name);
     t.setValue(konten::EinAus, einAus);
     if (mwst)
@@ -275,10 +273,10 @@ int Buchfuehrung::buchen(const Eingabe &e)
         throw std::invalid_argument("Buchungsdatum");
     Transaction txn(m_db, {Konten, Buchungen});
     Satz eigen(m_db, Konten, e.konto);
-    if (eigen.t.intValue(QStringLiteral("Kontoart")) <= 0)
+    if (eigen.t.intValue(konten::Kontoart) <= 0)
         throw std::invalid_argument("Konto");
     Satz kat(m_db, Konten, e.kategorie);
-    const bool umbuchung = kat.t.intValue(QStringLiteral("Kontoart")) > 0;
+    const bool umbuchung = kat.t.intValue(konten::Kontoart) > 0;
     if (umbuchung && e.kategorie == e.konto)
         throw std::invalid_argument("Umbuchung auf dasselbe Konto");
     const Geld betrag = !umbuchung && kat.t.text(konten::EinAus) == EinAusAusgabe ? -e.betrag : e.betrag;

@@ -156,7 +156,7 @@ QString Katzenquelle::geschlechtAnz(Table &k) const
 
 QString Katzenquelle::rasseAnz(Table &k) const
 {
-    return m_rassen.value(k.intValue(QStringLiteral("Rasse")));
+    return m_rassen.value(k.intValue(catstamm::Rasse));
 }
 
 QString Katzenquelle::zuechterAnz(Table &k) const
@@ -166,24 +166,24 @@ QString Katzenquelle::zuechterAnz(Table &k) const
 
 QString Katzenquelle::besitzerAnz(Table &k) const
 {
-    if (k.intValue(QStringLiteral("Status")) == 1)
+    if (k.intValue(catstamm::Status) == 1)
         return m_eigenerName;
     return m_adressen.value(k.intValue(catstamm::Besitzer));
 }
 
 QString Katzenquelle::titelAnz(Table &k) const
 {
-    return m_titel.value(k.intValue(QStringLiteral("LaufendeNummer")));
+    return m_titel.value(k.intValue(catstamm::LaufendeNummer));
 }
 
 QString Katzenquelle::merkmaleAnz(Table &k) const
 {
-    return m_merkmale.value(k.intValue(QStringLiteral("LaufendeNummer")));
+    return m_merkmale.value(k.intValue(catstamm::LaufendeNummer));
 }
 
 QString Katzenquelle::bewertAnz(Table &k) const
 {
-    QString b = m_bewertungen.value(k.intValue(QStringLiteral("LaufendeNummer")));
+    QString b = m_bewertungen.value(k.intValue(catstamm::LaufendeNummer));
     b.remove(QLatin1Char('\r'));
     b.remove(QLatin1Char('\n'));
     return b.trimmed();
@@ -191,8 +191,7 @@ QString Katzenquelle::bewertAnz(Table &k) const
 
 BildWahl Katzenquelle::bild(Table &k) const
 {
-    return bildWaehlen(m_bilder.value(k.intValue(QStringLiteral("LaufendeNummer"))),
-                       k.intValue(catstamm::Feld2),
+    return bildWaehlen(m_bilder.value(k.intValue(catstamm::LaufendeNummer)), k.intValue(catstamm::Feld2),
                        [this](const QString &p) { return bildGeeignet(m_db, p, m_modus); });
 }
 

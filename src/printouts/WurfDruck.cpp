@@ -64,7 +64,7 @@ namespace {
 void zuechterLesen(store::Database &db, const Table &katze, const Beschriftung &text, Wurfdatenblatt &b)
 {
     std::unique_ptr<Table> quelle;
-    if (katze.intValue(QStringLiteral("Status")) == 1) {
+    if (katze.intValue(catstamm::Status) == 1) {
         quelle = lesend(db, eigen::Datei);
         quelle->first();
     } else if (const int besitzer = katze.intValue(catstamm::Besitzer); besitzer > 0) {

@@ -160,15 +160,14 @@ Elternteil elternteilLesen(store::Database &db, Table &katzen, int nr)
     e.zuchtbNr = d.zuchtbuchnummern.value(0);
     e.gebDatum = d.gebText;
     e.chipNr = d.chip;
-    e.besitzer =
-        besitzerLesen(db, katzen.intValue(QStringLiteral("Status")), katzen.intValue(catstamm::Besitzer));
+    e.besitzer = besitzerLesen(db, katzen.intValue(catstamm::Status), katzen.intValue(catstamm::Besitzer));
     return e;
 }
 
 Wurf wurfDerZeile(const Table &t)
 {
     Wurf w;
-    w.nr = t.intValue(QStringLiteral("LaufendeNummer"));
+    w.nr = t.intValue(wurfbuch::LaufendeNummer);
     w.katze = t.intValue(wurfbuch::Katze);
     w.kater = t.intValue(wurfbuch::Kater);
     const auto datum = [&](const char *f) { return t.value(QString::fromLatin1(f)).toDate(); };
@@ -270,14 +269,14 @@ Wurfmeldung wurfmeldungLesen(store::Database &db, int katze, const std::optional
         const auto rassen = lesend(db, rasse::Datei);
         for (kitten.first(); !kitten.eof(); kitten.next()) {
             if (m.kitten.size() == MaxJungtiere) {
-                m.nichtAufgenommen << kitten.text(QStringLiteral("Name"));
+                m.nichtAufgenommen << kitten.text(catstamm::Name);
                 continue;
             }
             Jungtier k;
-            k.name = kitten.text(QStringLiteral("Name"));
+            k.name = kitten.text(catstamm::Name);
             k.maennlich = cats::istKater(kitten.text(catstamm::Geschlecht));
             k.geschlecht = text(k.maennlich ? TagWortMaennlich : TagWortWeiblich);
-            const int rasse = kitten.intValue(QStringLiteral("Rasse"));
+            const int rasse = kitten.intValue(catstamm::Rasse);
             if (rasse > 0 && rassen->findKey({rasse}))
                 k.rasse = rassen->text(rasse::RName);
             k.augenfarbe = kitten.text(catstamm::Augenfarbe);

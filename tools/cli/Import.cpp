@@ -369,12 +369,12 @@ int importPedigree(const QString &home, const QString &pfad, QTextStream &out, Q
             t.append();
             for (const auto &[feld, wert] : cats::neueKatzeWerte())
                 t.setValue(feld, wert);
-            t.setValue(QStringLiteral("Name"), k.name);
-            t.setValue(QStringLiteral("Zwinger"), k.zwinger);
+            t.setValue(catstamm::Name, k.name);
+            t.setValue(catstamm::Zwinger, k.zwinger);
             t.setValue(catstamm::Zuechter, k.zuechter ? QVariant(k.zuechter) : QVariant());
             t.setValue(catstamm::Geschlecht, k.geschlecht);
             t.setValue(catstamm::GebDatum, k.geboren);
-            t.setValue(QStringLiteral("Rasse"), k.rasse ? QVariant(k.rasse) : QVariant());
+            t.setValue(catstamm::Rasse, k.rasse ? QVariant(k.rasse) : QVariant());
             t.setValue(catstamm::Vater, vater ? QVariant(vater) : QVariant());
             t.setValue(catstamm::Mutter, mutter ? QVariant(mutter) : QVariant());
             t.post();

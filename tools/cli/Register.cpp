@@ -43,25 +43,25 @@ int RegisterWriter::addCat(const Cat &c)
 {
     Table &t = *m_cats;
     t.append();
-    t.setValue("Name", c.name);
-    t.setValue("Zwinger", c.zwinger);
+    t.setValue(catstamm::Name, c.name);
+    t.setValue(catstamm::Zwinger, c.zwinger);
     t.setValue(catstamm::Rufname, c.rufname);
     t.setValue(catstamm::Geschlecht, c.sex);
     t.setValue(catstamm::GebDatum, c.born);
     t.setValue(catstamm::Toddatum, c.died);
-    t.setValue("Rasse", c.rasse ? QVariant(c.rasse) : QVariant());
+    t.setValue(catstamm::Rasse, c.rasse ? QVariant(c.rasse) : QVariant());
     t.setValue(catstamm::FellFarbe, c.farbe);
     t.setValue(catstamm::Augenfarbe, c.augen);
     t.setValue(catstamm::Vater, c.vater);
     t.setValue(catstamm::Mutter, c.mutter);
     t.setValue(catstamm::Zuechter, c.zuechter ? QVariant(c.zuechter) : QVariant());
     t.setValue(catstamm::Besitzer, c.besitzer ? QVariant(c.besitzer) : QVariant());
-    t.setValue("Status", c.status);
+    t.setValue(catstamm::Status, c.status);
     t.setValue(catstamm::TitelGer1, c.titelGer1);
     t.setValue(catstamm::Zuchtbuchnummer1, c.zuchtbuch);
     t.setValue(catstamm::ChipNr, c.chip);
     t.post();
-    return t.value("LaufendeNummer").toInt();
+    return t.value(catstamm::LaufendeNummer).toInt();
 }
 
 int RegisterWriter::addAddress(const QString &name, const QString &vorname, const QString &zwinger,
@@ -69,13 +69,13 @@ int RegisterWriter::addAddress(const QString &name, const QString &vorname, cons
 {
     Table &t = *m_adr;
     t.append();
-    t.setValue("Name", name);
+    t.setValue(adr_dat::Name, name);
     t.setValue(adr_dat::Vorname, vorname);
-    t.setValue("Zwinger", zwinger);
+    t.setValue(adr_dat::Zwinger, zwinger);
     t.setValue(adr_dat::Ort, ort);
     t.setValue(adr_dat::Land, land);
     t.post();
-    return t.value("LaufendeNr").toInt();
+    return t.value(adr_dat::LaufendeNr).toInt();
 }
 
 void RegisterWriter::addTrait(int cat, int trait)
@@ -118,11 +118,11 @@ void RegisterWriter::addLitter(int queen, int tom, const QDate &mated, const QDa
 {
     Table &t = *m_litters;
     t.append();
-    t.setValue("Katze", queen);
-    t.setValue("Kater", tom);
+    t.setValue(wurfbuch::Katze, queen);
+    t.setValue(wurfbuch::Kater, tom);
     t.setValue(wurfbuch::BeginnRollig, mated.addDays(-2));
-    t.setValue("Decktermin", mated);
-    t.setValue("Wurftag", born);
+    t.setValue(wurfbuch::Decktermin, mated);
+    t.setValue(wurfbuch::Wurftag, born);
     t.setValue(wurfbuch::Wurfbez, bez);
     t.setValue(wurfbuch::Wurfstaerke, QString::number(size));
     t.setValue(wurfbuch::Totgeboren, "0");
@@ -134,11 +134,11 @@ void RegisterWriter::addMating(int tom, int queen, const QDate &mated, const QDa
 {
     Table &t = *m_matings;
     t.append();
-    t.setValue("Kater", tom);
-    t.setValue("Katze", queen);
-    t.setValue("Decktermin", mated);
+    t.setValue(deckbuch::Kater, tom);
+    t.setValue(deckbuch::Katze, queen);
+    t.setValue(deckbuch::Decktermin, mated);
     t.setValue(deckbuch::Erfolge, born.isValid() ? "Wurf" : "");
-    t.setValue("Wurftag", born);
+    t.setValue(deckbuch::Wurftag, born);
     t.post();
 }
 
