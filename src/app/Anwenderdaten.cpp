@@ -1,10 +1,13 @@
 #include "Anwenderdaten.h"
 
 #include "Systemi.h"
+#include "store/Namen_office.h"
 #include "store/Table.h"
 #include "store/TableDef.h"
 #include "store/TextRules.h"
 #include "store/Transaction.h"
+
+using namespace tav::store::namen;
 
 namespace tav::app {
 
@@ -16,8 +19,8 @@ constexpr int MeldungKundennummer = 6051;
 constexpr int MeldungZuLang = 6052;
 constexpr int MeldungSteuerzeichen = 9452;
 
-const QString Eigen = QStringLiteral("EIGEN.DB");
-const QString Zusatz = QStringLiteral("ZUSATZ.DB");
+const QString Eigen = eigen::Datei;
+const QString Zusatz = zusatz::Datei;
 
 struct VereinsFeld {
     const char *name;

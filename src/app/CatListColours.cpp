@@ -2,6 +2,8 @@
 
 #include "MainRules.h"
 #include "store/EngineError.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/Table.h"
 
 using namespace tav::store;
@@ -20,13 +22,13 @@ void CatListColours::reload()
     m_traits.clear();
     m_firstTrait.clear();
     try {
-        Table top(m_db, QStringLiteral("TOPKATZE.DB"));
+        Table top(m_db, topkatze::Datei);
         top.setReadOnly(true);
         top.open();
         for (top.first(); !top.eof(); top.next()) {
-            const int cat = top.value(QStringLiteral("Katze")).toInt();
+            const int cat = top.value(topkatze::Katze).toInt();
             if (cat && !m_top.contains(cat))
-                m_top.insert(cat, top.value(QStringLiteral("Farbe")).toInt());
+                m_top.insert(cat, top.value(topkatze::Farbe).toInt());
         }
     } catch (const EngineError &) {
         // lists are painted without colours; the caller reports why
@@ -34,15 +36,15 @@ void CatListColours::reload()
         throw;
     }
     try {
-        Table traits(m_db, QStringLiteral("MERKMALE.DB"));
+        Table traits(m_db, merkmale::Datei);
         traits.setReadOnly(true);
         traits.open();
         for (traits.first(); !traits.eof(); traits.next())
-            m_traits.insert(traits.value(QStringLiteral("LaufendeNummer")).toInt(),
-                            traits.value(QStringLiteral("farbe")).toInt());
-        m_catTraits = std::make_unique<Table>(m_db, QStringLiteral("KATZEMERKMAL.DB"));
+            m_traits.insert(traits.value(merkmale::LaufendeNummer).toInt(),
+                            traits.value(merkmale::farbe).toInt());
+        m_catTraits = std::make_unique<Table>(m_db, katzemerkmal::Datei);
         m_catTraits->setReadOnly(true);
-        m_catTraits->setIndexName(QStringLiteral("Katze"));
+        m_catTraits->setIndexName(katzemerkmal::idx::Katze);
         m_catTraits->open();
     } catch (const EngineError &) {
         m_traits.clear();
@@ -65,7 +67,7 @@ int CatListColours::traitColour(int cat)
     if (m_catTraits && cat > 0) {
         try {
             if (m_catTraits->findKey({cat}))
-                colour = m_traits.value(m_catTraits->value(QStringLiteral("Merkmal")).toInt(), 0);
+                colour = m_traits.value(m_catTraits->value(katzemerkmal::Merkmal).toInt(), 0);
         } catch (const EngineError &) {
             m_catTraits.reset(); // asked no more until the next reload; the caller reports
             throw;

@@ -3,6 +3,8 @@
 
 #include "store/Database.h"
 #include "store/Filter.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/Table.h"
 #include "store/Transaction.h"
 
@@ -172,10 +174,10 @@ int katalogLaden(Database &db, const QString &path, const QString &tableName, in
                 t.append();
                 t.setValue(QStringLiteral("Nummer"), nr + offsets[lang]);
                 if (spalten == 1) {
-                    t.setValue(QStringLiteral("Meldung"), cells.value(1 + lang));
+                    t.setValue(sprmel::Meldung, cells.value(1 + lang));
                 } else {
-                    t.setValue(QStringLiteral("FeldName"), cells.value(1 + 2 * lang));
-                    t.setValue(QStringLiteral("FeldHilfe"), cells.value(2 + 2 * lang));
+                    t.setValue(sprache::FeldName, cells.value(1 + 2 * lang));
+                    t.setValue(sprache::FeldHilfe, cells.value(2 + 2 * lang));
                 }
                 t.post();
             }
@@ -193,10 +195,8 @@ int katalogeLaden(Database &db, const QString &sourceDir, bool nurFehlende)
 {
     // messages.tsv: Nummer de en nl; captions.tsv: Nummer FeldName_de FeldHilfe_de ... _nl
     const QDir dir(QDir(sourceDir).filePath(QStringLiteral("catalogue")));
-    return katalogLaden(db, dir.filePath(QStringLiteral("messages.tsv")), QStringLiteral("SPRMEL.DB"), 1,
-                        nurFehlende) +
-           katalogLaden(db, dir.filePath(QStringLiteral("captions.tsv")), QStringLiteral("SPRACHE.DB"), 2,
-                        nurFehlende);
+    return katalogLaden(db, dir.filePath(QStringLiteral("messages.tsv")), sprmel::Datei, 1, nurFehlende) +
+           katalogLaden(db, dir.filePath(QStringLiteral("captions.tsv")), sprache::Datei, 2, nurFehlende);
 }
 
 } // namespace
@@ -259,7 +259,7 @@ void initDataDirectory(const QString &home, const QString &sourceDir)
     // tables already there stay as they are; the cat table comes last, it marks a complete directory
     Database target(dataDir);
     QStringList files = QDir(work).entryList(QDir::Files, QDir::Name);
-    const QString cats = QStringLiteral("CATSTAMM.DB");
+    const QString cats = catstamm::Datei;
     files.removeAll(cats);
     files.append(cats);
     for (const QString &f : files) {
@@ -310,13 +310,13 @@ QStringList installHelpPages(const QString &home, const QString &sourceDir)
 
 void seedTopCats(Database &db)
 {
-    Table t(&db, QStringLiteral("TOPKATZE.DB"));
+    Table t(&db, topkatze::Datei);
     t.open();
     if (!t.isEmpty())
         return;
     for (int i = 0; i < 5; ++i) {
         t.append();
-        t.setValue(QStringLiteral("Farbe"), 16777215);
+        t.setValue(topkatze::Farbe, 16777215);
         t.post();
     }
 }

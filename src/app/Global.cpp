@@ -3,10 +3,15 @@
 #include "Sprache.h"
 #include "Systemi.h"
 
+#include "store/Namen_office.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/Query.h"
 #include "store/TableDef.h"
 
 #include <QDebug>
+
+using namespace tav::store::namen;
 
 namespace tav::app {
 
@@ -131,68 +136,63 @@ QString datumText(const QDate &date)
 
 TDatenGlobal::TDatenGlobal(tav::store::Database *db, QObject *parent) : QObject(parent), m_db(db)
 {
-    auto view = [this](const char *table) {
-        auto *t = new Table(m_db, QString::fromLatin1(table), this);
+    auto view = [this](const QString &table) {
+        auto *t = new Table(m_db, table, this);
         t->setReadOnly(true);
         return t;
     };
-    dbKatze = view("CATSTAMM.DB");
-    dbKatze->setIndexFieldNames(QStringLiteral("LaufendeNummer"));
-    dbKatze->addLookupField(QStringLiteral("FellartAnzeige"), QStringLiteral("Fellart"),
-                            QStringLiteral("FELLART.DB"), QStringLiteral("LaufendeNummer"),
-                            QStringLiteral("Bezeichnung"));
-    dbKatze->addLookupField(QStringLiteral("gekauft"), QStringLiteral("LaufendeNummer"),
-                            QStringLiteral("VERKAUFT.DB"), QStringLiteral("Katze"),
-                            QStringLiteral("Gekauftam"));
-    dbKatze->addLookupField(QStringLiteral("verkauft"), QStringLiteral("LaufendeNummer"),
-                            QStringLiteral("VERKAUFT.DB"), QStringLiteral("Katze"),
-                            QStringLiteral("Verkauftam"));
+    dbKatze = view(catstamm::Datei);
+    dbKatze->setIndexFieldNames(catstamm::LaufendeNummer);
+    dbKatze->addLookupField(QStringLiteral("FellartAnzeige"), QStringLiteral("Fellart"), fellart::Datei,
+                            QStringLiteral("LaufendeNummer"), QStringLiteral("Bezeichnung"));
+    dbKatze->addLookupField(QStringLiteral("gekauft"), QStringLiteral("LaufendeNummer"), verkauft::Datei,
+                            QStringLiteral("Katze"), QStringLiteral("Gekauftam"));
+    dbKatze->addLookupField(QStringLiteral("verkauft"), QStringLiteral("LaufendeNummer"), verkauft::Datei,
+                            QStringLiteral("Katze"), QStringLiteral("Verkauftam"));
 
-    dbKatzeTitel = view("CATSTAMM.DB");
-    dbTitelHund = view("TITELHUND.DB");
-    dbTitelHund->setIndexFieldNames(QStringLiteral("Hund"));
+    dbKatzeTitel = view(catstamm::Datei);
+    dbTitelHund = view(titelhund::Datei);
+    dbTitelHund->setIndexFieldNames(titelhund::Hund);
     dbTitelHund->setMaster(dbKatzeTitel, QStringLiteral("LaufendeNummer"));
-    dbTitelHund->addLookupField(QStringLiteral("Kuerzel"), QStringLiteral("Titel"),
-                                QStringLiteral("TITELBEZ.DB"), QStringLiteral("LaufendeNummer"),
-                                QStringLiteral("Kuerzel"));
-    dbTitelName = view("TITELBEZ.DB");
+    dbTitelHund->addLookupField(QStringLiteral("Kuerzel"), QStringLiteral("Titel"), titelbez::Datei,
+                                QStringLiteral("LaufendeNummer"), QStringLiteral("Kuerzel"));
+    dbTitelName = view(titelbez::Datei);
 
-    dbFarbe = view("FARBE.DB");
-    dbFarbe->setIndexName(QStringLiteral("FarbnameIndex"));
-    dbRasse = view("RASSE.DB");
-    dbAugen = view("AUGEN.DB");
-    dbAugen->setIndexName(QStringLiteral("Augenfarbeidx"));
-    dbBewertung = view("BEWERT.DB");
-    dbBewertung->setIndexFieldNames(QStringLiteral("Katze"));
+    dbFarbe = view(farbe::Datei);
+    dbFarbe->setIndexName(farbe::idx::FarbnameIndex);
+    dbRasse = view(rasse::Datei);
+    dbAugen = view(augen::Datei);
+    dbAugen->setIndexName(augen::idx::Augenfarbeidx);
+    dbBewertung = view(bewert::Datei);
+    dbBewertung->setIndexFieldNames(bewert::Katze);
 
-    dbKatzeMerkmal = view("KATZEMERKMAL.DB");
-    dbKatzeMerkmal->setIndexName(QStringLiteral("Katze"));
+    dbKatzeMerkmal = view(katzemerkmal::Datei);
+    dbKatzeMerkmal->setIndexName(katzemerkmal::idx::Katze);
     dbKatzeMerkmal->setMaster(dbKatze, QStringLiteral("LaufendeNummer"));
     const QStringList merkmalFelder = {QStringLiteral("Kuerzel"), QStringLiteral("Bezeichnung"),
                                        QStringLiteral("farbe")};
     const QStringList merkmalNamen = {QStringLiteral("Kuerzel"), QStringLiteral("MerkmalLookup"),
                                       QStringLiteral("Farbe")};
     for (int i = 0; i < merkmalNamen.size(); ++i)
-        dbKatzeMerkmal->addLookupField(merkmalNamen[i], QStringLiteral("Merkmal"),
-                                       QStringLiteral("MERKMALE.DB"), QStringLiteral("LaufendeNummer"),
-                                       merkmalFelder[i]);
-    dbMerkmale = view("MERKMALE.DB");
-    dbMerkmale->setIndexName(QStringLiteral("Bezeichnung"));
+        dbKatzeMerkmal->addLookupField(merkmalNamen[i], QStringLiteral("Merkmal"), merkmale::Datei,
+                                       QStringLiteral("LaufendeNummer"), merkmalFelder[i]);
+    dbMerkmale = view(merkmale::Datei);
+    dbMerkmale->setIndexName(merkmale::idx::Bezeichnung);
 
-    dbAdrDat = view("ADR_DAT.DB");
+    dbAdrDat = view(adr_dat::Datei);
     dbAdrDat->addCalcField(QStringLiteral("Anzeige"), tav::store::FieldType::String, 82);
     dbAdrDat->onCalcFields = [](Table &t) {
-        const QString vorname = t.text(QStringLiteral("Vorname"));
+        const QString vorname = t.text(adr_dat::Vorname);
         t.setCalcValue(QStringLiteral("Anzeige"),
                        vorname.isEmpty() ? t.text(QStringLiteral("Name"))
                                          : vorname + QLatin1Char(' ') + t.text(QStringLiteral("Name")));
     };
-    TableFellart = view("FELLART.DB");
-    dbGekVerk = view("VERKAUFT.DB");
-    DBBild = view("BILDER.DB");
-    DBBild->setIndexFieldNames(QStringLiteral("KatzeNr"));
+    TableFellart = view(fellart::Datei);
+    dbGekVerk = view(verkauft::Datei);
+    DBBild = view(bilder::Datei);
+    DBBild->setIndexFieldNames(bilder::KatzeNr);
     DBBild->setMaster(dbKatze, QStringLiteral("LaufendeNummer"));
-    DBFarbeGen = view("FARBEGEN.DB");
+    DBFarbeGen = view(farbegen::Datei);
     dbTMP = new Table(m_db, QString(), this);
 
     g_instance = this;
@@ -280,7 +280,7 @@ void TDatenGlobal::rasseUpgrade()
 {
     QString sql;
     for (const tav::store::TableUpgrade &u : tav::store::allTableUpgrades()) {
-        if (u.fileName.compare(QLatin1String("RASSE.DB"), Qt::CaseInsensitive) == 0)
+        if (u.fileName.compare(rasse::Datei, Qt::CaseInsensitive) == 0)
             sql = u.alterSql;
     }
     Query q(m_db, sql);
@@ -316,7 +316,7 @@ void TDatenGlobal::indexSicherstellen(Table *view, const QString &name, const QS
 
 void TDatenGlobal::HaarartErgaenzen()
 {
-    const QString quelle = QStringLiteral("RasseErgaenzen.db");
+    const QString quelle = rasseergaenzen::Datei;
     std::unique_ptr<Table> ergaenzen;
     if (m_db->tableExists(quelle)) {
         ergaenzen = std::make_unique<Table>(m_db, quelle);
@@ -342,10 +342,10 @@ void TDatenGlobal::HaarartErgaenzen()
         return false;
     };
 
-    Table rasse(m_db, QStringLiteral("RASSE.DB"));
+    Table rasse(m_db, rasse::Datei);
     rasse.open();
     for (rasse.first(); !rasse.eof(); rasse.next()) {
-        const QString name = rasse.text(QStringLiteral("RName"));
+        const QString name = rasse.text(rasse::RName);
         if (ergaenzen && !name.isEmpty() && ergaenzen->findKey({name})) {
             rasse.edit();
             for (const char *feld : {"Haarart", "Haarlos", "Faltohr"})
@@ -362,7 +362,7 @@ void TDatenGlobal::HaarartErgaenzen()
         if (haarart.isEmpty())
             continue;
         rasse.edit();
-        rasse.setValue(QStringLiteral("Haarart"), haarart);
+        rasse.setValue(rasse::Haarart, haarart);
         rasse.post();
     }
 }

@@ -3,8 +3,13 @@
 
 #include "Sprache.h"
 #include "Systemi.h"
+#include "store/Namen_office.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 
 #include <QFileInfo>
+
+using namespace tav::store::namen;
 
 namespace tav::app {
 
@@ -79,7 +84,7 @@ bool TDatenGlobal::katzeSuchen(int KatzeNr)
         melden(e, dbKatze->tableName());
         return false;
     }
-    const int rasseNr = dbKatze->intValue(QStringLiteral("Rasse"));
+    const int rasseNr = dbKatze->intValue(catstamm::Rasse);
     try {
         rasseOK = rasseNr > 0 && dbRasse->isOpen() && dbRasse->findKey({rasseNr});
     } catch (const EngineError &e) {
@@ -91,8 +96,8 @@ bool TDatenGlobal::katzeSuchen(int KatzeNr)
 QString TDatenGlobal::titelText(const int *tokens, int count)
 {
     QString titel;
-    if (enthaelt(tokens, count, Titel) && !dbKatze->text(QStringLiteral("Geschlecht")).isEmpty()) {
-        titel = GetTitel(dbKatze->intValue(QStringLiteral("LaufendeNummer")));
+    if (enthaelt(tokens, count, Titel) && !dbKatze->text(catstamm::Geschlecht).isEmpty()) {
+        titel = GetTitel(dbKatze->intValue(catstamm::LaufendeNummer));
         if (!titel.isEmpty())
             titel += QLatin1Char(' ');
     }
@@ -105,24 +110,24 @@ QString TDatenGlobal::farbnummer(const QString &farbname, const QString *rassein
         return QString();
     if (rasseinfo) {
         // the same colour name may stand in several breed lists
-        while (!dbFarbe->eof() && dbFarbe->text(QStringLiteral("Farbname")) == farbname) {
-            if (dbFarbe->text(QStringLiteral("Rasseinfo")) == *rasseinfo)
-                return dbFarbe->text(QStringLiteral("Farbnummer"));
+        while (!dbFarbe->eof() && dbFarbe->text(farbe::Farbname) == farbname) {
+            if (dbFarbe->text(farbe::Rasseinfo) == *rasseinfo)
+                return dbFarbe->text(farbe::Farbnummer);
             dbFarbe->next();
         }
         return QString();
     }
-    return dbFarbe->text(QStringLiteral("Farbnummer"));
+    return dbFarbe->text(farbe::Farbnummer);
 }
 
 QString TDatenGlobal::rfCode()
 {
     if (!rasseOK)
         return QString();
-    const QString kurz = dbRasse->text(QStringLiteral("RKurzname"));
+    const QString kurz = dbRasse->text(rasse::RKurzname);
     if (kurz.isEmpty())
         return QString();
-    const QString farbe = dbKatze->text(QStringLiteral("FellFarbe"));
+    const QString farbe = dbKatze->text(catstamm::FellFarbe);
     QString nummer;
     const qsizetype zu = farbe.indexOf(QLatin1Char(')'));
     if (farbe.startsWith(QLatin1Char('(')) && zu > 0) {
@@ -136,9 +141,9 @@ QString TDatenGlobal::rfCode()
 
 QString TDatenGlobal::besitzer()
 {
-    if (dbKatze->intValue(QStringLiteral("Status")) == 1) {
+    if (dbKatze->intValue(catstamm::Status) == 1) {
         if (!m_eigen) {
-            m_eigen = std::make_unique<Table>(m_db, QStringLiteral("EIGEN.DB"));
+            m_eigen = std::make_unique<Table>(m_db, eigen::Datei);
             m_eigen->setReadOnly(true);
         }
         try {
@@ -150,11 +155,11 @@ QString TDatenGlobal::besitzer()
         }
         if (!m_eigen->hasRecord())
             return QString();
-        const QString name = m_eigen->text(QStringLiteral("Name"));
-        const QString vorname = m_eigen->text(QStringLiteral("Vorname"));
+        const QString name = m_eigen->text(eigen::Name);
+        const QString vorname = m_eigen->text(eigen::Vorname);
         return vorname.isEmpty() ? name : name + QStringLiteral(", ") + vorname;
     }
-    const int nr = dbKatze->intValue(QStringLiteral("Besitzer"));
+    const int nr = dbKatze->intValue(catstamm::Besitzer);
     if (nr > 0 && dbAdrDat->isOpen() && dbAdrDat->findKey({nr}))
         return dbAdrDat->text(QStringLiteral("Anzeige"));
     return QString();
@@ -186,11 +191,11 @@ std::optional<QString> TDatenGlobal::wert(int angabe, bool ChangeSprache)
     switch (angabe) {
     case Farbe: return feld("FellFarbe");
     case Augenfarbe: {
-        const QString auge = dbKatze->text(QStringLiteral("Augenfarbe"));
+        const QString auge = dbKatze->text(catstamm::Augenfarbe);
         if (leer(auge))
             return std::nullopt;
         if (ChangeSprache && dbAugen->isOpen() && dbAugen->findKey({auge})) {
-            const QString englisch = dbAugen->text(QStringLiteral("AugenfarbeEng"));
+            const QString englisch = dbAugen->text(augen::AugenfarbeEng);
             if (!englisch.isEmpty())
                 return englisch;
         }
@@ -201,25 +206,24 @@ std::optional<QString> TDatenGlobal::wert(int angabe, bool ChangeSprache)
     case Zuchtbuch3: return feld("Zuchtbuchnummer3");
     case Geburt: return datum("GebDatum");
     case Zuechter: {
-        const int nr = dbKatze->intValue(QStringLiteral("Züchter"));
+        const int nr = dbKatze->intValue(catstamm::Zuechter);
         if (nr > 0 && dbAdrDat->isOpen() && dbAdrDat->findKey({nr}))
             return dbAdrDat->text(QStringLiteral("Anzeige"));
         return std::nullopt;
     }
     case Besitzer: return nichtLeer(besitzer());
-    case Farbcode: return nichtLeer(farbnummer(dbKatze->text(QStringLiteral("FellFarbe")), nullptr));
+    case Farbcode: return nichtLeer(farbnummer(dbKatze->text(catstamm::FellFarbe), nullptr));
     case Rasse: {
         if (!rasseOK)
             return std::nullopt;
-        const QString englisch = dbRasse->text(QStringLiteral("RNameEng"));
-        return nichtLeer(ChangeSprache && !englisch.isEmpty() ? englisch
-                                                              : dbRasse->text(QStringLiteral("RName")));
+        const QString englisch = dbRasse->text(rasse::RNameEng);
+        return nichtLeer(ChangeSprache && !englisch.isEmpty() ? englisch : dbRasse->text(rasse::RName));
     }
-    case Rassecode: return rasseOK ? nichtLeer(dbRasse->text(QStringLiteral("RKurzname"))) : std::nullopt;
+    case Rassecode: return rasseOK ? nichtLeer(dbRasse->text(rasse::RKurzname)) : std::nullopt;
     case Showerfolge: {
-        const int nr = dbKatze->intValue(QStringLiteral("LaufendeNummer"));
+        const int nr = dbKatze->intValue(catstamm::LaufendeNummer);
         if (dbBewertung->isOpen() && dbBewertung->findKey({nr}))
-            return nichtLeer(dbBewertung->text(QStringLiteral("Bewertung")));
+            return nichtLeer(dbBewertung->text(bewert::Bewertung));
         return std::nullopt;
     }
     case RFCode: return nichtLeer(rfCode());
@@ -234,7 +238,7 @@ std::optional<QString> TDatenGlobal::wert(int angabe, bool ChangeSprache)
         return merkmale();
     case Taeto: return feld("TaetoNr");
     case Fellart:
-        if (dbKatze->intValue(QStringLiteral("Fellart")) <= 0)
+        if (dbKatze->intValue(catstamm::Fellart) <= 0)
             return std::nullopt;
         return feld("FellartAnzeige");
     case Gekauft: return datum("gekauft");
@@ -248,11 +252,11 @@ QString TDatenGlobal::bildWaehlen()
     QString bild;
     if (!DBBild->isOpen())
         return bild;
-    const int druckBild = dbKatze->intValue(QStringLiteral("Feld2"));
+    const int druckBild = dbKatze->intValue(catstamm::Feld2);
     int position = 0;
     for (DBBild->first(); !DBBild->eof(); DBBild->next()) {
         ++position;
-        const QString pfad = DBBild->text(QStringLiteral("Bildpfad"));
+        const QString pfad = DBBild->text(bilder::Bildpfad);
         // a missing file is never offered, not even as the picture chosen for print
         if (pfad.isEmpty() || !QFileInfo(pfad).isFile())
             continue;
@@ -287,7 +291,7 @@ KatzenTexte TDatenGlobal::Katzendaten(int typ, int KatzeNr, bool ChangeSprache, 
     }
 
     const bool en = (m_druckSprache >= 0 ? m_druckSprache : sprache().languageNumber()) == 1;
-    const QString name = dbKatze->text(QStringLiteral("Name"));
+    const QString name = dbKatze->text(catstamm::Name);
     if (html) {
         const QString ende = Generation == 1 ? QStringLiteral("</P>") : QStringLiteral("<BR>");
         if (!titel.isEmpty()) {
@@ -340,8 +344,8 @@ KatzenTexte TDatenGlobal::Katzendaten(int typ, int KatzeNr, bool ChangeSprache, 
             if (Generation == 1) {
                 zeile = w + QStringLiteral("</P>");
             } else if (Generation >= 3 && enthaelt(tokens, count, Rassecode) && rasseOK &&
-                       !dbRasse->text(QStringLiteral("RKurzname")).isEmpty()) {
-                zeile = w + QStringLiteral(" / ") + htmlText(dbRasse->text(QStringLiteral("RKurzname"))) + br;
+                       !dbRasse->text(rasse::RKurzname).isEmpty()) {
+                zeile = w + QStringLiteral(" / ") + htmlText(dbRasse->text(rasse::RKurzname)) + br;
             } else {
                 zeile = w + br;
             }
@@ -412,7 +416,7 @@ KatzenTexte TDatenGlobal::KatzendatenVerp(int KatzeNr)
     const int count = int(order.size());
     const QString titel = titelText(tokens, count);
     out.titelVorhanden = !titel.isEmpty();
-    daten << titel + dbKatze->text(QStringLiteral("Name"));
+    daten << titel + dbKatze->text(catstamm::Name);
 
     const bool en = sprache().languageNumber() == 1;
     const QString komma = QStringLiteral(",  ");

@@ -3,6 +3,9 @@
 #include "IniFile.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
+#include "store/Namen_office.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/Query.h"
 #include "store/Table.h"
 
@@ -211,12 +214,12 @@ void openWithUpgrade(Database &db, OpenReport &r, const QString &table, const QS
 void ensureCatIndex(Database &db, OpenReport &r, const char *name, const char *fields)
 {
     try {
-        const TableDef layout = db.storedLayout(QStringLiteral("CATSTAMM.DB"));
+        const TableDef layout = db.storedLayout(catstamm::Datei);
         if (layout.indexes.isEmpty() || layout.indexForFields(QString::fromLatin1(fields)))
             return;
-        db.addIndex(QStringLiteral("CATSTAMM.DB"), def::index(name, fields));
+        db.addIndex(catstamm::Datei, def::index(name, fields));
     } catch (const EngineError &e) {
-        report(r, QStringLiteral("CATSTAMM.DB"), e);
+        report(r, catstamm::Datei, e);
     }
 }
 
@@ -225,38 +228,38 @@ void ensureCatIndex(Database &db, OpenReport &r, const char *name, const char *f
 OpenReport dateienOeffnen(Database &db)
 {
     OpenReport r;
-    for (const char *cat : {"SPRMEL.DB", "SPRACHE.DB"}) {
+    for (const QString &cat : {QString(sprmel::Datei), QString(sprache::Datei)}) {
         try {
-            Table t(&db, QString::fromLatin1(cat));
+            Table t(&db, cat);
             t.open();
         } catch (const EngineError &e) {
-            report(r, QString::fromLatin1(cat), e);
+            report(r, cat, e);
         }
     }
     try {
-        if (db.ensureTable(QStringLiteral("TOPKATZE.DB"))) {
-            Table t(&db, QStringLiteral("TOPKATZE.DB"));
+        if (db.ensureTable(topkatze::Datei)) {
+            Table t(&db, topkatze::Datei);
             t.open();
             for (int i = 0; i < 5; ++i) {
                 t.append();
-                t.setValue(QStringLiteral("Farbe"), 16777215);
+                t.setValue(topkatze::Farbe, 16777215);
                 t.post();
             }
         } else {
-            Table t(&db, QStringLiteral("TOPKATZE.DB"));
+            Table t(&db, topkatze::Datei);
             t.open();
         }
     } catch (const EngineError &e) {
-        report(r, QStringLiteral("TOPKATZE.DB"), e);
+        report(r, topkatze::Datei, e);
     }
     try {
-        db.ensureTable(QStringLiteral("MERKMALE.DB"));
-        openWithUpgrade(db, r, QStringLiteral("MERKMALE.DB"), QStringLiteral("Kuerzel"), [&] {
+        db.ensureTable(merkmale::Datei);
+        openWithUpgrade(db, r, merkmale::Datei, merkmale::Kuerzel, [&] {
             Query(&db, QStringLiteral("ALTER TABLE \"Merkmale.db\" ADD Kuerzel CHAR(10)")).exec();
-            if (!db.storedLayout(QStringLiteral("MERKMALE.DB")).index(QStringLiteral("Bezeichnung")))
-                db.addIndex(QStringLiteral("MERKMALE.DB"), def::index("Bezeichnung", "Bezeichnung"));
+            if (!db.storedLayout(merkmale::Datei).index(QStringLiteral("Bezeichnung")))
+                db.addIndex(merkmale::Datei, def::index("Bezeichnung", "Bezeichnung"));
         });
-        Table t(&db, QStringLiteral("MERKMALE.DB"));
+        Table t(&db, merkmale::Datei);
         t.open();
         if (t.isEmpty()) {
             // the inbreeding calculation relies on these two numbers
@@ -267,35 +270,35 @@ OpenReport dateienOeffnen(Database &db)
             } seed[] = {{1, "Klon", "Klon", 16711680}, {2, "Fd", "Foundation", 255}};
             for (const auto &s : seed) {
                 t.append();
-                t.setValue(QStringLiteral("LaufendeNummer"), s.nr);
-                t.setValue(QStringLiteral("Kuerzel"), QString::fromLatin1(s.kuerzel));
-                t.setValue(QStringLiteral("Bezeichnung"), QString::fromLatin1(s.bez));
-                t.setValue(QStringLiteral("farbe"), s.farbe);
+                t.setValue(merkmale::LaufendeNummer, s.nr);
+                t.setValue(merkmale::Kuerzel, QString::fromLatin1(s.kuerzel));
+                t.setValue(merkmale::Bezeichnung, QString::fromLatin1(s.bez));
+                t.setValue(merkmale::farbe, s.farbe);
                 t.post();
             }
         }
     } catch (const EngineError &e) {
-        report(r, QStringLiteral("MERKMALE.DB"), e);
+        report(r, merkmale::Datei, e);
     }
     try {
-        db.ensureTable(QStringLiteral("KATZEMERKMAL.DB"));
-        openWithUpgrade(db, r, QStringLiteral("KATZEMERKMAL.DB"), QStringLiteral("Kennzeichen"), [&] {
+        db.ensureTable(katzemerkmal::Datei);
+        openWithUpgrade(db, r, katzemerkmal::Datei, katzemerkmal::Kennzeichen, [&] {
             Query(&db, QStringLiteral("ALTER TABLE \"KatzeMerkmal.db\" ADD Kennzeichen BOOLEAN")).exec();
         });
     } catch (const EngineError &e) {
-        report(r, QStringLiteral("KATZEMERKMAL.DB"), e);
+        report(r, katzemerkmal::Datei, e);
     }
     ensureCatIndex(db, r, "GebDatum", "GebDatum;Name");
     ensureCatIndex(db, r, "Farbe", "FellFarbe;Name");
-    openWithUpgrade(db, r, QStringLiteral("CATSTAMM.DB"), QStringLiteral("zzlDatum"), [&] {
+    openWithUpgrade(db, r, catstamm::Datei, catstamm::zzlDatum, [&] {
         Query(&db, QStringLiteral("ALTER TABLE \"catstamm.db\" ADD zzlDatum DATE, ADD Groesse CHAR(10), ADD "
                                   "Gewicht CHAR(10)"))
             .exec();
     });
     try {
         // created only when the file is missing: an existing file that fails is reported, not replaced
-        db.ensureTable(QStringLiteral("ZUSATZ.DB"));
-        Table t(&db, QStringLiteral("ZUSATZ.DB"));
+        db.ensureTable(zusatz::Datei);
+        Table t(&db, zusatz::Datei);
         t.open();
     } catch (const EngineError &) {
         r.zusatzFailed = true; // the main window shows message 9 for it

@@ -1,8 +1,11 @@
 #include "SettingsCheck.h"
 
+#include "store/Namen_register.h"
 #include "store/TableDef.h"
 
 #include <QStringList>
+
+using namespace tav::store::namen;
 
 namespace tav::app {
 
@@ -18,7 +21,7 @@ bool statusEinstellungGueltig(const QString &wert)
 
 bool katzenIndexGueltig(const QString &wert)
 {
-    const tav::store::TableDef *katzen = tav::store::findTableDef(QStringLiteral("CATSTAMM.DB"));
+    const tav::store::TableDef *katzen = tav::store::findTableDef(catstamm::Datei);
     return katzen && katzen->index(wert) != nullptr;
 }
 

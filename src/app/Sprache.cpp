@@ -4,7 +4,10 @@
 #include "EngineErrorText.h"
 
 #include "store/Database.h"
+#include "store/Namen_reference.h"
 #include "store/Table.h"
+
+using namespace tav::store::namen;
 
 namespace tav::app {
 
@@ -37,9 +40,9 @@ Sprache::Sprache() = default;
 Sprache::~Sprache() = default;
 
 namespace {
-std::unique_ptr<Table> openCatalogue(tav::store::Database *db, const char *name, QList<QStringList> &failures)
+std::unique_ptr<Table> openCatalogue(tav::store::Database *db, const QString &file,
+                                     QList<QStringList> &failures)
 {
-    const QString file = QString::fromLatin1(name);
     auto t = std::make_unique<Table>(db, file);
     t->setReadOnly(true);
     try {
@@ -56,8 +59,8 @@ bool Sprache::open(tav::store::Database *db)
 {
     close();
     m_openFailures.clear();
-    m_messages = openCatalogue(db, "SPRMEL.DB", m_openFailures);
-    m_captions = openCatalogue(db, "SPRACHE.DB", m_openFailures);
+    m_messages = openCatalogue(db, sprmel::Datei, m_openFailures);
+    m_captions = openCatalogue(db, sprache::Datei, m_openFailures);
     return m_messages && m_captions;
 }
 
@@ -90,7 +93,7 @@ QString Sprache::message(int number) const
     try {
         if (!m_messages->findKey({number + offset()}))
             return QString();
-        return m_messages->text(QStringLiteral("Meldung"));
+        return m_messages->text(sprmel::Meldung);
     } catch (const tav::store::EngineError &) {
         return QString(); // a damaged catalogue: as if the text were missing
     }
@@ -103,8 +106,7 @@ std::optional<Sprache::Caption> Sprache::record(int key) const
     try {
         if (!m_captions->findKey({key}))
             return std::nullopt;
-        return Caption{m_captions->text(QStringLiteral("FeldName")),
-                       m_captions->text(QStringLiteral("FeldHilfe"))};
+        return Caption{m_captions->text(sprache::FeldName), m_captions->text(sprache::FeldHilfe)};
     } catch (const tav::store::EngineError &) {
         return std::nullopt; // a damaged catalogue: as if the record were missing
     }
@@ -140,7 +142,7 @@ QStringList Sprache::items(int key, int count) const
             m_captions->next();
             if (m_captions->eof())
                 break;
-            out << m_captions->text(QStringLiteral("FeldName"));
+            out << m_captions->text(sprache::FeldName);
         }
     } catch (const tav::store::EngineError &) {
         // a damaged catalogue: the items read so far; that it cannot open is reported at start

@@ -3,6 +3,8 @@
 
 #include "IniFile.h"
 #include "Systemi.h"
+#include "store/Namen_office.h"
+#include "store/Namen_register.h"
 #include "store/Table.h"
 #include "store/Transaction.h"
 
@@ -10,6 +12,8 @@
 #include <cmath>
 #include <limits>
 #include <stdexcept>
+
+using namespace tav::store::namen;
 
 namespace tav::app {
 
@@ -92,36 +96,35 @@ namespace {
 UmrechnungsErgebnis umrechnen(store::Database &db, const Umrechnungsfaktor &f, const QDate &bis,
                               const UmrechnungsFortschritt &fortschritt)
 {
-    store::Transaction txn(
-        db, {QStringLiteral("BUCHUNG.DB"), QStringLiteral("KONTEN.DB"), QStringLiteral("VERKAUFT.DB")});
+    store::Transaction txn(db, {buchung::Datei, konten::Datei, verkauft::Datei});
     auto weiter = [&](int phase, int pos, int max) { return !fortschritt || fortschritt(phase, pos, max); };
 
-    store::Table konten(&db, QStringLiteral("KONTEN.DB"));
+    store::Table konten(&db, konten::Datei);
     konten.setFilter(QStringLiteral("Kontoart<>0"));
     konten.setFiltered(true);
     konten.open();
     // the new balance of each bank and cash account, by its number
     QHash<qint64, qint64> stand;
     for (konten.first(); !konten.eof(); konten.next())
-        stand.insert(konten.value(QStringLiteral("LaufendeNummer")).toLongLong(),
+        stand.insert(konten.value(konten::LaufendeNummer).toLongLong(),
                      geteilt(units(konten, QStringLiteral("Eroeffnungssaldo")), f));
 
-    store::Table buchung(&db, QStringLiteral("BUCHUNG.DB"));
+    store::Table buchung(&db, buchung::Datei);
     buchung.open();
     const int anzahl = buchung.recordCount();
     int pos = 0;
     if (!weiter(0, 0, anzahl))
         return UmrechnungsErgebnis::Abgebrochen;
     for (buchung.first(); !buchung.eof(); buchung.next()) {
-        const QVariant konto = buchung.value(QStringLiteral("Kontoname"));
+        const QVariant konto = buchung.value(buchung::Kontoname);
         auto it = konto.isNull() ? stand.end() : stand.find(konto.toLongLong());
         // a booking of no bank or cash account is left alone and counts nowhere
         if (it != stand.end()) {
             qint64 betrag = units(buchung, QStringLiteral("Betrag"));
-            if (bisZum(buchung.value(QStringLiteral("Buchungsdatum")), bis)) {
+            if (bisZum(buchung.value(buchung::Buchungsdatum), bis)) {
                 betrag = geteilt(betrag, f);
                 buchung.edit();
-                buchung.setCurrencyUnits(QStringLiteral("Betrag"), betrag);
+                buchung.setCurrencyUnits(buchung::Betrag, betrag);
                 buchung.post();
             }
             *it = summe(*it, betrag);
@@ -131,15 +134,15 @@ UmrechnungsErgebnis umrechnen(store::Database &db, const Umrechnungsfaktor &f, c
     }
 
     for (konten.first(); !konten.eof(); konten.next()) {
-        const qint64 nr = konten.value(QStringLiteral("LaufendeNummer")).toLongLong();
+        const qint64 nr = konten.value(konten::LaufendeNummer).toLongLong();
         konten.edit();
-        konten.setCurrencyUnits(QStringLiteral("Eroeffnungssaldo"),
+        konten.setCurrencyUnits(konten::Eroeffnungssaldo,
                                 geteilt(units(konten, QStringLiteral("Eroeffnungssaldo")), f));
-        konten.setCurrencyUnits(QStringLiteral("Kontostand"), stand.value(nr));
+        konten.setCurrencyUnits(konten::Kontostand, stand.value(nr));
         konten.post();
     }
 
-    store::Table verkauft(&db, QStringLiteral("VERKAUFT.DB"));
+    store::Table verkauft(&db, verkauft::Datei);
     verkauft.open();
     const int zeilen = verkauft.recordCount();
     pos = 0;

@@ -3,9 +3,13 @@
 #include "app/Sprache.h"
 #include "cats/CatNames.h"
 #include "store/Database.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/Table.h"
 
 #include <QScopeGuard>
+
+using namespace tav::store::namen;
 
 namespace tav::cats {
 
@@ -61,11 +65,11 @@ int andereKatzeMitZuchtbuchnummer(tav::store::Table &katzen, const QString &numm
             // a second engine error while the first is on its way: the first is the one reported
         }
     });
-    katzen.setIndexName(QStringLiteral("Zuchtbuchnummer1"));
+    katzen.setIndexName(catstamm::idx::Zuchtbuchnummer1);
     katzen.setRange({n}, {n});
     int andere = 0;
     for (katzen.first(); !katzen.eof(); katzen.next()) {
-        const int nr = katzen.intValue(QStringLiteral("LaufendeNummer"));
+        const int nr = katzen.intValue(catstamm::LaufendeNummer);
         if (nr != eigene) {
             andere = nr;
             break;
@@ -90,20 +94,20 @@ KatzeMerkmale merkmaleDerKatze(tav::store::Database &db, int katze)
     KatzeMerkmale out;
     if (katze <= 0)
         return out;
-    Table links(&db, QStringLiteral("KATZEMERKMAL.DB"));
+    Table links(&db, katzemerkmal::Datei);
     links.setReadOnly(true);
-    links.setIndexName(QStringLiteral("Katze"));
+    links.setIndexName(katzemerkmal::idx::Katze);
     links.open();
     links.setRange({katze}, {katze});
-    Table katalog(&db, QStringLiteral("MERKMALE.DB"));
+    Table katalog(&db, merkmale::Datei);
     katalog.setReadOnly(true);
     katalog.open();
     for (links.first(); !links.eof(); links.next()) {
-        if (!katalog.findKey({links.intValue(QStringLiteral("Merkmal"))}))
+        if (!katalog.findKey({links.intValue(katzemerkmal::Merkmal)}))
             continue;
         if (out.kuerzel.isEmpty())
-            out.farbe = katalog.intValue(QStringLiteral("farbe"));
-        out.kuerzel << katalog.text(QStringLiteral("Kuerzel"));
+            out.farbe = katalog.intValue(merkmale::farbe);
+        out.kuerzel << katalog.text(merkmale::Kuerzel);
     }
     return out;
 }

@@ -3,9 +3,12 @@
 #include "Referenzlisten.h"
 #include "TextMatch.h"
 #include "store/Database.h"
+#include "store/Namen_office.h"
 #include "store/Query.h"
 
 #include <QRegularExpression>
+
+using namespace tav::store::namen;
 
 namespace tav::cats {
 
@@ -115,7 +118,7 @@ QString nameVorname(const QString &name, const QString &vorname)
 
 EigeneDaten eigeneDatenLesen(tav::store::Database &db)
 {
-    if (!db.tableExists(QStringLiteral("EIGEN.DB")))
+    if (!db.tableExists(eigen::Datei))
         return {};
     store::Query q(&db, QStringLiteral("SELECT Name, Vorname FROM \"EIGEN.DB\" LIMIT 1"));
     q.open();

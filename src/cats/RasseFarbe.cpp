@@ -3,8 +3,11 @@
 
 #include "CatRules.h"
 #include "TextMatch.h"
+#include "store/Namen_reference.h"
 #include "store/Query.h"
 #include "store/Table.h"
+
+using namespace tav::store::namen;
 
 namespace tav::cats {
 
@@ -30,24 +33,24 @@ QStringList farbEintraege(tav::store::Database &db)
 {
     tav::store::Table t(&db, QStringLiteral("Farbe.db"));
     t.setReadOnly(true);
-    t.setIndexName(QStringLiteral("FarbnameIndex"));
+    t.setIndexName(farbe::idx::FarbnameIndex);
     t.open();
     QStringList out;
     for (t.first(); !t.eof(); t.next())
-        out << farbEintragText(t.text(QStringLiteral("Rasseinfo")), t.text(QStringLiteral("Farbname")));
+        out << farbEintragText(t.text(farbe::Rasseinfo), t.text(farbe::Farbname));
     out.sort(Qt::CaseInsensitive);
     return out;
 }
 
 QVector<RasseEintrag> rassenNachName(tav::store::Database &db)
 {
-    tav::store::Table t(&db, QStringLiteral("RASSE.DB"));
+    tav::store::Table t(&db, rasse::Datei);
     t.setReadOnly(true);
-    t.setIndexName(QStringLiteral("RasseName"));
+    t.setIndexName(rasse::idx::RasseName);
     t.open();
     QVector<RasseEintrag> out;
     for (t.first(); !t.eof(); t.next())
-        out.append({t.text(QStringLiteral("RName")), t.intValue(QStringLiteral("RCode"))});
+        out.append({t.text(rasse::RName), t.intValue(rasse::RCode)});
     return out;
 }
 

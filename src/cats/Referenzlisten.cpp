@@ -3,6 +3,8 @@
 #include "app/Sprache.h"
 
 #include "store/Database.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/Query.h"
 #include "store/Table.h"
 #include "store/Transaction.h"
@@ -33,7 +35,7 @@ const QVector<Referenzliste> &referenzlisten()
         r.fenster = QStringLiteral("rassen");
         r.objektName = QStringLiteral("Rassen");
         r.tag = 4800;
-        r.tabelle = QStringLiteral("RASSE.DB");
+        r.tabelle = rasse::Datei;
         r.index = QStringLiteral("RasseName");
         r.nummernFeld = QStringLiteral("RCode");
         // the ear and hair-type groups are not part of this edition's layout
@@ -46,14 +48,14 @@ const QVector<Referenzliste> &referenzlisten()
         r.zweiSeiten = true;
         r.hilfe = 90;
         r.auffrischen = Auffrischen::Rassen;
-        r.verwendetIn = {{QStringLiteral("CATSTAMM.DB"), QStringLiteral("Rasse")}};
+        r.verwendetIn = {{catstamm::Datei, QStringLiteral("Rasse")}};
         l << r;
 
         r = {};
         r.fenster = QStringLiteral("farbeform");
         r.objektName = QStringLiteral("FarbeForm");
         r.tag = 4801;
-        r.tabelle = QStringLiteral("FARBE.DB");
+        r.tabelle = farbe::Datei;
         r.index = QStringLiteral("FarbnameIndex");
         r.nummernFeld = QStringLiteral("LaufendeNummer");
         r.felder = {feld("Farbname", 4823, 60), feld("Farbnummer", 4824, 15),
@@ -68,7 +70,7 @@ const QVector<Referenzliste> &referenzlisten()
         r.fenster = QStringLiteral("augenfarbeform");
         r.objektName = QStringLiteral("AugenfarbeForm");
         r.tag = 4802;
-        r.tabelle = QStringLiteral("AUGEN.DB");
+        r.tabelle = augen::Datei;
         r.index = QStringLiteral("Augenfarbeidx");
         r.nummernFeld = QStringLiteral("LaufendeNummer");
         r.felder = {feld("Augenfarbe", 4826, 40), feld("AugenfarbeEng", 4827, 40)};
@@ -80,19 +82,19 @@ const QVector<Referenzliste> &referenzlisten()
         r.fenster = QStringLiteral("fellartform");
         r.objektName = QStringLiteral("FellartForm");
         r.tag = 4803;
-        r.tabelle = QStringLiteral("FELLART.DB");
+        r.tabelle = fellart::Datei;
         r.nummernFeld = QStringLiteral("LaufendeNummer");
         r.felder = {feld("Bezeichnung", 4828, 20)};
         r.hilfe = 111;
         r.auffrischen = Auffrischen::Fellarten;
-        r.verwendetIn = {{QStringLiteral("CATSTAMM.DB"), QStringLiteral("Fellart")}};
+        r.verwendetIn = {{catstamm::Datei, QStringLiteral("Fellart")}};
         l << r;
 
         r = {};
         r.fenster = QStringLiteral("stbfarbeform");
         r.objektName = QStringLiteral("StbFarbeForm");
         r.tag = 4804;
-        r.tabelle = QStringLiteral("STBFARBE.DB");
+        r.tabelle = stbfarbe::Datei;
         r.nummernFeld = QStringLiteral("LaufendeNummer");
         r.felder = {feld("farbe", 4829, 0, A::Farbe)};
         r.farbListe = true;
@@ -104,21 +106,21 @@ const QVector<Referenzliste> &referenzlisten()
         r.fenster = QStringLiteral("titelhundform");
         r.objektName = QStringLiteral("TitelHundForm");
         r.tag = 4805;
-        r.tabelle = QStringLiteral("TITELBEZ.DB");
+        r.tabelle = titelbez::Datei;
         r.index = QStringLiteral("Sortierung");
         r.nummernFeld = QStringLiteral("LaufendeNummer");
         r.felder = {feld("Sortierung", 4841, 0, A::Zahl), feld("Kuerzel", 4840, 14), feld("Titel", 4839, 50)};
         r.zweiSeiten = true;
         r.hilfe = 111;
         r.auffrischen = Auffrischen::Titel;
-        r.verwendetIn = {{QStringLiteral("TITELHUND.DB"), QStringLiteral("Titel")}};
+        r.verwendetIn = {{titelhund::Datei, QStringLiteral("Titel")}};
         l << r;
 
         r = {};
         r.fenster = QStringLiteral("formkatzennamen");
         r.objektName = QStringLiteral("FormKatzennamen");
         r.tag = 4806;
-        r.tabelle = QStringLiteral("KATZNAME.DB");
+        r.tabelle = katzname::Datei;
         r.index = QStringLiteral("NameIdx");
         r.nummernFeld = QStringLiteral("Laufendenummer");
         r.felder = {feld("Name", 4842, 50), feld("Info", 4843, 50)};
@@ -130,7 +132,7 @@ const QVector<Referenzliste> &referenzlisten()
         r.fenster = QStringLiteral("formmerkmale");
         r.objektName = QStringLiteral("FormMerkmale");
         r.tag = 4807;
-        r.tabelle = QStringLiteral("MERKMALE.DB");
+        r.tabelle = merkmale::Datei;
         r.nummernFeld = QStringLiteral("LaufendeNummer");
         r.felder = {feld("Bezeichnung", 4828, 30), feld("Kuerzel", 4844, 10),
                     feld("farbe", 4829, 0, A::Farbe)};
@@ -139,7 +141,7 @@ const QVector<Referenzliste> &referenzlisten()
         r.einfuegen = true;
         r.drucken = true;
         r.hilfe = 102;
-        r.verwendetIn = {{QStringLiteral("KATZEMERKMAL.DB"), QStringLiteral("Merkmal")}};
+        r.verwendetIn = {{katzemerkmal::Datei, QStringLiteral("Merkmal")}};
         l << r;
         return l;
     }();
@@ -178,15 +180,15 @@ int verwendungen(Database &db, const Referenzliste &liste, qint64 nummer)
 QStringList statusLaden(Database &db)
 {
     QStringList namen;
-    Table t(&db, QStringLiteral("STATUS.DB"));
+    Table t(&db, status::Datei);
     t.open();
     for (t.first(); !t.eof(); t.next()) {
-        const int nr = t.intValue(QStringLiteral("Nummer"));
+        const int nr = t.intValue(status::Nummer);
         if (nr < 1 || nr > MaxStatus)
             continue;
         while (namen.size() < nr)
             namen << QString();
-        namen[nr - 1] = t.text(QStringLiteral("Status"));
+        namen[nr - 1] = t.text(status::Status);
     }
     return namen;
 }
@@ -197,8 +199,8 @@ void statusSpeichern(Database &db, QStringList namen)
         namen.removeLast();
     while (!namen.isEmpty() && namen.last().trimmed().isEmpty())
         namen.removeLast();
-    Transaction txn(db, QStringLiteral("STATUS.DB"));
-    Table t(&db, QStringLiteral("STATUS.DB"));
+    Transaction txn(db, status::Datei);
+    Table t(&db, status::Datei);
     t.open();
     for (int nr = 1; nr <= MaxStatus; ++nr) {
         const bool vorhanden = t.findKey({nr});
@@ -207,15 +209,15 @@ void statusSpeichern(Database &db, QStringList namen)
             if (vorhanden)
                 t.remove();
         } else if (vorhanden) {
-            if (t.text(QStringLiteral("Status")) != name) {
+            if (t.text(status::Status) != name) {
                 t.edit();
-                t.setValue(QStringLiteral("Status"), name);
+                t.setValue(status::Status, name);
                 t.post();
             }
         } else if (!name.isEmpty()) {
             t.append();
-            t.setValue(QStringLiteral("Nummer"), nr);
-            t.setValue(QStringLiteral("Status"), name);
+            t.setValue(status::Nummer, nr);
+            t.setValue(status::Status, name);
             t.post();
         }
     }

@@ -2,11 +2,15 @@
 
 #include "CatNames.h"
 #include "store/Database.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/Query.h"
 #include "store/Table.h"
 
 #include <QRegularExpression>
 #include <QSet>
+
+using namespace tav::store::namen;
 
 namespace tav::cats {
 
@@ -103,14 +107,14 @@ QVector<int> doppelteFarben(const QVector<AhnenBox> &boxen, int farben, bool *zu
 AhnenMarker ahnenMarker(tav::store::Database &db, int katze)
 {
     AhnenMarker m;
-    if (db.tableExists(QStringLiteral("TOPKATZE.DB"))) {
+    if (db.tableExists(topkatze::Datei)) {
         tav::store::Query q(&db, QStringLiteral("SELECT Farbe FROM \"TOPKATZE.DB\" WHERE Katze = ?"));
         q.addBindValue(katze);
         q.open();
         if (!q.eof())
             m.topFarbe = q.value(0).toInt();
     }
-    if (db.tableExists(QStringLiteral("KATZEMERKMAL.DB")) && db.tableExists(QStringLiteral("MERKMALE.DB"))) {
+    if (db.tableExists(katzemerkmal::Datei) && db.tableExists(merkmale::Datei)) {
         tav::store::Query q(&db,
                             QStringLiteral("SELECT m.farbe FROM \"KATZEMERKMAL.DB\" k JOIN \"MERKMALE.DB\" m "
                                            "ON m.LaufendeNummer = k.Merkmal WHERE k.Katze = ? "
@@ -125,19 +129,19 @@ AhnenMarker ahnenMarker(tav::store::Database &db, int katze)
 
 int ahnPruefen(tav::store::Database &db, int kandidat, QChar vmZeiger, int kind)
 {
-    tav::store::Table t(&db, QStringLiteral("CATSTAMM.DB"));
+    tav::store::Table t(&db, catstamm::Datei);
     t.setReadOnly(true);
     t.open();
     if (kandidat <= 0 || !t.findKey({kandidat}))
         return 50;
     GefundeneKatze gefunden;
     gefunden.LaufendeNummer = kandidat;
-    gefunden.Geschlecht = t.text(QStringLiteral("Geschlecht"));
+    gefunden.Geschlecht = t.text(catstamm::Geschlecht);
     if (const int meldung = ahnenlueckePruefen(gefunden, vmZeiger, kind))
         return meldung;
     // a descendant of the cat would close a circle in the register: the cat is among its ancestors
     QSet<int> gesehen{kandidat};
-    QVector<int> offen{t.intValue(QStringLiteral("Vater")), t.intValue(QStringLiteral("Mutter"))};
+    QVector<int> offen{t.intValue(catstamm::Vater), t.intValue(catstamm::Mutter)};
     while (!offen.isEmpty()) {
         const int nr = offen.takeLast();
         if (nr <= 0 || gesehen.contains(nr))
@@ -146,14 +150,14 @@ int ahnPruefen(tav::store::Database &db, int kandidat, QChar vmZeiger, int kind)
             return meldung::EigenerVorfahr;
         gesehen.insert(nr);
         if (t.findKey({nr}))
-            offen << t.intValue(QStringLiteral("Vater")) << t.intValue(QStringLiteral("Mutter"));
+            offen << t.intValue(catstamm::Vater) << t.intValue(catstamm::Mutter);
     }
     return 0;
 }
 
 bool elternteilEintragen(tav::store::Database &db, int kind, QChar vmZeiger, int elternteil)
 {
-    tav::store::Table t(&db, QStringLiteral("CATSTAMM.DB"));
+    tav::store::Table t(&db, catstamm::Datei);
     t.open();
     if (kind <= 0 || !t.findKey({kind}))
         return false;

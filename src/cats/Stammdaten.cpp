@@ -3,7 +3,10 @@
 
 #include "app/Global.h"
 #include "store/Database.h"
+#include "store/Namen_office.h"
 #include "store/Table.h"
+
+using namespace tav::store::namen;
 
 namespace tav::cats {
 
@@ -45,10 +48,8 @@ QStringList adressBlock(const Adresse &a, const QString &anzeige)
 namespace {
 Adresse adresseDerZeile(const tav::store::Table &t)
 {
-    return {t.text(QStringLiteral("Name")),    t.text(QStringLiteral("Vorname")),
-            t.text(QStringLiteral("Strasse")), t.text(QStringLiteral("Plz")),
-            t.text(QStringLiteral("Ort")),     t.text(QStringLiteral("Land")),
-            t.text(QStringLiteral("Telefon"))};
+    return {t.text(eigen::Name), t.text(eigen::Vorname),         t.text(eigen::Strasse), t.text(eigen::Plz),
+            t.text(eigen::Ort),  t.text(QStringLiteral("Land")), t.text(eigen::Telefon)};
 }
 } // namespace
 
@@ -61,7 +62,7 @@ QString adressText(tav::store::Table &adressen, int nr)
 
 QString eigeneAdresseText(tav::store::Database &db)
 {
-    tav::store::Table eigen(&db, QStringLiteral("EIGEN.DB"));
+    tav::store::Table eigen(&db, eigen::Datei);
     eigen.setReadOnly(true);
     eigen.open();
     if (eigen.isEmpty())

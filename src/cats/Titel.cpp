@@ -2,9 +2,13 @@
 #include "Titel.h"
 
 #include "store/Database.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/Query.h"
 #include "store/Table.h"
 #include "store/Transaction.h"
+
+using namespace tav::store::namen;
 
 namespace tav::cats {
 
@@ -112,16 +116,16 @@ TitelAenderung titelSpeichern(tav::store::Database &db, int katze, const QSet<in
     for (const TitelBez &t : titelKatalog(db))
         katalog.insert(t.LaufendeNummer);
 
-    store::Table links(&db, QStringLiteral("TITELHUND.DB"));
-    links.setIndexName(QStringLiteral("HundTitel"));
+    store::Table links(&db, titelhund::Datei);
+    links.setIndexName(titelhund::idx::HundTitel);
     links.open();
-    store::Transaction txn(db, QStringLiteral("TITELHUND.DB"));
+    store::Transaction txn(db, titelhund::Datei);
     try {
         links.setRange({katze}, {katze});
         QSet<int> vorhanden;
         QVector<store::Table::Bookmark> weg;
         for (links.first(); !links.eof(); links.next()) {
-            const int titel = links.intValue(QStringLiteral("Titel"));
+            const int titel = links.intValue(titelhund::Titel);
             if (katalog.contains(titel) && !angehakt.contains(titel))
                 weg << links.bookmark();
             else
@@ -136,8 +140,8 @@ TitelAenderung titelSpeichern(tav::store::Database &db, int katze, const QSet<in
             if (!katalog.contains(titel) || vorhanden.contains(titel))
                 continue;
             links.append();
-            links.setValue(QStringLiteral("Hund"), katze);
-            links.setValue(QStringLiteral("Titel"), titel);
+            links.setValue(titelhund::Hund, katze);
+            links.setValue(titelhund::Titel, titel);
             links.post();
             ++a.hinzugefuegt;
         }
@@ -164,8 +168,7 @@ QString titelText(const QStringList &kuerzel)
 QHash<int, QString> titelTexte(tav::store::Database &db, const QVector<int> &katzen)
 {
     QHash<int, QString> out;
-    if (katzen.isEmpty() || !db.tableExists(QStringLiteral("TITELHUND.DB")) ||
-        !db.tableExists(QStringLiteral("TITELBEZ.DB")))
+    if (katzen.isEmpty() || !db.tableExists(titelhund::Datei) || !db.tableExists(titelbez::Datei))
         return out;
     QString fragen;
     for (int n = 0; n < katzen.size(); ++n)

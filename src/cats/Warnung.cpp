@@ -1,6 +1,8 @@
 #include "Warnung.h"
 
 #include "store/Database.h"
+#include "store/Namen_office.h"
+#include "store/Namen_register.h"
 #include "store/Table.h"
 
 #include <functional>
@@ -22,9 +24,8 @@ void lesen(Database &db, const QString &datei, const QString &index, const QDate
         t.setReadOnly(true);
         t.setIndexName(index);
         if (mitKatze)
-            t.addLookupField(QStringLiteral("KatzeName"), QStringLiteral("Katze"),
-                             QStringLiteral("CATSTAMM.DB"), QStringLiteral("LaufendeNummer"),
-                             QStringLiteral("Name"));
+            t.addLookupField(QStringLiteral("KatzeName"), QStringLiteral("Katze"), catstamm::Datei,
+                             QStringLiteral("LaufendeNummer"), QStringLiteral("Name"));
         t.open();
         t.setRange({von}, {bis});
         for (t.first(); !t.eof(); t.next())
@@ -43,9 +44,8 @@ WarnungsListen warnungenPruefen(Database &db, const QDate &heute, const Warnungs
         // the earliest date there is as the lower end: a medicine without expiry date stays out
         QVector<QString> namen;
         lesen<QString>(
-            db, QStringLiteral("APOTHEKE.DB"), QStringLiteral("VerfallsdatumIdx"), QDate::fromJulianDay(0),
-            heute, l.nichtGeoeffnet, [](Table &t) { return t.text(QStringLiteral("Medikament")); }, namen,
-            false);
+            db, apotheke::Datei, QStringLiteral("VerfallsdatumIdx"), QDate::fromJulianDay(0), heute,
+            l.nichtGeoeffnet, [](Table &t) { return t.text(QStringLiteral("Medikament")); }, namen, false);
         l.medikamente = QStringList(namen.cbegin(), namen.cend());
     }
     const QDate von = heute.addDays(-WarnungTageSpanne), bis = heute.addDays(WarnungTageSpanne);
@@ -56,10 +56,10 @@ WarnungsListen warnungenPruefen(Database &db, const QDate &heute, const Warnungs
         };
     };
     if (p.impfung)
-        lesen<FaelligerTermin>(db, QStringLiteral("IMPFUNG.DB"), QStringLiteral("NeuAmKatzeIdx"), von, bis,
+        lesen<FaelligerTermin>(db, impfung::Datei, QStringLiteral("NeuAmKatzeIdx"), von, bis,
                                l.nichtGeoeffnet, termin("NeuAm"), l.impfungen);
     if (p.wurmkur)
-        lesen<FaelligerTermin>(db, QStringLiteral("WURMKUR.DB"), QStringLiteral("NaechsteKatzeIdx"), von, bis,
+        lesen<FaelligerTermin>(db, wurmkur::Datei, QStringLiteral("NaechsteKatzeIdx"), von, bis,
                                l.nichtGeoeffnet, termin("Naechste"), l.wurmkuren);
     return l;
 }

@@ -3,6 +3,9 @@
 #include "CatRules.h"
 
 #include "store/Filter.h"
+#include "store/Namen_office.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/Table.h"
 #include "store/Transaction.h"
 
@@ -121,11 +124,11 @@ QVector<int> geschwister(Database &db, Geschwisterart art, const Abstammung &kat
     const GeschwisterAuswahl a = geschwisterAuswahl(art, katze);
     if (!a.gueltig)
         return out;
-    Table t(&db, QStringLiteral("CATSTAMM.DB"));
+    Table t(&db, catstamm::Datei);
     t.setReadOnly(true);
     auswahlSetzen(t, a);
     for (t.first(); !t.eof(); t.next())
-        out << t.intValue(QStringLiteral("LaufendeNummer"));
+        out << t.intValue(catstamm::LaufendeNummer);
     return out;
 }
 
@@ -133,15 +136,15 @@ int wurfzahlUebernehmen(Database &db, const Abstammung &katze, const QString &wu
                         const std::function<void(int)> &vorSchreiben)
 {
     const QVector<int> nummern = geschwister(db, Geschwisterart::Wurf, katze);
-    Transaction txn(db, QStringLiteral("CATSTAMM.DB"));
-    Table t(&db, QStringLiteral("CATSTAMM.DB"));
+    Transaction txn(db, catstamm::Datei);
+    Table t(&db, catstamm::Datei);
     t.open();
     auto schreiben = [&](int nr) {
         if (!t.findKey({nr}))
             throw EngineError(EngineError::Category::NotFound, code::NoCurrentRecord,
                               QStringLiteral("cat %1 is gone").arg(nr));
         t.edit();
-        t.setValue(QStringLiteral("Wurfzahl"), wurfzahl);
+        t.setValue(catstamm::Wurfzahl, wurfzahl);
         t.post();
     };
     if (katze.nr > 0)
@@ -192,14 +195,14 @@ QString bildDerKatze(Database &db, int katze, int feld2)
 {
     if (katze <= 0)
         return QString();
-    Table t(&db, QStringLiteral("BILDER.DB"));
+    Table t(&db, bilder::Datei);
     t.setReadOnly(true);
-    t.setIndexName(QStringLiteral("IndexKatzeNr"));
+    t.setIndexName(bilder::idx::IndexKatzeNr);
     t.open();
     t.setRange({katze}, {katze});
     QStringList pfade;
     for (t.first(); !t.eof(); t.next())
-        pfade << t.text(QStringLiteral("Bildpfad"));
+        pfade << t.text(bilder::Bildpfad);
     if (feld2 > 0 && feld2 <= pfade.size() && QFileInfo::exists(pfade[feld2 - 1]))
         return pfade[feld2 - 1];
     for (const QString &p : std::as_const(pfade)) {
@@ -214,7 +217,7 @@ QString adresse(Table &adr, int nr)
 {
     if (nr <= 0 || !adr.findKey({nr}))
         return QString();
-    const QString name = adr.text(QStringLiteral("Name")), vorname = adr.text(QStringLiteral("Vorname"));
+    const QString name = adr.text(adr_dat::Name), vorname = adr.text(adr_dat::Vorname);
     return vorname.isEmpty() ? name : name + QStringLiteral(", ") + vorname;
 }
 } // namespace
@@ -222,45 +225,45 @@ QString adresse(Table &adr, int nr)
 ElternDaten elternDatenLesen(Database &db, int nr)
 {
     ElternDaten d;
-    Table k(&db, QStringLiteral("CATSTAMM.DB"));
+    Table k(&db, catstamm::Datei);
     k.setReadOnly(true);
     k.open();
     if (nr <= 0 || !k.findKey({nr}))
         return d;
-    d.name = k.text(QStringLiteral("Name"));
-    d.geschlecht = k.text(QStringLiteral("Geschlecht"));
-    d.farbe = k.text(QStringLiteral("FellFarbe"));
-    d.augen = k.text(QStringLiteral("Augenfarbe"));
-    const QDate geb = k.value(QStringLiteral("GebDatum")).toDate();
+    d.name = k.text(catstamm::Name);
+    d.geschlecht = k.text(catstamm::Geschlecht);
+    d.farbe = k.text(catstamm::FellFarbe);
+    d.augen = k.text(catstamm::Augenfarbe);
+    const QDate geb = k.value(catstamm::GebDatum).toDate();
     d.gebText = geb.isValid() ? geb.toString(QStringLiteral("dd.MM.yyyy")) : QString();
     for (const char *f : {"Zuchtbuchnummer1", "Zuchtbuchnummer2", "Zuchtbuchnummer3"})
         d.zuchtbuchnummern << k.text(QString::fromLatin1(f));
-    d.gencode = k.text(QStringLiteral("Gencode"));
-    d.blutgruppe = k.text(QStringLiteral("Blutgruppe"));
-    d.tests = k.text(QStringLiteral("Tests"));
-    d.chip = k.text(QStringLiteral("ChipNr"));
-    Table rasse(&db, QStringLiteral("RASSE.DB"));
+    d.gencode = k.text(catstamm::Gencode);
+    d.blutgruppe = k.text(catstamm::Blutgruppe);
+    d.tests = k.text(catstamm::Tests);
+    d.chip = k.text(catstamm::ChipNr);
+    Table rasse(&db, rasse::Datei);
     rasse.setReadOnly(true);
     rasse.open();
-    if (const int r = k.intValue(QStringLiteral("Rasse")); r > 0 && rasse.findKey({r})) {
-        d.rasse = rasse.text(QStringLiteral("RName"));
-        d.rasseKurz = rasse.text(QStringLiteral("RKurzname"));
+    if (const int r = k.intValue(catstamm::Rasse); r > 0 && rasse.findKey({r})) {
+        d.rasse = rasse.text(rasse::RName);
+        d.rasseKurz = rasse.text(rasse::RKurzname);
     }
     if (!d.farbe.isEmpty()) {
-        Table farbe(&db, QStringLiteral("FARBE.DB"));
+        Table farbe(&db, farbe::Datei);
         farbe.setReadOnly(true);
-        farbe.setIndexName(QStringLiteral("FarbnameIndex"));
+        farbe.setIndexName(farbe::idx::FarbnameIndex);
         farbe.open();
         farbe.setRange({d.farbe}, {d.farbe});
         farbe.first();
         if (!farbe.eof())
-            d.farbnummer = farbe.text(QStringLiteral("Farbnummer"));
+            d.farbnummer = farbe.text(farbe::Farbnummer);
     }
-    Table adr(&db, QStringLiteral("ADR_DAT.DB"));
+    Table adr(&db, adr_dat::Datei);
     adr.setReadOnly(true);
     adr.open();
-    d.zuechter = adresse(adr, k.intValue(QStringLiteral("Züchter")));
-    d.besitzer = adresse(adr, k.intValue(QStringLiteral("Besitzer")));
+    d.zuechter = adresse(adr, k.intValue(catstamm::Zuechter));
+    d.besitzer = adresse(adr, k.intValue(catstamm::Besitzer));
     return d;
 }
 

@@ -1,6 +1,9 @@
 // Indexerstellung: the start-up check of the data directory and the index rebuilds.
 #pragma once
 
+#include "store/Namen_office.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -38,12 +41,12 @@ class TDataModuleIndex : public QObject
     bool BilderIndex() { return rebuild(QStringLiteral("Bilder.db")); }
     bool ImpfungIndex() { return rebuild(QStringLiteral("Impfung.db")); }
     bool WurmkurIndex() { return rebuild(QStringLiteral("Wurmkur.db")); }
-    bool AdressenIndex() { return rebuild(QStringLiteral("ADR_DAT.DB")); }
-    bool CatstammIndex() { return rebuild(QStringLiteral("CATSTAMM.DB")); }
+    bool AdressenIndex() { return rebuild(store::adr_dat::Datei); }
+    bool CatstammIndex() { return rebuild(store::catstamm::Datei); }
     bool WurfbuchIndex() { return rebuild(QStringLiteral("Wurfbuch.db")); }
-    bool SpracheIndex() { return rebuild(QStringLiteral("SPRACHE.DB")); }
-    bool MeldungIndex() { return rebuild(QStringLiteral("SPRMEL.DB")); }
-    bool MerkmaleIndex() { return rebuild(QStringLiteral("MERKMALE.DB")); }
+    bool SpracheIndex() { return rebuild(store::sprache::Datei); }
+    bool MeldungIndex() { return rebuild(store::sprmel::Datei); }
+    bool MerkmaleIndex() { return rebuild(store::merkmale::Datei); }
     bool KatzemerkmalIndex() { return rebuild(QStringLiteral("KatzeMerkmal.db")); }
     bool TitelhundIndex() { return rebuild(QStringLiteral("Titelhund.db")); }
     bool ZuchtwertIndex() { return rebuild(QStringLiteral("Zuchtwert.db")); }

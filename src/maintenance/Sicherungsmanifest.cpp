@@ -1,6 +1,7 @@
 #include "Sicherungsmanifest.h"
 
 #include "Datensicherung.h"
+#include "store/Namen_register.h"
 #include "store/TableDef.h"
 
 #include <QCryptographicHash>
@@ -11,6 +12,8 @@
 #include <QSet>
 #include <fcntl.h>
 #include <unistd.h>
+
+using namespace tav::store::namen;
 
 namespace tav::maintenance {
 
@@ -153,7 +156,7 @@ Sicherungspruefung sicherungPruefen(const QString &ordner)
             katzen = katzen || e.name.compare(QLatin1String("catstamm.db"), Qt::CaseInsensitive) == 0;
         }
         if (!katzen)
-            p.fehlend << QStringLiteral("CATSTAMM.DB");
+            p.fehlend << catstamm::Datei;
         return p;
     }
     case ManifestZustand::Fehlt: break;

@@ -2,7 +2,10 @@
 
 #include "app/Weblinks.h"
 #include "cats/TextMatch.h"
+#include "store/Namen_office.h"
 #include "store/Query.h"
+
+using namespace tav::store::namen;
 
 using tav::cats::globLiteral;
 using tav::cats::globPrefixNoCase;
@@ -37,9 +40,9 @@ QVector<AdressTreffer> treffer(tav::store::Database &db, const AdressAbfrage &a)
         AdressTreffer t;
         for (int i = 0; i < spalten.size(); ++i)
             t.felder.insert(spalten[i], q.value(i));
-        t.nummer = t.felder.value(QStringLiteral("LaufendeNr")).toInt();
+        t.nummer = t.felder.value(adr_dat::LaufendeNr).toInt();
         t.anzeige = t.felder.value(QStringLiteral("Anzeige")).toString();
-        t.email = t.felder.value(QStringLiteral("email")).toString().trimmed();
+        t.email = t.felder.value(adr_dat::email).toString().trimmed();
         out << t;
     }
     return out;

@@ -1,7 +1,10 @@
 #include "Adressen.h"
 
+#include "store/Namen_office.h"
 #include "store/Query.h"
 #include "store/Table.h"
+
+using namespace tav::store::namen;
 
 namespace tav::office {
 
@@ -60,7 +63,7 @@ QStringList statusListe(tav::store::Database &db)
 
 bool nameFehlt(const tav::store::Table &adresse)
 {
-    return adresse.text(QStringLiteral("Name")).trimmed().isEmpty();
+    return adresse.text(adr_dat::Name).trimmed().isEmpty();
 }
 
 int gleicherName(tav::store::Database &db, const QString &name, const QString &vorname, int ausser)

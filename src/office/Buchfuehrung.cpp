@@ -1,6 +1,7 @@
 #include "Buchfuehrung.h"
 
 #include "store/Database.h"
+#include "store/Namen_office.h"
 #include "store/Query.h"
 #include "store/Table.h"
 #include "store/Transaction.h"
@@ -14,8 +15,8 @@ namespace tav::office {
 
 namespace {
 
-const QString Konten = QStringLiteral("KONTEN.DB");
-const QString Buchungen = QStringLiteral("BUCHUNG.DB");
+const QString Konten = konten::Datei;
+const QString Buchungen = buchung::Datei;
 const QString Nummer = QStringLiteral("LaufendeNummer");
 const QString Stand = QStringLiteral("Kontostand");
 const QString Eroeffnung = QStringLiteral("Eroeffnungssaldo");
@@ -51,26 +52,26 @@ int buchungSchreiben(Table &b, int konto, const QDate &datum, const QString &kat
                      const QString &beschreibung, int gegen)
 {
     b.append();
-    b.setValue(QStringLiteral("Kontoname"), konto);
-    b.setValue(QStringLiteral("Buchungsdatum"), datum);
-    b.setValue(QStringLiteral("Kategorie"), kategorie);
+    b.setValue(buchung::Kontoname, konto);
+    b.setValue(buchung::Buchungsdatum, datum);
+    b.setValue(buchung::Kategorie, kategorie);
     b.setCurrencyUnits(Betrag, betrag.einheiten());
-    b.setValue(QStringLiteral("Beschreibung"), beschreibung);
+    b.setValue(buchung::Beschreibung, beschreibung);
     b.setValue(Gegen, gegen);
     b.post();
-    return b.intValue(QStringLiteral("BuchungsNr"));
+    return b.intValue(buchung::BuchungsNr);
 }
 
 Konto kontoAus(Table &t)
 {
     Konto k;
     k.nummer = t.intValue(Nummer);
-    k.art = Kontoart(t.intValue(QStringLiteral("Kontoart")));
-    k.name = t.text(QStringLiteral("Name"));
-    k.zum = t.value(QStringLiteral("Zum")).toDate();
+    k.art = Kontoart(t.intValue(konten::Kontoart));
+    k.name = t.text(konten::Name);
+    k.zum = t.value(konten::Zum).toDate();
     k.eroeffnung = units(t.currencyUnits(Eroeffnung));
     k.kontostand = units(t.currencyUnits(Stand));
-    k.einAus = t.text(QStringLiteral("EinAus"));
+    k.einAus = t.text(konten::EinAus);
     return k;
 }
 
@@ -91,10 +92,10 @@ QVector<Konto> kontenMit(Database &db, const QString &filter, const QString &ind
 Buchung buchungAus(const Query &q)
 {
     Buchung b;
-    b.nummer = q.value(QStringLiteral("BuchungsNr")).toInt();
-    b.konto = q.value(QStringLiteral("Kontoname")).toInt();
-    b.datum = q.value(QStringLiteral("Buchungsdatum")).toDate();
-    b.kategorie = q.value(QStringLiteral("Kategorie")).toString();
+    b.nummer = q.value(buchung::BuchungsNr).toInt();
+    b.konto = q.value(buchung::Kontoname).toInt();
+    b.datum = q.value(buchung::Buchungsdatum).toDate();
+    b.kategorie = q.value(buchung::Kategorie).toString();
     b.kontoName = q.value(QStringLiteral("KontoBez")).toString();
     b.betrag = units(q.units(Betrag));
     return b;
@@ -129,7 +130,7 @@ Buchfuehrung::~Buchfuehrung() = default;
 
 void Buchfuehrung::tabellenAnlegen(Database &db)
 {
-    for (const QString &t : {Konten, Buchungen, QStringLiteral("MEHRWERT.DB"), QStringLiteral("KONTOART.DB")})
+    for (const QString &t : QStringList{Konten, Buchungen, mehrwert::Datei, kontoart::Datei})
         db.ensureTable(t);
 }
 
@@ -162,7 +163,7 @@ constexpr std::pair<int, const char *> Kontoarten[] = {{7047, "Bankkonto"}, {704
 bool buecherEinrichten(Database &db, const std::function<QString(int)> &text)
 {
     Buchfuehrung::tabellenAnlegen(db);
-    const QString kontoart = QStringLiteral("KONTOART.DB"), mehrwert = QStringLiteral("MEHRWERT.DB");
+    const QString kontoart = kontoart::Datei, mehrwert = mehrwert::Datei;
     auto name = [&](int tag, const char *deutsch) {
         const QString t = text ? text(tag).trimmed() : QString();
         return t.isEmpty() ? QString::fromUtf8(deutsch) : t;
@@ -174,7 +175,7 @@ bool buecherEinrichten(Database &db, const std::function<QString(int)> &text)
         return false;
     for (const auto &[tag, deutsch] : Kontoarten) {
         arten.append();
-        arten.setValue(QStringLiteral("Kontoart"), name(tag, deutsch));
+        arten.setValue(kontoart::Kontoart, name(tag, deutsch));
         arten.post();
     }
     Table saetze(&db, mehrwert);
@@ -183,14 +184,14 @@ bool buecherEinrichten(Database &db, const std::function<QString(int)> &text)
     if (saetze.isEmpty()) {
         for (int p : Saetze) {
             saetze.append();
-            saetze.setValue(QStringLiteral("Prozent"), p);
+            saetze.setValue(mehrwert::Prozent, p);
             saetze.post();
             satzNr.insert(p, saetze.intValue(Nummer));
         }
     } else {
         for (saetze.first(); !saetze.eof(); saetze.next())
-            if (!satzNr.contains(saetze.intValue(QStringLiteral("Prozent"))))
-                satzNr.insert(saetze.intValue(QStringLiteral("Prozent")), saetze.intValue(Nummer));
+            if (!satzNr.contains(saetze.intValue(mehrwert::Prozent)))
+                satzNr.insert(saetze.intValue(mehrwert::Prozent), saetze.intValue(Nummer));
     }
     Table k(&db, Konten);
     k.setFilter(QStringLiteral("Kontoart=0"));
@@ -199,12 +200,12 @@ bool buecherEinrichten(Database &db, const std::function<QString(int)> &text)
     if (k.isEmpty()) {
         for (const Vorgabe &v : Vorgaben) {
             k.append();
-            k.setValue(QStringLiteral("Kontoart"), int(Kontoart::Kategorie));
-            k.setValue(QStringLiteral("Name"), name(v.tag, v.name));
-            k.setValue(QStringLiteral("EinAus"), v.einnahme ? EinAusEinnahme : EinAusAusgabe);
+            k.setValue(konten::Kontoart, int(Kontoart::Kategorie));
+            k.setValue(konten::Name, name(v.tag, v.name));
+            k.setValue(konten::EinAus, v.einnahme ? EinAusEinnahme : EinAusAusgabe);
             k.setCurrencyUnits(Eroeffnung, 0);
             if (satzNr.contains(v.prozent))
-                k.setValue(QStringLiteral("Mwst"), satzNr.value(v.prozent));
+                k.setValue(konten::Mwst, satzNr.value(v.prozent));
             k.post();
         }
     }
@@ -239,10 +240,10 @@ int Buchfuehrung::kontoAnlegen(Kontoart art, const QString &name, Geld eroeffnun
     Table t(&m_db, Konten);
     t.open();
     t.append();
-    t.setValue(QStringLiteral("Kontoart"), int(art));
-    t.setValue(QStringLiteral("Name"), name);
+    t.setValue(konten::Kontoart, int(art));
+    t.setValue(konten::Name, name);
     t.setCurrencyUnits(Eroeffnung, eroeffnung.einheiten());
-    t.setValue(QStringLiteral("Zum"), zum);
+    t.setValue(konten::Zum, zum);
     kontoVorDemSpeichern(m_db, t);
     t.post();
     txn.commit();
@@ -255,11 +256,11 @@ int Buchfuehrung::kategorieAnlegen(const QString &name, const QString &einAus, i
     Table t(&m_db, Konten);
     t.open();
     t.append();
-    t.setValue(QStringLiteral("Kontoart"), int(Kontoart::Kategorie));
-    t.setValue(QStringLiteral("Name"), name);
-    t.setValue(QStringLiteral("EinAus"), einAus);
+    t.setValue(konten::Kontoart, int(Kontoart::Kategorie));
+    t.setValue(konten::Name, name);
+    t.setValue(konten::EinAus, einAus);
     if (mwst)
-        t.setValue(QStringLiteral("Mwst"), mwst);
+        t.setValue(konten::Mwst, mwst);
     kontoVorDemSpeichern(m_db, t);
     t.post();
     txn.commit();
@@ -272,26 +273,24 @@ int Buchfuehrung::buchen(const Eingabe &e)
         throw std::invalid_argument("Buchungsdatum");
     Transaction txn(m_db, {Konten, Buchungen});
     Satz eigen(m_db, Konten, e.konto);
-    if (eigen.t.intValue(QStringLiteral("Kontoart")) <= 0)
+    if (eigen.t.intValue(konten::Kontoart) <= 0)
         throw std::invalid_argument("Konto");
     Satz kat(m_db, Konten, e.kategorie);
-    const bool umbuchung = kat.t.intValue(QStringLiteral("Kontoart")) > 0;
+    const bool umbuchung = kat.t.intValue(konten::Kontoart) > 0;
     if (umbuchung && e.kategorie == e.konto)
         throw std::invalid_argument("Umbuchung auf dasselbe Konto");
-    const Geld betrag =
-        !umbuchung && kat.t.text(QStringLiteral("EinAus")) == EinAusAusgabe ? -e.betrag : e.betrag;
+    const Geld betrag = !umbuchung && kat.t.text(konten::EinAus) == EinAusAusgabe ? -e.betrag : e.betrag;
 
     // as the books are kept: the balance first, then the posting, both in this transaction
     standAendern(eigen.t, betrag);
     schritt("kontostand");
     Table b(&m_db, Buchungen);
     b.open();
-    const int nr =
-        buchungSchreiben(b, e.konto, e.datum, kat.t.text(QStringLiteral("Name")), betrag, e.beschreibung, 0);
+    const int nr = buchungSchreiben(b, e.konto, e.datum, kat.t.text(konten::Name), betrag, e.beschreibung, 0);
     if (umbuchung) {
         schritt("buchung");
-        const int gegen = buchungSchreiben(b, e.kategorie, e.datum, eigen.t.text(QStringLiteral("Name")),
-                                           -betrag, e.beschreibung, nr);
+        const int gegen = buchungSchreiben(b, e.kategorie, e.datum, eigen.t.text(konten::Name), -betrag,
+                                           e.beschreibung, nr);
         standAendern(kat.t, -betrag);
         schritt("gegenbuchung");
         if (!b.findKey({nr}))
@@ -314,13 +313,13 @@ void Buchfuehrung::loeschen(int buchungsNr)
         g.open();
         // the counter-posting names its own account by number; a lost one leaves nothing to undo
         if (g.findKey({gegen})) {
-            Satz anderes(m_db, Konten, g.intValue(QStringLiteral("Kontoname")));
+            Satz anderes(m_db, Konten, g.intValue(buchung::Kontoname));
             standAendern(anderes.t, -units(g.currencyUnits(Betrag)));
             schritt("gegenkonto");
             g.remove();
         }
     }
-    Satz eigen(m_db, Konten, b.t.intValue(QStringLiteral("Kontoname")));
+    Satz eigen(m_db, Konten, b.t.intValue(buchung::Kontoname));
     standAendern(eigen.t, -units(b.t.currencyUnits(Betrag)));
     schritt("kontostand");
     b.t.remove();
@@ -358,7 +357,7 @@ QVector<Buchung> buchungen(Database &db, int konto)
     QVector<Buchung> out;
     for (; !q.eof(); q.next()) {
         Buchung b = buchungAus(q);
-        b.gegenbuchung = q.value(QStringLiteral("Gegenbuchung")).toInt();
+        b.gegenbuchung = q.value(buchung::Gegenbuchung).toInt();
         out << b;
     }
     return out;

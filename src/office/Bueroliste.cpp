@@ -1,6 +1,9 @@
 #include "Bueroliste.h"
 
+#include "store/Namen_office.h"
 #include "store/Table.h"
+
+using namespace tav::store::namen;
 
 namespace tav::office {
 
@@ -19,7 +22,7 @@ const Bueroliste &vereinsliste()
         b.fenster = QStringLiteral("formvereine");
         b.objektName = QStringLiteral("FormVereine");
         b.tag = 6600;
-        b.tabelle = QStringLiteral("VEREINE.DB");
+        b.tabelle = vereine::Datei;
         b.index = QStringLiteral("VereinIdx");
         b.felder = {{QStringLiteral("Verein"), TagVerein}, {QStringLiteral("Strasse"), TagStrasse},
                     {QStringLiteral("Plz"), TagPlz},       {QStringLiteral("Ort"), TagOrt, Art::Text, true},
@@ -44,7 +47,7 @@ const Bueroliste &ausstellungsliste()
         b.fenster = QStringLiteral("formausstellungstermine");
         b.objektName = QStringLiteral("FormAusstellungstermine");
         b.tag = 6601;
-        b.tabelle = QStringLiteral("AUSSTELT.DB");
+        b.tabelle = ausstelt::Datei;
         b.index = QStringLiteral("DatumIdx");
         b.felder = {{QStringLiteral("Datum"), 6614, Art::Datum, false, true},
                     {QStringLiteral("Datum2"), 6615, Art::Datum, true, true},
@@ -77,7 +80,7 @@ const Bueroliste &apothekenliste()
         b.fenster = QStringLiteral("formapotheke");
         b.objektName = QStringLiteral("FormApotheke");
         b.tag = 6602;
-        b.tabelle = QStringLiteral("APOTHEKE.DB");
+        b.tabelle = apotheke::Datei;
         b.index = QStringLiteral("BereichKrankheitIdx");
         b.felder = {{QStringLiteral("Bereich"), 6620},
                     {QStringLiteral("Krankheit"), 6621},
@@ -105,7 +108,7 @@ const Bueroliste &adressliste()
         b.fenster = QStringLiteral("adressenverwaltung");
         b.objektName = QStringLiteral("adressenverwaltung");
         b.tag = 6800;
-        b.tabelle = QStringLiteral("ADR_DAT.DB");
+        b.tabelle = adr_dat::Datei;
         b.index = QStringLiteral("AdrName");
         b.felder = {{QStringLiteral("Anrede"),
                      6801,
@@ -150,7 +153,7 @@ const Bueroliste &statusadressenliste()
         b.fenster = QStringLiteral("formstatusadressen");
         b.objektName = QStringLiteral("FormStatusAdressen");
         b.tag = 6832;
-        b.tabelle = QStringLiteral("STATUSADRESSEN.DB");
+        b.tabelle = statusadressen::Datei;
         b.felder = {{QStringLiteral("Status"), 6811}};
         b.fokusFeld = QStringLiteral("Status");
         b.spalten = {{QStringLiteral("Status"), 6811}};

@@ -3,6 +3,7 @@
 #include "app/Sprache.h"
 #include "cats/TextMatch.h"
 #include "store/Database.h"
+#include "store/Namen_office.h"
 #include "store/Query.h"
 #include "store/Table.h"
 #include "store/Transaction.h"
@@ -65,8 +66,8 @@ Bueroliste registerListe(bool privat)
 ZwingerTabellen zwingerTabellen(bool privat)
 {
     if (privat)
-        return {QStringLiteral("ZWINGREGPRIVAT.DB"), QStringLiteral("ZWINGINFPRIVAT.DB")};
-    return {QStringLiteral("ZWINGREG.DB"), QStringLiteral("ZWINGINF.DB")};
+        return {zwingregprivat::Datei, zwinginfprivat::Datei};
+    return {zwingreg::Datei, zwinginf::Datei};
 }
 
 const Bueroliste &zwingerregisterListe(bool privat)
@@ -194,8 +195,8 @@ qint64 inAdressenUebernehmen(Database &db, const ZwingerAdresse &a)
     }
     // the address group is the user's word: the program's language gives it
     const QString zuechter = app::captionText(9971);
-    Transaction txn(db, {QStringLiteral("ADR_DAT.DB")});
-    Table adressen(&db, QStringLiteral("ADR_DAT.DB"));
+    Transaction txn(db, QStringList{adr_dat::Datei});
+    Table adressen(&db, adr_dat::Datei);
     adressen.open();
     adressen.append();
     const std::pair<const char *, QString> werte[] = {
@@ -214,9 +215,9 @@ qint64 inAdressenUebernehmen(Database &db, const ZwingerAdresse &a)
         {"Status", zuechter.isEmpty() ? QStringLiteral("Züchter") : zuechter}};
     for (const auto &[feld, wert] : werte)
         adressen.setValue(QString::fromUtf8(feld), wert);
-    adressen.setValue(QStringLiteral("Rasse"), rasse);
+    adressen.setValue(adr_dat::Rasse, rasse);
     adressen.post();
-    const qint64 nr = adressen.value(QStringLiteral("LaufendeNr")).toLongLong();
+    const qint64 nr = adressen.value(adr_dat::LaufendeNr).toLongLong();
     txn.commit();
     return nr;
 }

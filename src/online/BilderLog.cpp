@@ -1,14 +1,17 @@
 #include "BilderLog.h"
 
 #include "store/Database.h"
+#include "store/Namen_office.h"
 #include "store/Table.h"
 
 #include <QFileInfo>
 
+using namespace tav::store::namen;
+
 namespace tav::online {
 
 namespace {
-const QString kLog = QStringLiteral("BilderUpload.db");
+const QString kLog = bilderupload::Datei;
 
 QDateTime aufSekunden(const QDateTime &t)
 {
@@ -41,7 +44,7 @@ bool bildBereitsGesendet(tav::store::Database &db, const BildDatei &bild)
     log.setDatabase(&db);
     log.setTableName(kLog);
     log.setReadOnly(true);
-    log.setIndexName(QStringLiteral("Name"));
+    log.setIndexName(bilderupload::idx::Name);
     log.open();
     return log.findKey({bild.name, bild.groesse, aufSekunden(bild.geaendert)});
 }
@@ -54,9 +57,9 @@ void bildProtokollieren(tav::store::Database &db, const BildDatei &bild)
     log.setTableName(kLog);
     log.open();
     log.append();
-    log.setValue(QStringLiteral("Name"), bild.name);
-    log.setValue(QStringLiteral("Filegroesse"), bild.groesse);
-    log.setValue(QStringLiteral("Aenderungsdatum"), aufSekunden(bild.geaendert));
+    log.setValue(bilderupload::Name, bild.name);
+    log.setValue(bilderupload::Filegroesse, bild.groesse);
+    log.setValue(bilderupload::Aenderungsdatum, aufSekunden(bild.geaendert));
     log.post();
 }
 

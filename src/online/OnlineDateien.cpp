@@ -7,10 +7,15 @@
 #include "cats/CatSearch.h"
 #include "cats/Titel.h"
 #include "store/Database.h"
+#include "store/Namen_office.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/Query.h"
 #include "store/Table.h"
 
 #include <QFileInfo>
+
+using namespace tav::store::namen;
 
 namespace tav::online {
 
@@ -109,16 +114,17 @@ QString feldWahr(const QVariant &v)
 
 Katzenquelle::Katzenquelle(Database &db, Modus m, int sprache) : m_db(db), m_modus(m), m_sprache(sprache)
 {
-    m_rassen = nachNummer(db, {"RASSE.DB"}, QStringLiteral("SELECT RCode, RName FROM \"RASSE.DB\""));
-    m_adressen = nachNummer(db, {"ADR_DAT.DB"},
+    m_rassen = nachNummer(db, {rasse::Datei}, QStringLiteral("SELECT RCode, RName FROM \"RASSE.DB\""));
+    m_adressen = nachNummer(db, {adr_dat::Datei},
                             QStringLiteral("SELECT LaufendeNr, CASE WHEN ifnull(Vorname, '') = '' THEN Name "
                                            "ELSE Vorname || ' ' || Name END FROM \"ADR_DAT.DB\""));
     m_namen =
-        nachNummer(db, {"CATSTAMM.DB"}, QStringLiteral("SELECT LaufendeNummer, Name FROM \"CATSTAMM.DB\""));
-    m_bewertungen = nachNummer(
-        db, {"BEWERT.DB"}, QStringLiteral("SELECT Katze, Bewertung FROM \"BEWERT.DB\" ORDER BY LaufendeNr"));
+        nachNummer(db, {catstamm::Datei}, QStringLiteral("SELECT LaufendeNummer, Name FROM \"CATSTAMM.DB\""));
+    m_bewertungen =
+        nachNummer(db, {bewert::Datei},
+                   QStringLiteral("SELECT Katze, Bewertung FROM \"BEWERT.DB\" ORDER BY LaufendeNr"));
     const auto merkmale = gruppiert(
-        db, {"KATZEMERKMAL.DB", "MERKMALE.DB"},
+        db, {katzemerkmal::Datei, merkmale::Datei},
         QStringLiteral("SELECT k.Katze, m.Kuerzel FROM \"KatzeMerkmal.db\" k JOIN \"Merkmale.db\" m "
                        "ON m.LaufendeNummer = k.Merkmal ORDER BY k.Katze, k.LaufendeNummer"));
     for (auto it = merkmale.cbegin(); it != merkmale.cend(); ++it) {
@@ -128,16 +134,16 @@ Katzenquelle::Katzenquelle(Database &db, Modus m, int sprache) : m_db(db), m_mod
                 kuerzel << k;
         m_merkmale.insert(it.key(), kuerzel.join(QStringLiteral(" / ")));
     }
-    const auto titel = gruppiert(db, {"TITELHUND.DB", "TITELBEZ.DB"},
+    const auto titel = gruppiert(db, {titelhund::Datei, titelbez::Datei},
                                  QStringLiteral("SELECT h.Hund, b.Kuerzel FROM \"TITELHUND.DB\" h LEFT JOIN "
                                                 "\"TITELBEZ.DB\" b ON b.LaufendeNummer = h.Titel "
                                                 "ORDER BY h.Hund, h.Titel, h.LaufendeNummer"));
     for (auto it = titel.cbegin(); it != titel.cend(); ++it)
         m_titel.insert(it.key(), cats::titelText(*it));
-    m_bilder = gruppiert(db, {"BILDER.DB"},
+    m_bilder = gruppiert(db, {bilder::Datei},
                          QStringLiteral("SELECT KatzeNr, Bildpfad FROM \"Bilder.db\" WHERE KatzeNr > 0 "
                                         "AND ifnull(Bildpfad, '') <> '' ORDER BY KatzeNr, LaufendeNr"));
-    if (db.tableExists(QStringLiteral("EIGEN.DB"))) {
+    if (db.tableExists(eigen::Datei)) {
         const app::EigeneDaten e = app::eigeneDatenLesen(db);
         m_eigenerName = e.Vorname + QLatin1Char(' ') + e.Name;
     }
@@ -145,39 +151,39 @@ Katzenquelle::Katzenquelle(Database &db, Modus m, int sprache) : m_db(db), m_mod
 
 QString Katzenquelle::geschlechtAnz(Table &k) const
 {
-    return cats::geschlAnzeige(k.text(QStringLiteral("Geschlecht")), m_sprache);
+    return cats::geschlAnzeige(k.text(catstamm::Geschlecht), m_sprache);
 }
 
 QString Katzenquelle::rasseAnz(Table &k) const
 {
-    return m_rassen.value(k.intValue(QStringLiteral("Rasse")));
+    return m_rassen.value(k.intValue(catstamm::Rasse));
 }
 
 QString Katzenquelle::zuechterAnz(Table &k) const
 {
-    return m_adressen.value(k.intValue(QStringLiteral("Züchter")));
+    return m_adressen.value(k.intValue(catstamm::Zuechter));
 }
 
 QString Katzenquelle::besitzerAnz(Table &k) const
 {
-    if (k.intValue(QStringLiteral("Status")) == 1)
+    if (k.intValue(catstamm::Status) == 1)
         return m_eigenerName;
-    return m_adressen.value(k.intValue(QStringLiteral("Besitzer")));
+    return m_adressen.value(k.intValue(catstamm::Besitzer));
 }
 
 QString Katzenquelle::titelAnz(Table &k) const
 {
-    return m_titel.value(k.intValue(QStringLiteral("LaufendeNummer")));
+    return m_titel.value(k.intValue(catstamm::LaufendeNummer));
 }
 
 QString Katzenquelle::merkmaleAnz(Table &k) const
 {
-    return m_merkmale.value(k.intValue(QStringLiteral("LaufendeNummer")));
+    return m_merkmale.value(k.intValue(catstamm::LaufendeNummer));
 }
 
 QString Katzenquelle::bewertAnz(Table &k) const
 {
-    QString b = m_bewertungen.value(k.intValue(QStringLiteral("LaufendeNummer")));
+    QString b = m_bewertungen.value(k.intValue(catstamm::LaufendeNummer));
     b.remove(QLatin1Char('\r'));
     b.remove(QLatin1Char('\n'));
     return b.trimmed();
@@ -185,8 +191,7 @@ QString Katzenquelle::bewertAnz(Table &k) const
 
 BildWahl Katzenquelle::bild(Table &k) const
 {
-    return bildWaehlen(m_bilder.value(k.intValue(QStringLiteral("LaufendeNummer"))),
-                       k.intValue(QStringLiteral("Feld2")),
+    return bildWaehlen(m_bilder.value(k.intValue(catstamm::LaufendeNummer)), k.intValue(catstamm::Feld2),
                        [this](const QString &p) { return bildGeeignet(m_db, p, m_modus); });
 }
 
@@ -233,17 +238,18 @@ QStringList Katzenquelle::katzenZeile(Table &k, const Auswahl &a) const
     if (up)
         z << t("LaufendeNummer");
     z << t("Name") << t("Zwinger") << (up ? t("Geschlecht") : geschlechtAnz(k))
-      << feldDatum(k.value("GebDatum")) << t("Rufname") << rasseAnz(k) << t("FellFarbe") << t("Augenfarbe")
-      << t("Zuchtbuchnummer1") << t("Zuchtbuchnummer2") << t("Zuchtbuchnummer3");
+      << feldDatum(k.value(catstamm::GebDatum)) << t("Rufname") << rasseAnz(k) << t("FellFarbe")
+      << t("Augenfarbe") << t("Zuchtbuchnummer1") << t("Zuchtbuchnummer2") << t("Zuchtbuchnummer3");
     if (up)
         z << t("Vater") << t("Mutter");
     else
-        z << katzenName(k.intValue("Vater")) << katzenName(k.intValue("Mutter"));
+        z << katzenName(k.intValue(catstamm::Vater)) << katzenName(k.intValue(catstamm::Mutter));
     z << (a.zuechterBesitzer ? zuechterAnz(k) : QString())
       << (a.zuechterBesitzer ? besitzerAnz(k) : QString()) << titelAnz(k) << t("ChipNr")
-      << (a.merkmale ? merkmaleAnz(k) : QString()) << t("Blutgruppe") << feldDatum(k.value("Toddatum"))
-      << t("Wurfzahl") << QString() << QString() << QString() << t("GenoTyp") << t("Gencode")
-      << feldWahr(k.value("Agouti")) << feldWahr(k.value("Verduennung"));
+      << (a.merkmale ? merkmaleAnz(k) : QString()) << t("Blutgruppe")
+      << feldDatum(k.value(catstamm::Toddatum)) << t("Wurfzahl") << QString() << QString() << QString()
+      << t("GenoTyp") << t("Gencode") << feldWahr(k.value(catstamm::Agouti))
+      << feldWahr(k.value(catstamm::Verduennung));
     if (up)
         z << t("IDCode");
     z << t("Tests") << (a.bemerkungen ? t("Bemerkung") : QString())

@@ -3,6 +3,9 @@
 
 #include "app/CsvZelle.h"
 #include "store/EngineError.h"
+#include "store/Namen_office.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/Table.h"
 
 #include <QFile>
@@ -10,6 +13,8 @@
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
+
+using namespace tav::store::namen;
 
 namespace tav::online {
 
@@ -26,7 +31,7 @@ struct Spalte {
 constexpr Spalte L{"", Art::Leer};
 
 struct PassDef {
-    const char *tabelle;
+    store::SchemaName tabelle;
     const char *filterFeld; // rows with this field > 0 only ("": every row)
     QVector<Spalte> spalten;
 };
@@ -36,35 +41,35 @@ const PassDef &passDef(int pass)
     using A = Art;
     static const QHash<int, PassDef> defs = {
         {PassAdressen,
-         {"ADR_DAT.DB", "", {{"LaufendeNr", A::Zahl},  {"Name", A::Text},        {"Vorname", A::Text},
-                             {"Strasse", A::Text},     {"Plz", A::Text},         {"Ort", A::Text},
-                             {"Land", A::Text},        {"Telefon", A::Text},     {"Telefax", A::Text},
-                             {"Handy", A::Text},       {"email", A::Text},       {"Homepage", A::Text},
-                             {"Zwinger", A::Text},     {"Geburtstag", A::Datum}, {"Bemerkung", A::Memo},
-                             {"Anrede", A::Text},      {"Status", A::Text},      {"Rasse", A::Zahl},
-                             {"Abonnent", A::Wahr},    {"Eintritt", A::Datum},   {"Austritt", A::Datum},
-                             {"Gekuendigt", A::Datum}, {"MitgliedsNr", A::Text}, {"ZwingerNr", A::Text}}}},
+         {adr_dat::Datei, "", {{"LaufendeNr", A::Zahl},  {"Name", A::Text},        {"Vorname", A::Text},
+                               {"Strasse", A::Text},     {"Plz", A::Text},         {"Ort", A::Text},
+                               {"Land", A::Text},        {"Telefon", A::Text},     {"Telefax", A::Text},
+                               {"Handy", A::Text},       {"email", A::Text},       {"Homepage", A::Text},
+                               {"Zwinger", A::Text},     {"Geburtstag", A::Datum}, {"Bemerkung", A::Memo},
+                               {"Anrede", A::Text},      {"Status", A::Text},      {"Rasse", A::Zahl},
+                               {"Abonnent", A::Wahr},    {"Eintritt", A::Datum},   {"Austritt", A::Datum},
+                               {"Gekuendigt", A::Datum}, {"MitgliedsNr", A::Text}, {"ZwingerNr", A::Text}}}},
         {PassRassen,
-         {"RASSE.DB",
+         {rasse::Datei,
           "",
           {{"RCode", A::Zahl}, {"RName", A::Text}, {"RKurzname", A::Text}, {"RNameEng", A::Text}}}},
         {PassFarben,
-         {"FARBE.DB",
+         {farbe::Datei,
           "",
           {{"LaufendeNummer", A::Zahl},
            {"Farbnummer", A::Text},
            {"Farbname", A::Text},
            {"Rasseinfo", A::Text}}}},
         {PassMerkmale,
-         {"MERKMALE.DB",
+         {merkmale::Datei,
           "",
           {{"LaufendeNummer", A::Zahl}, {"Bezeichnung", A::Text}, {"farbe", A::Text}, {"Kuerzel", A::Text}}}},
         {PassKatzenMerkmale,
-         {"KATZEMERKMAL.DB",
+         {katzemerkmal::Datei,
           "Katze",
           {{"LaufendeNummer", A::Zahl}, {"Katze", A::Zahl}, {"Merkmal", A::Zahl}}}},
         {PassWuerfe,
-         {"WURFBUCH.DB",
+         {wurfbuch::Datei,
           "",
           {{"LaufendeNummer", A::Zahl}, {"Katze", A::Zahl},         {"BeginnRollig", A::Datum},
            {"Decktermin", A::Datum},    {"Wurftag", A::Datum},      {"Kater", A::Zahl},
@@ -75,7 +80,7 @@ const PassDef &passDef(int pass)
            {"Wurfbez", A::Text},        {"Kennzeichen", A::Wahr},   {"Verblieben", A::Text},
            {"Eingeschlaefert", A::Text}}}},
         {PassDeckungen,
-         {"DECKBUCH.DB",
+         {deckbuch::Datei,
           "",
           {{"LaufendeNummer", A::Zahl},
            {"Katze", A::Zahl},
@@ -116,12 +121,11 @@ QString wert(Table &t, const Spalte &s)
 
 QStringList bildZeile(Table &t)
 {
-    const QString name = QFileInfo(t.text(QStringLiteral("Bildpfad"))).fileName();
-    QString memo = t.text(QStringLiteral("BildMemo1"));
+    const QString name = QFileInfo(t.text(bilder::Bildpfad)).fileName();
+    QString memo = t.text(bilder::BildMemo1);
     if (memo.isEmpty())
-        memo = t.text(QStringLiteral("BildMemo2"));
-    return {
-        t.text(QStringLiteral("LaufendeNr")), t.text(QStringLiteral("KatzeNr")), name, name, QString(), memo};
+        memo = t.text(bilder::BildMemo2);
+    return {t.text(QStringLiteral("LaufendeNr")), t.text(bilder::KatzeNr), name, name, QString(), memo};
 }
 
 // Writes one file from one table: `zeile` gives the fields of the current row (none: skip it).
@@ -213,7 +217,7 @@ PassErgebnis passSchreiben(store::Database &db, int pass, const QString &datei, 
     if (pass == PassKatzen) {
         QStringList bilder;
         PassErgebnis r = schreiben(
-            db, QStringLiteral("CATSTAMM.DB"), katzenIndex, datei, false, false, {},
+            db, catstamm::Datei, katzenIndex, datei, false, false, {},
             [&](Table &t) {
                 if (a.bilder) {
                     const BildWahl b = quelle.bild(t);
@@ -228,10 +232,9 @@ PassErgebnis passSchreiben(store::Database &db, int pass, const QString &datei, 
     }
     if (pass == PassBilder)
         return schreiben(
-            db, QStringLiteral("BILDER.DB"), QString(), datei, false, false, {},
+            db, bilder::Datei, QString(), datei, false, false, {},
             [](Table &t) {
-                if (t.intValue(QStringLiteral("KatzeNr")) <= 0 ||
-                    t.text(QStringLiteral("Bildpfad")).isEmpty())
+                if (t.intValue(bilder::KatzeNr) <= 0 || t.text(bilder::Bildpfad).isEmpty())
                     return QStringList();
                 return bildZeile(t);
             },
@@ -239,7 +242,7 @@ PassErgebnis passSchreiben(store::Database &db, int pass, const QString &datei, 
     const PassDef &d = passDef(pass);
     const QString filter = QString::fromUtf8(d.filterFeld);
     return schreiben(
-        db, QString::fromUtf8(d.tabelle), QString(), datei, pass == PassDeckungen, false, {},
+        db, d.tabelle, QString(), datei, pass == PassDeckungen, false, {},
         [&d, &filter](Table &t) {
             QStringList felder;
             if (!filter.isEmpty() && t.intValue(filter) <= 0)
@@ -256,7 +259,7 @@ PassErgebnis csvExport(store::Database &db, const QString &datei, const Auswahl 
 {
     const Katzenquelle quelle(db, Modus::Csv, sprache);
     return schreiben(
-        db, QStringLiteral("CATSTAMM.DB"), katzenIndex, datei, false, true, Katzenquelle::csvKopf(),
+        db, catstamm::Datei, katzenIndex, datei, false, true, Katzenquelle::csvKopf(),
         [&](Table &t) { return quelle.katzenZeile(t, a); }, f);
 }
 

@@ -4,6 +4,7 @@
 #include "app/Sprache.h"
 #include "online/CurlZeit.h"
 #include "store/Database.h"
+#include "store/Namen_office.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,6 +13,8 @@
 #include <algorithm>
 #include <curl/curl.h>
 #include <memory>
+
+using namespace tav::store::namen;
 
 namespace tav::online {
 
@@ -105,8 +108,7 @@ UploadErgebnis uploadAusfuehren(store::Database &db, const UploadAuftrag &auftra
 {
     UploadErgebnis e;
     // the number becomes part of file names on this machine and on the server
-    const QString konto =
-        db.tableExists(QStringLiteral("EIGEN.DB")) ? app::eigeneDatenLesen(db).Update : QString();
+    const QString konto = db.tableExists(eigen::Datei) ? app::eigeneDatenLesen(db).Update : QString();
     if (!app::kundennummerGueltig(konto)) {
         e.meldungen << Meldung{6051, true, {}};
         return e;

@@ -5,9 +5,14 @@
 #include "cats/CatRules.h"
 #include "cats/Stammdaten.h"
 #include "store/Database.h"
+#include "store/Namen_office.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/Table.h"
 
 #include <QFileInfo>
+
+using namespace tav::store::namen;
 
 using tav::store::Table;
 
@@ -21,7 +26,7 @@ enum Tag {
     TagMitStatus = 6106,
 };
 
-bool hatZeile(store::Database &db, const char *tabelle, const char *index, int nr)
+bool hatZeile(store::Database &db, const QString &tabelle, const QString &index, int nr)
 {
     bool da = false;
     zeilenLesen(db, tabelle, index, nr, [&](const Table &) { return !(da = true); });
@@ -105,7 +110,7 @@ std::optional<KatzeDruck> KatzenLeser::katze(int nr)
 {
     if (nr <= 0)
         return std::nullopt;
-    Table t(&m_db, QStringLiteral("CATSTAMM.DB"));
+    Table t(&m_db, catstamm::Datei);
     t.setReadOnly(true);
     t.open();
     if (!t.findKey({nr}))
@@ -126,10 +131,10 @@ std::optional<KatzeDruck> KatzenLeser::katze(int nr)
     k.gencode = text("Gencode");
     k.gewicht = text("Gewicht");
     k.groesse = text("Groesse");
-    k.geb = t.value(QStringLiteral("GebDatum")).toDate();
-    k.zuchtsperre = t.value(QStringLiteral("zzlDatum")).toDate();
-    zeilenLesen(m_db, "RASSE.DB", "", t.intValue(QStringLiteral("Rasse")), [&](const Table &r) {
-        k.rasse = r.text(QStringLiteral("RName"));
+    k.geb = t.value(catstamm::GebDatum).toDate();
+    k.zuchtsperre = t.value(catstamm::zzlDatum).toDate();
+    zeilenLesen(m_db, rasse::Datei, "", t.intValue(catstamm::Rasse), [&](const Table &r) {
+        k.rasse = r.text(rasse::RName);
         return false;
     });
     const auto elternteil = [&](int eltern) {
@@ -139,15 +144,14 @@ std::optional<KatzeDruck> KatzenLeser::katze(int nr)
                 elternZeile(m_global.GetTitel(eltern), text("Name"), text("Geschlecht"), text("FellFarbe"));
         return zeile;
     };
-    const int vater = t.intValue(QStringLiteral("Vater")), mutter = t.intValue(QStringLiteral("Mutter"));
-    const int zuechter = t.intValue(QStringLiteral("Züchter")),
-              besitzer = t.intValue(QStringLiteral("Besitzer"));
-    const int status = t.intValue(QStringLiteral("Status")), druckBild = t.intValue(QStringLiteral("Feld2"));
+    const int vater = t.intValue(catstamm::Vater), mutter = t.intValue(catstamm::Mutter);
+    const int zuechter = t.intValue(catstamm::Zuechter), besitzer = t.intValue(catstamm::Besitzer);
+    const int status = t.intValue(catstamm::Status), druckBild = t.intValue(catstamm::Feld2);
     k.vater = elternteil(vater);
     k.mutter = elternteil(mutter);
 
-    if (m_db.tableExists(QStringLiteral("ADR_DAT.DB"))) {
-        Table adressen(&m_db, QStringLiteral("ADR_DAT.DB"));
+    if (m_db.tableExists(adr_dat::Datei)) {
+        Table adressen(&m_db, adr_dat::Datei);
         adressen.setReadOnly(true);
         adressen.open();
         k.zuechter = ersteZeile(cats::adressText(adressen, zuechter));
@@ -157,9 +161,9 @@ std::optional<KatzeDruck> KatzenLeser::katze(int nr)
                 k.besitzer = anschriftDerZeile(adressen);
         }
     }
-    if (status == 1 && m_db.tableExists(QStringLiteral("EIGEN.DB"))) {
+    if (status == 1 && m_db.tableExists(eigen::Datei)) {
         k.besitzerZeile = ersteZeile(cats::eigeneAdresseText(m_db));
-        Table eigen(&m_db, QStringLiteral("EIGEN.DB"));
+        Table eigen(&m_db, eigen::Datei);
         eigen.setReadOnly(true);
         eigen.open();
         eigen.first();
@@ -169,24 +173,24 @@ std::optional<KatzeDruck> KatzenLeser::katze(int nr)
 
     QStringList merkmale;
     QVector<int> nummern;
-    zeilenLesen(m_db, "KATZEMERKMAL.DB", "Katze", nr, [&](const Table &m) {
-        nummern << m.intValue(QStringLiteral("Merkmal"));
+    zeilenLesen(m_db, katzemerkmal::Datei, katzemerkmal::idx::Katze, nr, [&](const Table &m) {
+        nummern << m.intValue(katzemerkmal::Merkmal);
         return true;
     });
     for (int m : nummern)
-        zeilenLesen(m_db, "MERKMALE.DB", "", m, [&](const Table &z) {
-            merkmale << z.text(QStringLiteral("Bezeichnung"));
+        zeilenLesen(m_db, merkmale::Datei, "", m, [&](const Table &z) {
+            merkmale << z.text(merkmale::Bezeichnung);
             return false;
         });
     k.merkmale = merkmale.join(QStringLiteral(" / "));
-    zeilenLesen(m_db, "BEWERT.DB", "KatzeIDX", nr, [&](const Table &b) {
-        k.bewertung = b.text(QStringLiteral("Bewertung")).trimmed();
+    zeilenLesen(m_db, bewert::Datei, bewert::idx::KatzeIDX, nr, [&](const Table &b) {
+        k.bewertung = b.text(bewert::Bewertung).trimmed();
         return false;
     });
     // the picture chosen for print, else the first that exists
     int position = 0;
-    zeilenLesen(m_db, "BILDER.DB", "IndexKatzeNr", nr, [&](const Table &b) {
-        const QString pfad = b.text(QStringLiteral("Bildpfad"));
+    zeilenLesen(m_db, bilder::Datei, bilder::idx::IndexKatzeNr, nr, [&](const Table &b) {
+        const QString pfad = b.text(bilder::Bildpfad);
         if (++position == druckBild || k.bild.isEmpty())
             k.bild = QFileInfo(pfad).isFile() ? pfad : k.bild;
         return true;
@@ -200,17 +204,17 @@ KatzenLage katzenLage(store::Database &db, int nr, bool bild)
 {
     KatzenLage l;
     l.bild = bild;
-    if (nr <= 0 || !db.tableExists(QStringLiteral("CATSTAMM.DB")))
+    if (nr <= 0 || !db.tableExists(catstamm::Datei))
         return l;
-    zeilenLesen(db, "CATSTAMM.DB", "", nr, [&](const Table &t) {
-        l.geschlecht = t.text(QStringLiteral("Geschlecht"));
+    zeilenLesen(db, catstamm::Datei, "", nr, [&](const Table &t) {
+        l.geschlecht = t.text(catstamm::Geschlecht);
         return false;
     });
-    l.wurf = hatZeile(db, "WURFBUCH.DB", "KatzeIdx", nr);
-    l.deckbuch = hatZeile(db, "DECKBUCH.DB", "KaterDecktermin", nr);
-    l.trad = hatZeile(db, "KAUSSTEL.DB", "KatzeDatum", nr);
-    l.tica = hatZeile(db, "CFATICA.DB", "Katze", nr);
-    l.cfa = hatZeile(db, "CFA.DB", "Katze", nr);
+    l.wurf = hatZeile(db, wurfbuch::Datei, wurfbuch::idx::KatzeIdx, nr);
+    l.deckbuch = hatZeile(db, deckbuch::Datei, deckbuch::idx::KaterDecktermin, nr);
+    l.trad = hatZeile(db, kausstel::Datei, kausstel::idx::KatzeDatum, nr);
+    l.tica = hatZeile(db, cfatica::Datei, cfatica::idx::Katze, nr);
+    l.cfa = hatZeile(db, cfa::Datei, cfa::idx::Katze, nr);
     return l;
 }
 

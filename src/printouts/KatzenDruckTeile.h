@@ -55,13 +55,14 @@ void titelBand(report::Report &r, const QVector<report::TextPiece> &titel, doubl
 // Every row of `tabelle` whose first index field is `wert`, in index order, until `lesen` says
 // false. A missing table has none. Throws EngineError.
 template <typename F>
-void zeilenLesen(store::Database &db, const char *tabelle, const char *index, const QVariant &wert, F lesen)
+void zeilenLesen(store::Database &db, const QString &tabelle, const QString &index, const QVariant &wert,
+                 F lesen)
 {
-    if (!db.tableExists(QString::fromLatin1(tabelle)))
+    if (!db.tableExists(tabelle))
         return;
-    store::Table t(&db, QString::fromLatin1(tabelle));
+    store::Table t(&db, tabelle);
     t.setReadOnly(true);
-    t.setIndexName(QString::fromLatin1(index));
+    t.setIndexName(index);
     t.open();
     t.setRange({wert}, {wert});
     for (t.first(); !t.eof(); t.next())

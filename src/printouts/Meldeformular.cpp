@@ -7,11 +7,16 @@
 #include "cats/Titel.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
+#include "store/Namen_office.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/Table.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
+
+using namespace tav::store::namen;
 
 using tav::store::Table;
 
@@ -132,19 +137,19 @@ QString cfaDatum(const QDate &d)
 
 QString farbklasse(store::Database &db, const QString &fellFarbe)
 {
-    if (fellFarbe.isEmpty() || !db.tableExists(QStringLiteral("FARBE.DB")))
+    if (fellFarbe.isEmpty() || !db.tableExists(farbe::Datei))
         return QString();
-    Table t(&db, QStringLiteral("FARBE.DB"));
+    Table t(&db, farbe::Datei);
     t.setReadOnly(true);
-    t.setIndexName(QStringLiteral("FarbnameIndex"));
+    t.setIndexName(farbe::idx::FarbnameIndex);
     t.open();
     // the index may hold "Blau" and "blau" side by side; the colour must be the very same text
     if (!t.findKey({fellFarbe}))
         return QString();
     for (; !t.eof(); t.next()) {
-        const QString name = t.text(QStringLiteral("Farbname"));
+        const QString name = t.text(farbe::Farbname);
         if (name == fellFarbe)
-            return t.text(QStringLiteral("Farbnummer"));
+            return t.text(farbe::Farbnummer);
         if (name.compare(fellFarbe, Qt::CaseInsensitive) != 0)
             break;
     }
@@ -161,11 +166,11 @@ struct Katze {
 };
 
 // the first row of a table of one record
-template <typename F> void ersteZeile(store::Database &db, const char *tabelle, F lesen)
+template <typename F> void ersteZeile(store::Database &db, const QString &tabelle, F lesen)
 {
-    if (!db.tableExists(QString::fromLatin1(tabelle)))
+    if (!db.tableExists(tabelle))
         return;
-    Table t(&db, QString::fromLatin1(tabelle));
+    Table t(&db, tabelle);
     t.setReadOnly(true);
     t.open();
     t.first();
@@ -180,26 +185,26 @@ Meldung meldungLesen(store::Database &db, int katze, int sprache, const std::fun
 {
     Meldung m;
     m.ausgestellt = app::datumText(heute);
-    ersteZeile(db, "EIGEN.DB", [&](const Table &t) {
-        m.aussteller = t.text(QStringLiteral("Name"));
-        if (const QString v = t.text(QStringLiteral("Vorname")); !v.isEmpty())
+    ersteZeile(db, eigen::Datei, [&](const Table &t) {
+        m.aussteller = t.text(eigen::Name);
+        if (const QString v = t.text(eigen::Vorname); !v.isEmpty())
             m.aussteller += QStringLiteral(", ") + v;
-        m.telefon = t.text(QStringLiteral("Telefon"));
-        m.telefax = t.text(QStringLiteral("Telefax"));
-        m.email = t.text(QStringLiteral("EMail"));
-        m.strasse = t.text(QStringLiteral("Strasse"));
-        m.plz = t.text(QStringLiteral("Plz"));
-        m.ort2 = t.text(QStringLiteral("Ort"));
-        m.land = t.text(QStringLiteral("land"));
+        m.telefon = t.text(eigen::Telefon);
+        m.telefax = t.text(eigen::Telefax);
+        m.email = t.text(eigen::EMail);
+        m.strasse = t.text(eigen::Strasse);
+        m.plz = t.text(eigen::Plz);
+        m.ort2 = t.text(eigen::Ort);
+        m.land = t.text(eigen::land);
     });
-    ersteZeile(db, "ZUSATZ.DB", [&](const Table &t) {
-        m.mitgliedBei = t.text(QStringLiteral("Verein"));
-        m.mitgliedsnummer = t.text(QStringLiteral("Mitgliedsnummer"));
+    ersteZeile(db, zusatz::Datei, [&](const Table &t) {
+        m.mitgliedBei = t.text(zusatz::Verein);
+        m.mitgliedsnummer = t.text(zusatz::Mitgliedsnummer);
     });
-    if (katze <= 0 || !db.tableExists(QStringLiteral("CATSTAMM.DB")))
+    if (katze <= 0 || !db.tableExists(catstamm::Datei))
         return m;
 
-    Table cats(&db, QStringLiteral("CATSTAMM.DB"));
+    Table cats(&db, catstamm::Datei);
     cats.setReadOnly(true);
     cats.open();
     const auto lese = [&](int nr) {
@@ -207,23 +212,23 @@ Meldung meldungLesen(store::Database &db, int katze, int sprache, const std::fun
         if (nr <= 0 || !cats.findKey({nr}))
             return k;
         k.da = true;
-        k.name = cats.text(QStringLiteral("Name"));
-        k.farbe = cats.text(QStringLiteral("FellFarbe"));
-        k.zuchtbuch = cats.text(QStringLiteral("Zuchtbuchnummer1"));
-        k.geschlecht = cats.text(QStringLiteral("Geschlecht"));
-        k.rasse = cats.intValue(QStringLiteral("Rasse"));
-        k.vater = cats.intValue(QStringLiteral("Vater"));
-        k.mutter = cats.intValue(QStringLiteral("Mutter"));
-        k.zuechter = cats.intValue(QStringLiteral("Züchter"));
+        k.name = cats.text(catstamm::Name);
+        k.farbe = cats.text(catstamm::FellFarbe);
+        k.zuchtbuch = cats.text(catstamm::Zuchtbuchnummer1);
+        k.geschlecht = cats.text(catstamm::Geschlecht);
+        k.rasse = cats.intValue(catstamm::Rasse);
+        k.vater = cats.intValue(catstamm::Vater);
+        k.mutter = cats.intValue(catstamm::Mutter);
+        k.zuechter = cats.intValue(catstamm::Zuechter);
         return k;
     };
     const Katze k = lese(katze);
     if (!k.da)
         return m;
-    m.gebDatum = app::datumText(cats.value(QStringLiteral("GebDatum")).toDate());
-    m.cfaGebDatum = cfaDatum(cats.value(QStringLiteral("GebDatum")).toDate());
-    m.chipNr = cats.text(QStringLiteral("ChipNr"));
-    m.augenfarbe = cats.text(QStringLiteral("Augenfarbe"));
+    m.gebDatum = app::datumText(cats.value(catstamm::GebDatum).toDate());
+    m.cfaGebDatum = cfaDatum(cats.value(catstamm::GebDatum).toDate());
+    m.chipNr = cats.text(catstamm::ChipNr);
+    m.augenfarbe = cats.text(catstamm::Augenfarbe);
     const Katze v = lese(k.vater), mu = lese(k.mutter);
 
     const QHash<int, QString> titel = cats::titelTexte(db, {katze, k.vater, k.mutter});
@@ -248,16 +253,16 @@ Meldung meldungLesen(store::Database &db, int katze, int sprache, const std::fun
 
     // breed names and the EMS codes (breed code and colour number)
     QHash<int, QString> kurz;
-    if (db.tableExists(QStringLiteral("RASSE.DB"))) {
-        Table r(&db, QStringLiteral("RASSE.DB"));
+    if (db.tableExists(rasse::Datei)) {
+        Table r(&db, rasse::Datei);
         r.setReadOnly(true);
         r.open();
         for (int nr : {k.rasse, v.rasse, mu.rasse})
             if (nr > 0 && r.findKey({nr}))
-                kurz[nr] = r.text(QStringLiteral("RKurzname"));
+                kurz[nr] = r.text(rasse::RKurzname);
         if (k.rasse > 0 && r.findKey({k.rasse})) {
-            const QString englisch = r.text(QStringLiteral("RNameEng"));
-            m.rasse = sprache == 1 && !englisch.isEmpty() ? englisch : r.text(QStringLiteral("RName"));
+            const QString englisch = r.text(rasse::RNameEng);
+            m.rasse = sprache == 1 && !englisch.isEmpty() ? englisch : r.text(rasse::RName);
         }
     }
     const auto ems = [&](const Katze &c, const QString &nummer) {
@@ -270,13 +275,13 @@ Meldung meldungLesen(store::Database &db, int katze, int sprache, const std::fun
     if (mu.da)
         m.mutterEms = ems(mu, farbklasse(db, mu.farbe));
 
-    if (k.zuechter > 0 && db.tableExists(QStringLiteral("ADR_DAT.DB"))) {
-        Table adressen(&db, QStringLiteral("ADR_DAT.DB"));
+    if (k.zuechter > 0 && db.tableExists(adr_dat::Datei)) {
+        Table adressen(&db, adr_dat::Datei);
         adressen.setReadOnly(true);
         adressen.open();
         m.zuechter = cats::adressText(adressen, k.zuechter).section(QLatin1Char('\n'), 0, 0);
         if (adressen.findKey({k.zuechter}))
-            m.zuechterOrt = adressen.text(QStringLiteral("Ort"));
+            m.zuechterOrt = adressen.text(adr_dat::Ort);
     }
     return m;
 }

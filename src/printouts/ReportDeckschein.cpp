@@ -3,10 +3,13 @@
 #include "ReportKatzen.h"
 
 #include "cats/Wurfdaten.h"
+#include "store/Namen_register.h"
 
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
+
+using namespace tav::store::namen;
 
 using namespace tav::report;
 using tav::store::Table;
@@ -44,8 +47,8 @@ constexpr double Breite = 190, Zeile = 6.5, Wert = 52;
 QString katzenName(store::Database &db, int nr)
 {
     QString name;
-    zeilenLesen(db, "CATSTAMM.DB", "", nr, [&](const Table &t) {
-        name = t.text(QStringLiteral("Name"));
+    zeilenLesen(db, catstamm::Datei, "", nr, [&](const Table &t) {
+        name = t.text(catstamm::Name);
         return false;
     });
     return name;
@@ -93,13 +96,13 @@ std::shared_ptr<ListRows> deckbuchZeilen(store::Database &db, int kater, int tag
     auto rows = std::make_shared<ListRows>(
         QStringList{"Decktermin", "KatzeAnz", "Wurftermin", "Wurftag", "Erfolge", "Bemerkung"});
     QVector<QVariantList> liste;
-    zeilenLesen(db, "DECKBUCH.DB", "KaterDecktermin", kater, [&](const Table &t) {
-        const QDate gedeckt = t.value(QStringLiteral("Decktermin")).toDate();
+    zeilenLesen(db, deckbuch::Datei, deckbuch::idx::KaterDecktermin, kater, [&](const Table &t) {
+        const QDate gedeckt = t.value(deckbuch::Decktermin).toDate();
         const QDate wurftermin = cats::wurftermin(gedeckt, tage);
-        liste.append(QVariantList{
-            gedeckt.isValid() ? QVariant(gedeckt) : QVariant(), t.intValue(QStringLiteral("Katze")),
-            wurftermin.isValid() ? QVariant(wurftermin) : QVariant(), t.value(QStringLiteral("Wurftag")),
-            t.text(QStringLiteral("Erfolge")), t.text(QStringLiteral("Bemerkung"))});
+        liste.append(
+            QVariantList{gedeckt.isValid() ? QVariant(gedeckt) : QVariant(), t.intValue(deckbuch::Katze),
+                         wurftermin.isValid() ? QVariant(wurftermin) : QVariant(), t.value(deckbuch::Wurftag),
+                         t.text(deckbuch::Erfolge), t.text(deckbuch::Bemerkung)});
         return true;
     });
     for (QVariantList &z : liste) {
@@ -137,11 +140,11 @@ std::optional<DeckscheinDaten> deckscheinDaten(store::Database &db, KatzenLeser 
 {
     int katze = 0;
     QDate decktermin;
-    zeilenLesen(db, "DECKBUCH.DB", "KaterDecktermin", kater, [&](const Table &t) {
-        if (deckbuchZeile && t.intValue(QStringLiteral("LaufendeNummer")) != deckbuchZeile)
+    zeilenLesen(db, deckbuch::Datei, deckbuch::idx::KaterDecktermin, kater, [&](const Table &t) {
+        if (deckbuchZeile && t.intValue(deckbuch::LaufendeNummer) != deckbuchZeile)
             return true;
-        katze = t.intValue(QStringLiteral("Katze"));
-        decktermin = t.value(QStringLiteral("Decktermin")).toDate();
+        katze = t.intValue(deckbuch::Katze);
+        decktermin = t.value(deckbuch::Decktermin).toDate();
         return deckbuchZeile == 0; // without a row asked for, the latest
     });
     std::optional<KatzeDruck> k = leser.katze(kater);

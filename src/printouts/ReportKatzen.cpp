@@ -2,9 +2,12 @@
 #include "KatzenDruckTeile.h"
 
 #include "store/Database.h"
+#include "store/Namen_register.h"
 #include "store/Table.h"
 
 #include <algorithm>
+
+using namespace tav::store::namen;
 
 using namespace tav::report;
 using tav::store::Table;
@@ -104,15 +107,14 @@ std::shared_ptr<ListRows> katzenListeZeilen(store::Database &db, const QVector<c
     auto rows = std::make_shared<ListRows>(QStringList{
         "Name", "Zwinger", "GebDatum", "GeschlAnzeige", "FellFarbe", "Zuchtbuchnummer1", "VaterAnzeige",
         "BesitzerAnzeige", "Rasse1", "TaetoNr", "ChipNr", "MutterAnzeige", "ZuechterAnzeige"});
-    Table t(&db, QStringLiteral("CATSTAMM.DB"));
+    Table t(&db, catstamm::Datei);
     t.setReadOnly(true);
     t.open();
     for (const cats::KatzeTreffer &k : treffer) {
         const bool da = t.findKey({k.LaufendeNummer});
         rows->append({k.Name, k.Zwinger, datum(k.GebDatum), k.GeschlAnzeige, k.FellFarbe, k.Zuchtbuchnummer1,
-                      k.VaterAnzeige, k.BesitzerAnzeige, k.Rasse1,
-                      da ? t.text(QStringLiteral("TaetoNr")) : QString(),
-                      da ? t.text(QStringLiteral("ChipNr")) : QString(), k.MutterAnzeige, k.ZuechterAnzeige});
+                      k.VaterAnzeige, k.BesitzerAnzeige, k.Rasse1, da ? t.text(catstamm::TaetoNr) : QString(),
+                      da ? t.text(catstamm::ChipNr) : QString(), k.MutterAnzeige, k.ZuechterAnzeige});
     }
     return rows;
 }
@@ -150,7 +152,8 @@ ReportJob reportKatzenListe(std::shared_ptr<const RowSource> zeilen, const QStri
 namespace {
 
 struct Richtart {
-    const char *tabelle, *index;
+    store::SchemaName tabelle;
+    const char *index;
     int titelTag;
     const char *titel, *dokument;
     QVector<Spalte> spalten;
@@ -159,7 +162,7 @@ struct Richtart {
 const Richtart &richtart(Richten art)
 {
     static const Richtart arten[] = {
-        {"KAUSSTEL.DB",
+        {kausstel::Datei,
          "KatzeDatum",
          6111,
          "Trad. Richten von :",
@@ -169,7 +172,7 @@ const Richtart &richtart(Richten art)
           {0, 85, 60, "Verein", "Verein", TagVerein},
           {0, 145, 45, "Richter", "Richter", TagRichter},
           {0, 190, 87, "Bewertung", "Bewertung", TagBewertung}}},
-        {"CFATICA.DB",
+        {cfatica::Datei,
          "Katze",
          6112,
          "TICA-Ringrichten von :",
@@ -183,7 +186,7 @@ const Richtart &richtart(Richten art)
           {0, 217, 20, "BOD", "BOD", TagBod},
           {0, 237, 20, "Finale", "Finale", TagFinale},
           {0, 257, 20, "Summe", "Summe", TagSumme}}},
-        {"CFA.DB",
+        {cfa::Datei,
          "Katze",
          6113,
          "CFA von :",
@@ -216,8 +219,8 @@ std::shared_ptr<ListRows> ergebnisZeilen(store::Database &db, Richten art, int k
         QVariantList zeile;
         for (const QString &f : felder)
             zeile << (f == QLatin1String("Summe")
-                          ? QVariant(t.intValue(QStringLiteral("BOC")) + t.intValue(QStringLiteral("BOD")) +
-                                     t.intValue(QStringLiteral("Finale")))
+                          ? QVariant(t.intValue(cfatica::BOC) + t.intValue(cfatica::BOD) +
+                                     t.intValue(cfatica::Finale))
                           : t.value(f));
         liste << zeile;
         return true;

@@ -1,9 +1,12 @@
 #include "ReportMerkmale.h"
 
 #include "store/Database.h"
+#include "store/Namen_reference.h"
 #include "store/Table.h"
 
 #include <QColor>
+
+using namespace tav::store::namen;
 
 using namespace tav::report;
 
@@ -30,14 +33,14 @@ QColor gespeicherteFarbe(int v)
 QVector<Merkmal> merkmaleLesen(tav::store::Database &db)
 {
     QVector<Merkmal> liste;
-    if (!db.tableExists(QStringLiteral("MERKMALE.DB")))
+    if (!db.tableExists(merkmale::Datei))
         return liste;
-    tav::store::Table t(&db, QStringLiteral("MERKMALE.DB"));
+    tav::store::Table t(&db, merkmale::Datei);
     t.setReadOnly(true);
     t.open();
     for (t.first(); !t.eof(); t.next())
-        liste.append({t.intValue(QStringLiteral("LaufendeNummer")), t.text(QStringLiteral("Bezeichnung")),
-                      t.text(QStringLiteral("Kuerzel")), t.intValue(QStringLiteral("farbe"))});
+        liste.append({t.intValue(merkmale::LaufendeNummer), t.text(merkmale::Bezeichnung),
+                      t.text(merkmale::Kuerzel), t.intValue(merkmale::farbe)});
     return liste;
 }
 

@@ -8,11 +8,16 @@
 #include "breeding/StorePedigree.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
+#include "store/Namen_office.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/Table.h"
 
 #include <QFileInfo>
 #include <QImageReader>
 #include <algorithm>
+
+using namespace tav::store::namen;
 
 using tav::store::Table;
 
@@ -53,14 +58,14 @@ QColor gespeicherteFarbe(int wert)
 QVector<QColor> farbListe(store::Database &db)
 {
     QVector<QColor> liste;
-    if (!db.tableExists(QStringLiteral("STBFARBE.DB")))
+    if (!db.tableExists(stbfarbe::Datei))
         return vorgabeFarben();
     try {
-        Table t(&db, QStringLiteral("STBFARBE.DB"));
+        Table t(&db, stbfarbe::Datei);
         t.setReadOnly(true);
         t.open();
         for (t.first(); !t.eof(); t.next())
-            liste << gespeicherteFarbe(t.intValue(QStringLiteral("farbe")));
+            liste << gespeicherteFarbe(t.intValue(stbfarbe::farbe));
     } catch (const store::EngineError &) {
         liste.clear();
     }
@@ -72,12 +77,12 @@ struct Leser {
     store::Database &db;
 
     // the first record whose key is `wert`, its fields read through `lesen`
-    template <typename F> bool zeile(const char *tabelle, int wert, F lesen)
+    template <typename F> bool zeile(const QString &tabelle, int wert, F lesen)
     {
-        if (wert <= 0 || !db.tableExists(QString::fromLatin1(tabelle)))
+        if (wert <= 0 || !db.tableExists(tabelle))
             return false;
         try {
-            Table t(&db, QString::fromLatin1(tabelle));
+            Table t(&db, tabelle);
             t.setReadOnly(true);
             t.open();
             if (!t.findKey({wert}))
@@ -139,11 +144,11 @@ StammbaumDruck stammbaumDruck(store::Database &db, app::TDatenGlobal &global, co
     breeding::StorePedigree stamm(db, breeding::StorePedigree::Laden::Einzeln);
     d.katze = tier(katze, s.StammbaumBild, d.bildMm);
     {
-        store::Table t(&db, QStringLiteral("CATSTAMM.DB"));
+        store::Table t(&db, catstamm::Datei);
         t.setReadOnly(true);
         t.open();
         if (t.findKey({katze}))
-            d.name = t.value(QStringLiteral("Name")).toString().trimmed();
+            d.name = t.value(catstamm::Name).toString().trimmed();
     }
     d.bild = d.katze.bild;
     d.ahnen.resize(anzahlBoxen(d.generationen) + 1);
@@ -166,59 +171,57 @@ StammbaumDruck stammbaumDruck(store::Database &db, app::TDatenGlobal &global, co
     // the cat's data, the breeder's own record
     Leser l{db};
     int besitzer = 0, status = 0, zuechter = 0;
-    l.zeile("CATSTAMM.DB", d.katze.nummer, [&](const Table &t) {
+    l.zeile(catstamm::Datei, d.katze.nummer, [&](const Table &t) {
         using A = StammbaumDruck::Angabe;
         QString rasse;
-        l.zeile("RASSE.DB", t.intValue(QStringLiteral("Rasse")), [&](const Table &r) {
-            const QString englisch = r.text(QStringLiteral("RNameEng"));
-            rasse = en && !englisch.isEmpty() ? englisch : r.text(QStringLiteral("RName"));
+        l.zeile(rasse::Datei, t.intValue(catstamm::Rasse), [&](const Table &r) {
+            const QString englisch = r.text(rasse::RNameEng);
+            rasse = en && !englisch.isEmpty() ? englisch : r.text(rasse::RName);
         });
-        const int geschlecht = t.text(QStringLiteral("Geschlecht")).toInt();
+        const int geschlecht = t.text(catstamm::Geschlecht).toInt();
         const char *woerter[] = {"männlich", "weiblich", "Kastrat männlich", "Kastrat weiblich"};
-        const QDate geboren = t.value(QStringLiteral("GebDatum")).toDate();
+        const QDate geboren = t.value(catstamm::GebDatum).toDate();
         const QVector<A> alle = {
             {TagRasse, QStringLiteral("Rasse"), rasse},
-            {TagFarbe, QStringLiteral("Farbe"), t.text(QStringLiteral("FellFarbe"))},
-            {TagAugen, QStringLiteral("Augenfarbe"), t.text(QStringLiteral("Augenfarbe"))},
+            {TagFarbe, QStringLiteral("Farbe"), t.text(catstamm::FellFarbe)},
+            {TagAugen, QStringLiteral("Augenfarbe"), t.text(catstamm::Augenfarbe)},
             {TagGeschlecht, QStringLiteral("Geschlecht"),
              geschlecht >= 1 && geschlecht <= 4 ? QString::fromUtf8(woerter[geschlecht - 1]) : QString(),
              geschlecht >= 1 && geschlecht <= 4 ? TagMaennlich + geschlecht - 1 : 0},
             {TagGeboren, QStringLiteral("Geburtsdatum"),
              geboren.isValid() ? app::datumText(geboren) : QString()},
-            {TagZuchtbuch, QStringLiteral("Zuchtbuch-Nr."), t.text(QStringLiteral("Zuchtbuchnummer1"))},
-            {TagChip, QStringLiteral("Chip-Nr."), t.text(QStringLiteral("ChipNr"))},
+            {TagZuchtbuch, QStringLiteral("Zuchtbuch-Nr."), t.text(catstamm::Zuchtbuchnummer1)},
+            {TagChip, QStringLiteral("Chip-Nr."), t.text(catstamm::ChipNr)},
         };
         for (const A &a : alle)
             if (!a.wert.isEmpty())
                 d.angaben << a;
-        besitzer = t.intValue(QStringLiteral("Besitzer"));
-        status = t.intValue(QStringLiteral("Status"));
-        zuechter = t.intValue(QStringLiteral("Züchter"));
+        besitzer = t.intValue(catstamm::Besitzer);
+        status = t.intValue(catstamm::Status);
+        zuechter = t.intValue(catstamm::Zuechter);
     });
     QString zuechterName;
-    l.zeile("ADR_DAT.DB", zuechter, [&](const Table &t) {
+    l.zeile(adr_dat::Datei, zuechter, [&](const Table &t) {
         zuechterName = vollerName(t);
-        if (const QString z = t.text(QStringLiteral("Zwinger")); !z.isEmpty())
+        if (const QString z = t.text(adr_dat::Zwinger); !z.isEmpty())
             zuechterName += QStringLiteral(", ") + z;
     });
     if (!zuechterName.isEmpty())
         d.angaben << StammbaumDruck::Angabe{TagZuechter, QStringLiteral("Züchter"), zuechterName};
 
     QString eigenerName;
-    if (db.tableExists(QStringLiteral("EIGEN.DB"))) {
+    if (db.tableExists(eigen::Datei)) {
         try {
-            Table t(&db, QStringLiteral("EIGEN.DB"));
+            Table t(&db, eigen::Datei);
             t.setReadOnly(true);
             t.open();
             t.first();
             if (!t.eof()) {
-                d.zwinger = t.text(QStringLiteral("Zwinger"));
+                d.zwinger = t.text(eigen::Zwinger);
                 eigenerName = vollerName(t);
-                const QString ort =
-                    (t.text(QStringLiteral("Plz")) + QLatin1Char(' ') + t.text(QStringLiteral("Ort")))
-                        .trimmed();
-                for (const QString &z : {eigenerName, t.text(QStringLiteral("Strasse")), ort,
-                                         t.text(QStringLiteral("Telefon")), t.text(QStringLiteral("EMail"))})
+                const QString ort = (t.text(eigen::Plz) + QLatin1Char(' ') + t.text(eigen::Ort)).trimmed();
+                for (const QString &z :
+                     {eigenerName, t.text(eigen::Strasse), ort, t.text(eigen::Telefon), t.text(eigen::EMail)})
                     if (!z.isEmpty())
                         d.zuechter << z;
             }
@@ -231,9 +234,9 @@ StammbaumDruck stammbaumDruck(store::Database &db, app::TDatenGlobal &global, co
         if (status == 1)
             name = eigenerName;
         else
-            l.zeile("ADR_DAT.DB", besitzer, [&](const Table &t) {
+            l.zeile(adr_dat::Datei, besitzer, [&](const Table &t) {
                 name = vollerName(t);
-                if (const QString ort = t.text(QStringLiteral("Ort")); !ort.isEmpty())
+                if (const QString ort = t.text(adr_dat::Ort); !ort.isEmpty())
                     name += QStringLiteral(", ") + ort;
             });
         if (!name.isEmpty())

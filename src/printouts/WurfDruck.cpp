@@ -4,7 +4,11 @@
 #include "cats/CatRules.h"
 #include "cats/Wurfdaten.h"
 #include "store/Database.h"
+#include "store/Namen_office.h"
+#include "store/Namen_register.h"
 #include "store/Table.h"
+
+using namespace tav::store::namen;
 
 namespace tav::printouts {
 
@@ -60,11 +64,11 @@ namespace {
 void zuechterLesen(store::Database &db, const Table &katze, const Beschriftung &text, Wurfdatenblatt &b)
 {
     std::unique_ptr<Table> quelle;
-    if (katze.intValue(QStringLiteral("Status")) == 1) {
-        quelle = lesend(db, QStringLiteral("EIGEN.DB"));
+    if (katze.intValue(catstamm::Status) == 1) {
+        quelle = lesend(db, eigen::Datei);
         quelle->first();
-    } else if (const int besitzer = katze.intValue(QStringLiteral("Besitzer")); besitzer > 0) {
-        quelle = lesend(db, QStringLiteral("ADR_DAT.DB"));
+    } else if (const int besitzer = katze.intValue(catstamm::Besitzer); besitzer > 0) {
+        quelle = lesend(db, adr_dat::Datei);
         if (!quelle->findKey({besitzer}))
             quelle.reset();
     }
@@ -87,7 +91,7 @@ Wurfdatenblatt wurfdatenblattLesen(store::Database &db, int katze, const Wurf &w
                                    const cats::TextBreite &messen)
 {
     Wurfdatenblatt b;
-    const auto katzen = lesend(db, QStringLiteral("CATSTAMM.DB"));
+    const auto katzen = lesend(db, catstamm::Datei);
     if (katze > 0 && katzen->findKey({katze}))
         zuechterLesen(db, *katzen, text, b);
     else
@@ -109,27 +113,26 @@ Wurfdatenblatt wurfdatenblattLesen(store::Database &db, int katze, const Wurf &w
         if (!katzen->findKey({nr}))
             return std::nullopt;
         AhnKatze k;
-        k.vater = katzen->intValue(QStringLiteral("Vater"));
-        k.mutter = katzen->intValue(QStringLiteral("Mutter"));
-        k.daten = {katzen->text(QStringLiteral("Name")), katzen->text(QStringLiteral("Zuchtbuchnummer1")),
-                   katzen->text(QStringLiteral("FellFarbe")),
+        k.vater = katzen->intValue(catstamm::Vater);
+        k.mutter = katzen->intValue(catstamm::Mutter);
+        k.daten = {katzen->text(catstamm::Name), katzen->text(catstamm::Zuchtbuchnummer1),
+                   katzen->text(catstamm::FellFarbe),
                    cats::merkmalKuerzel(db, nr).join(QStringLiteral(" / "))};
         return k;
     });
 
     if (wurf.wurftag.isValid()) {
-        const auto kitten = lesend(db, QStringLiteral("CATSTAMM.DB"), QStringLiteral("IDXMutterGebDatum"));
+        const auto kitten = lesend(db, catstamm::Datei, catstamm::idx::IDXMutterGebDatum);
         kitten->setRange({katze, wurf.wurftag}, {katze, wurf.wurftag});
         for (kitten->first(); !kitten->eof(); kitten->next()) {
-            const QString farbe = kitten->text(QStringLiteral("FellFarbe"));
-            const int nr = kitten->intValue(QStringLiteral("LaufendeNummer"));
-            b.kitten.append(
-                {kitten->text(QStringLiteral("Name")),
-                 text(cats::istKater(kitten->text(QStringLiteral("Geschlecht"))) ? TagWortMaennlich
-                                                                                 : TagWortWeiblich),
-                 kitten->text(QStringLiteral("Zuchtbuchnummer1")),
-                 cats::anzeigeFuerDruck(farbe, cats::merkmalKuerzel(db, nr),
-                                        kitten->text(QStringLiteral("Bemerkung")), messen)});
+            const QString farbe = kitten->text(catstamm::FellFarbe);
+            const int nr = kitten->intValue(catstamm::LaufendeNummer);
+            b.kitten.append({kitten->text(catstamm::Name),
+                             text(cats::istKater(kitten->text(catstamm::Geschlecht)) ? TagWortMaennlich
+                                                                                     : TagWortWeiblich),
+                             kitten->text(catstamm::Zuchtbuchnummer1),
+                             cats::anzeigeFuerDruck(farbe, cats::merkmalKuerzel(db, nr),
+                                                    kitten->text(catstamm::Bemerkung), messen)});
         }
     }
     return b;
@@ -138,11 +141,11 @@ Wurfdatenblatt wurfdatenblattLesen(store::Database &db, int katze, const Wurf &w
 Wurfbuch wurfbuchLesen(store::Database &db, int katze, const Wurf &wurf, int traechtigkeitTage)
 {
     Wurfbuch w;
-    const auto katzen = lesend(db, QStringLiteral("CATSTAMM.DB"));
+    const auto katzen = lesend(db, catstamm::Datei);
     if (katze > 0 && katzen->findKey({katze}))
-        w.katze = katzen->text(QStringLiteral("Name"));
+        w.katze = katzen->text(catstamm::Name);
     if (wurf.kater > 0 && katzen->findKey({wurf.kater}))
-        w.kater = katzen->text(QStringLiteral("Name"));
+        w.kater = katzen->text(catstamm::Name);
     w.beginnRollig = kurzesDatum(wurf.beginnRollig);
     w.decktermin = kurzesDatum(wurf.decktermin);
     w.wurftermin = kurzesDatum(cats::wurftermin(wurf.decktermin, traechtigkeitTage));
@@ -153,12 +156,12 @@ Wurfbuch wurfbuchLesen(store::Database &db, int katze, const Wurf &wurf, int tra
     w.verendet = wurf.verendet;
     w.verfassung = wurf.verfassung;
     w.bemerkung = wurf.bemerkung;
-    if (!wurf.wurftag.isValid() || !db.tableExists(QStringLiteral("JUNGTIER.DB")))
+    if (!wurf.wurftag.isValid() || !db.tableExists(jungtier::Datei))
         return w;
-    const auto j = lesend(db, QStringLiteral("JUNGTIER.DB"), QStringLiteral("MutterkatzeDatum"));
+    const auto j = lesend(db, jungtier::Datei, jungtier::idx::MutterkatzeDatum);
     j->setRange({katze, wurf.wurftag}, {katze, wurf.wurftag});
     for (j->first(); !j->eof(); j->next()) {
-        const QDate datum = j->value(QStringLiteral("Wiegedatum")).toDate();
+        const QDate datum = j->value(jungtier::Wiegedatum).toDate();
         QStringList zeile{kurzesDatum(datum)};
         for (int i = 1; i <= MaxJungtiere; ++i)
             zeile << j->text(QStringLiteral("Katze%1").arg(i));

@@ -5,12 +5,17 @@
 #include "cats/Titel.h"
 #include "cats/Wurfdaten.h"
 #include "store/Database.h"
+#include "store/Namen_office.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/Table.h"
 
 #include <QDir>
 #include <QFile>
 #include <algorithm>
 #include <memory>
+
+using namespace tav::store::namen;
 
 namespace tav::printouts {
 
@@ -127,20 +132,18 @@ std::unique_ptr<Table> ersteZeile(store::Database &db, const QString &name)
 Besitzerzeilen besitzerLesen(store::Database &db, int status, int besitzer)
 {
     if (status == 1) {
-        if (auto e = ersteZeile(db, QStringLiteral("EIGEN.DB")))
-            return besitzerzeilen(e->text(QStringLiteral("Name")), e->text(QStringLiteral("Vorname")),
-                                  e->text(QStringLiteral("Strasse")), e->text(QStringLiteral("Plz")),
-                                  e->text(QStringLiteral("Ort")), e->text(QStringLiteral("Telefon")),
-                                  e->text(QStringLiteral("Telefax")));
+        if (auto e = ersteZeile(db, eigen::Datei))
+            return besitzerzeilen(e->text(eigen::Name), e->text(eigen::Vorname), e->text(eigen::Strasse),
+                                  e->text(eigen::Plz), e->text(eigen::Ort), e->text(eigen::Telefon),
+                                  e->text(eigen::Telefax));
         return {};
     }
-    const auto adr = lesend(db, QStringLiteral("ADR_DAT.DB"));
+    const auto adr = lesend(db, adr_dat::Datei);
     if (besitzer <= 0 || !adr->findKey({besitzer}))
         return {};
-    return besitzerzeilen(adr->text(QStringLiteral("Name")), adr->text(QStringLiteral("Vorname")),
-                          adr->text(QStringLiteral("Strasse")), adr->text(QStringLiteral("Plz")),
-                          adr->text(QStringLiteral("Ort")), adr->text(QStringLiteral("Telefon")),
-                          adr->text(QStringLiteral("Telefax")));
+    return besitzerzeilen(adr->text(adr_dat::Name), adr->text(adr_dat::Vorname), adr->text(adr_dat::Strasse),
+                          adr->text(adr_dat::Plz), adr->text(adr_dat::Ort), adr->text(adr_dat::Telefon),
+                          adr->text(adr_dat::Telefax));
 }
 
 Elternteil elternteilLesen(store::Database &db, Table &katzen, int nr)
@@ -149,25 +152,24 @@ Elternteil elternteilLesen(store::Database &db, Table &katzen, int nr)
     if (nr <= 0 || !katzen.findKey({nr}))
         return e;
     const cats::ElternDaten d = cats::elternDatenLesen(db, nr);
-    const RegisterTitel t{katzen.text(QStringLiteral("TitelGer1")), katzen.text(QStringLiteral("TitelUSA1")),
-                          katzen.text(QStringLiteral("TitelGer2")), katzen.text(QStringLiteral("TitelUSA2"))};
+    const RegisterTitel t{katzen.text(catstamm::TitelGer1), katzen.text(catstamm::TitelUSA1),
+                          katzen.text(catstamm::TitelGer2), katzen.text(catstamm::TitelUSA2)};
     e.name = titelUndName(d.geschlecht, t, d.name);
     e.rasse = d.rasse;
     e.farbe = d.farbe;
     e.zuchtbNr = d.zuchtbuchnummern.value(0);
     e.gebDatum = d.gebText;
     e.chipNr = d.chip;
-    e.besitzer = besitzerLesen(db, katzen.intValue(QStringLiteral("Status")),
-                               katzen.intValue(QStringLiteral("Besitzer")));
+    e.besitzer = besitzerLesen(db, katzen.intValue(catstamm::Status), katzen.intValue(catstamm::Besitzer));
     return e;
 }
 
 Wurf wurfDerZeile(const Table &t)
 {
     Wurf w;
-    w.nr = t.intValue(QStringLiteral("LaufendeNummer"));
-    w.katze = t.intValue(QStringLiteral("Katze"));
-    w.kater = t.intValue(QStringLiteral("Kater"));
+    w.nr = t.intValue(wurfbuch::LaufendeNummer);
+    w.katze = t.intValue(wurfbuch::Katze);
+    w.kater = t.intValue(wurfbuch::Kater);
     const auto datum = [&](const char *f) { return t.value(QString::fromLatin1(f)).toDate(); };
     const auto text = [&](const char *f) { return t.text(QString::fromLatin1(f)); };
     w.beginnRollig = datum("BeginnRollig");
@@ -195,9 +197,9 @@ Wurf wurfDerZeile(const Table &t)
 
 std::optional<Wurf> wurfLesen(store::Database &db, int katze, int wurf, const QDate &wurftag)
 {
-    if (katze <= 0 || !db.tableExists(QStringLiteral("WURFBUCH.DB")))
+    if (katze <= 0 || !db.tableExists(wurfbuch::Datei))
         return std::nullopt;
-    const auto t = lesend(db, QStringLiteral("WURFBUCH.DB"), QStringLiteral("KatzeIdx"));
+    const auto t = lesend(db, wurfbuch::Datei, wurfbuch::idx::KatzeIdx);
     t->setRange({katze}, {katze});
     std::optional<Wurf> gefunden;
     for (t->first(); !t->eof(); t->next()) {
@@ -212,10 +214,10 @@ QString farbnummer(store::Database &db, const QString &farbname)
 {
     if (farbname.isEmpty())
         return QString();
-    const auto farbe = lesend(db, QStringLiteral("FARBE.DB"), QStringLiteral("FarbnameIndex"));
+    const auto farbe = lesend(db, farbe::Datei, farbe::idx::FarbnameIndex);
     farbe->setRange({farbname}, {farbname});
     farbe->first();
-    return farbe->eof() ? QString() : farbe->text(QStringLiteral("Farbnummer"));
+    return farbe->eof() ? QString() : farbe->text(farbe::Farbnummer);
 }
 
 Formtexte formtexteLesen(int sprache, const QString &datei)
@@ -249,36 +251,36 @@ Wurfmeldung wurfmeldungLesen(store::Database &db, int katze, const std::optional
                              const Beschriftung &text)
 {
     Wurfmeldung m;
-    const auto katzen = lesend(db, QStringLiteral("CATSTAMM.DB"));
+    const auto katzen = lesend(db, catstamm::Datei);
     m.mutter = elternteilLesen(db, *katzen, katze);
-    if (auto z = ersteZeile(db, QStringLiteral("ZUSATZ.DB")))
-        m.mitgliedsnummer = z->text(QStringLiteral("Mitgliedsnummer"));
-    if (auto e = ersteZeile(db, QStringLiteral("EIGEN.DB")))
-        m.zwinger = e->text(QStringLiteral("Zwinger"));
+    if (auto z = ersteZeile(db, zusatz::Datei))
+        m.mitgliedsnummer = z->text(zusatz::Mitgliedsnummer);
+    if (auto e = ersteZeile(db, eigen::Datei))
+        m.zwinger = e->text(eigen::Zwinger);
     if (!wurf)
         return m;
     m.vater = elternteilLesen(db, *katzen, wurf->kater);
     m.deckdatum = kurzesDatum(wurf->decktermin);
     m.gebDatum = kurzesDatum(wurf->wurftag);
     if (wurf->wurftag.isValid()) {
-        const auto liste = lesend(db, QStringLiteral("CATSTAMM.DB"), QStringLiteral("IDXMutterGebDatum"));
+        const auto liste = lesend(db, catstamm::Datei, catstamm::idx::IDXMutterGebDatum);
         Table &kitten = *liste;
         kitten.setRange({katze, wurf->wurftag}, {katze, wurf->wurftag});
-        const auto rassen = lesend(db, QStringLiteral("RASSE.DB"));
+        const auto rassen = lesend(db, rasse::Datei);
         for (kitten.first(); !kitten.eof(); kitten.next()) {
             if (m.kitten.size() == MaxJungtiere) {
-                m.nichtAufgenommen << kitten.text(QStringLiteral("Name"));
+                m.nichtAufgenommen << kitten.text(catstamm::Name);
                 continue;
             }
             Jungtier k;
-            k.name = kitten.text(QStringLiteral("Name"));
-            k.maennlich = cats::istKater(kitten.text(QStringLiteral("Geschlecht")));
+            k.name = kitten.text(catstamm::Name);
+            k.maennlich = cats::istKater(kitten.text(catstamm::Geschlecht));
             k.geschlecht = text(k.maennlich ? TagWortMaennlich : TagWortWeiblich);
-            const int rasse = kitten.intValue(QStringLiteral("Rasse"));
+            const int rasse = kitten.intValue(catstamm::Rasse);
             if (rasse > 0 && rassen->findKey({rasse}))
-                k.rasse = rassen->text(QStringLiteral("RName"));
-            k.augenfarbe = kitten.text(QStringLiteral("Augenfarbe"));
-            k.fellfarbe = kitten.text(QStringLiteral("FellFarbe"));
+                k.rasse = rassen->text(rasse::RName);
+            k.augenfarbe = kitten.text(catstamm::Augenfarbe);
+            k.fellfarbe = kitten.text(catstamm::FellFarbe);
             m.kitten.append(k);
         }
     }

@@ -1,4 +1,6 @@
 #include "store/Database.h"
+#include "store/Namen_office.h"
+#include "store/Namen_register.h"
 #include "store/Query.h"
 #include "store/Table.h"
 
@@ -44,6 +46,19 @@ class TstTableDefs : public QObject
         QVERIFY(findTableDef("KatzeMerkmal.db"));
         QCOMPARE(findTableDef("catstamm.db")->index("nameIDX")->fields,
                  QString("Name;GebDatum;LaufendeNummer"));
+    }
+
+    // The name constants are the declared names, the non-ASCII ones byte for byte as stored, and
+    // a table sharing another's layout reaches its names.
+    void constantsAreTheStoredNames()
+    {
+        const TableDef *cats = findTableDef(catstamm::Datei);
+        QVERIFY(cats && cats->fileName == QLatin1String("CATSTAMM.DB"));
+        QCOMPARE(cats->field(catstamm::Zuechter)->name, QString::fromUtf8("Züchter"));
+        const TableDef *register_ = findTableDef(zwingregprivat::Datei);
+        QVERIFY(register_ && register_->fileName == QLatin1String("ZWINGREGPRIVAT.DB"));
+        QCOMPARE(register_->index(zwingregprivat::idx::IDXZuechter)->name, QString::fromUtf8("IDXZüchter"));
+        QCOMPARE(findTableDef(zwinginfprivat::Datei)->field(zwinginfprivat::Memo1)->name, QString("Memo1"));
     }
 
     void catTableCarriesItsIndexes()

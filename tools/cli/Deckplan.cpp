@@ -9,10 +9,13 @@
 #include "breeding/StorePedigree.h"
 #include "printouts/ReportDeckplan.h"
 #include "store/Database.h"
+#include "store/Namen_register.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+using namespace tav::store::namen;
 
 using namespace tav;
 using breeding::DeckSpalte;
@@ -60,7 +63,7 @@ int planen(store::Database &db, const app::Sprache &katalog, const Angaben &a, Q
     f.rasse = rasse;
     f.nurEigene = a.hat("--own");
     f.nurLebende = !a.hat("--with-dead");
-    if (!db.tableExists(QStringLiteral("CATSTAMM.DB"))) {
+    if (!db.tableExists(catstamm::Datei)) {
         err << "Kein Katzenregister in " << db.dataDir() << "\n";
         return 1;
     }

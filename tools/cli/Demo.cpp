@@ -4,6 +4,9 @@
 #include "app/DataHome.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
+#include "store/Namen_office.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/Table.h"
 #include "store/Transaction.h"
 
@@ -13,6 +16,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <stdexcept>
+
+using namespace tav::store::namen;
 
 using tav::store::Database;
 using tav::store::Table;
@@ -38,17 +43,17 @@ void demoAdressen(Database &db)
     katalog.close();
     const auto inSprache = [&wort](const char *deutsch) { return wort.value(QString::fromUtf8(deutsch)); };
 
-    db.ensureTable("STATUSADRESSEN.DB");
-    tav::store::Transaction txn(db, {"STATUSADRESSEN.DB", "ADR_DAT.DB"});
-    Table status(&db, "STATUSADRESSEN.DB");
+    db.ensureTable(statusadressen::Datei);
+    tav::store::Transaction txn(db, {statusadressen::Datei, adr_dat::Datei});
+    Table status(&db, statusadressen::Datei);
     status.open();
     for (const char *s : {"Züchter", "Käufer", "Interessent", "Tierarzt"}) {
         status.append();
-        status.setValue("Status", inSprache(s));
+        status.setValue(statusadressen::Status, inSprache(s));
         status.post();
     }
-    Table adr(&db, "ADR_DAT.DB");
-    adr.setIndexName("AdrName");
+    Table adr(&db, adr_dat::Datei);
+    adr.setIndexName(adr_dat::idx::AdrName);
     adr.open();
     const struct {
         const char *name, *vorname, *anrede, *strasse, *plz, *ort, *land, *telefon, *email, *status;
@@ -78,16 +83,16 @@ void demoAdressen(Database &db)
             adr.edit();
         else
             adr.append();
-        adr.setValue("Name", name);
-        adr.setValue("Vorname", vorname);
-        adr.setValue("Anrede", inSprache(d.anrede));
-        adr.setValue("Strasse", QString::fromUtf8(d.strasse));
-        adr.setValue("Plz", QString::fromUtf8(d.plz));
-        adr.setValue("Ort", QString::fromUtf8(d.ort));
-        adr.setValue("Land", QString::fromUtf8(d.land));
-        adr.setValue("Telefon", QString::fromUtf8(d.telefon));
-        adr.setValue("email", QString::fromUtf8(d.email));
-        adr.setValue("Status", inSprache(d.status));
+        adr.setValue(adr_dat::Name, name);
+        adr.setValue(adr_dat::Vorname, vorname);
+        adr.setValue(adr_dat::Anrede, inSprache(d.anrede));
+        adr.setValue(adr_dat::Strasse, QString::fromUtf8(d.strasse));
+        adr.setValue(adr_dat::Plz, QString::fromUtf8(d.plz));
+        adr.setValue(adr_dat::Ort, QString::fromUtf8(d.ort));
+        adr.setValue(adr_dat::Land, QString::fromUtf8(d.land));
+        adr.setValue(adr_dat::Telefon, QString::fromUtf8(d.telefon));
+        adr.setValue(adr_dat::email, QString::fromUtf8(d.email));
+        adr.setValue(adr_dat::Status, inSprache(d.status));
         adr.post();
     }
     txn.commit();
@@ -98,9 +103,9 @@ namespace {
 
 int breedCode(Database &db, const QString &kurz)
 {
-    Table t(&db, "RASSE.DB");
+    Table t(&db, rasse::Datei);
     t.open();
-    return t.locate("RKurzname", kurz) ? t.value("RCode").toInt() : 0;
+    return t.locate(rasse::RKurzname, kurz) ? t.value(rasse::RCode).toInt() : 0;
 }
 
 // A cat's portrait, drawn so the demo needs no picture files of its own.
@@ -160,23 +165,24 @@ void writeDemo(const QString &home)
     if (!QDir().mkpath(picDir))
         throw std::runtime_error(QStringLiteral("%1 kann nicht angelegt werden").arg(picDir).toStdString());
     // the demo register is one change: all of it or, after a crash, none of it
-    db.ensureTable("STATUSADRESSEN.DB");
-    tav::store::Transaction alles(db, {"EIGEN.DB", "CATSTAMM.DB", "ADR_DAT.DB", "KATZEMERKMAL.DB",
-                                       "TITELHUND.DB", "IMPFUNG.DB", "BILDER.DB", "WURFBUCH.DB",
-                                       "DECKBUCH.DB", "MERKMALE.DB", "TOPKATZE.DB", "STATUSADRESSEN.DB"});
+    db.ensureTable(statusadressen::Datei);
+    tav::store::Transaction alles(db,
+                                  {eigen::Datei, catstamm::Datei, adr_dat::Datei, katzemerkmal::Datei,
+                                   "TITELHUND.DB", impfung::Datei, bilder::Datei, wurfbuch::Datei,
+                                   "DECKBUCH.DB", merkmale::Datei, topkatze::Datei, statusadressen::Datei});
 
     {
-        Table eigen(&db, "EIGEN.DB");
+        Table eigen(&db, eigen::Datei);
         eigen.open();
         eigen.append();
-        eigen.setValue("Name", "Berger");
-        eigen.setValue("Vorname", "Anna");
-        eigen.setValue("Zwinger", "vom Lindenhof");
-        eigen.setValue("Strasse", "Lindenallee 12");
-        eigen.setValue("Plz", "22301");
-        eigen.setValue("Ort", "Hamburg");
-        eigen.setValue("land", "Deutschland");
-        eigen.setValue("EMail", "anna.berger@example.org");
+        eigen.setValue(eigen::Name, "Berger");
+        eigen.setValue(eigen::Vorname, "Anna");
+        eigen.setValue(eigen::Zwinger, "vom Lindenhof");
+        eigen.setValue(eigen::Strasse, "Lindenallee 12");
+        eigen.setValue(eigen::Plz, "22301");
+        eigen.setValue(eigen::Ort, "Hamburg");
+        eigen.setValue(eigen::land, "Deutschland");
+        eigen.setValue(eigen::EMail, "anna.berger@example.org");
         eigen.post();
     }
 
@@ -290,16 +296,16 @@ void writeDemo(const QString &home)
     } traits[] = {{"HCM-Schall o.B.", "HCM", 0xC8F0C8},
                   {"PKD negativ", "PKD", 0xFFDCC8},
                   {"Zuchtkater", "ZK", 0xA0FFFF}};
-    Table merkmale(&db, "MERKMALE.DB");
+    Table merkmale(&db, merkmale::Datei);
     merkmale.open();
     QVector<int> traitNrs;
     for (const auto &t : traits) {
         merkmale.append();
-        merkmale.setValue("Bezeichnung", QString::fromUtf8(t.name));
-        merkmale.setValue("Kuerzel", QString::fromUtf8(t.kuerzel));
-        merkmale.setValue("farbe", t.farbe);
+        merkmale.setValue(merkmale::Bezeichnung, QString::fromUtf8(t.name));
+        merkmale.setValue(merkmale::Kuerzel, QString::fromUtf8(t.kuerzel));
+        merkmale.setValue(merkmale::farbe, t.farbe);
         merkmale.post();
-        traitNrs << merkmale.value("LaufendeNummer").toInt();
+        traitNrs << merkmale.value(merkmale::LaufendeNummer).toInt();
     }
     w.begin();
     for (const Made &m : all) {
@@ -310,13 +316,13 @@ void writeDemo(const QString &home)
     }
     w.commit();
     // two top cats with their colours
-    Table top(&db, "TOPKATZE.DB");
+    Table top(&db, topkatze::Datei);
     top.open();
     const int topColours[] = {0xD0D0FF, 0xFFC8FF};
     for (int i = 0; i < 2 && !top.eof(); ++i, top.next()) {
         top.edit();
-        top.setValue("Katze", all[3 + 10 * i].nr);
-        top.setValue("Farbe", topColours[i]);
+        top.setValue(topkatze::Katze, all[3 + 10 * i].nr);
+        top.setValue(topkatze::Farbe, topColours[i]);
         top.post();
     }
     demoAdressen(db);

@@ -5,6 +5,9 @@
 #include "app/DataHome.h"
 #include "app/Sprache.h"
 #include "store/Database.h"
+#include "store/Namen_office.h"
+
+using namespace tav::store::namen;
 
 namespace {
 struct Option {
@@ -33,7 +36,7 @@ int eigeneDaten(const QString &home, const Angaben &a, QTextStream &out, QTextSt
         return 2;
     }
     tav::store::Database db(dataDirOf(home));
-    if (!db.tableExists(QStringLiteral("EIGEN.DB"))) {
+    if (!db.tableExists(eigen::Datei)) {
         err << "Kein Register in " << db.dataDir() << " (zuerst init)\n";
         return 1;
     }

@@ -11,9 +11,12 @@
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/StorePedigree.h"
 #include "store/Database.h"
+#include "store/Namen_register.h"
 
 #include <QFileInfo>
 #include <QImageReader>
+
+using namespace tav::store::namen;
 
 using namespace tav;
 
@@ -40,7 +43,7 @@ int htmlPedigree(const QString &home, const Angaben &a, QTextStream &out, QTextS
     }
 
     store::Database db(app::dataDirOf(home));
-    if (!db.tableExists(QStringLiteral("CATSTAMM.DB"))) {
+    if (!db.tableExists(catstamm::Datei)) {
         err << "Kein Katzenregister in " << db.dataDir() << "\n";
         return 1;
     }

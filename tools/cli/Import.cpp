@@ -20,6 +20,9 @@
 #include "cats/Stammdaten.h"
 #include "maintenance/Registerpruefung.h"
 #include "store/Database.h"
+#include "store/Namen_office.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/Query.h"
 #include "store/Table.h"
 #include "store/TextRules.h"
@@ -33,13 +36,15 @@
 
 #include <algorithm>
 
+using namespace tav::store::namen;
+
 using namespace tav;
 using store::Database;
 using store::Query;
 
 namespace {
 
-const QString Katzen = QStringLiteral("CATSTAMM.DB");
+const QString Katzen = catstamm::Datei;
 
 struct Kandidat {
     qint32 nummer = 0; // in the register, or 0
@@ -121,11 +126,12 @@ qint32 rasseFinden(const QVector<Rasse> &rassen, const QString &text, QString &f
 // leave.
 qint64 laengsteZeile()
 {
-    const auto laenge = [](const char *tabelle, const char *feld) {
-        return qint64(store::findTableDef(QLatin1String(tabelle))->field(QLatin1String(feld))->size);
+    const auto laenge = [](const QString &tabelle, const QString &feld) {
+        return qint64(store::findTableDef(tabelle)->field(feld)->size);
     };
-    const qint64 rasse = std::max({laenge("RASSE.DB", "RName"), laenge("RASSE.DB", "RKurzname"), qint64(11)});
-    const qint64 zeichen = 3 * laenge("CATSTAMM.DB", "Name") + 1 + 10 + rasse + 5;
+    const qint64 rasse =
+        std::max({laenge(rasse::Datei, rasse::RName), laenge(rasse::Datei, rasse::RKurzname), qint64(11)});
+    const qint64 zeichen = 3 * laenge(catstamm::Datei, catstamm::Name) + 1 + 10 + rasse + 5;
     return 4 * zeichen + 3 + 1;
 }
 
@@ -204,14 +210,14 @@ int importPedigree(const QString &home, const QString &pfad, QTextStream &out, Q
                 Kandidat{q.value(0).toInt(), 0, q.value(2).toString()});
     }
     QVector<Rasse> rassen;
-    if (db.tableExists(QStringLiteral("RASSE.DB"))) {
+    if (db.tableExists(rasse::Datei)) {
         Query q(&db, QStringLiteral("SELECT RCode, RKurzname, RName FROM \"rasse.db\" ORDER BY RCode"));
         for (q.open(); !q.eof(); q.next())
             rassen.append(
                 {q.value(0).toInt(), q.value(1).toString().trimmed(), q.value(2).toString().trimmed()});
     }
     const bool zusatz = zusatzBeiZwinger();
-    const bool mitAdressen = db.tableExists(QStringLiteral("ADR_DAT.DB"));
+    const bool mitAdressen = db.tableExists(adr_dat::Datei);
     QHash<QString, int> zuechterVon; // cattery -> address, 0 for none
     const int nameLaenge = store::findTableDef(Katzen)->field(QStringLiteral("Name"))->size;
 
@@ -363,16 +369,16 @@ int importPedigree(const QString &home, const QString &pfad, QTextStream &out, Q
             t.append();
             for (const auto &[feld, wert] : cats::neueKatzeWerte())
                 t.setValue(feld, wert);
-            t.setValue(QStringLiteral("Name"), k.name);
-            t.setValue(QStringLiteral("Zwinger"), k.zwinger);
-            t.setValue(QStringLiteral("Züchter"), k.zuechter ? QVariant(k.zuechter) : QVariant());
-            t.setValue(QStringLiteral("Geschlecht"), k.geschlecht);
-            t.setValue(QStringLiteral("GebDatum"), k.geboren);
-            t.setValue(QStringLiteral("Rasse"), k.rasse ? QVariant(k.rasse) : QVariant());
-            t.setValue(QStringLiteral("Vater"), vater ? QVariant(vater) : QVariant());
-            t.setValue(QStringLiteral("Mutter"), mutter ? QVariant(mutter) : QVariant());
+            t.setValue(catstamm::Name, k.name);
+            t.setValue(catstamm::Zwinger, k.zwinger);
+            t.setValue(catstamm::Zuechter, k.zuechter ? QVariant(k.zuechter) : QVariant());
+            t.setValue(catstamm::Geschlecht, k.geschlecht);
+            t.setValue(catstamm::GebDatum, k.geboren);
+            t.setValue(catstamm::Rasse, k.rasse ? QVariant(k.rasse) : QVariant());
+            t.setValue(catstamm::Vater, vater ? QVariant(vater) : QVariant());
+            t.setValue(catstamm::Mutter, mutter ? QVariant(mutter) : QVariant());
             t.post();
-            nummern[i] = t.value(QStringLiteral("LaufendeNummer")).toInt();
+            nummern[i] = t.value(catstamm::LaufendeNummer).toInt();
         }
         txn.commit();
         maintenance::importVermerken(db.dataDir(), int(neu.size()));

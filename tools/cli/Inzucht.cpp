@@ -5,6 +5,8 @@
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/StorePedigree.h"
 #include "store/Database.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/Query.h"
 
 #include <QDate>
@@ -14,13 +16,15 @@
 #include <QJsonObject>
 #include <QTextStream>
 
+using namespace tav::store::namen;
+
 using namespace tav;
 using store::Database;
 using store::Query;
 
 namespace {
 
-const QString Katzen = QStringLiteral("CATSTAMM.DB");
+const QString Katzen = catstamm::Datei;
 
 struct Gefunden {
     qint32 nummer = 0;
@@ -216,7 +220,7 @@ int coi(const QString &home, const Angaben &a, QTextStream &out, QTextStream &er
     const qint32 tier = t.tier, vater = t.vater, mutter = t.mutter;
 
     QHash<int, QString> meldungen;
-    if (db.tableExists(QStringLiteral("SPRMEL.DB"))) {
+    if (db.tableExists(sprmel::Datei)) {
         Query q(&db, QStringLiteral("SELECT Nummer, Meldung FROM \"sprmel.db\" WHERE Nummer < 10000"));
         for (q.open(); !q.eof(); q.next())
             meldungen.insert(q.value(0).toInt(), q.value(1).toString());

@@ -9,9 +9,12 @@
 #include "online/OnlineKonfig.h"
 #include "online/OnlineUpload.h"
 #include "store/Database.h"
+#include "store/Namen_register.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+using namespace tav::store::namen;
 
 using namespace tav;
 
@@ -19,7 +22,7 @@ namespace {
 
 bool registerDa(const store::Database &db, QTextStream &err)
 {
-    if (db.tableExists(QStringLiteral("CATSTAMM.DB")))
+    if (db.tableExists(catstamm::Datei))
         return true;
     err << "Kein Katzenregister in " << db.dataDir() << "\n";
     return false;

@@ -27,11 +27,14 @@
 #include "report/ReportJob.h"
 #include "report/ReportPainter.h"
 #include "store/Database.h"
+#include "store/Namen_register.h"
 #include "store/Query.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <optional>
+
+using namespace tav::store::namen;
 
 using namespace tav;
 
@@ -454,7 +457,7 @@ void einstellungenLesen(app::tsysteminfo &s)
 bool ohneRegister(Kontext &k)
 {
     k.rc = 1;
-    if (k.db.tableExists(QStringLiteral("CATSTAMM.DB")))
+    if (k.db.tableExists(catstamm::Datei))
         return false;
     k.err << "Kein Katzenregister in " << k.db.dataDir() << "\n";
     return true;

@@ -4,6 +4,9 @@
 #include "app/Sprache.h"
 #include "printouts/ReportAdressen.h"
 #include "store/Database.h"
+#include "store/Namen_office.h"
+
+using namespace tav::store::namen;
 
 using namespace tav;
 
@@ -12,7 +15,7 @@ namespace {
 bool ohneAdressen(Kontext &k)
 {
     k.rc = 1;
-    if (k.db.tableExists(QStringLiteral("ADR_DAT.DB")))
+    if (k.db.tableExists(adr_dat::Datei))
         return false;
     k.err << "Keine Adressen in " << k.db.dataDir() << "\n";
     return true;

@@ -9,6 +9,7 @@
 #include "cats/CatSearch.h"
 #include "printouts/ReportKatzen.h"
 #include "store/Database.h"
+#include "store/Namen_register.h"
 #include "store/Table.h"
 
 #include <QImageReader>
@@ -147,14 +148,14 @@ std::optional<report::ReportJob> deckschein(Kontext &k)
         return std::nullopt;
     int zeile = 0;
     if (am) {
-        store::Table t(&k.db, QStringLiteral("DECKBUCH.DB"));
+        store::Table t(&k.db, store::deckbuch::Datei);
         t.setReadOnly(true);
-        t.setIndexName(QStringLiteral("KaterDecktermin"));
+        t.setIndexName(store::deckbuch::idx::KaterDecktermin);
         t.open();
         t.setRange({nr}, {nr});
         for (t.first(); !t.eof() && !zeile; t.next())
-            if (t.value(QStringLiteral("Decktermin")).toDate() == *am)
-                zeile = t.intValue(QStringLiteral("LaufendeNummer"));
+            if (t.value(store::deckbuch::Decktermin).toDate() == *am)
+                zeile = t.intValue(store::deckbuch::LaufendeNummer);
         if (!zeile) {
             k.err << "Keine Deckung am " << am->toString(QStringLiteral("dd.MM.yyyy")) << " im Deckbuch\n";
             return std::nullopt;

@@ -6,8 +6,11 @@
 #include "app/Systemi.h"
 #include "maintenance/Registerpruefung.h"
 #include "store/Database.h"
+#include "store/Namen_register.h"
 
 #include <algorithm>
+
+using namespace tav::store::namen;
 
 using namespace tav;
 using maintenance::PruefErgebnis;
@@ -52,7 +55,7 @@ int registerCheck(const QString &home, const Angaben &a, QTextStream &out, QText
         }
     }
     store::Database db(app::dataDirOf(home));
-    if (!db.tableExists(QStringLiteral("CATSTAMM.DB"))) {
+    if (!db.tableExists(catstamm::Datei)) {
         err << "Kein Katzenregister in " << db.dataDir() << " (zuerst: init)\n";
         return 1;
     }

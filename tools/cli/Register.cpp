@@ -1,15 +1,19 @@
 // Register: writing cats into a register for the demo and generate commands.
 #include "Register.h"
+#include "store/Namen_office.h"
+#include "store/Namen_register.h"
 
 #include <QStringList>
+
+using namespace tav::store::namen;
 
 using tav::store::Table;
 
 namespace {
 const QStringList &tables()
 {
-    static const QStringList t = {"CATSTAMM.DB", "ADR_DAT.DB", "KATZEMERKMAL.DB", "TITELHUND.DB",
-                                  "IMPFUNG.DB",  "BILDER.DB",  "WURFBUCH.DB",     "DECKBUCH.DB"};
+    static const QStringList t = {catstamm::Datei, adr_dat::Datei, katzemerkmal::Datei, titelhund::Datei,
+                                  "IMPFUNG.DB",    bilder::Datei,  wurfbuch::Datei,     deckbuch::Datei};
     return t;
 }
 } // namespace
@@ -39,25 +43,25 @@ int RegisterWriter::addCat(const Cat &c)
 {
     Table &t = *m_cats;
     t.append();
-    t.setValue("Name", c.name);
-    t.setValue("Zwinger", c.zwinger);
-    t.setValue("Rufname", c.rufname);
-    t.setValue("Geschlecht", c.sex);
-    t.setValue("GebDatum", c.born);
-    t.setValue("Toddatum", c.died);
-    t.setValue("Rasse", c.rasse ? QVariant(c.rasse) : QVariant());
-    t.setValue("FellFarbe", c.farbe);
-    t.setValue("Augenfarbe", c.augen);
-    t.setValue("Vater", c.vater);
-    t.setValue("Mutter", c.mutter);
-    t.setValue("Züchter", c.zuechter ? QVariant(c.zuechter) : QVariant());
-    t.setValue("Besitzer", c.besitzer ? QVariant(c.besitzer) : QVariant());
-    t.setValue("Status", c.status);
-    t.setValue("TitelGer1", c.titelGer1);
-    t.setValue("Zuchtbuchnummer1", c.zuchtbuch);
-    t.setValue("ChipNr", c.chip);
+    t.setValue(catstamm::Name, c.name);
+    t.setValue(catstamm::Zwinger, c.zwinger);
+    t.setValue(catstamm::Rufname, c.rufname);
+    t.setValue(catstamm::Geschlecht, c.sex);
+    t.setValue(catstamm::GebDatum, c.born);
+    t.setValue(catstamm::Toddatum, c.died);
+    t.setValue(catstamm::Rasse, c.rasse ? QVariant(c.rasse) : QVariant());
+    t.setValue(catstamm::FellFarbe, c.farbe);
+    t.setValue(catstamm::Augenfarbe, c.augen);
+    t.setValue(catstamm::Vater, c.vater);
+    t.setValue(catstamm::Mutter, c.mutter);
+    t.setValue(catstamm::Zuechter, c.zuechter ? QVariant(c.zuechter) : QVariant());
+    t.setValue(catstamm::Besitzer, c.besitzer ? QVariant(c.besitzer) : QVariant());
+    t.setValue(catstamm::Status, c.status);
+    t.setValue(catstamm::TitelGer1, c.titelGer1);
+    t.setValue(catstamm::Zuchtbuchnummer1, c.zuchtbuch);
+    t.setValue(catstamm::ChipNr, c.chip);
     t.post();
-    return t.value("LaufendeNummer").toInt();
+    return t.value(catstamm::LaufendeNummer).toInt();
 }
 
 int RegisterWriter::addAddress(const QString &name, const QString &vorname, const QString &zwinger,
@@ -65,47 +69,47 @@ int RegisterWriter::addAddress(const QString &name, const QString &vorname, cons
 {
     Table &t = *m_adr;
     t.append();
-    t.setValue("Name", name);
-    t.setValue("Vorname", vorname);
-    t.setValue("Zwinger", zwinger);
-    t.setValue("Ort", ort);
-    t.setValue("Land", land);
+    t.setValue(adr_dat::Name, name);
+    t.setValue(adr_dat::Vorname, vorname);
+    t.setValue(adr_dat::Zwinger, zwinger);
+    t.setValue(adr_dat::Ort, ort);
+    t.setValue(adr_dat::Land, land);
     t.post();
-    return t.value("LaufendeNr").toInt();
+    return t.value(adr_dat::LaufendeNr).toInt();
 }
 
 void RegisterWriter::addTrait(int cat, int trait)
 {
     m_traits->append();
-    m_traits->setValue("Katze", cat);
-    m_traits->setValue("Merkmal", trait);
+    m_traits->setValue(katzemerkmal::Katze, cat);
+    m_traits->setValue(katzemerkmal::Merkmal, trait);
     m_traits->post();
 }
 
 void RegisterWriter::addTitle(int cat, int title)
 {
     m_titles->append();
-    m_titles->setValue("Hund", cat);
-    m_titles->setValue("Titel", title);
+    m_titles->setValue(titelhund::Hund, cat);
+    m_titles->setValue(titelhund::Titel, title);
     m_titles->post();
 }
 
 void RegisterWriter::addVaccination(int cat, const QDate &on, const QString &vaccine, const QDate &next)
 {
     m_vacc->append();
-    m_vacc->setValue("Katze", cat);
-    m_vacc->setValue("Datum", on);
-    m_vacc->setValue("Impfung", vaccine);
-    m_vacc->setValue("NeuAm", next);
+    m_vacc->setValue(impfung::Katze, cat);
+    m_vacc->setValue(impfung::Datum, on);
+    m_vacc->setValue(impfung::Impfung, vaccine);
+    m_vacc->setValue(impfung::NeuAm, next);
     m_vacc->post();
 }
 
 void RegisterWriter::addPicture(int cat, const QString &path, const QString &memo)
 {
     m_pics->append();
-    m_pics->setValue("KatzeNr", cat);
-    m_pics->setValue("Bildpfad", path);
-    m_pics->setValue("BildMemo1", memo);
+    m_pics->setValue(bilder::KatzeNr, cat);
+    m_pics->setValue(bilder::Bildpfad, path);
+    m_pics->setValue(bilder::BildMemo1, memo);
     m_pics->post();
 }
 
@@ -114,15 +118,15 @@ void RegisterWriter::addLitter(int queen, int tom, const QDate &mated, const QDa
 {
     Table &t = *m_litters;
     t.append();
-    t.setValue("Katze", queen);
-    t.setValue("Kater", tom);
-    t.setValue("BeginnRollig", mated.addDays(-2));
-    t.setValue("Decktermin", mated);
-    t.setValue("Wurftag", born);
-    t.setValue("Wurfbez", bez);
-    t.setValue("Wurfstaerke", QString::number(size));
-    t.setValue("Totgeboren", "0");
-    t.setValue("Verblieben", QString::number(size));
+    t.setValue(wurfbuch::Katze, queen);
+    t.setValue(wurfbuch::Kater, tom);
+    t.setValue(wurfbuch::BeginnRollig, mated.addDays(-2));
+    t.setValue(wurfbuch::Decktermin, mated);
+    t.setValue(wurfbuch::Wurftag, born);
+    t.setValue(wurfbuch::Wurfbez, bez);
+    t.setValue(wurfbuch::Wurfstaerke, QString::number(size));
+    t.setValue(wurfbuch::Totgeboren, "0");
+    t.setValue(wurfbuch::Verblieben, QString::number(size));
     t.post();
 }
 
@@ -130,11 +134,11 @@ void RegisterWriter::addMating(int tom, int queen, const QDate &mated, const QDa
 {
     Table &t = *m_matings;
     t.append();
-    t.setValue("Kater", tom);
-    t.setValue("Katze", queen);
-    t.setValue("Decktermin", mated);
-    t.setValue("Erfolge", born.isValid() ? "Wurf" : "");
-    t.setValue("Wurftag", born);
+    t.setValue(deckbuch::Kater, tom);
+    t.setValue(deckbuch::Katze, queen);
+    t.setValue(deckbuch::Decktermin, mated);
+    t.setValue(deckbuch::Erfolge, born.isValid() ? "Wurf" : "");
+    t.setValue(deckbuch::Wurftag, born);
     t.post();
 }
 

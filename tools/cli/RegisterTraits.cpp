@@ -10,6 +10,9 @@
 #include "breeding/StatistikDatei.h"
 #include "printouts/ReportStatistikDatei.h"
 #include "store/Database.h"
+#include "store/Namen_register.h"
+
+using namespace tav::store::namen;
 
 using namespace tav;
 
@@ -143,7 +146,7 @@ int registerTraits(const QString &home, const Angaben &a, QTextStream &out, QTex
     if (const int rc = leseAuftrag(a, s, t, err))
         return rc;
     store::Database db(app::dataDirOf(home));
-    if (!db.tableExists(QStringLiteral("CATSTAMM.DB"))) {
+    if (!db.tableExists(catstamm::Datei)) {
         err << "Kein Katzenregister in " << db.dataDir() << "\n";
         return 1;
     }

@@ -15,6 +15,8 @@
 #include "store/CommitLog.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,6 +25,8 @@
 #include <memory>
 #include <new>
 #include <stdexcept>
+
+using namespace tav::store::namen;
 
 namespace {
 
@@ -178,7 +182,7 @@ bool ausgabenErlaubt(const QString &home, const QStringList &pfade, QTextStream 
             continue;
         QString text;
         tav::store::Database db(daten);
-        if (db.tableExists(QStringLiteral("SPRMEL.DB"))) {
+        if (db.tableExists(sprmel::Datei)) {
             tav::app::Sprache katalog;
             katalog.open(&db);
             text = katalog.message(z.meldung);
@@ -339,7 +343,7 @@ int main(int argc, char *argv[])
             tav::app::initDataDirectory(home);
             out << "Datenverzeichnis angelegt: " << tav::app::dataDirOf(home) << "\n";
         } else if (command == "demo") {
-            if (!tav::store::Database(tav::app::dataDirOf(home)).tableExists(QStringLiteral("CATSTAMM.DB")))
+            if (!tav::store::Database(tav::app::dataDirOf(home)).tableExists(catstamm::Datei))
                 tav::app::initDataDirectory(home);
             writeDemo(home);
             out << "Demodaten geschrieben: " << tav::app::dataDirOf(home) << "\n";
@@ -353,7 +357,7 @@ int main(int argc, char *argv[])
             if (!ok1 || !ok2 || !ok3 || !ok4 || o.cats < 1 || o.generations < 1 || o.breeders < 0)
                 return falscherAufruf(err,
                                       QStringLiteral("generate: N und G ab 1, B ab 0, S eine Zahl ab 0"));
-            if (!tav::store::Database(tav::app::dataDirOf(home)).tableExists(QStringLiteral("CATSTAMM.DB")))
+            if (!tav::store::Database(tav::app::dataDirOf(home)).tableExists(catstamm::Datei))
                 tav::app::initDataDirectory(home);
             writeSynthetic(home, o, a.hat("--verbose"));
             out << o.cats << " Katzen in " << o.generations << " Generationen geschrieben\n";
