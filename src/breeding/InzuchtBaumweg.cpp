@@ -16,8 +16,8 @@ namespace {
 class Baumweg
 {
   public:
-    Baumweg(const BaumAuftrag &a, BaumInzucht::TBinaerbaum &b, ketteInzucht::tListeInzucht &k, InzuchtRoh &r)
-        : m_a(a), m_g(*a.graph), m_baum(b), m_kette(k), m_roh(r)
+    Baumweg(const BaumAuftrag &a, BaumInzucht::TBinaerbaum &b, InzuchtRoh &r)
+        : m_a(a), m_g(*a.graph), m_baum(b), m_roh(r)
     {
     }
 
@@ -39,7 +39,6 @@ class Baumweg
     const BaumAuftrag &m_a;
     const Ahnengraph &m_g;
     BaumInzucht::TBinaerbaum &m_baum;
-    ketteInzucht::tListeInzucht &m_kette;
     InzuchtRoh &m_roh;
     bool m_abbruch = false;
     bool m_keinSpeicher = false;
@@ -228,12 +227,6 @@ void Baumweg::analyse()
             double term = 0.5;
             for (int j = 0; j < s + d; ++j)
                 term *= 0.5;
-            if (m_kette.anhaengen()) {
-                m_kette.Kette->satz = x->Satznummer;
-                m_kette.Kette->GenerationLinks = quint8(s);
-                m_kette.Kette->GenerationRechts = quint8(d);
-                m_kette.Kette->berechnung = term;
-            }
             m_roh.summe.addiere(GrosseZahl::term(s + d + 1));
             auto it = termText.find(s + d);
             if (it == termText.end())
@@ -299,10 +292,9 @@ void Baumweg::positionen()
 
 } // namespace
 
-BaumStatus berechneUeberBaum(const BaumAuftrag &auftrag, BaumInzucht::TBinaerbaum &baum,
-                             ketteInzucht::tListeInzucht &kette, InzuchtRoh &roh)
+BaumStatus berechneUeberBaum(const BaumAuftrag &auftrag, BaumInzucht::TBinaerbaum &baum, InzuchtRoh &roh)
 {
-    Baumweg weg(auftrag, baum, kette, roh);
+    Baumweg weg(auftrag, baum, roh);
     return weg.rechne();
 }
 

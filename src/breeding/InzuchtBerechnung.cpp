@@ -71,7 +71,6 @@ QString InzuchtBerechnung::text(const char *deutsch, const char *englisch) const
 void InzuchtBerechnung::zuruecksetzen()
 {
     m_baum.freigeben();
-    m_kette.freigeben();
     m_baumBenutzt = false;
     Inzuchtkoeffizient.clear();
     Inzuchtkoeffizientkurz.clear();
@@ -177,7 +176,7 @@ bool InzuchtBerechnung::berechne(qint32 Tier, qint32 Vater, qint32 Mutter, int G
         a.phase = phase;
         a.moeglich = saettige(AnzahlMoeglicherVorf);
         a.zeilenGrenze = einstellungen.zeilenGrenze;
-        const BaumStatus st = berechneUeberBaum(a, m_baum, m_kette, roh);
+        const BaumStatus st = berechneUeberBaum(a, m_baum, roh);
         if (st != BaumStatus::Ok) {
             zuruecksetzen();
             if (st == BaumStatus::KeinSpeicher) {

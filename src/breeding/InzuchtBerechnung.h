@@ -5,7 +5,6 @@
 #include "BaumInzucht.h"
 #include "GrosseZahl.h"
 #include "InzuchtDaten.h"
-#include "KetteInzucht.h"
 #include "PedigreeSource.h"
 
 #include <QString>
@@ -118,7 +117,6 @@ class InzuchtBerechnung
     Meldungstext m_meldung;
     Ahnengraph m_graph;
     BaumInzucht::TBinaerbaum m_baum;
-    ketteInzucht::tListeInzucht m_kette;
     bool m_baumBenutzt = false;
     bool m_laeuft = false;
     double m_moeglich = 0.0;
