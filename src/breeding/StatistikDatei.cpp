@@ -274,8 +274,9 @@ bool DateiInzucht::weiter(int millisekunden, const Fertig &fertig)
             avk = ahnenverlustText(r->ahnenverlust, m_dezimal);
         } else if (m_begrenzt->paar(p.vater, p.mutter, m_generationen),
                    m_engine.Berechne(0, p.vater, p.mutter, m_generationen, false)) {
-            ik = m_engine.Inzuchtkoeffizientkurz;
-            avk = m_engine.Ahnenverlustkoeffizient;
+            const InzuchtErgebnis &e = *m_engine.ergebnis();
+            ik = koeffizientKurzText(e.koeffizient, e.beitrag, m_dezimal);
+            avk = ahnenverlustText(e.ahnenverlust, m_dezimal);
         }
         if (fertig)
             fertig(p.zeilen, ik, avk);

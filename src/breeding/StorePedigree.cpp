@@ -203,7 +203,7 @@ void vorfahrenlisteNeu(Database &db)
     db.createTable(name);
 }
 
-void schreibeVorfahrenliste(Database &db, const QVector<InzuchtBerechnung::VorfahrenZeile> &zeilen)
+void schreibeVorfahrenliste(Database &db, const QVector<VorfahrenZeile> &zeilen)
 {
     vorfahrenlisteNeu(db);
     const QString name = QStringLiteral("Vorfahrenliste.db");
@@ -228,17 +228,13 @@ void schreibeVorfahrenliste(Database &db, const QVector<InzuchtBerechnung::Vorfa
     }
 }
 
-void setzeTopKatzeAnzahl(store::Table &topKatze, const InzuchtBerechnung &berechnung)
+void setzeTopKatzeAnzahl(store::Table &topKatze, const std::optional<InzuchtErgebnis> &ergebnis,
+                         QChar dezimal)
 {
+    static const InzuchtErgebnis keines; // before the first calculation: no shares
     const qint32 katze = topKatze.value(QStringLiteral("Katze")).toInt();
-    QString text;
-    for (int slot = 1; slot <= 5; ++slot) {
-        if (berechnung.AnzahlTopKatzen[slot - 1].katze == katze) {
-            text = berechnung.topKatzeAnzahl(slot);
-            break;
-        }
-    }
-    topKatze.setCalcValue(QStringLiteral("Anzahl"), text);
+    topKatze.setCalcValue(QStringLiteral("Anzahl"),
+                          topKatzeAnteilVon(ergebnis ? *ergebnis : keines, katze, dezimal));
 }
 
 } // namespace tav::breeding
