@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/SchemaName.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -52,56 +54,57 @@ struct TableDef {
 };
 
 // --- helpers that keep the declarations one line per field -----------------
+// (names come as SchemaName constants from the Namen_*.h headers; tests also pass plain text)
 namespace def {
-inline FieldDef autoInc(const char *n, bool req = false)
+inline FieldDef autoInc(const QString &n, bool req = false)
 {
     return {n, FieldType::AutoInc, 0, req};
 }
-inline FieldDef integer(const char *n, bool req = false)
+inline FieldDef integer(const QString &n, bool req = false)
 {
     return {n, FieldType::Integer, 0, req};
 }
-inline FieldDef smallInt(const char *n, bool req = false)
+inline FieldDef smallInt(const QString &n, bool req = false)
 {
     return {n, FieldType::SmallInt, 0, req};
 }
-inline FieldDef string(const char *n, int size, bool req = false)
+inline FieldDef string(const QString &n, int size, bool req = false)
 {
     return {n, FieldType::String, size, req};
 }
-inline FieldDef date(const char *n, bool req = false)
+inline FieldDef date(const QString &n, bool req = false)
 {
     return {n, FieldType::Date, 0, req};
 }
-inline FieldDef timestamp(const char *n, bool req = false)
+inline FieldDef timestamp(const QString &n, bool req = false)
 {
     return {n, FieldType::Timestamp, 0, req};
 }
-inline FieldDef time(const char *n, bool req = false)
+inline FieldDef time(const QString &n, bool req = false)
 {
     return {n, FieldType::Time, 0, req};
 }
-inline FieldDef boolean(const char *n, bool req = false)
+inline FieldDef boolean(const QString &n, bool req = false)
 {
     return {n, FieldType::Boolean, 0, req};
 }
-inline FieldDef floating(const char *n, bool req = false)
+inline FieldDef floating(const QString &n, bool req = false)
 {
     return {n, FieldType::Float, 0, req};
 }
-inline FieldDef currency(const char *n, bool req = false)
+inline FieldDef currency(const QString &n, bool req = false)
 {
     return {n, FieldType::Currency, 0, req};
 }
-inline FieldDef memo(const char *n, int size = 0, bool req = false)
+inline FieldDef memo(const QString &n, int size = 0, bool req = false)
 {
     return {n, FieldType::Memo, size, req};
 }
-inline FieldDef graphic(const char *n, bool req = false)
+inline FieldDef graphic(const QString &n, bool req = false)
 {
     return {n, FieldType::Graphic, 0, req};
 }
-inline FieldDef bytes(const char *n, bool req = false)
+inline FieldDef bytes(const QString &n, bool req = false)
 {
     return {n, FieldType::Bytes, 0, req};
 }
@@ -112,19 +115,19 @@ inline IndexDef primary(const char *fields)
 {
     return {QString(), fields, true, true, false, false};
 }
-inline IndexDef index(const char *name, const char *fields)
+inline IndexDef index(const QString &name, const char *fields)
 {
     return {name, fields, false, false, false, false};
 }
-inline IndexDef uniqueIndex(const char *name, const char *fields)
+inline IndexDef uniqueIndex(const QString &name, const char *fields)
 {
     return {name, fields, false, true, false, false};
 }
-inline IndexDef indexNoCase(const char *name, const char *fields)
+inline IndexDef indexNoCase(const QString &name, const char *fields)
 {
     return {name, fields, false, false, false, true};
 }
-inline IndexDef descIndex(const char *name, const char *fields)
+inline IndexDef descIndex(const QString &name, const char *fields)
 {
     return {name, fields, false, false, true, false};
 }

@@ -1,3 +1,5 @@
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/TableDef.h"
 #include "store/TableDefsParts.h"
 
@@ -100,23 +102,22 @@ const QVector<TableUpgrade> &allTableUpgrades()
 {
     // One per table, run against layouts written by older versions of the program.
     static const QVector<TableUpgrade> upgrades = {
-        {QStringLiteral("CATSTAMM.DB"), QStringLiteral("zzlDatum"),
+        {catstamm::Datei, catstamm::zzlDatum,
          QStringLiteral(
              R"(ALTER TABLE "catstamm.db" ADD zzlDatum DATE, ADD Groesse CHAR(10), ADD Gewicht CHAR(10))")},
-        {QStringLiteral("WURFBUCH.DB"), QStringLiteral("Wurfstaerke"),
+        {wurfbuch::Datei, wurfbuch::Wurfstaerke,
          QStringLiteral(
              R"(ALTER TABLE "wurfbuch.db" ADD Wurfstaerke CHAR(5), ADD Totgeboren CHAR(5), ADD Verendet CHAR(5), )"
              R"(ADD Ammenaufzucht CHAR(5), ADD Endabnahme CHAR(5), ADD Verfassung BLOB(240,1), ADD Besichtam  DATE,  )"
              R"(ADD Besichtvon CHAR(40), ADD Abnahmeam DATE, ADD Abnahmevon CHAR(40),  ADD Decktermin2 DATE, )"
              R"(ADD Wurfbez CHAR(10), ADD Kennzeichen BOOLEAN,  ADD Verblieben CHAR(5), ADD Eingeschlaefert CHAR(5))")},
-        {QStringLiteral("DECKBUCH.DB"), QStringLiteral("Wurftag"),
-         QStringLiteral(R"(ALTER TABLE "deckbuch.db" ADD Wurftag DATE)")},
-        {QStringLiteral("KATZEMERKMAL.DB"), QStringLiteral("Kennzeichen"),
+        {deckbuch::Datei, deckbuch::Wurftag, QStringLiteral(R"(ALTER TABLE "deckbuch.db" ADD Wurftag DATE)")},
+        {katzemerkmal::Datei, katzemerkmal::Kennzeichen,
          QStringLiteral(R"(ALTER TABLE "KatzeMerkmal.db" ADD Kennzeichen BOOLEAN)")},
-        {QStringLiteral("RASSE.DB"), QStringLiteral("Haarart"),
+        {rasse::Datei, rasse::Haarart,
          QStringLiteral(
              R"(ALTER TABLE "rasse.db" ADD Haarart CHAR(1), ADD Haarlos CHAR(1), ADD Faltohr CHAR(1))")},
-        {QStringLiteral("MERKMALE.DB"), QStringLiteral("Kuerzel"),
+        {merkmale::Datei, merkmale::Kuerzel,
          QStringLiteral(R"(ALTER TABLE "Merkmale.db" ADD Kuerzel CHAR(10))")},
     };
     return upgrades;

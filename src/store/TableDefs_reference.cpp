@@ -1,3 +1,4 @@
+#include "store/Namen_reference.h"
 #include "store/TableDefsParts.h"
 
 namespace tav::store {
@@ -7,169 +8,169 @@ QVector<TableDef> referenceTables()
     using namespace def;
     return {
         // clang-format off
-        TableDef{"RASSE.DB",
+        TableDef{rasse::Datei,
             {
-                autoInc("RCode"),
-                string("RName", 30),
-                string("RKurzname", 10),
-                string("RNameEng", 30),
-                string("Haarart", 1),
-                string("Haarlos", 1),
-                string("Faltohr", 1),
+                autoInc(rasse::RCode),
+                string(rasse::RName, 30),
+                string(rasse::RKurzname, 10),
+                string(rasse::RNameEng, 30),
+                string(rasse::Haarart, 1),
+                string(rasse::Haarlos, 1),
+                string(rasse::Faltohr, 1),
             },
             {
                 primary("RCode"),
-                index("RasseName",      "RName;RCode"),
-                index("RKurznameRCode", "RKurzname;Rcode"),
+                index(rasse::idx::RasseName,      "RName;RCode"),
+                index(rasse::idx::RKurznameRCode, "RKurzname;Rcode"),
             }},
 
         // Delivered list of hair marks, looked up by breed name.
-        TableDef{"RasseErgaenzen.db",
+        TableDef{rasseergaenzen::Datei,
             {
-                string("RName", 30),
-                string("Haarart", 1),
-                string("Haarlos", 1),
-                string("Faltohr", 1),
+                string(rasseergaenzen::RName, 30),
+                string(rasseergaenzen::Haarart, 1),
+                string(rasseergaenzen::Haarlos, 1),
+                string(rasseergaenzen::Faltohr, 1),
             },
             {
-                index("RasseName", "RName"),
+                index(rasseergaenzen::idx::RasseName, "RName"),
             }},
 
-        TableDef{"FARBE.DB",
+        TableDef{farbe::Datei,
             {
-                autoInc("LaufendeNummer"),
-                string("Farbnummer", 15),
-                string("Farbname", 60),
-                string("Rasseinfo", 10),
-            },
-            {
-                primary("LaufendeNummer"),
-                index("FarbnameIndex",            "Farbname;LaufendeNummer"),
-                index("FarbnummerLaufendeNummer", "Farbnummer;LaufendeNummer"),
-            }},
-
-        TableDef{"FARBEGEN.DB",
-            {
-                autoInc("LaufendeNummer"),
-                string("Farbcode", 15),
-                string("Farbname", 60),
-                string("Gencode", 40),
-                string("Genkatze", 6),
-                string("Genkater", 6),
-                string("GGen", 4),
-                string("Gen1", 4),
-                string("Gen2", 4),
-                string("Gen3", 4),
-                string("Gen4", 4),
+                autoInc(farbe::LaufendeNummer),
+                string(farbe::Farbnummer, 15),
+                string(farbe::Farbname, 60),
+                string(farbe::Rasseinfo, 10),
             },
             {
                 primary("LaufendeNummer"),
-                index("FarbNameIndex", "Farbname;LaufendeNummer"),
-                index("Gencode",       "Gencode"),
-                index("GencodeKater",  "Gencode;Genkater;GGen;Gen1"),
-                index("GencodeKatze",  "Gencode;Genkatze;GGen;Gen1"),
+                index(farbe::idx::FarbnameIndex,            "Farbname;LaufendeNummer"),
+                index(farbe::idx::FarbnummerLaufendeNummer, "Farbnummer;LaufendeNummer"),
             }},
 
-        TableDef{"AUGEN.DB",
+        TableDef{farbegen::Datei,
             {
-                autoInc("LaufendeNummer"),
-                string("Augenfarbe", 40),
-                string("AugenfarbeEng", 40),
+                autoInc(farbegen::LaufendeNummer),
+                string(farbegen::Farbcode, 15),
+                string(farbegen::Farbname, 60),
+                string(farbegen::Gencode, 40),
+                string(farbegen::Genkatze, 6),
+                string(farbegen::Genkater, 6),
+                string(farbegen::GGen, 4),
+                string(farbegen::Gen1, 4),
+                string(farbegen::Gen2, 4),
+                string(farbegen::Gen3, 4),
+                string(farbegen::Gen4, 4),
             },
             {
                 primary("LaufendeNummer"),
-                index("Augenfarbeidx", "Augenfarbe;LaufendeNummer"),
+                index(farbegen::idx::FarbNameIndex, "Farbname;LaufendeNummer"),
+                index(farbegen::idx::Gencode,       "Gencode"),
+                index(farbegen::idx::GencodeKater,  "Gencode;Genkater;GGen;Gen1"),
+                index(farbegen::idx::GencodeKatze,  "Gencode;Genkatze;GGen;Gen1"),
             }},
 
-        TableDef{"FELLART.DB",
+        TableDef{augen::Datei,
             {
-                autoInc("LaufendeNummer"),
-                string("Bezeichnung", 20),
+                autoInc(augen::LaufendeNummer),
+                string(augen::Augenfarbe, 40),
+                string(augen::AugenfarbeEng, 40),
+            },
+            {
+                primary("LaufendeNummer"),
+                index(augen::idx::Augenfarbeidx, "Augenfarbe;LaufendeNummer"),
+            }},
+
+        TableDef{fellart::Datei,
+            {
+                autoInc(fellart::LaufendeNummer),
+                string(fellart::Bezeichnung, 20),
             },
             {
                 primary("LaufendeNummer"),
             }},
 
-        TableDef{"STATUS.DB",
+        TableDef{status::Datei,
             {
-                autoInc("Nummer"),
-                string("Status", 15),
+                autoInc(status::Nummer),
+                string(status::Status, 15),
             },
             {
                 primary("Nummer"),
-                index("Name", "Status;Nummer"),
+                index(status::idx::Name, "Status;Nummer"),
             }},
 
-        TableDef{"TITELBEZ.DB",
+        TableDef{titelbez::Datei,
             {
-                autoInc("LaufendeNummer"),
-                smallInt("Sortierung"),
-                string("Titel", 50),
-                string("Kuerzel", 14),
+                autoInc(titelbez::LaufendeNummer),
+                smallInt(titelbez::Sortierung),
+                string(titelbez::Titel, 50),
+                string(titelbez::Kuerzel, 14),
             },
             {
                 primary("LaufendeNummer"),
-                index("Kuerzel",    "Kuerzel"),
-                index("Sortierung", "Sortierung"),
+                index(titelbez::idx::Kuerzel,    "Kuerzel"),
+                index(titelbez::idx::Sortierung, "Sortierung"),
                 // the title window also sorts its grid by the full title
-                index("Titel",      "Titel"),
+                index(titelbez::idx::Titel,      "Titel"),
             }},
 
-        TableDef{"MERKMALE.DB",
+        TableDef{merkmale::Datei,
             {
-                autoInc("LaufendeNummer", Required),
-                string("Bezeichnung", 30, Required),
-                integer("farbe", Required),
-                string("Kuerzel", 10),
+                autoInc(merkmale::LaufendeNummer, Required),
+                string(merkmale::Bezeichnung, 30, Required),
+                integer(merkmale::farbe, Required),
+                string(merkmale::Kuerzel, 10),
             },
             {
                 primary("LaufendeNummer"),
-                index("Bezeichnung", "Bezeichnung"),
+                index(merkmale::idx::Bezeichnung, "Bezeichnung"),
             }},
 
-        TableDef{"STBFARBE.DB",
+        TableDef{stbfarbe::Datei,
             {
-                autoInc("LaufendeNummer", Required),
-                integer("farbe", Required),
+                autoInc(stbfarbe::LaufendeNummer, Required),
+                integer(stbfarbe::farbe, Required),
             },
             {
                 primary("LaufendeNummer"),
             }},
 
-        TableDef{"KATZNAME.DB",
+        TableDef{katzname::Datei,
             {
-                autoInc("Laufendenummer"),
-                string("Name", 50),
-                string("Info", 50),
+                autoInc(katzname::Laufendenummer),
+                string(katzname::Name, 50),
+                string(katzname::Info, 50),
             },
             {
                 primary("Laufendenummer"),
-                index("NameIdx", "Name;Laufendenummer"),
+                index(katzname::idx::NameIdx, "Name;Laufendenummer"),
             }},
 
-        TableDef{"SPRACHE.DB",
+        TableDef{sprache::Datei,
             {
-                integer("Nummer"),
-                string("FeldName", 40),
-                string("FeldHilfe", 40),
+                integer(sprache::Nummer),
+                string(sprache::FeldName, 40),
+                string(sprache::FeldHilfe, 40),
             },
             {
                 primary("Nummer"),
             }},
 
-        TableDef{"SPRMEL.DB",
+        TableDef{sprmel::Datei,
             {
-                integer("Nummer"),
-                string("Meldung", 80),
+                integer(sprmel::Nummer),
+                string(sprmel::Meldung, 80),
             },
             {
                 primary("Nummer"),
             }},
 
         // Carries the default breed of the options and breeder data windows while they are open.
-        TableDef{"TMP.DB",
+        TableDef{tmp::Datei,
             {
-                integer("Rasse"),
+                integer(tmp::Rasse),
             },
             {}},
         // clang-format on

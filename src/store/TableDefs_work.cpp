@@ -1,10 +1,11 @@
+#include "store/Namen_work.h"
 #include "store/TableDefsParts.h"
 
 namespace tav::store {
 
 namespace {
 
-IndexDef uniqueDescIndex(const char *name, const char *fields)
+IndexDef uniqueDescIndex(SchemaName name, const char *fields)
 {
     IndexDef idx = def::descIndex(name, fields);
     idx.unique = true;
@@ -19,97 +20,97 @@ QVector<TableDef> workTables()
     return {
         // clang-format off
         // Ancestors of the last full inbreeding analysis, rebuilt empty for each one.
-        TableDef{"Vorfahrenliste.db",
+        TableDef{vorfahrenliste::Datei,
             {
-                integer("Nummer", Required),
-                string("Name", 50, Required),
-                integer("Anzahl", Required),
-                integer("Farbe"),
+                integer(vorfahrenliste::Nummer, Required),
+                string(vorfahrenliste::Name, 50, Required),
+                integer(vorfahrenliste::Anzahl, Required),
+                integer(vorfahrenliste::Farbe),
             },
             {
                 primary("Nummer"),
-                uniqueIndex("IndexName",       "Name;Nummer"),
-                uniqueDescIndex("IndexAnzahl", "Anzahl;Name;Nummer"),
+                uniqueIndex(vorfahrenliste::idx::IndexName,       "Name;Nummer"),
+                uniqueDescIndex(vorfahrenliste::idx::IndexAnzahl, "Anzahl;Name;Nummer"),
             }},
 
         // Saved inbreeding calculations and their three detail lists. A name is never cut: the
         // saved name is the cat with its breed composition, and a cut one would not be found again.
-        TableDef{"Inzuchtgrad.db",
+        TableDef{inzuchtgrad::Datei,
             {
-                autoInc("LaufendeNummer", Required),
-                integer("Art"),
-                string("Name", 1000),
-                integer("Nummer"),
-                string("Vater", 1000),
-                integer("VaterNr"),
-                string("Mutter", 1000),
-                integer("MutterNr"),
-                integer("Generation"),
-                memo("Inzucht"),
-                string("Prozent", 50),
-                memo("Ahnenverlust"),
-                string("Stammbaumkomplett", 50),
-                memo("Info"),
+                autoInc(inzuchtgrad::LaufendeNummer, Required),
+                integer(inzuchtgrad::Art),
+                string(inzuchtgrad::Name, 1000),
+                integer(inzuchtgrad::Nummer),
+                string(inzuchtgrad::Vater, 1000),
+                integer(inzuchtgrad::VaterNr),
+                string(inzuchtgrad::Mutter, 1000),
+                integer(inzuchtgrad::MutterNr),
+                integer(inzuchtgrad::Generation),
+                memo(inzuchtgrad::Inzucht),
+                string(inzuchtgrad::Prozent, 50),
+                memo(inzuchtgrad::Ahnenverlust),
+                string(inzuchtgrad::Stammbaumkomplett, 50),
+                memo(inzuchtgrad::Info),
             },
             {
                 primary("LaufendeNummer"),
-                index("NameGen", "Name;Generation"),
+                index(inzuchtgrad::idx::NameGen, "Name;Generation"),
             }},
 
-        TableDef{"InzuchtgradVorf.db",
+        TableDef{inzuchtgradvorf::Datei,
             {
-                autoInc("LaufendeNummer", Required),
-                integer("Nummer"),
-                integer("Katze"),
-                string("Name", 70),
-                integer("Anzahl"),
-                integer("Farbe"),
+                autoInc(inzuchtgradvorf::LaufendeNummer, Required),
+                integer(inzuchtgradvorf::Nummer),
+                integer(inzuchtgradvorf::Katze),
+                string(inzuchtgradvorf::Name, 70),
+                integer(inzuchtgradvorf::Anzahl),
+                integer(inzuchtgradvorf::Farbe),
             },
             {
                 primary("LaufendeNummer"),
-                index("Nummer", "Nummer"),
+                index(inzuchtgradvorf::idx::Nummer, "Nummer"),
             }},
 
-        TableDef{"InzuchtSpeicherClone.db",
+        TableDef{inzuchtspeicherclone::Datei,
             {
-                autoInc("LaufendeNummer", Required),
-                integer("Katze"),
-                floating("Prozent"),
-                string("Name", 70),
+                autoInc(inzuchtspeicherclone::LaufendeNummer, Required),
+                integer(inzuchtspeicherclone::Katze),
+                floating(inzuchtspeicherclone::Prozent),
+                string(inzuchtspeicherclone::Name, 70),
             },
             {
                 primary("LaufendeNummer"),
-                index("Katze", "Katze"),
+                index(inzuchtspeicherclone::idx::Katze, "Katze"),
             }},
 
-        TableDef{"InzuchtgradSpeicherungTopKatzen.db",
+        TableDef{inzuchtgradspeicherungtopkatzen::Datei,
             {
-                autoInc("LaufendeNummer", Required),
-                integer("Katze"),
-                integer("Nummern"),
-                string("Name", 70),
-                string("Anzahl", 20),
+                autoInc(inzuchtgradspeicherungtopkatzen::LaufendeNummer, Required),
+                integer(inzuchtgradspeicherungtopkatzen::Katze),
+                integer(inzuchtgradspeicherungtopkatzen::Nummern),
+                string(inzuchtgradspeicherungtopkatzen::Name, 70),
+                string(inzuchtgradspeicherungtopkatzen::Anzahl, 20),
             },
             {
                 primary("LaufendeNummer"),
-                index("Katze", "Katze"),
+                index(inzuchtgradspeicherungtopkatzen::idx::Katze, "Katze"),
             }},
 
         // Result rows of the extended trait query, recreated for every query.
-        TableDef{"ergebnisTMP.db",
+        TableDef{ergebnistmp::Datei,
             {
-                string("Name", 50),
-                string("Nummer", 50),
-                string("Geschlecht", 2),
-                date("GebDatum"),
-                date("Toddatum"),
-                integer("Vater"),
-                integer("Mutter"),
-                string("Merkmale", 100),
-                string("Text", 200),
-                string("Fellfarbe", 40),
-                integer("MerkmFarbe"),
-                integer("LaufendeNummer"),
+                string(ergebnistmp::Name, 50),
+                string(ergebnistmp::Nummer, 50),
+                string(ergebnistmp::Geschlecht, 2),
+                date(ergebnistmp::GebDatum),
+                date(ergebnistmp::Toddatum),
+                integer(ergebnistmp::Vater),
+                integer(ergebnistmp::Mutter),
+                string(ergebnistmp::Merkmale, 100),
+                string(ergebnistmp::Text, 200),
+                string(ergebnistmp::Fellfarbe, 40),
+                integer(ergebnistmp::MerkmFarbe),
+                integer(ergebnistmp::LaufendeNummer),
             },
             {}},
         // clang-format on
