@@ -6,11 +6,14 @@
 #include "StorePedigree.h"
 #include "app/Global.h"
 #include "store/Database.h"
+#include "store/Namen_reference.h"
 #include "store/Query.h"
 
 #include <QElapsedTimer>
 
 namespace tav::breeding {
+
+using namespace store::namen;
 
 namespace {
 
@@ -121,7 +124,7 @@ QPair<QDate, QDate> DateiFilter::geburtGrenzen() const
 QStringList merkmalNamen(store::Database &db)
 {
     QStringList namen;
-    if (!db.tableExists(QStringLiteral("MERKMALE.DB")))
+    if (!db.tableExists(merkmale::Datei))
         return namen;
     store::Query q(&db, QStringLiteral("SELECT Bezeichnung FROM merkmale.db"));
     q.open();
