@@ -46,7 +46,7 @@ Lauf rechne(const breeding::PedigreeSource &quelle, qint32 katze, int g, Weg weg
         t.start();
         l.ok = e.Berechne(katze, k->vater, k->mutter, g, true);
         zeiten.push_back(t.nsecsElapsed() / 1e6);
-        l.koeffizient = e.koeffizient;
+        l.koeffizient = l.ok ? e.ergebnis()->koeffizient : 0.0;
     }
     l.ms = medianMs(zeiten);
     return l;

@@ -4,11 +4,15 @@
 
 #include "cats/Referenzlisten.h"
 #include "store/Database.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/Query.h"
 
 #include <algorithm>
 
 namespace tav::breeding {
+
+using namespace store::namen;
 
 int volleJahre(const QDate &geburt, const QDate &heute)
 {
@@ -40,26 +44,26 @@ void Deckplaner::lese(store::Database &db)
         position.insert(k.nummer, int(katzen.size()));
         katzen.append(k);
     }
-    const auto tabelle = [&](const char *name, const char *sql, auto &&zeile) {
-        if (!db.tableExists(QLatin1String(name)))
+    const auto tabelle = [&](const QString &name, const char *sql, auto &&zeile) {
+        if (!db.tableExists(name))
             return;
         store::Query t(&db, QLatin1String(sql));
         for (t.open(); !t.eof(); t.next())
             zeile(t);
     };
-    tabelle("KATZEMERKMAL.DB", "SELECT Katze, Merkmal FROM katzemerkmal.db ORDER BY Katze, LaufendeNummer",
+    tabelle(katzemerkmal::Datei, "SELECT Katze, Merkmal FROM katzemerkmal.db ORDER BY Katze, LaufendeNummer",
             [&](store::Query &t) {
                 if (const int i = position.value(t.value(0).toInt(), -1); i >= 0)
                     katzen[i].merkmale.append(t.value(1).toInt());
             });
     QHash<qint32, QString> merkmale, rassen;
     QHash<int, QString> status;
-    tabelle("MERKMALE.DB", "SELECT LaufendeNummer, Bezeichnung FROM merkmale.db",
+    tabelle(merkmale::Datei, "SELECT LaufendeNummer, Bezeichnung FROM merkmale.db",
             [&](store::Query &t) { merkmale.insert(t.value(0).toInt(), t.value(1).toString()); });
-    tabelle("RASSE.DB", "SELECT RCode, RKurzname FROM rasse.db",
+    tabelle(rasse::Datei, "SELECT RCode, RKurzname FROM rasse.db",
             [&](store::Query &t) { rassen.insert(t.value(0).toInt(), t.value(1).toString()); });
     // a status as the program shows it, in its language
-    tabelle("STATUS.DB", "SELECT Nummer, Status FROM status.db", [&](store::Query &t) {
+    tabelle(status::Datei, "SELECT Nummer, Status FROM status.db", [&](store::Query &t) {
         const int nr = t.value(0).toInt();
         status.insert(nr, cats::statusAnzeige(nr, t.value(1).toString()));
     });

@@ -4,6 +4,7 @@
 #include "app/Global.h"
 #include "cats/Stammdaten.h"
 #include "store/Database.h"
+#include "store/Namen_office.h"
 #include "store/Query.h"
 #include "store/Table.h"
 
@@ -11,6 +12,8 @@
 #include <algorithm>
 
 namespace tav::breeding {
+
+using namespace store::namen;
 
 namespace {
 constexpr int Label[HTMLKopfFelder + 1] = {0,   758, 1427, 761, 757,  1428, 762, 1433, 766,
@@ -69,7 +72,7 @@ HTMLKopfDaten htmlKopfDatenLesen(store::Database &db, qint32 katze, bool englisc
             d.wert[6] = a[0].toString();
     }
     d.wert[7] = text(7);
-    store::Table adressen(&db, QStringLiteral("ADR_DAT.DB"));
+    store::Table adressen(&db, adr_dat::Datei);
     adressen.setReadOnly(true);
     adressen.open();
     d.wert[8] = ersteZeile(k[15].toInt() == 1 ? cats::eigeneAdresseText(db)

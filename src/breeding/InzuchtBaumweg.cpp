@@ -16,8 +16,8 @@ namespace {
 class Baumweg
 {
   public:
-    Baumweg(const BaumAuftrag &a, BaumInzucht::TBinaerbaum &b, ketteInzucht::tListeInzucht &k, InzuchtRoh &r)
-        : m_a(a), m_g(*a.graph), m_baum(b), m_kette(k), m_roh(r)
+    Baumweg(const BaumAuftrag &a, BaumInzucht::TBinaerbaum &b, InzuchtRoh &r)
+        : m_a(a), m_g(*a.graph), m_baum(b), m_roh(r)
     {
     }
 
@@ -39,7 +39,6 @@ class Baumweg
     const BaumAuftrag &m_a;
     const Ahnengraph &m_g;
     BaumInzucht::TBinaerbaum &m_baum;
-    ketteInzucht::tListeInzucht &m_kette;
     InzuchtRoh &m_roh;
     bool m_abbruch = false;
     bool m_keinSpeicher = false;
@@ -200,7 +199,6 @@ void Baumweg::analyse()
         mutterSeite[ordnung[i]->ahne].append(ordnung[i]);
     QVector<int> marke(m_g.anzahl(), 0);
     QVector<quint8> ausgang(m_g.anzahl(), 0);
-    QHash<int, QString> termText;
     QHash<quint64, int> aggregat; // (ahne, s, d) -> index in paare
     int stempel = 0;
     for (int i = 0; i < vaterSeite; ++i) {
@@ -225,25 +223,11 @@ void Baumweg::analyse()
                 continue;
             const int s = x->Generation - 2;
             const int d = y->Generation - 2;
-            double term = 0.5;
-            for (int j = 0; j < s + d; ++j)
-                term *= 0.5;
-            if (m_kette.anhaengen()) {
-                m_kette.Kette->satz = x->Satznummer;
-                m_kette.Kette->GenerationLinks = quint8(s);
-                m_kette.Kette->GenerationRechts = quint8(d);
-                m_kette.Kette->berechnung = term;
-            }
             m_roh.summe.addiere(GrosseZahl::term(s + d + 1));
-            auto it = termText.find(s + d);
-            if (it == termText.end())
-                it = termText.insert(s + d, festkomma(term, 3, 5, m_a.dezimal));
-            if (m_roh.inzuchtZeilen.size() < m_a.zeilenGrenze)
-                m_roh.inzuchtZeilen.append(m_g.ahne(x->ahne).name + QStringLiteral(" : ") +
-                                           QString::number(s) + QStringLiteral(" : ") + QString::number(d) +
-                                           QStringLiteral(" = ") + *it);
+            if (m_roh.einzelPaare.size() < m_a.zeilenGrenze)
+                m_roh.einzelPaare.append({x->ahne, s, d});
             else
-                ++m_roh.inzuchtZeilenWeitere;
+                ++m_roh.einzelPaareWeitere;
             const quint64 schluessel = (quint64(x->ahne) << 16) | (quint64(s) << 8) | quint64(d);
             auto a = aggregat.find(schluessel);
             if (a == aggregat.end()) {
@@ -299,10 +283,9 @@ void Baumweg::positionen()
 
 } // namespace
 
-BaumStatus berechneUeberBaum(const BaumAuftrag &auftrag, BaumInzucht::TBinaerbaum &baum,
-                             ketteInzucht::tListeInzucht &kette, InzuchtRoh &roh)
+BaumStatus berechneUeberBaum(const BaumAuftrag &auftrag, BaumInzucht::TBinaerbaum &baum, InzuchtRoh &roh)
 {
-    Baumweg weg(auftrag, baum, kette, roh);
+    Baumweg weg(auftrag, baum, roh);
     return weg.rechne();
 }
 

@@ -4,7 +4,6 @@
 #include "Ahnengraph.h"
 #include "BaumInzucht.h"
 #include "InzuchtDaten.h"
-#include "KetteInzucht.h"
 
 namespace tav::breeding {
 
@@ -25,7 +24,6 @@ struct BaumAuftrag {
 enum class BaumStatus { Ok, Abbruch, KeinSpeicher };
 
 // The calculation over the tree of occurrences (every occurrence a node, pairs compared one by one).
-BaumStatus berechneUeberBaum(const BaumAuftrag &auftrag, BaumInzucht::TBinaerbaum &baum,
-                             ketteInzucht::tListeInzucht &kette, InzuchtRoh &roh);
+BaumStatus berechneUeberBaum(const BaumAuftrag &auftrag, BaumInzucht::TBinaerbaum &baum, InzuchtRoh &roh);
 
 } // namespace tav::breeding

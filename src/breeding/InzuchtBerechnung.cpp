@@ -1,4 +1,4 @@
-// InzuchtBerechnung: the inbreeding analysis of a cat or mating and its result texts.
+// InzuchtBerechnung: the inbreeding analysis of a cat or mating.
 #include "InzuchtBerechnung.h"
 
 #include "InzuchtBaumweg.h"
@@ -53,48 +53,23 @@ void PaarAuswahl::abschliessen(QVector<PaarSumme> &paare, quint64 &weitere, Gros
     weitereAnzahl.addiere(m_weitereAnzahl);
 }
 
-QString ausgelasseneZeilenText(quint64 anzahl, const InzuchtBerechnung::Meldungstext &meldung)
+InzuchtBerechnung::InzuchtBerechnung(const PedigreeSource &quelle) : m_quelle(quelle)
 {
-    return (meldung ? meldung(9402) : QString()) + QLatin1Char(' ') + QString::number(anzahl);
-}
-
-InzuchtBerechnung::InzuchtBerechnung(const PedigreeSource &quelle, Meldungstext meldung)
-    : m_quelle(quelle), m_meldung(std::move(meldung))
-{
-}
-
-QString InzuchtBerechnung::text(const char *deutsch, const char *englisch) const
-{
-    return QString::fromUtf8(einstellungen.sprache == 0 ? deutsch : englisch);
 }
 
 void InzuchtBerechnung::zuruecksetzen()
 {
     m_baum.freigeben();
-    m_kette.freigeben();
     m_baumBenutzt = false;
-    Inzuchtkoeffizient.clear();
-    Inzuchtkoeffizientkurz.clear();
-    Ahnenverlustkoeffizient.clear();
-    Stammbaumkomplett.clear();
-    Inzucht.clear();
-    Ahnenverlust.clear();
-    Info.clear();
-    Clon.clear();
-    RTier.clear();
-    for (QStringList *l : {&g1, &g2, &g3, &g4, &r1, &r2, &r3, &r4})
-        l->clear();
-    AnzahlTopKatzen = {};
-    Vorfahrenliste.clear();
-    koeffizient = ahnenverlust = 0.0;
-    AnzahlMoeglicherVorf = GrosseZahl();
-    AnzahlVorhandenerVorf = zaehlerdoppelt = verschiedeneVorfahren = 0;
-    komplett = true;
-    paare.clear();
-    fehlerMeldung = 0;
-    fehlerText.clear();
-    zyklus.clear();
-    zyklusText.clear();
+    m_ergebnis.reset();
+    m_fehler = InzuchtFehler();
+}
+
+void InzuchtBerechnung::fehlschlag(InzuchtFehler::Art art, int meldung)
+{
+    zuruecksetzen();
+    m_fehler.art = art;
+    m_fehler.meldung = meldung;
 }
 
 bool InzuchtBerechnung::Berechne(qint32 Tier, qint32 Vater, qint32 Mutter, int Generationen, bool Inzucht)
@@ -107,49 +82,37 @@ bool InzuchtBerechnung::Berechne(qint32 Tier, qint32 Vater, qint32 Mutter, int G
     try {
         return berechne(Tier, Vater, Mutter, Generationen, Inzucht);
     } catch (const std::bad_alloc &) {
-        zuruecksetzen();
-        fehlerMeldung = 126;
-        fehlerText = meldung(126) + QLatin1Char('\r') + meldung(127);
+        fehlschlag(InzuchtFehler::Art::KeinSpeicher, 126);
         return false;
     }
 }
 
 bool InzuchtBerechnung::berechne(qint32 Tier, qint32 Vater, qint32 Mutter, int Generationen, bool Inzucht)
 {
-    generationen = std::clamp(Generationen, 3, 255);
+    InzuchtErgebnis e;
+    e.generationen = std::clamp(Generationen, 3, 255);
     const bool voll = Inzucht;
 
     switch (m_graph.laden(m_quelle, Tier, Vater, Mutter)) {
-    case Ahnengraph::Status::ElternFehlen:
-        fehlerMeldung = 83;
-        fehlerText = meldung(83);
-        return false;
-    case Ahnengraph::Status::Zyklus: {
-        zyklus = m_graph.zyklus();
-        QStringList katzen;
-        for (qint32 nr : zyklus) {
+    case Ahnengraph::Status::ElternFehlen: fehlschlag(InzuchtFehler::Art::ElternFehlen, 83); return false;
+    case Ahnengraph::Status::Zyklus:
+        fehlschlag(InzuchtFehler::Art::Zyklus);
+        m_fehler.zyklus = m_graph.zyklus();
+        for (qint32 nr : m_fehler.zyklus) {
             const auto k = m_quelle.katze(nr);
-            katzen << (k ? k->name + QStringLiteral(" (") + QString::number(nr) + QLatin1Char(')')
-                         : QString::number(nr));
+            m_fehler.zyklusNamen.append(k ? std::optional<QString>(k->name) : std::nullopt);
         }
-        zyklusText = katzen.join(QStringLiteral(" - "));
-        fehlerText = text("Fehler im Katzenregister: Katze ist ihr eigener Vorfahr: ",
-                          "Error in the cat register: a cat is its own ancestor: ") +
-                     zyklusText;
         return false;
-    }
     case Ahnengraph::Status::Ok: break;
     }
 
     // 2 + 4 + ... + 2^(G-1) = 2^G - 2, exact for every G up to 255
-    for (int k = 1; k < generationen; ++k)
-        AnzahlMoeglicherVorf.addiere(GrosseZahl::zweiHoch(k));
-    m_moeglich = AnzahlMoeglicherVorf.alsDouble();
+    for (int k = 1; k < e.generationen; ++k)
+        e.AnzahlMoeglicherVorf.addiere(GrosseZahl::zweiHoch(k));
 
-    const Pfadzaehlung pfade = zaehlePfade(m_graph, generationen);
+    const Pfadzaehlung pfade = zaehlePfade(m_graph, e.generationen);
     if (pfade.ueberlauf) {
-        fehlerText =
-            text("Zu viele Vorfahren für die Berechnung!", "Too many ancestors for the calculation!");
+        fehlschlag(InzuchtFehler::Art::ZuVieleVorfahren);
         return false;
     }
     bool baum = false;
@@ -170,20 +133,19 @@ bool InzuchtBerechnung::berechne(qint32 Tier, qint32 Vater, qint32 Mutter, int G
         a.tier = Tier;
         a.vaterNr = Vater;
         a.mutterNr = Mutter;
-        a.generationen = generationen;
+        a.generationen = e.generationen;
         a.voll = voll;
         a.dezimal = einstellungen.dezimal;
         a.fortschritt = fortschritt;
         a.phase = phase;
-        a.moeglich = saettige(AnzahlMoeglicherVorf);
+        a.moeglich = saettige(e.AnzahlMoeglicherVorf);
         a.zeilenGrenze = einstellungen.zeilenGrenze;
-        const BaumStatus st = berechneUeberBaum(a, m_baum, m_kette, roh);
+        const BaumStatus st = berechneUeberBaum(a, m_baum, roh);
         if (st != BaumStatus::Ok) {
-            zuruecksetzen();
-            if (st == BaumStatus::KeinSpeicher) {
-                fehlerMeldung = 126;
-                fehlerText = meldung(126) + QLatin1Char('\r') + meldung(127);
-            }
+            if (st == BaumStatus::KeinSpeicher)
+                fehlschlag(InzuchtFehler::Art::KeinSpeicher, 126);
+            else
+                fehlschlag(InzuchtFehler::Art::Abbruch);
             return false;
         }
         m_baumBenutzt = true;
@@ -191,7 +153,7 @@ bool InzuchtBerechnung::berechne(qint32 Tier, qint32 Vater, qint32 Mutter, int G
         SchnellAuftrag a;
         a.graph = &m_graph;
         a.pfade = &pfade;
-        a.generationen = generationen;
+        a.generationen = e.generationen;
         a.voll = voll;
         a.paareSammeln = voll && einstellungen.inzuchtMitVorfahren;
         a.zeilenGrenze = einstellungen.zeilenGrenze;
@@ -200,180 +162,62 @@ bool InzuchtBerechnung::berechne(qint32 Tier, qint32 Vater, qint32 Mutter, int G
         a.phase = voll ? phase : Phase();
         const SchnellStatus st = berechneSchnell(a, roh);
         if (st != SchnellStatus::Ok) {
-            zuruecksetzen();
-            if (st == SchnellStatus::Ueberlauf)
-                fehlerText =
-                    text("Zu viele Vorfahren für die Berechnung!", "Too many ancestors for the calculation!");
+            fehlschlag(st == SchnellStatus::Ueberlauf ? InzuchtFehler::Art::ZuVieleVorfahren
+                                                      : InzuchtFehler::Art::Abbruch);
             return false;
         }
     }
-    auswerten(roh, voll);
+    auswerten(roh, voll, e);
+    m_ergebnis = std::move(e);
     return true;
 }
 
-QString InzuchtBerechnung::infoZeile(const InfoEintrag &e) const
+void InzuchtBerechnung::auswerten(const InzuchtRoh &roh, bool voll, InzuchtErgebnis &e) const
 {
-    const int nr = e.art == InfoArt::VaterFehlt ? 40 : e.art == InfoArt::MutterFehlt ? 41 : 107;
-    return QString::number(e.generation) + QLatin1Char(' ') + meldung(39) + m_graph.ahne(e.ahne).name +
-           QLatin1Char(' ') + meldung(nr);
-}
-
-QString InzuchtBerechnung::prozentVonMoeglich(Anzahl n, int p, int d) const
-{
-    return festkomma(double(n) * (100.0 / m_moeglich), p, d, einstellungen.dezimal);
-}
-
-QString InzuchtBerechnung::topKatzeAnzahl(int slot) const
-{
-    if (slot < 1 || slot > 5)
-        return QString();
-    if (m_moeglich == 0.0)
-        return QStringLiteral(" 0 %");
-    return prozentVonMoeglich(AnzahlTopKatzen[slot - 1].anzahl, 6, 2) + QStringLiteral(" %");
-}
-
-void InzuchtBerechnung::auswerten(const InzuchtRoh &roh, bool voll)
-{
-    const QChar dez = einstellungen.dezimal;
-    const bool listen = voll && einstellungen.inzuchtMitVorfahren;
-    const bool zusammen = einstellungen.listenZusammenfassen || !roh.einzeln;
-
     // ancestor loss
-    AnzahlVorhandenerVorf = roh.vorhanden;
-    komplett = roh.komplett;
-    verschiedeneVorfahren = 0;
+    e.AnzahlVorhandenerVorf = roh.vorhanden;
+    e.komplett = roh.komplett;
     for (Anzahl n : roh.vorkommen)
         if (n > 0)
-            ++verschiedeneVorfahren;
-    zaehlerdoppelt = AnzahlVorhandenerVorf - verschiedeneVorfahren;
-    ahnenverlust = 100.0 / double(AnzahlVorhandenerVorf) * double(zaehlerdoppelt);
-    Stammbaumkomplett = meldung(komplett ? 42 : 43);
-    Ahnenverlustkoeffizient = ahnenverlustText(ahnenverlust, dez);
-    Ahnenverlust << QString() << meldung(44) + QLatin1Char(' ') + AnzahlMoeglicherVorf.text()
-                 << meldung(93) + QLatin1Char(' ') + anzahlText(AnzahlVorhandenerVorf)
-                 << meldung(45) + QLatin1Char(' ') + anzahlText(verschiedeneVorfahren) << QString()
-                 << meldung(46) + QLatin1Char(' ') + anzahlText(zaehlerdoppelt)
-                 << meldung(47) + QLatin1Char(' ') + festkomma(ahnenverlust, 3, 2, dez);
+            ++e.verschiedeneVorfahren;
+    e.zaehlerdoppelt = e.AnzahlVorhandenerVorf - e.verschiedeneVorfahren;
+    e.ahnenverlust = 100.0 / double(e.AnzahlVorhandenerVorf) * double(e.zaehlerdoppelt);
 
-    // coefficient
-    const int grenze = std::max(einstellungen.zeilenGrenze, 0);
-    quint64 paareWeitere = roh.paareWeitere;
-    GrosseZahl paareWeitereAnzahl = roh.paareWeitereAnzahl;
-    if (listen) {
-        PaarAuswahl auswahl(grenze, [this](int ahne) { return m_graph.ahne(ahne).nummer; });
-        for (const PaarSumme &p : roh.paare)
-            auswahl.add(p);
-        auswahl.abschliessen(paare, paareWeitere, paareWeitereAnzahl);
-    }
-    koeffizient = roh.summe.alsAnteil();
-    if (roh.summe.istNull()) {
-        Inzucht << meldung(48);
-        Inzuchtkoeffizient = Inzuchtkoeffizientkurz = QStringLiteral(" 0%");
-    } else {
-        Inzuchtkoeffizient = QLatin1Char(' ') + festkomma(koeffizient, 4, 5, dez) + QStringLiteral(" = ") +
-                             festkomma(koeffizient * 100.0, 4, 2, dez) + QLatin1Char('%');
-        Inzuchtkoeffizientkurz = koeffizientKurzText(koeffizient, true, dez);
-        if (listen && !zusammen) {
-            Inzucht = roh.inzuchtZeilen;
-            if (roh.inzuchtZeilenWeitere > 0)
-                Inzucht << ausgelasseneZeilenText(roh.inzuchtZeilenWeitere, m_meldung);
-        } else if (listen) {
-            GrosseZahl gesamt = paareWeitereAnzahl;
-            for (const PaarSumme &p : paare) {
-                double term = 0.5;
-                for (int j = 0; j < p.s + p.d; ++j)
-                    term *= 0.5;
-                Inzucht << m_graph.ahne(p.ahne).name + QStringLiteral(" : ") + QString::number(p.s) +
-                               QStringLiteral(" : ") + QString::number(p.d) + QStringLiteral(" = ") +
-                               festkomma(term, 3, 5, dez) + QStringLiteral(" (") + p.anzahl.text() +
-                               QStringLiteral("x)");
-                gesamt.addiere(p.anzahl);
-            }
-            Inzucht << text("Liste zusammengefasst: %1 Paare in %2 Zeilen",
-                            "List condensed: %1 pairs in %2 lines")
-                           .arg(gesamt.text())
-                           .arg(quint64(paare.size()) + paareWeitere);
-            if (paareWeitere > 0)
-                Inzucht << ausgelasseneZeilenText(paareWeitere, m_meldung);
-        }
-    }
-
-    // missing parents and stops
-    if (listen) {
-        if (!zusammen) {
-            for (qsizetype i = 0; i < roh.infoEinzeln.size() && i < grenze; ++i)
-                Info << infoZeile(roh.infoEinzeln[i]);
-            if (roh.infoEinzeln.size() > grenze)
-                Info << ausgelasseneZeilenText(quint64(roh.infoEinzeln.size() - grenze), m_meldung);
-        } else {
-            QVector<InfoEintrag> info = roh.info;
-            if (roh.einzeln) {
-                QHash<quint64, int> pos;
-                for (const InfoEintrag &e : roh.infoEinzeln) {
-                    const quint64 k = (quint64(e.generation) << 40) | (quint64(e.ahne) << 8) | quint64(e.art);
-                    auto it = pos.find(k);
-                    if (it == pos.end())
-                        pos.insert(k, int(info.size())), info.append(e);
-                    else
-                        info[*it].anzahl += e.anzahl;
-                }
-            }
-            std::sort(info.begin(), info.end(), [this](const InfoEintrag &a, const InfoEintrag &b) {
-                if (a.generation != b.generation)
-                    return a.generation < b.generation;
-                const qint32 na = m_graph.ahne(a.ahne).nummer, nb = m_graph.ahne(b.ahne).nummer;
-                if (na != nb)
-                    return na < nb;
-                return int(a.art) < int(b.art);
-            });
-            Anzahl gesamt = 0;
-            for (qsizetype i = 0; i < info.size(); ++i) {
-                const InfoEintrag &e = info[i];
-                if (i < grenze)
-                    Info << infoZeile(e) + QStringLiteral(" (") + anzahlText(e.anzahl) + QStringLiteral("x)");
-                gesamt += e.anzahl;
-            }
-            if (!info.isEmpty())
-                Info << text("Liste zusammengefasst: %1 Einträge in %2 Zeilen",
-                             "List condensed: %1 entries in %2 lines")
-                            .arg(anzahlText(gesamt))
-                            .arg(info.size());
-            if (info.size() > grenze)
-                Info << ausgelasseneZeilenText(quint64(info.size() - grenze), m_meldung);
-        }
-    }
+    e.koeffizient = roh.summe.alsAnteil();
+    e.beitrag = !roh.summe.istNull();
+    e.listen = voll && einstellungen.inzuchtMitVorfahren;
+    e.einzeln = !einstellungen.listenZusammenfassen && roh.einzeln;
+    if (e.listen)
+        listen(roh, e);
 
     // clones: one entry per name, in order of first occurrence
     if (voll) {
-        QVector<QPair<QString, Anzahl>> klone;
+        e.klonListe = true;
         QHash<QString, qsizetype> nachName;
         for (int i : roh.klonReihe) {
             const QString &name = m_graph.ahne(i).name;
             const auto it = nachName.constFind(name);
             if (it == nachName.constEnd()) {
-                nachName.insert(name, klone.size());
-                klone.append({name, roh.vorkommen[i]});
+                nachName.insert(name, e.klone.size());
+                e.klone.append({name, roh.vorkommen[i]});
             } else {
-                klone[*it].second += roh.vorkommen[i];
+                e.klone[*it].anzahl += roh.vorkommen[i];
             }
         }
-        for (qsizetype i = 0; i < klone.size() && i < grenze; ++i)
-            Clon << (m_moeglich == 0.0 ? QStringLiteral("0 %")
-                                       : prozentVonMoeglich(klone[i].second, 4, 2) + QStringLiteral(" %/") +
-                                             klone[i].first);
-        if (klone.size() > grenze)
-            Clon << ausgelasseneZeilenText(quint64(klone.size() - grenze), m_meldung);
+        const qsizetype grenze = std::max(einstellungen.zeilenGrenze, 0);
+        if (e.klone.size() > grenze) {
+            e.kloneWeitere = quint64(e.klone.size() - grenze);
+            e.klone.resize(grenze);
+        }
     }
-    if (Clon.isEmpty())
-        Clon << QStringLiteral("0 %");
 
     // top cats and the ancestor list
     if (voll) {
         const auto plaetze = m_quelle.topKatzen();
         for (int i = 0; i < 5; ++i) {
-            AnzahlTopKatzen[i].katze = plaetze[i].katze;
+            e.AnzahlTopKatzen[i].katze = plaetze[i].katze;
             const int idx = plaetze[i].katze ? m_graph.index(plaetze[i].katze) : -1;
-            AnzahlTopKatzen[i].anzahl = idx >= 0 ? roh.vorkommen[idx] : 0;
+            e.AnzahlTopKatzen[i].anzahl = idx >= 0 ? roh.vorkommen[idx] : 0;
         }
         if (einstellungen.inzuchtMitVorfahren) {
             for (int i = 0; i < m_graph.anzahl(); ++i) {
@@ -398,24 +242,104 @@ void InzuchtBerechnung::auswerten(const InzuchtRoh &roh, bool voll)
                     if (top)
                         z.Farbe = top;
                 }
-                Vorfahrenliste.append(z);
+                e.Vorfahrenliste.append(z);
             }
-            std::sort(Vorfahrenliste.begin(), Vorfahrenliste.end(),
+            std::sort(e.Vorfahrenliste.begin(), e.Vorfahrenliste.end(),
                       [](const VorfahrenZeile &a, const VorfahrenZeile &b) { return a.Nummer < b.Nummer; });
         }
     }
+    rassen(roh, e);
+}
 
-    // names and breed compositions by position
-    const RasseKurzname kurz = [this](qint32 r) { return m_quelle.rasseKurzname(r); };
-    RTier = anzeigeForm(roh.tierProzent, m_graph.tierRasse(), kurz, dez);
-    QStringList *namen[4] = {&g1, &g2, &g3, &g4};
-    QStringList *rassen[4] = {&r1, &r2, &r3, &r4};
+// the pair and info lines, cut at the line limit
+void InzuchtBerechnung::listen(const InzuchtRoh &roh, InzuchtErgebnis &e) const
+{
+    const int grenze = std::max(einstellungen.zeilenGrenze, 0);
+    const auto paar = [this](int ahne, int s, int d, GrosseZahl anzahl) {
+        const Ahne &a = m_graph.ahne(ahne);
+        return InzuchtErgebnis::Paar{a.nummer, a.name, s, d, std::move(anzahl)};
+    };
+    const auto info = [this](const InfoEintrag &i) {
+        return InzuchtErgebnis::Info{i.generation, m_graph.ahne(i.ahne).name, i.art, i.anzahl};
+    };
+    QVector<PaarSumme> gewaehlt;
+    e.paareWeitere = roh.paareWeitere;
+    e.paareWeitereAnzahl = roh.paareWeitereAnzahl;
+    PaarAuswahl auswahl(grenze, [this](int ahne) { return m_graph.ahne(ahne).nummer; });
+    for (const PaarSumme &p : roh.paare)
+        auswahl.add(p);
+    auswahl.abschliessen(gewaehlt, e.paareWeitere, e.paareWeitereAnzahl);
+    e.paare.reserve(gewaehlt.size());
+    for (const PaarSumme &p : gewaehlt)
+        e.paare.append(paar(p.ahne, p.s, p.d, p.anzahl));
+    if (e.einzeln && e.beitrag) {
+        e.einzelPaare.reserve(roh.einzelPaare.size());
+        for (const InzuchtRoh::EinzelPaar &p : roh.einzelPaare)
+            e.einzelPaare.append(paar(p.ahne, p.s, p.d, GrosseZahl::von(1)));
+        e.einzelPaareWeitere = roh.einzelPaareWeitere;
+    }
+
+    if (e.einzeln) {
+        for (qsizetype i = 0; i < roh.infoEinzeln.size() && i < grenze; ++i)
+            e.info.append(info(roh.infoEinzeln[i]));
+        if (roh.infoEinzeln.size() > grenze)
+            e.infoWeitere = quint64(roh.infoEinzeln.size() - grenze);
+        return;
+    }
+    QVector<InfoEintrag> alle = roh.info;
+    if (roh.einzeln) {
+        QHash<quint64, int> pos;
+        for (const InfoEintrag &i : roh.infoEinzeln) {
+            const quint64 k = (quint64(i.generation) << 40) | (quint64(i.ahne) << 8) | quint64(i.art);
+            auto it = pos.find(k);
+            if (it == pos.end())
+                pos.insert(k, int(alle.size())), alle.append(i);
+            else
+                alle[*it].anzahl += i.anzahl;
+        }
+    }
+    std::sort(alle.begin(), alle.end(), [this](const InfoEintrag &a, const InfoEintrag &b) {
+        if (a.generation != b.generation)
+            return a.generation < b.generation;
+        const qint32 na = m_graph.ahne(a.ahne).nummer, nb = m_graph.ahne(b.ahne).nummer;
+        if (na != nb)
+            return na < nb;
+        return int(a.art) < int(b.art);
+    });
+    for (qsizetype i = 0; i < alle.size(); ++i) {
+        if (i < grenze)
+            e.info.append(info(alle[i]));
+        e.infoGesamt += alle[i].anzahl;
+    }
+    if (alle.size() > grenze)
+        e.infoWeitere = quint64(alle.size() - grenze);
+}
+
+// names and breed compositions by position, with the short names of the breeds in them
+void InzuchtBerechnung::rassen(const InzuchtRoh &roh, InzuchtErgebnis &e) const
+{
+    const QChar dez = einstellungen.dezimal;
+    const auto kurzname = [&](const RasseAnteile &a) {
+        for (qint32 r : a.r_array) {
+            if (r == 0 || e.rasseKurznamen.contains(r))
+                continue;
+            if (const std::optional<QString> name = m_quelle.rasseKurzname(r))
+                e.rasseKurznamen.insert(r, *name);
+        }
+    };
+    e.tierRasse.belegeRasseProzent(roh.tierProzent, m_graph.tierRasse(), 1, dez);
+    kurzname(e.tierRasse);
     for (int k = 0; k < 4; ++k) {
-        *namen[k] = roh.namen[k];
-        QStringList r;
-        for (const auto &p : roh.rassen[k])
-            r << (p.belegt ? anzeigeForm(p.prozent, p.rasse, kurz, dez) : QString());
-        *rassen[k] = r;
+        e.namen[k] = roh.namen[k];
+        for (const auto &p : roh.rassen[k]) {
+            InzuchtErgebnis::Rasse r;
+            r.belegt = p.belegt;
+            if (p.belegt) {
+                r.anteile.belegeRasseProzent(p.prozent, p.rasse, 1, dez);
+                kurzname(r.anteile);
+            }
+            e.rassen[k].append(r);
+        }
     }
 }
 

@@ -59,10 +59,15 @@ struct InzuchtRoh {
     quint64 paareWeitere = 0;
     GrosseZahl paareWeitereAnzahl;
 
-    // per pair / per occurrence, only from the tree; the pair lines end at the line limit
+    // per pair / per occurrence, only from the tree; the pairs end at the line limit
     bool einzeln = false;
-    QStringList inzuchtZeilen;
-    quint64 inzuchtZeilenWeitere = 0;
+    struct EinzelPaar {
+        int ahne = -1;
+        int s = 0;
+        int d = 0;
+    };
+    QVector<EinzelPaar> einzelPaare;
+    quint64 einzelPaareWeitere = 0;
     QVector<InfoEintrag> infoEinzeln;
 };
 

@@ -1,7 +1,9 @@
-// InzuchtFormat: number formats of the inbreeding results.
+// InzuchtFormat: the inbreeding results as text, as the window, the print-out and the command line
+// show them, and the number formats they use.
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <optional>
@@ -61,5 +63,45 @@ QString anzeigeForm(const QString &prozent, qint32 rasse, const RasseKurzname &k
 // The same of a composition held as values, each percent written by `prozent`
 QString anzeigeForm(const RasseAnteile &a, const RasseKurzname &kurzname,
                     const std::function<QString(float)> &prozent);
+
+struct InzuchtErgebnis;
+struct InzuchtFehler;
+
+using Meldungstext = std::function<QString(int nummer)>;
+
+// How the results are written: decimal sign, language (0 German, 1 English, 2 Dutch), and the
+// message catalogue for the numbered texts.
+struct InzuchtTextArt {
+    QChar dezimal = QLatin1Char(',');
+    int sprache = 0;
+    Meldungstext meldung;
+};
+
+struct InzuchtTexte {
+    QString Inzuchtkoeffizient;
+    QString Inzuchtkoeffizientkurz;
+    QString Ahnenverlustkoeffizient;
+    QString Stammbaumkomplett;
+    QStringList Inzucht;
+    QStringList Ahnenverlust;
+    QStringList Info;
+    QStringList Clon;
+    QString RTier;
+    std::array<QStringList, 4> r; // breed compositions by position, as g1..g4 the names
+};
+
+InzuchtTexte inzuchtTexte(const InzuchtErgebnis &ergebnis, const InzuchtTextArt &art);
+
+// share text of a top-cat slot (1..5), as the top-cat table shows it
+QString topKatzeAnteilText(const InzuchtErgebnis &ergebnis, int slot, QChar dezimal);
+// the same of the first slot that holds `katze`; empty when none does
+QString topKatzeAnteilVon(const InzuchtErgebnis &ergebnis, qint32 katze, QChar dezimal);
+
+// The closing line of a list cut at its line limit: message 9402 and the number of lines left out.
+QString ausgelasseneZeilenText(quint64 anzahl, const Meldungstext &meldung);
+
+// The cats of a cycle as "Name (Nummer) - ..."; the failure as one text ("\r" between lines).
+QString zyklusText(const InzuchtFehler &fehler);
+QString fehlerText(const InzuchtFehler &fehler, const InzuchtTextArt &art);
 
 } // namespace tav::breeding

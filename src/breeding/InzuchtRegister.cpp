@@ -3,6 +3,7 @@
 
 #include "InzuchtSchnell.h"
 #include "Linienpaare.h"
+#include "store/Namen_register.h"
 #include "store/Query.h"
 
 #include <algorithm>
@@ -10,6 +11,8 @@
 #include <limits>
 
 namespace tav::breeding {
+
+using namespace store::namen;
 
 void InzuchtRegister::aufbauen(const QVector<KatzeDaten> &katzen, const QSet<qint32> &stop)
 {
@@ -91,7 +94,7 @@ void InzuchtRegister::lese(store::Database &db)
         k.mutter = q.value(2).toInt();
         katzen.append(k);
     }
-    if (db.tableExists(QStringLiteral("KATZEMERKMAL.DB"))) {
+    if (db.tableExists(katzemerkmal::Datei)) {
         store::Query m(&db, QStringLiteral("SELECT Katze FROM katzemerkmal.db WHERE Merkmal = ?"));
         m.addBindValue(MerkmalFoundation);
         m.open();

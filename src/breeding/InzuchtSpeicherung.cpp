@@ -2,16 +2,19 @@
 #include "InzuchtSpeicherung.h"
 
 #include "store/Database.h"
+#include "store/Namen_work.h"
 #include "store/Table.h"
 #include "store/Transaction.h"
 
 namespace tav::breeding {
 
 namespace {
-const QString Haupt = QStringLiteral("Inzuchtgrad.db");
-const QString Vorf = QStringLiteral("InzuchtgradVorf.db");
-const QString Clone = QStringLiteral("InzuchtSpeicherClone.db");
-const QString Top = QStringLiteral("InzuchtgradSpeicherungTopKatzen.db");
+using namespace store::namen;
+
+const QString Haupt = inzuchtgrad::Datei;
+const QString Vorf = inzuchtgradvorf::Datei;
+const QString Clone = inzuchtspeicherclone::Datei;
+const QString Top = inzuchtgradspeicherungtopkatzen::Datei;
 
 QString zeilen(const QStringList &l)
 {
@@ -78,11 +81,11 @@ std::optional<qint64> findeBerechnung(store::Database &db, const QString &name, 
         return std::nullopt;
     store::Table t(&db, Haupt);
     t.setReadOnly(true);
-    t.setIndexName(QStringLiteral("NameGen"));
+    t.setIndexName(inzuchtgrad::idx::NameGen);
     t.open();
     if (!t.findKey({name, generation}))
         return std::nullopt;
-    return t.value(QStringLiteral("LaufendeNummer")).toLongLong();
+    return t.value(inzuchtgrad::LaufendeNummer).toLongLong();
 }
 
 qint64 berechnungSpeichern(store::Database &db, const GespeicherteBerechnung &b,
@@ -102,30 +105,28 @@ qint64 berechnungSpeichern(store::Database &db, const GespeicherteBerechnung &b,
         } else {
             haupt.append();
         }
-        const auto setze = [&haupt](const char *feld, const QVariant &v) {
-            haupt.setValue(QString::fromLatin1(feld), v);
-        };
-        setze("Art", b.art);
-        setze("Name", b.name);
-        setze("Nummer", b.nummer);
-        setze("Vater", b.vater);
-        setze("VaterNr", b.vaterNr);
-        setze("Mutter", b.mutter);
-        setze("MutterNr", b.mutterNr);
-        setze("Generation", b.generation);
-        setze("Inzucht", zeilen(b.inzucht));
-        setze("Prozent", b.prozent);
-        setze("Ahnenverlust", zeilen(b.ahnenverlust));
-        setze("Stammbaumkomplett", b.stammbaumkomplett);
-        setze("Info", zeilen(b.info));
+        const auto setze = [&haupt](const QString &feld, const QVariant &v) { haupt.setValue(feld, v); };
+        setze(inzuchtgrad::Art, b.art);
+        setze(inzuchtgrad::Name, b.name);
+        setze(inzuchtgrad::Nummer, b.nummer);
+        setze(inzuchtgrad::Vater, b.vater);
+        setze(inzuchtgrad::VaterNr, b.vaterNr);
+        setze(inzuchtgrad::Mutter, b.mutter);
+        setze(inzuchtgrad::MutterNr, b.mutterNr);
+        setze(inzuchtgrad::Generation, b.generation);
+        setze(inzuchtgrad::Inzucht, zeilen(b.inzucht));
+        setze(inzuchtgrad::Prozent, b.prozent);
+        setze(inzuchtgrad::Ahnenverlust, zeilen(b.ahnenverlust));
+        setze(inzuchtgrad::Stammbaumkomplett, b.stammbaumkomplett);
+        setze(inzuchtgrad::Info, zeilen(b.info));
         haupt.post();
-        schluessel = haupt.value(QStringLiteral("LaufendeNummer")).toLongLong();
+        schluessel = haupt.value(inzuchtgrad::LaufendeNummer).toLongLong();
     }
 
     store::Table top(&db, Top), clone(&db, Clone), vorf(&db, Vorf);
-    top.setIndexName(QStringLiteral("Katze"));
-    clone.setIndexName(QStringLiteral("Katze"));
-    vorf.setIndexName(QStringLiteral("Nummer"));
+    top.setIndexName(inzuchtgradspeicherungtopkatzen::idx::Katze);
+    clone.setIndexName(inzuchtspeicherclone::idx::Katze);
+    vorf.setIndexName(inzuchtgradvorf::idx::Nummer);
     top.open();
     clone.open();
     if (ersetzen) {
@@ -136,18 +137,18 @@ qint64 berechnungSpeichern(store::Database &db, const GespeicherteBerechnung &b,
     if (b.mitTopKatzen) {
         for (const auto &t : b.topKatzen) {
             top.append();
-            top.setValue(QStringLiteral("Katze"), schluessel);
-            top.setValue(QStringLiteral("Nummern"), t.slot);
-            top.setValue(QStringLiteral("Name"), t.name);
-            top.setValue(QStringLiteral("Anzahl"), t.anzahl);
+            top.setValue(inzuchtgradspeicherungtopkatzen::Katze, schluessel);
+            top.setValue(inzuchtgradspeicherungtopkatzen::Nummern, t.slot);
+            top.setValue(inzuchtgradspeicherungtopkatzen::Name, t.name);
+            top.setValue(inzuchtgradspeicherungtopkatzen::Anzahl, t.anzahl);
             top.post();
         }
     }
     for (const auto &k : b.klone) {
         clone.append();
-        clone.setValue(QStringLiteral("Katze"), schluessel);
-        clone.setValue(QStringLiteral("Prozent"), k.prozent);
-        clone.setValue(QStringLiteral("Name"), k.name);
+        clone.setValue(inzuchtspeicherclone::Katze, schluessel);
+        clone.setValue(inzuchtspeicherclone::Prozent, k.prozent);
+        clone.setValue(inzuchtspeicherclone::Name, k.name);
         clone.post();
     }
     vorf.open();
@@ -155,12 +156,12 @@ qint64 berechnungSpeichern(store::Database &db, const GespeicherteBerechnung &b,
         entferneDetails(vorf, schluessel);
     for (const auto &v : b.vorfahren) {
         vorf.append();
-        vorf.setValue(QStringLiteral("Nummer"), schluessel);
-        vorf.setValue(QStringLiteral("Katze"), v.katze);
-        vorf.setValue(QStringLiteral("Name"), v.name);
-        vorf.setValue(QStringLiteral("Anzahl"), v.anzahl);
+        vorf.setValue(inzuchtgradvorf::Nummer, schluessel);
+        vorf.setValue(inzuchtgradvorf::Katze, v.katze);
+        vorf.setValue(inzuchtgradvorf::Name, v.name);
+        vorf.setValue(inzuchtgradvorf::Anzahl, v.anzahl);
         if (v.farbe)
-            vorf.setValue(QStringLiteral("Farbe"), *v.farbe);
+            vorf.setValue(inzuchtgradvorf::Farbe, *v.farbe);
         vorf.post();
     }
     txn.commit();
@@ -174,11 +175,11 @@ QVector<GespeicherterEintrag> gespeicherteBerechnungen(store::Database &db)
         return liste;
     store::Table t(&db, Haupt);
     t.setReadOnly(true);
-    t.setIndexName(QStringLiteral("NameGen"));
+    t.setIndexName(inzuchtgrad::idx::NameGen);
     t.open();
     for (t.first(); !t.eof(); t.next()) {
-        liste.append({t.value(QStringLiteral("LaufendeNummer")).toLongLong(), t.text(QStringLiteral("Name")),
-                      t.intValue(QStringLiteral("Generation"))});
+        liste.append({t.value(inzuchtgrad::LaufendeNummer).toLongLong(), t.text(inzuchtgrad::Name),
+                      t.intValue(inzuchtgrad::Generation)});
     }
     return liste;
 }
@@ -193,19 +194,19 @@ std::optional<GespeicherteBerechnung> berechnungLaden(store::Database &db, qint6
         return std::nullopt;
     GespeicherteBerechnung b;
     b.schluessel = schluessel;
-    b.art = t.intValue(QStringLiteral("Art"));
-    b.name = t.text(QStringLiteral("Name"));
-    b.nummer = t.intValue(QStringLiteral("Nummer"));
-    b.vater = t.text(QStringLiteral("Vater"));
-    b.vaterNr = t.intValue(QStringLiteral("VaterNr"));
-    b.mutter = t.text(QStringLiteral("Mutter"));
-    b.mutterNr = t.intValue(QStringLiteral("MutterNr"));
-    b.generation = t.intValue(QStringLiteral("Generation"));
-    b.inzucht = zeilen(t.text(QStringLiteral("Inzucht")));
-    b.prozent = t.text(QStringLiteral("Prozent"));
-    b.ahnenverlust = zeilen(t.text(QStringLiteral("Ahnenverlust")));
-    b.stammbaumkomplett = t.text(QStringLiteral("Stammbaumkomplett"));
-    b.info = zeilen(t.text(QStringLiteral("Info")));
+    b.art = t.intValue(inzuchtgrad::Art);
+    b.name = t.text(inzuchtgrad::Name);
+    b.nummer = t.intValue(inzuchtgrad::Nummer);
+    b.vater = t.text(inzuchtgrad::Vater);
+    b.vaterNr = t.intValue(inzuchtgrad::VaterNr);
+    b.mutter = t.text(inzuchtgrad::Mutter);
+    b.mutterNr = t.intValue(inzuchtgrad::MutterNr);
+    b.generation = t.intValue(inzuchtgrad::Generation);
+    b.inzucht = zeilen(t.text(inzuchtgrad::Inzucht));
+    b.prozent = t.text(inzuchtgrad::Prozent);
+    b.ahnenverlust = zeilen(t.text(inzuchtgrad::Ahnenverlust));
+    b.stammbaumkomplett = t.text(inzuchtgrad::Stammbaumkomplett);
+    b.info = zeilen(t.text(inzuchtgrad::Info));
 
     const auto details = [&db, schluessel](const QString &name, const QString &index, auto &&zeile) {
         store::Table d(&db, name);
@@ -216,18 +217,20 @@ std::optional<GespeicherteBerechnung> berechnungLaden(store::Database &db, qint6
         for (d.first(); !d.eof(); d.next())
             zeile(d);
     };
-    details(Top, QStringLiteral("Katze"), [&b](store::Table &d) {
-        b.topKatzen.append({d.intValue(QStringLiteral("Nummern")), d.text(QStringLiteral("Name")),
-                            d.text(QStringLiteral("Anzahl"))});
+    details(Top, inzuchtgradspeicherungtopkatzen::idx::Katze, [&b](store::Table &d) {
+        b.topKatzen.append({d.intValue(inzuchtgradspeicherungtopkatzen::Nummern),
+                            d.text(inzuchtgradspeicherungtopkatzen::Name),
+                            d.text(inzuchtgradspeicherungtopkatzen::Anzahl)});
     });
     b.mitTopKatzen = !b.topKatzen.isEmpty();
-    details(Clone, QStringLiteral("Katze"), [&b](store::Table &d) {
-        b.klone.append({d.value(QStringLiteral("Prozent")).toDouble(), d.text(QStringLiteral("Name"))});
+    details(Clone, inzuchtspeicherclone::idx::Katze, [&b](store::Table &d) {
+        b.klone.append(
+            {d.value(inzuchtspeicherclone::Prozent).toDouble(), d.text(inzuchtspeicherclone::Name)});
     });
-    details(Vorf, QStringLiteral("Nummer"), [&b](store::Table &d) {
-        const QVariant farbe = d.value(QStringLiteral("Farbe"));
-        b.vorfahren.append({d.intValue(QStringLiteral("Katze")), d.text(QStringLiteral("Name")),
-                            d.intValue(QStringLiteral("Anzahl")),
+    details(Vorf, inzuchtgradvorf::idx::Nummer, [&b](store::Table &d) {
+        const QVariant farbe = d.value(inzuchtgradvorf::Farbe);
+        b.vorfahren.append({d.intValue(inzuchtgradvorf::Katze), d.text(inzuchtgradvorf::Name),
+                            d.intValue(inzuchtgradvorf::Anzahl),
                             farbe.isNull() ? std::nullopt : std::optional<qint32>(farbe.toInt())});
     });
     return b;

@@ -2,12 +2,16 @@
 
 #include "store/Database.h"
 #include "store/EngineError.h"
+#include "store/Namen_office.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/Table.h"
 
 #include <QRegularExpression>
 
 using tav::store::EngineError;
 using tav::store::Table;
+using namespace tav::store::namen;
 
 namespace tav::breeding {
 
@@ -18,7 +22,7 @@ bool ueberVater(const QString &geschlecht)
 
 QString nachkommenIndex(const QString &geschlecht)
 {
-    return ueberVater(geschlecht) ? QStringLiteral("IdxVater") : QStringLiteral("IdxMutter");
+    return ueberVater(geschlecht) ? catstamm::idx::IdxVater : catstamm::idx::IdxMutter;
 }
 
 QString geschlechtKurz(const QString &geschlecht, int sprache)
@@ -76,7 +80,7 @@ QStringList datenMitEltern(const QStringList &daten, const QString &mutterZeile,
 namespace {
 std::unique_ptr<Table> katzenCursor(tav::store::Database &db, const QString &index)
 {
-    auto t = std::make_unique<Table>(&db, QStringLiteral("CATSTAMM.DB"));
+    auto t = std::make_unique<Table>(&db, catstamm::Datei);
     t->setReadOnly(true);
     t->setIndexName(index);
     t->open();
@@ -87,18 +91,18 @@ std::unique_ptr<Table> katzenCursor(tav::store::Database &db, const QString &ind
 NachkommenLeser::NachkommenLeser(tav::store::Database &db, int sprache) : m_db(db), m_sprache(sprache)
 {
     m_katze = katzenCursor(db, QString());
-    m_vaterKinder = katzenCursor(db, QStringLiteral("IdxVater"));
-    m_mutterKinder = katzenCursor(db, QStringLiteral("IdxMutter"));
+    m_vaterKinder = katzenCursor(db, catstamm::idx::IdxVater);
+    m_mutterKinder = katzenCursor(db, catstamm::idx::IdxMutter);
 }
 
 NachkommenLeser::~NachkommenLeser() = default;
 
 Table *NachkommenLeser::lookup(const QString &datei, const QString &index)
 {
-    std::unique_ptr<Table> *t = datei == QLatin1String("RASSE.DB")          ? &m_rasse
-                                : datei == QLatin1String("ADR_DAT.DB")      ? &m_adressen
-                                : datei == QLatin1String("KATZEMERKMAL.DB") ? &m_katzeMerkmal
-                                                                            : &m_merkmale;
+    std::unique_ptr<Table> *t = datei == rasse::Datei.view()          ? &m_rasse
+                                : datei == adr_dat::Datei.view()      ? &m_adressen
+                                : datei == katzemerkmal::Datei.view() ? &m_katzeMerkmal
+                                                                      : &m_merkmale;
     if (*t)
         return (*t)->isOpen() ? t->get() : nullptr;
     *t = std::make_unique<Table>(&m_db, datei);
@@ -119,13 +123,13 @@ std::optional<Elterntier> NachkommenLeser::katze(qint32 nummer)
         return std::nullopt;
     Elterntier e;
     e.nummer = nummer;
-    e.name = m_katze->text(QStringLiteral("Name"));
-    e.geschlecht = m_katze->text(QStringLiteral("Geschlecht"));
-    e.gebDatum = m_katze->value(QStringLiteral("GebDatum")).toDate();
-    e.fellFarbe = m_katze->text(QStringLiteral("FellFarbe"));
-    e.vater = m_katze->intValue(QStringLiteral("Vater"));
-    e.mutter = m_katze->intValue(QStringLiteral("Mutter"));
-    e.rasse = rasseName(m_katze->intValue(QStringLiteral("Rasse")));
+    e.name = m_katze->text(catstamm::Name);
+    e.geschlecht = m_katze->text(catstamm::Geschlecht);
+    e.gebDatum = m_katze->value(catstamm::GebDatum).toDate();
+    e.fellFarbe = m_katze->text(catstamm::FellFarbe);
+    e.vater = m_katze->intValue(catstamm::Vater);
+    e.mutter = m_katze->intValue(catstamm::Mutter);
+    e.rasse = rasseName(m_katze->intValue(catstamm::Rasse));
     return e;
 }
 
@@ -133,34 +137,34 @@ QString NachkommenLeser::name(qint32 nummer)
 {
     if (nummer <= 0 || !m_katze->findKey({nummer}))
         return QString();
-    return m_katze->text(QStringLiteral("Name"));
+    return m_katze->text(catstamm::Name);
 }
 
 QString NachkommenLeser::rasseName(qint32 rcode)
 {
-    Table *t = rcode > 0 ? lookup(QStringLiteral("RASSE.DB")) : nullptr;
-    return t && t->findKey({rcode}) ? t->text(QStringLiteral("RName")) : QString();
+    Table *t = rcode > 0 ? lookup(rasse::Datei) : nullptr;
+    return t && t->findKey({rcode}) ? t->text(rasse::RName) : QString();
 }
 
 QString NachkommenLeser::person(qint32 nr)
 {
-    Table *t = nr > 0 ? lookup(QStringLiteral("ADR_DAT.DB")) : nullptr;
+    Table *t = nr > 0 ? lookup(adr_dat::Datei) : nullptr;
     if (!t || !t->findKey({nr}))
         return QString();
-    return personText(t->text(QStringLiteral("Name")), t->text(QStringLiteral("Vorname")));
+    return personText(t->text(adr_dat::Name), t->text(adr_dat::Vorname));
 }
 
 QString NachkommenLeser::merkmale(qint32 katze)
 {
-    Table *links = lookup(QStringLiteral("KATZEMERKMAL.DB"), QStringLiteral("Katze"));
-    Table *katalog = lookup(QStringLiteral("MERKMALE.DB"));
+    Table *links = lookup(katzemerkmal::Datei, katzemerkmal::idx::Katze);
+    Table *katalog = lookup(merkmale::Datei);
     if (!links || !katalog)
         return QString();
     QStringList kuerzel;
     links->setRange({katze}, {katze});
     for (links->first(); !links->eof(); links->next()) {
-        if (katalog->findKey({links->intValue(QStringLiteral("Merkmal"))}))
-            kuerzel << katalog->text(QStringLiteral("Kuerzel"));
+        if (katalog->findKey({links->intValue(katzemerkmal::Merkmal)}))
+            kuerzel << katalog->text(merkmale::Kuerzel);
     }
     return kuerzel.join(QLatin1Char('/'));
 }
@@ -181,19 +185,18 @@ QVector<Nachkomme> NachkommenLeser::nachkommen(const Elterntier &eltern, bool vo
     t.setRange({eltern.nummer}, {eltern.nummer});
     for (t.first(); !t.eof(); t.next()) {
         Nachkomme n;
-        n.nummer = t.intValue(QStringLiteral("LaufendeNummer"));
-        n.name = t.text(QStringLiteral("Name"));
-        n.geschlecht = t.text(QStringLiteral("Geschlecht"));
+        n.nummer = t.intValue(catstamm::LaufendeNummer);
+        n.name = t.text(catstamm::Name);
+        n.geschlecht = t.text(catstamm::Geschlecht);
         n.geschl = geschlechtKurz(n.geschlecht, m_sprache);
         if (vollstaendig) {
-            n.gebDatum = t.value(QStringLiteral("GebDatum")).toDate();
-            n.fellFarbe = t.text(QStringLiteral("FellFarbe"));
-            n.rasse = rasseName(t.intValue(QStringLiteral("Rasse")));
+            n.gebDatum = t.value(catstamm::GebDatum).toDate();
+            n.fellFarbe = t.text(catstamm::FellFarbe);
+            n.rasse = rasseName(t.intValue(catstamm::Rasse));
             n.rasseFarbe = rasseFarbeText(n.rasse, n.fellFarbe);
-            n.besitzer = person(t.intValue(QStringLiteral("Besitzer")));
-            n.zuechter = person(t.intValue(QStringLiteral("Züchter")));
-            n.andererElternteil =
-                name(t.intValue(vater ? QStringLiteral("Mutter") : QStringLiteral("Vater")));
+            n.besitzer = person(t.intValue(catstamm::Besitzer));
+            n.zuechter = person(t.intValue(catstamm::Zuechter));
+            n.andererElternteil = name(t.intValue(vater ? catstamm::Mutter : catstamm::Vater));
             n.merkmale = merkmale(n.nummer);
         }
         liste.append(n);
@@ -205,10 +208,10 @@ QVector<Nachkomme> NachkommenLeser::nachkommen(const Elterntier &eltern, bool vo
 QStringList nachkommenIndexePruefen(tav::store::Database &db)
 {
     QStringList hinzu;
-    const QString datei = QStringLiteral("CATSTAMM.DB");
+    const QString datei = catstamm::Datei;
     for (const auto &[name, felder] :
-         {std::pair{QStringLiteral("IdxVater"), QStringLiteral("Vater;GebDatum;Name")},
-          std::pair{QStringLiteral("IdxMutter"), QStringLiteral("Mutter;GebDatum;Name")}}) {
+         {std::pair{QString(catstamm::idx::IdxVater), QStringLiteral("Vater;GebDatum;Name")},
+          std::pair{QString(catstamm::idx::IdxMutter), QStringLiteral("Mutter;GebDatum;Name")}}) {
         if (db.storedLayout(datei).indexForFields(felder))
             continue;
         tav::store::IndexDef idx;

@@ -3,12 +3,15 @@
 
 #include "PedigreeSource.h"
 #include "store/Database.h"
+#include "store/Namen_register.h"
 #include "store/Query.h"
 
 #include <QFileInfo>
 #include <QSet>
 
 namespace tav::breeding {
+
+using namespace store::namen;
 
 namespace stammbaum8 {
 
@@ -191,7 +194,7 @@ Stammbaum8 leseStammbaum8(const PedigreeSource &quelle, qint32 wurzel)
 QHash<qint32, QString> stammbaumBilder(store::Database &db, const QVector<qint32> &katzen)
 {
     QHash<qint32, QString> out;
-    if (katzen.isEmpty() || !db.tableExists(QStringLiteral("BILDER.DB")))
+    if (katzen.isEmpty() || !db.tableExists(bilder::Datei))
         return out;
     QString fragen;
     for (int n = 0; n < katzen.size(); ++n)

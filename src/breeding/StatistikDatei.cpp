@@ -6,11 +6,14 @@
 #include "StorePedigree.h"
 #include "app/Global.h"
 #include "store/Database.h"
+#include "store/Namen_reference.h"
 #include "store/Query.h"
 
 #include <QElapsedTimer>
 
 namespace tav::breeding {
+
+using namespace store::namen;
 
 namespace {
 
@@ -121,7 +124,7 @@ QPair<QDate, QDate> DateiFilter::geburtGrenzen() const
 QStringList merkmalNamen(store::Database &db)
 {
     QStringList namen;
-    if (!db.tableExists(QStringLiteral("MERKMALE.DB")))
+    if (!db.tableExists(merkmale::Datei))
         return namen;
     store::Query q(&db, QStringLiteral("SELECT Bezeichnung FROM merkmale.db"));
     q.open();
@@ -274,8 +277,9 @@ bool DateiInzucht::weiter(int millisekunden, const Fertig &fertig)
             avk = ahnenverlustText(r->ahnenverlust, m_dezimal);
         } else if (m_begrenzt->paar(p.vater, p.mutter, m_generationen),
                    m_engine.Berechne(0, p.vater, p.mutter, m_generationen, false)) {
-            ik = m_engine.Inzuchtkoeffizientkurz;
-            avk = m_engine.Ahnenverlustkoeffizient;
+            const InzuchtErgebnis &e = *m_engine.ergebnis();
+            ik = koeffizientKurzText(e.koeffizient, e.beitrag, m_dezimal);
+            avk = ahnenverlustText(e.ahnenverlust, m_dezimal);
         }
         if (fertig)
             fertig(p.zeilen, ik, avk);

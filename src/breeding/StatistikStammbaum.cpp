@@ -1,5 +1,7 @@
 #include "StatistikStammbaum.h"
 
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/Query.h"
 
 #include <algorithm>
@@ -7,6 +9,8 @@
 #include <optional>
 
 namespace tav::breeding {
+
+using namespace store::namen;
 
 StatistikRegister StatistikRegister::lese(store::Database &db, const Fortschritt &fortschritt)
 {
@@ -29,7 +33,7 @@ StatistikRegister StatistikRegister::lese(store::Database &db, const Fortschritt
             q.value(0).toInt(),
             {q.value(1).toString(), q.value(2).toString(), q.value(3).toInt(), q.value(4).toInt(), {}});
     }
-    if (!db.tableExists(QStringLiteral("KATZEMERKMAL.DB")) || !db.tableExists(QStringLiteral("MERKMALE.DB")))
+    if (!db.tableExists(katzemerkmal::Datei) || !db.tableExists(merkmale::Datei))
         return r;
     store::Query m(&db,
                    QStringLiteral("SELECT k.Katze, m.Bezeichnung FROM katzemerkmal.db k, merkmale.db m"

@@ -2,6 +2,9 @@
 #include "StorePedigree.h"
 
 #include "store/Database.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
+#include "store/Namen_work.h"
 #include "store/Query.h"
 #include "store/Statement.h"
 #include "store/Table.h"
@@ -13,10 +16,11 @@ namespace tav::breeding {
 
 using store::Database;
 using store::Query;
+using namespace store::namen;
 
 namespace {
 
-const QString Katzen = QStringLiteral("CATSTAMM.DB");
+const QString Katzen = catstamm::Datei;
 
 qint32 zahl(const QVariant &v)
 {
@@ -73,8 +77,8 @@ void StorePedigree::ladeNebentabellen() const
     m_rassen.clear();
     m_top = {};
     // in the order of the trait index (Katze, then record number); the colour is a lookup
-    if (m_db.tableExists(QStringLiteral("KatzeMerkmal.db"))) {
-        const bool mitFarbe = m_db.tableExists(QStringLiteral("Merkmale.db"));
+    if (m_db.tableExists(katzemerkmal::Datei)) {
+        const bool mitFarbe = m_db.tableExists(merkmale::Datei);
         Query q(&m_db, mitFarbe
                            ? QStringLiteral("SELECT k.Katze, k.Merkmal, m.farbe FROM \"KatzeMerkmal.db\" k "
                                             "LEFT JOIN \"Merkmale.db\" m ON m.LaufendeNummer = k.Merkmal "
@@ -90,12 +94,12 @@ void StorePedigree::ladeNebentabellen() const
             m_merkmale[zahl(q.value(0))].append(m);
         }
     }
-    if (m_db.tableExists(QStringLiteral("RASSE.DB"))) {
+    if (m_db.tableExists(rasse::Datei)) {
         Query q(&m_db, QStringLiteral("SELECT RCode, RKurzname FROM \"rasse.db\""));
         for (q.open(); !q.eof(); q.next())
             m_rassen.insert(zahl(q.value(0)), q.value(1).toString());
     }
-    if (m_db.tableExists(QStringLiteral("TopKatze.db"))) {
+    if (m_db.tableExists(topkatze::Datei)) {
         Query q(&m_db,
                 QStringLiteral("SELECT Katze, Farbe FROM \"TopKatze.db\" ORDER BY LaufendeNummer LIMIT 5"));
         int i = 0;
@@ -197,16 +201,16 @@ std::optional<QString> StorePedigree::rasseKurzname(qint32 rcode) const
 
 void vorfahrenlisteNeu(Database &db)
 {
-    const QString name = QStringLiteral("Vorfahrenliste.db");
+    const QString name = vorfahrenliste::Datei;
     if (db.tableExists(name))
         db.dropTable(name);
     db.createTable(name);
 }
 
-void schreibeVorfahrenliste(Database &db, const QVector<InzuchtBerechnung::VorfahrenZeile> &zeilen)
+void schreibeVorfahrenliste(Database &db, const QVector<VorfahrenZeile> &zeilen)
 {
     vorfahrenlisteNeu(db);
-    const QString name = QStringLiteral("Vorfahrenliste.db");
+    const QString name = vorfahrenliste::Datei;
     store::Table t(&db, name);
     t.open();
     store::Transaction txn(db, name);
@@ -214,10 +218,10 @@ void schreibeVorfahrenliste(Database &db, const QVector<InzuchtBerechnung::Vorfa
         constexpr Anzahl groesste = Anzahl(std::numeric_limits<qint32>::max());
         for (const auto &z : zeilen) {
             t.append();
-            t.setValue(QStringLiteral("Nummer"), z.Nummer);
-            t.setValue(QStringLiteral("Name"), z.Name);
-            t.setValue(QStringLiteral("Anzahl"), qint32(z.Anzahl > groesste ? groesste : z.Anzahl));
-            t.setValue(QStringLiteral("Farbe"), z.Farbe ? QVariant(*z.Farbe) : QVariant());
+            t.setValue(vorfahrenliste::Nummer, z.Nummer);
+            t.setValue(vorfahrenliste::Name, z.Name);
+            t.setValue(vorfahrenliste::Anzahl, qint32(z.Anzahl > groesste ? groesste : z.Anzahl));
+            t.setValue(vorfahrenliste::Farbe, z.Farbe ? QVariant(*z.Farbe) : QVariant());
             t.post();
         }
         txn.commit();
@@ -228,17 +232,13 @@ void schreibeVorfahrenliste(Database &db, const QVector<InzuchtBerechnung::Vorfa
     }
 }
 
-void setzeTopKatzeAnzahl(store::Table &topKatze, const InzuchtBerechnung &berechnung)
+void setzeTopKatzeAnzahl(store::Table &topKatze, const std::optional<InzuchtErgebnis> &ergebnis,
+                         QChar dezimal)
 {
-    const qint32 katze = topKatze.value(QStringLiteral("Katze")).toInt();
-    QString text;
-    for (int slot = 1; slot <= 5; ++slot) {
-        if (berechnung.AnzahlTopKatzen[slot - 1].katze == katze) {
-            text = berechnung.topKatzeAnzahl(slot);
-            break;
-        }
-    }
-    topKatze.setCalcValue(QStringLiteral("Anzahl"), text);
+    static const InzuchtErgebnis keines; // before the first calculation: no shares
+    const qint32 katze = topKatze.value(topkatze::Katze).toInt();
+    topKatze.setCalcValue(QStringLiteral("Anzahl"),
+                          topKatzeAnteilVon(ergebnis ? *ergebnis : keines, katze, dezimal));
 }
 
 } // namespace tav::breeding

@@ -1,7 +1,7 @@
 // StorePedigree: the pedigree source over a data directory's tables.
 #pragma once
 
-#include "InzuchtBerechnung.h"
+#include "InzuchtErgebnis.h"
 #include "PedigreeSource.h"
 
 #include <QHash>
@@ -80,11 +80,12 @@ void vorfahrenlisteNeu(store::Database &db);
 
 // Recreates Vorfahrenliste.db and writes the ancestor list of a full analysis into it, all rows
 // or none. Counts beyond the integer field are stored as its largest value.
-void schreibeVorfahrenliste(store::Database &db, const QVector<InzuchtBerechnung::VorfahrenZeile> &zeilen);
+void schreibeVorfahrenliste(store::Database &db, const QVector<VorfahrenZeile> &zeilen);
 
 // For TopKatze.db's onCalcFields: sets the calculated field "Anzahl" (text 50) of the current row to
 // the share of the row's cat in the last full analysis. The count is found by the row's cat, so a
 // row whose record number is not 1..5 still shows its own share.
-void setzeTopKatzeAnzahl(store::Table &topKatze, const InzuchtBerechnung &berechnung);
+void setzeTopKatzeAnzahl(store::Table &topKatze, const std::optional<InzuchtErgebnis> &ergebnis,
+                         QChar dezimal);
 
 } // namespace tav::breeding

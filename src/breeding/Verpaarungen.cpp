@@ -1,11 +1,16 @@
 #include "Verpaarungen.h"
 
+#include "store/Namen_office.h"
+#include "store/Namen_reference.h"
+#include "store/Namen_register.h"
 #include "store/Query.h"
 
 #include <QLocale>
 #include <algorithm>
 
 namespace tav::breeding {
+
+using namespace store::namen;
 
 bool istKater(const QString &geschlecht)
 {
@@ -64,7 +69,7 @@ QVariantList ersteZeile(store::Database &db, const QString &sql, qint32 nummer)
 
 QString adresse(store::Database &db, qint32 nummer)
 {
-    if (nummer <= 0 || !db.tableExists(QStringLiteral("ADR_DAT.DB")))
+    if (nummer <= 0 || !db.tableExists(adr_dat::Datei))
         return QString();
     const QVariantList a =
         ersteZeile(db, QStringLiteral("SELECT Vorname, Name FROM adr_dat.db WHERE LaufendeNr = ?"), nummer);
@@ -82,7 +87,7 @@ JungtierDaten leseJungtier(store::Database &db, qint32 nummer)
                                       nummer);
     if (k.isEmpty())
         return j;
-    if (k[0].toInt() > 0 && db.tableExists(QStringLiteral("RASSE.DB")))
+    if (k[0].toInt() > 0 && db.tableExists(rasse::Datei))
         j.rasse = ersteZeile(db, QStringLiteral("SELECT RName FROM rasse.db WHERE RCode = ?"), k[0].toInt())
                       .value(0)
                       .toString();
@@ -91,7 +96,7 @@ JungtierDaten leseJungtier(store::Database &db, qint32 nummer)
     j.zuechter = adresse(db, k[3].toInt());
     j.gestorben = k[4].toDate();
     j.bemerkung = k[5].toString();
-    if (db.tableExists(QStringLiteral("VERKAUFT.DB"))) {
+    if (db.tableExists(verkauft::Datei)) {
         const QVariantList v = ersteZeile(db,
                                           QStringLiteral("SELECT Verkauftam, Gekauftam FROM verkauft.db"
                                                          " WHERE Katze = ? ORDER BY LaufendeNummer"),

@@ -1,6 +1,6 @@
 #include "ReportInzucht.h"
 
-#include "breeding/InzuchtBerechnung.h"
+#include "breeding/InzuchtErgebnis.h"
 
 #include <QCollator>
 #include <algorithm>
@@ -127,22 +127,25 @@ ReportJob reportInzucht(const InzuchtDruck &d)
     return ReportJob(std::move(r), std::move(rows));
 }
 
-InzuchtDruck inzuchtDruck(const breeding::InzuchtBerechnung &e, const QString &tiername, qint32 vater,
-                          qint32 mutter, const std::function<QString(qint32)> &katzenName)
+InzuchtDruck inzuchtDruck(const breeding::InzuchtErgebnis &e, const breeding::InzuchtTextArt &art,
+                          const QString &tiername, qint32 vater, qint32 mutter,
+                          const std::function<QString(qint32)> &katzenName)
 {
+    const breeding::InzuchtTexte t = breeding::inzuchtTexte(e, art);
     InzuchtDruck d;
-    d.katze = e.RTier.isEmpty() ? tiername : tiername + QStringLiteral("   ") + e.RTier;
+    d.katze = t.RTier.isEmpty() ? tiername : tiername + QStringLiteral("   ") + t.RTier;
     d.generationen = e.generationen;
     d.vater = vater ? katzenName(vater) : QString();
     d.mutter = mutter ? katzenName(mutter) : QString();
-    d.inzucht = e.Inzucht;
-    d.koeffizient = e.Inzuchtkoeffizient;
-    d.ahnenverlust = e.Ahnenverlust;
+    d.inzucht = t.Inzucht;
+    d.koeffizient = t.Inzuchtkoeffizient;
+    d.ahnenverlust = t.Ahnenverlust;
     for (int slot = 1; slot <= 5; ++slot) {
         const qint32 katze = e.AnzahlTopKatzen[slot - 1].katze;
-        d.topKatzen.append({slot, katze ? katzenName(katze) : QString(), e.topKatzeAnzahl(slot)});
+        d.topKatzen.append({slot, katze ? katzenName(katze) : QString(),
+                            breeding::topKatzeAnteilText(e, slot, art.dezimal)});
     }
-    for (const QString &zeile : e.Clon) {
+    for (const QString &zeile : t.Clon) {
         const qsizetype schnitt = zeile.indexOf(QLatin1Char('/'));
         d.klone.append(schnitt < 0 ? InzuchtDruck::Klon{zeile, QString()}
                                    : InzuchtDruck::Klon{zeile.left(schnitt), zeile.mid(schnitt + 1)});

@@ -8,8 +8,9 @@
 #include <functional>
 
 namespace tav::breeding {
-class InzuchtBerechnung;
-}
+struct InzuchtErgebnis;
+struct InzuchtTextArt;
+} // namespace tav::breeding
 
 namespace tav::printouts {
 
@@ -20,7 +21,8 @@ report::ReportJob reportInzucht(const InzuchtDruck &druck);
 // What the window would show after the calculation: the cat edit (`tiername` and the breed
 // composition), parents by name, every list, the top-cat slots with their cats' names, the clone
 // lines split at "/", the ancestor list by name.
-InzuchtDruck inzuchtDruck(const tav::breeding::InzuchtBerechnung &berechnung, const QString &tiername,
-                          qint32 vater, qint32 mutter, const std::function<QString(qint32)> &katzenName);
+InzuchtDruck inzuchtDruck(const tav::breeding::InzuchtErgebnis &ergebnis,
+                          const tav::breeding::InzuchtTextArt &art, const QString &tiername, qint32 vater,
+                          qint32 mutter, const std::function<QString(qint32)> &katzenName);
 
 } // namespace tav::printouts

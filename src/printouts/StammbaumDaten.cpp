@@ -244,14 +244,15 @@ StammbaumDruck stammbaumDruck(store::Database &db, app::TDatenGlobal &global, co
     }
 
     if (d.katze.nummer) {
-        breeding::InzuchtBerechnung e(stamm, meldung);
+        breeding::InzuchtBerechnung e(stamm);
         e.einstellungen.inzuchtMitVorfahren = false;
-        e.einstellungen.sprache = sprache;
         e.einstellungen.dezimal = en ? QLatin1Char('.') : QLatin1Char(',');
         const qint32 vater = d.ahnen[1].nummer, mutter = d.ahnen[2].nummer;
         if (e.Berechne(d.katze.nummer, vater, mutter, d.generationen, false)) {
-            d.inzucht = e.Inzuchtkoeffizientkurz.trimmed();
-            d.ahnenverlust = e.Ahnenverlustkoeffizient.trimmed();
+            const breeding::InzuchtErgebnis &r = *e.ergebnis();
+            d.inzucht =
+                breeding::koeffizientKurzText(r.koeffizient, r.beitrag, e.einstellungen.dezimal).trimmed();
+            d.ahnenverlust = breeding::ahnenverlustText(r.ahnenverlust, e.einstellungen.dezimal).trimmed();
         }
     }
     return d;

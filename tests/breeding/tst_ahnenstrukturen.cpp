@@ -1,9 +1,6 @@
 #include "breeding/BaumInzucht.h"
-#include "breeding/BaumTemp.h"
 #include "breeding/GrosseZahl.h"
 #include "breeding/InzuchtFormat.h"
-#include "breeding/Kette.h"
-#include "breeding/KetteInzucht.h"
 
 #include <QtTest>
 
@@ -15,10 +12,6 @@ class TestAhnenstrukturen : public QObject
 
   private Q_SLOTS:
     void binaerbaum();
-    void pfadstapel();
-    void generationsliste_data();
-    void generationsliste();
-    void ketteSchrittZurueck();
     void grosseZahlRundetEinmal_data();
     void grosseZahlRundetEinmal();
     void grosseZahlText();
@@ -46,69 +39,6 @@ void TestAhnenstrukturen::binaerbaum()
     b.freigeben();
     QCOMPARE(b.zaehler, 0);
     QVERIFY(!b.Zeigeranfang);
-}
-
-void TestAhnenstrukturen::pfadstapel()
-{
-    BaumTemp::TBinaerbaumTemp s;
-    QVERIFY(s.Zeiger);
-    QCOMPARE(s.Zeiger->Gen, 0);
-    BaumTemp::Satz *erster = s.Zeiger;
-    QVERIFY(s.Anlegen(1));
-    QVERIFY(s.Anlegen(2));
-    QCOMPARE(s.Zeiger->Gen, 2);
-    s.entf_akt();
-    QCOMPARE(s.Zeiger->Gen, 1);
-    QVERIFY(!s.Zeiger->Mutter); // the released node is unlinked
-    s.entf_akt();
-    QCOMPARE(s.Zeiger, erster);
-    QVERIFY(!erster->Vater);
-    s.entf_akt();
-    QVERIFY(!s.Zeiger);
-}
-
-void TestAhnenstrukturen::generationsliste_data()
-{
-    QTest::addColumn<QList<int>>("eingabe");
-    QTest::addColumn<QList<int>>("gen");
-    QTest::addColumn<QList<int>>("anz");
-    QTest::newRow("1 3 2 3") << QList<int>{1, 3, 2, 3} << QList<int>{1, 2, 3} << QList<int>{1, 1, 2};
-    QTest::newRow("descending") << QList<int>{5, 4, 4, 1} << QList<int>{1, 4, 5} << QList<int>{1, 2, 1};
-}
-
-void TestAhnenstrukturen::generationsliste()
-{
-    QFETCH(QList<int>, eingabe);
-    QFETCH(QList<int>, gen);
-    QFETCH(QList<int>, anz);
-    PKette::tListe l;
-    l.Kette->Gen = eingabe.first();
-    for (int i = 1; i < eingabe.size(); ++i)
-        QVERIFY(l.zaehle(eingabe[i]));
-    l.geheAnfang();
-    QList<int> g, a;
-    for (PKette::tKette *k = l.Kette; k; k = k->Next)
-        g << k->Gen, a << k->anz;
-    QCOMPARE(g, gen);
-    QCOMPARE(a, anz);
-}
-
-void TestAhnenstrukturen::ketteSchrittZurueck()
-{
-    ketteInzucht::tListeInzucht l;
-    for (int i = 1; i <= 3; ++i) {
-        QVERIFY(l.anhaengen());
-        l.Kette->satz = i;
-    }
-    l.first();
-    QCOMPARE(l.Kette->satz, 2);
-    l.first();
-    l.first();
-    QCOMPARE(l.Kette->satz, 1);
-    l.geheEnde();
-    QCOMPARE(l.Kette->satz, 3);
-    l.freigeben();
-    QVERIFY(l.leer());
 }
 
 void TestAhnenstrukturen::grosseZahlRundetEinmal_data()

@@ -1,5 +1,6 @@
 // The register query of the trait statistics: expressions, filters, order and the inbreeding of
 // its rows.
+#include "../common/InzuchtTexte.h"
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/StatistikDatei.h"
 #include "breeding/StorePedigree.h"
@@ -274,9 +275,9 @@ class TstStatistikDatei : public QObject
         int mitWert = 0;
         for (const DateiZeile &zeile : ergebnis) {
             const bool ok = e.Berechne(zeile.nummer, zeile.vater, zeile.mutter, generationen, false);
-            QCOMPARE(zeile.ik, ok ? e.Inzuchtkoeffizientkurz : QString());
-            QCOMPARE(zeile.avk, ok ? e.Ahnenverlustkoeffizient : QString());
-            mitWert += ok && e.koeffizient > 0;
+            QCOMPARE(zeile.ik, ok ? texteVon(e).Inzuchtkoeffizientkurz : QString());
+            QCOMPARE(zeile.avk, ok ? texteVon(e).Ahnenverlustkoeffizient : QString());
+            mitWert += ok && ergebnisVon(e).koeffizient > 0;
         }
         QVERIFY(mitWert > 50);
     }

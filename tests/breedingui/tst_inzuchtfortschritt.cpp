@@ -1,3 +1,4 @@
+#include "../common/InzuchtTexte.h"
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/PedigreeSource.h"
 #include "breeding/ui/InzuchtFortschritt.h"
@@ -41,7 +42,7 @@ class TstInzuchtFortschritt : public QObject
         const MemoryPedigree p = sibChain(3);
         InzuchtBerechnung engine(p);
         QVERIFY(berechneMitFortschritt(engine, 0, 3, 4, 6, true, nullptr));
-        QCOMPARE(engine.koeffizient, 0.25);
+        QCOMPARE(ergebnisVon(engine).koeffizient, 0.25);
         QVERIFY(!engine.fortschritt); // the dialog's callback does not outlive it
         QVERIFY(!engine.phase);
     }
@@ -91,7 +92,7 @@ class TstInzuchtFortschritt : public QObject
         QVERIFY(!main.InzuchtBerechne);
         // a second calculation runs to its end
         QVERIFY(berechneMitFortschritt(engine, 0, 3, 4, 6, true, &main));
-        QCOMPARE(engine.koeffizient, 0.25);
+        QCOMPARE(ergebnisVon(engine).koeffizient, 0.25);
         // and none starts while one is running
         main.InzuchtBerechne = true;
         QVERIFY(!berechneMitFortschritt(engine, 0, 3, 4, 6, false, &main));

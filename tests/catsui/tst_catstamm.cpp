@@ -1,4 +1,5 @@
 #define TAV_WITH_CATSTAMM
+#include "../common/InzuchtTexte.h"
 #include "../common/ProgramFixture.h"
 #include "app/Global.h"
 #include "app/Sprache.h"
@@ -963,8 +964,9 @@ class TstCatStamm : public QObject
         const int mutter =
             scalar(*f.db, "SELECT Mutter FROM catstamm WHERE LaufendeNummer = ?", {nr}).toInt();
         QVERIFY(engine.Berechne(nr, vater, mutter, tsysteminfo::instance()->InzuchtStdgenerationen, false));
-        QVERIFY(engine.koeffizient > 0); // the demo's last generation is inbred
-        QCOMPARE(w()->findChild<QLineEdit *>("DBInzuchtAnz")->text(), engine.Inzuchtkoeffizientkurz);
+        QVERIFY(ergebnisVon(engine).koeffizient > 0); // the demo's last generation is inbred
+        QCOMPARE(w()->findChild<QLineEdit *>("DBInzuchtAnz")->text(),
+                 texteVon(engine).Inzuchtkoeffizientkurz);
         QVERIFY(!w()->findChild<QLineEdit *>("DBInzuchtAnz")->text().isEmpty());
         // a cat without parents shows its breed alone
         const int founder =

@@ -24,11 +24,13 @@ report::ReportJob demoPrintout(store::Database &db)
     const qint32 nr = scalar(db, "SELECT LaufendeNummer FROM catstamm WHERE Vater > 0 AND Mutter > 0 "
                                  "ORDER BY LaufendeNummer DESC LIMIT 1")
                           .toInt();
-    breeding::InzuchtBerechnung e(stamm, [](int n) { return app::messageText(n); });
+    breeding::InzuchtBerechnung e(stamm);
     e.Berechne(nr, stamm.katze(nr)->vater, stamm.katze(nr)->mutter, 6, true);
+    breeding::InzuchtTextArt art;
+    art.meldung = [](int n) { return app::messageText(n); };
     auto name = [&](qint32 k) { return stamm.katze(k) ? stamm.katze(k)->name : QString(); };
-    printouts::InzuchtDruck d =
-        printouts::inzuchtDruck(e, name(nr), stamm.katze(nr)->vater, stamm.katze(nr)->mutter, name);
+    printouts::InzuchtDruck d = printouts::inzuchtDruck(*e.ergebnis(), art, name(nr), stamm.katze(nr)->vater,
+                                                        stamm.katze(nr)->mutter, name);
     d.mitInzuchtliste = d.mitVorfahrenliste = d.mitKlonliste = true;
     return printouts::reportInzucht(d);
 }

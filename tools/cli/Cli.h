@@ -45,6 +45,7 @@ namespace tav::breeding {
 class PedigreeSource;
 class StorePedigree;
 class InzuchtBerechnung;
+struct InzuchtTextArt;
 } // namespace tav::breeding
 
 // The cat (or 0) and the parents of --cat/--cat-name or --sire/--sire-name with --dam/--dam-name.
@@ -61,7 +62,8 @@ bool findeKatze(tav::store::Database &db, const tav::breeding::PedigreeSource &s
                 const QString &zahlOpt, const QString &nameOpt, int geschlecht, const QString &rolle,
                 qint32 &ziel, QTextStream &err);
 // Why a calculation failed, in lines for the terminal.
-QString berechnungsFehler(const tav::breeding::InzuchtBerechnung &e, bool mitDetails);
+QString berechnungsFehler(const tav::breeding::InzuchtBerechnung &e, const tav::breeding::InzuchtTextArt &art,
+                          bool mitDetails);
 
 namespace tav::app {
 class tsysteminfo;

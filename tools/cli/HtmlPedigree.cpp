@@ -80,12 +80,15 @@ int htmlPedigree(const QString &home, const Angaben &a, QTextStream &out, QTextS
         db, t.tier, sprache.englischeNamen, [&global](qint32 n) { return global.GetTitel(n); });
     // field 13 as the cat record window shows it: the quick pass over its generations
     if (katze->vater > 0 && katze->mutter > 0) {
-        breeding::InzuchtBerechnung ik(stamm, [&katalog](int nr) { return katalog.message(nr); });
+        breeding::InzuchtBerechnung ik(stamm);
         if (ik.Berechne(t.tier, katze->vater, katze->mutter, s.InzuchtStdgenerationen, false)) {
-            kopf.inzucht = ik.Inzuchtkoeffizientkurz;
-            kopf.ahnenverlust = ik.Ahnenverlustkoeffizient;
+            const breeding::InzuchtErgebnis &r = *ik.ergebnis();
+            kopf.inzucht = breeding::koeffizientKurzText(r.koeffizient, r.beitrag, ik.einstellungen.dezimal);
+            kopf.ahnenverlust = breeding::ahnenverlustText(r.ahnenverlust, ik.einstellungen.dezimal);
         } else {
-            err << berechnungsFehler(ik, false) << "\n";
+            breeding::InzuchtTextArt art;
+            art.meldung = [&katalog](int nr) { return katalog.message(nr); };
+            err << berechnungsFehler(ik, art, false) << "\n";
         }
     }
     breeding::HTMLFelder felder = ini.spalte_pos;

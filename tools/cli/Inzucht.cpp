@@ -174,12 +174,14 @@ bool findeTiere(Database &db, const breeding::StorePedigree &stamm, const Angabe
            findeKatze(db, stamm, a, "--dam", "--dam-name", 2, QStringLiteral("Mutter"), t.mutter, err);
 }
 
-QString berechnungsFehler(const breeding::InzuchtBerechnung &e, bool mitDetails)
+QString berechnungsFehler(const breeding::InzuchtBerechnung &e, const breeding::InzuchtTextArt &art,
+                          bool mitDetails)
 {
-    QString text =
-        e.fehlerText.isEmpty() ? QStringLiteral("Die Berechnung ist fehlgeschlagen.") : e.fehlerText;
+    QString text = breeding::fehlerText(e.fehler(), art);
+    if (text.isEmpty())
+        text = QStringLiteral("Die Berechnung ist fehlgeschlagen.");
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    if (e.fehlerMeldung == 126)
+    if (e.fehler().meldung == 126)
         text += QStringLiteral("\nWeniger Generationen angeben") +
                 (mitDetails ? QStringLiteral(" oder ohne --details rechnen") : QString()) + QLatin1Char('.');
     return text;
@@ -225,15 +227,18 @@ int coi(const QString &home, const Angaben &a, QTextStream &out, QTextStream &er
         for (q.open(); !q.eof(); q.next())
             meldungen.insert(q.value(0).toInt(), q.value(1).toString());
     }
-    breeding::InzuchtBerechnung e(
-        stamm, [&](int nr) { return meldungen.value(nr, QStringLiteral("Meldung %1").arg(nr)); });
+    breeding::InzuchtBerechnung e(stamm);
+    breeding::InzuchtTextArt art;
+    art.meldung = [&](int nr) { return meldungen.value(nr, QStringLiteral("Meldung %1").arg(nr)); };
     // the pair list keeps every line's step counts apart, which costs much more at depth
     e.einstellungen.inzuchtMitVorfahren = details;
     e.einstellungen.zeilenGrenze = zeilenGrenze;
     if (!e.Berechne(tier, vater, mutter, generationen, true)) {
-        err << berechnungsFehler(e, details) << "\n";
+        err << berechnungsFehler(e, art, details) << "\n";
         return 1;
     }
+    const breeding::InzuchtErgebnis &r = *e.ergebnis();
+    const breeding::InzuchtTexte tx = breeding::inzuchtTexte(r, art);
 
     auto name = [&](qint32 nr) {
         const auto k = stamm.katze(nr);
@@ -245,18 +250,18 @@ int coi(const QString &home, const Angaben &a, QTextStream &out, QTextStream &er
             o.insert("cat", tier);
         o.insert("sire", vater);
         o.insert("dam", mutter);
-        o.insert("generations", e.generationen);
-        o.insert("coefficient", e.koeffizient);
-        o.insert("text", e.Inzuchtkoeffizient);
-        o.insert("shortText", e.Inzuchtkoeffizientkurz);
-        o.insert("possible", zahlWert(e.AnzahlMoeglicherVorf.text()));
-        o.insert("present", zahlWert(breeding::anzahlText(e.AnzahlVorhandenerVorf)));
-        o.insert("distinct", zahlWert(breeding::anzahlText(e.verschiedeneVorfahren)));
-        o.insert("duplicates", zahlWert(breeding::anzahlText(e.zaehlerdoppelt)));
-        o.insert("ancestorLoss", e.ahnenverlust);
-        o.insert("complete", e.komplett);
-        o.insert("inbreedingLines", QJsonArray::fromStringList(e.Inzucht));
-        o.insert("info", QJsonArray::fromStringList(e.Info));
+        o.insert("generations", r.generationen);
+        o.insert("coefficient", r.koeffizient);
+        o.insert("text", tx.Inzuchtkoeffizient);
+        o.insert("shortText", tx.Inzuchtkoeffizientkurz);
+        o.insert("possible", zahlWert(r.AnzahlMoeglicherVorf.text()));
+        o.insert("present", zahlWert(breeding::anzahlText(r.AnzahlVorhandenerVorf)));
+        o.insert("distinct", zahlWert(breeding::anzahlText(r.verschiedeneVorfahren)));
+        o.insert("duplicates", zahlWert(breeding::anzahlText(r.zaehlerdoppelt)));
+        o.insert("ancestorLoss", r.ahnenverlust);
+        o.insert("complete", r.komplett);
+        o.insert("inbreedingLines", QJsonArray::fromStringList(tx.Inzucht));
+        o.insert("info", QJsonArray::fromStringList(tx.Info));
         out << QJsonDocument(o).toJson(QJsonDocument::Indented);
         return 0;
     }
@@ -266,11 +271,11 @@ int coi(const QString &home, const Angaben &a, QTextStream &out, QTextStream &er
         out << "Geplante Verpaarung\n";
     out << "Vater: " << name(vater) << " (Nr. " << vater << ")\n";
     out << "Mutter: " << name(mutter) << " (Nr. " << mutter << ")\n";
-    out << "Generationen: " << e.generationen << "\n";
-    out << "Inzuchtkoeffizient:" << e.Inzuchtkoeffizient << "\n";
-    out << "Inzuchtkoeffizient kurz: " << e.Inzuchtkoeffizientkurz << "\n";
-    out << "Ahnenverlustkoeffizient: " << e.Ahnenverlustkoeffizient << "\n";
-    out << e.Stammbaumkomplett << "\n";
+    out << "Generationen: " << r.generationen << "\n";
+    out << "Inzuchtkoeffizient:" << tx.Inzuchtkoeffizient << "\n";
+    out << "Inzuchtkoeffizient kurz: " << tx.Inzuchtkoeffizientkurz << "\n";
+    out << "Ahnenverlustkoeffizient: " << tx.Ahnenverlustkoeffizient << "\n";
+    out << tx.Stammbaumkomplett << "\n";
     auto liste = [&](const char *titel, const QStringList &zeilen) {
         if (zeilen.isEmpty())
             return;
@@ -278,9 +283,9 @@ int coi(const QString &home, const Angaben &a, QTextStream &out, QTextStream &er
         for (const QString &z : zeilen)
             out << (z.isEmpty() ? QString() : QStringLiteral("  ") + z) << "\n";
     };
-    liste("Inzucht:", e.Inzucht);
-    liste("Ahnenverlust:", e.Ahnenverlust);
-    liste("Info:", e.Info);
-    liste("Klon:", e.Clon);
+    liste("Inzucht:", tx.Inzucht);
+    liste("Ahnenverlust:", tx.Ahnenverlust);
+    liste("Info:", tx.Info);
+    liste("Klon:", tx.Clon);
     return 0;
 }

@@ -54,22 +54,24 @@ std::optional<report::ReportJob> inzucht(Kontext &k)
     Tiere t;
     if (!findeTiere(k.db, stamm, k.a, t, k.err))
         return std::nullopt;
-    breeding::InzuchtBerechnung e(stamm, [&](int nr) {
+    breeding::InzuchtBerechnung e(stamm);
+    breeding::InzuchtTextArt art;
+    art.sprache = k.katalog.languageNumber();
+    art.meldung = [&](int nr) {
         const QString text = k.katalog.message(nr);
         return text.isEmpty() ? QStringLiteral("Meldung %1").arg(nr) : text;
-    });
-    e.einstellungen.sprache = k.katalog.languageNumber();
+    };
     e.einstellungen.inzuchtMitVorfahren = true;
     if (!e.Berechne(t.tier, t.vater, t.mutter, generationen, true)) {
-        k.err << berechnungsFehler(e, false) << "\n";
+        k.err << berechnungsFehler(e, art, false) << "\n";
         return std::nullopt;
     }
     const auto name = [&](qint32 nr) {
         const auto c = stamm.katze(nr);
         return c ? c->name : QString();
     };
-    printouts::InzuchtDruck d =
-        printouts::inzuchtDruck(e, t.tier ? name(t.tier) : QString(), t.vater, t.mutter, name);
+    printouts::InzuchtDruck d = printouts::inzuchtDruck(*e.ergebnis(), art, t.tier ? name(t.tier) : QString(),
+                                                        t.vater, t.mutter, name);
     d.mitInzuchtliste = k.a.hat(QStringLiteral("--with-pairs"));
     d.mitVorfahrenliste = k.a.hat(QStringLiteral("--with-ancestors"));
     d.mitKlonliste = k.a.hat(QStringLiteral("--with-clones"));

@@ -64,7 +64,7 @@ TFormInzuchtgrad::TFormInzuchtgrad(tav::store::Database *db, QWidget *parent)
 
     const app::tsysteminfo *s = app::tsysteminfo::instance();
     m_quelle = std::make_unique<StorePedigree>(*m_db);
-    m_engine = std::make_unique<InzuchtBerechnung>(*m_quelle, [](int nr) { return app::messageText(nr); });
+    m_engine = std::make_unique<InzuchtBerechnung>(*m_quelle);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(eingaben());
@@ -363,6 +363,16 @@ void TFormInzuchtgrad::generationenVerlassen()
         EditGenerationen->setText(text);
 }
 
+// The results are written in the program's language with the engine's decimal sign.
+InzuchtTextArt TFormInzuchtgrad::textArt() const
+{
+    InzuchtTextArt art;
+    art.dezimal = m_engine->einstellungen.dezimal;
+    art.sprache = app::sprache().languageNumber();
+    art.meldung = [](int nr) { return app::messageText(nr); };
+    return art;
+}
+
 bool TFormInzuchtgrad::berechnen()
 {
     generationenVerlassen();
@@ -370,7 +380,6 @@ bool TFormInzuchtgrad::berechnen()
     const app::tsysteminfo *s = app::tsysteminfo::instance();
     m_engine->einstellungen.inzuchtMitVorfahren = s ? s->InzuchtmitVorfahren : true;
     m_engine->einstellungen.merkmalVorTop = s ? s->MerkmalvorTop : false;
-    m_engine->einstellungen.sprache = app::sprache().languageNumber();
     bool ok = false;
     try {
         m_quelle->neuLaden(); // the register may have changed since the last calculation
@@ -381,10 +390,11 @@ bool TFormInzuchtgrad::berechnen()
         return false;
     }
     if (!ok) {
-        if (!m_engine->zyklus.isEmpty())
-            showMessage(9403, MsgIcon::Warning, MsgButtons::Ok, {}, QLatin1Char('\r') + m_engine->zyklusText);
-        else if (m_engine->fehlerMeldung)
-            showMessage(m_engine->fehlerMeldung, MsgIcon::Information, MsgButtons::Ok);
+        if (!m_engine->fehler().zyklus.isEmpty())
+            showMessage(9403, MsgIcon::Warning, MsgButtons::Ok, {},
+                        QLatin1Char('\r') + zyklusText(m_engine->fehler()));
+        else if (m_engine->fehler().meldung)
+            showMessage(m_engine->fehler().meldung, MsgIcon::Information, MsgButtons::Ok);
         return false;
     }
     ergebnisZeigen();

@@ -30,6 +30,7 @@ class DBGrid;
 namespace tav::breeding {
 class InzuchtBerechnung;
 class StorePedigree;
+struct InzuchtTextArt;
 struct GespeicherteBerechnung;
 } // namespace tav::breeding
 
@@ -106,6 +107,7 @@ class TFormInzuchtgrad : public tav::widgets::ChildWindow
     void generationenVerlassen();
     int generationen() const;
     QString katzenName(qint32 nummer, qint32 *vater = nullptr, qint32 *mutter = nullptr) const;
+    InzuchtTextArt textArt() const;
     // InzuchtgradErgebnis.cpp: the result tabs
     QWidget *ergebnisse();
     QWidget *topKlonSeite();

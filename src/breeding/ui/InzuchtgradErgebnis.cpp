@@ -226,13 +226,9 @@ void TFormInzuchtgrad::topKatzenLive(bool mitAnteil)
         for (t.first(); !t.eof(); t.next()) {
             const int slot = t.intValue(QStringLiteral("LaufendeNummer"));
             const qint32 katze = t.intValue(QStringLiteral("Katze"));
-            QString anteil;
-            for (int s = 1; mitAnteil && s <= 5; ++s) {
-                if (m_engine->AnzahlTopKatzen[s - 1].katze == katze) {
-                    anteil = m_engine->topKatzeAnzahl(s);
-                    break;
-                }
-            }
+            const QString anteil = mitAnteil && m_engine->ergebnis()
+                                       ? topKatzeAnteilVon(*m_engine->ergebnis(), katze, textArt().dezimal)
+                                       : QString();
             zeilen.append({slot, katzenName(katze), anteil});
             farben.append(t.intValue(QStringLiteral("Farbe")));
         }
@@ -319,16 +315,17 @@ void TFormInzuchtgrad::vorfahrenSortieren(int spalte)
 
 void TFormInzuchtgrad::ergebnisZeigen()
 {
-    const InzuchtBerechnung &e = *m_engine;
+    const InzuchtErgebnis &e = *m_engine->ergebnis();
+    const InzuchtTexte t = inzuchtTexte(e, textArt());
     katzesuchen = false;
-    EditKatze->setText(tiername + QStringLiteral("   ") + e.RTier);
+    EditKatze->setText(tiername + QStringLiteral("   ") + t.RTier);
     katzesuchen = true;
-    Memo1->setPlainText(e.Ahnenverlust.join(QLatin1Char('\n')));
-    Edit1->setText(e.Inzuchtkoeffizient);
-    LabelStammbaumkomplett->setText(e.Stammbaumkomplett);
-    if (e.einstellungen.inzuchtMitVorfahren) {
-        Memo3->setPlainText(e.Inzucht.join(QLatin1Char('\n')));
-        Memo2->setPlainText(e.Info.join(QLatin1Char('\n')));
+    Memo1->setPlainText(t.Ahnenverlust.join(QLatin1Char('\n')));
+    Edit1->setText(t.Inzuchtkoeffizient);
+    LabelStammbaumkomplett->setText(t.Stammbaumkomplett);
+    if (m_engine->einstellungen.inzuchtMitVorfahren) {
+        Memo3->setPlainText(t.Inzucht.join(QLatin1Char('\n')));
+        Memo2->setPlainText(t.Info.join(QLatin1Char('\n')));
         try {
             schreibeVorfahrenliste(*m_db, e.Vorfahrenliste);
             vorfahrenZeigen();
@@ -336,17 +333,15 @@ void TFormInzuchtgrad::ergebnisZeigen()
             reportDatabaseError(x, QStringLiteral("Vorfahrenliste.db"));
         }
     }
-    for (const QString &zeile : e.Clon) {
+    for (const QString &zeile : t.Clon) {
         const KlonZeile k = klonZeile(zeile);
         klonZeileAnhaengen(k.prozent, k.name);
     }
     topKatzenLive(true);
-    const QStringList *namen[] = {&e.g1, &e.g2, &e.g3, &e.g4};
-    const QStringList *rassen[] = {&e.r1, &e.r2, &e.r3, &e.r4};
     int box = 0;
     for (int d = 0; d < 4; ++d) {
         for (int i = 0; i < (2 << d); ++i, ++box) {
-            const QString name = namen[d]->value(i), rasse = rassen[d]->value(i);
+            const QString name = e.namen[d].value(i), rasse = t.r[d].value(i);
             Stammbaumboxen[box]->setText(
                 name.isEmpty() && rasse.isEmpty() ? QString() : name + QLatin1Char('\n') + rasse);
         }

@@ -411,8 +411,7 @@ bool TCatStamm::inzuchtAnzeigen(int katze, int vater, int mutter)
     try {
         if (!m_inzucht) {
             m_stammbaumQuelle = std::make_unique<tav::breeding::StorePedigree>(*defaultDatabase());
-            m_inzucht = std::make_unique<tav::breeding::InzuchtBerechnung>(
-                *m_stammbaumQuelle, [](int nr) { return tav::app::messageText(nr); });
+            m_inzucht = std::make_unique<tav::breeding::InzuchtBerechnung>(*m_stammbaumQuelle);
         }
         if (m_inzucht->laeuft())
             return false;
@@ -422,9 +421,9 @@ bool TCatStamm::inzuchtAnzeigen(int katze, int vater, int mutter)
         if (!m_inzucht->Berechne(katze, vater, mutter, generationen, false)) {
             // a cycle in the register is said, once per cat, after the refresh has ended
             static int gemeldet = 0;
-            if (!m_inzucht->zyklus.isEmpty() && gemeldet != katze) {
+            if (!m_inzucht->fehler().zyklus.isEmpty() && gemeldet != katze) {
                 gemeldet = katze;
-                const QString kette = QLatin1Char('\r') + m_inzucht->zyklusText;
+                const QString kette = QLatin1Char('\r') + tav::breeding::zyklusText(m_inzucht->fehler());
                 QTimer::singleShot(
                     0, this, [kette] { showMessage(9403, MsgIcon::Warning, MsgButtons::Ok, {}, kette); });
             }
@@ -435,8 +434,11 @@ bool TCatStamm::inzuchtAnzeigen(int katze, int vater, int mutter)
         reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
         return false;
     }
-    m_basis->koeffizientenZeigen(m_inzucht->Inzuchtkoeffizientkurz, m_inzucht->Ahnenverlustkoeffizient,
-                                 m_inzucht->RTier);
+    tav::breeding::InzuchtTextArt art;
+    art.dezimal = m_inzucht->einstellungen.dezimal;
+    art.meldung = [](int nr) { return tav::app::messageText(nr); };
+    const tav::breeding::InzuchtTexte t = tav::breeding::inzuchtTexte(*m_inzucht->ergebnis(), art);
+    m_basis->koeffizientenZeigen(t.Inzuchtkoeffizientkurz, t.Ahnenverlustkoeffizient, t.RTier);
     return true;
 }
 
