@@ -59,6 +59,9 @@ struct Eingabe {
 
 // Every change of the books: the posting and the balances it moves are written together or not at
 // all. Errors are thrown (tav::store::EngineError, std::invalid_argument, std::overflow_error).
+// An overflow comes from the amounts typed in, not from the register: it is said in this message.
+constexpr int MeldungBetragZuGross = 9890;
+
 class Buchfuehrung
 {
   public:

@@ -22,6 +22,13 @@ struct BueroFeld {
     bool kalender = false; // a calendar button beside it
     // Auswahl: the German choices; the catalogue gives each language its texts after the tag
     QStringList auswahl;
+
+    // the lists name a field by what differs from a text field with a label of its own
+    BueroFeld(const QString &name, int tag = 0, Art art = Art::Text, bool nebenher = false,
+              bool kalender = false, const QStringList &auswahl = {})
+        : name(name), tag(tag), art(art), nebenher(nebenher), kalender(kalender), auswahl(auswahl)
+    {
+    }
 };
 
 struct BueroSpalte {
@@ -48,7 +55,7 @@ struct Bueroliste {
     int hilfe = 0;
     // a clickable home page under the fields and "E-Mail schreiben" to this field's address
     QString homepageFeld, emailFeld;
-    int mailTag = 6613; // the caption of "E-Mail schreiben"
+    int mailTag = 6613;               // the caption of "E-Mail schreiben"
     bool produktseiteVorgabe = false; // an empty home page shows (and opens) the product's own
 };
 

@@ -6,14 +6,6 @@ namespace tav::printouts {
 
 using namespace tav::report;
 
-Font schrift(double size, bool fett)
-{
-    Font f;
-    f.size = size;
-    f.bold = fett;
-    return f;
-}
-
 void Formular::text(const QRectF &r, const QString &t, const Font &f, int tag, Qt::Alignment a)
 {
     Element e = label(r, t, f, tag);
@@ -23,7 +15,7 @@ void Formular::text(const QRectF &r, const QString &t, const Font &f, int tag, Q
 
 void Formular::wert(const QRectF &r, const QString &t, double groesse, Qt::Alignment a)
 {
-    Element e = label(r, t, schrift(groesse));
+    Element e = label(r, t, textFont(groesse));
     e.align = a;
     e.elide = true;
     m_b.elements << e;
@@ -32,7 +24,7 @@ void Formular::wert(const QRectF &r, const QString &t, double groesse, Qt::Align
 void Formular::kasten(const QRectF &r, int tag, const QString &beschriftung, const QString &inhalt)
 {
     rahmen(r);
-    text(QRectF(r.left() + 1, r.top() + 0.3, r.width() - 2, 3.2), beschriftung, schrift(6.5), tag,
+    text(QRectF(r.left() + 1, r.top() + 0.3, r.width() - 2, 3.2), beschriftung, textFont(6.5), tag,
          Qt::AlignLeft | Qt::AlignTop);
     wert(QRectF(r.left() + 1.5, r.top() + 3.2, r.width() - 3, r.height() - 3.4), inhalt);
 }
@@ -55,7 +47,7 @@ void Formular::flaeche(const QRectF &r, const QColor &farbe)
 void Formular::unterschrift(const QRectF &r, int tag, const QString &beschriftung)
 {
     linie(r.left(), r.top(), r.right(), r.top(), 0.3);
-    text(QRectF(r.left(), r.top() + 0.5, r.width(), r.height() - 0.5), beschriftung, schrift(7), tag,
+    text(QRectF(r.left(), r.top() + 0.5, r.width(), r.height() - 0.5), beschriftung, textFont(7), tag,
          Qt::AlignLeft | Qt::AlignTop);
 }
 
@@ -75,7 +67,7 @@ void Formular::kaestchen(const QRectF &r, int anzahl, const QString &t)
         return;
     }
     for (int i = 0; i < k.size(); ++i)
-        text(QRectF(r.left() + i * breite, r.top(), breite, r.height()), k.mid(i, 1), schrift(9), 0,
+        text(QRectF(r.left() + i * breite, r.top(), breite, r.height()), k.mid(i, 1), textFont(9), 0,
              Qt::AlignCenter);
 }
 

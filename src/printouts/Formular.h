@@ -6,8 +6,6 @@
 
 namespace tav::printouts {
 
-report::Font schrift(double size, bool fett = false);
-
 class Formular
 {
   public:

@@ -32,8 +32,8 @@ void spaltenBaender(Report &r, const QVector<Spalte> &spalten, double breite, do
     Band &detail = r.bands.back();
     for (const Spalte &s : spalten) {
         const QRectF feld(s.links, zeile * s.zeile, s.breite - 1, zeile);
-        kopf.elements << label(feld, QString::fromUtf8(s.kopf), schrift(schriftgroesse, true), s.tag);
-        Element e = field(feld, QString::fromLatin1(s.feld), schrift(schriftgroesse));
+        kopf.elements << label(feld, QString::fromUtf8(s.kopf), textFont(schriftgroesse, true), s.tag);
+        Element e = field(feld, QString::fromLatin1(s.feld), textFont(schriftgroesse));
         e.elide = true;
         detail.elements << e;
     }
@@ -48,7 +48,7 @@ void titelBand(Report &r, const QVector<TextPiece> &titel, double breite, const 
     Element t = label(QRectF(0, 0, breite - 35, 8), titel, font);
     t.elide = true;
     b.elements << t;
-    Element heute = date(QRectF(breite - 35, 1, 35, 6), schrift(10));
+    Element heute = date(QRectF(breite - 35, 1, 35, 6), textFont(10));
     heute.align = Qt::AlignRight;
     b.elements << heute;
     b.elements << line({0, 9.5}, {breite, 9.5}, 0.3);

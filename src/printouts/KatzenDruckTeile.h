@@ -12,15 +12,6 @@ namespace tav::printouts {
 
 constexpr int TagSeite = 9675;
 
-inline report::Font schrift(double size, bool fett = false, bool kursiv = false)
-{
-    report::Font f;
-    f.size = size;
-    f.bold = fett;
-    f.italic = kursiv;
-    return f;
-}
-
 inline QString datum(const QDate &d)
 {
     return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : QString();
@@ -50,7 +41,7 @@ void spaltenBaender(report::Report &r, const QVector<Spalte> &spalten, double br
                     double schriftgroesse);
 // The heading pieces at the left, today's date at the right, a line under them.
 void titelBand(report::Report &r, const QVector<report::TextPiece> &titel, double breite,
-               const report::Font &font = schrift(14, true));
+               const report::Font &font = report::textFont(14, true));
 
 // Every row of `tabelle` whose first index field is `wert`, in index order, until `lesen` says
 // false. A missing table has none. Throws EngineError.

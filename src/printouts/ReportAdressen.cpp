@@ -44,7 +44,7 @@ ReportJob reportAdresse(const office::AdressTreffer &a)
     r.tag = TagAdresse;
     r.title = QStringLiteral("Adresse");
     Band &kopf = r.add(Band::Kind::Title, 14, QStringLiteral("title"));
-    kopf.elements << label(QRectF(0, 0, Hoch, 10), a.anzeige, schrift(16, true));
+    kopf.elements << label(QRectF(0, 0, Hoch, 10), a.anzeige, textFont(16, true));
     const QVector<Angabe> angaben = {
         {TagStrasseSatz, "Strasse", text(a, "Strasse")},
         {TagPlz, "PLZ", text(a, "Plz")},
@@ -61,11 +61,11 @@ ReportJob reportAdresse(const office::AdressTreffer &a)
         {TagRasse, "Rasse", text(a, "Rasse1")},
     };
     Band &daten = r.add(Band::Kind::Child, 7.0 * angaben.size(), QStringLiteral("data"));
-    angabenZeilen(daten, angaben, 0, 40, Hoch, 7, schrift(11), schrift(11, true));
+    angabenZeilen(daten, angaben, 0, 40, Hoch, 7, textFont(11), textFont(11, true));
     Band &bemerkung = r.add(Band::Kind::Child, 8, QStringLiteral("remark"));
-    bemerkung.elements << label(QRectF(0, 2, 40, 6), QStringLiteral("Bemerkung:"), schrift(11), TagBemerkung)
+    bemerkung.elements << label(QRectF(0, 2, 40, 6), QStringLiteral("Bemerkung:"), textFont(11), TagBemerkung)
                        << memo(QRectF(40, 2, Hoch - 40, 6), text(a, "Bemerkung").split(QLatin1Char('\n')),
-                               schrift(11));
+                               textFont(11));
     addFooter(r, false);
     return ReportJob(std::move(r));
 }

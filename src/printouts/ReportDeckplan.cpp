@@ -82,11 +82,11 @@ ReportJob reportDeckplan(const DeckplanDruck &d)
     angaben.elements << label(
         QRectF(0, 1, Width / 2, Line),
         QVector<TextPiece>{{TagKatze, QStringLiteral("Katze:")}, {0, QLatin1Char(' ') + d.koenigin}},
-        schrift(9, true));
+        textFont(9, true));
     angaben.elements << label(QRectF(Width / 2, 1, Width / 2, Line),
                               QVector<TextPiece>{{TagGenerationen, QStringLiteral("Generationen:")},
                                                  {0, QLatin1Char(' ') + QString::number(d.generationen)}},
-                              schrift(9));
+                              textFont(9));
     QVector<Spalte> spalten;
     QStringList felder;
     for (const DruckSpalte &s : druckSpalten()) {

@@ -57,7 +57,7 @@ QString katzenName(store::Database &db, int nr)
 // The lines of one cat on the certificate from `y`; returns the height they take.
 double katzenAbschnitt(Band &b, double y, int katzeTag, const char *katzeText, const KatzeDruck &k)
 {
-    const Font fein = schrift(10), fett = schrift(10, true);
+    const Font fein = textFont(10), fett = textFont(10, true);
     const auto paar = [&](double yy, int tag, const char *text, const QString &wert, const Font &f) {
         b.elements << label(QRectF(2, yy, Wert - 4, Zeile), QString::fromUtf8(text), fein, tag);
         Element e = label(QRectF(Wert, yy, Breite - Wert - 2, Zeile), wert, f);
@@ -66,7 +66,7 @@ double katzenAbschnitt(Band &b, double y, int katzeTag, const char *katzeText, c
     };
     const double halb = Breite / 2;
     paar(y, TagRasse, "Rasse", k.rasse, fein);
-    paar(y + Zeile, katzeTag, katzeText, k.name, schrift(12, true));
+    paar(y + Zeile, katzeTag, katzeText, k.name, textFont(12, true));
     // number lines in two columns: the right column's value ends at the frame
     const auto zwei = [&](double yy, int t1, const char *c1, const QString &w1, int t2, const char *c2,
                           const QString &w2) {
@@ -119,7 +119,7 @@ ReportJob reportDeckbuch(const QString &katerName, std::shared_ptr<const RowSour
     r.tag = TagDeckbuchVon;
     r.title = QStringLiteral("Deckbuch");
     titelBand(r, {{TagDeckbuchVon, QStringLiteral("Deckbuch von :")}, {0, QLatin1Char(' ') + katerName}}, 277,
-              schrift(12, true));
+              textFont(12, true));
     const QVector<Spalte> spalten = {
         {0, 0, 28, "Decktermin", "Decktermin", TagDecktermin},
         {0, 28, 70, "KatzeAnz", "Katze", TagKatze},
@@ -179,10 +179,10 @@ ReportJob reportDeckschein(const DeckscheinDaten &d)
     Report r;
     r.tag = TagDeckschein;
     r.title = QStringLiteral("Deckbuch");
-    const Font fein = schrift(10), fett = schrift(12, true);
+    const Font fein = textFont(10), fett = textFont(12, true);
     Band &b = r.add(Band::Kind::Title, 10, QStringLiteral("certificate"));
     Element kopf =
-        label(QRectF(0, 2, Breite, 10), QStringLiteral("DECKSCHEIN"), schrift(20, true), TagDeckschein);
+        label(QRectF(0, 2, Breite, 10), QStringLiteral("DECKSCHEIN"), textFont(20, true), TagDeckschein);
     kopf.align = Qt::AlignHCenter;
     b.elements << kopf;
     double y = 15;
@@ -202,7 +202,7 @@ ReportJob reportDeckschein(const DeckscheinDaten &d)
     Band &text = r.add(Band::Kind::Child, 6, QStringLiteral("text"));
     text.enabled = !d.freitext.isEmpty();
     text.elements << memo(QRectF(2, 0, Breite - 4, 4),
-                          d.freitext.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))), schrift(8));
+                          d.freitext.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))), textFont(8));
 
     Band &ende = r.add(Band::Kind::Child, 26, QStringLiteral("signature"));
     ende.elements << line({0, 3}, {Breite, 3}, 0.4);

@@ -26,14 +26,6 @@ enum Tag {
 constexpr double Width = 190;
 constexpr double Line = 6;
 
-Font schrift(double size, bool bold)
-{
-    Font f;
-    f.size = size;
-    f.bold = bold;
-    return f;
-}
-
 Element rechts(Element e)
 {
     e.align = Qt::AlignRight;
@@ -62,9 +54,9 @@ std::shared_ptr<ListRows> kontenZeilen(const QVector<Konto> &konten, bool eroeff
 void kontenZeile(Report &r)
 {
     Band &z = r.add(Band::Kind::Detail, Line, QStringLiteral("konten"));
-    z.elements << field(QRectF(10, 0, 90, Line), QStringLiteral("Name"), schrift(10, false))
-               << field(QRectF(100, 0, 30, Line), QStringLiteral("Zum"), schrift(10, false))
-               << rechts(field(QRectF(135, 0, 45, Line), QStringLiteral("Betrag"), schrift(10, false)));
+    z.elements << field(QRectF(10, 0, 90, Line), QStringLiteral("Name"), textFont(10, false))
+               << field(QRectF(100, 0, 30, Line), QStringLiteral("Zum"), textFont(10, false))
+               << rechts(field(QRectF(135, 0, 45, Line), QStringLiteral("Betrag"), textFont(10, false)));
 }
 } // namespace
 
@@ -83,24 +75,24 @@ Report reportGewinnVerlust(int titelTag, const QString &titel, const QString &su
 {
     Report r = neuerReport();
     Band &t = r.add(Band::Kind::Title, 12, QStringLiteral("title"));
-    t.elements << label(QRectF(0, 0, Width, 9), titel, schrift(14, true), titelTag);
+    t.elements << label(QRectF(0, 0, Width, 9), titel, textFont(14, true), titelTag);
     Band &kopf = r.add(Band::Kind::ColumnHeader, 8, QStringLiteral("header"));
-    kopf.elements << label(QRectF(0, 1, 25, Line), QStringLiteral("Datum"), schrift(10, true), TagDatum)
-                  << label(QRectF(27, 1, 70, Line), QStringLiteral("Kategorie"), schrift(10, true),
+    kopf.elements << label(QRectF(0, 1, 25, Line), QStringLiteral("Datum"), textFont(10, true), TagDatum)
+                  << label(QRectF(27, 1, 70, Line), QStringLiteral("Kategorie"), textFont(10, true),
                            TagKategorie)
-                  << label(QRectF(99, 1, 45, Line), QStringLiteral("Konto"), schrift(10, true), TagKonto)
-                  << rechts(label(QRectF(145, 1, 45, Line), QStringLiteral("Betrag"), schrift(10, true),
+                  << label(QRectF(99, 1, 45, Line), QStringLiteral("Konto"), textFont(10, true), TagKonto)
+                  << rechts(label(QRectF(145, 1, 45, Line), QStringLiteral("Betrag"), textFont(10, true),
                                   TagBetrag))
                   << line({0, 7.5}, {Width, 7.5});
     Band &z = r.add(Band::Kind::Detail, Line, QStringLiteral("posten"));
-    z.elements << field(QRectF(0, 0, 25, Line), QStringLiteral("Datum"), schrift(10, false))
-               << field(QRectF(27, 0, 70, Line), QStringLiteral("Kategorie"), schrift(10, false))
-               << field(QRectF(99, 0, 45, Line), QStringLiteral("Konto"), schrift(10, false))
-               << rechts(field(QRectF(145, 0, 45, Line), QStringLiteral("Betrag"), schrift(10, false)));
+    z.elements << field(QRectF(0, 0, 25, Line), QStringLiteral("Datum"), textFont(10, false))
+               << field(QRectF(27, 0, 70, Line), QStringLiteral("Kategorie"), textFont(10, false))
+               << field(QRectF(99, 0, 45, Line), QStringLiteral("Konto"), textFont(10, false))
+               << rechts(field(QRectF(145, 0, 45, Line), QStringLiteral("Betrag"), textFont(10, false)));
     Band &s = r.add(Band::Kind::Summary, 10, QStringLiteral("summary"));
     s.elements << line({100, 1}, {Width, 1})
-               << label(QRectF(100, 2, 40, Line), QStringLiteral("Saldo:"), schrift(10, true), TagSaldo)
-               << rechts(label(QRectF(140, 2, 50, Line), summe, schrift(10, true)));
+               << label(QRectF(100, 2, 40, Line), QStringLiteral("Saldo:"), textFont(10, true), TagSaldo)
+               << rechts(label(QRectF(140, 2, 50, Line), summe, textFont(10, true)));
     addFooter(r, true, TagSeite);
     return r;
 }
@@ -114,14 +106,14 @@ ReportJob reportGewinnUndVerlust(const GewinnVerlustDruck &d)
     Report start = neuerReport();
     Band &t = start.add(Band::Kind::Title, 32, QStringLiteral("title"));
     t.elements << label(QRectF(0, 0, Width, 10), QStringLiteral("Gewinn- und Verlustrechnung"),
-                        schrift(16, true), TagReport)
-               << label(QRectF(0, 14, 50, Line), QStringLiteral("gewählter Zeitraum :"), schrift(10, false),
+                        textFont(16, true), TagReport)
+               << label(QRectF(0, 14, 50, Line), QStringLiteral("gewählter Zeitraum :"), textFont(10, false),
                         TagZeitraum)
                << label(QRectF(50, 14, 100, Line),
                         d.gv.zeitraum.von.toString(datum) + QStringLiteral(" - ") +
                             d.gv.zeitraum.bis.toString(datum),
-                        schrift(10, true))
-               << label(QRectF(0, 24, 80, Line), QStringLiteral("Eröffnungssalden :"), schrift(10, true),
+                        textFont(10, true))
+               << label(QRectF(0, 24, 80, Line), QStringLiteral("Eröffnungssalden :"), textFont(10, true),
                         TagEroeffnung);
     kontenZeile(start);
     job.add(std::move(start), kontenZeilen(d.konten, true, l));
@@ -145,15 +137,15 @@ ReportJob reportGewinnUndVerlust(const GewinnVerlustDruck &d)
     e.elements << label(QRectF(0, 0, 110, 9),
                         QVector<TextPiece>{{TagSchluss, QStringLiteral("Schlußsalden zum ")},
                                            {0, d.heute.toString(datum)}},
-                        schrift(14, true))
+                        textFont(14, true))
                << label(QRectF(0, 12, 80, Line), QStringLiteral("Saldo Einnahmen/Ausgaben:"),
-                        schrift(10, true), TagSaldoEinAus)
-               << rechts(label(QRectF(135, 12, 45, Line), d.gv.saldo().text(l), schrift(10, true)));
+                        textFont(10, true), TagSaldoEinAus)
+               << rechts(label(QRectF(135, 12, 45, Line), d.gv.saldo().text(l), textFont(10, true)));
     kontenZeile(ende);
     Band &s = ende.add(Band::Kind::Summary, 10, QStringLiteral("summary"));
     s.elements << line({100, 1}, {180, 1})
-               << label(QRectF(100, 2, 30, Line), QStringLiteral("Summe:"), schrift(10, true), TagSumme)
-               << rechts(label(QRectF(135, 2, 45, Line), d.kontostandSumme.text(l), schrift(10, true)));
+               << label(QRectF(100, 2, 30, Line), QStringLiteral("Summe:"), textFont(10, true), TagSumme)
+               << rechts(label(QRectF(135, 2, 45, Line), d.kontostandSumme.text(l), textFont(10, true)));
     addFooter(ende, false);
     job.add(std::move(ende), kontenZeilen(d.konten, false, l));
     return job;

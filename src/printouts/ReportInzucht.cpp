@@ -35,14 +35,6 @@ enum Tag {
 constexpr double Width = 190; // A4 portrait less 10 mm each side
 constexpr double Line = 5;
 
-Font schrift(double size, bool fett = false)
-{
-    Font f;
-    f.size = size;
-    f.bold = fett;
-    return f;
-}
-
 } // namespace
 
 ReportJob reportInzucht(const InzuchtDruck &d)
@@ -50,13 +42,13 @@ ReportJob reportInzucht(const InzuchtDruck &d)
     Report r;
     r.tag = TagReport;
     r.title = QStringLiteral("Inzuchtgradberechnung");
-    const Font normal = schrift(10), fett = schrift(10, true);
+    const Font normal = textFont(10), fett = textFont(10, true);
 
     Band &titel = r.add(Band::Kind::Title, 36, QStringLiteral("title"));
     titel.elements << label(
         QRectF(0, 0, Width - 30, 8),
         QVector<TextPiece>{{TagInzuchtVon, QStringLiteral("Inzucht von :")}, {0, QLatin1Char(' ') + d.katze}},
-        schrift(14, true));
+        textFont(14, true));
     Element heute = date(QRectF(Width - 30, 1, 30, Line), normal);
     heute.align = Qt::AlignRight;
     titel.elements << heute;
@@ -82,7 +74,7 @@ ReportJob reportInzucht(const InzuchtDruck &d)
         QRectF(0, 2, Width, 6),
         QVector<TextPiece>{{TagKoeffizient, QStringLiteral("Der Inzuchtkoeffizient beträgt")},
                            {0, QLatin1Char(' ') + d.koeffizient.trimmed()}},
-        schrift(11, true));
+        textFont(11, true));
     koeffizient.elements << label(QRectF(0, 10, Width, 6), QStringLiteral("Ahnenverlust des Tieres"), fett,
                                   TagAhnenverlust);
     koeffizient.elements << memo(QRectF(0, 17, Width, Line), d.ahnenverlust, normal);

@@ -69,7 +69,7 @@ ReportJob reportStammdaten(const KatzeDruck &k, const QString &geschlecht, const
     const double bildSeite = Hoch * 178 / 695, nameBreite = bild.isNull() ? Hoch : Hoch * 510 / 695;
     Band &kopf = r.add(Band::Kind::Title, bild.isNull() ? 14 : bildSeite + 6, QStringLiteral("title"));
     kopf.elements << label(QRectF(0, 0, nameBreite, 10), nameZeile(k.titel, k.name, k.geschlecht),
-                           schrift(16, true, true));
+                           textFont(16, true, Qt::black, true));
     if (!bild.isNull()) {
         kopf.elements << image(QRectF(Hoch - bildSeite - 0.6, 0, bildSeite + 0.6, bildSeite + 0.6), bild);
     }
@@ -95,7 +95,7 @@ ReportJob reportStammdaten(const KatzeDruck &k, const QString &geschlecht, const
         {944, "Merkmale:", k.merkmale},
     };
     Band &daten = r.add(Band::Kind::Child, 8.0 * angaben.size(), QStringLiteral("data"));
-    angabenZeilen(daten, angaben, 0, 55, Hoch, 8, schrift(14), schrift(12));
+    angabenZeilen(daten, angaben, 0, 55, Hoch, 8, textFont(14), textFont(12));
     addFooter(r, true, TagSeite);
     return ReportJob(std::move(r));
 }

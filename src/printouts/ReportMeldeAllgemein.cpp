@@ -8,7 +8,7 @@ report::ReportJob reportAllgemein(const Meldung &m, const FormularTexte &t, int 
     Blatt b(6300, QStringLiteral("Anmeldeformular"));
     const double w = b.breite, halb = (w - 2) / 2, rechts = halb + 2;
     b.text(0, 0, w, 8, QStringLiteral("Anmeldeformular Katzenausstellung  /  Entry Form Cat Show"),
-           schrift(15, true), Qt::AlignHCenter);
+           textFont(15, true, Tinte), Qt::AlignHCenter);
 
     double y = 11;
     b.feld(0, y, 40, QStringLiteral("Datum / Date"), m.datum);
@@ -62,7 +62,7 @@ report::ReportJob reportAllgemein(const Meldung &m, const FormularTexte &t, int 
     b.feld(0, y, 150, QStringLiteral("Plazierungswunsch, Doppelkäfig mit / Placement wish, double cage with"),
            m.plazierung);
     b.text(154, y, w - 154, 3, QStringLiteral("Verkäuflich / For sale"),
-           schrift(6, false, QColor(90, 90, 90)));
+           textFont(6, false, QColor(90, 90, 90)));
     b.marke(154, y + 3.5, m.verkaeuflich, QStringLiteral("ja / yes"), 18);
     b.marke(173, y + 3.5, !m.verkaeuflich, QStringLiteral("nein / no"), w - 173);
 

@@ -7,12 +7,13 @@ report::ReportJob reportCFA(const Meldung &m, const FormularTexte &t, int sprach
 {
     Blatt b(6341, QStringLiteral("Anmeldeformular CFA"));
     const double w = b.breite, halb = (w - 2) / 2, rechts = halb + 2;
-    b.text(0, 0, w, 7, QStringLiteral("THE CAT FANCIERS' ASSOCIATION, INC."), schrift(14, true),
+    b.text(0, 0, w, 7, QStringLiteral("THE CAT FANCIERS' ASSOCIATION, INC."), textFont(14, true, Tinte),
            Qt::AlignHCenter);
-    b.text(0, 6.5, w, 5, QStringLiteral("Meldeformular  /  Show Entry Form"), schrift(11), Qt::AlignHCenter);
+    b.text(0, 6.5, w, 5, QStringLiteral("Meldeformular  /  Show Entry Form"), textFont(11, false, Tinte),
+           Qt::AlignHCenter);
     double y = 11.5;
     for (const QString &z : t.zeilen(QStringLiteral("cfa.buero"), sprachKuerzel(sprache))) {
-        b.text(0, y, w, 3.5, z, schrift(6.5), Qt::AlignHCenter);
+        b.text(0, y, w, 3.5, z, textFont(6.5, false, Tinte), Qt::AlignHCenter);
         y += 3.6;
     }
 
@@ -69,12 +70,12 @@ report::ReportJob reportCFA(const Meldung &m, const FormularTexte &t, int sprach
     int n = 0, meisteZeilen = 0;
     for (int g = 0; g < cfaKlassen().size(); ++g) {
         const CfaKlassenGruppe &gruppe = cfaKlassen()[g];
-        b.text(g * spalte, y, spalte, 4, gruppe.kopf, schrift(7.5, true));
+        b.text(g * spalte, y, spalte, 4, gruppe.kopf, textFont(7.5, true, Tinte));
         for (int i = 0; i < gruppe.klassen.size(); ++i, ++n)
             b.marke(g * spalte, y + 4.5 + i * MarkeHoehe, m.cfa.value(n), gruppe.klassen[i], spalte - 1);
         meisteZeilen = std::max(meisteZeilen, int(gruppe.klassen.size()));
     }
-    b.text(3 * spalte, y, spalte, 4, QStringLiteral("Region"), schrift(7.5, true));
+    b.text(3 * spalte, y, spalte, 4, QStringLiteral("Region"), textFont(7.5, true, Tinte));
     const QStringList &regionen = cfaRegionen();
     for (int i = 0; i < regionen.size(); ++i)
         b.marke(3 * spalte, y + 4.5 + i * MarkeHoehe, m.region == i + 1, regionen[i], spalte);
@@ -82,7 +83,7 @@ report::ReportJob reportCFA(const Meldung &m, const FormularTexte &t, int sprach
 
     const double d = w / 3;
     const auto jaNein = [&](double x, double y0, const QString &caption, bool an) {
-        b.text(x, y0, d, 3.5, caption, schrift(7.5, true));
+        b.text(x, y0, d, 3.5, caption, textFont(7.5, true, Tinte));
         b.marke(x, y0 + 4, an, QStringLiteral("ja / yes"), 25);
         b.marke(x + 27, y0 + 4, !an, QStringLiteral("nein / no"), 25);
     };

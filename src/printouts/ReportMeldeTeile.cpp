@@ -29,9 +29,9 @@ void Blatt::text(double x, double y, double w, double h, const QString &t, const
 
 void Blatt::feld(double x, double y, double w, const QString &caption, const QString &wert)
 {
-    text(x, y, w, 3, caption, schrift(6, false, Grau));
+    text(x, y, w, 3, caption, textFont(6, false, Grau));
     *el << frame(QRectF(x, y + 3, w, 6), 0.2);
-    text(x + 1, y + 3.9, w - 2, 4.4, wert, schrift(9));
+    text(x + 1, y + 3.9, w - 2, 4.4, wert, textFont(9, false, Tinte));
 }
 
 void Blatt::marke(double x, double y, bool an, const QString &t, double w)
@@ -41,24 +41,24 @@ void Blatt::marke(double x, double y, bool an, const QString &t, double w)
         *el << line({x + 0.5, y + 0.9}, {x + 2.7, y + 3.1}, 0.35)
             << line({x + 0.5, y + 3.1}, {x + 2.7, y + 0.9}, 0.35);
     }
-    text(x + 4.5, y, w - 4.5, 4, t, schrift(7.5));
+    text(x + 4.5, y, w - 4.5, 4, t, textFont(7.5, false, Tinte));
 }
 
 void Blatt::kopf(double y, const QString &t)
 {
-    text(0, y, breite, 4.5, t, schrift(9, true));
+    text(0, y, breite, 4.5, t, textFont(9, true, Tinte));
     *el << line({0, y + 4.6}, {breite, y + 4.6}, 0.3);
 }
 
 void Blatt::absatz(double x, double y, double w, double h, const QStringList &zeilen, double punkte)
 {
-    *el << memo(QRectF(x, y, w, h), zeilen, schrift(punkte));
+    *el << memo(QRectF(x, y, w, h), zeilen, textFont(punkte, false, Tinte));
 }
 
 void Blatt::unterschrift(double x, double y, const QString &caption)
 {
     *el << line({x, y + 9}, {breite, y + 9}, 0.25);
-    text(x, y + 9.5, breite - x, 3, caption, schrift(6, false, Grau));
+    text(x, y + 9.5, breite - x, 3, caption, textFont(6, false, Grau));
 }
 
 ReportJob Blatt::job()

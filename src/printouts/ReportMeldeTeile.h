@@ -9,14 +9,10 @@ namespace tav::printouts::melde {
 using report::Element;
 using report::Font;
 
-inline Font schrift(double punkte, bool fett = false, const QColor &farbe = QColor(30, 30, 30))
-{
-    Font f;
-    f.size = punkte;
-    f.bold = fett;
-    f.colour = farbe;
-    return f;
-}
+using report::textFont;
+
+// the ink of the forms' texts
+const QColor Tinte(30, 30, 30);
 
 struct Blatt {
     report::Report report;

@@ -38,7 +38,7 @@ report::ReportJob reportFIFE(const Meldung &m, const FormularTexte &t, int)
     Blatt b(6300, QStringLiteral("Anmeldeformular FIFe"));
     const double w = b.breite, halb = (w - 2) / 2, rechts = halb + 2;
     b.text(0, 0, w, 7, QStringLiteral("FIFe  –  Meldeformular / Entry form / Formulaire d'inscription"),
-           schrift(14, true), Qt::AlignHCenter);
+           textFont(14, true, Tinte), Qt::AlignHCenter);
 
     double y = 10;
     b.feld(0, y, 90, QStringLiteral("Ausstellungsort / Show place / Lieu"), m.ort);
@@ -134,23 +134,23 @@ report::ReportJob reportDRU(const Meldung &m, const FormularTexte &t, int sprach
 
     // the upper part goes back to the exhibitor with the registry's confirmation
     b.el->append(report::frame(QRectF(0, 0, w, 30), 0.3));
-    b.text(2, 1, halb, 4, de("dru.bestaetigung").value(0), schrift(7, true));
+    b.text(2, 1, halb, 4, de("dru.bestaetigung").value(0), textFont(7, true, Tinte));
     double y = 6;
     for (const QString &z : {m.aussteller, m.strasse, m.plzOrt(), m.land}) {
-        b.text(4, y, halb - 4, 4.5, z, schrift(10));
+        b.text(4, y, halb - 4, 4.5, z, textFont(10, false, Tinte));
         y += 4.6;
     }
     y = 2;
     for (const QString &z : de("dru.buero")) {
-        b.text(rechts, y, halb - 2, 3.5, z, schrift(6.5), Qt::AlignRight);
+        b.text(rechts, y, halb - 2, 3.5, z, textFont(6.5, false, Tinte), Qt::AlignRight);
         y += 3.6;
     }
     b.text(rechts, 22, halb - 2, 3, QStringLiteral("Bestätigt am / Stempel"),
-           schrift(6, false, QColor(90, 90, 90)), Qt::AlignRight);
+           textFont(6, false, QColor(90, 90, 90)), Qt::AlignRight);
 
     y = 33;
     b.text(0, y, w, 7, QStringLiteral("I N T E R N A T I O N A L E R   R A S S E K A T Z E N - S A L O N"),
-           schrift(12.5, true), Qt::AlignHCenter);
+           textFont(12.5, true, Tinte), Qt::AlignHCenter);
     y += 8;
     b.feld(0, y, 130, QStringLiteral("Ausstellungsort"), m.ort);
     b.feld(132, y, w - 132, QStringLiteral("Datum"), m.datum);
@@ -191,7 +191,7 @@ report::ReportJob reportDRU(const Meldung &m, const FormularTexte &t, int sprach
     b.feld(rechts, y, halb, QStringLiteral("Verein"), m.mitgliedBei);
     y += FeldHoehe + 1;
     b.feld(rechts, y, halb, QStringLiteral("Mitgliedsnummer (unbedingt angeben)"), m.mitgliedsnummer);
-    b.text(0, y + 3, 30, 4, QStringLiteral("Verkäuflich"), schrift(7.5, true));
+    b.text(0, y + 3, 30, 4, QStringLiteral("Verkäuflich"), textFont(7.5, true, Tinte));
     b.marke(30, y + 3.5, m.verkaeuflich, QStringLiteral("ja"), 20);
     b.marke(52, y + 3.5, !m.verkaeuflich, QStringLiteral("nein"), 20);
 

@@ -26,14 +26,6 @@ enum Tag {
 constexpr double Width = 277; // A4 landscape less 10 mm each side
 constexpr double Line = 5;
 
-Font schrift(double size, bool fett = false)
-{
-    Font f;
-    f.size = size;
-    f.bold = fett;
-    return f;
-}
-
 struct Spalte {
     double links, breite;
     const char *feld;
@@ -49,13 +41,13 @@ ReportJob reportNachkommenListe(const breeding::Elterntier &k, const QVector<Nac
     r.page.landscape = true;
     r.tag = TagReport;
     r.title = QStringLiteral("Nachkommenliste");
-    const Font normal = schrift(9), fett = schrift(9, true);
+    const Font normal = textFont(9), fett = textFont(9, true);
 
     Band &titel = r.add(Band::Kind::Title, 26, QStringLiteral("title"));
     titel.elements << label(QRectF(0, 0, Width - 40, 8),
                             QVector<TextPiece>{{TagNachkommenVon, QStringLiteral("Nachkommen von :")},
                                                {0, QLatin1Char(' ') + k.name}},
-                            schrift(14, true));
+                            textFont(14, true));
     Element heute = date(QRectF(Width - 40, 1, 40, Line), normal);
     heute.align = Qt::AlignRight;
     titel.elements << heute;

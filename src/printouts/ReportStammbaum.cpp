@@ -23,16 +23,6 @@ double zeilenHoehe(double punkte)
     return punkte * MmProPunkt * 1.2;
 }
 
-Font schrift(double punkte, bool fett = false, const QColor &farbe = Tinte, bool kursiv = false)
-{
-    Font f;
-    f.size = punkte;
-    f.bold = fett;
-    f.italic = kursiv;
-    f.colour = farbe;
-    return f;
-}
-
 Element kurzLabel(const QRectF &r, const QString &text, const Font &f, int tag = 0)
 {
     Element e = label(r, text, f, tag);
@@ -61,11 +51,11 @@ struct Baum {
         double breite = r.width() - 2 * rand;
         if (tier.nummer == 0) {
             el << kurzLabel(QRectF(r.left() + rand, r.top() + rand, breite, zeilenHoehe(name)),
-                            QStringLiteral("unbekannt"), schrift(name, false, Grau, true), TagUnbekannt);
+                            QStringLiteral("unbekannt"), textFont(name, false, Grau, true), TagUnbekannt);
             return;
         }
         const double klein = std::max(4.0, std::min(name - 1.5, basis[gen] - 1.5));
-        const Font nameSchrift = schrift(name, true, tier.titel && d.titelRot ? Rot : Tinte);
+        const Font nameSchrift = textFont(name, true, tier.titel && d.titelRot ? Rot : Tinte);
         QStringList namen = {tier.namenszeile};
         // a long name takes a second line where the box has room, rather than being cut
         if (r.height() - 2 * rand >= 2 * zeilenHoehe(name) + 2 * zeilenHoehe(klein)) {
@@ -102,7 +92,8 @@ struct Baum {
             // more lines than room: the last one shown says so
             if (i == zeigen - 1 && zeigen < tier.zeilen.size())
                 text += QStringLiteral(" …");
-            el << kurzLabel(QRectF(r.left() + rand, y, breite, zeilenHoehe(klein)), text, schrift(klein));
+            el << kurzLabel(QRectF(r.left() + rand, y, breite, zeilenHoehe(klein)), text,
+                            textFont(klein, false, Tinte));
             y += zeilenHoehe(klein);
         }
     }
@@ -161,16 +152,18 @@ ReportJob reportStammbaum(const StammbaumDruck &d, const TextMeasure &mass)
         x = s.width() + 4;
     }
     const double rechts = 90;
-    el << label(QRectF(x, 0.5, breite - x - rechts, 5), QStringLiteral("STAMMBAUM"), schrift(9, true, Grau),
+    el << label(QRectF(x, 0.5, breite - x - rechts, 5), QStringLiteral("STAMMBAUM"), textFont(9, true, Grau),
                 TagUeberschrift);
     el << kurzLabel(QRectF(x, 6, breite - x - rechts, 9), d.katze.namenszeile,
-                    schrift(17, true, d.katze.titel && d.titelRot ? Rot : Tinte));
-    Element zwinger = kurzLabel(QRectF(breite - rechts, 0.5, rechts, 6), d.zwinger, schrift(12, true));
+                    textFont(17, true, d.katze.titel && d.titelRot ? Rot : Tinte));
+    Element zwinger =
+        kurzLabel(QRectF(breite - rechts, 0.5, rechts, 6), d.zwinger, textFont(12, true, Tinte));
     zwinger.align = Qt::AlignRight;
     el << zwinger;
     double y = 7;
     for (const QString &z : d.zuechter) {
-        Element e = kurzLabel(QRectF(breite - rechts, y, rechts, zeilenHoehe(8)), z, schrift(8, false, Grau));
+        Element e =
+            kurzLabel(QRectF(breite - rechts, y, rechts, zeilenHoehe(8)), z, textFont(8, false, Grau));
         e.align = Qt::AlignRight;
         el << e;
         y += zeilenHoehe(8);
@@ -186,7 +179,7 @@ ReportJob reportStammbaum(const StammbaumDruck &d, const TextMeasure &mass)
         const QRectF spalte = boxen[(1 << gen) - 1];
         Element kopf =
             kurzLabel(QRectF(spalte.left(), KopfHoehe, spalte.width(), 4), QString::fromUtf8(koepfe[gen - 1]),
-                      schrift(7, false, Grau, true), TagEltern + gen - 1);
+                      textFont(7, false, Grau, true), TagEltern + gen - 1);
         kopf.align = Qt::AlignHCenter;
         el << kopf;
     }
@@ -208,27 +201,27 @@ ReportJob reportStammbaum(const StammbaumDruck &d, const TextMeasure &mass)
         if (y + zeilenHoehe(6.5) + zeilenHoehe(8.5) > fuss)
             break;
         el << kurzLabel(QRectF(spalte.left(), y, spalte.width(), zeilenHoehe(6.5)), a.caption,
-                        schrift(6.5, true, Grau), a.tag);
+                        textFont(6.5, true, Grau), a.tag);
         y += zeilenHoehe(6.5);
-        el << kurzLabel(QRectF(spalte.left(), y, spalte.width(), zeilenHoehe(8.5)), a.wert, schrift(8.5),
-                        a.wertTag);
+        el << kurzLabel(QRectF(spalte.left(), y, spalte.width(), zeilenHoehe(8.5)), a.wert,
+                        textFont(8.5, false, Tinte), a.wertTag);
         y += zeilenHoehe(8.5) + 0.6;
     }
     el << line({spalte.left(), fuss}, {spalte.right() - 4, fuss}, 0.25);
     const double mitte = spalte.left() + spalte.width() * 0.66;
     y = fuss + 1;
     el << kurzLabel(QRectF(spalte.left(), y, mitte - spalte.left(), 4), QStringLiteral("Inzuchtkoeffizient"),
-                    schrift(7, true, Grau), TagInzucht);
-    el << kurzLabel(QRectF(mitte, y, spalte.right() - mitte, 4), d.inzucht, schrift(8));
+                    textFont(7, true, Grau), TagInzucht);
+    el << kurzLabel(QRectF(mitte, y, spalte.right() - mitte, 4), d.inzucht, textFont(8, false, Tinte));
     y += 4.5;
     el << kurzLabel(QRectF(spalte.left(), y, mitte - spalte.left(), 4), QStringLiteral("Ahnenverlust"),
-                    schrift(7, true, Grau), TagAhnenverlust);
-    el << kurzLabel(QRectF(mitte, y, spalte.right() - mitte, 4), d.ahnenverlust, schrift(8));
+                    textFont(7, true, Grau), TagAhnenverlust);
+    el << kurzLabel(QRectF(mitte, y, spalte.right() - mitte, 4), d.ahnenverlust, textFont(8, false, Tinte));
     y += 4.5;
     el << label(QRectF(spalte.left(), y, spalte.width(), 4),
                 QVector<TextPiece>{{0, QStringLiteral("%1 ").arg(generationen)},
                                    {TagGenerationen, QStringLiteral("Generationen")}},
-                schrift(6.5, false, Grau, true));
+                textFont(6.5, false, Grau, true));
 
     Baum b{d, mass, boxen, el};
     b.linien(0, anzahlBoxen(generationen));

@@ -46,15 +46,6 @@ constexpr double Width = 190;
 constexpr double Line = 5;
 const QString Einzug = QStringLiteral("     ");
 
-Font schrift(double size, bool fett = false, bool kursiv = false)
-{
-    Font f;
-    f.size = size;
-    f.bold = fett;
-    f.italic = kursiv;
-    return f;
-}
-
 QString datum(const QDate &d, const QLocale &locale)
 {
     return d.isValid() ? locale.toString(d, QLocale::ShortFormat) : QString();
@@ -182,7 +173,7 @@ ReportJob reportVerpaarung(const VerpaarungDruck &d)
     Report r;
     r.tag = TagReport;
     r.title = QStringLiteral("Verpaarungen und Würfe");
-    const Font normal = schrift(10), fett = schrift(10, true);
+    const Font normal = textFont(10), fett = textFont(10, true);
 
     // the title's pieces, one label per line
     QVector<QVector<TextPiece>> titelZeilen(1);
@@ -197,7 +188,7 @@ ReportJob reportVerpaarung(const VerpaarungDruck &d)
     }
     Band &titel = r.add(Band::Kind::Title, 7.0 * titelZeilen.size() + 4, QStringLiteral("title"));
     for (int i = 0; i < titelZeilen.size(); ++i) {
-        Element e = label(QRectF(0, 7.0 * i, Width, 7), titelZeilen[i], schrift(13, true, true));
+        Element e = label(QRectF(0, 7.0 * i, Width, 7), titelZeilen[i], textFont(13, true, Qt::black, true));
         if (titelZeilen.size() == 1)
             e.align = Qt::AlignHCenter;
         titel.elements << e;
@@ -218,7 +209,7 @@ ReportJob reportVerpaarung(const VerpaarungDruck &d)
     Band &zeilen = r.add(Band::Kind::Child, 6, QStringLiteral("tree"));
     if (d.keineVerpaarungen) {
         zeilen.elements << label(QRectF(0, 2, Width, 6),
-                                 QStringLiteral("Keine Verpaarungen für dieses Tier!"), schrift(11, true),
+                                 QStringLiteral("Keine Verpaarungen für dieses Tier!"), textFont(11, true),
                                  TagKeine);
     } else {
         QVector<MemoLine> memoZeilen;
@@ -228,17 +219,17 @@ ReportJob reportVerpaarung(const VerpaarungDruck &d)
             switch (k.ebene) {
             case 0:
             case 1:
-                m.font = schrift(12, true);
+                m.font = textFont(12, true);
                 m.indent = 2.5;
                 m.frame = 0.2;
                 m.fill = k.kater ? QColor(166, 202, 240) : QColor(255, 170, 170);
                 break;
             case 2:
-                m.font = schrift(11, true);
+                m.font = textFont(11, true);
                 m.indent = 8;
                 break;
             default:
-                m.font = schrift(10);
+                m.font = textFont(10);
                 m.indent = 16;
                 m.text = (k.kater ? QStringLiteral("1/0   ") : QStringLiteral("0/1   ")) + k.text;
                 break;

@@ -71,7 +71,7 @@ const cats::TextBreite &druckzeilenBreite()
       public:
         int breite(const QString &text) const override
         {
-            return int(FontMeasure().width(text, schrift(10)) * 96 / 25.4);
+            return int(FontMeasure().width(text, textFont(10)) * 96 / 25.4);
         }
     };
     static const Breite b;
@@ -83,16 +83,16 @@ ReportJob reportWurfdaten(const Wurfdatenblatt &b)
     Report r;
     Band &t = titelBand(r, TagWurfdaten, QStringLiteral("Wurfdaten"), 190);
     Formular f(t);
-    f.text(QRectF(0, 0, W, 9), b.zwinger, schrift(16, true), 0, Qt::AlignCenter);
-    f.text(QRectF(0, 11, 20, 5), QStringLiteral("Züchter:"), schrift(9, true), TagZuechter);
+    f.text(QRectF(0, 0, W, 9), b.zwinger, textFont(16, true), 0, Qt::AlignCenter);
+    f.text(QRectF(0, 11, 20, 5), QStringLiteral("Züchter:"), textFont(9, true), TagZuechter);
     const QString zeilen[] = {b.nameZuechter, b.strasse, (b.plz + QLatin1Char(' ') + b.ort).trimmed()};
     for (int i = 0; i < 3; ++i)
         f.wert(QRectF(20, 11 + i * 4.5, 90, 4.5), zeilen[i], 9);
-    f.text(QRectF(120, 11, 70, 9), QStringLiteral("Wurfdaten"), schrift(16, true), TagWurfdaten,
+    f.text(QRectF(120, 11, 70, 9), QStringLiteral("Wurfdaten"), textFont(16, true), TagWurfdaten,
            Qt::AlignRight);
-    f.text(QRectF(0, 27, 20, 5), QStringLiteral("Decktag:"), schrift(9, true), TagDecktag);
+    f.text(QRectF(0, 27, 20, 5), QStringLiteral("Decktag:"), textFont(9, true), TagDecktag);
     f.wert(QRectF(20, 27, 60, 5), b.decktermin, 9);
-    f.text(QRectF(90, 27, 20, 5), QStringLiteral("Wurftag:"), schrift(9, true), TagWurftagDoppelpunkt);
+    f.text(QRectF(90, 27, 20, 5), QStringLiteral("Wurftag:"), textFont(9, true), TagWurftagDoppelpunkt);
     f.wert(QRectF(110, 27, 40, 5), b.wurftag, 9);
 
     // the counts: a row each, m and w
@@ -101,22 +101,23 @@ ReportJob reportWurfdaten(const Wurfdatenblatt &b)
                             "Verblieben", "Endabnahme", "Ammenaufzucht"};
     const int zahlTags[] = {TagWurfstaerke,     TagWurfstaerke + 1, TagWurfstaerke + 6, TagWurfstaerke + 2,
                             TagWurfstaerke + 5, TagWurfstaerke + 4, TagWurfstaerke + 3};
-    f.text(QRectF(40, y0, 14, z), QStringLiteral("m"), schrift(8, true), TagM, Qt::AlignCenter);
-    f.text(QRectF(54, y0, 14, z), QStringLiteral("w"), schrift(8, true), TagW, Qt::AlignCenter);
+    f.text(QRectF(40, y0, 14, z), QStringLiteral("m"), textFont(8, true), TagM, Qt::AlignCenter);
+    f.text(QRectF(54, y0, 14, z), QStringLiteral("w"), textFont(8, true), TagW, Qt::AlignCenter);
     for (int i = 0; i < 7; ++i) {
         const double y = y0 + z + i * z;
         f.rahmen(QRectF(0, y, 68, z), 0.2);
         f.linie(40, y, 40, y + z);
         f.linie(54, y, 54, y + z);
-        f.text(QRectF(1, y, 38, z), QString::fromUtf8(zahlen[i]), schrift(8), zahlTags[i]);
+        f.text(QRectF(1, y, 38, z), QString::fromUtf8(zahlen[i]), textFont(8), zahlTags[i]);
         f.wert(QRectF(40, y, 14, z), b.zahlen.value(i).m, 9, Qt::AlignCenter);
         f.wert(QRectF(54, y, 14, z), b.zahlen.value(i).w, 9, Qt::AlignCenter);
     }
-    f.text(QRectF(75, y0, 115, 5), QStringLiteral("Bemerkung zum Wurf:"), schrift(8, true), TagBemerkungWurf);
-    f.absatz(QRectF(75, y0 + 4.5, 115, 4), b.bemerkung, schrift(8));
-    f.text(QRectF(75, y0 + 14, 115, 5), QStringLiteral("Verfassung der Mutter"), schrift(8, true),
+    f.text(QRectF(75, y0, 115, 5), QStringLiteral("Bemerkung zum Wurf:"), textFont(8, true),
+           TagBemerkungWurf);
+    f.absatz(QRectF(75, y0 + 4.5, 115, 4), b.bemerkung, textFont(8));
+    f.text(QRectF(75, y0 + 14, 115, 5), QStringLiteral("Verfassung der Mutter"), textFont(8, true),
            TagVerfassung);
-    f.absatz(QRectF(75, y0 + 18.5, 115, 4), b.verfassung, schrift(8));
+    f.absatz(QRectF(75, y0 + 18.5, 115, 4), b.verfassung, textFont(8));
     // the captions of inspection and acceptance are left off; their data print
     f.wert(QRectF(75, y0 + 30, 30, 5), b.besichtam, 8);
     f.wert(QRectF(105, y0 + 30, 85, 5), b.besichtvon, 8);
@@ -132,7 +133,7 @@ ReportJob reportWurfdaten(const Wurfdatenblatt &b)
     } kopf[] = {{TagEltern, "Eltern"}, {TagGrosseltern, "Großeltern"}, {TagUrgrosseltern, "Urgroßeltern"}};
     for (int g = 0; g < 3; ++g) {
         f.text(QRectF(spalte[g], ay, spalte[g + 1] - spalte[g], 5), QString::fromUtf8(kopf[g].text),
-               schrift(9, true), kopf[g].tag);
+               textFont(9, true), kopf[g].tag);
         const int anzahl = 2 << g, erste = anzahl - 2;
         for (int i = 0; i < anzahl; ++i)
             ahnKasten(f,
@@ -143,7 +144,7 @@ ReportJob reportWurfdaten(const Wurfdatenblatt &b)
 
     Band &kopfband = r.add(Band::Kind::ColumnHeader, 12, QStringLiteral("header"));
     Formular k(kopfband);
-    k.text(QRectF(0, 0, 25, 6), QStringLiteral("Jungtiere"), schrift(11, true), TagJungtiere);
+    k.text(QRectF(0, 0, 25, 6), QStringLiteral("Jungtiere"), textFont(11, true), TagJungtiere);
     k.wert(QRectF(25, 0, 80, 6), b.wurfbez, 11);
     const double sp[] = {0, 62, 82, 112, 190};
     const struct {
@@ -151,14 +152,14 @@ ReportJob reportWurfdaten(const Wurfdatenblatt &b)
         const char *text;
     } titel[] = {{TagName, "Name"}, {TagGeschl, "Geschl."}, {TagZbNr, "ZbNr."}, {0, ""}};
     for (int c = 0; c < 3; ++c)
-        k.text(QRectF(sp[c], 6.5, sp[c + 1] - sp[c], 5), QString::fromUtf8(titel[c].text), schrift(8, true),
+        k.text(QRectF(sp[c], 6.5, sp[c + 1] - sp[c], 5), QString::fromUtf8(titel[c].text), textFont(8, true),
                titel[c].tag);
     k.linie(0, 11.5, W, 11.5);
     Band &detail = r.add(Band::Kind::Detail, 5, QStringLiteral("detail"));
     const QStringList felder = {QStringLiteral("Name"), QStringLiteral("GeschlAnzeige"),
                                 QStringLiteral("Zuchtbuchnummer1"), QStringLiteral("AnzeigefuerDruck")};
     for (int c = 0; c < 4; ++c) {
-        Element e = field(QRectF(sp[c], 0, sp[c + 1] - sp[c] - 1, 5), felder[c], schrift(9));
+        Element e = field(QRectF(sp[c], 0, sp[c + 1] - sp[c] - 1, 5), felder[c], textFont(9));
         e.elide = true;
         detail.elements << e;
     }
@@ -174,7 +175,7 @@ ReportJob reportWurfbuch(const Wurfbuch &w)
     Report r;
     Band &t = titelBand(r, TagWurfbuchVon, QStringLiteral("Wurfbuch von"), 80);
     Formular f(t);
-    f.text(QRectF(0, 0, 50, 9), QStringLiteral("Wurfbuch von"), schrift(15, true), TagWurfbuchVon);
+    f.text(QRectF(0, 0, 50, 9), QStringLiteral("Wurfbuch von"), textFont(15, true), TagWurfbuchVon);
     f.wert(QRectF(50, 0, 140, 9), w.katze, 15);
     f.linie(0, 10, W, 10, 0.4);
     const struct {
@@ -194,19 +195,19 @@ ReportJob reportWurfbuch(const Wurfbuch &w)
     };
     for (int i = 0; i < 9; ++i) {
         const double x = i < 5 ? 0 : 100, y = 13 + (i < 5 ? i : i - 5) * 5.5;
-        f.text(QRectF(x, y, 38, 5.5), QString::fromUtf8(zeilen[i].text), schrift(9, true), zeilen[i].tag);
+        f.text(QRectF(x, y, 38, 5.5), QString::fromUtf8(zeilen[i].text), textFont(9, true), zeilen[i].tag);
         if (zeilen[i].tag == TagDecktermin) {
-            f.text(QRectF(x + 38, y, 5, 5.5), QStringLiteral("1."), schrift(9), TagErster);
+            f.text(QRectF(x + 38, y, 5, 5.5), QStringLiteral("1."), textFont(9), TagErster);
             f.wert(QRectF(x + 43, y, 50, 5.5), zeilen[i].wert, 9.5);
         } else {
             f.wert(QRectF(x + 38, y, 55, 5.5), zeilen[i].wert, 9.5);
         }
     }
-    f.text(QRectF(0, 43, W, 5), QStringLiteral("Verfassung der Mutter"), schrift(9, true), TagVerfassung);
-    f.absatz(QRectF(0, 48, W, 4), w.verfassung, schrift(9));
-    f.text(QRectF(0, 60, W, 5), QStringLiteral("Bemerkungen zu den Welpen"), schrift(9, true),
+    f.text(QRectF(0, 43, W, 5), QStringLiteral("Verfassung der Mutter"), textFont(9, true), TagVerfassung);
+    f.absatz(QRectF(0, 48, W, 4), w.verfassung, textFont(9));
+    f.text(QRectF(0, 60, W, 5), QStringLiteral("Bemerkungen zu den Welpen"), textFont(9, true),
            TagBemerkungWelpen);
-    f.absatz(QRectF(0, 65, W, 4), w.bemerkung, schrift(9));
+    f.absatz(QRectF(0, 65, W, 4), w.bemerkung, textFont(9));
 
     QStringList felder{QStringLiteral("Wiegedatum")};
     for (int i = 1; i <= MaxJungtiere; ++i)
@@ -218,19 +219,19 @@ ReportJob reportWurfbuch(const Wurfbuch &w)
     Band &kopf = r.add(Band::Kind::ColumnHeader, 7, QStringLiteral("header"));
     Formular k(kopf);
     k.flaeche(QRectF(0, 0, W, 6), QColor(225, 225, 225));
-    k.text(QRectF(x(0) + 0.5, 0, breite(0) - 1, 6), QStringLiteral("Datum"), schrift(8, true), TagDatum);
+    k.text(QRectF(x(0) + 0.5, 0, breite(0) - 1, 6), QStringLiteral("Datum"), textFont(8, true), TagDatum);
     for (int c = 1; c <= MaxJungtiere; ++c) {
-        Element e =
-            label(QRectF(x(c), 0, breite(c), 6),
-                  {{TagKatze, QStringLiteral("Katze")}, {0, QStringLiteral(" %1").arg(c)}}, schrift(7, true));
+        Element e = label(QRectF(x(c), 0, breite(c), 6),
+                          {{TagKatze, QStringLiteral("Katze")}, {0, QStringLiteral(" %1").arg(c)}},
+                          textFont(7, true));
         e.align = Qt::AlignCenter;
         kopf.elements << e;
     }
-    k.text(QRectF(x(MaxJungtiere + 1) + 1, 0, alter - 1, 6), QStringLiteral("Alter"), schrift(8, true),
+    k.text(QRectF(x(MaxJungtiere + 1) + 1, 0, alter - 1, 6), QStringLiteral("Alter"), textFont(8, true),
            TagAlter);
     Band &detail = r.add(Band::Kind::Detail, 5.5, QStringLiteral("detail"));
     for (int c = 0; c < felder.size(); ++c) {
-        Element e = field(QRectF(x(c) + 0.5, 0, breite(c) - 1, 5.5), felder[c], schrift(8.5));
+        Element e = field(QRectF(x(c) + 0.5, 0, breite(c) - 1, 5.5), felder[c], textFont(8.5));
         e.elide = true;
         if (c > 0 && c <= MaxJungtiere)
             e.align = Qt::AlignCenter;

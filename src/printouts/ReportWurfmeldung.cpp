@@ -112,7 +112,7 @@ ReportJob allgemein(const Wurfmeldung &m, const Formtexte &texte)
     Band *b = nullptr;
     Report r = formularReport(262, b);
     Formular f(*b);
-    f.text(QRectF(0, 0, W, 9), r.title, schrift(16, true), TagTitel, Qt::AlignCenter);
+    f.text(QRectF(0, 0, W, 9), r.title, textFont(16, true), TagTitel, Qt::AlignCenter);
     f.kasten(QRectF(0, 12, 35, 11), TagGeburtsdatum, QStringLiteral("Geburtsdatum"), m.gebDatum);
     f.kasten(QRectF(35, 12, 30, 11), TagJungtiereMW, QStringLiteral("Jungtiere m./w."), m.jungtiere);
     f.kasten(QRectF(65, 12, 40, 11), TagMitgliedsnummer, QStringLiteral("Mitgliedsnummer"),
@@ -143,12 +143,12 @@ ReportJob allgemein(const Wurfmeldung &m, const Formtexte &texte)
         f.flaeche(QRectF(x, y, breite, 6.5), QColor(225, 225, 225));
         f.rahmen(QRectF(x, y, breite, 6.5));
         f.text(QRectF(x + 2, y, breite - 4, 6.5), s == 0 ? QStringLiteral("Vater") : QStringLiteral("Mutter"),
-               schrift(11, true), s == 0 ? TagVater : TagMutter);
+               textFont(11, true), s == 0 ? TagVater : TagMutter);
         for (int i = 0; i < 9; ++i) {
             const QRectF z(x, y + 6.5 + i * zeile, breite, zeile);
             f.rahmen(z);
             f.linie(x + 33, z.top(), x + 33, z.bottom());
-            f.text(QRectF(x + 1, z.top(), 32, zeile), QString::fromUtf8(zeilen[i].text), schrift(7),
+            f.text(QRectF(x + 1, z.top(), 32, zeile), QString::fromUtf8(zeilen[i].text), textFont(7),
                    zeilen[i].tag);
             f.wert(QRectF(x + 34.5, z.top(), breite - 36, zeile),
                    zeilen[i].feld ? e.*zeilen[i].feld : e.besitzer.*zeilen[i].besitzer, 9.5);
@@ -156,7 +156,7 @@ ReportJob allgemein(const Wurfmeldung &m, const Formtexte &texte)
     }
 
     double y = 110;
-    f.text(QRectF(0, y, W, 7), QStringLiteral("Angaben zu den lebenden Jungtieren"), schrift(12, true),
+    f.text(QRectF(0, y, W, 7), QStringLiteral("Angaben zu den lebenden Jungtieren"), textFont(12, true),
            TagLebendeJungtiere);
     y += 8;
     const double spalten[] = {0, 8, 56, 74, 104, 126, 166, 190};
@@ -172,9 +172,9 @@ ReportJob allgemein(const Wurfmeldung &m, const Formtexte &texte)
     f.flaeche(QRectF(0, y, W, 9), QColor(225, 225, 225));
     for (int c = 0; c < 6; ++c)
         f.text(QRectF(spalten[c + 1] + 1, y, spalten[c + 2] - spalten[c + 1] - 2, 6),
-               QString::fromUtf8(titel[c].text), schrift(7.5, true), titel[c].tag);
+               QString::fromUtf8(titel[c].text), textFont(7.5, true), titel[c].tag);
     f.text(QRectF(spalten[6] + 1, y + 5, spalten[7] - spalten[6] - 2, 4),
-           QStringLiteral("(vergibt d. Verein)"), schrift(6), TagVergibtVerein);
+           QStringLiteral("(vergibt d. Verein)"), textFont(6), TagVergibtVerein);
     const double reihe = 8;
     for (int i = 0; i <= MaxJungtiere; ++i)
         f.linie(0, y + 9 + i * reihe, W, y + 9 + i * reihe, 0.2);
@@ -183,7 +183,7 @@ ReportJob allgemein(const Wurfmeldung &m, const Formtexte &texte)
     f.rahmen(QRectF(0, y, W, 9 + MaxJungtiere * reihe));
     for (int i = 0; i < MaxJungtiere; ++i) {
         const double z = y + 9 + i * reihe;
-        f.text(QRectF(0.5, z, 7, reihe), QStringLiteral("%1.)").arg(i + 1), schrift(8));
+        f.text(QRectF(0.5, z, 7, reihe), QStringLiteral("%1.)").arg(i + 1), textFont(8));
         if (i >= m.kitten.size())
             continue;
         const Jungtier &k = m.kitten[i];
@@ -193,7 +193,7 @@ ReportJob allgemein(const Wurfmeldung &m, const Formtexte &texte)
     }
 
     y += 9 + MaxJungtiere * reihe + 6;
-    f.absatz(QRectF(0, y, W, 5), texte.value(QStringLiteral("Bestaetigung")), schrift(9));
+    f.absatz(QRectF(0, y, W, 5), texte.value(QStringLiteral("Bestaetigung")), textFont(9));
     y += 26;
     f.unterschrift(QRectF(0, y, 88, 8), TagUnterschriftZuechter,
                    QStringLiteral("Datum / Unterschrift des Züchters"));
@@ -232,10 +232,10 @@ double kittenTabelle(Formular &f, double y, const Wurfmeldung &m, bool mitNummer
     const double kopf = 8, reihe = 7.5;
     f.flaeche(QRectF(0, y, W, kopf), QColor(225, 225, 225));
     f.text(QRectF(sp[2] + 1, y, sp[3] - sp[2] - 2, kopf), QStringLiteral("Vor- und Zwingername"),
-           schrift(8, true), TagVorUndZwingername);
-    f.text(QRectF(sp[3] + 1, y, sp[4] - sp[3] - 2, kopf), QString::fromUtf8(titel2), schrift(8, true),
+           textFont(8, true), TagVorUndZwingername);
+    f.text(QRectF(sp[3] + 1, y, sp[4] - sp[3] - 2, kopf), QString::fromUtf8(titel2), textFont(8, true),
            titelTag2);
-    f.text(QRectF(sp[4] + 0.5, y, sp[5] - sp[4] - 1, kopf), QString::fromUtf8(titel3), schrift(5.5),
+    f.text(QRectF(sp[4] + 0.5, y, sp[5] - sp[4] - 1, kopf), QString::fromUtf8(titel3), textFont(5.5),
            titelTag3, Qt::AlignCenter);
     const double unten = y + kopf + 2 * ZeilenJeGeschlecht * reihe;
     for (int i = 0; i <= 2 * ZeilenJeGeschlecht; ++i)
@@ -249,14 +249,14 @@ double kittenTabelle(Formular &f, double y, const Wurfmeldung &m, bool mitNummer
     for (int g = 0; g < 2; ++g) {
         const double oben = y + kopf + g * ZeilenJeGeschlecht * reihe;
         f.text(QRectF(1, oben + 8, sp[1] - 2, 6), g == 0 ? QStringLiteral("1,0") : QStringLiteral("0,1"),
-               schrift(11, true), 0, Qt::AlignCenter);
+               textFont(11, true), 0, Qt::AlignCenter);
         f.text(QRectF(1, oben + 15, sp[1] - 2, 6),
-               g == 0 ? QStringLiteral("männlich") : QStringLiteral("weiblich"), schrift(7.5),
+               g == 0 ? QStringLiteral("männlich") : QStringLiteral("weiblich"), textFont(7.5),
                g == 0 ? TagWortMaennlich : TagWortWeiblich, Qt::AlignCenter);
         const QVector<Jungtier> &liste = g == 0 ? ff.kater : ff.katzen;
         for (int i = 0; i < ZeilenJeGeschlecht; ++i) {
             const double z = oben + i * reihe;
-            f.text(QRectF(sp[1], z, sp[2] - sp[1], reihe), QString::number(i + 1), schrift(8), 0,
+            f.text(QRectF(sp[1], z, sp[2] - sp[1], reihe), QString::number(i + 1), textFont(8), 0,
                    Qt::AlignCenter);
             if (i >= liste.size())
                 continue;
@@ -279,12 +279,12 @@ ReportJob dekzv(const Wurfmeldung &m, const Formtexte &texte)
     Band *b = nullptr;
     Report r = formularReport(266, b);
     Formular f(*b);
-    f.text(QRectF(0, 0, W, 4.5), texte.value(QStringLiteral("DekzvGeschaeftsstelle")), schrift(7.5), 0,
+    f.text(QRectF(0, 0, W, 4.5), texte.value(QStringLiteral("DekzvGeschaeftsstelle")), textFont(7.5), 0,
            Qt::AlignCenter);
     f.linie(0, 5, W, 5, 0.4);
-    f.text(QRectF(0, 7, 52, 8), QStringLiteral("DECKNACHWEIS"), schrift(14, true), TagDecknachweis);
-    f.text(QRectF(52, 7, 9, 8), QStringLiteral("und"), schrift(10), TagUnd, Qt::AlignCenter);
-    f.text(QRectF(61, 7, 50, 8), QStringLiteral("WURFMELDUNG"), schrift(14, true), TagWurfmeldungGross);
+    f.text(QRectF(0, 7, 52, 8), QStringLiteral("DECKNACHWEIS"), textFont(14, true), TagDecknachweis);
+    f.text(QRectF(52, 7, 9, 8), QStringLiteral("und"), textFont(10), TagUnd, Qt::AlignCenter);
+    f.text(QRectF(61, 7, 50, 8), QStringLiteral("WURFMELDUNG"), textFont(14, true), TagWurfmeldungGross);
     f.kasten(QRectF(112, 6, 78, 10), TagFuerZwinger, QStringLiteral("für den Zwinger"), m.zwinger);
     const Elternteil &q = m.mutter, &k = m.vater;
     double y = kastenZeilen(
@@ -298,11 +298,11 @@ ReportJob dekzv(const Wurfmeldung &m, const Formtexte &texte)
          {{90, TagStrasse, "Straße", q.besitzer.strasse}, {100, TagWohnort, "Wohnort", q.besitzer.ort}},
          {{95, TagTelNr, "Tel. Nr.", q.besitzer.telefon}, {95, TagFaxNr, "Fax Nr.", q.besitzer.fax}}});
     y += 2;
-    f.text(QRectF(0, y, 20, 10), QStringLiteral("wurde am"), schrift(10), TagWurdeAm);
+    f.text(QRectF(0, y, 20, 10), QStringLiteral("wurde am"), textFont(10), TagWurdeAm);
     f.kasten(QRectF(20, y, 32, 10), 0, QString(), m.deckdatum);
-    f.text(QRectF(54, y, 28, 10), QStringLiteral("von dem Kater"), schrift(10), TagVonDemKater);
+    f.text(QRectF(54, y, 28, 10), QStringLiteral("von dem Kater"), textFont(10), TagVonDemKater);
     f.kasten(QRectF(82, y, 90, 10), 0, QString(), k.name);
-    f.text(QRectF(174, y, 16, 10), QStringLiteral("gedeckt"), schrift(10), TagGedeckt);
+    f.text(QRectF(174, y, 16, 10), QStringLiteral("gedeckt"), textFont(10), TagGedeckt);
     y = kastenZeilen(f, y + 12,
                      {{{60, TagZuchtbuchNr2, "Zuchtbuch-Nr.", k.zuchtbNr},
                        {35, TagGebAm, "geb. am", k.gebDatum},
@@ -318,7 +318,7 @@ ReportJob dekzv(const Wurfmeldung &m, const Formtexte &texte)
     f.unterschrift(QRectF(70, y, 120, 6), TagUnterschriftDeckkater,
                    QStringLiteral("Unterschrift DeckkaterbesitzerIn"));
     y += 8;
-    f.text(QRectF(0, y, 35, 10), QStringLiteral("WURFDATUM"), schrift(12, true), TagWurfdatumGross);
+    f.text(QRectF(0, y, 35, 10), QStringLiteral("WURFDATUM"), textFont(12, true), TagWurfdatumGross);
     f.kasten(QRectF(35, y, 40, 10), 0, QString(), m.gebDatum);
     y = kittenTabelle(f, y + 12, m, false, TagFarbeGenau, "Farbe (genau)", TagNichtBeschriften,
                       "Dieses Feld nicht beschriften!");
@@ -329,7 +329,7 @@ ReportJob dekzv(const Wurfmeldung &m, const Formtexte &texte)
     y += 7;
     QVector<MemoLine> noten;
     for (const char *t : {"DekzvEinsendung", "DekzvZuchtrichtlinien", "DekzvZahlung", "DekzvRufname"})
-        noten.append({texte.value(QString::fromLatin1(t)), schrift(7)});
+        noten.append({texte.value(QString::fromLatin1(t)), textFont(7)});
     b->elements << memo(QRectF(0, y, W, 5), noten);
     return fertig(std::move(r));
 }
@@ -339,12 +339,13 @@ ReportJob dru(const Wurfmeldung &m, const Formtexte &texte)
     Band *b = nullptr;
     Report r = formularReport(262, b);
     Formular f(*b);
-    f.text(QRectF(0, 0, W, 7), texte.value(QStringLiteral("DruName")), schrift(14, true), 0, Qt::AlignCenter);
-    f.text(QRectF(0, 7, W, 4), texte.value(QStringLiteral("DruGegruendet")), schrift(8), 0, Qt::AlignCenter);
-    f.text(QRectF(0, 11, W, 4), texte.value(QStringLiteral("DruGeschaeftsstelle")), schrift(7.5), 0,
+    f.text(QRectF(0, 0, W, 7), texte.value(QStringLiteral("DruName")), textFont(14, true), 0,
+           Qt::AlignCenter);
+    f.text(QRectF(0, 7, W, 4), texte.value(QStringLiteral("DruGegruendet")), textFont(8), 0, Qt::AlignCenter);
+    f.text(QRectF(0, 11, W, 4), texte.value(QStringLiteral("DruGeschaeftsstelle")), textFont(7.5), 0,
            Qt::AlignCenter);
     f.linie(0, 16, W, 16, 0.5);
-    f.text(QRectF(0, 18, 104, 10), texte.value(QStringLiteral("DruDecknachweis")), schrift(9.5, true));
+    f.text(QRectF(0, 18, 104, 10), texte.value(QStringLiteral("DruDecknachweis")), textFont(9.5, true));
     f.kasten(QRectF(104, 18, 56, 10), 0, QString(), m.zwinger);
     f.kasten(QRectF(160, 18, 30, 10), TagNr, QStringLiteral("NR."), m.mutter.zwingerNr);
     const Elternteil &q = m.mutter, &k = m.vater;
@@ -374,15 +375,15 @@ ReportJob dru(const Wurfmeldung &m, const Formtexte &texte)
     y += 8;
     f.linie(0, y, W, y, 0.5);
     f.text(QRectF(0, y + 1, W, 8), QStringLiteral("GEBURTSMELDUNG - ANTRAG AUF AHNENTAFELN"),
-           schrift(12, true), TagGeburtsmeldung, Qt::AlignCenter);
+           textFont(12, true), TagGeburtsmeldung, Qt::AlignCenter);
     y += 10;
-    f.text(QRectF(0, y, 50, 10), QStringLiteral("Die Katze hat geboren am"), schrift(10), TagHatGeboren);
+    f.text(QRectF(0, y, 50, 10), QStringLiteral("Die Katze hat geboren am"), textFont(10), TagHatGeboren);
     f.kasten(QRectF(50, y, 40, 10), 0, QString(), m.gebDatum);
     y = kittenTabelle(f, y + 12, m, true, TagFarbeGenauNr, "Farbe (genau)/Nr.", TagSpalteNicht,
                       "Diese Spalte nicht beschreiben!");
     y += 3;
-    f.text(QRectF(0, y, 22, 5), QStringLiteral("WICHTIG!"), schrift(9, true), TagWichtig);
-    f.absatz(QRectF(22, y, W - 22, 5), texte.value(QStringLiteral("DruWichtig")), schrift(8));
+    f.text(QRectF(0, y, 22, 5), QStringLiteral("WICHTIG!"), textFont(9, true), TagWichtig);
+    f.absatz(QRectF(22, y, W - 22, 5), texte.value(QStringLiteral("DruWichtig")), textFont(8));
     y += 20;
     f.unterschrift(QRectF(0, y, 60, 6), TagOrtDatum, QStringLiteral("Ort/Datum"));
     f.unterschrift(QRectF(75, y, 115, 6), TagUnterschriftKatze,

@@ -20,6 +20,19 @@ struct Font {
     bool operator==(const Font &) const = default;
 };
 
+// The font a print-out writes a text in.
+inline Font textFont(double points, bool bold = false, const QColor &colour = Qt::black, bool italic = false)
+{
+    Font f;
+    f.size = points;
+    f.bold = bold;
+    f.italic = italic;
+    f.colour = colour;
+    return f;
+}
+// A bool would pass for a colour (QColor takes an RGB number): italic comes after the colour.
+Font textFont(double points, bool bold, bool italic) = delete;
+
 struct PageSetup {
     bool landscape = false;
     double left = 10, top = 7, right = 10, bottom = 10; // mm

@@ -29,8 +29,8 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <algorithm>
-#include <memory>
 
 using namespace tav::store;
 
@@ -247,8 +247,7 @@ void TMirravel::StammbaumDrucken(bool englisch)
     } catch (const EngineError &e) {
         TDBError::HandleException(e, QStringLiteral("STBFARBE.DB"));
     }
-    druckLaeuft = true;
-    const std::unique_ptr<bool, void (*)(bool *)> frei(&druckLaeuft, [](bool *b) { *b = false; });
+    const QScopedValueRollback<bool> laeuft(druckLaeuft, true);
     // the print's language is its own: the program, its catalogue and the settings file keep theirs
     const int sprache = englisch ? 1 : 0;
     const printouts::StammbaumDruck druck = printouts::stammbaumDruck(

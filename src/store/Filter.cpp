@@ -5,6 +5,7 @@
 #include "Statement.h"
 
 #include <QDate>
+#include <QScopedValueRollback>
 
 namespace tav::store {
 
@@ -170,7 +171,8 @@ class Parser
     {
         if (peek().kind != Token::Not && peek().kind != Token::LParen)
             return comparison();
-        if (++m_depth > MaxNesting)
+        const QScopedValueRollback<int> tiefer(m_depth, m_depth + 1);
+        if (m_depth > MaxNesting)
             fail(m_expr, QStringLiteral("zu tief geschachtelt (mehr als %1 Ebenen)").arg(MaxNesting));
         QString out;
         if (take().kind == Token::Not) {
@@ -180,7 +182,6 @@ class Parser
             if (take().kind != Token::RParen)
                 fail(m_expr, QStringLiteral(") fehlt"));
         }
-        --m_depth;
         return out;
     }
 

@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
+#include <QScopedValueRollback>
 
 namespace tav::widgets {
 
@@ -64,11 +65,12 @@ bool ChildWindow::runActivationCheck()
 {
     if (m_inCheck)
         return true;
-    m_inCheck = true;
     bool free = true;
-    if (m_checkOnActivation && activationCheck())
-        free = activationCheck()(objectName()) == 0;
-    m_inCheck = false;
+    {
+        const QScopedValueRollback<bool> pruefend(m_inCheck, true);
+        if (m_checkOnActivation && activationCheck())
+            free = activationCheck()(objectName()) == 0;
+    }
     if (free)
         activated();
     return free;

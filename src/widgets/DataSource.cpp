@@ -7,6 +7,7 @@
 #include "store/TextRules.h"
 
 #include <QAbstractButton>
+#include <QScopedValueRollback>
 #include <utility>
 
 using tav::store::AbortOperation;
@@ -124,14 +125,15 @@ void DataSource::hook()
         Q_EMIT stateChanged();
     });
     m_conns << connect(t, &Table::fieldChanged, this, [this](const QString &name) {
-        ++m_reading;
-        // calculated and looked-up fields may follow from the one that changed: they are read again too
-        for (DataControl *c : std::as_const(m_controls)) {
-            if (c != m_writer && (c->field().compare(name, Qt::CaseInsensitive) == 0 ||
-                                  (m_table && !m_table->fieldDef(c->field()))))
-                c->readField();
+        {
+            const QScopedValueRollback<int> lesen(m_reading, m_reading + 1);
+            // calculated and looked-up fields may follow from the one that changed: they are read again too
+            for (DataControl *c : std::as_const(m_controls)) {
+                if (c != m_writer && (c->field().compare(name, Qt::CaseInsensitive) == 0 ||
+                                      (m_table && !m_table->fieldDef(c->field()))))
+                    c->readField();
+            }
         }
-        --m_reading;
         Q_EMIT fieldChanged(name);
     });
     // the rules run once per post, also when several data sources show the same table
@@ -195,12 +197,11 @@ void DataSource::postHook(Table &t)
 
 void DataSource::readControls()
 {
-    ++m_reading;
+    const QScopedValueRollback<int> lesen(m_reading, m_reading + 1);
     for (DataControl *c : std::as_const(m_controls)) {
         if (c != m_writer)
             c->readField();
     }
-    --m_reading;
 }
 
 void DataSource::updateButtons()
@@ -406,14 +407,12 @@ bool DataSource::writeField(const QString &field, const QVariant &value, DataCon
 {
     if (!isOpen())
         return false;
-    DataControl *const previous = m_writer;
-    m_writer = writer;
+    const QScopedValueRollback<DataControl *> schreibend(m_writer, writer);
     bool ok = isEditing() || (m_autoEdit && edit());
     if (ok && value.metaType() == QMetaType::fromType<tav::app::Geld>())
         ok = guarded([&] { m_table->setCurrencyUnits(field, value.value<tav::app::Geld>().einheiten()); });
     else if (ok)
         ok = guarded([&] { m_table->setValue(field, value); });
-    m_writer = previous;
     return ok;
 }
 

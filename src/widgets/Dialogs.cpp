@@ -96,7 +96,7 @@ Answer showText(const QString &text, MsgIcon icon, MsgButtons buttons, const QSt
     Script &s = script();
     if (s.on) {
         Answer a = s.answers.isEmpty() ? harmless(buttons) : s.answers.dequeue();
-        s.shown.append({QStringLiteral("message"), text, icon, buttons, a});
+        s.shown.append({QStringLiteral("message"), text, icon, buttons, a, QString()});
         return a;
     }
     QMessageBox box(boxIcon(icon), title.isEmpty() ? QStringLiteral("Tavrenno") : title, text,
@@ -137,7 +137,7 @@ int execDialog(QDialog &dialog, const QString &errorText)
     Script &s = script();
     if (s.on) {
         s.shown.append({QStringLiteral("dialog"), dialog.windowTitle(), MsgIcon::Information, MsgButtons::Ok,
-                        QMessageBox::NoButton});
+                        QMessageBox::NoButton, QString()});
         if (s.dialogs.isEmpty())
             return QDialog::Rejected;
         const auto handler = s.dialogs.dequeue();

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStyleOptionFocusRect>
 #include <QTimer>
 #include <utility>
@@ -91,10 +92,9 @@ void GridDelegate::datumMelden(QWidget *editor) const
     // the message takes the focus from the editor, which would leave the cell a second time
     if (m_meldet)
         return;
-    m_meldet = true;
+    const QScopedValueRollback<bool> meldend(m_meldet, true);
     showMessage(MeldungUngueltigesDatum, MsgIcon::Warning, MsgButtons::Ok,
                 QStringLiteral("'%1': ").arg(qobject_cast<QLineEdit *>(editor)->text()));
-    m_meldet = false;
 }
 
 bool GridDelegate::eventFilter(QObject *object, QEvent *event)

@@ -105,7 +105,7 @@ struct TestWindow {
     {
         window.setProperty("tag", 900);
         window.setWindowTitle("design window");
-        auto *l = new QVBoxLayout(&window);
+        new QVBoxLayout(&window); // the window owns it
         bar = new QMenuBar(&window);
         menu = tagged<QMenu>(bar, 96);
         menu->setTitle("design menu");

@@ -125,8 +125,9 @@ class TstNachkommenfenster : public QObject
             p.start("pdftotext", {"-enc", "UTF-8", pdf, "-"});
             QVERIFY(p.waitForFinished());
             const QString text = QString::fromUtf8(p.readAllStandardOutput());
-            for (const QString &t : {"Nachkommen von : Vaterkater", "Kind A", "Kind B", "Mutterkatze"})
-                QVERIFY2(text.contains(t), qPrintable(t + " missing in " + text));
+            for (const char *t : {"Nachkommen von : Vaterkater", "Kind A", "Kind B", "Mutterkatze"})
+                QVERIFY2(text.contains(QString::fromUtf8(t)),
+                         qPrintable(QString::fromUtf8(t) + " missing in " + text));
         }
     }
 

@@ -127,7 +127,7 @@ class TstMainRules : public QObject
         loaded.load(ini);
         QCOMPARE(loaded.shown(), QStringList({"Alt {3}"}));
         QVERIFY(loaded.add("Neu", 4));
-        loaded.save(ini);
+        QVERIFY(loaded.save(ini));
         RecentCats again;
         again.load(ini);
         QCOMPARE(again.shown(), QStringList({"Neu {4}", "Alt {3}"}));

@@ -218,7 +218,10 @@ class TstRegisterpruefung : public QObject
                              QStringLiteral("Katze %1 vom Hof").arg(r.size() + 1),
                              "vom Hof",
                              rng.bounded(2) ? "1" : "2",
-                             QDate(2000 + 2 * g, 1 + rng.bounded(12), 1 + rng.bounded(28))};
+                             QDate(2000 + 2 * g, 1 + rng.bounded(12), 1 + rng.bounded(28)),
+                             QDate(),
+                             0,
+                             0};
                 if (rng.bounded(4) == 0)
                     k.gestorben = k.geboren.addYears(15);
                 if (g > 0) {
@@ -237,7 +240,7 @@ class TstRegisterpruefung : public QObject
         const int basis = int(r.size());
         auto neu = [&](const char *g, QDate geboren = {}) -> PruefKatze & {
             const int nr = int(r.size()) + 1;
-            r.append({nr, 0, QStringLiteral("Neu %1").arg(nr), "", g, geboren});
+            r.append({nr, 0, QStringLiteral("Neu %1").arg(nr), "", g, geboren, QDate(), 0, 0});
             return r.last();
         };
         auto irgendein = [&](const QVector<QVector<int>> &aus) {

@@ -233,7 +233,9 @@ class TstDruckenKatzen : public QObject
                 geoeffnet = QString::fromLatin1(d.metaObject()->className());
                 return int(QDialog::Rejected);
             });
-            verteiler.druck(job, printouts::ui::DruckKatze{queen});
+            printouts::ui::DruckKatze katze;
+            katze.nr = queen;
+            verteiler.druck(job, katze);
             QVERIFY2(geoeffnet.contains(job == 3 ? "Wurfmeldung" : "Meldeformular"),
                      qPrintable(QString::number(job) + ": " + geoeffnet + messages().join('|')));
         }

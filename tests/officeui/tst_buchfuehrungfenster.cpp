@@ -341,6 +341,28 @@ class TstBuchfuehrungFenster : public QObject
         QCOMPARE(anzahl("SELECT count(*) FROM mehrwert"), raten);
         w->close();
     }
+
+    // an amount that would carry a balance past what the books hold is refused with the
+    // bookkeeping's message, not the database error dialog, and nothing is posted
+    void zuGrosserBetrag()
+    {
+        const tav::app::Geld riesig = *tav::app::Geld::lesen("899999999999999", QLocale(QLocale::German));
+        const int tresor = Buchfuehrung(*f.db).kontoAnlegen(Kontoart::Bankkonto, QStringLiteral("Tresor"),
+                                                            riesig, QDate(2024, 1, 1));
+        auto *w = oeffnen(f);
+        QVERIFY(w && w->seiteZeigen(TFormBuchfuehrung::SeiteBuchen));
+        w->kontoWaehlen(tresor);
+        const int buchungen = scalar(*f.db, "SELECT count(*) FROM buchung").toInt();
+        Scripted::reset();
+        buchen(w, QStringLiteral("899.999.999.999.999"), QStringLiteral("Kittenverkauf"));
+        QCOMPARE(Scripted::shown().size(), 1);
+        QCOMPARE(Scripted::shown().last().kind, QStringLiteral("message"));
+        QCOMPARE(Scripted::shown().last().text, tav::app::messageText(MeldungBetragZuGross));
+        QCOMPARE(scalar(*f.db, "SELECT count(*) FROM buchung").toInt(), buchungen);
+        QCOMPARE(tav::office::konto(*f.db, tresor)->kontostand, riesig);
+        klick(w, "Rueckgaengig");
+        w->close();
+    }
 };
 
 QTEST_MAIN(TstBuchfuehrungFenster)

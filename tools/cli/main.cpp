@@ -30,28 +30,223 @@ using namespace tav::store::namen;
 
 namespace {
 
-const char *const AufrufVorlage =
-    "Aufruf: tavrenno-cli --home DIR init | demo | generate --cats N --generations G --seed S "
-    "[--breeders B] [--verbose]\n"
-    "       | import-pedigree DATEI\n"
-    "       | own-data --name NAME --first-name VORNAME [--street ..] [--postcode ..] [--town ..]"
-    " [--cattery ..] [--email ..] [--customer-number NR]\n"
-    "       | coi (--cat N | --cat-name NAME | --sire N --dam M | --sire-name A --dam-name B)"
-    " [--generations G] [--details [--max-lines N]] [--json]\n"
-    "       | html-pedigree (--cat N | --cat-name NAME) [--generations G] --out DATEI\n"
-    "       | register-traits [--query AUSDRUCK] [--sex 1,2,3,4] [--age-from N] [--age-to N] [--months]"
-    " [--colour FARBE] [--generations G] --csv DATEI\n"
-    "       | plan-matings (--dam N | --dam-name NAME) [--generations G] [--breed RCODE] [--status N]"
-    " [--own] [--with-dead] [--age-from N] [--age-to N] [--avoid MERKMAL,...] [--csv DATEI | --json]\n"
-    "       | export-csv DATEI | upload [--dry-run ORDNER] | ftp-password\n"
-    "       | check [--months M] [--json]\n"
-    "       | %1\n"
-    "       | backup ORDNER | restore ORDNER [--yes]\n"
-    "       tavrenno-cli --help\n";
+int falscherAufruf(QTextStream &err, const QString &fehler);
+
+// What a command works with: the home folder, its arguments and the two streams.
+using Handler = int (*)(const QString &home, const Angaben &a, QTextStream &out, QTextStream &err);
+
+// How a command stands to the register's lock (DIR/Daten/tavrenno.lock), the one the program holds
+// while it runs.
+enum class Sperre {
+    Keine,  // reads only and runs beside the program
+    Nimmt,  // writes: takes the lock of the data folder when there is one
+    LegtAn, // writes: makes the data folder first, then takes its lock
+};
+
+// One command: its name, usage, arguments, lock and work. Built by naming what differs from a
+// command that reads, takes no argument and has its usage on a line of its own.
+struct Befehl {
+    QString name;
+    QString aufruf; // its usage
+    Handler ausfuehren = nullptr;
+    bool eigeneZeile = true; // else the usage follows the previous command's on its line
+    QStringList mitWert, schalter;
+    int dateien = 0; // arguments that are no option
+    QString fehlt;   // what the refusal says when that argument is missing
+    Sperre sperre = Sperre::Keine;
+    QString nurLesendMit; // the switch under which a writing command only reads
+    // the files (or the folder) it writes to besides --pdf, --html, --out and --csv
+    QStringList (*ausgaben)(const Angaben &a) = nullptr;
+    QString nachFehler; // the line that closes each of its failures
+
+    Befehl(const char *n, const QString &a, Handler h)
+        : name(QString::fromLatin1(n)), aufruf(a), ausfuehren(h)
+    {
+    }
+    Befehl gleicheZeile() const
+    {
+        return with([](Befehl &b) { b.eigeneZeile = false; });
+    }
+    Befehl optionen(const QStringList &w, const QStringList &s = {}) const
+    {
+        return with([&](Befehl &b) {
+            b.mitWert = w;
+            b.schalter = s;
+        });
+    }
+    Befehl argument(const char *wennFehlt) const
+    {
+        return with([&](Befehl &b) {
+            b.dateien = 1;
+            b.fehlt = QString::fromUtf8(wennFehlt);
+        });
+    }
+    Befehl sperrt(Sperre s, const char *ausserMit = "") const
+    {
+        return with([&](Befehl &b) {
+            b.sperre = s;
+            b.nurLesendMit = QString::fromLatin1(ausserMit);
+        });
+    }
+    Befehl schreibtNach(QStringList (*f)(const Angaben &)) const
+    {
+        return with([&](Befehl &b) { b.ausgaben = f; });
+    }
+    Befehl schliesstFehlerMit(const char *zeile) const
+    {
+        return with([&](Befehl &b) { b.nachFehler = QString::fromUtf8(zeile); });
+    }
+
+  private:
+    template <class F> Befehl with(F f) const
+    {
+        Befehl b = *this;
+        f(b);
+        return b;
+    }
+};
+
+int initBefehl(const QString &home, const Angaben &, QTextStream &out, QTextStream &)
+{
+    tav::app::initDataDirectory(home);
+    out << "Datenverzeichnis angelegt: " << tav::app::dataDirOf(home) << "\n";
+    return 0;
+}
+
+void registerAnlegen(const QString &home)
+{
+    if (!tav::store::Database(tav::app::dataDirOf(home)).tableExists(QStringLiteral("CATSTAMM.DB")))
+        tav::app::initDataDirectory(home);
+}
+
+int demoBefehl(const QString &home, const Angaben &, QTextStream &out, QTextStream &)
+{
+    registerAnlegen(home);
+    writeDemo(home);
+    out << "Demodaten geschrieben: " << tav::app::dataDirOf(home) << "\n";
+    return 0;
+}
+
+int generateBefehl(const QString &home, const Angaben &a, QTextStream &out, QTextStream &err)
+{
+    GenerateOptions o;
+    bool ok1, ok2, ok3, ok4;
+    o.cats = a.wert("--cats", "1000").toInt(&ok1);
+    o.generations = a.wert("--generations", "10").toInt(&ok2);
+    o.seed = a.wert("--seed", "1").toUInt(&ok3);
+    o.breeders = a.wert("--breeders", "0").toInt(&ok4);
+    if (!ok1 || !ok2 || !ok3 || !ok4 || o.cats < 1 || o.generations < 1 || o.breeders < 0)
+        return falscherAufruf(err, QStringLiteral("generate: N und G ab 1, B ab 0, S eine Zahl ab 0"));
+    registerAnlegen(home);
+    writeSynthetic(home, o, a.hat("--verbose"));
+    out << o.cats << " Katzen in " << o.generations << " Generationen geschrieben\n";
+    return 0;
+}
+
+QStringList csvDatei(const Angaben &a)
+{
+    return {a.rest.value(0)};
+}
+
+QStringList uploadOrdner(const Angaben &a)
+{
+    return {a.hat(QStringLiteral("--dry-run")) ? a.wert(QStringLiteral("--dry-run"))
+                                               : tav::online::uploadOrdner(tav::app::configDir())};
+}
+
+const QList<Befehl> &befehle()
+{
+    const char *const datei = "braucht eine DATEI", *const ordner = "braucht einen ORDNER";
+    static const QList<Befehl> b = {
+        Befehl("init", "init", initBefehl).sperrt(Sperre::LegtAn),
+        Befehl("demo", "demo", demoBefehl).gleicheZeile().sperrt(Sperre::LegtAn),
+        Befehl("generate", "generate --cats N --generations G --seed S [--breeders B] [--verbose]",
+               generateBefehl)
+            .gleicheZeile()
+            .optionen({"--cats", "--generations", "--seed", "--breeders"}, {"--verbose"})
+            .sperrt(Sperre::LegtAn),
+        Befehl("import-pedigree", "import-pedigree DATEI",
+               [](const QString &home, const Angaben &a, QTextStream &out, QTextStream &err) {
+                   return importPedigree(home, a.rest.first(), out, err);
+               })
+            .argument(datei)
+            .sperrt(Sperre::Nimmt)
+            .schliesstFehlerMit("Nichts importiert."),
+        Befehl("own-data",
+               "own-data --name NAME --first-name VORNAME [--street ..] [--postcode ..] [--town ..]"
+               " [--cattery ..] [--email ..] [--customer-number NR]",
+               eigeneDaten)
+            .optionen(eigeneDatenOptionen())
+            .sperrt(Sperre::Nimmt),
+        Befehl("coi",
+               "coi (--cat N | --cat-name NAME | --sire N --dam M | --sire-name A --dam-name B)"
+               " [--generations G] [--details [--max-lines N]] [--json]",
+               coi)
+            .optionen({"--cat", "--cat-name", "--sire", "--dam", "--sire-name", "--dam-name", "--generations",
+                       "--max-lines"},
+                      {"--details", "--json"}),
+        Befehl("html-pedigree", "html-pedigree (--cat N | --cat-name NAME) [--generations G] --out DATEI",
+               htmlPedigree)
+            .optionen({"--cat", "--cat-name", "--generations", "--out"}),
+        Befehl("register-traits",
+               "register-traits [--query AUSDRUCK] [--sex 1,2,3,4] [--age-from N] [--age-to N] [--months]"
+               " [--colour FARBE] [--generations G] --csv DATEI",
+               registerTraits)
+            .optionen(registerTraitsOptionen(), {"--months"}),
+        Befehl(
+            "plan-matings",
+            "plan-matings (--dam N | --dam-name NAME) [--generations G] [--breed RCODE] [--status N]"
+            " [--own] [--with-dead] [--age-from N] [--age-to N] [--avoid MERKMAL,...] [--csv DATEI | --json]",
+            planMatings)
+            .optionen(deckplanOptionen(), deckplanSchalter()),
+        Befehl("export-csv", "export-csv DATEI",
+               [](const QString &home, const Angaben &a, QTextStream &out, QTextStream &err) {
+                   return exportCsv(home, a.rest.first(), out, err);
+               })
+            .argument(datei)
+            .schreibtNach(csvDatei),
+        // upload writes only the picture log, and that only when it sends
+        Befehl("upload", "upload [--dry-run ORDNER]", upload)
+            .gleicheZeile()
+            .optionen({"--dry-run"})
+            .sperrt(Sperre::Nimmt, "--dry-run")
+            .schreibtNach(uploadOrdner),
+        Befehl("ftp-password", "ftp-password",
+               [](const QString &, const Angaben &, QTextStream &out, QTextStream &err) {
+                   return ftpPasswort(out, err);
+               })
+            .gleicheZeile(),
+        Befehl("check", "check [--months M] [--json]", registerCheck).optionen(pruefOptionen(), {"--json"}),
+        Befehl("print", druckAufruf(), drucke)
+            .optionen(druckOptionenMitWert(), druckSchalter())
+            .argument("braucht den Namen einer Druckausgabe"),
+        Befehl("backup", "backup ORDNER",
+               [](const QString &home, const Angaben &a, QTextStream &out, QTextStream &err) {
+                   return sichern(home, a.rest.first(), out, err);
+               })
+            .argument(ordner)
+            .sperrt(Sperre::Nimmt),
+        Befehl("restore", "restore ORDNER [--yes]",
+               [](const QString &home, const Angaben &a, QTextStream &out, QTextStream &err) {
+                   return zurueckspielen(home, a.rest.first(), a.hat("--yes"), out, err);
+               })
+            .gleicheZeile()
+            .optionen({}, {"--yes"})
+            .argument(ordner)
+            .sperrt(Sperre::Nimmt),
+    };
+    return b;
+}
 
 QString aufruf()
 {
-    return QString::fromUtf8(AufrufVorlage).arg(druckAufruf());
+    QString text = QStringLiteral("Aufruf: tavrenno-cli --home DIR ");
+    for (const Befehl &b : befehle()) {
+        if (&b != &befehle().first())
+            text += b.eigeneZeile ? QStringLiteral("\n       | ") : QStringLiteral(" | ");
+        text += b.aufruf;
+    }
+    return text + QStringLiteral("\n       tavrenno-cli --help\n");
 }
 
 int hilfe(QTextStream &out)
@@ -158,17 +353,12 @@ int falscherAufruf(QTextStream &err, const QString &fehler)
 }
 
 // The files (and the upload's folder) a command writes its outputs to.
-QStringList ausgaben(const QString &command, const Angaben &a)
+QStringList ausgaben(const Befehl &befehl, const Angaben &a)
 {
-    QStringList pfade;
-    if (command == QLatin1String("export-csv"))
-        pfade << a.rest.value(0);
+    QStringList pfade = befehl.ausgaben ? befehl.ausgaben(a) : QStringList();
     for (const char *option : {"--pdf", "--html", "--out", "--csv"})
         if (a.werte.contains(QLatin1String(option)))
             pfade << a.wert(QLatin1String(option));
-    if (command == QLatin1String("upload"))
-        pfade << (a.hat(QStringLiteral("--dry-run")) ? a.wert(QStringLiteral("--dry-run"))
-                                                     : tav::online::uploadOrdner(tav::app::configDir()));
     return pfade;
 }
 
@@ -195,38 +385,6 @@ bool ausgabenErlaubt(const QString &home, const QStringList &pfade, QTextStream 
         return false;
     }
     return true;
-}
-
-struct Befehl {
-    QString name;
-    QStringList mitWert, schalter;
-    int dateien = 0; // arguments that are no option
-};
-
-const QList<Befehl> &befehle()
-{
-    static const QList<Befehl> b = {
-        {"init", {}, {}},
-        {"demo", {}, {}},
-        {"generate", {"--cats", "--generations", "--seed", "--breeders"}, {"--verbose"}},
-        {"import-pedigree", {}, {}, 1},
-        {"own-data", eigeneDatenOptionen(), {}},
-        {"coi",
-         {"--cat", "--cat-name", "--sire", "--dam", "--sire-name", "--dam-name", "--generations",
-          "--max-lines"},
-         {"--details", "--json"}},
-        {"html-pedigree", {"--cat", "--cat-name", "--generations", "--out"}, {}},
-        {"register-traits", registerTraitsOptionen(), {"--months"}},
-        {"plan-matings", deckplanOptionen(), deckplanSchalter()},
-        {"export-csv", {}, {}, 1},
-        {"upload", {"--dry-run"}, {}},
-        {"ftp-password", {}, {}},
-        {"check", pruefOptionen(), {"--json"}},
-        {"print", druckOptionenMitWert(), druckSchalter(), 1},
-        {"backup", {}, {}, 1},
-        {"restore", {}, {"--yes"}, 1},
-    };
-    return b;
 }
 
 bool istHilfe(const QString &arg)
@@ -277,12 +435,7 @@ int main(int argc, char *argv[])
     if (fehler.isEmpty() && a.rest.size() > befehl->dateien)
         fehler = QStringLiteral("Unbekannte Angabe: ") + a.rest.value(befehl->dateien);
     if (fehler.isEmpty() && a.rest.size() < befehl->dateien)
-        fehler = command == QLatin1String("print")
-                     ? QStringLiteral("print braucht den Namen einer Druckausgabe")
-                     : command + (befehl->schalter.contains(QStringLiteral("--yes")) ||
-                                          command == QLatin1String("backup")
-                                      ? QStringLiteral(" braucht einen ORDNER")
-                                      : QStringLiteral(" braucht eine DATEI"));
+        fehler = command + QLatin1Char(' ') + befehl->fehlt;
     if (fehler.isEmpty() && home.isEmpty())
         fehler = QStringLiteral("Kein Datenverzeichnis: --home DIR oder $TAVRENNO_HOME angeben");
     if (!fehler.isEmpty())
@@ -290,17 +443,18 @@ int main(int argc, char *argv[])
     // the writers below check again against the program home's data folder
     tav::app::setProgramHome(home);
     tav::breeding::leseSpeicherGrenze(tav::app::settingsPath());
-    if (!ausgabenErlaubt(home, ausgaben(command, a), err))
+    if (!ausgabenErlaubt(home, ausgaben(*befehl, a), err))
         return 1;
-    // a writing command takes the register's lock, the one the program holds while it runs; a
-    // command that creates the data folder makes it first
-    const bool importiert = command == QLatin1String("import-pedigree");
+    // a failure's last line, when the command has one
+    const auto gescheitert = [&] {
+        if (!befehl->nachFehler.isEmpty())
+            err << befehl->nachFehler << "\n";
+        return 1;
+    };
     if (tav::app::dataDirUnreadable(tav::app::dataDirOf(home))) {
         err << tav::app::unreadableDataDirText(tav::app::dataDirOf(home)).section(QLatin1Char('\r'), 0, 0)
             << "\n";
-        if (importiert)
-            err << "Nichts importiert.\n";
-        return 1;
+        return gescheitert();
     }
     // what an interrupted restore left is put right before anything reads the register
     tav::maintenance::ruecksicherungWiederherstellen(tav::app::dataDirOf(home));
@@ -308,17 +462,15 @@ int main(int argc, char *argv[])
     for (const auto &c : tav::store::recoverInterrupted(tav::app::dataDirOf(home)))
         err << "Eine unterbrochene Änderung wurde beim Start zurückgenommen: " << tav::store::describe(c)
             << "\n";
+    // a writing command takes the register's lock, the one the program holds while it runs; a
+    // command that creates the data folder makes it first
     std::unique_ptr<tav::app::RegisterLock> sperre;
-    // upload writes only the picture log, and that only when it sends
-    static const QStringList lesend = {"coi",        "print", "register-traits", "html-pedigree",
-                                       "export-csv", "check", "plan-matings",    "ftp-password"};
-    const bool probe = command == QLatin1String("upload") && a.hat(QStringLiteral("--dry-run"));
-    if (!lesend.contains(command) && !probe) {
+    const bool liest =
+        befehl->sperre == Sperre::Keine || (!befehl->nurLesendMit.isEmpty() && a.hat(befehl->nurLesendMit));
+    if (!liest) {
         const QString daten = tav::app::dataDirOf(home);
         // a folder that cannot be made is refused by the lock, in the catalogue's words
-        const bool legtAn = !importiert && command != QLatin1String("own-data") &&
-                            command != QLatin1String("backup") && command != QLatin1String("restore") &&
-                            command != QLatin1String("upload");
+        const bool legtAn = befehl->sperre == Sperre::LegtAn;
         const bool made = legtAn && QDir().mkpath(daten);
         if (QFileInfo::exists(daten) || (legtAn && !made)) {
             sperre = std::make_unique<tav::app::RegisterLock>(daten);
@@ -332,79 +484,22 @@ int main(int argc, char *argv[])
                 if (tav::app::RegisterLock::mayTakeOver(r))
                     err << "Arbeitet sonst niemand mit diesem Register, mit --take-over-lock erneut "
                            "aufrufen.\n";
-                if (importiert)
-                    err << "Nichts importiert.\n";
-                return 1;
+                return gescheitert();
             }
         }
     }
     try {
-        if (command == "init") {
-            tav::app::initDataDirectory(home);
-            out << "Datenverzeichnis angelegt: " << tav::app::dataDirOf(home) << "\n";
-        } else if (command == "demo") {
-            if (!tav::store::Database(tav::app::dataDirOf(home)).tableExists(catstamm::Datei))
-                tav::app::initDataDirectory(home);
-            writeDemo(home);
-            out << "Demodaten geschrieben: " << tav::app::dataDirOf(home) << "\n";
-        } else if (command == "generate") {
-            GenerateOptions o;
-            bool ok1, ok2, ok3, ok4;
-            o.cats = a.wert("--cats", "1000").toInt(&ok1);
-            o.generations = a.wert("--generations", "10").toInt(&ok2);
-            o.seed = a.wert("--seed", "1").toUInt(&ok3);
-            o.breeders = a.wert("--breeders", "0").toInt(&ok4);
-            if (!ok1 || !ok2 || !ok3 || !ok4 || o.cats < 1 || o.generations < 1 || o.breeders < 0)
-                return falscherAufruf(err,
-                                      QStringLiteral("generate: N und G ab 1, B ab 0, S eine Zahl ab 0"));
-            if (!tav::store::Database(tav::app::dataDirOf(home)).tableExists(catstamm::Datei))
-                tav::app::initDataDirectory(home);
-            writeSynthetic(home, o, a.hat("--verbose"));
-            out << o.cats << " Katzen in " << o.generations << " Generationen geschrieben\n";
-        } else if (command == "import-pedigree") {
-            return importPedigree(home, a.rest.first(), out, err);
-        } else if (command == "own-data") {
-            return eigeneDaten(home, a, out, err);
-        } else if (command == "coi") {
-            return coi(home, a, out, err);
-        } else if (command == "html-pedigree") {
-            return htmlPedigree(home, a, out, err);
-        } else if (command == "register-traits") {
-            return registerTraits(home, a, out, err);
-        } else if (command == "plan-matings") {
-            return planMatings(home, a, out, err);
-        } else if (command == "export-csv") {
-            return exportCsv(home, a.rest.first(), out, err);
-        } else if (command == "check") {
-            return registerCheck(home, a, out, err);
-        } else if (command == "upload") {
-            return upload(home, a, out, err);
-        } else if (command == "ftp-password") {
-            return ftpPasswort(out, err);
-        } else if (command == "print") {
-            return drucke(home, a, out, err);
-        } else if (command == "backup") {
-            return sichern(home, a.rest.first(), out, err);
-        } else if (command == "restore") {
-            return zurueckspielen(home, a.rest.first(), a.hat("--yes"), out, err);
-        }
+        return befehl->ausfuehren(home, a, out, err);
     } catch (const tav::store::EngineError &e) {
         // in the words of the program's error dialog
         for (const QString &line : tav::app::errorText(e, e.file()))
             err << line << "\n";
-        if (importiert)
-            err << "Nichts importiert.\n";
-        return 1;
+        return gescheitert();
     } catch (const std::bad_alloc &) {
         err << "Zu wenig Arbeitsspeicher für " << command << ".\n";
-        if (importiert)
-            err << "Nichts importiert.\n";
-        return 1;
+        return gescheitert();
     } catch (const std::exception &e) {
         err << QString::fromUtf8(e.what()) << "\n";
-        if (importiert)
-            err << "Nichts importiert.\n";
-        return 1;
+        return gescheitert();
     }
-    return 0;
 }

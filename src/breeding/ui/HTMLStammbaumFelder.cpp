@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -133,11 +134,12 @@ QWidget *TFormHTMLStammbaum::bauenOptionen()
 void TFormHTMLStammbaum::optionenZeigen(int feld)
 {
     tmpOptionenFeld = feld;
-    optionen_setzen = true;
-    LabelOptionen->setText(app::captionText(1402 + feld));
-    Ausgabe->button(spalte_pos[feld].mitBez == 1 ? 1 : 0)->setChecked(true);
-    FeldLeer->button(spalte_pos[feld].weglassen == 0 ? 0 : 1)->setChecked(true);
-    optionen_setzen = false;
+    {
+        const QScopedValueRollback<bool> setzend(optionen_setzen, true);
+        LabelOptionen->setText(app::captionText(1402 + feld));
+        Ausgabe->button(spalte_pos[feld].mitBez == 1 ? 1 : 0)->setChecked(true);
+        FeldLeer->button(spalte_pos[feld].weglassen == 0 ? 0 : 1)->setChecked(true);
+    }
     Seiten->setCurrentIndex(1);
 }
 

@@ -318,7 +318,7 @@ printouts::InzuchtDruck TFormInzuchtgrad::druckDaten() const
         store::QuietCursor ruhig(*m_vorfahren);
         for (m_vorfahren->first(); !m_vorfahren->eof(); m_vorfahren->next())
             d.vorfahren.append({m_vorfahren->text(QStringLiteral("Name")),
-                                m_vorfahren->value(QStringLiteral("Anzahl")).toLongLong()});
+                                m_vorfahren->value(QStringLiteral("Anzahl")).toLongLong(), QString()});
     }
     d.mitInzuchtliste = CheckBoxInzuchtliste->isChecked() && !CheckBoxInzuchtliste->isHidden();
     d.mitVorfahrenliste = CheckBoxVorfahrenliste->isChecked() && !CheckBoxVorfahrenliste->isHidden();

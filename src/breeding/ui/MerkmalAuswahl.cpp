@@ -46,9 +46,14 @@ bool merkmalRasterOeffnen(widgets::DBGrid *grid, store::Database *db, QObject *b
     quelle->open();
     grid->setDataSource(quelle);
     widgets::TableModel *m = grid->tableModel();
-    m->setColumns(
-        {{QStringLiteral("Bezeichnung"), QStringLiteral("Merkmal"), TagMerkmal, false, {}, {}, {}, {}},
-         {QStringLiteral("Kuerzel"), QStringLiteral("Kürzel"), TagKuerzel, false, {}, {}, {}, {}}});
+    widgets::TableModel::Column merkmal, kuerzel;
+    merkmal.field = QStringLiteral("Bezeichnung");
+    merkmal.title = QStringLiteral("Merkmal");
+    merkmal.tag = TagMerkmal;
+    kuerzel.field = QStringLiteral("Kuerzel");
+    kuerzel.title = QStringLiteral("Kürzel");
+    kuerzel.tag = TagKuerzel;
+    m->setColumns({merkmal, kuerzel});
     m->setRowColour(
         [](store::Table &t) { return widgets::storedColour(t.intValue(QStringLiteral("farbe"))); });
     return true;

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 using namespace tav::store;
@@ -183,10 +184,9 @@ void CatRecordHeatTab::deckterminGeaendert()
     m_wurftermin->setText(p ? kurz(p->wurftermin) : QString());
     m_abgabetermin->setText(p ? kurz(p->abgabetermin) : QString());
     if (!p) {
-        m_meldet = true;
+        const QScopedValueRollback<bool> meldend(m_meldet, true);
         showMessage(MeldungUngueltigesDatum, MsgIcon::Warning, MsgButtons::Ok,
                     QStringLiteral("'%1': ").arg(m_decktermin->text()));
-        m_meldet = false;
     }
 }
 

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 using namespace tav::store;
@@ -354,16 +355,17 @@ void CatRecordLitterPage::wurfzahlKopieren()
     const Abstammung a{k->intValue(QStringLiteral("LaufendeNummer")), k->intValue(QStringLiteral("Vater")),
                        k->intValue(QStringLiteral("Mutter")), k->value(QStringLiteral("GebDatum")).toDate()};
     const QString wurfzahl = k->text(QStringLiteral("Wurfzahl"));
-    m_wurfzahlSpeichern = true;
     try {
-        const int anzahl = wurfzahlUebernehmen(*m_q.db, a, wurfzahl);
-        m_wurfzahlSpeichern = false;
+        int anzahl = 0;
+        {
+            const QScopedValueRollback<bool> speichernd(m_wurfzahlSpeichern, true);
+            anzahl = wurfzahlUebernehmen(*m_q.db, a, wurfzahl);
+        }
         m_geschwister->refresh();
         m_grid->tableModel()->reload();
         showMessage(MeldungWurfzahlUebernommen, MsgIcon::Information, MsgButtons::Ok, QString(),
                     QStringLiteral(" %1").arg(anzahl));
     } catch (const std::exception &e) {
-        m_wurfzahlSpeichern = false;
         showMessage(MeldungWurfzahlNichtUebernommen, MsgIcon::Error, MsgButtons::Ok, QString(),
                     QLatin1Char(' ') + QString::fromUtf8(e.what()));
     }

@@ -18,6 +18,8 @@
 #include "widgets/Dialogs.h"
 #include "widgets/StoredColour.h"
 
+#include <QScopedValueRollback>
+
 using namespace tav::store;
 using namespace tav::app;
 using namespace tav::widgets;
@@ -79,10 +81,11 @@ void TCatStamm::neueKatzeBeginnen(const QList<QPair<QString, QVariant>> &werte)
         return;
     setProperty("dataTitle", false);
     setTitel(messageText(14));
-    m_inRefresh = true;
-    for (const auto &[feld, wert] : werte)
-        m_src->setFieldValue(feld, wert);
-    m_inRefresh = false;
+    {
+        const QScopedValueRollback<bool> auffrischend(m_inRefresh, true);
+        for (const auto &[feld, wert] : werte)
+            m_src->setFieldValue(feld, wert);
+    }
     neueKatzeAnzeigen();
     m_tagTmpNeueKatze = 1;
     m_neuerIndex = true;

@@ -21,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -397,10 +398,12 @@ void Tadressenverwaltung::doppeltPruefen()
     }
     if (!vorhanden)
         return;
-    m_pruefend = true;
     TFormAdressegefunden dlg(this);
-    const bool neu = execDialog(dlg) == QDialog::Accepted;
-    m_pruefend = false;
+    bool neu = false;
+    {
+        const QScopedValueRollback<bool> pruefend(m_pruefend, true);
+        neu = execDialog(dlg) == QDialog::Accepted;
+    }
     if (neu)
         return;
     dataSource()->undo();

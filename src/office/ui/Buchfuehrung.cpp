@@ -23,6 +23,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <stdexcept>
 
 using namespace tav::store;
 using namespace tav::widgets;
@@ -151,7 +152,14 @@ TFormBuchfuehrung::TFormBuchfuehrung(Database *db, QWidget *parent)
     m_mwstSrc = new DataSource(m_mwst, this);
     m_buchSrc = new DataSource(m_buchungen, this);
     for (DataSource *s : {m_kontenSrc, m_katSrc}) {
-        s->beforePost = [this](Table &t) { kontoVorDemSpeichern(*m_db, t); };
+        s->beforePost = [this](Table &t) {
+            try {
+                kontoVorDemSpeichern(*m_db, t);
+            } catch (const std::overflow_error &) {
+                showMessage(MeldungBetragZuGross, MsgIcon::Warning, MsgButtons::Ok);
+                throw AbortOperation();
+            }
+        };
         s->open();
     }
     m_mwstSrc->open();
@@ -218,6 +226,9 @@ bool TFormBuchfuehrung::meldenBeiFehler(const std::function<void()> &f)
     try {
         f();
         return true;
+    } catch (const std::overflow_error &) {
+        showMessage(MeldungBetragZuGross, MsgIcon::Warning, MsgButtons::Ok);
+        return false;
     } catch (const std::exception &e) {
         reportDatabaseError(e, QStringLiteral("BUCHUNG.DB"));
         return false;

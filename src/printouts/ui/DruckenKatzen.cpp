@@ -23,8 +23,8 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScopedValueRollback>
 #include <algorithm>
-#include <memory>
 
 using namespace tav::widgets;
 using namespace tav::shell;
@@ -244,8 +244,7 @@ void registerDruckenKatzen()
         static bool laeuft = false; // the preview's print dialog lets events through
         if (laeuft)
             return nullptr;
-        laeuft = true;
-        const std::unique_ptr<bool, void (*)(bool *)> frei(&laeuft, [](bool *b) { *b = false; });
+        const QScopedValueRollback<bool> frei(laeuft, true);
         const TMirravel::CatRecordHooks &h = TMirravel::catRecordHooks();
         DruckKatze k;
         k.nr = h.druckKatze ? h.druckKatze() : mw.currentListCat();
