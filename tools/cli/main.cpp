@@ -115,7 +115,7 @@ int initBefehl(const QString &home, const Angaben &, QTextStream &out, QTextStre
 
 void registerAnlegen(const QString &home)
 {
-    if (!tav::store::Database(tav::app::dataDirOf(home)).tableExists(QStringLiteral("CATSTAMM.DB")))
+    if (!tav::store::Database(tav::app::dataDirOf(home)).tableExists(catstamm::Datei))
         tav::app::initDataDirectory(home);
 }
 
