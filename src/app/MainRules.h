@@ -1,3 +1,4 @@
+// MainRules: rules of the main window that need no window.
 #pragma once
 
 #include "store/EngineError.h"

@@ -1,3 +1,4 @@
+// MenuDefs: the main window's menus and tool buttons, declared once.
 #pragma once
 
 #include <QString>

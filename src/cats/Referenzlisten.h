@@ -1,3 +1,4 @@
+// Referenzlisten: the reference lists (breeds, colours, titles, traits, ...) declared once each.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// Stammbaumseite: which ancestor stands in which box of the cat record's pedigree page.
 #pragma once
 
 #include <QChar>

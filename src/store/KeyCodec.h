@@ -1,3 +1,4 @@
+// KeyCodec: index keys as byte strings whose byte order is the index order.
 #pragma once
 
 #include "TableDef.h"

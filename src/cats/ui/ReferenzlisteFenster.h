@@ -1,3 +1,4 @@
+// ReferenzlisteFenster: the one window every reference list is built from (TReferenzliste).
 #pragma once
 
 #include "cats/Referenzlisten.h"

@@ -1,3 +1,4 @@
+// StatusFenster: the status list window (TStatusForm).
 #pragma once
 
 #include "widgets/ChildWindow.h"
