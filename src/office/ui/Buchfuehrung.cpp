@@ -4,7 +4,7 @@
 
 #include "app/Geld.h"
 #include "app/Sprache.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "store/Table.h"
 #include "widgets/DBGrid.h"
@@ -23,6 +23,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QVector>
 
 using namespace tav::store;
 using namespace tav::widgets;
@@ -250,7 +251,7 @@ void TFormBuchfuehrung::closeEvent(QCloseEvent *e)
 
 void registerBuchfuehrung()
 {
-    TMirravel::registerWindow(QStringLiteral("formbuchfuehrung"), [](TMirravel &mw) -> QWidget * {
+    registerWindow(QStringLiteral("formbuchfuehrung"), [](Shell &mw) -> QWidget * {
         if (ChildWindow *offen = ChildWindow::find(QStringLiteral("formbuchfuehrung")))
             return offen;
         auto *w = new TFormBuchfuehrung(tav::store::defaultDatabase());
