@@ -211,7 +211,7 @@ void CatRecordBaseDataPage::changeEvent(QEvent *e)
 void CatRecordBaseDataPage::bemerkungVorschau()
 {
     const QString bemerkung = hatKatze() ? m_katze->text(QStringLiteral("Bemerkung")) : QString();
-    const Shell *mw = Shell::current();
+    Shell *mw = Shell::current();
     const bool zeigen = (!mw || mw->frame()->height() > 699) && !bemerkung.isEmpty();
     m_infoVorschau->setPlainText(zeigen ? tav::cats::bemerkungVorschau(bemerkung) : QString());
     m_infoVorschau->setToolTip(bemerkung);

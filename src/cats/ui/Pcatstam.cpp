@@ -502,7 +502,7 @@ void TCatStamm::showPage(Seite s)
 void TCatStamm::FensterTierAendern()
 {
     // below 700 pixels of main window height the remark preview gives way
-    const Shell *mw = Shell::current();
+    Shell *mw = Shell::current();
     m_basis->kompaktZeigen(mw && mw->frame()->height() < 700);
 }
 
