@@ -44,6 +44,7 @@ using namespace tav::widgets;
 
 namespace {
 QPointer<TMirravel> g_main;
+Shell *g_standIn = nullptr;
 QHash<QString, TMirravel::WindowFactory> &factories()
 {
     static QHash<QString, TMirravel::WindowFactory> f;
@@ -54,6 +55,51 @@ TMirravel::CatRecordHooks &hooks()
     static TMirravel::CatRecordHooks h;
     return h;
 }
+
+// The cat record's entry points as the windows see them; an entry nobody set does nothing.
+class HookedCatRecord final : public CatRecord
+{
+  public:
+    bool angemeldet() const override { return bool(hooks().zeigeKatze); }
+    void katzeNeu() override { call(hooks().katzeNeu); }
+    void katzeNewausStb() override { call(hooks().katzeNewausStb); }
+    void katzeKopieren() override { call(hooks().katzeKopieren); }
+    void katzeSpeichern() override { call(hooks().katzeSpeichern); }
+    int katzeSuchen() override { return hooks().katzeSuchen ? hooks().katzeSuchen() : 0; }
+    bool ahnUebernehmen(int cat) override { return hooks().ahnUebernehmen && hooks().ahnUebernehmen(cat); }
+    bool zeigeKatze(int cat) override { return hooks().zeigeKatze && hooks().zeigeKatze(cat); }
+    void refresh() override { call(hooks().refresh); }
+    int druckKatze() override { return hooks().druckKatze ? hooks().druckKatze() : 0; }
+    QString bildFuerDruck() override { return hooks().bildFuerDruck ? hooks().bildFuerDruck() : QString(); }
+    int seite() override { return hooks().seite ? hooks().seite() : -1; }
+    int deckbuchZeile() override { return hooks().deckbuchZeile ? hooks().deckbuchZeile() : 0; }
+    int wurfbuchZeile() override { return hooks().wurfbuchZeile ? hooks().wurfbuchZeile() : 0; }
+    void wurfbuchNeuLesen() override { call(hooks().wurfbuchNeuLesen); }
+    void eingabeSperren() override { call(hooks().eingabeSperren); }
+    void einstellungenGeaendert() override { call(hooks().einstellungenGeaendert); }
+    std::array<int, 3> katzenAdressen() override
+    {
+        return hooks().katzenAdressen ? hooks().katzenAdressen() : std::array<int, 3>{0, 0, 0};
+    }
+    bool adresseZurKatze(bool besitzer, int adresse) override
+    {
+        return hooks().adresseZurKatze && hooks().adresseZurKatze(besitzer, adresse);
+    }
+    bool kannAdresseZurKatze() const override { return bool(hooks().adresseZurKatze); }
+    void adressenOeffnen(int aufruf) override
+    {
+        if (hooks().adressenOeffnen)
+            hooks().adressenOeffnen(aufruf);
+    }
+    int adresseSuchen() override { return hooks().adresseSuchen ? hooks().adresseSuchen() : 0; }
+
+  private:
+    static void call(const std::function<void()> &f)
+    {
+        if (f)
+            f();
+    }
+};
 
 // A tool button of a menu command: its icon, its caption as the tool tip. It shows while its
 // command does. Its caption carries no mnemonic: the menu titles have the Alt keys of the frame.
@@ -105,6 +151,49 @@ TMirravel *TMirravel::instance()
     return g_main;
 }
 
+void registerWindow(const QString &name, WindowFactory factory)
+{
+    TMirravel::registerWindow(name, std::move(factory));
+}
+
+void registerSingleWindow(const QString &name, const QSize &least, std::function<QWidget *()> create)
+{
+    TMirravel::registerSingleWindow(name, least, std::move(create));
+}
+
+WindowFactory windowFactory(const QString &name)
+{
+    return TMirravel::windowFactory(name);
+}
+
+void setCatRecordHooks(const CatRecordHooks &h)
+{
+    TMirravel::setCatRecordHooks(h);
+}
+
+const CatRecordHooks &catRecordHooks()
+{
+    return TMirravel::catRecordHooks();
+}
+
+Shell *Shell::current()
+{
+    if (g_main)
+        return g_main.data();
+    return g_standIn;
+}
+
+void Shell::setStandIn(Shell *shell)
+{
+    g_standIn = shell;
+}
+
+CatRecord *TMirravel::catRecord()
+{
+    static HookedCatRecord record;
+    return &record;
+}
+
 void TMirravel::registerWindow(const QString &name, WindowFactory factory)
 {
     factories().insert(name.toLower(), std::move(factory));
@@ -120,7 +209,7 @@ TMirravel::WindowFactory TMirravel::windowFactory(const QString &name)
 void TMirravel::registerSingleWindow(const QString &name, const QSize &least,
                                      std::function<QWidget *()> create)
 {
-    registerWindow(name, [name, least, create](TMirravel &mw) -> QWidget * {
+    registerWindow(name, [name, least, create](Shell &mw) -> QWidget * {
         QWidget *w = ChildWindow::find(name);
         if (!w) {
             w = create();

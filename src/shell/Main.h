@@ -3,6 +3,7 @@
 
 #include "app/MainRules.h"
 #include "app/MenuDefs.h"
+#include "shell/Shell.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -42,7 +43,7 @@ using widgets::DBGrid;
 // The main window: a multi-document frame with the menu bar and tool bar, the cat list on the
 // left, a status line with the number of cats, the recent-cats list, the exclusive-window rules
 // and the exit question.
-class TMirravel : public QMainWindow
+class TMirravel : public QMainWindow, public Shell
 {
     Q_OBJECT
   public:
@@ -65,19 +66,19 @@ class TMirravel : public QMainWindow
     int CheckFormOpen(const QString &name = QString());
     // the check a child window runs when it is activated ("bringtofront"), with its own name
     int CheckFormOpenOnActivation(const QString &self);
-    void FensterAnpassen(const QString &name = QString());
-    int TableTopKatzeLaden(int cat);
-    QMdiArea *mdiArea() const { return m_mdi; }
+    void FensterAnpassen(const QString &name = QString()) override;
+    int TableTopKatzeLaden(int cat) override;
+    QMdiArea *mdiArea() const override { return m_mdi; }
     // puts a child window into the frame; its name is the one the exclusive check compares
-    QMdiSubWindow *addChild(QWidget *content);
+    QMdiSubWindow *addChild(QWidget *content) override;
 
     // A window that a command opens: registered by the room that builds it. A command whose
     // window is not registered is shown disabled.
-    using WindowFactory = std::function<QWidget *(TMirravel &)>;
+    using WindowFactory = shell::WindowFactory;
     static void registerWindow(const QString &name, WindowFactory factory);
     // While a factory runs for a menu command: the name of that menu item, so that one window
     // opened by several items can tell them apart (empty otherwise).
-    QString oeffnenderEintrag() const { return m_oeffnenderEintrag; }
+    QString oeffnenderEintrag() const override { return m_oeffnenderEintrag; }
     static bool hasWindow(const QString &name);
     static WindowFactory windowFactory(const QString &name);
     // A window that exists once: the command shows the open one, or makes it with `create` and puts
@@ -85,44 +86,7 @@ class TMirravel : public QMainWindow
     static void registerSingleWindow(const QString &name, const QSize &least,
                                      std::function<QWidget *()> create);
 
-    // The cat record window's entry points (new cat, duplicate, show a cat, search); present
-    // once that window is registered.
-    struct CatRecordHooks {
-        std::function<void()> katzeNeu;
-        std::function<void()> katzeNewausStb;
-        std::function<void()> katzeKopieren;
-        std::function<void()> katzeSpeichern;
-        // the chosen cat, 0 when cancelled; during a pedigree entry the search runs at once for the
-        // name typed for the new ancestor and offers only cats of the missing parent's sex
-        std::function<int()> katzeSuchen;
-        // during a pedigree entry: the chosen cat becomes the missing parent (false: it cannot)
-        std::function<bool(int)> ahnUebernehmen;
-        std::function<bool(int)> zeigeKatze; // show this cat; false when the window stays where it is
-        std::function<void()> refresh;
-        // posts pending edits of the record and gives the cat shown (0: none, or the post failed)
-        std::function<int()> druckKatze;
-        // what print jobs read of the window: the picture chosen for print, the page shown (from 0)
-        // and the mating-book row shown (0: none)
-        std::function<QString()> bildFuerDruck;
-        std::function<int()> seite;
-        std::function<int()> deckbuchZeile;
-        // the litter shown on the stud-book page (its WURFBUCH.DB number, 0: none)
-        std::function<int()> wurfbuchZeile;
-        // after a print job: the litters, weighings and kittens read again, with what it changed
-        std::function<void()> wurfbuchNeuLesen;
-        // a registration window opens over the cat: the record's save and undo buttons are off
-        std::function<void()> eingabeSperren;
-        // the settings changed: the window shows its cat again as they say, and fits itself
-        std::function<void()> einstellungenGeaendert;
-        // the cat shown: its breeder, its owner and its status (all 0 without a cat)
-        std::function<std::array<int, 3>()> katzenAdressen;
-        // puts the address on the cat shown as its owner (or breeder); false when it cannot
-        std::function<bool(bool besitzer, int adresse)> adresseZurKatze;
-        // the address book: opens it for the cat's breeder (1) or owner (2), or as from the menu (0)
-        std::function<void(int aufruf)> adressenOeffnen;
-        // the address search dialog: the address chosen, 0 when cancelled
-        std::function<int()> adresseSuchen;
-    };
+    using CatRecordHooks = shell::CatRecordHooks;
     static void setCatRecordHooks(const CatRecordHooks &hooks);
     static const CatRecordHooks &catRecordHooks();
 
@@ -130,30 +94,31 @@ class TMirravel : public QMainWindow
     DBGrid *catList() const { return m_grid; }
     tav::store::Table *catTable() const { return m_list.get(); }
     void applyListSettings(); // index, filter, shown or hidden (part of setzen)
-    void positionListOn(int cat);
-    int currentListCat() const;
-    void updateCatCount();
+    void positionListOn(int cat) override;
+    int currentListCat() const override;
+    void updateCatCount() override;
+    void reloadCatList(int cat) override;
     void setListVisible(bool on);
     // the rows' colours again, after a cat's traits or the top cats changed
-    void refreshListColours();
+    void refreshListColours() override;
 
     // recent cats
     app::RecentCats &recentCats() { return m_recent; }
-    void addRecentCat(const QString &name, int cat);
-    void removeRecentCat(int cat);
+    void addRecentCat(const QString &name, int cat) override;
+    void removeRecentCat(int cat) override;
     void saveRecentCats();
     void AktualisiereLastCatsMenues();
     void Load_LastCats(int cat);
 
     // commands
-    void runCommand(const QString &itemName);
+    void runCommand(const QString &itemName) override;
     // the command of a menu item, or the entry of a submenu in its parent menu
-    QAction *action(const QString &itemName) const;
+    QAction *action(const QString &itemName) const override;
     // by the name of its menu item or by its own (SpeedButton1, ...)
     QToolButton *toolButton(const QString &name) const;
     bool blockedInPedigreeEntry();
     void KatzeLoeschen();
-    void KatzeSuchen();
+    void KatzeSuchen() override;
     // "&Textverarbeitung": starts the word processor of the settings, or says why it cannot
     void Textverarbeitung();
     // the pedigree print of the current cat, in English or German for this print only
@@ -169,7 +134,15 @@ class TMirravel : public QMainWindow
     // The cat record window shows the stored cat `cat`: the windows that follow the current cat
     // read it. Said once per cat, and again when `erneut` (the cat was changed, or shown anew on
     // the user's request).
-    void katzeGezeigt(int cat, bool erneut = false);
+    void katzeGezeigt(int cat, bool erneut = false) override;
+
+    QWidget *frame() override { return this; }
+    bool inzuchtBerechne() const override { return InzuchtBerechne; }
+    void setInzuchtBerechne(bool on) override { InzuchtBerechne = on; }
+    int druckentag() const override { return Druckentag; }
+    int tierVorNeuaufnahme() const override { return tmpTiervorNeuaufnahme; }
+    void setTierVorNeuaufnahme(int cat) override { tmpTiervorNeuaufnahme = cat; }
+    CatRecord *catRecord() override;
 
   Q_SIGNALS:
     // every open child window takes it through ChildWindow::followCat

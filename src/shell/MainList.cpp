@@ -143,6 +143,16 @@ void TMirravel::positionListOn(int cat)
     }
 }
 
+void TMirravel::reloadCatList(int cat)
+{
+    if (!m_list || !m_list->isOpen())
+        return;
+    m_list->refresh();
+    if (m_grid && m_grid->tableModel())
+        m_grid->tableModel()->reload();
+    positionListOn(cat);
+}
+
 int TMirravel::currentListCat() const
 {
     if (!m_list || !m_list->isOpen() || !m_list->hasRecord())

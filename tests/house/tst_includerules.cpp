@@ -32,7 +32,8 @@ QVector<Include> scanIncludes(const QString &root, const QStringList &folders)
                 const auto hit = m.next();
                 QString to = hit.captured(1);
                 // "X.h" and "../X.h" are relative to the including file; "room/X.h" to src/ or tools/
-                if (!QFileInfo::exists(root + QStringLiteral("/src/") + to) || to.startsWith(QLatin1Char('.')))
+                if (!QFileInfo::exists(root + QStringLiteral("/src/") + to) ||
+                    to.startsWith(QLatin1Char('.')))
                     to = QDir::cleanPath(here + QLatin1Char('/') + to);
                 else
                     to = QStringLiteral("src/") + to;
@@ -68,7 +69,8 @@ class TstIncludeRules : public QObject
   private Q_SLOTS:
     void initTestCase()
     {
-        m_includes = scanIncludes(QStringLiteral(TAV_SOURCE_DIR), {QStringLiteral("src"), QStringLiteral("tools")});
+        m_includes =
+            scanIncludes(QStringLiteral(TAV_SOURCE_DIR), {QStringLiteral("src"), QStringLiteral("tools")});
         QVERIFY2(m_includes.size() > 1000, "the sources were not found");
     }
 
@@ -79,6 +81,7 @@ class TstIncludeRules : public QObject
         QTest::newRow("the core includes no widget, window or shell") << "core";
         QTest::newRow("the widgets include no window and no shell") << "widgets";
         QTest::newRow("the command-line tool includes no widget, window or shell") << "cli";
+        QTest::newRow("a window reaches the shell only through its interface") << "windows";
     }
 
     void rule()
@@ -98,6 +101,9 @@ class TstIncludeRules : public QObject
                 fault = under(i.from, "src/widgets/") && (isWindow(i.to) || under(i.to, "src/shell/"));
             else if (rule == QLatin1String("cli"))
                 fault = under(i.from, "tools/") && aboveCore(i.to);
+            else if (rule == QLatin1String("windows"))
+                fault = under(i.from, "src/") && isWindow(i.from) && under(i.to, "src/shell/") &&
+                        i.to != QLatin1String("src/shell/Shell.h");
             if (fault)
                 faults << QStringLiteral("%1:%2 includes %3").arg(i.from).arg(i.line).arg(i.to);
         }

@@ -182,8 +182,8 @@ class TstMainWindow : public QObject
     void exclusiveWindowBlocksOtherCommands()
     {
         TMirravel::registerWindow("adressenverwaltung",
-                                  [](TMirravel &) { return new FakeWindow("adressenverwaltung"); });
-        TMirravel::registerWindow("formvereine", [](TMirravel &) { return new FakeWindow("formvereine"); });
+                                  [](Shell &) { return new FakeWindow("adressenverwaltung"); });
+        TMirravel::registerWindow("formvereine", [](Shell &) { return new FakeWindow("formvereine"); });
         QVERIFY(f.main->action("Vereine1")->isEnabled());
         f.main->runCommand("Adresenverwaltung1");
         QVERIFY(ChildWindow::find("adressenverwaltung"));
@@ -221,7 +221,7 @@ class TstMainWindow : public QObject
         QCOMPARE(Scripted::shown().size(), 1);
         QCOMPARE(Scripted::shown().first().text, messageText(9152) + "\r/kein/solches/programm --neu");
         QCOMPARE(Scripted::shown().first().icon, MsgIcon::Error);
-        TMirravel::registerWindow("foptionen", [](TMirravel &) { return new FakeWindow("foptionen"); });
+        TMirravel::registerWindow("foptionen", [](Shell &) { return new FakeWindow("foptionen"); });
         Scripted::reset();
         Scripted::answer(QMessageBox::Ok);
         Scripted::answer(QMessageBox::Yes);

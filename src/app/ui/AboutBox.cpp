@@ -2,14 +2,16 @@
 
 #include "OptionenTeile.h"
 #include "report/ReportJob.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QPointer>
+#include <QSize>
 #include <QStyle>
 
 namespace tav::app::ui {
@@ -95,8 +97,8 @@ TAboutBox *TAboutBox::instance()
 
 void registerAboutBox()
 {
-    shell::TMirravel::registerSingleWindow(QStringLiteral("aboutbox"), QSize(420, 260),
-                                           [] { return new TAboutBox(store::defaultDatabase()); });
+    shell::registerSingleWindow(QStringLiteral("aboutbox"), QSize(420, 260),
+                                [] { return new TAboutBox(store::defaultDatabase()); });
 }
 
 } // namespace tav::app::ui

@@ -3,7 +3,7 @@
 #include "Auswahlboxen.h"
 #include "OptionenTeile.h"
 #include "app/Systemi.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/TableDef.h"
@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPointer>
+#include <QSize>
 #include <QVBoxLayout>
 
 namespace tav::app::ui {
@@ -202,8 +203,8 @@ bool TAnwenderdaten::uebernehmen()
     }
     if (eigenNeu) {
         m_eigen = eigen;
-        if (shell::TMirravel *mw = shell::TMirravel::instance())
-            mw->setWindowTitle(hauptfensterTitel(eigen));
+        if (shell::Shell *mw = shell::Shell::current())
+            mw->frame()->setWindowTitle(hauptfensterTitel(eigen));
     }
     m_verein = verein;
     if (tsysteminfo *s = tsysteminfo::instance();
@@ -218,8 +219,8 @@ bool TAnwenderdaten::uebernehmen()
 
 void registerAnwenderdaten()
 {
-    shell::TMirravel::registerSingleWindow(QStringLiteral("anwenderdaten"), QSize(520, 560),
-                                           [] { return new TAnwenderdaten(store::defaultDatabase()); });
+    shell::registerSingleWindow(QStringLiteral("anwenderdaten"), QSize(520, 560),
+                                [] { return new TAnwenderdaten(store::defaultDatabase()); });
 }
 
 } // namespace tav::app::ui

@@ -5,7 +5,7 @@
 #include "app/IniFile.h"
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "widgets/Dialogs.h"
 
@@ -14,8 +14,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QSize>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QVector>
 
 namespace tav::app::ui {
 
@@ -159,10 +161,10 @@ bool TFOptionen::speichern()
     }
     uebernehmen(*s);
     s->setzen();
-    if (shell::TMirravel *mw = shell::TMirravel::instance())
+    if (shell::Shell *mw = shell::Shell::current())
         mw->FensterAnpassen();
-    if (const auto &geaendert = shell::TMirravel::catRecordHooks().einstellungenGeaendert)
-        geaendert();
+    if (shell::Shell *mw = shell::Shell::current(); mw && mw->catRecord())
+        mw->catRecord()->einstellungenGeaendert();
     const QString path = s->datei();
     if (!IniFile::write(path, seitenEintraege(*s, seiten())))
         showMessage(MeldungNichtGeschrieben, MsgIcon::Error, MsgButtons::Ok, QString(),
@@ -171,7 +173,7 @@ bool TFOptionen::speichern()
     return true;
 }
 
-TFOptionen *optionenOeffnen(shell::TMirravel &mw, TFOptionen::Seiten seiten)
+TFOptionen *optionenOeffnen(shell::Shell &mw, TFOptionen::Seiten seiten)
 {
     TFOptionen *w = TFOptionen::instance();
     if (!w) {
@@ -190,7 +192,7 @@ TFOptionen *optionenOeffnen(shell::TMirravel &mw, TFOptionen::Seiten seiten)
 
 void registerOptionen()
 {
-    shell::TMirravel::registerWindow(QStringLiteral("foptionen"), [](shell::TMirravel &mw) -> QWidget * {
+    shell::registerWindow(QStringLiteral("foptionen"), [](shell::Shell &mw) -> QWidget * {
         return optionenOeffnen(mw, TFOptionen::Seiten::Alle);
     });
 }

@@ -26,7 +26,7 @@ class Database;
 }
 
 namespace tav::shell {
-class TMirravel;
+class Shell;
 }
 
 namespace tav::app::ui {
@@ -153,6 +153,6 @@ class TFOptionen : public widgets::ChildWindow
 // The three openers. The main menu's shows all pages; the matings window's the matings order
 // only; the cat record window's "Systemparameter" the litter book and inbreeding pages.
 void registerOptionen();
-TFOptionen *optionenOeffnen(shell::TMirravel &mw, TFOptionen::Seiten seiten);
+TFOptionen *optionenOeffnen(shell::Shell &mw, TFOptionen::Seiten seiten);
 
 } // namespace tav::app::ui

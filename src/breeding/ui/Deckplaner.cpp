@@ -10,7 +10,7 @@
 #include "maintenance/Registerpruefung.h"
 #include "printouts/ReportDeckplan.h"
 #include "report/ui/Vorschau.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "widgets/DataSource.h"
 #include "widgets/Dialogs.h"
@@ -29,10 +29,12 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSize>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QVector>
 
 using namespace tav::widgets;
 using namespace tav::shell;
@@ -412,7 +414,7 @@ void TFormDeckplaner::analyse(int zeile)
     if (zeile < 0 || zeile >= m_modell->zeilen().size() || m_katze == 0)
         return;
     const qint32 kater = m_modell->zeilen()[zeile].kater;
-    if (TMirravel *mw = TMirravel::instance())
+    if (Shell *mw = Shell::current())
         mw->runCommand(QStringLiteral("Inzuchtgrad1"));
     TFormInzuchtgrad *w = TFormInzuchtgrad::instance();
     if (!w)
@@ -441,7 +443,7 @@ void TFormDeckplaner::closeEvent(QCloseEvent *e)
 
 void registerDeckplaner()
 {
-    TMirravel::registerWindow(QStringLiteral("formdeckplaner"), [](TMirravel &mw) -> QWidget * {
+    registerWindow(QStringLiteral("formdeckplaner"), [](Shell &mw) -> QWidget * {
         if (TFormDeckplaner *w = TFormDeckplaner::instance())
             return w;
         auto *w = new TFormDeckplaner(store::defaultDatabase());

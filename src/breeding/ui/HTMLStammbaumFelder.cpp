@@ -5,7 +5,7 @@
 #include "app/Global.h"
 #include "app/ProgramHome.h"
 #include "app/Sprache.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/EngineError.h"
 
 #include <QButtonGroup>
@@ -251,9 +251,9 @@ bool TFormHTMLStammbaum::eventFilter(QObject *watched, QEvent *e)
 void TFormHTMLStammbaum::katzeSetzen(qint32 katze)
 {
     if (katze <= 0) {
-        const auto &hooks = shell::TMirravel::catRecordHooks();
-        auto *mw = shell::TMirravel::instance();
-        katze = hooks.druckKatze ? hooks.druckKatze() : mw ? mw->currentListCat() : 0;
+        shell::Shell *mw = shell::Shell::current();
+        shell::CatRecord *record = mw ? mw->catRecord() : nullptr;
+        katze = record && record->angemeldet() ? record->druckKatze() : mw ? mw->currentListCat() : 0;
     }
     m_katze = katze;
     EditBild->clear();
@@ -290,10 +290,10 @@ void TFormHTMLStammbaum::MakeKopf()
         return;
     }
     // the coefficients as the cat record window shows them
-    if (auto *mw = shell::TMirravel::instance()) {
-        if (QWidget *ik = mw->findChild<QWidget *>(QStringLiteral("DBInzuchtAnz")))
+    if (auto *mw = shell::Shell::current()) {
+        if (QWidget *ik = mw->frame()->findChild<QWidget *>(QStringLiteral("DBInzuchtAnz")))
             d.inzucht = ik->property("text").toString();
-        if (QWidget *avk = mw->findChild<QWidget *>(QStringLiteral("DBAhnenverlustAnz")))
+        if (QWidget *avk = mw->frame()->findChild<QWidget *>(QStringLiteral("DBAhnenverlustAnz")))
             d.ahnenverlust = avk->property("text").toString();
     }
     const auto caption = htmlCaptions(app::sprache(), sprache.sprache);

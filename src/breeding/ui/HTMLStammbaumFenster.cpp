@@ -7,7 +7,7 @@
 #include "app/Systemi.h"
 #include "breeding/HTMLSyntax.h"
 #include "breeding/StorePedigree.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "widgets/Dialogs.h"
 #include "widgets/StoredColour.h"
 
@@ -32,8 +32,10 @@
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSize>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QStringList>
 #include <QTabWidget>
 #include <QUrl>
 #include <QVBoxLayout>

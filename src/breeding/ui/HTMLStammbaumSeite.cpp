@@ -6,7 +6,7 @@
 #include "app/Sprache.h"
 #include "app/Systemi.h"
 #include "breeding/StorePedigree.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "widgets/Dialogs.h"
 
 #include <QApplication>
@@ -18,7 +18,9 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QSize>
 #include <QSpinBox>
+#include <QStringList>
 #include <QUrl>
 
 namespace tav::breeding::ui {
@@ -156,15 +158,14 @@ void TFormHTMLStammbaum::closeEvent(QCloseEvent *e)
 
 void registerHTMLStammbaum()
 {
-    shell::TMirravel::registerWindow(QStringLiteral("formhtmlstammbaum"),
-                                     [](shell::TMirravel &mw) -> QWidget * {
-                                         if (auto *w = TFormHTMLStammbaum::instance())
-                                             return w;
-                                         auto *w = new TFormHTMLStammbaum(store::defaultDatabase());
-                                         if (QMdiSubWindow *sub = mw.addChild(w))
-                                             sub->resize(QSize(1000, 700));
-                                         return w;
-                                     });
+    shell::registerWindow(QStringLiteral("formhtmlstammbaum"), [](shell::Shell &mw) -> QWidget * {
+        if (auto *w = TFormHTMLStammbaum::instance())
+            return w;
+        auto *w = new TFormHTMLStammbaum(store::defaultDatabase());
+        if (QMdiSubWindow *sub = mw.addChild(w))
+            sub->resize(QSize(1000, 700));
+        return w;
+    });
 }
 
 } // namespace tav::breeding::ui

@@ -3,7 +3,7 @@
 
 #include "app/Sprache.h"
 #include "breeding/InzuchtBerechnung.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "widgets/Translator.h"
 
 #include <QApplication>
@@ -60,20 +60,20 @@ Fortschritt TFormInzuchtFortschritt::callback()
 bool berechneMitFortschritt(InzuchtBerechnung &engine, qint32 tier, qint32 vater, qint32 mutter,
                             int generationen, bool inzucht, QWidget *parent)
 {
-    auto *main = tav::shell::TMirravel::instance();
-    if (main && main->InzuchtBerechne)
+    auto *main = tav::shell::Shell::current();
+    if (main && main->inzuchtBerechne())
         return false; // one calculation at a time
     struct Running {
-        tav::shell::TMirravel *main;
-        explicit Running(tav::shell::TMirravel *m) : main(m)
+        tav::shell::Shell *main;
+        explicit Running(tav::shell::Shell *m) : main(m)
         {
             if (main)
-                main->InzuchtBerechne = true;
+                main->setInzuchtBerechne(true);
         }
         ~Running()
         {
             if (main)
-                main->InzuchtBerechne = false;
+                main->setInzuchtBerechne(false);
         }
     } running(main);
     if (!inzucht) {

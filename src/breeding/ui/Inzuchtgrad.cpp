@@ -12,7 +12,7 @@
 #include "cats/CatRules.h"
 #include "cats/ui/Pcatstam.h"
 #include "cats/ui/Psuchdlg.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "store/Table.h"
 #include "widgets/DataSource.h"
@@ -27,8 +27,11 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSize>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <memory>
 
 using namespace tav::widgets;
 using namespace tav::shell;
@@ -180,7 +183,7 @@ QWidget *TFormInzuchtgrad::eingaben()
     connect(BitBtnHilfe, &QPushButton::clicked, this, [this] { showHelp(); });
     // the planner for the dam of the mating, or for the cat when she is a queen
     connect(BitBtnDeckplaner, &QPushButton::clicked, this, [this] {
-        if (TMirravel *mw = TMirravel::instance())
+        if (Shell *mw = Shell::current())
             mw->runCommand(QStringLiteral("Deckplaner1"));
         if (TFormDeckplaner *p = TFormDeckplaner::instance())
             p->vorschlagen(RadioEltern->isChecked() ? SatznummerMutter : SatznummerKatze);
@@ -314,8 +317,8 @@ void TFormInzuchtgrad::suchen(int wer)
 
 void TFormInzuchtgrad::followCat(int cat)
 {
-    TMirravel *mw = TMirravel::instance();
-    if (cat <= 0 || m_engine->laeuft() || (mw && mw->InzuchtBerechne))
+    Shell *mw = Shell::current();
+    if (cat <= 0 || m_engine->laeuft() || (mw && mw->inzuchtBerechne()))
         return;
     ergebnisLeeren();
     if (RadioEltern->isChecked()) {
@@ -345,8 +348,8 @@ void TFormInzuchtgrad::followCat(int cat)
     m_berechnungGeplant = true;
     QTimer::singleShot(0, this, [this] {
         m_berechnungGeplant = false;
-        const TMirravel *mw = TMirravel::instance();
-        if (!(mw && mw->InzuchtBerechne) && RadioKatze->isChecked() && SatznummerKatze > 0)
+        const Shell *mw = Shell::current();
+        if (!(mw && mw->inzuchtBerechne()) && RadioKatze->isChecked() && SatznummerKatze > 0)
             berechnen();
     });
 }
@@ -405,7 +408,7 @@ bool TFormInzuchtgrad::berechnen()
 
 void registerInzuchtgrad()
 {
-    TMirravel::registerWindow(QStringLiteral("forminzuchtgrad"), [](TMirravel &mw) -> QWidget * {
+    registerWindow(QStringLiteral("forminzuchtgrad"), [](Shell &mw) -> QWidget * {
         if (TFormInzuchtgrad *w = TFormInzuchtgrad::instance())
             return w;
         auto *w = new TFormInzuchtgrad(store::defaultDatabase());
@@ -413,7 +416,7 @@ void registerInzuchtgrad()
             sub->resize(sub->sizeHint().expandedTo(QSize(900, 640)));
         return w;
     });
-    TMirravel::registerWindow(QStringLiteral("formtopkatzen"), [](TMirravel &mw) -> QWidget * {
+    registerWindow(QStringLiteral("formtopkatzen"), [](Shell &mw) -> QWidget * {
         if (TFormTopKatzen *w = TFormTopKatzen::instance())
             return w;
         auto *w = new TFormTopKatzen(store::defaultDatabase());

@@ -7,7 +7,7 @@
 #include "cats/ui/Pcatstam.h"
 #include "printouts/ReportNachkommen.h"
 #include "report/ui/Vorschau.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "widgets/Dialogs.h"
 
@@ -80,7 +80,7 @@ qint32 aktuelleKatzeDesProgramms()
 {
     if (auto *katze = cats::ui::TCatStamm::instance(); katze && katze->aktuelleKatze() > 0)
         return katze->aktuelleKatze();
-    if (auto *mw = TMirravel::instance())
+    if (auto *mw = Shell::current())
         return mw->currentListCat();
     return 0;
 }
@@ -270,7 +270,7 @@ void TFormNachkommen::schliessen()
 
 void registerNachkommen()
 {
-    TMirravel::registerWindow(QStringLiteral("formnachkommen"), [](TMirravel &mw) -> QWidget * {
+    registerWindow(QStringLiteral("formnachkommen"), [](Shell &mw) -> QWidget * {
         if (TFormNachkommen *w = TFormNachkommen::instance())
             return w;
         auto *w = new TFormNachkommen(store::defaultDatabase());
@@ -278,7 +278,7 @@ void registerNachkommen()
             sub->resize(900, 520);
         return w;
     });
-    TMirravel::registerWindow(QStringLiteral("formlistenachkommen"), [](TMirravel &mw) -> QWidget * {
+    registerWindow(QStringLiteral("formlistenachkommen"), [](Shell &mw) -> QWidget * {
         if (TFormListeNachkommen *w = TFormListeNachkommen::instance())
             return w;
         auto *w = new TFormListeNachkommen(store::defaultDatabase());

@@ -2,7 +2,7 @@
 #include "Stammbaumfenster.h"
 
 #include "StammbaumFlaeche.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 
 #include <QAction>
@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPoint>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -76,7 +77,7 @@ TFormStammbaum::TFormStammbaum(tav::store::Database *db, QWidget *parent)
 
     SaveBookmark.reset();
     qint32 start = 0;
-    if (auto *mw = tav::shell::TMirravel::instance())
+    if (auto *mw = tav::shell::Shell::current())
         start = mw->currentListCat();
     zeigeKatze(start);
 }
@@ -253,12 +254,11 @@ bool TFormStammbaum::eventFilter(QObject *watched, QEvent *e)
 
 void registerStammbaum()
 {
-    tav::shell::TMirravel::registerWindow(QStringLiteral("formstammbaum"),
-                                          [](tav::shell::TMirravel &) -> QWidget * {
-                                              if (TFormStammbaum *w = TFormStammbaum::instance())
-                                                  return w;
-                                              return new TFormStammbaum(tav::store::defaultDatabase());
-                                          });
+    tav::shell::registerWindow(QStringLiteral("formstammbaum"), [](tav::shell::Shell &) -> QWidget * {
+        if (TFormStammbaum *w = TFormStammbaum::instance())
+            return w;
+        return new TFormStammbaum(tav::store::defaultDatabase());
+    });
 }
 
 } // namespace tav::breeding::ui

@@ -6,7 +6,7 @@
 #include "app/Sprache.h"
 #include "breeding/MerkmalAusdruck.h"
 #include "report/ui/Vorschau.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "widgets/DBGrid.h"
 
@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QSize>
 #include <QSplitter>
 #include <QTableView>
 #include <QTimer>
@@ -370,15 +371,14 @@ void TFormStatistikMerkmaleDatei::closeEvent(QCloseEvent *e)
 
 void registerStatistikDatei()
 {
-    shell::TMirravel::registerWindow(QStringLiteral("formstatistikmerkmaledatei"),
-                                     [](shell::TMirravel &mw) -> QWidget * {
-                                         if (auto *w = TFormStatistikMerkmaleDatei::instance())
-                                             return w;
-                                         auto *w = new TFormStatistikMerkmaleDatei(store::defaultDatabase());
-                                         if (QMdiSubWindow *sub = mw.addChild(w))
-                                             sub->resize(QSize(980, 640));
-                                         return w;
-                                     });
+    shell::registerWindow(QStringLiteral("formstatistikmerkmaledatei"), [](shell::Shell &mw) -> QWidget * {
+        if (auto *w = TFormStatistikMerkmaleDatei::instance())
+            return w;
+        auto *w = new TFormStatistikMerkmaleDatei(store::defaultDatabase());
+        if (QMdiSubWindow *sub = mw.addChild(w))
+            sub->resize(QSize(980, 640));
+        return w;
+    });
 }
 
 } // namespace tav::breeding::ui

@@ -7,7 +7,7 @@
 #include "breeding/ui/MerkmalAuswahl.h"
 #include "cats/ui/Psuchdlg.h"
 #include "report/ui/Vorschau.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Query.h"
@@ -33,6 +33,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSize>
+#include <QStringList>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -58,7 +60,7 @@ TFormStatistikMerkmaleStammbaum::TFormStatistikMerkmaleStammbaum(store::Database
     bauen();
     listenFuellen();
     finishCreate();
-    if (auto *mw = shell::TMirravel::instance())
+    if (auto *mw = shell::Shell::current())
         katzeLaden(mw->currentListCat());
 }
 
@@ -390,15 +392,15 @@ printouts::StatistikDruck TFormStatistikMerkmaleStammbaum::druckDaten() const
 
 void registerStatistikStammbaum()
 {
-    shell::TMirravel::registerWindow(
-        QStringLiteral("formstatistikmerkmalestammbaum"), [](shell::TMirravel &mw) -> QWidget * {
-            if (auto *w = TFormStatistikMerkmaleStammbaum::instance())
-                return w;
-            auto *w = new TFormStatistikMerkmaleStammbaum(store::defaultDatabase());
-            if (QMdiSubWindow *sub = mw.addChild(w))
-                sub->resize(QSize(820, 560));
-            return w;
-        });
+    shell::registerWindow(QStringLiteral("formstatistikmerkmalestammbaum"),
+                          [](shell::Shell &mw) -> QWidget * {
+                              if (auto *w = TFormStatistikMerkmaleStammbaum::instance())
+                                  return w;
+                              auto *w = new TFormStatistikMerkmaleStammbaum(store::defaultDatabase());
+                              if (QMdiSubWindow *sub = mw.addChild(w))
+                                  sub->resize(QSize(820, 560));
+                              return w;
+                          });
 }
 
 } // namespace tav::breeding::ui

@@ -2,7 +2,7 @@
 #include "TopKatzen.h"
 
 #include "cats/ui/Psuchdlg.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Table.h"
 #include "widgets/DataSource.h"
 #include "widgets/Dialogs.h"
@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <memory>
 
 using namespace tav::widgets;
 using namespace tav::shell;
@@ -223,7 +224,7 @@ void TFormTopKatzen::closeEvent(QCloseEvent *e)
         e->ignore(); // the input stays after an error
         return;
     }
-    if (TMirravel *mw = TMirravel::instance())
+    if (Shell *mw = Shell::current())
         mw->refreshListColours();
     ChildWindow::closeEvent(e);
 }

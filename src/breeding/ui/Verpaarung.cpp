@@ -8,7 +8,7 @@
 #include "cats/ui/Psuchdlg.h"
 #include "maintenance/Indexerstellung.h"
 #include "report/ui/Vorschau.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
@@ -21,11 +21,15 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSize>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QStringList>
+#include <QTabWidget>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
+#include <QVector>
 #include <algorithm>
 
 namespace tav::breeding::ui {
@@ -94,7 +98,7 @@ TFormVerpaarung::TFormVerpaarung(store::Database *db, QWidget *parent)
     bauen();
     finishCreate();
     wurfbuchOeffnen();
-    if (auto *mw = shell::TMirravel::instance())
+    if (auto *mw = shell::Shell::current())
         KatzeLaden(mw->currentListCat());
 }
 
@@ -250,7 +254,7 @@ void TFormVerpaarung::bauen()
     connect(BitBtnDruck, &QPushButton::clicked, this, [this] { drucken(); });
     // only the page of the matings display
     connect(system, &QPushButton::clicked, this, [] {
-        if (shell::TMirravel *mw = shell::TMirravel::instance())
+        if (shell::Shell *mw = shell::Shell::current())
             app::ui::optionenOeffnen(*mw, app::ui::TFOptionen::Seiten::Verpaarung);
     });
     connect(BitBtnHilfe, &QPushButton::clicked, this, [this] { showHelp(); });
@@ -453,7 +457,7 @@ void TFormVerpaarung::baumHoehe()
 
 void registerVerpaarung()
 {
-    shell::TMirravel::registerWindow(QStringLiteral("formverpaarung"), [](shell::TMirravel &mw) -> QWidget * {
+    shell::registerWindow(QStringLiteral("formverpaarung"), [](shell::Shell &mw) -> QWidget * {
         if (TFormVerpaarung *w = TFormVerpaarung::instance())
             return w;
         auto *w = new TFormVerpaarung(store::defaultDatabase());

@@ -9,7 +9,7 @@
 #include "cats/CatRules.h"
 #include "cats/RasseFarbe.h"
 #include "cats/ui/KatzeGefunden.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/EngineError.h"
 #include "widgets/DataControls.h"
 #include "widgets/DataSource.h"
@@ -23,8 +23,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QTimer>
 #include <QToolTip>
+#include <QVector>
 
 using namespace tav::store;
 using namespace tav::app;
@@ -72,7 +74,7 @@ void CatRecordBaseDataPage::DBNameNeu()
     if (schritte.duplikatPruefen && duplikatPruefen(name))
         return;
     if (schritte.katzenSuche) {
-        if (TMirravel *mw = TMirravel::instance())
+        if (Shell *mw = Shell::current())
             mw->KatzeSuchen();
         return;
     }

@@ -4,7 +4,7 @@
 #include "app/Sprache.h"
 #include "cats/Referenzlisten.h"
 #include "cats/Stammdaten.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Table.h"
 #include "widgets/DataControls.h"
 #include "widgets/DataSource.h"
@@ -335,15 +335,15 @@ QLayout *CatRecordBaseDataPage::untenBauen()
         oeffnen->setObjectName(besitzer ? QStringLiteral("AdrNeuBesitzer")
                                         : QStringLiteral("AdrNeuZuechter"));
         connect(oeffnen, &QPushButton::clicked, this, [besitzer] {
-            if (const auto &oeffne = TMirravel::catRecordHooks().adressenOeffnen)
-                oeffne(besitzer ? 2 : 1);
+            if (Shell *mw = Shell::current(); mw && mw->catRecord())
+                mw->catRecord()->adressenOeffnen(besitzer ? 2 : 1);
         });
         auto *suchen = knopfMitTag(TagAdresseSuchen, QStringLiteral("Suchen"), g);
         suchen->setObjectName(besitzer ? QStringLiteral("AdrSuchenBesitzer")
                                        : QStringLiteral("AdrSuchenZuechter"));
         connect(suchen, &QPushButton::clicked, this, [this, besitzer] {
-            if (const auto &suche = TMirravel::catRecordHooks().adresseSuchen)
-                if (const int nr = suche())
+            if (Shell *mw = Shell::current(); mw && mw->catRecord())
+                if (const int nr = mw->catRecord()->adresseSuchen())
                     adresseSetzen(besitzer, nr);
         });
         knoepfe->addWidget(oeffnen);

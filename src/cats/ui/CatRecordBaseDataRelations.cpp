@@ -10,7 +10,7 @@
 #include "cats/CatRules.h"
 #include "cats/Stammdaten.h"
 #include "cats/ui/Psuchdlg.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "widgets/DataControls.h"
@@ -174,7 +174,7 @@ void CatRecordBaseDataPage::merkmaleAnzeigen()
     if (m.farbe != 0)
         farbe = storedColour(m.farbe);
     if (nr > 0 && !(!m.kuerzel.isEmpty() && einstellungen().MerkmalvorTop)) {
-        if (TMirravel *mw = TMirravel::instance()) {
+        if (Shell *mw = Shell::current()) {
             const int top = mw->TableTopKatzeLaden(nr);
             if (top != 0)
                 farbe = storedColour(top);
@@ -211,8 +211,8 @@ void CatRecordBaseDataPage::changeEvent(QEvent *e)
 void CatRecordBaseDataPage::bemerkungVorschau()
 {
     const QString bemerkung = hatKatze() ? m_katze->text(QStringLiteral("Bemerkung")) : QString();
-    const TMirravel *mw = TMirravel::instance();
-    const bool zeigen = (!mw || mw->height() > 699) && !bemerkung.isEmpty();
+    Shell *mw = Shell::current();
+    const bool zeigen = (!mw || mw->frame()->height() > 699) && !bemerkung.isEmpty();
     m_infoVorschau->setPlainText(zeigen ? tav::cats::bemerkungVorschau(bemerkung) : QString());
     m_infoVorschau->setToolTip(bemerkung);
     m_infoVorschau->setVisible(zeigen);

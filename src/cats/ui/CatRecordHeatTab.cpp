@@ -6,7 +6,7 @@
 #include "app/Systemi.h"
 #include "app/ui/Optionen.h"
 #include "cats/Wurfdaten.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Table.h"
 #include "widgets/DBGrid.h"
 #include "widgets/DataSource.h"
@@ -18,7 +18,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QTabWidget>
 #include <QTimer>
+#include <QVector>
 
 using namespace tav::store;
 using namespace tav::app::ui;
@@ -88,7 +90,7 @@ CatRecordHeatTab::CatRecordHeatTab(DataSource *s, std::function<int()> aktuelleK
     auto *system = knopfMitTag(9600, QStringLiteral("Systemparameter"), this);
     system->setObjectName(QStringLiteral("BitBtnSystemparameter"));
     connect(system, &QPushButton::clicked, this, [] {
-        if (TMirravel *mw = TMirravel::instance())
+        if (Shell *mw = Shell::current())
             optionenOeffnen(*mw, TFOptionen::Seiten::Wurfbuch);
     });
     knoepfe->addWidget(neu);

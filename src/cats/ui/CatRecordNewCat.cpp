@@ -11,7 +11,7 @@
 #include "cats/CatRules.h"
 #include "cats/Stammbaumseite.h"
 #include "cats/Stammdaten.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/EngineError.h"
 #include "widgets/DataControls.h"
 #include "widgets/DataSource.h"
@@ -74,8 +74,8 @@ void TCatStamm::KatzeKopieren()
 void TCatStamm::neueKatzeBeginnen(const QList<QPair<QString, QVariant>> &werte)
 {
     const int vorher = aktuelleKatze();
-    if (TMirravel *mw = TMirravel::instance())
-        mw->tmpTiervorNeuaufnahme = vorher;
+    if (Shell *mw = Shell::current())
+        mw->setTierVorNeuaufnahme(vorher);
     m_vorherigeKatze = vorher;
     if (!m_src->append())
         return;
@@ -161,8 +161,8 @@ bool TCatStamm::ahnUebernehmen(int nr)
     } catch (const EngineError &e) {
         reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
     }
-    TMirravel *mw = TMirravel::instance();
-    const int zurueck = mw ? mw->tmpTiervorNeuaufnahme : m_vorherigeKatze;
+    Shell *mw = Shell::current();
+    const int zurueck = mw ? mw->tierVorNeuaufnahme() : m_vorherigeKatze;
     if (zurueck <= 0 || !zeigeKatze(zurueck))
         TitelKatzeNeu(Anlass::Stammbaum);
     katzeMelden(true);

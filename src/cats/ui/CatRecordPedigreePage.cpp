@@ -2,7 +2,7 @@
 
 #include "app/Global.h"
 #include "app/Sprache.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
@@ -16,10 +16,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPoint>
 #include <QPushButton>
+#include <QSize>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QVector>
 
 using namespace tav::store;
 using namespace tav::app;
@@ -303,14 +306,14 @@ void CatRecordPedigreePage::boxGeklickt(int n)
                  MsgButtons::Ok);
         return;
     }
-    const auto starten = TMirravel::catRecordHooks().katzeNewausStb;
-    if (!starten)
+    Shell *mw = Shell::current();
+    CatRecord *record = mw ? mw->catRecord() : nullptr;
+    if (!record || !record->angemeldet())
         return;
     g->VMZeiger = a.fehlt;
     g->CatNr = a.kind;
-    if (TMirravel *mw = TMirravel::instance())
-        mw->tmpTiervorNeuaufnahme = m_fenster.aktuelleKatze();
-    starten();
+    mw->setTierVorNeuaufnahme(m_fenster.aktuelleKatze());
+    record->katzeNewausStb();
     if (!g->NeuausStb) {
         g->VMZeiger = QLatin1Char(' ');
         return;
@@ -351,8 +354,8 @@ void CatRecordPedigreePage::nachPost()
         }
         m_katze->refresh();
         if (zurueck) {
-            TMirravel *mw = TMirravel::instance();
-            const int vorher = mw ? mw->tmpTiervorNeuaufnahme : 0;
+            Shell *mw = Shell::current();
+            const int vorher = mw ? mw->tierVorNeuaufnahme() : 0;
             if (vorher > 0)
                 m_fenster.zeigeKatze(vorher);
             m_fenster.seiteZeigen();

@@ -5,7 +5,7 @@
 #include "Psuchdlg.h"
 
 #include "app/Global.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
@@ -45,7 +45,7 @@ void TCatStamm::referenzTabelleNeuLaden(const QString &datei)
 
 void registerCatStamm()
 {
-    TMirravel::registerWindow(QStringLiteral("catstamm"), [](TMirravel &mw) -> QWidget * {
+    registerWindow(QStringLiteral("catstamm"), [](Shell &mw) -> QWidget * {
         if (TCatStamm *w = TCatStamm::instance())
             return w;
         auto *w = new TCatStamm(defaultDatabase());
@@ -64,12 +64,12 @@ void registerCatStamm()
     auto fenster = []() -> TCatStamm * {
         if (TCatStamm *w = TCatStamm::instance())
             return w;
-        TMirravel *mw = TMirravel::instance();
+        Shell *mw = Shell::current();
         if (!mw)
             return nullptr;
-        return qobject_cast<TCatStamm *>(TMirravel::windowFactory(QStringLiteral("catstamm"))(*mw));
+        return qobject_cast<TCatStamm *>(windowFactory(QStringLiteral("catstamm"))(*mw));
     };
-    TMirravel::CatRecordHooks h = TMirravel::catRecordHooks();
+    CatRecordHooks h = catRecordHooks();
     h.katzeSuchen = [] {
         // during a pedigree entry the name typed for the new ancestor is searched at once, among
         // the cats of the missing parent's sex
@@ -81,7 +81,8 @@ void registerCatStamm()
             if (TCatStamm *w = TCatStamm::instance())
                 name = w->DBCatStamm()->text(QStringLiteral("Name"));
         }
-        return runCatSearch(TMirravel::instance(), int(Formular::Hauptfenster), kontext, name);
+        return runCatSearch(Shell::current() ? Shell::current()->frame() : nullptr,
+                            int(Formular::Hauptfenster), kontext, name);
     };
     h.ahnUebernehmen = [](int nr) {
         TCatStamm *w = TCatStamm::instance();
@@ -160,7 +161,7 @@ void registerCatStamm()
     };
     h.refresh = [fenster] {
         TCatStamm *w = fenster();
-        TMirravel *mw = TMirravel::instance();
+        Shell *mw = Shell::current();
         if (!w || !mw)
             return;
         w->DataSourceCatStamm()->undo();
@@ -189,7 +190,7 @@ void registerCatStamm()
         TCatStamm *w = TCatStamm::instance();
         return w && w->basisSeite()->adresseSetzen(besitzer, adresse);
     };
-    TMirravel::setCatRecordHooks(h);
+    setCatRecordHooks(h);
 }
 
 } // namespace tav::cats::ui

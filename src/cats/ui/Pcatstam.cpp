@@ -20,7 +20,7 @@
 #include "breeding/StorePedigree.h"
 #include "cats/CatNames.h"
 #include "cats/Stammdaten.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "widgets/DBGrid.h"
@@ -39,10 +39,12 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QStringList>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QVector>
 
 using namespace tav::store;
 using namespace tav::app;
@@ -112,7 +114,7 @@ TCatStamm::TCatStamm(Database *db, QWidget *parent)
     new CatRecordParentSummary(m_basis->vaterFeld(), m_basis->mutterFeld(), m_src, m_db, this);
     // 6. positioned on the main list's cat without touching the recent-cats list
     int start = 0;
-    if (TMirravel *mw = TMirravel::instance())
+    if (Shell *mw = Shell::current())
         start = mw->currentListCat();
     if (start > 0 && m_katze->isOpen()) {
         try {
@@ -335,8 +337,8 @@ void TCatStamm::tabellenOeffnen()
             QTimer::singleShot(0, this, [this, spruenge = m_spruenge] {
                 if (spruenge != m_spruenge)
                     return;
-                TMirravel *mw = TMirravel::instance();
-                const int zurueck = mw ? mw->tmpTiervorNeuaufnahme : m_vorherigeKatze;
+                Shell *mw = Shell::current();
+                const int zurueck = mw ? mw->tierVorNeuaufnahme() : m_vorherigeKatze;
                 if (m_katze->isEditing() || zurueck <= 0 || !zeigeKatze(zurueck))
                     TitelKatzeNeu(Anlass::Einstellungen);
             });
@@ -394,7 +396,7 @@ void TCatStamm::seitenBauen()
         [this] { return aktuelleKatze(); }, hilfeKnopf(14, nullptr));
     connect(zusatz, &CatRecordExtraInfoPage::merkmaleGeaendert, this, [this] {
         m_basis->merkmaleAnzeigen();
-        if (TMirravel *mw = TMirravel::instance())
+        if (Shell *mw = Shell::current())
             mw->refreshListColours();
     });
     m_pages[SeiteZusatzinfo] = zusatz;
@@ -447,7 +449,7 @@ void TCatStamm::editionLayout()
     // 1. nine pages
     m_notebook->removeTab(SeiteZuchtwert);
     // 2. the main window's commands of the other edition
-    if (TMirravel *mw = TMirravel::instance()) {
+    if (Shell *mw = Shell::current()) {
         for (const char *name :
              {"Zwingerregister1", "Genetik1", "Ausstellungsanmeldung1", "Wurfmeldung1", "Ausstellungen1",
               "Gentabelle1", "FarbGencodes1", "AusstellungsanmeldungCFA"}) {
@@ -500,14 +502,14 @@ void TCatStamm::showPage(Seite s)
 void TCatStamm::FensterTierAendern()
 {
     // below 700 pixels of main window height the remark preview gives way
-    const TMirravel *mw = TMirravel::instance();
-    m_basis->kompaktZeigen(mw && mw->height() < 700);
+    Shell *mw = Shell::current();
+    m_basis->kompaktZeigen(mw && mw->frame()->height() < 700);
 }
 
 void TCatStamm::FensterAnpassen()
 {
     const tsysteminfo &s = einstellungen();
-    TMirravel *mw = TMirravel::instance();
+    Shell *mw = Shell::current();
     if (s.Fenstergroesse && mw)
         fitTo(mw->mdiArea()->viewport()->size());
 }

@@ -15,7 +15,7 @@
 #include "cats/CatNames.h"
 #include "cats/CatRules.h"
 #include "cats/Stammdaten.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "widgets/DBGrid.h"
@@ -33,6 +33,8 @@
 #include <QMouseEvent>
 #include <QTabWidget>
 #include <QTimer>
+#include <QVector>
+#include <memory>
 
 using namespace tav::store;
 using namespace tav::app;
@@ -122,7 +124,7 @@ void TCatStamm::nachPost()
     const int nr = aktuelleKatze();
     const bool neuerIndex = m_neuerIndex;
     m_neuerIndex = false;
-    if (TMirravel *mw = TMirravel::instance()) {
+    if (Shell *mw = Shell::current()) {
         if (neuerIndex)
             hauptlisteAktualisieren(nr);
         mw->updateCatCount();
@@ -137,18 +139,14 @@ void TCatStamm::nachPost()
 
 void TCatStamm::hauptlisteAktualisieren(int nr)
 {
-    TMirravel *mw = TMirravel::instance();
-    if (!mw || !mw->catTable() || !mw->catTable()->isOpen())
+    Shell *mw = Shell::current();
+    if (!mw)
         return;
     try {
-        mw->catTable()->refresh();
+        mw->reloadCatList(nr);
     } catch (const EngineError &e) {
         reportDatabaseError(e, QStringLiteral("CATSTAMM.DB"));
-        return;
     }
-    if (mw->catList() && mw->catList()->tableModel())
-        mw->catList()->tableModel()->reload();
-    mw->positionListOn(nr);
 }
 
 void TCatStamm::vorScroll()
@@ -199,8 +197,8 @@ void TCatStamm::Rueckgaengig()
     if (TDatenGlobal *g = TDatenGlobal::instance())
         g->NeuausStb = false;
     if (neu) {
-        TMirravel *mw = TMirravel::instance();
-        const int zurueck = mw ? mw->tmpTiervorNeuaufnahme : m_vorherigeKatze;
+        Shell *mw = Shell::current();
+        const int zurueck = mw ? mw->tierVorNeuaufnahme() : m_vorherigeKatze;
         if (zurueck <= 0 || !zeigeKatze(zurueck))
             TitelKatzeNeu(Anlass::Navigation);
     } else {
@@ -217,7 +215,7 @@ bool TCatStamm::zeigeKatze(int nr)
     // the rows typed in the pages' logs and books are the cat's shown now: stored before the move,
     // and a refused or failed one keeps the window on this cat with the input
     if (!eintraegeVorWechsel()) {
-        if (TMirravel *mw = TMirravel::instance(); mw && aktuelleKatze() > 0)
+        if (Shell *mw = Shell::current(); mw && aktuelleKatze() > 0)
             mw->positionListOn(aktuelleKatze());
         return false;
     }
@@ -281,7 +279,7 @@ bool TCatStamm::KatzeLoeschen()
         return false;
     }
     hauptlisteAktualisieren(aktuelleKatze());
-    if (TMirravel *mw = TMirravel::instance()) {
+    if (Shell *mw = Shell::current()) {
         mw->removeRecentCat(nr);
         mw->updateCatCount();
     }
@@ -357,7 +355,7 @@ void TCatStamm::titelNeu()
 void TCatStamm::katzeMelden(bool geaendert)
 {
     const int nr = aktuelleKatze();
-    if (TMirravel *mw = TMirravel::instance(); mw && nr > 0)
+    if (Shell *mw = Shell::current(); mw && nr > 0)
         mw->katzeGezeigt(nr, geaendert);
 }
 
@@ -394,7 +392,7 @@ void TCatStamm::TitelKatzeNeu(Anlass anlass)
     }
     m_inRefresh = false;
     const int nr = aktuelleKatze();
-    TMirravel *mw = TMirravel::instance();
+    Shell *mw = Shell::current();
     if (mw && nr > 0) {
         if (anlass == Anlass::Navigation || anlass == Anlass::Hauptfenster)
             mw->addRecentCat(m_katze->text(QStringLiteral("Name")), nr);

@@ -99,7 +99,7 @@ class TSuchenDlg : public QDialog
 // for it, is searched at once, its "%" and "_" as wildcards). `gewaehlt` receives the whole
 // chosen row. The cat record window puts
 //   [this] { return runCatSearch(this, 0); }
-// into TMirravel::CatRecordHooks::katzeSuchen.
+// into CatRecordHooks::katzeSuchen.
 int runCatSearch(QWidget *parent, int callerCode, const Aufrufer &kontext = {},
                  const QString &ahnenName = QString(), KatzeTreffer *gewaehlt = nullptr);
 

@@ -4,7 +4,7 @@
 #include "Pcatstam.h"
 #include "printouts/ReportMerkmale.h"
 #include "report/ui/Vorschau.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
@@ -22,8 +22,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QVector>
 
 using namespace tav::store;
 using namespace tav::widgets;
@@ -390,7 +392,7 @@ void TReferenzliste::aufraeumen()
 void registerReferenzlisten()
 {
     for (const Referenzliste &l : referenzlisten()) {
-        TMirravel::registerWindow(l.fenster, [&l](TMirravel &mw) -> QWidget * {
+        registerWindow(l.fenster, [&l](Shell &mw) -> QWidget * {
             if (ChildWindow *offen = ChildWindow::find(l.fenster))
                 return offen;
             auto *w = new TReferenzliste(l, defaultDatabase());

@@ -2,7 +2,7 @@
 #include "StatusFenster.h"
 
 #include "cats/Referenzlisten.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "store/Table.h"
 #include "widgets/DataSource.h"
@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSize>
+#include <QStringList>
 
 using namespace tav::widgets;
 using namespace tav::shell;
@@ -140,7 +142,7 @@ void TStatusForm::rueckgaengig()
 
 void registerStatusForm()
 {
-    TMirravel::registerWindow(QStringLiteral("statusform"), [](TMirravel &mw) -> QWidget * {
+    registerWindow(QStringLiteral("statusform"), [](Shell &mw) -> QWidget * {
         if (ChildWindow *offen = ChildWindow::find(QStringLiteral("statusform")))
             return offen;
         auto *w = new TStatusForm(tav::store::defaultDatabase());

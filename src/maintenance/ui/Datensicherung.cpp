@@ -2,7 +2,7 @@
 
 #include "app/Sprache.h"
 #include "app/ui/OptionenTeile.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "store/Table.h"
 #include "widgets/DataSource.h"
@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QProgressBar>
+#include <QSize>
+#include <QStringList>
 #include <QTreeView>
 #include <cerrno>
 
@@ -300,10 +302,10 @@ void TFormDatenruecksicherung::BitBtnStartClick()
     const Ruecksicherungsordner o(r.datenordner);
     switch (e.status) {
     case RueckStatus::Erfolg:
-        if (TMirravel *main = TMirravel::instance()) {
+        if (Shell *main = Shell::current()) {
             main->updateCatCount();
-            if (const auto &refresh = TMirravel::catRecordHooks().refresh)
-                refresh();
+            if (CatRecord *record = main->catRecord())
+                record->refresh();
         }
         showMessage(7110, MsgIcon::Information, MsgButtons::Ok, QString(),
                     QStringLiteral("\r") + QDir::toNativeSeparators(o.sicherheit));
@@ -343,10 +345,10 @@ void TFormDatenruecksicherung::BitBtnStartClick()
 
 void registerDatensicherung()
 {
-    TMirravel::registerSingleWindow(QStringLiteral("formdatensicherung"), QSize(460, 420),
-                                    [] { return new TFormDatensicherung(store::defaultDatabase()); });
-    TMirravel::registerSingleWindow(QStringLiteral("formdatenruecksicherung"), QSize(460, 420),
-                                    [] { return new TFormDatenruecksicherung(store::defaultDatabase()); });
+    registerSingleWindow(QStringLiteral("formdatensicherung"), QSize(460, 420),
+                         [] { return new TFormDatensicherung(store::defaultDatabase()); });
+    registerSingleWindow(QStringLiteral("formdatenruecksicherung"), QSize(460, 420),
+                         [] { return new TFormDatenruecksicherung(store::defaultDatabase()); });
 }
 
 } // namespace tav::maintenance::ui

@@ -6,7 +6,7 @@
 #include "app/ui/OptionenTeile.h"
 #include "maintenance/Indexerstellung.h"
 #include "maintenance/Indexrekonstruktion.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "widgets/DbEngine.h"
 #include "widgets/Dialogs.h"
@@ -16,6 +16,8 @@
 #include <QGridLayout>
 #include <QPointer>
 #include <QProgressBar>
+#include <QSize>
+#include <QVector>
 
 namespace tav::maintenance::ui {
 
@@ -151,8 +153,8 @@ void TFormIndexrekonstruktion::closeEvent(QCloseEvent *e)
 
 void registerIndexrekonstruktion()
 {
-    TMirravel::registerSingleWindow(QStringLiteral("formindexrekonstruktion"), QSize(420, 360),
-                                    [] { return new TFormIndexrekonstruktion(store::defaultDatabase()); });
+    registerSingleWindow(QStringLiteral("formindexrekonstruktion"), QSize(420, 360),
+                         [] { return new TFormIndexrekonstruktion(store::defaultDatabase()); });
 }
 
 } // namespace tav::maintenance::ui

@@ -3,7 +3,7 @@
 
 #include "app/Sprache.h"
 #include "app/ui/OptionenTeile.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "widgets/DbEngine.h"
@@ -15,7 +15,9 @@
 #include <QHeaderView>
 #include <QPointer>
 #include <QProgressBar>
+#include <QSize>
 #include <QSpinBox>
+#include <QStringList>
 #include <QTableWidget>
 
 namespace tav::maintenance::ui {
@@ -191,9 +193,9 @@ qint32 TFormRegisterpruefung::katzeDerZeile(int zeile) const
 void TFormRegisterpruefung::GridBefundeDblClick(int zeile)
 {
     const qint32 nr = katzeDerZeile(zeile);
-    TMirravel *main = TMirravel::instance();
-    const auto &hooks = TMirravel::catRecordHooks();
-    if (nr <= 0 || !main || !hooks.zeigeKatze || !hooks.zeigeKatze(nr))
+    Shell *main = Shell::current();
+    CatRecord *record = main ? main->catRecord() : nullptr;
+    if (nr <= 0 || !record || !record->zeigeKatze(nr))
         return;
     main->positionListOn(nr);
 }
@@ -210,11 +212,11 @@ void TFormRegisterpruefung::closeEvent(QCloseEvent *e)
 
 void registerRegisterpruefung()
 {
-    TMirravel::registerSingleWindow(Name, QSize(760, 420),
-                                    [] { return new TFormRegisterpruefung(store::defaultDatabase()); });
+    registerSingleWindow(Name, QSize(760, 420),
+                         [] { return new TFormRegisterpruefung(store::defaultDatabase()); });
 }
 
-void pruefungNachImportAnbieten(TMirravel &main, store::Database &db)
+void pruefungNachImportAnbieten(Shell &main, store::Database &db)
 {
     const int anzahl = importVermerk(db.dataDir());
     if (anzahl <= 0)

@@ -14,7 +14,7 @@ namespace tav::store {
 class Database;
 }
 namespace tav::shell {
-class TMirravel;
+class Shell;
 } // namespace tav::shell
 
 namespace tav::maintenance::ui {
@@ -58,6 +58,6 @@ void registerRegisterpruefung();
 
 // At the start: when cats were imported since the last one, the main window offers the check
 // (message 7711) and, asked to, opens the window and runs it. The note is cleared either way.
-void pruefungNachImportAnbieten(tav::shell::TMirravel &main, tav::store::Database &db);
+void pruefungNachImportAnbieten(tav::shell::Shell &main, tav::store::Database &db);
 
 } // namespace tav::maintenance::ui

@@ -7,13 +7,14 @@
 #include "app/Sprache.h"
 #include "printouts/ReportAdressen.h"
 #include "report/ui/Vorschau.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "store/Table.h"
 #include "widgets/DataSource.h"
 #include "widgets/Dialogs.h"
 
 #include <QDesktopServices>
+#include <QVector>
 
 using namespace tav::widgets;
 using namespace tav::shell;
@@ -104,7 +105,7 @@ void TFormStatusAdressen::hinzufuegen()
 
 void registerAdressen()
 {
-    TMirravel::registerWindow(adressliste().fenster, [](TMirravel &mw) -> QWidget * {
+    registerWindow(adressliste().fenster, [](Shell &mw) -> QWidget * {
         if (auto *offen = qobject_cast<Tadressenverwaltung *>(ChildWindow::find(adressliste().fenster)))
             return offen;
         auto *w = new Tadressenverwaltung(tav::store::defaultDatabase());
@@ -113,7 +114,7 @@ void registerAdressen()
         w->aufrufen(AdressAufruf::Menue);
         return w;
     });
-    TMirravel::registerWindow(statusadressenliste().fenster, [](TMirravel &mw) -> QWidget * {
+    registerWindow(statusadressenliste().fenster, [](Shell &mw) -> QWidget * {
         if (ChildWindow *offen = ChildWindow::find(statusadressenliste().fenster))
             return offen;
         auto *w = new TFormStatusAdressen(tav::store::defaultDatabase());
@@ -121,17 +122,20 @@ void registerAdressen()
         w->show();
         return w;
     });
-    TMirravel::CatRecordHooks h = TMirravel::catRecordHooks();
+    CatRecordHooks h = catRecordHooks();
     h.adressenOeffnen = [](int aufruf) {
-        TMirravel *mw = TMirravel::instance();
+        Shell *mw = Shell::current();
         if (!mw)
             return;
         mw->runCommand(QStringLiteral("Adresenverwaltung1"));
         if (auto *w = qobject_cast<Tadressenverwaltung *>(ChildWindow::find(adressliste().fenster)))
             w->aufrufen(AdressAufruf(aufruf));
     };
-    h.adresseSuchen = [] { return adresseWaehlen(TMirravel::instance(), tav::store::defaultDatabase()); };
-    TMirravel::setCatRecordHooks(h);
+    h.adresseSuchen = [] {
+        return adresseWaehlen(Shell::current() ? Shell::current()->frame() : nullptr,
+                              tav::store::defaultDatabase());
+    };
+    setCatRecordHooks(h);
 }
 
 } // namespace tav::office::ui

@@ -5,8 +5,9 @@
 
 #include "app/Sprache.h"
 #include "app/Systemi.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
+#include "store/EngineError.h"
 #include "store/Table.h"
 #include "widgets/AltKeys.h"
 #include "widgets/DBGrid.h"
@@ -22,8 +23,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QStringList>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <QVector>
 
 using namespace tav::widgets;
 using namespace tav::shell;
@@ -314,11 +317,11 @@ bool Tadressenverwaltung::zeigeAdresse(int nummer)
 void Tadressenverwaltung::aufrufen(AdressAufruf aufruf)
 {
     m_aufruf = aufruf;
-    const auto &hooks = TMirravel::catRecordHooks();
-    const std::array<int, 3> katze =
-        hooks.katzenAdressen ? hooks.katzenAdressen() : std::array<int, 3>{0, 0, 0};
+    Shell *mw = Shell::current();
+    CatRecord *record = mw ? mw->catRecord() : nullptr;
+    const std::array<int, 3> katze = record ? record->katzenAdressen() : std::array<int, 3>{0, 0, 0};
     const AdressZiel ziel = adressZiel(aufruf, katze[0], katze[1], katze[2]);
-    m_zurKatze->setVisible(aufruf != AdressAufruf::Menue && hooks.adresseZurKatze &&
+    m_zurKatze->setVisible(aufruf != AdressAufruf::Menue && record && record->kannAdresseZurKatze() &&
                            !(aufruf == AdressAufruf::Besitzer && katze[2] == 1));
     if (ziel.neu)
         reiterWaehlen(ReiterNeu);
@@ -426,11 +429,12 @@ void Tadressenverwaltung::bemerkungKnopfText()
 
 void Tadressenverwaltung::zurKatze()
 {
-    const auto &hooks = TMirravel::catRecordHooks();
-    if (!hooks.adresseZurKatze || !dataSource()->leaveEdit() || !table()->hasRecord())
+    Shell *mw = Shell::current();
+    CatRecord *record = mw ? mw->catRecord() : nullptr;
+    if (!record || !record->kannAdresseZurKatze() || !dataSource()->leaveEdit() || !table()->hasRecord())
         return;
-    if (hooks.adresseZurKatze(m_aufruf == AdressAufruf::Besitzer,
-                              table()->intValue(QStringLiteral("LaufendeNr"))))
+    if (record->adresseZurKatze(m_aufruf == AdressAufruf::Besitzer,
+                                table()->intValue(QStringLiteral("LaufendeNr"))))
         close();
 }
 

@@ -4,7 +4,7 @@
 
 #include "app/Geld.h"
 #include "app/Sprache.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "store/Table.h"
 #include "widgets/DBGrid.h"
@@ -24,6 +24,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <stdexcept>
+#include <QVector>
 
 using namespace tav::store;
 using namespace tav::widgets;
@@ -261,7 +262,7 @@ void TFormBuchfuehrung::closeEvent(QCloseEvent *e)
 
 void registerBuchfuehrung()
 {
-    TMirravel::registerWindow(QStringLiteral("formbuchfuehrung"), [](TMirravel &mw) -> QWidget * {
+    registerWindow(QStringLiteral("formbuchfuehrung"), [](Shell &mw) -> QWidget * {
         if (ChildWindow *offen = ChildWindow::find(QStringLiteral("formbuchfuehrung")))
             return offen;
         auto *w = new TFormBuchfuehrung(tav::store::defaultDatabase());

@@ -3,7 +3,7 @@
 #include "BueroFenster.h"
 
 #include "Zwingerregister.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "store/Table.h"
 #include "widgets/DataSource.h"
@@ -41,7 +41,7 @@ TFormApotheke::TFormApotheke(tav::store::Database *db, QWidget *parent)
 namespace {
 template <class Fenster> void eintragen(const Bueroliste &liste)
 {
-    TMirravel::registerWindow(liste.fenster, [name = liste.fenster](TMirravel &mw) -> QWidget * {
+    registerWindow(liste.fenster, [name = liste.fenster](Shell &mw) -> QWidget * {
         if (ChildWindow *offen = ChildWindow::find(name))
             return offen;
         auto *w = new Fenster(tav::store::defaultDatabase());

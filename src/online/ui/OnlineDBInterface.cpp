@@ -7,7 +7,7 @@
 #include "app/Weblinks.h"
 #include "maintenance/Indexerstellung.h"
 #include "online/OnlineUpload.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "store/Table.h"
 #include "widgets/DBGrid.h"
@@ -27,6 +27,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
@@ -34,8 +35,12 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSize>
+#include <QStringList>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <QVector>
+#include <memory>
 
 namespace tav::online::ui {
 
@@ -468,19 +473,18 @@ Modus modusFuerMenue(const QString &menuEintrag)
 
 void registerOnlineDBInterface()
 {
-    shell::TMirravel::registerWindow(
-        QStringLiteral("formonlinedbinterface"), [](shell::TMirravel &mw) -> QWidget * {
-            if (auto *w = TFormOnlineDBInterface::instance())
-                return w;
-            auto *w =
-                new TFormOnlineDBInterface(store::defaultDatabase(), modusFuerMenue(mw.oeffnenderEintrag()));
-            if (QMdiSubWindow *sub = mw.addChild(w)) {
-                // the window fills the main window's client area and stays where it is put
-                sub->resize(mw.mdiArea()->size() - QSize(7, 59));
-                sub->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-            }
+    shell::registerWindow(QStringLiteral("formonlinedbinterface"), [](shell::Shell &mw) -> QWidget * {
+        if (auto *w = TFormOnlineDBInterface::instance())
             return w;
-        });
+        auto *w =
+            new TFormOnlineDBInterface(store::defaultDatabase(), modusFuerMenue(mw.oeffnenderEintrag()));
+        if (QMdiSubWindow *sub = mw.addChild(w)) {
+            // the window fills the main window's client area and stays where it is put
+            sub->resize(mw.mdiArea()->size() - QSize(7, 59));
+            sub->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+        }
+        return w;
+    });
 }
 
 } // namespace tav::online::ui

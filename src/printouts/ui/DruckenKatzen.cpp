@@ -8,7 +8,7 @@
 #include "cats/ui/Psuchdlg.h"
 #include "printouts/ReportKatzen.h"
 #include "report/ui/Vorschau.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "widgets/DbEngine.h"
@@ -21,6 +21,7 @@
 #include <QImageReader>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPoint>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScopedValueRollback>
@@ -240,18 +241,18 @@ void registerDruckenKatzen()
     registriereDruckFormular(6, wurf(wurfbuchDrucken));
     registriereDruckFormular(10, katze(meldeformularCFAOeffnen));
     registriereDruckFormular(13, wurf(wurfdatenDrucken));
-    TMirravel::registerWindow(QStringLiteral("druckdispatcher"), [](TMirravel &mw) -> QWidget * {
+    registerWindow(QStringLiteral("druckdispatcher"), [](Shell &mw) -> QWidget * {
         static bool laeuft = false; // the preview's print dialog lets events through
         if (laeuft)
             return nullptr;
         const QScopedValueRollback<bool> frei(laeuft, true);
-        const TMirravel::CatRecordHooks &h = TMirravel::catRecordHooks();
+        const CatRecordHooks &h = catRecordHooks();
         DruckKatze k;
         k.nr = h.druckKatze ? h.druckKatze() : mw.currentListCat();
         k.bildFuerDruck = h.bildFuerDruck ? h.bildFuerDruck() : QString();
         k.deckbuchZeile = h.deckbuchZeile ? h.deckbuchZeile() : 0;
         k.wurfbuchZeile = h.wurfbuchZeile ? h.wurfbuchZeile() : 0;
-        tDruckenKatzen(*store::defaultDatabase(), &mw).druck(mw.Druckentag, k);
+        tDruckenKatzen(*store::defaultDatabase(), mw.frame()).druck(mw.druckentag(), k);
         if (h.wurfbuchNeuLesen)
             h.wurfbuchNeuLesen();
         return nullptr;

@@ -2,7 +2,7 @@
 
 #include "app/Sprache.h"
 #include "report/ui/Vorschau.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/EngineError.h"
 #include "widgets/DbEngine.h"
 #include "widgets/Dialogs.h"
@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <QVector>
 
 namespace tav::printouts::ui {
 
@@ -33,8 +34,8 @@ template <class Fenster> void oeffnen(QWidget *parent, tav::store::Database &db,
 {
     // the cat record window's pending edit was posted by the print command; its save and undo
     // stay off until its next edit
-    if (const auto &sperren = tav::shell::TMirravel::catRecordHooks().eingabeSperren)
-        sperren();
+    if (tav::shell::Shell *mw = tav::shell::Shell::current(); mw && mw->catRecord())
+        mw->catRecord()->eingabeSperren();
     Meldung m;
     {
         QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -4,7 +4,7 @@
 #include "app/Systemi.h"
 #include "printouts/ReportWurfbuch.h"
 #include "report/ui/Vorschau.h"
-#include "shell/Main.h"
+#include "shell/Shell.h"
 #include "store/EngineError.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Help.h"
@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -47,8 +48,8 @@ void fehlendeNennen(int meldung, const QStringList &namen)
 TformWurfmeldung::TformWurfmeldung(store::Database &db, int katzeNr, int wurf, QWidget *parent)
     : QDialog(parent), m_db(db)
 {
-    if (const auto &sperren = shell::TMirravel::catRecordHooks().eingabeSperren)
-        sperren();
+    if (shell::Shell *mw = shell::Shell::current(); mw && mw->catRecord())
+        mw->catRecord()->eingabeSperren();
     setObjectName(QStringLiteral("FormWurfmeldung"));
     setProperty("tag", 6220);
     setWindowTitle(QStringLiteral("Wurfmeldung und Antrag auf Ahnentafel"));
