@@ -1,4 +1,5 @@
 #define TAV_WITH_CATSTAMM
+#include "../common/Controls.h"
 #include "../common/ProgramFixture.h"
 #include "breeding/ui/Inzuchtgrad.h"
 #include "breeding/ui/TopKatzen.h"
@@ -174,7 +175,7 @@ class TstInzuchtgrad : public QObject
                 return int(QDialog::Rejected);
             vorschau = true;
             Scripted::file(pdf);
-            v->BPdf->click();
+            control<QToolButton>(v, "BPdf")->click();
             return int(QDialog::Accepted);
         });
         QTest::mouseClick(w->BitBtnDruckenOK, Qt::LeftButton);

@@ -1,6 +1,7 @@
 // The two descendant windows on the demo register: cards of the direct offspring, the print-out,
 // the double click into the cat record window, and the tree that reads a branch when it opens.
 #define TAV_WITH_CATSTAMM
+#include "../common/Controls.h"
 #include "../common/ProgramFixture.h"
 #include "breeding/ui/ListeNachkommen.h"
 #include "breeding/ui/Nachkommen.h"
@@ -115,7 +116,7 @@ class TstNachkommenfenster : public QObject
             if (!v)
                 return int(QDialog::Rejected);
             Scripted::file(pdf);
-            v->BPdf->click();
+            control<QToolButton>(v, "BPdf")->click();
             return int(QDialog::Accepted);
         });
         QTest::mouseClick(w->BitBtnDrucken, Qt::LeftButton);

@@ -1,5 +1,6 @@
 // The trait statistics of the register on the demo register: "A and not B" built by double clicks,
 // the cats it finds with IK and AVK filled in the background, the print-out and a refused query.
+#include "../common/Controls.h"
 #include "../common/ProgramFixture.h"
 #include "breeding/ui/StatistikDateiFenster.h"
 #include "report/ui/Vorschau.h"
@@ -111,7 +112,7 @@ class TstStatistikDateiFenster : public QObject
             if (!v)
                 return int(QDialog::Rejected);
             Scripted::file(pdf);
-            v->BPdf->click();
+            control<QToolButton>(v, "BPdf")->click();
             return int(QDialog::Accepted);
         });
         QTest::mouseClick(w->BtnDruck, Qt::LeftButton);

@@ -1,5 +1,6 @@
 // The print preview on a started program: it opens on the whole first page, turns pages, and
 // saves PDF and HTML files; a bad path is said and changes nothing.
+#include "../common/Controls.h"
 #include "../common/ProgramFixture.h"
 #include "breeding/InzuchtBerechnung.h"
 #include "breeding/StorePedigree.h"
@@ -107,17 +108,18 @@ class TstVorschau : public QObject
     {
         withPreview(longList(), [&](report::ui::TVorschau &v) {
             QVERIFY(v.pageCount() >= 3);
-            QVERIFY(!v.BZurueck->isEnabled());
-            v.BVor->click();
+            QVERIFY(!control<QToolButton>(&v, "BZurueck")->isEnabled());
+            control<QToolButton>(&v, "BVor")->click();
             QCOMPARE(v.currentPage(), 1);
-            QCOMPARE(v.LabelSeite->text(), QStringLiteral("Seite 2 von %1").arg(v.pageCount()));
+            QCOMPARE(control<QLabel>(&v, "LabelSeite")->text(),
+                     QStringLiteral("Seite 2 von %1").arg(v.pageCount()));
             QTest::keyClick(&v, Qt::Key_End);
             QCOMPARE(v.currentPage(), v.pageCount() - 1);
-            QVERIFY(!v.BVor->isEnabled());
+            QVERIFY(!control<QToolButton>(&v, "BVor")->isEnabled());
             const double whole = v.zoom();
-            v.BGroesser->click();
+            control<QToolButton>(&v, "BGroesser")->click();
             QVERIFY(v.zoom() > whole);
-            v.BGanzeSeite->click();
+            control<QToolButton>(&v, "BGanzeSeite")->click();
             QCOMPARE(v.zoom(), whole);
         });
     }
@@ -127,11 +129,11 @@ class TstVorschau : public QObject
         const QString pdf = m_out.filePath("inzucht.pdf"), html = m_out.filePath("inzucht");
         withPreview(demoPrintout(*f.db), [&](report::ui::TVorschau &v) {
             Scripted::file(pdf);
-            v.BPdf->click();
+            control<QToolButton>(&v, "BPdf")->click();
             Scripted::file(html);
-            v.BHtml->click();
+            control<QToolButton>(&v, "BHtml")->click();
             // cancelled: nothing written, nothing said
-            v.BPdf->click();
+            control<QToolButton>(&v, "BPdf")->click();
             QVERIFY(!v.print());
         });
         QVERIFY(Scripted::shown().size() >= 3);

@@ -1,4 +1,5 @@
 // The progress window of the picture transfer on a real run against a local FTP server.
+#include "../common/Controls.h"
 #include "../common/FtpPeer.h"
 #include "app/DataHome.h"
 #include "app/Sprache.h"
@@ -75,14 +76,15 @@ class TstFortschrittAbbrechen : public QObject
             for (QWidget *w : QApplication::topLevelWidgets())
                 if (auto *f = qobject_cast<TFormFortschrittAbbrechen *>(w); f && f->isVisible())
                     form = f;
-            if (!form || !form->isVisible() || form->Terminated || form->LabelNummer->text() != "1")
+            if (!form || !form->isVisible() || form->Terminated ||
+                control<QLabel>(form, "LabelNummer")->text() != "1")
                 return;
-            von = form->LabelVon->text();
+            von = control<QLabel>(form, "LabelVon")->text();
             if (escape)
                 QTest::keyClick(form, Qt::Key_Escape);
             else
-                QTest::mouseClick(form->BitBtnAbbruch, Qt::LeftButton);
-            abbruchText = form->LabelAbbruch->text();
+                QTest::mouseClick(control<QPushButton>(form, "BitBtnAbbruch"), Qt::LeftButton);
+            abbruchText = control<QLabel>(form, "LabelAbbruch")->text();
             form->grab().save(QStringLiteral("/tmp/tst_fortschrittabbrechen.png"));
         });
         zuschauer.start();

@@ -1,5 +1,6 @@
 // The online window opened from its three menu items: the CSV file goes where the save dialog
 // says, the table becomes editable only after the question and stores a cell edit.
+#include "../common/Controls.h"
 #include "../common/HttpEmpfaenger.h"
 #include "../common/ProgramFixture.h"
 #include "app/IniFile.h"
@@ -66,13 +67,13 @@ class TstOnlineFenster : public QObject
         QVERIFY(w);
         QCOMPARE(int(w->modus()), modus);
         QCOMPARE(w->helpContext(), hilfe);
-        QCOMPARE(w->ButtonUpload->isVisible(), modus == int(Modus::Upload));
-        QCOMPARE(w->ButtonCsv->isVisible(), modus == int(Modus::Csv));
-        QCOMPARE(w->ButtonEditieren->isVisible(), modus == int(Modus::Tabelle));
-        QVERIFY(w->Grid->model()->rowCount() > 50);
+        QCOMPARE(control<QPushButton>(w, "ButtonUpload")->isVisible(), modus == int(Modus::Upload));
+        QCOMPARE(control<QPushButton>(w, "ButtonCsv")->isVisible(), modus == int(Modus::Csv));
+        QCOMPARE(control<QPushButton>(w, "ButtonEditieren")->isVisible(), modus == int(Modus::Tabelle));
+        QVERIFY(control<tav::widgets::DBGrid>(w, "DBGrid1")->model()->rowCount() > 50);
         if (modus == int(Modus::Upload)) {
             // nothing configured: the sample page is off, and the upload names the missing keys
-            QVERIFY(!w->ButtonBeispiel->isEnabled());
+            QVERIFY(!control<QPushButton>(w, "ButtonBeispiel")->isEnabled());
             Scripted::reset();
             QVERIFY(!w->hochladen());
             QCOMPARE(Scripted::shown().size(), 1);
@@ -95,7 +96,7 @@ class TstOnlineFenster : public QObject
         QVERIFY(csv.open(QIODevice::ReadOnly));
         const QByteArray b = csv.readAll();
         QVERIFY(b.startsWith("\xEF\xBB\xBFName;Zwinger;"));
-        QCOMPARE(b.count("\r\n"), w->Grid->model()->rowCount() + 1);
+        QCOMPARE(b.count("\r\n"), control<tav::widgets::DBGrid>(w, "DBGrid1")->model()->rowCount() + 1);
         // no file chosen: message 171
         Scripted::reset();
         QVERIFY(!w->csvSchreiben());
@@ -107,17 +108,17 @@ class TstOnlineFenster : public QObject
     {
         TFormOnlineDBInterface *w = oeffnen("Tierdatenbankeditieren1");
         QVERIFY(w);
-        TableModel *m = w->Grid->tableModel();
+        TableModel *m = control<tav::widgets::DBGrid>(w, "DBGrid1")->tableModel();
         const QModelIndex name = m->index(0, 1);
         QVERIFY(!(m->flags(name) & Qt::ItemIsEditable));
         Scripted::reset();
         Scripted::answer(QMessageBox::No);
-        w->ButtonEditieren->click();
+        control<QPushButton>(w, "ButtonEditieren")->click();
         QVERIFY(!w->editierbar());
         Scripted::answer(QMessageBox::Yes);
-        w->ButtonEditieren->click();
+        control<QPushButton>(w, "ButtonEditieren")->click();
         QVERIFY(w->editierbar());
-        QCOMPARE(w->ButtonEditieren->text(), tav::app::captionText(1514));
+        QCOMPARE(control<QPushButton>(w, "ButtonEditieren")->text(), tav::app::captionText(1514));
         QVERIFY(m->flags(name) & Qt::ItemIsEditable);
         QVERIFY(!(m->flags(m->index(0, 4)) & Qt::ItemIsEditable)); // the sex text is computed
         QVERIFY(m->setData(name, QStringLiteral("Neuer Name")));
@@ -131,9 +132,9 @@ class TstOnlineFenster : public QObject
         QVERIFY(w->sortieren(2));
         QCOMPARE(m->data(m->index(0, 2)).toString(), QString()); // cats without a cattery first
         QVERIFY(!w->sortieren(4));
-        w->ButtonEditieren->click();
+        control<QPushButton>(w, "ButtonEditieren")->click();
         QVERIFY(!w->editierbar());
-        QCOMPARE(w->ButtonEditieren->text(), tav::app::captionText(1513));
+        QCOMPARE(control<QPushButton>(w, "ButtonEditieren")->text(), tav::app::captionText(1513));
         schliessen(w);
     }
 
@@ -148,15 +149,16 @@ class TstOnlineFenster : public QObject
         tav::store::Query(f.db.get(), QStringLiteral("UPDATE \"EIGEN.DB\" SET \"Update\" = 'K-12'")).exec();
         TFormOnlineDBInterface *w = oeffnen("UploadKatzendaten1");
         QVERIFY(w);
-        w->CheckAdressen->setChecked(true);
+        control<QCheckBox>(w, "CheckAdressen")->setChecked(true);
         Scripted::reset();
         Scripted::answer(QMessageBox::Yes);
         bool liefLive = false;
         QTimer::singleShot(700, w, [&] {
-            liefLive = w->ButtonAbbruch->isVisible() && !w->ButtonUpload->isEnabled();
+            liefLive = control<QPushButton>(w, "ButtonAbbruch")->isVisible() &&
+                       !control<QPushButton>(w, "ButtonUpload")->isEnabled();
             w->parentWidget()->grab().save(qEnvironmentVariable("TAV_SCREENSHOTS", QDir::tempPath()) +
                                            "/online-upload-senden.png");
-            w->ButtonAbbruch->click();
+            control<QPushButton>(w, "ButtonAbbruch")->click();
         });
         QElapsedTimer uhr;
         uhr.start();
@@ -164,7 +166,8 @@ class TstOnlineFenster : public QObject
         QVERIFY2(uhr.elapsed() < 10000, qPrintable(QString::number(uhr.elapsed())));
         QVERIFY(liefLive);
         QCOMPARE(e.anfragen(), 1);
-        QVERIFY(!w->ButtonAbbruch->isVisible() && w->ButtonUpload->isEnabled());
+        QVERIFY(!control<QPushButton>(w, "ButtonAbbruch")->isVisible() &&
+                control<QPushButton>(w, "ButtonUpload")->isEnabled());
         QVERIFY(Scripted::shown().last().text.startsWith(tav::app::messageText(183)));
         schliessen(w);
     }

@@ -24,11 +24,6 @@ class TFormFortschrittAbbrechen : public QDialog
 
     bool Terminated = false; // the user asked to cancel
     QString Abbruch;         // shown once the user asked to cancel
-    QLabel *LabelNummer = nullptr;
-    QLabel *LabelVon = nullptr;
-    QLabel *LabelAbbruch = nullptr;
-    QProgressBar *Gauge = nullptr;
-    QPushButton *BitBtnAbbruch = nullptr;
 
   protected:
     // Escape and the frame's close button cancel like "Abbruch": the run decides when it ends.
@@ -36,6 +31,12 @@ class TFormFortschrittAbbrechen : public QDialog
     void closeEvent(QCloseEvent *e) override;
 
   private:
+    QLabel *LabelNummer = nullptr;
+    QLabel *LabelVon = nullptr;
+    QLabel *LabelAbbruch = nullptr;
+    QProgressBar *Gauge = nullptr;
+    QPushButton *BitBtnAbbruch = nullptr;
+
     void abbrechen();
 };
 

@@ -168,7 +168,18 @@ void TFormOnlineDBInterface::bauen()
     ButtonHilfe = knopf(7326, "&Hilfe");
     ButtonZurueck = knopf(7327, "&Zurück");
     ButtonAbbruch = knopf(571, "Abbruch");
-    ButtonAbbruch->setObjectName(QStringLiteral("ButtonAbbruch"));
+    for (auto [w, name] : std::initializer_list<std::pair<QWidget *, const char *>>{
+             {GroupUpload, "GroupUpload"},         {GroupExport, "GroupExport"},
+             {CheckTierdaten, "CheckTierdaten"},   {CheckAdressen, "CheckAdressen"},
+             {CheckRassen, "CheckRassen"},         {CheckFarben, "CheckFarben"},
+             {CheckMerkmaleDb, "CheckMerkmaleDb"}, {CheckBilder, "CheckBilder"},
+             {CheckMerkmale, "CheckMerkmale"},     {CheckBemerkungen, "CheckBemerkungen"},
+             {CheckZuechter, "CheckZuechter"},     {CheckZuchtbuch, "CheckZuchtbuch"},
+             {ButtonUpload, "ButtonUpload"},       {ButtonCsv, "ButtonCsv"},
+             {ButtonBeispiel, "ButtonBeispiel"},   {ButtonEditieren, "ButtonEditieren"},
+             {ButtonSuchen, "ButtonSuchen"},       {ButtonHilfe, "ButtonHilfe"},
+             {ButtonZurueck, "ButtonZurueck"},     {ButtonAbbruch, "ButtonAbbruch"}})
+        w->setObjectName(QLatin1String(name));
     ButtonAbbruch->setVisible(false);
     ButtonUpload->setVisible(up);
     ButtonBeispiel->setVisible(up);
@@ -188,6 +199,8 @@ void TFormOnlineDBInterface::bauen()
     Gauge->setVisible(false);
     PanelWarten = new QLabel(QStringLiteral("Bitte warten, Daten werden hochgeladen ..."));
     PanelWarten->setProperty("tag", 7328);
+    Gauge->setObjectName(QStringLiteral("Gauge"));
+    PanelWarten->setObjectName(QStringLiteral("PanelWarten"));
     PanelWarten->setAlignment(Qt::AlignCenter);
     PanelWarten->setFrameShape(QFrame::Panel);
     PanelWarten->setVisible(false);

@@ -45,6 +45,10 @@ class TFormOnlineDBInterface : public tav::widgets::ChildWindow
     // sorts by the index of the grid's column; false when the column has none
     bool sortieren(int spalte);
 
+  protected:
+    void closeEvent(QCloseEvent *e) override;
+
+  private:
     tav::widgets::DBGrid *Grid;
     QGroupBox *GroupUpload, *GroupExport;
     QCheckBox *CheckTierdaten, *CheckAdressen, *CheckRassen, *CheckFarben, *CheckMerkmaleDb, *CheckBilder,
@@ -55,10 +59,6 @@ class TFormOnlineDBInterface : public tav::widgets::ChildWindow
     QProgressBar *Gauge;
     QLabel *PanelWarten;
 
-  protected:
-    void closeEvent(QCloseEvent *e) override;
-
-  private:
     void bauen();
     void spaltenSetzen();
     void suchenOeffnen();

@@ -99,6 +99,18 @@ TVorschau::TVorschau(const Pages &pages, QWidget *parent) : QDialog(parent), m_p
     BSchliessen = knopf(QStringLiteral("&Schließen"), 9689, this);
     auto *hilfe = knopf(QStringLiteral("&Hilfe"), 3153, this);
     LabelSeite = new QLabel(this);
+    for (auto [w, name] :
+         std::initializer_list<std::pair<QWidget *, const char *>>{{BDrucken, "BDrucken"},
+                                                                   {BPdf, "BPdf"},
+                                                                   {BHtml, "BHtml"},
+                                                                   {BZurueck, "BZurueck"},
+                                                                   {BVor, "BVor"},
+                                                                   {BGanzeSeite, "BGanzeSeite"},
+                                                                   {BGroesser, "BGroesser"},
+                                                                   {BKleiner, "BKleiner"},
+                                                                   {BSchliessen, "BSchliessen"},
+                                                                   {LabelSeite, "LabelSeite"}})
+        w->setObjectName(QLatin1String(name));
     LabelSeite->setMinimumWidth(
         LabelSeite->fontMetrics().horizontalAdvance(QStringLiteral("Pagina 888 van 888")) + 12);
     for (QToolButton *b : {BZurueck, BVor, BGroesser, BKleiner})

@@ -34,14 +34,14 @@ class TVorschau : public QDialog
     bool saveHtml();
     bool print();
 
-    QToolButton *BDrucken, *BPdf, *BHtml, *BZurueck, *BVor, *BGanzeSeite, *BGroesser, *BKleiner, *BSchliessen;
-    QLabel *LabelSeite;
-
   protected:
     bool eventFilter(QObject *o, QEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
 
   private:
+    QToolButton *BDrucken, *BPdf, *BHtml, *BZurueck, *BVor, *BGanzeSeite, *BGroesser, *BKleiner, *BSchliessen;
+    QLabel *LabelSeite;
+
     bool save(const char *suffix, int filterTag, bool pdf);
     void zeigeStand();
 
