@@ -314,11 +314,11 @@ class TstMainWindow : public QObject
     {
         QFETCH(int, language);
         QFETCH(QString, question);
-        sprache().setLanguageNumber(language);
+        tav::app::sprache().setLanguageNumber(language);
         Scripted::reset();
         Scripted::answer(QMessageBox::No);
         const bool closed = f.main->close();
-        sprache().setLanguageNumber(0);
+        tav::app::sprache().setLanguageNumber(0);
         QVERIFY(!closed);
         QVERIFY(f.main->isVisible());
         QVERIFY(!f.main->ProgrammEnde);
