@@ -2,7 +2,6 @@
 
 // A run of a command-line program for the tests: exit code and both outputs.
 
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -31,14 +30,3 @@ inline bool installed(const char *tool)
     return !QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty();
 }
 
-// the German text of a catalogue message as delivered
-inline QString catalogueGerman(int nr)
-{
-    QFile f(QStringLiteral(TAV_DATA_DIR) + "/catalogue/messages.tsv");
-    if (!f.open(QIODevice::ReadOnly))
-        return QString();
-    for (const QString &line : QString::fromUtf8(f.readAll()).split('\n'))
-        if (line.startsWith(QString::number(nr) + '\t'))
-            return line.section('\t', 1, 1);
-    return QString();
-}

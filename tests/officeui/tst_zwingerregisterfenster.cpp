@@ -3,6 +3,7 @@
 // refusing edits unless started for data entry, and the search finding a name with a quote.
 #include "../common/Bedienung.h"
 #include "office/ui/BueroFenster.h"
+#include "shell/Main.h"
 #include "office/ui/ZwinSuchDlg.h"
 #include "office/ui/ZwingerEintraege.h"
 #include "office/ui/Zwingerregister.h"
@@ -147,9 +148,9 @@ class TstZwingerregisterFenster : public QObject
     void generalRegisterIsWrittenOnlyForDataEntry()
     {
         // the edition hides its menu item; the window is there by its name
-        QVERIFY(TMirravel::hasWindow("formzwingerregister"));
+        QVERIFY(tav::shell::TMirravel::hasWindow("formzwingerregister"));
         f.db->dropIndex("ZWINGREG.DB", "IDXZüchter");
-        TMirravel::windowFactory("formzwingerregister")(*f.main);
+        tav::shell::TMirravel::windowFactory("formzwingerregister")(*f.main);
         auto *w = qobject_cast<TFormZwingerregister *>(ChildWindow::find("formzwingerregister"));
         QVERIFY(w);
         QCOMPARE(w->table()->text("Zwinger"), QString("of Saltmarsh Lane"));

@@ -55,7 +55,7 @@ class TstFortschrittAbbrechen : public QObject
         QDir().mkpath(ziel);
         FtpPeer peer;
         const QString fehler = peer.start(tmp.filePath(QStringLiteral("server")), QStringLiteral("zucht"),
-                                          QStringLiteral("geheim"), {40000, 0});
+                                          QStringLiteral("geheim"), {40000, 0, {}});
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
         QStringList pfade;
         for (int i = 1; i <= 4; ++i) {
@@ -66,7 +66,7 @@ class TstFortschrittAbbrechen : public QObject
         }
         const TFtpConfig cfg{QStringLiteral("127.0.0.1"),  peer.port, QStringLiteral("zucht"),
                              QStringLiteral("geheim"),     true,      false,
-                             QStringLiteral("idK1/bilder")};
+                             QStringLiteral("idK1/bilder"), {}};
 
         QPointer<TFormFortschrittAbbrechen> form;
         QString von, abbruchText;

@@ -42,7 +42,7 @@ struct Lauf {
     }
     TFtpConfig config(const QString &ziel = QStringLiteral("idK1/bilder")) const
     {
-        return {QStringLiteral("127.0.0.1"), peer.port, kUser, kPasswort, true, false, ziel};
+        return {QStringLiteral("127.0.0.1"), peer.port, kUser, kPasswort, true, false, ziel, {}};
     }
     QStringList angekommen() const { return QDir(ziel()).entryList(QDir::Files, QDir::Name); }
     QStringList protokoll() const
@@ -172,7 +172,7 @@ class TstFtpUpload : public QObject
         QFETCH(int, zustand);
         QFETCH(QStringList, geloggt);
         Lauf l;
-        const QString fehler = l.start({0, qMax(0, abbruchNach)});
+        const QString fehler = l.start({0, qMax(0, abbruchNach), {}});
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
         TFtpConfig c = l.config(ziel);
         if (!passwort.isEmpty())
@@ -192,7 +192,7 @@ class TstFtpUpload : public QObject
     void cancelFinishesTheFileInProgress()
     {
         Lauf l;
-        const QString fehler = l.start({40000, 0});
+        const QString fehler = l.start({40000, 0, {}});
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
         TFtpUpload up(l.daten());
         up.LoadConfig(l.config());

@@ -1,6 +1,7 @@
 // Messages on hostile data say what is wrong: the reason of a failed copy, a leftover in the way of
 // a restore, a data folder that cannot be read, a register held by a writer past the time-out, a
 // damaged table under an HTML page, a cat table that may not be written.
+#include "../common/CatalogueText.h"
 #include "../common/CliRun.h"
 
 #include <QDir>

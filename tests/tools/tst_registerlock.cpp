@@ -1,4 +1,4 @@
-#include "../common/CliRun.h"
+#include "../common/CatalogueText.h"
 #include "app/EngineErrorText.h"
 #include "app/RegisterLock.h"
 #include "store/Database.h"
